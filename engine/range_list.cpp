@@ -1,0 +1,33 @@
+#include "engine/range_list.h"
+
+CRangeList::CRangeList() : m_head(new Node{-1, -1, nullptr}) {}
+
+CRangeList::~CRangeList()
+{
+    Clear();
+    delete m_head;
+}
+
+void CRangeList::Add(int32_t a, int32_t b)
+{
+    m_head = new Node{a < b ? a : b, a < b ? b : a, m_head};
+}
+
+bool CRangeList::Contains(int32_t x) const
+{
+    for (const Node* node = m_head; node->next != nullptr; node = node->next) {
+        if (node->low <= x && x <= node->high) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CRangeList::Clear()
+{
+    while (m_head->next != nullptr) {
+        Node* next = m_head->next;
+        delete m_head;
+        m_head = next;
+    }
+}
