@@ -1,0 +1,73 @@
+#pragma once
+
+// The byte channel to the cloning cable: one serial device, opened exclusively, set to a fixed
+// raw line format, written whole buffers at a time and read without blocking.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class CCommPort {
+public:
+    CCommPort();
+    virtual ~CCommPort();
+
+    CCommPort(const CCommPort&) = delete;
+    CCommPort& operator=(const CCommPort&) = delete;
+
+    // The open port's file descriptor; 0 while the port is closed.
+    int GetHandle() const;
+    bool IsOpen() const { return m_fd >= 0; }
+
+    // Opens `device` at `baud` (8N1, raw, no flow control, DTR off and RTS on). On a port that
+    // is already open this returns true at once and keeps the earlier device and rate.
+    // Another program holding the device makes the open fail.
+    virtual bool Open(const std::string& device, unsigned baud);
+
+    // Purges both directions and closes the device; nothing when closed.
+    virtual void Close();
+
+    // Writes the whole buffer, waiting at most a total time limit that grows with its length.
+    virtual bool Write(const uint8_t* buffer, size_t length);
+
+    // Reads at most min(maximum, 256) of the bytes already waiting and stores their number in
+    // *count. Never waits: with nothing waiting it returns false and leaves *count alone.
+    virtual bool Read(uint8_t* buffer, size_t maximum, size_t* count);
+
+    // Waits until all written bytes have been transmitted.
+    virtual bool Flush();
+
+    // Number of received bytes waiting to be read (0 when closed).
+    size_t GetWaitingCount() const;
+
+    // Waits up to `milliseconds` until input is waiting; true when it is. Lets a polling caller
+    // sleep between polls instead of spinning.
+    bool WaitForInput(int milliseconds) const;
+
+    const std::string& GetPortName() const { return m_portName; }
+    unsigned GetBaudRate() const { return m_baudRate; }
+
+    // Text and errno of the last failure reported (empty when none); see ReportError.
+    const std::string& GetLastErrorText() const { return m_lastErrorText; }
+    int GetLastErrorCode() const { return m_lastErrorCode; }
+
+    // Largest number of bytes one Read takes from the input queue.
+    static constexpr size_t kMaxReadChunk = 256;
+
+protected:
+    // Opens and configures the device; returns the descriptor or -1.
+    virtual int OpenPort(const std::string& device, unsigned baud);
+    virtual void ReleaseHandle(int fd);
+
+    // Called with one of the texts " not Open ", " invarid setting ", " write error ",
+    // " read error " and the errno. This class keeps the last one; derived classes may
+    // silence it.
+    virtual void ReportError(const std::string& text, int errorCode);
+
+private:
+    int m_fd = -1;
+    std::string m_portName;
+    unsigned m_baudRate;
+    std::string m_lastErrorText;
+    int m_lastErrorCode = 0;
+};
