@@ -12,6 +12,24 @@ struct StringEntry {
 
 // Kept sorted by id. Texts are exact, blanks included.
 const StringEntry kStrings[] = {
+    {156, "Cloning"},
+    {5026, " Cloning completed."},
+    {5027, " Err: Cannot read cloning data."},
+    {5028, " Err: Cannot write cloning data."},
+    {5029, " Err: Illegal information."},
+    {5030, " The transceiver cannot be programmed. The cause may be:\n\n 1) The transceiver has not been cloned.\n 2) The transceiver's EEPROM is damaged.\n 3) The transceiver's revision number is not compatible\n    with the programming software.\n\n In cases 1 or 2, the transceiver requires factory\n maintenance. In case 3, the transceiver cannot be\n programmed using this program.\n\n"},
+    {5031, " Terminated cloning.  "},
+    {5032, " Err: Cannot access RS-232C port."},
+    {5033, " Err: No answer from transceiver."},
+    {5034, " Clone writing succeeded. \n\n Turn the transceiver power off and on to use \n the transceiver under its new conditions.\n"},
+    {5035, " Check the following:\n\n - The RS-232C port settings.\n - Cloning cable connections.\n - Transceiver power is ON."},
+    {5040, " Now reading <- TR"},
+    {5041, " Now writing -> TR"},
+    {5054, " Read from transceiver"},
+    {5055, " Data has been edited."},
+    {5056, " Write to transceiver"},
+    {5061, " Check the following:\r\n\r\n - The RS-232C port settings.\r\n - Cloning cable connections.\r\n - Appropriate cloning software for the transceiver is being used.\r\n - The revision number of the transceiver.\n"},
+    {5070, " The temporary file for the cloning data cannot be created or opened.\n\n Check the free space and the permissions of the temporary folder."},
     {57344, "PW-R455NORD"},
     {57345, "Ready"},
 };
