@@ -30,8 +30,21 @@ const StringEntry kStrings[] = {
     {5056, " Write to transceiver"},
     {5061, " Check the following:\r\n\r\n - The RS-232C port settings.\r\n - Cloning cable connections.\r\n - Appropriate cloning software for the transceiver is being used.\r\n - The revision number of the transceiver.\n"},
     {5070, " The temporary file for the cloning data cannot be created or opened.\n\n Check the free space and the permissions of the temporary folder."},
+    {26000, "The file name cannot be used because it contains a double quote (\") or an equals sign (=)."},
+    {26001, "The file could not be written."},
+    {26010, "Line %1: the header row \"%2\" is missing."},
+    {26011, "Line %1: %2 fields found, 5 expected."},
+    {26012, "Line %1, field %2: \"%3\" is not a channel number from 1 to 20."},
+    {26013, "Line %1, field %2: channel %3 appears more than once."},
+    {26014, "Line %1, field %2: \"%3\" is not a frequency in MHz."},
+    {26015, "Line %1, field %2: \"%3\" is neither ON nor OFF."},
+    {26016, "Line %1, field %2: a blank channel (no frequency) cannot have a name."},
+    {26017, "Line %1, field %2: the quoted field is not closed."},
+    {26018, "Line %1, field %2: text follows the closing quote."},
+    {26019, "Line %1, field %2: the field is too long."},
     {57344, "PW-R455NORD"},
     {57345, "Ready"},
+    {61728, "Unexpected file format."},
 };
 
 const StringEntry* Find(unsigned id)

@@ -1,0 +1,91 @@
+#include "radio/radio_data_rig.h"
+
+#include "engine/radio_engine.h"
+#include "radio/archive.h"
+
+namespace {
+
+const char kOk[] = "OK";
+
+} // namespace
+
+CRadioDataRig::CRadioDataRig() : m_engine(std::make_unique<CRadioEngine>()) {}
+
+CRadioDataRig::~CRadioDataRig() = default;
+
+std::string CRadioDataRig::Command(const char* command)
+{
+    return m_engine->Execute(command ? command : "");
+}
+
+std::string CRadioDataRig::Command(const std::string& command)
+{
+    return m_engine->Execute(command);
+}
+
+std::string CRadioDataRig::FileCommand(const char* verb, const std::string& path)
+{
+    return std::string("FILE.") + verb + ".\"" + path + "\"";
+}
+
+std::string CRadioDataRig::RunFileCommand(const char* verb, const std::string& path)
+{
+    m_lastFileResult.clear();
+    if (!IsUsableFilePath(path))
+        return std::string();
+    m_lastFileResult = Command(FileCommand(verb, path));
+    return m_lastFileResult;
+}
+
+void CRadioDataRig::CheckTempPath() const
+{
+    // Without a temporary file the engine has nowhere to write: the transfer fails as a file
+    // the engine cannot open would.
+    if (GetTempPath().empty())
+        throw CArchiveException(CArchiveException::badClass);
+    if (!IsUsableFilePath(GetTempPath()))
+        throw CArchiveException(CArchiveException::badPath);
+}
+
+void CRadioDataRig::Initialize()
+{
+    Command("INITIALIZE");
+    RunFileCommand("SAVE", GetTempPath());
+}
+
+bool CRadioDataRig::SaveFile(const std::string& path)
+{
+    return RunFileCommand("SAVE", path) == kOk;
+}
+
+bool CRadioDataRig::LoadFile(const std::string& path)
+{
+    if (RunFileCommand("LOAD", path) != kOk)
+        return false;
+    Command("HEAL");
+    return true;
+}
+
+void CRadioDataRig::SaveToTemp()
+{
+    CheckTempPath();
+    if (RunFileCommand("SAVE", GetTempPath()) != kOk)
+        throw CArchiveException(CArchiveException::badClass);
+}
+
+void CRadioDataRig::LoadFromTemp()
+{
+    CheckTempPath();
+    if (RunFileCommand("LOAD", GetTempPath()) != kOk)
+        throw CArchiveException(CArchiveException::badClass);
+}
+
+bool CRadioDataRig::IsEdited()
+{
+    return Command("EDIT_FLAG") == "ON";
+}
+
+void CRadioDataRig::SetEdited(bool edited)
+{
+    Command(edited ? "EDIT_FLAG=ON" : "EDIT_FLAG=OFF");
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "radio/radio_data.h"
+
+class CRadioEngine;
+
+// A radio data object that owns a command engine and carries out every step by engine
+// commands. Every command goes through Command, which returns the engine's answer unchanged.
+class CRadioDataRig : public CRadioData {
+public:
+    CRadioDataRig();
+    ~CRadioDataRig() override;
+
+    void Initialize() override;
+    bool SaveFile(const std::string& path) override;
+    bool LoadFile(const std::string& path) override;
+    void SaveToTemp() override;
+    void LoadFromTemp() override;
+    bool IsEdited() override;
+    void SetEdited(bool edited) override;
+
+    virtual std::string Command(const char* command);
+    virtual std::string Command(const std::string& command);
+
+    // The engine's answer to the last FILE.SAVE or FILE.LOAD ("OK", "FORMAT_ERROR", ...); empty
+    // when the last file step was refused before reaching the engine.
+    const std::string& GetLastFileResult() const { return m_lastFileResult; }
+
+    // "FILE.SAVE." or "FILE.LOAD." followed by the path in double quotes.
+    static std::string FileCommand(const char* verb, const std::string& path);
+
+protected:
+    // Sends FILE.SAVE or FILE.LOAD for `path` and returns the answer; refuses (empty answer) a
+    // path that the command cannot carry.
+    std::string RunFileCommand(const char* verb, const std::string& path);
+
+    // Throws CArchiveException when the temporary file is missing or its path unusable.
+    void CheckTempPath() const;
+
+    std::unique_ptr<CRadioEngine> m_engine;
+    std::string m_lastFileResult;
+};

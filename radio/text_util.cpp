@@ -1,0 +1,79 @@
+#include "radio/text_util.h"
+
+#include <climits>
+#include <vector>
+
+bool IsWhiteSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string TrimRight(const std::string& text)
+{
+    size_t end = text.size();
+    while (end > 0 && IsWhiteSpace(text[end - 1]))
+        --end;
+    return text.substr(0, end);
+}
+
+std::string TrimLeft(const std::string& text)
+{
+    size_t start = 0;
+    while (start < text.size() && IsWhiteSpace(text[start]))
+        ++start;
+    return text.substr(start);
+}
+
+std::string Trim(const std::string& text)
+{
+    return TrimLeft(TrimRight(text));
+}
+
+int DecimalValue(const std::string& text)
+{
+    size_t i = 0;
+    while (i < text.size() && IsWhiteSpace(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        value = INT_MAX;
+    return static_cast<int>(value);
+}
+
+std::string FormatText(const std::string& pattern, std::initializer_list<std::string> args)
+{
+    std::vector<std::string> list(args);
+    std::string out;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        char c = pattern[i];
+        if (c == '%' && i + 1 < pattern.size()) {
+            char next = pattern[i + 1];
+            if (next == '%') {
+                out += '%';
+                ++i;
+                continue;
+            }
+            if (next >= '1' && next <= '9') {
+                size_t index = static_cast<size_t>(next - '1');
+                if (index < list.size())
+                    out += list[index];
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+// Small text helpers shared by the radio data objects and the tools built on them.
+
+// White space as the trimming of the data objects understands it: blank, tab, line feed,
+// vertical tab, form feed and carriage return.
+bool IsWhiteSpace(char c);
+
+std::string TrimRight(const std::string& text);
+std::string TrimLeft(const std::string& text);
+std::string Trim(const std::string& text);
+
+// The decimal value at the start of `text` in the manner of atoi: leading white space and a
+// sign are accepted, reading stops at the first non-digit, no digits give 0. Values beyond the
+// int range are clamped instead of overflowing.
+int DecimalValue(const std::string& text);
+
+// Replaces %1, %2, ... in `pattern` by the arguments; "%%" gives one "%".
+std::string FormatText(const std::string& pattern, std::initializer_list<std::string> args);
