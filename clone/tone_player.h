@@ -1,0 +1,40 @@
+#pragma once
+
+// Plays the clone link's signal tones: a generated sine wave through the desktop's sound
+// service, or the terminal bell when there is none. A missing sound device never fails and never
+// makes a tone last longer than asked.
+
+#include <cstdint>
+#include <vector>
+
+class CTonePlayer {
+public:
+    static constexpr unsigned kSampleRate = 44100;
+
+    CTonePlayer();
+    ~CTonePlayer();
+
+    CTonePlayer(const CTonePlayer&) = delete;
+    CTonePlayer& operator=(const CTonePlayer&) = delete;
+
+    // Plays `frequency` hertz for `milliseconds` and returns when the tone has finished.
+    void Play(unsigned frequency, unsigned milliseconds);
+
+    // True when tones go to the sound service (known after the first Play).
+    bool HasSoundService() const { return m_stream != nullptr; }
+
+    // Turns the sound service off (tests, or a user who wants silence): tones become the bell.
+    void DisableSoundService() { m_disabled = true; }
+
+    // Mono 16-bit samples of a sine tone with short fades at both ends, so that it does not click.
+    static std::vector<int16_t> MakeTone(unsigned frequency, unsigned milliseconds,
+                                         unsigned sampleRate = kSampleRate);
+
+private:
+    bool Connect();
+    void RingBell(unsigned milliseconds);
+
+    void* m_stream = nullptr; // the sound service's stream, when connected
+    bool m_triedConnect = false;
+    bool m_disabled = false;
+};
