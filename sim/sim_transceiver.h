@@ -1,0 +1,121 @@
+#pragma once
+
+// A simulated VX-R455NORD on a pseudo-terminal, for tests and demonstrations.
+//
+// It opens the master side of a pseudo-terminal and answers, on its own thread, the transceiver's
+// side of the clone frame protocol to whoever opens the slave device (GetDevicePath). Like the
+// cloning cable it echoes every byte it receives. It holds a 512-byte image: the default image,
+// or one loaded from a clone data file through the engine; after an accepted write it holds the
+// image received. Faults can be switched on to test the program's error handling.
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Misbehaviours the simulated transceiver can show. Record numbers count from 1.
+struct CSimFaults {
+    bool silence = false;        // the cable echoes, the transceiver never answers
+    bool noCable = false;        // no echo and no answer
+    bool wrongModel = false;     // the information answer reports model code 0x2271
+    bool wrongRevision = false;  // the information answer reports revision 0x0102
+    bool badComment = false;     // the information answer carries a comment byte 0xF0
+    int badChecksumAt = 0;       // the data record with this number has a wrong checksum
+    bool badEndText = false;     // the end frame reads "Vexa Inc," instead of "Vexa Inc."
+    int stallAfter = 0;          // goes silent after this many data records (read or write)
+    bool refuseWrite = false;    // answers a complete write with 0x01 (refused)
+    int recordLimit = 0;         // sends only this many data records before the end frame
+    bool realtime = false;       // paces the line at 9600 baud, 960 bytes per second
+
+    // Sets one fault by its name: "silence", "no-cable", "wrong-model", "wrong-revision",
+    // "bad-comment", "bad-checksum=K", "bad-end", "stall=K", "refuse-write", "too-few=N",
+    // "realtime". False for an unknown name or a bad number.
+    bool Set(const std::string& name);
+};
+
+class CSimTransceiver {
+public:
+    static constexpr size_t kImageSize = 512;
+    using Image = std::array<uint8_t, kImageSize>;
+
+    // A frame the program sent, as received (preamble and end byte stripped), with its arrival
+    // time on the simulator's steady clock.
+    struct ReceivedFrame {
+        std::vector<uint8_t> bytes;
+        std::chrono::steady_clock::time_point time;
+    };
+
+    CSimTransceiver();
+    ~CSimTransceiver();
+
+    CSimTransceiver(const CSimTransceiver&) = delete;
+    CSimTransceiver& operator=(const CSimTransceiver&) = delete;
+
+    // Set before Start.
+    void SetFaults(const CSimFaults& faults) { m_faults = faults; }
+    // Loads the image from a clone data file through the engine; false (image unchanged) when
+    // the engine does not accept the file.
+    bool LoadImage(const std::string& path);
+    void SetImage(const Image& image);
+
+    // Opens the pseudo-terminal and starts serving. False when no pseudo-terminal can be had.
+    bool Start();
+    // Stops serving and closes the pseudo-terminal; also done by the destructor.
+    void Stop();
+
+    // The slave device the program opens, e.g. /dev/pts/7 (empty before Start).
+    const std::string& GetDevicePath() const { return m_devicePath; }
+
+    Image GetImage() const;
+    // Number of writes the simulator accepted.
+    int GetWriteCount() const;
+    std::vector<ReceivedFrame> GetReceivedFrames() const;
+    void ClearReceivedFrames();
+    // Total bytes that went over the simulated line (echoes and answers).
+    uint64_t GetLineBytes() const;
+
+private:
+    void Serve();
+    void OnByte(uint8_t byte);
+    void OnPurge();
+    bool IsOutputDue() const;
+    void OnFrame(const std::vector<uint8_t>& frame);
+    void HandleData(const std::vector<uint8_t>& frame);
+    void HandleEnd(const std::vector<uint8_t>& frame);
+    void SendInformation();
+    void SendImage();
+    void Queue(const std::vector<uint8_t>& bytes);
+    void QueueFrame(uint8_t command, const std::vector<uint8_t>& payload);
+    void FlushOutput();
+    int NextPollTimeout() const;
+
+    CSimFaults m_faults;
+    int m_master = -1;
+    int m_slaveKeep = -1;   // keeps the line up while the program has the slave closed
+    int m_wakePipe[2] = {-1, -1};
+    std::string m_devicePath;
+    std::thread m_thread;
+    std::atomic<bool> m_running{false};
+
+    mutable std::mutex m_mutex; // guards everything below that the test thread reads
+    Image m_image{};
+    int m_writeCount = 0;
+    std::vector<ReceivedFrame> m_frames;
+    uint64_t m_lineBytes = 0;
+
+    // Serving thread only.
+    std::vector<uint8_t> m_receive;
+    bool m_inFrame = false;
+    std::deque<uint8_t> m_output;
+    std::chrono::steady_clock::time_point m_nextByteTime;
+    bool m_writing = false;
+    bool m_writeFailed = false;
+    bool m_stalled = false;
+    int m_recordsReceived = 0;
+    Image m_incoming{};
+};
