@@ -1,0 +1,18 @@
+#include "cli/cli_command.h"
+#include "cli/data_commands.h"
+#include "res/resource_ids.h"
+
+// One line per command, in the order the tool's help lists them.
+const std::vector<CliCommand>& GetCliCommands()
+{
+    static const std::vector<CliCommand> kCommands = {
+        {"new", RunNewCommand, IDS_CLI_HELP_NEW},
+        {"check", RunCheckCommand, IDS_CLI_HELP_CHECK},
+        {"exec", RunExecCommand, IDS_CLI_HELP_EXEC},
+        {"show", RunShowCommand, IDS_CLI_HELP_SHOW},
+        {"export", RunExportCommand, IDS_CLI_HELP_EXPORT},
+        {"import", RunImportCommand, IDS_CLI_HELP_IMPORT},
+        {"diff", RunDiffCommand, IDS_CLI_HELP_DIFF},
+    };
+    return kCommands;
+}

@@ -1,0 +1,247 @@
+#include "cli/data_commands.h"
+
+#include <istream>
+#include <ostream>
+
+#include "cli/channel_listing.h"
+#include "cli/cli_args.h"
+#include "cli/document_io.h"
+#include "engine/radio_engine.h"
+#include "radio/atomic_save.h"
+#include "radio/channel_csv.h"
+#include "radio/r455_radio.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+namespace {
+
+const char kOk[] = "OK";
+
+void FileError(CCliIo& io, const std::string& path, const std::string& reason)
+{
+    io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {path, reason}) << '\n';
+}
+
+bool Save(CR455Radio& radio, const std::string& path, CCliIo& io)
+{
+    std::string error;
+    if (SaveDocument(radio, path, error))
+        return true;
+    io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {path, error}) << '\n';
+    return false;
+}
+
+// Opens `path` into `radio`; on failure reports "'path': WORD" and returns false.
+bool Open(CR455Radio& radio, const std::string& path, CCliIo& io)
+{
+    NewDocument(radio);
+    std::string word;
+    if (OpenDocument(radio, path, word))
+        return true;
+    FileError(io, path, word);
+    return false;
+}
+
+// A value as diff shows it: in double quotes, with bytes outside printable ASCII, the quote
+// and the backslash escaped, so that blanks and unset bytes are visible.
+std::string Shown(const std::string& value)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out = "\"";
+    for (char c : value) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20 || u > 0x7E) {
+            out += "\\x";
+            out += kHex[u >> 4];
+            out += kHex[u & 0x0F];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// The channel fields that show and diff compare, in the order of the channel's ALL answer.
+const char* const kChannelFields[] = {"APPEAR", "FREQUENCY", "NAME", "TXINHIBIT", "CHLOCKOUT"};
+
+} // namespace
+
+int RunNewCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCliArgs parsed("new", {});
+    if (!parsed.Parse(args, io))
+        return kExitUsage;
+    if (parsed.Positional().size() != 1)
+        return parsed.WrongArguments(io);
+    CR455Radio radio;
+    NewDocument(radio);
+    return Save(radio, parsed.Positional()[0], io) ? kExitOk : kExitFailure;
+}
+
+int RunCheckCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCliArgs parsed("check", {});
+    if (!parsed.Parse(args, io))
+        return kExitUsage;
+    if (parsed.Positional().size() != 1)
+        return parsed.WrongArguments(io);
+    const std::string& path = parsed.Positional()[0];
+    // A path that the quoted file command cannot carry would be cut and another file loaded.
+    if (!CRadioData::IsUsableFilePath(path)) {
+        FileError(io, path, LoadResString(IDS_FILE_NAME_NOT_USABLE));
+        return kExitFailure;
+    }
+    CRadioEngine engine;
+    std::string word = engine.Execute(CRadioDataRig::FileCommand("LOAD", path));
+    io.out << word << '\n';
+    return word == kOk ? kExitOk : kExitFailure;
+}
+
+int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCliArgs parsed("exec", {"-i", "-o"});
+    if (!parsed.Parse(args, io))
+        return kExitUsage;
+    CR455Radio radio;
+    NewDocument(radio);
+    if (const std::string* input = parsed.Option("-i")) {
+        std::string word;
+        if (!OpenDocument(radio, *input, word)) {
+            io.err << word << '\n';
+            return kExitFailure;
+        }
+    }
+    auto run = [&](const std::string& command) {
+        std::string answer = radio.Command(command);
+        io.out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
+        io.out << '\n';
+    };
+    if (!parsed.Positional().empty()) {
+        for (const std::string& command : parsed.Positional())
+            run(command);
+    } else {
+        std::string line;
+        while (std::getline(io.in, line)) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            run(line);
+        }
+    }
+    io.out.flush();
+    if (const std::string* output = parsed.Option("-o")) {
+        if (!Save(radio, *output, io))
+            return kExitFailure;
+    }
+    return kExitOk;
+}
+
+int RunShowCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCliArgs parsed("show", {});
+    if (!parsed.Parse(args, io))
+        return kExitUsage;
+    if (parsed.Positional().size() != 1)
+        return parsed.WrongArguments(io);
+    CR455Radio radio;
+    if (!Open(radio, parsed.Positional()[0], io))
+        return kExitFailure;
+    io.out << FormatChannelList(radio) << '\n';
+    for (const char* key : CR455Radio::kSettingKeys) {
+        std::string value;
+        if (std::string(key) == "OPENING_TEXT")
+            value = radio.GetOpeningText();
+        else if (std::string(key) == "CLONE_COMMENT")
+            value = radio.GetCloneComment();
+        else
+            value = radio.GetSetting(key);
+        io.out << key << '=' << value << '\n';
+    }
+    return kExitOk;
+}
+
+int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCliArgs parsed("export", {"-o"});
+    if (!parsed.Parse(args, io))
+        return kExitUsage;
+    if (parsed.Positional().size() != 1)
+        return parsed.WrongArguments(io);
+    CR455Radio radio;
+    if (!Open(radio, parsed.Positional()[0], io))
+        return kExitFailure;
+    std::string csv = ExportChannelsCsv(radio);
+    const std::string* output = parsed.Option("-o");
+    if (!output) {
+        io.out << csv;
+        return kExitOk;
+    }
+    std::string error;
+    if (!SaveAtomically(*output, [&](std::ostream& out) { out << csv; }, &error)) {
+        io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {*output, error}) << '\n';
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCliArgs parsed("import", {"-i", "-o"});
+    if (!parsed.Parse(args, io))
+        return kExitUsage;
+    if (parsed.Positional().size() != 1)
+        return parsed.WrongArguments(io);
+    const std::string* output = parsed.Option("-o");
+    if (!output)
+        return parsed.MissingOption(io, "-o");
+    const std::string& csvPath = parsed.Positional()[0];
+    std::string csv;
+    if (!ReadWholeFile(csvPath, csv)) {
+        io.err << FormatText(LoadResString(IDS_CLI_CANNOT_READ), {csvPath}) << '\n';
+        return kExitFailure;
+    }
+    CR455Radio radio;
+    NewDocument(radio);
+    if (const std::string* base = parsed.Option("-i")) {
+        if (!Open(radio, *base, io))
+            return kExitFailure;
+    }
+    std::string error;
+    if (!ImportChannelsCsv(radio, csv, &error)) {
+        FileError(io, csvPath, error);
+        return kExitFailure;
+    }
+    return Save(radio, *output, io) ? kExitOk : kExitFailure;
+}
+
+int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCliArgs parsed("diff", {});
+    if (!parsed.Parse(args, io))
+        return kExitUsage;
+    if (parsed.Positional().size() != 2)
+        return parsed.WrongArguments(io);
+    CR455Radio a;
+    CR455Radio b;
+    if (!Open(a, parsed.Positional()[0], io) || !Open(b, parsed.Positional()[1], io))
+        return kExitUsage;
+    bool differs = false;
+    auto compare = [&](const std::string& command) {
+        std::string left = a.Command(command);
+        std::string right = b.Command(command);
+        if (left == right)
+            return;
+        differs = true;
+        io.out << command << ": " << Shown(left) << " -> " << Shown(right) << '\n';
+    };
+    for (const char* key : CR455Radio::kSettingKeys)
+        compare(std::string("COMMON.") + key);
+    for (unsigned ch = 1; ch <= CR455Radio::kChannelCount; ++ch) {
+        for (const char* field : kChannelFields)
+            compare(CR455Radio::ChPrefix(ch) + field);
+    }
+    return differs ? kExitFailure : kExitOk;
+}
