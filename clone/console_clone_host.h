@@ -1,0 +1,52 @@
+#pragma once
+
+// The clone host of the command-line tool: status texts and messages go to the output stream
+// (trimmed), a progress bar to the error stream when that is a terminal, tones through
+// CTonePlayer. While the host exists, Ctrl-C is the progress window's Cancel button; a second
+// Ctrl-C before the run has taken the first ends the process.
+
+#include <iosfwd>
+#include <string>
+
+#include "clone/clone_host.h"
+#include "clone/tone_player.h"
+
+class CConsoleCloneHost : public CCloneHost {
+public:
+    // `showProgress`: draw the progress bar on `err`.
+    CConsoleCloneHost(std::ostream& out, std::ostream& err, bool showProgress);
+    ~CConsoleCloneHost() override;
+
+    CConsoleCloneHost(const CConsoleCloneHost&) = delete;
+    CConsoleCloneHost& operator=(const CConsoleCloneHost&) = delete;
+
+    // Turns the tones off (tones then only take their time).
+    void SetQuiet(bool quiet) { m_quiet = quiet; }
+
+    void SetStatusText(const std::string& text) override;
+    void CreateProgress(const std::string& caption) override;
+    void SetProgressPos(int percent) override;
+    bool CheckCancel() override;
+    void DestroyProgress() override;
+    void MessageBox(const std::string& text, Icon icon) override;
+    bool AskOkCancel(const std::string& text) override;
+    void ShowInformation(const std::string& model, const std::string& comment) override;
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void Beep(unsigned frequency, unsigned milliseconds) override;
+    void Sleep(unsigned milliseconds) override;
+
+    // A message text as the console shows it: carriage returns dropped, blanks at the ends of
+    // each line and of the whole text removed.
+    static std::string TrimMessage(const std::string& text);
+
+private:
+    std::ostream& m_out;
+    std::ostream& m_err;
+    bool m_showProgress;
+    bool m_progressDrawn = false;
+    int m_lastPercent = -1;
+    std::string m_caption;
+    bool m_quiet = false;
+    CTonePlayer m_tones;
+};

@@ -1,0 +1,169 @@
+// The serial port layer on a bare pseudo-terminal.
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "clone/comm_port.h"
+
+namespace {
+
+// The master side of a pseudo-terminal; the port under test opens the slave.
+class CommPortTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(m_master, 0);
+        ASSERT_EQ(0, ::grantpt(m_master));
+        ASSERT_EQ(0, ::unlockpt(m_master));
+        m_slave = ::ptsname(m_master);
+    }
+    void TearDown() override { ::close(m_master); }
+
+    // Sends `count` bytes towards the port and waits until they are all waiting there.
+    void Feed(CCommPort& port, size_t count)
+    {
+        std::vector<uint8_t> bytes(count);
+        for (size_t i = 0; i < count; ++i)
+            bytes[i] = static_cast<uint8_t>(i);
+        ASSERT_EQ(static_cast<ssize_t>(count), ::write(m_master, bytes.data(), count));
+        for (int i = 0; i < 200 && port.GetWaitingCount() < count; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        ASSERT_EQ(count, port.GetWaitingCount());
+    }
+
+    int m_master = -1;
+    std::string m_slave;
+};
+
+TEST_F(CommPortTest, OpenConfiguresARawLineAndASecondOpenKeepsTheFirst)
+{
+    CCommPort port;
+    EXPECT_EQ("COM1:", port.GetPortName());
+    EXPECT_EQ(0, port.GetHandle());
+    ASSERT_TRUE(port.Open(m_slave, 9600));
+    EXPECT_NE(0, port.GetHandle());
+
+    struct termios tio;
+    ASSERT_EQ(0, ::tcgetattr(port.GetHandle(), &tio));
+    EXPECT_EQ(B9600, ::cfgetospeed(&tio));
+    EXPECT_EQ(CS8, tio.c_cflag & CSIZE);
+    EXPECT_EQ(0u, tio.c_cflag & (PARENB | CSTOPB | CRTSCTS));
+    EXPECT_EQ(0u, tio.c_iflag & (IXON | IXOFF | ICRNL));
+    EXPECT_EQ(0u, tio.c_lflag & (ICANON | ECHO));
+    EXPECT_EQ(0u, tio.c_oflag & OPOST);
+
+    EXPECT_TRUE(port.Open("/dev/pwr-other", 4800));
+    EXPECT_EQ(m_slave, port.GetPortName());
+    EXPECT_EQ(9600u, port.GetBaudRate());
+}
+
+TEST_F(CommPortTest, MissingDeviceOrNonTerminalFails)
+{
+    CCommPort port;
+    EXPECT_FALSE(port.Open("/dev/pwr-no-such-port", 9600));
+    EXPECT_EQ(0, port.GetHandle());
+    EXPECT_EQ(" not Open ", port.GetLastErrorText());
+
+    CCommPort notATerminal;
+    EXPECT_FALSE(notATerminal.Open("/dev/null", 9600));
+    EXPECT_EQ(0, notATerminal.GetHandle());
+    EXPECT_EQ("", notATerminal.GetLastErrorText()); // refused line settings query: no report
+}
+
+TEST_F(CommPortTest, UnsupportedRateIsAnInvalidSetting)
+{
+    CCommPort port;
+    EXPECT_FALSE(port.Open(m_slave, 12345));
+    EXPECT_EQ(" invarid setting ", port.GetLastErrorText());
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST_F(CommPortTest, SecondPortOnTheSameDeviceIsRefused)
+{
+    CCommPort first;
+    ASSERT_TRUE(first.Open(m_slave, 9600));
+    CCommPort second;
+    EXPECT_FALSE(second.Open(m_slave, 9600));
+    EXPECT_EQ(0, second.GetHandle());
+    first.Close();
+    EXPECT_TRUE(second.Open(m_slave, 9600));
+}
+
+TEST_F(CommPortTest, ReadTakesOnlyWaitingBytesInChunksOfAtMost256)
+{
+    CCommPort port;
+    ASSERT_TRUE(port.Open(m_slave, 9600));
+    uint8_t buffer[1000];
+    size_t count = 12345;
+    EXPECT_FALSE(port.Read(buffer, sizeof buffer, &count));
+    EXPECT_EQ(12345u, count);
+
+    Feed(port, 300);
+    ASSERT_TRUE(port.Read(buffer, 1, &count));
+    EXPECT_EQ(1u, count);
+    EXPECT_EQ(0, buffer[0]);
+    ASSERT_TRUE(port.Read(buffer, sizeof buffer, &count));
+    EXPECT_EQ(256u, count);
+    EXPECT_EQ(1, buffer[0]);
+    ASSERT_TRUE(port.Read(buffer, sizeof buffer, &count));
+    EXPECT_EQ(43u, count);
+    EXPECT_FALSE(port.Read(buffer, sizeof buffer, &count));
+}
+
+TEST_F(CommPortTest, CloseDiscardsWaitingInputAndClosedPortRefusesIo)
+{
+    CCommPort port;
+    ASSERT_TRUE(port.Open(m_slave, 9600));
+    Feed(port, 20);
+    port.Close();
+    EXPECT_EQ(0, port.GetHandle());
+    uint8_t byte = 0x55;
+    size_t count = 0;
+    EXPECT_FALSE(port.Write(&byte, 1));
+    EXPECT_FALSE(port.Read(&byte, 1, &count));
+    ASSERT_TRUE(port.Open(m_slave, 9600));
+    EXPECT_EQ(0u, port.GetWaitingCount());
+}
+
+TEST_F(CommPortTest, WriteSendsTheWholeBuffer)
+{
+    CCommPort port;
+    ASSERT_TRUE(port.Open(m_slave, 9600));
+    std::vector<uint8_t> data(3000);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<uint8_t>(i * 13);
+    std::vector<uint8_t> got;
+    std::thread reader([&] {
+        uint8_t buffer[512];
+        while (got.size() < data.size()) {
+            ssize_t n = ::read(m_master, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            got.insert(got.end(), buffer, buffer + n);
+        }
+    });
+    EXPECT_TRUE(port.Write(data.data(), data.size()));
+    reader.join();
+    EXPECT_EQ(data, got);
+}
+
+TEST_F(CommPortTest, WaitForInputReturnsWhenABytesArrives)
+{
+    CCommPort port;
+    ASSERT_TRUE(port.Open(m_slave, 9600));
+    EXPECT_FALSE(port.WaitForInput(1));
+    uint8_t byte = 0xFE;
+    ASSERT_EQ(1, ::write(m_master, &byte, 1));
+    EXPECT_TRUE(port.WaitForInput(1000));
+}
+
+} // namespace
