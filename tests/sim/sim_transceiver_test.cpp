@@ -128,7 +128,7 @@ TEST(SimTransceiver, AcceptsAGoodRecordAndHoldsIt)
     ASSERT_TRUE(port.Open(sim.GetDevicePath(), 9600));
     Send(port, Frame({0xE3, 0x22, 0x70, 0x01, 0x01}));
     Bytes record = {0xE4};
-    Bytes digits = Text("0100015559"); // 01+00+01+55+59 = 0x100
+    Bytes digits = Text("01000155A9"); // 01+00+01+55+A9 = 0x100
     record.insert(record.end(), digits.begin(), digits.end());
     Send(port, Frame(record));
     Bytes end = {0xE5};
