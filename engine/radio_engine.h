@@ -3,11 +3,20 @@
 #include <memory>
 #include <string>
 
+class CChannelClipboard;
+class CChannelStore;
 class CCloneImage;
+class CCommandHandler;
+class CCommandString;
+class CFrequencyBand;
+class CSettingTable;
 
 // The radio data engine: owns the 512-byte working image and everything that interprets it, and
 // is driven by text commands alone ("HEAL", "EDIT_FLAG=OFF", "COMMON.BEEP=ON", ...). Execute never
 // throws; a command that no handler knows answers an empty string.
+//
+// Dispatch: the engine's own commands (HEAL, INITIALIZE, EDIT_FLAG, FILE.SAVE, FILE.LOAD), then
+// the channel store (CH.), then the setting table (COMMON.); the first non-empty answer wins.
 class CRadioEngine {
 public:
     CRadioEngine();
@@ -24,6 +33,24 @@ public:
     const CCloneImage& GetImage() const;
 
 private:
-    struct Impl;
-    std::unique_ptr<Impl> m_impl;
+    class CTopLevelHandler;
+
+    std::string ExecuteTopLevel(CCommandString& command);
+    // Rebuilds the working image from the settings and channels onto the default image.
+    void Heal(int safety);
+    void ResetLoaded();
+    std::string EditFlag(const std::string& value);
+    std::string Save(const CCommandString& key);
+    std::string Load(const CCommandString& key);
+
+    std::unique_ptr<CFrequencyBand> m_band;
+    std::unique_ptr<CChannelClipboard> m_clipboard;
+    std::unique_ptr<CCloneImage> m_workingImage;
+    std::unique_ptr<CCloneImage> m_referenceImage;
+    std::unique_ptr<CSettingTable> m_settings;
+    std::unique_ptr<CChannelStore> m_channels;
+    std::unique_ptr<CTopLevelHandler> m_topLevel;
+    int m_editFlag = 0;
+    // The handlers in the order the dispatcher asks them.
+    CCommandHandler* m_handlers[3] = {};
 };

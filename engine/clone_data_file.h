@@ -1,0 +1,35 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+class CCloneImage;
+
+// The clone data file (".qrb"): the identification line "22700101", a "#" comment line and 31
+// hex records of 16 bytes for addresses 0x0010 to 0x01FF, every line ended by CR LF.
+//
+// Result words (the engine answers them unchanged): "OK", "CANNOT_OPEN_FILE", "WRITE_ERROR"
+// (save only), "FORMAT_ERROR", "MISMATCH_MODEL", "MISMATCH_REVISION", "DATA_OVERFLOW" and
+// "NOT_ENOUGH_DATA" (load only).
+class CCloneDataFile {
+public:
+    // !!! The identity written into and required from every file. DO NOT CHANGE. !!!
+    static constexpr int kModelCode = 2270;
+    static constexpr int kRevision = 101;
+
+    // Writes the image atomically: the text goes to a new file beside the target, which then
+    // replaces the target, so a failed save leaves any earlier file as it was. The comment is
+    // informative only; line breaks in it are written as spaces so that they cannot break the
+    // line structure.
+    static std::string Save(const std::string& path, const CCloneImage& image, const std::string& comment);
+    // The complete file text as Save writes it.
+    static std::string Format(const CCloneImage& image, const std::string& comment);
+
+    // Reads a file into the image. On any result but "OK" the image is left exactly as it was.
+    // Lines may end in CR LF or a bare LF, and the last line end may be missing.
+    static std::string Load(const std::string& path, CCloneImage& image);
+    static std::string Load(std::istream& in, CCloneImage& image);
+
+private:
+    static std::string CheckIdentification(const std::string& line);
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/range_list.h"
+
+class CSettingTable;
+
+// The permitted band of the transceiver and its channel grids. The grid follows the setting
+// COMMON.CH_SPACING every time a frequency is snapped. Frequencies in hertz; 0 means none.
+class CFrequencyBand {
+public:
+    // !!! Band limits of the transceiver, in hertz. !!!
+    static constexpr uint32_t kLowest = 118000000;
+    static constexpr uint32_t kHighest = 136980000;
+
+    enum Grid {
+        kGrid25kHz = 0,
+        kGrid833kHz = 1,
+        kGridBoth = 2,
+    };
+
+    CFrequencyBand() = default;
+    virtual ~CFrequencyBand() = default;
+
+    CFrequencyBand(const CFrequencyBand&) = delete;
+    CFrequencyBand& operator=(const CFrequencyBand&) = delete;
+
+    // The setting table (not owned) whose CH_SPACING selects the grid.
+    void SetSettingTable(CSettingTable* settings) { m_settings = settings; }
+    // The band becomes the single range 118.000 to 136.980 MHz.
+    void Reset();
+    bool Contains(int64_t hertz) const;
+
+    // 0 for "25kHz", 1 for "8.33kHz", 2 for anything else (the combined grid).
+    int GetGrid() const;
+    // Nearest point of the current grid (the lower one on a tie), kept inside the band where the
+    // grid allows. 0 stays 0.
+    uint32_t Snap(uint32_t hertz) const;
+    uint32_t Snap(uint32_t hertz, int grid) const;
+    // Limits a frequency above 0 to the band, then snaps it.
+    uint32_t ClampAndSnap(uint32_t hertz) const;
+
+private:
+    CSettingTable* m_settings = nullptr;
+    CRangeList m_range;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+class CNumberRange;
+
+// A number held within a CNumberRange (not owned). Answers with the number's name, or with the
+// number itself for ByNumber; a number out of range falls back to the range's default.
+class CRangeValue {
+public:
+    explicit CRangeValue(const CNumberRange* range) : m_range(range) {}
+    virtual ~CRangeValue() = default;
+
+    std::string Execute(const std::string& command);
+
+    void SetValue(long long value);
+    int Value() const { return m_value; }
+    // Searches the numbers in ascending order for a name equal to text (case-insensitive).
+    bool SelectName(const std::string& text);
+
+private:
+    const CNumberRange* m_range;
+    int m_value = 0;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+// A text of bounded length: cut to the maximum length, padded with spaces to the minimum. In mode
+// 1 letters are raised to upper case and characters outside the transceiver's display set become
+// spaces; in mode 0 every character is kept. A NUL character ends the text.
+class CTextValue {
+public:
+    CTextValue();
+    virtual ~CTextValue() = default;
+
+    // Lengths are ordered; the minimum is at least 1 and the maximum at most 256. The text
+    // becomes maximum-length spaces.
+    void SetLength(int a, int b);
+    void SetMode(int mode) { m_mode = mode; }
+    int GetMode() const { return m_mode; }
+    int GetMinimumLength() const { return m_minimumLength; }
+    int GetMaximumLength() const { return m_maximumLength; }
+
+    void SetText(const std::string& text);
+    void SetText(const char* text, size_t length);
+    // The normalised text, padding included.
+    const std::string& Text() const { return m_text; }
+
+    std::string Execute(const std::string& command);
+
+    // True for the characters that the display of the transceiver can show (mode 1).
+    static bool IsDisplayCharacter(unsigned char c);
+
+private:
+    void Normalise();
+
+    int m_minimumLength = 1;
+    int m_maximumLength = 1;
+    int m_mode = 1;
+    std::string m_text;
+};
