@@ -1,4 +1,5 @@
 #include "cli/cli_command.h"
+#include "cli/clone_commands.h"
 #include "cli/data_commands.h"
 #include "res/resource_ids.h"
 
@@ -13,6 +14,11 @@ const std::vector<CliCommand>& GetCliCommands()
         {"export", RunExportCommand, IDS_CLI_HELP_EXPORT},
         {"import", RunImportCommand, IDS_CLI_HELP_IMPORT},
         {"diff", RunDiffCommand, IDS_CLI_HELP_DIFF},
+        {"info", RunInfoCommand, IDS_CLI_HELP_INFO},
+        {"read", RunReadCommand, IDS_CLI_HELP_READ},
+        {"write", RunWriteCommand, IDS_CLI_HELP_WRITE},
+        {"ports", RunPortsCommand, IDS_CLI_HELP_PORTS},
+        {"simulate", RunSimulateCommand, IDS_CLI_HELP_SIMULATE},
     };
     return kCommands;
 }

@@ -128,9 +128,7 @@ void CConsoleCloneHost::ShowInformation(const std::string& model, const std::str
 
 void CConsoleCloneHost::Beep(unsigned frequency, unsigned milliseconds)
 {
-    if (m_quiet)
-        Sleep(milliseconds);
-    else
+    if (!m_quiet)
         m_tones.Play(frequency, milliseconds);
 }
 

@@ -20,7 +20,7 @@ public:
     CConsoleCloneHost(const CConsoleCloneHost&) = delete;
     CConsoleCloneHost& operator=(const CConsoleCloneHost&) = delete;
 
-    // Turns the tones off (tones then only take their time).
+    // Turns the tones off; the pauses between them stay.
     void SetQuiet(bool quiet) { m_quiet = quiet; }
 
     void SetStatusText(const std::string& text) override;

@@ -1,0 +1,377 @@
+#include "cli/clone_commands.h"
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+
+#include <fcntl.h>
+#include <glob.h>
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include "cli/document_io.h"
+#include "clone/clone_link.h"
+#include "clone/clone_operations.h"
+#include "clone/console_clone_host.h"
+#include "radio/r455_radio.h"
+#include "radio/temp_file.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+#include "sim/sim_transceiver.h"
+
+#if __has_include(<wx/fileconf.h>)
+#include <wx/fileconf.h>
+#include <wx/init.h>
+#define PWR_CLI_HAVE_PROFILE 1
+#endif
+
+namespace {
+
+// Where the options of one clone command put their values.
+struct CCloneOptions {
+    std::vector<std::string> positional;
+    std::string port;     // --port DEVICE
+    int com = 0;          // --com N
+    bool simulate = false;
+    bool quiet = false;
+    std::string image;    // --image FILE (simulate)
+    CSimFaults faults;
+};
+
+enum OptionSet : unsigned {
+    kPortOptions = 1,     // --port, --com, --simulate, --fault, --realtime, --quiet
+    kSimulateOptions = 2, // --image, --fault, --realtime
+};
+
+void Error(CCliIo& io, unsigned id, std::initializer_list<std::string> args)
+{
+    io.err << FormatText(LoadResString(id), args) << '\n';
+}
+
+// Parses `args`; false (after a message) on a bad option.
+bool ParseOptions(const std::string& command, const std::vector<std::string>& args, unsigned set,
+                  CCloneOptions& options, CCliIo& io)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--") {
+            options.positional.insert(options.positional.end(), args.begin() + long(i) + 1, args.end());
+            break;
+        }
+        if (arg.size() < 2 || arg[0] != '-') {
+            options.positional.push_back(arg);
+            continue;
+        }
+        const bool takesValue = ((set & kPortOptions) && (arg == "--port" || arg == "--com"))
+            || arg == "--fault" || ((set & kSimulateOptions) && arg == "--image");
+        const bool isFlag = ((set & kPortOptions) && (arg == "--simulate" || arg == "--quiet"))
+            || arg == "--realtime";
+        if (!takesValue && !isFlag) {
+            Error(io, IDS_CLI_UNKNOWN_OPTION, {command, arg});
+            return false;
+        }
+        if (isFlag) {
+            if (arg == "--simulate")
+                options.simulate = true;
+            else if (arg == "--quiet")
+                options.quiet = true;
+            else
+                options.faults.realtime = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            Error(io, IDS_CLI_MISSING_VALUE, {command, arg});
+            return false;
+        }
+        const std::string& value = args[++i];
+        if (arg == "--port") {
+            options.port = value;
+        } else if (arg == "--com") {
+            if (value.size() != 1 || value[0] < '1' || value[0] > '4') {
+                Error(io, IDS_CLI_BAD_COM_NUMBER, {command, value});
+                return false;
+            }
+            options.com = value[0] - '0';
+        } else if (arg == "--image") {
+            options.image = value;
+        } else if (!options.faults.Set(value)) {
+            Error(io, IDS_CLI_UNKNOWN_FAULT, {command, value});
+            return false;
+        }
+    }
+    // One way of reaching the transceiver at a time.
+    int ways = !options.port.empty() + (options.com != 0) + options.simulate;
+    if (ways > 1) {
+        Error(io, IDS_CLI_ONE_PORT_OPTION, {command});
+        return false;
+    }
+    return true;
+}
+
+// The transceiver a clone command talks to: the device the options name, or an in-process
+// simulated transceiver reached through its pseudo-terminal.
+class CCloneSession {
+public:
+    CCloneSession(CCliIo& io, const CCloneOptions& options)
+        : m_host(io.out, io.err, ::isatty(STDERR_FILENO) == 1), m_link(m_host),
+          m_transfer("cl"), m_operations(m_radio, m_link, m_host, m_transfer)
+    {
+        m_host.SetQuiet(options.quiet);
+        m_radio.ResetData();
+        for (int n = 1; n <= 4; ++n)
+            m_link.SetPortDevice(n, GetProfilePortDevice(n));
+        m_link.SetPortNumber(GetProfilePortNumber());
+        if (!options.port.empty()) {
+            m_link.SetPortDevice(1, options.port);
+            m_link.SetPortNumber(1);
+        } else if (options.com != 0) {
+            m_link.SetPortNumber(options.com);
+        }
+        if (options.simulate) {
+            m_sim = std::make_unique<CSimTransceiver>();
+            m_sim->SetFaults(options.faults);
+            m_simStarted = m_sim->Start();
+            m_link.SetPortDevice(1, m_sim->GetDevicePath());
+            m_link.SetPortNumber(1);
+        }
+    }
+
+    // False (after a message) when the simulated transceiver could not start.
+    bool IsReady(CCliIo& io, const std::string& command) const
+    {
+        if (m_sim && !m_simStarted) {
+            Error(io, IDS_CLI_SIM_NOT_STARTED, {command});
+            return false;
+        }
+        return true;
+    }
+
+    CR455Radio& Radio() { return m_radio; }
+    CCloneOperations& Operations() { return m_operations; }
+
+private:
+    CConsoleCloneHost m_host;
+    CR455Radio m_radio;
+    CCloneLink m_link;
+    CTempFile m_transfer;
+    CCloneOperations m_operations;
+    std::unique_ptr<CSimTransceiver> m_sim;
+    bool m_simStarted = false;
+};
+
+int ResultStatus(int result)
+{
+    // A declined question cannot happen here (the command line is the confirmation).
+    return result == CCloneOperations::kDeclined ? CCloneLink::kResultCancelled : result;
+}
+
+std::string ConfigFilePath()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    std::string base;
+    if (xdg && *xdg)
+        base = xdg;
+    else if (const char* home = std::getenv("HOME"))
+        base = std::string(home) + "/.config";
+    else
+        base = ".config";
+    return base + "/PW-R455NORD/PW-R455NORD.conf";
+}
+
+bool IsRealUart(const std::string& device)
+{
+    int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EACCES || errno == EBUSY; // there, but not ours to probe
+    struct serial_struct info = {};
+    bool real = ::ioctl(fd, TIOCGSERIAL, &info) < 0 || info.type != PORT_UNKNOWN;
+    ::close(fd);
+    return real;
+}
+
+std::vector<std::string> Glob(const char* pattern)
+{
+    std::vector<std::string> found;
+    glob_t g = {};
+    if (::glob(pattern, 0, nullptr, &g) == 0)
+        for (size_t i = 0; i < g.gl_pathc; ++i)
+            found.emplace_back(g.gl_pathv[i]);
+    ::globfree(&g);
+    return found;
+}
+
+} // namespace
+
+#ifdef PWR_CLI_HAVE_PROFILE
+namespace {
+
+// Reads one value of the "CommPort" section of the program's profile.
+wxString ReadCommPort(const wxString& key, const wxString& fallback)
+{
+    wxInitializer init;
+    wxFileConfig config("PW-R455NORD", "Vexa", wxString::FromUTF8(ConfigFilePath()), wxString(),
+                        wxCONFIG_USE_LOCAL_FILE);
+    return config.Read("/CommPort/" + key, fallback);
+}
+
+} // namespace
+#endif
+
+std::string GetProfilePortDevice(int number)
+{
+    std::string fallback = "/dev/ttyUSB" + std::to_string(number - 1);
+#ifdef PWR_CLI_HAVE_PROFILE
+    std::string device = ReadCommPort(wxString::Format("Device%d", number), fallback).ToStdString();
+    return device.empty() ? fallback : device;
+#else
+    return fallback;
+#endif
+}
+
+int GetProfilePortNumber()
+{
+#ifdef PWR_CLI_HAVE_PROFILE
+    long number = 1;
+    if (!ReadCommPort("PortNumber", "1").ToLong(&number) || number < 1 || number > 4)
+        number = 1;
+    return static_cast<int>(number);
+#else
+    return 1;
+#endif
+}
+
+int RunInfoCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCloneOptions options;
+    if (!ParseOptions("info", args, kPortOptions, options, io))
+        return kExitUsage;
+    if (!options.positional.empty()) {
+        Error(io, IDS_CLI_WRONG_ARGUMENTS, {"info"});
+        return kExitUsage;
+    }
+    CCloneSession session(io, options);
+    if (!session.IsReady(io, "info"))
+        return CCloneLink::kResultPortError;
+    return ResultStatus(session.Operations().Information());
+}
+
+int RunReadCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCloneOptions options;
+    if (!ParseOptions("read", args, kPortOptions, options, io))
+        return kExitUsage;
+    if (options.positional.size() != 1) {
+        Error(io, IDS_CLI_WRONG_ARGUMENTS, {"read"});
+        return kExitUsage;
+    }
+    const std::string& out = options.positional[0];
+    CCloneSession session(io, options);
+    if (!session.IsReady(io, "read"))
+        return CCloneLink::kResultPortError;
+    int result = ResultStatus(session.Operations().Read());
+    if (result != CCloneLink::kResultOk)
+        return result;
+    std::string error;
+    if (!SaveDocument(session.Radio(), out, error)) {
+        Error(io, IDS_CLI_CANNOT_SAVE, {out, error});
+        return CCloneLink::kResultFailed;
+    }
+    return CCloneLink::kResultOk;
+}
+
+int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCloneOptions options;
+    if (!ParseOptions("write", args, kPortOptions, options, io))
+        return kExitUsage;
+    if (options.positional.size() != 1) {
+        Error(io, IDS_CLI_WRONG_ARGUMENTS, {"write"});
+        return kExitUsage;
+    }
+    const std::string& file = options.positional[0];
+    CCloneSession session(io, options);
+    std::string word;
+    if (!OpenDocument(session.Radio(), file, word)) {
+        Error(io, IDS_CLI_FILE_ERROR, {file, word});
+        return kExitUsage;
+    }
+    if (!session.IsReady(io, "write"))
+        return CCloneLink::kResultPortError;
+    return ResultStatus(session.Operations().Write());
+}
+
+int RunPortsCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCloneOptions options;
+    if (!ParseOptions("ports", args, 0, options, io))
+        return kExitUsage;
+    if (!options.positional.empty()) {
+        Error(io, IDS_CLI_WRONG_ARGUMENTS, {"ports"});
+        return kExitUsage;
+    }
+    std::vector<std::string> devices;
+    for (const std::string& d : Glob("/dev/ttyS*"))
+        if (IsRealUart(d))
+            devices.push_back(d);
+    for (const char* pattern : {"/dev/ttyUSB*", "/dev/ttyACM*"}) {
+        std::vector<std::string> found = Glob(pattern);
+        devices.insert(devices.end(), found.begin(), found.end());
+    }
+    for (const std::string& d : devices)
+        io.out << d << '\n';
+    for (const std::string& link : Glob("/dev/serial/by-id/*")) {
+        std::error_code ec;
+        std::filesystem::path target = std::filesystem::canonical(link, ec);
+        io.out << link;
+        if (!ec)
+            io.out << " -> " << target.string();
+        io.out << '\n';
+    }
+    for (int n = 1; n <= 4; ++n)
+        io.out << "COM" << n << ": " << GetProfilePortDevice(n)
+               << (n == GetProfilePortNumber() ? " (selected)" : "") << '\n';
+    return kExitOk;
+}
+
+int RunSimulateCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCloneOptions options;
+    if (!ParseOptions("simulate", args, kSimulateOptions, options, io))
+        return kExitUsage;
+    if (!options.positional.empty()) {
+        Error(io, IDS_CLI_WRONG_ARGUMENTS, {"simulate"});
+        return kExitUsage;
+    }
+    // Block the ending signals before the serving thread starts, so that it inherits the mask
+    // and they arrive here, in sigwait.
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (int s : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&ending, s);
+    sigset_t previous;
+    ::pthread_sigmask(SIG_BLOCK, &ending, &previous);
+
+    int status = kExitOk;
+    {
+        CSimTransceiver sim;
+        sim.SetFaults(options.faults);
+        if (!options.image.empty() && !sim.LoadImage(options.image)) {
+            Error(io, IDS_CLI_FILE_ERROR, {options.image, LoadResString(IDS_CLI_NOT_A_DATA_FILE)});
+            status = kExitUsage;
+        } else if (!sim.Start()) {
+            Error(io, IDS_CLI_SIM_NOT_STARTED, {"simulate"});
+            status = kExitFailure;
+        } else {
+            io.out << sim.GetDevicePath() << std::endl;
+            int received = 0;
+            ::sigwait(&ending, &received);
+        }
+    }
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return status;
+}
