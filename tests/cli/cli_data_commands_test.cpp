@@ -1,7 +1,5 @@
 #include "cli_runner.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -154,7 +152,7 @@ TEST_F(CliTest, ExecWithAFileThatDoesNotLoad)
     EXPECT_EQ(missing.err, "CANNOT_OPEN_FILE\n");
 }
 
-TEST_F(CliTest, FailedSaveKeepsTheOldFile)
+TEST_F(CliTest, FailedSaveIsReportedAndLeavesNothingBehind)
 {
     CliResult r = RunTool({"new", PathIn("no/such/dir/x.qrb")});
     EXPECT_EQ(r.status, 1);
@@ -162,16 +160,21 @@ TEST_F(CliTest, FailedSaveKeepsTheOldFile)
               0u)
         << r.err;
 
-    // A folder that cannot take the new file: the old file stays as it was.
-    ASSERT_EQ(RunTool({"new", PathIn("keep.qrb")}).status, 0);
-    std::string before = ReadFile(PathIn("keep.qrb"));
-    fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
-    CliResult denied = RunTool({"exec", "-o", PathIn("keep.qrb"), "COMMON.BEEP=OFF"});
-    fs::permissions(m_dir, fs::perms::owner_all);
-    if (geteuid() != 0) { // root may write anyway
-        EXPECT_EQ(denied.status, 1);
-        EXPECT_EQ(ReadFile(PathIn("keep.qrb")), before);
+    // The new file cannot replace the target (a folder): the target stays and nothing is
+    // left behind.
+    fs::create_directories(m_dir / "target.qrb" / "inside");
+    CliResult blocked = RunTool({"exec", "-o", PathIn("target.qrb"), "COMMON.BEEP=OFF"});
+    EXPECT_EQ(blocked.status, 1);
+    EXPECT_EQ(blocked.out, "OFF\n");
+    EXPECT_EQ(blocked.err.rfind("pwr455-cli: cannot save '" + PathIn("target.qrb") + "': ", 0), 0u)
+        << blocked.err;
+    EXPECT_TRUE(fs::is_directory(m_dir / "target.qrb" / "inside"));
+    size_t entries = 0;
+    for (const auto& entry : fs::directory_iterator(m_dir)) {
+        (void)entry;
+        ++entries;
     }
+    EXPECT_EQ(entries, 1u);
 }
 
 TEST_F(CliTest, ShowListsChannelsAndSettings)
