@@ -1,0 +1,144 @@
+// Arbitrary bytes from the transceiver's side of the line: every clone run must end with a result
+// code, never crash or hang. The real run loop runs; the port is replaced by the fuzz input and
+// the clock by one that jumps ahead once the input is used up, so no run waits in real time.
+//
+// Input: byte 0 selects the run (bits 0-1: information, read, write) and whether the program's
+// own frames come back as echoes (bit 2), as they do through the cloning cable. The rest is what
+// the transceiver sends.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <string>
+
+#include <unistd.h>
+
+#include "clone/clone_host.h"
+#include "clone/clone_link.h"
+
+namespace {
+
+class CFuzzHost : public CCloneHost {
+public:
+    bool inputDone = false;
+    uint64_t now = 0;
+
+    void SetStatusText(const std::string&) override {}
+    void CreateProgress(const std::string&) override {}
+    void SetProgressPos(int percent) override
+    {
+        if (percent < 0 || percent > 100)
+            __builtin_trap();
+    }
+    bool CheckCancel() override { return false; }
+    void DestroyProgress() override {}
+    void MessageBox(const std::string&, Icon) override {}
+    bool AskOkCancel(const std::string&) override { return true; }
+    void ShowInformation(const std::string&, const std::string&) override {}
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void Beep(unsigned, unsigned) override {}
+    void Sleep(unsigned milliseconds) override { now += milliseconds; }
+    uint64_t GetTickMs() override { return now += inputDone ? 700 : 1; }
+};
+
+// The clone link with its serial port replaced by the fuzz input.
+class CFuzzLink : public CCloneLink {
+public:
+    CFuzzLink(CFuzzHost& host, const uint8_t* data, size_t size, bool echo)
+        : CCloneLink(host), m_fuzzHost(host), m_data(data), m_size(size), m_echo(echo)
+    {
+    }
+
+    bool Open(const std::string&, unsigned) override { return true; }
+    void Close() override {}
+    bool Write(const uint8_t* buffer, size_t length) override
+    {
+        if (m_echo)
+            m_pending.insert(m_pending.end(), buffer, buffer + length);
+        return true;
+    }
+    bool Read(uint8_t* buffer, size_t maximum, size_t* count) override
+    {
+        if (maximum == 0)
+            return false;
+        if (!m_pending.empty()) {
+            buffer[0] = m_pending.front();
+            m_pending.pop_front();
+        } else if (m_pos < m_size) {
+            buffer[0] = m_data[m_pos++];
+        } else {
+            m_fuzzHost.inputDone = true;
+            return false;
+        }
+        *count = 1;
+        return true;
+    }
+
+private:
+    CFuzzHost& m_fuzzHost;
+    const uint8_t* m_data;
+    size_t m_size;
+    bool m_echo;
+    size_t m_pos = 0;
+    std::deque<uint8_t> m_pending;
+};
+
+const std::string& TransferPath()
+{
+    static std::string path = [] {
+        char pattern[] = "/tmp/pwrfuzzclXXXXXX";
+        int fd = ::mkstemp(pattern);
+        if (fd >= 0)
+            ::close(fd);
+        std::atexit([] { std::remove(TransferPath().c_str()); });
+        return std::string(pattern);
+    }();
+    return path;
+}
+
+void WriteTransferFile()
+{
+    FILE* f = std::fopen(TransferPath().c_str(), "w");
+    if (!f)
+        return;
+    std::fputs("22700101\n#FUZZ\n", f);
+    for (unsigned a = 0x10; a < 0x200; a += 0x10) {
+        std::fprintf(f, "%04X10", a);
+        for (int i = 0; i < 16; ++i)
+            std::fprintf(f, "%02X", (a + i) & 0xFF);
+        std::fputc('\n', f);
+    }
+    std::fclose(f);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const uint8_t mode = data[0];
+    CFuzzHost host;
+    CFuzzLink link(host, data + 1, size - 1, (mode & 4) != 0);
+    link.SetModelCode(0x2270);
+    link.SetRevision(0x0101);
+    link.SetExpectedFrames(31);
+    link.SetTransferFile(TransferPath());
+
+    int result;
+    switch (mode & 3) {
+    case 0: result = link.CloneInfo(); break;
+    case 1: result = link.CloneIn(); break;
+    default:
+        WriteTransferFile();
+        result = link.CloneOut();
+        break;
+    }
+    if (result != CCloneLink::kResultOk && result != CCloneLink::kResultFailed)
+        __builtin_trap();
+    if (result == CCloneLink::kResultOk && (mode & 3) == 0 && link.GetInfo()->commentLength > 248)
+        __builtin_trap();
+    return 0;
+}
