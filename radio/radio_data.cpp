@@ -45,7 +45,11 @@ void CRadioData::Serialize(CArchive& ar)
         if (!temp)
             throw CArchiveException(CArchiveException::badClass);
         std::string line;
+        size_t total = 0;
         while (ar.ReadLine(line)) {
+            total += line.size() + 2;
+            if (total > kMaxDocumentSize)
+                throw CArchiveException(CArchiveException::badClass);
             temp.write(line.data(), static_cast<std::streamsize>(line.size()));
             temp.write("\r\n", 2);
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "radio/model_info.h"
@@ -12,6 +13,10 @@ class CArchive;
 // overridable steps that do nothing here. CRadioDataRig gives the steps to an engine.
 class CRadioData {
 public:
+    // Largest document accepted on open. A clone data file has about 1.3 kB; anything near this
+    // size is refused as a format error before it is copied into the temporary folder.
+    static constexpr size_t kMaxDocumentSize = 16u << 20;
+
     CRadioData();
     virtual ~CRadioData();
 

@@ -235,6 +235,21 @@ TEST_F(RadioDataTest, EachLoadFailureLeavesTheDataUnchanged)
     }
 }
 
+TEST_F(RadioDataTest, OversizedDocumentIsRefused)
+{
+    CR455Radio radio;
+    radio.ResetData();
+    Edit(radio);
+    const std::string before = Store(radio);
+    // Valid clone data followed by comment lines up to beyond the size limit.
+    std::string text = before;
+    const std::string comment = "#" + std::string(1000, 'x') + "\r\n";
+    while (text.size() <= CRadioData::kMaxDocumentSize)
+        text += comment;
+    EXPECT_THROW(Load(radio, text), CArchiveException);
+    EXPECT_EQ(Store(radio), before);
+}
+
 TEST_F(RadioDataTest, TemporaryFileGoesWithTheObject)
 {
     std::string path;
