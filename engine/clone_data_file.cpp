@@ -2,11 +2,11 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <istream>
-#include <random>
 
 #include "engine/clone_image.h"
 #include "engine/hex_record.h"
@@ -99,8 +99,8 @@ bool WriteAll(std::FILE* file, const std::string& text)
 std::string CreateSiblingFile(const fs::path& target, std::FILE*& file)
 {
     static std::atomic<unsigned> counter{0};
-    std::random_device device;
-    const unsigned salt = device();
+    // Names only need to differ between saves; the exclusive open settles any collision.
+    const unsigned salt = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
     for (int attempt = 0; attempt < 100; ++attempt) {
         const unsigned number = salt + counter.fetch_add(1);
         fs::path candidate = target;
@@ -117,14 +117,21 @@ std::string CreateSiblingFile(const fs::path& target, std::FILE*& file)
     return std::string();
 }
 
-std::string WriteInPlace(const fs::path& target, const std::string& text)
+// The fallback when no file can be created beside the target (a folder that takes no new
+// files, a name too long for a suffix). A file that did not exist before is removed again when
+// the write fails.
+std::string WriteInPlace(const fs::path& target, const std::string& text, bool existed)
 {
     std::FILE* file = std::fopen(target.string().c_str(), "wb");
     if (file == nullptr) {
         return kCannotOpenFile;
     }
-    const bool ok = WriteAll(file, text);
-    return (std::fclose(file) == 0 && ok) ? kOk : kWriteError;
+    bool ok = WriteAll(file, text);
+    ok = (std::fclose(file) == 0) && ok;
+    if (!ok && !existed) {
+        std::remove(target.string().c_str());
+    }
+    return ok ? kOk : kWriteError;
 }
 
 std::string WriteFileAtomically(const std::string& path, const std::string& text)
@@ -158,8 +165,7 @@ std::string WriteFileAtomically(const std::string& path, const std::string& text
     std::FILE* file = nullptr;
     const std::string temporary = CreateSiblingFile(target, file);
     if (temporary.empty()) {
-        // The folder may not take new files even though the file itself may be written.
-        return exists ? WriteInPlace(target, text) : kCannotOpenFile;
+        return WriteInPlace(target, text, exists);
     }
     bool ok = WriteAll(file, text);
     ok = (std::fclose(file) == 0) && ok;

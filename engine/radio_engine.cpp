@@ -60,12 +60,17 @@ const CCloneImage& CRadioEngine::GetImage() const
 
 std::string CRadioEngine::Execute(const char* command)
 {
-    CCommandString text(command);
-    for (CCommandHandler* handler : m_handlers) {
-        std::string answer = handler->Execute(text);
-        if (!answer.empty()) {
-            return answer;
+    // No handler throws for bad input; only running out of memory could get here, and callers
+    // rely on an answer, so it is reported as an unknown command.
+    try {
+        CCommandString text(command);
+        for (CCommandHandler* handler : m_handlers) {
+            std::string answer = handler->Execute(text);
+            if (!answer.empty()) {
+                return answer;
+            }
         }
+    } catch (...) {
     }
     return std::string();
 }
