@@ -129,9 +129,8 @@ int CCloneLink::CloneInfo()
     return Run(kRunInfo);
 }
 
-int CCloneLink::CloneIn()
+int CCloneLink::PrepareRead()
 {
-    m_host.SetStatusText(LoadResString(IDS_CLONE_NOW_READING));
     CloseTransferFile();
     m_transferFailed = false;
     // Create (or empty) the transfer file; without it nothing is sent to the transceiver.
@@ -145,7 +144,15 @@ int CCloneLink::CloneIn()
     header.ToHex();
     std::fwrite(header.GetData(), 1, header.GetLength(), m_transfer);
     std::fputs("\n#\n", m_transfer);
+    return kResultOk;
+}
 
+int CCloneLink::CloneIn()
+{
+    m_host.SetStatusText(LoadResString(IDS_CLONE_NOW_READING));
+    int prepared = PrepareRead();
+    if (prepared != kResultOk)
+        return prepared;
     m_writing = false;
     int result = Run(kRunRead);
     if (std::fflush(m_transfer) != 0 || std::ferror(m_transfer)) {
@@ -208,6 +215,7 @@ int CCloneLink::CloneOut()
 void CCloneLink::BeginRun(uint16_t type)
 {
     m_runType = type;
+    m_writing = type == kRunWrite;
     m_result = 0;
     m_frameReady = false;
     m_endEchoed = false;
@@ -235,15 +243,7 @@ int CCloneLink::Run(uint16_t type)
     }
     m_host.Sleep(kSettleMs);
 
-    m_request.Clear();
-    m_request << kPreamble << kPreamble << kAddrProgram << kAddrRadio;
-    if (type == kRunInfo)
-        m_request << kCmdInfoRequest << m_zeroPair << m_zeroPair;
-    else
-        m_request << (type == kRunRead ? kCmdReadRequest : kCmdWriteRequest) << m_modelBytes
-                  << m_revisionBytes;
-    m_request << kEndOfFrame;
-    SendFrame(m_request);
+    SendRequest(type);
     m_host.Sleep(kSettleMs);
 
     BeginRun(type);
@@ -278,6 +278,19 @@ int CCloneLink::Run(uint16_t type)
         m_progressShown = false;
     }
     return result;
+}
+
+void CCloneLink::SendRequest(uint16_t type)
+{
+    m_request.Clear();
+    m_request << kPreamble << kPreamble << kAddrProgram << kAddrRadio;
+    if (type == kRunInfo)
+        m_request << kCmdInfoRequest << m_zeroPair << m_zeroPair;
+    else
+        m_request << (type == kRunRead ? kCmdReadRequest : kCmdWriteRequest) << m_modelBytes
+                  << m_revisionBytes;
+    m_request << kEndOfFrame;
+    SendFrame(m_request);
 }
 
 int CCloneLink::MapResult(int result)

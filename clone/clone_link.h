@@ -85,11 +85,15 @@ protected:
     void DispatchFrame();
     // Sets up the state of a run of `type` as Run does after sending the request.
     void BeginRun(uint16_t type);
+    // Builds and sends the request frame of a run of `type`.
+    void SendRequest(uint16_t type);
     int GetResult() const { return m_result; }
     // Maps an internal result to what a run returns (0, 1 or 77).
     static int MapResult(int result);
     // Progress percentage of the current read or write run.
     int GetPercentage() const;
+    // Creates the transfer file for a read run and writes its header; 0 or 77.
+    int PrepareRead();
     // Opens the transfer file for a write run and checks its first line; 0 or an error result.
     int PrepareWrite();
     void CloseTransferFile();
