@@ -88,6 +88,7 @@ const StringEntry kStrings[] = {
     {26205, "PW-R455NORD Rev.1.0 (pwr455 %s)"},
     {26206, "Cloning software for the VX-R455NORD\nVHF air-band transceiver.\n\nReads the memory channels and settings from\nthe transceiver, lets you edit and save them,\nand writes them back through the cloning cable.\n\nCopyright (C) Vexa. All rights reserved."},
     {26207, "%s\nCannot find this file.\nPlease verify that the correct path and file name are given."},
+    {26208, "All Files (*.*)"},
     {32771, "Edit Memory\nEdit Memory"},
     {32774, "Read From Transceiver\nClone in"},
     {32775, "Write to Transceiver\nClone out"},

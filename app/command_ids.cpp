@@ -1,0 +1,50 @@
+#include "app/command_ids.h"
+
+#include <wx/xrc/xmlres.h>
+
+namespace {
+
+struct CommandName {
+    const char* name;
+    unsigned id;
+};
+
+// Every command name the XRC files use.
+const CommandName kCommandNames[] = {
+    {"ID_FILE_NEW", ID_FILE_NEW},
+    {"ID_FILE_OPEN", ID_FILE_OPEN},
+    {"ID_FILE_SAVE", ID_FILE_SAVE},
+    {"ID_FILE_SAVE_AS", ID_FILE_SAVE_AS},
+    {"ID_FILE_MRU_FILE1", ID_FILE_MRU_FILE1},
+    {"ID_APP_EXIT", ID_APP_EXIT},
+    {"ID_EDIT_MEMORY", ID_EDIT_MEMORY},
+    {"ID_EDIT_COPY", ID_EDIT_COPY},
+    {"ID_EDIT_PASTE", ID_EDIT_PASTE},
+    {"ID_EDIT_CLEAR", ID_EDIT_CLEAR},
+    {"ID_EDIT_DELETE_CH", ID_EDIT_DELETE_CH},
+    {"ID_EDIT_INSERT_CH", ID_EDIT_INSERT_CH},
+    {"ID_VIEW_COMMON_SETTING", ID_VIEW_COMMON_SETTING},
+    {"ID_VIEW_TOOLBAR", ID_VIEW_TOOLBAR},
+    {"ID_VIEW_STATUS_BAR", ID_VIEW_STATUS_BAR},
+    {"ID_COM1", ID_COM1},
+    {"ID_COM2", ID_COM2},
+    {"ID_COM3", ID_COM3},
+    {"ID_COM4", ID_COM4},
+    {"ID_CLONE_READ", ID_CLONE_READ},
+    {"ID_CLONE_WRITE", ID_CLONE_WRITE},
+    {"ID_CLONE_INFO", ID_CLONE_INFO},
+    {"ID_HELP_INDEX", ID_HELP_INDEX},
+    {"ID_HELP_FINDER", ID_HELP_FINDER},
+    {"ID_APP_ABOUT", ID_APP_ABOUT},
+};
+
+} // namespace
+
+void RegisterCommandIds()
+{
+    for (const CommandName& c : kCommandNames) {
+        const int id = wxXmlResource::GetXRCID(c.name, CmdId(c.id));
+        wxASSERT_MSG(id == CmdId(c.id), c.name);
+        (void)id;
+    }
+}

@@ -1,0 +1,241 @@
+#include "app/main_frame.h"
+
+#include <wx/accel.h>
+#include <wx/display.h>
+#include <wx/docview.h>
+#include <wx/menu.h>
+#include <wx/toolbar.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/app_resources.h"
+#include "app/command_ids.h"
+#include "app/doc_manager.h"
+#include "app/main_status_bar.h"
+#include "app/main_toolbar.h"
+#include "app/profile.h"
+#include "app/pwr455_app.h"
+#include "app/recent_file_list.h"
+#include "app/splash_window.h"
+
+namespace {
+
+// Show states as the profile stores them.
+constexpr int kShowNormal = 1;
+constexpr int kShowMinimised = 2;
+constexpr int kShowMaximised = 3;
+
+const wxRect kDefaultRect(5, 5, 500, 300);
+constexpr int kSplashMilliseconds = 5000;
+
+// Keys without a menu item. Cut, Undo and the pane keys have no handler: nothing happens.
+wxAcceleratorTable MakeAccelerators()
+{
+    const wxAcceleratorEntry entries[] = {
+        {wxACCEL_CTRL, WXK_INSERT, CmdId(ID_EDIT_COPY)},
+        {wxACCEL_SHIFT, WXK_INSERT, CmdId(ID_EDIT_PASTE)},
+        {wxACCEL_CTRL, 'X', CmdId(ID_EDIT_CUT)},
+        {wxACCEL_SHIFT, WXK_DELETE, CmdId(ID_EDIT_CUT)},
+        {wxACCEL_CTRL, 'Z', CmdId(ID_EDIT_UNDO)},
+        {wxACCEL_ALT, WXK_BACK, CmdId(ID_EDIT_UNDO)},
+        {wxACCEL_NORMAL, WXK_F6, CmdId(ID_NEXT_PANE)},
+        {wxACCEL_SHIFT, WXK_F6, CmdId(ID_PREV_PANE)},
+    };
+    return wxAcceleratorTable(static_cast<int>(WXSIZEOF(entries)), entries);
+}
+
+// True when some part of the rectangle lies on one of the screens.
+bool IsOnSomeScreen(const wxRect& rect)
+{
+    for (unsigned i = 0; i < wxDisplay::GetCount(); ++i) {
+        if (wxDisplay(i).GetGeometry().Intersects(rect))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+const wxSize CMainFrame::kMinSize(400, 200);
+
+wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
+    EVT_CLOSE(CMainFrame::OnClose)
+    EVT_SIZE(CMainFrame::OnSize)
+    EVT_MOVE(CMainFrame::OnMove)
+    EVT_IDLE(CMainFrame::OnIdle)
+    EVT_MENU(CmdId(ID_APP_EXIT), CMainFrame::OnAppExit)
+    EVT_MENU(CmdId(ID_VIEW_TOOLBAR), CMainFrame::OnViewToolBar)
+    EVT_UPDATE_UI(CmdId(ID_VIEW_TOOLBAR), CMainFrame::OnUpdateViewToolBar)
+    EVT_MENU(CmdId(ID_VIEW_STATUS_BAR), CMainFrame::OnViewStatusBar)
+    EVT_UPDATE_UI(CmdId(ID_VIEW_STATUS_BAR), CMainFrame::OnUpdateViewStatusBar)
+    EVT_MENU(CmdId(ID_HELP_INDEX), CMainFrame::OnHelpIndex)
+    EVT_MENU(CmdId(ID_HELP_FINDER), CMainFrame::OnHelpFinder)
+wxEND_EVENT_TABLE()
+
+wxRect CMainFrame::GetStartRect(bool* maximised)
+{
+    wxRect rect = CProfile::GetWindowRect();
+    if (maximised)
+        *maximised = CProfile::GetWindowCmdShow() == kShowMaximised;
+    // A placement stored on a screen that is no longer there would hide the window.
+    if (rect.width <= 0 || rect.height <= 0 || !IsOnSomeScreen(rect))
+        rect = kDefaultRect;
+    return rect;
+}
+
+CMainFrame::CMainFrame(wxDocManager* manager)
+    : m_docManager(manager)
+{
+    m_normalRect = GetStartRect(&m_maximised);
+    Create(nullptr, wxID_ANY, ResString(IDS_APP_TITLE), m_normalRect.GetPosition(),
+           m_normalRect.GetSize());
+    SetMinSize(kMinSize);
+    SetIcons(wxIconBundle(GetSvgBundle("pwr455", 32).GetIcon(wxSize(32, 32))));
+
+    wxMenuBar* menuBar = wxXmlResource::Get()->LoadMenuBar("IDR_MAINFRAME");
+    ApplyMenuPrompts(menuBar);
+    SetMenuBar(menuBar);
+    if (auto* recent = static_cast<CPWR455DocManager*>(m_docManager)->GetRecentFiles())
+        recent->AttachMenu(menuBar->GetMenu(0));
+    SetAcceleratorTable(MakeAccelerators());
+    CreateBars();
+
+    CSplashWindow::SetSplashTime(kSplashMilliseconds);
+    CSplashWindow::ShowSplashScreen(this);
+}
+
+CMainFrame::~CMainFrame()
+{
+    if (auto* recent = static_cast<CPWR455DocManager*>(m_docManager)->GetRecentFiles())
+        recent->AttachMenu(nullptr);
+}
+
+void CMainFrame::CreateBars()
+{
+    SetToolBar(CreateMainToolBar(this));
+    m_statusBar = new CMainStatusBar(this);
+    SetStatusBar(m_statusBar);
+    SetStatusBarPane(0);
+    SetMessageText(IDS_IDLE_MESSAGE);
+}
+
+void CMainFrame::SetMessageText(unsigned id)
+{
+    SetMessageText(ResString(id));
+}
+
+void CMainFrame::SetMessageText(const wxString& text)
+{
+    if (m_statusBar)
+        m_statusBar->SetStatusText(text, 0);
+}
+
+wxString CMainFrame::GetMessageText() const
+{
+    return m_statusBar ? m_statusBar->GetStatusText(0) : wxString();
+}
+
+void CMainFrame::ShowPlacement()
+{
+    if (m_maximised)
+        Maximize(true);
+    Show(true);
+    Update();
+}
+
+int CMainFrame::GetShowCommand() const
+{
+    if (IsIconized())
+        return kShowMinimised;
+    return IsMaximized() ? kShowMaximised : kShowNormal;
+}
+
+bool CMainFrame::TryBefore(wxEvent& event)
+{
+    if (m_docManager && m_docManager->ProcessEventLocally(event))
+        return true;
+    return wxFrame::TryBefore(event);
+}
+
+void CMainFrame::TrackNormalRect()
+{
+    if (IsShown() && !IsMaximized() && !IsIconized() && !IsFullScreen())
+        m_normalRect = GetRect();
+}
+
+void CMainFrame::OnSize(wxSizeEvent& event)
+{
+    TrackNormalRect();
+    event.Skip();
+}
+
+void CMainFrame::OnMove(wxMoveEvent& event)
+{
+    TrackNormalRect();
+    event.Skip();
+}
+
+void CMainFrame::OnIdle(wxIdleEvent& event)
+{
+    if (m_statusBar)
+        m_statusBar->UpdateIndicators();
+    event.Skip();
+}
+
+void CMainFrame::SavePlacement()
+{
+    // A failed write ends the saving; closing goes on regardless.
+    CProfile::SetWindowPlacement(m_normalRect, GetShowCommand());
+}
+
+void CMainFrame::OnClose(wxCloseEvent& event)
+{
+    SavePlacement();
+    CProfile::SetBarState(GetToolBar() && GetToolBar()->IsShown(),
+                          m_statusBar && m_statusBar->IsShown());
+    if (m_docManager && !m_docManager->CloseDocuments(!event.CanVeto())) {
+        event.Veto();
+        return;
+    }
+    Destroy();
+}
+
+void CMainFrame::OnAppExit(wxCommandEvent&)
+{
+    Close();
+}
+
+void CMainFrame::OnViewToolBar(wxCommandEvent&)
+{
+    if (wxToolBar* toolBar = GetToolBar()) {
+        toolBar->Show(!toolBar->IsShown());
+        SendSizeEvent();
+    }
+}
+
+void CMainFrame::OnUpdateViewToolBar(wxUpdateUIEvent& event)
+{
+    event.Check(GetToolBar() && GetToolBar()->IsShown());
+}
+
+void CMainFrame::OnViewStatusBar(wxCommandEvent&)
+{
+    if (m_statusBar) {
+        m_statusBar->Show(!m_statusBar->IsShown());
+        SendSizeEvent();
+    }
+}
+
+void CMainFrame::OnUpdateViewStatusBar(wxUpdateUIEvent& event)
+{
+    event.Check(m_statusBar && m_statusBar->IsShown());
+}
+
+void CMainFrame::OnHelpIndex(wxCommandEvent&)
+{
+    GetPWR455App().ShowHelp(true);
+}
+
+void CMainFrame::OnHelpFinder(wxCommandEvent&)
+{
+    GetPWR455App().ShowHelp(false);
+}

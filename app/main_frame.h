@@ -1,0 +1,66 @@
+#pragma once
+
+// The main window: menu, toolbar and status bar around the channel list. It routes commands
+// to the view, the document and the application, and remembers its placement in the profile.
+
+#include <wx/frame.h>
+
+class wxDocManager;
+class CMainStatusBar;
+
+class CMainFrame : public wxFrame {
+public:
+    explicit CMainFrame(wxDocManager* manager);
+    ~CMainFrame() override;
+
+    // The message pane of the status bar: a string resource or a text.
+    void SetMessageText(unsigned id);
+    void SetMessageText(const wxString& text);
+    wxString GetMessageText() const;
+
+    // Shows the frame for the first time: maximised when the stored placement asks for it.
+    void ShowPlacement();
+
+    // The placement read from the profile when the frame was made: whether it asked for a
+    // maximised window, and the restored rectangle (the default one when the stored one lies
+    // off every screen).
+    static wxRect GetStartRect(bool* maximised);
+    bool IsPlacementMaximised() const { return m_maximised; }
+    // The rectangle of the window when it is neither maximised nor minimised.
+    const wxRect& GetNormalRect() const { return m_normalRect; }
+    // The show state written at close: 1 normal, 2 minimised, 3 maximised.
+    int GetShowCommand() const;
+
+    CMainStatusBar* GetMainStatusBar() const { return m_statusBar; }
+
+    // Minimum tracking size of the frame.
+    static const wxSize kMinSize;
+
+protected:
+    // Commands go first to the active view and the document, as in a document/view frame.
+    bool TryBefore(wxEvent& event) override;
+
+private:
+    void CreateBars();
+    void SavePlacement();
+    void TrackNormalRect();
+
+    void OnClose(wxCloseEvent& event);
+    void OnSize(wxSizeEvent& event);
+    void OnMove(wxMoveEvent& event);
+    void OnIdle(wxIdleEvent& event);
+    void OnAppExit(wxCommandEvent& event);
+    void OnViewToolBar(wxCommandEvent& event);
+    void OnUpdateViewToolBar(wxUpdateUIEvent& event);
+    void OnViewStatusBar(wxCommandEvent& event);
+    void OnUpdateViewStatusBar(wxUpdateUIEvent& event);
+    void OnHelpIndex(wxCommandEvent& event);
+    void OnHelpFinder(wxCommandEvent& event);
+
+    wxDocManager* m_docManager;
+    CMainStatusBar* m_statusBar = nullptr;
+    bool m_maximised = false;
+    wxRect m_normalRect;
+
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+// The status bar: the message pane, the CAP, NUM and SCRL indicators, and a blank pane sized
+// by six spaces.
+
+#include <wx/statusbr.h>
+
+class CMainStatusBar : public wxStatusBar {
+public:
+    enum Pane { kMessagePane, kCapsPane, kNumPane, kScrollPane, kBlankPane, kPaneCount };
+
+    explicit CMainStatusBar(wxWindow* parent);
+
+    // Shows each indicator's text while its lock key is on, nothing while it is off.
+    void UpdateIndicators();
+    // Same, with the key states given (for the idle handler and for tests).
+    void ShowIndicators(bool caps, bool num, bool scroll);
+};

@@ -1,0 +1,274 @@
+#include "app/pwr455_app.h"
+
+#include <cstdio>
+
+#include <wx/cmdline.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/html/helpctrl.h>
+#include <wx/msgdlg.h>
+#include <wx/snglinst.h>
+#include <wx/stdpaths.h>
+#include <wx/utils.h>
+
+#include "app/about_dialog.h"
+#include "app/app_resources.h"
+#include "app/command_ids.h"
+#include "app/doc_manager.h"
+#include "app/main_frame.h"
+#include "app/profile.h"
+#include "app/pwr455_doc.h"
+#include "app/pwr455_view.h"
+#include "app/recent_file_list.h"
+#include "app/splash_window.h"
+
+#ifndef PWR_VERSION
+#define PWR_VERSION "1.0.0"
+#endif
+
+namespace {
+
+// The name another running instance is recognised by.
+const char kInstanceName[] = "PWR455NORD APP Exclusive Mutex";
+const char kHelpBookName[] = "pwr455.hhp";
+
+// The document string of the template: window title, document name, new-document name,
+// filter name, filter extension, file type id, file type name.
+wxString DocField(int index)
+{
+    wxArrayString fields = wxSplit(ResString(IDR_MAINFRAME), '\n', '\0');
+    return index < static_cast<int>(fields.size()) ? fields[index] : wxString();
+}
+
+} // namespace
+
+CPWR455App& GetPWR455App()
+{
+    return *static_cast<CPWR455App*>(wxApp::GetInstance());
+}
+
+wxBEGIN_EVENT_TABLE(CPWR455App, wxApp)
+    EVT_MENU(CmdId(ID_FILE_NEW), CPWR455App::OnFileNew)
+    EVT_MENU(CmdId(ID_FILE_OPEN), CPWR455App::OnFileOpen)
+    EVT_MENU_RANGE(CmdId(ID_FILE_MRU_FILE1), CmdId(ID_FILE_MRU_FILE4), CPWR455App::OnRecentFile)
+    EVT_UPDATE_UI_RANGE(CmdId(ID_FILE_MRU_FILE1), CmdId(ID_FILE_MRU_FILE4),
+                        CPWR455App::OnUpdateRecentFile)
+    EVT_MENU(CmdId(ID_APP_ABOUT), CPWR455App::OnAppAbout)
+wxEND_EVENT_TABLE()
+
+CPWR455App::CPWR455App()
+{
+    // Before the first use of the profile or the standard paths.
+    SetVendorName("Vexa");
+    SetAppName("PW-R455NORD");
+}
+
+CPWR455App::~CPWR455App() = default;
+
+void CPWR455App::OnInitCmdLine(wxCmdLineParser& parser)
+{
+    // The usage text comes from the string table, so the parser's own help is not used.
+    parser.SetLogo(ResString(IDS_APP_USAGE));
+    parser.AddSwitch("h", "help");
+    parser.AddSwitch("", "version");
+    parser.AddSwitch("", "simulate");
+    parser.AddParam("FILE.qrb", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
+}
+
+bool CPWR455App::OnCmdLineParsed(wxCmdLineParser& parser)
+{
+    if (parser.Found("help")) {
+        std::fputs(ResString(IDS_APP_USAGE).utf8_str().data(), stdout);
+        m_earlyExitCode = 0;
+        return true;
+    }
+    if (parser.Found("version")) {
+        std::printf("%s\n",
+                    wxString::Format(ResString(IDS_APP_VERSION), PWR_VERSION).utf8_str().data());
+        m_earlyExitCode = 0;
+        return true;
+    }
+    m_simulate = parser.Found("simulate");
+    if (parser.GetParamCount() > 0)
+        m_commandLineFile = wxFileName(parser.GetParam(0)).GetAbsolutePath();
+    return true;
+}
+
+bool CPWR455App::OnInit()
+{
+    if (!wxApp::OnInit())
+        return false;
+    // --help and --version end here, before any window or lock.
+    if (m_earlyExitCode >= 0)
+        return true;
+    CSplashWindow::EnableSplashScreen(true);
+    m_instanceChecker = std::make_unique<wxSingleInstanceChecker>();
+    if (!m_instanceChecker->Create(kInstanceName) || m_instanceChecker->IsAnotherRunning()) {
+        // Another instance runs: end at once without a window or a message.
+        m_instanceChecker.reset();
+        m_earlyExitCode = 0;
+        return true;
+    }
+    if (!StartSession(m_commandLineFile))
+        m_earlyExitCode = 1;
+    return true;
+}
+
+int CPWR455App::OnRun()
+{
+    if (m_earlyExitCode >= 0)
+        return m_earlyExitCode;
+    return wxApp::OnRun();
+}
+
+int CPWR455App::OnExit()
+{
+    EndSession();
+    m_instanceChecker.reset();
+    return wxApp::OnExit();
+}
+
+bool CPWR455App::StartSession(const wxString& file)
+{
+    InitAppResources();
+    CProfile::Open();
+    wxBusyCursor wait;
+    m_docManager = std::make_unique<CPWR455DocManager>();
+    m_docManager->GetRecentFiles()->LoadFromProfile();
+    new wxDocTemplate(m_docManager.get(), DocField(3), "*" + DocField(4), wxString(), DocField(4).Mid(1),
+                      DocField(5), "PW-R455NORD View", CLASSINFO(CPWR455Doc),
+                      CLASSINFO(CPWR455View), wxTEMPLATE_VISIBLE);
+
+    m_frame = new CMainFrame(m_docManager.get());
+    m_frame->Bind(wxEVT_DESTROY, &CPWR455App::OnFrameDestroyed, this);
+    SetTopWindow(m_frame);
+    wxDocument* doc = m_docManager->CreateDocument(wxString(), wxDOC_NEW);
+    if (!doc) {
+        m_frame->Destroy();
+        return false;
+    }
+    if (!file.empty() && !static_cast<CPWR455Doc*>(doc)->OnOpenDocument(file)) {
+        // A file named on the command line that does not open ends the start-up; the reason
+        // has been shown.
+        m_frame->Destroy();
+        return false;
+    }
+    if (!file.empty())
+        m_docManager->AddFileToHistory(file);
+    m_frame->ShowPlacement();
+    return true;
+}
+
+void CPWR455App::OnFrameDestroyed(wxWindowDestroyEvent& event)
+{
+    if (event.GetEventObject() == m_frame)
+        m_frame = nullptr;
+    event.Skip();
+}
+
+void CPWR455App::EndSession()
+{
+    m_help.reset();
+    if (m_docManager) {
+        m_docManager->GetRecentFiles()->AttachMenu(nullptr);
+        m_docManager->GetRecentFiles()->SaveToProfile();
+        // The frame has asked about unsaved changes when it closed; what is left goes.
+        m_docManager->Clear(true);
+        m_docManager.reset();
+    }
+    CProfile::Close();
+}
+
+CPWR455Doc* CPWR455App::GetDocument() const
+{
+    if (!m_docManager || m_docManager->GetDocumentsVector().empty())
+        return nullptr;
+    return static_cast<CPWR455Doc*>(m_docManager->GetDocumentsVector().front());
+}
+
+bool CPWR455App::OpenDocumentFile(const wxString& path)
+{
+    CPWR455Doc* doc = GetDocument();
+    return doc && doc->OpenData(path);
+}
+
+void CPWR455App::OnFileNew(wxCommandEvent&)
+{
+    if (CPWR455Doc* doc = GetDocument())
+        doc->NewData();
+}
+
+void CPWR455App::OnFileOpen(wxCommandEvent&)
+{
+    const wxString filter =
+        DocField(3) + "|*" + DocField(4) + ";*" + DocField(4).Upper() + "|" +
+        ResString(IDS_APP_ALL_FILES) + "|*";
+    wxFileDialog dialog(m_frame, wxString(), wxString(), wxString(), filter,
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() == wxID_OK)
+        OpenDocumentFile(dialog.GetPath());
+}
+
+void CPWR455App::OnRecentFile(wxCommandEvent& event)
+{
+    CRecentFileList* recent = m_docManager->GetRecentFiles();
+    const size_t i = static_cast<size_t>(event.GetId() - CmdId(ID_FILE_MRU_FILE1));
+    if (i >= recent->GetCount())
+        return;
+    const wxString path = recent->GetHistoryFile(i);
+    if (!OpenDocumentFile(path) && !wxFileName::FileExists(path))
+        recent->RemoveFileFromHistory(i);
+}
+
+void CPWR455App::OnUpdateRecentFile(wxUpdateUIEvent& event)
+{
+    const size_t i = static_cast<size_t>(event.GetId() - CmdId(ID_FILE_MRU_FILE1));
+    event.Enable(m_docManager && i < m_docManager->GetRecentFiles()->GetCount());
+}
+
+void CPWR455App::OnAppAbout(wxCommandEvent&)
+{
+    CAboutDialog dialog(m_frame);
+    dialog.ShowModal();
+}
+
+wxString CPWR455App::FindHelpBook()
+{
+    wxString dirs[3];
+    wxString env;
+    if (wxGetEnv("PWR455_HELP_DIR", &env))
+        dirs[0] = env;
+    // Installed: <prefix>/bin/pwr455 and <prefix>/share/pwr455/help.
+    const wxFileName exe(wxStandardPaths::Get().GetExecutablePath());
+    dirs[1] = exe.GetPath() + "/../share/pwr455/help";
+#ifdef PWR_SOURCE_HELP_DIR
+    dirs[2] = PWR_SOURCE_HELP_DIR;
+#endif
+    for (const wxString& dir : dirs) {
+        if (dir.empty())
+            continue;
+        wxFileName book(dir, kHelpBookName);
+        book.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
+        if (book.FileExists())
+            return book.GetFullPath();
+    }
+    return wxString();
+}
+
+void CPWR455App::ShowHelp(bool contents)
+{
+    if (!m_help) {
+        const wxString book = FindHelpBook();
+        if (book.empty()) {
+            wxMessageBox(wxString::Format(ResString(IDS_APP_NO_HELP), kHelpBookName),
+                         ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION, m_frame);
+            return;
+        }
+        m_help = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, m_frame);
+        m_help->AddBook(wxFileName(book));
+    }
+    if (contents)
+        m_help->DisplayContents();
+    else
+        m_help->DisplayIndex();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+// The application: single instance, profile, document template, start-up and the
+// application-level commands (File New, Open, the recent files, About, Help).
+
+#include <memory>
+
+#include <wx/app.h>
+
+class wxCmdLineParser;
+class wxHtmlHelpController;
+class wxSingleInstanceChecker;
+class CMainFrame;
+class CPWR455Doc;
+class CPWR455DocManager;
+
+class CPWR455App : public wxApp {
+public:
+    CPWR455App();
+    ~CPWR455App() override;
+
+    bool OnInit() override;
+    int OnRun() override;
+    int OnExit() override;
+    void OnInitCmdLine(wxCmdLineParser& parser) override;
+    bool OnCmdLineParsed(wxCmdLineParser& parser) override;
+
+    // One run of the program's windows: opens the profile, makes the document manager and
+    // template, the main frame and the document (a new one, or `file` when it is not empty),
+    // and shows the frame. Returns false when the file could not be opened.
+    bool StartSession(const wxString& file = wxString());
+    // Undoes StartSession after the main frame has closed: writes the recent files, releases
+    // the document manager and writes the profile.
+    void EndSession();
+
+    CMainFrame* GetMainFrame() const { return m_frame; }
+    CPWR455Doc* GetDocument() const;
+    CPWR455DocManager* GetDocManager() const { return m_docManager.get(); }
+
+    // --simulate: the clone commands talk to a simulated transceiver.
+    bool IsSimulate() const { return m_simulate; }
+    void SetSimulate(bool simulate) { m_simulate = simulate; }
+
+    // Help Contents (contents == true) and Help Topics.
+    void ShowHelp(bool contents);
+    wxHtmlHelpController* GetHelpController() const { return m_help.get(); }
+    // The help book (.hhp) found for this installation, or empty.
+    static wxString FindHelpBook();
+
+    // File Open of `path` on the open document; true when it loaded.
+    bool OpenDocumentFile(const wxString& path);
+
+private:
+    void OnFileNew(wxCommandEvent& event);
+    void OnFileOpen(wxCommandEvent& event);
+    void OnRecentFile(wxCommandEvent& event);
+    void OnUpdateRecentFile(wxUpdateUIEvent& event);
+    void OnAppAbout(wxCommandEvent& event);
+    void OnFrameDestroyed(wxWindowDestroyEvent& event);
+
+    std::unique_ptr<wxSingleInstanceChecker> m_instanceChecker;
+    std::unique_ptr<CPWR455DocManager> m_docManager;
+    std::unique_ptr<wxHtmlHelpController> m_help;
+    CMainFrame* m_frame = nullptr;
+    wxString m_commandLineFile;
+    bool m_simulate = false;
+    int m_earlyExitCode = -1; // >= 0: the program ends at once with this code
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+// The running application object.
+CPWR455App& GetPWR455App();

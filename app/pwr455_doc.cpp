@@ -1,0 +1,222 @@
+#include "app/pwr455_doc.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <wx/filename.h>
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+
+#include "app/app_resources.h"
+#include "app/command_ids.h"
+#include "app/gui_clone_host.h"
+#include "app/profile.h"
+#include "app/pwr455_view.h"
+#include "clone/clone_link.h"
+#include "radio/archive.h"
+#include "radio/atomic_save.h"
+#include "radio/r455_radio.h"
+#include "radio/temp_file.h"
+
+namespace {
+
+// Data frames of a complete clone read: 31 records of 16 bytes.
+constexpr unsigned kCloneReadFrames = 31;
+constexpr int kPortCount = 4;
+
+} // namespace
+
+wxIMPLEMENT_DYNAMIC_CLASS(CPWR455Doc, wxDocument);
+
+wxBEGIN_EVENT_TABLE(CPWR455Doc, wxDocument)
+    EVT_MENU_RANGE(CmdId(ID_COM1), CmdId(ID_COM4), CPWR455Doc::OnComPort)
+    EVT_UPDATE_UI_RANGE(CmdId(ID_COM1), CmdId(ID_COM4), CPWR455Doc::OnUpdateComPort)
+wxEND_EVENT_TABLE()
+
+CPWR455Doc::CPWR455Doc()
+    : m_radioData(std::make_unique<CR455Radio>()),
+      m_transferFile(std::make_unique<CTempFile>("cl")),
+      m_cloneHost(std::make_unique<CGuiCloneHost>())
+{
+    MakeCloneLink();
+    for (int n = 1; n <= kPortCount; ++n)
+        m_cloneLink->SetPortDevice(n, CProfile::GetPortDevice(n).ToStdString());
+    m_cloneLink->SetPortNumber(CProfile::GetPortNumber());
+}
+
+CPWR455Doc::~CPWR455Doc()
+{
+    CProfile::SetPortNumber(m_cloneLink->GetPortNumber());
+    // The transfer file goes with m_transferFile; the link before its host.
+    m_cloneLink.reset();
+}
+
+void CPWR455Doc::MakeCloneLink()
+{
+    m_cloneLink = std::make_unique<CCloneLink>(*m_cloneHost);
+    m_cloneLink->SetExpectedFrames(kCloneReadFrames);
+    m_cloneLink->SetTransferFile(m_transferFile->GetPath());
+}
+
+void CPWR455Doc::SetCloneHost(std::unique_ptr<CCloneHost> host)
+{
+    if (!host)
+        return;
+    const int port = m_cloneLink->GetPortNumber();
+    std::string devices[kPortCount];
+    for (int n = 1; n <= kPortCount; ++n)
+        devices[n - 1] = m_cloneLink->GetPortDevice(n);
+    m_cloneLink.reset();
+    m_cloneHost = std::move(host);
+    MakeCloneLink();
+    for (int n = 1; n <= kPortCount; ++n)
+        m_cloneLink->SetPortDevice(n, devices[n - 1]);
+    m_cloneLink->SetPortNumber(port);
+}
+
+int CPWR455Doc::GetPortNumber() const
+{
+    return m_cloneLink->GetPortNumber();
+}
+
+void CPWR455Doc::SetPortNumber(int number)
+{
+    if (number >= 1 && number <= kPortCount)
+        m_cloneLink->SetPortNumber(number);
+}
+
+bool CPWR455Doc::IsModified() const
+{
+    return wxDocument::IsModified() || m_radioData->IsEdited();
+}
+
+bool CPWR455Doc::OnNewDocument()
+{
+    m_radioData->ResetData();
+    Modify(false);
+    SetDocumentSaved(false);
+    SetTitle(wxString());
+    SetFilename(GetDocumentManager()->MakeNewDocumentName(), true);
+    InitialUpdateAllViews();
+    return true;
+}
+
+bool CPWR455Doc::OnOpenDocument(const wxString& path)
+{
+    if (!DoOpenDocument(path))
+        return false;
+    Modify(false);
+    SetDocumentSaved(true);
+    SetTitle(wxString());
+    SetFilename(path, true);
+    InitialUpdateAllViews();
+    return true;
+}
+
+bool CPWR455Doc::NewData()
+{
+    if (!OnSaveModified())
+        return false;
+    return OnNewDocument();
+}
+
+bool CPWR455Doc::OpenData(const wxString& path)
+{
+    if (!OnSaveModified())
+        return false;
+    if (!OnOpenDocument(path))
+        return false;
+    GetDocumentManager()->AddFileToHistory(path);
+    return true;
+}
+
+bool CPWR455Doc::OnSaveModified()
+{
+    if (!IsModified())
+        return true;
+    const int answer = wxMessageBox(wxString::Format(ResString(IDS_APP_ASK_TO_SAVE),
+                                                     GetUserReadableName()),
+                                    ResString(IDS_APP_TITLE),
+                                    wxYES_NO | wxCANCEL | wxICON_EXCLAMATION,
+                                    GetDocumentWindow());
+    if (answer == wxCANCEL)
+        return false;
+    if (answer == wxYES)
+        return Save();
+    return true;
+}
+
+bool CPWR455Doc::OnCloseDocument()
+{
+    const bool closed = wxDocument::OnCloseDocument();
+    // The data are being discarded: nothing is left to ask about.
+    m_radioData->SetEdited(false);
+    return closed;
+}
+
+bool CPWR455Doc::DoOpenDocument(const wxString& path)
+{
+    std::ifstream in(path.fn_str(), std::ios::binary);
+    if (!in) {
+        ShowFileError(wxString::Format(ResString(IDS_APP_FILE_NOT_FOUND), path));
+        return false;
+    }
+    wxBusyCursor wait;
+    try {
+        CArchive ar(in);
+        m_radioData->Serialize(ar);
+    } catch (const CArchiveException& e) {
+        ShowFileError(wxString::FromUTF8(e.what()));
+        return false;
+    }
+    return true;
+}
+
+bool CPWR455Doc::DoSaveDocument(const wxString& path)
+{
+    std::string error;
+    bool saved = false;
+    {
+        wxBusyCursor wait;
+        try {
+            saved = SaveAtomically(
+                path.utf8_string(),
+                [&](std::ostream& out) {
+                    CArchive ar(out);
+                    m_radioData->Serialize(ar);
+                },
+                &error);
+        } catch (const CArchiveException& e) {
+            error = e.what();
+        }
+    }
+    if (!saved)
+        ShowFileError(wxString::Format(ResString(IDS_APP_CANNOT_SAVE), path,
+                                       wxString::FromUTF8(error)));
+    return saved;
+}
+
+void CPWR455Doc::ShowFileError(const wxString& text) const
+{
+    wxMessageBox(text, ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION, GetDocumentWindow());
+}
+
+void CPWR455Doc::InitialUpdateAllViews()
+{
+    for (wxView* view : GetViewsVector()) {
+        if (auto* channelView = dynamic_cast<CPWR455View*>(view))
+            channelView->OnInitialUpdate();
+        else
+            view->OnUpdate(nullptr, nullptr);
+    }
+}
+
+void CPWR455Doc::OnComPort(wxCommandEvent& event)
+{
+    SetPortNumber(static_cast<int>(ResIdFromCmd(event.GetId()) - ID_COM1) + 1);
+}
+
+void CPWR455Doc::OnUpdateComPort(wxUpdateUIEvent& event)
+{
+    event.Check(static_cast<int>(ResIdFromCmd(event.GetId()) - ID_COM1) + 1 == GetPortNumber());
+}

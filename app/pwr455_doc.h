@@ -1,0 +1,67 @@
+#pragma once
+
+// The document: one open data set. Its contents are the radio data object's engine; open and
+// save go through the radio data object's serialisation. It also owns the clone link and the
+// clone transfer file that the clone commands use.
+
+#include <memory>
+
+#include <wx/docview.h>
+
+class CCloneHost;
+class CCloneLink;
+class CR455Radio;
+class CTempFile;
+
+class CPWR455Doc : public wxDocument {
+public:
+    CPWR455Doc();
+    ~CPWR455Doc() override;
+
+    // The radio data object through which views and dialogs send every command.
+    CR455Radio* GetRadioData() { return m_radioData.get(); }
+    CCloneLink& GetCloneLink() { return *m_cloneLink; }
+    CCloneHost& GetCloneHost() { return *m_cloneHost; }
+    // Replaces the clone link's outside world (the clone GUI installs its own). The link is
+    // made anew on the new host; the port number and devices are kept.
+    void SetCloneHost(std::unique_ptr<CCloneHost> host);
+    // The "cl" transfer file of clone read and write; it exists while the document lives.
+    const CTempFile& GetTransferFile() const { return *m_transferFile; }
+
+    // Modified when the document's own flag is set or the engine reports an edit.
+    bool IsModified() const override;
+
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const wxString& path) override;
+    bool OnSaveModified() override;
+    bool OnCloseDocument() override;
+
+    // File New and File Open on this same document, as the menu commands do them: first the
+    // question whether to save changes, then the new data set or the file. A file that does
+    // not load is reported and leaves the document as it was.
+    bool NewData();
+    bool OpenData(const wxString& path);
+
+    int GetPortNumber() const;
+    void SetPortNumber(int number);
+
+protected:
+    bool DoSaveDocument(const wxString& path) override;
+    bool DoOpenDocument(const wxString& path) override;
+
+private:
+    void MakeCloneLink();
+    void InitialUpdateAllViews();
+    void ShowFileError(const wxString& text) const;
+
+    void OnComPort(wxCommandEvent& event);
+    void OnUpdateComPort(wxUpdateUIEvent& event);
+
+    std::unique_ptr<CR455Radio> m_radioData;
+    std::unique_ptr<CTempFile> m_transferFile;
+    std::unique_ptr<CCloneHost> m_cloneHost;
+    std::unique_ptr<CCloneLink> m_cloneLink;
+
+    wxDECLARE_DYNAMIC_CLASS(CPWR455Doc);
+    wxDECLARE_EVENT_TABLE();
+};

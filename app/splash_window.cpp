@@ -1,0 +1,117 @@
+#include "app/splash_window.h"
+
+#include <wx/app.h>
+#include <wx/sizer.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/app_resources.h"
+#include "app/xrc_util.h"
+#include "res/resource_ids.h"
+
+bool CSplashWindow::s_enabled = false;
+int CSplashWindow::s_milliseconds = 5000;
+CSplashWindow* CSplashWindow::s_splash = nullptr;
+
+void CSplashWindow::EnableSplashScreen(bool enable)
+{
+    s_enabled = enable;
+}
+
+void CSplashWindow::SetSplashTime(int milliseconds)
+{
+    s_milliseconds = milliseconds;
+}
+
+CSplashWindow* CSplashWindow::GetSplashWindow()
+{
+    return s_splash;
+}
+
+void CSplashWindow::ShowSplashScreen(wxWindow* parent)
+{
+    if (!s_enabled || s_splash)
+        return;
+    // A splash that cannot be made is dropped without a word.
+    try {
+        s_splash = new CSplashWindow(parent);
+    } catch (const std::exception&) {
+        s_splash = nullptr;
+        return;
+    }
+    s_splash->CentreOnScreen();
+    s_splash->Show();
+    s_splash->Update();
+    s_splash->m_timer.StartOnce(s_milliseconds);
+    // The grab needs the window on the screen, which GTK finishes after Show() returns.
+    s_splash->CallAfter(&CSplashWindow::GrabInput);
+}
+
+CSplashWindow::CSplashWindow(wxWindow* parent)
+    : m_timer(this)
+{
+    if (!wxXmlResource::Get()->LoadDialog(this, parent, "IDD_SPLASH"))
+        throw std::runtime_error("IDD_SPLASH");
+    XrcCtrl<wxStaticBitmap>(*this, "IDC_SPLASH_ICON")->SetBitmap(GetSvgBundle("pwr455", 32));
+    XrcCtrl<wxStaticBitmap>(*this, "IDC_SPLASH_PICTURE")->SetBitmap(GetSvgBundle("transceiver", 96));
+    XrcCtrl<wxStaticText>(*this, "IDC_SPLASH_NOTICE")->SetLabel(ResString(IDS_APP_ABOUT_NOTICE));
+    GetSizer()->SetSizeHints(this);
+    Bind(wxEVT_TIMER, &CSplashWindow::OnTimer, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CSplashWindow::OnCaptureLost, this);
+    wxEvtHandler::AddFilter(this);
+}
+
+CSplashWindow::~CSplashWindow()
+{
+    wxEvtHandler::RemoveFilter(this);
+    if (s_splash == this)
+        s_splash = nullptr;
+}
+
+void CSplashWindow::GrabInput()
+{
+    // While the splash holds the pointer every click, the menu bar's too, comes here first.
+    if (!m_closing && IsShown() && !HasCapture())
+        CaptureMouse();
+}
+
+void CSplashWindow::HideSplashScreen()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    m_timer.Stop();
+    if (HasCapture())
+        ReleaseMouse();
+    wxEvtHandler::RemoveFilter(this);
+    s_splash = nullptr;
+    Hide();
+    if (wxWindow* parent = GetParent())
+        parent->Update();
+    Destroy();
+}
+
+int CSplashWindow::FilterEvent(wxEvent& event)
+{
+    if (m_closing)
+        return Event_Skip;
+    const wxEventType type = event.GetEventType();
+    if (type == wxEVT_KEY_DOWN || type == wxEVT_CHAR_HOOK || type == wxEVT_LEFT_DOWN ||
+        type == wxEVT_RIGHT_DOWN || type == wxEVT_MIDDLE_DOWN || type == wxEVT_LEFT_DCLICK ||
+        type == wxEVT_RIGHT_DCLICK || type == wxEVT_MIDDLE_DCLICK) {
+        HideSplashScreen();
+        return Event_Processed;
+    }
+    return Event_Skip;
+}
+
+void CSplashWindow::OnTimer(wxTimerEvent&)
+{
+    HideSplashScreen();
+}
+
+void CSplashWindow::OnCaptureLost(wxMouseCaptureLostEvent&)
+{
+    // Another window took the pointer (a system dialog); the splash simply stops holding it.
+}
