@@ -4,10 +4,13 @@
 
 // A new, empty temporary file that lives as long as this object.
 //
-// The file is created exclusively (an existing file of the same name is never reused or
-// overwritten) in the system temporary directory, under a name that starts with the given
-// prefix, and is readable and writable by its owner only. The destructor removes it.
-// Standard C++ only, so that the engine-side layers can use it.
+// The file lives in a private directory of its own: a directory with a random name is made in
+// the system temporary directory (a name that already exists is never reused), narrowed to its
+// owner before anything goes into it, and the file is then created inside it exclusively under
+// a name that starts with the given prefix, readable and writable by its owner only. Other
+// users can therefore neither see, replace nor redirect the file at any moment. The destructor
+// removes the file and its directory. Standard C++ only, so that the engine-side layers can
+// use it.
 class CTempFile {
 public:
     explicit CTempFile(const std::string& prefix);
@@ -26,5 +29,6 @@ public:
     bool Truncate() const;
 
 private:
+    std::string m_directory;
     std::string m_path;
 };
