@@ -253,8 +253,10 @@ int CCloneLink::Run(uint16_t type)
         size_t count = 0;
         if (Read(&byte, 1, &count) && count == 1) {
             if (ReceiveByte(byte)) {
-                DispatchFrame();
-                last = m_host.GetTickMs();
+                // Only a frame the run acts on is a sign of life: a line that carries nothing
+                // but frames for others, or commands nobody answers, must still time out.
+                if (DispatchFrame())
+                    last = m_host.GetTickMs();
                 m_frameReady = false;
             }
         } else {
@@ -344,7 +346,7 @@ bool CCloneLink::CheckEcho()
     return true;
 }
 
-void CCloneLink::DispatchFrame()
+bool CCloneLink::DispatchFrame()
 {
     const uint8_t first = m_frame[0];
     const uint8_t second = m_frame[1];
@@ -354,20 +356,20 @@ void CCloneLink::DispatchFrame()
         case kCmdInfoRequest:
             CheckEcho();
             m_timeoutResult = kResultNoAnswer;
-            break;
+            return true;
         case kCmdReadRequest:
             CheckEcho();
             m_frameCount = 0;
             m_timeoutResult = kResultNoAnswer;
-            break;
+            return true;
         case kCmdWriteRequest:
             m_host.Sleep(kSettleMs);
             m_frameCount = 0;
             SendNextData();
-            break;
+            return true;
         case kCmdData:
             SendNextData();
-            break;
+            return true;
         case kCmdEnd:
             if (CheckEcho()) {
                 if (m_writing)
@@ -375,21 +377,21 @@ void CCloneLink::DispatchFrame()
                 else
                     m_result = kResultComplete;
             }
-            break;
+            return true;
         default:
-            break;
+            return false;
         }
-        return;
     }
     if (m_frame.GetLength() > 0 && (first == kAddrRadio || second == kAddrProgram)) {
         switch (command) {
-        case kCmdInfoAnswer: TakeInformation(); break;
-        case kCmdData: TakeDataRecord(); break;
-        case kCmdEnd: TakeEnd(); break;
-        case kCmdWriteResult: TakeWriteResult(); break;
-        default: break;
+        case kCmdInfoAnswer: TakeInformation(); return true;
+        case kCmdData: TakeDataRecord(); return true;
+        case kCmdEnd: TakeEnd(); return true;
+        case kCmdWriteResult: TakeWriteResult(); return true;
+        default: return false;
         }
     }
+    return false;
 }
 
 bool CCloneLink::ReadTransferLine(std::string& line)

@@ -80,9 +80,9 @@ protected:
 
     // The protocol engine, reachable by derived classes so that it can be driven without a
     // port. `ReceiveByte` returns true when the byte completed a frame; `DispatchFrame` then
-    // handles that frame.
+    // handles that frame and returns false when the frame is one the run ignores.
     bool ReceiveByte(uint8_t byte);
-    void DispatchFrame();
+    bool DispatchFrame();
     // Sets up the state of a run of `type` as Run does after sending the request.
     void BeginRun(uint16_t type);
     // Builds and sends the request frame of a run of `type`.

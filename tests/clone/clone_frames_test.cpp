@@ -205,3 +205,41 @@ TEST(CloneLinkResults, InternalResultsMapToWhatCallersSee)
     for (auto [in, out] : table)
         EXPECT_EQ(out, CFrameLinkMap::MapResult(in)) << in;
 }
+
+namespace {
+
+// A line that never falls silent: frames for another station and commands nobody answers,
+// without end. The port is replaced; the clock is the host's, running 20 times faster.
+class CBabblingLink : public CCloneLink {
+public:
+    using CCloneLink::CCloneLink;
+    static constexpr size_t kGiveUp = 4000000; // bytes; far more than a time-out lets through
+
+    bool Open(const std::string&, unsigned) override { return true; }
+    void Close() override {}
+    bool Write(const uint8_t*, size_t) override { return true; }
+    bool Read(uint8_t* buffer, size_t, size_t* count) override
+    {
+        static const uint8_t kBabble[] = {0xFE, 0xFE, 0x12, 0x34, 0xE1, 0x22, 0xFD,  // another station
+                                          0xFE, 0xFE, 0xEF, 0xEE, 0xE0, 0xFD,        // nobody answers E0
+                                          0xFE, 0xFE, 0xEE, 0xEF, 0xE6, 0xFD};       // echo of nothing
+        if (served >= kGiveUp)
+            return false;
+        buffer[0] = kBabble[served++ % sizeof kBabble];
+        *count = 1;
+        return true;
+    }
+    size_t served = 0;
+};
+
+} // namespace
+
+TEST(CloneLinkSilence, FramesTheRunIgnoresDoNotKeepItAlive)
+{
+    CRecordingCloneHost host;
+    host.realSleep = false;
+    host.clockScale = 20;
+    CBabblingLink link(host);
+    EXPECT_EQ(77, link.CloneInfo());
+    EXPECT_LT(link.served, CBabblingLink::kGiveUp);
+}
