@@ -8,25 +8,6 @@
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
-std::array<std::string, 7> BuildChannelRow(CR455Radio& radio, unsigned ch)
-{
-    std::array<std::string, 7> cells;
-    char number[16];
-    std::snprintf(number, sizeof number, " %02u", ch);
-    cells[0] = Trim(number);
-    if (radio.GetChAppear(ch) == "OFF")
-        return cells;
-    if (DecimalValue(radio.GetPrioCh()) == static_cast<int>(ch) && radio.GetScanPrio() == "ON")
-        cells[1] = LoadResString(IDS_CLI_COLUMN_PRIO);
-    cells[2] = Trim(radio.GetChFrequency(ch) + " " + radio.GetChIsLegal(ch));
-    cells[3] = Trim(radio.GetChName(ch));
-    if (radio.GetChTxInhibit(ch) == "ON")
-        cells[4] = LoadResString(IDS_CLI_CELL_INHIBIT);
-    if (radio.GetChLockout(ch) == "ON")
-        cells[5] = LoadResString(IDS_CLI_CELL_LOCKOUT);
-    return cells;
-}
-
 std::string FormatChannelList(CR455Radio& radio)
 {
     constexpr size_t kShown = 6; // the seventh column is always empty

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <array>
 #include <string>
 
-class CR455Radio;
+// The rows come from BuildChannelRow, the same row builder the desktop list uses.
+#include "radio/channel_row.h"
 
-// The seven cells of one row of the channel list (number, priority mark, frequency, name,
-// Tx inhibit, lockout, spare), built from the radio's answers as the list builds them. A blank
-// channel shows its number only.
-std::array<std::string, 7> BuildChannelRow(CR455Radio& radio, unsigned ch);
+class CR455Radio;
 
 // The channel list as text: a header line and one line per channel, in aligned columns.
 std::string FormatChannelList(CR455Radio& radio);
