@@ -88,7 +88,10 @@ private:
 const std::string& TransferPath()
 {
     static std::string path = [] {
-        char pattern[] = "/tmp/pwrfuzzclXXXXXX";
+        // Memory-backed when there is such a place: the transfer file is rewritten every run.
+        char pattern[64];
+        std::snprintf(pattern, sizeof pattern, "%s/pwrfuzzclXXXXXX",
+                      ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
         int fd = ::mkstemp(pattern);
         if (fd >= 0)
             ::close(fd);
