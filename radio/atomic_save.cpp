@@ -76,6 +76,14 @@ bool SaveAtomically(const std::string& targetName, const std::function<void(std:
     }
     if (target.filename().empty())
         return Fail(error, "not a file name");
+    // The rename below would replace even a file its owner made read-only: an existing target
+    // must be writable in place, as a plain save would need it to be.
+    if (fs::exists(target, ec) && !fs::is_directory(target, ec)) {
+        std::FILE* probe = std::fopen(target.string().c_str(), "r+b");
+        if (!probe)
+            return Fail(error, "the file is read-only");
+        std::fclose(probe);
+    }
 
     CPendingFile pending(CreateBeside(target));
     if (pending.Path().empty())

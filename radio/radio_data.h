@@ -24,8 +24,9 @@ public:
     CRadioData& operator=(const CRadioData&) = delete;
 
     // Document open (archive loading) and save (archive storing), through the temporary file.
-    // Throws CArchiveException when the data are not a clone data file ("Unexpected file
-    // format."), and then leaves the data as they were.
+    // Loading throws CArchiveException when the data are not a clone data file ("Unexpected
+    // file format.") and then leaves the data as they were; storing throws it with the cause
+    // writeFailed ("The file could not be written.") when the data cannot be written.
     virtual void Serialize(CArchive& ar);
 
     // A new data set: model information, engine initialisation, edit flag cleared.

@@ -69,8 +69,10 @@ bool CRadioDataRig::LoadFile(const std::string& path)
 void CRadioDataRig::SaveToTemp()
 {
     CheckTempPath();
+    // A save has no format to get wrong: any refusal means the temporary file could not be
+    // written (a full disk, a temporary folder taken away), and the user is told so.
     if (RunFileCommand("SAVE", GetTempPath()) != kOk)
-        throw CArchiveException(CArchiveException::badClass);
+        throw CArchiveException(CArchiveException::writeFailed);
 }
 
 void CRadioDataRig::LoadFromTemp()

@@ -47,6 +47,8 @@ constexpr size_t kMaxFrame = 255;
 // 9600 baud with 8N1 is 960 bytes per second.
 constexpr auto kByteTime = std::chrono::nanoseconds(1000000000 / 960);
 constexpr int kIdlePollMs = 50;
+// The flood of the garbage fault is topped up whenever less than this is waiting to go out.
+constexpr size_t kFloodChunk = 512;
 
 const char kHexDigits[] = "0123456789ABCDEF";
 
@@ -113,6 +115,7 @@ bool CSimFaults::Set(const std::string& name)
         if (key == "bad-end") return badEndText = true;
         if (key == "refuse-write") return refuseWrite = true;
         if (key == "realtime") return realtime = true;
+        if (key == "garbage") return garbage = true;
         return false;
     }
     if (key == "bad-checksum") return ParseCount(arg, badChecksumAt);
@@ -279,6 +282,8 @@ void CSimTransceiver::Serve()
             for (ssize_t i = 1; i < n; ++i)
                 OnByte(buffer[i]);
         }
+        if (m_flooding && m_output.size() < kFloodChunk)
+            QueueGarbage();
         FlushOutput();
     }
 }
@@ -289,6 +294,7 @@ void CSimTransceiver::OnPurge()
     m_receive.clear();
     m_inFrame = false;
     m_writing = false;
+    m_flooding = false;
 }
 
 void CSimTransceiver::OnByte(uint8_t byte)
@@ -318,6 +324,13 @@ void CSimTransceiver::OnFrame(const std::vector<uint8_t>& frame)
         return;
     if (frame.size() < 3 || frame[0] != kAddrProgram || frame[1] != kAddrRadio)
         return;
+    // A broken transceiver that babbles: complete frames, but none addressed to the program
+    // (first address byte never 0xEF or 0xEE, second never 0xEE), with noise between them.
+    if (m_faults.garbage && (frame[2] == kCmdInfoRequest || frame[2] == kCmdReadRequest
+                             || frame[2] == kCmdWriteRequest)) {
+        m_flooding = true;
+        return;
+    }
     const std::vector<uint8_t> identity = {kModelCode >> 8, kModelCode & 0xFF, kRevision >> 8,
                                            kRevision & 0xFF};
     const bool identityOk = std::vector<uint8_t>(frame.begin() + 3, frame.end()) == identity;
@@ -432,6 +445,28 @@ void CSimTransceiver::SendImage()
     }
     const char* text = m_faults.badEndText ? kBadEndText : kEndText;
     QueueFrame(kCmdEnd, std::vector<uint8_t>(text, text + std::strlen(text)));
+}
+
+void CSimTransceiver::QueueGarbage()
+{
+    // A small fixed generator, so that a failing run can be repeated byte for byte.
+    auto next = [this](uint32_t limit) {
+        m_garbageState = m_garbageState * 1664525u + 1013904223u;
+        return static_cast<uint8_t>((m_garbageState >> 16) % limit);
+    };
+    std::vector<uint8_t> junk;
+    while (junk.size() < kFloodChunk) {
+        for (int noise = next(4); noise > 0; --noise)
+            junk.push_back(next(kEndOfFrame)); // below 0xFD: noise never ends or starts a frame
+        junk.push_back(kPreamble);
+        junk.push_back(kPreamble);
+        junk.push_back(next(kAddrProgram));    // 0x00 to 0xED
+        junk.push_back(next(kAddrProgram));
+        for (int n = 1 + next(40); n > 0; --n)
+            junk.push_back(next(kEndOfFrame));
+        junk.push_back(kEndOfFrame);
+    }
+    Queue(junk);
 }
 
 void CSimTransceiver::QueueFrame(uint8_t command, const std::vector<uint8_t>& payload)

@@ -31,10 +31,11 @@ struct CSimFaults {
     bool refuseWrite = false;    // answers a complete write with 0x01 (refused)
     int recordLimit = 0;         // sends only this many data records before the end frame
     bool realtime = false;       // paces the line at 9600 baud, 960 bytes per second
+    bool garbage = false;        // answers every request with an endless flood of junk frames
 
     // Sets one fault by its name: "silence", "no-cable", "wrong-model", "wrong-revision",
     // "bad-comment", "bad-checksum=K", "bad-end", "stall=K", "refuse-write", "too-few=N",
-    // "realtime". False for an unknown name or a bad number.
+    // "realtime", "garbage". False for an unknown name or a bad number.
     bool Set(const std::string& name);
 };
 
@@ -92,6 +93,7 @@ private:
     void Queue(const std::vector<uint8_t>& bytes);
     void QueueFrame(uint8_t command, const std::vector<uint8_t>& payload);
     void FlushOutput();
+    void QueueGarbage();
     int NextPollTimeout() const;
 
     CSimFaults m_faults;
@@ -116,6 +118,8 @@ private:
     bool m_writing = false;
     bool m_writeFailed = false;
     bool m_stalled = false;
+    bool m_flooding = false;
+    uint32_t m_garbageState = 0x2270u;
     int m_recordsReceived = 0;
     Image m_incoming{};
 };

@@ -1,0 +1,185 @@
+// Saving when the disk is full or the target may not be written: the old file survives, the
+// data stay as they were, and the user is told why.
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "fault_util.h"
+#include "radio/archive.h"
+#include "radio/r455_radio.h"
+
+namespace fs = std::filesystem;
+using namespace faulttest;
+
+namespace {
+
+const char kOldDocument[] = "22700101\r\n#an older data set\r\n";
+
+// A data set with a change the user has not saved yet.
+void MakeEdited(CR455Radio& radio)
+{
+    radio.ResetData();
+    std::string frequency = "121.500";
+    radio.SetChFrequency(3, frequency);
+    radio.SetChAppear(3, "ON");
+}
+
+std::string Store(CR455Radio& radio)
+{
+    std::ostringstream out;
+    CArchive ar(out);
+    radio.Serialize(ar);
+    return out.str();
+}
+
+} // namespace
+
+// The document's own file fills the disk: /dev/full refuses every byte (ENOSPC).
+TEST(SaveFaultTest, DocumentStoreOnFullDiskRaisesWriteFailure)
+{
+    CR455Radio radio;
+    MakeEdited(radio);
+    ASSERT_TRUE(radio.IsEdited());
+    std::ofstream full;
+    full.rdbuf()->pubsetbuf(nullptr, 0); // unbuffered: each line meets the full disk at once
+    full.open("/dev/full", std::ios::binary);
+    ASSERT_TRUE(full.is_open());
+    CArchive ar(full);
+    try {
+        radio.Serialize(ar);
+        ADD_FAILURE() << "storing on a full disk reported success";
+    } catch (const CArchiveException& e) {
+        EXPECT_EQ(e.GetCause(), CArchiveException::writeFailed);
+        EXPECT_STREQ(e.what(), "The file could not be written.");
+    }
+    // Not saved, so still modified: closing the document will still ask.
+    EXPECT_TRUE(radio.IsEdited());
+    EXPECT_EQ(radio.GetChFrequency(3), "121.500");
+}
+
+// The temporary folder is full, so the engine cannot even write its snapshot: the user must
+// hear that the file could not be written, not that its format is unexpected.
+TEST(SaveFaultTest, FullTemporaryFolderIsAWriteFailureNotAFormatError)
+{
+    CR455Radio radio;
+    MakeEdited(radio);
+    {
+        CFileSizeLimit full(200);
+        try {
+            Store(radio);
+            ADD_FAILURE() << "storing with a full temporary folder reported success";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.GetCause(), CArchiveException::writeFailed);
+            EXPECT_STREQ(e.what(), "The file could not be written.");
+        }
+        EXPECT_EQ(radio.GetLastFileResult(), "WRITE_ERROR");
+        EXPECT_TRUE(radio.IsEdited());
+    }
+    // Once there is room again the same data save completely.
+    std::string stored = Store(radio);
+    EXPECT_EQ(std::count(stored.begin(), stored.end(), '\n'), 33);
+    EXPECT_NE(stored.find("\r\n#"), std::string::npos);
+    EXPECT_FALSE(radio.IsEdited());
+}
+
+// Through the command-line tool: a save that runs out of room, and a clone read whose transfer
+// file runs out of room, both leave the existing document as it was and nothing beside it.
+TEST(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
+{
+    if (!HaveTool())
+        GTEST_SKIP() << "pwr455-cli not built";
+    struct {
+        const char* what;
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err; // "%T" stands for the target's path
+    } cases[] = {
+        {"new", {"new"}, 1, "", "pwr455-cli: cannot save '%T': The file could not be written.\n"},
+        {"clone read",
+         {"read", "--simulate", "--quiet"},
+         77,
+         "Now reading <- TR\n"
+         "Err: Cannot read cloning data.\n"
+         "The temporary file for the cloning data cannot be created or opened.\n"
+         "\n"
+         "Check the free space and the permissions of the temporary folder.\n",
+         ""},
+    };
+    for (const auto& c : cases) {
+        CScratchDir dir;
+        const std::string target = dir.In("doc.qrb");
+        WriteFile(target, kOldDocument);
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin() + 1, target);
+        ToolOptions options;
+        options.fileSizeLimit = 600; // less than one clone data file
+        options.env["XDG_CONFIG_HOME"] = dir.In("config");
+        ToolResult r = RunTool(args, options);
+        std::string err = c.err;
+        if (size_t at = err.find("%T"); at != std::string::npos)
+            err.replace(at, 2, target);
+        EXPECT_EQ(r.status, c.status) << c.what;
+        EXPECT_EQ(r.out, c.out) << c.what;
+        EXPECT_EQ(r.err, err) << c.what;
+        EXPECT_EQ(ReadFile(target), kOldDocument) << c.what;
+        EXPECT_EQ(ListFolder(dir.Path()), std::vector<std::string>{"doc.qrb"}) << c.what;
+    }
+}
+
+// A target the user may not write. Run as an ordinary user: root may write anything, so the
+// test gives up root rather than relying on being refused.
+TEST(SaveFaultTest, ToolRefusesReadOnlyTargets)
+{
+    if (!HaveTool())
+        GTEST_SKIP() << "pwr455-cli not built";
+    if (!CanRunUnprivileged())
+        GTEST_SKIP() << "cannot run as an ordinary user here";
+    const auto readOnlyFile = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const auto writableByAll = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    const auto readOnlyFolder = fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write
+                                                   | fs::perms::others_write);
+    struct {
+        const char* what;
+        bool exists;
+        fs::perms filePerms;
+        fs::perms folderPerms;
+        std::string reason;
+    } cases[] = {
+        {"read-only file in a writable folder", true, readOnlyFile, fs::perms::all,
+         "the file is read-only"},
+        {"writable file in a read-only folder", true, readOnlyFile | writableByAll,
+         readOnlyFolder, "cannot create a new file in the target's folder"},
+        {"new file in a read-only folder", false, fs::perms::none, readOnlyFolder,
+         "cannot create a new file in the target's folder"},
+    };
+    for (const auto& c : cases) {
+        CScratchDir scratch;
+        fs::permissions(scratch.Path(), fs::perms::owner_all | fs::perms::group_read
+                                            | fs::perms::group_exec | fs::perms::others_read
+                                            | fs::perms::others_exec);
+        const fs::path folder = scratch.Path() / "docs";
+        fs::create_directory(folder);
+        const std::string target = (folder / "doc.qrb").string();
+        if (c.exists) {
+            WriteFile(target, kOldDocument);
+            fs::permissions(target, c.filePerms);
+        }
+        fs::permissions(folder, c.folderPerms);
+        const std::vector<std::string> before = ListFolder(folder);
+
+        ToolOptions options;
+        options.unprivileged = true;
+        ToolResult r = RunTool({"new", target}, options);
+        EXPECT_EQ(r.status, 1) << c.what;
+        EXPECT_EQ(r.out, "") << c.what;
+        EXPECT_EQ(r.err, "pwr455-cli: cannot save '" + target + "': " + c.reason + "\n") << c.what;
+        EXPECT_EQ(ListFolder(folder), before) << c.what;
+        if (c.exists) {
+            EXPECT_EQ(ReadFile(target), kOldDocument) << c.what;
+        }
+    }
+}
