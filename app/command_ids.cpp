@@ -30,6 +30,7 @@ const CommandName kCommandNames[] = {
     {"ID_COM2", ID_COM2},
     {"ID_COM3", ID_COM3},
     {"ID_COM4", ID_COM4},
+    {"ID_PORT_SETTINGS", ID_PORT_SETTINGS},
     {"ID_CLONE_READ", ID_CLONE_READ},
     {"ID_CLONE_WRITE", ID_CLONE_WRITE},
     {"ID_CLONE_INFO", ID_CLONE_INFO},

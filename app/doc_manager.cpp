@@ -1,6 +1,7 @@
 #include "app/doc_manager.h"
 
 #include "app/app_resources.h"
+#include "app/pwr455_doc.h"
 #include "app/recent_file_list.h"
 #include "res/resource_ids.h"
 
@@ -19,8 +20,13 @@ wxString CPWR455DocManager::MakeNewDocumentName()
 
 wxString CPWR455DocManager::MakeFrameTitle(wxDocument* doc)
 {
-    const wxString app = ResString(IDS_APP_TITLE);
-    return doc ? doc->GetUserReadableName() + " - " + app : app;
+    wxString title = ResString(IDS_APP_TITLE);
+    if (doc)
+        title = doc->GetUserReadableName() + " - " + title;
+    // pwr455 --simulate: the clone commands do not reach a real transceiver.
+    if (auto* document = dynamic_cast<CPWR455Doc*>(doc); document && document->IsSimulating())
+        title += ResString(IDS_SIMULATE_TITLE);
+    return title;
 }
 
 wxFileHistory* CPWR455DocManager::OnCreateFileHistory()

@@ -1,15 +1,31 @@
 #include "app/gui_clone_host.h"
 
+#include <chrono>
+
 #include <wx/app.h>
 #include <wx/msgdlg.h>
-#include <wx/progdlg.h>
 #include <wx/utils.h>
 
 #include "app/app_resources.h"
+#include "app/clone_info_dlg.h"
+#include "app/clone_progress_dlg.h"
 #include "app/main_frame.h"
 #include "app/pwr455_app.h"
 #include "clone/tone_player.h"
 #include "res/resource_ids.h"
+
+namespace {
+
+// While the progress window is up, waits are cut into slices of this length so that the window
+// keeps painting and answering.
+constexpr unsigned kPumpSliceMs = 10;
+
+wxWindow* MainWindow()
+{
+    return GetPWR455App().GetMainFrame();
+}
+
+} // namespace
 
 CGuiCloneHost::CGuiCloneHost() = default;
 
@@ -17,79 +33,99 @@ CGuiCloneHost::~CGuiCloneHost()
 {
     if (m_progress)
         DestroyProgress();
+    while (m_waitDepth > 0)
+        EndWaitCursor();
+}
+
+wxString CGuiCloneHost::BoxText(const std::string& text)
+{
+    wxString box = wxString::FromUTF8(text);
+    box.Replace("\r\n", "\n");
+    box.Replace("\r", "\n");
+    return box;
 }
 
 void CGuiCloneHost::SetStatusText(const std::string& text)
 {
-    if (CMainFrame* frame = GetPWR455App().GetMainFrame())
+    if (CMainFrame* frame = GetPWR455App().GetMainFrame()) {
         frame->SetMessageText(wxString::FromUTF8(text));
+        // The run that follows keeps the processor; show the text now.
+        frame->Update();
+    }
 }
 
 void CGuiCloneHost::CreateProgress(const std::string& caption)
 {
     if (m_progress)
         return;
-    m_progress = new wxProgressDialog(wxString::FromUTF8(caption), wxString(), 100,
-                                      GetPWR455App().GetMainFrame(),
-                                      wxPD_APP_MODAL | wxPD_CAN_ABORT | wxPD_AUTO_HIDE);
+    auto* dialog = new CCloneProgressDlg(wxString::FromUTF8(caption));
+    if (!dialog->Create(MainWindow())) {
+        delete dialog;
+        return;
+    }
+    m_progress = dialog;
 }
 
 void CGuiCloneHost::SetProgressPos(int percent)
 {
     if (m_progress)
-        m_progress->Update(percent < 0 ? 0 : percent > 100 ? 100 : percent);
+        m_progress->SetPos(percent);
 }
 
 bool CGuiCloneHost::CheckCancel()
 {
-    if (!m_progress)
-        return false;
-    wxTheApp->Yield(true);
-    if (!m_progress->WasCancelled())
-        return false;
-    m_progress->Resume();
-    return true;
+    return m_progress && m_progress->CheckCancel();
 }
 
 void CGuiCloneHost::DestroyProgress()
 {
-    delete m_progress;
+    if (!m_progress)
+        return;
+    m_progress->DestroyWindow();
     m_progress = nullptr;
 }
 
 void CGuiCloneHost::MessageBox(const std::string& text, Icon icon)
 {
-    wxMessageBox(wxString::FromUTF8(text), ResString(IDS_APP_TITLE),
-                 wxOK | (icon == Icon::Exclamation ? wxICON_EXCLAMATION : 0),
-                 GetPWR455App().GetMainFrame());
+    wxMessageBox(BoxText(text), ResString(IDS_APP_TITLE),
+                 wxOK | (icon == Icon::Exclamation ? wxICON_EXCLAMATION : wxICON_NONE),
+                 MainWindow());
 }
 
 bool CGuiCloneHost::AskOkCancel(const std::string& text)
 {
-    return wxMessageBox(wxString::FromUTF8(text), ResString(IDS_APP_TITLE),
-                        wxOK | wxCANCEL | wxICON_EXCLAMATION,
-                        GetPWR455App().GetMainFrame()) == wxOK;
+    return wxMessageBox(BoxText(text), ResString(IDS_APP_TITLE),
+                        wxOK | wxCANCEL | wxICON_EXCLAMATION, MainWindow()) == wxOK;
 }
 
 void CGuiCloneHost::ShowInformation(const std::string& model, const std::string& comment)
 {
-    wxMessageBox(wxString::FromUTF8(model + "\n" + comment), ResString(IDS_APP_TITLE), wxOK,
-                 GetPWR455App().GetMainFrame());
+    CCloneInfoDlg dialog(MainWindow());
+    dialog.m_model = wxString::FromUTF8(model);
+    dialog.m_comment = wxString::FromUTF8(comment);
+    dialog.ShowModal();
 }
 
 void CGuiCloneHost::BeginWaitCursor()
 {
+    ++m_waitDepth;
     wxBeginBusyCursor();
 }
 
 void CGuiCloneHost::EndWaitCursor()
 {
-    if (wxIsBusy())
-        wxEndBusyCursor();
+    if (m_waitDepth == 0)
+        return;
+    --m_waitDepth;
+    wxEndBusyCursor();
 }
 
 void CGuiCloneHost::Beep(unsigned frequency, unsigned milliseconds)
 {
+    if (m_toneSink) {
+        m_toneSink(frequency, milliseconds);
+        return;
+    }
     if (!m_tones)
         m_tones = std::make_unique<CTonePlayer>();
     m_tones->Play(frequency, milliseconds);
@@ -97,5 +133,18 @@ void CGuiCloneHost::Beep(unsigned frequency, unsigned milliseconds)
 
 void CGuiCloneHost::Sleep(unsigned milliseconds)
 {
-    wxMilliSleep(milliseconds);
+    if (!m_progress) {
+        wxMilliSleep(milliseconds);
+        return;
+    }
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
+    for (;;) {
+        CCloneProgressDlg::PumpMessages();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
+        if (left <= 0)
+            break;
+        wxMilliSleep(static_cast<unsigned long>(left < kPumpSliceMs ? left : kPumpSliceMs));
+    }
 }

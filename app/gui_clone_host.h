@@ -1,17 +1,25 @@
 #pragma once
 
-// The clone link's outside world in the desktop program: the main window's message pane,
-// message boxes, a progress window with Cancel, the wait cursor and the signal tones.
+// The clone link's outside world in the desktop program: the main window's message pane, the
+// progress window with Cancel, message boxes, the Information dialog, the wait cursor and the
+// signal tones.
 
+#include <functional>
 #include <memory>
+
+#include <wx/string.h>
 
 #include "clone/clone_host.h"
 
-class wxProgressDialog;
+class CCloneProgressDlg;
 class CTonePlayer;
 
 class CGuiCloneHost : public CCloneHost {
 public:
+    // Where the signal tones go: frequency in hertz and length in milliseconds. Returns when
+    // the tone is over.
+    using ToneSink = std::function<void(unsigned frequency, unsigned milliseconds)>;
+
     CGuiCloneHost();
     ~CGuiCloneHost() override;
 
@@ -28,7 +36,19 @@ public:
     void Beep(unsigned frequency, unsigned milliseconds) override;
     void Sleep(unsigned milliseconds) override;
 
+    // Replaces the sound device (tests record the tones instead); an empty sink restores it.
+    void SetToneSink(ToneSink sink) { m_toneSink = std::move(sink); }
+
+    // The progress window while a read or write run shows it, else null.
+    CCloneProgressDlg* GetProgressDialog() const { return m_progress; }
+
+    // Message box texts as the window shows them: the string table's CR LF line ends become
+    // plain line feeds, which is what the toolkit's labels understand.
+    static wxString BoxText(const std::string& text);
+
 private:
-    wxProgressDialog* m_progress = nullptr;
+    CCloneProgressDlg* m_progress = nullptr;
     std::unique_ptr<CTonePlayer> m_tones;
+    ToneSink m_toneSink;
+    int m_waitDepth = 0;
 };

@@ -89,6 +89,14 @@ wxString CProfile::GetPortDevice(int number)
     return fallback;
 }
 
+void CProfile::SetPortDevice(int number, const wxString& device)
+{
+    if (number < 1 || number > kPortCount)
+        return;
+    if (wxConfigBase* config = Config())
+        config->Write(wxString::Format("%sDevice%d", kCommPort, number), device);
+}
+
 std::vector<wxString> CProfile::GetRecentFiles()
 {
     std::vector<wxString> files;

@@ -33,6 +33,7 @@ public:
     static int GetPortNumber();
     static void SetPortNumber(int number);
     static wxString GetPortDevice(int number);
+    static void SetPortDevice(int number, const wxString& device);
 
     // "Recent File List": "File1" to "File4", most recent first.
     static std::vector<wxString> GetRecentFiles();

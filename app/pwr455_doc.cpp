@@ -11,12 +11,14 @@
 #include "app/command_ids.h"
 #include "app/gui_clone_host.h"
 #include "app/profile.h"
+#include "app/pwr455_app.h"
 #include "app/pwr455_view.h"
 #include "clone/clone_link.h"
 #include "radio/archive.h"
 #include "radio/atomic_save.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
+#include "sim/sim_transceiver.h"
 
 namespace {
 
@@ -31,6 +33,10 @@ wxIMPLEMENT_DYNAMIC_CLASS(CPWR455Doc, wxDocument);
 wxBEGIN_EVENT_TABLE(CPWR455Doc, wxDocument)
     EVT_MENU_RANGE(CmdId(ID_COM1), CmdId(ID_COM4), CPWR455Doc::OnComPort)
     EVT_UPDATE_UI_RANGE(CmdId(ID_COM1), CmdId(ID_COM4), CPWR455Doc::OnUpdateComPort)
+    EVT_MENU(CmdId(ID_CLONE_READ), CPWR455Doc::OnCloneRead)
+    EVT_MENU(CmdId(ID_CLONE_WRITE), CPWR455Doc::OnCloneWrite)
+    EVT_MENU(CmdId(ID_CLONE_INFO), CPWR455Doc::OnCloneInfo)
+    EVT_MENU(CmdId(ID_PORT_SETTINGS), CPWR455Doc::OnPortSettings)
 wxEND_EVENT_TABLE()
 
 CPWR455Doc::CPWR455Doc()
@@ -42,13 +48,17 @@ CPWR455Doc::CPWR455Doc()
     for (int n = 1; n <= kPortCount; ++n)
         m_cloneLink->SetPortDevice(n, CProfile::GetPortDevice(n).ToStdString());
     m_cloneLink->SetPortNumber(CProfile::GetPortNumber());
+    if (GetPWR455App().IsSimulate())
+        StartSimulation();
 }
 
 CPWR455Doc::~CPWR455Doc()
 {
     CProfile::SetPortNumber(m_cloneLink->GetPortNumber());
-    // The transfer file goes with m_transferFile; the link before its host.
+    // The transfer file goes with m_transferFile; the link before its host, the simulated
+    // transceiver after the link has closed its port.
     m_cloneLink.reset();
+    m_simulator.reset();
 }
 
 void CPWR455Doc::MakeCloneLink()

@@ -11,6 +11,7 @@
 class CCloneHost;
 class CCloneLink;
 class CR455Radio;
+class CSimTransceiver;
 class CTempFile;
 
 class CPWR455Doc : public wxDocument {
@@ -45,6 +46,22 @@ public:
     int GetPortNumber() const;
     void SetPortNumber(int number);
 
+    // The clone commands Read From Transceiver, Write to Transceiver and Read Information
+    // (menu, toolbar). Each returns the clone result code, or -1 when the user declined.
+    int CloneRead();
+    int CloneWrite();
+    int CloneInformation();
+    // The result of the last clone command (-1 before the first, or when declined).
+    int GetLastCloneResult() const { return m_lastCloneResult; }
+
+    // Binds every COM port to a simulated transceiver on a pseudo-terminal (pwr455
+    // --simulate). False, with the serial ports left as they were, when it could not start.
+    bool StartSimulation();
+    bool IsSimulating() const { return m_simulator != nullptr; }
+    CSimTransceiver* GetSimulator() const { return m_simulator.get(); }
+    // The Port Settings command: the serial device of each COM port.
+    void EditPortSettings();
+
 protected:
     bool DoSaveDocument(const wxString& path) override;
     bool DoOpenDocument(const wxString& path) override;
@@ -56,11 +73,18 @@ private:
 
     void OnComPort(wxCommandEvent& event);
     void OnUpdateComPort(wxUpdateUIEvent& event);
+    void OnCloneRead(wxCommandEvent& event);
+    void OnCloneWrite(wxCommandEvent& event);
+    void OnCloneInfo(wxCommandEvent& event);
+    void OnPortSettings(wxCommandEvent& event);
+    int RunCloneOperation(int operation);
 
     std::unique_ptr<CR455Radio> m_radioData;
     std::unique_ptr<CTempFile> m_transferFile;
     std::unique_ptr<CCloneHost> m_cloneHost;
     std::unique_ptr<CCloneLink> m_cloneLink;
+    std::unique_ptr<CSimTransceiver> m_simulator;
+    int m_lastCloneResult = -1;
 
     wxDECLARE_DYNAMIC_CLASS(CPWR455Doc);
     wxDECLARE_EVENT_TABLE();

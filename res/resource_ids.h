@@ -23,6 +23,13 @@ enum : unsigned {
     IDS_CLONE_WRITE_QUESTION = 5056,
     IDS_CLONE_CHECK_SOFTWARE = 5061,
     IDS_CLONE_TRANSFER_FILE_ERROR = 5070,
+    // Clone commands of the desktop program: dialogs and texts.
+    IDD_CLONE_PROGRESS = 155,           // progress window of read and write runs
+    IDD_CLONE_INFO = 201,               // the Information dialog
+    IDD_PORT_SETTINGS = 207,            // serial device of each COM port
+    IDS_SIMULATE_TITLE = 26300,         // title bar suffix while simulating
+    IDS_SIMULATE_NOT_STARTED = 26301,
+    IDS_PORT_SIMULATE_NOTE = 26302,
     // Radio data objects and the channel CSV.
     IDS_FILE_NAME_NOT_USABLE = 26000,
     IDS_FILE_WRITE_FAILED = 26001,
@@ -98,6 +105,7 @@ enum : unsigned {
     ID_COM2 = 32791,
     ID_COM3 = 32792,
     ID_COM4 = 32793,
+    ID_PORT_SETTINGS = 32794,
     ID_EDIT_DELETE_CH = 32801,
     ID_EDIT_INSERT_CH = 32802,
     ID_FILE_NEW = 57600,

@@ -1,0 +1,112 @@
+// The document's clone commands: Read From Transceiver, Write to Transceiver, Read Information,
+// Port Settings, and the simulated transceiver of pwr455 --simulate.
+
+#include "app/pwr455_doc.h"
+
+#include <wx/msgdlg.h>
+
+#include "app/app_resources.h"
+#include "app/port_settings_dlg.h"
+#include "app/profile.h"
+#include "clone/clone_host.h"
+#include "clone/clone_link.h"
+#include "clone/clone_operations.h"
+#include "radio/r455_radio.h"
+#include "radio/temp_file.h"
+#include "res/resource_ids.h"
+#include "sim/sim_transceiver.h"
+
+int CPWR455Doc::RunCloneOperation(int operation)
+{
+    CCloneOperations operations(*m_radioData, *m_cloneLink, *m_cloneHost, *m_transferFile);
+    operations.SetModifiedTest([this] { return IsModified(); });
+    operations.SetDataReplacedHandler([this] {
+        // The engine's edit flag is off after the load; the document's own flag keeps the
+        // data read from being closed without a question.
+        Modify(true);
+        UpdateAllViews(nullptr, nullptr);
+    });
+    int result = CCloneOperations::kDeclined;
+    switch (static_cast<CCloneOperations::Operation>(operation)) {
+    case CCloneOperations::Operation::Read: result = operations.Read(); break;
+    case CCloneOperations::Operation::Write: result = operations.Write(); break;
+    case CCloneOperations::Operation::Information: result = operations.Information(); break;
+    }
+    m_lastCloneResult = result;
+    return result;
+}
+
+int CPWR455Doc::CloneRead()
+{
+    return RunCloneOperation(static_cast<int>(CCloneOperations::Operation::Read));
+}
+
+int CPWR455Doc::CloneWrite()
+{
+    return RunCloneOperation(static_cast<int>(CCloneOperations::Operation::Write));
+}
+
+int CPWR455Doc::CloneInformation()
+{
+    return RunCloneOperation(static_cast<int>(CCloneOperations::Operation::Information));
+}
+
+void CPWR455Doc::OnCloneRead(wxCommandEvent&)
+{
+    CloneRead();
+}
+
+void CPWR455Doc::OnCloneWrite(wxCommandEvent&)
+{
+    CloneWrite();
+}
+
+void CPWR455Doc::OnCloneInfo(wxCommandEvent&)
+{
+    CloneInformation();
+}
+
+void CPWR455Doc::OnPortSettings(wxCommandEvent&)
+{
+    EditPortSettings();
+}
+
+bool CPWR455Doc::StartSimulation()
+{
+    if (m_simulator)
+        return true;
+    auto simulator = std::make_unique<CSimTransceiver>();
+    if (!simulator->Start()) {
+        wxMessageBox(ResString(IDS_SIMULATE_NOT_STARTED), ResString(IDS_APP_TITLE),
+                     wxOK | wxICON_EXCLAMATION, GetDocumentWindow());
+        return false;
+    }
+    // Whatever COM port is chosen, the clone commands reach the simulated transceiver through
+    // the ordinary serial code.
+    for (int n = 1; n <= CPortSettingsDlg::kPortCount; ++n)
+        m_cloneLink->SetPortDevice(n, simulator->GetDevicePath());
+    m_simulator = std::move(simulator);
+    // The title bar says that the transceiver is simulated.
+    if (wxView* view = GetFirstView())
+        view->OnChangeFilename();
+    return true;
+}
+
+void CPWR455Doc::EditPortSettings()
+{
+    CPortSettingsDlg dialog(GetDocumentWindow(), IsSimulating());
+    for (int n = 1; n <= CPortSettingsDlg::kPortCount; ++n)
+        dialog.SetDevice(n, CProfile::GetPortDevice(n));
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    for (int n = 1; n <= CPortSettingsDlg::kPortCount; ++n) {
+        const wxString device = dialog.GetDevice(n);
+        CProfile::SetPortDevice(n, device);
+        // While simulating, every port stays bound to the simulated transceiver; the new
+        // devices take effect at the next start without --simulate.
+        if (!IsSimulating())
+            m_cloneLink->SetPortDevice(n, device.utf8_string());
+    }
+    // pwr455-cli reads the same file: make the bindings visible to it at once.
+    CProfile::Flush();
+}
