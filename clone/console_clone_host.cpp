@@ -79,7 +79,7 @@ void CConsoleCloneHost::CreateProgress(const std::string& caption)
 {
     m_caption = caption;
     m_lastPercent = -1;
-    g_cancelRequested = 0;
+    // A Ctrl-C pressed during the identity check before the run is kept: it cancels the run.
     SetProgressPos(0);
 }
 

@@ -219,9 +219,11 @@ TEST_F(CloneCliTest, InterruptCancelsTheRead)
 {
     const std::string out = Path("cancelled.qrb");
     CTool read({"read", out, "--simulate", "--realtime", "--quiet"});
-    std::this_thread::sleep_for(std::chrono::milliseconds(900));
+    // The read run has begun (about 1.5 s of records at 960 bytes per second follow).
+    ASSERT_EQ("Now reading <- TR", read.FirstLine());
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     read.Signal(SIGINT);
     EXPECT_EQ(1, read.Wait());
-    EXPECT_NE(std::string::npos, read.Output().find("Terminated cloning."));
+    EXPECT_EQ("Terminated cloning.\n", read.Output());
     EXPECT_FALSE(Exists(out));
 }
