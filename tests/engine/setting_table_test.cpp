@@ -127,7 +127,7 @@ TEST_F(SettingTableTest, UnknownCodeDecodesAsFirstWordAndIsWrittenBack)
     EXPECT_EQ(m_image.ReadByte(0x40), 1);
 }
 
-TEST_F(SettingTableTest, SpecificEncodings)
+TEST_F(SettingTableTest, EncodingsOfChosenValues)
 {
     Run("COMMON.CH_SPACING=25k/8.33kHz");
     Run("COMMON.SCAN_PRIO=ON");
