@@ -153,8 +153,10 @@ bool CRadioData::SaveToFile(const std::string& path)
 {
     if (!IsUsableFilePath(path))
         return false;
+    // The file must be creatable or writable, but is not emptied here: the engine replaces it
+    // as a whole, and a save that fails (a full disk) must leave the old content in place.
     {
-        std::ofstream probe(path, std::ios::binary | std::ios::trunc);
+        std::ofstream probe(path, std::ios::binary | std::ios::app);
         if (!probe)
             return false;
     }

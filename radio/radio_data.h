@@ -53,7 +53,7 @@ public:
     bool LoadFromFile(const std::string& path);
 
     // Saves the data set as a clone data file (before a clone write). Returns true only when
-    // the file was written.
+    // the file was written; on false an existing file keeps its content.
     bool SaveToFile(const std::string& path);
 
     // True when `path` can travel inside a quoted file command: it is not empty and holds

@@ -85,6 +85,26 @@ TEST(SaveFaultTest, FullTemporaryFolderIsAWriteFailureNotAFormatError)
     EXPECT_FALSE(radio.IsEdited());
 }
 
+// A clone data file written for the transfer (SaveToFile) on a full disk: the call fails and the
+// file keeps what it held, nothing half-written takes its place.
+TEST(SaveFaultTest, SaveToFileOnFullDiskKeepsTheOldFile)
+{
+    CScratchDir dir;
+    const std::string path = dir.In("transfer.qrb");
+    WriteFile(path, kOldDocument);
+    CR455Radio radio;
+    MakeEdited(radio);
+    {
+        CFileSizeLimit full(600);
+        EXPECT_FALSE(radio.SaveToFile(path));
+    }
+    EXPECT_EQ(radio.GetLastFileResult(), "WRITE_ERROR");
+    EXPECT_EQ(ReadFile(path), kOldDocument);
+    EXPECT_EQ(ListFolder(dir.Path()), std::vector<std::string>{"transfer.qrb"});
+    EXPECT_TRUE(radio.SaveToFile(path));
+    EXPECT_NE(ReadFile(path), kOldDocument);
+}
+
 // Through the command-line tool: a save that runs out of room, and a clone read whose transfer
 // file runs out of room, both leave the existing document as it was and nothing beside it.
 TEST(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
