@@ -1,12 +1,73 @@
 #include "app/pwr455_view.h"
 
-#include <wx/listctrl.h>
+#include <algorithm>
+#include <memory>
 
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/app_resources.h"
+#include "app/command_ids.h"
+#include "app/list_view_ex.h"
 #include "app/main_frame.h"
+#include "app/profile.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
+#include "radio/r455_radio.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+struct ColumnInfo {
+    unsigned header; // string id
+    int defaultWidth;
+};
+
+// The columns in the order they are inserted; all are right-justified. The spare column's
+// default is wider than the clamp allows, so it opens at the widest width.
+const ColumnInfo kColumns[CPWR455View::kColumnCount] = {
+    {IDS_CLI_COLUMN_CH, 30},          {IDS_CLI_COLUMN_PRIO, 50},
+    {IDS_CLI_COLUMN_FREQUENCY, 100},  {IDS_CLI_COLUMN_NAME, 100},
+    {IDS_CLI_COLUMN_TX_INHIBIT, 90},  {IDS_CLI_COLUMN_LOCKOUT, 90},
+    {IDS_LIST_COLUMN_SPARE, 30000},
+};
+
+constexpr int kMinColumnWidth = 20;
+constexpr int kMaxColumnWidth = 400;
+
+wxString Text(const std::string& text)
+{
+    return wxString::FromUTF8(text);
+}
+
+int ShowMessage(unsigned id, long style)
+{
+    return wxMessageBox(ResString(id), ResString(IDS_APP_TITLE), style,
+                        GetPWR455App().GetMainFrame());
+}
+
+} // namespace
 
 wxIMPLEMENT_DYNAMIC_CLASS(CPWR455View, wxView);
+
+wxBEGIN_EVENT_TABLE(CPWR455View, wxView)
+    EVT_MENU(CmdId(ID_EDIT_MEMORY), CPWR455View::OnEditMemory)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_MEMORY), CPWR455View::OnUpdateEditMemory)
+    EVT_MENU(CmdId(ID_VIEW_COMMON_SETTING), CPWR455View::OnViewCommonSetting)
+    EVT_MENU(CmdId(ID_EDIT_COPY), CPWR455View::OnEditCopy)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_COPY), CPWR455View::OnUpdateEditCopy)
+    EVT_MENU(CmdId(ID_EDIT_PASTE), CPWR455View::OnEditPaste)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_PASTE), CPWR455View::OnUpdateEditPaste)
+    EVT_MENU(CmdId(ID_EDIT_CLEAR), CPWR455View::OnEditClear)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_CLEAR), CPWR455View::OnUpdateEditClear)
+    EVT_MENU(CmdId(ID_EDIT_DELETE_CH), CPWR455View::OnEditDeleteCh)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_DELETE_CH), CPWR455View::OnUpdateEditDeleteCh)
+    EVT_MENU(CmdId(ID_EDIT_INSERT_CH), CPWR455View::OnEditInsertCh)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_INSERT_CH), CPWR455View::OnUpdateEditInsertCh)
+wxEND_EVENT_TABLE()
 
 bool CPWR455View::OnCreate(wxDocument* doc, long flags)
 {
@@ -15,21 +76,56 @@ bool CPWR455View::OnCreate(wxDocument* doc, long flags)
     CMainFrame* frame = GetPWR455App().GetMainFrame();
     if (!frame)
         return false;
-    m_list = new wxListView(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                            wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_THEME);
+    m_list = new CListViewEx(frame, wxID_ANY, wxLC_SINGLE_SEL | wxBORDER_THEME);
+    CreateColumns();
+    for (unsigned i = 0; i < kChannelCount; ++i)
+        m_list->InsertItem(0, wxString());
+
+    // Keys and double-clicks arrive at the window that shows the rows.
+    wxWindow* rows = m_list->GetRowsWindow() ? m_list->GetRowsWindow() : m_list;
+    rows->Bind(wxEVT_KEY_DOWN, &CPWR455View::OnListKeyDown, this);
+    rows->Bind(wxEVT_LEFT_DCLICK, &CPWR455View::OnListDoubleClick, this);
+    m_list->Bind(wxEVT_CONTEXT_MENU, &CPWR455View::OnListContextMenu, this);
+
     m_radioData = static_cast<CPWR455Doc*>(doc)->GetRadioData();
     SetFrame(frame);
     frame->SendSizeEvent();
     return true;
 }
 
+int CPWR455View::ColumnWidthFromProfile(unsigned column, int stored)
+{
+    if (column >= kColumnCount)
+        return kMinColumnWidth;
+    const int width = stored == 0 ? kColumns[column].defaultWidth : stored;
+    return std::clamp(width, kMinColumnWidth, kMaxColumnWidth);
+}
+
+void CPWR455View::CreateColumns()
+{
+    for (unsigned c = 0; c < kColumnCount; ++c) {
+        const int width = ColumnWidthFromProfile(c, CProfile::GetColumnWidth(c));
+        m_list->InsertColumn(static_cast<long>(c), ResString(kColumns[c].header),
+                             wxLIST_FORMAT_RIGHT, width);
+    }
+}
+
+void CPWR455View::SaveColumnWidths()
+{
+    for (unsigned c = 0; c < kColumnCount; ++c)
+        CProfile::SetColumnWidth(c, m_list->GetColumnWidth(static_cast<int>(c)));
+}
+
 // The document manager has already asked whether to save and closed the document when views
 // close, so unlike wxView::OnClose this does not close the document a second time.
 bool CPWR455View::OnClose(bool deleteWindow)
 {
-    if (deleteWindow && m_list) {
-        m_list->Destroy();
-        m_list = nullptr;
+    if (m_list) {
+        SaveColumnWidths();
+        if (deleteWindow) {
+            m_list->Destroy();
+            m_list = nullptr;
+        }
     }
     SetFrame(nullptr);
     return true;
@@ -42,9 +138,271 @@ void CPWR455View::OnDraw(wxDC*)
 
 void CPWR455View::OnUpdate(wxView*, wxObject*)
 {
+    RefreshAll();
 }
 
 void CPWR455View::OnInitialUpdate()
 {
+    SelectChannel(1);
     OnUpdate(nullptr, nullptr);
+}
+
+unsigned CPWR455View::GetSelectedChannel() const
+{
+    const long item = m_list ? m_list->GetFirstSelected() : -1;
+    return item < 0 ? 1 : static_cast<unsigned>(item) + 1;
+}
+
+void CPWR455View::SelectChannel(unsigned n)
+{
+    if (!m_list || n < 1 || n > kChannelCount)
+        return;
+    const long target = static_cast<long>(n) - 1;
+    for (long item = 0; item < m_list->GetItemCount(); ++item) {
+        if (item == target)
+            m_list->SetItemState(item, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                                 wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+        else
+            m_list->SetItemState(item, 0,
+                                 wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED |
+                                     wxLIST_STATE_CUT | wxLIST_STATE_DROPHILITED);
+    }
+    m_list->EnsureVisible(target);
+}
+
+void CPWR455View::BuildRow(unsigned n)
+{
+    if (n < 1 || n > kChannelCount || !m_radioData)
+        return;
+    m_rows[n] = BuildChannelRow(*m_radioData, n);
+}
+
+void CPWR455View::ShowRow(unsigned n)
+{
+    if (n < 1 || n > kChannelCount || !m_list)
+        return;
+    const long item = static_cast<long>(n) - 1;
+    for (unsigned c = 0; c < kColumnCount; ++c)
+        m_list->SetItem(item, static_cast<int>(c), Text(m_rows[n][c]));
+}
+
+void CPWR455View::RebuildRow(unsigned n)
+{
+    BuildRow(n);
+    ShowRow(n);
+}
+
+void CPWR455View::RefreshAll()
+{
+    {
+        // All texts are built first and shown afterwards.
+        wxBusyCursor wait;
+        for (unsigned n = 1; n <= kChannelCount; ++n)
+            BuildRow(n);
+    }
+    for (unsigned n = 1; n <= kChannelCount; ++n)
+        ShowRow(n);
+}
+
+const std::array<std::string, CPWR455View::kColumnCount>&
+CPWR455View::GetRowTexts(unsigned n) const
+{
+    return m_rows[n <= kChannelCount ? n : 0];
+}
+
+// Edit Memory -------------------------------------------------------------------------------
+
+void CPWR455View::OpenEditMemory()
+{
+    const long item = m_list ? m_list->GetFirstSelected() : -1;
+    if (item < 0) {
+        ShowMessage(IDS_LIST_NO_SELECTION, wxOK | wxICON_NONE);
+        return;
+    }
+    const unsigned n = static_cast<unsigned>(item) + 1;
+    m_editChannel = n;
+    if (RunEditMemoryDialog())
+        RebuildRow(n);
+}
+
+bool CPWR455View::RunEditMemoryDialog()
+{
+    // The Edit Memory dialog is opened here on m_editChannel once it exists.
+    return false;
+}
+
+void CPWR455View::RunSettingsSheet()
+{
+    // The settings sheet is opened here on m_settingsPage once it exists.
+}
+
+void CPWR455View::OnEditMemory(wxCommandEvent&)
+{
+    OpenEditMemory();
+}
+
+void CPWR455View::OnUpdateEditMemory(wxUpdateUIEvent& event)
+{
+    event.Enable(true);
+}
+
+void CPWR455View::OnViewCommonSetting(wxCommandEvent&)
+{
+    RunSettingsSheet();
+}
+
+// List input --------------------------------------------------------------------------------
+
+void CPWR455View::OnListKeyDown(wxKeyEvent& event)
+{
+    switch (event.GetKeyCode()) {
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER:
+        if (event.GetModifiers() == wxMOD_NONE) {
+            OpenEditMemory();
+            return;
+        }
+        break;
+    case WXK_DELETE:
+    case WXK_NUMPAD_DELETE:
+        if (event.GetModifiers() == wxMOD_NONE) {
+            // The list itself does nothing with Delete; passing the key on would only let
+            // the menu's "Del" key label run Clear a second time.
+            ClearSelectedChannel();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    event.Skip();
+}
+
+void CPWR455View::OnListDoubleClick(wxMouseEvent&)
+{
+    OpenEditMemory();
+}
+
+void CPWR455View::OnListContextMenu(wxContextMenuEvent& event)
+{
+    CMainFrame* frame = GetPWR455App().GetMainFrame();
+    if (!frame)
+        return;
+    frame->Raise();
+    std::unique_ptr<wxMenuBar> bar(wxXmlResource::Get()->LoadMenuBar("IDR_CHANNEL_POPUP"));
+    if (!bar || bar->GetMenuCount() == 0)
+        return;
+    std::unique_ptr<wxMenu> popup(bar->Remove(0));
+    // Tracked by the main window, so that the chosen command and the enabled states are
+    // routed like those of the main menu.
+    const wxPoint point = event.GetPosition();
+    frame->PopupMenu(popup.get(),
+                     point == wxDefaultPosition ? wxDefaultPosition : frame->ScreenToClient(point));
+}
+
+// Editing commands --------------------------------------------------------------------------
+
+int CPWR455View::ChannelCommand(unsigned n, const char* word, bool check)
+{
+    if (!m_radioData)
+        return 0;
+    std::string command = CR455Radio::ChPrefix(n) + word;
+    if (check)
+        command += ".CHECK";
+    const std::string answer = m_radioData->Command(command);
+    const std::string w = word;
+    if (w == "COPY" || w == "CLEAR")
+        return answer == "OK" ? 1 : 0;
+    if (answer == "OK")
+        return 1;
+    return answer == "NG" ? 0 : 2;
+}
+
+bool CPWR455View::IsPriorityChannel(unsigned n)
+{
+    return m_radioData && DecimalValue(m_radioData->GetPrioCh()) == static_cast<int>(n);
+}
+
+void CPWR455View::OnEditCopy(wxCommandEvent&)
+{
+    // Copying changes no channel: nothing is redrawn.
+    ChannelCommand(GetSelectedChannel(), "COPY", false);
+}
+
+void CPWR455View::OnUpdateEditCopy(wxUpdateUIEvent& event)
+{
+    event.Enable(ChannelCommand(GetSelectedChannel(), "COPY", true) == 1);
+}
+
+void CPWR455View::OnEditPaste(wxCommandEvent&)
+{
+    const unsigned n = GetSelectedChannel();
+    if (ChannelCommand(n, "PASTE", true) == 2 &&
+        ShowMessage(IDS_OVERWRITE_HERE, wxYES_NO | wxICON_EXCLAMATION) != wxYES)
+        return;
+    ChannelCommand(n, "PASTE", false);
+    RebuildRow(n);
+}
+
+void CPWR455View::OnUpdateEditPaste(wxUpdateUIEvent& event)
+{
+    event.Enable(ChannelCommand(GetSelectedChannel(), "PASTE", true) != 0);
+}
+
+void CPWR455View::ClearSelectedChannel()
+{
+    const unsigned n = GetSelectedChannel();
+    // A clear the engine refuses (channel 1) leaves the channel as it is, and so its
+    // priority scanning too.
+    if (ChannelCommand(n, "CLEAR", false) == 1 && IsPriorityChannel(n))
+        m_radioData->SetPriorityChannel("OFF");
+    RebuildRow(n);
+}
+
+void CPWR455View::OnEditClear(wxCommandEvent&)
+{
+    ClearSelectedChannel();
+}
+
+void CPWR455View::OnUpdateEditClear(wxUpdateUIEvent& event)
+{
+    event.Enable(ChannelCommand(GetSelectedChannel(), "CLEAR", true) == 1);
+}
+
+void CPWR455View::OnEditDeleteCh(wxCommandEvent&)
+{
+    wxBusyCursor wait;
+    const unsigned n = GetSelectedChannel();
+    ChannelCommand(n, "DELETE", false);
+    // The channels behind n have moved up, so no priority channel number is right any more.
+    if (m_radioData)
+        m_radioData->SetPriorityChannel("OFF");
+    RebuildRow(n);
+    RefreshAll();
+}
+
+void CPWR455View::OnUpdateEditDeleteCh(wxUpdateUIEvent& event)
+{
+    event.Enable(ChannelCommand(GetSelectedChannel(), "DELETE", true) != 0);
+}
+
+void CPWR455View::OnEditInsertCh(wxCommandEvent&)
+{
+    const unsigned n = GetSelectedChannel();
+    // Anything but "OK" means the last channel is in use and would be pushed out.
+    if (ChannelCommand(n, "INSERT", true) != 1) {
+        ShowMessage(IDS_LAST_CH_NOT_BLANK, wxOK | wxICON_NONE);
+        return;
+    }
+    if (m_radioData)
+        m_radioData->SetPriorityChannel("OFF");
+    wxBusyCursor wait;
+    ChannelCommand(n, "INSERT", false);
+    RebuildRow(n);
+    RefreshAll();
+}
+
+void CPWR455View::OnUpdateEditInsertCh(wxUpdateUIEvent& event)
+{
+    event.Enable(ChannelCommand(GetSelectedChannel(), "INSERT", true) != 0);
 }

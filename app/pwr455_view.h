@@ -1,15 +1,30 @@
 #pragma once
 
-// The view of the document: the channel list in the main window's client area. For now the
-// list is a plain report list without rows; the channel list fills it in.
+// The view of the document: the list of the 20 memory channels in the main window's client
+// area, and the command target of everything the user does to channels (Edit Memory, Copy,
+// Paste, Clear, Delete, Insert, Common Setting). The list shows what the engine answers about
+// each channel; it keeps no channel data of its own besides the row texts.
+
+#include <array>
+#include <string>
 
 #include <wx/docview.h>
 
-class wxListView;
+#include "app/list_view_ex.h"
+#include "radio/channel_row.h"
+
+class wxContextMenuEvent;
+class wxKeyEvent;
+class wxListEvent;
+class wxMouseEvent;
+class wxUpdateUIEvent;
 class CR455Radio;
 
 class CPWR455View : public wxView {
 public:
+    static constexpr unsigned kChannelCount = 20;
+    static constexpr unsigned kColumnCount = kChannelRowCells;
+
     CPWR455View() = default;
 
     bool OnCreate(wxDocument* doc, long flags) override;
@@ -20,14 +35,76 @@ public:
     // Called after File New and File Open (and once at start-up) before the first update.
     virtual void OnInitialUpdate();
 
-    wxListView* GetListCtrl() const { return m_list; }
+    CListViewEx* GetListCtrl() const { return m_list; }
     // The document's radio data object; set when the view is created.
     CR455Radio* GetRadioData() const { return m_radioData; }
 
-protected:
-    wxListView* m_list = nullptr;
-    CR455Radio* m_radioData = nullptr;
+    // The selected channel 1..20; 1 when no row is selected.
+    unsigned GetSelectedChannel() const;
+    // Selects and focuses the row of channel n (1..20) alone and scrolls it into view.
+    void SelectChannel(unsigned n);
+    // Builds the texts of channel n's row from the engine's answers; ShowRow puts them into
+    // the list. Channels outside 1..20 are ignored.
+    void BuildRow(unsigned n);
+    void ShowRow(unsigned n);
+    void RefreshAll();
+    // The row texts last built for channel n (1..20).
+    const std::array<std::string, kColumnCount>& GetRowTexts(unsigned n) const;
+
+    // The channel handed to the Edit Memory dialog; set just before it opens.
+    unsigned GetEditChannel() const { return m_editChannel; }
+    // The page on which the settings sheet opens; the sheet reports page changes here.
+    int GetSettingsPage() const { return m_settingsPage; }
+    void SetSettingsPage(int page) { m_settingsPage = page; }
+
+    // Opens Edit Memory on the selected channel, or says that no row is selected.
+    void OpenEditMemory();
+    // The Delete key in the list: clears the selected channel without looking at the check.
+    void ClearSelectedChannel();
+
+    // The width each column opens with for a stored profile width (0: not stored).
+    static int ColumnWidthFromProfile(unsigned column, int stored);
 
 private:
+    // Runs the Edit Memory dialog on m_editChannel; true when it ended with OK.
+    bool RunEditMemoryDialog();
+    // Runs the settings sheet on m_settingsPage.
+    void RunSettingsSheet();
+
+    // Sends the channel command `word` (with ".CHECK" when `check`) for channel n and reads
+    // the answer: COPY and CLEAR give 1 for "OK" and 0 otherwise; the others give 1 for "OK",
+    // 0 for "NG" and 2 for any other answer (the engine's "WARNING").
+    int ChannelCommand(unsigned n, const char* word, bool check);
+    bool IsPriorityChannel(unsigned n);
+    void CreateColumns();
+    void SaveColumnWidths();
+    void RebuildRow(unsigned n);
+
+    void OnListKeyDown(wxKeyEvent& event);
+    void OnListDoubleClick(wxMouseEvent& event);
+    void OnListContextMenu(wxContextMenuEvent& event);
+
+    void OnEditMemory(wxCommandEvent& event);
+    void OnUpdateEditMemory(wxUpdateUIEvent& event);
+    void OnViewCommonSetting(wxCommandEvent& event);
+    void OnEditCopy(wxCommandEvent& event);
+    void OnUpdateEditCopy(wxUpdateUIEvent& event);
+    void OnEditPaste(wxCommandEvent& event);
+    void OnUpdateEditPaste(wxUpdateUIEvent& event);
+    void OnEditClear(wxCommandEvent& event);
+    void OnUpdateEditClear(wxUpdateUIEvent& event);
+    void OnEditDeleteCh(wxCommandEvent& event);
+    void OnUpdateEditDeleteCh(wxUpdateUIEvent& event);
+    void OnEditInsertCh(wxCommandEvent& event);
+    void OnUpdateEditInsertCh(wxUpdateUIEvent& event);
+
+    CListViewEx* m_list = nullptr;
+    CR455Radio* m_radioData = nullptr;
+    unsigned m_editChannel = 1;
+    int m_settingsPage = 0;
+    // Row 0 exists and stays empty, so that row n is channel n.
+    std::array<std::array<std::string, kColumnCount>, kChannelCount + 1> m_rows{};
+
     wxDECLARE_DYNAMIC_CLASS(CPWR455View);
+    wxDECLARE_EVENT_TABLE();
 };

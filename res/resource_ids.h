@@ -21,6 +21,8 @@ enum : unsigned {
     IDS_CLONE_READ_QUESTION = 5054,
     IDS_CLONE_DATA_EDITED = 5055,
     IDS_CLONE_WRITE_QUESTION = 5056,
+    IDS_LAST_CH_NOT_BLANK = 5057,       // Insert refused: channel 20 is in use
+    IDS_OVERWRITE_HERE = 5059,          // Paste onto a channel in use
     IDS_CLONE_CHECK_SOFTWARE = 5061,
     IDS_CLONE_TRANSFER_FILE_ERROR = 5070,
     // Clone commands of the desktop program: dialogs and texts.
@@ -96,6 +98,9 @@ enum : unsigned {
     IDS_APP_ABOUT_NOTICE = 26206,
     IDS_APP_FILE_NOT_FOUND = 26207,
     IDS_APP_ALL_FILES = 26208,
+    IDS_LIST_NO_SELECTION = 26220,      // "No items were selected"
+    IDS_LIST_COLUMN_SPARE = 26221,      // header of the channel list's last, empty column
+    IDR_CHANNEL_POPUP = 139,            // context menu of the channel list
     ID_EDIT_MEMORY = 32771,
     ID_CLONE_READ = 32774,
     ID_CLONE_WRITE = 32775,

@@ -1,0 +1,213 @@
+#include "app/list_view_ex.h"
+
+#include <algorithm>
+
+#include <wx/dcclient.h>
+#include <wx/renderer.h>
+#include <wx/settings.h>
+
+wxString FitTextToWidth(const wxString& text, int columnWidth, int margin,
+                        const TextExtentFunc& extent, bool* shortened)
+{
+    if (shortened)
+        *shortened = false;
+    if (text.empty() || margin + extent(text) <= columnWidth)
+        return text;
+    const wxString ellipsis = "...";
+    const int ellipsisWidth = extent(ellipsis);
+    size_t length = text.length();
+    // Cut one character at a time until the start and the ellipsis fit; one character stays.
+    for (size_t i = length - 1; i >= 1; --i) {
+        length = i;
+        if (margin + ellipsisWidth + extent(text.Left(i)) <= columnWidth)
+            break;
+    }
+    if (shortened)
+        *shortened = true;
+    return text.Left(length) + ellipsis;
+}
+
+CListViewEx::CListViewEx(wxWindow* parent, wxWindowID id, long style)
+    : wxListView(parent, id, wxDefaultPosition, wxDefaultSize,
+                 (style & ~wxLC_MASK_TYPE) | wxLC_REPORT),
+      m_textColor(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT)),
+      m_textBackColor(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW)),
+      m_backColor(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW))
+{
+    m_fullRowSelect = true;
+    m_rowsWindow = FindRowsWindow();
+    if (!m_rowsWindow)
+        return; // a native list control draws itself
+    // Handlers bound here run before the control's own ones, so the rows are drawn by
+    // OnPaintRows instead of the control.
+    m_rowsWindow->Bind(wxEVT_PAINT, &CListViewEx::OnPaintRows, this);
+    m_rowsWindow->Bind(wxEVT_ERASE_BACKGROUND, &CListViewEx::OnEraseRows, this);
+    m_rowsWindow->Bind(wxEVT_SIZE, &CListViewEx::OnRowsSize, this);
+    m_rowsWindow->Bind(wxEVT_SET_FOCUS, &CListViewEx::OnRowsFocus, this);
+    m_rowsWindow->Bind(wxEVT_KILL_FOCUS, &CListViewEx::OnRowsFocus, this);
+    Bind(wxEVT_LIST_ITEM_SELECTED, &CListViewEx::OnSelectionChanged, this);
+    Bind(wxEVT_LIST_ITEM_DESELECTED, &CListViewEx::OnSelectionChanged, this);
+    Bind(wxEVT_LIST_ITEM_FOCUSED, &CListViewEx::OnSelectionChanged, this);
+    Bind(wxEVT_LIST_COL_DRAGGING, &CListViewEx::OnSelectionChanged, this);
+    Bind(wxEVT_LIST_COL_END_DRAG, &CListViewEx::OnSelectionChanged, this);
+    m_clientWidth = m_rowsWindow->GetClientSize().x;
+}
+
+wxWindow* CListViewEx::FindRowsWindow()
+{
+    // The generic list control shows its rows in a child window of its own, the one below
+    // the header.
+    for (wxWindow* child : GetChildren()) {
+        if (static_cast<void*>(child) == static_cast<void*>(m_mainWin))
+            return child;
+    }
+    return nullptr;
+}
+
+bool CListViewEx::SetForegroundColour(const wxColour& colour)
+{
+    m_textColor = colour;
+    return wxListView::SetForegroundColour(colour);
+}
+
+bool CListViewEx::SetBackgroundColour(const wxColour& colour)
+{
+    m_textBackColor = colour;
+    m_backColor = colour;
+    return wxListView::SetBackgroundColour(colour);
+}
+
+bool CListViewEx::HasRowFocus() const
+{
+    const wxWindow* focus = wxWindow::FindFocus();
+    return focus && (focus == m_rowsWindow || focus == this);
+}
+
+// The row across all columns, widened to the right edge of the window, in the coordinates
+// of the rows window (the control gives them in its own, below the header).
+wxRect CListViewEx::GetRowBand(long item) const
+{
+    wxRect band;
+    if (!GetItemRect(item, band, wxLIST_RECT_BOUNDS))
+        return wxRect();
+    band.Offset(-m_rowsWindow->GetPosition());
+    if (m_selectToClientWidth && band.GetRight() < m_clientWidth)
+        band.SetRight(m_clientWidth);
+    return band;
+}
+
+// The first column keeps a small margin for its label, the others a wider one.
+wxString CListViewEx::FitCellText(wxDC& dc, const wxString& text, int width, int column,
+                                  bool* shortened)
+{
+    return FitTextToWidth(text, width, column == 0 ? kLabelMargin : kSubItemMargin,
+                          [&dc](const wxString& t) { return dc.GetTextExtent(t).x; }, shortened);
+}
+
+wxString CListViewEx::GetShownText(long item, int column, bool* shortened) const
+{
+    wxClientDC dc(m_rowsWindow ? m_rowsWindow : const_cast<CListViewEx*>(this));
+    dc.SetFont(GetFont());
+    int width = GetColumnWidth(column);
+    if (column == 0)
+        width -= m_stateIconWidth;
+    return FitCellText(dc, GetItemText(item, column), width, column, shortened);
+}
+
+void CListViewEx::DrawCellText(wxDC& dc, const wxString& text, const wxRect& rect, int column,
+                               int format)
+{
+    bool shortened = false;
+    const wxString shown = FitCellText(dc, text, rect.width, column, &shortened);
+    int alignment = wxALIGN_LEFT;
+    if (!shortened && format == wxLIST_FORMAT_RIGHT)
+        alignment = wxALIGN_RIGHT;
+    else if (!shortened && format == wxLIST_FORMAT_CENTRE)
+        alignment = wxALIGN_CENTRE_HORIZONTAL;
+    wxRect inner = rect;
+    inner.Deflate(column == 0 ? 2 : 6, 0);
+    dc.DrawLabel(shown, inner, alignment | wxALIGN_CENTRE_VERTICAL);
+}
+
+void CListViewEx::DrawRow(wxDC& dc, long item)
+{
+    const bool focus = HasRowFocus();
+    const long state = GetItemState(item, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED |
+                                              wxLIST_STATE_DROPHILITED);
+    const bool selected = (focus && (state & wxLIST_STATE_SELECTED)) ||
+                          (state & wxLIST_STATE_DROPHILITED);
+    const wxRect band = GetRowBand(item);
+    if (band.IsEmpty())
+        return;
+
+    const wxColour fill = selected ? wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT)
+                                   : m_textBackColor;
+    dc.SetBrush(wxBrush(fill));
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.DrawRectangle(band);
+    dc.SetTextForeground(selected ? wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT)
+                                  : m_textColor);
+
+    // The first column's label is always drawn left-aligned.
+    wxRect cell(band.x, band.y, GetColumnWidth(0) - m_stateIconWidth, band.height);
+    DrawCellText(dc, GetItemText(item, 0), cell, 0, wxLIST_FORMAT_LEFT);
+    cell.x += GetColumnWidth(0);
+    for (int column = 1; column < GetColumnCount(); ++column) {
+        wxListItem info;
+        info.SetMask(wxLIST_MASK_FORMAT | wxLIST_MASK_WIDTH);
+        if (!GetColumn(column, info))
+            break;
+        cell.width = GetColumnWidth(column);
+        const wxString text = GetItemText(item, column);
+        if (!text.empty())
+            DrawCellText(dc, text, cell, column, info.GetAlign());
+        cell.x += cell.width;
+    }
+
+    if ((state & wxLIST_STATE_FOCUSED) && focus)
+        wxRendererNative::Get().DrawFocusRect(m_rowsWindow, dc, band);
+}
+
+void CListViewEx::OnPaintRows(wxPaintEvent&)
+{
+    wxPaintDC dc(m_rowsWindow);
+    dc.SetFont(GetFont());
+    const wxRect update = m_rowsWindow->GetUpdateRegion().GetBox();
+    dc.SetBrush(wxBrush(m_textBackColor));
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.DrawRectangle(update);
+    const long count = GetItemCount();
+    for (long item = 0; item < count; ++item) {
+        if (GetRowBand(item).Intersects(update))
+            DrawRow(dc, item);
+    }
+}
+
+void CListViewEx::OnEraseRows(wxEraseEvent&)
+{
+    // OnPaintRows fills the whole damaged area itself; erasing first would only flicker.
+}
+
+void CListViewEx::OnRowsSize(wxSizeEvent& event)
+{
+    m_clientWidth = event.GetSize().x;
+    m_rowsWindow->Refresh(false);
+    event.Skip();
+}
+
+// The highlight depends on the focus, so every selected row is redrawn when it moves.
+void CListViewEx::OnRowsFocus(wxFocusEvent& event)
+{
+    event.Skip();
+    if (event.GetWindow() && event.GetWindow()->GetParent() == this)
+        return;
+    if (m_fullRowSelect)
+        m_rowsWindow->Refresh(false);
+}
+
+void CListViewEx::OnSelectionChanged(wxListEvent& event)
+{
+    // The control refreshes only the columns; the band reaches the window's right edge.
+    m_rowsWindow->Refresh(false);
+    event.Skip();
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+// A report list that draws its rows itself: a selected row is highlighted across all columns
+// (up to the right edge of the window), texts that do not fit their column are cut and end in
+// "...", and a text that fits keeps its column's alignment while a shortened one is drawn
+// left-aligned.
+
+#include <functional>
+
+#include <wx/colour.h>
+#include <wx/listctrl.h>
+#include <wx/string.h>
+
+class wxDC;
+
+// Width in pixels of a text as it would be drawn.
+using TextExtentFunc = std::function<int(const wxString& text)>;
+
+// The text to draw in a column `columnWidth` pixels wide that keeps `margin` pixels free: the
+// text itself when it fits, otherwise its longest start that fits together with "..." plus
+// "...". A text of one character is never cut (it may still get the "..."). `shortened`, when
+// given, tells whether the text was changed.
+wxString FitTextToWidth(const wxString& text, int columnWidth, int margin,
+                        const TextExtentFunc& extent, bool* shortened = nullptr);
+
+class CListViewEx : public wxListView {
+public:
+    // Margins kept free by the first column's label and by the other columns' texts.
+    static constexpr int kLabelMargin = 4;
+    static constexpr int kSubItemMargin = 12;
+
+    CListViewEx(wxWindow* parent, wxWindowID id, long style);
+
+    bool GetFullRowSelect() const { return m_fullRowSelect; }
+
+    bool SetForegroundColour(const wxColour& colour) override;
+    bool SetBackgroundColour(const wxColour& colour) override;
+
+    // The text drawn in `column` of `item`: the item's text shortened for the column's
+    // current width; `shortened` tells whether it was.
+    wxString GetShownText(long item, int column, bool* shortened = nullptr) const;
+
+    // The window that shows the rows (below the header); it has the focus when the list has.
+    wxWindow* GetRowsWindow() const { return m_rowsWindow; }
+
+private:
+    wxWindow* FindRowsWindow();
+    bool HasRowFocus() const;
+    wxRect GetRowBand(long item) const;
+    void DrawRow(wxDC& dc, long item);
+    static wxString FitCellText(wxDC& dc, const wxString& text, int width, int column,
+                                bool* shortened);
+    void DrawCellText(wxDC& dc, const wxString& text, const wxRect& rect, int column,
+                      int format);
+
+    void OnPaintRows(wxPaintEvent& event);
+    void OnEraseRows(wxEraseEvent& event);
+    void OnRowsSize(wxSizeEvent& event);
+    void OnRowsFocus(wxFocusEvent& event);
+    void OnSelectionChanged(wxListEvent& event);
+
+    wxWindow* m_rowsWindow = nullptr;
+    bool m_fullRowSelect = false;
+    bool m_selectToClientWidth = true;
+    int m_clientWidth = 0;
+    // No state images are used; kept so the label rectangle rule stays in one place.
+    int m_stateIconWidth = 0;
+    wxColour m_textColor;
+    wxColour m_textBackColor;
+    wxColour m_backColor;
+};
