@@ -77,8 +77,17 @@ bool CListViewEx::SetBackgroundColour(const wxColour& colour)
     return wxListView::SetBackgroundColour(colour);
 }
 
+void CListViewEx::SetContextMenuOpen(bool open)
+{
+    m_contextMenuOpen = open;
+    if (m_rowsWindow)
+        m_rowsWindow->Refresh(false);
+}
+
 bool CListViewEx::HasRowFocus() const
 {
+    if (m_contextMenuOpen)
+        return true;
     const wxWindow* focus = wxWindow::FindFocus();
     return focus && (focus == m_rowsWindow || focus == this);
 }

@@ -40,6 +40,10 @@ public:
     // current width; `shortened` tells whether it was.
     wxString GetShownText(long item, int column, bool* shortened = nullptr) const;
 
+    // While a context menu of the list is open the menu has the focus; the selected row stays
+    // highlighted all the same, so the user sees which channel the command is for.
+    void SetContextMenuOpen(bool open);
+
     // The window that shows the rows (below the header); it has the focus when the list has.
     wxWindow* GetRowsWindow() const { return m_rowsWindow; }
 
@@ -61,6 +65,7 @@ private:
 
     wxWindow* m_rowsWindow = nullptr;
     bool m_fullRowSelect = false;
+    bool m_contextMenuOpen = false;
     bool m_selectToClientWidth = true;
     int m_clientWidth = 0;
     // No state images are used; kept so the label rectangle rule stays in one place.

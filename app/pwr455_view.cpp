@@ -296,8 +296,11 @@ void CPWR455View::OnListContextMenu(wxContextMenuEvent& event)
     // Tracked by the main window, so that the chosen command and the enabled states are
     // routed like those of the main menu.
     const wxPoint point = event.GetPosition();
+    m_list->SetContextMenuOpen(true);
     frame->PopupMenu(popup.get(),
                      point == wxDefaultPosition ? wxDefaultPosition : frame->ScreenToClient(point));
+    if (m_list)
+        m_list->SetContextMenuOpen(false);
 }
 
 // Editing commands --------------------------------------------------------------------------

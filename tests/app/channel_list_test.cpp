@@ -7,6 +7,7 @@
 
 #include <wx/config.h>
 #include <wx/menu.h>
+#include <wx/uiaction.h>
 #include <wx/xrc/xmlres.h>
 
 #include "app/command_ids.h"
@@ -218,4 +219,25 @@ TEST_F(ChannelListTest, ContextMenuHoldsTheEditingCommands)
         EXPECT_EQ(item->GetItemLabel().utf8_string(), items[i].label);
         EXPECT_EQ(ResIdFromCmd(item->GetId()), items[i].id);
     }
+}
+
+TEST_F(ChannelListTest, RealKeysReachTheListThroughTheToolkit)
+{
+    UseChannel(4, "119.000", "FOURTH");
+    View()->RefreshAll();
+    View()->SelectChannel(4);
+    wxWindow* rows = List()->GetRowsWindow();
+    rows->SetFocus();
+    ASSERT_TRUE(WaitFor(
+        [&] { return wxWindow::FindFocus() == rows || wxWindow::FindFocus() == List(); }, 1000));
+    wxUIActionSimulator keys;
+    keys.Char(WXK_DELETE);
+    ASSERT_TRUE(WaitFor([&] { return Radio()->GetChAppear(4) == "OFF"; }, 2000));
+    EXPECT_EQ(Row(4), (RowTexts{"04", "", "", "", "", "", ""}));
+
+    // Arrow keys move the selection; Enter then opens Edit Memory on the new row.
+    keys.Char(WXK_DOWN);
+    ASSERT_TRUE(WaitFor([&] { return View()->GetSelectedChannel() == 5; }, 2000));
+    keys.Char(WXK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return View()->GetEditChannel() == 5; }, 2000));
 }
