@@ -173,6 +173,9 @@ TEST_F(ChannelEditTest, PasteAndClearRebuildOnlyTheTargetRow)
     // Rows are rebuilt from the engine; a change made behind the list's back shows only in
     // the rows a command rebuilds.
     Radio()->SetChName(4, "HIDDEN");
+    View()->SelectChannel(4);
+    SendCommand(ID_EDIT_COPY);
+    EXPECT_EQ(Row(4)[3], "GROUND");
     View()->SelectChannel(2);
     SendCommand(ID_EDIT_COPY);
     View()->SelectChannel(7);
