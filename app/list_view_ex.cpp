@@ -199,7 +199,7 @@ void CListViewEx::OnEraseRows(wxEraseEvent&)
 
 void CListViewEx::OnRowsSize(wxSizeEvent& event)
 {
-    m_clientWidth = event.GetSize().x;
+    m_clientWidth = m_rowsWindow->GetClientSize().x;
     m_rowsWindow->Refresh(false);
     event.Skip();
 }
