@@ -1,5 +1,6 @@
 #include "app/pwr455_app.h"
 
+#include <csignal>
 #include <cstdio>
 
 #include <wx/cmdline.h>
@@ -15,6 +16,7 @@
 #include "app/app_resources.h"
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
+#include "app/file_dialogs.h"
 #include "app/main_frame.h"
 #include "app/profile.h"
 #include "app/pwr455_doc.h"
@@ -109,9 +111,24 @@ bool CPWR455App::OnInit()
         m_earlyExitCode = 0;
         return true;
     }
-    if (!StartSession(m_commandLineFile))
+    if (!StartSession(m_commandLineFile)) {
         m_earlyExitCode = 1;
+        return true;
+    }
+    // Logging out or a plain kill asks for a normal exit, so that the temporary files go.
+    SetSignalHandler(SIGTERM, &CPWR455App::OnTerminateSignal);
+    SetSignalHandler(SIGHUP, &CPWR455App::OnTerminateSignal);
     return true;
+}
+
+void CPWR455App::OnTerminateSignal(int)
+{
+    CPWR455App& app = GetPWR455App();
+    // Nobody is there to answer the save question.
+    if (CPWR455Doc* doc = app.GetDocument())
+        doc->DiscardChanges();
+    if (app.m_frame)
+        app.m_frame->Close(true);
 }
 
 int CPWR455App::OnRun()
@@ -200,13 +217,9 @@ void CPWR455App::OnFileNew(wxCommandEvent&)
 
 void CPWR455App::OnFileOpen(wxCommandEvent&)
 {
-    const wxString filter =
-        DocField(3) + "|*" + DocField(4) + ";*" + DocField(4).Upper() + "|" +
-        ResString(IDS_APP_ALL_FILES) + "|*";
-    wxFileDialog dialog(m_frame, wxString(), wxString(), wxString(), filter,
-                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() == wxID_OK)
-        OpenDocumentFile(dialog.GetPath());
+    const wxString path = AskOpenPath(m_frame);
+    if (!path.empty())
+        OpenDocumentFile(path);
 }
 
 void CPWR455App::OnRecentFile(wxCommandEvent& event)

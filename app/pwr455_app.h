@@ -57,6 +57,7 @@ private:
     void OnUpdateRecentFile(wxUpdateUIEvent& event);
     void OnAppAbout(wxCommandEvent& event);
     void OnFrameDestroyed(wxWindowDestroyEvent& event);
+    static void OnTerminateSignal(int signal);
 
     std::unique_ptr<wxSingleInstanceChecker> m_instanceChecker;
     std::unique_ptr<CPWR455DocManager> m_docManager;

@@ -9,6 +9,7 @@
 
 #include "app/app_resources.h"
 #include "app/command_ids.h"
+#include "app/file_dialogs.h"
 #include "app/gui_clone_host.h"
 #include "app/profile.h"
 #include "app/pwr455_app.h"
@@ -31,6 +32,8 @@ constexpr int kPortCount = 4;
 wxIMPLEMENT_DYNAMIC_CLASS(CPWR455Doc, wxDocument);
 
 wxBEGIN_EVENT_TABLE(CPWR455Doc, wxDocument)
+    EVT_MENU(CmdId(ID_FILE_SAVE), CPWR455Doc::OnFileSave)
+    EVT_MENU(CmdId(ID_FILE_SAVE_AS), CPWR455Doc::OnFileSaveAs)
     EVT_MENU_RANGE(CmdId(ID_COM1), CmdId(ID_COM4), CPWR455Doc::OnComPort)
     EVT_UPDATE_UI_RANGE(CmdId(ID_COM1), CmdId(ID_COM4), CPWR455Doc::OnUpdateComPort)
     EVT_MENU(CmdId(ID_CLONE_READ), CPWR455Doc::OnCloneRead)
@@ -93,6 +96,12 @@ void CPWR455Doc::SetPortNumber(int number)
 {
     if (number >= 1 && number <= kPortCount)
         m_cloneLink->SetPortNumber(number);
+}
+
+void CPWR455Doc::DiscardChanges()
+{
+    Modify(false);
+    m_radioData->SetEdited(false);
 }
 
 bool CPWR455Doc::IsModified() const
@@ -160,8 +169,45 @@ bool CPWR455Doc::OnCloseDocument()
 {
     const bool closed = wxDocument::OnCloseDocument();
     // The data are being discarded: nothing is left to ask about.
-    m_radioData->SetEdited(false);
+    DiscardChanges();
     return closed;
+}
+
+void CPWR455Doc::OnChangedViewList()
+{
+    // The last view goes only when the document closes, after the save question: the base
+    // class would otherwise ask it once more before deleting the document.
+    if (GetViewsVector().empty())
+        DiscardChanges();
+    wxDocument::OnChangedViewList();
+}
+
+void CPWR455Doc::OnChangeFilename(bool notifyViews)
+{
+    wxDocument::OnChangeFilename(notifyViews);
+    if (wxWindow* frame = GetDocumentWindow())
+        frame->SetLabel(GetDocumentManager()->MakeFrameTitle(this));
+}
+
+bool CPWR455Doc::SaveAs()
+{
+    const wxString path = AskSavePath(GetDocumentWindow(), GetFilename());
+    if (path.empty() || !OnSaveDocument(path))
+        return false;
+    SetTitle(wxString());
+    SetFilename(path, true);
+    GetDocumentManager()->AddFileToHistory(path);
+    return true;
+}
+
+void CPWR455Doc::OnFileSave(wxCommandEvent&)
+{
+    Save();
+}
+
+void CPWR455Doc::OnFileSaveAs(wxCommandEvent&)
+{
+    SaveAs();
 }
 
 bool CPWR455Doc::DoOpenDocument(const wxString& path)

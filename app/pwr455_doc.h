@@ -35,13 +35,19 @@ public:
     bool OnNewDocument() override;
     bool OnOpenDocument(const wxString& path) override;
     bool OnSaveModified() override;
+    bool SaveAs() override;
     bool OnCloseDocument() override;
+    void OnChangedViewList() override;
+    void OnChangeFilename(bool notifyViews) override;
 
     // File New and File Open on this same document, as the menu commands do them: first the
     // question whether to save changes, then the new data set or the file. A file that does
     // not load is reported and leaves the document as it was.
     bool NewData();
     bool OpenData(const wxString& path);
+
+    // Forgets unsaved changes, so that closing asks nothing.
+    void DiscardChanges();
 
     int GetPortNumber() const;
     void SetPortNumber(int number);
@@ -71,6 +77,8 @@ private:
     void InitialUpdateAllViews();
     void ShowFileError(const wxString& text) const;
 
+    void OnFileSave(wxCommandEvent& event);
+    void OnFileSaveAs(wxCommandEvent& event);
     void OnComPort(wxCommandEvent& event);
     void OnUpdateComPort(wxUpdateUIEvent& event);
     void OnCloneRead(wxCommandEvent& event);

@@ -1,0 +1,13 @@
+#pragma once
+
+// The file choosers of File Open and File Save As, for clone data files (".qrb").
+
+#include <wx/string.h>
+
+class wxWindow;
+
+// The file to open, or empty when the user cancelled.
+wxString AskOpenPath(wxWindow* parent);
+// The file to save to, or empty when the user cancelled. A name typed without extension
+// gets ".qrb".
+wxString AskSavePath(wxWindow* parent, const wxString& current);
