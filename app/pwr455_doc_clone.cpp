@@ -87,8 +87,7 @@ bool CPWR455Doc::StartSimulation()
         m_cloneLink->SetPortDevice(n, simulator->GetDevicePath());
     m_simulator = std::move(simulator);
     // The title bar says that the transceiver is simulated.
-    if (wxView* view = GetFirstView())
-        view->OnChangeFilename();
+    OnChangeFilename(true);
     return true;
 }
 
