@@ -10,6 +10,8 @@
 
 #include "app/app_resources.h"
 #include "app/command_ids.h"
+#include "app/common_setting.h"
+#include "app/edit_memory_dlg.h"
 #include "app/list_view_ex.h"
 #include "app/main_frame.h"
 #include "app/profile.h"
@@ -227,13 +229,14 @@ void CPWR455View::OpenEditMemory()
 
 bool CPWR455View::RunEditMemoryDialog()
 {
-    // The Edit Memory dialog is opened here on m_editChannel once it exists.
-    return false;
+    // The dialog finds this view and reads m_editChannel from it.
+    CEditMemoryDlg dialog;
+    return dialog.ShowModal() == wxID_OK;
 }
 
 void CPWR455View::RunSettingsSheet()
 {
-    // The settings sheet is opened here on m_settingsPage once it exists.
+    RunCommonSetting(m_list, GetDocument(), m_radioData, &m_settingsPage, [this] { RefreshAll(); });
 }
 
 void CPWR455View::OnEditMemory(wxCommandEvent&)

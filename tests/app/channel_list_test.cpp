@@ -11,6 +11,7 @@
 #include <wx/xrc/xmlres.h>
 
 #include "app/command_ids.h"
+#include "app/edit_memory_dlg.h"
 #include "app/list_view_ex.h"
 #include "app/main_frame.h"
 #include "app/profile.h"
@@ -166,7 +167,7 @@ TEST_F(ChannelListTest, SelectionAndNoSelection)
     EXPECT_EQ(View()->GetSelectedChannel(), 7u);
 
     // Enter and a double-click with a row selected hand that channel to Edit Memory.
-    PressKey(WXK_RETURN);
+    wxTEST_DIALOG(PressKey(WXK_RETURN), wxExpectDismissableModal<CEditMemoryDlg>(wxID_CANCEL));
     EXPECT_EQ(View()->GetEditChannel(), 7u);
 
     // Without a selection the commands act on channel 1, and Edit Memory has nothing to open.
@@ -238,6 +239,10 @@ TEST_F(ChannelListTest, RealKeysReachTheListThroughTheToolkit)
     // Arrow keys move the selection; Enter then opens Edit Memory on the new row.
     keys.Char(WXK_DOWN);
     ASSERT_TRUE(WaitFor([&] { return View()->GetSelectedChannel() == 5; }, 2000));
-    keys.Char(WXK_RETURN);
-    EXPECT_TRUE(WaitFor([&] { return View()->GetEditChannel() == 5; }, 2000));
+    wxTEST_DIALOG(
+        {
+            keys.Char(WXK_RETURN);
+            EXPECT_TRUE(WaitFor([&] { return View()->GetEditChannel() == 5; }, 2000));
+        },
+        wxExpectDismissableModal<CEditMemoryDlg>(wxID_CANCEL));
 }

@@ -1,0 +1,187 @@
+#include "app/edit_memory_dlg.h"
+
+#include <charconv>
+#include <cmath>
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/docview.h>
+#include <wx/textctrl.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/app_resources.h"
+#include "app/engine_text.h"
+#include "app/pwr455_app.h"
+#include "app/pwr455_doc.h"
+#include "app/pwr455_view.h"
+#include "app/xrc_util.h"
+#include "radio/r455_radio.h"
+#include "radio/text_util.h"
+
+namespace {
+
+// Frequencies are megahertz texts; anything from 2000 up cannot be one.
+constexpr double kFrequencyCeiling = 2000.0;
+
+const char kOn[] = "ON";
+const char kOff[] = "OFF";
+
+bool IsBlank(const wxString& text)
+{
+    return Trim(ToEngine(text)).empty();
+}
+
+} // namespace
+
+bool IsUsableFrequencyText(const wxString& text)
+{
+    const std::string s = ToEngine(text);
+    const char* p = s.c_str();
+    const char* const end = p + s.size();
+    while (p < end && IsWhiteSpace(*p))
+        ++p;
+    // from_chars takes a minus sign but not a plus sign.
+    if (p < end && *p == '+' && p + 1 < end && *(p + 1) != '-')
+        ++p;
+    double value = 0.0;
+    if (std::from_chars(p, end, value, std::chars_format::general).ec != std::errc())
+        value = 0.0;
+    // "inf" and "nan" are words, not numbers of megahertz.
+    if (!std::isfinite(value))
+        value = 0.0;
+    return value > 0.0 && value < kFrequencyCeiling;
+}
+
+CEditMemoryDlg::CEditMemoryDlg(wxWindow* parent)
+{
+    CreateControls(parent);
+}
+
+CEditMemoryDlg::CEditMemoryDlg(wxWindow* parent, CR455Radio* radioData, int channel)
+    : m_radioData(radioData), m_channel(channel), m_locateView(false)
+{
+    CreateControls(parent);
+}
+
+void CEditMemoryDlg::CreateControls(wxWindow* parent)
+{
+    InitAppResources();
+    wxXmlResource::Get()->LoadDialog(this, parent, "IDD_EDIT_MEMORY");
+    SetClientSize(ConvertDialogToPixels(wxSize(169, 58)));
+    m_freqEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_FREQUENCY");
+    m_nameEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_NAME");
+    m_txInhibitButton = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_TX_INHIBIT");
+    m_chLockoutButton = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_CH_LOCKOUT");
+    m_freqEdit->Bind(wxEVT_TEXT, &CEditMemoryDlg::OnFrequencyChange, this);
+    Bind(wxEVT_BUTTON, &CEditMemoryDlg::OnOK, this, wxID_OK);
+}
+
+bool CEditMemoryDlg::LocateView()
+{
+    // The program has one document template, one document and one view: the channel list.
+    m_view = nullptr;
+    wxDocument* document = GetPWR455App().GetDocument();
+    if (!document)
+        return false;
+    m_view = dynamic_cast<CPWR455View*>(document->GetFirstView());
+    if (!m_view)
+        return false;
+    m_channel = m_view->GetEditChannel();
+    m_radioData = m_view->GetRadioData();
+    return true;
+}
+
+int CEditMemoryDlg::ShowModal()
+{
+    if (m_locateView)
+        LocateView();
+    if (!m_radioData || m_channel < 1 || m_channel > static_cast<int>(CR455Radio::kChannelCount))
+        return wxID_CANCEL;
+    LoadChannel();
+    return wxDialog::ShowModal();
+}
+
+void CEditMemoryDlg::LoadChannel()
+{
+    m_nameEdit->SetMaxLength(kNameLimit);
+    m_freqEdit->SetMaxLength(kFrequencyLimit);
+    const unsigned ch = static_cast<unsigned>(m_channel);
+    if (m_radioData->GetChAppear(ch) == kOff) {
+        m_freqText.clear();
+        m_nameText.clear();
+        m_txInhibit = false;
+        m_chLockout = false;
+    } else {
+        m_freqText = FromEngine(m_radioData->GetChFrequency(ch));
+        m_nameText = FromEngine(m_radioData->GetChName(ch));
+        m_txInhibit = m_radioData->GetChTxInhibit(ch) != kOff;
+        m_chLockout = m_radioData->GetChLockout(ch) != kOff;
+    }
+    TransferDataToWindow();
+    m_freqEmpty = IsBlank(m_freqText);
+    UpdateEnabling();
+}
+
+bool CEditMemoryDlg::TransferDataToWindow()
+{
+    // ChangeValue: filling the edit is not typing.
+    m_freqEdit->ChangeValue(m_freqText);
+    m_nameEdit->ChangeValue(m_nameText);
+    m_txInhibitButton->SetValue(m_txInhibit);
+    m_chLockoutButton->SetValue(m_chLockout);
+    return true;
+}
+
+bool CEditMemoryDlg::TransferDataFromWindow()
+{
+    m_freqText = m_freqEdit->GetValue();
+    m_nameText = m_nameEdit->GetValue();
+    m_txInhibit = m_txInhibitButton->GetValue();
+    m_chLockout = m_chLockoutButton->GetValue();
+    return true;
+}
+
+void CEditMemoryDlg::UpdateEnabling()
+{
+    // Name and flags mean something only on a channel that has a frequency.
+    const bool enable = !m_freqEmpty;
+    m_nameEdit->Enable(enable);
+    m_txInhibitButton->Enable(enable);
+    m_chLockoutButton->Enable(enable);
+}
+
+void CEditMemoryDlg::OnFrequencyChange(wxCommandEvent&)
+{
+    TransferDataFromWindow();
+    m_freqEmpty = IsBlank(m_freqText);
+    UpdateEnabling();
+}
+
+void CEditMemoryDlg::SendChanges()
+{
+    const unsigned ch = static_cast<unsigned>(m_channel);
+    m_radioData->SetChName(ch, ToEngine(m_nameText));
+    m_radioData->SetChTxInhibit(ch, m_txInhibit ? kOn : kOff);
+    m_radioData->SetChLockout(ch, m_chLockout ? kOn : kOff);
+    if (!IsUsableFrequencyText(m_freqText))
+        m_freqText.clear();
+    std::string frequency = ToEngine(m_freqText);
+    m_radioData->SetChFrequency(ch, frequency); // trims `frequency` in place
+    m_freqText = FromEngine(frequency);
+    m_freqEmpty = IsBlank(m_freqText);
+    if (m_freqEmpty) {
+        // A blank channel cannot be the priority channel.
+        m_radioData->SetPriorityChannel(kOff);
+        m_radioData->SetChAppear(ch, kOff);
+    } else {
+        m_radioData->SetChAppear(ch, kOn);
+    }
+    m_radioData->HealCh(ch);
+}
+
+void CEditMemoryDlg::OnOK(wxCommandEvent&)
+{
+    TransferDataFromWindow();
+    SendChanges();
+    EndDialog(wxID_OK);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+// The Edit Memory dialog: edits one memory channel's operating frequency, name, Tx inhibit and
+// lockout. It reads the channel from the engine when it opens and writes it back on OK; an
+// empty (or unusable) frequency turns the channel into a blank channel. Cancel sends nothing.
+
+#include <wx/dialog.h>
+#include <wx/string.h>
+
+class wxCheckBox;
+class wxTextCtrl;
+class CPWR455View;
+class CR455Radio;
+
+class CEditMemoryDlg : public wxDialog {
+public:
+    // The dialog of the channel list: when it runs it finds the view (the first view of the
+    // program's document) and takes the view's edit channel and radio data object.
+    explicit CEditMemoryDlg(wxWindow* parent = nullptr);
+    // The dialog of a given channel (1 to 20) of a given radio data object.
+    CEditMemoryDlg(wxWindow* parent, CR455Radio* radioData, int channel);
+
+    // Loads the channel and runs the dialog. Returns wxID_OK after the channel was written,
+    // wxID_CANCEL otherwise; without a radio data object or channel nothing is shown.
+    int ShowModal() override;
+
+    // Members to controls and back (the dialog's data exchange).
+    bool TransferDataToWindow() override;
+    bool TransferDataFromWindow() override;
+
+    int GetChannel() const { return m_channel; }
+    CR455Radio* GetRadioData() const { return m_radioData; }
+
+    // Text limits of the edits (characters).
+    static constexpr int kNameLimit = 7;
+    static constexpr int kFrequencyLimit = 10;
+
+private:
+    void CreateControls(wxWindow* parent);
+    bool LocateView();
+    void LoadChannel();
+    void UpdateEnabling();
+    void SendChanges();
+
+    void OnFrequencyChange(wxCommandEvent& event);
+    void OnOK(wxCommandEvent& event);
+
+    bool m_freqEmpty = true;
+    CPWR455View* m_view = nullptr;
+    CR455Radio* m_radioData = nullptr;
+    int m_channel = 0;
+    bool m_locateView = true;
+    wxCheckBox* m_txInhibitButton = nullptr;
+    wxCheckBox* m_chLockoutButton = nullptr;
+    wxTextCtrl* m_nameEdit = nullptr;
+    wxTextCtrl* m_freqEdit = nullptr;
+    wxString m_freqText;
+    wxString m_nameText;
+    bool m_chLockout = false;
+    bool m_txInhibit = false;
+};
+
+// The frequency check of OK: true when `text` read as a decimal number (leading white space
+// skipped, reading stops where no number can continue, no number reads as 0) is above 0 and
+// below 2000. Any other text is not a frequency and makes the channel blank.
+bool IsUsableFrequencyText(const wxString& text);

@@ -1,0 +1,211 @@
+#include "app/property_page_c31.h"
+
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "app/app_resources.h"
+#include "app/engine_text.h"
+#include "app/xrc_util.h"
+#include "radio/r455_radio.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+// The setting values as the engine reads and writes them.
+const char kOn[] = "ON";
+const char kOff[] = "OFF";
+
+// The first entry of the priority list; also the member's text when no channel is chosen.
+const char kPriorityOff[] = "Off";
+
+const char* OnOff(bool on)
+{
+    return on ? kOn : kOff;
+}
+
+// Drop-down list entries: string resources, in list order.
+const unsigned kIndicateModeEntries[] = {IDS_INDICATE_FREQ, IDS_INDICATE_TEXT};
+const unsigned kBacklightEntries[] = {IDS_LEVEL_OFF, IDS_LEVEL_LOW, IDS_LEVEL_HIGH};
+const unsigned kScanModeEntries[] = {IDS_SCAN_MODE_NORMAL, IDS_SCAN_MODE_PRIO};
+
+template <size_t N>
+void FillList(wxChoice* list, const unsigned (&ids)[N])
+{
+    list->Clear();
+    for (unsigned id : ids)
+        list->Append(ResString(id));
+}
+
+} // namespace
+
+CPropertyPageC31::CPropertyPageC31(CR455Radio* radioData)
+    : m_radioData(radioData)
+{
+    LoadFromRadio();
+}
+
+void CPropertyPageC31::LoadFromRadio()
+{
+    if (!m_radioData)
+        return;
+    CR455Radio& radio = *m_radioData;
+    m_beep = radio.GetBeep() == kOn;
+    m_beepUdKey = radio.GetBeepUdKey() == kOn;
+    m_sideTone = radio.GetSideTone() == kOn;
+    m_indicateMode = ResString(radio.GetIndicateMode() == "FREQ" ? IDS_INDICATE_FREQ
+                                                                 : IDS_INDICATE_TEXT);
+    // The backlight list stands for two settings: switched off, or on at a dimmer level.
+    if (radio.GetLcdBacklight() == kOff)
+        m_lcdBacklight = ResString(IDS_LEVEL_OFF);
+    else
+        m_lcdBacklight = ResString(radio.GetLcdDimmer() == "LOW" ? IDS_LEVEL_LOW : IDS_LEVEL_HIGH);
+    m_scanFunction = radio.GetScanFunction() == kOn;
+    m_scanHanger = radio.GetScanHanger() == kOn;
+    m_scanMode = ResString(radio.GetScanMode() == "NORMAL" ? IDS_SCAN_MODE_NORMAL
+                                                           : IDS_SCAN_MODE_PRIO);
+    m_prioCh = radio.GetScanPrio() == kOff ? wxString(kPriorityOff)
+                                           : FromEngine(radio.GetPrioCh());
+    m_openingText = FromEngine(radio.GetOpeningText());
+}
+
+bool CPropertyPageC31::CreatePage(wxWindow* parent)
+{
+    if (!LoadPage(parent, "IDD_PROPPAGE_C31"))
+        return false;
+    m_beepBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_BEEP");
+    m_beepUdKeyBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_BEEP_UDKEY");
+    m_sideToneBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_SIDETONE");
+    m_scanFunctionBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_SCAN_FUNCTION");
+    m_scanHangerBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_SCAN_HANGER");
+    m_indicateModeList = XrcCtrl<wxChoice>(*this, "IDC_COMBO_INDICATEMODE");
+    m_lcdBacklightList = XrcCtrl<wxChoice>(*this, "IDC_COMBO_LCD_BACKLIGHT");
+    m_lcdDimmerList = XrcCtrl<wxChoice>(*this, "IDC_COMBO_LCD_DIMMER");
+    m_scanModeList = XrcCtrl<wxChoice>(*this, "IDC_COMBO_SCAN_MODE");
+    m_prioChList = XrcCtrl<wxChoice>(*this, "IDC_COMBO_PRIOCH");
+    m_openingTextEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_OPENING_TEXT");
+    return true;
+}
+
+wxString CPropertyPageC31::GetCaption() const
+{
+    return " Common ";
+}
+
+void CPropertyPageC31::SetTexts()
+{
+    m_beepBox->SetLabel(ResString(IDS_OPERATION_BEEP));
+    m_beepUdKeyBox->SetLabel(ResString(IDS_UPDN_KEY_BEEP));
+    m_sideToneBox->SetLabel(ResString(IDS_SIDE_TONE));
+    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_INDICATEMODE")->SetLabel(ResString(IDS_INDICATION_MODE));
+    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_LCD_BACKLIGHT")->SetLabel(ResString(IDS_LCD_BACKLIGHT));
+    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_LCD_DIMMER")->SetLabel(ResString(IDS_LCD_DIMMER));
+    m_scanFunctionBox->SetLabel(ResString(IDS_SCAN_FUNCTION));
+    m_scanHangerBox->SetLabel(ResString(IDS_HANGER_SCAN));
+    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_SCAN_MODE")->SetLabel(ResString(IDS_SCAN_MODE));
+    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_PRIOCH")->SetLabel(ResString(IDS_PRIORITY_CH));
+    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_OPENING_TEXT")->SetLabel(ResString(IDS_OPENING_TEXT));
+}
+
+void CPropertyPageC31::FillLists()
+{
+    FillList(m_indicateModeList, kIndicateModeEntries);
+    FillList(m_lcdBacklightList, kBacklightEntries);
+    FillList(m_scanModeList, kScanModeEntries);
+}
+
+void CPropertyPageC31::FillPriorityList()
+{
+    // "Off", channel 1 (always offered) and every channel in use; each entry's data is its
+    // channel number.
+    m_prioChList->Clear();
+    m_prioChList->Append(kPriorityOff);
+    for (unsigned n = 1; n <= CR455Radio::kChannelCount; ++n) {
+        if (n == 1 || (m_radioData && m_radioData->GetChAppear(n) != kOff))
+            m_prioChList->Append(wxString::Format("%d", static_cast<int>(n)),
+                                 reinterpret_cast<void*>(static_cast<uintptr_t>(n)));
+    }
+
+    // The shown channel follows the stored priority scanning: while it is off, "Off".
+    uintptr_t wanted = 0;
+    if (m_radioData && m_radioData->GetScanPrio() == kOn) {
+        const int value = DecimalValue(ToEngine(m_prioCh));
+        if (value >= 1 && value <= static_cast<int>(CR455Radio::kChannelCount))
+            wanted = static_cast<uintptr_t>(value);
+    }
+    m_prioChList->SetSelection(0);
+    m_prioCh = kPriorityOff;
+    for (unsigned i = 1; i < m_prioChList->GetCount(); ++i) {
+        if (reinterpret_cast<uintptr_t>(m_prioChList->GetClientData(i)) == wanted) {
+            m_prioCh = m_prioChList->GetString(i);
+            break;
+        }
+    }
+}
+
+bool CPropertyPageC31::OnSetActive()
+{
+    SetTexts();
+    m_openingTextEdit->SetMaxLength(kOpeningTextLimit);
+    FillLists();
+    FillPriorityList();
+    return CSheetPage::OnSetActive();
+}
+
+bool CPropertyPageC31::TransferDataToWindow()
+{
+    m_beepBox->SetValue(m_beep);
+    m_beepUdKeyBox->SetValue(m_beepUdKey);
+    m_sideToneBox->SetValue(m_sideTone);
+    SelectListEntry(m_indicateModeList, m_indicateMode);
+    SelectListEntry(m_lcdBacklightList, m_lcdBacklight);
+    SelectListEntry(m_lcdDimmerList, m_lcdDimmer);
+    m_scanFunctionBox->SetValue(m_scanFunction);
+    m_scanHangerBox->SetValue(m_scanHanger);
+    SelectListEntry(m_scanModeList, m_scanMode);
+    SelectListEntry(m_prioChList, m_prioCh);
+    m_openingTextEdit->ChangeValue(m_openingText);
+    return true;
+}
+
+bool CPropertyPageC31::TransferDataFromWindow()
+{
+    m_beep = m_beepBox->GetValue();
+    m_beepUdKey = m_beepUdKeyBox->GetValue();
+    m_sideTone = m_sideToneBox->GetValue();
+    m_indicateMode = GetListText(m_indicateModeList);
+    m_lcdBacklight = GetListText(m_lcdBacklightList);
+    m_lcdDimmer = GetListText(m_lcdDimmerList);
+    m_scanFunction = m_scanFunctionBox->GetValue();
+    m_scanHanger = m_scanHangerBox->GetValue();
+    m_scanMode = GetListText(m_scanModeList);
+    m_prioCh = GetListText(m_prioChList);
+    m_openingText = m_openingTextEdit->GetValue();
+    return true;
+}
+
+void CPropertyPageC31::ApplyToRadio()
+{
+    if (!m_radioData)
+        return;
+    CR455Radio& radio = *m_radioData;
+    radio.SetBeep(OnOff(m_beep));
+    radio.SetBeepUdKey(OnOff(m_beepUdKey));
+    radio.SetSideTone(OnOff(m_sideTone));
+    radio.SetScanFunction(OnOff(m_scanFunction));
+    radio.SetScanHanger(OnOff(m_scanHanger));
+    radio.SetIndicateMode(m_indicateMode == ResString(IDS_INDICATE_FREQ) ? "FREQ" : "TEXT");
+    // The dimmer is set before the backlight goes off, and after it comes on.
+    if (m_lcdBacklight == ResString(IDS_LEVEL_OFF)) {
+        radio.SetLcdDimmer("LOW");
+        radio.SetLcdBacklight(kOff);
+    } else {
+        radio.SetLcdBacklight(kOn);
+        radio.SetLcdDimmer(m_lcdBacklight == ResString(IDS_LEVEL_HIGH) ? "HIGH" : "LOW");
+    }
+    radio.SetScanMode(m_scanMode == ResString(IDS_SCAN_MODE_NORMAL) ? "NORMAL" : "PRIO");
+    radio.SetPriorityChannel(TrimLeft(ToEngine(m_prioCh)));
+    radio.SetOpeningText(ToEngine(m_openingText));
+}
