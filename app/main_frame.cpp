@@ -8,6 +8,7 @@
 #include <wx/xrc/xmlres.h>
 
 #include "app/app_resources.h"
+#include "app/channel_import_export.h"
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
 #include "app/main_status_bar.h"
@@ -98,6 +99,7 @@ CMainFrame::CMainFrame(wxDocManager* manager)
         recent->AttachMenu(menuBar->GetMenu(0));
     SetAcceleratorTable(MakeAccelerators());
     CreateBars();
+    BindChannelImportExport(this);
 
     CSplashWindow::SetSplashTime(kSplashMilliseconds);
     CSplashWindow::ShowSplashScreen(this);

@@ -1,0 +1,147 @@
+#include "app/channel_import_export.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/frame.h>
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+
+#include "app/app_resources.h"
+#include "app/command_ids.h"
+#include "app/pwr455_app.h"
+#include "app/pwr455_doc.h"
+#include "radio/atomic_save.h"
+#include "radio/channel_csv.h"
+#include "radio/r455_radio.h"
+
+namespace {
+
+// A list of 20 channels takes a few kilobytes; anything far larger is not one, and reading it
+// whole would only tie up memory.
+constexpr std::streamoff kMaxCsvBytes = 1 << 20;
+
+enum class ReadResult { kOk, kCannotRead, kTooLarge };
+
+ReadResult ReadCsvFile(const wxString& path, std::string& text)
+{
+    std::ifstream in(path.fn_str(), std::ios::binary);
+    if (!in)
+        return ReadResult::kCannotRead;
+    std::ostringstream buffer;
+    char chunk[4096];
+    std::streamoff total = 0;
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        total += in.gcount();
+        if (total > kMaxCsvBytes)
+            return ReadResult::kTooLarge;
+        buffer.write(chunk, in.gcount());
+    }
+    if (in.bad())
+        return ReadResult::kCannotRead;
+    text = buffer.str();
+    return ReadResult::kOk;
+}
+
+void ShowError(const wxString& text, wxWindow* parent)
+{
+    wxMessageBox(text, ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION, parent);
+}
+
+wxString CsvWildcard()
+{
+    return ResString(IDS_CSV_FILE_TYPES) + "|*.csv;*.CSV|" + ResString(IDS_APP_ALL_FILES) + "|*";
+}
+
+CPWR455Doc* Document()
+{
+    return GetPWR455App().GetDocument();
+}
+
+void OnImportChannels(wxFrame* frame)
+{
+    CPWR455Doc* doc = Document();
+    if (!doc)
+        return;
+    wxFileDialog dialog(frame, ResString(IDS_CSV_IMPORT_TITLE), wxString(), wxString(),
+                        CsvWildcard(), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    ImportChannelsFromFile(*doc, dialog.GetPath(), frame);
+}
+
+void OnExportChannels(wxFrame* frame)
+{
+    CPWR455Doc* doc = Document();
+    if (!doc)
+        return;
+    // Offer the document's name with the CSV extension.
+    wxFileName suggested(doc->GetFilename());
+    wxString name = suggested.GetName();
+    if (name.empty())
+        name = doc->GetUserReadableName();
+    wxFileDialog dialog(frame, ResString(IDS_CSV_EXPORT_TITLE), suggested.GetPath(),
+                        name + ".csv", CsvWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    ExportChannelsToFile(*doc, dialog.GetPath(), frame);
+}
+
+} // namespace
+
+bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* parent)
+{
+    std::string text;
+    switch (ReadCsvFile(path, text)) {
+    case ReadResult::kOk:
+        break;
+    case ReadResult::kCannotRead:
+        ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_READ), path), parent);
+        return false;
+    case ReadResult::kTooLarge:
+        ShowError(wxString::Format(ResString(IDS_CSV_FILE_TOO_LARGE), path), parent);
+        return false;
+    }
+    std::string error;
+    bool imported = false;
+    {
+        wxBusyCursor wait;
+        imported = ImportChannelsCsv(*doc.GetRadioData(), text, &error);
+    }
+    if (!imported) {
+        ShowError(wxString::Format(ResString(IDS_CSV_IMPORT_FAILED), path,
+                                   wxString::FromUTF8(error)),
+                  parent);
+        return false;
+    }
+    doc.Modify(true);
+    doc.UpdateAllViews();
+    return true;
+}
+
+bool ExportChannelsToFile(CPWR455Doc& doc, const wxString& path, wxWindow* parent)
+{
+    std::string error;
+    bool saved = false;
+    {
+        wxBusyCursor wait;
+        const std::string csv = ExportChannelsCsv(*doc.GetRadioData());
+        saved = SaveAtomically(path.utf8_string(), [&](std::ostream& out) { out << csv; },
+                               &error);
+    }
+    if (!saved)
+        ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_EXPORT), path,
+                                   wxString::FromUTF8(error)),
+                  parent);
+    return saved;
+}
+
+void BindChannelImportExport(wxFrame* frame)
+{
+    frame->Bind(wxEVT_MENU, [frame](wxCommandEvent&) { OnImportChannels(frame); },
+                CmdId(ID_FILE_IMPORT_CHANNELS));
+    frame->Bind(wxEVT_MENU, [frame](wxCommandEvent&) { OnExportChannels(frame); },
+                CmdId(ID_FILE_EXPORT_CHANNELS));
+}
