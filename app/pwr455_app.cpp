@@ -23,6 +23,7 @@
 #include "app/pwr455_view.h"
 #include "app/recent_file_list.h"
 #include "app/splash_window.h"
+#include "app/toolkit_style.h"
 
 #ifndef PWR_VERSION
 #define PWR_VERSION "1.0.0"
@@ -148,6 +149,7 @@ int CPWR455App::OnExit()
 bool CPWR455App::StartSession(const wxString& file)
 {
     InitAppResources();
+    ApplyCompactToolbarStyle();
     CProfile::Open();
     wxBusyCursor wait;
     m_docManager = std::make_unique<CPWR455DocManager>();

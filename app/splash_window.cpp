@@ -64,7 +64,11 @@ CSplashWindow::CSplashWindow(wxWindow* parent)
 
 CSplashWindow::~CSplashWindow()
 {
-    wxEvtHandler::RemoveFilter(this);
+    // Destroyed with its parent before it hid itself: the pointer grab must go first.
+    if (HasCapture())
+        ReleaseMouse();
+    if (!m_closing)
+        wxEvtHandler::RemoveFilter(this);
     if (s_splash == this)
         s_splash = nullptr;
 }

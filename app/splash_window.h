@@ -23,6 +23,9 @@ public:
 
     int FilterEvent(wxEvent& event) override;
 
+    int GetDisplayTime() const { return m_timer.GetInterval(); }
+    bool IsTimerRunning() const { return m_timer.IsRunning(); }
+
 private:
     explicit CSplashWindow(wxWindow* parent);
     ~CSplashWindow() override;
