@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include <wx/app.h>
+#include <wx/event.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
@@ -64,6 +65,21 @@ void CGuiCloneHost::CreateProgress(const std::string& caption)
         return;
     }
     m_progress = dialog;
+    // The window pumps events during the run: a close request for the main window (from the
+    // window manager) must not take the document away under the run.
+    if (wxWindow* frame = MainWindow()) {
+        frame->Bind(wxEVT_CLOSE_WINDOW, &CGuiCloneHost::OnMainWindowClose, this);
+        m_closeGuarded = frame;
+    }
+}
+
+void CGuiCloneHost::OnMainWindowClose(wxCloseEvent& event)
+{
+    if (m_progress && event.CanVeto()) {
+        event.Veto();
+        return;
+    }
+    event.Skip();
 }
 
 void CGuiCloneHost::SetProgressPos(int percent)
@@ -83,6 +99,9 @@ void CGuiCloneHost::DestroyProgress()
         return;
     m_progress->DestroyWindow();
     m_progress = nullptr;
+    if (m_closeGuarded && m_closeGuarded == MainWindow())
+        m_closeGuarded->Unbind(wxEVT_CLOSE_WINDOW, &CGuiCloneHost::OnMainWindowClose, this);
+    m_closeGuarded = nullptr;
 }
 
 void CGuiCloneHost::MessageBox(const std::string& text, Icon icon)

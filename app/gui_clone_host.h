@@ -13,6 +13,8 @@
 
 class CCloneProgressDlg;
 class CTonePlayer;
+class wxCloseEvent;
+class wxWindow;
 
 class CGuiCloneHost : public CCloneHost {
 public:
@@ -47,7 +49,10 @@ public:
     static wxString BoxText(const std::string& text);
 
 private:
+    void OnMainWindowClose(wxCloseEvent& event);
+
     CCloneProgressDlg* m_progress = nullptr;
+    wxWindow* m_closeGuarded = nullptr; // the main window while a run shows the progress window
     std::unique_ptr<CTonePlayer> m_tones;
     ToneSink m_toneSink;
     int m_waitDepth = 0;

@@ -160,6 +160,8 @@ public:
     bool cancelPressed = false;
     bool screenshotTaken = false;
     int cancelAtPercent = -1;  // presses Cancel once the bar reaches this
+    bool closeMainWindow = false; // asks the main window to close once, as a window manager does
+    bool closeAsked = false;
     const char* screenshot = nullptr;
     wxString title;
     std::vector<std::string> percents; // distinct texts in the order seen
@@ -178,6 +180,10 @@ public:
         if (screenshot && !screenshotTaken && dialog->GetPos() >= 30) {
             screenshotTaken = true;
             Screenshot(screenshot);
+        }
+        if (closeMainWindow && !closeAsked) {
+            closeAsked = true;
+            Frame()->Close();
         }
         if (cancelAtPercent >= 0 && !cancelPressed && dialog->GetPos() >= cancelAtPercent) {
             cancelPressed = true;
@@ -302,10 +308,15 @@ TEST_F(CloneGuiTest, ReadShowsTheProgressWindowAndReplacesTheData)
 
     CProgressWatcher watcher;
     watcher.screenshot = "clone_progress";
+    watcher.closeMainWindow = true;
     watcher.Start(20);
     SendCommand(ID_CLONE_READ); // unmodified data: no question
     watcher.Stop();
 
+    // The close request during the run was refused: the program and its document are there.
+    EXPECT_TRUE(watcher.closeAsked);
+    ASSERT_NE(Frame(), nullptr);
+    ASSERT_NE(Doc(), nullptr);
     EXPECT_EQ(Doc()->GetLastCloneResult(), 0);
     EXPECT_TRUE(watcher.seen);
     EXPECT_TRUE(watcher.ownerDisabled);
