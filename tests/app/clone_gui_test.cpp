@@ -615,3 +615,48 @@ TEST(CloneGuiSimulate, SimulateModeReadsFromTheBuiltInTransceiver)
     Host().SetToneSink(nullptr);
     StopProgram();
 }
+
+// The progress window on its own: what Cancel and the close box do, the percentage text, and
+// the main window given back only when the window took it.
+TEST(CloneProgressDlg, CancelIsReportedOnceAndTheOwnerComesBack)
+{
+    StartProgram();
+    auto* dialog = new CCloneProgressDlg;
+    ASSERT_TRUE(dialog->Create(Frame()));
+    EXPECT_TRUE(dialog->IsShown());
+    EXPECT_EQ(dialog->GetTitle().utf8_string(), "Cloning");
+    EXPECT_EQ(dialog->GetPercentText().utf8_string(), " 0 %");
+    EXPECT_FALSE(Frame()->IsEnabled());
+
+    dialog->SetPos(40);
+    EXPECT_EQ(dialog->GetPos(), 40);
+    EXPECT_EQ(dialog->GetPercentText().utf8_string(), "40%");
+    dialog->SetPos(100);
+    EXPECT_EQ(dialog->GetPercentText().utf8_string(), "100%");
+
+    EXPECT_FALSE(dialog->CheckCancel());
+    wxCommandEvent click(wxEVT_BUTTON, wxID_CANCEL);
+    click.SetEventObject(dialog->FindWindow(wxID_CANCEL));
+    dialog->FindWindow(wxID_CANCEL)->HandleWindowEvent(click);
+    EXPECT_TRUE(dialog->IsShown()); // the run closes it, not the button
+    EXPECT_TRUE(dialog->CheckCancel());
+    EXPECT_FALSE(dialog->CheckCancel());
+    // The close box counts as Cancel and leaves the window up as well.
+    dialog->Close();
+    EXPECT_TRUE(dialog->IsShown());
+    EXPECT_TRUE(dialog->CheckCancel());
+
+    dialog->DestroyWindow();
+    EXPECT_TRUE(Frame()->IsEnabled());
+
+    // A main window that was disabled already stays so.
+    Frame()->Enable(false);
+    dialog = new CCloneProgressDlg("Other");
+    ASSERT_TRUE(dialog->Create(Frame()));
+    EXPECT_EQ(dialog->GetTitle().utf8_string(), "Other");
+    dialog->DestroyWindow();
+    EXPECT_FALSE(Frame()->IsEnabled());
+    Frame()->Enable(true);
+    PumpEvents(20);
+    StopProgram();
+}
