@@ -38,24 +38,21 @@ bool Open(CR455Radio& radio, const std::string& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    // One radio for the whole run: its temporary file is reused as the program reuses it.
-    static CR455Radio* radio = [] {
-        auto* r = new CR455Radio;
-        r->ResetData();
-        return r;
-    }();
-    static CR455Radio* again = new CR455Radio;
-    radio->ResetData();
-    const std::string before = Store(*radio);
+    // Two radios for the whole run, their temporary files reused as the program reuses its
+    // own; as statics they are destroyed at exit, which removes those files.
+    static CR455Radio radio;
+    static CR455Radio again;
+    radio.ResetData();
+    const std::string before = Store(radio);
 
-    if (!Open(*radio, std::string(reinterpret_cast<const char*>(data), size))) {
-        if (Store(*radio) != before)
+    if (!Open(radio, std::string(reinterpret_cast<const char*>(data), size))) {
+        if (Store(radio) != before)
             std::abort(); // a refused document changed the data
         return 0;
     }
-    const std::string saved = Store(*radio);
-    again->ResetData();
-    if (!Open(*again, saved) || Store(*again) != saved)
+    const std::string saved = Store(radio);
+    again.ResetData();
+    if (!Open(again, saved) || Store(again) != saved)
         std::abort(); // what was saved does not open to the same data
     return 0;
 }
