@@ -10,6 +10,7 @@
 #include <wx/msgdlg.h>
 #include <wx/snglinst.h>
 #include <wx/stdpaths.h>
+#include <wx/sysopt.h>
 #include <wx/utils.h>
 
 #include "app/about_dialog.h"
@@ -279,6 +280,9 @@ void CPWR455App::ShowHelp(bool contents)
                          ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION, m_frame);
             return;
         }
+        // The desktop's MIME database may know ".htm" as something other than HTML, which
+        // would show the pages as plain text; the built-in table knows them.
+        wxSystemOptions::SetOption("filesys.no-mimetypesmanager", 1);
         m_help = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, m_frame);
         m_help->AddBook(wxFileName(book));
     }

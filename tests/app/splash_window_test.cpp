@@ -141,6 +141,11 @@ TEST(HelpBook, ContentsAndTopicsOpenTheProgramsHelpBook)
     for (size_t i = 0; i < index.size(); ++i)
         indexHasMessages |= index[i].name == "Error messages";
     EXPECT_TRUE(indexHasMessages);
+    // Pages are shown as HTML, not as their source text.
+    help->Display("troubleshooting.htm");
+    PumpEvents(50);
+    EXPECT_EQ(help->GetHelpWindow()->GetHtmlWindow()->GetOpenedPageTitle().utf8_string(),
+              "Troubleshooting");
     SendCommand(ID_HELP_FINDER);
     EXPECT_TRUE(help->GetFrame()->IsShown());
     help->GetFrame()->Close(true);
