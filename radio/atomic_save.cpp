@@ -6,6 +6,10 @@
 #include <random>
 #include <system_error>
 
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -75,31 +79,31 @@ bool SaveAtomically(const std::string& targetName, const std::function<void(std:
             target = resolved;
     }
     if (target.filename().empty())
-        return Fail(error, "not a file name");
+        return Fail(error, LoadResString(IDS_SAVE_NOT_A_FILE_NAME));
     // The rename below would replace even a file its owner made read-only: an existing target
     // must be writable in place, as a plain save would need it to be.
     if (fs::exists(target, ec) && !fs::is_directory(target, ec)) {
         std::FILE* probe = std::fopen(target.string().c_str(), "r+b");
         if (!probe)
-            return Fail(error, "the file is read-only");
+            return Fail(error, LoadResString(IDS_SAVE_READ_ONLY));
         std::fclose(probe);
     }
 
     CPendingFile pending(CreateBeside(target));
     if (pending.Path().empty())
-        return Fail(error, "cannot create a new file in the target's folder");
+        return Fail(error, LoadResString(IDS_SAVE_CANNOT_CREATE));
 
     {
         std::ofstream out(pending.Path(), std::ios::binary | std::ios::trunc);
         if (!out)
-            return Fail(error, "cannot open the new file");
+            return Fail(error, LoadResString(IDS_SAVE_CANNOT_OPEN));
         write(out);
         out.flush();
         if (!out)
-            return Fail(error, "cannot write the new file");
+            return Fail(error, LoadResString(IDS_SAVE_CANNOT_WRITE));
         out.close();
         if (!out)
-            return Fail(error, "cannot write the new file");
+            return Fail(error, LoadResString(IDS_SAVE_CANNOT_WRITE));
     }
 
     // A replaced file keeps its permissions.
@@ -109,7 +113,7 @@ bool SaveAtomically(const std::string& targetName, const std::function<void(std:
 
     fs::rename(pending.Path(), target, ec);
     if (ec)
-        return Fail(error, "cannot replace the file: " + ec.message());
+        return Fail(error, FormatText(LoadResString(IDS_SAVE_CANNOT_REPLACE), {ec.message()}));
     pending.Release();
     return true;
 }

@@ -35,6 +35,12 @@ enum : unsigned {
     // Radio data objects and the channel CSV.
     IDS_FILE_NAME_NOT_USABLE = 26000,
     IDS_FILE_WRITE_FAILED = 26001,
+    IDS_SAVE_NOT_A_FILE_NAME = 26002,   // reasons a save gives after "cannot save 'FILE': "
+    IDS_SAVE_READ_ONLY = 26003,
+    IDS_SAVE_CANNOT_CREATE = 26004,
+    IDS_SAVE_CANNOT_OPEN = 26005,
+    IDS_SAVE_CANNOT_WRITE = 26006,
+    IDS_SAVE_CANNOT_REPLACE = 26007,    // %1: the system's reason
     IDS_CSV_NO_HEADER = 26010,
     IDS_CSV_FIELD_COUNT = 26011,
     IDS_CSV_BAD_CHANNEL = 26012,
