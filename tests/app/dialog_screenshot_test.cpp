@@ -8,9 +8,14 @@
 #include <wx/bookctrl.h>
 #include <wx/utils.h>
 
+#include "app/command_ids.h"
 #include "app/common_setting.h"
 #include "app/edit_memory_dlg.h"
 #include "app/fixed_font_property_sheet.h"
+#include "app/main_frame.h"
+#include "app/pwr455_app.h"
+#include "app/pwr455_doc.h"
+#include "app/pwr455_view.h"
 #include "tests/app/recording_radio.h"
 
 namespace {
@@ -19,20 +24,29 @@ namespace {
 template <class T>
 class CShowAndShoot : public wxExpectModalBase<T, CShowAndShoot<T>> {
 public:
-    CShowAndShoot(std::string path, std::function<void(T&)> prepare = {})
-        : m_path(std::move(path)), m_prepare(std::move(prepare)) {}
+    // `area`: the window whose screen rectangle is taken (the dialog itself when null).
+    CShowAndShoot(std::string path, wxWindow* area = nullptr)
+        : m_path(std::move(path)), m_area(area) {}
 
 protected:
     int OnInvoked(T* dialog) const override
     {
-        dialog->CentreOnScreen();
+        if (m_area) {
+            const wxRect a = m_area->GetScreenRect();
+            const wxSize d = dialog->GetSize();
+            dialog->Move(a.x + (a.width - d.x) / 2, a.y + (a.height - d.y) / 2);
+        } else {
+            dialog->CentreOnScreen();
+        }
         dialog->Show();
-        if (m_prepare)
-            m_prepare(*dialog);
         PumpEvents(500);
         dialog->Raise();
         PumpEvents(300);
-        const wxRect r = dialog->GetScreenRect().Inflate(8);
+        wxRect r = dialog->GetScreenRect();
+        if (m_area)
+            r.Union(m_area->GetScreenRect());
+        r.Inflate(8);
+        r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
         const wxString command = wxString::Format("import -window root -crop %dx%d+%d+%d %s",
                                                   r.width, r.height, r.x, r.y, m_path);
         EXPECT_EQ(wxExecute(command, wxEXEC_SYNC), 0) << command.utf8_string();
@@ -42,7 +56,7 @@ protected:
 
 private:
     std::string m_path;
-    std::function<void(T&)> m_prepare;
+    wxWindow* m_area;
 };
 
 const char* ShotDir()
@@ -77,4 +91,22 @@ TEST(DialogScreenshots, EditMemoryAndBothSettingsPages)
     wxTEST_DIALOG(RunCommonSetting(nullptr, nullptr, &radio, &page, {}),
                   CShowAndShoot<CFixedFontPropertySheet>(dir + "/settings_advanced.png"));
     EXPECT_TRUE(radio.Changes().empty());
+
+    // The dialog over the program's window, opened from the channel list.
+    StartProgram();
+    CMainFrame* frame = GetPWR455App().GetMainFrame();
+    frame->SetSize(wxRect(100, 100, 760, 520));
+    CR455Radio* data = GetPWR455App().GetDocument()->GetRadioData();
+    std::string frequency = "121.500";
+    data->SetChFrequency(3, frequency);
+    data->SetChAppear(3, "ON");
+    data->SetChName(3, "TOWER");
+    auto* view = dynamic_cast<CPWR455View*>(GetPWR455App().GetDocument()->GetFirstView());
+    ASSERT_NE(view, nullptr);
+    view->RefreshAll();
+    view->SelectChannel(3);
+    PumpEvents(300);
+    wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY),
+                  CShowAndShoot<CEditMemoryDlg>(dir + "/program_edit_memory.png", frame));
+    StopProgram();
 }
