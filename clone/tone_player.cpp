@@ -60,10 +60,10 @@ bool CTonePlayer::Connect()
     if (m_triedConnect || m_disabled)
         return m_stream != nullptr;
     m_triedConnect = true;
-    pa_sample_spec spec;
-    spec.format = PA_SAMPLE_S16NE;
-    spec.rate = kSampleRate;
-    spec.channels = 1;
+    pa_sample_spec sampleFormat;
+    sampleFormat.format = PA_SAMPLE_S16NE;
+    sampleFormat.rate = kSampleRate;
+    sampleFormat.channels = 1;
     // Small buffers keep the tone's end close to the time Play returns.
     pa_buffer_attr attr;
     attr.maxlength = static_cast<uint32_t>(-1);
@@ -73,7 +73,7 @@ bool CTonePlayer::Connect()
     attr.fragsize = static_cast<uint32_t>(-1);
     int error = 0;
     m_stream = pa_simple_new(nullptr, "PW-R455NORD", PA_STREAM_PLAYBACK, nullptr, "Clone signal",
-                             &spec, nullptr, &attr, &error);
+                             &sampleFormat, nullptr, &attr, &error);
     return m_stream != nullptr;
 #else
     return false;
