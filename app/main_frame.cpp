@@ -191,6 +191,8 @@ void CMainFrame::SavePlacement()
 
 void CMainFrame::OnClose(wxCloseEvent& event)
 {
+    if (CSplashWindow* splash = CSplashWindow::GetSplashWindow())
+        splash->HideSplashScreen();
     SavePlacement();
     CProfile::SetBarState(GetToolBar() && GetToolBar()->IsShown(),
                           m_statusBar && m_statusBar->IsShown());

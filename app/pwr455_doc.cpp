@@ -185,7 +185,21 @@ void CPWR455Doc::OnChangedViewList()
 void CPWR455Doc::OnChangeFilename(bool notifyViews)
 {
     wxDocument::OnChangeFilename(notifyViews);
-    if (wxWindow* frame = GetDocumentWindow())
+    UpdateFrameTitle();
+}
+
+void CPWR455Doc::Modify(bool modified)
+{
+    wxDocument::Modify(modified);
+    // The base class has the view retitle the frame with a "*" for a modified document; the
+    // title stays "<document> - PW-R455NORD".
+    UpdateFrameTitle();
+}
+
+void CPWR455Doc::UpdateFrameTitle()
+{
+    wxWindow* frame = GetDocumentWindow();
+    if (frame && !GetViewsVector().empty())
         frame->SetLabel(GetDocumentManager()->MakeFrameTitle(this));
 }
 

@@ -39,6 +39,7 @@ public:
     bool OnCloseDocument() override;
     void OnChangedViewList() override;
     void OnChangeFilename(bool notifyViews) override;
+    void Modify(bool modified) override;
 
     // File New and File Open on this same document, as the menu commands do them: first the
     // question whether to save changes, then the new data set or the file. A file that does
@@ -76,6 +77,7 @@ private:
     void MakeCloneLink();
     void InitialUpdateAllViews();
     void ShowFileError(const wxString& text) const;
+    void UpdateFrameTitle();
 
     void OnFileSave(wxCommandEvent& event);
     void OnFileSaveAs(wxCommandEvent& event);

@@ -51,6 +51,10 @@ TEST(Pwr455Doc, NewDocumentIsUntitledAndUnmodified)
     EXPECT_EQ(FrameTitle().utf8_string(), "Untitled - PW-R455NORD");
     EXPECT_FALSE(Doc()->IsModified());
     EXPECT_EQ(Radio()->GetModelInfo()->modelCode, 0x2270);
+    // The document's own flag (a clone read sets it) counts, and leaves the title alone.
+    Doc()->Modify(true);
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_EQ(FrameTitle().utf8_string(), "Untitled - PW-R455NORD");
     StopProgram();
 }
 

@@ -35,8 +35,9 @@ protected:
         EXPECT_EQ(dialog->GetTitle().utf8_string(), "About PW-R455NORD");
         const std::vector<std::string> texts = StaticTexts(dialog);
         EXPECT_GE(texts.size(), 2u);
-        if (!texts.empty())
+        if (!texts.empty()) {
             EXPECT_EQ(texts[0], "PW-R455NORD Rev.1.0");
+        }
         return wxID_OK;
     }
 };
