@@ -34,31 +34,15 @@ std::string CCommandString::Rest(const std::string& separator, int n) const
     return start == std::string::npos ? std::string() : m_text.substr(start);
 }
 
+// A single character is a one-character separator string: both count fields the same way.
 std::string CCommandString::Field(char separator, int n) const
 {
-    std::string::size_type start = 0;
-    for (int i = 0; i < n; ++i) {
-        const std::string::size_type found = m_text.find(separator, start);
-        if (found == std::string::npos) {
-            return std::string();
-        }
-        start = found + 1;
-    }
-    const std::string::size_type end = m_text.find(separator, start);
-    return m_text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    return Field(std::string(1, separator), n);
 }
 
 std::string CCommandString::Rest(char separator, int n) const
 {
-    std::string::size_type start = 0;
-    for (int i = 0; i < n; ++i) {
-        const std::string::size_type found = m_text.find(separator, start);
-        if (found == std::string::npos) {
-            return std::string();
-        }
-        start = found + 1;
-    }
-    return m_text.substr(start);
+    return Rest(std::string(1, separator), n);
 }
 
 namespace {
