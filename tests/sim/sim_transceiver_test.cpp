@@ -32,17 +32,29 @@ Bytes Receive(CCommPort& port, size_t count)
     return got;
 }
 
+// A frame from the program: preamble, addresses, the body, end of frame.
 Bytes Frame(const Bytes& body)
 {
-    Bytes f = {0xFE, 0xFE, 0xEE, 0xEF};
-    f.insert(f.end(), body.begin(), body.end());
+    const uint8_t head[] = {0xFE, 0xFE, 0xEE, 0xEF};
+    Bytes f;
+    f.reserve(sizeof head + body.size() + 1);
+    for (uint8_t b : head)
+        f.push_back(b);
+    for (uint8_t b : body)
+        f.push_back(b);
     f.push_back(0xFD);
     return f;
 }
 
-Bytes Text(const std::string& s)
+// A frame whose body is a command byte followed by text.
+Bytes Frame(uint8_t command, const std::string& text)
 {
-    return Bytes(s.begin(), s.end());
+    Bytes body;
+    body.reserve(1 + text.size());
+    body.push_back(command);
+    for (char c : text)
+        body.push_back(static_cast<uint8_t>(c));
+    return Frame(body);
 }
 
 void Send(CCommPort& port, const Bytes& frame)
@@ -104,14 +116,8 @@ TEST(SimTransceiver, RefusesAWriteWithABadRecordAndKeepsItsImage)
     ASSERT_TRUE(port.Open(sim.GetDevicePath(), 9600));
     Send(port, Frame({0xE3, 0x22, 0x70, 0x01, 0x01}));
     // Address 0x0100, one byte 0x55, checksum off by one.
-    Bytes record = {0xE4};
-    Bytes digits = Text("01000155A8");
-    record.insert(record.end(), digits.begin(), digits.end());
-    Send(port, Frame(record));
-    Bytes end = {0xE5};
-    Bytes text = Text("Vexa Inc.");
-    end.insert(end.end(), text.begin(), text.end());
-    Send(port, Frame(end));
+    Send(port, Frame(0xE4, "01000155A8"));
+    Send(port, Frame(0xE5, "Vexa Inc."));
     size_t echoed = 10 + 16 + 15;
     Bytes got = Receive(port, echoed + 7);
     ASSERT_EQ(echoed + 7, got.size());
@@ -127,14 +133,8 @@ TEST(SimTransceiver, AcceptsAGoodRecordAndHoldsIt)
     CCommPort port;
     ASSERT_TRUE(port.Open(sim.GetDevicePath(), 9600));
     Send(port, Frame({0xE3, 0x22, 0x70, 0x01, 0x01}));
-    Bytes record = {0xE4};
-    Bytes digits = Text("01000155A9"); // 01+00+01+55+A9 = 0x100
-    record.insert(record.end(), digits.begin(), digits.end());
-    Send(port, Frame(record));
-    Bytes end = {0xE5};
-    Bytes text = Text("Vexa Inc.");
-    end.insert(end.end(), text.begin(), text.end());
-    Send(port, Frame(end));
+    Send(port, Frame(0xE4, "01000155A9")); // 01+00+01+55+A9 = 0x100
+    Send(port, Frame(0xE5, "Vexa Inc."));
     Bytes got = Receive(port, 10 + 16 + 15 + 7);
     ASSERT_EQ(48u, got.size());
     EXPECT_EQ(0x00, got[got.size() - 2]);
