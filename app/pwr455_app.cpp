@@ -169,7 +169,9 @@ bool CPWR455App::StartSession(const wxString& file)
     }
     if (!file.empty() && !static_cast<CPWR455Doc*>(doc)->OnOpenDocument(file)) {
         // A file named on the command line that does not open ends the start-up; the reason
-        // has been shown.
+        // has been shown. The document and its view go before the frame they live in.
+        static_cast<CPWR455Doc*>(doc)->DiscardChanges();
+        m_docManager->CloseDocuments(true);
         m_frame->Destroy();
         return false;
     }

@@ -184,3 +184,28 @@ TEST(Pwr455Doc, TransferFileIsPrivateWhileTheDocumentLivesAndGoesWithIt)
     StopProgram();
     EXPECT_FALSE(std::filesystem::exists(path));
 }
+
+TEST(Pwr455Doc, AFileNamedAtStartUpIsOpenedAndOneThatIsMissingEndsTheStartUp)
+{
+    const std::string good = GetTestHome() + "/start.qrb";
+    StartProgram();
+    EditChannelOne("START");
+    ASSERT_TRUE(Doc()->OnSaveDocument(wxString(good)));
+    StopProgram();
+
+    StartProgram(wxString(good));
+    EXPECT_EQ(FrameTitle().utf8_string(), "start.qrb - PW-R455NORD");
+    EXPECT_EQ(Radio()->GetChName(1), "START");
+    EXPECT_FALSE(Doc()->IsModified());
+    StopProgram();
+
+    const std::string missing = GetTestHome() + "/missing.qrb";
+    bool started = true;
+    wxTEST_DIALOG(started = GetPWR455App().StartSession(wxString(missing)),
+                  CExpectMessage(missing + "\nCannot find this file.\nPlease verify that the "
+                                           "correct path and file name are given.",
+                                 wxID_OK));
+    EXPECT_FALSE(started);
+    EXPECT_TRUE(WaitFor([] { return GetPWR455App().GetMainFrame() == nullptr; }));
+    GetPWR455App().EndSession();
+}
