@@ -34,6 +34,7 @@ class CTempHomeListener : public testing::EmptyTestEventListener {
         const char* dir = mkdtemp(pattern);
         g_testHome = dir ? dir : "/tmp";
         std::filesystem::create_directories(g_testHome + "/tmp");
+        std::filesystem::create_directories(g_testHome + "/.local/share");
         setenv("HOME", g_testHome.c_str(), 1);
         setenv("XDG_CONFIG_HOME", (g_testHome + "/config").c_str(), 1);
         setenv("TMPDIR", (g_testHome + "/tmp").c_str(), 1);

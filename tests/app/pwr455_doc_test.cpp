@@ -81,8 +81,13 @@ TEST(Pwr455Doc, SaveAsThenOpenGivesTheDataBackAndFillsTheRecentFileList)
 {
     const std::string path = GetTestHome() + "/tower.qrb";
     StartProgram();
+    // With no recent files the "Recent File" item stands in their place, disabled.
+    UpdateUi();
+    EXPECT_FALSE(FindMenuItem(ID_FILE_MRU_FILE1)->IsEnabled());
     EditChannelOne("TOWER");
     wxTEST_DIALOG(SendCommand(ID_FILE_SAVE_AS), wxExpectModal<wxFileDialog>(wxString(path)));
+    UpdateUi();
+    EXPECT_TRUE(FindMenuItem(ID_FILE_MRU_FILE1)->IsEnabled());
     EXPECT_FALSE(Doc()->IsModified());
     EXPECT_EQ(FrameTitle().utf8_string(), "tower.qrb - PW-R455NORD");
     const std::string text = ReadFileText(path);
