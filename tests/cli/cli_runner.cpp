@@ -9,20 +9,6 @@
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
 CliResult RunTool(const std::vector<std::string>& args, const std::string& input)
 {
     char pattern[] = "/tmp/pwr-cli-run-XXXXXX";

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/common/test_files.h"
+
 // Runs the built pwr455-cli with the given arguments and standard input and collects its exit
 // status and outputs.
 struct CliResult {
@@ -15,9 +17,6 @@ struct CliResult {
 };
 
 CliResult RunTool(const std::vector<std::string>& args, const std::string& input = "");
-
-std::string ReadFile(const std::filesystem::path& path);
-void WriteFile(const std::filesystem::path& path, const std::string& text);
 
 // A fresh folder per test, removed afterwards.
 class CliTest : public ::testing::Test {

@@ -20,17 +20,11 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/common/test_files.h"
+
 extern char** environ;
 
 namespace {
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 bool Exists(const std::string& path)
 {
@@ -148,7 +142,7 @@ TEST_F(CloneCliTest, ReadThenWriteBackGivesTheSameDataFile)
     const std::string first = Path("first.qrb");
     EXPECT_EQ(0, RunTool({"read", first, "--port", device, "--quiet"}, &output));
     EXPECT_EQ("Now reading <- TR\nCloning completed.\n", output);
-    EXPECT_EQ(ReadAll(original), ReadAll(first));
+    EXPECT_EQ(ReadFile(original), ReadFile(first));
 
     // Change the file, write it, read it back.
     const std::string changed = Path("changed.qrb");
@@ -157,8 +151,8 @@ TEST_F(CloneCliTest, ReadThenWriteBackGivesTheSameDataFile)
     EXPECT_NE(std::string::npos, output.find("Clone writing succeeded.\n\nTurn the transceiver"));
     const std::string second = Path("second.qrb");
     EXPECT_EQ(0, RunTool({"read", second, "--port", device, "--quiet"}));
-    EXPECT_EQ(ReadAll(changed), ReadAll(second));
-    EXPECT_NE(ReadAll(first), ReadAll(second));
+    EXPECT_EQ(ReadFile(changed), ReadFile(second));
+    EXPECT_NE(ReadFile(first), ReadFile(second));
 
     sim.Signal(SIGTERM);
     EXPECT_EQ(0, sim.Wait());

@@ -15,40 +15,11 @@
 #include "engine/clone_image.h"
 #include "engine/hex_record.h"
 #include "engine/radio_engine.h"
+#include "tests/common/test_files.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const std::string& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-std::vector<std::string> SplitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::string::size_type start = 0;
-    while (start < text.size()) {
-        const std::string::size_type end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
 
 std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n")
 {
@@ -80,7 +51,7 @@ protected:
     {
         FillPattern(m_source, 1);
         m_saved = CCloneDataFile::Format(m_source, "comment");
-        m_lines = SplitLines(m_saved);
+        m_lines = SplitCrLf(m_saved);
         FillPattern(m_target, 2);
     }
     // Loads text into the target and checks that a failure left it exactly as it was.
@@ -126,7 +97,7 @@ TEST_F(CloneDataFileTest, SavedLayout)
 TEST_F(CloneDataFileTest, LineBreaksInTheCommentCannotBreakTheFile)
 {
     const std::string text = CCloneDataFile::Format(m_source, "two\r\nlines\n");
-    EXPECT_EQ(SplitLines(text)[1], "#two  lines ");
+    EXPECT_EQ(SplitCrLf(text)[1], "#two  lines ");
     EXPECT_EQ(LoadIntoTarget(text), "OK");
 }
 

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "engine/clone_image.h"
+#include "tests/common/test_files.h"
 
 namespace {
 
@@ -18,14 +19,6 @@ std::string TempPath(const char* name)
 std::string Quoted(const std::string& path)
 {
     return "\"" + path + "\"";
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 } // namespace

@@ -18,20 +18,6 @@ namespace fs = std::filesystem;
 
 namespace faulttest {
 
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
-
 std::vector<std::string> ListFolder(const fs::path& dir)
 {
     std::vector<std::string> names;

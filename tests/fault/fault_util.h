@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/test_files.h"
+
 namespace faulttest {
 
-std::string ReadFile(const std::filesystem::path& path);
-void WriteFile(const std::filesystem::path& path, const std::string& text);
 // Names of the entries of a folder, sorted.
 std::vector<std::string> ListFolder(const std::filesystem::path& dir);
 

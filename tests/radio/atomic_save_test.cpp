@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "radio/temp_file.h"
+#include "tests/common/test_files.h"
 
 namespace fs = std::filesystem;
 
@@ -26,18 +27,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    std::string Read(const fs::path& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    void Write(const fs::path& p, const std::string& text)
-    {
-        std::ofstream out(p, std::ios::binary);
-        out << text;
-    }
     size_t EntryCount()
     {
         size_t n = 0;
@@ -57,30 +46,30 @@ TEST_F(AtomicSaveTest, CreatesAndReplaces)
 {
     fs::path target = m_dir / "data.qrb";
     EXPECT_TRUE(SaveAtomically(target.string(), [](std::ostream& out) { out << "first"; }));
-    EXPECT_EQ(Read(target), "first");
+    EXPECT_EQ(ReadFile(target), "first");
     EXPECT_TRUE(SaveAtomically(target.string(), [](std::ostream& out) { out << "second"; }));
-    EXPECT_EQ(Read(target), "second");
+    EXPECT_EQ(ReadFile(target), "second");
     EXPECT_EQ(EntryCount(), 1u);
 }
 
 TEST_F(AtomicSaveTest, FailureLeavesTheOldFileAndNoLeftovers)
 {
     fs::path target = m_dir / "data.qrb";
-    Write(target, "old content");
+    WriteFile(target, "old content");
     EXPECT_THROW(SaveAtomically(target.string(),
                                 [](std::ostream& out) {
                                     out << "half of the new";
                                     throw std::runtime_error("disk full");
                                 }),
                  std::runtime_error);
-    EXPECT_EQ(Read(target), "old content");
+    EXPECT_EQ(ReadFile(target), "old content");
     EXPECT_EQ(EntryCount(), 1u);
 
     std::string error;
     EXPECT_FALSE(SaveAtomically(
         target.string(), [](std::ostream& out) { out.setstate(std::ios::badbit); }, &error));
     EXPECT_FALSE(error.empty());
-    EXPECT_EQ(Read(target), "old content");
+    EXPECT_EQ(ReadFile(target), "old content");
     EXPECT_EQ(EntryCount(), 1u);
 }
 
@@ -96,12 +85,12 @@ TEST_F(AtomicSaveTest, KeepsPermissionsAndSymbolicLinks)
 {
     fs::path real = m_dir / "real.qrb";
     fs::path link = m_dir / "link.qrb";
-    Write(real, "old");
+    WriteFile(real, "old");
     fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink(real, link);
     EXPECT_TRUE(SaveAtomically(link.string(), [](std::ostream& out) { out << "new"; }));
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(Read(real), "new");
+    EXPECT_EQ(ReadFile(real), "new");
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }

@@ -9,6 +9,7 @@
 #include "radio/archive.h"
 #include "radio/r455_radio.h"
 #include "recording_radio.h"
+#include "tests/common/test_files.h"
 
 namespace fs = std::filesystem;
 using Sent = std::vector<std::string>;
@@ -30,36 +31,12 @@ void Load(CR455Radio& radio, const std::string& text)
     radio.Serialize(ar);
 }
 
-std::vector<std::string> SplitCrLf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 std::string JoinCrLf(const std::vector<std::string>& lines)
 {
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";
     return text;
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 // A data set that differs from a new one in a channel and two settings.
