@@ -10,6 +10,7 @@
 #include "fault_util.h"
 #include "radio/archive.h"
 #include "radio/r455_radio.h"
+#include "tests/common/document_text.h"
 
 namespace fs = std::filesystem;
 using namespace faulttest;
@@ -25,14 +26,6 @@ void MakeEdited(CR455Radio& radio)
     std::string frequency = "121.500";
     radio.SetChFrequency(3, frequency);
     radio.SetChAppear(3, "ON");
-}
-
-std::string Store(CR455Radio& radio)
-{
-    std::ostringstream out;
-    CArchive ar(out);
-    radio.Serialize(ar);
-    return out.str();
 }
 
 } // namespace

@@ -6,23 +6,9 @@
 
 #include "radio/archive.h"
 #include "radio/r455_radio.h"
+#include "tests/common/document_text.h"
 
 namespace {
-
-std::string Store(CR455Radio& radio)
-{
-    std::ostringstream out;
-    CArchive ar(out);
-    radio.Serialize(ar);
-    return out.str();
-}
-
-void Load(CR455Radio& radio, const std::string& text)
-{
-    std::istringstream in(text);
-    CArchive ar(in);
-    radio.Serialize(ar);
-}
 
 void SetChannel(CR455Radio& radio, unsigned ch, std::string frequency, const std::string& name,
                 const char* tx = "OFF", const char* lockout = "OFF")

@@ -10,26 +10,12 @@
 #include "radio/r455_radio.h"
 #include "recording_radio.h"
 #include "tests/common/test_files.h"
+#include "tests/common/document_text.h"
 
 namespace fs = std::filesystem;
 using Sent = std::vector<std::string>;
 
 namespace {
-
-std::string Store(CR455Radio& radio)
-{
-    std::ostringstream out;
-    CArchive ar(out);
-    radio.Serialize(ar);
-    return out.str();
-}
-
-void Load(CR455Radio& radio, const std::string& text)
-{
-    std::istringstream in(text);
-    CArchive ar(in);
-    radio.Serialize(ar);
-}
 
 std::string JoinCrLf(const std::vector<std::string>& lines)
 {
