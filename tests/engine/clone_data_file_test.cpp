@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +12,7 @@
 #include "engine/clone_image.h"
 #include "engine/hex_record.h"
 #include "engine/radio_engine.h"
+#include "tests/common/file_size_limit.h"
 #include "tests/common/test_files.h"
 
 namespace fs = std::filesystem;
@@ -363,14 +361,10 @@ TEST_F(CloneDataFileDiskTest, WriteFailureIsReportedAndKeepsTheOldFile)
     const std::string path = (m_dir / "full.qrb").string();
     WriteFile(path, "previous file");
     // Simulate a full disk: files of this process may not grow beyond 100 bytes.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit limited = old;
-    limited.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    CFileSizeLimit full(100);
+    ASSERT_TRUE(full.IsActive());
     const std::string result = CCloneDataFile::Save(path, m_image, "");
-    setrlimit(RLIMIT_FSIZE, &old);
+    full.Lift();
     EXPECT_EQ(result, "WRITE_ERROR");
     EXPECT_EQ(ReadFile(path), "previous file");
     EXPECT_EQ(FileCount(), 1u);
@@ -380,14 +374,10 @@ TEST_F(CloneDataFileDiskTest, EngineAnswersWriteError)
 {
     const std::string path = (m_dir / "engine_full.qrb").string();
     CRadioEngine engine;
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit limited = old;
-    limited.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    CFileSizeLimit full(100);
+    ASSERT_TRUE(full.IsActive());
     const std::string result = engine.Execute("FILE.SAVE.\"" + path + "\"");
-    setrlimit(RLIMIT_FSIZE, &old);
+    full.Lift();
     EXPECT_EQ(result, "WRITE_ERROR");
     EXPECT_FALSE(fs::exists(path));
     EXPECT_EQ(FileCount(), 0u);

@@ -49,27 +49,6 @@ CScratchDir::~CScratchDir()
     fs::remove_all(m_path, ec);
 }
 
-CFileSizeLimit::CFileSizeLimit(uint64_t bytes)
-{
-    struct rlimit limit;
-    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0)
-        return;
-    m_oldSoft = limit.rlim_cur;
-    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    limit.rlim_cur = static_cast<rlim_t>(bytes);
-    m_active = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-}
-
-CFileSizeLimit::~CFileSizeLimit()
-{
-    struct rlimit limit;
-    if (m_active && ::getrlimit(RLIMIT_FSIZE, &limit) == 0) {
-        limit.rlim_cur = static_cast<rlim_t>(m_oldSoft);
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    std::signal(SIGXFSZ, m_oldHandler ? m_oldHandler : SIG_DFL);
-}
-
 CEnvOverride::CEnvOverride(const char* name, const std::string& value) : m_name(name)
 {
     if (const char* old = std::getenv(name)) {

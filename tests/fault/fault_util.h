@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/file_size_limit.h"
 #include "tests/common/test_files.h"
 
 namespace faulttest {
@@ -29,21 +30,6 @@ public:
 
 private:
     std::filesystem::path m_path;
-};
-
-// While it lives, no regular file of this process can grow beyond `bytes`: writes past the
-// limit fail (EFBIG; the signal that would end the process is ignored), as on a full disk.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(uint64_t bytes);
-    ~CFileSizeLimit();
-    CFileSizeLimit(const CFileSizeLimit&) = delete;
-    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
-
-private:
-    uint64_t m_oldSoft = 0;
-    bool m_active = false;
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 struct ToolResult {

@@ -1,0 +1,51 @@
+#pragma once
+
+// Makes every write past a size fail as on a full disk, for the tests of failed saves.
+
+#include <csignal>
+#include <cstdint>
+
+#include <sys/resource.h>
+
+// While it lives, no regular file of this process can grow beyond `bytes`: writes past the
+// limit fail (EFBIG; the signal that would end the process is ignored), as on a full disk. The
+// limit binds root too.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(uint64_t bytes)
+    {
+        struct rlimit limit;
+        if (::getrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return;
+        m_oldSoft = limit.rlim_cur;
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        limit.rlim_cur = static_cast<rlim_t>(bytes);
+        m_active = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~CFileSizeLimit() { Lift(); }
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+    // False when the limit could not be set: a test relying on it must not go on.
+    bool IsActive() const { return m_active; }
+
+    // Restores the earlier limit and signal handling before the end of the object's life.
+    void Lift()
+    {
+        if (m_lifted)
+            return;
+        m_lifted = true;
+        struct rlimit limit;
+        if (m_active && ::getrlimit(RLIMIT_FSIZE, &limit) == 0) {
+            limit.rlim_cur = static_cast<rlim_t>(m_oldSoft);
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        std::signal(SIGXFSZ, m_oldHandler ? m_oldHandler : SIG_DFL);
+    }
+
+private:
+    uint64_t m_oldSoft = 0;
+    bool m_active = false;
+    bool m_lifted = false;
+    void (*m_oldHandler)(int) = nullptr;
+};
