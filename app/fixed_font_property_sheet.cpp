@@ -33,6 +33,13 @@ wxString GetListText(const wxChoice* list)
     return list->GetStringSelection();
 }
 
+void FillListEntries(wxChoice* list, std::initializer_list<unsigned> ids)
+{
+    list->Clear();
+    for (unsigned id : ids)
+        list->Append(ResString(id));
+}
+
 bool CSheetPage::OnSetActive()
 {
     return TransferDataToWindow();

@@ -5,6 +5,7 @@
 // callback, which page the user has just turned to.
 
 #include <functional>
+#include <initializer_list>
 
 #include <wx/font.h>
 #include <wx/panel.h>
@@ -36,6 +37,8 @@ protected:
 // From the window, the shown entry's text (empty when none is selected).
 void SelectListEntry(wxChoice* list, const wxString& text);
 wxString GetListText(const wxChoice* list);
+// Empties the drop-down list and fills it with the string resources `ids`, in that order.
+void FillListEntries(wxChoice* list, std::initializer_list<unsigned> ids);
 
 class CFixedFontPropertySheet : public wxPropertySheetDialog {
 public:

@@ -26,19 +26,6 @@ const char* OnOff(bool on)
     return on ? kOn : kOff;
 }
 
-// Drop-down list entries: string resources, in list order.
-const unsigned kIndicateModeEntries[] = {IDS_INDICATE_FREQ, IDS_INDICATE_TEXT};
-const unsigned kBacklightEntries[] = {IDS_LEVEL_OFF, IDS_LEVEL_LOW, IDS_LEVEL_HIGH};
-const unsigned kScanModeEntries[] = {IDS_SCAN_MODE_NORMAL, IDS_SCAN_MODE_PRIO};
-
-template <size_t N>
-void FillList(wxChoice* list, const unsigned (&ids)[N])
-{
-    list->Clear();
-    for (unsigned id : ids)
-        list->Append(ResString(id));
-}
-
 } // namespace
 
 CPropertyPageC31::CPropertyPageC31(CR455Radio* radioData)
@@ -111,9 +98,10 @@ void CPropertyPageC31::SetTexts()
 
 void CPropertyPageC31::FillLists()
 {
-    FillList(m_indicateModeList, kIndicateModeEntries);
-    FillList(m_lcdBacklightList, kBacklightEntries);
-    FillList(m_scanModeList, kScanModeEntries);
+    // Drop-down list entries: string resources, in list order.
+    FillListEntries(m_indicateModeList, {IDS_INDICATE_FREQ, IDS_INDICATE_TEXT});
+    FillListEntries(m_lcdBacklightList, {IDS_LEVEL_OFF, IDS_LEVEL_LOW, IDS_LEVEL_HIGH});
+    FillListEntries(m_scanModeList, {IDS_SCAN_MODE_NORMAL, IDS_SCAN_MODE_PRIO});
 }
 
 void CPropertyPageC31::FillPriorityList()

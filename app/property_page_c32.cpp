@@ -77,9 +77,7 @@ bool CPropertyPageC32::OnSetActive()
     m_vfoTxEnableBox->SetLabel(ResString(IDS_VFO_TX_ENABLE));
     m_mrWriteEnableBox->SetLabel(ResString(IDS_MEMORY_WRITE_ENABLE));
     m_cloneCommentEdit->SetMaxLength(kCloneCommentLimit);
-    m_chSpacingList->Clear();
-    for (unsigned id : {IDS_SPACING_8_33K, IDS_SPACING_25K, IDS_SPACING_BOTH})
-        m_chSpacingList->Append(ResString(id));
+    FillListEntries(m_chSpacingList, {IDS_SPACING_8_33K, IDS_SPACING_25K, IDS_SPACING_BOTH});
     return CSheetPage::OnSetActive();
 }
 
