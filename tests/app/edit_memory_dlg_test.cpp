@@ -17,21 +17,6 @@
 #include "app/xrc_util.h"
 #include "tests/app/recording_radio.h"
 
-// The Edit Memory dialog as a test answers it: `action` looks at the controls, types and
-// presses a button, and returns the button's id.
-template <>
-class wxExpectModal<CEditMemoryDlg> : public wxExpectModalBase<CEditMemoryDlg> {
-public:
-    using Action = std::function<int(CEditMemoryDlg&)>;
-    explicit wxExpectModal(Action action) : m_action(std::move(action)) {}
-
-protected:
-    int OnInvoked(CEditMemoryDlg* dialog) const override { return m_action(*dialog); }
-
-private:
-    Action m_action;
-};
-
 namespace {
 
 struct Controls {
@@ -47,19 +32,6 @@ Controls Find(CEditMemoryDlg& dialog)
             XrcCtrl<wxTextCtrl>(dialog, "IDC_EDIT_NAME"),
             XrcCtrl<wxCheckBox>(dialog, "IDC_CHECK_TX_INHIBIT"),
             XrcCtrl<wxCheckBox>(dialog, "IDC_CHECK_CH_LOCKOUT")};
-}
-
-// Presses a button of the dialog as a click does.
-int Press(wxDialog& dialog, int id)
-{
-    wxWindow* button = dialog.FindWindow(id);
-    EXPECT_NE(button, nullptr);
-    if (!button)
-        return wxID_CANCEL;
-    wxCommandEvent click(wxEVT_BUTTON, id);
-    click.SetEventObject(button);
-    button->ProcessWindowEvent(click);
-    return id;
 }
 
 bool NameAndFlagsEnabled(const Controls& c)
@@ -78,14 +50,14 @@ std::vector<std::string> OkWith(CRecordingRadio& radio, unsigned ch, const std::
     CEditMemoryDlg dialog(nullptr, &radio, static_cast<int>(ch));
     int rc = wxID_NONE;
     wxTEST_DIALOG(rc = dialog.ShowModal(),
-                  wxExpectModal<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
+                  CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
                       Controls c = Find(d);
                       radio.Clear();
                       c.frequency->SetValue(wxString::FromUTF8(frequency));
                       c.name->SetValue(wxString::FromUTF8(name));
                       c.txInhibit->SetValue(txInhibit);
                       c.lockout->SetValue(lockout);
-                      return Press(d, wxID_OK);
+                      return PressButton(d, wxID_OK);
                   }));
     EXPECT_EQ(rc, wxID_OK);
     return radio.Commands();
@@ -97,7 +69,7 @@ TEST(EditMemoryDlg, BlankChannelOpensEmptyAndTypingAFrequencyEnablesNameAndFlags
 {
     CRecordingRadio radio;
     CEditMemoryDlg dialog(nullptr, &radio, 5);
-    wxTEST_DIALOG(dialog.ShowModal(), wxExpectModal<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+    wxTEST_DIALOG(dialog.ShowModal(), CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
                       Controls c = Find(d);
                       EXPECT_EQ(d.GetTitle().utf8_string(), "Edit Memory ch");
                       EXPECT_EQ(c.frequency->GetValue(), "");
@@ -112,7 +84,7 @@ TEST(EditMemoryDlg, BlankChannelOpensEmptyAndTypingAFrequencyEnablesNameAndFlags
                       EXPECT_FALSE(NameAndFlagsEnabled(c));
                       c.frequency->SetValue(" 121.5 ");
                       EXPECT_TRUE(NameAndFlagsEnabled(c));
-                      return Press(d, wxID_CANCEL);
+                      return PressButton(d, wxID_CANCEL);
                   }));
     // Opening a blank channel asks only whether it is in use.
     EXPECT_EQ(radio.Commands(), std::vector<std::string>({"CH.MCH.5.APPEAR"}));
@@ -124,7 +96,7 @@ TEST(EditMemoryDlg, UsedChannelShowsItsFieldsAndTheEditsHaveTheirLimits)
     radio.PutChannel(7, "127.825", "TOWER", true, false);
     radio.Clear();
     CEditMemoryDlg dialog(nullptr, &radio, 7);
-    wxTEST_DIALOG(dialog.ShowModal(), wxExpectModal<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+    wxTEST_DIALOG(dialog.ShowModal(), CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
                       Controls c = Find(d);
                       EXPECT_EQ(c.frequency->GetValue(), "127.825");
                       EXPECT_EQ(c.name->GetValue(), "TOWER");
@@ -137,7 +109,7 @@ TEST(EditMemoryDlg, UsedChannelShowsItsFieldsAndTheEditsHaveTheirLimits)
                       EXPECT_EQ(c.frequency->GetValue(), "121.500000");
                       c.frequency->SetValue("");
                       EXPECT_FALSE(NameAndFlagsEnabled(c));
-                      return Press(d, wxID_CANCEL);
+                      return PressButton(d, wxID_CANCEL);
                   }));
     EXPECT_EQ(radio.Commands(),
               std::vector<std::string>({"CH.MCH.7.APPEAR", "CH.MCH.7.FREQUENCY", "CH.MCH.7.NAME",
@@ -227,12 +199,12 @@ TEST(EditMemoryDlg, CancelSendsNothing)
     radio.PutChannel(8, "123.450", "OPS", false, true);
     CEditMemoryDlg dialog(nullptr, &radio, 8);
     int rc = wxID_NONE;
-    wxTEST_DIALOG(rc = dialog.ShowModal(), wxExpectModal<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
+    wxTEST_DIALOG(rc = dialog.ShowModal(), CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
                       Controls c = Find(d);
                       radio.Clear();
                       c.frequency->SetValue("");
                       c.name->SetValue("NEW");
-                      return Press(d, wxID_CANCEL);
+                      return PressButton(d, wxID_CANCEL);
                   }));
     EXPECT_EQ(rc, wxID_CANCEL);
     EXPECT_TRUE(radio.Commands().empty());
@@ -273,14 +245,14 @@ TEST(EditMemoryDlg, TheChannelListOpensItOnTheSelectedChannelAndRebuildsTheRow)
     ASSERT_NE(view, nullptr);
     view->SelectChannel(4);
     wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY),
-                  wxExpectModal<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+                  CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
                       EXPECT_EQ(d.GetChannel(), 4);
                       Controls c = Find(d);
                       EXPECT_EQ(c.frequency->GetValue(), "");
                       c.frequency->SetValue("121.5");
                       c.name->SetValue("tower");
                       c.lockout->SetValue(true);
-                      return Press(d, wxID_OK);
+                      return PressButton(d, wxID_OK);
                   }));
     const auto& row = view->GetRowTexts(4);
     EXPECT_EQ(row[0], "04");
@@ -291,9 +263,9 @@ TEST(EditMemoryDlg, TheChannelListOpensItOnTheSelectedChannelAndRebuildsTheRow)
 
     // Cancel leaves the row as it was.
     wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY),
-                  wxExpectModal<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+                  CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
                       Find(d).frequency->SetValue("");
-                      return Press(d, wxID_CANCEL);
+                      return PressButton(d, wxID_CANCEL);
                   }));
     EXPECT_EQ(view->GetRowTexts(4)[2], "121.500");
     StopProgram();

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include <wx/app.h>
+#include <wx/dialog.h>
 #include <wx/evtloop.h>
 #include <wx/menu.h>
 #include <wx/stopwatch.h>
@@ -148,4 +149,16 @@ wxMenuItem* FindMenuItem(unsigned resourceId)
 {
     CMainFrame* frame = GetPWR455App().GetMainFrame();
     return frame ? frame->GetMenuBar()->FindItem(CmdId(resourceId)) : nullptr;
+}
+
+int PressButton(wxDialog& dialog, int id)
+{
+    wxWindow* button = dialog.FindWindow(id);
+    EXPECT_NE(button, nullptr);
+    if (!button)
+        return wxID_CANCEL;
+    wxCommandEvent click(wxEVT_BUTTON, id);
+    click.SetEventObject(button);
+    button->ProcessWindowEvent(click);
+    return id;
 }

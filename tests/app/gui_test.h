@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
@@ -44,6 +45,25 @@ private:
     std::string m_text;
     int m_answer;
 };
+
+// A modal dialog of class T answered by `action`: it looks at the dialog's controls, changes
+// them and presses a button, and returns that button's id.
+template <class T>
+class CExpectAction : public wxExpectModalBase<T, CExpectAction<T>> {
+public:
+    using Action = std::function<int(T&)>;
+    explicit CExpectAction(Action action) : m_action(std::move(action)) {}
+
+protected:
+    int OnInvoked(T* dialog) const override { return m_action(*dialog); }
+
+private:
+    Action m_action;
+};
+
+// Presses button `id` of `dialog` as a click does and returns `id`; a missing button fails
+// the test and answers wxID_CANCEL.
+int PressButton(wxDialog& dialog, int id);
 
 // Lets the program handle its pending events, idle processing and deferred deletions for
 // about `milliseconds`.

@@ -18,21 +18,6 @@
 #include "app/xrc_util.h"
 #include "tests/app/recording_radio.h"
 
-// The settings sheet as a test answers it: `action` looks at the pages, changes them, turns
-// pages and presses a button; it returns the button's id.
-template <>
-class wxExpectModal<CFixedFontPropertySheet> : public wxExpectModalBase<CFixedFontPropertySheet> {
-public:
-    using Action = std::function<int(CFixedFontPropertySheet&)>;
-    explicit wxExpectModal(Action action) : m_action(std::move(action)) {}
-
-protected:
-    int OnInvoked(CFixedFontPropertySheet* sheet) const override { return m_action(*sheet); }
-
-private:
-    Action m_action;
-};
-
 namespace {
 
 using Sheet = CFixedFontPropertySheet;
@@ -84,21 +69,9 @@ void TurnTo(Sheet& sheet, size_t page)
     sheet.GetBookCtrl()->SetSelection(page);
 }
 
-int Press(Sheet& sheet, int id)
-{
-    wxWindow* button = sheet.FindWindow(id);
-    EXPECT_NE(button, nullptr);
-    if (!button)
-        return wxID_CANCEL;
-    wxCommandEvent click(wxEVT_BUTTON, id);
-    click.SetEventObject(button);
-    button->ProcessWindowEvent(click);
-    return id;
-}
-
 // Runs the Common Setting command on `radio` alone (no document, no list); `action` answers
 // the sheet. Returns the command's result; `refreshed` tells whether the list was redrawn.
-int RunSheet(CRecordingRadio& radio, const wxExpectModal<Sheet>::Action& action, int* page = nullptr,
+int RunSheet(CRecordingRadio& radio, const CExpectAction<Sheet>::Action& action, int* page = nullptr,
              bool* refreshed = nullptr)
 {
     int localPage = 0;
@@ -108,7 +81,7 @@ int RunSheet(CRecordingRadio& radio, const wxExpectModal<Sheet>::Action& action,
                                             if (refreshed)
                                                 *refreshed = true;
                                         }),
-                  wxExpectModal<Sheet>([&](Sheet& sheet) {
+                  CExpectAction<Sheet>([&](Sheet& sheet) {
                       radio.Clear();
                       return action(sheet);
                   }));
@@ -168,7 +141,7 @@ TEST(SettingsSheet, CommonPageShowsTheStringTableTextsAndTheEngineSettings)
                   std::vector<std::string>({"Normal", "Prio"}));
         EXPECT_EQ(Shown(List(s, kCommon, "IDC_COMBO_SCAN_MODE")), "Prio");
         EXPECT_EQ(Edit(s, kCommon, "IDC_EDIT_OPENING_TEXT")->GetValue(), "HELLO");
-        return Press(s, wxID_CANCEL);
+        return PressButton(s, wxID_CANCEL);
     });
 }
 
@@ -188,7 +161,7 @@ TEST(SettingsSheet, BacklightListShowsOffWhateverTheDimmerSays)
         RunSheet(radio, [&](Sheet& s) {
             EXPECT_EQ(Shown(List(s, kCommon, "IDC_COMBO_LCD_BACKLIGHT")), c.shown)
                 << c.backlight << " " << c.dimmer;
-            return Press(s, wxID_CANCEL);
+            return PressButton(s, wxID_CANCEL);
         });
     }
 }
@@ -208,7 +181,7 @@ TEST(SettingsSheet, OkSendsTheCommonChangesThenTheAdvancedOnesInTheirOrder)
         Choose(List(s, kCommon, "IDC_COMBO_SCAN_MODE"), "Prio");
         Choose(List(s, kCommon, "IDC_COMBO_PRIOCH"), "4");
         Edit(s, kCommon, "IDC_EDIT_OPENING_TEXT")->SetValue("HI  ");
-        return Press(s, wxID_OK);
+        return PressButton(s, wxID_OK);
     });
     EXPECT_EQ(rc, wxID_OK);
     const auto changes = radio.Changes();
@@ -247,7 +220,7 @@ TEST(SettingsSheet, BacklightChoiceWritesTheDimmerAndBacklightPairInItsOrder)
         radio.SetLcdDimmer("HIGH");
         RunSheet(radio, [&](Sheet& s) {
             Choose(List(s, kCommon, "IDC_COMBO_LCD_BACKLIGHT"), c.chosen);
-            return Press(s, wxID_OK);
+            return PressButton(s, wxID_OK);
         });
         const auto changes = radio.Changes();
         ASSERT_GE(changes.size(), 8u);
@@ -268,7 +241,7 @@ TEST(SettingsSheet, PriorityListOffersOffChannelOneAndEveryChannelInUse)
         wxChoice* list = List(s, kCommon, "IDC_COMBO_PRIOCH");
         EXPECT_EQ(Entries(list), std::vector<std::string>({"Off", "1", "3", "12", "20"}));
         EXPECT_EQ(Shown(list), "12");
-        return Press(s, wxID_CANCEL);
+        return PressButton(s, wxID_CANCEL);
     });
 }
 
@@ -280,7 +253,7 @@ TEST(SettingsSheet, WithPriorityScanningOffThePriorityListShowsOff)
     radio.SetScanPrio("OFF");
     RunSheet(radio, [](Sheet& s) {
         EXPECT_EQ(Shown(List(s, kCommon, "IDC_COMBO_PRIOCH")), "Off");
-        return Press(s, wxID_OK);
+        return PressButton(s, wxID_OK);
     });
     const auto changes = radio.Changes();
     ASSERT_GE(changes.size(), 11u);
@@ -305,7 +278,7 @@ TEST(SettingsSheet, ComingBackToTheCommonPageRecomputesThePriorityChannel)
             // stay.
             EXPECT_EQ(Shown(List(s, kCommon, "IDC_COMBO_PRIOCH")), "Off");
             EXPECT_EQ(Shown(List(s, kCommon, "IDC_COMBO_SCAN_MODE")), "Prio");
-            return Press(s, wxID_CANCEL);
+            return PressButton(s, wxID_CANCEL);
         },
         &page);
     EXPECT_EQ(page, 0); // the last page turned to
@@ -321,7 +294,7 @@ TEST(SettingsSheet, AnEmptyOpeningTextIsStoredUnsetAndShownEmpty)
         TypeInto(edit, "ABCDEFGHIJ");
         EXPECT_EQ(edit->GetValue(), "ABCDEFG"); // at most 7 characters
         edit->SetValue("   ");
-        return Press(s, wxID_OK);
+        return PressButton(s, wxID_OK);
     });
     const auto changes = radio.Changes();
     ASSERT_GE(changes.size(), 12u);
@@ -330,7 +303,7 @@ TEST(SettingsSheet, AnEmptyOpeningTextIsStoredUnsetAndShownEmpty)
     EXPECT_EQ(radio.GetOpeningText(), "");
     RunSheet(radio, [](Sheet& s) {
         EXPECT_EQ(Edit(s, kCommon, "IDC_EDIT_OPENING_TEXT")->GetValue(), "");
-        return Press(s, wxID_CANCEL);
+        return PressButton(s, wxID_CANCEL);
     });
 }
 
@@ -364,7 +337,7 @@ TEST(SettingsSheet, AdvancedPageShowsVfoTxEnableAsTheInverseOfTheInhibit)
             comment->SetValue("");
             Box(s, kAdvanced, "IDC_CHECK_VFOTX_ENABLE")->SetValue(false);
             Choose(spacing, "25kHz");
-            return Press(s, wxID_OK);
+            return PressButton(s, wxID_OK);
         },
         &page);
     EXPECT_EQ(page, 1);
@@ -385,7 +358,7 @@ TEST(SettingsSheet, AnUnknownChannelSpacingIsShownAndWrittenAsBoth)
     RunSheet(radio, [](Sheet& s) {
         TurnTo(s, kAdvanced);
         EXPECT_EQ(Shown(List(s, kAdvanced, "IDC_COMBO_CH_SPACING")), "25k/8.33kHz");
-        return Press(s, wxID_OK);
+        return PressButton(s, wxID_OK);
     });
     const auto changes = radio.Changes();
     ASSERT_EQ(changes.size(), 18u);
@@ -400,7 +373,7 @@ TEST(SettingsSheet, CancelWritesNothingButStillHealsAndRefreshes)
         radio,
         [](Sheet& s) {
             Box(s, kCommon, "IDC_CHECK_BEEP")->SetValue(false);
-            return Press(s, wxID_CANCEL);
+            return PressButton(s, wxID_CANCEL);
         },
         nullptr, &refreshed);
     EXPECT_EQ(rc, wxID_CANCEL);
@@ -429,25 +402,25 @@ TEST(SettingsSheet, CommonSettingCommandAppliesMarksModifiedAndReopensOnTheLastP
     ASSERT_EQ(view->GetRowTexts(2)[2], "121.510");
 
     // Cancel on the Advanced page: nothing changes, but the page is remembered.
-    wxTEST_DIALOG(SendCommand(ID_VIEW_COMMON_SETTING), wxExpectModal<Sheet>([](Sheet& s) {
+    wxTEST_DIALOG(SendCommand(ID_VIEW_COMMON_SETTING), CExpectAction<Sheet>([](Sheet& s) {
                       EXPECT_EQ(s.GetBookCtrl()->GetSelection(), 0);
                       TurnTo(s, kAdvanced);
-                      return Press(s, wxID_CANCEL);
+                      return PressButton(s, wxID_CANCEL);
                   }));
     EXPECT_FALSE(doc->IsModified());
 
-    wxTEST_DIALOG(SendCommand(ID_VIEW_COMMON_SETTING), wxExpectModal<Sheet>([](Sheet& s) {
+    wxTEST_DIALOG(SendCommand(ID_VIEW_COMMON_SETTING), CExpectAction<Sheet>([](Sheet& s) {
                       EXPECT_EQ(s.GetBookCtrl()->GetSelection(), 1);
                       Choose(List(s, kAdvanced, "IDC_COMBO_CH_SPACING"), "25kHz");
-                      return Press(s, wxID_OK);
+                      return PressButton(s, wxID_OK);
                   }));
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(radio->GetChSpacing(), "25kHz");
     EXPECT_EQ(view->GetRowTexts(2)[2], "121.500");
 
-    wxTEST_DIALOG(SendCommand(ID_VIEW_COMMON_SETTING), wxExpectModal<Sheet>([](Sheet& s) {
+    wxTEST_DIALOG(SendCommand(ID_VIEW_COMMON_SETTING), CExpectAction<Sheet>([](Sheet& s) {
                       EXPECT_EQ(s.GetBookCtrl()->GetSelection(), 1);
-                      return Press(s, wxID_CANCEL);
+                      return PressButton(s, wxID_CANCEL);
                   }));
     StopProgram();
 }
