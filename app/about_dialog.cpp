@@ -11,13 +11,18 @@
 #include "app/xrc_util.h"
 #include "res/resource_ids.h"
 
+void ShowProductArt(wxDialog& dialog, const char* icon, const char* picture, const char* notice)
+{
+    XrcCtrl<wxStaticBitmap>(dialog, icon)->SetBitmap(GetSvgBundle("pwr455", 32));
+    XrcCtrl<wxStaticBitmap>(dialog, picture)->SetBitmap(GetSvgBundle("transceiver", 96));
+    XrcCtrl<wxStaticText>(dialog, notice)->SetLabel(ResString(IDS_APP_ABOUT_NOTICE));
+    dialog.GetSizer()->SetSizeHints(&dialog);
+}
+
 CAboutDialog::CAboutDialog(wxWindow* parent)
 {
     if (!wxXmlResource::Get()->LoadDialog(this, parent, "IDD_ABOUTBOX"))
         throw std::runtime_error("IDD_ABOUTBOX");
-    XrcCtrl<wxStaticBitmap>(*this, "IDC_ABOUT_ICON")->SetBitmap(GetSvgBundle("pwr455", 32));
-    XrcCtrl<wxStaticBitmap>(*this, "IDC_ABOUT_PICTURE")->SetBitmap(GetSvgBundle("transceiver", 96));
-    XrcCtrl<wxStaticText>(*this, "IDC_ABOUT_NOTICE")->SetLabel(ResString(IDS_APP_ABOUT_NOTICE));
-    GetSizer()->SetSizeHints(this);
+    ShowProductArt(*this, "IDC_ABOUT_ICON", "IDC_ABOUT_PICTURE", "IDC_ABOUT_NOTICE");
     CentreOnParent();
 }

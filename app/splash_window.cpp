@@ -1,14 +1,11 @@
 #include "app/splash_window.h"
 
+#include <stdexcept>
+
 #include <wx/app.h>
-#include <wx/sizer.h>
-#include <wx/statbmp.h>
-#include <wx/stattext.h>
 #include <wx/xrc/xmlres.h>
 
-#include "app/app_resources.h"
-#include "app/xrc_util.h"
-#include "res/resource_ids.h"
+#include "app/about_dialog.h"
 
 bool CSplashWindow::s_enabled = false;
 int CSplashWindow::s_milliseconds = 5000;
@@ -53,10 +50,7 @@ CSplashWindow::CSplashWindow(wxWindow* parent)
 {
     if (!wxXmlResource::Get()->LoadDialog(this, parent, "IDD_SPLASH"))
         throw std::runtime_error("IDD_SPLASH");
-    XrcCtrl<wxStaticBitmap>(*this, "IDC_SPLASH_ICON")->SetBitmap(GetSvgBundle("pwr455", 32));
-    XrcCtrl<wxStaticBitmap>(*this, "IDC_SPLASH_PICTURE")->SetBitmap(GetSvgBundle("transceiver", 96));
-    XrcCtrl<wxStaticText>(*this, "IDC_SPLASH_NOTICE")->SetLabel(ResString(IDS_APP_ABOUT_NOTICE));
-    GetSizer()->SetSizeHints(this);
+    ShowProductArt(*this, "IDC_SPLASH_ICON", "IDC_SPLASH_PICTURE", "IDC_SPLASH_NOTICE");
     Bind(wxEVT_TIMER, &CSplashWindow::OnTimer, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CSplashWindow::OnCaptureLost, this);
     wxEvtHandler::AddFilter(this);
