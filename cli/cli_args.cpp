@@ -44,6 +44,17 @@ const std::string* CCliArgs::Option(const std::string& name) const
     return it == m_options.end() ? nullptr : &it->second;
 }
 
+bool CCliArgs::Parse(const std::vector<std::string>& args, CCliIo& io, size_t positionalCount)
+{
+    if (!Parse(args, io))
+        return false;
+    if (m_positional.size() != positionalCount) {
+        WrongArguments(io);
+        return false;
+    }
+    return true;
+}
+
 int CCliArgs::WrongArguments(CCliIo& io) const
 {
     io.err << FormatText(LoadResString(IDS_CLI_WRONG_ARGUMENTS), {m_command}) << '\n';

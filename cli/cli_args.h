@@ -16,6 +16,8 @@ public:
 
     // Returns false after writing a one-line error to `io.err`.
     bool Parse(const std::vector<std::string>& args, CCliIo& io);
+    // The same, and then exactly `positionalCount` positional arguments must have been given.
+    bool Parse(const std::vector<std::string>& args, CCliIo& io, size_t positionalCount);
 
     // The value of an option, or null when it was not given.
     const std::string* Option(const std::string& name) const;

@@ -73,10 +73,8 @@ const char* const kChannelFields[] = {"APPEAR", "FREQUENCY", "NAME", "TXINHIBIT"
 int RunNewCommand(const std::vector<std::string>& args, CCliIo& io)
 {
     CCliArgs parsed("new", {});
-    if (!parsed.Parse(args, io))
+    if (!parsed.Parse(args, io, 1))
         return kExitUsage;
-    if (parsed.Positional().size() != 1)
-        return parsed.WrongArguments(io);
     CR455Radio radio;
     NewDocument(radio);
     return Save(radio, parsed.Positional()[0], io) ? kExitOk : kExitFailure;
@@ -85,10 +83,8 @@ int RunNewCommand(const std::vector<std::string>& args, CCliIo& io)
 int RunCheckCommand(const std::vector<std::string>& args, CCliIo& io)
 {
     CCliArgs parsed("check", {});
-    if (!parsed.Parse(args, io))
+    if (!parsed.Parse(args, io, 1))
         return kExitUsage;
-    if (parsed.Positional().size() != 1)
-        return parsed.WrongArguments(io);
     const std::string& path = parsed.Positional()[0];
     // A path that the quoted file command cannot carry would be cut and another file loaded.
     if (!CRadioData::IsUsableFilePath(path)) {
@@ -142,10 +138,8 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
 int RunShowCommand(const std::vector<std::string>& args, CCliIo& io)
 {
     CCliArgs parsed("show", {});
-    if (!parsed.Parse(args, io))
+    if (!parsed.Parse(args, io, 1))
         return kExitUsage;
-    if (parsed.Positional().size() != 1)
-        return parsed.WrongArguments(io);
     CR455Radio radio;
     if (!Open(radio, parsed.Positional()[0], io))
         return kExitFailure;
@@ -166,10 +160,8 @@ int RunShowCommand(const std::vector<std::string>& args, CCliIo& io)
 int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
 {
     CCliArgs parsed("export", {"-o"});
-    if (!parsed.Parse(args, io))
+    if (!parsed.Parse(args, io, 1))
         return kExitUsage;
-    if (parsed.Positional().size() != 1)
-        return parsed.WrongArguments(io);
     CR455Radio radio;
     if (!Open(radio, parsed.Positional()[0], io))
         return kExitFailure;
@@ -190,10 +182,8 @@ int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
 int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
 {
     CCliArgs parsed("import", {"-i", "-o"});
-    if (!parsed.Parse(args, io))
+    if (!parsed.Parse(args, io, 1))
         return kExitUsage;
-    if (parsed.Positional().size() != 1)
-        return parsed.WrongArguments(io);
     const std::string* output = parsed.Option("-o");
     if (!output)
         return parsed.MissingOption(io, "-o");
@@ -220,10 +210,8 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
 int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io)
 {
     CCliArgs parsed("diff", {});
-    if (!parsed.Parse(args, io))
+    if (!parsed.Parse(args, io, 2))
         return kExitUsage;
-    if (parsed.Positional().size() != 2)
-        return parsed.WrongArguments(io);
     CR455Radio a;
     CR455Radio b;
     if (!Open(a, parsed.Positional()[0], io) || !Open(b, parsed.Positional()[1], io))
