@@ -3,328 +3,178 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
+#include "engine/clone_data_file.h"
 #include "engine/clone_image.h"
+#include "engine/frequency_band.h"
 #include "tests/common/test_files.h"
+#include "tests/engine/command_steps.h"
 
-namespace {
-
-std::string TempPath(const char* name)
+TEST(FrequencyBand, SnapsToTheNearestGridPointInsideTheBand)
 {
-    return ::testing::TempDir() + name;
+    const struct { int grid; uint32_t in, out; } cases[] = {{0, 118012500, 118000000}, {0, 118012501, 118025000},
+        {0, 136980000, 136975000}, {0, 118090000, 118100000}, {0, 121537500, 121525000}, {0, 0, 0},
+        {1, 118001000, 118005000}, {1, 136980000, 136980000}, {1, 118095000, 118090000}, {1, 118020000, 118015000},
+        {1, 118022500, 118015000}, {1, 118022501, 118030000}, {1, 118047500, 118040000}, {1, 0, 0},
+        {2, 118020000, 118015000}, {2, 118020001, 118025000}, {2, 118096000, 118100000}, {2, 118000000, 118000000},
+        // Rounding would leave the band: the next point towards it, where the step has one.
+        {0, 136990000, 136975000}, {1, 117990000, 117990000}, {1, 117957000, 117960000}};
+    CFrequencyBand band;
+    EXPECT_FALSE(band.Contains(120000000)); // empty until reset
+    band.Reset();
+    for (const auto& c : cases)
+        EXPECT_EQ(band.Snap(c.in, c.grid), c.out) << "grid " << c.grid << " " << c.in;
+    EXPECT_EQ(band.ClampAndSnap(100000000), 118000000u);
+    EXPECT_EQ(band.ClampAndSnap(150000000), 136975000u);
+    EXPECT_EQ(band.ClampAndSnap(0), 0u);
+    for (int64_t hertz : {118000000, 136980000, 117999999, 136980001, 0})
+        EXPECT_EQ(band.Contains(hertz), hertz >= 118000000 && hertz <= 136980000) << hertz;
 }
 
-std::string Quoted(const std::string& path)
-{
-    return "\"" + path + "\"";
-}
-
-} // namespace
-
-TEST(RadioEngineDispatch, TopLevelWordsAnyCase)
+TEST(RadioEngine, DispatchAndEditFlag)
 {
     CRadioEngine engine;
-    struct Case {
-        const char* command;
-        const char* answer;
-    };
-    const Case cases[] = {
-        {"HEAL", "OK"},           {"heal", "OK"},         {"Heal.anything=x", "OK"},
-        {"INITIALIZE", "OK"},     {"initialize.x", "OK"}, {"FILE.COPY", ""},
-        {"NOSUCH", ""},           {"", ""},               {"FILE", ""},
-        {"EDIT_FLAG=MAYBE", "ON"}, // INITIALIZE changed the healed image
-        {"EDIT_FLAG=OFF", "OFF"}, {"EDIT_FLAG=MAYBE", "OFF"}, {"edit_flag=on", "ON"},
-        {"EDIT_FLAG", "ON"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(engine.Execute(c.command), c.answer) << c.command;
-    }
+    ExpectAnswers(engine, {{"EDIT_FLAG", "OFF"}, {"heal", "OK"}, {"Heal.anything=x", "OK"}, {"EDIT_FLAG", "OFF"},
+        {"FILE.COPY", ""}, {"NOSUCH", ""}, {"", ""}, {"FILE", ""}, {"initialize.x", "OK"}, {"EDIT_FLAG=MAYBE", "ON"},
+        {"EDIT_FLAG=OFF", "OFF"}, {"CH.MCH.1.NAME=abc", "ABC    "}, {"CH.MCH.1.NAME= ", "       "},
+        {"COMMON.PRIOCH=7", "7"}, {"COMMON.PRIOCH=1", "1"}, {"EDIT_FLAG", "OFF"}, // set back before a query
+        {"COMMON.BEEP=OFF", "OFF"}, {"edit_flag", "ON"}, {"COMMON.BEEP=ON", "ON"}, {"EDIT_FLAG", "ON"}, // sticky
+        {"EDIT_FLAG=OFF", "OFF"}, {"EDIT_FLAG", "OFF"}, {"EDIT_FLAG=on", "ON"}, {"EDIT_FLAG", "ON"}});
     EXPECT_EQ(engine.Execute(std::string("HEAL\0junk", 9)), "OK");
 }
 
-TEST(RadioEngineEditFlag, NewEngineIsUnchanged)
+TEST(RadioEngine, EditFlagSeesOnlyChangesThatSurviveTheHeal)
 {
-    CRadioEngine engine;
-    EXPECT_EQ(engine.Execute("EDIT_FLAG"), "OFF");
-    EXPECT_EQ(engine.Execute("HEAL"), "OK");
-    EXPECT_EQ(engine.Execute("EDIT_FLAG"), "OFF");
-}
-
-TEST(RadioEngineEditFlag, StickyOnceAChangeWasSeen)
-{
-    CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    engine.Execute("EDIT_FLAG=OFF");
-    EXPECT_EQ(engine.Execute("COMMON.BEEP=OFF"), "OFF");
-    EXPECT_EQ(engine.Execute("EDIT_FLAG"), "ON");
-    EXPECT_EQ(engine.Execute("COMMON.BEEP=ON"), "ON");
-    EXPECT_EQ(engine.Execute("EDIT_FLAG"), "ON");
-    EXPECT_EQ(engine.Execute("EDIT_FLAG=OFF"), "OFF");
-    EXPECT_EQ(engine.Execute("EDIT_FLAG"), "OFF");
-}
-
-TEST(RadioEngineEditFlag, ChangeUndoneBeforeAQueryIsNotSeen)
-{
-    CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    engine.Execute("EDIT_FLAG=OFF");
-    engine.Execute("CH.MCH.1.NAME=abc");
-    engine.Execute("CH.MCH.1.NAME= ");
-    engine.Execute("COMMON.PRIOCH=7");
-    engine.Execute("COMMON.PRIOCH=1");
-    EXPECT_EQ(engine.Execute("EDIT_FLAG"), "OFF");
-}
-
-TEST(RadioEngineEditFlag, OnlyChangesThatSurviveTheHeal)
-{
-    struct Case {
-        const char* change;
-        const char* flag;
-    };
-    const Case cases[] = {
-        {"CH.VFO.1.FREQUENCY=125", "OFF"},     // the VFO channel is not kept
-        {"CH.VFO.1.NAME=VFO", "OFF"},
-        {"CH.MCH.5.NAME=blank", "OFF"},        // a blank channel has no name
-        {"CH.MCH.5.APPEAR=OFF", "OFF"},
-        // The heal encodes first, and encoding derives APPEAR from the frequency: a frequency
-        // set on a blank channel puts it in use.
-        {"CH.MCH.5.FREQUENCY=125", "ON"},
-        {"COMMON.BEEP=MAYBE", "OFF"},
+    const std::pair<const char*, const char*> cases[] = {{"CH.VFO.1.FREQUENCY=125", "OFF"}, {"CH.VFO.1.NAME=VFO", "OFF"},
+        {"CH.MCH.5.NAME=blank", "OFF"}, {"CH.MCH.5.APPEAR=OFF", "OFF"}, {"COMMON.BEEP=MAYBE", "OFF"},
         {"CH.MCH.1.FREQUENCY=118.001", "OFF"}, // snapped back to 118.000
-        {"CH.MCH.5.TXINHIBIT=ON", "ON"},       // flags of a blank channel are stored
-        {"CH.MCH.1.NAME=one", "ON"},
-        {"COMMON.OPENING_TEXT=hello", "ON"},
-        {"COMMON.VFOTX_INHIBIT=DISABLE", "ON"},
-        {"CH.MCH.1.FREQUENCY=121.5", "ON"},
-    };
-    for (const Case& c : cases) {
+        {"CH.MCH.5.FREQUENCY=125", "ON"},      // encoding derives APPEAR from the frequency
+        {"CH.MCH.5.TXINHIBIT=ON", "ON"}, {"CH.MCH.1.NAME=one", "ON"}, {"COMMON.OPENING_TEXT=hello", "ON"},
+        {"COMMON.VFOTX_INHIBIT=DISABLE", "ON"}, {"CH.MCH.1.FREQUENCY=121.5", "ON"}};
+    for (const auto& [change, flag] : cases) {
         CRadioEngine engine;
         engine.Execute("INITIALIZE");
         engine.Execute("EDIT_FLAG=OFF");
-        engine.Execute(c.change);
-        EXPECT_EQ(engine.Execute("EDIT_FLAG"), c.flag) << c.change;
+        engine.Execute(change);
+        EXPECT_EQ(engine.Execute("EDIT_FLAG"), flag) << change;
     }
 }
 
-TEST(RadioEngineInitialize, DefaultImageWithHealedSettingsAndChannels)
+TEST(RadioEngine, InitializeInstallsTheHealedDefaultImage)
 {
     CRadioEngine engine;
-    engine.Execute("COMMON.BEEP=OFF");
-    engine.Execute("CH.MCH.3.FREQUENCY=121.5");
-    engine.Execute("CH.MCH.3.APPEAR=ON");
-    EXPECT_EQ(engine.Execute("INITIALIZE"), "OK");
-    EXPECT_EQ(engine.Execute("COMMON.BEEP"), "ON");
-    EXPECT_EQ(engine.Execute("CH.MCH.3.APPEAR"), "OFF");
-    // The default image is a healed image, apart from the VFO name, which the default image
-    // holds as NUL bytes and the heal writes as spaces.
+    ExpectAnswers(engine, {{"CH.MCH.3.FREQUENCY=121.5", "121.500"}, {"CH.MCH.3.APPEAR=ON", "ON"}, {"HEAL", "OK"},
+        {"INITIALIZE", "OK"}, {"COMMON.BEEP", "ON"}, {"CH.MCH.3.APPEAR", "OFF"}});
     CCloneImage defaults;
     defaults.LoadDefault();
-    for (uint32_t a = 0; a < 512; ++a) {
-        const uint8_t expected = (a >= 0x55 && a <= 0x5B) ? 0x20 : defaults.ReadByte(a);
-        EXPECT_EQ(engine.GetImage().ReadByte(a), expected) << std::hex << a;
-    }
+    for (uint32_t a = 0; a < 512; ++a) // apart from the VFO name, NUL bytes there, which the heal writes as spaces
+        EXPECT_EQ(engine.GetImage().ReadByte(a), (a >= 0x55 && a <= 0x5B) ? 0x20 : defaults.ReadByte(a)) << a;
 }
 
-TEST(RadioEngineHeal, ChannelSpacingResnapsEveryChannel)
+TEST(RadioEngine, HealSnapsEveryChannelToTheChosenSpacing)
 {
     CRadioEngine engine;
     engine.Execute("INITIALIZE");
     for (int n = 2; n <= 20; ++n) {
-        engine.Execute("CH.MCH." + std::to_string(n) + ".FREQUENCY=" + std::to_string(117 + n));
-        engine.Execute("CH.MCH." + std::to_string(n) + ".APPEAR=ON");
+        const std::string channel = "CH.MCH." + std::to_string(n);
+        engine.Execute(channel + ".FREQUENCY=" + (n == 20 ? "118.025" : std::to_string(117 + n)));
+        engine.Execute(channel + ".APPEAR=ON");
     }
-    engine.Execute("CH.MCH.20.FREQUENCY=118.025");
-    engine.Execute("HEAL");
-    engine.Execute("COMMON.CH_SPACING=8.33kHz");
-    EXPECT_EQ(engine.Execute("CH.MCH.2.FREQUENCY"), "119.000"); // nothing changes before the heal
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.Execute("CH.MCH.1.FREQUENCY"), "118.005");
-    for (int n = 2; n <= 19; ++n) {
+    ExpectAnswers(engine, {{"HEAL", "OK"}, {"COMMON.CH_SPACING=8.33kHz", "8.33kHz"},
+        {"CH.MCH.2.FREQUENCY", "119.000"}, // nothing changes before the heal
+        {"HEAL", "OK"}, {"CH.MCH.1.FREQUENCY", "118.005"}, {"CH.MCH.20.FREQUENCY", "118.030"}});
+    for (int n = 2; n <= 19; ++n)
         EXPECT_EQ(engine.Execute("CH.MCH." + std::to_string(n) + ".FREQUENCY"), std::to_string(117 + n) + ".005");
-    }
-    EXPECT_EQ(engine.Execute("CH.MCH.20.FREQUENCY"), "118.030");
-    engine.Execute("COMMON.CH_SPACING=25kHz");
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.Execute("CH.MCH.1.FREQUENCY"), "118.000");
-    EXPECT_EQ(engine.Execute("CH.MCH.20.FREQUENCY"), "118.025");
-    engine.Execute("COMMON.CH_SPACING=25k/8.33kHz");
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.Execute("CH.MCH.20.FREQUENCY"), "118.025");
-    // The image holds the snapped frequency.
-    EXPECT_EQ(engine.GetImage().ReadByte(0x190), 0x11);
-    EXPECT_EQ(engine.GetImage().ReadByte(0x191), 0x80);
+    ExpectAnswers(engine, {{"COMMON.CH_SPACING=25kHz", "25kHz"}, {"HEAL", "OK"}, {"CH.MCH.1.FREQUENCY", "118.000"},
+        {"CH.MCH.20.FREQUENCY", "118.025"}, {"COMMON.CH_SPACING=25k/8.33kHz", "25k/8.33kHz"}, {"HEAL", "OK"},
+        {"CH.MCH.20.FREQUENCY", "118.025"}});
     EXPECT_EQ(engine.GetImage().ReadByte(0x192), 0x25);
 }
 
-TEST(RadioEngineHeal, VfoChangesAreDropped)
+TEST(RadioEngine, HealDropsVfoChangesAndTheSettingDecidesTheVfoTxBit)
 {
     CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    engine.Execute("CH.VFO.1.FREQUENCY=127.5");
-    engine.Execute("CH.VFO.1.NAME=VFO");
-    engine.Execute("CH.VFO.1.CHLOCKOUT=ON");
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.Execute("CH.VFO.1.ALL"),
-              "APPEAR=ON\tFREQUENCY=118.000\tNAME=       \tTXINHIBIT=ON\tCHLOCKOUT=OFF");
+    ExpectAnswers(engine, {{"INITIALIZE", "OK"}, {"CH.VFO.1.FREQUENCY=127.5", "127.500"}, {"CH.VFO.1.NAME=VFO", "VFO    "},
+        {"CH.VFO.1.CHLOCKOUT=ON", "ON"}, {"COMMON.VFOTX_INHIBIT=DISABLE", "DISABLE"}, {"HEAL", "OK"},
+        {"CH.VFO.1.ALL", "APPEAR=ON\tFREQUENCY=118.000\tNAME=       \tTXINHIBIT=ON\tCHLOCKOUT=OFF"}});
     EXPECT_EQ(engine.GetImage().ReadByte(0x50), 0x11);
+    EXPECT_EQ(engine.GetImage().ReadByte(0x53), 0x00);
+    engine.Execute("HEAL"); // the VFO channel, decoded afresh with its bit set, stays without it
+    EXPECT_EQ(engine.GetImage().ReadByte(0x53), 0x00);
+    engine.Execute("COMMON.VFOTX_INHIBIT=ENABLE");
+    engine.Execute("HEAL");
     EXPECT_EQ(engine.GetImage().ReadByte(0x53), 0x80);
 }
 
-TEST(RadioEngineHeal, VfoTxInhibitSettingDecidesTheVfoBit)
+TEST(RadioEngine, LoadReturnsUncoveredBytesToTheDefaults)
 {
-    CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    EXPECT_EQ(engine.Execute("COMMON.VFOTX_INHIBIT"), "ENABLE");
-    EXPECT_EQ(engine.GetImage().ReadByte(0x53) & 0x80, 0x80);
-    engine.Execute("COMMON.VFOTX_INHIBIT=DISABLE");
-    engine.Execute("CH.VFO.1.TXINHIBIT=ON");
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.GetImage().ReadByte(0x53) & 0x80, 0);
-    EXPECT_EQ(engine.Execute("COMMON.VFOTX_INHIBIT"), "DISABLE");
-    // The setting stays DISABLE over further heals, although the VFO channel is decoded from
-    // the default image (bit set) each time.
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.GetImage().ReadByte(0x53) & 0x80, 0);
-    engine.Execute("COMMON.VFOTX_INHIBIT=ENABLE");
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.GetImage().ReadByte(0x53) & 0x80, 0x80);
-}
-
-TEST(RadioEngineHeal, UncoveredBytesReturnToDefaults)
-{
-    const std::string path = TempPath("uncovered_bytes.qrb");
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "22700101\r\n#\r\n";
-        // Settings area with every uncovered bit set, channel records from the default image.
-        out << "003010FFFFFFFFFFFFFFFF41424344454647FF\r\n";
-        out << "01A010FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF\r\n";
-        CCloneImage defaults;
-        defaults.LoadDefault();
-        for (uint32_t a = 0x80; a < 0x200; a += 16) {
-            if (a == 0x1A0) {
-                continue;
-            }
-            char head[8];
-            std::snprintf(head, sizeof head, "%04X10", a);
-            out << head;
-            for (uint32_t i = 0; i < 16; ++i) {
-                char b[4];
-                std::snprintf(b, sizeof b, "%02X", defaults.ReadByte(a + i));
-                out << b;
-            }
-            out << "\r\n";
-        }
-    }
+    CCloneImage image;
+    image.LoadDefault();
+    image.Fill(0x30, 0xFF, 0x10); // every bit of the settings bytes, covered or not
+    image.Fill(0x1A0, 0xFF, 0x10);
+    image.WriteByte(0x40, 0xFF); // a priority channel beyond 20 falls back to channel 2
+    image.WriteBlock(0x38, reinterpret_cast<const uint8_t*>("ABCDEFG"), 7);
+    const std::string path = TempPath("uncovered.qrb");
+    WriteFile(path, CCloneDataFile::Format(image, ""));
     CRadioEngine engine;
     ASSERT_EQ(engine.Execute("FILE.LOAD." + Quoted(path)), "OK");
-    // ADJ_ENABLE, VFOMODE_ENABLE, MRWRITE_ENABLE on; the spacing code 3 is no word (25kHz).
-    EXPECT_EQ(engine.GetImage().ReadByte(0x30), 0x98);
-    EXPECT_EQ(engine.GetImage().ReadByte(0x31), 0xFF);
-    EXPECT_EQ(engine.GetImage().ReadByte(0x32), 0xE0); // bits 5-0 are the default's
-    for (uint32_t a = 0x33; a <= 0x37; ++a) {
-        EXPECT_EQ(engine.GetImage().ReadByte(a), 0x00) << a;
-    }
-    EXPECT_EQ(engine.GetImage().ReadByte(0x3F), 0x00);
-    EXPECT_EQ(engine.GetImage().ReadByte(0x1A0), 0x00);
-    EXPECT_EQ(engine.Execute("COMMON.OPENING_TEXT"), "ABCDEFG");
     std::remove(path.c_str());
+    const std::pair<uint32_t, uint8_t> bytes[] = {{0x30, 0x98}, {0x31, 0xFF}, {0x32, 0xE0}, {0x33, 0}, {0x37, 0},
+                                                  {0x3F, 0}, {0x40, 1}, {0x1A0, 0}, {0x1AF, 0}}; // spacing code 3 is no word
+    for (const auto& [address, value] : bytes)
+        EXPECT_EQ(engine.GetImage().ReadByte(address), value) << address;
+    ExpectAnswers(engine, {{"COMMON.OPENING_TEXT", "ABCDEFG"}, {"COMMON.CH_SPACING", "25kHz"}, {"COMMON.PRIOCH", "2"}});
 }
 
-TEST(RadioEngineFile, SaveAnswersAndPaths)
+TEST(RadioEngine, FileCommandsTakeTheQuotedPath)
 {
     CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    EXPECT_EQ(engine.Execute("FILE.SAVE.x.y"), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(engine.Execute("FILE.SAVE."), "CANNOT_OPEN_FILE");
-    const std::string dotted = TempPath("a.b.c.qrb");
-    EXPECT_EQ(engine.Execute("File.Save." + Quoted(dotted)), "OK");
-    EXPECT_EQ(ReadFile(dotted).substr(0, 10), "22700101\r\n");
-    std::remove(dotted.c_str());
-    // An '=' ends the key, and with it the path.
-    const std::string cut = TempPath("eq");
-    EXPECT_EQ(engine.Execute("FILE.SAVE." + Quoted(cut + "=x.qrb")), "OK");
-    EXPECT_FALSE(ReadFile(cut).empty());
-    std::remove(cut.c_str());
-    // The closing quote may be missing.
-    const std::string open = TempPath("open_quote.qrb");
-    EXPECT_EQ(engine.Execute("FILE.SAVE.\"" + open), "OK");
-    std::remove(open.c_str());
-    EXPECT_EQ(engine.Execute("FILE.SAVE." + Quoted(TempPath("no_such_dir/x.qrb"))), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(engine.Execute("FILE.SAVE." + Quoted(::testing::TempDir())), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(TempPath("no_such_file.qrb"))), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(engine.Execute("FILE.LOAD.x"), "CANNOT_OPEN_FILE");
-}
-
-TEST(RadioEngineFile, SaveWritesTheCommentAndHeals)
-{
-    CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    engine.Execute("EDIT_FLAG=OFF");
     engine.Execute("COMMON.CLONE_COMMENT=Tower set");
-    const std::string path = TempPath("comment.qrb");
-    ASSERT_EQ(engine.Execute("FILE.SAVE." + Quoted(path)), "OK");
-    const std::string text = ReadFile(path);
-    EXPECT_EQ(text.substr(0, 29), "22700101\r\n#Tower set       \r\n");
-    EXPECT_EQ(engine.GetImage().ReadByte(0x10), 'T');
-    std::remove(path.c_str());
+    const std::string dotted = TempPath("a.b.c.qrb"), cut = TempPath("eq"), open = TempPath("open_quote.qrb");
+    EXPECT_EQ(engine.Execute("File.Save." + Quoted(dotted)), "OK");
+    EXPECT_EQ(ReadFile(dotted).substr(0, 29), "22700101\r\n#Tower set       \r\n");
+    EXPECT_EQ(engine.GetImage().ReadByte(0x10), 'T'); // the save healed
+    EXPECT_EQ(engine.Execute("FILE.SAVE." + Quoted(cut + "=x.qrb")), "OK"); // an '=' ends the key and the path
+    EXPECT_EQ(engine.Execute("FILE.SAVE.\"" + open), "OK");
+    for (const std::string& path : {dotted, cut, open})
+        EXPECT_EQ(std::remove(path.c_str()), 0) << path;
+    ExpectAnswers(engine, {{"FILE.SAVE.x.y", "CANNOT_OPEN_FILE"}, {"FILE.SAVE.", "CANNOT_OPEN_FILE"},
+        {"FILE.LOAD.x", "CANNOT_OPEN_FILE"}});
+    for (const std::string& path : {TempPath("no_such_dir/x.qrb"), ::testing::TempDir()})
+        EXPECT_EQ(engine.Execute("FILE.SAVE." + Quoted(path)), "CANNOT_OPEN_FILE") << path;
+    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(TempPath("none.qrb"))), "CANNOT_OPEN_FILE");
 }
 
-TEST(RadioEngineFile, SaveWithSafetyRestoresTheWorkingImage)
+TEST(RadioEngine, SaveWithSafetyWritesTheSafeImageAndKeepsTheWorkingOne)
 {
-    CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    engine.Execute("HEAL");
-    engine.Execute("CH.MCH.1.APPEAR=OFF"); // channel 1 at 0 Hz: outside the band
-    engine.Execute("HEAL");
+    CRadioEngine engine, loaded;
+    ExpectAnswers(engine, {{"INITIALIZE", "OK"}, {"CH.MCH.1.APPEAR=OFF", "OFF"}, {"HEAL", "OK"}}); // channel 1 at 0 Hz
     CCloneImage before;
     before.CopyFrom(engine.GetImage());
     const std::string path = TempPath("safety.qrb");
     ASSERT_EQ(engine.Execute("FILE.SAVE.WithSafety." + Quoted(path)), "OK");
     EXPECT_TRUE(engine.GetImage().Equals(before));
-    // The safety heal decoded channel 1 afresh from the default image: 118.000 in the file.
-    CRadioEngine loaded;
     ASSERT_EQ(loaded.Execute("FILE.LOAD." + Quoted(path)), "OK");
-    EXPECT_EQ(loaded.Execute("CH.MCH.1.FREQUENCY"), "118.000");
-    EXPECT_EQ(engine.Execute("CH.MCH.1.FREQUENCY"), "118.000");
     std::remove(path.c_str());
+    EXPECT_EQ(loaded.Execute("CH.MCH.1.FREQUENCY"), "118.000"); // decoded afresh from the default image
+    EXPECT_EQ(engine.Execute("CH.MCH.1.FREQUENCY"), "118.000");
 }
 
-TEST(RadioEngineFile, FailedLoadChangesNothing)
+TEST(RadioEngine, LoadReplacesEverythingOrNothing)
 {
     CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    engine.Execute("CH.MCH.3.FREQUENCY=121.5");
-    engine.Execute("CH.MCH.3.APPEAR=ON");
-    engine.Execute("COMMON.BEEP=OFF");
-    engine.Execute("HEAL");
-    engine.Execute("COMMON.SCAN_PRIO=ON"); // not yet encoded
+    const std::string good = TempPath("good.qrb"), bad = TempPath("bad.qrb");
+    ASSERT_EQ(engine.Execute("FILE.SAVE." + Quoted(good)), "OK");
+    WriteFile(bad, "22700102\r\n");
+    ExpectAnswers(engine, {{"CH.MCH.3.FREQUENCY=121.5", "121.500"}, {"CH.MCH.3.APPEAR=ON", "ON"}, {"HEAL", "OK"},
+        {"COMMON.SCAN_PRIO=ON", "ON"}}); // not yet encoded
     CCloneImage before;
     before.CopyFrom(engine.GetImage());
-    const std::string path = TempPath("bad.qrb");
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "22700102\r\n";
-    }
-    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(path)), "MISMATCH_REVISION");
+    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(bad)), "MISMATCH_REVISION");
     EXPECT_TRUE(engine.GetImage().Equals(before));
-    EXPECT_EQ(engine.Execute("COMMON.SCAN_PRIO"), "ON");
-    EXPECT_EQ(engine.Execute("CH.MCH.3.FREQUENCY"), "121.500");
-    std::remove(path.c_str());
-}
-
-TEST(RadioEngineFile, SuccessfulLoadDropsUnencodedChanges)
-{
-    CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    const std::string path = TempPath("reload.qrb");
-    ASSERT_EQ(engine.Execute("FILE.SAVE." + Quoted(path)), "OK");
-    engine.Execute("COMMON.BEEP=OFF");
-    engine.Execute("CH.MCH.1.NAME=gone");
-    ASSERT_EQ(engine.Execute("FILE.LOAD." + Quoted(path)), "OK");
-    EXPECT_EQ(engine.Execute("COMMON.BEEP"), "ON");
-    EXPECT_EQ(engine.Execute("CH.MCH.1.NAME"), "       ");
-    std::remove(path.c_str());
+    ExpectAnswers(engine, {{"COMMON.SCAN_PRIO", "ON"}, {"CH.MCH.3.FREQUENCY", "121.500"}});
+    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(good)), "OK");
+    ExpectAnswers(engine, {{"COMMON.SCAN_PRIO", "OFF"}, {"CH.MCH.3.APPEAR", "OFF"}});
+    std::remove(good.c_str());
+    std::remove(bad.c_str());
 }

@@ -1,0 +1,28 @@
+#pragma once
+
+// Commands and the answers they must get, run in order on one target (a value, a channel, the
+// setting table or the engine), so that each step sees what the steps before it left.
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+struct Step {
+    const char* command;
+    const char* answer;
+};
+
+template <class Target>
+void ExpectAnswers(Target& target, std::initializer_list<Step> steps)
+{
+    for (const Step& s : steps)
+        EXPECT_EQ(target.Execute(std::string(s.command)), s.answer) << s.command;
+}
+
+// The ALL answer of a blank channel whose flags are off.
+inline const char kBlankChannel[] = "APPEAR=OFF\tFREQUENCY=0.000\tNAME=       \tTXINHIBIT=OFF\tCHLOCKOUT=OFF";
+
+// A path in the test's own temporary folder, and a path quoted as file commands carry it.
+inline std::string TempPath(const std::string& name) { return ::testing::TempDir() + name; }
+inline std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
