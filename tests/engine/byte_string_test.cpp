@@ -1,5 +1,4 @@
 #include "engine/byte_string.h"
-#include "engine/range_list.h"
 
 #include <gtest/gtest.h>
 
@@ -95,19 +94,4 @@ TEST(ByteString, HexText)
         s.FromHex();
         EXPECT_EQ(Text(s), expected) << text;
     }
-}
-
-TEST(RangeList, InclusiveSignedRangesWithoutTheSentinel)
-{
-    CRangeList list;
-    EXPECT_FALSE(list.Contains(-1));
-    list.Add(20, 10);
-    list.Add(-100, -50);
-    for (int32_t x : {10, 15, 20, -100, -75, -50})
-        EXPECT_TRUE(list.Contains(x)) << x;
-    for (int32_t x : {9, 21, -1, 0, -101})
-        EXPECT_FALSE(list.Contains(x)) << x;
-    list.Clear();
-    EXPECT_FALSE(list.Contains(-1));
-    EXPECT_FALSE(list.Contains(15));
 }

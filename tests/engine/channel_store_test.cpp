@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/clone_image.h"
 #include "engine/radio_engine.h"
 #include "tests/engine/command_steps.h"
 
@@ -17,10 +18,8 @@ protected:
     void Use(std::initializer_list<int> channels)
     {
         for (int n : channels) {
-            const std::string prefix = "CH.MCH." + std::to_string(n) + ".";
-            m_engine.Execute(prefix + "FREQUENCY=" + std::to_string(120 + n));
-            m_engine.Execute(prefix + "APPEAR=ON");
-            m_engine.Execute(prefix + "NAME=CH" + std::to_string(n));
+            const std::string number = std::to_string(n);
+            m_engine.Execute("CH.MCH." + number + ".ALL=FREQUENCY=" + std::to_string(120 + n) + "\tAPPEAR=ON\tNAME=CH" + number);
         }
     }
 
@@ -31,8 +30,8 @@ TEST_F(ChannelStoreTest, CommandsReachTheNamedChannelInAnyCase)
 {
     ExpectAnswers(m_engine, {{"CH.MCH.0.NAME", ""}, {"CH.MCH.21.NAME", ""}, {"CH.VFO.2.NAME", ""}, {"CH.MCH.x.NAME", ""},
         {"CH.MCH.3", ""}, {"CH.MCH.3.NOSUCH", ""}, {"CH", ""}, {"ch.mch.3.frequency=121.5", "121.500"},
-        {"Ch.Mch.3.Appear=on", "ON"}, {"CH.MCH. 3.ISLEGAL", "OK"}, {"CH.VFO.1.FREQUENCY", "118.000"},
-        {"ch.mch.20.copy.check", "OK"},
+        {"Ch.Mch.3.Appear=on", "ON"}, {"CH.MCH. +3x.ISLEGAL", "OK"}, {"CH.VFO.1.FREQUENCY", "118.000"},
+        {"ch.mch.20.copy.check", "OK"}, {"CH.MCH.-3.NAME", ""}, {"CH.MCH.-.NAME", ""}, {"CH.MCH.99999999999999999999.NAME", ""},
         // The channel part of a VFO or MCH command is taken off before the settings see it.
         {"CH.MCH.3.COMMON.BEEP", "ON"}, {"CH.MCH.99.COMMON.BEEP", "ON"}, {"CH.XYZ.3.COMMON.BEEP", ""},
         {"CH.NONE.1.COMMON.BEEP", ""}});
@@ -70,7 +69,8 @@ TEST_F(ChannelStoreTest, CopyAndPaste)
         {"CH.MCH.9.COPY", "OK"}, {"CH.MCH.9.NAME=changed", "CHANGED"}, // the clipboard holds a copy
         {"CH.MCH.1.PASTE.CHECK", "WARNING"}, {"CH.MCH.1.PASTE", "OK"},
         {"CH.MCH.1.ALL", "APPEAR=ON\tFREQUENCY=129.000\tNAME=CH9    \tTXINHIBIT=ON\tCHLOCKOUT=OFF"},
-        {"CH.MCH.12.PASTE.CHECK", "OK"}, {"CH.MCH.12.PASTE", "OK"}, {"CH.MCH.12.FREQUENCY", "129.000"}});
+        {"CH.MCH.12.PASTE.CHECK", "OK"}, {"CH.MCH.12.PASTE", "OK"}, {"CH.MCH.12.FREQUENCY", "129.000"}, {"HEAL", "OK"}});
+    EXPECT_EQ(Hex(m_engine.GetImage(), 0x110, 4), "129000A0"); // the pasted channel keeps its own record
     // Neither a new data set nor a loaded file empties the clipboard.
     const std::string path = TempPath("clipboard.qrb");
     EXPECT_EQ(m_engine.Execute("FILE.SAVE." + Quoted(path)), "OK");

@@ -65,18 +65,19 @@ protected:
     std::vector<std::string> m_lines;
 };
 
-TEST_F(CloneDataFileTest, SavedLayout)
+TEST_F(CloneDataFileTest, SavedLayoutLoadsBackAboveTheFirst16Bytes)
 {
     ASSERT_EQ(m_lines.size(), 33u);
     EXPECT_EQ(m_saved.substr(m_saved.size() - 2), "\r\n");
     EXPECT_EQ(m_lines[0] + m_lines[1], "22700101#comment");
     for (uint32_t i = 0; i < 31; ++i) {
-        char record[40];
-        std::snprintf(record, sizeof record, "%04X10", 0x10 + 16 * i);
-        for (uint32_t a = 0x10 + 16 * i; a < 0x20 + 16 * i; ++a)
-            std::snprintf(record + 6 + 2 * (a % 16), 3, "%02X", m_source.ReadByte(a));
-        EXPECT_EQ(m_lines[2 + i], record);
+        char head[8];
+        std::snprintf(head, sizeof head, "%04X10", 0x10 + 16 * i);
+        EXPECT_EQ(m_lines[2 + i], head + Hex(m_source, 0x10 + 16 * i, 16));
     }
+    const std::string before = Hex(m_target, 0, 0x10);
+    ASSERT_EQ(Load(m_saved, m_target), "OK");
+    EXPECT_EQ(Hex(m_target, 0, 0x200), before + Hex(m_source, 0x10, 0x1F0));
     const std::string twoLines = CCloneDataFile::Format(m_source, "two\r\nlines\n");
     EXPECT_EQ(SplitCrLf(twoLines)[1], "#two  lines ");
     EXPECT_EQ(Load(twoLines, m_target), "OK");
@@ -114,83 +115,37 @@ TEST_F(CloneDataFileTest, AcceptedVariants)
     std::vector<std::string> lines = {m_lines[0], "#", m_lines[1]};
     lines.insert(lines.end(), m_lines.begin() + 9, m_lines.end());
     lines.push_back("01F808" + std::string(16, 'A'));
-    CCloneImage before;
-    before.CopyFrom(m_target);
+    FillPattern(m_target, 2);
     ASSERT_EQ(Load(Join(lines), m_target), "OK");
-    for (uint32_t a = 0; a < 0x80; ++a)
-        ASSERT_EQ(m_target.ReadByte(a), before.ReadByte(a)) << a;
-    EXPECT_EQ(m_target.ReadByte(0x80), m_source.ReadByte(0x80));
-    EXPECT_EQ(m_target.ReadByte(0x1F7), m_source.ReadByte(0x1F7));
-    EXPECT_EQ(m_target.ReadByte(0x1F8), 0xAA);
-}
-
-TEST_F(CloneDataFileTest, RecordsInAnyOrderUnalignedAndOverlapping)
-{
-    std::vector<std::string> lines(m_lines.begin(), m_lines.begin() + 2);
-    // 0x007F to 0x01FF in reverse order, as 3-byte records that overlap by one byte.
+    CCloneImage before;
+    FillPattern(before, 2);
+    EXPECT_EQ(Hex(m_target, 0, 0x200), Hex(before, 0, 0x80) + Hex(m_source, 0x80, 0x178) + std::string(16, 'A'));
+    // Records in any order, unaligned and overlapping: 0x007F to 0x01FF backwards in 3-byte records.
+    lines.resize(2);
     for (int a = 0x1FD; a >= 0x7F; a -= 2) {
         char line[16];
         std::snprintf(line, sizeof line, "%04X03%02X%02X%02X", a, a & 0xFF, (a + 1) & 0xFF, (a + 2) & 0xFF);
         lines.push_back(line);
     }
     ASSERT_EQ(Load(Join(lines), m_target), "OK");
-    EXPECT_EQ(m_target.ReadByte(0x7F), 0x7F);
-    EXPECT_EQ(m_target.ReadByte(0x180), 0x80);
-    EXPECT_EQ(m_target.ReadByte(0x1FF), 0xFF);
+    EXPECT_EQ(Hex(m_target, 0x7F, 2) + Hex(m_target, 0x180, 1) + Hex(m_target, 0x1FF, 1), "7F8080FF");
     lines.erase(lines.begin() + 40); // address 0x01B2 is left out
     EXPECT_EQ(Load(Join(lines), m_target), "NOT_ENOUGH_DATA");
 }
 
-TEST(HexRecord, BitmapMarksExactlyTheCommittedAddresses)
+TEST(HexRecord, SpareBitsOfAnOddSizedImageCountAsLoaded)
 {
-    CCloneImage image(20), other(20); // not a multiple of 8: the spare bits count as loaded
+    CCloneImage image(20), other(20);
     CHexRecord record;
     record.Bind(image);
-    EXPECT_FALSE(record.IsLoadedFrom(2));
-    ASSERT_EQ(record.Parse("000F0401020304"), "OK");
-    record.Commit();
-    EXPECT_FALSE(record.IsLoadedFrom(2)); // 0x13 is still missing
-    EXPECT_TRUE(record.IsLoadedFrom(3));  // no such byte
-    ASSERT_EQ(record.Parse("001301FF"), "OK");
+    ASSERT_EQ(record.Parse("000F050102030405"), "OK"); // the last five addresses
     record.Commit();
     EXPECT_TRUE(record.IsLoadedFrom(2));
     EXPECT_FALSE(record.IsLoadedFrom(1));
-    EXPECT_EQ(image.ReadByte(0x0F) + image.ReadByte(0x13), 0x100);
-    EXPECT_EQ(record.Parse("001402FFFF"), "DATA_OVERFLOW");
-    record.Bind(image); // the same image keeps the bitmap
+    record.Bind(image); // the same image keeps the bitmap, another one starts afresh
     EXPECT_TRUE(record.IsLoadedFrom(2));
     record.Bind(other);
     EXPECT_FALSE(record.IsLoadedFrom(2));
-}
-
-TEST(CloneDataFileProperty, RandomImagesRoundTripAboveTheFirst16Bytes)
-{
-    for (unsigned seed = 10; seed < 60; ++seed) {
-        CCloneImage source, target, before;
-        FillPattern(source, seed);
-        FillPattern(target, seed + 1000);
-        before.CopyFrom(target);
-        ASSERT_EQ(Load(CCloneDataFile::Format(source, "x"), target), "OK");
-        for (uint32_t a = 0; a < 0x200; ++a)
-            ASSERT_EQ(target.ReadByte(a), (a < 0x10 ? before : source).ReadByte(a)) << seed << " " << a;
-    }
-}
-
-TEST(CloneDataFileProperty, SingleByteMutationsLoadOrChangeNothing)
-{
-    CCloneImage source;
-    FillPattern(source, 7);
-    const std::string saved = CCloneDataFile::Format(source, "mutations");
-    std::mt19937 random(99);
-    int loaded = 0;
-    for (int i = 0; i < 3000; ++i) {
-        std::string text = saved;
-        text[random() % text.size()] = static_cast<char>(random());
-        CCloneImage target;
-        FillPattern(target, static_cast<unsigned>(i));
-        loaded += Load(text, target) == "OK";
-    }
-    EXPECT_GT(loaded, 0); // changes inside the comment or to another hex digit still load
 }
 
 TEST(CloneDataFileProperty, HealedImagesSurviveSaveAndLoad)
@@ -214,7 +169,7 @@ TEST(CloneDataFileProperty, HealedImagesSurviveSaveAndLoad)
 
 TEST(CloneDataFileDisk, SaveReplacesTheFileOnlyWhenTheNewOneIsComplete)
 {
-    CCloneImage image, loaded(512);
+    CCloneImage image;
     FillPattern(image, 3);
     const fs::path dir = TempPath("files"), path = dir / "data.qrb", link = dir / "link.qrb";
     fs::create_directory(dir);
@@ -225,7 +180,6 @@ TEST(CloneDataFileDisk, SaveReplacesTheFileOnlyWhenTheNewOneIsComplete)
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadFile(path), CCloneDataFile::Format(image, "c"));
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(CCloneDataFile::Load(path.string(), loaded), "OK");
     // On a full disk the file and the engine report a write error, and the old file stays.
     CFileSizeLimit full(100);
     ASSERT_TRUE(full.IsActive());

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <initializer_list>
 #include <string>
+
+#include "engine/clone_image.h"
 
 struct Step {
     const char* command;
@@ -22,6 +25,15 @@ void ExpectAnswers(Target& target, std::initializer_list<Step> steps)
 
 // The ALL answer of a blank channel whose flags are off.
 inline const char kBlankChannel[] = "APPEAR=OFF\tFREQUENCY=0.000\tNAME=       \tTXINHIBIT=OFF\tCHLOCKOUT=OFF";
+
+// `count` image bytes from `address` on, as uppercase hex digits.
+inline std::string Hex(const CCloneImage& image, uint32_t address, uint32_t count)
+{
+    std::string text;
+    for (char byte[3]; count-- > 0; text += byte)
+        std::snprintf(byte, sizeof byte, "%02X", image.ReadByte(address++));
+    return text;
+}
 
 // A path in the test's own temporary folder, and a path quoted as file commands carry it.
 inline std::string TempPath(const std::string& name) { return ::testing::TempDir() + name; }

@@ -22,15 +22,3 @@ TEST(CommandString, FieldAndRest)
     EXPECT_EQ(command.Field("=>", 3), "");
     EXPECT_EQ(command.Rest("=", 1), ">B=>C");
 }
-
-TEST(CommandString, DecimalNumbersAsScanfReadsThem)
-{
-    const struct { const char* text; bool ok; long long value; } cases[] = {{"12", true, 12}, {" +7x", true, 7},
-        {"-3", true, -3}, {"3.5", true, 3}, {"x1", false, 0}, {"", false, 0}, {"-", false, 0},
-        {"99999999999999999999999", true, 9223372036854775807LL}};
-    for (const auto& c : cases) {
-        long long value = 0;
-        EXPECT_EQ(ParseDecimal(c.text, value), c.ok) << c.text;
-        EXPECT_EQ(c.ok ? value : 0, c.value) << c.text;
-    }
-}

@@ -86,14 +86,6 @@ TEST_F(MemoryChannelTest, FieldCommands)
     for (int i = 0; i < 100000; ++i)
         nested += "ALL=";
     EXPECT_EQ(Channel(4).Execute(nested + "NAME=Z").substr(0, 9), "APPEAR=ON");
-}
-
-TEST_F(MemoryChannelTest, CopyKeepsTheTargetsIdentityAndHeals)
-{
-    Channel(1).Execute("ALL=FREQUENCY=125.02\tAPPEAR=ON\tNAME=src\tCHLOCKOUT=ON");
-    Channel(7).CopyFrom(Channel(1));
-    EXPECT_EQ(Channel(7).GetRecordAddress(), 0xC0u);
-    EXPECT_EQ(Channel(7).Execute("ALL"), "APPEAR=ON\tFREQUENCY=125.025\tNAME=SRC    \tTXINHIBIT=OFF\tCHLOCKOUT=ON");
     EXPECT_EQ(CChannelId().GetStorePosition(), -1);
     EXPECT_EQ(CChannelId(7, 0).GetKind(), CChannelId::kVfo); // an unknown kind is the VFO's
 }

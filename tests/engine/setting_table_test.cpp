@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "engine/clone_image.h"
@@ -47,43 +48,33 @@ protected:
         m_image.LoadDefault();
         m_table.Sync(m_image); // the first sync decodes
     }
-    void Decode() { m_table.SyncAll(0, m_image); }
     void Encode() { m_table.SyncAll(1, m_image); }
 
     CCloneImage m_image;
     CSettingTable m_table;
 };
 
-TEST_F(SettingTableTest, LayoutInTableOrderWithTheDefaultImageValues)
+TEST_F(SettingTableTest, LayoutDefaultsAndTheBitsOfEveryWord)
 {
     EXPECT_EQ(m_table.IsLoaded(), 1);
     ASSERT_EQ(m_table.GetCount(), static_cast<int>(std::size(kSettings)));
     for (int i = 0; i < m_table.GetCount(); ++i) {
         const Setting& s = kSettings[i];
         const CParameterDescriptor& d = m_table.GetDescriptor(i);
-        EXPECT_EQ(d.Name(), s.key);
-        EXPECT_EQ(d.GetKind(), s.kind) << s.key;
-        EXPECT_EQ(static_cast<uint32_t>(d.GetAddress()), s.address) << s.key;
-        EXPECT_EQ(d.GetFirstBit(), s.firstBit) << s.key;
-        EXPECT_EQ(d.GetWidth(), s.width) << s.key;
-        EXPECT_EQ(m_table.Execute("COMMON." + std::string(s.key)), s.defaultAnswer) << s.key;
-    }
-}
-
-TEST_F(SettingTableTest, EveryWordEncodesItsCodeAtItsBitsAndNothingElse)
-{
-    for (const Setting& s : kSettings) {
+        EXPECT_EQ(std::make_tuple(d.Name(), d.GetKind(), d.GetAddress(), d.GetFirstBit(), d.GetWidth()),
+                  std::make_tuple(std::string(s.key), s.kind, static_cast<int>(s.address), s.firstBit, s.width));
+        const std::string key = "COMMON." + std::string(s.key);
+        EXPECT_EQ(m_table.Execute(key), s.defaultAnswer) << key;
         for (size_t code = 0; code < s.words.size(); ++code) {
-            m_image.LoadDefault();
             const uint8_t before = m_image.ReadByte(s.address);
-            EXPECT_EQ(m_table.Execute("COMMON." + std::string(s.key) + "=" + s.words[code]), s.words[code]);
+            EXPECT_EQ(m_table.Execute(key + "=" + s.words[code]), s.words[code]);
             Encode();
-            EXPECT_EQ(m_image.ReadBits(s.address, s.firstBit, s.width), code) << s.key;
+            EXPECT_EQ(m_image.ReadBits(s.address, s.firstBit, s.width), code) << key;
             const unsigned mask = ((1u << s.width) - 1) << (s.firstBit + 1 - s.width);
-            EXPECT_EQ(m_image.ReadByte(s.address) & ~mask & 0xFF, before & ~mask & 0xFF) << s.key;
+            EXPECT_EQ(m_image.ReadByte(s.address) & ~mask & 0xFF, before & ~mask & 0xFF) << key; // the rest is kept
         }
         m_image.LoadDefault();
-        Decode();
+        m_table.SyncAll(0, m_image);
     }
 }
 

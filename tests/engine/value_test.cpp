@@ -3,19 +3,19 @@
 #include "engine/frequency_value.h"
 #include "engine/list_value.h"
 #include "engine/number_range.h"
+#include "engine/parameter_descriptor.h"
 #include "engine/range_value.h"
+#include "engine/setting_table.h"
 #include "engine/text_value.h"
 #include "engine/value_list.h"
 #include "tests/engine/command_steps.h"
 
+// The value classes as the settings use them: BEEP is a list "OFF", "ON"; PRIOCH numbers 0 to 19
+// named "1" to "20" with the default number 1.
+
 TEST(ListValue, WordsNumbersAndDefaults)
 {
-    CValueList list;
-    list.Resize(2);
-    list.SetName(0, "OFF");
-    list.SetName(1, "ON");
-    CListValue value(&list);
-    ExpectAnswers(value, {{"", "OFF"}, {"=on", "ON"}, {"=Maybe", "ON"}, {"ByNumber=0", "0"}, {"bynumber=7", "0"},
+    ExpectAnswers(*CSettingTable().Find("BEEP"), {{"", "OFF"}, {"=on", "ON"}, {"=Maybe", "ON"}, {"ByNumber=0", "0"}, {"bynumber=7", "0"},
                           {"ByNumber=1", "1"}, {"ByNumber=x", "0"}, {"ByNumber=-1", "0"}, {"=", "OFF"},
                           {"ByMenuItemName=ON", "ON"}, {"BYSTRING=OFF", "OFF"}, {"Foo=ON", "ON"},
                           {"ByNumber", "1"}, {"=OFF=ON", "ON"}});
@@ -37,16 +37,12 @@ TEST(ListValue, WordsNumbersAndDefaults)
 
 TEST(RangeValue, NamedNumbersWithADefault)
 {
-    CNumberRange range;
-    range.SetRange(19, 0);
-    range.SetDefault(1);
-    for (int i = 0; i < 20; ++i)
-        range.SetName(i, std::to_string(i + 1));
-    CRangeValue value(&range);
-    ExpectAnswers(value, {{"", "1"}, {"=20", "20"}, {"ByNumber", "19"}, {"ByNumber=25", "1"}, {"=21", "2"},
+    CSettingTable table;
+    CParameterDescriptor& number = *table.Find("PRIOCH");
+    ExpectAnswers(number, {{"", "1"}, {"=20", "20"}, {"ByNumber", "19"}, {"ByNumber=25", "1"}, {"=21", "2"},
                           {"ByNumber=4", "4"}, {"", "5"}, {"ByNumber=abc", "1"}, {"Junk=3", "3"}});
-    value.SetValue(0xFF);
-    EXPECT_EQ(value.Value(), 1);
+    number.GetRangeValue()->SetValue(0xFF);
+    EXPECT_EQ(number.GetRangeValue()->Value(), 1);
     CNumberRange other;
     other.SetRange(5, 9);
     EXPECT_EQ(other.GetDefault(), 5);
