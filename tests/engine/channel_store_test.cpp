@@ -71,12 +71,10 @@ TEST_F(ChannelStoreTest, CopyAndPaste)
         {"CH.MCH.1.ALL", "APPEAR=ON\tFREQUENCY=129.000\tNAME=CH9    \tTXINHIBIT=ON\tCHLOCKOUT=OFF"},
         {"CH.MCH.12.PASTE.CHECK", "OK"}, {"CH.MCH.12.PASTE", "OK"}, {"CH.MCH.12.FREQUENCY", "129.000"}, {"HEAL", "OK"}});
     EXPECT_EQ(Hex(m_engine.GetImage(), 0x110, 4), "129000A0"); // the pasted channel keeps its own record
-    // Neither a new data set nor a loaded file empties the clipboard.
-    const std::string path = TempPath("clipboard.qrb");
-    EXPECT_EQ(m_engine.Execute("FILE.SAVE." + Quoted(path)), "OK");
-    ExpectAnswers(m_engine, {{"INITIALIZE", "OK"}, {"CH.MCH.8.PASTE", "OK"}, {"CH.MCH.8.NAME", "CH9    "}});
-    EXPECT_EQ(m_engine.Execute("FILE.LOAD." + Quoted(path)), "OK");
-    ExpectAnswers(m_engine, {{"CH.MCH.8.APPEAR", "OFF"}, {"CH.MCH.8.PASTE", "OK"}, {"CH.MCH.8.FREQUENCY", "129.000"}});
+    const std::string path = TempPath("clipboard.qrb"); // neither a new data set nor a loaded file empties the clipboard
+    ExpectAnswers(m_engine, {{"FILE.SAVE." + Quoted(path), "OK"}, {"INITIALIZE", "OK"}, {"CH.MCH.8.PASTE", "OK"},
+        {"CH.MCH.8.NAME", "CH9    "}, {"FILE.LOAD." + Quoted(path), "OK"}, {"CH.MCH.8.APPEAR", "OFF"},
+        {"CH.MCH.8.PASTE", "OK"}, {"CH.MCH.8.FREQUENCY", "129.000"}});
     std::remove(path.c_str());
 }
 

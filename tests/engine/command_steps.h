@@ -12,7 +12,7 @@
 #include "engine/clone_image.h"
 
 struct Step {
-    const char* command;
+    std::string command;
     const char* answer;
 };
 
@@ -20,7 +20,7 @@ template <class Target>
 void ExpectAnswers(Target& target, std::initializer_list<Step> steps)
 {
     for (const Step& s : steps)
-        EXPECT_EQ(target.Execute(std::string(s.command)), s.answer) << s.command;
+        EXPECT_EQ(target.Execute(s.command), s.answer) << s.command;
 }
 
 // The ALL answer of a blank channel whose flags are off.

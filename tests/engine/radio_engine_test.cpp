@@ -31,13 +31,18 @@ TEST(FrequencyBand, SnapsToTheNearestGridPointInsideTheBand)
         EXPECT_EQ(band.Contains(hertz), hertz >= 118000000 && hertz <= 136980000) << hertz;
 }
 
-TEST(RadioEngine, DispatchAndEditFlag)
+TEST(RadioEngine, DispatchInitializeAndEditFlag)
 {
     CRadioEngine engine;
     ExpectAnswers(engine, {{"EDIT_FLAG", "OFF"}, {"heal", "OK"}, {"Heal.anything=x", "OK"}, {"EDIT_FLAG", "OFF"},
-        {"FILE.COPY", ""}, {"NOSUCH", ""}, {"", ""}, {"FILE", ""}, {"initialize.x", "OK"}, {"EDIT_FLAG=MAYBE", "ON"},
-        {"EDIT_FLAG=OFF", "OFF"}, {"CH.MCH.1.NAME=abc", "ABC    "}, {"CH.MCH.1.NAME= ", "       "},
-        {"COMMON.PRIOCH=7", "7"}, {"COMMON.PRIOCH=1", "1"}, {"EDIT_FLAG", "OFF"}, // set back before a query
+        {"FILE.COPY", ""}, {"NOSUCH", ""}, {"", ""}, {"FILE", ""}, {"CH.MCH.3.FREQUENCY=121.5", "121.500"},
+        {"CH.MCH.3.APPEAR=ON", "ON"}, {"HEAL", "OK"}, {"initialize.x", "OK"}, {"CH.MCH.3.APPEAR", "OFF"}});
+    CCloneImage defaults; // the healed default image, whose VFO name, NUL bytes there, becomes spaces
+    defaults.LoadDefault();
+    EXPECT_EQ(Hex(engine.GetImage(), 0, 512), Hex(defaults, 0, 0x55) + "20202020202020" + Hex(defaults, 0x5C, 0x1A4));
+    ExpectAnswers(engine, {{"EDIT_FLAG=MAYBE", "ON"}, {"EDIT_FLAG=OFF", "OFF"}, {"CH.MCH.1.NAME=abc", "ABC    "},
+        {"CH.MCH.1.NAME= ", "       "}, {"COMMON.PRIOCH=7", "7"}, {"COMMON.PRIOCH=1", "1"},
+        {"EDIT_FLAG", "OFF"}, // changes set back before a query are not seen
         {"COMMON.BEEP=OFF", "OFF"}, {"edit_flag", "ON"}, {"COMMON.BEEP=ON", "ON"}, {"EDIT_FLAG", "ON"}, // sticky
         {"EDIT_FLAG=OFF", "OFF"}, {"EDIT_FLAG", "OFF"}, {"EDIT_FLAG=on", "ON"}, {"EDIT_FLAG", "ON"}});
     EXPECT_EQ(engine.Execute(std::string("HEAL\0junk", 9)), "OK");
@@ -58,16 +63,6 @@ TEST(RadioEngine, EditFlagSeesOnlyChangesThatSurviveTheHeal)
         engine.Execute(change);
         EXPECT_EQ(engine.Execute("EDIT_FLAG"), flag) << change;
     }
-}
-
-TEST(RadioEngine, InitializeInstallsTheHealedDefaultImage)
-{
-    CRadioEngine engine;
-    ExpectAnswers(engine, {{"CH.MCH.3.FREQUENCY=121.5", "121.500"}, {"CH.MCH.3.APPEAR=ON", "ON"}, {"HEAL", "OK"},
-        {"INITIALIZE", "OK"}, {"COMMON.BEEP", "ON"}, {"CH.MCH.3.APPEAR", "OFF"}});
-    CCloneImage defaults; // apart from the VFO name, NUL bytes there, which the heal writes as spaces
-    defaults.LoadDefault();
-    EXPECT_EQ(Hex(engine.GetImage(), 0, 512), Hex(defaults, 0, 0x55) + "20202020202020" + Hex(defaults, 0x5C, 0x1A4));
 }
 
 TEST(RadioEngine, HealSnapsEveryChannelToTheChosenSpacing)
@@ -103,73 +98,69 @@ TEST(RadioEngine, HealDropsVfoChangesAndTheSettingDecidesTheVfoTxBit)
     EXPECT_EQ(Hex(engine.GetImage(), 0x53, 1), "80");
 }
 
-TEST(RadioEngine, LoadReturnsUncoveredBytesToTheDefaults)
+TEST(RadioEngine, LoadHealsAnyImageToOneThatSavesAndLoadsUnchanged)
 {
     CCloneImage image;
     image.LoadDefault();
+    for (uint32_t a = 0x50; a < 0x200; ++a) // channels and the bytes no one uses full of junk
+        image.WriteByte(a, static_cast<uint8_t>(a * 37 + 11));
     image.Fill(0x30, 0xFF, 0x10); // every bit of the settings bytes, covered or not
-    image.Fill(0x1A0, 0xFF, 0x10);
-    image.WriteByte(0x40, 0xFF); // a priority channel beyond 20 falls back to channel 2
+    image.WriteByte(0x40, 0xFF);  // a priority channel beyond 20 falls back to channel 2
     image.WriteBlock(0x38, reinterpret_cast<const uint8_t*>("ABCDEFG"), 7);
-    const std::string path = TempPath("uncovered.qrb");
+    const std::string path = TempPath("junk.qrb");
     WriteFile(path, CCloneDataFile::Format(image, ""));
-    CRadioEngine engine;
+    CRadioEngine engine, again;
     ASSERT_EQ(engine.Execute("FILE.LOAD." + Quoted(path)), "OK");
-    std::remove(path.c_str());
     EXPECT_EQ(Hex(engine.GetImage(), 0x30, 0x11), "98FFE00000000000" "41424344454647" "00" "01"); // spacing 3 is no word
-    EXPECT_EQ(Hex(engine.GetImage(), 0x1A0, 0x10), std::string(0x20, '0'));
-    ExpectAnswers(engine, {{"COMMON.OPENING_TEXT", "ABCDEFG"}, {"COMMON.CH_SPACING", "25kHz"}, {"COMMON.PRIOCH", "2"}});
+    EXPECT_EQ(Hex(engine.GetImage(), 0x1A0, 0x58), std::string(0xB0, '0'));
+    ExpectAnswers(engine, {{"COMMON.OPENING_TEXT", "ABCDEFG"}, {"COMMON.CH_SPACING", "25kHz"}, {"COMMON.PRIOCH", "2"},
+        {"FILE.SAVE." + Quoted(path), "OK"}, {"EDIT_FLAG=OFF", "OFF"}}); // a second heal changes nothing
+    ASSERT_EQ(again.Execute("FILE.LOAD." + Quoted(path)), "OK");
+    EXPECT_TRUE(again.GetImage().Equals(engine.GetImage()));
+    std::remove(path.c_str());
 }
 
 TEST(RadioEngine, FileCommandsTakeTheQuotedPath)
 {
     CRadioEngine engine;
-    engine.Execute("COMMON.CLONE_COMMENT=Tower set");
     const std::string dotted = TempPath("a.b.c.qrb"), cut = TempPath("eq"), open = TempPath("open_quote.qrb");
-    EXPECT_EQ(engine.Execute("File.Save." + Quoted(dotted)), "OK");
+    ExpectAnswers(engine, {{"COMMON.CLONE_COMMENT=Tower set", "Tower set       "}, {"File.Save." + Quoted(dotted), "OK"},
+        {"FILE.SAVE." + Quoted(cut + "=x.qrb"), "OK"}, // an '=' ends the key and with it the path
+        {"FILE.SAVE.\"" + open, "OK"}, {"FILE.SAVE.x.y", "CANNOT_OPEN_FILE"}, {"FILE.LOAD.x", "CANNOT_OPEN_FILE"},
+        {"FILE.SAVE." + Quoted(TempPath("no_such_dir/x.qrb")), "CANNOT_OPEN_FILE"},
+        {"FILE.SAVE." + Quoted(::testing::TempDir()), "CANNOT_OPEN_FILE"},
+        {"FILE.LOAD." + Quoted(TempPath("none.qrb")), "CANNOT_OPEN_FILE"}});
     EXPECT_EQ(ReadFile(dotted).substr(0, 29), "22700101\r\n#Tower set       \r\n");
     EXPECT_EQ(Hex(engine.GetImage(), 0x10, 1), "54"); // the save healed
-    EXPECT_EQ(engine.Execute("FILE.SAVE." + Quoted(cut + "=x.qrb")), "OK"); // an '=' ends the key and the path
-    EXPECT_EQ(engine.Execute("FILE.SAVE.\"" + open), "OK");
     for (const std::string& path : {dotted, cut, open})
         EXPECT_EQ(std::remove(path.c_str()), 0) << path;
-    ExpectAnswers(engine, {{"FILE.SAVE.x.y", "CANNOT_OPEN_FILE"}, {"FILE.SAVE.", "CANNOT_OPEN_FILE"},
-        {"FILE.LOAD.x", "CANNOT_OPEN_FILE"}});
-    for (const std::string& path : {TempPath("no_such_dir/x.qrb"), ::testing::TempDir()})
-        EXPECT_EQ(engine.Execute("FILE.SAVE." + Quoted(path)), "CANNOT_OPEN_FILE") << path;
-    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(TempPath("none.qrb"))), "CANNOT_OPEN_FILE");
 }
 
 TEST(RadioEngine, SaveWithSafetyWritesTheSafeImageAndKeepsTheWorkingOne)
 {
     CRadioEngine engine, loaded;
-    ExpectAnswers(engine, {{"INITIALIZE", "OK"}, {"CH.MCH.1.APPEAR=OFF", "OFF"}, {"HEAL", "OK"}}); // channel 1 at 0 Hz
-    CCloneImage before;
-    before.CopyFrom(engine.GetImage());
     const std::string path = TempPath("safety.qrb");
+    ExpectAnswers(engine, {{"INITIALIZE", "OK"}, {"CH.MCH.1.APPEAR=OFF", "OFF"}, {"HEAL", "OK"}}); // channel 1 at 0 Hz
+    const std::string before = Hex(engine.GetImage(), 0, 512);
     ASSERT_EQ(engine.Execute("FILE.SAVE.WithSafety." + Quoted(path)), "OK");
-    EXPECT_TRUE(engine.GetImage().Equals(before));
-    ASSERT_EQ(loaded.Execute("FILE.LOAD." + Quoted(path)), "OK");
-    std::remove(path.c_str());
-    EXPECT_EQ(loaded.Execute("CH.MCH.1.FREQUENCY"), "118.000"); // decoded afresh from the default image
+    EXPECT_EQ(Hex(engine.GetImage(), 0, 512), before);
+    ExpectAnswers(loaded, {{"FILE.LOAD." + Quoted(path), "OK"}, {"CH.MCH.1.FREQUENCY", "118.000"}}); // decoded afresh
     EXPECT_EQ(engine.Execute("CH.MCH.1.FREQUENCY"), "118.000");
+    std::remove(path.c_str());
 }
 
 TEST(RadioEngine, LoadReplacesEverythingOrNothing)
 {
     CRadioEngine engine;
     const std::string good = TempPath("good.qrb"), bad = TempPath("bad.qrb");
-    ASSERT_EQ(engine.Execute("FILE.SAVE." + Quoted(good)), "OK");
     WriteFile(bad, "22700102\r\n");
-    ExpectAnswers(engine, {{"CH.MCH.3.FREQUENCY=121.5", "121.500"}, {"CH.MCH.3.APPEAR=ON", "ON"}, {"HEAL", "OK"},
-        {"COMMON.SCAN_PRIO=ON", "ON"}}); // not yet encoded
-    CCloneImage before;
-    before.CopyFrom(engine.GetImage());
+    ExpectAnswers(engine, {{"FILE.SAVE." + Quoted(good), "OK"}, {"CH.MCH.3.FREQUENCY=121.5", "121.500"},
+        {"CH.MCH.3.APPEAR=ON", "ON"}, {"HEAL", "OK"}, {"COMMON.SCAN_PRIO=ON", "ON"}}); // the last one not yet encoded
+    const std::string before = Hex(engine.GetImage(), 0, 512);
     EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(bad)), "MISMATCH_REVISION");
-    EXPECT_TRUE(engine.GetImage().Equals(before));
-    ExpectAnswers(engine, {{"COMMON.SCAN_PRIO", "ON"}, {"CH.MCH.3.FREQUENCY", "121.500"}});
-    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(good)), "OK");
-    ExpectAnswers(engine, {{"COMMON.SCAN_PRIO", "OFF"}, {"CH.MCH.3.APPEAR", "OFF"}});
+    EXPECT_EQ(Hex(engine.GetImage(), 0, 512), before);
+    ExpectAnswers(engine, {{"COMMON.SCAN_PRIO", "ON"}, {"CH.MCH.3.FREQUENCY", "121.500"}, {"FILE.LOAD." + Quoted(good), "OK"},
+        {"COMMON.SCAN_PRIO", "OFF"}, {"CH.MCH.3.APPEAR", "OFF"}});
     std::remove(good.c_str());
     std::remove(bad.c_str());
 }
