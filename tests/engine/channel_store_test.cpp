@@ -39,11 +39,10 @@ TEST_F(ChannelStoreTest, CommandsReachTheNamedChannelInAnyCase)
 
 TEST_F(ChannelStoreTest, FirstChannelsRefuseMovingOperations)
 {
-    for (std::string prefix : {"CH.MCH.1.", "CH.VFO.1."}) {
+    for (const char* channel : {"CH.MCH.1.", "CH.VFO.1."}) {
         for (const char* refused : {"CLEAR.CHECK", "INSERT.CHECK", "DELETE.CHECK", "CLEAR", "INSERT", "DELETE"})
-            EXPECT_EQ(m_engine.Execute(prefix + refused), "NG") << prefix << refused;
-        EXPECT_EQ(m_engine.Execute(prefix + "COPY.CHECK"), "OK") << prefix;
-        EXPECT_EQ(m_engine.Execute(prefix + "HEAL"), "OK") << prefix;
+            EXPECT_EQ(m_engine.Execute(std::string(channel) + refused), "NG") << channel << refused;
+        ExpectAnswers(m_engine, {{channel + std::string("COPY.CHECK"), "OK"}, {channel + std::string("HEAL"), "OK"}});
     }
     EXPECT_EQ(m_engine.Execute("CH.MCH.1.FREQUENCY"), "118.000");
 }

@@ -35,11 +35,10 @@ static void FillPattern(CCloneImage& image, unsigned seed)
 // Loads the text into the image and checks that a failed load left the image exactly as it was.
 static std::string Load(const std::string& text, CCloneImage& image)
 {
-    CCloneImage before;
-    before.CopyFrom(image);
+    const std::string before = Hex(image, 0, image.GetSize());
     std::istringstream in(text);
     const std::string result = CCloneDataFile::Load(in, image);
-    EXPECT_TRUE(result == "OK" || image.Equals(before)) << result;
+    EXPECT_TRUE(result == "OK" || Hex(image, 0, image.GetSize()) == before) << result;
     return result;
 }
 
@@ -114,11 +113,9 @@ TEST_F(CloneDataFileTest, AcceptedVariants)
     std::vector<std::string> lines = {m_lines[0], "#", m_lines[1]};
     lines.insert(lines.end(), m_lines.begin() + 9, m_lines.end());
     lines.push_back("01F808" + std::string(16, 'A'));
-    FillPattern(m_target, 2);
+    const std::string kept = Hex(m_target, 0, 0x80);
     ASSERT_EQ(Load(Join(lines), m_target), "OK");
-    CCloneImage before;
-    FillPattern(before, 2);
-    EXPECT_EQ(Hex(m_target, 0, 0x200), Hex(before, 0, 0x80) + Hex(m_source, 0x80, 0x178) + std::string(16, 'A'));
+    EXPECT_EQ(Hex(m_target, 0, 0x200), kept + Hex(m_source, 0x80, 0x178) + std::string(16, 'A'));
     // Records in any order, unaligned and overlapping: 0x007F to 0x01FF backwards in 3-byte records.
     lines.resize(2);
     for (int a = 0x1FD; a >= 0x7F; a -= 2) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "engine/channel_clipboard.h"
 #include "engine/channel_store.h"
 #include "engine/clone_image.h"
@@ -31,25 +29,19 @@ protected:
 
 TEST_F(MemoryChannelTest, RecordDecodingAndEncoding)
 {
-    // The stored frequency, flags, unused byte and first three name characters decode to the
-    // frequency and the fields, and encode onto the default image, whose flag bits 4-0 are set here.
-    const struct { uint8_t stored[8]; int32_t hertz; const char* all; uint8_t encoded[12]; } cases[] = {
-        {{0x12, 0x15, 0x00, 0xC0, 0, 'T', 'W', 'R'}, 121500000,
-         "APPEAR=ON\tFREQUENCY=121.500\tNAME=TWR    \tTXINHIBIT=ON\tCHLOCKOUT=ON",
-         {0x12, 0x15, 0x00, 0xFF, 0, 'T', 'W', 'R', ' ', ' ', ' ', ' '}},
-        {{0x11, 0x80, 0x12, 0x00, 0, 'a', 0xFF, '.'}, 118012500,
-         "APPEAR=ON\tFREQUENCY=118.012\tNAME=A      \tTXINHIBIT=OFF\tCHLOCKOUT=OFF",
-         {0x11, 0x80, 0x12, 0x3F, 0, 'A', ' ', ' ', ' ', ' ', ' ', ' '}},
-        {{0x11, 0x80, 0x01, 0x40, 0, 0, 'X', 'Y'}, 118005000,
-         "APPEAR=ON\tFREQUENCY=118.005\tNAME=       \tTXINHIBIT=OFF\tCHLOCKOUT=ON",
-         {0x11, 0x80, 0x05, 0x5F, 0, ' ', ' ', ' ', ' ', ' ', ' ', ' '}},
-        {{0x13, 0x69, 0x75, 0x20, 0, 'O', 'P', 'S'}, 136975000,
-         "APPEAR=ON\tFREQUENCY=136.975\tNAME=OPS    \tTXINHIBIT=OFF\tCHLOCKOUT=OFF",
-         {0x13, 0x69, 0x75, 0x3F, 0, 'O', 'P', 'S', ' ', ' ', ' ', ' '}},
-        // A blank channel leaves its frequency bytes alone.
-        {{0xFF, 0x12, 0x34, 0x80, 0, ' ', ' ', ' '}, 0,
-         "APPEAR=OFF\tFREQUENCY=0.000\tNAME=       \tTXINHIBIT=ON\tCHLOCKOUT=OFF",
-         {0xFF, 0x00, 0x00, 0x9F, 0, ' ', ' ', ' ', ' ', ' ', ' ', ' '}},
+    // The stored frequency, flags, unused byte and first three name characters decode to the frequency
+    // and the fields, which encode onto the default image (its flag bits 4-0 set here) as the record given.
+    const struct { uint8_t stored[8]; int32_t hertz; const char* record; const char* all; } cases[] = {
+        {{0x12, 0x15, 0x00, 0xC0, 0, 'T', 'W', 'R'}, 121500000, "121500FF00" "54575220202020",
+         "APPEAR=ON\tFREQUENCY=121.500\tNAME=TWR    \tTXINHIBIT=ON\tCHLOCKOUT=ON"},
+        {{0x11, 0x80, 0x12, 0x00, 0, 'a', 0xFF, '.'}, 118012500, "1180123F00" "41202020202020",
+         "APPEAR=ON\tFREQUENCY=118.012\tNAME=A      \tTXINHIBIT=OFF\tCHLOCKOUT=OFF"},
+        {{0x11, 0x80, 0x01, 0x40, 0, 0, 'X', 'Y'}, 118005000, "1180055F00" "20202020202020",
+         "APPEAR=ON\tFREQUENCY=118.005\tNAME=       \tTXINHIBIT=OFF\tCHLOCKOUT=ON"},
+        {{0x13, 0x69, 0x75, 0x20, 0, 'O', 'P', 'S'}, 136975000, "1369753F00" "4F505320202020",
+         "APPEAR=ON\tFREQUENCY=136.975\tNAME=OPS    \tTXINHIBIT=OFF\tCHLOCKOUT=OFF"},
+        {{0xFF, 0x12, 0x34, 0x80, 0, ' ', ' ', ' '}, 0, "FF00009F00" "20202020202020", // the frequency bytes stay
+         "APPEAR=OFF\tFREQUENCY=0.000\tNAME=       \tTXINHIBIT=ON\tCHLOCKOUT=OFF"},
     };
     for (const auto& c : cases) {
         m_image.LoadDefault();
@@ -62,9 +54,7 @@ TEST_F(MemoryChannelTest, RecordDecodingAndEncoding)
         Channel(3).SetLoaded(0);
         Channel(3).Sync(1, m_image);
         EXPECT_EQ(Channel(3).IsLoaded(), 1);
-        uint8_t record[12];
-        ASSERT_TRUE(m_image.ReadBlock(0x80, record, 12));
-        EXPECT_EQ(std::memcmp(record, c.encoded, 12), 0) << c.all;
+        EXPECT_EQ(Hex(m_image, 0x80, 12), c.record) << c.all;
     }
 }
 

@@ -78,19 +78,6 @@ TEST_F(SettingTableTest, LayoutDefaultsAndTheBitsOfEveryWord)
     }
 }
 
-TEST_F(SettingTableTest, NumbersAndTextsAreStoredAsTheyAnswer)
-{
-    const struct { const char* command; uint32_t address; std::string stored; } cases[] = {{"COMMON.PRIOCH=20", 0x40, "\x13"},
-        {"COMMON.OPENING_TEXT=abc", 0x38, "abc    "}, {"COMMON.CLONE_COMMENT=0123456789abcdefghij", 0x10, "0123456789abcdef"}};
-    for (const auto& c : cases) {
-        m_table.Execute(std::string(c.command));
-        Encode();
-        std::string stored(c.stored.size(), '\0');
-        ASSERT_TRUE(m_image.ReadBlock(c.address, reinterpret_cast<uint8_t*>(stored.data()), stored.size()));
-        EXPECT_EQ(stored, c.stored) << c.command;
-    }
-}
-
 TEST_F(SettingTableTest, CommonCommands)
 {
     ExpectAnswers(m_table, {{"common.beep=off", "OFF"}, {"COMMON.BEEP=ON=OFF", "ON"}, {"COMMON.BEEP=", "ON"},
