@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "tests/engine/command_steps.h"
 
 TEST(CloneImage, BoundsAndBitFields)
@@ -26,10 +24,9 @@ TEST(CloneImage, BoundsAndBitFields)
     EXPECT_EQ(bytes[3], 16);
     EXPECT_FALSE(image.ReadBlock(0, bytes, 0));
     EXPECT_FALSE(image.ReadBlock(0xFFFFFFF0u, bytes, 0x20)); // the end wraps around
-    // A bit field runs from its first bit down and on at bit 7 of the next address.
     image.WriteByte(0x20, 0b00000101);
     image.WriteByte(0x21, 0b10000000);
-    EXPECT_EQ(image.ReadBits(0x20, 2, 5), 0b10110);
+    EXPECT_EQ(image.ReadBits(0x20, 2, 5), 0b10110); // bits 2 to 0, then 7 and 6 of the next address
     image.WriteBits(0x28, 1, 4, 0b1011);
     image.WriteBits(0x2A, 7, 16, 0xBEEF);
     image.SetBits(0x2C, 5, 1, 3);
@@ -48,7 +45,7 @@ TEST(CloneImage, DefaultImage)
     image.LoadDefault();
     ASSERT_EQ(image.GetSize(), 512u);
     for (uint32_t address = 0; address < 0x1A0; address += 16)
-        EXPECT_EQ(Hex(image, address, 16), rows[std::min<uint32_t>(address / 16, 7)]) << std::hex << address;
+        EXPECT_EQ(Hex(image, address, 16), rows[address < 0x70 ? address / 16 : 7]) << std::hex << address;
     EXPECT_EQ(Hex(image, 0x1A0, 0x58), std::string(0xB0, '0'));
     EXPECT_EQ(Hex(image, 0x1F8, 8), "5665786120496E63"); // "Vexa Inc"
 }

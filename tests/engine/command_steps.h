@@ -11,10 +11,7 @@
 
 #include "engine/clone_image.h"
 
-struct Step {
-    std::string command;
-    const char* answer;
-};
+struct Step { std::string command; const char* answer; };
 
 template <class Target>
 void ExpectAnswers(Target& target, std::initializer_list<Step> steps)

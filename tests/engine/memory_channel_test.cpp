@@ -6,21 +6,14 @@
 #include "engine/channel_store.h"
 #include "engine/clone_image.h"
 #include "engine/frequency_band.h"
-#include "engine/setting_table.h"
 #include "tests/engine/command_steps.h"
 
-// Channels as the engine builds them (the store's shared word lists), outside an engine.
+// Channels as the engine builds them (the store's shared word lists), outside an engine, on the 25 kHz grid.
 class MemoryChannelTest : public ::testing::Test {
 protected:
-    MemoryChannelTest()
-    {
-        m_band.SetSettingTable(&m_settings);
-        m_band.Reset();
-        m_image.LoadDefault();
-    }
+    MemoryChannelTest() { m_band.Reset(); }
     CMemoryChannel& Channel(int position) { return m_store.GetChannelAt(position); }
 
-    CSettingTable m_settings;
     CFrequencyBand m_band;
     CChannelClipboard m_clipboard;
     CChannelStore m_store{&m_band, &m_clipboard};

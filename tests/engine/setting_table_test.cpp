@@ -11,14 +11,8 @@
 
 // Key, kind, address, first bit, width, the words in code order (none for the number and the texts)
 // and the value decoded from the default image.
-struct Setting {
-    const char* key;
-    int kind;
-    uint32_t address;
-    int firstBit, width;
-    std::vector<const char*> words;
-    const char* defaultAnswer;
-};
+struct Setting { const char* key; int kind; uint32_t address; int firstBit, width;
+                 std::vector<const char*> words; const char* defaultAnswer; };
 
 const Setting kSettings[] = {
     {"ADJ_ENABLE", 1, 0x30, 7, 1, {"DISABLE", "ENABLE"}, "DISABLE"},
