@@ -39,17 +39,16 @@ test-asan: deps
 	    ctest --output-on-failure -j $(JOBS)
 
 # Line coverage of engine/, radio/ and clone/ from one run of the non-GUI suites.
-# A tool run under a file size limit cannot write its profile: GCOV_ERROR_FILE keeps that complaint
-# out of the output the tests compare. A tool run as another user cannot open the profile at all
-# and says so on its standard error whatever we do, so that one test is left to `make test`.
+# The two tests that run the tool under a file size limit or as another user are left to `make test`:
+# such a tool cannot write its profile, says so on the standard error the tests compare, and may leave
+# the profile half written.
 # With a ccache base folder the compiler would record relative source paths that gcovr cannot follow.
 coverage: deps
 	@cmake -S . -B $(COVBUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=--coverage \
 	    -DCMAKE_EXE_LINKER_FLAGS=--coverage -DPWR_BUILD_GUI=OFF -DPWR_BUILD_BENCH=OFF $(CMAKE_ARGS) >/dev/null
 	@env -u CCACHE_BASEDIR cmake --build $(COVBUILD) -j $(JOBS)
 	@find $(COVBUILD) -name '*.gcda' -delete
-	cd $(COVBUILD) && GCOV_ERROR_FILE=/dev/null ctest --output-on-failure -j $(JOBS) \
-	    -E 'SaveFaultTest.ToolRefusesReadOnlyTargets'
+	cd $(COVBUILD) && ctest --output-on-failure -j $(JOBS) -E 'SaveFaultTest\.Tool'
 	@./scripts/coverage-report $(COVBUILD) engine radio clone
 
 bench: build
