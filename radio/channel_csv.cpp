@@ -40,17 +40,22 @@ bool NeedsQuotes(const std::string& field)
     return field.find_first_of(",\"\r\n") != std::string::npos;
 }
 
-std::string Quoted(const std::string& field)
+// `text` between double quotes with each quote in it doubled, as CSV fields and the texts of
+// spreadsheet formulas both escape them.
+std::string InQuotes(const std::string& text)
 {
-    if (!NeedsQuotes(field))
-        return field;
     std::string out = "\"";
-    for (char c : field) {
+    for (char c : text) {
         if (c == '"')
             out += '"';
         out += c;
     }
     return out + "\"";
+}
+
+std::string Quoted(const std::string& field)
+{
+    return NeedsQuotes(field) ? InQuotes(field) : field;
 }
 
 bool IsAsciiLetter(char c)
@@ -66,13 +71,7 @@ std::string SpreadsheetText(const std::string& name)
     const size_t first = name.find_first_not_of(' ');
     if (first == std::string::npos || IsAsciiLetter(name[first]))
         return name;
-    std::string out = "=\"";
-    for (char c : name) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    return out + "\"";
+    return "=" + InQuotes(name);
 }
 
 // ---- reading ----
