@@ -2,19 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <iterator>
 
 #include "radio/archive.h"
 #include "radio/r455_radio.h"
 #include "tests/common/document_text.h"
+#include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -47,13 +43,6 @@ std::string Replaced(std::string text, char from, char to)
     std::replace(text.begin(), text.end(), from, to);
     return text;
 }
-
-// A private folder in $TMPDIR, removed with everything in it.
-struct CScratchDir {
-    std::string path = (fs::temp_directory_path() / "pwr-csv-XXXXXX").string();
-    CScratchDir() { path = ::mkdtemp(path.data()) ? path : std::string(); }
-    ~CScratchDir() { fs::remove_all(path); }
-};
 
 } // namespace
 
@@ -230,17 +219,19 @@ TEST(ChannelCsvTest, ARoundTripThroughLibreOfficeCalcChangesNothing)
         SetChannel(radio, ch, std::to_string(117 + ch) + ".5", names[ch - 1],
                    ch % 2 ? "ON" : "OFF");
     CScratchDir dir;
-    ASSERT_FALSE(dir.path.empty());
-    WriteFile(dir.path + "/channels.csv", ExportChannelsCsv(radio));
-    // A profile and temporary files of its own, and an English locale: in a language with a
-    // decimal comma Calc reads 121.500 as 121500. soffice exits with 0 even when it fails.
-    std::system(("cd '" + dir.path + "' && export HOME=\"$PWD\" TMPDIR=\"$PWD\" LC_ALL=C.UTF-8 && "
-                 "s=\"soffice --headless -env:UserInstallation=file://$PWD/profile\" && "
-                 "$s --convert-to ods --outdir ods channels.csv >log 2>&1 && "
-                 "$s --convert-to csv --outdir out ods/channels.ods >>log 2>&1")
-                    .c_str());
-    const std::string calcCsv = ReadFile(dir.path + "/out/channels.csv");
-    ASSERT_FALSE(calcCsv.empty()) << ReadFile(dir.path + "/log");
+    ASSERT_FALSE(dir.Path().empty());
+    WriteFile(dir.In("channels.csv"), ExportChannelsCsv(radio));
+    // A profile and temporary files of its own, and an English locale: in some languages with a
+    // decimal comma, German or Danish, Calc reads 121.500 as 121500. soffice may exit with 0
+    // when it fails: the result file tells.
+    const std::string command =
+        "cd '" + dir.Path().string() + "' && export HOME=\"$PWD\" TMPDIR=\"$PWD\" LC_ALL=C.UTF-8" +
+        " && s=\"soffice --headless -env:UserInstallation=file://$PWD/profile\"" +
+        " && $s --convert-to ods --outdir ods channels.csv >log 2>&1" +
+        " && $s --convert-to csv --outdir out ods/channels.ods >>log 2>&1";
+    const int status = std::system(command.c_str());
+    const std::string calcCsv = ReadFile(dir.In("out/channels.csv"));
+    ASSERT_FALSE(calcCsv.empty()) << "exit status " << status << ": " << ReadFile(dir.In("log"));
     CR455Radio back;
     back.ResetData();
     std::string error;
