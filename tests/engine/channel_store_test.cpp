@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "engine/clone_image.h"
 #include "engine/radio_engine.h"
+#include "tests/common/scratch_dir.h"
 #include "tests/engine/command_steps.h"
 
 // Channel commands through the engine, as the channel list sends them.
@@ -68,11 +68,11 @@ TEST_F(ChannelStoreTest, CopyAndPaste)
         {"CH.MCH.12.PASTE.CHECK", "OK"}, {"CH.MCH.12.PASTE", "OK"}, {"CH.MCH.12.FREQUENCY", "129.000"},
         {"HEAL", "OK"}});
     EXPECT_EQ(Hex(m_engine.GetImage(), 0x110, 4), "129000A0"); // the pasted channel keeps its own record
-    const std::string path = TempPath("clipboard.qrb"); // neither a new data set nor a loaded file empties it
+    CScratchDir scratch;
+    const std::string path = scratch.In("clipboard.qrb"); // neither a new data set nor a loaded file empties it
     ExpectAnswers(m_engine, {{"FILE.SAVE." + Quoted(path), "OK"}, {"INITIALIZE", "OK"}, {"CH.MCH.8.PASTE", "OK"},
         {"CH.MCH.8.NAME", "CH9    "}, {"FILE.LOAD." + Quoted(path), "OK"}, {"CH.MCH.8.APPEAR", "OFF"},
         {"CH.MCH.8.PASTE", "OK"}, {"CH.MCH.8.FREQUENCY", "129.000"}});
-    std::remove(path.c_str());
 }
 
 TEST_F(ChannelStoreTest, DeleteInsertAndClear)

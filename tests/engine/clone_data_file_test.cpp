@@ -11,6 +11,7 @@
 #include "engine/clone_image.h"
 #include "engine/hex_record.h"
 #include "tests/common/file_size_limit.h"
+#include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
 #include "tests/engine/command_steps.h"
 
@@ -146,8 +147,8 @@ TEST(CloneDataFileDisk, SaveReplacesTheFileOnlyWhenTheNewOneIsComplete)
 {
     CCloneImage image;
     FillPattern(image, 3);
-    const fs::path dir = TempPath("files"), path = dir / "data.qrb", link = dir / "link.qrb";
-    fs::create_directory(dir);
+    CScratchDir scratch;
+    const fs::path path = scratch.In("data.qrb"), link = scratch.In("link.qrb");
     WriteFile(path, "old contents");
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink(path, link);
@@ -161,6 +162,5 @@ TEST(CloneDataFileDisk, SaveReplacesTheFileOnlyWhenTheNewOneIsComplete)
     full.Lift();
     EXPECT_EQ(result, "WRITE_ERROR");
     EXPECT_EQ(ReadFile(path), CCloneDataFile::Format(image, "c"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
-    fs::remove_all(dir);
+    EXPECT_EQ(scratch.Entries(), (std::vector<std::string>{"data.qrb", "link.qrb"}));
 }

@@ -32,6 +32,5 @@ inline std::string Hex(const CCloneImage& image, uint32_t address, uint32_t coun
     return text;
 }
 
-// A path in the test's own temporary folder, and a path quoted as file commands carry it.
-inline std::string TempPath(const std::string& name) { return ::testing::TempDir() + name; }
+// A path quoted as file commands carry it.
 inline std::string Quoted(const std::string& path) { return "\"" + path + "\""; }

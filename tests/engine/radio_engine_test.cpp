@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "engine/clone_data_file.h"
 #include "engine/clone_image.h"
 #include "engine/frequency_band.h"
+#include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
 #include "tests/engine/command_steps.h"
 
@@ -105,7 +104,8 @@ TEST(RadioEngine, LoadHealsAnyImageToOneThatSavesAndLoadsUnchanged)
     image.Fill(0x30, 0xFF, 0x10); // every bit of the settings bytes, covered or not
     image.WriteByte(0x40, 0xFF);  // a priority channel beyond 20 falls back to channel 2
     image.WriteBlock(0x38, reinterpret_cast<const uint8_t*>("ABCDEFG"), 7);
-    const std::string path = TempPath("junk.qrb");
+    CScratchDir scratch;
+    const std::string path = scratch.In("junk.qrb");
     WriteFile(path, CCloneDataFile::Format(image, ""));
     CRadioEngine engine, again;
     ASSERT_EQ(engine.Execute("FILE.LOAD." + Quoted(path)), "OK");
@@ -115,48 +115,47 @@ TEST(RadioEngine, LoadHealsAnyImageToOneThatSavesAndLoadsUnchanged)
         {"FILE.SAVE." + Quoted(path), "OK"}, {"EDIT_FLAG=OFF", "OFF"}}); // a second heal changes nothing
     ASSERT_EQ(again.Execute("FILE.LOAD." + Quoted(path)), "OK");
     EXPECT_TRUE(again.GetImage().Equals(engine.GetImage()));
-    std::remove(path.c_str());
 }
 
 TEST(RadioEngine, FileCommandsTakeTheQuotedPath)
 {
     CRadioEngine engine;
-    const std::string dotted = TempPath("a.b.c.qrb"), cut = TempPath("eq"), open = TempPath("open_quote.qrb");
+    CScratchDir scratch;
+    const std::string dotted = scratch.In("a.b.c.qrb");
     ExpectAnswers(engine, {{"COMMON.CLONE_COMMENT=Tower set", "Tower set       "},
-        {"File.Save." + Quoted(dotted), "OK"}, {"FILE.SAVE." + Quoted(cut + "=x.qrb"), "OK"}, // an '=' ends the path
-        {"FILE.SAVE.\"" + open, "OK"}, {"FILE.SAVE.x.y", "CANNOT_OPEN_FILE"}, {"FILE.LOAD.x", "CANNOT_OPEN_FILE"},
-        {"FILE.SAVE." + Quoted(TempPath("no_such_dir/x.qrb")), "CANNOT_OPEN_FILE"},
-        {"FILE.SAVE." + Quoted(::testing::TempDir()), "CANNOT_OPEN_FILE"},
-        {"FILE.LOAD." + Quoted(TempPath("none.qrb")), "CANNOT_OPEN_FILE"}});
+        {"File.Save." + Quoted(dotted), "OK"}, {"FILE.SAVE." + Quoted(scratch.In("eq=x.qrb")), "OK"}, // '=' ends it
+        {"FILE.SAVE.\"" + scratch.In("open_quote.qrb"), "OK"}, {"FILE.SAVE.x.y", "CANNOT_OPEN_FILE"},
+        {"FILE.LOAD.x", "CANNOT_OPEN_FILE"}, {"FILE.SAVE." + Quoted(scratch.In("no/x.qrb")), "CANNOT_OPEN_FILE"},
+        {"FILE.SAVE." + Quoted(scratch.Path().string()), "CANNOT_OPEN_FILE"},
+        {"FILE.LOAD." + Quoted(scratch.In("none.qrb")), "CANNOT_OPEN_FILE"}});
     EXPECT_EQ(ReadFile(dotted).substr(0, 29), "22700101\r\n#Tower set       \r\n");
     EXPECT_EQ(Hex(engine.GetImage(), 0x10, 1), "54"); // the save healed
-    for (const std::string& path : {dotted, cut, open})
-        EXPECT_EQ(std::remove(path.c_str()), 0) << path;
+    EXPECT_EQ(scratch.Entries(), (std::vector<std::string>{"a.b.c.qrb", "eq", "open_quote.qrb"}));
 }
 
 TEST(RadioEngine, SaveWithSafetyWritesTheSafeImageAndKeepsTheWorkingOne)
 {
     CRadioEngine engine, loaded;
-    const std::string path = TempPath("safety.qrb");
+    CScratchDir scratch;
+    const std::string path = scratch.In("safety.qrb");
     ExpectAnswers(engine, {{"INITIALIZE", "OK"}, {"CH.MCH.1.APPEAR=OFF", "OFF"}, {"HEAL", "OK"}}); // channel 1 at 0 Hz
     const std::string before = Hex(engine.GetImage(), 0, 512);
     ASSERT_EQ(engine.Execute("FILE.SAVE.WithSafety." + Quoted(path)), "OK");
     EXPECT_EQ(Hex(engine.GetImage(), 0, 512), before);
     ExpectAnswers(loaded, {{"FILE.LOAD." + Quoted(path), "OK"}, {"CH.MCH.1.FREQUENCY", "118.000"}}); // decoded afresh
     EXPECT_EQ(engine.Execute("CH.MCH.1.FREQUENCY"), "118.000");
-    std::remove(path.c_str());
 }
 
 TEST(RadioEngine, LoadReplacesEverythingOrNothing)
 {
     CRadioEngine engine;
-    const std::string good = TempPath("good.qrb");
+    CScratchDir scratch;
+    const std::string good = scratch.In("good.qrb");
     ExpectAnswers(engine, {{"FILE.SAVE." + Quoted(good), "OK"}, {"CH.MCH.3.FREQUENCY=121.5", "121.500"},
         {"CH.MCH.3.APPEAR=ON", "ON"}, {"HEAL", "OK"}, {"COMMON.SCAN_PRIO=ON", "ON"}}); // the last one not yet encoded
     const std::string before = Hex(engine.GetImage(), 0, 512);
-    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(TempPath("missing.qrb"))), "CANNOT_OPEN_FILE");
+    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(scratch.In("missing.qrb"))), "CANNOT_OPEN_FILE");
     EXPECT_EQ(Hex(engine.GetImage(), 0, 512), before);
     ExpectAnswers(engine, {{"COMMON.SCAN_PRIO", "ON"}, {"CH.MCH.3.FREQUENCY", "121.500"},
         {"FILE.LOAD." + Quoted(good), "OK"}, {"COMMON.SCAN_PRIO", "OFF"}, {"CH.MCH.3.APPEAR", "OFF"}});
-    std::remove(good.c_str());
 }

@@ -9,6 +9,7 @@
 #include "radio/r455_radio.h"
 #include "recording_radio.h"
 #include "tests/common/document_text.h"
+#include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
 
 namespace fs = std::filesystem;
@@ -38,13 +39,11 @@ protected:
     {
         m_radio.forward = true;
         m_radio.ResetData();
-        fs::create_directory(m_dir);
     }
-    void TearDown() override { fs::remove_all(m_dir); }
-    std::string PathIn(const std::string& name) const { return (m_dir / name).string(); }
+    std::string PathIn(const std::string& name) const { return m_scratch.In(name); }
 
     CRecordingRadio m_radio;
-    const fs::path m_dir = fs::path(::testing::TempDir()) / "files";
+    CScratchDir m_scratch;
 };
 
 TEST_F(RadioDataTest, NewDataSetAndStore)
@@ -134,12 +133,12 @@ TEST_F(RadioDataTest, NamedFilesReportTheOutcome)
     for (const std::string& unusable : {std::string(), PathIn("a=b.qrb"), PathIn("q\"x.qrb")}) // refused, not cut
         EXPECT_FALSE(m_radio.SaveToFile(unusable) || m_radio.LoadFromFile(unusable)) << unusable;
     EXPECT_TRUE(m_radio.sent.empty());
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);
+    EXPECT_EQ(m_scratch.Entries(), (Sent{"bad.qrb", "clone.qrb"}));
 }
 
 TEST_F(RadioDataTest, UnusableTemporaryFolderRefusesTheTransfer)
 {
-    const fs::path odd = m_dir / "tmp=odd";
+    const fs::path odd = m_scratch.Path() / "tmp=odd";
     fs::create_directory(odd);
     const std::string saved = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
     setenv("TMPDIR", odd.c_str(), 1);
@@ -149,5 +148,5 @@ TEST_F(RadioDataTest, UnusableTemporaryFolderRefusesTheTransfer)
     ASSERT_EQ(radio.GetTempPath().find(odd.string()), 0u);
     EXPECT_EQ(ArchiveError([&] { Store(radio); }), "1: The file name cannot be used because it contains a double "
                                                     "quote (\") or an equals sign (=).");
-    EXPECT_FALSE(fs::exists(m_dir / "tmp")); // nothing written under the name it would have been cut to
+    EXPECT_EQ(m_scratch.Entries(), Sent{"tmp=odd"}); // nothing written under the name it would have been cut to
 }
