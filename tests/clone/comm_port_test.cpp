@@ -1,16 +1,17 @@
-// The serial port layer on a bare pseudo-terminal.
+// The serial port layer, and the real clock's wait for input, on a bare pseudo-terminal.
 
-#include <chrono>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
-#include <sys/ioctl.h>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include "clone/clone_clock.h"
 #include "clone/comm_port.h"
 
 namespace {
@@ -26,17 +27,22 @@ protected:
         ASSERT_EQ(0, ::unlockpt(m_master));
         m_slave = ::ptsname(m_master);
     }
-    void TearDown() override { ::close(m_master); }
+    void TearDown() override
+    {
+        if (m_master >= 0)
+            ::close(m_master);
+    }
 
-    // Sends `count` bytes towards the port and waits until they are all waiting there.
+    // Sends `count` bytes towards the port. A poll of the port delivers them all, so that they
+    // are then all waiting.
     void Feed(CCommPort& port, size_t count)
     {
         std::vector<uint8_t> bytes(count);
         for (size_t i = 0; i < count; ++i)
             bytes[i] = static_cast<uint8_t>(i);
         ASSERT_EQ(static_cast<ssize_t>(count), ::write(m_master, bytes.data(), count));
-        for (int i = 0; i < 200 && port.GetWaitingCount() < count; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        struct pollfd p = {port.GetHandle(), POLLIN, 0};
+        ASSERT_EQ(1, ::poll(&p, 1, 0));
         ASSERT_EQ(count, port.GetWaitingCount());
     }
 
@@ -66,25 +72,21 @@ TEST_F(CommPortTest, OpenConfiguresARawLineAndASecondOpenKeepsTheFirst)
     EXPECT_EQ(9600u, port.GetBaudRate());
 }
 
-TEST_F(CommPortTest, MissingDeviceOrNonTerminalFails)
+TEST_F(CommPortTest, FailedOpensReportTheirTextAndLeaveThePortClosed)
 {
-    CCommPort port;
-    EXPECT_FALSE(port.Open("/dev/pwr-no-such-port", 9600));
-    EXPECT_EQ(0, port.GetHandle());
-    EXPECT_EQ(" not Open ", port.GetLastErrorText());
-
-    CCommPort notATerminal;
-    EXPECT_FALSE(notATerminal.Open("/dev/null", 9600));
-    EXPECT_EQ(0, notATerminal.GetHandle());
-    EXPECT_EQ("", notATerminal.GetLastErrorText()); // refused line settings query: no report
-}
-
-TEST_F(CommPortTest, UnsupportedRateIsAnInvalidSetting)
-{
-    CCommPort port;
-    EXPECT_FALSE(port.Open(m_slave, 12345));
-    EXPECT_EQ(" invarid setting ", port.GetLastErrorText());
-    EXPECT_FALSE(port.IsOpen());
+    const struct {
+        std::string device;
+        unsigned baud;
+        const char* report; // "": the refused line settings query is not reported
+    } cases[] = {{"/dev/pwr-no-such-port", 9600, " not Open "},
+                 {"/dev/null", 9600, ""},
+                 {m_slave, 12345, " invarid setting "}};
+    for (const auto& c : cases) {
+        CCommPort port;
+        EXPECT_FALSE(port.Open(c.device, c.baud)) << c.device;
+        EXPECT_EQ(0, port.GetHandle());
+        EXPECT_EQ(c.report, port.GetLastErrorText());
+    }
 }
 
 TEST_F(CommPortTest, SecondPortOnTheSameDeviceIsRefused)
@@ -156,14 +158,24 @@ TEST_F(CommPortTest, WriteSendsTheWholeBuffer)
     EXPECT_EQ(data, got);
 }
 
-TEST_F(CommPortTest, WaitForInputReturnsWhenABytesArrives)
+TEST_F(CommPortTest, RealClockWaitsForInputButNotOnAHungUpLine)
 {
+    // The real clock, but for the wait that the hang-up should be served with.
+    struct CClock : CRealCloneClock {
+        void Sleep(unsigned ms) override { slept += ms; }
+        unsigned slept = 0;
+    } clock;
     CCommPort port;
     ASSERT_TRUE(port.Open(m_slave, 9600));
-    EXPECT_FALSE(port.WaitForInput(1));
+    EXPECT_FALSE(clock.WaitReadable(port.GetHandle(), 1));
     uint8_t byte = 0xFE;
     ASSERT_EQ(1, ::write(m_master, &byte, 1));
-    EXPECT_TRUE(port.WaitForInput(1000));
+    EXPECT_TRUE(clock.WaitReadable(port.GetHandle(), 60000));
+    // The other end goes away: the line reports a hang-up, which is no input.
+    ::close(m_master);
+    m_master = -1;
+    EXPECT_FALSE(clock.WaitReadable(port.GetHandle(), 2));
+    EXPECT_EQ(2u, clock.slept); // served in full: a caller polling a dead line does not spin
 }
 
 } // namespace
