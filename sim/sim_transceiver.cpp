@@ -352,8 +352,8 @@ void CSimTransceiver::OnFrame(const std::vector<uint8_t>& frame)
         return;
     if (frame.size() < 3 || frame[0] != kAddrProgram || frame[1] != kAddrRadio)
         return;
-    // A broken transceiver that babbles: complete frames, but none addressed to the program
-    // (first address byte never 0xEF or 0xEE, second never 0xEE), with noise between them.
+    // A broken transceiver that babbles: complete frames, but none the program acts on (frames
+    // for another station, commands nobody answers), with noise between them.
     if (m_faults.garbage && (frame[2] == kCmdInfoRequest || frame[2] == kCmdReadRequest
                              || frame[2] == kCmdWriteRequest)) {
         m_flooding = true;
@@ -488,10 +488,19 @@ void CSimTransceiver::QueueGarbage()
             junk.push_back(next(kEndOfFrame)); // below 0xFD: noise never ends or starts a frame
         junk.push_back(kPreamble);
         junk.push_back(kPreamble);
-        junk.push_back(next(kAddrProgram));    // 0x00 to 0xED
-        junk.push_back(next(kAddrProgram));
-        for (int n = 1 + next(40); n > 0; --n)
-            junk.push_back(next(kEndOfFrame));
+        switch (next(4)) {
+        case 0: // its own frame, but a command the transceiver never sends
+            junk.insert(junk.end(), {kAddrRadio, kAddrProgram, kCmdInfoRequest});
+            break;
+        case 1: // the echo of a frame the program never sent
+            junk.insert(junk.end(), {kAddrProgram, kAddrRadio, kCmdWriteResult});
+            break;
+        default: // a frame for another station
+            junk.push_back(next(kAddrProgram)); // 0x00 to 0xED
+            junk.push_back(next(kAddrProgram));
+            for (int n = 1 + next(40); n > 0; --n)
+                junk.push_back(next(kEndOfFrame));
+        }
         junk.push_back(kEndOfFrame);
     }
     Queue(junk);

@@ -34,7 +34,8 @@ struct CSimFaults {
     bool refuseWrite = false;    // answers a complete write with 0x01 (refused)
     int recordLimit = 0;         // sends only this many data records before the end frame
     bool realtime = false;       // paces the line at 9600 baud, 960 bytes per second
-    bool garbage = false;        // answers every request with an endless flood of junk frames
+    bool garbage = false;        // answers every request with an endless flood of frames the
+                                 // program must pass over, and noise between them
 
     // Sets one fault by its name: "silence", "no-cable", "wrong-model", "wrong-revision",
     // "bad-comment", "bad-checksum=K", "bad-end", "stall=K", "refuse-write", "too-few=N",

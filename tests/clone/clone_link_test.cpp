@@ -1,8 +1,5 @@
-// The clone link's three runs against the simulated transceiver, over the real serial code, on
-// the fake clock: what goes over the line, what reaches the transfer file, and the order and
-// length of every wait.
-
-#include <cstdio>
+// The clone link's runs against the simulated transceiver on the fake clock (what goes over the
+// line, what reaches the transfer file, every wait), and its checks of frames fed without a port.
 
 #include "clone_test_util.h"
 
@@ -11,115 +8,136 @@ using namespace clonetest;
 namespace {
 
 using CloneLinkTest = CCloneFixture<>;
+constexpr uint16_t kInfo = CCloneLink::kRunInfo;
+constexpr uint16_t kRead = CCloneLink::kRunRead;
+constexpr uint16_t kWrite = CCloneLink::kRunWrite;
 
-CSimTransceiver::Image PatternImage()
+// A transfer file of one record: address 0x0010, one byte 0x41.
+const char kOneRecord[] = "22700101\r\n#COMMENT\r\n00100141\r\n";
+
+// The link with its protocol engine opened up; its port stays closed, so what it sends goes
+// nowhere and the test plays both the echo and the transceiver.
+class CFrameLink : public CCloneLink {
+public:
+    using CCloneLink::CCloneLink;
+    using CCloneLink::GetPercentage;
+    using CCloneLink::PrepareRead;
+    using CCloneLink::PrepareWrite;
+
+    int Run(uint16_t type, const Bytes& bytes)
+    {
+        EXPECT_EQ(0, type == kRunInfo ? 0 : type == kRunRead ? PrepareRead() : PrepareWrite());
+        BeginRun(type);
+        SendRequest(type);
+        return Feed(bytes);
+    }
+    int Feed(const Bytes& bytes)
+    {
+        for (size_t i = 0; i < bytes.size() && GetResult() == 0; ++i)
+            if (ReceiveByte(bytes[i]))
+                DispatchFrame();
+        return GetResult();
+    }
+};
+
+Bytes Frame(uint8_t a1, uint8_t a2, const Bytes& body, const std::string& text = "")
 {
-    CSimTransceiver::Image image;
-    for (size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<uint8_t>((i * 7 + 3) & 0xFF);
-    return image;
+    Bytes f = {0xFE, 0xFE, a1, a2};
+    f.insert(f.end(), body.begin(), body.end());
+    for (char c : text)
+        f.push_back(static_cast<uint8_t>(c));
+    f.push_back(0xFD);
+    return f;
+}
+Bytes Echo(const Bytes& body, const std::string& text = "") { return Frame(0xEE, 0xEF, body, text); }
+Bytes Radio(const Bytes& body, const std::string& text = "") { return Frame(0xEF, 0xEE, body, text); }
+Bytes operator+(Bytes a, const Bytes& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
 }
 
-// A transfer file as the engine writes it: header, comment line, then `records` records from
-// 0x0010 taken from `image`.
-std::string TransferText(const CSimTransceiver::Image& image, int records)
-{
-    std::string text = "22700101\r\n#COMMENT\r\n";
-    for (int i = 0; i < records; ++i)
-        text += RecordLine(image, 0x10 + 16 * i) + "\r\n";
-    return text;
-}
+const Bytes kInfoEcho = Echo({0xE0, 0, 0, 0, 0});
+const Bytes kReadEcho = Echo({0xE2, 0x22, 0x70, 0x01, 0x01});
+const Bytes kAnswer = Radio({0xE1, 0x22, 0x70, 0x01, 0x02, 'A', 0xEF}); // 0xEF: the highest allowed
+// The record 00100141 (address 0x0010, one byte 0x41) with its checksum 0xAE.
+const Bytes kRecord = Radio({0xE4}, "00100141AE");
+// A write of the one line 00100141, up to the echo of its end frame.
+const Bytes kWriteEcho = Echo({0xE3, 0x22, 0x70, 0x01, 0x01});
+const Bytes kWriteEchoes = kWriteEcho + Echo({0xE4}, "00100141AE") + Echo({0xE5}, "Vexa Inc.");
 
-std::vector<std::string> ProgressEvents(std::initializer_list<int> percents)
-{
-    std::vector<std::string> events;
-    for (int p : percents)
-        events.push_back("progress " + std::to_string(p));
-    return events;
-}
+struct FrameCase {
+    const char* name;
+    uint16_t run;
+    Bytes bytes;
+    int result; // 0: the run goes on
+};
+
+class CloneFramesTest : public CCloneFixture<CFrameLink>, public ::testing::WithParamInterface<FrameCase> {
+protected:
+    void SetUp() override { WriteFile(transfer.GetPath(), kOneRecord); }
+};
 
 } // namespace
 
 TEST_F(CloneLinkTest, InformationRunReportsIdentityAndComment)
 {
-    CSimTransceiver::Image image = sim.GetImage();
-    const char comment[] = "AIRFIELD NORTH 1";
-    std::copy(comment, comment + 16, image.begin() + 0x10);
-    sim.SetImage(image);
     StartSim();
-
     EXPECT_EQ(0, link.CloneInfo());
-    EXPECT_EQ(0x2270, link.GetInfo()->modelCode);
-    EXPECT_EQ(0x0101, link.GetInfo()->revision);
-    EXPECT_EQ(16, link.GetInfo()->commentLength);
-    EXPECT_EQ("AIRFIELD NORTH 1", std::string(reinterpret_cast<char*>(link.GetInfo()->comment), 16));
-    auto frames = sim.GetReceivedFrames();
-    ASSERT_EQ(1u, frames.size());
-    EXPECT_EQ((Bytes{0xEE, 0xEF, 0xE0, 0, 0, 0, 0}), frames[0].bytes);
+    const ModelInfo& info = *link.GetInfo();
+    EXPECT_EQ((std::vector<int>{0x2270, 0x0101, 16}),
+              (std::vector<int>{info.modelCode, info.revision, info.commentLength}));
+    EXPECT_TRUE(std::equal(info.comment, info.comment + 16, sim.GetImage().begin() + 0x10)); // the comment
+    ASSERT_EQ(1u, sim.GetReceivedFrames().size());
+    EXPECT_EQ((Bytes{0xEE, 0xEF, 0xE0, 0, 0, 0, 0}), sim.GetReceivedFrames()[0].bytes);
     // 200 ms after opening and after the request; no progress window.
-    EXPECT_EQ((std::vector<std::string>{"sleep 200", "sleep 200"}), host.events);
-    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ((Lines{"sleep 200", "sleep 200"}), host.events);
 }
 
 TEST_F(CloneLinkTest, ReadRunWritesHeaderCommentAndAllRecords)
 {
-    sim.SetImage(PatternImage());
     StartSim();
-
     EXPECT_EQ(0, link.CloneIn());
-    std::vector<std::string> lines = ReadLines(transfer.Path());
-    ASSERT_EQ(33u, lines.size());
-    EXPECT_EQ("22700101", lines[0]);
-    EXPECT_EQ("#", lines[1]);
-    for (int i = 0; i < 31; ++i)
-        EXPECT_EQ(RecordLine(PatternImage(), 0x10 + 16 * i), lines[2 + i]) << i;
+    Lines lines = {"22700101", "#"};
+    for (const std::string& record : Records(sim.GetImage()))
+        lines.push_back(record);
+    EXPECT_EQ(lines, ReadLines(transfer.GetPath()));
     EXPECT_EQ((Bytes{0xEE, 0xEF, 0xE2, 0x22, 0x70, 0x01, 0x01}), sim.GetReceivedFrames().at(0).bytes);
-
     // The percentage moves in steps of 10 up to 100; the window goes after a 500 ms linger.
-    std::vector<std::string> expected = {"status: Now reading <- TR", "progress-create: Cloning",
-                                         "sleep 200", "sleep 200"};
-    for (const std::string& p : ProgressEvents({0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}))
-        expected.push_back(p);
-    expected.push_back("sleep 500");
-    expected.push_back("progress-destroy");
+    Lines expected = {"status: Now reading <- TR", "progress-create: Cloning", "sleep 200",
+                       "sleep 200"};
+    for (int percent = 0; percent <= 100; percent += 10)
+        expected.push_back("progress " + std::to_string(percent));
+    expected.insert(expected.end(), {"sleep 500", "progress-destroy"});
     EXPECT_EQ(expected, host.events);
 }
 
-// The transfer file has comment lines between records and a blank line after the 30th record:
-// the data end there.
+// Comment lines come between the records, and a blank line after the 30th ends the data.
 TEST_F(CloneLinkTest, WriteRunSendsEachDataLinePacedByItsEcho)
 {
     CSimFaults faults;
     faults.realtime = true;
     StartSim(faults);
     const CSimTransceiver::Image before = sim.GetImage();
-    const CSimTransceiver::Image image = PatternImage();
+    CSimTransceiver::Image image;
+    for (size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<uint8_t>(i * 7 + 3);
     std::string text = "22700101\n#\n";
-    for (int i = 0; i < 30; ++i)
+    for (unsigned i = 0; i < 30; ++i)
         text += RecordLine(image, 0x10 + 16 * i) + (i == 10 ? "\n# a note\n" : "\n");
-    WriteFile(transfer.Path(), text + "   \n" + RecordLine(image, 0x1F0) + "\n");
+    WriteFile(transfer.GetPath(), text + "   \n" + RecordLine(image, 0x1F0) + "\n");
 
     EXPECT_EQ(0, link.CloneOut());
-    auto frames = sim.GetReceivedFrames();
+    const auto frames = sim.GetReceivedFrames();
     std::string commands = "E3 ";
     for (int i = 0; i < 30; ++i)
         commands += "E4 ";
-    EXPECT_EQ(commands + "E5 ", FrameCommands(frames));
-    // Each data frame carries the line's digits as they stand plus their checksum.
-    std::string line = RecordLine(image, 0x10);
-    unsigned sum = 0;
-    for (size_t i = 0; i < line.size(); i += 2)
-        sum += std::stoul(line.substr(i, 2), nullptr, 16);
-    char checksum[3];
-    std::snprintf(checksum, sizeof checksum, "%02X", (0x100 - (sum & 0xFF)) & 0xFF);
-    EXPECT_EQ(line + checksum, std::string(frames[1].bytes.begin() + 3, frames[1].bytes.end()));
-    EXPECT_EQ("\xE5Vexa Inc.", std::string(frames.back().bytes.begin() + 2, frames.back().bytes.end()));
-
+    EXPECT_EQ(commands + "E5 ", FrameCommands(sim));
+    // The simulator takes records with the right checksum only, and the end frame "Vexa Inc.".
     EXPECT_EQ(1, sim.GetWriteCount());
-    CSimTransceiver::Image held = sim.GetImage();
+    const CSimTransceiver::Image held = sim.GetImage();
     EXPECT_TRUE(std::equal(held.begin() + 0x10, held.begin() + 0x1F0, image.begin() + 0x10));
     EXPECT_TRUE(std::equal(held.begin() + 0x1F0, held.end(), before.begin() + 0x1F0));
-
     // 200 ms pass between the echo of the request and the first record; each later frame
     // waits for the echo of the one before (45 bytes at 960 bytes per second: 47 ms).
     EXPECT_GE(frames[1].timeMs - frames[0].timeMs, 200u);
@@ -134,8 +152,8 @@ struct FaultCase {
     const char* name;
     const char* fault;
     uint16_t run;
-    int expected;
-    int lines;   // lines of the transfer file after a read; -1: not looked at
+    int result;
+    int lines;   // lines of the transfer file after a read (header, "#", records); 0: not read
     bool silent; // the transceiver never answers: the run ends on the silence limit
 };
 
@@ -147,54 +165,61 @@ TEST_P(CloneLinkFaultTest, EndsWithTheExpectedResult)
     CSimFaults faults;
     ASSERT_TRUE(faults.Set(c.fault));
     StartSim(faults);
-    WriteFile(transfer.Path(), TransferText(sim.GetImage(), 31));
+    WriteFile(transfer.GetPath(), kOneRecord);
     const uint64_t start = clock.NowMs();
-    int result = c.run == CCloneLink::kRunInfo ? link.CloneInfo()
-        : c.run == CCloneLink::kRunRead         ? link.CloneIn()
-                                                : link.CloneOut();
-    EXPECT_EQ(c.expected, result);
+    EXPECT_EQ(c.result,
+              c.run == kInfo ? link.CloneInfo() : c.run == kRead ? link.CloneIn() : link.CloneOut());
     EXPECT_FALSE(link.IsOpen());
-    if (c.lines >= 0) {
-        std::vector<std::string> lines = ReadLines(transfer.Path());
+    if (c.lines > 0) {
+        const Lines lines = ReadLines(transfer.GetPath());
         ASSERT_EQ(size_t(c.lines), lines.size());
-        EXPECT_EQ("22700101", lines[0]);
-        if (c.lines > 2) {
-            EXPECT_EQ(RecordLine(sim.GetImage(), 0x10 + 16 * (c.lines - 3)), lines.back());
-        }
+        const unsigned last = 0x10 + 16 * (c.lines - 3); // the last record kept
+        EXPECT_EQ(c.lines > 2 ? RecordLine(sim.GetImage(), last) : "#", lines.back());
     }
     // Beyond the fixed waits, a silent line is waited on for 2 to 3 seconds.
     if (c.silent) {
-        const uint64_t waited = clock.NowMs() - start - Slept();
-        EXPECT_GT(waited, 2000u);
-        EXPECT_LE(waited, 3000u);
+        EXPECT_GT(clock.NowMs() - start - Slept(), 2000u);
+        EXPECT_LE(clock.NowMs() - start - Slept(), 3000u);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, CloneLinkFaultTest,
-    ::testing::Values(FaultCase{"InfoSilence", "silence", CCloneLink::kRunInfo, 77, -1, true},
-                      FaultCase{"InfoNoCable", "no-cable", CCloneLink::kRunInfo, 77, -1, true},
-                      FaultCase{"InfoBadComment", "bad-comment", CCloneLink::kRunInfo, 77, -1, false},
-                      FaultCase{"InfoWrongModelIsAnAnswer", "wrong-model", CCloneLink::kRunInfo, 0, -1, false},
-                      FaultCase{"ReadSilence", "silence", CCloneLink::kRunRead, 77, 2, true},
-                      FaultCase{"ReadBadChecksum", "bad-checksum=5", CCloneLink::kRunRead, 77, 6, false},
-                      FaultCase{"ReadBadEnd", "bad-end", CCloneLink::kRunRead, 77, 33, false},
-                      FaultCase{"ReadStall", "stall=10", CCloneLink::kRunRead, 77, 12, false},
-                      FaultCase{"ReadTooFewEndsProperly", "too-few=20", CCloneLink::kRunRead, 0, 22, false},
-                      FaultCase{"WriteRefused", "refuse-write", CCloneLink::kRunWrite, 77, -1, false},
-                      FaultCase{"WriteStall", "stall=3", CCloneLink::kRunWrite, 77, -1, false},
-                      FaultCase{"WriteNoCable", "no-cable", CCloneLink::kRunWrite, 77, -1, true}),
+    ::testing::Values(FaultCase{"InfoSilence", "silence", kInfo, 77, 0, true},
+                      FaultCase{"InfoNoCable", "no-cable", kInfo, 77, 0, true},
+                      FaultCase{"InfoBadComment", "bad-comment", kInfo, 77, 0, false},
+                      FaultCase{"InfoWrongModelIsAnAnswer", "wrong-model", kInfo, 0, 0, false},
+                      FaultCase{"ReadSilence", "silence", kRead, 77, 2, true},
+                      FaultCase{"ReadBadChecksum", "bad-checksum=5", kRead, 77, 6, false},
+                      FaultCase{"ReadBadEnd", "bad-end", kRead, 77, 33, false},
+                      FaultCase{"ReadTooFewEndsProperly", "too-few=20", kRead, 0, 22, false},
+                      FaultCase{"WriteRefused", "refuse-write", kWrite, 77, 0, false},
+                      FaultCase{"WriteNoCable", "no-cable", kWrite, 77, 0, true}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+// A line that never falls silent, with frames for another station and commands nobody answers.
+using CloneLinkSilence = CloneLinkTest;
+TEST_F(CloneLinkSilence, FramesTheRunIgnoresDoNotKeepItAlive)
+{
+    CSimFaults faults;
+    faults.garbage = true;
+    StartSim(faults);
+    clock.onWait = [this] {
+        if (clock.NowMs() > 10000)
+            sim.Stop(); // a run kept alive so long is the fault itself: end it
+    };
+    EXPECT_EQ(77, link.CloneInfo());
+    EXPECT_GT(sim.GetLineBytes(), 2000u);
+    EXPECT_LE(clock.NowMs() - Slept(), 3000u);
+}
 
 TEST_F(CloneLinkTest, CancelEndsTheReadAndFreesThePort)
 {
     StartSim();
     host.cancelAtPercent = 20;
-
     EXPECT_EQ(1, link.CloneIn());
-    EXPECT_FALSE(link.IsOpen());
-    EXPECT_EQ((std::vector<std::string>{"progress 20", "cancel", "sleep 500", "progress-destroy"}),
-              std::vector<std::string>(host.events.end() - 4, host.events.end()));
+    EXPECT_EQ((Lines{"progress 20", "cancel", "sleep 500", "progress-destroy"}),
+              Lines(host.events.end() - 4, host.events.end()));
     CCommPort other;
     EXPECT_TRUE(other.Open(sim.GetDevicePath(), 9600));
 }
@@ -202,51 +227,81 @@ TEST_F(CloneLinkTest, CancelEndsTheReadAndFreesThePort)
 TEST_F(CloneLinkTest, PortThatCannotBeOpenedGives91WithoutSending)
 {
     StartSim();
-    WriteFile(transfer.Path(), TransferText(sim.GetImage(), 31));
+    WriteFile(transfer.GetPath(), kOneRecord);
     {
         CCommPort holder; // another program has the port
         ASSERT_TRUE(holder.Open(sim.GetDevicePath(), 9600));
         EXPECT_EQ(91, link.CloneIn());
+        EXPECT_EQ(91, link.CloneOut());
         EXPECT_EQ(91, link.CloneInfo());
     }
-    link.SetPortDevice(2, "/dev/pwr-no-such-port");
-    link.SetPortNumber(2);
-    EXPECT_EQ(91, link.CloneOut());
     EXPECT_TRUE(sim.GetReceivedFrames().empty());
-    // The progress windows were made and taken away again, without waits.
-    EXPECT_EQ((std::vector<std::string>{"status: Now reading <- TR", "progress-create: Cloning",
-                                        "progress-destroy", "status: Now writing -> TR",
-                                        "progress-create: Cloning", "progress-destroy"}),
-              host.events);
-    // Once the other program is gone the port is usable again.
-    link.SetPortNumber(1);
-    EXPECT_EQ(0, link.CloneInfo());
+    EXPECT_EQ(2u, host.Find("progress-destroy").size()); // the progress windows went again
+    EXPECT_EQ(0, link.CloneInfo()); // once the other program is gone the port is usable again
 }
 
-TEST_F(CloneLinkTest, TransferFileProblemsSendNothing)
+TEST_P(CloneFramesTest, EndsWithTheExpectedResult)
 {
-    StartSim();
+    EXPECT_EQ(GetParam().result, link.Run(GetParam().run, GetParam().bytes));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frames, CloneFramesTest,
+    ::testing::Values(
+        FrameCase{"InfoAnswer", kInfo, kInfoEcho + kAnswer, 2},
+        FrameCase{"InfoTooShort", kInfo, kInfoEcho + Radio({0xE1, 0x22, 0x70, 0x01}), 80},
+        FrameCase{"InfoEchoDiffers", kInfo, Echo({0xE0, 0, 0, 0, 1}), 80},
+        FrameCase{"RecordInInfoRun", kInfo, kInfoEcho + kRecord, 80},
+        FrameCase{"EndInInfoRun", kInfo, kInfoEcho + Radio({0xE5}, "Vexa Inc."), 80},
+        // Frames for others, and commands nobody answers, are passed over.
+        FrameCase{"IgnoredFrames", kInfo,
+                  kInfoEcho + Frame(0, 0, {0xE5}) + Radio({0xE2}) + Echo({0xE6}) + kAnswer, 2},
+        FrameCase{"SecondAddressMarksTheTransceiver", kInfo,
+                  kInfoEcho + Frame(0x12, 0xEE, {0xE1, 0x22, 0x70, 1, 1}), 2},
+        FrameCase{"PreambleRestartsTheFrame", kInfo,
+                  kInfoEcho + Bytes{0xFE, 0xEF, 0xEE, 0xE1, 0x22} + kAnswer, 2},
+        FrameCase{"RecordCount", kRead, kReadEcho + Radio({0xE4}, "00100241AD"), 80},
+        FrameCase{"RecordEmpty", kRead, kReadEcho + Radio({0xE4}), 80},
+        FrameCase{"RecordLowerCase", kRead, kReadEcho + Radio({0xE4}, "00100141ae"), 80},
+        FrameCase{"EndShort", kRead, kReadEcho + Radio({0xE5}, "Vexa Inc"), 80},
+        FrameCase{"EndLong", kRead, kReadEcho + Radio({0xE5}, "Vexa Inc.."), 80},
+        FrameCase{"WriteResultInReadRun", kRead, kReadEcho + Radio({0xE6, 0x00}), 80},
+        FrameCase{"WriteAccepted", kWrite, kWriteEchoes + Radio({0xE6, 0x00}), 2},
+        FrameCase{"WriteResultEmpty", kWrite, kWriteEchoes + Radio({0xE6}), 80},
+        FrameCase{"WriteResultBeforeTheEnd", kWrite,
+                  kWriteEcho + Echo({0xE4}, "00100141AE") + Radio({0xE6, 0}), 80},
+        // The echo of a data frame must match what was sent, its checksum included.
+        FrameCase{"DataEchoDiffers", kWrite, kWriteEcho + Echo({0xE4}, "00100141AF"), 80}),
+    [](const ::testing::TestParamInfo<FrameCase>& info) { return std::string(info.param.name); });
+
+using CloneFramesDetailTest = CloneFramesTest;
+
+TEST_F(CloneFramesDetailTest, LongFramesTransferFilesAndProgress)
+{
+    // A frame longer than the receive buffer keeps its first 255 bytes: the comment has 248.
+    Bytes longAnswer = {0xE1, 0x22, 0x70, 0x01, 0x01};
+    longAnswer.resize(400, 'C');
+    ASSERT_EQ(2, link.Run(kInfo, kInfoEcho + Radio(longAnswer)));
+    EXPECT_EQ(248, link.GetInfo()->commentLength);
+
+    // A write needs a transfer file whose first line has 8 characters or more.
     for (const char* text : {"", "2270010\n#\n", "\n22700101\n"}) {
-        WriteFile(transfer.Path(), text);
-        EXPECT_EQ(80, link.CloneOut()) << text;
-        EXPECT_FALSE(link.HasTransferFileFailed());
+        WriteFile(transfer.GetPath(), text);
+        EXPECT_EQ(80, link.PrepareWrite()) << text;
     }
+    EXPECT_FALSE(link.HasTransferFileFailed());
     link.SetTransferFile("/nonexistent-dir/transfer.cl");
-    EXPECT_EQ(77, link.CloneIn());
-    EXPECT_TRUE(link.HasTransferFileFailed());
-    EXPECT_EQ(77, link.CloneOut());
-    EXPECT_TRUE(link.HasTransferFileFailed());
-    EXPECT_TRUE(sim.GetReceivedFrames().empty());
-}
+    EXPECT_TRUE(link.PrepareRead() == 77 && link.HasTransferFileFailed());
+    EXPECT_TRUE(link.PrepareWrite() == 77 && link.HasTransferFileFailed());
+    link.SetTransferFile(transfer.GetPath());
 
-TEST_F(CloneLinkTest, SignalResultPlaysTheTwoTunes)
-{
-    link.SignalResult(true);
-    EXPECT_EQ((std::vector<std::string>{"beep 1000 50", "sleep 50", "beep 1000 50", "sleep 500"}),
-              host.events);
-    host.events.clear();
-    link.SignalResult(false);
-    EXPECT_EQ((std::vector<std::string>{"beep 500 400", "sleep 100", "beep 500 400", "sleep 100",
-                                        "beep 500 400", "sleep 100", "beep 500 400", "sleep 500"}),
-              host.events);
+    // The progress of a read counts records towards 31, rounded down to tens.
+    ASSERT_EQ(0, link.Run(kRead, kReadEcho));
+    std::vector<int> seen;
+    for (int i = 0; i < 31; ++i) {
+        link.Feed(kRecord);
+        seen.push_back(link.GetPercentage());
+    }
+    EXPECT_EQ((std::vector<int>{0, 10, 90, 100}),
+              (std::vector<int>{seen[1], seen[3], seen[29], seen[30]}));
 }

@@ -1,17 +1,18 @@
 #pragma once
 
-// Shared set-up of the clone tests: the real serial code bound as COM1 to a simulated
-// transceiver on a pseudo-terminal, both on a fake clock, and a recording host.
+// Shared set-up of the clone tests: the real serial code as COM1 to a simulated transceiver, both
+// on a fake clock, a recording host, and the clone operations of a document with a new data set.
 
-#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "clone/clone_link.h"
+#include "clone/clone_operations.h"
+#include "radio/r455_radio.h"
+#include "radio/temp_file.h"
 #include "sim/sim_transceiver.h"
 #include "tests/common/fake_clone_clock.h"
 #include "tests/common/recording_clone_host.h"
@@ -20,67 +21,58 @@
 namespace clonetest {
 
 using Bytes = std::vector<uint8_t>;
+using Lines = std::vector<std::string>;
 
 // The lines of a text file without their line ends (LF or CR LF).
-inline std::vector<std::string> ReadLines(const std::string& path)
+inline Lines ReadLines(const std::string& path)
 {
-    std::vector<std::string> lines;
-    std::string text = ReadFile(path);
-    for (size_t start = 0; start < text.size();) {
-        size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? end : end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end == std::string::npos ? text.size() : end + 1;
-    }
+    Lines lines;
+    std::istringstream text(ReadFile(path));
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line.substr(0, line.find('\r')));
     return lines;
 }
 
-// A unique file in the temporary folder, removed at the end of the test.
-class CScratchFile {
-public:
-    CScratchFile()
-    {
-        const char* dir = std::getenv("TMPDIR");
-        m_path = std::string(dir && *dir ? dir : "/tmp") + "/pwrtestXXXXXX";
-        int fd = ::mkstemp(m_path.data());
-        if (fd >= 0)
-            ::close(fd);
-    }
-    ~CScratchFile() { ::unlink(m_path.c_str()); }
-    const std::string& Path() const { return m_path; }
+// The record lines (after the header and the comment line) of a data set as saved.
+inline Lines Records(CR455Radio& radio)
+{
+    CTempFile file("qrb");
+    EXPECT_TRUE(radio.SaveToFile(file.GetPath()));
+    Lines lines = ReadLines(file.GetPath());
+    return Lines(lines.begin() + std::min<size_t>(2, lines.size()), lines.end());
+}
 
-private:
-    std::string m_path;
-};
+inline std::string Hex(unsigned byte)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    return {digits[(byte >> 4) & 15], digits[byte & 15]};
+}
 
 // The record line (no checksum) of the 16 bytes of `image` at `address`.
 inline std::string RecordLine(const CSimTransceiver::Image& image, unsigned address)
 {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string line;
-    for (unsigned b : {address >> 8, address & 0xFF, 16u}) {
-        line += digits[b >> 4];
-        line += digits[b & 15];
-    }
-    for (unsigned i = 0; i < 16; ++i) {
-        line += digits[image[address + i] >> 4];
-        line += digits[image[address + i] & 15];
-    }
+    std::string line = Hex(address >> 8) + Hex(address & 0xFF) + Hex(16);
+    for (unsigned i = 0; i < 16; ++i)
+        line += Hex(image[address + i]);
     return line;
 }
 
-// The command bytes of the frames the simulator received, e.g. "E0 E2 ".
-inline std::string FrameCommands(const std::vector<CSimTransceiver::ReceivedFrame>& frames)
+// The 31 record lines of a transceiver's memory, as a data set saves them.
+inline Lines Records(const CSimTransceiver::Image& image)
 {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string s;
-    for (const auto& f : frames) {
-        const uint8_t c = f.bytes.size() > 2 ? f.bytes[2] : 0;
-        s += std::string{digits[c >> 4], digits[c & 15], ' '};
-    }
-    return s;
+    Lines records;
+    for (unsigned address = 0x10; address < 0x200; address += 16)
+        records.push_back(RecordLine(image, address));
+    return records;
+}
+
+// The command bytes of the frames the simulator received, e.g. "E0 E2 ".
+inline std::string FrameCommands(const CSimTransceiver& sim)
+{
+    std::string commands;
+    for (const auto& f : sim.GetReceivedFrames())
+        commands += Hex(f.bytes.size() > 2 ? f.bytes[2] : 0) + " ";
+    return commands;
 }
 
 template <class Link = CCloneLink>
@@ -91,7 +83,8 @@ protected:
         link.SetModelCode(0x2270);
         link.SetRevision(0x0101);
         link.SetExpectedFrames(31);
-        link.SetTransferFile(transfer.Path());
+        link.SetTransferFile(transfer.GetPath());
+        radio.ResetData();
     }
 
     void StartSim(const CSimFaults& faults = CSimFaults())
@@ -110,11 +103,23 @@ protected:
         return ms;
     }
 
+    // Starts the simulator and makes the clone operations, on the transfer file as it is then.
+    void Start(const CSimFaults& faults = CSimFaults())
+    {
+        StartSim(faults);
+        operations = std::make_unique<CCloneOperations>(radio, link, host, *transferFile);
+        operations->SetDataReplacedHandler([this] { ++replaced; });
+    }
+
     CRecordingCloneHost host;
     CFakeCloneClock clock{&host.events};
     CSimTransceiver sim;
-    CScratchFile transfer;
+    CTempFile transfer{"cl"}; // the link's own, for the runs the tests start themselves
     Link link{host, clock};
+    CR455Radio radio;
+    std::unique_ptr<CTempFile> transferFile = std::make_unique<CTempFile>("cl"); // the document's
+    std::unique_ptr<CCloneOperations> operations;
+    int replaced = 0;
 };
 
 } // namespace clonetest

@@ -1,17 +1,10 @@
-// Clone runs that go wrong on the way: no transfer file, a full disk under the transfer file,
-// the cable pulled half-way, a transceiver that floods the line with junk, and the port that
-// disappears during a run. The real serial code runs against the simulated transceiver on a
-// pseudo-terminal, on the fake clock. Every case must end with the right result and texts, and
-// lose nothing: the document keeps its data after a failed read, the transceiver its memory
-// after a failed write.
+// Clone runs that go wrong on the way: no transfer file, a full disk, the cable pulled, the port
+// gone. Each must end with the right texts and lose nothing: the document keeps its data after a
+// failed read, the transceiver its memory after a failed write.
 
 #include <filesystem>
-#include <memory>
 
-#include "clone/clone_operations.h"
 #include "fault_util.h"
-#include "radio/r455_radio.h"
-#include "radio/temp_file.h"
 #include "tests/clone/clone_test_util.h"
 
 using namespace clonetest;
@@ -19,184 +12,84 @@ using Operation = CCloneOperations::Operation;
 
 namespace {
 
-const char kStatusReading[] = "status: Now reading <- TR";
-const char kStatusWriting[] = "status: Now writing -> TR";
 const char kBoxTransferFile[] =
     "box!: The temporary file for the cloning data cannot be created or opened.\n\n Check the "
     "free space and the permissions of the temporary folder.";
 
-// The status and box lines the host records for a failed operation.
-std::string Status(Operation op) { return "status:" + CCloneOperations::GetReport(op, 77).status; }
-std::string Box(Operation op) { return "box!:" + CCloneOperations::GetReport(op, 77).box; }
-
-class CloneFaultTest : public CCloneFixture<> {
-protected:
-    CloneFaultTest()
-    {
-        radio.ResetData();
-        // The transceiver holds other data than the document, so a read or write that got
-        // through would show.
-        CSimTransceiver::Image image = sim.GetImage();
-        for (size_t i = 0x0100; i < 0x0140; ++i)
-            image[i] = static_cast<uint8_t>(image[i] ^ 0x11);
-        sim.SetImage(image);
-    }
-
-    void Start(const CSimFaults& faults = CSimFaults(), std::unique_ptr<CTempFile> file = nullptr)
-    {
-        StartSim(faults);
-        transferFile = file ? std::move(file) : std::make_unique<CTempFile>("cl");
-        operations = std::make_unique<CCloneOperations>(radio, link, host, *transferFile);
-        dataBefore = Data();
-        memoryBefore = sim.GetImage();
-    }
-
-    // The document's data as a clone data file, taken without touching its edit state.
-    std::string Data()
-    {
-        CScratchFile file;
-        EXPECT_TRUE(radio.SaveToFile(file.Path()));
-        return ReadFile(file.Path());
-    }
-
-    // Nothing was lost: the document has its data, the transceiver its memory.
-    void ExpectNothingChanged()
-    {
-        EXPECT_EQ(dataBefore, Data());
-        EXPECT_EQ(memoryBefore, sim.GetImage());
-        EXPECT_EQ(0, sim.GetWriteCount());
-    }
-
-    CR455Radio radio;
-    std::unique_ptr<CTempFile> transferFile;
-    std::unique_ptr<CCloneOperations> operations;
-    std::string dataBefore;
-    CSimTransceiver::Image memoryBefore{};
+enum class Fault {
+    NoTransferFile,     // the temporary folder is missing: there is no transfer file
+    TransferFileGone,   // a folder took the transfer file's place
+    DiskFull,           // no file may grow beyond 400 bytes
+    CablePulled,        // the transceiver falls silent after 5 records
+    PortGone,           // the port disappears at 30 %, as when a USB adapter is unplugged
 };
 
-} // namespace
-
-// Without a transfer file nothing may go to the transceiver at all.
-TEST_F(CloneFaultTest, TransferFileThatCannotBeCreated)
-{
-    std::unique_ptr<CTempFile> none;
-    {
-        faulttest::CEnvOverride tmp("TMPDIR", "/nonexistent-pwr-fault");
-        none = std::make_unique<CTempFile>("cl");
-    }
-    ASSERT_FALSE(none->IsValid());
-    Start(CSimFaults(), std::move(none));
-
-    EXPECT_EQ(77, operations->Read());
-    EXPECT_EQ(std::vector<std::string>{Status(Operation::Read)}, host.Find("status:"));
-    EXPECT_EQ(std::vector<std::string>{kBoxTransferFile}, host.Find("box"));
-    host.events.clear();
-    EXPECT_EQ(77, operations->Write());
-    EXPECT_EQ(std::vector<std::string>{Status(Operation::Write)}, host.Find("status:"));
-    EXPECT_EQ(std::vector<std::string>{kBoxTransferFile}, host.Find("box"));
-    EXPECT_EQ(4u, host.Find("beep 500 400").size());
-    EXPECT_TRUE(sim.GetReceivedFrames().empty());
-    ExpectNothingChanged();
-}
-
-// The transfer file was made, but something took its place before the read: the identity
-// check may run, the read itself must not start.
-TEST_F(CloneFaultTest, TransferFileThatCannotBeOpened)
-{
-    Start();
-    std::filesystem::remove(transferFile->GetPath());
-    std::filesystem::create_directory(transferFile->GetPath());
-
-    EXPECT_EQ(77, operations->Read());
-    EXPECT_EQ((std::vector<std::string>{kStatusReading, Status(Operation::Read)}), host.Find("status:"));
-    EXPECT_EQ(std::vector<std::string>{kBoxTransferFile}, host.Find("box"));
-    EXPECT_EQ("E0 ", FrameCommands(sim.GetReceivedFrames()));
-    ExpectNothingChanged();
-}
-
-// The disk fills while the transceiver's records are written to the transfer file: the part
-// that arrived must not be taken for the transceiver's data. Before a write, the data cannot
-// be prepared: the write request is never sent.
-TEST_F(CloneFaultTest, DiskFullUnderTheTransferFile)
-{
-    Start();
-    for (Operation op : {Operation::Read, Operation::Write}) {
-        host.events.clear();
-        sim.ClearReceivedFrames();
-        int result;
-        {
-            CFileSizeLimit full(400);
-            ASSERT_TRUE(full.IsActive());
-            result = op == Operation::Read ? operations->Read() : operations->Write();
-        }
-        EXPECT_EQ(77, result);
-        EXPECT_EQ(Status(op), host.Find("status:").back());
-        EXPECT_EQ(std::vector<std::string>{kBoxTransferFile}, host.Find("box"));
-        EXPECT_EQ(op == Operation::Read ? "E0 E2 " : "E0 ", FrameCommands(sim.GetReceivedFrames()));
-    }
-    ExpectNothingChanged();
-}
-
-struct BreakCase {
+struct FaultCase {
     const char* name;
     Operation op;
-    const char* fault; // the cable is pulled: the transceiver falls silent
-    bool portGoes;     // the port disappears at 30 %, as when a USB adapter is unplugged
+    Fault fault;
+    const char* frames; // the first frames (up to two) that reach the transceiver
 };
 
-class CloneBreakTest : public CloneFaultTest, public ::testing::WithParamInterface<BreakCase> {};
+class CloneFaultTest : public CCloneFixture<>, public ::testing::WithParamInterface<FaultCase> {};
 
-TEST_P(CloneBreakTest, RunThatBreaksOffLosesNothing)
+TEST_P(CloneFaultTest, FailedRunIsReportedAndLosesNothing)
 {
-    const BreakCase& c = GetParam();
-    CSimFaults faults;
-    if (*c.fault) {
-        ASSERT_TRUE(faults.Set(c.fault));
+    const FaultCase& c = GetParam();
+    if (c.fault == Fault::NoTransferFile) {
+        faulttest::CEnvOverride tmp("TMPDIR", "/nonexistent-pwr-fault");
+        transferFile = std::make_unique<CTempFile>("cl");
     }
+    CSimFaults faults;
+    ASSERT_TRUE(c.fault != Fault::CablePulled || faults.Set("stall=5"));
+    // The transceiver holds other data than the document: a read or write that got through shows.
+    CSimTransceiver::Image memory = sim.GetImage();
+    for (size_t i = 0x0100; i < 0x0140; ++i)
+        memory[i] ^= 0x11;
+    sim.SetImage(memory);
     Start(faults);
-    if (c.portGoes)
-        host.onProgress = [this](int percent) {
-            if (percent >= 30)
+    const Lines data = Records(radio);
+    if (c.fault == Fault::TransferFileGone) {
+        std::filesystem::remove(transferFile->GetPath());
+        std::filesystem::create_directory(transferFile->GetPath());
+    }
+    if (c.fault == Fault::PortGone)
+        clock.onWait = [this] {
+            if (!host.Find("progress 30").empty())
                 sim.Stop();
         };
-    const bool read = c.op == Operation::Read;
+    CFileSizeLimit full(c.fault == Fault::DiskFull ? 400 : 1 << 30);
+    ASSERT_TRUE(full.IsActive());
 
-    EXPECT_EQ(77, read ? operations->Read() : operations->Write());
-    EXPECT_EQ((std::vector<std::string>{read ? kStatusReading : kStatusWriting, Status(c.op)}),
-              host.Find("status:"));
-    EXPECT_EQ(std::vector<std::string>{Box(c.op)}, host.Find("box"));
+    EXPECT_EQ(77, c.op == Operation::Read ? operations->Read() : operations->Write());
+    full.Lift();
+    const bool transferFileFault = c.fault < Fault::CablePulled;
+    const CCloneOperations::Report report = CCloneOperations::GetReport(c.op, 77);
+    EXPECT_EQ("status:" + report.status, host.Find("status:").back());
+    EXPECT_EQ(Lines{transferFileFault ? kBoxTransferFile : "box!:" + report.box}, host.Find("box"));
     EXPECT_EQ(4u, host.Find("beep 500 400").size());
-    if (c.portGoes) {
-        EXPECT_FALSE(host.Find("progress 30").empty()); // the port went during the run
-    }
-    EXPECT_EQ(1u, host.Find("progress-destroy").size());
-    ExpectNothingChanged();
+    EXPECT_EQ(c.frames, FrameCommands(sim).substr(0, 6));
+    EXPECT_TRUE(c.fault != Fault::PortGone || !host.Find("progress 30").empty()); // it went
+    EXPECT_EQ(data, Records(radio));
+    EXPECT_EQ(memory, sim.GetImage());
+    EXPECT_EQ(0, sim.GetWriteCount());
+    EXPECT_EQ(0, replaced);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Faults, CloneBreakTest,
-    ::testing::Values(BreakCase{"CablePulledDuringRead", Operation::Read, "stall=5", false},
-                      BreakCase{"CablePulledDuringWrite", Operation::Write, "stall=5", false},
-                      BreakCase{"PortDisappearsDuringRead", Operation::Read, "", true},
-                      BreakCase{"PortDisappearsDuringWrite", Operation::Write, "", true}),
-    [](const ::testing::TestParamInfo<BreakCase>& info) { return std::string(info.param.name); });
+    Faults, CloneFaultTest,
+    ::testing::Values(FaultCase{"NoTransferFileForARead", Operation::Read, Fault::NoTransferFile, ""},
+                      FaultCase{"NoTransferFileForAWrite", Operation::Write, Fault::NoTransferFile, ""},
+                      // The identity check may run, the read itself must not start.
+                      FaultCase{"TransferFileGone", Operation::Read, Fault::TransferFileGone, "E0 "},
+                      // The part of the data that reached the disk is not taken for the whole.
+                      FaultCase{"DiskFullDuringARead", Operation::Read, Fault::DiskFull, "E0 E2 "},
+                      // The data cannot be prepared: the write request is never sent.
+                      FaultCase{"DiskFullBeforeAWrite", Operation::Write, Fault::DiskFull, "E0 "},
+                      FaultCase{"CablePulledDuringARead", Operation::Read, Fault::CablePulled, "E0 E2 "},
+                      FaultCase{"CablePulledDuringAWrite", Operation::Write, Fault::CablePulled, "E0 E3 "},
+                      FaultCase{"PortGoneDuringARead", Operation::Read, Fault::PortGone, "E0 E2 "},
+                      FaultCase{"PortGoneDuringAWrite", Operation::Write, Fault::PortGone, "E0 E3 "}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
-// A transceiver that answers with an endless stream of frames meant for nobody: the line is
-// busy but the run makes no progress, so the silence limit must still end it.
-TEST_F(CloneFaultTest, TransceiverFloodingGarbage)
-{
-    CSimFaults faults;
-    faults.garbage = true;
-    Start(faults);
-
-    EXPECT_EQ(77, operations->Information());
-    EXPECT_EQ(std::vector<std::string>{Status(Operation::Information)}, host.Find("status:"));
-    EXPECT_EQ(std::vector<std::string>{Box(Operation::Information)}, host.Find("box"));
-    EXPECT_TRUE(host.Find("info:").empty());
-    host.events.clear();
-    EXPECT_EQ(77, operations->Read());
-    EXPECT_EQ(std::vector<std::string>{Status(Operation::Read)}, host.Find("status:"));
-    EXPECT_EQ(std::vector<std::string>{Box(Operation::Read)}, host.Find("box"));
-    EXPECT_GT(sim.GetLineBytes(), 1000u); // the flood did reach the program
-    ExpectNothingChanged();
-}
+} // namespace
