@@ -1,10 +1,10 @@
 #pragma once
 
 // The one source of time of the cloning code: the link's fixed waits, its measure of the line's
-// silence and its waits for input all go through this interface, and so do the simulated
-// transceiver's waits. The desktop program and the command-line tool run on the system's steady
-// clock; tests put in a clock of their own, so that no run waits in real time and no result
-// depends on the machine's speed.
+// silence and its waits for input all go through this interface, and the simulated transceiver
+// takes its time from it too. The desktop program and the command-line tool run on the system's
+// steady clock; tests put in a clock of their own, so that no run waits in real time and no
+// result depends on the machine's speed.
 
 #include <cstdint>
 

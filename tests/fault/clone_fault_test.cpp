@@ -42,6 +42,7 @@ TEST_P(CloneFaultTest, FailedRunIsReportedAndLosesNothing)
     }
     CSimFaults faults;
     ASSERT_TRUE(c.fault != Fault::CablePulled || faults.Set("stall=5"));
+    faults.realtime = c.fault == Fault::PortGone; // the run waits on the line while it goes
     // The transceiver holds other data than the document: a read or write that got through shows.
     CSimTransceiver::Image memory = sim.GetImage();
     for (size_t i = 0x0100; i < 0x0140; ++i)
