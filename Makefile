@@ -6,7 +6,7 @@ FUZZBUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-fast test-asan bench fuzz install package clean
+.PHONY: all deps configure build run test test-fast test-asan screenshots bench fuzz install package clean
 
 all: build
 
@@ -36,6 +36,13 @@ test-asan: deps
 	@cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS)
+
+# Pictures of the program's windows for a person to look at, as PNG files in $(BUILD)/screenshots.
+screenshots: configure
+	@cmake --build $(BUILD) --target app_screenshots -j $(JOBS)
+	@rm -rf $(BUILD)/screenshots && mkdir -p $(BUILD)/screenshots
+	PWR_SCREENSHOT_DIR=$(abspath $(BUILD))/screenshots xvfb-run -a -s "-screen 0 1600x1200x24" \
+	    $(BUILD)/tests/app/app_screenshots
 
 bench: build
 	@./scripts/run-benchmarks $(BUILD)
