@@ -10,10 +10,8 @@
 
 namespace {
 
-const RowTexts kBlank5 = {"05", "", "", "", "", "", ""};
-
 // Channels 2, 3 and 4 in use.
-class ChannelEditTest : public ProgramTest {
+class ChannelListTest : public ProgramTest {
 protected:
     void SetUp() override
     {
@@ -34,7 +32,7 @@ protected:
 
 } // namespace
 
-TEST_F(ProgramTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheEngine)
+TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheEngine)
 {
     const char* const headers[] = {"CH", "Prio", "Frequency", "Name", "Tx Inhibit",
                                    "Memory Lockout", "  "};
@@ -52,32 +50,32 @@ TEST_F(ProgramTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheEngin
     EXPECT_TRUE(List()->HasFlag(wxLC_SINGLE_SEL) && List()->GetFullRowSelect());
     EXPECT_EQ(View()->GetSelectedChannel(), 1u);
 
-    PutChannel(*Radio(), 3, "121.500", "TOWER", true);
-    PutChannel(*Radio(), 4, "118.100", "ATIS", false, true);
+    Radio()->SetChTxInhibit(2, "ON");
+    Radio()->SetChLockout(3, "ON");
     Radio()->SetChAppear(6, "ON"); // in use without a frequency: not legal
-    Radio()->SetPriorityChannel("3");
+    Radio()->SetPriorityChannel("2");
     View()->RefreshAll();
-    EXPECT_EQ(Row(3), (RowTexts{"03", "Prio", "121.500", "TOWER", "Inhibit", "", ""}));
-    EXPECT_EQ(Row(4), (RowTexts{"04", "", "118.100", "ATIS", "", "Lockout", ""}));
-    EXPECT_EQ(Row(5), kBlank5);
+    EXPECT_EQ(Row(2), (RowTexts{"02", "Prio", "121.500", "TOWER", "Inhibit", "", ""}));
+    EXPECT_EQ(Row(3), (RowTexts{"03", "", "118.100", "ATIS", "", "Lockout", ""}));
+    EXPECT_EQ(Row(5), (RowTexts{"05", "", "", "", "", "", ""}));
     EXPECT_EQ(Row(6)[2] + Row(20)[0], "0.000 ?20");
     // The mark needs priority scanning on; a blank priority channel shows its number only.
     Radio()->SetScanPrio("OFF");
     View()->RefreshAll();
-    EXPECT_EQ(Row(3)[1], "");
+    EXPECT_EQ(Row(2)[1], "");
     Radio()->SetPriorityChannel("5");
     View()->RefreshAll();
-    EXPECT_EQ(Row(5), kBlank5);
+    EXPECT_EQ(Row(5), (RowTexts{"05", "", "", "", "", "", ""}));
     // A name wider than its column is cut before an ellipsis (and drawn left-aligned), but
     // keeps one character; one that fits is not (and keeps its column's alignment).
     bool shortened = true;
-    EXPECT_EQ(List()->GetShownText(2, 3, &shortened), "TOWER");
+    EXPECT_EQ(List()->GetShownText(1, 3, &shortened), "TOWER");
     EXPECT_FALSE(shortened);
     for (int width : {36, 1}) {
         List()->SetColumnWidth(3, width);
-        const wxString shown = List()->GetShownText(2, 3, &shortened);
-        EXPECT_TRUE(shortened && shown.EndsWith("...") && shown.length() < 8) << shown;
-        EXPECT_EQ(shown.Left(1), "T");
+        const wxString shown = List()->GetShownText(1, 3, &shortened);
+        EXPECT_TRUE(shortened && shown.StartsWith("T") && shown.EndsWith("...")) << shown;
+        EXPECT_LT(shown.length(), 8u);
     }
 }
 
@@ -121,7 +119,7 @@ TEST_F(ProgramTest, EnterAndDoubleClickEditTheSelectedChannelOrSayNothingIsSelec
                   CExpectMessage("No items were selected", wxID_OK));
 }
 
-TEST_F(ChannelEditTest, EnabledStatesFollowTheChecksOfTheSelectedChannel)
+TEST_F(ChannelListTest, EnabledStatesFollowTheChecksOfTheSelectedChannel)
 {
     // "+" when something was copied, the channel, then whether Copy, Paste, Clear, Delete and
     // Insert are enabled: channel 1 can be neither cleared, deleted nor an insert position,
@@ -146,7 +144,7 @@ TEST_F(ChannelEditTest, EnabledStatesFollowTheChecksOfTheSelectedChannel)
     EXPECT_FALSE(IsEnabled(ID_EDIT_CLEAR) || IsEnabled(ID_EDIT_DELETE_CH));
 }
 
-TEST_F(ChannelEditTest, PasteAsksBeforeItOverwritesAndEachCommandRebuildsOnlyItsRows)
+TEST_F(ChannelListTest, PasteAsksBeforeItOverwritesAndEachCommandRebuildsOnlyItsRows)
 {
     // A change made behind the list's back shows only in the rows a command rebuilds.
     Radio()->SetChName(4, "HIDDEN");
@@ -167,7 +165,7 @@ TEST_F(ChannelEditTest, PasteAsksBeforeItOverwritesAndEachCommandRebuildsOnlyIts
     EXPECT_EQ(Row(4)[3], "HIDDEN");
 }
 
-TEST_F(ChannelEditTest, DeleteAndInsertMoveChannelsAndAlwaysSwitchPriorityScanningOff)
+TEST_F(ChannelListTest, DeleteAndInsertMoveChannelsAndAlwaysSwitchPriorityScanningOff)
 {
     Radio()->SetPriorityChannel("4");
     View()->RefreshAll();
@@ -191,7 +189,7 @@ TEST_F(ChannelEditTest, DeleteAndInsertMoveChannelsAndAlwaysSwitchPriorityScanni
     EXPECT_EQ(Names() + Row(20)[3], "|ATIS*||GROUND||LAST");
 }
 
-TEST_F(ChannelEditTest, ClearSwitchesPriorityScanningOffOnlyForThePriorityChannel)
+TEST_F(ChannelListTest, ClearSwitchesPriorityScanningOffOnlyForThePriorityChannel)
 {
     Radio()->SetPriorityChannel("4");
     View()->SelectChannel(3);

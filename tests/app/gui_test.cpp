@@ -1,6 +1,5 @@
-// The GUI suite's main and helpers: Google Test inside a real wxWidgets application. The tests
-// run from the main loop, each in a fresh temporary home, and a wxWidgets assertion is a test
-// failure instead of a dialog that would stop the suite.
+// The GUI suite's main and helpers: Google Test inside the real application. The tests run
+// from the main loop, each in a fresh home; a wxWidgets assertion is a test failure.
 
 #include "tests/app/gui_test.h"
 
@@ -13,8 +12,6 @@
 
 #include <wx/evtloop.h>
 #include <wx/stopwatch.h>
-
-#include "app/splash_window.h"
 
 namespace fs = std::filesystem;
 
@@ -35,8 +32,7 @@ std::string MakeHome(const std::string& parent)
     std::string home = parent + "/pwr455-gui-XXXXXX";
     if (!mkdtemp(home.data()))
         throw fs::filesystem_error("cannot make a test home", home, std::error_code());
-    for (const char* dir : {"/tmp", "/config", "/.local/share"})
-        fs::create_directories(home + dir);
+    fs::create_directories(home + "/tmp");
     UseHome(home);
     return home;
 }
@@ -54,9 +50,9 @@ class CTempHomeListener : public testing::EmptyTestEventListener {
     }
 };
 
-// The file chooser would add the files the tests choose to the toolkit's list of recent files
-// and write it to the suite's home after that has gone.
-void ForgetNoRecentFiles()
+// The file chooser would list the files the tests choose among the toolkit's recent files and
+// write that list after the suite's home has gone.
+void DisableRecentFiles()
 {
     void* self = dlopen(nullptr, RTLD_LAZY);
     auto settings = reinterpret_cast<void* (*)()>(dlsym(self, "gtk_settings_get_default"));
@@ -76,7 +72,7 @@ public:
                 << "wxWidgets assertion " << cond << " in " << func << ": " << msg;
         });
         SetExitOnFrameDelete(false);
-        ForgetNoRecentFiles();
+        DisableRecentFiles();
         CallAfter([this] {
             m_result = RUN_ALL_TESTS();
             ExitMainLoop();

@@ -16,8 +16,6 @@
 #include <wx/choice.h>
 #include <wx/eventfilter.h>
 #include <wx/filedlg.h>
-#include <wx/html/helpctrl.h>
-#include <wx/html/helpfrm.h>
 #include <wx/menu.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
@@ -26,7 +24,6 @@
 #include <wx/toolbar.h>
 #include <wx/xrc/xmlres.h>
 
-#include "app/about_dialog.h"
 #include "app/command_ids.h"
 #include "app/common_setting.h"
 #include "app/edit_memory_dlg.h"
@@ -39,8 +36,8 @@
 #include "app/xrc_util.h"
 #include "radio/r455_radio.h"
 
-// A wxTEST_DIALOG hook whose failures are test failures, and which ends an unexpected dialog
-// at once (Cancel) instead of leaving it modal on a screen nobody looks at.
+// A wxTEST_DIALOG hook whose failures are test failures and which ends an unexpected dialog at
+// once (Cancel) instead of leaving it modal on a screen nobody looks at.
 class CTestModalHook;
 #define wxTEST_DIALOG_HOOK_CLASS CTestModalHook
 #include <wx/testing.h>
@@ -54,8 +51,7 @@ protected:
     void ReportFailure(const wxString& message) override { ADD_FAILURE() << message; }
 };
 
-// A modal dialog of class T answered by `action`, which looks at the dialog's controls,
-// changes them and returns the id of the button it pressed.
+// A modal dialog of class T answered by `action`, which returns the id of the button it pressed.
 template <class T>
 class CExpectAction : public wxExpectModalBase<T, CExpectAction<T>> {
 public:
@@ -86,8 +82,7 @@ inline void PumpEvents(int milliseconds) { WaitFor([] { return false; }, millise
 std::string GetTestHome();
 std::string GetProfilePath();
 std::string ReadFileText(const std::string& path);
-// Writes a file, making its folder when needed.
-void WriteFileText(const std::string& path, const std::string& text);
+void WriteFileText(const std::string& path, const std::string& text); // makes the folder too
 
 // Starts the program's windows as the program does (splash off unless `splash`); StopProgram
 // closes them without asking (the profile is written) and waits until every window has gone.
@@ -131,12 +126,8 @@ protected:
     static CMainFrame* Frame() { return GetPWR455App().GetMainFrame(); }
     static CPWR455View* View() { return dynamic_cast<CPWR455View*>(Doc()->GetFirstView()); }
     static CListViewEx* List() { return View()->GetListCtrl(); }
-    // Puts channel `ch` in use and rebuilds the list.
-    static void UseChannel(unsigned ch, const char* frequency, const char* name);
-    // The texts the list shows in channel `ch`'s row.
-    static RowTexts Row(unsigned ch);
-    // A key pressed in the list's rows.
-    static void PressKey(int keyCode);
-    // Whether the menu item of `id` is enabled after the update handlers ran.
+    static void UseChannel(unsigned ch, const char* frequency, const char* name); // and redraws
+    static RowTexts Row(unsigned ch); // what the list shows in channel `ch`'s row
+    static void PressKey(int keyCode); // in the list's rows
     static bool IsEnabled(unsigned id) { return UpdateUi(), FindMenuItem(id)->IsEnabled(); }
 };

@@ -31,7 +31,7 @@ TEST_F(ProgramTest, ANewDocumentIsUntitledAndAnEditThroughTheEngineAsksToSaveOnC
     EXPECT_TRUE(closed);
 }
 
-TEST_F(ProgramTest, SaveAsThenOpenGivesTheDataBackAndFillsTheRecentFileList)
+TEST_F(ProgramTest, SaveAsAndOpenKeepTheDataAndFillTheRecentFileList)
 {
     const std::string path = GetTestHome() + "/tower.qrb";
     // With no recent files the "Recent File" item stands in their place, disabled.
@@ -47,6 +47,17 @@ TEST_F(ProgramTest, SaveAsThenOpenGivesTheDataBackAndFillsTheRecentFileList)
     EXPECT_EQ(FindMenuItem(ID_FILE_MRU_FILE1)->GetItemLabel().utf8_string(), "&1 " + path);
     SendCommand(ID_FILE_MRU_FILE1);
     EXPECT_EQ(Title() + Radio()->GetChName(1), "tower.qrb - PW-R455NORDTOWER");
+    // A file that does not load is reported and leaves the document as it was.
+    const std::string bad = GetTestHome() + "/bad.qrb";
+    WriteFileText(bad, "this is not a clone data file\r\n");
+    Radio()->SetChName(1, "EDITED");
+    bool opened = true;
+    wxTEST_DIALOG(opened = GetPWR455App().OpenDocumentFile(bad),
+                  CExpectMessage("Save changes to tower.qrb?", wxID_NO),
+                  CExpectMessage("Unexpected file format.", wxID_OK));
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(Title() + Radio()->GetChName(1), "tower.qrb - PW-R455NORDEDITED");
+    EXPECT_EQ(Doc()->GetFilename().utf8_string(), path);
     StopProgram();
     const std::string profile = ReadFileText(GetProfilePath());
     EXPECT_NE(profile.find("[Recent\\ File\\ List]\nFile1=" + path), std::string::npos) << profile;
@@ -71,23 +82,6 @@ TEST_F(ProgramTest, SaveAsThenOpenGivesTheDataBackAndFillsTheRecentFileList)
                                            "correct path and file name are given.",
                                  wxID_OK));
     EXPECT_FALSE(started);
-}
-
-TEST_F(ProgramTest, AFileThatDoesNotLoadIsReportedAndLeavesTheDocumentAsItWas)
-{
-    const std::string good = GetTestHome() + "/good.qrb", bad = GetTestHome() + "/bad.qrb";
-    WriteFileText(bad, "this is not a clone data file\r\n");
-    PutChannel(*Radio(), 1, "121.500", "KEEP");
-    wxTEST_DIALOG(SendCommand(ID_FILE_SAVE_AS), wxExpectModal<wxFileDialog>(wxString(good)));
-    Radio()->SetChName(1, "EDITED");
-    bool opened = true;
-    wxTEST_DIALOG(opened = GetPWR455App().OpenDocumentFile(bad),
-                  CExpectMessage("Save changes to good.qrb?", wxID_NO),
-                  CExpectMessage("Unexpected file format.", wxID_OK));
-    EXPECT_FALSE(opened);
-    EXPECT_EQ(Radio()->GetChName(1), "EDITED");
-    EXPECT_EQ(Title(), "good.qrb - PW-R455NORD");
-    EXPECT_EQ(Doc()->GetFilename().utf8_string(), good);
 }
 
 TEST_F(ProgramTest, ComPortChecksFollowTheChoiceAndSurviveARestart)

@@ -20,17 +20,14 @@ std::vector<std::string> Split(const std::string& text)
     return parts;
 }
 
-// The control `key` of either page: IDC_CHECK_, IDC_COMBO_ or IDC_EDIT_ followed by `key`.
-// With `turn` the sheet turns to its page, as a user must before changing it.
-wxWindow* Control(Sheet& s, const std::string& key, bool turn = false)
+// The control `key` (IDC_CHECK_, IDC_COMBO_ or IDC_EDIT_ then `key`) after turning to its page,
+// as a user must to see or change it.
+wxWindow* Control(Sheet& s, const std::string& key)
 {
     for (const char* kind : {"IDC_CHECK_", "IDC_COMBO_", "IDC_EDIT_"}) {
         for (size_t page = 0; page < 2; ++page) {
-            wxWindow* w = s.GetPage(page)->FindWindow(wxXmlResource::GetXRCID(kind + key));
-            if (w && turn)
-                s.GetBookCtrl()->SetSelection(page);
-            if (w)
-                return w;
+            if (wxWindow* w = s.GetPage(page)->FindWindow(wxXmlResource::GetXRCID(kind + key)))
+                return s.GetBookCtrl()->SetSelection(page), w;
         }
     }
     ADD_FAILURE() << "no control " << key;
@@ -57,11 +54,11 @@ std::string Get(Sheet& s, const std::string& keys)
     return shown;
 }
 
-// Changes the controls as the user does, from "KEY=value|KEY=value...", each on its page.
+// Changes the controls as the user does, from "KEY=value|KEY=value...".
 void Set(Sheet& s, const std::string& values)
 {
     for (const std::string& entry : Split(values)) {
-        wxWindow* w = Control(s, entry.substr(0, entry.find('=')), true);
+        wxWindow* w = Control(s, entry.substr(0, entry.find('=')));
         const wxString value = wxString::FromUTF8(entry.substr(entry.find('=') + 1));
         if (auto* box = dynamic_cast<wxCheckBox*>(w))
             box->SetValue(value == "1");
@@ -82,7 +79,10 @@ int RunSheet(CRecordingRadio& radio, const CExpectAction<Sheet>::Action& action,
     bool refreshed = false;
     wxTEST_DIALOG(rc = RunCommonSetting(nullptr, nullptr, &radio, page ? page : &firstPage,
                                         [&] { refreshed = true; }),
-                  CExpectAction<Sheet>([&](Sheet& sheet) { return radio.sent.clear(), action(sheet); }));
+                  CExpectAction<Sheet>([&](Sheet& sheet) {
+                      radio.sent.clear();
+                      return action(sheet);
+                  }));
     if (redrawn)
         *redrawn = refreshed;
     return rc;
@@ -90,39 +90,24 @@ int RunSheet(CRecordingRadio& radio, const CExpectAction<Sheet>::Action& action,
 
 } // namespace
 
-TEST(SettingsSheet, OkSendsTheCommonChangesThenTheAdvancedOnesInTheirOrder)
-{
-    CRecordingRadio radio;
-    PutChannel(radio, 4, "122.100", "FOUR");
-    EXPECT_EQ(RunSheet(radio,
-                       [](Sheet& s) {
-                           Set(s, "BEEP=0|BEEP_UDKEY=1|SIDETONE=0|SCAN_FUNCTION=1|SCAN_HANGER=0|"
-                                  "INDICATEMODE=Text|LCD_BACKLIGHT=High|SCAN_MODE=Prio|PRIOCH=4|"
-                                  "OPENING_TEXT=HI  ");
-                           return PressButton(s, wxID_OK);
-                       }),
-              wxID_OK);
-    // The Advanced page was never shown: it applies what it loaded from a new data set.
-    EXPECT_EQ(radio.Changes(),
-              Split("COMMON.BEEP=OFF|COMMON.BEEP_UDKEY=ON|COMMON.SIDETONE=OFF|"
-                    "COMMON.SCAN_FUNCTION=ON|COMMON.SCAN_HANGER=OFF|COMMON.INDICATEMODE=TEXT|"
-                    "COMMON.LCD_BACKLIGHT=ON|COMMON.LCD_DIMMER=HIGH|COMMON.SCAN_MODE=PRIO|"
-                    "COMMON.SCAN_PRIO=ON|COMMON.PRIOCH=4|COMMON.OPENING_TEXT=HI|"
-                    "COMMON.ADJ_ENABLE=DISABLE|COMMON.VFOMODE_ENABLE=DISABLE|"
-                    "COMMON.VFOTX_INHIBIT=ENABLE|COMMON.MRWRITE_ENABLE=DISABLE|"
-                    "COMMON.CH_SPACING=25kHz|COMMON.CLONE_COMMENT= "));
-    EXPECT_EQ(radio.sent.back(), "HEAL");
-    EXPECT_EQ(radio.GetPrioCh() + radio.GetScanPrio(), "4ON");
-}
-
 // Each case: the data (settings "KEY=VALUE", channel commands, or the number of a channel to
 // put in use), what the pages then show, what the user changes, and changes that OK must send
 // one after another.
-TEST(SettingsSheet, PagesShowTheDataAndOkWritesTheChoices)
+TEST(SettingsSheet, PagesShowTheDataAndOkWritesTheChoicesInTheirOrder)
 {
     const struct {
         const char *data, *shown, *chosen, *written;
     } cases[] = {
+        // A page never shown (Advanced) applies what it loaded.
+        {"4", "",
+         "BEEP=0|BEEP_UDKEY=1|SIDETONE=0|SCAN_FUNCTION=1|SCAN_HANGER=0|INDICATEMODE=Text|"
+         "LCD_BACKLIGHT=High|SCAN_MODE=Prio|PRIOCH=4|OPENING_TEXT=HI  ",
+         "COMMON.BEEP=OFF|COMMON.BEEP_UDKEY=ON|COMMON.SIDETONE=OFF|COMMON.SCAN_FUNCTION=ON|"
+         "COMMON.SCAN_HANGER=OFF|COMMON.INDICATEMODE=TEXT|COMMON.LCD_BACKLIGHT=ON|"
+         "COMMON.LCD_DIMMER=HIGH|COMMON.SCAN_MODE=PRIO|COMMON.SCAN_PRIO=ON|COMMON.PRIOCH=4|"
+         "COMMON.OPENING_TEXT=HI|COMMON.ADJ_ENABLE=DISABLE|COMMON.VFOMODE_ENABLE=DISABLE|"
+         "COMMON.VFOTX_INHIBIT=ENABLE|COMMON.MRWRITE_ENABLE=DISABLE|COMMON.CH_SPACING=25kHz|"
+         "COMMON.CLONE_COMMENT= |HEAL"},
         {"BEEP=OFF|BEEP_UDKEY=ON|SIDETONE=OFF|INDICATEMODE=TEXT|SCAN_FUNCTION=ON|SCAN_HANGER=OFF|"
          "SCAN_MODE=PRIO|ADJ_ENABLE=ENABLE|VFOMODE_ENABLE=DISABLE|MRWRITE_ENABLE=ENABLE|"
          "CH_SPACING=8.33kHz",
@@ -153,6 +138,8 @@ TEST(SettingsSheet, PagesShowTheDataAndOkWritesTheChoices)
          "VFOTX_ENABLE=0|CLONE_COMMENT=",
          "COMMON.VFOTX_INHIBIT=ENABLE|COMMON.MRWRITE_ENABLE=DISABLE|COMMON.CH_SPACING=25kHz|"
          "COMMON.CLONE_COMMENT= "},
+        // A channel spacing other than the two words shows and writes as both.
+        {"", "CH_SPACING=25k/8.33kHz", "", "COMMON.CH_SPACING=25k/8.33kHz"},
     };
     for (const auto& c : cases) {
         CRecordingRadio radio;
@@ -162,28 +149,18 @@ TEST(SettingsSheet, PagesShowTheDataAndOkWritesTheChoices)
             else
                 radio.Command(d.rfind("CH.", 0) == 0 ? d : "COMMON." + d);
         }
+        if (!*c.data)
+            radio.answers["COMMON.CH_SPACING"] = "12.5kHz";
         RunSheet(radio, [&](Sheet& s) {
-            s.GetBookCtrl()->SetSelection(1); // the Advanced page fills its lists when shown
-            s.GetBookCtrl()->SetSelection(0);
             EXPECT_EQ(Get(s, c.shown), c.shown);
             Set(s, c.chosen);
             return PressButton(s, wxID_OK);
         });
-        const auto changes = radio.Changes();
-        const auto written = Split(c.written);
-        EXPECT_NE(std::search(changes.begin(), changes.end(), written.begin(), written.end()),
-                  changes.end())
-            << c.data << testing::PrintToString(changes);
+        std::vector<std::string> sent = radio.Changes(), written = Split(c.written);
+        sent.push_back(radio.sent.back());
+        EXPECT_NE(std::search(sent.begin(), sent.end(), written.begin(), written.end()), sent.end())
+            << c.data << testing::PrintToString(sent);
     }
-    // A channel spacing other than the two words shows and writes as both.
-    CRecordingRadio radio;
-    radio.answers["COMMON.CH_SPACING"] = "12.5kHz";
-    RunSheet(radio, [](Sheet& s) {
-        s.GetBookCtrl()->SetSelection(1);
-        EXPECT_EQ(Get(s, "CH_SPACING"), "CH_SPACING=25k/8.33kHz");
-        return PressButton(s, wxID_OK);
-    });
-    EXPECT_EQ(radio.Changes().at(16), "COMMON.CH_SPACING=25k/8.33kHz");
 }
 
 // The sheet's look; coming back to the Common page recomputes the priority channel from the
@@ -209,9 +186,7 @@ TEST(SettingsSheet, CancelWritesNothingButStillHealsAndRefreshes)
             EXPECT_FALSE(Control(s, "LCD_DIMMER")->IsShown());
             TypeInto(static_cast<wxTextCtrl*>(Control(s, "OPENING_TEXT")), "ABCDEFGHIJ");
             Set(s, "PRIOCH=5|SCAN_MODE=Prio|BEEP=0");
-            TypeInto(static_cast<wxTextCtrl*>(Control(s, "CLONE_COMMENT", true)),
-                     "12345678901234567890");
-            s.GetBookCtrl()->SetSelection(0);
+            TypeInto(static_cast<wxTextCtrl*>(Control(s, "CLONE_COMMENT")), "12345678901234567890");
             EXPECT_EQ(Get(s, "LCD_DIMMER*|OPENING_TEXT|PRIOCH|SCAN_MODE|CLONE_COMMENT"),
                       "LCD_DIMMER*=|OPENING_TEXT=ABCDEFG|PRIOCH=Off|SCAN_MODE=Prio|"
                       "CLONE_COMMENT=1234567890123456");
@@ -219,7 +194,7 @@ TEST(SettingsSheet, CancelWritesNothingButStillHealsAndRefreshes)
         },
         &page, &refreshed);
     EXPECT_EQ(rc, wxID_CANCEL);
-    EXPECT_EQ(page, 0);
+    EXPECT_EQ(page, 1);
     EXPECT_TRUE(radio.Changes().empty());
     EXPECT_EQ(radio.sent.back(), "HEAL");
     EXPECT_TRUE(refreshed);
@@ -231,8 +206,7 @@ TEST_F(ProgramTest, CommonSettingCommandAppliesMarksModifiedAndReopensOnTheLastP
 {
     Radio()->SetChSpacing("8.33kHz");
     UseChannel(2, "121.510", "");
-    Doc()->Modify(false);
-    Radio()->SetEdited(false);
+    Doc()->DiscardChanges();
     ASSERT_EQ(Row(2)[2], "121.510");
     wxTEST_DIALOG((SendCommand(ID_VIEW_COMMON_SETTING), SendCommand(ID_VIEW_COMMON_SETTING)),
                   CExpectAction<Sheet>([](Sheet& s) {
