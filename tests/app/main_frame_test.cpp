@@ -102,11 +102,14 @@ TEST_F(ProgramTest, MenusToolbarAndStatusBarHoldTheirItemsKeyLabelsAndPrompts)
                   status->GetStatusText(4),
               "CAPSCRL|");
     status->ShowIndicators(false, true, false);
-    EXPECT_EQ(status->GetStatusText(1) + status->GetStatusText(2) + status->GetStatusText(3), "NUM");
+    EXPECT_EQ(status->GetStatusText(1) + status->GetStatusText(2) + status->GetStatusText(3),
+              "NUM");
 }
 
 TEST_F(ProgramTest, TheFrameKeepsItsPlacementAndBarsInTheProfileAndItsMinimumSize)
 {
+    UpdateUi();
+    EXPECT_TRUE(FindMenuItem(59392)->IsChecked() && FindMenuItem(59393)->IsChecked());
     SendCommand(59392);
     SendCommand(59393);
     UpdateUi();
@@ -132,7 +135,7 @@ TEST_F(ProgramTest, TheFrameKeepsItsPlacementAndBarsInTheProfileAndItsMinimumSiz
         StopProgram();
         WriteFileText(GetProfilePath(), std::string("[Window Position]\n") + place);
         StartProgram();
-        const bool maximised = std::string(place).find("=3") != std::string::npos;
+        const bool maximised = std::string(place).find("CmdShow=3") != std::string::npos;
         const wxRect rect = maximised ? wxRect(30, 40, 700, 450) : wxRect(5, 5, 500, 300);
         EXPECT_EQ(Frame()->IsPlacementMaximised(), maximised) << place;
         EXPECT_EQ(Frame()->GetNormalRect(), rect) << place;
@@ -154,15 +157,17 @@ TEST_F(ProgramTest, RealKeysReachTheAcceleratorsAndTheList)
     ASSERT_TRUE(WaitFor([&] { return rows->HasFocus() || List()->HasFocus(); }));
     View()->SelectChannel(4);
     const std::tuple<int, int, unsigned> keys[] = {
-        {'C', wxMOD_CONTROL, 57634},   {WXK_INSERT, wxMOD_CONTROL, 57634}, {'V', wxMOD_CONTROL, 57637},
-        {WXK_INSERT, wxMOD_SHIFT, 57637}, {'X', wxMOD_CONTROL, 57635}, {WXK_DELETE, wxMOD_SHIFT, 57635},
-        {'Z', wxMOD_CONTROL, 57643},   {WXK_BACK, wxMOD_ALT, 57643},       {WXK_F6, wxMOD_NONE, 57680},
-        {WXK_F6, wxMOD_SHIFT, 57681}};
+        {'C', wxMOD_CONTROL, 57634}, {WXK_INSERT, wxMOD_CONTROL, 57634}, // Copy
+        {'V', wxMOD_CONTROL, 57637}, {WXK_INSERT, wxMOD_SHIFT, 57637},   // Paste
+        {'X', wxMOD_CONTROL, 57635}, {WXK_DELETE, wxMOD_SHIFT, 57635},   // Cut
+        {'Z', wxMOD_CONTROL, 57643}, {WXK_BACK, wxMOD_ALT, 57643},       // Undo
+        {WXK_F6, wxMOD_NONE, 57680}, {WXK_F6, wxMOD_SHIFT, 57681}};      // next, previous pane
     for (const auto& [key, modifiers, id] : keys) {
         CEventRecorder recorder;
         // Pasting onto the channel in use asks first.
-        wxTEST_DIALOG((sim.Char(key, modifiers), WaitFor([&] { return !recorder.commands.empty(); })),
-                      CExpectMessage(" Overwite here ?    ", wxID_NO).Optional());
+        wxTEST_DIALOG(
+            (sim.Char(key, modifiers), WaitFor([&] { return !recorder.commands.empty(); })),
+            CExpectMessage(" Overwite here ?    ", wxID_NO).Optional());
         EXPECT_EQ(recorder.commands, std::vector<unsigned>{id}) << key << " " << modifiers;
     }
     EXPECT_EQ(Row(4)[3], "FOURTH");
@@ -180,7 +185,8 @@ TEST_F(ProgramTest, TheSplashShowsTheProductAndTheFirstKeyOrClickOnlyClosesIt)
         EXPECT_EQ(splash->GetTitle() + "|" +
                       XrcCtrl<wxStaticText>(*splash, "IDC_SPLASH_VERSION")->GetLabel(),
                   "Cloning Software For VX-R455NORD|PW-R455NORD Rev.1.0");
-        EXPECT_TRUE(splash->IsShown() && splash->IsTimerRunning() && splash->GetDisplayTime() == 5000);
+        EXPECT_TRUE(splash->IsShown() && splash->IsTimerRunning());
+        EXPECT_EQ(splash->GetDisplayTime(), 5000);
         CEventRecorder recorder;
         wxUIActionSimulator sim;
         // "File", at the left end of the menu bar, which is the top of the frame.
@@ -217,9 +223,8 @@ TEST_F(ProgramTest, AboutBoxAndHelpBook)
         wxHtmlHelpController* help = GetPWR455App().GetHelpController();
         ASSERT_TRUE(help && help->GetFrame() && help->GetFrame()->IsShown());
         help->Display("troubleshooting.htm"); // shown as HTML, not as its source
-        EXPECT_TRUE(WaitFor([&] {
-            return help->GetHelpWindow()->GetHtmlWindow()->GetOpenedPageTitle() == "Troubleshooting";
-        }));
+        wxHtmlWindow* page = help->GetHelpWindow()->GetHtmlWindow();
+        EXPECT_TRUE(WaitFor([&] { return page->GetOpenedPageTitle() == "Troubleshooting"; }));
         help->GetFrame()->Close(true);
         ASSERT_TRUE(WaitFor([&] { return !help->GetFrame(); }));
     }

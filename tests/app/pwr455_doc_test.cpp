@@ -24,7 +24,8 @@ TEST_F(ProgramTest, ANewDocumentIsUntitledAndAnEditThroughTheEngineAsksToSaveOnC
     EXPECT_TRUE(Doc()->IsModified());
     // Cancel keeps the program open with its data; No closes it.
     bool closed = true;
-    wxTEST_DIALOG(closed = Frame()->Close(), CExpectMessage("Save changes to Untitled?", wxID_CANCEL));
+    wxTEST_DIALOG(closed = Frame()->Close(),
+                  CExpectMessage("Save changes to Untitled?", wxID_CANCEL));
     EXPECT_FALSE(closed);
     EXPECT_EQ(Radio()->GetChName(1), "TOWER");
     wxTEST_DIALOG(closed = Frame()->Close(), CExpectMessage("Save changes to Untitled?", wxID_NO));

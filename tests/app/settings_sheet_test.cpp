@@ -46,7 +46,8 @@ std::string Get(Sheet& s, const std::string& keys)
         if (auto* box = dynamic_cast<wxCheckBox*>(w))
             value = box->GetValue() ? "1" : "0";
         else if (auto* list = dynamic_cast<wxChoice*>(w))
-            value = key.back() == '*' ? wxJoin(list->GetStrings(), ',') : list->GetStringSelection();
+            value = key.back() == '*' ? wxJoin(list->GetStrings(), ',')
+                                      : list->GetStringSelection();
         else if (w)
             value = static_cast<wxTextCtrl*>(w)->GetValue();
         shown += (shown.empty() ? "" : "|") + key + "=" + value.utf8_string();
@@ -134,7 +135,8 @@ TEST(SettingsSheet, PagesShowTheDataAndOkWritesTheChoicesInTheirOrder)
          "COMMON.OPENING_TEXT=\xFF"},
         {"OPENING_TEXT=\xFF", "OPENING_TEXT=", "", "COMMON.OPENING_TEXT=\xFF"},
         // VFO Tx Enable shows the inverse of the inhibit; an empty comment goes as one blank.
-        {"VFOTX_INHIBIT=DISABLE|CLONE_COMMENT=MY COMMENT", "VFOTX_ENABLE=1|CLONE_COMMENT=MY COMMENT",
+        {"VFOTX_INHIBIT=DISABLE|CLONE_COMMENT=MY COMMENT",
+         "VFOTX_ENABLE=1|CLONE_COMMENT=MY COMMENT",
          "VFOTX_ENABLE=0|CLONE_COMMENT=",
          "COMMON.VFOTX_INHIBIT=ENABLE|COMMON.MRWRITE_ENABLE=DISABLE|COMMON.CH_SPACING=25kHz|"
          "COMMON.CLONE_COMMENT= "},
