@@ -32,7 +32,7 @@ test-fast: build
 # The non-GUI suites again, under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
 	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DPWR_SANITIZE=ON -DPWR_BUILD_GUI=OFF \
-	    -DPWR_BUILD_BENCH=OFF >/dev/null
+	    -DPWR_BUILD_BENCH=OFF $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS)

@@ -8,10 +8,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#ifdef PWR_HAVE_PULSE
 #include <pulse/error.h>
 #include <pulse/simple.h>
-#endif
 
 namespace {
 
@@ -30,10 +28,8 @@ CTonePlayer::CTonePlayer() = default;
 
 CTonePlayer::~CTonePlayer()
 {
-#ifdef PWR_HAVE_PULSE
     if (m_stream)
         pa_simple_free(static_cast<pa_simple*>(m_stream));
-#endif
 }
 
 std::vector<int16_t> CTonePlayer::MakeTone(unsigned frequency, unsigned milliseconds,
@@ -56,7 +52,6 @@ std::vector<int16_t> CTonePlayer::MakeTone(unsigned frequency, unsigned millisec
 
 bool CTonePlayer::Connect()
 {
-#ifdef PWR_HAVE_PULSE
     if (m_triedConnect || m_disabled)
         return m_stream != nullptr;
     m_triedConnect = true;
@@ -75,16 +70,12 @@ bool CTonePlayer::Connect()
     m_stream = pa_simple_new(nullptr, "PW-R455NORD", PA_STREAM_PLAYBACK, nullptr, "Clone signal",
                              &sampleFormat, nullptr, &attr, &error);
     return m_stream != nullptr;
-#else
-    return false;
-#endif
 }
 
 void CTonePlayer::Play(unsigned frequency, unsigned milliseconds)
 {
     if (milliseconds == 0)
         return;
-#ifdef PWR_HAVE_PULSE
     if (!m_disabled && Connect()) {
         auto* stream = static_cast<pa_simple*>(m_stream);
         std::vector<int16_t> samples = MakeTone(frequency, milliseconds);
@@ -97,7 +88,6 @@ void CTonePlayer::Play(unsigned frequency, unsigned milliseconds)
         m_stream = nullptr;
         m_disabled = true;
     }
-#endif
     RingBell(milliseconds);
 }
 
