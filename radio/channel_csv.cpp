@@ -70,7 +70,8 @@ std::string FieldName(size_t index)
 // Splits `text` into records. Returns false with `error` set on a malformed record.
 class CCsvReader {
 public:
-    explicit CCsvReader(const std::string& text) : m_text(text)
+    explicit CCsvReader(const std::string& text, char separator = ',')
+        : m_text(text), m_separator(separator)
     {
         if (m_text.compare(0, 3, kUtf8Bom) == 0)
             m_pos = 3;
@@ -93,7 +94,7 @@ public:
                     return false;
             }
             // Unquoted text, or what follows a closing quote.
-            while (!AtEnd() && Peek() != ',' && !AtLineEnd()) {
+            while (!AtEnd() && Peek() != m_separator && !AtLineEnd()) {
                 if (quoted) {
                     error = {IDS_CSV_TEXT_AFTER_QUOTE, record.line,
                              {FieldName(record.fields.size())}};
@@ -104,7 +105,7 @@ public:
                     return false;
             }
             record.fields.push_back(field);
-            if (!AtEnd() && Peek() == ',') {
+            if (!AtEnd() && Peek() == m_separator) {
                 ++m_pos;
                 continue;
             }
@@ -163,6 +164,7 @@ private:
     }
 
     const std::string& m_text;
+    const char m_separator;
     size_t m_pos = 0;
     unsigned m_line = 1;
 };
@@ -367,5 +369,77 @@ bool ImportChannelsCsv(CR455Radio& radio, const std::string& text, std::string* 
     for (const ChannelRow& row : rows)
         ApplyRow(radio, row);
     radio.Heal();
+    return true;
+}
+
+std::string ChannelRowTsv(CR455Radio& radio, unsigned ch)
+{
+    std::string row = std::to_string(ch);
+    if (radio.GetChAppear(ch) == "OFF")
+        return row + "\t\t\t\t\n";
+    // Names hold neither tabs nor line ends, so no field needs quotes.
+    for (const std::string& field : {radio.GetChFrequency(ch), radio.GetChName(ch),
+                                     radio.GetChTxInhibit(ch), radio.GetChLockout(ch)})
+        row += "\t" + field;
+    return row + "\n";
+}
+
+namespace {
+
+// The rows of a pasted block, each given the channel it goes to: `first` and those after it.
+bool ParsePastedRows(CR455Radio& radio, const std::string& text, unsigned first,
+                     std::vector<ChannelRow>& rows, CsvError& error)
+{
+    // A spreadsheet's copy separates fields with tabs; a text editor's CSV with commas.
+    CCsvReader reader(text, text.find('\t') != std::string::npos ? '\t' : ',');
+    CsvRecord record;
+    std::vector<bool> seen(CR455Radio::kChannelCount + 1, false);
+    unsigned next = first;
+    while (!reader.AtEnd()) {
+        if (!reader.Next(record, error))
+            return false;
+        // A header row that came along with the data is no channel.
+        if (IsBlankRecord(record) || (rows.empty() && IsHeader(record)))
+            continue;
+        if (next > CR455Radio::kChannelCount) {
+            error = {IDS_PASTE_ROWS_NO_ROOM, record.line, {}};
+            return false;
+        }
+        // The Channel column says where the row came from; where it goes is the selection's.
+        if (record.fields.size() == kColumnCount)
+            record.fields[kChannel] = std::to_string(next);
+        ChannelRow row;
+        if (!CheckRow(record, seen, row, error))
+            return false;
+        if (row.frequency.empty() &&
+            radio.Command(CR455Radio::ChPrefix(next) + "CLEAR.CHECK") != "OK") {
+            error = {IDS_PASTE_ROWS_NOT_BLANK, record.line, {std::to_string(next)}};
+            return false;
+        }
+        seen[row.channel] = true;
+        rows.push_back(row);
+        ++next;
+    }
+    return true;
+}
+
+} // namespace
+
+bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text,
+                      unsigned* count, std::string* error)
+{
+    std::vector<ChannelRow> rows;
+    CsvError csvError;
+    if (first < 1 || !ParsePastedRows(radio, text, first, rows, csvError)) {
+        if (error)
+            *error = Message(csvError);
+        return false;
+    }
+    for (const ChannelRow& row : rows)
+        ApplyRow(radio, row);
+    if (!rows.empty())
+        radio.Heal();
+    if (count)
+        *count = static_cast<unsigned>(rows.size());
     return true;
 }

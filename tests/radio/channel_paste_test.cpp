@@ -1,0 +1,55 @@
+// Channel rows on the system clipboard: Copy's tab-separated row and Paste Rows.
+
+#include "radio/channel_csv.h"
+
+#include <gtest/gtest.h>
+
+#include "radio/r455_radio.h"
+
+namespace {
+
+struct PasteCase {
+    unsigned first;
+    const char* text;
+    bool ok;
+    unsigned count;
+    const char* error;
+};
+
+const PasteCase kPastes[] = {
+    {5, "2\t121.500\tTOWER\tON\tOFF\n9\t118.1\tatis\tOFF\tON\n", true, 2, ""},
+    {5, "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n,121.5,TOWER,ON,OFF\r\n,118.100,ATIS,,ON\r\n", true, 2, ""},
+    {5, "\n\n", true, 0, ""},
+    {19, "1\t121.5\tA\tOFF\tOFF\n1\t121.5\tB\tOFF\tOFF\n1\t121.5\tC\tOFF\tOFF\n", false, 0,
+     "Line 3: no channel is left for this row; CH 20 is the last."},
+    {5, "1\t121.5\tA\tOFF\tOFF\n1\tl21.5\tB\tOFF\tOFF\n", false, 0,
+     "Line 2, field Frequency: \"l21.5\" is not a frequency in MHz."},
+    {5, "1\t121.5\tA\tOFF\n", false, 0, "Line 1: 4 fields found, 5 expected."},
+    {1, "1\t\t\t\t\n", false, 0, "Line 1: channel 1 must stay in use; a blank row cannot go there."},
+};
+
+} // namespace
+
+TEST(ChannelPasteTest, RowsGoToTheSelectedChannelAndThoseAfterItOrNowhere)
+{
+    for (const PasteCase& c : kPastes) {
+        SCOPED_TRACE(c.text);
+        CR455Radio radio;
+        radio.ResetData();
+        const auto before = radio.GetDataSet();
+        unsigned count = 99;
+        std::string error;
+        EXPECT_EQ(PasteChannelRows(radio, c.first, c.text, &count, &error), c.ok);
+        EXPECT_EQ(error, c.error);
+        if (!c.ok) {
+            EXPECT_EQ(radio.GetDataSet(), before);
+            continue;
+        }
+        EXPECT_EQ(count, c.count);
+        if (c.count == 2) {
+            EXPECT_EQ(ChannelRowTsv(radio, 5), "5\t121.500\tTOWER\tON\tOFF\n");
+            EXPECT_EQ(ChannelRowTsv(radio, 6), "6\t118.100\tATIS\tOFF\tON\n");
+            EXPECT_EQ(ChannelRowTsv(radio, 7), "7\t\t\t\t\n");
+        }
+    }
+}
