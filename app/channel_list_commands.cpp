@@ -68,7 +68,7 @@ void Sort(CPWR455View& view, EChannelSortKey key)
         History(view).Record(
             UndoStepName(key == EChannelSortKey::kFrequency ? IDS_STEP_SORT_FREQUENCY
                                                             : IDS_STEP_SORT_NAME),
-            [&] { sorted = SortChannels(*radio, key, &message); });
+            [&] { sorted = SortChannels(*radio, key, &message) == ESortOutcome::kSorted; });
     }
     if (sorted)
         view.RefreshAll();

@@ -123,7 +123,7 @@ unsigned MoveChannel(CR455Radio& radio, unsigned ch, bool up, std::string* messa
     return other;
 }
 
-bool SortChannels(CR455Radio& radio, EChannelSortKey key, std::string* message)
+ESortOutcome SortChannels(CR455Radio& radio, EChannelSortKey key, std::string* message)
 {
     // Index 0 stays unused, so that contents[n] is channel n.
     std::array<SChannelContent, kCount + 1> contents;
@@ -151,7 +151,7 @@ bool SortChannels(CR455Radio& radio, EChannelSortKey key, std::string* message)
         const unsigned to = i + 1;
         if (contents[order[i]].blank && !CanBeBlank(radio, to)) {
             Tell(message, Message(IDS_SORT_NOT_BLANK, {ChannelLabel(to)}));
-            return false;
+            return ESortOutcome::kRefused;
         }
     }
     bool moved = false;
@@ -163,12 +163,12 @@ bool SortChannels(CR455Radio& radio, EChannelSortKey key, std::string* message)
     }
     if (!moved) {
         Tell(message, Message(IDS_SORT_IN_ORDER));
-        return false;
+        return ESortOutcome::kAlreadyInOrder;
     }
     FollowPriority(radio, [&](unsigned p) {
         return static_cast<unsigned>(std::find(order.begin(), order.end(), p) - order.begin()) + 1;
     });
     Tell(message, Message(key == EChannelSortKey::kFrequency ? IDS_SORT_DONE_FREQUENCY
                                                             : IDS_SORT_DONE_NAME));
-    return true;
+    return ESortOutcome::kSorted;
 }

@@ -11,6 +11,7 @@ class CR455Radio;
 // its channel. A refused reorder changes nothing.
 
 enum class EChannelSortKey { kFrequency, kName };
+enum class ESortOutcome { kSorted, kAlreadyInOrder, kRefused };
 
 // "CH 05" for channel 5: how messages and undo steps name a channel.
 std::string ChannelLabel(unsigned ch);
@@ -25,5 +26,6 @@ unsigned MoveChannel(CR455Radio& radio, unsigned ch, bool up, std::string* messa
 
 // Puts the channels in use in order from channel 1 (by frequency, or by name with unnamed
 // channels after the named ones; equal keys keep their order) and the blank channels after
-// them. Returns true when anything moved; `message` receives the status text.
-bool SortChannels(CR455Radio& radio, EChannelSortKey key, std::string* message = nullptr);
+// them. Says whether anything moved, or nothing needed to, or the engine's rule forbade it;
+// `message` receives the status text.
+ESortOutcome SortChannels(CR455Radio& radio, EChannelSortKey key, std::string* message = nullptr);

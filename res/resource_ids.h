@@ -70,6 +70,7 @@ enum : unsigned {
     IDS_CLI_HELP_EXPORT = 26124,
     IDS_CLI_HELP_IMPORT = 26125,
     IDS_CLI_HELP_DIFF = 26126,
+    IDS_CLI_HELP_SORT = 26127,
     IDS_CLI_COLUMN_CH = 26130,
     IDS_CLI_COLUMN_PRIO = 26131,        // also the cell text of the priority channel
     IDS_CLI_COLUMN_FREQUENCY = 26132,
@@ -88,6 +89,7 @@ enum : unsigned {
     IDS_CLI_ONE_PORT_OPTION = 26167,
     IDS_CLI_SIM_NOT_STARTED = 26168,
     IDS_CLI_NOT_A_DATA_FILE = 26169,
+    IDS_CLI_BAD_SORT_ORDER = 26175,
     // Application shell: document template, dialogs, command ids of menus, toolbar and
     // accelerators. The command ids double as the ids of their "prompt\ntooltip" strings.
     IDR_MAINFRAME = 128,                // document string, menu, accelerators, toolbar, icon

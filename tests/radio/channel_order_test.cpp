@@ -89,16 +89,16 @@ TEST_F(ChannelOrderTest, MovesSwapWholeChannelsAndThePriorityFollows)
 TEST_F(ChannelOrderTest, SortsPutChannelsInUseFirstAndThePriorityFollows)
 {
     std::string message;
-    EXPECT_TRUE(SortChannels(radio, EChannelSortKey::kFrequency, &message));
+    EXPECT_EQ(SortChannels(radio, EChannelSortKey::kFrequency, &message), ESortOutcome::kSorted);
     EXPECT_EQ(message, "Channels sorted by frequency");
     ExpectOrder({5, 3, 4, 1, 2, 6}, "2");
 
-    EXPECT_TRUE(SortChannels(radio, EChannelSortKey::kName, &message));
+    EXPECT_EQ(SortChannels(radio, EChannelSortKey::kName, &message), ESortOutcome::kSorted);
     EXPECT_EQ(message, "Channels sorted by name");
     ExpectOrder({3, 1, 5, 4, 2, 6}, "1"); // the unnamed channel after the named ones
 
     const auto sorted = radio.GetDataSet();
-    EXPECT_FALSE(SortChannels(radio, EChannelSortKey::kName, &message));
+    EXPECT_EQ(SortChannels(radio, EChannelSortKey::kName, &message), ESortOutcome::kAlreadyInOrder);
     EXPECT_EQ(message, "The channels are already in that order");
     EXPECT_EQ(radio.GetDataSet(), sorted);
 }
