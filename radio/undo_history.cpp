@@ -45,19 +45,21 @@ bool CUndoHistory::Restore(const CSnapshot& snapshot)
 
 bool CUndoHistory::Undo()
 {
-    if (!CanUndo() || !Restore(m_undo.back().before))
-        return false;
-    m_redo.push_back(std::move(m_undo.back()));
-    m_undo.pop_back();
-    return true;
+    return TakeStep(m_undo, m_redo, false);
 }
 
 bool CUndoHistory::Redo()
 {
-    if (!CanRedo() || !Restore(m_redo.back().after))
+    return TakeStep(m_redo, m_undo, true);
+}
+
+bool CUndoHistory::TakeStep(std::deque<SStep>& from, std::deque<SStep>& to, bool redo)
+{
+    if (m_openSteps != 0 || from.empty() ||
+        !Restore(redo ? from.back().after : from.back().before))
         return false;
-    m_undo.push_back(std::move(m_redo.back()));
-    m_redo.pop_back();
+    to.push_back(std::move(from.back()));
+    from.pop_back();
     return true;
 }
 

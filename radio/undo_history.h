@@ -61,6 +61,9 @@ private:
     };
 
     bool Restore(const CSnapshot& snapshot);
+    // Restores the data set before (undo) or after (redo) the last step of `from` and moves
+    // that step to `to`.
+    bool TakeStep(std::deque<SStep>& from, std::deque<SStep>& to, bool redo);
     void Add(SStep step);
 
     CRadioDataRig& m_radio;

@@ -27,18 +27,8 @@ protected:
     void SetUp() override
     {
         ChannelListTest::SetUp();
-        UseChannel(2, "121.500", "TOWER");
-        UseChannel(3, "118.100", "ATIS");
-        UseChannel(4, "119.250", "GROUND");
+        UseExampleChannels();
         View()->RefreshAll();
-    }
-
-    static std::array<RowTexts, 20> AllRows()
-    {
-        std::array<RowTexts, 20> rows;
-        for (unsigned ch = 1; ch <= 20; ++ch)
-            rows[ch - 1] = Row(ch);
-        return rows;
     }
 };
 

@@ -43,6 +43,14 @@ protected:
         Radio()->SetChName(ch, name);
     }
 
+    // Channels 2 to 4 in use (TOWER 121.500, ATIS 118.100, GROUND 119.250), the others as new.
+    static void UseExampleChannels()
+    {
+        UseChannel(2, "121.500", "TOWER");
+        UseChannel(3, "118.100", "ATIS");
+        UseChannel(4, "119.250", "GROUND");
+    }
+
     // The texts the list shows in channel `ch`'s row.
     static RowTexts Row(unsigned ch)
     {
@@ -50,6 +58,15 @@ protected:
         for (int c = 0; c < 7; ++c)
             texts[c] = List()->GetItemText(static_cast<long>(ch) - 1, c).utf8_string();
         return texts;
+    }
+
+    // The texts of all 20 rows.
+    static std::array<RowTexts, 20> AllRows()
+    {
+        std::array<RowTexts, 20> rows;
+        for (unsigned ch = 1; ch <= 20; ++ch)
+            rows[ch - 1] = Row(ch);
+        return rows;
     }
 
     // A key pressed in the list's rows.

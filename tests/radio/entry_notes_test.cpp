@@ -15,42 +15,25 @@ struct NoteCase {
     std::vector<std::string> notes;
 };
 
+const char kBlanked[] = "\" is not a frequency; the channel is now blank. Undo with Ctrl+Z.";
 const NoteCase kCases[] = {
-    {"121.5", "TOWER", "25kHz", {}},
-    {"", "", "25kHz", {}},
     {" 121.500 ", "TOWER  ", "25kHz", {}},
-    {"150", "TOWER", "25kHz", {"CH 03: 150.000 MHz is outside the air band; stored as 136.975"}},
+    {"", "", "25kHz", {}},
     {"100.5", "TOWER", "25kHz", {"CH 03: 100.500 MHz is outside the air band; stored as 118.000"}},
     {"121.51", "TOWER", "25kHz", {"CH 03: 121.510 stored as 121.500, the nearest 25 kHz channel"}},
     {"121.51", "TOWER", "8.33kHz", {}},
     {"118", "TOWER", "8.33kHz", {"CH 03: 118.000 stored as 118.005, the nearest 8.33 kHz channel"}},
-    {"118.02", "TOWER", "25k/8.33kHz",
-     {"CH 03: 118.020 stored as 118.015, the nearest 25 kHz or 8.33 kHz channel"}},
+    {"118.02", "", "25k/8.33kHz", {"CH 03: 118.020 stored as 118.015, the nearest 25 kHz or 8.33 kHz channel"}},
     {"12l.5", "TOWER", "25kHz", {"CH 03: \"12l.5\" is not a frequency; stored as 118.000"}},
-    {"abc", "TOWER", "25kHz",
-     {"CH 03: \"abc\" is not a frequency; the channel is now blank. Undo with Ctrl+Z."}},
-    {"0", "TOWER", "25kHz",
-     {"CH 03: \"0\" is not a frequency; the channel is now blank. Undo with Ctrl+Z."}},
-    {"121.5", "tower", "25kHz", {"CH 03: the name \"tower\" is stored as \"TOWER\" (upper case)"}},
-    {"121.5", "Tower-One", "25kHz",
-     {"CH 03: the name \"Tower-One\" is stored as \"TOWER-O\" (cut to 7 characters, upper case)"}},
-    {"150", "A\"B", "25kHz",
+    {"abc", "TOWER", "25kHz", {std::string("CH 03: \"abc") + kBlanked}},
+    {"0", "TOWER", "25kHz", {std::string("CH 03: \"0") + kBlanked}},
+    {"150", "Tower-One", "25kHz",
      {"CH 03: 150.000 MHz is outside the air band; stored as 136.975",
-      "CH 03: the name \"A\"B\" is stored as \"A B\" (characters the transceiver cannot show "
+      "CH 03: the name \"Tower-One\" is stored as \"TOWER-O\" (cut to 7 characters, upper case)"}},
+    {"121.5", "A\"B", "25kHz",
+     {"CH 03: the name \"A\"B\" is stored as \"A B\" (characters the transceiver cannot show "
       "replaced by blanks)"}},
 };
-
-// What the Edit Memory dialog sends on OK.
-void EditChannel(CR455Radio& radio, unsigned ch, const NoteCase& c)
-{
-    radio.SetChSpacing(c.spacing);
-    radio.SetChName(ch, c.name);
-    const double megahertz = std::strtod(c.frequency, nullptr);
-    std::string frequency = megahertz > 0 && megahertz < 2000 ? c.frequency : "";
-    radio.SetChFrequency(ch, frequency);
-    radio.SetChAppear(ch, frequency.empty() ? "OFF" : "ON");
-    radio.HealCh(ch);
-}
 
 } // namespace
 
@@ -58,26 +41,26 @@ TEST(EntryNotesTest, EachDifferenceBetweenTypedAndStoredGetsANote)
 {
     for (const NoteCase& c : kCases) {
         SCOPED_TRACE(testing::Message() << '"' << c.frequency << "\" \"" << c.name << '"');
+        // What the Edit Memory dialog sends on OK.
         CR455Radio radio;
         radio.ResetData();
-        EditChannel(radio, 3, c);
-        const SChannelEntry entry{3, true, c.frequency, true, c.name};
-        EXPECT_EQ(ExplainChannelEntry(radio, entry, true), c.notes);
+        radio.SetChSpacing(c.spacing);
+        radio.SetChName(3, c.name);
+        const double megahertz = std::strtod(c.frequency, nullptr);
+        std::string frequency = megahertz > 0 && megahertz < 2000 ? c.frequency : "";
+        radio.SetChFrequency(3, frequency);
+        radio.SetChAppear(3, frequency.empty() ? "OFF" : "ON");
+        radio.HealCh(3);
+        EXPECT_EQ(ExplainChannelEntry(radio, {3, true, c.frequency, true, c.name}, true), c.notes);
     }
 }
 
-TEST(EntryNotesTest, CommandsThatSetAFrequencyOrNameAreCollected)
+TEST(EntryNotesTest, OnlyCommandsThatSetAFrequencyOrNameAreCollected)
 {
     std::vector<SChannelEntry> entries;
-    for (const char* command : {"ch.mch.3.frequency=150", "CH.MCH.3.NAME=tower", "CH.MCH.3.FREQUENCY",
-                                "CH.MCH.21.NAME=X", "COMMON.BEEP=ON", "CH.MCH.3.FREQUENCY.ByNumber=5",
-                                "CH.MCH.7.NAME=a=b", "CH.MCH.3.FREQUENCY=151"})
+    for (const char* command : {"ch.mch.3.frequency=150", "CH.MCH.3.NAME=a=b", "CH.MCH.3.FREQUENCY",
+                                "CH.MCH.21.NAME=X", "COMMON.BEEP=ON", "CH.MCH.4.FREQUENCY.ByNumber=5"})
         CollectChannelEntry(command, entries);
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].channel, 3u);
-    EXPECT_EQ(entries[0].frequency, "151");
-    EXPECT_EQ(entries[0].name, "tower");
-    EXPECT_EQ(entries[1].channel, 7u);
-    EXPECT_FALSE(entries[1].hasFrequency);
-    EXPECT_EQ(entries[1].name, "a=b");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].frequency + "|" + entries[0].name, "150|a=b");
 }
