@@ -21,7 +21,7 @@ const PasteCase kPastes[] = {
     {19, "1\t121.5\tA\t\t\n1\t121.5\tB\t\t\n1\t121.5\tC\t\t\n", "Line 3: no channel is left for this row; CH 20 is the last."},
     {5, "1\t121.5\tA\t\t\n1\tl21.5\tB\t\t\n", "Line 2, field Frequency: \"l21.5\" is not a frequency in MHz."},
     {5, "1\t121.5\tA\tOFF\n", "Line 1: 4 fields found, 5 expected."},
-    {1, "1\t\t\t\t\n", "Line 1: channel 1 must stay in use; a blank row cannot go there."},
+    {1, "1\t\t\t\t\n", "Line 1, field Frequency: channel 1 cannot be blank; give it a frequency."},
 };
 
 } // namespace
