@@ -28,7 +28,7 @@ constexpr int kShowMaximised = 3;
 const wxRect kDefaultRect(5, 5, 500, 300);
 constexpr int kSplashMilliseconds = 5000;
 
-// Keys without a menu item. Cut, Undo and the pane keys have no handler: nothing happens.
+// Keys without a menu item of their own. Cut and the pane keys have no handler: nothing happens.
 wxAcceleratorTable MakeAccelerators()
 {
     const wxAcceleratorEntry entries[] = {
@@ -38,6 +38,7 @@ wxAcceleratorTable MakeAccelerators()
         {wxACCEL_SHIFT, WXK_DELETE, CmdId(ID_EDIT_CUT)},
         {wxACCEL_CTRL, 'Z', CmdId(ID_EDIT_UNDO)},
         {wxACCEL_ALT, WXK_BACK, CmdId(ID_EDIT_UNDO)},
+        {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', CmdId(ID_EDIT_REDO)},
         {wxACCEL_NORMAL, WXK_F6, CmdId(ID_NEXT_PANE)},
         {wxACCEL_SHIFT, WXK_F6, CmdId(ID_PREV_PANE)},
     };
