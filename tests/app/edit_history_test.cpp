@@ -120,8 +120,7 @@ TEST_F(EditHistoryTest, KeysOfMoveUndoAndRedo)
 {
     wxUIActionSimulator sim;
     sim.MouseMove(List()->GetScreenRect().GetPosition() + wxPoint(60, 40)); // focus follows it
-    sim.MouseClick();
-    PumpEvents(200);
+    sim.MouseClick(); // X delivers it before the keys below
     View()->SelectChannel(3);
     List()->SetFocus();
     using Key = std::tuple<int, int, unsigned>; // key, modifiers, the row ATIS is in then
