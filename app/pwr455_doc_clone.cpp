@@ -8,6 +8,7 @@
 #include "app/app_resources.h"
 #include "app/port_settings_dlg.h"
 #include "app/profile.h"
+#include "app/safe_cloning.h"
 #include "clone/clone_host.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
@@ -28,7 +29,11 @@ int CPWR455Doc::RunCloneOperation(int operation)
     });
     int result = CCloneOperations::kDeclined;
     switch (static_cast<CCloneOperations::Operation>(operation)) {
-    case CCloneOperations::Operation::Read: result = operations.Read(); break;
+    case CCloneOperations::Operation::Read:
+        result = operations.Read();
+        if (result == CCloneLink::kResultOk)
+            SaveReadBackup(*m_cloneHost, *m_radioData);
+        break;
     case CCloneOperations::Operation::Write: result = operations.Write(); break;
     case CCloneOperations::Operation::Information: result = operations.Information(); break;
     }
