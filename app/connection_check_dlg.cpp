@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include <wx/button.h>
-#include <wx/settings.h>
+#include <wx/font.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -17,7 +17,7 @@
 namespace {
 
 // The report is sized for lines of this many characters and this many lines.
-constexpr int kReportColumns = 100;
+constexpr int kReportColumns = 110;
 constexpr int kReportLines = 14;
 
 wxColour LevelColour(CDoctorFinding::Level level)
@@ -39,8 +39,9 @@ CConnectionCheckDlg::CConnectionCheckDlg(wxWindow* parent, const wxString& port,
         throw std::runtime_error("IDD_CONNECTION_CHECK");
     XrcCtrl<wxStaticText>(*this, "IDC_CHECK_PORT")->SetLabelText(port);
     auto* report = XrcCtrl<wxTextCtrl>(*this, "IDC_CHECK_REPORT");
-    report->SetFont(wxSystemSettings::GetFont(wxSYS_ANSI_FIXED_FONT));
-    const wxSize cell = report->GetTextExtent("W");
+    // A fixed-width font keeps the texts in one column after the level words.
+    report->SetFont(wxFontInfo(report->GetFont().GetPointSize()).Family(wxFONTFAMILY_TELETYPE));
+    const wxSize cell = report->GetTextExtent("0");
     report->SetMinSize(wxSize(cell.x * kReportColumns, cell.y * kReportLines));
     XrcCtrl<wxButton>(*this, "IDC_CHECK_AGAIN")
         ->Bind(wxEVT_BUTTON, &CConnectionCheckDlg::OnCheckAgain, this);
@@ -61,13 +62,14 @@ void CConnectionCheckDlg::RunChecks()
     auto* report = XrcCtrl<wxTextCtrl>(*this, "IDC_CHECK_REPORT");
     report->Clear();
     const std::vector<CDoctorFinding> findings = m_checks();
-    const wxTextAttr plain(report->GetForegroundColour());
+    // Full fonts: an attribute with a weight alone falls back to the proportional default font.
+    const wxTextAttr plain(report->GetForegroundColour(), wxNullColour, report->GetFont());
     for (const CDoctorFinding& finding : findings) {
         // The level word in its colour, then the text as pwr455-cli doctor prints it.
         const std::string line = CConnectionDoctor::Format({finding});
         const size_t word = CConnectionDoctor::LevelWord(finding.level).size();
-        wxTextAttr coloured(LevelColour(finding.level));
-        coloured.SetFontWeight(wxFONTWEIGHT_BOLD);
+        const wxTextAttr coloured(LevelColour(finding.level), wxNullColour,
+                                  report->GetFont().Bold());
         report->SetDefaultStyle(coloured);
         report->AppendText(wxString::FromUTF8(line.substr(0, word)));
         report->SetDefaultStyle(plain);

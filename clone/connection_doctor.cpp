@@ -423,12 +423,15 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
 std::vector<CDoctorFinding> CConnectionDoctor::CheckAll(const std::string& port) const
 {
     std::vector<CDoctorFinding> findings = CheckDevices();
-    for (auto check : {&CConnectionDoctor::CheckPort, &CConnectionDoctor::CheckHolders}) {
-        const std::vector<CDoctorFinding> more = (this->*check)(port);
+    auto add = [&findings](const std::vector<CDoctorFinding>& more) {
         findings.insert(findings.end(), more.begin(), more.end());
-    }
-    const std::vector<CDoctorFinding> grabbers = CheckGrabbers();
-    findings.insert(findings.end(), grabbers.begin(), grabbers.end());
+    };
+    add(CheckPort(port));
+    // Nobody can hold a port that is not there.
+    struct stat st = {};
+    if (::stat(InRoot(port).c_str(), &st) == 0)
+        add(CheckHolders(port));
+    add(CheckGrabbers());
     return findings;
 }
 
