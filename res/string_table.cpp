@@ -155,6 +155,7 @@ const StringEntry kStrings[] = {
     {26331, "pwr455-cli doctor [PORT]\nFind out why the cable does not work.\n\nChecks, in order, and says for each what was found and the fix: the serial\ndevices present (with USB ids and driver), whether the port exists and may be\nread and written by you (and if not, which group it needs and whether you have\nlogged in again since you were added to it), whether another program holds the\nport, packages known to grab USB serial cables (brltty, ModemManager), and\nfinally an information run with the transceiver.\nPORT as for 'info'.\n\nExit status: 0 when the transceiver answered, 1 otherwise, 2 for wrong\narguments.\n"},
     {26332, "pwr455-cli %1: --log needs --fleet"},
     {26333, "pwr455-cli: cannot open the log file '%1': %2"},
+    {26334, "pwr455-cli: warning: the log file cannot be written; the lines go to standard output only"},
     {26340, "Waiting for transceivers on %1; Ctrl-C ends."},
     {26341, "Refused: model %1 revision %2 is another transceiver; nothing written."},
     {26342, "%1 written, %2 failed or refused."},
