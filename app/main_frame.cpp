@@ -16,6 +16,7 @@
 #include "app/profile.h"
 #include "app/pwr455_app.h"
 #include "app/recent_file_list.h"
+#include "app/safe_cloning.h"
 #include "app/splash_window.h"
 
 namespace {
@@ -101,6 +102,7 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     SetAcceleratorTable(MakeAccelerators());
     CreateBars();
     BindChannelImportExport(this);
+    BindSafeCloning(this);
 
     CSplashWindow::SetSplashTime(kSplashMilliseconds);
     CSplashWindow::ShowSplashScreen(this);
