@@ -65,6 +65,8 @@ void CGuiCloneHost::CreateProgress(const std::string& caption)
         return;
     }
     m_progress = dialog;
+    if (CMainFrame* frame = GetPWR455App().GetMainFrame())
+        frame->HoldMessageText(true);
     // The window pumps events during the run: a close request for the main window (from the
     // window manager) must not take the document away under the run.
     if (wxWindow* frame = MainWindow()) {
@@ -99,6 +101,8 @@ void CGuiCloneHost::DestroyProgress()
         return;
     m_progress->DestroyWindow();
     m_progress = nullptr;
+    if (CMainFrame* frame = GetPWR455App().GetMainFrame())
+        frame->HoldMessageText(false);
     if (m_closeGuarded && m_closeGuarded == MainWindow())
         m_closeGuarded->Unbind(wxEVT_CLOSE_WINDOW, &CGuiCloneHost::OnMainWindowClose, this);
     m_closeGuarded = nullptr;

@@ -158,6 +158,12 @@ bool CMainFrame::TryBefore(wxEvent& event)
     return wxFrame::TryBefore(event);
 }
 
+void CMainFrame::DoGiveHelp(const wxString& text, bool show)
+{
+    if (!m_messageHeld)
+        wxFrame::DoGiveHelp(text, show);
+}
+
 void CMainFrame::TrackNormalRect()
 {
     if (IsShown() && !IsMaximized() && !IsIconized() && !IsFullScreen())

@@ -17,6 +17,9 @@ public:
     void SetMessageText(unsigned id);
     void SetMessageText(const wxString& text);
     wxString GetMessageText() const;
+    // While held, the message pane keeps its text: menu and toolbar prompts do not replace it
+    // (a clone run's status text stays while the run lasts).
+    void HoldMessageText(bool hold) { m_messageHeld = hold; }
 
     // Shows the frame for the first time: maximised when the stored placement asks for it.
     void ShowPlacement();
@@ -39,6 +42,7 @@ public:
 protected:
     // Commands go first to the active view and the document, as in a document/view frame.
     bool TryBefore(wxEvent& event) override;
+    void DoGiveHelp(const wxString& text, bool show) override;
 
 private:
     void CreateBars();
@@ -60,6 +64,7 @@ private:
     wxDocManager* m_docManager;
     CMainStatusBar* m_statusBar = nullptr;
     bool m_maximised = false;
+    bool m_messageHeld = false;
     wxRect m_normalRect;
 
     wxDECLARE_EVENT_TABLE();
