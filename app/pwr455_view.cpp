@@ -39,6 +39,8 @@ const ColumnInfo kColumns[CPWR455View::kColumnCount] = {
 
 constexpr int kMinColumnWidth = 20;
 constexpr int kMaxColumnWidth = 400;
+// Room the header button takes around its label (theme padding, borders, sort arrow space).
+constexpr int kHeaderPadding = 32;
 
 wxString Text(const std::string& text)
 {
@@ -106,9 +108,15 @@ int CPWR455View::ColumnWidthFromProfile(unsigned column, int stored)
 void CPWR455View::CreateColumns()
 {
     for (unsigned c = 0; c < kColumnCount; ++c) {
-        const int width = ColumnWidthFromProfile(c, CProfile::GetColumnWidth(c));
-        m_list->InsertColumn(static_cast<long>(c), ResString(kColumns[c].header),
-                             wxLIST_FORMAT_RIGHT, width);
+        const int stored = CProfile::GetColumnWidth(c);
+        int width = ColumnWidthFromProfile(c, stored);
+        const wxString header = ResString(kColumns[c].header);
+        // The toolkit's header font and padding are wider than the list's own font, so a
+        // default width alone would cut a header such as "Memory Lockout" without a mark.
+        if (stored == 0)
+            width = std::clamp(std::max(width, m_list->GetTextExtent(header).x + kHeaderPadding),
+                               kMinColumnWidth, kMaxColumnWidth);
+        m_list->InsertColumn(static_cast<long>(c), header, wxLIST_FORMAT_RIGHT, width);
     }
 }
 
@@ -223,7 +231,11 @@ void CPWR455View::OpenEditMemory()
     }
     const unsigned n = static_cast<unsigned>(item) + 1;
     m_editChannel = n;
-    if (RunEditMemoryDialog())
+    m_list->SetEditDialogOpen(true);
+    const bool changed = RunEditMemoryDialog();
+    if (m_list)
+        m_list->SetEditDialogOpen(false);
+    if (changed)
         RebuildRow(n);
 }
 
@@ -348,6 +360,9 @@ void CPWR455View::OnEditPaste(wxCommandEvent&)
         return;
     ChannelCommand(n, "PASTE", false);
     RebuildRow(n);
+    // The box lay over the rows; some window managers leave its last frame of them behind.
+    if (m_list)
+        m_list->Refresh();
 }
 
 void CPWR455View::OnUpdateEditPaste(wxUpdateUIEvent& event)
