@@ -4,6 +4,7 @@
 
 #include <wx/app.h>
 #include <wx/event.h>
+#include <wx/evtloop.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
@@ -145,6 +146,7 @@ void CGuiCloneHost::EndWaitCursor()
 
 void CGuiCloneHost::Beep(unsigned frequency, unsigned milliseconds)
 {
+    KeepPainted();
     if (m_toneSink) {
         m_toneSink(frequency, milliseconds);
         return;
@@ -154,16 +156,25 @@ void CGuiCloneHost::Beep(unsigned frequency, unsigned milliseconds)
     m_tones->Play(frequency, milliseconds);
 }
 
+void CGuiCloneHost::KeepPainted()
+{
+    // Only paint, size and other window events: a click or key now would reach the program in
+    // the middle of a run that must not be interrupted.
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    if (loop && !loop->IsYielding())
+        loop->YieldFor(wxEVT_CATEGORY_UI);
+}
+
 void CGuiCloneHost::Sleep(unsigned milliseconds)
 {
-    if (!m_progress) {
-        wxMilliSleep(milliseconds);
-        return;
-    }
     using Clock = std::chrono::steady_clock;
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {
-        CCloneProgressDlg::PumpMessages();
+        // With the progress window up the user may cancel; without it the run only repaints.
+        if (m_progress)
+            CCloneProgressDlg::PumpMessages();
+        else
+            KeepPainted();
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
         if (left <= 0)

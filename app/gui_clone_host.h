@@ -37,6 +37,7 @@ public:
     void EndWaitCursor() override;
     void Beep(unsigned frequency, unsigned milliseconds) override;
     void Sleep(unsigned milliseconds) override;
+    void KeepPainted() override;
 
     // Replaces the sound device (tests record the tones instead); an empty sink restores it.
     void SetToneSink(ToneSink sink) { m_toneSink = std::move(sink); }

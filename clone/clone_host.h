@@ -55,6 +55,10 @@ public:
     // Waits `milliseconds`. The link's fixed protocol waits go through here.
     virtual void Sleep(unsigned milliseconds) = 0;
 
+    // Called while the link waits for the transceiver: a window may repaint here, taking no
+    // input, so that it does not look frozen. Must return at once.
+    virtual void KeepPainted() {}
+
     // A steady clock in milliseconds, used to measure the transceiver's silence. Tests and the
     // fuzzer replace it to run without real waits.
     virtual uint64_t GetTickMs();

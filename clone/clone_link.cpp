@@ -262,6 +262,7 @@ int CCloneLink::Run(uint16_t type)
         } else {
             // Nothing waiting: sleep on the port briefly instead of spinning.
             WaitForInput(kPollWaitMs);
+            m_host.KeepPainted();
         }
         if (withProgress && m_result == 0) {
             m_host.SetProgressPos(GetPercentage());
