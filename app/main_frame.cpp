@@ -142,6 +142,8 @@ void CMainFrame::ShowPlacement()
         Maximize(true);
     Show(true);
     Update();
+    if (CSplashWindow* splash = CSplashWindow::GetSplashWindow())
+        splash->ShowAboveParent();
 }
 
 int CMainFrame::GetShowCommand() const
