@@ -89,6 +89,10 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     m_normalRect = GetStartRect(&m_maximised);
     Create(nullptr, wxID_ANY, ResString(IDS_APP_TITLE), m_normalRect.GetPosition(),
            m_normalRect.GetSize());
+    // The toolkit reads a frame size as including the decorations it knows of; the stored size
+    // leaves them out.
+    if (GetDecorationSize() != wxSize())
+        SetSize(wxRect(m_normalRect.GetPosition(), m_normalRect.GetSize() + GetDecorationSize()));
     SetMinSize(kMinSize);
     SetIcons(wxIconBundle(GetSvgBundle("pwr455", 32).GetIcon(wxSize(32, 32))));
 
@@ -166,10 +170,22 @@ void CMainFrame::DoGiveHelp(const wxString& text, bool show)
         wxFrame::DoGiveHelp(text, show);
 }
 
+// The window manager's border and title bar are known only once the frame is on the screen, and
+// a new process does not know them when it makes its frame. The remembered size therefore leaves
+// them out, so that a frame reopens exactly as large as it was closed.
+wxSize CMainFrame::GetDecorationSize() const
+{
+#ifdef __WXGTK__
+    return wxSize(m_decorSize.left + m_decorSize.right, m_decorSize.top + m_decorSize.bottom);
+#else
+    return wxSize();
+#endif
+}
+
 void CMainFrame::TrackNormalRect()
 {
     if (IsShown() && !IsMaximized() && !IsIconized() && !IsFullScreen())
-        m_normalRect = GetRect();
+        m_normalRect = wxRect(GetPosition(), GetSize() - GetDecorationSize());
 }
 
 void CMainFrame::OnSize(wxSizeEvent& event)

@@ -29,7 +29,8 @@ public:
     // off every screen).
     static wxRect GetStartRect(bool* maximised);
     bool IsPlacementMaximised() const { return m_maximised; }
-    // The rectangle of the window when it is neither maximised nor minimised.
+    // The rectangle of the window when it is neither maximised nor minimised: the outer
+    // position and the size inside the window manager's decorations.
     const wxRect& GetNormalRect() const { return m_normalRect; }
     // The show state written at close: 1 normal, 2 minimised, 3 maximised.
     int GetShowCommand() const;
@@ -48,6 +49,7 @@ private:
     void CreateBars();
     void SavePlacement();
     void TrackNormalRect();
+    wxSize GetDecorationSize() const;
 
     void OnClose(wxCloseEvent& event);
     void OnSize(wxSizeEvent& event);
