@@ -12,6 +12,7 @@
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
 #include "app/main_status_bar.h"
+#include "app/menu_key_labels.h"
 #include "app/main_toolbar.h"
 #include "app/profile.h"
 #include "app/pwr455_app.h"
@@ -98,6 +99,8 @@ CMainFrame::CMainFrame(wxDocManager* manager)
 
     wxMenuBar* menuBar = wxXmlResource::Get()->LoadMenuBar("IDR_MAINFRAME");
     ApplyMenuPrompts(menuBar);
+    for (size_t i = 0; i < menuBar->GetMenuCount(); ++i)
+        ShowMenuKeyNames(menuBar->GetMenu(i));
     SetMenuBar(menuBar);
     if (auto* recent = static_cast<CPWR455DocManager*>(m_docManager)->GetRecentFiles())
         recent->AttachMenu(menuBar->GetMenu(0));

@@ -14,6 +14,7 @@
 #include "app/edit_memory_dlg.h"
 #include "app/list_view_ex.h"
 #include "app/main_frame.h"
+#include "app/menu_key_labels.h"
 #include "app/profile.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
@@ -308,6 +309,7 @@ void CPWR455View::OnListContextMenu(wxContextMenuEvent& event)
     if (!bar || bar->GetMenuCount() == 0)
         return;
     std::unique_ptr<wxMenu> popup(bar->Remove(0));
+    ShowMenuKeyNames(popup.get());
     // Tracked by the main window, so that the chosen command and the enabled states are
     // routed like those of the main menu.
     const wxPoint point = event.GetPosition();
