@@ -4,10 +4,12 @@ BUILD     ?= build
 ASAN      ?= build-asan
 FUZZBUILD ?= build-fuzz
 COVBUILD  ?= build-coverage
+DEBBUILD  ?= build-deb
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-fast test-asan coverage bench fuzz install package clean
+.PHONY: all deps configure build run test test-fast test-asan coverage bench fuzz install package \
+        lint-package clean
 
 all: build
 
@@ -63,8 +65,18 @@ fuzz: deps
 install: build
 	@cmake --install $(BUILD)
 
-package: build
-	cd $(BUILD) && cpack -G DEB
+# The Debian package, built with Debian's hardening flags in a build tree of its own.
+package: deps
+	@./scripts/build-deb $(DEBBUILD)
+
+# The package through lintian (no error, no warning), then its files through the checks of
+# manual pages, desktop entry, metainfo and completion.
+lint-package:
+	@./scripts/install-deps package
+	@./scripts/build-deb $(DEBBUILD)
+	lintian --fail-on error,warning --display-level '>=pedantic' \
+	    $(DEBBUILD)/pwr455_$$(dpkg-parsechangelog -l packaging/changelog -S Version)_$$(dpkg --print-architecture).deb
+	./scripts/check-integration $(DEBBUILD)/package/root
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(FUZZBUILD) $(COVBUILD)
+	rm -rf $(BUILD) $(ASAN) $(FUZZBUILD) $(COVBUILD) $(DEBBUILD)
