@@ -4,10 +4,6 @@
 #include <string>
 #include <vector>
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
 #include "app/edit_memory_dlg.h"
 #include "app/gui_clone_host.h"
 #include "app/list_view_ex.h"
@@ -18,6 +14,10 @@
 #include "app/pwr455_view.h"
 #include "app/splash_window.h"
 #include "res/resource_ids.h"
+
+// Last: the X headers define macros such as None that clash with the program's names.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
 
 namespace {
 
@@ -45,7 +45,7 @@ std::vector<std::string> StackedTitles()
     Display* display = XOpenDisplay(nullptr);
     if (!display)
         return titles;
-    Atom type = None;
+    Atom type = 0;
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
