@@ -2,7 +2,6 @@
 #include "tests/app/gui_test.h"
 
 #include <algorithm>
-#include <string>
 #include <vector>
 #include "app/edit_memory_dlg.h"
 #include "app/gui_clone_host.h"
