@@ -145,8 +145,10 @@ wxString CMainFrame::GetMessageText() const
 
 void CMainFrame::ShowPlacement()
 {
-    if (m_maximised)
+    if (m_maximised) {
+        m_awaitingMaximise = true;
         Maximize(true);
+    }
     Show(true);
     Update();
     if (CSplashWindow* splash = CSplashWindow::GetSplashWindow())
@@ -187,6 +189,12 @@ wxSize CMainFrame::GetDecorationSize() const
 
 void CMainFrame::TrackNormalRect()
 {
+    // Until the window manager has maximised a frame that starts maximised, its moves are
+    // those of the mapping, not a placement of the user's: the stored rectangle stays.
+    if (m_awaitingMaximise && IsMaximized())
+        m_awaitingMaximise = false;
+    if (m_awaitingMaximise)
+        return;
     if (IsShown() && !IsMaximized() && !IsIconized() && !IsFullScreen())
         m_normalRect = wxRect(GetPosition(), GetSize() - GetDecorationSize());
 }

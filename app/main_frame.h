@@ -67,6 +67,7 @@ private:
     CMainStatusBar* m_statusBar = nullptr;
     bool m_maximised = false;
     bool m_messageHeld = false;
+    bool m_awaitingMaximise = false;
     wxRect m_normalRect;
 
     wxDECLARE_EVENT_TABLE();

@@ -72,7 +72,11 @@ class PlacementTest : public testing::TestWithParam<PlacementCase> {};
 TEST_P(PlacementTest, ReopensAsClosed)
 {
     const PlacementCase& c = GetParam();
-    ASSERT_TRUE(CProfile::SetWindowPlacement(c.rect, c.cmdShow));
+    const std::string placement =
+        wxString::Format("[Window Position]\nLeft=%d\nTop=%d\nWidth=%d\nHeight=%d\nCmdShow=%d\n",
+                         c.rect.x, c.rect.y, c.rect.width, c.rect.height, c.cmdShow)
+            .utf8_string();
+    WriteProfile(placement);
     for (int start = 0; start < 3; ++start) {
         StartProgram();
         ASSERT_TRUE(WaitFor([] { return Settled(Frame()); }, 10000));
@@ -82,8 +86,8 @@ TEST_P(PlacementTest, ReopensAsClosed)
             EXPECT_EQ(Frame()->GetSize().y - Frame()->m_decorSize.top - Frame()->m_decorSize.bottom,
                       c.rect.height);
         StopProgram();
-        EXPECT_EQ(CProfile::GetWindowRect(), c.rect) << "start " << start;
-        EXPECT_EQ(CProfile::GetWindowCmdShow(), c.cmdShow);
+        EXPECT_NE(ReadFileText(GetProfilePath()).find(placement), std::string::npos)
+            << "start " << start << ":\n" << ReadFileText(GetProfilePath());
     }
 }
 
