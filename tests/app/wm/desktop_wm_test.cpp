@@ -13,16 +13,15 @@
 #include "app/pwr455_view.h"
 #include "app/splash_window.h"
 #include "res/resource_ids.h"
-// Last: the X headers define macros such as None that clash with the program's names.
-#include <X11/Xatom.h>
+
+#include <X11/Xatom.h> // last: its macros (None) clash with the program's names
 #include <X11/Xlib.h>
 
 namespace {
 
 CMainFrame* Frame() { return GetPWR455App().GetMainFrame(); }
 
-// Shown and decorated by the window manager.
-bool Settled(wxTopLevelWindow* window)
+bool Settled(wxTopLevelWindow* window) // shown and decorated by the window manager
 {
     return window && window->IsShown() && window->m_decorSize.top != 0;
 }
@@ -72,10 +71,9 @@ class PlacementTest : public testing::TestWithParam<PlacementCase> {};
 TEST_P(PlacementTest, ReopensAsClosed)
 {
     const PlacementCase& c = GetParam();
-    const std::string placement =
-        wxString::Format("[Window Position]\nLeft=%d\nTop=%d\nWidth=%d\nHeight=%d\nCmdShow=%d\n",
-                         c.rect.x, c.rect.y, c.rect.width, c.rect.height, c.cmdShow)
-            .utf8_string();
+    const std::string placement = wxString::Format(
+        "[Window Position]\nLeft=%d\nTop=%d\nWidth=%d\nHeight=%d\nCmdShow=%d\n", c.rect.x,
+        c.rect.y, c.rect.width, c.rect.height, c.cmdShow).utf8_string();
     WriteProfile(placement);
     for (int start = 0; start < 3; ++start) {
         StartProgram();
@@ -86,8 +84,7 @@ TEST_P(PlacementTest, ReopensAsClosed)
             EXPECT_EQ(Frame()->GetSize().y - Frame()->m_decorSize.top - Frame()->m_decorSize.bottom,
                       c.rect.height);
         StopProgram();
-        EXPECT_NE(ReadFileText(GetProfilePath()).find(placement), std::string::npos)
-            << "start " << start << ":\n" << ReadFileText(GetProfilePath());
+        EXPECT_NE(ReadFileText(GetProfilePath()).find(placement), std::string::npos) << start;
     }
 }
 
@@ -102,7 +99,8 @@ TEST(DesktopTest, SplashStaysAboveTheMainWindow)
     ASSERT_NE(splash, nullptr);
     const wxString splashTitle = splash->GetTitle();
     const wxString frameTitle = Frame()->GetTitle();
-    EXPECT_TRUE(WaitFor([&] { return StackIndex(frameTitle) >= 0; }, 10000));
+    EXPECT_TRUE(WaitFor([&] { return StackIndex(frameTitle) >= 0 && StackIndex(splashTitle) >= 0; },
+                        10000));
     EXPECT_GT(StackIndex(splashTitle), StackIndex(frameTitle));
     StopProgram();
 }
@@ -128,7 +126,6 @@ TEST(DesktopTest, EditedRowStaysHighlightedWhileTheDialogHasTheFocus)
     StopProgram();
 }
 
-// A toolbar or menu prompt replaces the message, except a run's status text.
 TEST(DesktopTest, PromptsLeaveTheRunStatusText)
 {
     StartProgram();
