@@ -46,8 +46,6 @@ const ColumnInfo kColumns[CPWR455View::kColumnCount] = {
 
 constexpr int kMinColumnWidth = 20;
 constexpr int kMaxColumnWidth = 400;
-// Room the header button takes around its label (theme padding, borders, sort arrow space).
-constexpr int kHeaderPadding = 32;
 
 wxString Text(const std::string& text)
 {
@@ -119,11 +117,6 @@ void CPWR455View::CreateColumns()
         const int stored = CProfile::GetColumnWidth(c);
         int width = ColumnWidthFromProfile(c, stored);
         const wxString header = ResString(kColumns[c].header);
-        // The toolkit's header font and padding are wider than the list's own font, so a
-        // default width alone would cut a header such as "Memory Lockout" without a mark.
-        if (stored == 0)
-            width = std::clamp(std::max(width, m_list->GetTextExtent(header).x + kHeaderPadding),
-                               kMinColumnWidth, kMaxColumnWidth);
         m_list->InsertColumn(static_cast<long>(c), header, wxLIST_FORMAT_RIGHT, width);
     }
 }

@@ -120,7 +120,8 @@ TEST_F(EditHistoryTest, KeysOfMoveUndoAndRedo)
 {
     wxUIActionSimulator sim;
     sim.MouseMove(List()->GetScreenRect().GetPosition() + wxPoint(60, 40)); // focus follows it
-    sim.MouseClick(); // X delivers it before the keys below
+    sim.MouseClick();
+    WaitFor([] { return wxWindow::FindFocus() == List()->GetRowsWindow(); }, 2000);
     View()->SelectChannel(3);
     List()->SetFocus();
     using Key = std::tuple<int, int, unsigned>; // key, modifiers, the row ATIS is in then

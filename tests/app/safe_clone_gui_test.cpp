@@ -45,7 +45,7 @@ void Shoot(wxDialog& dialog, const char* name)
     if (!dir)
         return;
     dialog.Show();
-    PumpEvents(400);
+    WaitFor([&] { return dialog.IsShownOnScreen(); });
     const wxRect r = dialog.GetScreenRect().Inflate(8);
     EXPECT_EQ(wxExecute(wxString::Format("import -window root -crop %dx%d+%d+%d %s/%s.png",
                                          r.width, r.height, r.x, r.y, dir, name),

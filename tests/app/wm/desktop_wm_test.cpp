@@ -2,6 +2,7 @@
 #include "tests/app/gui_test.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 #include "app/edit_memory_dlg.h"
 #include "app/gui_clone_host.h"
@@ -74,7 +75,8 @@ TEST_P(PlacementTest, ReopensAsClosed)
     const std::string placement = wxString::Format(
         "[Window Position]\nLeft=%d\nTop=%d\nWidth=%d\nHeight=%d\nCmdShow=%d\n", c.rect.x,
         c.rect.y, c.rect.width, c.rect.height, c.cmdShow).utf8_string();
-    WriteProfile(placement);
+    std::filesystem::create_directories(std::filesystem::path(GetProfilePath()).parent_path());
+    WriteFileText(GetProfilePath(), placement);
     for (int start = 0; start < 3; ++start) {
         StartProgram();
         ASSERT_TRUE(WaitFor([] { return Settled(Frame()); }, 10000));
