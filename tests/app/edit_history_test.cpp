@@ -1,33 +1,37 @@
 // Undo and redo, moving and sorting channels, the notes on what the engine stored and rows
 // pasted from a spreadsheet, in the running program.
 
-#include "tests/app/channel_list_fixture.h"
+#include "tests/app/gui_test.h"
 
-#include <wx/choice.h>
-#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
-#include "app/edit_memory_dlg.h"
-#include "app/fixed_font_property_sheet.h"
-#include "app/xrc_util.h"
+#include "app/list_view_ex.h"
 #include "radio/undo_history.h"
 
 namespace {
 
-class EditHistoryTest : public ChannelListTest {
+// Channels 2, 3 and 4 in use, 3 the priority channel; the data as saved.
+class EditHistoryTest : public ProgramTest {
 protected:
     void SetUp() override
     {
-        ChannelListTest::SetUp();
-        UseExampleChannels();
+        ProgramTest::SetUp();
+        PutChannel(*Radio(), 2, "121.500", "TOWER");
+        PutChannel(*Radio(), 4, "119.250", "GROUND");
         Radio()->SetPriorityChannel("3");
-        View()->RefreshAll();
+        UseChannel(3, "118.100", "ATIS");
         Doc()->DiscardChanges();
         Doc()->GetHistory().Clear();
     }
-    static CPWR455Doc* Doc() { return GetPWR455App().GetDocument(); }
+    static std::array<RowTexts, 20> AllRows()
+    {
+        std::array<RowTexts, 20> rows;
+        for (unsigned ch = 1; ch <= 20; ++ch)
+            rows[ch - 1] = Row(ch);
+        return rows;
+    }
     static std::string Label(unsigned id) { return UpdateUi(), FindMenuItem(id)->GetItemLabel().utf8_string(); }
-    static std::string Status() { return GetPWR455App().GetMainFrame()->GetMessageText().utf8_string(); }
+    static std::string Status() { return Frame()->GetMessageText().utf8_string(); }
     // The last command was the step `name`: Undo takes the list back to `before` and the
     // document to unmodified, Redo comes back, and Undo again.
     static void ExpectUndoAndRedo(const std::string& name, const std::array<RowTexts, 20>& before)
