@@ -79,10 +79,8 @@ TEST_F(ProgramTest, MenusToolbarAndStatusBarHoldTheirItemsKeyLabelsAndPrompts)
         EXPECT_EQ(Items(bar->GetMenu(m), bar->GetMenuLabel(m)), kMenus[m]);
     // The list's pop-up menu holds the Edit menu's items of the channel commands.
     std::unique_ptr<wxMenuBar> popup(wxXmlResource::Get()->LoadMenuBar("IDR_CHANNEL_POPUP"));
-    EXPECT_EQ(Items(popup->GetMenu(0), "&Edit"),
-              (std::vector<std::string>{"&Edit", "&Edit Memory...\tEnter #32771", "-", "&Copy\tCtrl+C #57634",
-                                        "&Paste\tCtrl+V #57637", "-", "Clear\tDel #57632",
-                                        "Delete #32801", "Insert #32802"}));
+    EXPECT_EQ(Items(popup->GetMenu(0), "&Edit"), (std::vector<std::string>{"&Edit", "&Edit Memory...\tEnter #32771",
+              "-", "&Copy\tCtrl+C #57634", "&Paste\tCtrl+V #57637", "-", "Clear\tDel #57632", "Delete #32801", "Insert #32802"}));
     EXPECT_EQ(FindMenuItem(57616)->GetHelp(), "Open this document");
     // Highlighting an item shows its prompt; closing the menu brings "Ready" back.
     wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, CmdId(32774)), close(wxEVT_MENU_CLOSE);
