@@ -9,6 +9,7 @@
 #include "app/gui_clone_host.h"
 #include "app/port_settings_dlg.h"
 #include "app/profile.h"
+#include "app/safe_cloning.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
@@ -34,6 +35,8 @@ int CPWR455Doc::RunCloneOperation(int operation)
         // A read that fails or is declined leaves the data as they were and adds no step.
         CUndoStep step(*m_history, UndoStepName(IDS_STEP_CLONE_READ));
         result = operations.Read();
+        if (result == CCloneLink::kResultOk)
+            SaveReadBackup(*m_cloneHost, *m_radioData);
         break;
     }
     case CCloneOperations::Operation::Write: result = operations.Write(); break;

@@ -16,6 +16,7 @@
 #include "app/engine_text.h"
 #include "app/list_view_ex.h"
 #include "app/main_frame.h"
+#include "app/menu_key_labels.h"
 #include "app/profile.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
@@ -113,9 +114,10 @@ int CPWR455View::ColumnWidthFromProfile(unsigned column, int stored)
 void CPWR455View::CreateColumns()
 {
     for (unsigned c = 0; c < kColumnCount; ++c) {
-        const int width = ColumnWidthFromProfile(c, CProfile::GetColumnWidth(c));
-        m_list->InsertColumn(static_cast<long>(c), ResString(kColumns[c].header),
-                             wxLIST_FORMAT_RIGHT, width);
+        const int stored = CProfile::GetColumnWidth(c);
+        int width = ColumnWidthFromProfile(c, stored);
+        const wxString header = ResString(kColumns[c].header);
+        m_list->InsertColumn(static_cast<long>(c), header, wxLIST_FORMAT_RIGHT, width);
     }
 }
 
@@ -231,11 +233,17 @@ void CPWR455View::OpenEditMemory()
     const unsigned n = static_cast<unsigned>(item) + 1;
     m_editChannel = n;
     SChannelEntry typed;
+    bool changed;
     {
         CUndoStep step(History(), UndoStepName(IDS_STEP_EDIT, n));
-        if (!RunEditMemoryDialog(typed))
-            return;
+        // The edited row stays highlighted while the dialog covers the list's focus.
+        m_list->SetEditDialogOpen(true);
+        changed = RunEditMemoryDialog(typed);
+        if (m_list)
+            m_list->SetEditDialogOpen(false);
     }
+    if (!changed)
+        return;
     RebuildRow(n);
     // Said once, in the status bar: where the engine stored something else than was typed.
     std::string notes;
@@ -334,6 +342,7 @@ void CPWR455View::OnListContextMenu(wxContextMenuEvent& event)
     if (!bar || bar->GetMenuCount() == 0)
         return;
     std::unique_ptr<wxMenu> popup(bar->Remove(0));
+    ShowMenuKeyNames(popup.get());
     // Tracked by the main window, so that the chosen command and the enabled states are
     // routed like those of the main menu.
     const wxPoint point = event.GetPosition();
@@ -389,6 +398,9 @@ void CPWR455View::OnEditPaste(wxCommandEvent&)
         return;
     History().Record(UndoStepName(IDS_STEP_PASTE, n), [&] { ChannelCommand(n, "PASTE", false); });
     RebuildRow(n);
+    // The box lay over the rows; some window managers leave its last frame of them behind.
+    if (m_list)
+        m_list->Refresh();
 }
 
 void CPWR455View::OnUpdateEditPaste(wxUpdateUIEvent& event)

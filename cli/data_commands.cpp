@@ -10,6 +10,7 @@
 #include "radio/channel_csv.h"
 #include "radio/channel_order.h"
 #include "radio/entry_notes.h"
+#include "radio/data_differences.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -43,31 +44,6 @@ bool Open(CR455Radio& radio, const std::string& path, CCliIo& io)
     FileError(io, path, word);
     return false;
 }
-
-// A value as diff shows it: in double quotes, with bytes outside printable ASCII, the quote
-// and the backslash escaped, so that blanks and unset bytes are visible.
-std::string Shown(const std::string& value)
-{
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string out = "\"";
-    for (char c : value) {
-        unsigned char u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20 || u > 0x7E) {
-            out += "\\x";
-            out += kHex[u >> 4];
-            out += kHex[u & 0x0F];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-// The channel fields that show and diff compare, in the order of the channel's ALL answer.
-const char* const kChannelFields[] = {"APPEAR", "FREQUENCY", "NAME", "TXINHIBIT", "CHLOCKOUT"};
 
 } // namespace
 
@@ -224,22 +200,10 @@ int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io)
     CR455Radio b;
     if (!Open(a, parsed.Positional()[0], io) || !Open(b, parsed.Positional()[1], io))
         return kExitUsage;
-    bool differs = false;
-    auto compare = [&](const std::string& command) {
-        std::string left = a.Command(command);
-        std::string right = b.Command(command);
-        if (left == right)
-            return;
-        differs = true;
-        io.out << command << ": " << Shown(left) << " -> " << Shown(right) << '\n';
-    };
-    for (const char* key : CR455Radio::kSettingKeys)
-        compare(std::string("COMMON.") + key);
-    for (unsigned ch = 1; ch <= CR455Radio::kChannelCount; ++ch) {
-        for (const char* field : kChannelFields)
-            compare(CR455Radio::ChPrefix(ch) + field);
-    }
-    return differs ? kExitFailure : kExitOk;
+    const std::vector<CDataDifference> differences = ListDifferences(a, b);
+    for (const CDataDifference& difference : differences)
+        io.out << FormatDifference(difference) << '\n';
+    return differences.empty() ? kExitOk : kExitFailure;
 }
 
 int RunSortCommand(const std::vector<std::string>& args, CCliIo& io)
