@@ -275,6 +275,7 @@ enum : unsigned {
     ID_EDIT_SORT_FREQUENCY = 32862,
     ID_EDIT_SORT_NAME = 32863,
     ID_EDIT_PASTE_ROWS = 32864,
+    IDM_SORT_CHANNELS = 32865,          // the Sort Channels submenu of the Edit menu
     ID_FILE_IMPORT_CHANNELS = 32840,
     ID_FILE_EXPORT_CHANNELS = 32841,
     ID_EDIT_MEMORY = 32771,

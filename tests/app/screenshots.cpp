@@ -6,6 +6,8 @@
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpfrm.h>
 
+#include <wx/uiaction.h>
+
 #include "app/about_dialog.h"
 
 namespace {
@@ -73,6 +75,17 @@ TEST_F(ProgramTest, Screenshots)
                       ShowAndShoot<CFixedFontPropertySheet>(page));
         View()->SetSettingsPage(1);
     }
+    // A note in the status bar after Edit Memory, then the Edit menu naming the step to undo.
+    wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY), CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+                      TypeInto(XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY"), "121.51");
+                      return PressButton(d, wxID_OK);
+                  }));
+    Shoot(Frame(), "status_note");
+    wxUIActionSimulator keys; // the keyboard goes where the pointer is
+    keys.MouseMove(Frame()->GetScreenRect().GetPosition() + wxPoint(200, 200));
+    keys.Char('E', wxMOD_ALT);
+    Shoot(Frame(), "edit_menu");
+    keys.Char(WXK_ESCAPE);
     auto* about = new CAboutDialog(Frame());
     Shoot(about, "about");
     about->Destroy();
