@@ -11,6 +11,7 @@
 #include "app/compare_dlg.h"
 #include "app/connection_check_dlg.h"
 #include "app/file_dialogs.h"
+#include "app/gui_clone_host.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "clone/clone_host.h"
@@ -33,12 +34,12 @@ CPWR455Doc* Document()
 
 std::vector<CDoctorFinding> RunConnectionChecks(CPWR455Doc& doc, const std::string& port)
 {
-    CCloneHost& host = doc.GetCloneHost();
+    CGuiCloneHost& host = doc.GetCloneHost();
     wxBusyCursor wait;
     host.SetStatusText(LoadResString(IDS_CONNECTION_CHECKING));
     const CConnectionDoctor doctor("/", CDoctorUser::Current());
     std::vector<CDoctorFinding> findings = doctor.CheckAll(port);
-    findings.push_back(CConnectionDoctor::RunInformation(host, port, nullptr));
+    findings.push_back(CConnectionDoctor::RunInformation(host, host.GetClock(), port, nullptr));
     host.SetStatusText(LoadResString(IDS_IDLE_MESSAGE));
     return findings;
 }

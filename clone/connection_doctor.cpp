@@ -453,10 +453,10 @@ std::string Hex4(unsigned value)
 
 } // namespace
 
-CDoctorFinding CConnectionDoctor::RunInformation(CCloneHost& host, const std::string& port,
-                                                 bool* answered)
+CDoctorFinding CConnectionDoctor::RunInformation(CCloneHost& host, CCloneClock& clock,
+                                                 const std::string& port, bool* answered)
 {
-    CProbeLink link(host);
+    CProbeLink link(host, clock);
     link.SetPortDevice(1, port);
     link.SetPortNumber(1);
     const int result = link.CloneInfo();

@@ -109,3 +109,36 @@ TEST_F(SafeCloneCliTest, DoctorEndsWithTheInformationRun)
         EXPECT_NE(r.out.find("ok       Port /dev/pts/"), std::string::npos) << r.out;
     }
 }
+
+TEST_F(SafeCloneCliTest, FleetWritesUntilCtrlCAndLogsEachTransceiver)
+{
+    const struct {
+        const char* fault;
+        std::string line; // after the time stamp
+        int status;
+    } cases[] = {
+        {"", "                  Cloning completed.", 0},
+        {"wrong-model", "                  Refused: model 2271 revision 0101 is another "
+                        "transceiver; nothing written.", 1},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {PWR_CLI_PATH, "write", m_dir.In("edited.qrb"), "--fleet",
+                                         "--log", m_dir.In("fleet.log"), "--simulate", "--quiet"};
+        if (*c.fault)
+            args.insert(args.end(), {"--fault", c.fault});
+        CChildProcess fleet(args, Options());
+        ASSERT_TRUE(fleet.WaitForOutput(c.line + "\n"));
+        fleet.Signal(SIGINT);
+        const ProcessResult r = fleet.Finish();
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.out.rfind("Waiting for transceivers on /dev/pts/", 0), 0u) << r.out;
+        const std::string summary = c.status ? "0 written, 1 failed or refused.\n"
+                                             : "1 written, 0 failed or refused.\n";
+        EXPECT_EQ(r.out.substr(r.out.size() - summary.size()), summary);
+    }
+    const std::string log = ReadFile(m_dir.In("fleet.log"));
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2);
+    EXPECT_NE(log.find(cases[1].line), std::string::npos);
+    EXPECT_EQ(Run({"write", "@new.qrb", "--log", "@x.log", "--simulate"}).err,
+              "pwr455-cli write: --log needs --fleet\n");
+}

@@ -1,6 +1,7 @@
 // Fleet writes and the connection check's information run: the real serial code against the
 // simulated transceiver, on the fake clock.
 
+#include <cstring>
 #include <sstream>
 
 #include "clone_test_util.h"
@@ -22,6 +23,19 @@ class CFleetHost : public CRecordingCloneHost {
 public:
     bool stop = false;
     bool CheckCancel() override { return stop; }
+};
+
+// A fake clock on which the test acts while the code pauses, as a user does.
+class CScriptedClock : public CFakeCloneClock {
+public:
+    using CFakeCloneClock::CFakeCloneClock;
+    std::function<void(unsigned)> onSleep;
+    void Sleep(unsigned ms) override
+    {
+        if (onSleep)
+            onSleep(ms);
+        CFakeCloneClock::Sleep(ms);
+    }
 };
 
 class SafeCloneTest : public ::testing::Test {
@@ -51,7 +65,7 @@ protected:
     }
 
     CFleetHost host;
-    CFakeCloneClock clock{&host.events};
+    CScriptedClock clock{&host.events};
     CSimTransceiver sim;
     CTempFile transfer{"cl"};
 };
@@ -69,24 +83,23 @@ TEST_F(SafeCloneTest, FleetWritesEachTransceiverOnceAndRefusesOtherModels)
     data.SetCloneComment("CLUB");
     CFleetWriter writer(data, sim.GetDevicePath(), host, clock, transfer);
 
-    // Each transceiver goes once its line is out; the next comes after one unanswered request.
+    // During the pause after its line each transceiver is unplugged; during the next pause the
+    // next one is plugged in, and after the last one the user presses Ctrl-C.
     std::ostringstream out, log, err;
-    size_t plugged = 1, goneAt = 0;
+    size_t plugged = 1;
     bool present = true;
-    clock.onWait = [&] {
+    clock.onSleep = [&](unsigned ms) {
+        if (ms != CFleetWriter::kPollMs)
+            return;
         const std::string text = out.str();
-        const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
-        if (present && lines == plugged) {
+        if (present && static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) == plugged) {
             Unplug();
             present = false;
-            goneAt = Requests(0xE0);
-        } else if (!present && Requests(0xE0) > goneAt + 1) {
-            if (plugged == std::size(radios)) {
-                host.stop = true;
-            } else {
-                Plug(radios[plugged++]);
-                present = true;
-            }
+        } else if (!present && plugged == std::size(radios)) {
+            host.stop = true;
+        } else if (!present) {
+            Plug(radios[plugged++]);
+            present = true;
         }
     };
     const CFleetWriter::Tally tally = writer.Run(out, &log, err);
@@ -109,8 +122,8 @@ TEST_F(SafeCloneTest, FleetWritesEachTransceiverOnceAndRefusesOtherModels)
     EXPECT_EQ(host.Find("beep 500 400").size(), 8u);
     // Nothing but the lines: no status texts, no boxes, no questions.
     EXPECT_TRUE(host.Find("status").empty() && host.Find("box").empty() && host.Find("ask").empty());
-    // Between information runs the writer waits 2 s, never less: nine pauses for this course.
-    EXPECT_EQ(host.Find("sleep 2000").size(), 9u);
+    // The writer waits 2 s after each transceiver's line and after each unanswered request.
+    EXPECT_EQ(host.Find("sleep 2000").size(), 6u);
 }
 
 TEST_F(SafeCloneTest, InformationRunSaysWhichFailureItWas)
