@@ -13,7 +13,8 @@ namespace {
 
 // Each menu: its title, then its items as "text<tab>key label #command id", "-" a separator.
 const std::vector<std::string> kMenus[] = {
-    {"&File", "&New\tCtrl+N #57600", "&Open...\tCtrl+O #57601", "&Save\tCtrl+S #57603",
+    {"&File", "&New\tCtrl+N #57600", "&Open...\tCtrl+O #57601", "Open &Backup... #32850",
+     "&Save\tCtrl+S #57603",
      "Save &As... #57604", "&Import Channels... #32840", "&Export Channels... #32841", "-",
      "Recent File #57616", "-", "E&xit #57665"},
     {"&Edit", "&Edit Memory...\tEnter #32771", "-", "&Copy\tCtrl+C #57634",
@@ -21,8 +22,10 @@ const std::vector<std::string> kMenus[] = {
     {"&View", "&Common Setting... #32779", "-", "&Toolbar #59392", "&Status Bar #59393"},
     {"COM &Port", "COM1 #32790", "COM2 #32791", "COM3 #32792", "COM4 #32793", "-",
      "Port &Settings... #32794"},
-    {"&Clone", "&Read <- TR #32774", "&Write -> TR #32775", "-", "&Information... #32776"},
-    {"&Help", "&Contents #57666", "&Help Topics #57667", "-", "&About PW-R455NORD... #57664"},
+    {"&Clone", "&Read <- TR #32774", "&Write -> TR #32775", "-", "&Information... #32776",
+     "&Compare with Transceiver... #32851"},
+    {"&Help", "&Contents #57666", "&Help Topics #57667", "Check C&onnection... #32852", "-",
+     "&About PW-R455NORD... #57664"},
 };
 
 // The toolbar from left to right as "command id|tooltip|status-bar prompt", "-" a separator;
