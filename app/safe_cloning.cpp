@@ -34,12 +34,13 @@ CPWR455Doc* Document()
 
 std::vector<CDoctorFinding> RunConnectionChecks(CPWR455Doc& doc, const std::string& port)
 {
-    CGuiCloneHost& host = doc.GetCloneHost();
+    CCloneHost& host = doc.GetCloneHost();
     wxBusyCursor wait;
     host.SetStatusText(LoadResString(IDS_CONNECTION_CHECKING));
     const CConnectionDoctor doctor("/", CDoctorUser::Current());
     std::vector<CDoctorFinding> findings = doctor.CheckAll(port);
-    findings.push_back(CConnectionDoctor::RunInformation(host, host.GetClock(), port, nullptr));
+    findings.push_back(
+        CConnectionDoctor::RunInformation(host, doc.GetCloneLink().GetClock(), port, nullptr));
     host.SetStatusText(LoadResString(IDS_IDLE_MESSAGE));
     return findings;
 }

@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 
 #include <wx/filedlg.h>
 #include <wx/listctrl.h>
@@ -22,6 +21,7 @@
 #include "radio/r455_radio.h"
 #include "res/resource_ids.h"
 #include "sim/sim_transceiver.h"
+#include "tests/common/fake_clone_clock.h"
 #include "tests/common/scratch_dir.h"
 
 namespace {
@@ -59,13 +59,10 @@ protected:
     void SetUp() override
     {
         StartProgram();
-        static_cast<CGuiCloneHost&>(Doc()->GetCloneHost()).SetToneSink([](unsigned, unsigned) {});
+        Doc()->GetCloneHost().SetToneSink([](unsigned, unsigned) {});
+        Doc()->GetCloneLink().SetClock(clock);
     }
-    void TearDown() override
-    {
-        StopProgram();
-        sim.reset();
-    }
+    void TearDown() override { StopProgram(); }
 
     // A simulated transceiver on COM1 holding a new data set with channel 2 on 121.500 and
     // the clone comment "FIELD 7", unless faults keep it from answering.
@@ -80,17 +77,17 @@ protected:
         data.Heal();
         const std::string path = GetTestHome() + "/sim.qrb";
         ASSERT_TRUE(data.SaveToFile(path));
-        sim = std::make_unique<CSimTransceiver>();
-        ASSERT_TRUE(sim->LoadImage(path));
+        ASSERT_TRUE(sim.LoadImage(path));
         CSimFaults faults;
         ASSERT_TRUE(!*fault || faults.Set(fault));
-        sim->SetFaults(faults);
-        ASSERT_TRUE(sim->Start());
-        Doc()->GetCloneLink().SetPortDevice(1, sim->GetDevicePath());
+        sim.SetFaults(faults);
+        ASSERT_TRUE(clock.Drive(sim));
+        Doc()->GetCloneLink().SetPortDevice(1, sim.GetDevicePath());
         Doc()->SetPortNumber(1);
     }
 
-    std::unique_ptr<CSimTransceiver> sim;
+    CFakeCloneClock clock;
+    CSimTransceiver sim;
 };
 
 } // namespace
@@ -182,12 +179,12 @@ TEST_F(SafeCloneGuiTest, CheckConnectionShowsEveryFindingAndChecksAgain)
     wxTEST_DIALOG(SendCommand(ID_HELP_CHECK_CONNECTION),
                   CExpectAction<CConnectionCheckDlg>([&](CConnectionCheckDlg& d) {
                       const std::string report = d.GetReport().utf8_string();
-                      EXPECT_NE(report.find("Port " + sim->GetDevicePath() + " exists"), std::string::npos);
+                      EXPECT_NE(report.find("Port " + sim.GetDevicePath() + " exists"), std::string::npos);
                       EXPECT_NE(report.find("ok       The transceiver answered: VX-R455NORD, "
                                             "comment \"FIELD 7\".\n"),
                                 std::string::npos) << report;
                       Shoot(d, "check_connection");
-                      sim->Stop();
+                      sim.Stop();
                       PressButton(d, XRCID("IDC_CHECK_AGAIN"));
                       EXPECT_NE(d.GetReport().Find("PROBLEM  Port "), wxNOT_FOUND);
                       Shoot(d, "check_connection_problem");
