@@ -50,16 +50,14 @@ TEST_F(SafeCloneCliTest, CompareListsWhatDiffersOrWhyTheReadFailed)
         std::vector<std::string> args;
         int status;
         std::string out;
-        size_t backups; // after this run
     } cases[] = {
         {{"compare", "@new.qrb"}, 0,
-         std::string(kRead) + "The transceiver holds the same data as this document.\n", 1},
+         std::string(kRead) + "The transceiver holds the same data as this document.\n"},
         {{"compare", "@edited.qrb"}, 1,
          std::string(kRead) + "COMMON.BEEP: \"OFF\" -> \"ON\"\nCH.MCH.2.APPEAR: \"ON\" -> \"OFF\"\n"
-                              "CH.MCH.2.FREQUENCY: \"121.500\" -> \"0.000\"\n", 2},
-        {{"compare", "@new.qrb", "--fault", "wrong-revision"}, 85,
-         "Err: Illegal information.\n", 2},
-        {{"compare", "@missing.qrb"}, 2, "", 2},
+                              "CH.MCH.2.FREQUENCY: \"121.500\" -> \"0.000\"\n"},
+        {{"compare", "@new.qrb", "--fault", "wrong-revision"}, 85, "Err: Illegal information.\n"},
+        {{"compare", "@missing.qrb"}, 2, ""},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = c.args;
@@ -67,10 +65,10 @@ TEST_F(SafeCloneCliTest, CompareListsWhatDiffersOrWhyTheReadFailed)
         const ProcessResult r = Run(args);
         EXPECT_EQ(r.status, c.status) << args[1];
         EXPECT_EQ(r.out.substr(0, c.out.size()), c.out) << args[1];
-        EXPECT_EQ(ListFolder(m_dir.In("data/PW-R455NORD/backups")).size(), c.backups);
     }
-    // A backup that cannot be saved is a warning; the compare goes on.
     const std::string folder = m_dir.In("data/PW-R455NORD/backups");
+    EXPECT_EQ(ListFolder(folder).size(), 2u); // one for each read that got through
+    // A backup that cannot be saved is a warning; the read goes on.
     std::filesystem::remove_all(folder);
     WriteFile(folder, "");
     const ProcessResult r = Run({"read", "@read.qrb", "--simulate", "--quiet"});
@@ -84,11 +82,9 @@ TEST_F(SafeCloneCliTest, DoctorEndsWithTheInformationRun)
     const ProcessResult r = Run({"doctor", "--simulate", "--fault", "silence"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("ok       Port /dev/pts/"), std::string::npos) << r.out;
-    const std::string last = "PROBLEM  The cable echoed the request, but no transceiver answered.\n"
-                             "         Fix: Switch the transceiver on and push the plug fully "
-                             "into its clone socket.\n";
-    ASSERT_GE(r.out.size(), last.size());
-    EXPECT_EQ(r.out.substr(r.out.size() - last.size()), last);
+    EXPECT_NE(r.out.find("PROBLEM  The cable echoed the request, but no transceiver answered.\n"
+                         "         Fix: Switch the transceiver on"),
+              std::string::npos) << r.out;
 }
 
 // The fleet's own course is tested on the fake clock; here: Ctrl-C, the log and the status.

@@ -12,12 +12,6 @@ using namespace clonetest;
 
 namespace {
 
-// One transceiver of the fleet as it is plugged in.
-struct CFleetRadio {
-    const char* comment;
-    const char* fault;
-};
-
 // Presses Cancel (Ctrl-C) when told to.
 class CFleetHost : public CRecordingCloneHost {
 public:
@@ -40,14 +34,15 @@ public:
 
 class SafeCloneTest : public ::testing::Test {
 protected:
-    void Plug(const CFleetRadio& radio)
+    // A transceiver with this clone comment and fault (or none) on the cable.
+    void Plug(const char* comment, const char* fault)
     {
         CSimFaults faults;
-        ASSERT_TRUE(!*radio.fault || faults.Set(radio.fault));
+        ASSERT_TRUE(!*fault || faults.Set(fault));
         sim.SetFaults(faults);
         CSimTransceiver::Image image = sim.GetImage();
         std::fill(image.begin() + 0x10, image.begin() + 0x20, ' ');
-        std::copy(radio.comment, radio.comment + std::strlen(radio.comment), image.begin() + 0x10);
+        std::copy(comment, comment + std::strlen(comment), image.begin() + 0x10);
         sim.SetImage(image);
     }
     void Unplug()
@@ -67,10 +62,10 @@ protected:
 
 TEST_F(SafeCloneTest, FleetWritesEachTransceiverOnceAndRefusesOtherModels)
 {
-    const CFleetRadio radios[] = {
+    const char* const radios[][2] = {
         {"RADIO A", ""}, {"OTHER", "wrong-model"}, {"RADIO C", "refuse-write"}};
     ASSERT_TRUE(clock.Drive(sim));
-    Plug(radios[0]);
+    Plug(radios[0][0], radios[0][1]);
     CR455Radio data;
     data.ResetData();
     CFleetWriter writer(data, sim.GetDevicePath(), host, clock, transfer);
@@ -90,7 +85,8 @@ TEST_F(SafeCloneTest, FleetWritesEachTransceiverOnceAndRefusesOtherModels)
         } else if (!present && plugged == std::size(radios)) {
             host.stop = true;
         } else if (!present) {
-            Plug(radios[plugged++]);
+            Plug(radios[plugged][0], radios[plugged][1]);
+            ++plugged;
             present = true;
         }
     };
@@ -132,7 +128,7 @@ TEST_F(SafeCloneTest, InformationRunSaysWhichFailureItWas)
     };
     ASSERT_TRUE(clock.Drive(sim));
     for (const auto& c : cases) {
-        Plug({"RADIO A", c.fault});
+        Plug("RADIO A", c.fault);
         bool answered = !c.answered;
         const CDoctorFinding f =
             CConnectionDoctor::RunInformation(host, clock, sim.GetDevicePath(), &answered);
