@@ -69,7 +69,7 @@ protected:
 
 // The compare reads into a data set of its own: the document, its data and its modified state
 // stay as they were, whatever the dialog shows; the data read are kept as a backup copy.
-TEST_F(SafeCloneGuiTest, CompareShowsWhatDiffersAndLeavesTheDocumentAlone)
+TEST_F(SafeCloneGuiTest, CompareLeavesTheDocumentAloneAndTheBackupsOpenBackupOffers)
 {
     const struct {
         bool edited;     // the document holds an edit of its own
@@ -109,34 +109,25 @@ TEST_F(SafeCloneGuiTest, CompareShowsWhatDiffersAndLeavesTheDocumentAlone)
     EXPECT_EQ(ListFolder(BackupFolder()).size(), 2u);
     sim.SetFaults(CSimFaults());
 
-    // A backup that cannot be saved leaves the read a success and says so in the status bar.
-    fs::remove_all(BackupFolder());
-    WriteFileText(BackupFolder(), "not a folder");
-    wxTEST_DIALOG(SendCommand(ID_CLONE_READ),
-                  CExpectMessage(" Read from transceiver, Data has been edited.", wxID_OK));
-    EXPECT_EQ(Doc()->GetLastCloneResult(), 0);
-    EXPECT_EQ(Status(), " Cloning completed. The backup copy was not saved: cannot make the folder '" +
-                            BackupFolder() + "'");
-}
-
-TEST_F(SafeCloneGuiTest, OpenBackupStartsInTheBackupFolder)
-{
-    SendCommand(ID_CLONE_READ);
-    const std::vector<std::string> backups = ListFolder(BackupFolder());
-    ASSERT_EQ(backups.size(), 1u);
+    // File > Open Backup starts in their folder.
+    const std::string path = BackupFolder() + "/" + ListFolder(BackupFolder())[0];
     Doc()->DiscardChanges();
-    Doc()->NewData();
-    const std::string path = BackupFolder() + "/" + backups[0];
-    wxTEST_DIALOG(SendCommand(ID_FILE_OPEN_BACKUP),
-                  CExpectAction<wxFileDialog>([&](wxFileDialog& d) {
-                      EXPECT_EQ(d.GetMessage(), "Open Backup");
-                      EXPECT_EQ(d.GetDirectory().utf8_string(), BackupFolder());
+    wxTEST_DIALOG(SendCommand(ID_FILE_OPEN_BACKUP), CExpectAction<wxFileDialog>([&](wxFileDialog& d) {
+                      EXPECT_EQ(d.GetMessage() + "|" + d.GetDirectory(), "Open Backup|" + BackupFolder());
                       d.SetPath(wxString::FromUTF8(path));
                       WaitFor([&] { return d.GetPath().utf8_string() == path; });
                       return wxID_OK;
                   }));
     EXPECT_EQ(Doc()->GetFilename().utf8_string(), path);
     EXPECT_EQ(Doc()->GetRadioData()->GetCloneComment(), "FIELD 7");
+
+    // A backup that cannot be saved leaves the read a success and says so in the status bar.
+    fs::remove_all(BackupFolder());
+    WriteFileText(BackupFolder(), "not a folder");
+    SendCommand(ID_CLONE_READ);
+    EXPECT_EQ(Doc()->GetLastCloneResult(), 0);
+    EXPECT_EQ(Status(), " Cloning completed. The backup copy was not saved: cannot make the folder '" +
+                            BackupFolder() + "'");
 }
 
 TEST_F(SafeCloneGuiTest, CheckConnectionShowsEveryFindingAndChecksAgain)
