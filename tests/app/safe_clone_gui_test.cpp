@@ -24,8 +24,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 CPWR455Doc* Doc()
 {
     return GetPWR455App().GetDocument();
@@ -122,7 +120,7 @@ TEST_F(SafeCloneGuiTest, CompareLeavesTheDocumentAloneAndTheBackupsOpenBackupOff
     EXPECT_EQ(Doc()->GetRadioData()->GetCloneComment(), "FIELD 7");
 
     // A backup that cannot be saved leaves the read a success and says so in the status bar.
-    fs::remove_all(BackupFolder());
+    std::filesystem::remove_all(BackupFolder());
     WriteFileText(BackupFolder(), "not a folder");
     SendCommand(ID_CLONE_READ);
     EXPECT_EQ(Doc()->GetLastCloneResult(), 0);

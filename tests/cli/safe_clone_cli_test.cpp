@@ -44,7 +44,7 @@ const char kRead[] = "Now reading <- TR\nCloning completed.\n";
 
 } // namespace
 
-TEST_F(SafeCloneCliTest, CompareListsWhatDiffersOrWhyTheReadFailed)
+TEST_F(SafeCloneCliTest, CompareAndDoctorPrintWhatTheyFoundAndExitWithIt)
 {
     const struct {
         std::vector<std::string> args;
@@ -58,13 +58,16 @@ TEST_F(SafeCloneCliTest, CompareListsWhatDiffersOrWhyTheReadFailed)
                               "CH.MCH.2.FREQUENCY: \"121.500\" -> \"0.000\"\n"},
         {{"compare", "@new.qrb", "--fault", "wrong-revision"}, 85, "Err: Illegal information.\n"},
         {{"compare", "@missing.qrb"}, 2, ""},
+        {{"doctor", "--fault", "silence"}, 1,
+         "PROBLEM  The cable echoed the request, but no transceiver answered.\n"
+         "         Fix: Switch the transceiver on and push the plug fully into its clone socket.\n"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = c.args;
         args.insert(args.end(), {"--simulate", "--quiet"});
         const ProcessResult r = Run(args);
         EXPECT_EQ(r.status, c.status) << args[1];
-        EXPECT_EQ(r.out.substr(0, c.out.size()), c.out) << args[1];
+        EXPECT_NE(r.out.find(c.out), std::string::npos) << r.out;
     }
     const std::string folder = m_dir.In("data/PW-R455NORD/backups");
     EXPECT_EQ(ListFolder(folder).size(), 2u); // one for each read that got through
@@ -75,16 +78,6 @@ TEST_F(SafeCloneCliTest, CompareListsWhatDiffersOrWhyTheReadFailed)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "pwr455-cli: warning: the backup copy was not saved: cannot make the folder '" +
                          folder + "'\n");
-}
-
-TEST_F(SafeCloneCliTest, DoctorEndsWithTheInformationRun)
-{
-    const ProcessResult r = Run({"doctor", "--simulate", "--fault", "silence"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("ok       Port /dev/pts/"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("PROBLEM  The cable echoed the request, but no transceiver answered.\n"
-                         "         Fix: Switch the transceiver on"),
-              std::string::npos) << r.out;
 }
 
 // The fleet's own course is tested on the fake clock; here: Ctrl-C, the log and the status.
