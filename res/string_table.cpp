@@ -159,6 +159,7 @@ const StringEntry kStrings[] = {
     {26340, "Waiting for transceivers on %1; Ctrl-C ends."},
     {26341, "Refused: model %1 revision %2 is another transceiver; nothing written."},
     {26342, "%1 written, %2 failed or refused."},
+    {26343, "The port %1 cannot be opened; still waiting (pwr455-cli doctor tells why)."},
     {26350, "ok"},
     {26351, "note"},
     {26352, "PROBLEM"},

@@ -112,6 +112,18 @@ TEST_F(SafeCloneTest, FleetWritesEachTransceiverOnceAndRefusesOtherModels)
     EXPECT_EQ(host.Find("sleep 2000").size(), 6u);
 }
 
+TEST_F(SafeCloneTest, FleetOnAPortThatDoesNotOpenSaysSoOnceAndWaits)
+{
+    CR455Radio data;
+    CFleetWriter writer(data, "/nonexistent/tty", host, clock, transfer);
+    int pauses = 0;
+    clock.onSleep = [&](unsigned ms) { host.stop = ms == CFleetWriter::kPollMs && ++pauses == 3; };
+    std::ostringstream out, err;
+    EXPECT_EQ(writer.Run(out, nullptr, err).failed, 0);
+    EXPECT_EQ(out.str() + err.str(), "The port /nonexistent/tty cannot be opened; still waiting "
+                                     "(pwr455-cli doctor tells why).\n");
+}
+
 TEST_F(SafeCloneTest, InformationRunSaysWhichFailureItWas)
 {
     const struct {
