@@ -9,6 +9,7 @@
 #include "app/app_resources.h"
 #include "app/command_ids.h"
 #include "app/compare_dlg.h"
+#include "app/gui_clone_host.h"
 #include "app/connection_check_dlg.h"
 #include "app/file_dialogs.h"
 #include "app/gui_clone_host.h"

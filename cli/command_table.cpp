@@ -15,6 +15,7 @@ const std::vector<CliCommand>& GetCliCommands()
         {"export", RunExportCommand, IDS_CLI_HELP_EXPORT},
         {"import", RunImportCommand, IDS_CLI_HELP_IMPORT},
         {"diff", RunDiffCommand, IDS_CLI_HELP_DIFF},
+        {"sort", RunSortCommand, IDS_CLI_HELP_SORT},
         {"info", RunInfoCommand, IDS_CLI_HELP_INFO},
         {"read", RunReadCommand, IDS_CLI_HELP_READ},
         {"write", RunWriteCommand, IDS_CLI_HELP_WRITE},

@@ -8,6 +8,8 @@
 #include "cli/document_io.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
+#include "radio/channel_order.h"
+#include "radio/entry_notes.h"
 #include "radio/data_differences.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
@@ -71,7 +73,7 @@ int RunCheckCommand(const std::vector<std::string>& args, CCliIo& io)
 
 int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
 {
-    CCliArgs parsed("exec", {"-i", "-o"});
+    CCliArgs parsed("exec", {"-i", "-o"}, {"--explain"});
     if (!parsed.Parse(args, io))
         return kExitUsage;
     CR455Radio radio;
@@ -83,10 +85,12 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
             return kExitFailure;
         }
     }
+    std::vector<SChannelEntry> typed;
     auto run = [&](const std::string& command) {
         std::string answer = radio.Command(command);
         io.out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
         io.out << '\n';
+        CollectChannelEntry(command, typed);
     };
     if (!parsed.Positional().empty()) {
         for (const std::string& command : parsed.Positional())
@@ -100,6 +104,14 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
         }
     }
     io.out.flush();
+    if (parsed.Flag("--explain")) {
+        // Band and grid apply at the heal that a save runs too.
+        radio.Heal();
+        for (const SChannelEntry& entry : typed) {
+            for (const std::string& note : ExplainChannelEntry(radio, entry))
+                io.err << note << '\n';
+        }
+    }
     if (const std::string* output = parsed.Option("-o")) {
         if (!Save(radio, *output, io))
             return kExitFailure;
@@ -192,4 +204,31 @@ int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io)
     for (const CDataDifference& difference : differences)
         io.out << FormatDifference(difference) << '\n';
     return differences.empty() ? kExitOk : kExitFailure;
+}
+
+int RunSortCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCliArgs parsed("sort", {"--by", "-o"});
+    if (!parsed.Parse(args, io, 1))
+        return kExitUsage;
+    const std::string* by = parsed.Option("--by");
+    if (!by)
+        return parsed.MissingOption(io, "--by");
+    const std::string* output = parsed.Option("-o");
+    if (!output)
+        return parsed.MissingOption(io, "-o");
+    if (*by != "frequency" && *by != "name")
+        return parsed.Usage(io, IDS_CLI_BAD_SORT_ORDER, *by);
+    CR455Radio radio;
+    if (!Open(radio, parsed.Positional()[0], io))
+        return kExitFailure;
+    std::string message;
+    const ESortOutcome outcome = SortChannels(
+        radio, *by == "name" ? EChannelSortKey::kName : EChannelSortKey::kFrequency, &message);
+    if (outcome == ESortOutcome::kRefused) {
+        io.err << message << '\n';
+        return kExitFailure;
+    }
+    io.out << message << '\n';
+    return Save(radio, *output, io) ? kExitOk : kExitFailure;
 }
