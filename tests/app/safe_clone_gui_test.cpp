@@ -69,30 +69,25 @@ protected:
 // stay as they were, whatever the dialog shows; the data read are kept as a backup copy.
 TEST_F(SafeCloneGuiTest, CompareLeavesTheDocumentAloneAndTheBackupsOpenBackupOffers)
 {
-    const struct {
-        bool edited;     // the document holds an edit of its own
-        const char* summary;
-        int rows;
-    } cases[] = {
-        {false, "3 settings and channel fields differ between this document and the transceiver:", 3},
-        {true, "1 setting or channel field differs between this document and the transceiver:", 1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.edited);
+    for (bool edited : {false, true}) { // the second time with an edit of the document's own
         CR455Radio* radio = Doc()->GetRadioData();
-        if (c.edited) {
+        if (edited) {
             radio->Command("CH.MCH.2.FREQUENCY=121.500");
             radio->Command("CH.MCH.2.APPEAR=ON");
         }
         const std::string before = radio->Command("CH.MCH.2.ALL");
         wxTEST_DIALOG(SendCommand(ID_CLONE_COMPARE), CExpectAction<CCompareDlg>([&](CCompareDlg& d) {
-                          EXPECT_EQ(d.GetSummary().utf8_string(), c.summary);
-                          EXPECT_EQ(d.GetList()->GetItemCount(), c.rows);
+                          EXPECT_EQ(d.GetSummary().utf8_string(),
+                                    edited ? "1 setting or channel field differs between this "
+                                             "document and the transceiver:"
+                                           : "3 settings and channel fields differ between this "
+                                             "document and the transceiver:");
+                          EXPECT_EQ(d.GetList()->GetItemCount(), edited ? 1 : 3);
                           EXPECT_EQ(d.GetList()->GetItemText(0, 0), "COMMON.CLONE_COMMENT");
                           return wxID_OK;
                       }));
         EXPECT_EQ(radio->Command("CH.MCH.2.ALL"), before);
-        EXPECT_EQ(Doc()->IsModified(), c.edited);
+        EXPECT_EQ(Doc()->IsModified(), edited);
         EXPECT_EQ(Status(), " Cloning completed.");
     }
     ASSERT_EQ(ListFolder(BackupFolder()).size(), 2u);

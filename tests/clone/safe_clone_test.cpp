@@ -104,8 +104,7 @@ TEST_F(SafeCloneTest, FleetWritesEachTransceiverOnceAndRefusesOtherModels)
                             "RADIO C           Err: Cannot write cloning data."}));
     EXPECT_EQ(log.str(), out.str());
     EXPECT_EQ(sim.GetWriteCount(), 1); // the other model would have taken a write
-    EXPECT_EQ(host.Find("beep 1000 50").size(), 2u);
-    EXPECT_EQ(host.Find("beep 500 400").size(), 8u);
+    EXPECT_EQ(host.Find("beep 500 400").size(), 8u); // the failure tones of the last two
     // Nothing but the lines: no status texts, no boxes, no questions.
     EXPECT_TRUE(host.Find("status").empty() && host.Find("box").empty() && host.Find("ask").empty());
     // The writer waits 2 s after each transceiver's line and after each unanswered request.

