@@ -15,6 +15,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/clone_session.h"
+#include "cli/safe_clone_commands.h"
 #include "cli/document_io.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
@@ -139,9 +140,13 @@ int RunReadCommand(const std::vector<std::string>& args, CCliIo& io)
 int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
 {
     CCliArgs parsed("write", kPortValueOptions, kPortFlags);
+    parsed.AddOptions({"--log"}, {"--fleet"});
     CCloneOptions options;
     if (!parsed.Parse(args, io, 1) || !TakeCloneOptions(parsed, options, io))
         return kExitUsage;
+    const std::string* log = parsed.Option("--log");
+    if (log && !parsed.Flag("--fleet"))
+        return parsed.Usage(io, IDS_CLI_LOG_NEEDS_FLEET);
     const std::string& file = parsed.Positional()[0];
     CCloneSession session(io, options);
     std::string word;
@@ -151,6 +156,8 @@ int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
     }
     if (!session.IsReady(io, "write"))
         return CCloneLink::kResultPortError;
+    if (parsed.Flag("--fleet"))
+        return RunFleetWrite(session, log, io);
     return ResultStatus(session.Operations().Write());
 }
 

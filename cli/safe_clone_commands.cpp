@@ -1,11 +1,16 @@
 #include "cli/safe_clone_commands.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <ostream>
 
 #include "cli/cli_args.h"
 #include "cli/clone_session.h"
 #include "cli/document_io.h"
+#include "clone/clone_clock.h"
 #include "clone/connection_doctor.h"
+#include "clone/fleet_writer.h"
 #include "radio/data_differences.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -54,7 +59,31 @@ int RunDoctorCommand(const std::vector<std::string>& args, CCliIo& io)
     // Each finding as soon as it is known: the information run takes a few seconds.
     io.out << CConnectionDoctor::Format(doctor.CheckAll(port)) << std::flush;
     bool answered = false;
-    const CDoctorFinding run = CConnectionDoctor::RunInformation(session.Host(), port, &answered);
+    const CDoctorFinding run = CConnectionDoctor::RunInformation(
+        session.Host(), CRealCloneClock::Instance(), port, &answered);
     io.out << CConnectionDoctor::Format({run}) << std::flush;
     return answered ? kExitOk : kExitFailure;
+}
+
+int RunFleetWrite(CCloneSession& session, const std::string* logPath, CCliIo& io)
+{
+    std::ofstream log;
+    if (logPath) {
+        log.open(*logPath, std::ios::app);
+        if (!log) {
+            io.err << FormatText(LoadResString(IDS_CLI_CANNOT_OPEN_LOG),
+                                 {*logPath, std::strerror(errno)})
+                   << '\n';
+            return kExitUsage;
+        }
+    }
+    const std::string port = session.GetPortDevice();
+    io.out << FormatText(LoadResString(IDS_FLEET_WAITING), {port}) << std::endl;
+    CFleetWriter writer(session.Radio(), port, session.Host(), CRealCloneClock::Instance(),
+                        session.Transfer());
+    const CFleetWriter::Tally tally = writer.Run(io.out, logPath ? &log : nullptr, io.err);
+    io.out << FormatText(LoadResString(IDS_FLEET_SUMMARY),
+                         {std::to_string(tally.written), std::to_string(tally.failed)})
+           << std::endl;
+    return tally.failed == 0 ? kExitOk : kExitFailure;
 }

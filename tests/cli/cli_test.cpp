@@ -65,7 +65,7 @@ TEST_F(CliTest, HelpAndVersion)
     for (const char* synopsis :
          {"new OUT", "check FILE", "exec [-i FILE] [-o OUT] [--explain] [COMMAND ...]", "show FILE",
           "export FILE [-o OUT.csv]", "import IN.csv [-i BASE] -o OUT", "diff A B", "sort FILE --by frequency|name -o OUT", "info [PORT]",
-          "read OUT [PORT]", "write FILE [PORT]", "ports",
+          "read OUT [PORT]", "write FILE [--fleet [--log LOG]] [PORT]", "ports",
           "simulate [--image FILE] [--fault NAME ...] [--realtime]"}) {
         const std::string s = synopsis;
         EXPECT_NE(help.out.find("\n  " + s + " "), std::string::npos) << s;
