@@ -14,10 +14,10 @@
 #include <unistd.h>
 
 #include "cli/cli_args.h"
-#include "cli/document_io.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
 #include "clone/console_clone_host.h"
+#include "radio/document_io.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
 #include "radio/text_util.h"
@@ -239,9 +239,9 @@ int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     const std::string& file = parsed.Positional()[0];
     CCloneSession session(io, options);
-    std::string word;
-    if (!OpenDocument(session.Radio(), file, word)) {
-        Error(io, IDS_CLI_FILE_ERROR, {file, word});
+    const std::string answer = OpenDocument(session.Radio(), file);
+    if (answer != "OK") {
+        Error(io, IDS_CLI_FILE_ERROR, {file, answer});
         return kExitUsage;
     }
     if (!session.IsReady(io, "write"))
