@@ -17,6 +17,8 @@
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
 #include "clone/console_clone_host.h"
+#include "clone/interrupt.h"
+#include "radio/atomic_save.h"
 #include "radio/document_io.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
@@ -131,6 +133,17 @@ private:
     bool m_simStarted = false;
 };
 
+// What a read or write that a signal ends outside its run prints, and its exit status.
+std::string TerminatedText()
+{
+    return CConsoleCloneHost::TrimMessage(LoadResString(IDS_CLONE_TERMINATED)) + "\n";
+}
+
+void SetCancelledExit()
+{
+    CInterrupt::SetExit(CCloneLink::kResultCancelled, TerminatedText());
+}
+
 int ResultStatus(int result)
 {
     // A declined question cannot happen here (the command line is the confirmation).
@@ -217,12 +230,26 @@ int RunReadCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!parsed.Parse(args, io, 1) || !TakeCloneOptions(parsed, options, io))
         return kExitUsage;
     const std::string& out = parsed.Positional()[0];
+    // The data read must have somewhere to go: an OUT that cannot be saved is refused before
+    // the transceiver is touched.
+    const std::string reason = CheckSaveTarget(out);
+    if (!reason.empty()) {
+        Error(io, IDS_CLI_CANNOT_SAVE, {out, reason});
+        return kExitUsage;
+    }
+    SetCancelledExit();
     CCloneSession session(io, options);
     if (!session.IsReady(io, "read"))
         return CCloneLink::kResultPortError;
     int result = ResultStatus(session.Operations().Read());
     if (result != CCloneLink::kResultOk)
         return result;
+    // A save is not stopped half-way; a Ctrl-C that came before it still cancels the read.
+    CInterrupt::Hold();
+    if (CInterrupt::IsCancelRequested()) {
+        io.out << TerminatedText() << std::flush;
+        return CCloneLink::kResultCancelled;
+    }
     std::string error;
     if (!SaveDocument(session.Radio(), out, error)) {
         Error(io, IDS_CLI_CANNOT_SAVE, {out, error});
@@ -238,6 +265,7 @@ int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!parsed.Parse(args, io, 1) || !TakeCloneOptions(parsed, options, io))
         return kExitUsage;
     const std::string& file = parsed.Positional()[0];
+    SetCancelledExit();
     CCloneSession session(io, options);
     const std::string answer = OpenDocument(session.Radio(), file);
     if (answer != "OK") {
@@ -284,6 +312,13 @@ int RunSimulateCommand(const std::vector<std::string>& args, CCliIo& io)
     CCloneOptions options;
     if (!parsed.Parse(args, io, 0) || !TakeCloneOptions(parsed, options, io))
         return kExitUsage;
+    CSimTransceiver sim;
+    sim.SetFaults(options.faults);
+    // Loaded while a signal still ends the process at once (a FIFO may keep the load waiting).
+    if (!options.image.empty() && !sim.LoadImage(options.image)) {
+        Error(io, IDS_CLI_FILE_ERROR, {options.image, LoadResString(IDS_CLI_NOT_A_DATA_FILE)});
+        return kExitUsage;
+    }
     // Block the ending signals before the serving thread starts, so that it inherits the mask
     // and they arrive here, in sigwait.
     sigset_t ending;
@@ -292,23 +327,16 @@ int RunSimulateCommand(const std::vector<std::string>& args, CCliIo& io)
         sigaddset(&ending, s);
     sigset_t previous;
     ::pthread_sigmask(SIG_BLOCK, &ending, &previous);
-
     int status = kExitOk;
-    {
-        CSimTransceiver sim;
-        sim.SetFaults(options.faults);
-        if (!options.image.empty() && !sim.LoadImage(options.image)) {
-            Error(io, IDS_CLI_FILE_ERROR, {options.image, LoadResString(IDS_CLI_NOT_A_DATA_FILE)});
-            status = kExitUsage;
-        } else if (!sim.Start()) {
-            Error(io, IDS_CLI_SIM_NOT_STARTED, {"simulate"});
-            status = kExitFailure;
-        } else {
-            io.out << sim.GetDevicePath() << std::endl;
-            int received = 0;
-            ::sigwait(&ending, &received);
-        }
+    if (!sim.Start()) {
+        Error(io, IDS_CLI_SIM_NOT_STARTED, {"simulate"});
+        status = kExitFailure;
+    } else {
+        io.out << sim.GetDevicePath() << std::endl;
+        int received = 0;
+        ::sigwait(&ending, &received);
     }
+    sim.Stop();
     ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     return status;
 }

@@ -2,8 +2,9 @@
 
 // The clone host of the command-line tool: status texts and messages go to the output stream
 // (trimmed), a progress bar to the error stream when that is a terminal, tones through
-// CTonePlayer. While the host exists, Ctrl-C is the progress window's Cancel button; a second
-// Ctrl-C before the run has taken the first ends the process.
+// CTonePlayer. While the progress window would show, Ctrl-C (or SIGTERM, SIGHUP) is its Cancel
+// button (CInterrupt); once pressed it stays pressed, and the waits and tones that follow are
+// cut short so that the command ends at once.
 
 #include <iosfwd>
 #include <string>
@@ -15,7 +16,6 @@ class CConsoleCloneHost : public CCloneHost {
 public:
     // `showProgress`: draw the progress bar on `err`.
     CConsoleCloneHost(std::ostream& out, std::ostream& err, bool showProgress);
-    ~CConsoleCloneHost() override;
 
     CConsoleCloneHost(const CConsoleCloneHost&) = delete;
     CConsoleCloneHost& operator=(const CConsoleCloneHost&) = delete;
