@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include "clone/comm_port.h"
@@ -18,6 +19,8 @@ volatile std::sig_atomic_t g_cancelRequested = 0;
 volatile std::sig_atomic_t g_held = 0;
 // Becomes readable when a cancel is requested, so that a wait ends at once.
 int g_wake[2] = {-1, -1};
+// The thread that handles the signals: the one that runs the command.
+long g_mainThread = 0;
 int g_exitStatus = -1;
 char g_exitText[256];
 size_t g_exitLength = 0;
@@ -39,6 +42,13 @@ void EndNow(int sig)
 
 extern "C" void OnEndingSignal(int sig)
 {
+    // A signal for the process may land on any thread (the in-process simulator's, the sound
+    // service's); only the command's own thread may decide, or the command would go on beside
+    // the ending.
+    if (::syscall(SYS_gettid) != g_mainThread) {
+        ::syscall(SYS_tgkill, ::getpid(), g_mainThread, sig);
+        return;
+    }
     if (g_held)
         return;
     if (g_armed && !g_cancelRequested) {
@@ -54,6 +64,7 @@ extern "C" void OnEndingSignal(int sig)
 
 void CInterrupt::Install()
 {
+    g_mainThread = ::syscall(SYS_gettid);
     if (g_wake[0] < 0 && ::pipe2(g_wake, O_CLOEXEC | O_NONBLOCK) != 0)
         g_wake[0] = g_wake[1] = -1;
     for (int sig : {SIGINT, SIGTERM, SIGHUP}) {

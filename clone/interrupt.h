@@ -13,7 +13,8 @@
 
 class CInterrupt {
 public:
-    // Installs the handlers, except for a signal the process was started to ignore.
+    // Installs the handlers, except for a signal the process was started to ignore. The calling
+    // thread is the one that handles the signals.
     static void Install();
 
     // The exit of a command that a signal ends outside a run: `text` on the standard output,
