@@ -172,8 +172,10 @@ FileError WriteFileAtomically(const std::string& path, const std::string& conten
     const std::string pending = target.folder + "/" + name;
     if (target.exists)
         TakeOwnerAndMode(file, target.status);
+    // The program's own temporary files die with it: syncing them would only cost time.
+    const bool durable = !IsPrivateTempFolder(target.folder);
     FileError result = FileError::None;
-    if (!WriteAll(file, content) || ::fsync(file) != 0 || file.Close() != 0) {
+    if (!WriteAll(file, content) || (durable && ::fsync(file) != 0) || file.Close() != 0) {
         result = FileError::CannotWrite;
     } else if (::renameat(folder, name.c_str(), folder, target.name.c_str()) != 0) {
         result = FileError::CannotReplace;
@@ -185,7 +187,7 @@ FileError WriteFileAtomically(const std::string& path, const std::string& conten
     UnregisterTemporaryPath(pending);
     // The rename reaches the disk with the folder; a folder that cannot be synced has still
     // been changed, so its failure is no failure of the save.
-    if (result == FileError::None)
+    if (result == FileError::None && durable)
         (void)::fsync(folder);
     return result;
 }

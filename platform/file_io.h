@@ -22,7 +22,8 @@ enum class FileError {
 // Writes `content` so that a failure at any point leaves an existing file as it was: the text
 // goes into a file created exclusively beside the target and written, given the target's mode,
 // owner and group (as far as this process may set them) and synced through its descriptor; it
-// then takes the target's place by rename, and the folder is synced. A symbolic link to a
+// then takes the target's place by rename, and the folder is synced. (Files in the program's
+// private temporary folder are not synced: they do not outlive the process.) A symbolic link to a
 // regular file is written through: the file it points to is replaced, the link stays. Nothing
 // is left behind on failure; `detail` then receives the system's reason where there is one.
 FileError WriteFileAtomically(const std::string& path, const std::string& content,

@@ -29,10 +29,15 @@ std::string MakePrivateTempFolder()
     const char* base = std::getenv("TMPDIR");
     std::string pattern = std::string(base && *base ? base : "/tmp") + "/pwr455-XXXXXX";
     CSignalsHeld held;
+    char real[PATH_MAX];
     if (!::mkdtemp(pattern.data()))
         return std::string();
-    RegisterTemporaryPath(pattern);
-    return pattern;
+    if (!::realpath(pattern.c_str(), real)) {
+        ::rmdir(pattern.c_str());
+        return std::string();
+    }
+    RegisterTemporaryPath(real);
+    return real;
 }
 
 bool CreatePrivateFile(const std::string& path)
@@ -71,6 +76,14 @@ void UnregisterTemporaryPath(const std::string& path)
             return;
         }
     }
+}
+
+bool IsPrivateTempFolder(const std::string& folder)
+{
+    for (const CSlot& slot : g_slots)
+        if (slot.state.load() == kReady && folder == slot.path)
+            return true;
+    return false;
 }
 
 void RemoveTemporaryPathsNow()
