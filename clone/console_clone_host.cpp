@@ -104,7 +104,7 @@ void CConsoleCloneHost::Beep(unsigned frequency, unsigned milliseconds)
         m_tones.Play(frequency, milliseconds);
 }
 
-void CConsoleCloneHost::Sleep(unsigned milliseconds)
+void CConsoleCloneClock::Sleep(unsigned milliseconds)
 {
     CInterrupt::Wait(milliseconds);
 }

@@ -9,8 +9,16 @@
 #include <iosfwd>
 #include <string>
 
+#include "clone/clone_clock.h"
 #include "clone/clone_host.h"
 #include "clone/tone_player.h"
+
+// The system's steady clock, except that once Ctrl-C has cancelled the run its waits (the
+// progress window's linger, the pauses between the tones) end at once.
+class CConsoleCloneClock : public CRealCloneClock {
+public:
+    void Sleep(unsigned milliseconds) override;
+};
 
 class CConsoleCloneHost : public CCloneHost {
 public:
@@ -20,7 +28,7 @@ public:
     CConsoleCloneHost(const CConsoleCloneHost&) = delete;
     CConsoleCloneHost& operator=(const CConsoleCloneHost&) = delete;
 
-    // Turns the tones off; the pauses between them stay.
+    // Turns the tones off; the pauses between them (the link's) stay.
     void SetQuiet(bool quiet) { m_quiet = quiet; }
 
     void SetStatusText(const std::string& text) override;
@@ -34,11 +42,13 @@ public:
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
     void Beep(unsigned frequency, unsigned milliseconds) override;
-    void Sleep(unsigned milliseconds) override;
 
     // A message text as the console shows it: carriage returns dropped, blanks at the ends of
     // each line and of the whole text removed.
     static std::string TrimMessage(const std::string& text);
+
+    // The clock for the link this host serves.
+    CCloneClock& GetClock() { return m_clock; }
 
 private:
     std::ostream& m_out;
@@ -49,4 +59,5 @@ private:
     std::string m_caption;
     bool m_quiet = false;
     CTonePlayer m_tones;
+    CConsoleCloneClock m_clock;
 };
