@@ -10,11 +10,13 @@
 #include "app/command_ids.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
+#include "app/undo_commands.h"
 #include "platform/file_io.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
 #include "radio/document_io.h"
 #include "radio/r455_radio.h"
+#include "radio/undo_history.h"
 
 namespace {
 
@@ -81,6 +83,7 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
     bool imported = false;
     {
         wxBusyCursor wait;
+        CUndoStep step(doc.GetHistory(), UndoStepName(IDS_STEP_IMPORT));
         imported = ImportChannelsCsv(*doc.GetRadioData(), text, &error);
     }
     if (!imported) {

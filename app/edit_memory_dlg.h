@@ -29,6 +29,9 @@ public:
     bool TransferDataFromWindow() override;
 
     int GetChannel() const { return m_channel; }
+    // The frequency and name as the user typed them, before OK checked and sent them.
+    const wxString& GetTypedFrequency() const { return m_typedFrequency; }
+    const wxString& GetTypedName() const { return m_nameText; }
     CR455Radio* GetRadioData() const { return m_radioData; }
 
     // Text limits of the edits (characters).
@@ -56,6 +59,7 @@ private:
     wxTextCtrl* m_freqEdit = nullptr;
     wxString m_freqText;
     wxString m_nameText;
+    wxString m_typedFrequency;
     bool m_chLockout = false;
     bool m_txInhibit = false;
 };
