@@ -5,12 +5,13 @@
 
 #include "cli/channel_listing.h"
 #include "cli/cli_args.h"
-#include "cli/document_io.h"
+#include "platform/file_io.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
 #include "radio/channel_order.h"
-#include "radio/entry_notes.h"
 #include "radio/data_differences.h"
+#include "radio/document_io.h"
+#include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -20,29 +21,63 @@ namespace {
 
 const char kOk[] = "OK";
 
-void FileError(CCliIo& io, const std::string& path, const std::string& reason)
+// Longest line of commands exec takes from its standard input: far beyond any command (a file
+// command with the longest path), short enough that an endless line cannot exhaust memory.
+constexpr size_t kMaxCommandLine = 64 * 1024;
+
+void ReportFileError(CCliIo& io, const std::string& path, const std::string& reason)
 {
     io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {path, reason}) << '\n';
+}
+
+bool ReportCannotSave(CCliIo& io, const std::string& path, const std::string& reason)
+{
+    io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {path, reason}) << '\n';
+    return false;
 }
 
 bool Save(CR455Radio& radio, const std::string& path, CCliIo& io)
 {
     std::string error;
-    if (SaveDocument(radio, path, error))
-        return true;
-    io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {path, error}) << '\n';
-    return false;
+    return SaveDocument(radio, path, error) || ReportCannotSave(io, path, error);
+}
+
+// Refuses, before any work, an output that would replace an input of another kind
+// ("import x.csv -o x.csv").
+bool IsDistinctOutput(const std::string& output, const std::string& input, CCliIo& io)
+{
+    return !IsSameFile(output, input) || ReportCannotSave(io, output, LoadResString(IDS_SAVE_SAME_AS_INPUT));
 }
 
 // Opens `path` into `radio`; on failure reports "'path': WORD" and returns false.
 bool Open(CR455Radio& radio, const std::string& path, CCliIo& io)
 {
-    NewDocument(radio);
-    std::string word;
-    if (OpenDocument(radio, path, word))
+    radio.ResetData();
+    const std::string answer = OpenDocument(radio, path);
+    if (answer == kOk)
         return true;
-    FileError(io, path, word);
+    ReportFileError(io, path, answer);
     return false;
+}
+
+enum class LineRead { kLine, kEnd, kTooLong };
+
+// Reads one line without its LF and one CR before it; a line longer than `limit` is not kept.
+LineRead ReadLine(std::istream& in, std::string& line, size_t limit)
+{
+    line.clear();
+    std::streambuf* buffer = in.rdbuf();
+    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            return LineRead::kLine;
+        }
+        if (line.size() >= limit)
+            return LineRead::kTooLong;
+        line.push_back(static_cast<char>(c));
+    }
+    return line.empty() ? LineRead::kEnd : LineRead::kLine;
 }
 
 } // namespace
@@ -53,7 +88,7 @@ int RunNewCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!parsed.Parse(args, io, 1))
         return kExitUsage;
     CR455Radio radio;
-    NewDocument(radio);
+    radio.ResetData();
     return Save(radio, parsed.Positional()[0], io) ? kExitOk : kExitFailure;
 }
 
@@ -64,11 +99,13 @@ int RunCheckCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     // Opened exactly as File Open opens it, so that check and the desktop program agree.
     CR455Radio radio;
-    NewDocument(radio);
-    std::string word = kOk;
-    const bool opened = OpenDocument(radio, parsed.Positional()[0], word);
-    io.out << word << '\n';
-    return opened ? kExitOk : kExitFailure;
+    radio.ResetData();
+    const std::string answer = OpenDocument(radio, parsed.Positional()[0]);
+    if (IsResultWord(answer))
+        io.out << answer << '\n';
+    else
+        ReportFileError(io, parsed.Positional()[0], answer);
+    return answer == kOk ? kExitOk : kExitFailure;
 }
 
 int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
@@ -77,11 +114,11 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!parsed.Parse(args, io))
         return kExitUsage;
     CR455Radio radio;
-    NewDocument(radio);
+    radio.ResetData();
     if (const std::string* input = parsed.Option("-i")) {
-        std::string word;
-        if (!OpenDocument(radio, *input, word)) {
-            io.err << word << '\n';
+        const std::string answer = OpenDocument(radio, *input);
+        if (answer != kOk) {
+            io.err << answer << '\n';
             return kExitFailure;
         }
     }
@@ -97,9 +134,16 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
             run(command);
     } else {
         std::string line;
-        while (std::getline(io.in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
+        size_t number = 0;
+        for (LineRead read; (read = ReadLine(io.in, line, kMaxCommandLine)) != LineRead::kEnd;) {
+            ++number;
+            if (read == LineRead::kTooLong) {
+                io.out.flush();
+                io.err << FormatText(LoadResString(IDS_CLI_LINE_TOO_LONG),
+                                     {std::to_string(number), std::to_string(kMaxCommandLine)})
+                       << '\n';
+                return kExitFailure;
+            }
             run(line);
         }
     }
@@ -146,21 +190,23 @@ int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
     CCliArgs parsed("export", {"-o"});
     if (!parsed.Parse(args, io, 1))
         return kExitUsage;
+    const std::string& input = parsed.Positional()[0];
+    const std::string* output = parsed.Option("-o");
+    if (output && !IsDistinctOutput(*output, input, io))
+        return kExitFailure;
     CR455Radio radio;
-    if (!Open(radio, parsed.Positional()[0], io))
+    if (!Open(radio, input, io))
         return kExitFailure;
     std::string csv = ExportChannelsCsv(radio);
-    const std::string* output = parsed.Option("-o");
     if (!output) {
         io.out << csv;
         return kExitOk;
     }
     std::string error;
-    if (!SaveAtomically(*output, [&](std::ostream& out) { out << csv; }, &error)) {
-        io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {*output, error}) << '\n';
-        return kExitFailure;
-    }
-    return kExitOk;
+    if (SaveAtomically(*output, [&](std::ostream& out) { out << csv; }, &error))
+        return kExitOk;
+    ReportCannotSave(io, *output, error);
+    return kExitFailure;
 }
 
 int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
@@ -172,20 +218,29 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!output)
         return parsed.MissingOption(io, "-o");
     const std::string& csvPath = parsed.Positional()[0];
+    if (!IsDistinctOutput(*output, csvPath, io))
+        return kExitFailure;
     std::string csv;
-    if (!ReadWholeFile(csvPath, csv)) {
+    switch (ReadCsvFile(csvPath, csv)) {
+    case FileError::None:
+        break;
+    case FileError::TooLarge:
+        io.err << FormatText(LoadResString(IDS_CLI_TOO_LARGE), {csvPath, std::to_string(kMaxCsvFileSize)})
+               << '\n';
+        return kExitFailure;
+    default:
         io.err << FormatText(LoadResString(IDS_CLI_CANNOT_READ), {csvPath}) << '\n';
         return kExitFailure;
     }
     CR455Radio radio;
-    NewDocument(radio);
+    radio.ResetData();
     if (const std::string* base = parsed.Option("-i")) {
         if (!Open(radio, *base, io))
             return kExitFailure;
     }
     std::string error;
     if (!ImportChannelsCsv(radio, csv, &error)) {
-        FileError(io, csvPath, error);
+        ReportFileError(io, csvPath, error);
         return kExitFailure;
     }
     return Save(radio, *output, io) ? kExitOk : kExitFailure;

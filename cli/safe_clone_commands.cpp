@@ -7,11 +7,11 @@
 
 #include "cli/cli_args.h"
 #include "cli/clone_session.h"
-#include "cli/document_io.h"
-#include "clone/clone_clock.h"
 #include "clone/connection_doctor.h"
 #include "clone/fleet_writer.h"
+#include "clone/interrupt.h"
 #include "radio/data_differences.h"
+#include "radio/document_io.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -24,10 +24,10 @@ int RunCompareCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     const std::string& file = parsed.Positional()[0];
     CR455Radio document;
-    NewDocument(document);
-    std::string word;
-    if (!OpenDocument(document, file, word)) {
-        io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {file, word}) << '\n';
+    document.ResetData();
+    const std::string answer = OpenDocument(document, file);
+    if (answer != "OK") {
+        io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {file, answer}) << '\n';
         return kExitUsage;
     }
     CCloneSession session(io, options);
@@ -60,7 +60,7 @@ int RunDoctorCommand(const std::vector<std::string>& args, CCliIo& io)
     io.out << CConnectionDoctor::Format(doctor.CheckAll(port)) << std::flush;
     bool answered = false;
     const CDoctorFinding run = CConnectionDoctor::RunInformation(
-        session.Host(), CRealCloneClock::Instance(), port, &answered);
+        session.Host(), session.Host().GetClock(), port, &answered);
     io.out << CConnectionDoctor::Format({run}) << std::flush;
     return answered ? kExitOk : kExitFailure;
 }
@@ -79,9 +79,12 @@ int RunFleetWrite(CCloneSession& session, const std::string* logPath, CCliIo& io
     }
     const std::string port = session.GetPortDevice();
     io.out << FormatText(LoadResString(IDS_FLEET_WAITING), {port}) << std::endl;
-    CFleetWriter writer(session.Radio(), port, session.Host(), CRealCloneClock::Instance(),
+    CFleetWriter writer(session.Radio(), port, session.Host(), session.Host().GetClock(),
                         session.Transfer());
+    // Ctrl-C is how a fleet ends, between runs as much as during one.
+    CInterrupt::ArmCancel(true);
     const CFleetWriter::Tally tally = writer.Run(io.out, logPath ? &log : nullptr, io.err);
+    CInterrupt::ArmCancel(false);
     io.out << FormatText(LoadResString(IDS_FLEET_SUMMARY),
                          {std::to_string(tally.written), std::to_string(tally.failed)})
            << std::endl;

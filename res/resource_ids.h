@@ -106,9 +106,12 @@ enum : unsigned {
     IDS_SAVE_NOT_A_FILE_NAME = 26002,   // reasons a save gives after "cannot save 'FILE': "
     IDS_SAVE_READ_ONLY = 26003,
     IDS_SAVE_CANNOT_CREATE = 26004,
-    IDS_SAVE_CANNOT_OPEN = 26005,
     IDS_SAVE_CANNOT_WRITE = 26006,
     IDS_SAVE_CANNOT_REPLACE = 26007,    // %1: the system's reason
+    IDS_SAVE_NOT_REGULAR = 26050,
+    IDS_SAVE_SAME_AS_INPUT = 26051,
+    IDS_SAVE_IS_DOCUMENT = 26052,
+    IDS_TEMP_FILE_ERROR = 26053,
     IDS_CSV_NO_HEADER = 26010,
     IDS_CSV_FIELD_COUNT = 26011,
     IDS_CSV_BAD_CHANNEL = 26012,
@@ -168,6 +171,9 @@ enum : unsigned {
     IDS_CLI_ONE_PORT_OPTION = 26167,
     IDS_CLI_SIM_NOT_STARTED = 26168,
     IDS_CLI_NOT_A_DATA_FILE = 26169,
+    IDS_CLI_TOO_LARGE = 26170,
+    IDS_CLI_LINE_TOO_LONG = 26171,
+    IDS_CLI_CANNOT_WRITE_OUTPUT = 26172,
     IDS_CLI_BAD_SORT_ORDER = 26175,
     // Application shell: document template, dialogs, command ids of menus, toolbar and
     // accelerators. The command ids double as the ids of their "prompt\ntooltip" strings.
