@@ -3,6 +3,7 @@
 #include <cctype>
 #include <vector>
 
+#include "radio/csv_reader.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -17,13 +18,8 @@ enum Column { kChannel, kFrequency, kName, kTxInhibit, kLockout, kColumnCount };
 const char* const kColumnNames[kColumnCount] = {"Channel", "Frequency", "Name", "Tx Inhibit",
                                                 "Lockout"};
 
-// Longest field accepted; far beyond any real value, it bounds what a row can hold.
-constexpr size_t kMaxFieldLength = 256;
-
 // The longest frequency text the engine reads in full.
 constexpr size_t kMaxFrequencyLength = 15;
-
-const char kUtf8Bom[] = "\xEF\xBB\xBF";
 
 // ---- writing ----
 
@@ -51,11 +47,6 @@ std::string Quoted(const std::string& field)
 
 // ---- reading ----
 
-struct CsvRecord {
-    unsigned line = 0; // line on which the record starts
-    std::vector<std::string> fields;
-};
-
 struct CsvError {
     unsigned messageId = 0;
     unsigned line = 0;
@@ -67,111 +58,6 @@ std::string FieldName(size_t index)
     return index < kColumnCount ? kColumnNames[index] : std::to_string(index + 1);
 }
 
-// Splits `text` into records. Returns false with `error` set on a malformed record.
-class CCsvReader {
-public:
-    explicit CCsvReader(const std::string& text) : m_text(text)
-    {
-        if (m_text.compare(0, 3, kUtf8Bom) == 0)
-            m_pos = 3;
-    }
-
-    bool AtEnd() const { return m_pos >= m_text.size(); }
-
-    bool Next(CsvRecord& record, CsvError& error)
-    {
-        record = CsvRecord();
-        record.line = m_line;
-        std::string field;
-        for (;;) {
-            bool quoted = false;
-            field.clear();
-            if (Peek() == '"') {
-                quoted = true;
-                ++m_pos;
-                if (!ReadQuoted(field, record, error))
-                    return false;
-            }
-            // Unquoted text, or what follows a closing quote.
-            while (!AtEnd() && Peek() != ',' && !AtLineEnd()) {
-                if (quoted) {
-                    error = {IDS_CSV_TEXT_AFTER_QUOTE, record.line,
-                             {FieldName(record.fields.size())}};
-                    return false;
-                }
-                field += m_text[m_pos++];
-                if (!CheckLength(field, record, error))
-                    return false;
-            }
-            record.fields.push_back(field);
-            if (!AtEnd() && Peek() == ',') {
-                ++m_pos;
-                continue;
-            }
-            SkipLineEnd();
-            return true;
-        }
-    }
-
-private:
-    char Peek() const { return AtEnd() ? '\0' : m_text[m_pos]; }
-
-    bool AtLineEnd() const
-    {
-        return Peek() == '\n' ||
-               (Peek() == '\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '\n') ||
-               (Peek() == '\r' && m_pos + 1 == m_text.size());
-    }
-
-    void SkipLineEnd()
-    {
-        if (Peek() == '\r')
-            ++m_pos;
-        if (Peek() == '\n') {
-            ++m_pos;
-            ++m_line;
-        }
-    }
-
-    bool ReadQuoted(std::string& field, const CsvRecord& record, CsvError& error)
-    {
-        for (;;) {
-            if (AtEnd()) {
-                error = {IDS_CSV_OPEN_QUOTE, record.line, {FieldName(record.fields.size())}};
-                return false;
-            }
-            char c = m_text[m_pos++];
-            if (c == '"') {
-                if (Peek() != '"')
-                    return true;
-                ++m_pos;
-            } else if (c == '\n') {
-                ++m_line;
-            }
-            field += c;
-            if (!CheckLength(field, record, error))
-                return false;
-        }
-    }
-
-    bool CheckLength(const std::string& field, const CsvRecord& record, CsvError& error) const
-    {
-        if (field.size() <= kMaxFieldLength)
-            return true;
-        error = {IDS_CSV_FIELD_TOO_LONG, record.line, {FieldName(record.fields.size())}};
-        return false;
-    }
-
-    const std::string& m_text;
-    size_t m_pos = 0;
-    unsigned m_line = 1;
-};
-
-bool IsBlankRecord(const CsvRecord& record)
-{
-    return record.fields.size() == 1 && Trim(record.fields[0]).empty();
-}
-
 std::string Upper(std::string text)
 {
     for (char& c : text)
@@ -179,7 +65,7 @@ std::string Upper(std::string text)
     return text;
 }
 
-bool IsHeader(const CsvRecord& record)
+bool IsHeader(const CCsvRecord& record)
 {
     if (record.fields.size() != kColumnCount)
         return false;
@@ -224,7 +110,7 @@ struct ChannelRow {
     std::string lockout;
 };
 
-bool CheckRow(const CsvRecord& record, const std::vector<bool>& seen, ChannelRow& row,
+bool CheckRow(const CCsvRecord& record, const std::vector<bool>& seen, ChannelRow& row,
               CsvError& error)
 {
     const unsigned line = record.line;
@@ -306,13 +192,16 @@ std::string Message(const CsvError& error)
 bool ParseRows(const std::string& text, std::vector<ChannelRow>& rows, CsvError& error)
 {
     CCsvReader reader(text);
-    CsvRecord record;
+    CCsvRecord record;
     bool haveHeader = false;
     std::vector<bool> seen(CR455Radio::kChannelCount + 1, false);
     while (!reader.AtEnd()) {
-        if (!reader.Next(record, error))
+        CCsvError csvError;
+        if (!reader.Next(record, csvError)) {
+            error = {csvError.messageId, csvError.line, {FieldName(csvError.field)}};
             return false;
-        if (IsBlankRecord(record))
+        }
+        if (IsBlankCsvRecord(record))
             continue;
         if (!haveHeader) {
             if (!IsHeader(record)) {

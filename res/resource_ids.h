@@ -145,6 +145,19 @@ enum : unsigned {
     IDS_CSV_IMPORT_FAILED = 26404,
     IDS_CSV_CANNOT_EXPORT = 26405,
     IDS_CSV_FILE_TOO_LARGE = 26406,
+    // Air-band data: airport frequency lists, 8.33 kHz channel notes, the kneeboard card.
+    IDS_AIR_LIST_CANNOT_READ = 27500,
+    IDS_AIR_LIST_TOO_LARGE = 27501,
+    IDS_AIR_LIST_NO_HEADER = 27502,
+    IDS_AIR_LIST_SHORT_ROW = 27503,
+    IDS_AIR_LIST_BAD_FILE = 27504,      // %1 the file, %2 the reason
+    IDS_AIR_OUTSIDE_BAND = 27510,       // reasons a listed frequency cannot be held
+    IDS_AIR_OFF_GRID = 27511,
+    IDS_AIR_NEEDS_833 = 27512,
+    IDS_AIR_NOT_A_FREQUENCY = 27513,
+    IDS_CARRIER_25_CHANNEL = 27520,     // the note under a frequency
+    IDS_CARRIER_833_CHANNEL = 27521,
+    IDS_CARRIER_STORED_AS = 27522,
     ID_FILE_IMPORT_CHANNELS = 32840,
     ID_FILE_EXPORT_CHANNELS = 32841,
     ID_EDIT_MEMORY = 32771,

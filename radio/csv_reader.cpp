@@ -1,0 +1,119 @@
+#include "radio/csv_reader.h"
+
+#include <algorithm>
+
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+const char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+} // namespace
+
+CCsvReader::CCsvReader(const std::string& text, size_t maxFieldLength)
+    : m_text(text), m_maxFieldLength(maxFieldLength)
+{
+    if (m_text.compare(0, 3, kUtf8Bom) == 0)
+        m_pos = 3;
+}
+
+bool CCsvReader::Next(CCsvRecord& record, CCsvError& error)
+{
+    record.line = m_line;
+    record.fields.clear();
+    std::string field;
+    for (;;) {
+        field.clear();
+        if (Peek() == '"') {
+            ++m_pos;
+            if (!ReadQuoted(field, record, error))
+                return false;
+            if (!AtEnd() && Peek() != ',' && !AtLineEnd()) {
+                error = {IDS_CSV_TEXT_AFTER_QUOTE, record.line, record.fields.size()};
+                return false;
+            }
+        } else if (!ReadUnquoted(field, record, error)) {
+            return false;
+        }
+        record.fields.push_back(field);
+        if (!AtEnd() && Peek() == ',') {
+            ++m_pos;
+            continue;
+        }
+        SkipLineEnd();
+        return true;
+    }
+}
+
+bool CCsvReader::AtLineEnd() const
+{
+    return Peek() == '\n' ||
+           (Peek() == '\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '\n') ||
+           (Peek() == '\r' && m_pos + 1 == m_text.size());
+}
+
+void CCsvReader::SkipLineEnd()
+{
+    if (Peek() == '\r')
+        ++m_pos;
+    if (Peek() == '\n') {
+        ++m_pos;
+        ++m_line;
+    }
+}
+
+bool CCsvReader::ReadUnquoted(std::string& field, const CCsvRecord& record, CCsvError& error)
+{
+    // Whole runs at a time: lists of tens of thousands of rows are read while the user waits.
+    for (;;) {
+        size_t end = m_text.find_first_of(",\r\n", m_pos);
+        if (end == std::string::npos)
+            end = m_text.size();
+        field.append(m_text, m_pos, end - m_pos);
+        m_pos = end;
+        if (!CheckLength(field, record, error))
+            return false;
+        if (AtEnd() || Peek() == ',' || AtLineEnd())
+            return true;
+        field += m_text[m_pos++]; // a carriage return inside the field
+    }
+}
+
+bool CCsvReader::ReadQuoted(std::string& field, const CCsvRecord& record, CCsvError& error)
+{
+    for (;;) {
+        const size_t quote = m_text.find('"', m_pos);
+        const size_t end = quote == std::string::npos ? m_text.size() : quote;
+        m_line += static_cast<unsigned>(std::count(m_text.begin() + static_cast<long>(m_pos),
+                                                   m_text.begin() + static_cast<long>(end), '\n'));
+        field.append(m_text, m_pos, end - m_pos);
+        m_pos = end;
+        if (!CheckLength(field, record, error))
+            return false;
+        if (AtEnd()) {
+            error = {IDS_CSV_OPEN_QUOTE, record.line, record.fields.size()};
+            return false;
+        }
+        ++m_pos; // the quote
+        if (Peek() != '"')
+            return true;
+        field += m_text[m_pos++]; // a doubled quote stands for one
+        if (!CheckLength(field, record, error))
+            return false;
+    }
+}
+
+bool CCsvReader::CheckLength(const std::string& field, const CCsvRecord& record,
+                             CCsvError& error) const
+{
+    if (field.size() <= m_maxFieldLength)
+        return true;
+    error = {IDS_CSV_FIELD_TOO_LONG, record.line, record.fields.size()};
+    return false;
+}
+
+bool IsBlankCsvRecord(const CCsvRecord& record)
+{
+    return record.fields.size() == 1 && Trim(record.fields[0]).empty();
+}
