@@ -4,6 +4,7 @@
 
 #include "engine/frequency_band.h"
 #include "engine/frequency_value.h"
+#include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -126,6 +127,11 @@ bool ParseListedFrequency(const std::string& text, uint32_t* channelHz)
     }
     *channelHz = hertz;
     return true;
+}
+
+int GetChannelGrid(CR455Radio& radio)
+{
+    return CFrequencyBand::GridOfSpacing(radio.GetChSpacing());
 }
 
 CChannelFit FitChannel(uint32_t channelHz, int grid)

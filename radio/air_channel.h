@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+class CR455Radio;
+
 // Channels of the air band as the transceiver names them.
 //
 // On the 25 kHz grid a channel's name is its carrier: 118.025 is carried on 118.025 MHz. The
@@ -40,6 +42,9 @@ std::string FormatCarrierMHz(uint32_t carrierHz);
 // ("118.0083" is 118.010). Returns false for a text that is not a number of megahertz.
 bool ParseListedFrequency(const std::string& text, uint32_t* channelHz);
 
+// The channel grid (CFrequencyBand::Grid) that the radio's channel spacing selects.
+int GetChannelGrid(CR455Radio& radio);
+
 // Whether the transceiver can hold a channel under a channel grid (CFrequencyBand::Grid), and
 // as what. A 25 kHz channel on the 8.33 kHz grid is held as the 8.33 kHz name of its carrier
 // (120.825 as 120.830).
@@ -50,8 +55,8 @@ struct CChannelFit {
 CChannelFit FitChannel(uint32_t channelHz, int grid);
 
 // The note under a typed frequency: what the engine will store for `text` under `grid`:
-// "25 kHz channel" or "8.33 kHz channel, carrier 118.0083 MHz", followed by the stored name
-// when it differs from the typed value ("... (stored as 118.010)"). Empty for an empty text,
+// "25 kHz channel" or "8.33 kHz channel, carrier 118.0083 MHz", and on a second line the stored
+// name when it differs from the typed value ("Stored as 118.010."). Empty for an empty text,
 // a text that is no number, and numbers the transceiver cannot take as a frequency (0 or
 // less, 2000 MHz or more: the channel becomes blank).
 std::string DescribeTypedFrequency(const std::string& text, int grid);

@@ -149,6 +149,17 @@ CAirportImportPlan PlanAirportImport(CR455Radio& radio, const CAirportList& list
     return plan;
 }
 
+std::string NamePlacements(const std::vector<CAirportPlacement>& placements)
+{
+    std::string text;
+    for (const CAirportPlacement& p : placements) {
+        if (!text.empty())
+            text += ", ";
+        text += p.name + " " + FormatChannelMHz(p.storedHz);
+    }
+    return text;
+}
+
 void ApplyAirportImport(CR455Radio& radio, const CAirportImportPlan& plan)
 {
     for (const CAirportPlacement& p : plan.placed) {

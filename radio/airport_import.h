@@ -64,6 +64,9 @@ CAirportImportPlan PlanAirportImport(CR455Radio& radio, const CAirportList& list
                                      const std::vector<CAirportChoice>& chosen, unsigned from,
                                      bool overwrite);
 
+// "EGLLTW3 124.475, EGLLGN1 121.700": names and frequencies, as messages list them.
+std::string NamePlacements(const std::vector<CAirportPlacement>& placements);
+
 // Carries out a whole plan through the radio's channel commands (name, Tx inhibit, lockout
 // off, frequency, APPEAR, the channel's heal, as the Edit Memory dialog does), so the engine's
 // rules decide what is stored, then heals. This is the single step that changes data.

@@ -86,8 +86,8 @@ TEST(EditMemoryDlg, BlankChannelOpensEmptyAndTypingAFrequencyEnablesNameAndFlags
                       EXPECT_TRUE(NameAndFlagsEnabled(c));
                       return PressButton(d, wxID_CANCEL);
                   }));
-    // Opening a blank channel asks only whether it is in use.
-    EXPECT_EQ(radio.Commands(), std::vector<std::string>({"CH.MCH.5.APPEAR"}));
+    // Opening a blank channel asks only whether it is in use, and the spacing for the note.
+    EXPECT_EQ(radio.Commands(), std::vector<std::string>({"CH.MCH.5.APPEAR", "COMMON.CH_SPACING"}));
 }
 
 TEST(EditMemoryDlg, UsedChannelShowsItsFieldsAndTheEditsHaveTheirLimits)
@@ -113,7 +113,8 @@ TEST(EditMemoryDlg, UsedChannelShowsItsFieldsAndTheEditsHaveTheirLimits)
                   }));
     EXPECT_EQ(radio.Commands(),
               std::vector<std::string>({"CH.MCH.7.APPEAR", "CH.MCH.7.FREQUENCY", "CH.MCH.7.NAME",
-                                        "CH.MCH.7.TXINHIBIT", "CH.MCH.7.CHLOCKOUT"}));
+                                        "CH.MCH.7.TXINHIBIT", "CH.MCH.7.CHLOCKOUT",
+                                        "COMMON.CH_SPACING"}));
 }
 
 TEST(EditMemoryDlg, OkSendsNameFlagsFrequencyAppearThenHealInThisOrder)

@@ -77,12 +77,12 @@ TEST(AirChannelTest, NotesUnderATypedFrequency)
         const char* note;
     } cases[] = {
         {"118.010", 1, "8.33 kHz channel, carrier 118.0083 MHz"},
-        {"118.0083", 1, "8.33 kHz channel, carrier 118.0083 MHz (stored as 118.010)"},
+        {"118.0083", 1, "8.33 kHz channel, carrier 118.0083 MHz\nStored as 118.010."},
         {"118.030", 2, "8.33 kHz channel, carrier 118.0250 MHz"},
         {"118.015", 2, "8.33 kHz channel, carrier 118.0167 MHz"},
         {" 121.5", 0, "25 kHz channel"},
-        {"121.5", 1, "8.33 kHz channel, carrier 121.5000 MHz (stored as 121.505)"},
-        {"118.0125", 0, "25 kHz channel (stored as 118.000)"},
+        {"121.5", 1, "8.33 kHz channel, carrier 121.5000 MHz\nStored as 121.505."},
+        {"118.0125", 0, "25 kHz channel\nStored as 118.000."},
         {"", 0, ""}, {"abc", 0, ""}, {"0", 0, ""}, {"2000", 0, ""},
     };
     for (const auto& c : cases)
