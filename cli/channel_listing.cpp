@@ -3,25 +3,45 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "radio/air_channel.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
+namespace {
+
+// The list's columns: the channel row's first six cells (the seventh is always empty) with the
+// carrier of the frequency after the frequency.
+constexpr size_t kShown = 7;
+constexpr size_t kCarrierColumn = 3;
+
+std::array<std::string, kShown> ListedRow(const std::array<std::string, kChannelRowCells>& cells)
+{
+    std::array<std::string, kShown> row;
+    std::copy(cells.begin(), cells.begin() + kCarrierColumn, row.begin());
+    row[kCarrierColumn] = CarrierText(cells[kCarrierColumn - 1]);
+    std::copy(cells.begin() + kCarrierColumn, cells.begin() + kShown - 1,
+              row.begin() + kCarrierColumn + 1);
+    return row;
+}
+
+} // namespace
+
 std::string FormatChannelList(CR455Radio& radio)
 {
-    constexpr size_t kShown = 6; // the seventh column is always empty
     std::array<std::string, kShown> headers = {
-        LoadResString(IDS_CLI_COLUMN_CH),        LoadResString(IDS_CLI_COLUMN_PRIO),
-        LoadResString(IDS_CLI_COLUMN_FREQUENCY), LoadResString(IDS_CLI_COLUMN_NAME),
-        LoadResString(IDS_CLI_COLUMN_TX_INHIBIT), LoadResString(IDS_CLI_COLUMN_LOCKOUT),
+        LoadResString(IDS_CLI_COLUMN_CH),         LoadResString(IDS_CLI_COLUMN_PRIO),
+        LoadResString(IDS_CLI_COLUMN_FREQUENCY),  LoadResString(IDS_CLI_COLUMN_CARRIER),
+        LoadResString(IDS_CLI_COLUMN_NAME),       LoadResString(IDS_CLI_COLUMN_TX_INHIBIT),
+        LoadResString(IDS_CLI_COLUMN_LOCKOUT),
     };
     std::array<size_t, kShown> widths;
     for (size_t c = 0; c < kShown; ++c)
         widths[c] = headers[c].size();
-    std::array<std::array<std::string, 7>, CR455Radio::kChannelCount> rows;
+    std::array<std::array<std::string, kShown>, CR455Radio::kChannelCount> rows;
     for (unsigned ch = 1; ch <= CR455Radio::kChannelCount; ++ch) {
-        rows[ch - 1] = BuildChannelRow(radio, ch);
+        rows[ch - 1] = ListedRow(BuildChannelRow(radio, ch));
         for (size_t c = 0; c < kShown; ++c)
             widths[c] = std::max(widths[c], rows[ch - 1][c].size());
     }

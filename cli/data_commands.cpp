@@ -18,31 +18,6 @@ namespace {
 
 const char kOk[] = "OK";
 
-void FileError(CCliIo& io, const std::string& path, const std::string& reason)
-{
-    io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {path, reason}) << '\n';
-}
-
-bool Save(CR455Radio& radio, const std::string& path, CCliIo& io)
-{
-    std::string error;
-    if (SaveDocument(radio, path, error))
-        return true;
-    io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {path, error}) << '\n';
-    return false;
-}
-
-// Opens `path` into `radio`; on failure reports "'path': WORD" and returns false.
-bool Open(CR455Radio& radio, const std::string& path, CCliIo& io)
-{
-    NewDocument(radio);
-    std::string word;
-    if (OpenDocument(radio, path, word))
-        return true;
-    FileError(io, path, word);
-    return false;
-}
-
 // A value as diff shows it: in double quotes, with bytes outside printable ASCII, the quote
 // and the backslash escaped, so that blanks and unset bytes are visible.
 std::string Shown(const std::string& value)
@@ -77,7 +52,7 @@ int RunNewCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     CR455Radio radio;
     NewDocument(radio);
-    return Save(radio, parsed.Positional()[0], io) ? kExitOk : kExitFailure;
+    return SaveDocumentOrReport(radio, parsed.Positional()[0], io) ? kExitOk : kExitFailure;
 }
 
 int RunCheckCommand(const std::vector<std::string>& args, CCliIo& io)
@@ -88,7 +63,7 @@ int RunCheckCommand(const std::vector<std::string>& args, CCliIo& io)
     const std::string& path = parsed.Positional()[0];
     // A path that the quoted file command cannot carry would be cut and another file loaded.
     if (!CRadioData::IsUsableFilePath(path)) {
-        FileError(io, path, LoadResString(IDS_FILE_NAME_NOT_USABLE));
+        ReportFileError(io, path, LoadResString(IDS_FILE_NAME_NOT_USABLE));
         return kExitFailure;
     }
     CRadioEngine engine;
@@ -129,7 +104,7 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
     }
     io.out.flush();
     if (const std::string* output = parsed.Option("-o")) {
-        if (!Save(radio, *output, io))
+        if (!SaveDocumentOrReport(radio, *output, io))
             return kExitFailure;
     }
     return kExitOk;
@@ -141,7 +116,7 @@ int RunShowCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!parsed.Parse(args, io, 1))
         return kExitUsage;
     CR455Radio radio;
-    if (!Open(radio, parsed.Positional()[0], io))
+    if (!OpenDocumentOrReport(radio, parsed.Positional()[0], io))
         return kExitFailure;
     io.out << FormatChannelList(radio) << '\n';
     for (const char* key : CR455Radio::kSettingKeys) {
@@ -163,7 +138,7 @@ int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!parsed.Parse(args, io, 1))
         return kExitUsage;
     CR455Radio radio;
-    if (!Open(radio, parsed.Positional()[0], io))
+    if (!OpenDocumentOrReport(radio, parsed.Positional()[0], io))
         return kExitFailure;
     std::string csv = ExportChannelsCsv(radio);
     const std::string* output = parsed.Option("-o");
@@ -196,15 +171,15 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
     CR455Radio radio;
     NewDocument(radio);
     if (const std::string* base = parsed.Option("-i")) {
-        if (!Open(radio, *base, io))
+        if (!OpenDocumentOrReport(radio, *base, io))
             return kExitFailure;
     }
     std::string error;
     if (!ImportChannelsCsv(radio, csv, &error)) {
-        FileError(io, csvPath, error);
+        ReportFileError(io, csvPath, error);
         return kExitFailure;
     }
-    return Save(radio, *output, io) ? kExitOk : kExitFailure;
+    return SaveDocumentOrReport(radio, *output, io) ? kExitOk : kExitFailure;
 }
 
 int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io)
@@ -214,7 +189,8 @@ int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     CR455Radio a;
     CR455Radio b;
-    if (!Open(a, parsed.Positional()[0], io) || !Open(b, parsed.Positional()[1], io))
+    if (!OpenDocumentOrReport(a, parsed.Positional()[0], io) ||
+        !OpenDocumentOrReport(b, parsed.Positional()[1], io))
         return kExitUsage;
     bool differs = false;
     auto compare = [&](const std::string& command) {

@@ -1,11 +1,15 @@
 #include "cli/document_io.h"
 
 #include <fstream>
+#include <ostream>
 #include <sstream>
 
 #include "radio/archive.h"
 #include "radio/atomic_save.h"
 #include "radio/r455_radio.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
 
 namespace {
 
@@ -68,4 +72,28 @@ bool ReadWholeFile(const std::string& path, std::string& content)
         return false;
     content = buffer.str();
     return true;
+}
+
+void ReportFileError(CCliIo& io, const std::string& path, const std::string& reason)
+{
+    io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {path, reason}) << '\n';
+}
+
+bool OpenDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io)
+{
+    NewDocument(radio);
+    std::string word;
+    if (OpenDocument(radio, path, word))
+        return true;
+    ReportFileError(io, path, word);
+    return false;
+}
+
+bool SaveDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io)
+{
+    std::string error;
+    if (SaveDocument(radio, path, error))
+        return true;
+    io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {path, error}) << '\n';
+    return false;
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "cli/cli_command.h"
+
 class CR455Radio;
 
 // Document open and save for the tool, done exactly as the desktop program's document does
@@ -21,3 +23,10 @@ bool SaveDocument(CR455Radio& radio, const std::string& path, std::string& error
 
 // Reads a whole file; false when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& content);
+
+// The same for the tool's commands, each failure reported on io.err with the file's name:
+// "pwr455-cli: 'path': REASON" (ReportFileError), the load result word of an open, the reason
+// of a failed save. OpenDocumentOrReport starts from a new data set.
+void ReportFileError(CCliIo& io, const std::string& path, const std::string& reason);
+bool OpenDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io);
+bool SaveDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io);

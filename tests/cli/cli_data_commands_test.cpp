@@ -189,10 +189,10 @@ TEST_F(CliTest, ShowListsChannelsAndSettings)
     EXPECT_EQ(r.status, 0) << r.err;
     std::vector<std::string> lines = Lines(r.out, "\n");
     ASSERT_GE(lines.size(), 22u) << r.out;
-    EXPECT_EQ(lines[0], "CH  Prio  Frequency  Name   Tx Inhibit  Memory Lockout");
-    EXPECT_EQ(lines[1], "01        118.000");
-    EXPECT_EQ(lines[2], "02  Prio  121.500    TOWER  Inhibit");
-    EXPECT_EQ(lines[3], "03        118.100                       Lockout");
+    EXPECT_EQ(lines[0], "CH  Prio  Frequency  Carrier   Name   Tx Inhibit  Memory Lockout");
+    EXPECT_EQ(lines[1], "01        118.000    118.0000");
+    EXPECT_EQ(lines[2], "02  Prio  121.500    121.5000  TOWER  Inhibit");
+    EXPECT_EQ(lines[3], "03        118.100    118.1000                     Lockout");
     EXPECT_EQ(lines[4], "04");
     EXPECT_EQ(lines[20], "20");
     EXPECT_EQ(lines[21], "");

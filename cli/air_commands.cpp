@@ -1,0 +1,208 @@
+#include "cli/air_commands.h"
+
+#include <algorithm>
+#include <array>
+#include <ctime>
+#include <filesystem>
+#include <ostream>
+
+#include "card/card_renderer.h"
+#include "cli/cli_args.h"
+#include "cli/document_io.h"
+#include "radio/airport_import.h"
+#include "radio/airport_list.h"
+#include "radio/r455_radio.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+namespace {
+
+const char kOverwrite[] = "--overwrite";
+
+void Error(CCliIo& io, unsigned id, std::initializer_list<std::string> args)
+{
+    io.err << FormatText(LoadResString(id), args) << '\n';
+}
+
+// Takes the switch `name` out of `args` (before a "--"); true when it was there.
+bool TakeSwitch(std::vector<std::string>& args, const char* name)
+{
+    const auto end = std::find(args.begin(), args.end(), "--");
+    const auto it = std::remove(args.begin(), end, name);
+    const bool found = it != end;
+    args.erase(it, end);
+    return found;
+}
+
+// The rows as aligned columns, the last column unpadded.
+template <size_t N>
+std::string Columns(const std::vector<std::array<std::string, N>>& rows)
+{
+    std::array<size_t, N> widths{};
+    for (const auto& row : rows)
+        for (size_t c = 0; c < N; ++c)
+            widths[c] = std::max(widths[c], row[c].size());
+    std::string out;
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t c = 0; c < N; ++c) {
+            std::string cell = row[c];
+            if (c + 1 < N)
+                cell.resize(widths[c] + 2, ' ');
+            line += cell;
+        }
+        out += TrimRight(line) + '\n';
+    }
+    return out;
+}
+
+// Ident, type, listed MHz, stored as, name, note, description of each row.
+std::string ListChoices(const CAirportList& list, const std::vector<CAirportChoice>& choices)
+{
+    std::vector<CAirportChoice> holdable;
+    std::copy_if(choices.begin(), choices.end(), std::back_inserter(holdable),
+                 [](const CAirportChoice& c) { return c.CanHold(); });
+    const std::vector<std::string> names = MakeChannelNames(list, holdable);
+    const unsigned headings[] = {IDS_AIR_COLUMN_IDENT + 0, IDS_AIR_COLUMN_IDENT + 1,
+                                 IDS_AIR_COLUMN_IDENT + 3, IDS_AIR_COLUMN_IDENT + 4,
+                                 IDS_AIR_COLUMN_IDENT + 5, IDS_AIR_COLUMN_IDENT + 7,
+                                 IDS_AIR_COLUMN_IDENT + 2};
+    std::vector<std::array<std::string, 7>> rows(1);
+    for (size_t c = 0; c < 7; ++c)
+        rows[0][c] = LoadResString(headings[c]);
+    size_t next = 0;
+    for (const CAirportChoice& choice : choices) {
+        const CAirportFrequency& row = list.GetRow(choice.row);
+        std::string stored, name, note = GetChoiceReason(choice);
+        if (choice.CanHold()) {
+            stored = FormatChannelMHz(choice.fit.storedHz);
+            name = names[next++];
+            if (choice.txInhibit)
+                note = LoadResString(IDS_AIR_NOTE_TX_INHIBIT);
+        }
+        rows.push_back({row.ident, row.type, row.frequency, stored, name, note, row.description});
+    }
+    return Columns(rows);
+}
+
+// What an import did: each channel filled, then what could not be stored or did not fit.
+void ReportImport(const CAirportList& list, const std::vector<CAirportChoice>& choices,
+                  const CAirportImportPlan& plan, CCliIo& io)
+{
+    for (const CAirportPlacement& p : plan.placed)
+        io.out << FormatText(LoadResString(IDS_CLI_AIR_PLACED),
+                             {std::to_string(p.channel), FormatChannelMHz(p.storedHz), p.name})
+               << '\n';
+    for (const CAirportChoice& choice : choices) {
+        if (choice.CanHold())
+            continue;
+        const CAirportFrequency& row = list.GetRow(choice.row);
+        io.out << FormatText(LoadResString(IDS_CLI_AIR_NOT_STORED),
+                             {row.ident, row.type, row.frequency, GetChoiceReason(choice)})
+               << '\n';
+    }
+    if (!plan.notPlaced.empty())
+        io.out << FormatText(LoadResString(IDS_CLI_AIR_NOT_FIT), {NamePlacements(plan.notPlaced)})
+               << '\n';
+}
+
+// The channel number of --from: 1 to 20.
+bool ParseFrom(const std::string& text, unsigned* from)
+{
+    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    *from = static_cast<unsigned>(std::stoul(text));
+    return *from >= 1 && *from <= CR455Radio::kChannelCount;
+}
+
+std::string Today()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+} // namespace
+
+int RunAirportsCommand(const std::vector<std::string>& arguments, CCliIo& io)
+{
+    std::vector<std::string> args = arguments;
+    const bool overwrite = TakeSwitch(args, kOverwrite);
+    CCliArgs parsed("airports", {"-i", "-o", "--from", "--data"});
+    if (!parsed.Parse(args, io))
+        return kExitUsage;
+    std::vector<std::string> idents;
+    for (const std::string& arg : parsed.Positional())
+        for (const std::string& ident : SplitIdents(arg))
+            if (std::find(idents.begin(), idents.end(), ident) == idents.end())
+                idents.push_back(ident);
+    if (idents.empty())
+        return parsed.WrongArguments(io);
+    unsigned from = 1;
+    if (const std::string* text = parsed.Option("--from"); text && !ParseFrom(*text, &from)) {
+        Error(io, IDS_CLI_BAD_FROM, {"airports", *text});
+        return kExitUsage;
+    }
+
+    CAirportList list;
+    std::string error;
+    const std::string* data = parsed.Option("--data");
+    if (!list.LoadFile(data ? *data : GetDefaultAirportListPath(), &error)) {
+        Error(io, IDS_CLI_AIR_ERROR, {"airports", error});
+        return kExitFailure;
+    }
+    const CAirportLookup lookup = FindAirports(list, idents);
+    for (const std::string& ident : lookup.unknown)
+        Error(io, IDS_CLI_UNKNOWN_AIRPORT, {"airports", ident});
+    if (!lookup.unknown.empty())
+        return kExitUsage;
+
+    CR455Radio radio;
+    NewDocument(radio);
+    const std::string* base = parsed.Option("-i");
+    if (base && !OpenDocumentOrReport(radio, *base, io))
+        return kExitFailure;
+    const std::vector<CAirportChoice> choices =
+        ChooseAirportRows(list, lookup.rows, GetChannelGrid(radio));
+    const std::string* output = parsed.Option("-o");
+    if (!output) {
+        io.out << ListChoices(list, choices);
+        return kExitOk;
+    }
+    const CAirportImportPlan plan = PlanAirportImport(radio, list, choices, from, overwrite);
+    ApplyAirportImport(radio, plan);
+    if (!SaveDocumentOrReport(radio, *output, io))
+        return kExitFailure;
+    ReportImport(list, choices, plan, io);
+    return kExitOk;
+}
+
+int RunCardCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCliArgs parsed("card", {"-o", "--size"});
+    if (!parsed.Parse(args, io, 1))
+        return kExitUsage;
+    const std::string* output = parsed.Option("-o");
+    if (!output)
+        return parsed.MissingOption(io, "-o");
+    ECardSize size = ECardSize::kA5;
+    if (const std::string* word = parsed.Option("--size"); word && !ParseCardSize(*word, &size)) {
+        Error(io, IDS_CLI_BAD_SIZE, {"card", *word});
+        return kExitUsage;
+    }
+    const std::string& path = parsed.Positional()[0];
+    CR455Radio radio;
+    if (!OpenDocumentOrReport(radio, path, io))
+        return kExitFailure;
+    const std::string name = std::filesystem::path(path).filename().string();
+    std::string error;
+    if (!WriteCardPdf(BuildCardData(radio, name, Today()), size, *output, &error)) {
+        Error(io, IDS_CLI_CANNOT_SAVE, {*output, error});
+        return kExitFailure;
+    }
+    return kExitOk;
+}
