@@ -18,15 +18,16 @@
 
 namespace {
 
-// The paper and printer chosen last, kept for the session.
+// The paper and printer chosen last, kept for the session. Never destroyed: it holds toolkit
+// print settings, which must not be released after the toolkit has shut down at exit.
 wxPrintDialogData& PrintSetup()
 {
-    static wxPrintDialogData setup = [] {
+    static wxPrintDialogData* setup = [] {
         wxPrintData data;
         data.SetPaperId(wxPAPER_A5);
-        return wxPrintDialogData(data);
+        return new wxPrintDialogData(data);
     }();
-    return setup;
+    return *setup;
 }
 
 void OnPrint(wxFrame* frame)
