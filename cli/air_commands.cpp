@@ -18,23 +18,6 @@
 
 namespace {
 
-const char kOverwrite[] = "--overwrite";
-
-void Error(CCliIo& io, unsigned id, std::initializer_list<std::string> args)
-{
-    io.err << FormatText(LoadResString(id), args) << '\n';
-}
-
-// Takes the switch `name` out of `args` (before a "--"); true when it was there.
-bool TakeSwitch(std::vector<std::string>& args, const char* name)
-{
-    const auto end = std::find(args.begin(), args.end(), "--");
-    const auto it = std::remove(args.begin(), end, name);
-    const bool found = it != end;
-    args.erase(it, end);
-    return found;
-}
-
 // The rows as aligned columns, the last column unpadded.
 template <size_t N>
 std::string Columns(const std::vector<std::array<std::string, N>>& rows)
@@ -128,11 +111,9 @@ std::string Today()
 
 } // namespace
 
-int RunAirportsCommand(const std::vector<std::string>& arguments, CCliIo& io)
+int RunAirportsCommand(const std::vector<std::string>& args, CCliIo& io)
 {
-    std::vector<std::string> args = arguments;
-    const bool overwrite = TakeSwitch(args, kOverwrite);
-    CCliArgs parsed("airports", {"-i", "-o", "--from", "--data"});
+    CCliArgs parsed("airports", {"-i", "-o", "--from", "--data"}, {"--overwrite"});
     if (!parsed.Parse(args, io))
         return kExitUsage;
     std::vector<std::string> idents;
@@ -141,23 +122,21 @@ int RunAirportsCommand(const std::vector<std::string>& arguments, CCliIo& io)
             if (std::find(idents.begin(), idents.end(), ident) == idents.end())
                 idents.push_back(ident);
     if (idents.empty())
-        return parsed.WrongArguments(io);
+        return parsed.Usage(io, IDS_CLI_WRONG_ARGUMENTS);
     unsigned from = 1;
-    if (const std::string* text = parsed.Option("--from"); text && !ParseFrom(*text, &from)) {
-        Error(io, IDS_CLI_BAD_FROM, {"airports", *text});
-        return kExitUsage;
-    }
+    if (const std::string* text = parsed.Option("--from"); text && !ParseFrom(*text, &from))
+        return parsed.Usage(io, IDS_CLI_BAD_FROM, *text);
 
     CAirportList list;
     std::string error;
     const std::string* data = parsed.Option("--data");
     if (!list.LoadFile(data ? *data : GetDefaultAirportListPath(), &error)) {
-        Error(io, IDS_CLI_AIR_ERROR, {"airports", error});
+        io.err << FormatText(LoadResString(IDS_CLI_AIR_ERROR), {"airports", error}) << '\n';
         return kExitFailure;
     }
     const CAirportLookup lookup = FindAirports(list, idents);
     for (const std::string& ident : lookup.unknown)
-        Error(io, IDS_CLI_UNKNOWN_AIRPORT, {"airports", ident});
+        parsed.Usage(io, IDS_CLI_UNKNOWN_AIRPORT, ident);
     if (!lookup.unknown.empty())
         return kExitUsage;
 
@@ -173,7 +152,8 @@ int RunAirportsCommand(const std::vector<std::string>& arguments, CCliIo& io)
         io.out << ListChoices(list, choices);
         return kExitOk;
     }
-    const CAirportImportPlan plan = PlanAirportImport(radio, list, choices, from, overwrite);
+    const CAirportImportPlan plan =
+        PlanAirportImport(radio, list, choices, from, parsed.Flag("--overwrite"));
     ApplyAirportImport(radio, plan);
     if (!SaveDocumentOrReport(radio, *output, io))
         return kExitFailure;
@@ -190,10 +170,8 @@ int RunCardCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!output)
         return parsed.MissingOption(io, "-o");
     ECardSize size = ECardSize::kA5;
-    if (const std::string* word = parsed.Option("--size"); word && !ParseCardSize(*word, &size)) {
-        Error(io, IDS_CLI_BAD_SIZE, {"card", *word});
-        return kExitUsage;
-    }
+    if (const std::string* word = parsed.Option("--size"); word && !ParseCardSize(*word, &size))
+        return parsed.Usage(io, IDS_CLI_BAD_SIZE, *word);
     const std::string& path = parsed.Positional()[0];
     CR455Radio radio;
     if (!OpenDocumentOrReport(radio, path, io))
@@ -201,7 +179,7 @@ int RunCardCommand(const std::vector<std::string>& args, CCliIo& io)
     const std::string name = std::filesystem::path(path).filename().string();
     std::string error;
     if (!WriteCardPdf(BuildCardData(radio, name, Today()), size, *output, &error)) {
-        Error(io, IDS_CLI_CANNOT_SAVE, {*output, error});
+        io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {*output, error}) << '\n';
         return kExitFailure;
     }
     return kExitOk;

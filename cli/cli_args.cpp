@@ -7,41 +7,45 @@
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
-CCliArgs::CCliArgs(std::string command, std::initializer_list<const char*> valueOptions)
-    : m_command(std::move(command)), m_valueOptions(valueOptions.begin(), valueOptions.end())
+namespace {
+
+bool Contains(const std::vector<std::string>& names, const std::string& name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+} // namespace
+
+CCliArgs::CCliArgs(std::string command, std::initializer_list<const char*> valueOptions,
+                   std::initializer_list<const char*> flags)
+    : m_command(std::move(command)), m_valueOptions(valueOptions.begin(), valueOptions.end()),
+      m_flags(flags.begin(), flags.end())
 {
 }
 
 bool CCliArgs::Parse(const std::vector<std::string>& args, CCliIo& io)
 {
-    bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            m_positional.push_back(arg);
-            continue;
-        }
         if (arg == "--") {
-            optionsEnded = true;
-            continue;
+            m_positional.insert(m_positional.end(), args.begin() + long(i) + 1, args.end());
+            break;
         }
-        if (std::find(m_valueOptions.begin(), m_valueOptions.end(), arg) == m_valueOptions.end()) {
-            io.err << FormatText(LoadResString(IDS_CLI_UNKNOWN_OPTION), {m_command, arg}) << '\n';
+        if (arg.size() < 2 || arg[0] != '-') {
+            m_positional.push_back(arg);
+        } else if (Contains(m_flags, arg)) {
+            m_flagsGiven.push_back(arg);
+        } else if (!Contains(m_valueOptions, arg)) {
+            Usage(io, IDS_CLI_UNKNOWN_OPTION, arg);
             return false;
-        }
-        if (i + 1 >= args.size()) {
-            io.err << FormatText(LoadResString(IDS_CLI_MISSING_VALUE), {m_command, arg}) << '\n';
+        } else if (i + 1 >= args.size()) {
+            Usage(io, IDS_CLI_MISSING_VALUE, arg);
             return false;
+        } else {
+            m_values[arg].push_back(args[++i]);
         }
-        m_options[arg] = args[++i];
     }
     return true;
-}
-
-const std::string* CCliArgs::Option(const std::string& name) const
-{
-    auto it = m_options.find(name);
-    return it == m_options.end() ? nullptr : &it->second;
 }
 
 bool CCliArgs::Parse(const std::vector<std::string>& args, CCliIo& io, size_t positionalCount)
@@ -49,20 +53,37 @@ bool CCliArgs::Parse(const std::vector<std::string>& args, CCliIo& io, size_t po
     if (!Parse(args, io))
         return false;
     if (m_positional.size() != positionalCount) {
-        WrongArguments(io);
+        Usage(io, IDS_CLI_WRONG_ARGUMENTS);
         return false;
     }
     return true;
 }
 
-int CCliArgs::WrongArguments(CCliIo& io) const
+const std::string* CCliArgs::Option(const std::string& name) const
 {
-    io.err << FormatText(LoadResString(IDS_CLI_WRONG_ARGUMENTS), {m_command}) << '\n';
+    auto it = m_values.find(name);
+    return it == m_values.end() ? nullptr : &it->second.back();
+}
+
+const std::vector<std::string>& CCliArgs::Values(const std::string& name) const
+{
+    static const std::vector<std::string> kNone;
+    auto it = m_values.find(name);
+    return it == m_values.end() ? kNone : it->second;
+}
+
+bool CCliArgs::Flag(const std::string& name) const
+{
+    return Contains(m_flagsGiven, name);
+}
+
+int CCliArgs::Usage(CCliIo& io, unsigned id, const std::string& detail) const
+{
+    io.err << FormatText(LoadResString(id), {m_command, detail}) << '\n';
     return kExitUsage;
 }
 
 int CCliArgs::MissingOption(CCliIo& io, const std::string& name) const
 {
-    io.err << FormatText(LoadResString(IDS_CLI_MISSING_OPTION), {m_command, name}) << '\n';
-    return kExitUsage;
+    return Usage(io, IDS_CLI_MISSING_OPTION, name);
 }

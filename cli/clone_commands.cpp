@@ -13,6 +13,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "cli/cli_args.h"
 #include "cli/document_io.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
@@ -24,17 +25,17 @@
 #include "res/string_table.h"
 #include "sim/sim_transceiver.h"
 
-#if __has_include(<wx/fileconf.h>)
 #include <wx/fileconf.h>
 #include <wx/init.h>
-#define PWR_CLI_HAVE_PROFILE 1
-#endif
 
 namespace {
 
+// The options of the commands that reach a transceiver.
+const std::initializer_list<const char*> kPortValueOptions = {"--port", "--com", "--fault"};
+const std::initializer_list<const char*> kPortFlags = {"--simulate", "--quiet", "--realtime"};
+
 // Where the options of one clone command put their values.
 struct CCloneOptions {
-    std::vector<std::string> positional;
     std::string port;     // --port DEVICE
     int com = 0;          // --com N
     bool simulate = false;
@@ -43,71 +44,37 @@ struct CCloneOptions {
     CSimFaults faults;
 };
 
-enum OptionSet : unsigned {
-    kPortOptions = 1,     // --port, --com, --simulate, --fault, --realtime, --quiet
-    kSimulateOptions = 2, // --image, --fault, --realtime
-};
-
 void Error(CCliIo& io, unsigned id, std::initializer_list<std::string> args)
 {
     io.err << FormatText(LoadResString(id), args) << '\n';
 }
 
-// Parses `args`; false (after a message) on a bad option.
-bool ParseOptions(const std::string& command, const std::vector<std::string>& args, unsigned set,
-                  CCloneOptions& options, CCliIo& io)
+// Takes the values of parsed options into `options`; false (after a message) on a bad value.
+bool TakeCloneOptions(const CCliArgs& parsed, CCloneOptions& options, CCliIo& io)
 {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--") {
-            options.positional.insert(options.positional.end(), args.begin() + long(i) + 1, args.end());
-            break;
-        }
-        if (arg.size() < 2 || arg[0] != '-') {
-            options.positional.push_back(arg);
-            continue;
-        }
-        const bool takesValue = ((set & kPortOptions) && (arg == "--port" || arg == "--com"))
-            || arg == "--fault" || ((set & kSimulateOptions) && arg == "--image");
-        const bool isFlag = ((set & kPortOptions) && (arg == "--simulate" || arg == "--quiet"))
-            || arg == "--realtime";
-        if (!takesValue && !isFlag) {
-            Error(io, IDS_CLI_UNKNOWN_OPTION, {command, arg});
+    options.simulate = parsed.Flag("--simulate");
+    options.quiet = parsed.Flag("--quiet");
+    options.faults.realtime = parsed.Flag("--realtime");
+    if (const std::string* port = parsed.Option("--port"))
+        options.port = *port;
+    if (const std::string* image = parsed.Option("--image"))
+        options.image = *image;
+    if (const std::string* com = parsed.Option("--com")) {
+        if (com->size() != 1 || (*com)[0] < '1' || (*com)[0] > '4') {
+            parsed.Usage(io, IDS_CLI_BAD_COM_NUMBER, *com);
             return false;
         }
-        if (isFlag) {
-            if (arg == "--simulate")
-                options.simulate = true;
-            else if (arg == "--quiet")
-                options.quiet = true;
-            else
-                options.faults.realtime = true;
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            Error(io, IDS_CLI_MISSING_VALUE, {command, arg});
-            return false;
-        }
-        const std::string& value = args[++i];
-        if (arg == "--port") {
-            options.port = value;
-        } else if (arg == "--com") {
-            if (value.size() != 1 || value[0] < '1' || value[0] > '4') {
-                Error(io, IDS_CLI_BAD_COM_NUMBER, {command, value});
-                return false;
-            }
-            options.com = value[0] - '0';
-        } else if (arg == "--image") {
-            options.image = value;
-        } else if (!options.faults.Set(value)) {
-            Error(io, IDS_CLI_UNKNOWN_FAULT, {command, value});
+        options.com = (*com)[0] - '0';
+    }
+    for (const std::string& fault : parsed.Values("--fault")) {
+        if (!options.faults.Set(fault)) {
+            parsed.Usage(io, IDS_CLI_UNKNOWN_FAULT, fault);
             return false;
         }
     }
     // One way of reaching the transceiver at a time.
-    int ways = !options.port.empty() + (options.com != 0) + options.simulate;
-    if (ways > 1) {
-        Error(io, IDS_CLI_ONE_PORT_OPTION, {command});
+    if (!options.port.empty() + (options.com != 0) + options.simulate > 1) {
+        parsed.Usage(io, IDS_CLI_ONE_PORT_OPTION);
         return false;
     }
     return true;
@@ -205,11 +172,6 @@ std::vector<std::string> Glob(const char* pattern)
     return found;
 }
 
-} // namespace
-
-#ifdef PWR_CLI_HAVE_PROFILE
-namespace {
-
 // Reads one value of the "CommPort" section of the program's profile.
 wxString ReadCommPort(const wxString& key, const wxString& fallback)
 {
@@ -220,40 +182,28 @@ wxString ReadCommPort(const wxString& key, const wxString& fallback)
 }
 
 } // namespace
-#endif
 
 std::string GetProfilePortDevice(int number)
 {
     std::string fallback = "/dev/ttyUSB" + std::to_string(number - 1);
-#ifdef PWR_CLI_HAVE_PROFILE
     std::string device = ReadCommPort(wxString::Format("Device%d", number), fallback).ToStdString();
     return device.empty() ? fallback : device;
-#else
-    return fallback;
-#endif
 }
 
 int GetProfilePortNumber()
 {
-#ifdef PWR_CLI_HAVE_PROFILE
     long number = 1;
     if (!ReadCommPort("PortNumber", "1").ToLong(&number) || number < 1 || number > 4)
         number = 1;
     return static_cast<int>(number);
-#else
-    return 1;
-#endif
 }
 
 int RunInfoCommand(const std::vector<std::string>& args, CCliIo& io)
 {
+    CCliArgs parsed("info", kPortValueOptions, kPortFlags);
     CCloneOptions options;
-    if (!ParseOptions("info", args, kPortOptions, options, io))
+    if (!parsed.Parse(args, io, 0) || !TakeCloneOptions(parsed, options, io))
         return kExitUsage;
-    if (!options.positional.empty()) {
-        Error(io, IDS_CLI_WRONG_ARGUMENTS, {"info"});
-        return kExitUsage;
-    }
     CCloneSession session(io, options);
     if (!session.IsReady(io, "info"))
         return CCloneLink::kResultPortError;
@@ -262,14 +212,11 @@ int RunInfoCommand(const std::vector<std::string>& args, CCliIo& io)
 
 int RunReadCommand(const std::vector<std::string>& args, CCliIo& io)
 {
+    CCliArgs parsed("read", kPortValueOptions, kPortFlags);
     CCloneOptions options;
-    if (!ParseOptions("read", args, kPortOptions, options, io))
+    if (!parsed.Parse(args, io, 1) || !TakeCloneOptions(parsed, options, io))
         return kExitUsage;
-    if (options.positional.size() != 1) {
-        Error(io, IDS_CLI_WRONG_ARGUMENTS, {"read"});
-        return kExitUsage;
-    }
-    const std::string& out = options.positional[0];
+    const std::string& out = parsed.Positional()[0];
     CCloneSession session(io, options);
     if (!session.IsReady(io, "read"))
         return CCloneLink::kResultPortError;
@@ -286,14 +233,11 @@ int RunReadCommand(const std::vector<std::string>& args, CCliIo& io)
 
 int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
 {
+    CCliArgs parsed("write", kPortValueOptions, kPortFlags);
     CCloneOptions options;
-    if (!ParseOptions("write", args, kPortOptions, options, io))
+    if (!parsed.Parse(args, io, 1) || !TakeCloneOptions(parsed, options, io))
         return kExitUsage;
-    if (options.positional.size() != 1) {
-        Error(io, IDS_CLI_WRONG_ARGUMENTS, {"write"});
-        return kExitUsage;
-    }
-    const std::string& file = options.positional[0];
+    const std::string& file = parsed.Positional()[0];
     CCloneSession session(io, options);
     std::string word;
     if (!OpenDocument(session.Radio(), file, word)) {
@@ -307,13 +251,9 @@ int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
 
 int RunPortsCommand(const std::vector<std::string>& args, CCliIo& io)
 {
-    CCloneOptions options;
-    if (!ParseOptions("ports", args, 0, options, io))
+    CCliArgs parsed("ports", {});
+    if (!parsed.Parse(args, io, 0))
         return kExitUsage;
-    if (!options.positional.empty()) {
-        Error(io, IDS_CLI_WRONG_ARGUMENTS, {"ports"});
-        return kExitUsage;
-    }
     std::vector<std::string> devices;
     for (const std::string& d : Glob("/dev/ttyS*"))
         if (IsRealUart(d))
@@ -340,13 +280,10 @@ int RunPortsCommand(const std::vector<std::string>& args, CCliIo& io)
 
 int RunSimulateCommand(const std::vector<std::string>& args, CCliIo& io)
 {
+    CCliArgs parsed("simulate", {"--image", "--fault"}, {"--realtime"});
     CCloneOptions options;
-    if (!ParseOptions("simulate", args, kSimulateOptions, options, io))
+    if (!parsed.Parse(args, io, 0) || !TakeCloneOptions(parsed, options, io))
         return kExitUsage;
-    if (!options.positional.empty()) {
-        Error(io, IDS_CLI_WRONG_ARGUMENTS, {"simulate"});
-        return kExitUsage;
-    }
     // Block the ending signals before the serving thread starts, so that it inherits the mask
     // and they arrive here, in sigwait.
     sigset_t ending;

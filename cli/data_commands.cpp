@@ -6,7 +6,6 @@
 #include "cli/channel_listing.h"
 #include "cli/cli_args.h"
 #include "cli/document_io.h"
-#include "engine/radio_engine.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
 #include "radio/r455_radio.h"
@@ -60,16 +59,13 @@ int RunCheckCommand(const std::vector<std::string>& args, CCliIo& io)
     CCliArgs parsed("check", {});
     if (!parsed.Parse(args, io, 1))
         return kExitUsage;
-    const std::string& path = parsed.Positional()[0];
-    // A path that the quoted file command cannot carry would be cut and another file loaded.
-    if (!CRadioData::IsUsableFilePath(path)) {
-        ReportFileError(io, path, LoadResString(IDS_FILE_NAME_NOT_USABLE));
-        return kExitFailure;
-    }
-    CRadioEngine engine;
-    std::string word = engine.Execute(CRadioDataRig::FileCommand("LOAD", path));
+    // Opened exactly as File Open opens it, so that check and the desktop program agree.
+    CR455Radio radio;
+    NewDocument(radio);
+    std::string word = kOk;
+    const bool opened = OpenDocument(radio, parsed.Positional()[0], word);
     io.out << word << '\n';
-    return word == kOk ? kExitOk : kExitFailure;
+    return opened ? kExitOk : kExitFailure;
 }
 
 int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)

@@ -1,7 +1,9 @@
 // pwr455-cli airports, card and the carrier column of show, end to end with the shipped list.
-#include "cli_runner.h"
+#include <gtest/gtest.h>
 
-#include <cstdlib>
+#include "tests/common/child_process.h"
+#include "tests/common/scratch_dir.h"
+#include "tests/common/test_files.h"
 
 namespace {
 
@@ -10,9 +12,21 @@ bool Contains(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
+class AirCliTest : public ::testing::Test {
+protected:
+    ProcessResult RunTool(std::vector<std::string> args) const
+    {
+        args.insert(args.begin(), PWR_CLI_PATH);
+        return RunProcess(args);
+    }
+    std::string PathIn(const std::string& name) const { return m_dir.In(name); }
+
+    CScratchDir m_dir;
+};
+
 } // namespace
 
-TEST_F(CliTest, AirportsListsWhatEachFrequencyBecomesAndRefusesUnknownIdents)
+TEST_F(AirCliTest, AirportsListsWhatEachFrequencyBecomesAndRefusesUnknownIdents)
 {
     const struct {
         std::vector<std::string> args;
@@ -27,6 +41,7 @@ TEST_F(CliTest, AirportsListsWhatEachFrequencyBecomesAndRefusesUnknownIdents)
           "EGLL   TWR   124.475     124.475    EGLLTW3                                  Heathrow Tower\n",
           "D38    AWOS  118.675     118.675    D38AWOS  Tx inhibit                      AWOS 3\n"},
          ""},
+        {{"card", "--help"}, 0, {"Usage: pwr455-cli card FILE -o OUT.pdf [--size a5|a4|letter]\n"}, ""},
         {{"airports", "EGLL", "NOPE"}, 2, {}, "pwr455-cli airports: 'NOPE' is not in the airport list\n"},
         {{"airports"}, 2, {}, "pwr455-cli airports: wrong arguments (run 'pwr455-cli airports --help')\n"},
         {{"airports", "EGLL", "--from", "21", "-o", "x.qrb"}, 2, {},
@@ -37,7 +52,7 @@ TEST_F(CliTest, AirportsListsWhatEachFrequencyBecomesAndRefusesUnknownIdents)
          "pwr455-cli card: 'b5' is not a card size (a5, a4 or letter)\n"},
     };
     for (const auto& c : cases) {
-        const CliResult r = RunTool(c.args);
+        const ProcessResult r = RunTool(c.args);
         SCOPED_TRACE(c.args.back());
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.err, c.err);
@@ -46,10 +61,10 @@ TEST_F(CliTest, AirportsListsWhatEachFrequencyBecomesAndRefusesUnknownIdents)
     }
 }
 
-TEST_F(CliTest, AirportsFillChannelsAndTheCardShowsThem)
+TEST_F(AirCliTest, AirportsFillChannelsAndTheCardShowsThem)
 {
     ASSERT_EQ(RunTool({"exec", "-o", PathIn("base.qrb"), "COMMON.CH_SPACING=8.33kHz"}).status, 0);
-    CliResult r = RunTool({"airports", "EDDF", "KPAO", "-i", PathIn("base.qrb"), "-o",
+    ProcessResult r = RunTool({"airports", "EDDF", "KPAO", "-i", PathIn("base.qrb"), "-o",
                            PathIn("out.qrb"), "--from", "3"});
     ASSERT_EQ(r.status, 0) << r.err;
     for (const char* line : {"CH 3  118.455  EDDFAD1\n", "CH 20  118.605  KPAOCTA\n",
@@ -70,16 +85,11 @@ TEST_F(CliTest, AirportsFillChannelsAndTheCardShowsThem)
     ASSERT_EQ(RunTool({"card", PathIn("over.qrb"), "-o", PathIn("card.pdf"), "--size", "letter"})
                   .status,
               0);
-    const std::string text = PathIn("card.txt");
-    const std::string info = PathIn("card.info");
-    ASSERT_EQ(std::system(("pdftotext -layout '" + PathIn("card.pdf") + "' '" + text +
-                           "' && pdfinfo '" + PathIn("card.pdf") + "' > '" + info + "'")
-                              .c_str()),
-              0);
-    const std::string card = ReadFile(text);
+    const std::string card = RunProcess({"/usr/bin/pdftotext", "-layout", PathIn("card.pdf"), "-"}).out;
     for (const char* part : {"over.qrb", "VX-R455NORD memory channels", "07", "118.030",
                              "EDDFAT1", "Inhibit", "121.935", "EGLLAT1", "Channel Spacing",
                              "8.33kHz"})
         EXPECT_TRUE(Contains(card, part)) << part << "\nin\n" << card;
-    EXPECT_TRUE(Contains(ReadFile(info), "Page size:       612 x 792 pts (letter)"));
+    EXPECT_TRUE(Contains(RunProcess({"/usr/bin/pdfinfo", PathIn("card.pdf")}).out,
+                         "Page size:       612 x 792 pts (letter)"));
 }

@@ -1,0 +1,219 @@
+// pwr455-cli end to end: the built tool run as a process on files in a scratch folder.
+
+#include <gtest/gtest.h>
+
+#include "tests/common/child_process.h"
+#include "tests/common/scratch_dir.h"
+#include "tests/common/test_files.h"
+
+namespace {
+
+const char kHeader[] = "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n";
+
+// One run of the tool and what it must give. In the arguments and the expected texts "@"
+// stands for the scratch folder (with its trailing slash).
+struct CliStep {
+    std::vector<std::string> args;
+    int status;
+    std::string out;
+    std::string err = "";
+    std::string input = "";
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    std::string At(const std::string& text) const
+    {
+        std::string expanded;
+        for (char c : text)
+            expanded += c == '@' ? m_dir.In("") : std::string(1, c);
+        return expanded;
+    }
+
+    ProcessResult Run(const std::vector<std::string>& args, const std::string& input = "") const
+    {
+        std::vector<std::string> argv{PWR_CLI_PATH};
+        for (const std::string& a : args)
+            argv.push_back(At(a));
+        ProcessOptions options;
+        options.input = input;
+        return RunProcess(argv, options);
+    }
+
+    void RunSteps(const std::vector<CliStep>& steps) const
+    {
+        for (const CliStep& step : steps) {
+            const ProcessResult r = Run(step.args, step.input);
+            const std::string what = ::testing::PrintToString(step.args);
+            EXPECT_EQ(r.status, step.status) << what;
+            EXPECT_EQ(r.out, At(step.out)) << what;
+            EXPECT_EQ(r.err, At(step.err)) << what;
+        }
+    }
+
+    CScratchDir m_dir;
+};
+
+} // namespace
+
+TEST_F(CliTest, HelpAndVersion)
+{
+    EXPECT_EQ(Run({"--version"}).out, "pwr455-cli 1.0.0\n");
+    EXPECT_EQ(Run({}).status, 2);
+    const ProcessResult help = Run({"--help"});
+    EXPECT_EQ(help.out.rfind("Usage: pwr455-cli COMMAND [ARGUMENTS]\n", 0), 0u) << help.out;
+    for (const char* synopsis :
+         {"new OUT", "check FILE", "exec [-i FILE] [-o OUT] [COMMAND ...]", "show FILE",
+          "export FILE [-o OUT.csv]", "import IN.csv [-i BASE] -o OUT", "diff A B", "info [PORT]",
+          "read OUT [PORT]", "write FILE [PORT]", "ports",
+          "simulate [--image FILE] [--fault NAME ...] [--realtime]"}) {
+        const std::string s = synopsis;
+        EXPECT_NE(help.out.find("\n  " + s + " "), std::string::npos) << s;
+        EXPECT_EQ(Run({s.substr(0, s.find(' ')), "--help"}).out.rfind("Usage: pwr455-cli " + s + "\n", 0), 0u) << s;
+    }
+}
+
+TEST_F(CliTest, UsageErrorsAreOneLineAndExitTwo)
+{
+    RunSteps({
+        {{"frobnicate"}, 2, "", "pwr455-cli: unknown command 'frobnicate' (run 'pwr455-cli --help')\n"},
+        {{"new", "-x", "out.qrb"}, 2, "",
+         "pwr455-cli new: unknown option '-x' (run 'pwr455-cli new --help')\n"},
+        {{"exec", "-i"}, 2, "", "pwr455-cli exec: option '-i' needs a value\n"},
+        {{"new"}, 2, "", "pwr455-cli new: wrong arguments (run 'pwr455-cli new --help')\n"},
+        {{"diff", "a"}, 2, "", "pwr455-cli diff: wrong arguments (run 'pwr455-cli diff --help')\n"},
+        {{"import", "in.csv"}, 2, "", "pwr455-cli import: option '-o' is required\n"},
+        {{"info", "--com", "7"}, 2, "", "pwr455-cli info: '7' is not a COM port number (1 to 4)\n"},
+        {{"info", "--simulate", "--port", "/dev/null"}, 2, "",
+         "pwr455-cli info: give only one of --port, --com and --simulate\n"},
+        {{"simulate", "--fault", "loud"}, 2, "",
+         "pwr455-cli simulate: unknown fault 'loud' (run 'pwr455-cli simulate --help')\n"},
+        {{"simulate", "--quiet"}, 2, "",
+         "pwr455-cli simulate: unknown option '--quiet' (run 'pwr455-cli simulate --help')\n"},
+    });
+}
+
+TEST_F(CliTest, NewAndExec)
+{
+    ASSERT_EQ(Run({"new", "@a.qrb"}).status, 0);
+    const std::string made = ReadFile(m_dir.In("a.qrb"));
+    WriteFile(m_dir.In("c.qrb"), "22710101" + made.substr(8));
+    RunSteps({
+        {{"exec", "COMMON.BEEP", "common.beep=off", "NOSUCH", "COMMON.BEEP", "CH.MCH.3.NAME=tower"},
+         0, "ON\nOFF\n\nOFF\nTOWER  \n"},
+        {{"exec"}, 0, "ON\nOFF\n\nON\n", "", "COMMON.BEEP\r\nCOMMON.BEEP=OFF\n\nEDIT_FLAG"},
+        {{"exec", "-o", "@b.qrb", "COMMON.BEEP=OFF", "CH.MCH.2.FREQUENCY=121.5", "CH.MCH.2.APPEAR=ON"},
+         0, "OFF\n121.500\nON\n"},
+        {{"exec", "-i", "@b.qrb", "EDIT_FLAG", "COMMON.BEEP", "CH.MCH.2.FREQUENCY"}, 0,
+         "OFF\nOFF\n121.500\n"},
+        {{"exec", "-i", "@b.qrb", "-o", "@b.qrb", "COMMON.BEEP=ON"}, 0, "ON\n"},
+        {{"exec", "-i", "@b.qrb", "--", "COMMON.BEEP"}, 0, "ON\n"},
+        {{"exec", "-i", "@missing.qrb", "COMMON.BEEP"}, 1, "", "CANNOT_OPEN_FILE\n"},
+        {{"exec", "-i", "@c.qrb", "-o", "@d.qrb", "COMMON.BEEP"}, 1, "", "MISMATCH_MODEL\n"},
+    });
+    const std::vector<std::string> lines = SplitCrLf(made);
+    ASSERT_EQ(lines.size(), 33u);
+    EXPECT_EQ(lines[0] + "|" + lines[1] + "|" + lines[2].substr(0, 6), "22700101|#                |001010");
+    // Saving over a file leaves nothing else behind in its folder.
+    EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"a.qrb", "b.qrb", "c.qrb"}));
+}
+
+TEST_F(CliTest, CheckGivesTheWordOfFileOpen)
+{
+    ASSERT_EQ(Run({"new", "@good.qrb"}).status, 0);
+    const std::vector<std::string> good = SplitCrLf(ReadFile(m_dir.In("good.qrb")));
+    auto file = [&](const char* first, size_t lines, const char* end, const std::string& extra = "") {
+        std::string text = std::string(first) + end;
+        for (size_t i = 1; i < lines; ++i)
+            text += good[i] + end;
+        return text + extra;
+    };
+    WriteFile(m_dir.In("lf.qrb"), file("22700101", 33, "\n"));
+    WriteFile(m_dir.In("a=b.qrb"), file("22700101", 33, "\r\n"));
+    WriteFile(m_dir.In("empty.qrb"), "");
+    WriteFile(m_dir.In("model.qrb"), file("22710101", 33, "\r\n"));
+    WriteFile(m_dir.In("revision.qrb"), file("22700102", 33, "\r\n"));
+    WriteFile(m_dir.In("short.qrb"), file("22700101", 10, "\r\n"));
+    WriteFile(m_dir.In("overflow.qrb"), file("22700101", 33, "\r\n", "01F809" + std::string(18, '0')));
+    RunSteps({
+        {{"check", "@lf.qrb"}, 0, "OK\n"},
+        {{"check", "@a=b.qrb"}, 0, "OK\n"},
+        {{"check", "@empty.qrb"}, 1, "FORMAT_ERROR\n"},
+        {{"check", "@model.qrb"}, 1, "MISMATCH_MODEL\n"},
+        {{"check", "@revision.qrb"}, 1, "MISMATCH_REVISION\n"},
+        {{"check", "@short.qrb"}, 1, "NOT_ENOUGH_DATA\n"},
+        {{"check", "@overflow.qrb"}, 1, "DATA_OVERFLOW\n"},
+        {{"check", "@missing.qrb"}, 1, "CANNOT_OPEN_FILE\n"},
+    });
+}
+
+TEST_F(CliTest, FailedSaveIsReportedAndLeavesNothingBehind)
+{
+    std::filesystem::create_directories(m_dir.Path() / "target.qrb" / "inside");
+    RunSteps({
+        {{"new", "@no/such/dir/x.qrb"}, 1, "",
+         "pwr455-cli: cannot save '@no/such/dir/x.qrb': cannot create a new file in the target's folder\n"},
+        {{"exec", "-o", "@target.qrb", "COMMON.BEEP=OFF"}, 1, "OFF\n",
+         "pwr455-cli: cannot save '@target.qrb': cannot replace the file: Is a directory\n"},
+    });
+    EXPECT_EQ(m_dir.Entries(), std::vector<std::string>{"target.qrb"});
+    EXPECT_TRUE(std::filesystem::is_directory(m_dir.Path() / "target.qrb" / "inside"));
+}
+
+TEST_F(CliTest, ShowListsChannelsAndSettings)
+{
+    ASSERT_EQ(Run({"exec", "-o", "@s.qrb", "CH.MCH.2.NAME=tower", "CH.MCH.2.TXINHIBIT=ON",
+                   "CH.MCH.2.FREQUENCY=121.5", "CH.MCH.2.APPEAR=ON", "CH.MCH.3.CHLOCKOUT=ON",
+                   "CH.MCH.3.FREQUENCY=118.1", "CH.MCH.3.APPEAR=ON", "COMMON.PRIOCH=2",
+                   "COMMON.SCAN_PRIO=ON", "COMMON.OPENING_TEXT=HELLO", "COMMON.CLONE_COMMENT=My radio"})
+                  .status,
+              0);
+    std::string expected = "CH  Prio  Frequency  Carrier   Name   Tx Inhibit  Memory Lockout\n"
+                           "01        118.000    118.0000\n"
+                           "02  Prio  121.500    121.5000  TOWER  Inhibit\n"
+                           "03        118.100    118.1000                     Lockout\n";
+    for (int ch = 4; ch <= 20; ++ch)
+        expected += (ch < 10 ? "0" : "") + std::to_string(ch) + "\n";
+    expected += "\nADJ_ENABLE=DISABLE\nCH_SPACING=25kHz\nVFOMODE_ENABLE=DISABLE\nVFOTX_INHIBIT=ENABLE\n"
+                "MRWRITE_ENABLE=DISABLE\nINDICATEMODE=FREQ\nBEEP=ON\nBEEP_UDKEY=ON\nSIDETONE=ON\n"
+                "SCAN_FUNCTION=ON\nSCAN_MODE=NORMAL\nSCAN_HANGER=OFF\nSCAN_PRIO=ON\nLCD_BACKLIGHT=ON\n"
+                "LCD_DIMMER=HIGH\nPRIOCH=2\nOPENING_TEXT=HELLO\nCLONE_COMMENT=My radio\n";
+    RunSteps({{{"show", "@s.qrb"}, 0, expected}});
+}
+
+TEST_F(CliTest, ExportImportAndDiff)
+{
+    std::string blank = std::string(kHeader) + "1,118.000,,OFF,OFF\r\n";
+    for (int ch = 2; ch <= 20; ++ch)
+        blank += std::to_string(ch) + ",,,,\r\n";
+    WriteFile(m_dir.In("in.csv"), std::string(kHeader) + "2,121.500,TOWER,ON,OFF\r\n"
+                                      + "5,\"136.975\",\"A,B\",OFF,ON\r\n");
+    WriteFile(m_dir.In("bad.csv"), std::string(kHeader) + "2,121.5,OK,,\r\n4,abc,X,,\r\n");
+    WriteFile(m_dir.In("bad.qrb"), "junk\r\n");
+    RunSteps({
+        {{"new", "@base.qrb"}, 0, ""},
+        {{"export", "@base.qrb"}, 0, blank},
+        {{"import", "@in.csv", "-i", "@base.qrb", "-o", "@out.qrb"}, 0, ""},
+        {{"export", "@out.qrb", "-o", "@out.csv"}, 0, ""},
+        {{"import", "@out.csv", "-o", "@again.qrb"}, 0, ""},
+        {{"import", "@bad.csv", "-o", "@none.qrb"}, 1, "",
+         "pwr455-cli: '@bad.csv': Line 3, field Frequency: \"abc\" is not a frequency in MHz.\n"},
+        {{"import", "@missing.csv", "-o", "@none.qrb"}, 1, "", "pwr455-cli: cannot read '@missing.csv'\n"},
+        {{"diff", "@out.qrb", "@again.qrb"}, 0, ""},
+        {{"diff", "@base.qrb", "@out.qrb"}, 1,
+         "CH.MCH.2.APPEAR: \"OFF\" -> \"ON\"\nCH.MCH.2.FREQUENCY: \"0.000\" -> \"121.500\"\n"
+         "CH.MCH.2.NAME: \"       \" -> \"TOWER  \"\nCH.MCH.2.TXINHIBIT: \"OFF\" -> \"ON\"\n"
+         "CH.MCH.5.APPEAR: \"OFF\" -> \"ON\"\nCH.MCH.5.FREQUENCY: \"0.000\" -> \"136.975\"\n"
+         "CH.MCH.5.NAME: \"       \" -> \"A,B    \"\nCH.MCH.5.CHLOCKOUT: \"OFF\" -> \"ON\"\n"},
+        {{"exec", "-i", "@base.qrb", "-o", "@b.qrb", "COMMON.OPENING_TEXT=HI"}, 0, "HI     \n"},
+        {{"diff", "@base.qrb", "@b.qrb"}, 1,
+         "COMMON.OPENING_TEXT: \"\\xFF\\xFF\\xFF\\xFF\\xFF\\xFF\\xFF\" -> \"HI     \"\n"},
+        {{"diff", "@base.qrb", "@bad.qrb"}, 2, "", "pwr455-cli: '@bad.qrb': FORMAT_ERROR\n"},
+    });
+    const std::vector<std::string> rows = SplitCrLf(ReadFile(m_dir.In("out.csv")));
+    ASSERT_EQ(rows.size(), 21u);
+    EXPECT_EQ(rows[2] + "|" + rows[5] + "|" + rows[6], "2,121.500,TOWER,ON,OFF|5,136.975,\"A,B\",OFF,ON|6,,,,");
+    // Importing the export gives the same file back.
+    EXPECT_EQ(ReadFile(m_dir.In("again.qrb")), ReadFile(m_dir.In("out.qrb")));
+    EXPECT_FALSE(std::filesystem::exists(m_dir.In("none.qrb")));
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+// The one way the end-to-end tests run a built program: a child process with its standard
+// input from a text or a file, its output collected through pipes, variables of its own in its
+// environment and, for the fault tests, a file size limit (writes past it fail as on a full
+// disk, for root too) or an unprivileged user.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+struct ProcessOptions {
+    std::string input;                      // standard input, unless inputFile is given
+    std::string inputFile;                  // this file as standard input (e.g. /dev/zero)
+    std::string outputFile;                 // standard output to this file instead of a pipe
+    std::map<std::string, std::string> env; // set, or removed when the value is empty
+    uint64_t fileSizeLimit = 0;             // 0: none
+    bool unprivileged = false;              // as user "nobody" when the test runs as root
+};
+
+struct ProcessResult {
+    int status = -1; // exit status; -1 after a signal or when the process did not end in time
+    int signal = 0;  // the signal that ended it
+    std::string out;
+    std::string err;
+};
+
+class CChildProcess {
+public:
+    // Upper bound of every wait, reached only by a process that hangs.
+    static constexpr int kPatienceMs = 30000;
+
+    CChildProcess(const std::vector<std::string>& argv, const ProcessOptions& options = {});
+    ~CChildProcess(); // kills a process still running
+    CChildProcess(const CChildProcess&) = delete;
+    CChildProcess& operator=(const CChildProcess&) = delete;
+
+    // Collects output until standard output holds `text`; false when the output ended first.
+    bool WaitForOutput(const std::string& text, int timeoutMs = kPatienceMs);
+    const std::string& Out() const { return m_result.out; }
+    void Signal(int sig);
+    // Collects the rest of the output and waits for the end (killing a process that hangs).
+    ProcessResult Finish(int timeoutMs = kPatienceMs);
+
+private:
+    // Takes the output arriving within `timeoutMs` (or until the end, if `watchEnd`); false: none.
+    bool Collect(int timeoutMs, bool watchEnd);
+    bool Reap(bool block);
+
+    pid_t m_pid = -1;
+    int m_out = -1, m_err = -1;
+    int m_ended = -1; // pidfd
+    ProcessResult m_result;
+};
+
+ProcessResult RunProcess(const std::vector<std::string>& argv, const ProcessOptions& options = {});

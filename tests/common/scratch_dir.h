@@ -1,0 +1,55 @@
+#pragma once
+
+// A fresh folder inside the temporary folder ($TMPDIR, else /tmp) for one test, removed with
+// everything in it at the end, even where a test has taken away its write permissions.
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+// Names of the entries of a folder, sorted.
+inline std::vector<std::string> ListFolder(const std::filesystem::path& dir)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(dir, ec))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class CScratchDir {
+public:
+    CScratchDir()
+    {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/pwr-test-XXXXXX";
+        if (::mkdtemp(pattern.data()))
+            m_path = pattern;
+    }
+    ~CScratchDir()
+    {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        for (auto it = fs::recursive_directory_iterator(m_path, ec);
+             !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
+            if (it->is_directory(ec))
+                fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(m_path, ec);
+    }
+    CScratchDir(const CScratchDir&) = delete;
+    CScratchDir& operator=(const CScratchDir&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    std::string In(const std::string& name) const { return (m_path / name).string(); }
+    // Names of the folder's entries, sorted.
+    std::vector<std::string> Entries() const { return ListFolder(m_path); }
+
+private:
+    std::filesystem::path m_path;
+};
