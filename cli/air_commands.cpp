@@ -1,12 +1,12 @@
 #include "cli/air_commands.h"
 
 #include <algorithm>
-#include <array>
 #include <ctime>
 #include <filesystem>
 #include <ostream>
 
 #include "card/card_renderer.h"
+#include "cli/channel_listing.h"
 #include "cli/cli_args.h"
 #include "cli/document_io.h"
 #include "radio/airport_import.h"
@@ -17,28 +17,6 @@
 #include "res/string_table.h"
 
 namespace {
-
-// The rows as aligned columns, the last column unpadded.
-template <size_t N>
-std::string Columns(const std::vector<std::array<std::string, N>>& rows)
-{
-    std::array<size_t, N> widths{};
-    for (const auto& row : rows)
-        for (size_t c = 0; c < N; ++c)
-            widths[c] = std::max(widths[c], row[c].size());
-    std::string out;
-    for (const auto& row : rows) {
-        std::string line;
-        for (size_t c = 0; c < N; ++c) {
-            std::string cell = row[c];
-            if (c + 1 < N)
-                cell.resize(widths[c] + 2, ' ');
-            line += cell;
-        }
-        out += TrimRight(line) + '\n';
-    }
-    return out;
-}
 
 // Ident, type, listed MHz, stored as, name, note, description of each row.
 std::string ListChoices(const CAirportList& list, const std::vector<CAirportChoice>& choices)
@@ -51,9 +29,9 @@ std::string ListChoices(const CAirportList& list, const std::vector<CAirportChoi
                                  IDS_AIR_COLUMN_IDENT + 3, IDS_AIR_COLUMN_IDENT + 4,
                                  IDS_AIR_COLUMN_IDENT + 5, IDS_AIR_COLUMN_IDENT + 7,
                                  IDS_AIR_COLUMN_IDENT + 2};
-    std::vector<std::array<std::string, 7>> rows(1);
-    for (size_t c = 0; c < 7; ++c)
-        rows[0][c] = LoadResString(headings[c]);
+    std::vector<std::vector<std::string>> rows(1);
+    for (unsigned id : headings)
+        rows[0].push_back(LoadResString(id));
     size_t next = 0;
     for (const CAirportChoice& choice : choices) {
         const CAirportFrequency& row = list.GetRow(choice.row);
@@ -66,7 +44,7 @@ std::string ListChoices(const CAirportList& list, const std::vector<CAirportChoi
         }
         rows.push_back({row.ident, row.type, row.frequency, stored, name, note, row.description});
     }
-    return Columns(rows);
+    return FormatColumns(rows);
 }
 
 // What an import did: each channel filled, then what could not be stored or did not fit.
@@ -116,11 +94,10 @@ int RunAirportsCommand(const std::vector<std::string>& args, CCliIo& io)
     CCliArgs parsed("airports", {"-i", "-o", "--from", "--data"}, {"--overwrite"});
     if (!parsed.Parse(args, io))
         return kExitUsage;
-    std::vector<std::string> idents;
+    std::string typed;
     for (const std::string& arg : parsed.Positional())
-        for (const std::string& ident : SplitIdents(arg))
-            if (std::find(idents.begin(), idents.end(), ident) == idents.end())
-                idents.push_back(ident);
+        typed += arg + ' ';
+    const std::vector<std::string> idents = SplitIdents(typed);
     if (idents.empty())
         return parsed.Usage(io, IDS_CLI_WRONG_ARGUMENTS);
     unsigned from = 1;
