@@ -52,6 +52,20 @@ std::string LineMessage(unsigned id, unsigned line, std::initializer_list<std::s
     return FormatText(LoadResString(id), {args[0], args[1], args[2]});
 }
 
+// The field without white space at either end, moved out of the record.
+std::string Take(std::string& field)
+{
+    size_t end = field.size();
+    while (end > 0 && IsWhiteSpace(field[end - 1]))
+        --end;
+    field.erase(end);
+    size_t start = 0;
+    while (start < field.size() && IsWhiteSpace(field[start]))
+        ++start;
+    field.erase(0, start);
+    return std::move(field);
+}
+
 enum class ReadResult { kOk, kCannotRead, kTooLarge };
 
 ReadResult ReadBounded(const std::string& path, uintmax_t maxBytes, std::string& text)
@@ -98,6 +112,7 @@ bool CAirportList::Load(const std::string& text, std::string* error)
     rows.reserve(text.size() / 40);
     byIdent.reserve(text.size() / 120);
     size_t needed = 0;
+    std::vector<uint32_t>* sameAirport = nullptr;
     while (!reader.AtEnd()) {
         if (!reader.Next(record, csvError))
             return fail(LineMessage(csvError.messageId, csvError.line,
@@ -116,11 +131,14 @@ bool CAirportList::Load(const std::string& text, std::string* error)
                                     {std::to_string(record.fields.size()),
                                      std::to_string(needed)}));
         CAirportFrequency row;
-        row.ident = Trim(record.fields[column[kIdent]]);
-        row.type = Trim(record.fields[column[kType]]);
-        row.description = Trim(record.fields[column[kDescription]]);
-        row.frequency = Trim(record.fields[column[kFrequency]]);
-        byIdent[Upper(row.ident)].push_back(static_cast<uint32_t>(rows.size()));
+        row.ident = Take(record.fields[column[kIdent]]);
+        row.type = Take(record.fields[column[kType]]);
+        row.description = Take(record.fields[column[kDescription]]);
+        row.frequency = Take(record.fields[column[kFrequency]]);
+        // Lists keep an airport's rows together: the previous row's airport is looked up once.
+        if (!sameAirport || row.ident != rows.back().ident)
+            sameAirport = &byIdent[Upper(row.ident)];
+        sameAirport->push_back(static_cast<uint32_t>(rows.size()));
         rows.push_back(std::move(row));
     }
     if (!haveHeader)

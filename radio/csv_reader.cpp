@@ -67,9 +67,10 @@ bool CCsvReader::ReadUnquoted(std::string& field, const CCsvRecord& record, CCsv
 {
     // Whole runs at a time: lists of tens of thousands of rows are read while the user waits.
     for (;;) {
-        size_t end = m_text.find_first_of(",\r\n", m_pos);
-        if (end == std::string::npos)
-            end = m_text.size();
+        size_t end = m_pos;
+        while (end < m_text.size() && m_text[end] != ',' && m_text[end] != '\r' &&
+               m_text[end] != '\n')
+            ++end;
         field.append(m_text, m_pos, end - m_pos);
         m_pos = end;
         if (!CheckLength(field, record, error))
