@@ -284,27 +284,23 @@ void CAirportImportDlg::OnChooseList(wxCommandEvent&)
                         ResString(IDS_CSV_FILE_TYPES) + "|*.csv;*.CSV|" +
                             ResString(IDS_APP_ALL_FILES) + "|*",
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() != wxID_OK)
-        return;
-    wxString error;
-    if (!LoadList(dialog.GetPath(), &error)) {
-        wxMessageBox(error, ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION, this);
-        return;
-    }
-    CProfile::SetAirportListFile(dialog.GetPath());
-    m_listError.clear();
-    m_unticked.clear();
-    Refill();
+    if (dialog.ShowModal() == wxID_OK)
+        SwitchList(dialog.GetPath(), dialog.GetPath());
 }
 
 void CAirportImportDlg::OnShippedList(wxCommandEvent&)
 {
+    SwitchList(FromEngine(GetDefaultAirportListPath()), wxString());
+}
+
+void CAirportImportDlg::SwitchList(const wxString& path, const wxString& remembered)
+{
     wxString error;
-    if (!LoadList(FromEngine(GetDefaultAirportListPath()), &error)) {
+    if (!LoadList(path, &error)) {
         wxMessageBox(error, ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION, this);
         return;
     }
-    CProfile::SetAirportListFile(wxString());
+    CProfile::SetAirportListFile(remembered);
     m_listError.clear();
     m_unticked.clear();
     Refill();

@@ -61,6 +61,9 @@ private:
     void OnPlacementChanged(wxCommandEvent& event);
     void OnChooseList(wxCommandEvent& event);
     void OnShippedList(wxCommandEvent& event);
+    // Loads the list at `path` and, when it loads, remembers `remembered` in the profile (empty:
+    // the shipped list) and shows the new list's rows; a list that does not load is reported.
+    void SwitchList(const wxString& path, const wxString& remembered);
 
     CR455Radio* m_radio;
     int m_grid;

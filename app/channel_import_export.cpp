@@ -1,7 +1,6 @@
 #include "app/channel_import_export.h"
 
-#include <fstream>
-#include <sstream>
+#include <ostream>
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -14,6 +13,7 @@
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "radio/atomic_save.h"
+#include "radio/bounded_read.h"
 #include "radio/channel_csv.h"
 #include "radio/r455_radio.h"
 
@@ -21,29 +21,7 @@ namespace {
 
 // A list of 20 channels takes a few kilobytes; anything far larger is not one, and reading it
 // whole would only tie up memory.
-constexpr std::streamoff kMaxCsvBytes = 1 << 20;
-
-enum class ReadResult { kOk, kCannotRead, kTooLarge };
-
-ReadResult ReadCsvFile(const wxString& path, std::string& text)
-{
-    std::ifstream in(path.fn_str(), std::ios::binary);
-    if (!in)
-        return ReadResult::kCannotRead;
-    std::ostringstream buffer;
-    char chunk[4096];
-    std::streamoff total = 0;
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        total += in.gcount();
-        if (total > kMaxCsvBytes)
-            return ReadResult::kTooLarge;
-        buffer.write(chunk, in.gcount());
-    }
-    if (in.bad())
-        return ReadResult::kCannotRead;
-    text = buffer.str();
-    return ReadResult::kOk;
-}
+constexpr uintmax_t kMaxCsvBytes = 1 << 20;
 
 void ShowError(const wxString& text, wxWindow* parent)
 {
@@ -94,13 +72,13 @@ void OnExportChannels(wxFrame* frame)
 bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* parent)
 {
     std::string text;
-    switch (ReadCsvFile(path, text)) {
-    case ReadResult::kOk:
+    switch (ReadFileBounded(std::string(path.fn_str()), kMaxCsvBytes, text)) {
+    case EReadResult::kOk:
         break;
-    case ReadResult::kCannotRead:
+    case EReadResult::kCannotRead:
         ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_READ), path), parent);
         return false;
-    case ReadResult::kTooLarge:
+    case EReadResult::kTooLarge:
         ShowError(wxString::Format(ResString(IDS_CSV_FILE_TOO_LARGE), path), parent);
         return false;
     }

@@ -4,9 +4,8 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "radio/bounded_read.h"
 #include "radio/csv_reader.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -64,32 +63,6 @@ std::string Take(std::string& field)
         ++start;
     field.erase(0, start);
     return std::move(field);
-}
-
-enum class ReadResult { kOk, kCannotRead, kTooLarge };
-
-ReadResult ReadBounded(const std::string& path, uintmax_t maxBytes, std::string& text)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return ReadResult::kCannotRead;
-    std::error_code ec;
-    const uintmax_t size = std::filesystem::file_size(path, ec);
-    if (!ec && size > maxBytes)
-        return ReadResult::kTooLarge;
-    std::ostringstream buffer;
-    char chunk[1 << 16];
-    uintmax_t total = 0;
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        total += static_cast<uintmax_t>(in.gcount());
-        if (total > maxBytes)
-            return ReadResult::kTooLarge;
-        buffer.write(chunk, in.gcount());
-    }
-    if (in.bad())
-        return ReadResult::kCannotRead;
-    text = buffer.str();
-    return ReadResult::kOk;
 }
 
 } // namespace
@@ -151,14 +124,14 @@ bool CAirportList::Load(const std::string& text, std::string* error)
 bool CAirportList::LoadFile(const std::string& path, std::string* error)
 {
     std::string text;
-    switch (ReadBounded(path, kMaxFileBytes, text)) {
-    case ReadResult::kOk:
+    switch (ReadFileBounded(path, kMaxFileBytes, text)) {
+    case EReadResult::kOk:
         break;
-    case ReadResult::kCannotRead:
+    case EReadResult::kCannotRead:
         if (error)
             *error = FormatText(LoadResString(IDS_AIR_LIST_CANNOT_READ), {path});
         return false;
-    case ReadResult::kTooLarge:
+    case EReadResult::kTooLarge:
         if (error)
             *error = FormatText(LoadResString(IDS_AIR_LIST_TOO_LARGE), {path});
         return false;
