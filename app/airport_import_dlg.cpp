@@ -70,8 +70,8 @@ CAirportImportDlg::CAirportImportDlg(wxWindow* parent, CR455Radio* radio, unsign
     CreateColumns();
 
     m_idents->Bind(wxEVT_TEXT, &CAirportImportDlg::OnIdentsChanged, this);
-    m_listCtrl->Bind(wxEVT_LIST_ITEM_CHECKED, &CAirportImportDlg::OnItemChecked, this);
-    m_listCtrl->Bind(wxEVT_LIST_ITEM_UNCHECKED, &CAirportImportDlg::OnItemUnchecked, this);
+    m_listCtrl->Bind(wxEVT_LIST_ITEM_CHECKED, &CAirportImportDlg::OnItemCheckChanged, this);
+    m_listCtrl->Bind(wxEVT_LIST_ITEM_UNCHECKED, &CAirportImportDlg::OnItemCheckChanged, this);
     m_blank->Bind(wxEVT_RADIOBUTTON, &CAirportImportDlg::OnPlacementChanged, this);
     m_overwrite->Bind(wxEVT_RADIOBUTTON, &CAirportImportDlg::OnPlacementChanged, this);
     m_from->Bind(wxEVT_SPINCTRL, &CAirportImportDlg::OnPlacementChanged, this);
@@ -244,32 +244,23 @@ void CAirportImportDlg::OnIdentsChanged(wxCommandEvent&)
     Refill();
 }
 
-void CAirportImportDlg::OnItemChecked(wxListEvent& event)
+void CAirportImportDlg::OnItemCheckChanged(wxListEvent& event)
 {
-    if (m_filling)
-        return;
     const size_t i = static_cast<size_t>(event.GetIndex());
-    if (i >= m_choices.size())
+    if (m_filling || i >= m_choices.size())
         return;
-    if (!m_choices[i].CanHold()) {
+    const bool ticked = event.GetEventType() == wxEVT_LIST_ITEM_CHECKED;
+    if (ticked && !m_choices[i].CanHold()) {
         // A frequency the transceiver cannot hold cannot be ticked.
         m_filling = true;
         m_listCtrl->CheckItem(event.GetIndex(), false);
         m_filling = false;
         return;
     }
-    m_unticked.erase(m_choices[i].row);
-    UpdatePlan();
-}
-
-void CAirportImportDlg::OnItemUnchecked(wxListEvent& event)
-{
-    if (m_filling)
-        return;
-    const size_t i = static_cast<size_t>(event.GetIndex());
-    if (i >= m_choices.size())
-        return;
-    m_unticked.insert(m_choices[i].row);
+    if (ticked)
+        m_unticked.erase(m_choices[i].row);
+    else
+        m_unticked.insert(m_choices[i].row);
     UpdatePlan();
 }
 

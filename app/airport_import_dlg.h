@@ -56,8 +56,7 @@ private:
     void SetStatus();
 
     void OnIdentsChanged(wxCommandEvent& event);
-    void OnItemChecked(wxListEvent& event);
-    void OnItemUnchecked(wxListEvent& event);
+    void OnItemCheckChanged(wxListEvent& event);
     void OnPlacementChanged(wxCommandEvent& event);
     void OnChooseList(wxCommandEvent& event);
     void OnShippedList(wxCommandEvent& event);
