@@ -1,4 +1,14 @@
 // The desktop program pwr455.
 #include "app/pwr455_app.h"
 
-wxIMPLEMENT_APP(CPWR455App);
+wxIMPLEMENT_APP_NO_MAIN(CPWR455App);
+
+int main(int argc, char** argv)
+{
+    // The toolkit needs a display; --help and --version must not.
+    const int status = CPWR455App::AnswerInformationOptions(argc, argv);
+    if (status >= 0)
+        return status;
+    wxDISABLE_DEBUG_SUPPORT();
+    return wxEntry(argc, argv);
+}

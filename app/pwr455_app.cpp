@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <string>
 
 #include <wx/cmdline.h>
 #include <wx/filedlg.h>
@@ -79,19 +80,40 @@ void CPWR455App::OnInitCmdLine(wxCmdLineParser& parser)
     parser.AddParam("FILE.qrb", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
 }
 
-bool CPWR455App::OnCmdLineParsed(wxCmdLineParser& parser)
+int CPWR455App::AnswerInformationOptions(int argc, char** argv)
 {
-    if (parser.Found("help")) {
-        std::fputs(ResString(IDS_APP_USAGE).utf8_str().data(), stdout);
-        m_earlyExitCode = 0;
-        return true;
+    // Only a command line the parser would accept is answered here; anything else goes on to
+    // the parser, whose message names the fault.
+    bool help = false;
+    bool version = false;
+    int files = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--") {
+            files += argc - i - 1;
+            break;
+        }
+        if (arg == "-h" || arg == "--help")
+            help = true;
+        else if (arg == "--version")
+            version = true;
+        else if (arg.size() > 1 && arg[0] == '-' && arg != "--simulate")
+            return -1;
+        else if (arg != "--simulate")
+            ++files;
     }
-    if (parser.Found("version")) {
+    if (files > 1 || !(help || version))
+        return -1;
+    if (help)
+        std::fputs(ResString(IDS_APP_USAGE).utf8_str().data(), stdout);
+    else
         std::printf("%s\n",
                     wxString::Format(ResString(IDS_APP_VERSION), PWR_VERSION).utf8_str().data());
-        m_earlyExitCode = 0;
-        return true;
-    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+bool CPWR455App::OnCmdLineParsed(wxCmdLineParser& parser)
+{
     m_simulate = parser.Found("simulate");
     if (parser.GetParamCount() > 0)
         m_commandLineFile = wxFileName(parser.GetParam(0)).GetAbsolutePath();
@@ -102,9 +124,6 @@ bool CPWR455App::OnInit()
 {
     if (!wxApp::OnInit())
         return false;
-    // --help and --version end here, before any window or lock.
-    if (m_earlyExitCode >= 0)
-        return true;
     CSplashWindow::EnableSplashScreen(true);
     m_instanceChecker = std::make_unique<wxSingleInstanceChecker>();
     if (!m_instanceChecker->Create(kInstanceName) || m_instanceChecker->IsAnotherRunning()) {

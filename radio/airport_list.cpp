@@ -74,7 +74,7 @@ bool CAirportList::Load(const std::string& text, std::string* error)
             *error = std::move(message);
         return false;
     };
-    CCsvReader reader(text, kMaxFieldLength);
+    CCsvReader reader(text, ',', kMaxFieldLength);
     CCsvRecord record;
     CCsvError csvError;
     size_t column[kColumnCount] = {};

@@ -1,6 +1,8 @@
 #include "radio/channel_csv.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <vector>
 
 #include "radio/csv_reader.h"
@@ -21,6 +23,10 @@ const char* const kColumnNames[kColumnCount] = {"Channel", "Frequency", "Name", 
 // The longest frequency text the engine reads in full.
 constexpr size_t kMaxFrequencyLength = 15;
 
+// Separators a header row may use: spreadsheets set to a language with a decimal comma write
+// ';', and their "text" exports use tabs. Export always writes the first.
+const char kSeparators[] = {',', ';', '\t'};
+
 // ---- writing ----
 
 bool NeedsQuotes(const std::string& field)
@@ -32,17 +38,38 @@ bool NeedsQuotes(const std::string& field)
     return field.find_first_of(",\"\r\n") != std::string::npos;
 }
 
-std::string Quoted(const std::string& field)
+// `text` between double quotes with each quote in it doubled, as CSV fields and the texts of
+// spreadsheet formulas both escape them.
+std::string InQuotes(const std::string& text)
 {
-    if (!NeedsQuotes(field))
-        return field;
     std::string out = "\"";
-    for (char c : field) {
+    for (char c : text) {
         if (c == '"')
             out += '"';
         out += c;
     }
     return out + "\"";
+}
+
+std::string Quoted(const std::string& field)
+{
+    return NeedsQuotes(field) ? InQuotes(field) : field;
+}
+
+bool IsAsciiLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A spreadsheet takes a cell that starts like a number or a formula ("007", "=1+2", "-5", "@")
+// for one and saves what it computed ("7", "3"). The formula ="007" computes the text itself,
+// so such a name is written that way; import unwraps it (UnwrappedName).
+std::string SpreadsheetText(const std::string& name)
+{
+    const size_t first = name.find_first_not_of(' ');
+    if (first == std::string::npos || IsAsciiLetter(name[first]))
+        return name;
+    return "=" + InQuotes(name);
 }
 
 // ---- reading ----
@@ -56,6 +83,162 @@ struct CsvError {
 std::string FieldName(size_t index)
 {
     return index < kColumnCount ? kColumnNames[index] : std::to_string(index + 1);
+}
+
+std::string Hex(unsigned char c)
+{
+    const char digits[] = "0123456789ABCDEF";
+    return {digits[c >> 4], digits[c & 0x0F]};
+}
+
+// The length of the well-formed UTF-8 sequence that starts at `i` with a byte of 0x80 or
+// above, or 0 when there is none.
+size_t Utf8SequenceLength(const std::string& text, size_t i)
+{
+    const auto byte = [&](size_t k) {
+        return k < text.size() ? static_cast<unsigned char>(text[k]) : 0u;
+    };
+    const unsigned lead = byte(i);
+    size_t length = 0;
+    unsigned low = 0x80;
+    unsigned high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : low;   // no overlong forms
+        high = lead == 0xED ? 0x9F : high; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : low;
+        high = lead == 0xF4 ? 0x8F : high; // nothing beyond U+10FFFF
+    } else {
+        return 0;
+    }
+    for (size_t k = 1; k < length; ++k) {
+        const unsigned c = byte(i + k);
+        if (c < (k == 1 ? low : 0x80u) || c > (k == 1 ? high : 0xBFu))
+            return 0;
+    }
+    return length;
+}
+
+// A field as a message quotes it: control characters and bytes that are not UTF-8 text appear
+// as \xNN, so that the message stays readable and is valid UTF-8 for the desktop program.
+std::string Shown(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text, i);
+        if (length == 0 || c < 0x20 || c == 0x7F) {
+            out += "\\x" + Hex(c);
+            ++i;
+            continue;
+        }
+        out.append(text, i, length);
+        i += length;
+    }
+    return out;
+}
+
+void AppendUtf8(std::string& out, uint32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// The line that the end of `text` is on; CR LF, LF and a lone CR each end a line.
+unsigned LineAtEnd(const std::string& text)
+{
+    unsigned line = 1;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++line;
+    }
+    return line;
+}
+
+// UTF-16 after its byte order mark, as UTF-8.
+bool DecodeUtf16(const std::string& bytes, bool bigEndian, std::string& text, CsvError& error)
+{
+    const auto unit = [&](size_t i) -> uint32_t {
+        const unsigned a = static_cast<unsigned char>(bytes[i]);
+        const unsigned b = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? (a << 8 | b) : (b << 8 | a);
+    };
+    text.clear();
+    for (size_t i = 2; i < bytes.size(); i += 2) {
+        uint32_t cp = i + 1 < bytes.size() ? unit(i) : 0xDC00; // half a unit: broken
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size()) {
+            const uint32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        if (cp >= 0xD800 && cp <= 0xDFFF) {
+            error = {IDS_CSV_BROKEN_UTF16, LineAtEnd(text), {}};
+            return false;
+        }
+        AppendUtf8(text, cp);
+    }
+    return true;
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix)
+{
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Text as spreadsheets save it, as UTF-8 without a byte order mark. Files that are no CSV text
+// this reader can take are refused with the reason.
+bool DecodeText(const std::string& bytes, std::string& text, CsvError& error)
+{
+    using namespace std::string_literals;
+    if (StartsWith(bytes, "\xFF\xFE\0\0"s) || StartsWith(bytes, "\0\0\xFE\xFF"s)) {
+        error = {IDS_CSV_UTF32, 1, {}};
+        return false;
+    }
+    // .xlsx and .ods are ZIP archives, .xls an OLE compound file.
+    if (StartsWith(bytes, "PK\x03\x04"s) || StartsWith(bytes, "\xD0\xCF\x11\xE0"s)) {
+        error = {IDS_CSV_SPREADSHEET_DOCUMENT, 1, {}};
+        return false;
+    }
+    if (StartsWith(bytes, "\xFF\xFE"s) || StartsWith(bytes, "\xFE\xFF"s))
+        return DecodeUtf16(bytes, bytes[0] == '\xFE', text, error);
+    // Every other byte NUL: the ASCII header row in UTF-16 without a byte order mark.
+    const auto isNul = [&](size_t i) { return bytes[i] == '\0'; };
+    if (bytes.size() >= 4 && isNul(0) != isNul(1) && isNul(0) == isNul(2) &&
+        isNul(1) == isNul(3)) {
+        error = {IDS_CSV_UTF16_WITHOUT_BOM, 1, {}};
+        return false;
+    }
+    text = StartsWith(bytes, "\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+    return true;
+}
+
+// The next record of `reader`; a malformed one sets `error` naming the line and the field.
+bool NextRecord(CCsvReader& reader, CCsvRecord& record, CsvError& error)
+{
+    CCsvError csvError;
+    if (reader.Next(record, csvError))
+        return true;
+    error = {csvError.messageId, csvError.line, {FieldName(csvError.field)}};
+    return false;
 }
 
 std::string Upper(std::string text)
@@ -72,6 +255,54 @@ bool IsHeader(const CCsvRecord& record)
     for (size_t i = 0; i < kColumnCount; ++i) {
         if (Upper(Trim(record.fields[i])) != Upper(kColumnNames[i]))
             return false;
+    }
+    return true;
+}
+
+// The separator with which the first non-blank record is the header row; the first of
+// kSeparators when none gives it, so that the reader reports what it finds there.
+char HeaderSeparator(const std::string& text)
+{
+    for (char separator : kSeparators) {
+        CCsvReader reader(text, separator);
+        CCsvRecord record;
+        CCsvError ignored;
+        bool read = false;
+        do
+            read = !reader.AtEnd() && reader.Next(record, ignored);
+        while (read && IsBlankCsvRecord(record));
+        if (read && IsHeader(record))
+            return separator;
+    }
+    return kSeparators[0];
+}
+
+std::string SeparatorName(char separator)
+{
+    return separator == '\t' ? LoadResString(IDS_CSV_TABS) : std::string{'\'', separator, '\''};
+}
+
+// For a record with the wrong number of fields: another separator that would split it into
+// the expected fields, or 0.
+char OtherSeparator(const CCsvRecord& record, char separator)
+{
+    for (char other : kSeparators) {
+        size_t count = 0;
+        for (const std::string& field : record.fields)
+            count += static_cast<size_t>(std::count(field.begin(), field.end(), other));
+        if (other != separator && count == kColumnCount - 1)
+            return other;
+    }
+    return 0;
+}
+
+bool CheckNoNulByte(const CCsvRecord& record, CsvError& error)
+{
+    for (size_t i = 0; i < record.fields.size(); ++i) {
+        if (record.fields[i].find('\0') != std::string::npos) {
+            error = {IDS_CSV_NUL_BYTE, record.line, {FieldName(i)}};
+            return false;
+        }
     }
     return true;
 }
@@ -95,10 +326,53 @@ bool IsFrequencyText(const std::string& text)
     return digit;
 }
 
+// "121,500" as spreadsheets with a decimal comma write it. No frequency of the band reaches a
+// thousand MHz, so a comma is never a thousands separator here.
+std::string WithDecimalPoint(std::string frequency)
+{
+    if (std::count(frequency.begin(), frequency.end(), ',') == 1 &&
+        frequency.find('.') == std::string::npos)
+        frequency[frequency.find(',')] = '.';
+    return frequency;
+}
+
 bool IsFlagText(const std::string& text)
 {
     std::string upper = Upper(text);
     return upper.empty() || upper == "ON" || upper == "OFF";
+}
+
+// The name inside the formula ="NAME" that export writes (SpreadsheetText); any other field
+// as it is.
+std::string UnwrappedName(const std::string& field)
+{
+    if (field.size() < 3 || !StartsWith(field, "=\"") || field.back() != '"')
+        return field;
+    std::string name;
+    for (size_t i = 2; i + 1 < field.size(); ++i) {
+        name += field[i];
+        if (field[i] == '"' && field[i + 1] == '"')
+            ++i;
+    }
+    return name;
+}
+
+// The engine keeps one byte per character of a name and turns what its display cannot show
+// into spaces, as it does for a name typed in the edit dialog. A character beyond ASCII has no
+// such byte: it would become one space per byte of its encoding, or be cut in the middle.
+bool CheckNameCharacters(const std::string& name, unsigned line, CsvError& error)
+{
+    for (size_t i = 0; i < name.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (c < 0x80)
+            continue;
+        if (const size_t length = Utf8SequenceLength(name, i))
+            error = {IDS_CSV_NAME_CHARACTER, line, {kColumnNames[kName], name.substr(i, length)}};
+        else
+            error = {IDS_CSV_NOT_UTF8, line, {kColumnNames[kName], Hex(c)}};
+        return false;
+    }
+    return true;
 }
 
 // One checked row, ready to be set.
@@ -110,40 +384,65 @@ struct ChannelRow {
     std::string lockout;
 };
 
-bool CheckRow(const CCsvRecord& record, const std::vector<bool>& seen, ChannelRow& row,
-              CsvError& error)
+bool CheckFieldCount(const CCsvRecord& record, char separator, CsvError& error)
 {
-    const unsigned line = record.line;
-    if (record.fields.size() != kColumnCount) {
-        error = {IDS_CSV_FIELD_COUNT, line, {std::to_string(record.fields.size())}};
-        return false;
-    }
+    if (record.fields.size() == kColumnCount)
+        return true;
+    if (char other = OtherSeparator(record, separator))
+        error = {IDS_CSV_OTHER_SEPARATOR, record.line,
+                 {SeparatorName(other), SeparatorName(separator)}};
+    else
+        error = {IDS_CSV_FIELD_COUNT, record.line, {std::to_string(record.fields.size())}};
+    return false;
+}
+
+bool CheckChannel(const CCsvRecord& record, const std::vector<bool>& seen, ChannelRow& row,
+                  CsvError& error)
+{
     std::string channel = Trim(record.fields[kChannel]);
     bool number = !channel.empty() && channel.size() <= 2 &&
                   channel.find_first_not_of("0123456789") == std::string::npos;
     row.channel = number ? static_cast<unsigned>(std::stoul(channel)) : 0;
     if (row.channel < 1 || row.channel > CR455Radio::kChannelCount) {
-        error = {IDS_CSV_BAD_CHANNEL, line, {kColumnNames[kChannel], channel}};
+        error = {IDS_CSV_BAD_CHANNEL, record.line, {kColumnNames[kChannel], Shown(channel)}};
         return false;
     }
     if (seen[row.channel]) {
-        error = {IDS_CSV_DUPLICATE_CHANNEL, line, {kColumnNames[kChannel], channel}};
+        error = {IDS_CSV_DUPLICATE_CHANNEL, record.line, {kColumnNames[kChannel], channel}};
         return false;
     }
-    row.frequency = Trim(record.fields[kFrequency]);
+    return true;
+}
+
+bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>& seen,
+              ChannelRow& row, CsvError& error)
+{
+    const unsigned line = record.line;
+    if (!CheckFieldCount(record, separator, error) || !CheckChannel(record, seen, row, error))
+        return false;
+    const std::string frequency = Trim(record.fields[kFrequency]);
+    row.frequency = WithDecimalPoint(frequency);
     if (!row.frequency.empty() && !IsFrequencyText(row.frequency)) {
-        error = {IDS_CSV_BAD_FREQUENCY, line, {kColumnNames[kFrequency], row.frequency}};
+        error = {IDS_CSV_BAD_FREQUENCY, line, {kColumnNames[kFrequency], Shown(frequency)}};
         return false;
     }
-    row.name = record.fields[kName];
+    // Channel 1 is always in use: the engine cannot blank it, and a row that tried would leave
+    // it without a frequency, which the next save turns into the default image's.
+    if (row.frequency.empty() && row.channel == 1) {
+        error = {IDS_CSV_CHANNEL1_BLANK, line, {kColumnNames[kFrequency]}};
+        return false;
+    }
+    row.name = UnwrappedName(record.fields[kName]);
     if (row.frequency.empty() && !Trim(row.name).empty()) {
         error = {IDS_CSV_NAME_WITHOUT_FREQUENCY, line, {kColumnNames[kName]}};
         return false;
     }
+    if (!CheckNameCharacters(row.name, line, error))
+        return false;
     for (Column column : {kTxInhibit, kLockout}) {
         std::string flag = Trim(record.fields[column]);
         if (!IsFlagText(flag)) {
-            error = {IDS_CSV_BAD_FLAG, line, {kColumnNames[column], flag}};
+            error = {IDS_CSV_BAD_FLAG, line, {kColumnNames[column], Shown(flag)}};
             return false;
         }
         (column == kTxInhibit ? row.txInhibit : row.lockout) = Upper(flag);
@@ -191,18 +490,18 @@ std::string Message(const CsvError& error)
 
 bool ParseRows(const std::string& text, std::vector<ChannelRow>& rows, CsvError& error)
 {
-    CCsvReader reader(text);
+    const char separator = HeaderSeparator(text);
+    CCsvReader reader(text, separator);
     CCsvRecord record;
     bool haveHeader = false;
     std::vector<bool> seen(CR455Radio::kChannelCount + 1, false);
     while (!reader.AtEnd()) {
-        CCsvError csvError;
-        if (!reader.Next(record, csvError)) {
-            error = {csvError.messageId, csvError.line, {FieldName(csvError.field)}};
+        if (!NextRecord(reader, record, error))
             return false;
-        }
         if (IsBlankCsvRecord(record))
             continue;
+        if (!CheckNoNulByte(record, error))
+            return false;
         if (!haveHeader) {
             if (!IsHeader(record)) {
                 error = {IDS_CSV_NO_HEADER, record.line, {kChannelCsvHeader}};
@@ -212,13 +511,13 @@ bool ParseRows(const std::string& text, std::vector<ChannelRow>& rows, CsvError&
             continue;
         }
         ChannelRow row;
-        if (!CheckRow(record, seen, row, error))
+        if (!CheckRow(record, separator, seen, row, error))
             return false;
         seen[row.channel] = true;
         rows.push_back(row);
     }
     if (!haveHeader) {
-        error = {IDS_CSV_NO_HEADER, 1, {kChannelCsvHeader}};
+        error = {IDS_CSV_EMPTY_FILE, 1, {}};
         return false;
     }
     return true;
@@ -236,7 +535,7 @@ std::string ExportChannelsCsv(CR455Radio& radio)
             continue;
         }
         out += "," + Quoted(radio.GetChFrequency(ch));
-        out += "," + Quoted(radio.GetChName(ch));
+        out += "," + Quoted(SpreadsheetText(radio.GetChName(ch)));
         out += "," + Quoted(radio.GetChTxInhibit(ch));
         out += "," + Quoted(radio.GetChLockout(ch));
         out += "\r\n";
@@ -244,11 +543,12 @@ std::string ExportChannelsCsv(CR455Radio& radio)
     return out;
 }
 
-bool ImportChannelsCsv(CR455Radio& radio, const std::string& text, std::string* error)
+bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string* error)
 {
+    std::string text;
     std::vector<ChannelRow> rows;
     CsvError csvError;
-    if (!ParseRows(text, rows, csvError)) {
+    if (!DecodeText(bytes, text, csvError) || !ParseRows(text, rows, csvError)) {
         if (error)
             *error = Message(csvError);
         return false;

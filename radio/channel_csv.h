@@ -6,7 +6,9 @@ class CR455Radio;
 
 // The 20 memory channels as CSV text: a header row, then one row per channel with its number,
 // frequency in MHz, name, Tx inhibit and lockout ("ON"/"OFF"). A blank channel has empty
-// fields after its number. Rows end with CR LF; fields that need it are quoted.
+// fields after its number. Rows end with CR LF; fields that need it are quoted. A name that a
+// spreadsheet would take for a number or a formula is written as the formula ="NAME", which
+// keeps it as text there.
 //
 // !!! The header row and the column order are a file format: files exchanged with other
 // programs and earlier exports depend on them. !!!
@@ -16,11 +18,16 @@ std::string ExportChannelsCsv(CR455Radio& radio);
 
 // Reads channel rows and sets each listed channel through the engine's channel commands, so
 // the engine's rules apply (band, channel grid, name filtering), then heals. Channels that no
-// row lists keep their data. Accepts quoted fields (with "" for a quote, line ends inside
-// quotes), CR LF or LF line ends and a UTF-8 byte order mark; blank lines are skipped.
-// Empty Tx Inhibit or Lockout fields mean "OFF" on a channel in use and leave a blank
-// channel's flags as they are.
+// row lists keep their data. Takes the text as spreadsheets save it: UTF-8 with or without a
+// byte order mark, UTF-16 with one; fields separated by ',', ';' or tabs (whichever the header
+// row uses), quoted or not (with "" for a quote, line ends inside quotes); CR LF, LF or CR line
+// ends; frequencies with a decimal point or comma; names as written by export (="007").
+// Blank lines are skipped. Empty Tx Inhibit or Lockout fields mean "OFF" on a channel in use
+// and leave a blank channel's flags as they are.
 //
 // The whole text is checked before anything is set: a bad row stops the import, changes
-// nothing and returns false with a message naming the line and the field in `error`.
-bool ImportChannelsCsv(CR455Radio& radio, const std::string& text, std::string* error);
+// nothing and returns false with a message naming the line and the field in `error`. So does a
+// NUL byte in any field, a character beyond ASCII in a name (the transceiver has no such
+// character) and a row that blanks channel 1. A file that is not CSV text this reader takes
+// (UTF-16 without byte order mark, UTF-32, a spreadsheet document) is refused with the reason.
+bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string* error);

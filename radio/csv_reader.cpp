@@ -1,6 +1,5 @@
 #include "radio/csv_reader.h"
 
-#include <algorithm>
 
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -11,8 +10,8 @@ const char kUtf8Bom[] = "\xEF\xBB\xBF";
 
 } // namespace
 
-CCsvReader::CCsvReader(const std::string& text, size_t maxFieldLength)
-    : m_text(text), m_maxFieldLength(maxFieldLength)
+CCsvReader::CCsvReader(const std::string& text, char separator, size_t maxFieldLength)
+    : m_text(text), m_separator(separator), m_maxFieldLength(maxFieldLength)
 {
     if (m_text.compare(0, 3, kUtf8Bom) == 0)
         m_pos = 3;
@@ -29,7 +28,7 @@ bool CCsvReader::Next(CCsvRecord& record, CCsvError& error)
             ++m_pos;
             if (!ReadQuoted(field, record, error))
                 return false;
-            if (!AtEnd() && Peek() != ',' && !AtLineEnd()) {
+            if (!AtEnd() && Peek() != m_separator && !AtLineEnd()) {
                 error = {IDS_CSV_TEXT_AFTER_QUOTE, record.line, record.fields.size()};
                 return false;
             }
@@ -37,7 +36,7 @@ bool CCsvReader::Next(CCsvRecord& record, CCsvError& error)
             return false;
         }
         record.fields.push_back(field);
-        if (!AtEnd() && Peek() == ',') {
+        if (!AtEnd() && Peek() == m_separator) {
             ++m_pos;
             continue;
         }
@@ -48,37 +47,30 @@ bool CCsvReader::Next(CCsvRecord& record, CCsvError& error)
 
 bool CCsvReader::AtLineEnd() const
 {
-    return Peek() == '\n' ||
-           (Peek() == '\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '\n') ||
-           (Peek() == '\r' && m_pos + 1 == m_text.size());
+    return !AtEnd() && (Peek() == '\n' || Peek() == '\r');
 }
 
 void CCsvReader::SkipLineEnd()
 {
+    if (!AtLineEnd())
+        return;
     if (Peek() == '\r')
         ++m_pos;
-    if (Peek() == '\n') {
+    if (Peek() == '\n')
         ++m_pos;
-        ++m_line;
-    }
+    ++m_line;
 }
 
 bool CCsvReader::ReadUnquoted(std::string& field, const CCsvRecord& record, CCsvError& error)
 {
     // Whole runs at a time: lists of tens of thousands of rows are read while the user waits.
-    for (;;) {
-        size_t end = m_pos;
-        while (end < m_text.size() && m_text[end] != ',' && m_text[end] != '\r' &&
-               m_text[end] != '\n')
-            ++end;
-        field.append(m_text, m_pos, end - m_pos);
-        m_pos = end;
-        if (!CheckLength(field, record, error))
-            return false;
-        if (AtEnd() || Peek() == ',' || AtLineEnd())
-            return true;
-        field += m_text[m_pos++]; // a carriage return inside the field
-    }
+    size_t end = m_pos;
+    while (end < m_text.size() && m_text[end] != m_separator && m_text[end] != '\r' &&
+           m_text[end] != '\n')
+        ++end;
+    field.append(m_text, m_pos, end - m_pos);
+    m_pos = end;
+    return CheckLength(field, record, error);
 }
 
 bool CCsvReader::ReadQuoted(std::string& field, const CCsvRecord& record, CCsvError& error)
@@ -86,8 +78,10 @@ bool CCsvReader::ReadQuoted(std::string& field, const CCsvRecord& record, CCsvEr
     for (;;) {
         const size_t quote = m_text.find('"', m_pos);
         const size_t end = quote == std::string::npos ? m_text.size() : quote;
-        m_line += static_cast<unsigned>(std::count(m_text.begin() + static_cast<long>(m_pos),
-                                                   m_text.begin() + static_cast<long>(end), '\n'));
+        for (size_t i = m_pos; i < end; ++i) {
+            if (m_text[i] == '\n' || (m_text[i] == '\r' && (i + 1 == end || m_text[i + 1] != '\n')))
+                ++m_line;
+        }
         field.append(m_text, m_pos, end - m_pos);
         m_pos = end;
         if (!CheckLength(field, record, error))

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-// Reads CSV text record by record: fields separated by commas, quoted fields with "" for a
-// quote and line ends inside quotes, CR LF or LF line ends, an optional UTF-8 byte order mark.
+// Reads CSV text record by record: fields separated by a separator (a comma unless given),
+// quoted fields with "" for a quote and line ends inside quotes, CR LF, LF or a lone CR (as
+// older Mac spreadsheets write it) ending a line, an optional UTF-8 byte order mark.
 
 struct CCsvRecord {
     unsigned line = 0; // line on which the record starts, counted from 1
@@ -24,7 +25,8 @@ class CCsvReader {
 public:
     // `text` must outlive the reader. A field longer than `maxFieldLength` is an error, which
     // bounds what one record can hold.
-    explicit CCsvReader(const std::string& text, size_t maxFieldLength = 256);
+    explicit CCsvReader(const std::string& text, char separator = ',',
+                        size_t maxFieldLength = 256);
 
     bool AtEnd() const { return m_pos >= m_text.size(); }
     // Reads the next record; false with `error` set when it is malformed.
@@ -39,6 +41,7 @@ private:
     bool CheckLength(const std::string& field, const CCsvRecord& record, CCsvError& error) const;
 
     const std::string& m_text;
+    char m_separator;
     size_t m_maxFieldLength;
     size_t m_pos = 0;
     unsigned m_line = 1;

@@ -1,7 +1,7 @@
 #pragma once
 
 // A radio data set to and from the text of its document file, through the archive as File Save
-// and File Open use it.
+// and File Open use it, and the archive errors they raise.
 
 #include <sstream>
 #include <string>
@@ -23,4 +23,17 @@ inline void Load(CR455Radio& radio, const std::string& text)
     std::istringstream in(text);
     CArchive ar(in);
     radio.Serialize(ar);
+}
+
+// The archive error that `action` raises as its cause number and message ("0: Unexpected file
+// format."), or "no archive error".
+template <class Action>
+std::string ArchiveError(Action action)
+{
+    try {
+        action();
+    } catch (const CArchiveException& e) {
+        return std::to_string(e.GetCause()) + ": " + e.what();
+    }
+    return "no archive error";
 }

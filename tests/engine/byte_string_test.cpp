@@ -4,190 +4,90 @@
 
 #include <string>
 
-namespace {
-
-std::string Text(const CByteString& s)
+static std::string Text(const CByteString& s)
 {
     return std::string(reinterpret_cast<const char*>(s.GetData()), s.GetLength());
 }
 
-CByteString Bytes(std::initializer_list<uint8_t> bytes)
+static CByteString Bytes(const std::string& bytes, uint16_t capacity = 255)
 {
-    CByteString s;
-    for (uint8_t b : bytes) {
-        s << b;
-    }
+    CByteString s(capacity);
+    for (char c : bytes)
+        s << static_cast<uint8_t>(c);
     return s;
 }
 
-} // namespace
+TEST(ByteString, CapacityIsFixedAndExcessBytesAreDropped)
+{
+    std::string all;
+    for (int i = 0; i < 256; ++i)
+        all += static_cast<char>(i);
+    EXPECT_EQ(Text(Bytes(all)), all.substr(0, 255));
+    CByteString small(3);
+    small << "ABCDE";
+    EXPECT_EQ(Text(small), "ABC");
+    small = "XY"; // assigning text keeps the capacity, assigning a byte string takes the source's
+    CByteString copy(small), assigned(1000);
+    assigned = small;
+    assigned = assigned;
+    for (const CByteString* s : {&small, &copy, &assigned}) {
+        EXPECT_EQ(Text(*s), "XY");
+        EXPECT_EQ(s->GetCapacity(), 3);
+    }
+    CByteString none(0);
+    none << 'x' << "yz";
+    EXPECT_EQ(none.GetLength(), 0);
+    EXPECT_EQ(none[0], 0);
+}
 
-TEST(ByteStringCapacity, AppendBeyondCapacityIsDropped)
+TEST(ByteString, AppendsChainAndAnIndexPastTheEndYieldsTheLastByte)
 {
     CByteString s;
-    EXPECT_EQ(s.GetCapacity(), 255);
-    for (int i = 0; i < 256; ++i) {
-        s.Append(static_cast<uint8_t>(i));
-    }
-    EXPECT_EQ(s.GetLength(), 255);
-    for (int i = 0; i < 255; ++i) {
-        ASSERT_EQ(s[static_cast<uint16_t>(i)], i);
-    }
-}
-
-TEST(ByteStringCapacity, SmallCapacityKeepsFirstBytes)
-{
-    CByteString s(3);
-    s << "ABCDE";
-    EXPECT_EQ(Text(s), "ABC");
-    s = "XY";
-    EXPECT_EQ(Text(s), "XY");
-    EXPECT_EQ(s.GetCapacity(), 3);
-}
-
-TEST(ByteStringCapacity, AssignmentAndCopyTakeTheSourceCapacity)
-{
-    CByteString small(4);
-    small << "abcd";
-    CByteString big(1000);
-    big = small;
-    EXPECT_EQ(big.GetCapacity(), 4);
-    EXPECT_EQ(Text(big), "abcd");
-    CByteString copy(small);
-    EXPECT_EQ(copy.GetCapacity(), 4);
-    EXPECT_EQ(Text(copy), "abcd");
-    copy = copy;
-    EXPECT_EQ(Text(copy), "abcd");
-}
-
-TEST(ByteStringCapacity, ZeroCapacityHoldsNothing)
-{
-    CByteString s(0);
-    s << 'x' << "yz";
-    EXPECT_EQ(s.GetLength(), 0);
-    EXPECT_EQ(s[0], 0);
-}
-
-TEST(ByteStringAppend, OperatorsChainLeftToRight)
-{
-    CByteString tail;
-    tail = "!";
-    CByteString s;
-    s << static_cast<uint8_t>('A') << "BC" << tail;
-    EXPECT_EQ(Text(s), "ABC!");
+    s << static_cast<uint8_t>('A') << "BC" << Bytes("!");
+    s.Append(s); // appending a string to itself doubles it once
+    EXPECT_EQ(Text(s), "ABC!ABC!");
+    EXPECT_EQ(s[8], '!');
+    EXPECT_EQ(s[300], '!');
+    EXPECT_TRUE(s.Differs(Bytes("ABC!ABC")) && s.Differs(Bytes("ABC!ABC?")));
+    EXPECT_FALSE(s.Differs(Bytes("ABC!ABC!")) || CByteString().Differs(CByteString()));
     s = static_cast<uint8_t>('Z');
     EXPECT_EQ(Text(s), "Z");
     s.Clear();
     EXPECT_EQ(s.GetLength(), 0);
-    EXPECT_EQ(s.GetCapacity(), 255);
 }
 
-TEST(ByteStringAppend, AppendToItselfDoublesOnce)
+TEST(ByteString, SubRangeStopsAtTheLengthAndKeeps255Bytes)
 {
-    CByteString s;
-    s << "ab";
-    s.Append(s);
-    EXPECT_EQ(Text(s), "abab");
-}
-
-TEST(ByteStringAccess, IndexBeyondLengthYieldsLastByte)
-{
-    CByteString s;
-    s << "0123456789";
-    EXPECT_EQ(s[300], '9');
-    EXPECT_EQ(s[10], '9');
-    EXPECT_EQ(s[0], '0');
-}
-
-TEST(ByteStringCompare, Differs)
-{
-    EXPECT_FALSE(CByteString().Differs(CByteString()));
-    EXPECT_TRUE(Bytes({1}).Differs(Bytes({1, 2})));
-    EXPECT_TRUE(Bytes({1, 2}).Differs(Bytes({1, 3})));
-    EXPECT_FALSE(Bytes({1, 2}).Differs(Bytes({1, 2})));
-}
-
-TEST(ByteStringSubRange, Table)
-{
-    struct Case {
-        uint16_t start, count;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {3, 10, "DE"}, {0, 5, "ABCDE"}, {1, 2, "BC"}, {5, 1, ""}, {9, 3, ""},
-        {0, 0, ""},    {2, 65535, "CDE"},
-    };
-    for (const Case& c : cases) {
-        CByteString s(5);
-        s << "ABCDE";
+    const struct { uint16_t start, count; const char* expected; } cases[] = {
+        {3, 10, "DE"}, {0, 5, "ABCDE"}, {1, 2, "BC"}, {5, 1, ""}, {9, 3, ""}, {0, 0, ""}, {2, 65535, "CDE"}};
+    for (const auto& c : cases) {
+        CByteString s = Bytes("ABCDE", 5);
         s.SubRange(c.start, c.count);
         EXPECT_EQ(Text(s), c.expected) << c.start << "," << c.count;
         EXPECT_EQ(s.GetCapacity(), 255);
     }
+    CByteString longer = Bytes(std::string(400, 'x') + "y", 401);
+    longer.SubRange(146, 300);
+    EXPECT_EQ(Text(longer), std::string(254, 'x') + "y");
 }
 
-TEST(ByteStringSubRange, LongSourceKeeps255Bytes)
+TEST(ByteString, HexText)
 {
-    CByteString s(400);
-    for (int i = 0; i < 400; ++i) {
-        s << static_cast<uint8_t>(i);
-    }
-    s.SubRange(10, 300);
-    EXPECT_EQ(s.GetLength(), 255);
-    EXPECT_EQ(s[0], 10);
-}
-
-TEST(ByteStringHex, ToHexUsesUppercaseHighNibbleFirst)
-{
-    CByteString s = Bytes({0x00, 0xAB, 0x7F});
+    CByteString s = Bytes(std::string("\x00\xAB\x7F", 3), 3);
     s.ToHex();
     EXPECT_EQ(Text(s), "00AB7F");
     s.ToHex(0x1F5u);
     EXPECT_EQ(Text(s), "F5");
     EXPECT_EQ(s.GetCapacity(), 255);
-}
-
-TEST(ByteStringHex, ToHexOfLongSourceKeeps255Characters)
-{
-    CByteString s;
-    for (int i = 0; i < 200; ++i) {
-        s << static_cast<uint8_t>(0x5A);
-    }
-    s.ToHex();
-    EXPECT_EQ(s.GetLength(), 255);
-    EXPECT_EQ(s[254], '5');
-}
-
-TEST(ByteStringHex, FromHexTable)
-{
-    struct Case {
-        const char* text;
-        std::string expected;
-    };
-    const Case cases[] = {
-        {"0A1", std::string("\x0A\x01", 2)},
-        {"ab", std::string("\x00", 1)},
-        {"G1", std::string("\x01", 1)},
-        {"FF00", std::string("\xFF\x00", 2)},
-        {"", std::string()},
-        {"F", std::string("\x0F", 1)},
-    };
-    for (const Case& c : cases) {
-        CByteString s;
-        s = c.text;
+    CByteString longer = Bytes(std::string(200, '\x5A'));
+    longer.ToHex();
+    EXPECT_EQ(longer.GetLength(), 255);
+    EXPECT_EQ(longer[254], '5');
+    const std::pair<const char*, std::string> cases[] = {{"0A1", std::string("\x0A\x01", 2)}, {"ab", std::string(1, 0)},
+        {"G1", "\x01"}, {"FF00", std::string("\xFF\x00", 2)}, {"", ""}, {"F", "\x0F"}, {"c3C3", "\x03\xC3"}};
+    for (const auto& [text, expected] : cases) {
+        s = text;
         s.FromHex();
-        EXPECT_EQ(Text(s), c.expected) << c.text;
+        EXPECT_EQ(Text(s), expected) << text;
     }
-}
-
-TEST(ByteStringHex, RoundTripOfEveryByte)
-{
-    CByteString s;
-    for (int i = 0; i < 127; ++i) {
-        s << static_cast<uint8_t>(i * 2 + 1);
-    }
-    CByteString original(s);
-    s.ToHex();
-    s.FromHex();
-    EXPECT_FALSE(s.Differs(original));
 }

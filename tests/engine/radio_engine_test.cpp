@@ -2,329 +2,160 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-
+#include "engine/clone_data_file.h"
 #include "engine/clone_image.h"
+#include "engine/frequency_band.h"
+#include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
+#include "tests/engine/command_steps.h"
 
-namespace {
-
-std::string TempPath(const char* name)
+TEST(FrequencyBand, SnapsToTheNearestGridPointInsideTheBand)
 {
-    return ::testing::TempDir() + name;
+    const struct { int grid; uint32_t in, out; } cases[] = {{0, 118012500, 118000000}, {0, 118012501, 118025000},
+        {0, 136980000, 136975000}, {0, 118090000, 118100000}, {0, 121537500, 121525000}, {0, 0, 0},
+        {1, 118001000, 118005000}, {1, 136980000, 136980000}, {1, 118095000, 118090000}, {1, 118020000, 118015000},
+        {1, 118022500, 118015000}, {1, 118022501, 118030000}, {1, 118047500, 118040000}, {1, 0, 0},
+        {2, 118020000, 118015000}, {2, 118020001, 118025000}, {2, 118096000, 118100000}, {2, 118000000, 118000000},
+        // Rounding would leave the band: the next point towards it, where the step has one.
+        {0, 136990000, 136975000}, {1, 117990000, 117990000}, {1, 117957000, 117960000}};
+    CFrequencyBand band;
+    EXPECT_FALSE(band.Contains(120000000)); // empty until reset
+    band.Reset();
+    for (const auto& c : cases)
+        EXPECT_EQ(band.Snap(c.in, c.grid), c.out) << "grid " << c.grid << " " << c.in;
+    EXPECT_EQ(band.ClampAndSnap(100000000), 118000000u);
+    EXPECT_EQ(band.ClampAndSnap(150000000), 136975000u);
+    EXPECT_EQ(band.ClampAndSnap(0), 0u);
+    for (int64_t hertz : {118000000, 136980000, 117999999, 136980001, 0, -1}) // the band's bounds belong to it
+        EXPECT_EQ(band.Contains(hertz), hertz >= 118000000 && hertz <= 136980000) << hertz;
 }
 
-std::string Quoted(const std::string& path)
-{
-    return "\"" + path + "\"";
-}
-
-} // namespace
-
-TEST(RadioEngineDispatch, TopLevelWordsAnyCase)
+TEST(RadioEngine, DispatchInitializeAndEditFlag)
 {
     CRadioEngine engine;
-    struct Case {
-        const char* command;
-        const char* answer;
-    };
-    const Case cases[] = {
-        {"HEAL", "OK"},           {"heal", "OK"},         {"Heal.anything=x", "OK"},
-        {"INITIALIZE", "OK"},     {"initialize.x", "OK"}, {"FILE.COPY", ""},
-        {"NOSUCH", ""},           {"", ""},               {"FILE", ""},
-        {"EDIT_FLAG=MAYBE", "ON"}, // INITIALIZE changed the healed image
-        {"EDIT_FLAG=OFF", "OFF"}, {"EDIT_FLAG=MAYBE", "OFF"}, {"edit_flag=on", "ON"},
-        {"EDIT_FLAG", "ON"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(engine.Execute(c.command), c.answer) << c.command;
-    }
+    ExpectAnswers(engine, {{"EDIT_FLAG", "OFF"}, {"heal", "OK"}, {"Heal.anything=x", "OK"}, {"EDIT_FLAG", "OFF"},
+        {"FILE.COPY", ""}, {"NOSUCH", ""}, {"", ""}, {"FILE", ""}, {"CH.MCH.3.FREQUENCY=121.5", "121.500"},
+        {"CH.MCH.3.APPEAR=ON", "ON"}, {"HEAL", "OK"}, {"initialize.x", "OK"}, {"CH.MCH.3.APPEAR", "OFF"}});
+    CCloneImage defaults; // the healed default image, whose VFO name, NUL bytes there, becomes spaces
+    defaults.LoadDefault();
+    EXPECT_EQ(Hex(engine.GetImage(), 0, 512), Hex(defaults, 0, 0x55) + "20202020202020" + Hex(defaults, 0x5C, 0x1A4));
+    ExpectAnswers(engine, {{"EDIT_FLAG=MAYBE", "ON"}, {"EDIT_FLAG=OFF", "OFF"}, {"CH.MCH.1.NAME=abc", "ABC    "},
+        {"CH.MCH.1.NAME= ", "       "}, {"COMMON.PRIOCH=7", "7"}, {"COMMON.PRIOCH=1", "1"},
+        {"EDIT_FLAG", "OFF"}, // changes set back before a query are not seen
+        {"COMMON.BEEP=OFF", "OFF"}, {"edit_flag", "ON"}, {"COMMON.BEEP=ON", "ON"}, {"EDIT_FLAG", "ON"}, // sticky
+        {"EDIT_FLAG=OFF", "OFF"}, {"EDIT_FLAG", "OFF"}, {"EDIT_FLAG=on", "ON"}, {"EDIT_FLAG", "ON"}});
     EXPECT_EQ(engine.Execute(std::string("HEAL\0junk", 9)), "OK");
 }
 
-TEST(RadioEngineEditFlag, NewEngineIsUnchanged)
+TEST(RadioEngine, EditFlagSeesOnlyChangesThatSurviveTheHeal)
 {
-    CRadioEngine engine;
-    EXPECT_EQ(engine.Execute("EDIT_FLAG"), "OFF");
-    EXPECT_EQ(engine.Execute("HEAL"), "OK");
-    EXPECT_EQ(engine.Execute("EDIT_FLAG"), "OFF");
-}
-
-TEST(RadioEngineEditFlag, StickyOnceAChangeWasSeen)
-{
-    CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    engine.Execute("EDIT_FLAG=OFF");
-    EXPECT_EQ(engine.Execute("COMMON.BEEP=OFF"), "OFF");
-    EXPECT_EQ(engine.Execute("EDIT_FLAG"), "ON");
-    EXPECT_EQ(engine.Execute("COMMON.BEEP=ON"), "ON");
-    EXPECT_EQ(engine.Execute("EDIT_FLAG"), "ON");
-    EXPECT_EQ(engine.Execute("EDIT_FLAG=OFF"), "OFF");
-    EXPECT_EQ(engine.Execute("EDIT_FLAG"), "OFF");
-}
-
-TEST(RadioEngineEditFlag, ChangeUndoneBeforeAQueryIsNotSeen)
-{
-    CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    engine.Execute("EDIT_FLAG=OFF");
-    engine.Execute("CH.MCH.1.NAME=abc");
-    engine.Execute("CH.MCH.1.NAME= ");
-    engine.Execute("COMMON.PRIOCH=7");
-    engine.Execute("COMMON.PRIOCH=1");
-    EXPECT_EQ(engine.Execute("EDIT_FLAG"), "OFF");
-}
-
-TEST(RadioEngineEditFlag, OnlyChangesThatSurviveTheHeal)
-{
-    struct Case {
-        const char* change;
-        const char* flag;
-    };
-    const Case cases[] = {
-        {"CH.VFO.1.FREQUENCY=125", "OFF"},     // the VFO channel is not kept
-        {"CH.VFO.1.NAME=VFO", "OFF"},
-        {"CH.MCH.5.NAME=blank", "OFF"},        // a blank channel has no name
-        {"CH.MCH.5.APPEAR=OFF", "OFF"},
-        // The heal encodes first, and encoding derives APPEAR from the frequency: a frequency
-        // set on a blank channel puts it in use.
-        {"CH.MCH.5.FREQUENCY=125", "ON"},
-        {"COMMON.BEEP=MAYBE", "OFF"},
+    const std::pair<const char*, const char*> cases[] = {{"CH.VFO.1.FREQUENCY=125", "OFF"}, {"CH.VFO.1.NAME=V", "OFF"},
+        {"CH.MCH.5.NAME=blank", "OFF"}, {"CH.MCH.5.APPEAR=OFF", "OFF"}, {"COMMON.BEEP=MAYBE", "OFF"},
         {"CH.MCH.1.FREQUENCY=118.001", "OFF"}, // snapped back to 118.000
-        {"CH.MCH.5.TXINHIBIT=ON", "ON"},       // flags of a blank channel are stored
-        {"CH.MCH.1.NAME=one", "ON"},
-        {"COMMON.OPENING_TEXT=hello", "ON"},
-        {"COMMON.VFOTX_INHIBIT=DISABLE", "ON"},
-        {"CH.MCH.1.FREQUENCY=121.5", "ON"},
-    };
-    for (const Case& c : cases) {
+        {"CH.MCH.5.FREQUENCY=125", "ON"},      // encoding derives APPEAR from the frequency
+        {"CH.MCH.5.TXINHIBIT=ON", "ON"}, {"CH.MCH.1.NAME=one", "ON"}, {"COMMON.OPENING_TEXT=hello", "ON"},
+        {"COMMON.VFOTX_INHIBIT=DISABLE", "ON"}, {"CH.MCH.1.FREQUENCY=121.5", "ON"}};
+    for (const auto& [change, flag] : cases) {
         CRadioEngine engine;
-        engine.Execute("INITIALIZE");
-        engine.Execute("EDIT_FLAG=OFF");
-        engine.Execute(c.change);
-        EXPECT_EQ(engine.Execute("EDIT_FLAG"), c.flag) << c.change;
+        for (const char* command : {"INITIALIZE", "EDIT_FLAG=OFF", change})
+            engine.Execute(command);
+        EXPECT_EQ(engine.Execute("EDIT_FLAG"), flag) << change;
     }
 }
 
-TEST(RadioEngineInitialize, DefaultImageWithHealedSettingsAndChannels)
-{
-    CRadioEngine engine;
-    engine.Execute("COMMON.BEEP=OFF");
-    engine.Execute("CH.MCH.3.FREQUENCY=121.5");
-    engine.Execute("CH.MCH.3.APPEAR=ON");
-    EXPECT_EQ(engine.Execute("INITIALIZE"), "OK");
-    EXPECT_EQ(engine.Execute("COMMON.BEEP"), "ON");
-    EXPECT_EQ(engine.Execute("CH.MCH.3.APPEAR"), "OFF");
-    // The default image is a healed image, apart from the VFO name, which the default image
-    // holds as NUL bytes and the heal writes as spaces.
-    CCloneImage defaults;
-    defaults.LoadDefault();
-    for (uint32_t a = 0; a < 512; ++a) {
-        const uint8_t expected = (a >= 0x55 && a <= 0x5B) ? 0x20 : defaults.ReadByte(a);
-        EXPECT_EQ(engine.GetImage().ReadByte(a), expected) << std::hex << a;
-    }
-}
-
-TEST(RadioEngineHeal, ChannelSpacingResnapsEveryChannel)
+TEST(RadioEngine, HealSnapsEveryChannelToTheChosenSpacing)
 {
     CRadioEngine engine;
     engine.Execute("INITIALIZE");
-    for (int n = 2; n <= 20; ++n) {
-        engine.Execute("CH.MCH." + std::to_string(n) + ".FREQUENCY=" + std::to_string(117 + n));
-        engine.Execute("CH.MCH." + std::to_string(n) + ".APPEAR=ON");
-    }
-    engine.Execute("CH.MCH.20.FREQUENCY=118.025");
-    engine.Execute("HEAL");
-    engine.Execute("COMMON.CH_SPACING=8.33kHz");
-    EXPECT_EQ(engine.Execute("CH.MCH.2.FREQUENCY"), "119.000"); // nothing changes before the heal
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.Execute("CH.MCH.1.FREQUENCY"), "118.005");
-    for (int n = 2; n <= 19; ++n) {
+    for (int n = 2; n <= 20; ++n)
+        engine.Execute("CH.MCH." + std::to_string(n) + ".ALL=APPEAR=ON\tFREQUENCY="
+                       + (n == 20 ? "118.025" : std::to_string(117 + n)));
+    ExpectAnswers(engine, {{"HEAL", "OK"}, {"COMMON.CH_SPACING=8.33kHz", "8.33kHz"},
+        {"CH.MCH.2.FREQUENCY", "119.000"}, // nothing changes before the heal
+        {"HEAL", "OK"}, {"CH.MCH.1.FREQUENCY", "118.005"}, {"CH.MCH.20.FREQUENCY", "118.030"}});
+    for (int n = 2; n <= 19; ++n)
         EXPECT_EQ(engine.Execute("CH.MCH." + std::to_string(n) + ".FREQUENCY"), std::to_string(117 + n) + ".005");
-    }
-    EXPECT_EQ(engine.Execute("CH.MCH.20.FREQUENCY"), "118.030");
-    engine.Execute("COMMON.CH_SPACING=25kHz");
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.Execute("CH.MCH.1.FREQUENCY"), "118.000");
-    EXPECT_EQ(engine.Execute("CH.MCH.20.FREQUENCY"), "118.025");
-    engine.Execute("COMMON.CH_SPACING=25k/8.33kHz");
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.Execute("CH.MCH.20.FREQUENCY"), "118.025");
-    // The image holds the snapped frequency.
-    EXPECT_EQ(engine.GetImage().ReadByte(0x190), 0x11);
-    EXPECT_EQ(engine.GetImage().ReadByte(0x191), 0x80);
-    EXPECT_EQ(engine.GetImage().ReadByte(0x192), 0x25);
+    ExpectAnswers(engine, {{"COMMON.CH_SPACING=25kHz", "25kHz"}, {"HEAL", "OK"}, {"CH.MCH.1.FREQUENCY", "118.000"},
+        {"CH.MCH.20.FREQUENCY", "118.025"}, {"COMMON.CH_SPACING=25k/8.33kHz", "25k/8.33kHz"}, {"HEAL", "OK"},
+        {"CH.MCH.20.FREQUENCY", "118.025"}});
+    EXPECT_EQ(Hex(engine.GetImage(), 0x190, 3), "118025");
 }
 
-TEST(RadioEngineHeal, VfoChangesAreDropped)
+TEST(RadioEngine, HealDropsVfoChangesAndTheSettingDecidesTheVfoTxBit)
 {
     CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    engine.Execute("CH.VFO.1.FREQUENCY=127.5");
-    engine.Execute("CH.VFO.1.NAME=VFO");
-    engine.Execute("CH.VFO.1.CHLOCKOUT=ON");
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.Execute("CH.VFO.1.ALL"),
-              "APPEAR=ON\tFREQUENCY=118.000\tNAME=       \tTXINHIBIT=ON\tCHLOCKOUT=OFF");
-    EXPECT_EQ(engine.GetImage().ReadByte(0x50), 0x11);
-    EXPECT_EQ(engine.GetImage().ReadByte(0x53), 0x80);
+    ExpectAnswers(engine, {{"INITIALIZE", "OK"}, {"CH.VFO.1.FREQUENCY=127.5", "127.500"},
+        {"CH.VFO.1.NAME=VFO", "VFO    "}, {"CH.VFO.1.CHLOCKOUT=ON", "ON"}, {"COMMON.VFOTX_INHIBIT=DISABLE", "DISABLE"},
+        {"HEAL", "OK"},
+        {"CH.VFO.1.ALL", "APPEAR=ON\tFREQUENCY=118.000\tNAME=       \tTXINHIBIT=ON\tCHLOCKOUT=OFF"}});
+    EXPECT_EQ(Hex(engine.GetImage(), 0x50, 4), "11800000");
+    engine.Execute("HEAL"); // the VFO channel, decoded afresh with its bit set, stays without it
+    EXPECT_EQ(Hex(engine.GetImage(), 0x53, 1), "00");
+    ExpectAnswers(engine, {{"COMMON.VFOTX_INHIBIT=ENABLE", "ENABLE"}, {"HEAL", "OK"}});
+    EXPECT_EQ(Hex(engine.GetImage(), 0x53, 1), "80");
 }
 
-TEST(RadioEngineHeal, VfoTxInhibitSettingDecidesTheVfoBit)
+TEST(RadioEngine, LoadHealsAnyImageToOneThatSavesAndLoadsUnchanged)
 {
-    CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    EXPECT_EQ(engine.Execute("COMMON.VFOTX_INHIBIT"), "ENABLE");
-    EXPECT_EQ(engine.GetImage().ReadByte(0x53) & 0x80, 0x80);
-    engine.Execute("COMMON.VFOTX_INHIBIT=DISABLE");
-    engine.Execute("CH.VFO.1.TXINHIBIT=ON");
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.GetImage().ReadByte(0x53) & 0x80, 0);
-    EXPECT_EQ(engine.Execute("COMMON.VFOTX_INHIBIT"), "DISABLE");
-    // The setting stays DISABLE over further heals, although the VFO channel is decoded from
-    // the default image (bit set) each time.
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.GetImage().ReadByte(0x53) & 0x80, 0);
-    engine.Execute("COMMON.VFOTX_INHIBIT=ENABLE");
-    engine.Execute("HEAL");
-    EXPECT_EQ(engine.GetImage().ReadByte(0x53) & 0x80, 0x80);
-}
-
-TEST(RadioEngineHeal, UncoveredBytesReturnToDefaults)
-{
-    const std::string path = TempPath("uncovered_bytes.qrb");
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "22700101\r\n#\r\n";
-        // Settings area with every uncovered bit set, channel records from the default image.
-        out << "003010FFFFFFFFFFFFFFFF41424344454647FF\r\n";
-        out << "01A010FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF\r\n";
-        CCloneImage defaults;
-        defaults.LoadDefault();
-        for (uint32_t a = 0x80; a < 0x200; a += 16) {
-            if (a == 0x1A0) {
-                continue;
-            }
-            char head[8];
-            std::snprintf(head, sizeof head, "%04X10", a);
-            out << head;
-            for (uint32_t i = 0; i < 16; ++i) {
-                char b[4];
-                std::snprintf(b, sizeof b, "%02X", defaults.ReadByte(a + i));
-                out << b;
-            }
-            out << "\r\n";
-        }
-    }
-    CRadioEngine engine;
+    CCloneImage image;
+    image.LoadDefault();
+    for (uint32_t a = 0x50; a < 0x200; ++a) // channels and the bytes no one uses full of junk
+        image.WriteByte(a, static_cast<uint8_t>(a * 37 + 11));
+    image.Fill(0x30, 0xFF, 0x10); // every bit of the settings bytes, covered or not
+    image.WriteByte(0x40, 0xFF);  // a priority channel beyond 20 falls back to channel 2
+    image.WriteBlock(0x38, reinterpret_cast<const uint8_t*>("ABCDEFG"), 7);
+    CScratchDir scratch;
+    const std::string path = scratch.In("junk.qrb");
+    WriteFile(path, CCloneDataFile::Format(image, ""));
+    CRadioEngine engine, again;
     ASSERT_EQ(engine.Execute("FILE.LOAD." + Quoted(path)), "OK");
-    // ADJ_ENABLE, VFOMODE_ENABLE, MRWRITE_ENABLE on; the spacing code 3 is no word (25kHz).
-    EXPECT_EQ(engine.GetImage().ReadByte(0x30), 0x98);
-    EXPECT_EQ(engine.GetImage().ReadByte(0x31), 0xFF);
-    EXPECT_EQ(engine.GetImage().ReadByte(0x32), 0xE0); // bits 5-0 are the default's
-    for (uint32_t a = 0x33; a <= 0x37; ++a) {
-        EXPECT_EQ(engine.GetImage().ReadByte(a), 0x00) << a;
-    }
-    EXPECT_EQ(engine.GetImage().ReadByte(0x3F), 0x00);
-    EXPECT_EQ(engine.GetImage().ReadByte(0x1A0), 0x00);
-    EXPECT_EQ(engine.Execute("COMMON.OPENING_TEXT"), "ABCDEFG");
-    std::remove(path.c_str());
+    EXPECT_EQ(Hex(engine.GetImage(), 0x30, 0x11), "98FFE00000000000" "41424344454647" "00" "01"); // spacing 3: none
+    EXPECT_EQ(Hex(engine.GetImage(), 0x1A0, 0x58), std::string(0xB0, '0'));
+    ExpectAnswers(engine, {{"COMMON.OPENING_TEXT", "ABCDEFG"}, {"COMMON.CH_SPACING", "25kHz"}, {"COMMON.PRIOCH", "2"},
+        {"FILE.SAVE." + Quoted(path), "OK"}, {"EDIT_FLAG=OFF", "OFF"}}); // a second heal changes nothing
+    ASSERT_EQ(again.Execute("FILE.LOAD." + Quoted(path)), "OK");
+    EXPECT_TRUE(again.GetImage().Equals(engine.GetImage()));
 }
 
-TEST(RadioEngineFile, SaveAnswersAndPaths)
+TEST(RadioEngine, FileCommandsTakeTheQuotedPath)
 {
     CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    EXPECT_EQ(engine.Execute("FILE.SAVE.x.y"), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(engine.Execute("FILE.SAVE."), "CANNOT_OPEN_FILE");
-    const std::string dotted = TempPath("a.b.c.qrb");
-    EXPECT_EQ(engine.Execute("File.Save." + Quoted(dotted)), "OK");
-    EXPECT_EQ(ReadFile(dotted).substr(0, 10), "22700101\r\n");
-    std::remove(dotted.c_str());
-    // An '=' ends the key, and with it the path.
-    const std::string cut = TempPath("eq");
-    EXPECT_EQ(engine.Execute("FILE.SAVE." + Quoted(cut + "=x.qrb")), "OK");
-    EXPECT_FALSE(ReadFile(cut).empty());
-    std::remove(cut.c_str());
-    // The closing quote may be missing.
-    const std::string open = TempPath("open_quote.qrb");
-    EXPECT_EQ(engine.Execute("FILE.SAVE.\"" + open), "OK");
-    std::remove(open.c_str());
-    EXPECT_EQ(engine.Execute("FILE.SAVE." + Quoted(TempPath("no_such_dir/x.qrb"))), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(engine.Execute("FILE.SAVE." + Quoted(::testing::TempDir())), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(TempPath("no_such_file.qrb"))), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(engine.Execute("FILE.LOAD.x"), "CANNOT_OPEN_FILE");
+    CScratchDir scratch;
+    const std::string dotted = scratch.In("a.b.c.qrb");
+    ExpectAnswers(engine, {{"COMMON.CLONE_COMMENT=Tower set", "Tower set       "},
+        {"File.Save." + Quoted(dotted), "OK"}, {"FILE.SAVE." + Quoted(scratch.In("eq=x.qrb")), "OK"}, // '=' ends it
+        {"FILE.SAVE.\"" + scratch.In("open_quote.qrb"), "OK"}, {"FILE.SAVE.x.y", "CANNOT_OPEN_FILE"},
+        {"FILE.LOAD.x", "CANNOT_OPEN_FILE"}, {"FILE.SAVE." + Quoted(scratch.In("no/x.qrb")), "CANNOT_OPEN_FILE"},
+        {"FILE.SAVE." + Quoted(scratch.Path().string()), "CANNOT_OPEN_FILE"},
+        {"FILE.LOAD." + Quoted(scratch.In("none.qrb")), "CANNOT_OPEN_FILE"}});
+    EXPECT_EQ(ReadFile(dotted).substr(0, 29), "22700101\r\n#Tower set       \r\n");
+    EXPECT_EQ(Hex(engine.GetImage(), 0x10, 1), "54"); // the save healed
+    EXPECT_EQ(scratch.Entries(), (std::vector<std::string>{"a.b.c.qrb", "eq", "open_quote.qrb"}));
 }
 
-TEST(RadioEngineFile, SaveWritesTheCommentAndHeals)
+TEST(RadioEngine, SaveWithSafetyWritesTheSafeImageAndKeepsTheWorkingOne)
 {
-    CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    engine.Execute("EDIT_FLAG=OFF");
-    engine.Execute("COMMON.CLONE_COMMENT=Tower set");
-    const std::string path = TempPath("comment.qrb");
-    ASSERT_EQ(engine.Execute("FILE.SAVE." + Quoted(path)), "OK");
-    const std::string text = ReadFile(path);
-    EXPECT_EQ(text.substr(0, 29), "22700101\r\n#Tower set       \r\n");
-    EXPECT_EQ(engine.GetImage().ReadByte(0x10), 'T');
-    std::remove(path.c_str());
-}
-
-TEST(RadioEngineFile, SaveWithSafetyRestoresTheWorkingImage)
-{
-    CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    engine.Execute("HEAL");
-    engine.Execute("CH.MCH.1.APPEAR=OFF"); // channel 1 at 0 Hz: outside the band
-    engine.Execute("HEAL");
-    CCloneImage before;
-    before.CopyFrom(engine.GetImage());
-    const std::string path = TempPath("safety.qrb");
+    CRadioEngine engine, loaded;
+    CScratchDir scratch;
+    const std::string path = scratch.In("safety.qrb");
+    ExpectAnswers(engine, {{"INITIALIZE", "OK"}, {"CH.MCH.1.APPEAR=OFF", "OFF"}, {"HEAL", "OK"}}); // channel 1 at 0 Hz
+    const std::string before = Hex(engine.GetImage(), 0, 512);
     ASSERT_EQ(engine.Execute("FILE.SAVE.WithSafety." + Quoted(path)), "OK");
-    EXPECT_TRUE(engine.GetImage().Equals(before));
-    // The safety heal decoded channel 1 afresh from the default image: 118.000 in the file.
-    CRadioEngine loaded;
-    ASSERT_EQ(loaded.Execute("FILE.LOAD." + Quoted(path)), "OK");
-    EXPECT_EQ(loaded.Execute("CH.MCH.1.FREQUENCY"), "118.000");
+    EXPECT_EQ(Hex(engine.GetImage(), 0, 512), before);
+    ExpectAnswers(loaded, {{"FILE.LOAD." + Quoted(path), "OK"}, {"CH.MCH.1.FREQUENCY", "118.000"}}); // decoded afresh
     EXPECT_EQ(engine.Execute("CH.MCH.1.FREQUENCY"), "118.000");
-    std::remove(path.c_str());
 }
 
-TEST(RadioEngineFile, FailedLoadChangesNothing)
+TEST(RadioEngine, LoadReplacesEverythingOrNothing)
 {
     CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    engine.Execute("CH.MCH.3.FREQUENCY=121.5");
-    engine.Execute("CH.MCH.3.APPEAR=ON");
-    engine.Execute("COMMON.BEEP=OFF");
-    engine.Execute("HEAL");
-    engine.Execute("COMMON.SCAN_PRIO=ON"); // not yet encoded
-    CCloneImage before;
-    before.CopyFrom(engine.GetImage());
-    const std::string path = TempPath("bad.qrb");
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "22700102\r\n";
-    }
-    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(path)), "MISMATCH_REVISION");
-    EXPECT_TRUE(engine.GetImage().Equals(before));
-    EXPECT_EQ(engine.Execute("COMMON.SCAN_PRIO"), "ON");
-    EXPECT_EQ(engine.Execute("CH.MCH.3.FREQUENCY"), "121.500");
-    std::remove(path.c_str());
-}
-
-TEST(RadioEngineFile, SuccessfulLoadDropsUnencodedChanges)
-{
-    CRadioEngine engine;
-    engine.Execute("INITIALIZE");
-    const std::string path = TempPath("reload.qrb");
-    ASSERT_EQ(engine.Execute("FILE.SAVE." + Quoted(path)), "OK");
-    engine.Execute("COMMON.BEEP=OFF");
-    engine.Execute("CH.MCH.1.NAME=gone");
-    ASSERT_EQ(engine.Execute("FILE.LOAD." + Quoted(path)), "OK");
-    EXPECT_EQ(engine.Execute("COMMON.BEEP"), "ON");
-    EXPECT_EQ(engine.Execute("CH.MCH.1.NAME"), "       ");
-    std::remove(path.c_str());
+    CScratchDir scratch;
+    const std::string good = scratch.In("good.qrb");
+    ExpectAnswers(engine, {{"FILE.SAVE." + Quoted(good), "OK"}, {"CH.MCH.3.FREQUENCY=121.5", "121.500"},
+        {"CH.MCH.3.APPEAR=ON", "ON"}, {"HEAL", "OK"}, {"COMMON.SCAN_PRIO=ON", "ON"}}); // the last one not yet encoded
+    const std::string before = Hex(engine.GetImage(), 0, 512);
+    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(scratch.In("missing.qrb"))), "CANNOT_OPEN_FILE");
+    EXPECT_EQ(Hex(engine.GetImage(), 0, 512), before);
+    ExpectAnswers(engine, {{"COMMON.SCAN_PRIO", "ON"}, {"CH.MCH.3.FREQUENCY", "121.500"},
+        {"FILE.LOAD." + Quoted(good), "OK"}, {"COMMON.SCAN_PRIO", "OFF"}, {"CH.MCH.3.APPEAR", "OFF"}});
 }

@@ -3,77 +3,42 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <vector>
 
-namespace {
+#include "tests/common/document_text.h"
 
-std::vector<std::string> ReadAll(const std::string& data)
+using Lines = std::vector<std::string>;
+
+static Lines ReadAll(const std::string& data)
 {
     std::istringstream in(data);
     CArchive ar(in);
-    std::vector<std::string> lines;
-    std::string line;
-    while (ar.ReadLine(line))
+    Lines lines;
+    for (std::string line; ar.ReadLine(line);)
         lines.push_back(line);
     return lines;
 }
 
-} // namespace
-
-TEST(ArchiveTest, ReadLineRemovesLineEnds)
+TEST(Archive, ReadLineTakesOffOneLineEnd)
 {
-    using Lines = std::vector<std::string>;
-    EXPECT_EQ(ReadAll("a\r\nb\nc"), (Lines{"a", "b", "c"}));
-    EXPECT_EQ(ReadAll("a\r\n\r\nb\r\n"), (Lines{"a", "", "b"}));
-    // Only one carriage return directly before the line feed goes.
-    EXPECT_EQ(ReadAll("a\r\r\nb\rc\n"), (Lines{"a\r", "b\rc"}));
-    EXPECT_EQ(ReadAll(""), Lines{});
-    EXPECT_EQ(ReadAll("\n"), Lines{""});
+    const std::pair<const char*, Lines> cases[] = {{"a\r\nb\nc", {"a", "b", "c"}}, {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"a\r\r\nb\rc\n", {"a\r", "b\rc"}}, {"", {}}, {"\n", {""}}};
+    for (const auto& [data, lines] : cases)
+        EXPECT_EQ(ReadAll(data), lines) << data;
 }
 
-TEST(ArchiveTest, OverlongLineIsAFormatError)
-{
-    std::string data(CArchive::kMaxLineLength + 1, 'A');
-    std::istringstream in(data);
-    CArchive ar(in);
-    std::string line;
-    try {
-        ar.ReadLine(line);
-        FAIL() << "no exception";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.GetCause(), CArchiveException::badClass);
-        EXPECT_STREQ(e.what(), "Unexpected file format.");
-    }
-}
-
-TEST(ArchiveTest, WriteLineEndsEveryLineWithCrLf)
+TEST(Archive, StoresCrLfLinesAndFailsLoudly)
 {
     std::ostringstream out;
     CArchive ar(out);
-    EXPECT_TRUE(ar.IsStoring());
-    EXPECT_FALSE(ar.IsLoading());
+    EXPECT_TRUE(ar.IsStoring() && !ar.IsLoading());
     ar.WriteLine("22700101");
     ar.WriteLine("");
     EXPECT_EQ(out.str(), "22700101\r\n\r\n");
-}
-
-TEST(ArchiveTest, FailedWriteThrows)
-{
-    std::ostringstream out;
-    out.setstate(std::ios::badbit);
-    CArchive ar(out);
-    try {
-        ar.WriteLine("x");
-        FAIL() << "no exception";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.GetCause(), CArchiveException::writeFailed);
-        EXPECT_STREQ(e.what(), "The file could not be written.");
-    }
-}
-
-TEST(ArchiveTest, ReadingAStoringArchiveThrows)
-{
-    std::ostringstream out;
-    CArchive ar(out);
     std::string line;
-    EXPECT_THROW(ar.ReadLine(line), CArchiveException);
+    EXPECT_THROW(ar.ReadLine(line), CArchiveException); // a storing archive cannot read
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(ArchiveError([&] { ar.WriteLine("x"); }), "2: The file could not be written.");
+    const std::string overlong(CArchive::kMaxLineLength + 1, 'A');
+    EXPECT_EQ(ArchiveError([&] { ReadAll(overlong); }), "0: Unexpected file format.");
 }

@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
 
 #include "radio/archive.h"
 #include "radio/r455_radio.h"
 #include "tests/common/document_text.h"
+#include "tests/common/scratch_dir.h"
+#include "tests/common/test_files.h"
 
 namespace {
+
+const std::string kHeader = "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n";
 
 void SetChannel(CR455Radio& radio, unsigned ch, std::string frequency, const std::string& name,
                 const char* tx = "OFF", const char* lockout = "OFF")
@@ -21,33 +27,41 @@ void SetChannel(CR455Radio& radio, unsigned ch, std::string frequency, const std
     radio.HealCh(ch);
 }
 
-std::string Row(unsigned ch, const std::string& rest)
+// `text` as UTF-16 with a byte order mark, as spreadsheets save "Unicode" text.
+std::string Utf16(const std::u16string& text, bool bigEndian = false)
 {
-    return std::to_string(ch) + "," + rest + "\r\n";
+    std::string out;
+    for (char16_t unit : u'\uFEFF' + text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit);
+        out += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return out;
+}
+
+std::string Replaced(std::string text, char from, char to)
+{
+    std::replace(text.begin(), text.end(), from, to);
+    return text;
 }
 
 } // namespace
 
-TEST(ChannelCsvTest, ExportOfANewDataSet)
-{
-    CR455Radio radio;
-    radio.ResetData();
-    std::string expected = "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n";
-    expected += Row(1, "118.000,,OFF,OFF");
-    for (unsigned ch = 2; ch <= 20; ++ch)
-        expected += Row(ch, ",,,");
-    EXPECT_EQ(ExportChannelsCsv(radio), expected);
-}
-
-TEST(ChannelCsvTest, ExportQuotesWhereNeeded)
+TEST(ChannelCsvTest, ExportWritesEveryChannelQuotedWhereNeeded)
 {
     CR455Radio radio;
     radio.ResetData();
     SetChannel(radio, 2, "121.5", "A,B", "ON", "OFF");
     SetChannel(radio, 3, "122.8", " LEAD", "OFF", "ON");
-    std::string csv = ExportChannelsCsv(radio);
-    EXPECT_NE(csv.find("\r\n2,121.500,\"A,B\",ON,OFF\r\n"), std::string::npos) << csv;
-    EXPECT_NE(csv.find("\r\n3,122.800,\" LEAD\",OFF,ON\r\n"), std::string::npos) << csv;
+    SetChannel(radio, 4, "123.0", "=1+2");
+    SetChannel(radio, 5, "123.5", " 007");
+    // A spreadsheet would compute the last two; the formula ="..." keeps them as text.
+    std::string expected = kHeader + "1,118.000,,OFF,OFF\r\n2,121.500,\"A,B\",ON,OFF\r\n"
+                                     "3,122.800,\" LEAD\",OFF,ON\r\n"
+                                     "4,123.000,\"=\"\"=1+2\"\"\",OFF,OFF\r\n"
+                                     "5,123.500,\"=\"\" 007\"\"\",OFF,OFF\r\n";
+    for (unsigned ch = 6; ch <= 20; ++ch)
+        expected += std::to_string(ch) + ",,,,\r\n";
+    EXPECT_EQ(ExportChannelsCsv(radio), expected);
 }
 
 TEST(ChannelCsvTest, ExportThenImportGivesTheSameDataSet)
@@ -57,10 +71,11 @@ TEST(ChannelCsvTest, ExportThenImportGivesTheSameDataSet)
     SetChannel(a, 1, "118.1", "ONE");
     SetChannel(a, 2, "121.5", "A,B", "ON", "OFF");
     SetChannel(a, 3, "122.8", " LEAD", "OFF", "ON");
+    SetChannel(a, 4, "124.0", "007");
+    SetChannel(a, 5, "125.0", "-");
     SetChannel(a, 20, "136.975", "LAST", "ON", "ON");
     // A blank channel with its flags on keeps them, hidden, through the round trip.
     a.SetChLockout(7, "ON");
-    a.Heal();
     const std::string original = Store(a);
     const std::string csv = ExportChannelsCsv(a);
 
@@ -71,7 +86,6 @@ TEST(ChannelCsvTest, ExportThenImportGivesTheSameDataSet)
     b.SetChAppear(3, "OFF");
     b.HealCh(3);
     SetChannel(b, 5, "125.0", "NEW");
-    b.Heal();
     ASSERT_NE(Store(b), original);
     std::string error;
     ASSERT_TRUE(ImportChannelsCsv(b, csv, &error)) << error;
@@ -93,74 +107,134 @@ TEST(ChannelCsvTest, ImportAppliesTheEngineRules)
     std::string error;
     ASSERT_TRUE(ImportChannelsCsv(radio, csv, &error)) << error;
     // Clamped to the band and snapped to the 25 kHz grid; name raised and filtered.
-    EXPECT_EQ(radio.GetChFrequency(2), "136.975");
-    EXPECT_EQ(radio.GetChName(2), "TOWER 1");
-    EXPECT_EQ(radio.GetChTxInhibit(2), "ON");
-    EXPECT_EQ(radio.GetChLockout(2), "OFF");
-    EXPECT_EQ(radio.GetChFrequency(3), "118.000");
-    EXPECT_EQ(radio.GetChName(3), "SAY  HI");
-    EXPECT_EQ(radio.GetChLockout(3), "ON");
-    EXPECT_EQ(radio.GetChFrequency(4), "121.500");
-    EXPECT_EQ(radio.GetChName(4), "TWO LIN");
-    EXPECT_EQ(radio.GetChAppear(5), "OFF");
+    EXPECT_EQ(radio.Command("CH.MCH.2.ALL"),
+              "APPEAR=ON\tFREQUENCY=136.975\tNAME=TOWER 1\tTXINHIBIT=ON\tCHLOCKOUT=OFF");
+    EXPECT_EQ(radio.Command("CH.MCH.3.ALL"),
+              "APPEAR=ON\tFREQUENCY=118.000\tNAME=SAY  HI\tTXINHIBIT=OFF\tCHLOCKOUT=ON");
+    EXPECT_EQ(radio.GetChFrequency(4) + radio.GetChName(4) + radio.GetChAppear(5),
+              "121.500TWO LINOFF");
     EXPECT_TRUE(radio.IsEdited());
 }
 
-TEST(ChannelCsvTest, ImportBlanksAChannel)
+TEST(ChannelCsvTest, ImportReadsWhatSpreadsheetsWrite)
 {
-    CR455Radio radio;
-    radio.ResetData();
-    SetChannel(radio, 6, "121.5", "X", "ON", "ON");
-    std::string error;
-    ASSERT_TRUE(ImportChannelsCsv(radio, "Channel,Frequency,Name,Tx Inhibit,Lockout\n6,,,,\n",
-                                  &error))
-        << error;
-    EXPECT_EQ(radio.GetChAppear(6), "OFF");
-    EXPECT_EQ(radio.GetChFrequency(6), "0.000");
-    EXPECT_EQ(radio.GetChName(6), "");
+    const std::u16string plain = u"Channel,Frequency,Name,Tx Inhibit,Lockout\r\n"
+                                 u"1,118.1,\"=\"\"007\"\"\",ON,\r\n2,121.5,=\"-\",,ON\r\n"
+                                 u"3,,,,\r\n4,136.975,TOWER,OFF,OFF\r\n";
+    const std::string utf8(plain.begin(), plain.end()); // ASCII only
+    std::string semicolons = Replaced(Replaced(utf8, ',', ';'), '.', ','); // decimal commas
+    semicolons.erase(std::remove(semicolons.begin(), semicolons.end(), '\n'), semicolons.end());
+    std::string expected;
+    for (const std::string& text : {utf8, "\xEF\xBB\xBF" + utf8, Utf16(plain), Utf16(plain, true),
+                                    semicolons, Replaced(utf8, ',', '\t')}) {
+        CR455Radio radio;
+        radio.ResetData();
+        SetChannel(radio, 3, "125.0", "GONE", "ON");
+        std::string error;
+        EXPECT_TRUE(ImportChannelsCsv(radio, text, &error)) << error << text;
+        EXPECT_EQ(radio.GetChName(1) + radio.GetChName(2) + radio.GetChAppear(3), "007-OFF");
+        EXPECT_EQ(radio.GetChTxInhibit(3), "ON"); // a blank channel's flags stay
+        expected = expected.empty() ? Store(radio) : expected;
+        EXPECT_EQ(Store(radio), expected) << text;
+    }
 }
 
 TEST(ChannelCsvTest, BadRowsStopTheImportAndChangeNothing)
 {
-    const std::string header = "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n";
+    const std::u16string header16(kHeader.begin(), kHeader.end());
     const std::string good = "2,121.5,OK,ON,OFF\r\n";
     const std::pair<std::string, std::string> cases[] = {
-        {"", "Line 1: the header row \"Channel,Frequency,Name,Tx Inhibit,Lockout\" is missing."},
+        {"\r\n \r\n", "Line 1: the file is empty."},
         {"1,121.5,X,,\r\n",
          "Line 1: the header row \"Channel,Frequency,Name,Tx Inhibit,Lockout\" is missing."},
-        {header + good + "3,121.5,X\r\n", "Line 3: 3 fields found, 5 expected."},
-        {header + good + "21,121.5,X,,\r\n",
+        {kHeader + good + "3,121.5,X\r\n", "Line 3: 3 fields found, 5 expected."},
+        {kHeader + good + "21,121.5,X,,\r\n",
          "Line 3, field Channel: \"21\" is not a channel number from 1 to 20."},
-        {header + "0,121.5,X,,\r\n",
+        {kHeader + "0,121.5,X,,\r\n",
          "Line 2, field Channel: \"0\" is not a channel number from 1 to 20."},
-        {header + "x,121.5,X,,\r\n",
+        {kHeader + "x,121.5,X,,\r\n",
          "Line 2, field Channel: \"x\" is not a channel number from 1 to 20."},
-        {header + good + "2,122.0,Y,,\r\n", "Line 3, field Channel: channel 2 appears more than once."},
-        {header + good + "4,abc,X,,\r\n",
+        {kHeader + good + "2,122.0,Y,,\r\n",
+         "Line 3, field Channel: channel 2 appears more than once."},
+        {kHeader + good + "4,abc,X,,\r\n",
          "Line 3, field Frequency: \"abc\" is not a frequency in MHz."},
-        {header + "4,-121.5,X,,\r\n",
+        {kHeader + "4,-121.5,X,,\r\n",
          "Line 2, field Frequency: \"-121.5\" is not a frequency in MHz."},
-        {header + "4,1.2.3,X,,\r\n",
+        {kHeader + "4,1.2.3,X,,\r\n",
          "Line 2, field Frequency: \"1.2.3\" is not a frequency in MHz."},
-        {header + "4,121.5,X,YES,\r\n", "Line 2, field Tx Inhibit: \"YES\" is neither ON nor OFF."},
-        {header + "4,121.5,X,,1\r\n", "Line 2, field Lockout: \"1\" is neither ON nor OFF."},
-        {header + "4,,NAME,,\r\n",
+        {kHeader + "4,121.5,X,YES,\r\n",
+         "Line 2, field Tx Inhibit: \"YES\" is neither ON nor OFF."},
+        {kHeader + "4,121.5,X,,1\r\n", "Line 2, field Lockout: \"1\" is neither ON nor OFF."},
+        {kHeader + "4,,NAME,,\r\n",
          "Line 2, field Name: a blank channel (no frequency) cannot have a name."},
-        {header + good + "\r\n4,121.5,\"open,,\r\n5,,,,\r\n",
+        {kHeader + good + "\r\n4,121.5,\"open,,\r\n5,,,,\r\n",
          "Line 4, field Name: the quoted field is not closed."},
-        {header + "4,121.5,\"AB\"C,,\r\n", "Line 2, field Name: text follows the closing quote."},
-        {header + "4,121.5," + std::string(300, 'N') + ",,\r\n",
+        {kHeader + "4,121.5,\"AB\"C,,\r\n", "Line 2, field Name: text follows the closing quote."},
+        {kHeader + "4,121.5," + std::string(300, 'N') + ",,\r\n",
          "Line 2, field Name: the field is too long."},
+        {kHeader + "4,121.5,A" + '\0' + "B,,\r\n",
+         "Line 2, field Name: the field holds a NUL byte."},
+        {kHeader + "4,121.5,Caf\xE9,,\r\n",
+         "Line 2, field Name: byte 0xE9 is not UTF-8 text; save the file as UTF-8."},
+        {kHeader + "4,\x01\xFF,X,,\r\n",
+         "Line 2, field Frequency: \"\\x01\\xFF\" is not a frequency in MHz."},
+        {kHeader + "1,,,,\r\n",
+         "Line 2, field Frequency: channel 1 cannot be blank; give it a frequency."},
+        {kHeader + "2;121,5;X;;\r\n",
+         "Line 2: fields are separated by ';' here, but by ',' in the header row."},
+        {Utf16(header16 + u"4,121.5,X\U0001F600,,\r\n", true),
+         "Line 2, field Name: the character \"\U0001F600\" cannot be stored in a name."},
+        {Utf16(header16) + std::string("\x00\xD8", 2),
+         "Line 2: this file is UTF-16, but a character in it is cut off or incomplete."},
+        {Utf16(header16).substr(2), "Line 1: this file is UTF-16 without a byte order mark; save "
+                                    "it as UTF-8 or as UTF-16 with one."},
+        {std::string("\xFF\xFE\0\0C", 5),
+         "Line 1: this file is UTF-32; save it as UTF-8 or UTF-16."},
+        {"PK\x03\x04", "Line 1: this file is a spreadsheet document, not CSV text; save it "
+                       "from the spreadsheet as CSV."},
     };
     for (const auto& [csv, message] : cases) {
         CR455Radio radio;
         radio.ResetData();
         SetChannel(radio, 2, "130.0", "KEEP");
-        radio.Heal();
         const std::string before = Store(radio);
         std::string error;
         EXPECT_FALSE(ImportChannelsCsv(radio, csv, &error)) << csv;
         EXPECT_EQ(error, message) << csv;
         EXPECT_EQ(Store(radio), before) << csv;
     }
+}
+
+// Calc opening an export with its default settings and saving it as CSV again must not change
+// a single channel: names that look like numbers or formulas included.
+TEST(ChannelCsvTest, ARoundTripThroughLibreOfficeCalcChangesNothing)
+{
+    ASSERT_EQ(std::system("command -v soffice >/dev/null"), 0)
+        << "LibreOffice (soffice) is not installed; scripts/install-deps installs it.";
+    CR455Radio radio;
+    radio.ResetData();
+    const char* const names[] = {"=1+2", "007", "+", "-", "@", "1E5", " 007", "-5", "+1", "A,B",
+                                 " LEAD", "'A", "(5)", "5%", "$5", "TRUE", "12/10", "1-2", "=A"};
+    for (unsigned ch = 1; ch <= std::size(names); ++ch)
+        SetChannel(radio, ch, std::to_string(117 + ch) + ".5", names[ch - 1],
+                   ch % 2 ? "ON" : "OFF");
+    CScratchDir dir;
+    ASSERT_FALSE(dir.Path().empty());
+    WriteFile(dir.In("channels.csv"), ExportChannelsCsv(radio));
+    // A profile and temporary files of its own, and an English locale: in some languages with a
+    // decimal comma, German or Danish, Calc reads 121.500 as 121500. soffice may exit with 0
+    // when it fails: the result file tells.
+    const std::string command =
+        "cd '" + dir.Path().string() + "' && export HOME=\"$PWD\" TMPDIR=\"$PWD\" LC_ALL=C.UTF-8" +
+        " && s=\"soffice --headless -env:UserInstallation=file://$PWD/profile\"" +
+        " && $s --convert-to ods --outdir ods channels.csv >log 2>&1" +
+        " && $s --convert-to csv --outdir out ods/channels.ods >>log 2>&1";
+    const int status = std::system(command.c_str());
+    const std::string calcCsv = ReadFile(dir.In("out/channels.csv"));
+    ASSERT_FALSE(calcCsv.empty()) << "exit status " << status << ": " << ReadFile(dir.In("log"));
+    CR455Radio back;
+    back.ResetData();
+    std::string error;
+    EXPECT_TRUE(ImportChannelsCsv(back, calcCsv, &error)) << error;
+    EXPECT_EQ(Store(back), Store(radio)) << calcCsv;
 }
