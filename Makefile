@@ -8,8 +8,8 @@ DEBBUILD  ?= build-deb
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-fast test-asan coverage bench fuzz install package \
-        lint-package clean
+.PHONY: all deps configure build run test test-fast test-asan screenshots coverage bench fuzz \
+        install package lint-package clean
 
 all: build
 
@@ -39,6 +39,13 @@ test-asan: deps
 	@cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS)
+
+# Pictures of the program's windows for a person to look at, as PNG files in $(BUILD)/screenshots.
+screenshots: configure
+	@cmake --build $(BUILD) --target app_screenshots -j $(JOBS)
+	@rm -rf $(BUILD)/screenshots && mkdir -p $(BUILD)/screenshots
+	PWR_SCREENSHOT_DIR=$(abspath $(BUILD))/screenshots xvfb-run -a -s "-screen 0 1600x1200x24" \
+	    $(BUILD)/tests/app/app_screenshots
 
 # Line coverage of engine/, radio/ and clone/ from one run of the non-GUI suites.
 # The two tests that run the tool under a file size limit or as another user are left to `make test`:

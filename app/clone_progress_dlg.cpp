@@ -82,7 +82,9 @@ void CCloneProgressDlg::SetPos(int position)
         position = m_lower;
     if (position > m_upper)
         position = m_upper;
-    m_gauge->SetValue(position - m_lower);
+    // The run calls this on every pass of its loop: redraw only what changed.
+    if (m_gauge->GetValue() != position - m_lower)
+        m_gauge->SetValue(position - m_lower);
     int percent = (position - m_lower) * 100 / (m_upper - m_lower);
     if (percent != 100)
         percent %= 100;

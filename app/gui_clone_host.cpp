@@ -150,10 +150,10 @@ void CGuiCloneHost::Beep(unsigned frequency, unsigned milliseconds)
     m_tones->Play(frequency, milliseconds);
 }
 
-void CGuiCloneHost::Sleep(unsigned milliseconds)
+void CGuiCloneClock::Sleep(unsigned milliseconds)
 {
-    if (!m_progress) {
-        wxMilliSleep(milliseconds);
+    if (!m_host.GetProgressDialog()) {
+        CRealCloneClock::Sleep(milliseconds);
         return;
     }
     using Clock = std::chrono::steady_clock;

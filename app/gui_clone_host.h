@@ -9,9 +9,23 @@
 
 #include <wx/string.h>
 
+#include "clone/clone_clock.h"
 #include "clone/clone_host.h"
 
 class CCloneProgressDlg;
+class CGuiCloneHost;
+
+// The system's steady clock, except that while the progress window is up a wait keeps it
+// painting and answering (its Cancel button too).
+class CGuiCloneClock : public CRealCloneClock {
+public:
+    explicit CGuiCloneClock(const CGuiCloneHost& host) : m_host(host) {}
+    void Sleep(unsigned milliseconds) override;
+
+private:
+    const CGuiCloneHost& m_host;
+};
+
 class CTonePlayer;
 class wxCloseEvent;
 class wxWindow;
@@ -36,7 +50,9 @@ public:
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     void Beep(unsigned frequency, unsigned milliseconds) override;
-    void Sleep(unsigned milliseconds) override;
+
+    // The clock the document's clone link runs on.
+    CCloneClock& GetClock() { return m_clock; }
 
     // Replaces the sound device (tests record the tones instead); an empty sink restores it.
     void SetToneSink(ToneSink sink) { m_toneSink = std::move(sink); }
@@ -56,4 +72,5 @@ private:
     std::unique_ptr<CTonePlayer> m_tones;
     ToneSink m_toneSink;
     int m_waitDepth = 0;
+    CGuiCloneClock m_clock{*this};
 };

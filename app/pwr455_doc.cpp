@@ -66,25 +66,9 @@ CPWR455Doc::~CPWR455Doc()
 
 void CPWR455Doc::MakeCloneLink()
 {
-    m_cloneLink = std::make_unique<CCloneLink>(*m_cloneHost);
+    m_cloneLink = std::make_unique<CCloneLink>(*m_cloneHost, m_cloneHost->GetClock());
     m_cloneLink->SetExpectedFrames(kCloneReadFrames);
     m_cloneLink->SetTransferFile(m_transferFile->GetPath());
-}
-
-void CPWR455Doc::SetCloneHost(std::unique_ptr<CCloneHost> host)
-{
-    if (!host)
-        return;
-    const int port = m_cloneLink->GetPortNumber();
-    std::string devices[kPortCount];
-    for (int n = 1; n <= kPortCount; ++n)
-        devices[n - 1] = m_cloneLink->GetPortDevice(n);
-    m_cloneLink.reset();
-    m_cloneHost = std::move(host);
-    MakeCloneLink();
-    for (int n = 1; n <= kPortCount; ++n)
-        m_cloneLink->SetPortDevice(n, devices[n - 1]);
-    m_cloneLink->SetPortNumber(port);
 }
 
 int CPWR455Doc::GetPortNumber() const

@@ -8,8 +8,8 @@
 
 #include <wx/docview.h>
 
-class CCloneHost;
 class CCloneLink;
+class CGuiCloneHost;
 class CR455Radio;
 class CSimTransceiver;
 class CTempFile;
@@ -22,10 +22,7 @@ public:
     // The radio data object through which views and dialogs send every command.
     CR455Radio* GetRadioData() { return m_radioData.get(); }
     CCloneLink& GetCloneLink() { return *m_cloneLink; }
-    CCloneHost& GetCloneHost() { return *m_cloneHost; }
-    // Replaces the clone link's outside world (the clone GUI installs its own). The link is
-    // made anew on the new host; the port number and devices are kept.
-    void SetCloneHost(std::unique_ptr<CCloneHost> host);
+    CGuiCloneHost& GetCloneHost() { return *m_cloneHost; }
     // The "cl" transfer file of clone read and write; it exists while the document lives.
     const CTempFile& GetTransferFile() const { return *m_transferFile; }
 
@@ -91,7 +88,7 @@ private:
 
     std::unique_ptr<CR455Radio> m_radioData;
     std::unique_ptr<CTempFile> m_transferFile;
-    std::unique_ptr<CCloneHost> m_cloneHost;
+    std::unique_ptr<CGuiCloneHost> m_cloneHost;
     std::unique_ptr<CCloneLink> m_cloneLink;
     std::unique_ptr<CSimTransceiver> m_simulator;
     int m_lastCloneResult = -1;

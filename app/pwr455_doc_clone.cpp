@@ -6,9 +6,9 @@
 #include <wx/msgdlg.h>
 
 #include "app/app_resources.h"
+#include "app/gui_clone_host.h"
 #include "app/port_settings_dlg.h"
 #include "app/profile.h"
-#include "clone/clone_host.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
 #include "radio/r455_radio.h"

@@ -2,11 +2,10 @@
 
 // The outside world of the clone link and the clone operations.
 //
-// The cloning code never opens a window, plays a sound or sleeps on its own: it asks its host.
-// The desktop program, the command-line tool and the tests each implement this interface.
-// Every call comes from the thread that runs the clone operation.
+// The cloning code never opens a window or plays a sound on its own: it asks its host (and for
+// time, its clock: clone_clock.h). The desktop program, the command-line tool and the tests each
+// implement this interface. Every call comes from the thread that runs the clone operation.
 
-#include <cstdint>
 #include <string>
 
 class CCloneHost {
@@ -51,11 +50,4 @@ public:
     // once when there is no sound: a missing sound device must never fail or delay a clone
     // beyond the tone's own length).
     virtual void Beep(unsigned frequency, unsigned milliseconds) = 0;
-
-    // Waits `milliseconds`. The link's fixed protocol waits go through here.
-    virtual void Sleep(unsigned milliseconds) = 0;
-
-    // A steady clock in milliseconds, used to measure the transceiver's silence. Tests and the
-    // fuzzer replace it to run without real waits.
-    virtual uint64_t GetTickMs();
 };

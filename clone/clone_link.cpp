@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "clone/clone_clock.h"
 #include "clone/clone_host.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -66,7 +67,11 @@ CByteString HexOf(const std::string& text)
 
 } // namespace
 
-CCloneLink::CCloneLink(CCloneHost& host) : m_host(host)
+CCloneLink::CCloneLink(CCloneHost& host) : CCloneLink(host, CRealCloneClock::Instance())
+{
+}
+
+CCloneLink::CCloneLink(CCloneHost& host, CCloneClock& clock) : m_host(host), m_clock(&clock)
 {
     for (int i = 0; i < 4; ++i)
         m_portDevices[i] = kDefaultDevices[i];
@@ -241,13 +246,13 @@ int CCloneLink::Run(uint16_t type)
         }
         return kResultPortError;
     }
-    m_host.Sleep(kSettleMs);
+    m_clock->Sleep(kSettleMs);
 
     SendRequest(type);
-    m_host.Sleep(kSettleMs);
+    m_clock->Sleep(kSettleMs);
 
     BeginRun(type);
-    uint64_t last = m_host.GetTickMs();
+    uint64_t last = m_clock->NowMs();
     while (m_result == 0) {
         uint8_t byte;
         size_t count = 0;
@@ -256,26 +261,26 @@ int CCloneLink::Run(uint16_t type)
                 // Only a frame the run acts on is a sign of life: a line that carries nothing
                 // but frames for others, or commands nobody answers, must still time out.
                 if (DispatchFrame())
-                    last = m_host.GetTickMs();
+                    last = m_clock->NowMs();
                 m_frameReady = false;
             }
         } else {
             // Nothing waiting: sleep on the port briefly instead of spinning.
-            WaitForInput(kPollWaitMs);
+            m_clock->WaitReadable(IsOpen() ? GetHandle() : -1, kPollWaitMs);
         }
         if (withProgress && m_result == 0) {
             m_host.SetProgressPos(GetPercentage());
             if (m_host.CheckCancel())
                 m_result = kResultCancelled;
         }
-        if (m_result == 0 && m_host.GetTickMs() - last > kSilenceLimitMs)
+        if (m_result == 0 && m_clock->NowMs() - last > kSilenceLimitMs)
             m_result = m_timeoutResult;
     }
     int result = MapResult(m_result);
     m_frameReady = false;
     Close();
     if (m_progressShown) {
-        m_host.Sleep(kProgressLingerMs);
+        m_clock->Sleep(kProgressLingerMs);
         m_host.DestroyProgress();
         m_progressShown = false;
     }
@@ -363,7 +368,7 @@ bool CCloneLink::DispatchFrame()
             m_timeoutResult = kResultNoAnswer;
             return true;
         case kCmdWriteRequest:
-            m_host.Sleep(kSettleMs);
+            m_clock->Sleep(kSettleMs);
             m_frameCount = 0;
             SendNextData();
             return true;
@@ -508,14 +513,14 @@ void CCloneLink::SignalResult(bool ok)
 {
     if (ok) {
         m_host.Beep(1000, 50);
-        m_host.Sleep(50);
+        m_clock->Sleep(50);
         m_host.Beep(1000, 50);
     } else {
         for (int i = 0; i < 4; ++i) {
             if (i > 0)
-                m_host.Sleep(100);
+                m_clock->Sleep(100);
             m_host.Beep(500, 400);
         }
     }
-    m_host.Sleep(500);
+    m_clock->Sleep(500);
 }

@@ -15,6 +15,7 @@
 #include "engine/byte_string.h"
 #include "radio/model_info.h"
 
+class CCloneClock;
 class CCloneHost;
 
 class CCloneLink : public CCommPort {
@@ -39,10 +40,15 @@ public:
     // Silence on the line longer than this ends a run.
     static constexpr uint64_t kSilenceLimitMs = 2500;
     // Longest wait for input between two polls of the port.
-    static constexpr int kPollWaitMs = 4;
+    static constexpr unsigned kPollWaitMs = 4;
 
+    // Without a clock of its own the link runs on the system's steady clock.
     explicit CCloneLink(CCloneHost& host);
+    CCloneLink(CCloneHost& host, CCloneClock& clock);
     ~CCloneLink() override;
+
+    // The clock of the protocol's waits and of the silence limit (not owned).
+    void SetClock(CCloneClock& clock) { m_clock = &clock; }
 
     // COM port number 1 to 4 and the device bound to each number (by default /dev/ttyUSB0 to
     // /dev/ttyUSB3). Numbers outside 1 to 4 are ignored.
@@ -111,6 +117,7 @@ private:
     uint32_t CountTransferLines();
 
     CCloneHost& m_host;
+    CCloneClock* m_clock;
     bool m_progressShown = false;
     uint32_t m_totalLines = 0;
     uint32_t m_expectedFrames = 300;

@@ -170,6 +170,10 @@ bool CCommPort::Read(uint8_t* buffer, size_t maximum, size_t* count)
 {
     if (m_fd < 0)
         return false;
+    // Bytes the terminal layer has received but not yet queued for reading are counted only
+    // after a poll: so that whatever has arrived is seen, poll first (without waiting).
+    struct pollfd p = {m_fd, POLLIN, 0};
+    ::poll(&p, 1, 0);
     size_t n = std::min({GetWaitingCount(), kMaxReadChunk, maximum});
     if (n == 0)
         return false;
@@ -200,21 +204,6 @@ size_t CCommPort::GetWaitingCount() const
     if (::ioctl(m_fd, FIONREAD, &waiting) < 0 || waiting < 0)
         return 0;
     return static_cast<size_t>(waiting);
-}
-
-bool CCommPort::WaitForInput(int milliseconds) const
-{
-    if (m_fd < 0)
-        return false;
-    struct pollfd p = {m_fd, POLLIN, 0};
-    int r = ::poll(&p, 1, milliseconds);
-    if (r > 0 && (p.revents & POLLIN))
-        return true;
-    // A hung-up line reports itself at once and for ever; wait out the period anyway so that a
-    // polling caller does not spin.
-    if (r > 0 && milliseconds > 0)
-        ::usleep(static_cast<useconds_t>(milliseconds) * 1000);
-    return false;
 }
 
 void CCommPort::ReportError(const std::string& text, int errorCode)

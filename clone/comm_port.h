@@ -40,10 +40,6 @@ public:
     // Number of received bytes waiting to be read (0 when closed).
     size_t GetWaitingCount() const;
 
-    // Waits up to `milliseconds` until input is waiting; true when it is. Lets a polling caller
-    // sleep between polls instead of spinning.
-    bool WaitForInput(int milliseconds) const;
-
     const std::string& GetPortName() const { return m_portName; }
     unsigned GetBaudRate() const { return m_baudRate; }
 

@@ -1,9 +1,7 @@
 #include "clone/console_clone_host.h"
 
-#include <chrono>
 #include <csignal>
 #include <ostream>
-#include <thread>
 
 #include <unistd.h>
 
@@ -130,9 +128,4 @@ void CConsoleCloneHost::Beep(unsigned frequency, unsigned milliseconds)
 {
     if (!m_quiet)
         m_tones.Play(frequency, milliseconds);
-}
-
-void CConsoleCloneHost::Sleep(unsigned milliseconds)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }

@@ -20,7 +20,7 @@ public:
     CConsoleCloneHost(const CConsoleCloneHost&) = delete;
     CConsoleCloneHost& operator=(const CConsoleCloneHost&) = delete;
 
-    // Turns the tones off; the pauses between them stay.
+    // Turns the tones off; the pauses between them (the link's) stay.
     void SetQuiet(bool quiet) { m_quiet = quiet; }
 
     void SetStatusText(const std::string& text) override;
@@ -34,7 +34,6 @@ public:
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
     void Beep(unsigned frequency, unsigned milliseconds) override;
-    void Sleep(unsigned milliseconds) override;
 
     // A message text as the console shows it: carriage returns dropped, blanks at the ends of
     // each line and of the whole text removed.

@@ -1,6 +1,6 @@
 // Arbitrary bytes from the transceiver's side of the line: every clone run must end with a result
 // code, never crash or hang. The real run loop runs; the port is replaced by the fuzz input and
-// the clock by one that jumps ahead once the input is used up, so no run waits in real time.
+// the clock by one that leaps ahead once the input is used up, so no run waits in real time.
 //
 // Input: byte 0 selects the run (bits 0-1: information, read, write) and whether the program's
 // own frames come back as echoes (bit 2), as they do through the cloning cable. The rest is what
@@ -14,6 +14,7 @@
 
 #include <unistd.h>
 
+#include "clone/clone_clock.h"
 #include "clone/clone_host.h"
 #include "clone/clone_link.h"
 
@@ -21,9 +22,6 @@ namespace {
 
 class CFuzzHost : public CCloneHost {
 public:
-    bool inputDone = false;
-    uint64_t now = 0;
-
     void SetStatusText(const std::string&) override {}
     void CreateProgress(const std::string&) override {}
     void SetProgressPos(int percent) override
@@ -39,15 +37,28 @@ public:
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
     void Beep(unsigned, unsigned) override {}
+};
+
+// Time creeps while the input lasts and leaps once it is used up.
+class CFuzzClock : public CCloneClock {
+public:
+    bool inputDone = false;
+    uint64_t now = 0;
+
+    uint64_t NowMs() override { return now += inputDone ? 700 : 1; }
     void Sleep(unsigned milliseconds) override { now += milliseconds; }
-    uint64_t GetTickMs() override { return now += inputDone ? 700 : 1; }
+    bool WaitReadable(int, unsigned milliseconds) override
+    {
+        now += milliseconds;
+        return false;
+    }
 };
 
 // The clone link with its serial port replaced by the fuzz input.
 class CFuzzLink : public CCloneLink {
 public:
-    CFuzzLink(CFuzzHost& host, const uint8_t* data, size_t size, bool echo)
-        : CCloneLink(host), m_fuzzHost(host), m_data(data), m_size(size), m_echo(echo)
+    CFuzzLink(CFuzzHost& host, CFuzzClock& clock, const uint8_t* data, size_t size, bool echo)
+        : CCloneLink(host, clock), m_fuzzClock(clock), m_data(data), m_size(size), m_echo(echo)
     {
     }
 
@@ -69,7 +80,7 @@ public:
         } else if (m_pos < m_size) {
             buffer[0] = m_data[m_pos++];
         } else {
-            m_fuzzHost.inputDone = true;
+            m_fuzzClock.inputDone = true;
             return false;
         }
         *count = 1;
@@ -77,7 +88,7 @@ public:
     }
 
 private:
-    CFuzzHost& m_fuzzHost;
+    CFuzzClock& m_fuzzClock;
     const uint8_t* m_data;
     size_t m_size;
     bool m_echo;
@@ -124,7 +135,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const uint8_t mode = data[0];
     CFuzzHost host;
-    CFuzzLink link(host, data + 1, size - 1, (mode & 4) != 0);
+    CFuzzClock clock;
+    CFuzzLink link(host, clock, data + 1, size - 1, (mode & 4) != 0);
     link.SetModelCode(0x2270);
     link.SetRevision(0x0101);
     link.SetExpectedFrames(31);

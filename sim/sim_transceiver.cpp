@@ -11,6 +11,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "clone/clone_clock.h"
 #include "engine/clone_image.h"
 #include "engine/radio_engine.h"
 
@@ -45,7 +46,8 @@ constexpr int kCommentLength = 16;
 
 constexpr size_t kMaxFrame = 255;
 // 9600 baud with 8N1 is 960 bytes per second.
-constexpr auto kByteTime = std::chrono::nanoseconds(1000000000 / 960);
+constexpr uint64_t kNsPerMs = 1000000;
+constexpr uint64_t kByteNs = 1000 * kNsPerMs / 960;
 constexpr int kIdlePollMs = 50;
 // The flood of the garbage fault is topped up whenever less than this is waiting to go out.
 constexpr size_t kFloodChunk = 512;
@@ -182,9 +184,9 @@ uint64_t CSimTransceiver::GetLineBytes() const
     return m_lineBytes;
 }
 
-bool CSimTransceiver::Start()
+bool CSimTransceiver::OpenLine()
 {
-    if (m_running)
+    if (m_master >= 0)
         return true;
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (m_master < 0)
@@ -197,6 +199,11 @@ bool CSimTransceiver::Start()
     }
     m_devicePath = name;
     ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    // Packet mode: besides the data, the master learns when the program purges the line, which
+    // it does when it opens and closes the port. Whatever was still on its way is then lost, as
+    // on a real line.
+    int packetMode = 1;
+    ::ioctl(m_master, TIOCPKT, &packetMode);
     // Hold the slave open ourselves: with no slave open, the master reports a hang-up. Raw mode
     // from the start, so that the line discipline never echoes or translates a byte.
     m_slaveKeep = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -209,14 +216,31 @@ bool CSimTransceiver::Start()
         ::cfmakeraw(&tio);
         ::tcsetattr(m_slaveKeep, TCSANOW, &tio);
     }
+    return true;
+}
+
+bool CSimTransceiver::Start()
+{
+    if (m_running || m_stepped)
+        return m_running;
+    if (!OpenLine())
+        return false;
     if (::pipe2(m_wakePipe, O_CLOEXEC | O_NONBLOCK) < 0) {
         m_wakePipe[0] = m_wakePipe[1] = -1;
         Stop();
         return false;
     }
     m_running = true;
-    m_thread = std::thread(&CSimTransceiver::Serve, this);
+    m_thread = std::thread(&CSimTransceiver::ServeThread, this);
     return true;
+}
+
+bool CSimTransceiver::StartStepped()
+{
+    if (m_running)
+        return false;
+    m_stepped = true;
+    return OpenLine();
 }
 
 void CSimTransceiver::Stop()
@@ -235,56 +259,60 @@ void CSimTransceiver::Stop()
     }
 }
 
-int CSimTransceiver::NextPollTimeout() const
+uint64_t CSimTransceiver::Serve(uint64_t nowMs)
 {
-    if (m_output.empty() || !m_faults.realtime)
-        return kIdlePollMs;
-    auto wait = m_nextByteTime - std::chrono::steady_clock::now();
-    auto us = std::chrono::duration_cast<std::chrono::microseconds>(wait).count();
-    if (us <= 0)
-        return kIdlePollMs; // due now: poll for room on the line
-    return static_cast<int>(std::min<long long>((us + 999) / 1000, kIdlePollMs));
+    if (m_master < 0)
+        return kNever;
+    m_nowNs = nowMs * kNsPerMs;
+    TakeInput();
+    if (m_flooding && m_output.size() < kFloodChunk)
+        QueueGarbage();
+    FlushOutput();
+    return NextDueMs(nowMs);
 }
 
-bool CSimTransceiver::IsOutputDue() const
+uint64_t CSimTransceiver::NextDueMs(uint64_t nowMs) const
 {
-    return !m_output.empty()
-        && (!m_faults.realtime || m_nextByteTime <= std::chrono::steady_clock::now());
+    if (m_output.empty())
+        return kNever;
+    // What is due and still waiting could not go: the program's input queue is full.
+    if (!IsPaced() || m_nextByteNs <= m_nowNs)
+        return nowMs;
+    return (m_nextByteNs + kNsPerMs - 1) / kNsPerMs;
 }
 
-void CSimTransceiver::Serve()
+void CSimTransceiver::ServeThread()
 {
-    // Packet mode: besides the data, the master learns when the program purges the line, which
-    // it does when it opens and closes the port. Whatever was still on its way is then lost, as
-    // on a real line.
-    int packetMode = 1;
-    ::ioctl(m_master, TIOCPKT, &packetMode);
-    uint8_t buffer[257];
+    CCloneClock& clock = CRealCloneClock::Instance();
     while (m_running) {
-        short events = POLLIN;
-        if (IsOutputDue())
-            events |= POLLOUT;
+        const uint64_t now = clock.NowMs();
+        const uint64_t due = Serve(now);
+        const bool lineFull = due <= now;
+        int timeout = kIdlePollMs;
+        if (!lineFull && due != kNever)
+            timeout = static_cast<int>(std::min<uint64_t>(due - now, kIdlePollMs));
+        const short events = POLLIN | (lineFull ? POLLOUT : 0);
         struct pollfd fds[2] = {{m_master, events, 0}, {m_wakePipe[0], POLLIN, 0}};
-        ::poll(fds, 2, NextPollTimeout());
-        if (!m_running)
-            break;
+        ::poll(fds, 2, timeout);
         if (fds[0].revents & POLLHUP)
             ::usleep(1000 * kIdlePollMs); // cannot happen while the slave is held; never spin
-        for (;;) {
-            ssize_t n = ::read(m_master, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            if (buffer[0] != TIOCPKT_DATA) {
-                if (buffer[0] & (TIOCPKT_FLUSHREAD | TIOCPKT_FLUSHWRITE))
-                    OnPurge();
-                continue;
-            }
-            for (ssize_t i = 1; i < n; ++i)
-                OnByte(buffer[i]);
+    }
+}
+
+void CSimTransceiver::TakeInput()
+{
+    uint8_t buffer[257];
+    for (;;) {
+        ssize_t n = ::read(m_master, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        if (buffer[0] != TIOCPKT_DATA) {
+            if (buffer[0] & (TIOCPKT_FLUSHREAD | TIOCPKT_FLUSHWRITE))
+                OnPurge();
+            continue;
         }
-        if (m_flooding && m_output.size() < kFloodChunk)
-            QueueGarbage();
-        FlushOutput();
+        for (ssize_t i = 1; i < n; ++i)
+            OnByte(buffer[i]);
     }
 }
 
@@ -318,14 +346,14 @@ void CSimTransceiver::OnFrame(const std::vector<uint8_t>& frame)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_frames.push_back({frame, std::chrono::steady_clock::now()});
+        m_frames.push_back({frame, m_nowNs / kNsPerMs});
     }
     if (m_faults.noCable || m_faults.silence || m_stalled)
         return;
     if (frame.size() < 3 || frame[0] != kAddrProgram || frame[1] != kAddrRadio)
         return;
-    // A broken transceiver that babbles: complete frames, but none addressed to the program
-    // (first address byte never 0xEF or 0xEE, second never 0xEE), with noise between them.
+    // A broken transceiver that babbles: complete frames, but none the program acts on (frames
+    // for another station, commands nobody answers), with noise between them.
     if (m_faults.garbage && (frame[2] == kCmdInfoRequest || frame[2] == kCmdReadRequest
                              || frame[2] == kCmdWriteRequest)) {
         m_flooding = true;
@@ -460,10 +488,19 @@ void CSimTransceiver::QueueGarbage()
             junk.push_back(next(kEndOfFrame)); // below 0xFD: noise never ends or starts a frame
         junk.push_back(kPreamble);
         junk.push_back(kPreamble);
-        junk.push_back(next(kAddrProgram));    // 0x00 to 0xED
-        junk.push_back(next(kAddrProgram));
-        for (int n = 1 + next(40); n > 0; --n)
-            junk.push_back(next(kEndOfFrame));
+        switch (next(4)) {
+        case 0: // its own frame, but a command the transceiver never sends
+            junk.insert(junk.end(), {kAddrRadio, kAddrProgram, kCmdInfoRequest});
+            break;
+        case 1: // the echo of a frame the program never sent
+            junk.insert(junk.end(), {kAddrProgram, kAddrRadio, kCmdWriteResult});
+            break;
+        default: // a frame for another station
+            junk.push_back(next(kAddrProgram)); // 0x00 to 0xED
+            junk.push_back(next(kAddrProgram));
+            for (int n = 1 + next(40); n > 0; --n)
+                junk.push_back(next(kEndOfFrame));
+        }
         junk.push_back(kEndOfFrame);
     }
     Queue(junk);
@@ -479,11 +516,8 @@ void CSimTransceiver::QueueFrame(uint8_t command, const std::vector<uint8_t>& pa
 
 void CSimTransceiver::Queue(const std::vector<uint8_t>& bytes)
 {
-    if (m_output.empty()) {
-        auto now = std::chrono::steady_clock::now();
-        if (m_nextByteTime < now)
-            m_nextByteTime = now;
-    }
+    if (m_output.empty() && m_nextByteNs < m_nowNs)
+        m_nextByteNs = m_nowNs;
     m_output.insert(m_output.end(), bytes.begin(), bytes.end());
 }
 
@@ -491,11 +525,10 @@ void CSimTransceiver::FlushOutput()
 {
     while (!m_output.empty()) {
         size_t due = m_output.size();
-        if (m_faults.realtime) {
-            auto now = std::chrono::steady_clock::now();
-            if (m_nextByteTime > now)
+        if (IsPaced()) {
+            if (m_nextByteNs > m_nowNs)
                 return;
-            due = std::min<size_t>(due, 1 + (now - m_nextByteTime) / kByteTime);
+            due = std::min<size_t>(due, 1 + (m_nowNs - m_nextByteNs) / kByteNs);
         }
         uint8_t chunk[256];
         due = std::min(due, sizeof chunk);
@@ -504,7 +537,7 @@ void CSimTransceiver::FlushOutput()
         if (n <= 0)
             return; // the program's input queue is full or the line is down; try again later
         m_output.erase(m_output.begin(), m_output.begin() + n);
-        m_nextByteTime += kByteTime * n;
+        m_nextByteNs += kByteNs * static_cast<uint64_t>(n);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_lineBytes += static_cast<uint64_t>(n);
     }

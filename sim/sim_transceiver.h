@@ -2,15 +2,18 @@
 
 // A simulated VX-R455NORD on a pseudo-terminal, for tests and demonstrations.
 //
-// It opens the master side of a pseudo-terminal and answers, on its own thread, the transceiver's
-// side of the clone frame protocol to whoever opens the slave device (GetDevicePath). Like the
-// cloning cable it echoes every byte it receives. It holds a 512-byte image: the default image,
-// or one loaded from a clone data file through the engine; after an accepted write it holds the
-// image received. Faults can be switched on to test the program's error handling.
+// It opens the master side of a pseudo-terminal and answers the transceiver's side of the clone
+// frame protocol to whoever opens the slave device (GetDevicePath). Like the cloning cable it
+// echoes every byte it receives. It holds a 512-byte image: the default image, or one loaded from
+// a clone data file through the engine; after an accepted write it holds the image received.
+// Faults can be switched on to test the program's error handling.
+//
+// It serves either on its own thread in real time (Start), or only when called (StartStepped
+// and Serve): a test clock then serves it whenever the program waits, and time moves only when
+// both sides are idle, so that what happens never depends on the machine's speed.
 
 #include <array>
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <mutex>
@@ -31,7 +34,8 @@ struct CSimFaults {
     bool refuseWrite = false;    // answers a complete write with 0x01 (refused)
     int recordLimit = 0;         // sends only this many data records before the end frame
     bool realtime = false;       // paces the line at 9600 baud, 960 bytes per second
-    bool garbage = false;        // answers every request with an endless flood of junk frames
+    bool garbage = false;        // answers every request with an endless flood of frames the
+                                 // program must pass over, and noise between them
 
     // Sets one fault by its name: "silence", "no-cable", "wrong-model", "wrong-revision",
     // "bad-comment", "bad-checksum=K", "bad-end", "stall=K", "refuse-write", "too-few=N",
@@ -45,11 +49,14 @@ public:
     using Image = std::array<uint8_t, kImageSize>;
 
     // A frame the program sent, as received (preamble and end byte stripped), with its arrival
-    // time on the simulator's steady clock.
+    // time in milliseconds on the serving clock.
     struct ReceivedFrame {
         std::vector<uint8_t> bytes;
-        std::chrono::steady_clock::time_point time;
+        uint64_t timeMs = 0;
     };
+
+    // Serve's answer when nothing waits to be sent.
+    static constexpr uint64_t kNever = UINT64_MAX;
 
     CSimTransceiver();
     ~CSimTransceiver();
@@ -64,8 +71,14 @@ public:
     bool LoadImage(const std::string& path);
     void SetImage(const Image& image);
 
-    // Opens the pseudo-terminal and starts serving. False when no pseudo-terminal can be had.
+    // Opens the pseudo-terminal and starts serving on its own thread, on the system's steady
+    // clock. False when no pseudo-terminal can be had.
     bool Start();
+    // Opens the pseudo-terminal; the simulator then does something only inside Serve.
+    bool StartStepped();
+    // After StartStepped: takes whatever the program sent, answers it and sends what is due by
+    // `nowMs`. Returns when the next byte is due (`nowMs` when the line is full), or kNever.
+    uint64_t Serve(uint64_t nowMs);
     // Stops serving and closes the pseudo-terminal; also done by the destructor.
     void Stop();
 
@@ -81,10 +94,15 @@ public:
     uint64_t GetLineBytes() const;
 
 private:
-    void Serve();
+    bool OpenLine();
+    void ServeThread();
+    void TakeInput();
+    // Stepped, a flood takes line time too: else the program would never wait and time would
+    // stand still.
+    bool IsPaced() const { return m_faults.realtime || (m_stepped && m_flooding); }
+    uint64_t NextDueMs(uint64_t nowMs) const;
     void OnByte(uint8_t byte);
     void OnPurge();
-    bool IsOutputDue() const;
     void OnFrame(const std::vector<uint8_t>& frame);
     void HandleData(const std::vector<uint8_t>& frame);
     void HandleEnd(const std::vector<uint8_t>& frame);
@@ -94,7 +112,6 @@ private:
     void QueueFrame(uint8_t command, const std::vector<uint8_t>& payload);
     void FlushOutput();
     void QueueGarbage();
-    int NextPollTimeout() const;
 
     CSimFaults m_faults;
     int m_master = -1;
@@ -103,6 +120,7 @@ private:
     std::string m_devicePath;
     std::thread m_thread;
     std::atomic<bool> m_running{false};
+    bool m_stepped = false;
 
     mutable std::mutex m_mutex; // guards everything below that the test thread reads
     Image m_image{};
@@ -114,7 +132,8 @@ private:
     std::vector<uint8_t> m_receive;
     bool m_inFrame = false;
     std::deque<uint8_t> m_output;
-    std::chrono::steady_clock::time_point m_nextByteTime;
+    uint64_t m_nowNs = 0;      // the time of the current Serve
+    uint64_t m_nextByteNs = 0; // when the next byte of a paced line is due
     bool m_writing = false;
     bool m_writeFailed = false;
     bool m_stalled = false;

@@ -3,271 +3,134 @@
 
 #include "tests/app/gui_test.h"
 
-#include <wx/button.h>
-#include <wx/checkbox.h>
-#include <wx/listctrl.h>
-#include <wx/textctrl.h>
-
-#include "app/command_ids.h"
-#include "app/edit_memory_dlg.h"
-#include "app/list_view_ex.h"
-#include "app/pwr455_app.h"
-#include "app/pwr455_doc.h"
-#include "app/pwr455_view.h"
-#include "app/xrc_util.h"
-#include "tests/app/recording_radio.h"
-
 namespace {
 
-struct Controls {
-    wxTextCtrl* frequency;
-    wxTextCtrl* name;
-    wxCheckBox* txInhibit;
-    wxCheckBox* lockout;
-};
+wxTextCtrl* Edit(CEditMemoryDlg& d, const char* name) { return XrcCtrl<wxTextCtrl>(d, name); }
+wxCheckBox* Box(CEditMemoryDlg& d, const char* name) { return XrcCtrl<wxCheckBox>(d, name); }
 
-Controls Find(CEditMemoryDlg& dialog)
+// What the dialog shows: "frequency|name|", 1 or 0 for Tx Inhibit and CH Lockout, then "+"
+// when the name and both boxes can be used, "-" when they cannot (they go together).
+std::string Shown(CEditMemoryDlg& d)
 {
-    return {XrcCtrl<wxTextCtrl>(dialog, "IDC_EDIT_FREQUENCY"),
-            XrcCtrl<wxTextCtrl>(dialog, "IDC_EDIT_NAME"),
-            XrcCtrl<wxCheckBox>(dialog, "IDC_CHECK_TX_INHIBIT"),
-            XrcCtrl<wxCheckBox>(dialog, "IDC_CHECK_CH_LOCKOUT")};
+    wxCheckBox* boxes[] = {Box(d, "IDC_CHECK_TX_INHIBIT"), Box(d, "IDC_CHECK_CH_LOCKOUT")};
+    const bool enabled = Edit(d, "IDC_EDIT_NAME")->IsEnabled();
+    EXPECT_TRUE(boxes[0]->IsEnabled() == enabled && boxes[1]->IsEnabled() == enabled);
+    return Edit(d, "IDC_EDIT_FREQUENCY")->GetValue().utf8_string() + "|" +
+           Edit(d, "IDC_EDIT_NAME")->GetValue().utf8_string() + "|" +
+           (boxes[0]->GetValue() ? "1" : "0") + (boxes[1]->GetValue() ? "1" : "0") +
+           (enabled ? "+" : "-");
 }
 
-bool NameAndFlagsEnabled(const Controls& c)
-{
-    EXPECT_EQ(c.name->IsEnabled(), c.txInhibit->IsEnabled());
-    EXPECT_EQ(c.name->IsEnabled(), c.lockout->IsEnabled());
-    return c.name->IsEnabled();
-}
-
-// Opens the dialog on channel ch, types `frequency` and `name`, presses OK; returns the
-// changes sent by OK (the opening queries are dropped).
-std::vector<std::string> OkWith(CRecordingRadio& radio, unsigned ch, const std::string& frequency,
-                                const std::string& name, bool txInhibit = false,
-                                bool lockout = false)
+// Runs the dialog on channel `ch` of `radio`, types `frequency` and `name`, checks Tx Inhibit
+// and presses `button`. Returns what the dialog sent after it opened.
+std::vector<std::string> RunDialog(CRecordingRadio& radio, unsigned ch, const char* frequency,
+                                   const char* name, int button = wxID_OK)
 {
     CEditMemoryDlg dialog(nullptr, &radio, static_cast<int>(ch));
     int rc = wxID_NONE;
-    wxTEST_DIALOG(rc = dialog.ShowModal(),
-                  CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
-                      Controls c = Find(d);
-                      radio.Clear();
-                      c.frequency->SetValue(wxString::FromUTF8(frequency));
-                      c.name->SetValue(wxString::FromUTF8(name));
-                      c.txInhibit->SetValue(txInhibit);
-                      c.lockout->SetValue(lockout);
-                      return PressButton(d, wxID_OK);
+    wxTEST_DIALOG(rc = dialog.ShowModal(), CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
+                      radio.sent.clear();
+                      Edit(d, "IDC_EDIT_FREQUENCY")->SetValue(frequency);
+                      Edit(d, "IDC_EDIT_NAME")->SetValue(name);
+                      Box(d, "IDC_CHECK_TX_INHIBIT")->SetValue(true);
+                      return PressButton(d, button);
                   }));
-    EXPECT_EQ(rc, wxID_OK);
-    return radio.Commands();
+    EXPECT_EQ(rc, button);
+    return radio.sent;
 }
 
 } // namespace
 
-TEST(EditMemoryDlg, BlankChannelOpensEmptyAndTypingAFrequencyEnablesNameAndFlags)
+TEST(EditMemoryDlg, OpensOnTheChannelsFieldsAndTheFrequencyEnablesTheRest)
 {
     CRecordingRadio radio;
-    CEditMemoryDlg dialog(nullptr, &radio, 5);
-    wxTEST_DIALOG(dialog.ShowModal(), CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
-                      Controls c = Find(d);
-                      EXPECT_EQ(d.GetTitle().utf8_string(), "Edit Memory ch");
-                      EXPECT_EQ(c.frequency->GetValue(), "");
-                      EXPECT_EQ(c.name->GetValue(), "");
-                      EXPECT_FALSE(c.txInhibit->GetValue());
-                      EXPECT_FALSE(c.lockout->GetValue());
-                      EXPECT_TRUE(c.frequency->IsEnabled());
-                      EXPECT_FALSE(NameAndFlagsEnabled(c));
-                      c.frequency->SetValue("1");
-                      EXPECT_TRUE(NameAndFlagsEnabled(c));
-                      c.frequency->SetValue("   ");
-                      EXPECT_FALSE(NameAndFlagsEnabled(c));
-                      c.frequency->SetValue(" 121.5 ");
-                      EXPECT_TRUE(NameAndFlagsEnabled(c));
+    PutChannel(radio, 7, "127.825", "TOWER", true, false);
+    radio.sent.clear();
+    CEditMemoryDlg blank(nullptr, &radio, 5), used(nullptr, &radio, 7);
+    wxTEST_DIALOG((blank.ShowModal(), used.ShowModal()),
+                  CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
+                      EXPECT_EQ(d.GetTitle() + Shown(d), "Edit Memory ch||00-");
+                      // Opening a blank channel asks only whether it is in use, and the
+                      // spacing for the note under the frequency.
+                      EXPECT_EQ(radio.sent, std::vector<std::string>(
+                                                {"CH.MCH.5.APPEAR", "COMMON.CH_SPACING"}));
+                      for (const char* shown : {"1||00+", "   ||00-", " 121.5 ||00+"}) {
+                          Edit(d, "IDC_EDIT_FREQUENCY")->SetValue(wxString(shown).BeforeFirst('|'));
+                          EXPECT_EQ(Shown(d), shown);
+                      }
+                      radio.sent.clear();
+                      return PressButton(d, wxID_CANCEL);
+                  }),
+                  CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
+                      EXPECT_EQ(Shown(d), "127.825|TOWER|10+");
+                      TypeInto(Edit(d, "IDC_EDIT_NAME"), "ABCDEFGHIJ");
+                      TypeInto(Edit(d, "IDC_EDIT_FREQUENCY"), "121.500000000");
+                      EXPECT_EQ(Shown(d), "121.500000|ABCDEFG|10+");
                       return PressButton(d, wxID_CANCEL);
                   }));
-    // Opening a blank channel asks only whether it is in use, and the spacing for the note.
-    EXPECT_EQ(radio.Commands(), std::vector<std::string>({"CH.MCH.5.APPEAR", "COMMON.CH_SPACING"}));
+    // Cancel sends nothing.
+    EXPECT_EQ(radio.sent, std::vector<std::string>({"CH.MCH.7.APPEAR", "CH.MCH.7.FREQUENCY",
+                                                    "CH.MCH.7.NAME", "CH.MCH.7.TXINHIBIT",
+                                                    "CH.MCH.7.CHLOCKOUT", "COMMON.CH_SPACING"}));
+    EXPECT_EQ(radio.GetChFrequency(7) + radio.GetChName(7), "127.825TOWER");
 }
 
-TEST(EditMemoryDlg, UsedChannelShowsItsFieldsAndTheEditsHaveTheirLimits)
+// OK sends name, flags, frequency, APPEAR and the channel's heal in this order. A frequency
+// text that reads as no number above 0 and below 2000 goes as empty and makes the channel
+// blank, which switches priority scanning off even when another channel is the priority one.
+TEST(EditMemoryDlg, OkSendsTheFieldsInTheirOrderAndAnUnusableFrequencyBlanksTheChannel)
 {
-    CRecordingRadio radio;
-    radio.PutChannel(7, "127.825", "TOWER", true, false);
-    radio.Clear();
-    CEditMemoryDlg dialog(nullptr, &radio, 7);
-    wxTEST_DIALOG(dialog.ShowModal(), CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
-                      Controls c = Find(d);
-                      EXPECT_EQ(c.frequency->GetValue(), "127.825");
-                      EXPECT_EQ(c.name->GetValue(), "TOWER");
-                      EXPECT_TRUE(c.txInhibit->GetValue());
-                      EXPECT_FALSE(c.lockout->GetValue());
-                      EXPECT_TRUE(NameAndFlagsEnabled(c));
-                      TypeInto(c.name, "ABCDEFGHIJ");
-                      EXPECT_EQ(c.name->GetValue(), "ABCDEFG");
-                      TypeInto(c.frequency, "121.500000000");
-                      EXPECT_EQ(c.frequency->GetValue(), "121.500000");
-                      c.frequency->SetValue("");
-                      EXPECT_FALSE(NameAndFlagsEnabled(c));
-                      return PressButton(d, wxID_CANCEL);
-                  }));
-    EXPECT_EQ(radio.Commands(),
-              std::vector<std::string>({"CH.MCH.7.APPEAR", "CH.MCH.7.FREQUENCY", "CH.MCH.7.NAME",
-                                        "CH.MCH.7.TXINHIBIT", "CH.MCH.7.CHLOCKOUT",
-                                        "COMMON.CH_SPACING"}));
-}
-
-TEST(EditMemoryDlg, OkSendsNameFlagsFrequencyAppearThenHealInThisOrder)
-{
-    CRecordingRadio radio;
-    const auto sent = OkWith(radio, 3, "  121.5  ", "TWR", true, false);
-    EXPECT_EQ(sent, std::vector<std::string>({"CH.MCH.3.NAME=TWR", "CH.MCH.3.TXINHIBIT=ON",
-                                              "CH.MCH.3.CHLOCKOUT=OFF",
-                                              "CH.MCH.3.FREQUENCY=121.5", "CH.MCH.3.APPEAR=ON",
-                                              "CH.MCH.3.HEAL"}));
-    EXPECT_EQ(radio.GetChAppear(3), "ON");
-    EXPECT_EQ(radio.GetChFrequency(3), "121.500");
-    EXPECT_EQ(radio.GetChName(3), "TWR");
-    EXPECT_EQ(radio.GetChTxInhibit(3), "ON");
-}
-
-TEST(EditMemoryDlg, ANameOfBlanksOnlyIsSentAsOneBlank)
-{
-    CRecordingRadio radio;
-    radio.PutChannel(4, "122.800", "OLD");
-    const auto sent = OkWith(radio, 4, "122.800", "    ");
-    ASSERT_FALSE(sent.empty());
-    EXPECT_EQ(sent.front(), "CH.MCH.4.NAME= ");
-    EXPECT_EQ(radio.GetChName(4), "");
-}
-
-TEST(EditMemoryDlg, EmptyFrequencyMakesTheChannelBlankAndSwitchesPriorityScanningOff)
-{
-    CRecordingRadio radio;
-    radio.PutChannel(6, "119.100", "APP");
-    radio.PutChannel(9, "118.700", "GND");
-    radio.SetPriorityChannel("9"); // another channel is the priority channel
-    const auto sent = OkWith(radio, 6, "", "APP");
-    EXPECT_EQ(sent, std::vector<std::string>({"CH.MCH.6.NAME=APP", "CH.MCH.6.TXINHIBIT=OFF",
-                                              "CH.MCH.6.CHLOCKOUT=OFF", "CH.MCH.6.FREQUENCY=",
-                                              "COMMON.SCAN_PRIO=OFF", "COMMON.PRIOCH=OFF",
-                                              "CH.MCH.6.APPEAR=OFF", "CH.MCH.6.HEAL"}));
-    EXPECT_EQ(radio.GetChAppear(6), "OFF");
-    EXPECT_EQ(radio.GetScanPrio(), "OFF");
-}
-
-TEST(EditMemoryDlg, UnusableFrequencyTextsAreSentEmptyAndMakeTheChannelBlank)
-{
-    const char* const unusable[] = {"0", "0.000", "-121.5", "abc", "MHz 121.5", "2000",
-                                    "2000.001", "2500", "1e4", "nan", "inf"};
-    for (const char* text : unusable) {
-        CRecordingRadio radio;
-        radio.PutChannel(2, "121.900", "ATIS");
-        const auto sent = OkWith(radio, 2, text, "ATIS");
-        ASSERT_EQ(sent.size(), 8u) << text;
-        EXPECT_EQ(sent[3], "CH.MCH.2.FREQUENCY=") << text;
-        EXPECT_EQ(sent[6], "CH.MCH.2.APPEAR=OFF") << text;
-        EXPECT_EQ(radio.GetChAppear(2), "OFF") << text;
-    }
-}
-
-TEST(EditMemoryDlg, UsableFrequencyTextsAreSentTrimmedAndTheEngineDecidesTheRest)
-{
-    struct Case {
-        const char* typed;
-        const char* sent;
+    const std::pair<const char*, const char*> cases[] = {
+        {"  121.5  ", "121.5"}, {"\t118.0 ", "118.0"}, {"121.5abc", "121.5abc"},
+        {"1999.99", "1999.99"}, {"+121.5", "+121.5"},  {"  0.001", "0.001"},
+        {"1.2e2", "1.2e2"},     {"", ""},              {"0.000", ""},
+        {"-121.5", ""},         {"MHz 121.5", ""},     {"2000", ""},
+        {"1e4", ""},            {".", ""},             {"+-5", ""},
+        {"nan", ""},            {"inf", ""},
     };
-    const Case cases[] = {
-        {" 121.5", "CH.MCH.2.FREQUENCY=121.5"},
-        {"121.500  ", "CH.MCH.2.FREQUENCY=121.500"},
-        {"\t118.0 ", "CH.MCH.2.FREQUENCY=118.0"},
-        {"121.5abc", "CH.MCH.2.FREQUENCY=121.5abc"}, // the number ends where the text stops
-        {"1999.99", "CH.MCH.2.FREQUENCY=1999.99"},
-        {"+121.5", "CH.MCH.2.FREQUENCY=+121.5"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [typed, value] : cases) {
         CRecordingRadio radio;
-        const auto sent = OkWith(radio, 2, c.typed, "X");
-        ASSERT_EQ(sent.size(), 6u) << c.typed;
-        EXPECT_EQ(sent[3], c.sent) << c.typed;
-        EXPECT_EQ(sent[4], "CH.MCH.2.APPEAR=ON") << c.typed;
+        PutChannel(radio, 2, "121.900", "ATIS");
+        PutChannel(radio, 9, "118.700", "GND");
+        radio.SetPriorityChannel("9");
+        const bool blank = !*value;
+        std::vector<std::string> expected = {"CH.MCH.2.NAME=TWR", "CH.MCH.2.TXINHIBIT=ON",
+                                             "CH.MCH.2.CHLOCKOUT=OFF",
+                                             std::string("CH.MCH.2.FREQUENCY=") + value};
+        if (blank)
+            expected.insert(expected.end(), {"COMMON.SCAN_PRIO=OFF", "COMMON.PRIOCH=OFF"});
+        expected.insert(expected.end(), {blank ? "CH.MCH.2.APPEAR=OFF" : "CH.MCH.2.APPEAR=ON",
+                                         "CH.MCH.2.HEAL"});
+        EXPECT_EQ(RunDialog(radio, 2, typed, "TWR  "), expected) << typed;
+        EXPECT_EQ(radio.GetChAppear(2) + radio.GetScanPrio(), blank ? "OFFOFF" : "ONON") << typed;
     }
-}
-
-TEST(EditMemoryDlg, CancelSendsNothing)
-{
+    // A name of blanks goes as one blank; the engine decides what the channel holds.
     CRecordingRadio radio;
-    radio.PutChannel(8, "123.450", "OPS", false, true);
-    CEditMemoryDlg dialog(nullptr, &radio, 8);
-    int rc = wxID_NONE;
-    wxTEST_DIALOG(rc = dialog.ShowModal(), CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
-                      Controls c = Find(d);
-                      radio.Clear();
-                      c.frequency->SetValue("");
-                      c.name->SetValue("NEW");
-                      return PressButton(d, wxID_CANCEL);
-                  }));
-    EXPECT_EQ(rc, wxID_CANCEL);
-    EXPECT_TRUE(radio.Commands().empty());
-    EXPECT_EQ(radio.GetChFrequency(8), "123.450");
-    EXPECT_EQ(radio.GetChName(8), "OPS");
-}
-
-TEST(EditMemoryDlg, WithoutRadioDataOrChannelNothingIsShown)
-{
-    CEditMemoryDlg noRadio(nullptr, nullptr, 1);
-    EXPECT_EQ(noRadio.ShowModal(), wxID_CANCEL); // no dialog expected: none may appear
-    CRecordingRadio radio;
-    CEditMemoryDlg noChannel(nullptr, &radio, 21);
-    EXPECT_EQ(noChannel.ShowModal(), wxID_CANCEL);
-    EXPECT_TRUE(radio.Changes().empty());
-}
-
-TEST(EditMemoryDlg, FrequencyCheckReadsTheLeadingNumber)
-{
-    EXPECT_TRUE(IsUsableFrequencyText("121.5"));
-    EXPECT_TRUE(IsUsableFrequencyText("  0.001"));
-    EXPECT_TRUE(IsUsableFrequencyText("1999.999xyz"));
-    EXPECT_TRUE(IsUsableFrequencyText("1.2e2"));
-    EXPECT_FALSE(IsUsableFrequencyText(""));
-    EXPECT_FALSE(IsUsableFrequencyText("."));
-    EXPECT_FALSE(IsUsableFrequencyText("-0.5"));
-    EXPECT_FALSE(IsUsableFrequencyText("+-5"));
-    EXPECT_FALSE(IsUsableFrequencyText("2e3"));
-    EXPECT_FALSE(IsUsableFrequencyText("1e999"));
+    EXPECT_EQ(RunDialog(radio, 3, " 121.5", "    ").at(0), "CH.MCH.3.NAME= ");
+    EXPECT_EQ(radio.GetChFrequency(3) + "|" + radio.GetChName(3) + "|" + radio.GetChTxInhibit(3),
+              "121.500||ON");
+    // Without a radio data object or a channel nothing shows (no dialog is expected).
+    CEditMemoryDlg noRadio(nullptr, nullptr, 1), noChannel(nullptr, &radio, 21);
+    EXPECT_EQ(noRadio.ShowModal() + noChannel.ShowModal(), 2 * wxID_CANCEL);
 }
 
 // Through the program: the list opens the dialog on the selected channel and shows the row
-// as the engine holds it after OK.
-TEST(EditMemoryDlg, TheChannelListOpensItOnTheSelectedChannelAndRebuildsTheRow)
+// as the engine holds it after OK; Cancel leaves it as it was.
+TEST_F(ProgramTest, TheChannelListOpensEditMemoryOnTheSelectedChannelAndRebuildsTheRow)
 {
-    StartProgram();
-    auto* view = dynamic_cast<CPWR455View*>(GetPWR455App().GetDocument()->GetFirstView());
-    ASSERT_NE(view, nullptr);
-    view->SelectChannel(4);
-    wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY),
+    View()->SelectChannel(4);
+    wxTEST_DIALOG((SendCommand(ID_EDIT_MEMORY), SendCommand(ID_EDIT_MEMORY)),
                   CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
                       EXPECT_EQ(d.GetChannel(), 4);
-                      Controls c = Find(d);
-                      EXPECT_EQ(c.frequency->GetValue(), "");
-                      c.frequency->SetValue("121.5");
-                      c.name->SetValue("tower");
-                      c.lockout->SetValue(true);
+                      Edit(d, "IDC_EDIT_FREQUENCY")->SetValue("121.5");
+                      Edit(d, "IDC_EDIT_NAME")->SetValue("tower");
+                      Box(d, "IDC_CHECK_CH_LOCKOUT")->SetValue(true);
                       return PressButton(d, wxID_OK);
-                  }));
-    const auto& row = view->GetRowTexts(4);
-    EXPECT_EQ(row[0], "04");
-    EXPECT_EQ(row[2], "121.500");
-    EXPECT_EQ(row[3], "TOWER");
-    EXPECT_EQ(row[5], "Lockout");
-    EXPECT_TRUE(GetPWR455App().GetDocument()->IsModified());
-
-    // Cancel leaves the row as it was.
-    wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY),
+                  }),
                   CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
-                      Find(d).frequency->SetValue("");
+                      Edit(d, "IDC_EDIT_FREQUENCY")->SetValue("");
                       return PressButton(d, wxID_CANCEL);
                   }));
-    EXPECT_EQ(view->GetRowTexts(4)[2], "121.500");
-    StopProgram();
+    EXPECT_EQ(Row(4), (RowTexts{"04", "", "121.500", "TOWER", "", "Lockout", ""}));
+    EXPECT_TRUE(Doc()->IsModified());
 }

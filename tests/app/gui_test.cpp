@@ -1,23 +1,104 @@
+// The GUI suite's main and helpers: Google Test inside the real application. The tests run
+// from the main loop, each in a fresh home; a wxWidgets assertion is a test failure.
+
 #include "tests/app/gui_test.h"
 
+#include <dlfcn.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include <wx/app.h>
-#include <wx/dialog.h>
 #include <wx/evtloop.h>
-#include <wx/menu.h>
 #include <wx/stopwatch.h>
-#include <wx/toolbar.h>
-#include <wx/utils.h>
 
-#include "app/command_ids.h"
-#include "app/main_frame.h"
-#include "app/pwr455_app.h"
-#include "app/pwr455_doc.h"
-#include "app/splash_window.h"
-#include "radio/r455_radio.h"
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string g_suiteHome; // holds the test homes; what the toolkit writes late lands here
+std::string g_testHome;
+
+void UseHome(const std::string& home)
+{
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+    setenv("TMPDIR", (home + "/tmp").c_str(), 1);
+}
+
+std::string MakeHome(const std::string& parent)
+{
+    std::string home = parent + "/pwr455-gui-XXXXXX";
+    if (!mkdtemp(home.data()))
+        throw fs::filesystem_error("cannot make a test home", home, std::error_code());
+    fs::create_directories(home + "/tmp");
+    UseHome(home);
+    return home;
+}
+
+// Each test gets its own home and must leave its temporary folder empty.
+class CTempHomeListener : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override { g_testHome = MakeHome(g_suiteHome); }
+    void OnTestEnd(const testing::TestInfo&) override
+    {
+        std::error_code ignored;
+        for (const auto& entry : fs::directory_iterator(g_testHome + "/tmp", ignored))
+            ADD_FAILURE() << "left in the temporary folder: " << entry.path().filename();
+        fs::remove_all(g_testHome, ignored);
+        UseHome(g_suiteHome);
+    }
+};
+
+// The file chooser would list the files the tests choose among the toolkit's recent files and
+// write that list after the suite's home has gone.
+void DisableRecentFiles()
+{
+    void* self = dlopen(nullptr, RTLD_LAZY);
+    auto settings = reinterpret_cast<void* (*)()>(dlsym(self, "gtk_settings_get_default"));
+    auto set = reinterpret_cast<void (*)(void*, const char*, ...)>(dlsym(self, "g_object_set"));
+    if (settings && set && settings())
+        set(settings(), "gtk-recent-files-enabled", 0, nullptr);
+    dlclose(self);
+}
+
+class CTestApp : public CPWR455App {
+public:
+    bool OnInit() override
+    {
+        wxSetAssertHandler([](const wxString& file, int line, const wxString& func,
+                              const wxString& cond, const wxString& msg) {
+            ADD_FAILURE_AT(file.utf8_string().c_str(), line)
+                << "wxWidgets assertion " << cond << " in " << func << ": " << msg;
+        });
+        SetExitOnFrameDelete(false);
+        DisableRecentFiles();
+        CallAfter([this] {
+            m_result = RUN_ALL_TESTS();
+            ExitMainLoop();
+        });
+        return true;
+    }
+    int OnRun() override { return wxApp::OnRun(), m_result; }
+
+private:
+    CTestModalHook m_dialogHook; // expects no dialog: one outside wxTEST_DIALOG is a failure
+    int m_result = 1;
+};
+
+} // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(CTestApp);
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    g_suiteHome = MakeHome(fs::temp_directory_path().string());
+    testing::UnitTest::GetInstance()->listeners().Append(new CTempHomeListener);
+    const int result = wxEntry(argc, argv);
+    fs::remove_all(g_suiteHome);
+    return result;
+}
 
 int CTestModalHook::Enter(wxDialog* dialog)
 {
@@ -26,139 +107,152 @@ int CTestModalHook::Enter(wxDialog* dialog)
     return rc == wxID_NONE ? wxID_CANCEL : rc;
 }
 
-void CTestModalHook::ReportFailure(const wxString& message)
+CExpectAction<wxMessageDialog> CExpectMessage(const std::string& text, int answer)
 {
-    ADD_FAILURE() << message.utf8_string();
+    return CExpectAction<wxMessageDialog>([=](wxMessageDialog& box) {
+        EXPECT_EQ(box.GetMessage().utf8_string(), text);
+        return answer;
+    });
 }
 
-int CExpectMessage::OnInvoked(wxMessageDialog* dialog) const
+int PressButton(wxDialog& dialog, int id)
 {
-    EXPECT_EQ(dialog->GetMessage().utf8_string(), m_text);
-    return m_answer;
-}
-
-wxString CExpectMessage::GetDefaultDescription() const
-{
-    return "message box \"" + wxString::FromUTF8(m_text) + "\"";
-}
-
-void PumpEvents(int milliseconds)
-{
-    wxStopWatch watch;
-    do {
-        wxTheApp->ProcessPendingEvents();
-        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) {
-            while (loop->Pending())
-                loop->Dispatch();
-        }
-        wxTheApp->ProcessIdle();
-        wxMilliSleep(5);
-    } while (watch.Time() < milliseconds);
+    wxWindow* button = dialog.FindWindow(id);
+    EXPECT_TRUE(button) << "no button " << id;
+    wxCommandEvent click(wxEVT_BUTTON, id);
+    click.SetEventObject(button);
+    if (button)
+        button->ProcessWindowEvent(click);
+    return id;
 }
 
 bool WaitFor(const std::function<bool()>& done, int milliseconds)
 {
     wxStopWatch watch;
-    while (!done()) {
-        if (watch.Time() > milliseconds)
-            return done();
-        PumpEvents(10);
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    for (;;) {
+        wxTheApp->ProcessPendingEvents();
+        while (loop->Pending())
+            loop->Dispatch();
+        wxTheApp->ProcessIdle();
+        if (done())
+            return true;
+        if (watch.Time() >= milliseconds)
+            return false;
+        loop->DispatchTimeout(10); // sleeps until the toolkit has an event, or briefly
     }
-    return true;
+}
+
+std::string GetTestHome()
+{
+    return g_testHome;
+}
+
+std::string GetProfilePath()
+{
+    return g_testHome + "/config/PW-R455NORD/PW-R455NORD.conf";
 }
 
 std::string ReadFileText(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
 }
 
 void WriteFileText(const std::string& path, const std::string& text)
 {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-void WriteProfile(const std::string& text)
-{
-    std::filesystem::create_directories(GetTestHome() + "/config/PW-R455NORD");
-    WriteFileText(GetProfilePath(), text);
-}
-
-std::string GetProfilePath()
-{
-    return GetTestHome() + "/config/PW-R455NORD/PW-R455NORD.conf";
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 void StartProgram(const wxString& file, bool splash)
 {
     CSplashWindow::EnableSplashScreen(splash);
     ASSERT_TRUE(GetPWR455App().StartSession(file));
-    PumpEvents(50);
 }
 
 void StopProgram()
 {
     CPWR455App& app = GetPWR455App();
-    if (CMainFrame* frame = app.GetMainFrame()) {
-        if (CPWR455Doc* doc = app.GetDocument())
-            doc->DiscardChanges();
+    if (CPWR455Doc* doc = app.GetDocument())
+        doc->DiscardChanges();
+    if (CMainFrame* frame = app.GetMainFrame(); frame && !frame->IsBeingDeleted())
         frame->Close(true);
-        WaitFor([&] { return app.GetMainFrame() == nullptr; });
-    }
+    EXPECT_TRUE(WaitFor([&] { return !app.GetMainFrame(); }));
     app.EndSession();
-    if (CSplashWindow* splash = CSplashWindow::GetSplashWindow())
-        splash->HideSplashScreen();
-    PumpEvents(20);
-}
-
-bool CloseProgram()
-{
-    CPWR455App& app = GetPWR455App();
-    CMainFrame* frame = app.GetMainFrame();
-    if (!frame)
-        return true;
-    frame->Close();
-    if (!WaitFor([&] { return app.GetMainFrame() == nullptr; }, 1000))
-        return false;
-    app.EndSession();
-    return true;
+    EXPECT_TRUE(WaitFor([] { return wxTopLevelWindows.empty(); }));
 }
 
 void SendCommand(unsigned resourceId)
 {
-    CMainFrame* frame = GetPWR455App().GetMainFrame();
-    ASSERT_NE(frame, nullptr);
     wxCommandEvent event(wxEVT_MENU, CmdId(resourceId));
-    event.SetEventObject(frame);
-    frame->HandleWindowEvent(event);
+    event.SetEventObject(GetPWR455App().GetMainFrame());
+    GetPWR455App().GetMainFrame()->HandleWindowEvent(event);
 }
 
 void UpdateUi()
 {
-    CMainFrame* frame = GetPWR455App().GetMainFrame();
-    ASSERT_NE(frame, nullptr);
-    frame->GetMenuBar()->UpdateMenus();
-    if (wxToolBar* toolBar = frame->GetToolBar())
-        toolBar->UpdateWindowUI(wxUPDATE_UI_FROMIDLE);
+    GetPWR455App().GetMainFrame()->GetMenuBar()->UpdateMenus();
+    GetPWR455App().GetMainFrame()->GetToolBar()->UpdateWindowUI(wxUPDATE_UI_FROMIDLE);
 }
 
 wxMenuItem* FindMenuItem(unsigned resourceId)
 {
-    CMainFrame* frame = GetPWR455App().GetMainFrame();
-    return frame ? frame->GetMenuBar()->FindItem(CmdId(resourceId)) : nullptr;
+    return GetPWR455App().GetMainFrame()->GetMenuBar()->FindItem(CmdId(resourceId));
 }
 
-int PressButton(wxDialog& dialog, int id)
+void TypeInto(wxTextCtrl* edit, const std::string& text)
 {
-    wxWindow* button = dialog.FindWindow(id);
-    EXPECT_NE(button, nullptr);
-    if (!button)
-        return wxID_CANCEL;
-    wxCommandEvent click(wxEVT_BUTTON, id);
-    click.SetEventObject(button);
-    button->ProcessWindowEvent(click);
-    return id;
+    edit->ChangeValue(wxString());
+    for (char c : text)
+        edit->AppendText(wxString(1, c));
+}
+
+void PutChannel(CR455Radio& radio, unsigned ch, const std::string& frequency,
+                const std::string& name, bool txInhibit, bool lockout)
+{
+    std::string f = frequency;
+    radio.SetChFrequency(ch, f);
+    radio.SetChAppear(ch, "ON");
+    radio.SetChName(ch, name);
+    radio.SetChTxInhibit(ch, txInhibit ? "ON" : "OFF");
+    radio.SetChLockout(ch, lockout ? "ON" : "OFF");
+    radio.HealCh(ch);
+}
+
+std::string CRecordingRadio::Command(const std::string& command)
+{
+    sent.push_back(command);
+    auto it = answers.find(command);
+    return it != answers.end() ? it->second : CR455Radio::Command(command);
+}
+
+std::vector<std::string> CRecordingRadio::Changes() const
+{
+    std::vector<std::string> changes;
+    std::copy_if(sent.begin(), sent.end(), std::back_inserter(changes),
+                 [](const std::string& c) { return c.find('=') != std::string::npos; });
+    return changes;
+}
+
+void ProgramTest::UseChannel(unsigned ch, const char* frequency, const char* name)
+{
+    PutChannel(*Radio(), ch, frequency, name);
+    View()->RefreshAll();
+}
+
+RowTexts ProgramTest::Row(unsigned ch)
+{
+    RowTexts texts;
+    for (int c = 0; c < 7; ++c)
+        texts[c] = List()->GetItemText(static_cast<long>(ch) - 1, c).utf8_string();
+    return texts;
+}
+
+void ProgramTest::PressKey(int keyCode)
+{
+    wxKeyEvent key(wxEVT_KEY_DOWN);
+    key.m_keyCode = keyCode;
+    List()->GetRowsWindow()->HandleWindowEvent(key);
 }

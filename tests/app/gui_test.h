@@ -1,53 +1,57 @@
 #pragma once
 
-// Shared helpers of the GUI suite. Every test file includes this header first: it routes
-// unexpected and missed dialogs of wxTEST_DIALOG to test failures.
+// Helpers of the GUI suite. Every test file includes this header first: it makes unexpected
+// and missed dialogs of wxTEST_DIALOG test failures.
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <map>
 #include <string>
-#include <utility>
+#include <vector>
 
+#include <wx/bookctrl.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/eventfilter.h>
+#include <wx/filedlg.h>
+#include <wx/menu.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
-#include <wx/string.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+#include <wx/xrc/xmlres.h>
 
-class wxMenuItem;
+#include "app/command_ids.h"
+#include "app/common_setting.h"
+#include "app/edit_memory_dlg.h"
+#include "app/fixed_font_property_sheet.h"
+#include "app/main_frame.h"
+#include "app/pwr455_app.h"
+#include "app/pwr455_doc.h"
+#include "app/pwr455_view.h"
+#include "app/splash_window.h"
+#include "app/xrc_util.h"
+#include "radio/r455_radio.h"
 
-// A wxTEST_DIALOG hook whose failures are test failures, and which ends an unexpected dialog
-// at once (Cancel) instead of leaving it modal on a screen nobody looks at.
+// A wxTEST_DIALOG hook whose failures are test failures and which ends an unexpected dialog at
+// once (Cancel) instead of leaving it modal on a screen nobody looks at.
 class CTestModalHook;
 #define wxTEST_DIALOG_HOOK_CLASS CTestModalHook
 #include <wx/testing.h>
 
 class CTestModalHook : public wxTestingModalHook {
 public:
-    CTestModalHook(const char* file, int line, const char* func)
-        : wxTestingModalHook(file, line, func) {}
+    using wxTestingModalHook::wxTestingModalHook;
 
 protected:
     int Enter(wxDialog* dialog) override;
-    void ReportFailure(const wxString& message) override;
+    void ReportFailure(const wxString& message) override { ADD_FAILURE() << message; }
 };
 
-// A message box whose text must be exactly `text`; it is answered with `answer`
-// (wxID_OK, wxID_YES, wxID_NO, wxID_CANCEL).
-class CExpectMessage : public wxExpectModalBase<wxMessageDialog, CExpectMessage> {
-public:
-    CExpectMessage(const std::string& text, int answer) : m_text(text), m_answer(answer) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* dialog) const override;
-    wxString GetDefaultDescription() const override;
-
-private:
-    std::string m_text;
-    int m_answer;
-};
-
-// A modal dialog of class T answered by `action`: it looks at the dialog's controls, changes
-// them and presses a button, and returns that button's id.
+// A modal dialog of class T answered by `action`, which returns the id of the button it pressed.
 template <class T>
 class CExpectAction : public wxExpectModalBase<T, CExpectAction<T>> {
 public:
@@ -61,38 +65,69 @@ private:
     Action m_action;
 };
 
-// Presses button `id` of `dialog` as a click does and returns `id`; a missing button fails
-// the test and answers wxID_CANCEL.
+// A message box whose text must be exactly `text`, answered with `answer`.
+CExpectAction<wxMessageDialog> CExpectMessage(const std::string& text, int answer);
+// Presses button `id` of `dialog` as a click does and returns `id`.
 int PressButton(wxDialog& dialog, int id);
 
-// Lets the program handle its pending events, idle processing and deferred deletions for
-// about `milliseconds`.
-void PumpEvents(int milliseconds = 50);
-// Pumps events until `done` answers true or `milliseconds` have passed; returns `done()`.
-bool WaitFor(const std::function<bool()>& done, int milliseconds = 3000);
+// Lets the program handle its events until `done` answers true or `milliseconds` have passed;
+// returns done(). The events already queued are handled before `done` is first asked. The
+// bound only keeps a broken test from hanging: nothing may depend on the time it takes.
+bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000);
+// A fixed wait of the older tests; new ones wait for a condition with WaitFor.
+inline void PumpEvents(int milliseconds) { WaitFor([] { return false; }, milliseconds); }
 
-// The temporary home of the running test (also XDG_CONFIG_HOME's parent and TMPDIR);
-// made fresh before each test and removed after it.
+// The test's own home (HOME, XDG_CONFIG_HOME's parent, and TMPDIR in its folder "tmp"),
+// removed after the test. A test fails when the program leaves anything in that TMPDIR.
 std::string GetTestHome();
-// The profile file inside the test home.
 std::string GetProfilePath();
-// The whole text of a file, or "" when it cannot be read.
 std::string ReadFileText(const std::string& path);
-void WriteFileText(const std::string& path, const std::string& text);
-// Replaces the profile file with `text`.
-void WriteProfile(const std::string& text);
+void WriteFileText(const std::string& path, const std::string& text); // makes the folder too
 
-// Starts the program's windows as the program does (splash off unless `splash`) and ends
-// them again: closing discards unsaved data without asking.
+// Starts the program's windows as the program does (splash off unless `splash`); StopProgram
+// closes them without asking (the profile is written) and waits until every window has gone.
 void StartProgram(const wxString& file = wxString(), bool splash = false);
 void StopProgram();
-// Closes the main frame as the user does (may ask questions) and ends the session when the
-// frame went. Returns true when the frame closed.
-bool CloseProgram();
 
 // Sends a menu command to the main frame, as a menu item or toolbar button does.
 void SendCommand(unsigned resourceId);
 // Runs the update-UI handlers of the menus and toolbar.
 void UpdateUi();
-// The menu item of command `resourceId` in the main menu, or nullptr.
 wxMenuItem* FindMenuItem(unsigned resourceId);
+// Types `text` one character at a time, as the keyboard does: a full edit takes no more.
+void TypeInto(wxTextCtrl* edit, const std::string& text);
+// Puts channel `ch` in use with these fields, through the engine only.
+void PutChannel(CR455Radio& radio, unsigned ch, const std::string& frequency,
+                const std::string& name, bool txInhibit = false, bool lockout = false);
+
+// A new data set on the real engine that records every command sent to it and can answer
+// chosen commands itself (to show what the engine never answers).
+class CRecordingRadio : public CR455Radio {
+public:
+    CRecordingRadio() { ResetData(); }
+    std::string Command(const char* command) override { return Command(std::string(command)); }
+    std::string Command(const std::string& command) override;
+    std::vector<std::string> Changes() const; // the commands with "="
+
+    std::vector<std::string> sent;
+    std::map<std::string, std::string> answers;
+};
+
+using RowTexts = std::array<std::string, 7>;
+
+// A running program on a new data set, and short ways to its parts.
+class ProgramTest : public testing::Test {
+protected:
+    void SetUp() override { StartProgram(); }
+    void TearDown() override { StopProgram(); }
+
+    static CPWR455Doc* Doc() { return GetPWR455App().GetDocument(); }
+    static CR455Radio* Radio() { return Doc()->GetRadioData(); }
+    static CMainFrame* Frame() { return GetPWR455App().GetMainFrame(); }
+    static CPWR455View* View() { return dynamic_cast<CPWR455View*>(Doc()->GetFirstView()); }
+    static CListViewEx* List() { return View()->GetListCtrl(); }
+    static void UseChannel(unsigned ch, const char* frequency, const char* name); // and redraws
+    static RowTexts Row(unsigned ch); // what the list shows in channel `ch`'s row
+    static void PressKey(int keyCode); // in the list's rows
+    static bool IsEnabled(unsigned id) { return UpdateUi(), FindMenuItem(id)->IsEnabled(); }
+};

@@ -1,287 +1,232 @@
-// The main frame: menus, keys, toolbar, status bar, placement and minimum size.
+// The main frame (menus, keys, toolbar, status bar, placement), the splash, About and help.
 
 #include "tests/app/gui_test.h"
 
-#include <set>
-#include <string>
-#include <vector>
+#include <wx/html/helpctrl.h>
+#include <wx/html/helpfrm.h>
+#include <wx/uiaction.h>
 
-#include <wx/menu.h>
-#include <wx/toolbar.h>
-
-#include "app/command_ids.h"
-#include "app/main_frame.h"
+#include "app/about_dialog.h"
 #include "app/main_status_bar.h"
-#include "app/pwr455_app.h"
 
 namespace {
 
-struct MenuEntry {
-    size_t menu;
-    const char* label; // item text, tab and key label as the menu shows them; "-" a separator
-    unsigned id;
+// Each menu: its title, then its items as "text<tab>key label #command id", "-" a separator.
+const std::vector<std::string> kMenus[] = {
+    {"&File", "&New\tCtrl+N #57600", "&Open...\tCtrl+O #57601", "&Save\tCtrl+S #57603",
+     "Save &As... #57604", "&Import Channels... #32840", "&Export Channels... #32841",
+     "Import Airport &Frequencies... #32842", "-", "&Print...\tCtrl+P #57607",
+     "Print Pre&view... #57609", "-", "Recent File #57616", "-", "E&xit #57665"},
+    {"&Edit", "&Edit Memory...\tEnter #32771", "-", "&Copy\tCtrl+C #57634",
+     "&Paste\tCtrl+V #57637", "-", "Clear\tDel #57632", "Delete #32801", "Insert #32802"},
+    {"&View", "&Common Setting... #32779", "-", "&Toolbar #59392", "&Status Bar #59393"},
+    {"COM &Port", "COM1 #32790", "COM2 #32791", "COM3 #32792", "COM4 #32793", "-",
+     "Port &Settings... #32794"},
+    {"&Clone", "&Read <- TR #32774", "&Write -> TR #32775", "-", "&Information... #32776"},
+    {"&Help", "&Contents #57666", "&Help Topics #57667", "-", "&About PW-R455NORD... #57664"},
 };
 
-const MenuEntry kMenu[] = {
-    {0, "&New\tCtrl+N", 57600},
-    {0, "&Open...\tCtrl+O", 57601},
-    {0, "&Save\tCtrl+S", 57603},
-    {0, "Save &As...", 57604},
-    {0, "-", 0},
-    {0, "Recent File", 57616},
-    {0, "-", 0},
-    {0, "E&xit", 57665},
-    {1, "&Edit Memory...\tEnter", 32771},
-    {1, "-", 0},
-    {1, "&Copy\tCtrl+C", 57634},
-    {1, "&Paste\tCtrl+V", 57637},
-    {1, "-", 0},
-    {1, "Clear\tDel", 57632},
-    {1, "Delete", 32801},
-    {1, "Insert", 32802},
-    {2, "&Common Setting...", 32779},
-    {2, "-", 0},
-    {2, "&Toolbar", 59392},
-    {2, "&Status Bar", 59393},
-    {3, "COM1", 32790},
-    {3, "COM2", 32791},
-    {3, "COM3", 32792},
-    {3, "COM4", 32793},
-    {3, "-", 0},
-    {3, "Port &Settings...", 32794},
-    {4, "&Read <- TR", 32774},
-    {4, "&Write -> TR", 32775},
-    {4, "-", 0},
-    {4, "&Information...", 32776},
-    {5, "&Contents", 57666},
-    {5, "&Help Topics", 57667},
-    {5, "-", 0},
-    {5, "&About PW-R455NORD...", 57664},
-};
+// The toolbar from left to right as "command id|tooltip|status-bar prompt", "-" a separator;
+// COM1 to COM4 are check buttons.
+const char* const kTools[] = {
+    "57600|New|Create a new document", "57601|Open|Open an existing document",
+    "57603|Save|Save the active document", "-", "32771|Edit Memory|Edit Memory",
+    "57634|Copy|Copy the selection and put it on the Clipboard",
+    "57637|Paste|Insert Clipboard contents", "57632|Clear|Clear", "-",
+    "32779|Common Sheet|Indicate Others Sheet", "-", "32790|COM1|Use COM1|check",
+    "32791|COM2|Use COM2|check", "32792|COM3|Use COM3|check", "32793|COM4|Use COM4|check", "-",
+    "32774|Clone in|Read From Transceiver", "32775|Clone out|Write to Transceiver",
+    "32776|Clone info.|Read Information"};
 
-class MainFrameTest : public testing::Test {
-protected:
-    void SetUp() override { StartProgram(); }
-    void TearDown() override { StopProgram(); }
-    CMainFrame* Frame() { return GetPWR455App().GetMainFrame(); }
+std::vector<std::string> Items(wxMenu* menu, const wxString& title)
+{
+    std::vector<std::string> items = {title.utf8_string()};
+    for (wxMenuItem* item : menu->GetMenuItems()) {
+        items.push_back(item->IsSeparator() ? "-"
+                                            : item->GetItemLabel().utf8_string() + " #" +
+                                                  std::to_string(ResIdFromCmd(item->GetId())));
+    }
+    return items;
+}
+
+// Records, while it lives, the menu commands (whoever handles them), the menus that open and
+// close, and the last window the pointer moved in.
+struct CEventRecorder : wxEventFilter {
+    CEventRecorder() { wxEvtHandler::AddFilter(this); }
+    ~CEventRecorder() override { wxEvtHandler::RemoveFilter(this); }
+    int FilterEvent(wxEvent& event) override
+    {
+        if (event.GetEventType() == wxEVT_MENU)
+            commands.push_back(ResIdFromCmd(event.GetId()));
+        opened += event.GetEventType() == wxEVT_MENU_OPEN;
+        closed += event.GetEventType() == wxEVT_MENU_CLOSE;
+        movedIn = event.GetEventType() == wxEVT_MOTION ? event.GetEventObject() : movedIn;
+        return Event_Skip;
+    }
+    std::vector<unsigned> commands;
+    int opened = 0, closed = 0;
+    wxObject* movedIn = nullptr;
 };
 
 } // namespace
 
-TEST_F(MainFrameTest, MenuBarHasEveryPopupItemIdAndKeyLabel)
+TEST_F(ProgramTest, MenusToolbarAndStatusBarHoldTheirItemsKeyLabelsAndPrompts)
 {
     wxMenuBar* bar = Frame()->GetMenuBar();
-    const char* const popups[] = {"&File", "&Edit", "&View", "COM &Port", "&Clone", "&Help"};
-    ASSERT_EQ(bar->GetMenuCount(), 6u);
-    for (size_t i = 0; i < 6; ++i)
-        EXPECT_EQ(bar->GetMenuLabel(i).utf8_string(), popups[i]);
-
-    // Items that later features add are left out of the comparison (with a separator of
-    // their own); the items of the table must stand in this order with these separators.
-    std::set<unsigned> known;
-    for (const MenuEntry& e : kMenu)
-        known.insert(e.id);
-    for (size_t m = 0; m < 6; ++m) {
-        std::vector<std::string> expected, actual;
-        for (const MenuEntry& e : kMenu) {
-            if (e.menu == m)
-                expected.push_back(std::string(e.label) + (e.id ? " #" + std::to_string(e.id) : ""));
-        }
-        for (wxMenuItem* item : bar->GetMenu(m)->GetMenuItems()) {
-            if (item->IsSeparator()) {
-                if (!actual.empty() && actual.back() != "-")
-                    actual.push_back("-");
-                continue;
-            }
-            const unsigned id = ResIdFromCmd(item->GetId());
-            if (known.count(id))
-                actual.push_back(item->GetItemLabel().utf8_string() + " #" + std::to_string(id));
-        }
-        if (!actual.empty() && actual.back() == "-")
-            actual.pop_back();
-        EXPECT_EQ(actual, expected) << "menu " << m;
-    }
-    // Items that later features add may follow these, but nothing comes between them.
-}
-
-TEST_F(MainFrameTest, MenuKeysAreAccelerators)
-{
-    const struct {
-        unsigned id;
-        int flags;
-        int key;
-    } keys[] = {{57600, wxACCEL_CTRL, 'N'},  {57601, wxACCEL_CTRL, 'O'},
-                {57603, wxACCEL_CTRL, 'S'},  {57634, wxACCEL_CTRL, 'C'},
-                {57637, wxACCEL_CTRL, 'V'},  {32771, wxACCEL_NORMAL, WXK_RETURN},
-                {57632, wxACCEL_NORMAL, WXK_DELETE}};
-    for (const auto& k : keys) {
-        wxMenuItem* item = FindMenuItem(k.id);
-        ASSERT_NE(item, nullptr) << k.id;
-        std::unique_ptr<wxAcceleratorEntry> accel(item->GetAccel());
-        ASSERT_TRUE(accel) << k.id;
-        EXPECT_EQ(accel->GetFlags(), k.flags) << k.id;
-        EXPECT_EQ(accel->GetKeyCode(), k.key) << k.id;
-    }
-    std::unique_ptr<wxAcceleratorEntry> none(FindMenuItem(32802)->GetAccel());
-    EXPECT_FALSE(none && none->IsOk());
-}
-
-TEST_F(MainFrameTest, MenuItemsCarryTheirStatusBarPrompts)
-{
-    EXPECT_EQ(FindMenuItem(57600)->GetHelp().utf8_string(), "Create a new document");
-    EXPECT_EQ(FindMenuItem(57616)->GetHelp().utf8_string(), "Open this document");
-    EXPECT_EQ(FindMenuItem(32779)->GetHelp().utf8_string(), "Indicate Others Sheet");
-    EXPECT_EQ(FindMenuItem(32792)->GetHelp().utf8_string(), "Use COM3");
-    EXPECT_EQ(FindMenuItem(57667)->GetHelp().utf8_string(), "Opens Help.");
-
+    ASSERT_EQ(bar->GetMenuCount(), WXSIZEOF(kMenus));
+    for (size_t m = 0; m < WXSIZEOF(kMenus); ++m)
+        EXPECT_EQ(Items(bar->GetMenu(m), bar->GetMenuLabel(m)), kMenus[m]);
+    // The list's pop-up menu holds the Edit menu's items.
+    std::unique_ptr<wxMenuBar> popup(wxXmlResource::Get()->LoadMenuBar("IDR_CHANNEL_POPUP"));
+    EXPECT_EQ(Items(popup->GetMenu(0), "&Edit"), kMenus[1]);
+    EXPECT_EQ(FindMenuItem(57616)->GetHelp(), "Open this document");
     // Highlighting an item shows its prompt; closing the menu brings "Ready" back.
-    EXPECT_EQ(Frame()->GetMessageText().utf8_string(), "Ready");
-    wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, CmdId(32774));
+    wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, CmdId(32774)), close(wxEVT_MENU_CLOSE);
     Frame()->HandleWindowEvent(highlight);
-    EXPECT_EQ(Frame()->GetMessageText().utf8_string(), "Read From Transceiver");
-    wxMenuEvent close(wxEVT_MENU_CLOSE, wxID_ANY, Frame()->GetMenuBar()->GetMenu(4));
+    EXPECT_EQ(Frame()->GetMessageText(), "Read From Transceiver");
     Frame()->HandleWindowEvent(close);
-    EXPECT_EQ(Frame()->GetMessageText().utf8_string(), "Ready");
-}
+    EXPECT_EQ(Frame()->GetMessageText(), "Ready");
 
-TEST_F(MainFrameTest, ToolbarHasFifteenButtonsInOrderWithTooltipsAndPrompts)
-{
-    const struct {
-        unsigned id; // 0: separator
-        const char* tooltip;
-        const char* prompt;
-    } tools[] = {
-        {57600, "New", "Create a new document"},
-        {57601, "Open", "Open an existing document"},
-        {57603, "Save", "Save the active document"},
-        {0, "", ""},
-        {32771, "Edit Memory", "Edit Memory"},
-        {57634, "Copy", "Copy the selection and put it on the Clipboard"},
-        {57637, "Paste", "Insert Clipboard contents"},
-        {57632, "Clear", "Clear"},
-        {0, "", ""},
-        {32779, "Common Sheet", "Indicate Others Sheet"},
-        {0, "", ""},
-        {32790, "COM1", "Use COM1"},
-        {32791, "COM2", "Use COM2"},
-        {32792, "COM3", "Use COM3"},
-        {32793, "COM4", "Use COM4"},
-        {0, "", ""},
-        {32774, "Clone in", "Read From Transceiver"},
-        {32775, "Clone out", "Write to Transceiver"},
-        {32776, "Clone info.", "Read Information"},
-    };
-    wxToolBar* bar = Frame()->GetToolBar();
-    ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->GetToolsCount(), WXSIZEOF(tools));
-    int buttons = 0;
-    for (size_t i = 0; i < WXSIZEOF(tools); ++i) {
-        const wxToolBarToolBase* tool = bar->GetToolByPos(static_cast<int>(i));
-        if (tools[i].id == 0) {
-            EXPECT_TRUE(tool->IsSeparator()) << i;
-            continue;
-        }
-        ++buttons;
-        EXPECT_EQ(ResIdFromCmd(tool->GetId()), tools[i].id) << i;
-        EXPECT_EQ(tool->GetShortHelp().utf8_string(), tools[i].tooltip);
-        EXPECT_EQ(tool->GetLongHelp().utf8_string(), tools[i].prompt);
-        EXPECT_TRUE(tool->GetNormalBitmap().IsOk()) << i;
-        EXPECT_EQ(tool->GetKind(), tools[i].id >= 32790 && tools[i].id <= 32793 ? wxITEM_CHECK
-                                                                               : wxITEM_NORMAL);
+    ASSERT_EQ(Frame()->GetToolBar()->GetToolsCount(), WXSIZEOF(kTools));
+    for (size_t i = 0; i < WXSIZEOF(kTools); ++i) {
+        const wxToolBarToolBase* tool = Frame()->GetToolBar()->GetToolByPos(static_cast<int>(i));
+        EXPECT_EQ(tool->IsSeparator() ? "-"
+                                      : wxString::Format("%u|%s|%s%s", ResIdFromCmd(tool->GetId()),
+                                                         tool->GetShortHelp(), tool->GetLongHelp(),
+                                                         tool->CanBeToggled() ? "|check" : ""),
+                  kTools[i]);
     }
-    EXPECT_EQ(buttons, 15);
+    CMainStatusBar* status = Frame()->GetMainStatusBar();
+    ASSERT_EQ(status->GetFieldsCount(), 5);
+    status->ShowIndicators(true, false, true);
+    EXPECT_EQ(status->GetStatusText(1) + status->GetStatusText(2) + status->GetStatusText(3) + "|" +
+                  status->GetStatusText(4),
+              "CAPSCRL|");
+    status->ShowIndicators(false, true, false);
+    EXPECT_EQ(status->GetStatusText(1) + status->GetStatusText(2) + status->GetStatusText(3),
+              "NUM");
 }
 
-TEST_F(MainFrameTest, StatusBarPanesAndIndicators)
-{
-    CMainStatusBar* bar = Frame()->GetMainStatusBar();
-    ASSERT_EQ(bar->GetFieldsCount(), 5);
-    EXPECT_EQ(bar->GetStatusText(0).utf8_string(), "Ready");
-    bar->ShowIndicators(true, false, true);
-    EXPECT_EQ(bar->GetStatusText(1).utf8_string(), "CAP");
-    EXPECT_EQ(bar->GetStatusText(2).utf8_string(), "");
-    EXPECT_EQ(bar->GetStatusText(3).utf8_string(), "SCRL");
-    bar->ShowIndicators(false, true, false);
-    EXPECT_EQ(bar->GetStatusText(1).utf8_string(), "");
-    EXPECT_EQ(bar->GetStatusText(2).utf8_string(), "NUM");
-    EXPECT_EQ(bar->GetStatusText(3).utf8_string(), "");
-    EXPECT_EQ(bar->GetStatusText(4).utf8_string(), "");
-
-    Frame()->SetMessageText(5026u);
-    EXPECT_EQ(Frame()->GetMessageText().utf8_string(), " Cloning completed.");
-    Frame()->SetMessageText(wxString(" Now reading <- TR"));
-    EXPECT_EQ(bar->GetStatusText(0).utf8_string(), " Now reading <- TR");
-}
-
-TEST_F(MainFrameTest, ToolbarAndStatusBarToggleAndTheirStateIsWrittenAtClose)
+TEST_F(ProgramTest, TheFrameKeepsItsPlacementAndBarsInTheProfileAndItsMinimumSize)
 {
     UpdateUi();
-    EXPECT_TRUE(FindMenuItem(59392)->IsChecked());
-    EXPECT_TRUE(FindMenuItem(59393)->IsChecked());
+    EXPECT_TRUE(FindMenuItem(59392)->IsChecked() && FindMenuItem(59393)->IsChecked());
     SendCommand(59392);
-    UpdateUi();
-    EXPECT_FALSE(Frame()->GetToolBar()->IsShown());
-    EXPECT_FALSE(FindMenuItem(59392)->IsChecked());
     SendCommand(59393);
     UpdateUi();
-    EXPECT_FALSE(FindMenuItem(59393)->IsChecked());
-    ASSERT_TRUE(CloseProgram());
-    const std::string profile = ReadFileText(GetProfilePath());
-    EXPECT_NE(profile.find("[ToolBarState-Bar0]\nBarID=59392\nVisible=0"), std::string::npos)
-        << profile;
-    EXPECT_NE(profile.find("[ToolBarState-Bar1]\nBarID=59393\nVisible=0"), std::string::npos);
-}
-
-TEST_F(MainFrameTest, FrameCannotBeMadeSmallerThan400By200)
-{
-    EXPECT_EQ(Frame()->GetMinSize(), wxSize(400, 200));
+    EXPECT_FALSE(Frame()->GetToolBar()->IsShown() || FindMenuItem(59392)->IsChecked() ||
+                 FindMenuItem(59393)->IsChecked());
     Frame()->SetSize(100, 80);
-    PumpEvents(50);
-    EXPECT_GE(Frame()->GetSize().GetWidth(), 400);
-    EXPECT_GE(Frame()->GetSize().GetHeight(), 200);
-}
-
-TEST(MainFramePlacement, WithoutStoredValuesTheFrameOpensAt5And5With500By300)
-{
-    StartProgram();
-    CMainFrame* frame = GetPWR455App().GetMainFrame();
-    EXPECT_EQ(frame->GetRect(), wxRect(5, 5, 500, 300));
-    EXPECT_FALSE(frame->IsPlacementMaximised());
+    EXPECT_TRUE(WaitFor([] { return Frame()->GetSize().x >= 400 && Frame()->GetSize().y >= 200; }));
+    Frame()->SetSize(120, 90, 640, 480);
+    ASSERT_TRUE(WaitFor([] { return Frame()->GetRect() == wxRect(120, 90, 640, 480); }));
     StopProgram();
-}
-
-TEST(MainFramePlacement, PlacementIsWrittenAtCloseAndRestoredAtTheNextStart)
-{
-    StartProgram();
-    GetPWR455App().GetMainFrame()->SetSize(120, 90, 640, 480);
-    PumpEvents(100);
-    ASSERT_TRUE(CloseProgram());
     const std::string profile = ReadFileText(GetProfilePath());
-    EXPECT_NE(profile.find("[Window\\ Position]\nLeft=120\nTop=90\nWidth=640\nHeight=480\nCmdShow=1"),
-              std::string::npos)
-        << profile;
-
+    for (const char* entry : {"[ToolBarState-Bar0]\nBarID=59392\nVisible=0",
+                              "[ToolBarState-Bar1]\nBarID=59393\nVisible=0",
+                              "[Window\\ Position]\nLeft=120\nTop=90\nWidth=640\nHeight=480\n"
+                              "CmdShow=1"})
+        EXPECT_NE(profile.find(entry), std::string::npos) << entry << " in\n" << profile;
     StartProgram();
-    EXPECT_EQ(GetPWR455App().GetMainFrame()->GetRect(), wxRect(120, 90, 640, 480));
-    StopProgram();
+    EXPECT_EQ(Frame()->GetRect(), wxRect(120, 90, 640, 480));
+    // No placement, a maximised one (Xvfb runs no window manager to maximise the frame: the
+    // program keeps the request and the restored rectangle), and one off every screen.
+    for (const char* place : {"", "Left=30\nTop=40\nWidth=700\nHeight=450\nCmdShow=3",
+                              "Left=9000\nTop=7000\nWidth=640\nHeight=480\nCmdShow=1"}) {
+        StopProgram();
+        WriteFileText(GetProfilePath(), std::string("[Window Position]\n") + place);
+        StartProgram();
+        const bool maximised = std::string(place).find("CmdShow=3") != std::string::npos;
+        const wxRect rect = maximised ? wxRect(30, 40, 700, 450) : wxRect(5, 5, 500, 300);
+        EXPECT_EQ(Frame()->IsPlacementMaximised(), maximised) << place;
+        EXPECT_EQ(Frame()->GetNormalRect(), rect) << place;
+        EXPECT_TRUE(maximised || Frame()->GetRect() == rect) << place;
+    }
 }
 
-TEST(MainFramePlacement, MaximisedPlacementKeepsTheRestoredRectangle)
+// Real key presses through the toolkit reach the accelerators, also those without a menu item
+// (Cut, Undo and the panes have no handler), and the list's Delete key.
+TEST_F(ProgramTest, RealKeysReachTheAcceleratorsAndTheList)
 {
-    WriteProfile("[Window Position]\nLeft=30\nTop=40\nWidth=700\nHeight=450\nCmdShow=3\n");
-    StartProgram();
-    CMainFrame* frame = GetPWR455App().GetMainFrame();
-    EXPECT_TRUE(frame->IsPlacementMaximised());
-    EXPECT_EQ(frame->GetNormalRect(), wxRect(30, 40, 700, 450));
-    // Whether the window really is maximised is the window manager's answer, and Xvfb runs
-    // none; what the program itself keeps is the request and the restored rectangle.
-    StopProgram();
+    UseChannel(4, "119.000", "FOURTH");
+    // Keyboard focus under a bare X server follows the pointer: put it on the list.
+    wxWindow* rows = List()->GetRowsWindow();
+    wxUIActionSimulator sim;
+    sim.MouseMove(rows->GetScreenPosition() + wxPoint(60, 10));
+    sim.MouseClick();
+    rows->SetFocus();
+    ASSERT_TRUE(WaitFor([&] { return rows->HasFocus() || List()->HasFocus(); }));
+    View()->SelectChannel(4);
+    const std::tuple<int, int, unsigned> keys[] = {
+        {'C', wxMOD_CONTROL, 57634}, {WXK_INSERT, wxMOD_CONTROL, 57634}, // Copy
+        {'V', wxMOD_CONTROL, 57637}, {WXK_INSERT, wxMOD_SHIFT, 57637},   // Paste
+        {'X', wxMOD_CONTROL, 57635}, {WXK_DELETE, wxMOD_SHIFT, 57635},   // Cut
+        {'Z', wxMOD_CONTROL, 57643}, {WXK_BACK, wxMOD_ALT, 57643},       // Undo
+        {WXK_F6, wxMOD_NONE, 57680}, {WXK_F6, wxMOD_SHIFT, 57681}};      // next, previous pane
+    for (const auto& [key, modifiers, id] : keys) {
+        CEventRecorder recorder;
+        // Pasting onto the channel in use asks first.
+        wxTEST_DIALOG(
+            (sim.Char(key, modifiers), WaitFor([&] { return !recorder.commands.empty(); })),
+            CExpectMessage(" Overwite here ?    ", wxID_NO).Optional());
+        EXPECT_EQ(recorder.commands, std::vector<unsigned>{id}) << key << " " << modifiers;
+    }
+    EXPECT_EQ(Row(4)[3], "FOURTH");
+    sim.Char(WXK_DELETE);
+    EXPECT_TRUE(WaitFor([] { return Row(4)[3].empty(); }));
 }
 
-TEST(MainFramePlacement, PlacementOffEveryScreenFallsBackToTheDefault)
+TEST_F(ProgramTest, TheSplashShowsTheProductAndTheFirstKeyOrClickOnlyClosesIt)
 {
-    WriteProfile("[Window Position]\nLeft=9000\nTop=7000\nWidth=640\nHeight=480\nCmdShow=1\n");
-    StartProgram();
-    EXPECT_EQ(GetPWR455App().GetMainFrame()->GetRect(), wxRect(5, 5, 500, 300));
-    StopProgram();
+    for (bool click : {false, true}) {
+        StopProgram();
+        StartProgram(wxString(), true);
+        CSplashWindow* splash = CSplashWindow::GetSplashWindow();
+        ASSERT_TRUE(splash && WaitFor([&] { return splash->HasCapture(); }));
+        EXPECT_EQ(splash->GetTitle() + "|" +
+                      XrcCtrl<wxStaticText>(*splash, "IDC_SPLASH_VERSION")->GetLabel(),
+                  "Cloning Software For VX-R455NORD|PW-R455NORD Rev.1.0");
+        EXPECT_TRUE(splash->IsShown() && splash->IsTimerRunning());
+        EXPECT_EQ(splash->GetDisplayTime(), 5000);
+        CEventRecorder recorder;
+        wxUIActionSimulator sim;
+        // "File", at the left end of the menu bar, which is the top of the frame.
+        const wxPoint file = Frame()->GetScreenPosition() + wxPoint(20, 10);
+        sim.MouseMove(file);
+        click ? sim.MouseClick() : sim.Char('A');
+        EXPECT_TRUE(WaitFor([] { return !CSplashWindow::GetSplashWindow(); }));
+        // The press was consumed: no menu opened (a move into the list after the press arrives
+        // after all of it).
+        sim.MouseMove(List()->GetScreenPosition() + wxPoint(30, 30));
+        EXPECT_TRUE(WaitFor([&] { return recorder.movedIn == List(); }));
+        EXPECT_EQ(recorder.opened, 0);
+    }
+    // The same click without the splash opens the menu: the place was right.
+    CEventRecorder recorder;
+    wxUIActionSimulator sim;
+    sim.MouseMove(Frame()->GetScreenPosition() + wxPoint(20, 10));
+    sim.MouseClick();
+    EXPECT_TRUE(WaitFor([&] { return recorder.opened > 0; }));
+    sim.Char(WXK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return recorder.closed > 0; }));
+}
+
+TEST_F(ProgramTest, AboutBoxAndHelpBook)
+{
+    wxTEST_DIALOG(SendCommand(ID_APP_ABOUT), CExpectAction<CAboutDialog>([](CAboutDialog& d) {
+                      EXPECT_EQ(d.GetTitle() + "|" +
+                                    XrcCtrl<wxStaticText>(d, "IDC_ABOUT_VERSION")->GetLabel(),
+                                "About PW-R455NORD|PW-R455NORD Rev.1.0");
+                      return wxID_OK;
+                  }));
+    for (unsigned command : {ID_HELP_INDEX, ID_HELP_FINDER}) {
+        SendCommand(command);
+        wxHtmlHelpController* help = GetPWR455App().GetHelpController();
+        ASSERT_TRUE(help && help->GetFrame() && help->GetFrame()->IsShown());
+        help->Display("troubleshooting.htm"); // shown as HTML, not as its source
+        wxHtmlWindow* page = help->GetHelpWindow()->GetHtmlWindow();
+        EXPECT_TRUE(WaitFor([&] { return page->GetOpenedPageTitle() == "Troubleshooting"; }));
+        help->GetFrame()->Close(true);
+        ASSERT_TRUE(WaitFor([&] { return !help->GetFrame(); }));
+    }
 }

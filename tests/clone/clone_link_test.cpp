@@ -1,344 +1,306 @@
-// The clone link's three runs against the simulated transceiver, over the real serial code.
-
-#include <chrono>
-#include <sys/file.h>
-#include <fcntl.h>
-#include <unistd.h>
-#include <sys/wait.h>
+// The clone link's runs against the simulated transceiver on the fake clock (what goes over the
+// line, what reaches the transfer file, every wait), and its checks of frames fed without a port.
 
 #include "clone_test_util.h"
 
 using namespace clonetest;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
-class CloneLinkTest : public CSimFixture {};
+using CloneLinkTest = CCloneFixture<>;
+constexpr uint16_t kInfo = CCloneLink::kRunInfo;
+constexpr uint16_t kRead = CCloneLink::kRunRead;
+constexpr uint16_t kWrite = CCloneLink::kRunWrite;
 
-// A transfer file as the engine writes it: header, comment line, then `records` records from
-// 0x0010 taken from `image`.
-std::string TransferText(const CSimTransceiver::Image& image, int records)
+// A transfer file of one record: address 0x0010, one byte 0x41.
+const char kOneRecord[] = "22700101\r\n#COMMENT\r\n00100141\r\n";
+
+// The link with its protocol engine opened up; its port stays closed, so what it sends goes
+// nowhere and the test plays both the echo and the transceiver.
+class CFrameLink : public CCloneLink {
+public:
+    using CCloneLink::CCloneLink;
+    using CCloneLink::GetPercentage;
+    using CCloneLink::PrepareRead;
+    using CCloneLink::PrepareWrite;
+
+    int Run(uint16_t type, const Bytes& bytes)
+    {
+        EXPECT_EQ(0, type == kRunInfo ? 0 : type == kRunRead ? PrepareRead() : PrepareWrite());
+        BeginRun(type);
+        SendRequest(type);
+        return Feed(bytes);
+    }
+    int Feed(const Bytes& bytes)
+    {
+        for (size_t i = 0; i < bytes.size() && GetResult() == 0; ++i)
+            if (ReceiveByte(bytes[i]))
+                DispatchFrame();
+        return GetResult();
+    }
+};
+
+Bytes Frame(uint8_t a1, uint8_t a2, const Bytes& body, const std::string& text = "")
 {
-    std::string text = "22700101\r\n#COMMENT\r\n";
-    for (int i = 0; i < records; ++i)
-        text += RecordLine(image, 0x10 + 16 * i) + "\r\n";
-    return text;
+    Bytes f = {0xFE, 0xFE, a1, a2};
+    f.insert(f.end(), body.begin(), body.end());
+    for (char c : text)
+        f.push_back(static_cast<uint8_t>(c));
+    f.push_back(0xFD);
+    return f;
+}
+Bytes Echo(const Bytes& body, const std::string& text = "") { return Frame(0xEE, 0xEF, body, text); }
+Bytes Radio(const Bytes& body, const std::string& text = "") { return Frame(0xEF, 0xEE, body, text); }
+Bytes operator+(Bytes a, const Bytes& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
 }
 
-CSimTransceiver::Image PatternImage()
-{
-    CSimTransceiver::Image image;
-    for (size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<uint8_t>((i * 7 + 3) & 0xFF);
-    return image;
-}
+const Bytes kInfoEcho = Echo({0xE0, 0, 0, 0, 0});
+const Bytes kReadEcho = Echo({0xE2, 0x22, 0x70, 0x01, 0x01});
+const Bytes kAnswer = Radio({0xE1, 0x22, 0x70, 0x01, 0x02, 'A', 0xEF}); // 0xEF: the highest allowed
+// The record 00100141 (address 0x0010, one byte 0x41) with its checksum 0xAE.
+const Bytes kRecord = Radio({0xE4}, "00100141AE");
+// A write of the one line 00100141, up to the echo of its end frame.
+const Bytes kWriteEcho = Echo({0xE3, 0x22, 0x70, 0x01, 0x01});
+const Bytes kWriteEchoes = kWriteEcho + Echo({0xE4}, "00100141AE") + Echo({0xE5}, "Vexa Inc.");
 
-int CountCommand(const std::vector<CSimTransceiver::ReceivedFrame>& frames, uint8_t command)
-{
-    int n = 0;
-    for (const auto& f : frames)
-        n += f.bytes.size() > 2 && f.bytes[2] == command;
-    return n;
-}
+struct FrameCase {
+    const char* name;
+    uint16_t run;
+    Bytes bytes;
+    int result; // 0: the run goes on
+};
+
+class CloneFramesTest : public CCloneFixture<CFrameLink>, public ::testing::WithParamInterface<FrameCase> {
+protected:
+    void SetUp() override { WriteFile(transfer.GetPath(), kOneRecord); }
+};
 
 } // namespace
 
 TEST_F(CloneLinkTest, InformationRunReportsIdentityAndComment)
 {
-    CSimTransceiver::Image image = sim.GetImage();
-    const char comment[] = "AIRFIELD NORTH 1";
-    std::copy(comment, comment + 16, image.begin() + 0x10);
-    sim.SetImage(image);
     StartSim();
-
     EXPECT_EQ(0, link.CloneInfo());
-    EXPECT_EQ(0x2270, link.GetInfo()->modelCode);
-    EXPECT_EQ(0x0101, link.GetInfo()->revision);
-    EXPECT_EQ(16, link.GetInfo()->commentLength);
-    EXPECT_EQ("AIRFIELD NORTH 1", std::string(reinterpret_cast<char*>(link.GetInfo()->comment), 16));
-    // The request is the fixed information frame; no progress window for this run.
-    auto frames = sim.GetReceivedFrames();
-    ASSERT_EQ(1u, frames.size());
-    EXPECT_EQ((std::vector<uint8_t>{0xEE, 0xEF, 0xE0, 0, 0, 0, 0}), frames[0].bytes);
-    EXPECT_TRUE(host.Find("progress").empty());
-    EXPECT_FALSE(link.IsOpen());
+    const ModelInfo& info = *link.GetInfo();
+    EXPECT_EQ((std::vector<int>{0x2270, 0x0101, 16}),
+              (std::vector<int>{info.modelCode, info.revision, info.commentLength}));
+    EXPECT_TRUE(std::equal(info.comment, info.comment + 16, sim.GetImage().begin() + 0x10)); // the comment
+    // 200 ms after opening and after the request; no progress window. (The frames tests below
+    // pin the requests: their echoes must match.)
+    EXPECT_EQ((Lines{"sleep 200", "sleep 200"}), host.events);
+    EXPECT_EQ("E0 ", FrameCommands(sim));
 }
 
 TEST_F(CloneLinkTest, ReadRunWritesHeaderCommentAndAllRecords)
 {
-    sim.SetImage(PatternImage());
     StartSim();
-
     EXPECT_EQ(0, link.CloneIn());
-    std::vector<std::string> lines = ReadLines(transfer.Path());
-    ASSERT_EQ(33u, lines.size());
-    EXPECT_EQ("22700101", lines[0]);
-    EXPECT_EQ("#", lines[1]);
-    for (int i = 0; i < 31; ++i)
-        EXPECT_EQ(RecordLine(PatternImage(), 0x10 + 16 * i), lines[2 + i]) << i;
-
-    EXPECT_EQ((std::vector<uint8_t>{0xEE, 0xEF, 0xE2, 0x22, 0x70, 0x01, 0x01}),
-              sim.GetReceivedFrames().at(0).bytes);
-    EXPECT_EQ(" Now reading <- TR", host.events.front().substr(7));
+    Lines lines = {"22700101", "#"};
+    for (const std::string& record : Records(sim.GetImage()))
+        lines.push_back(record);
+    EXPECT_EQ(lines, ReadLines(transfer.GetPath()));
     // The percentage moves in steps of 10 up to 100; the window goes after a 500 ms linger.
-    std::vector<int> steps = host.ProgressSteps();
-    ASSERT_FALSE(steps.empty());
-    EXPECT_EQ(100, steps.back());
-    for (size_t i = 0; i < steps.size(); ++i) {
-        EXPECT_EQ(0, steps[i] % 10);
-        if (i > 0) {
-            EXPECT_LT(steps[i - 1], steps[i]);
-        }
-    }
-    EXPECT_EQ("progress-create: Cloning", host.Find("progress-create").at(0));
-    ASSERT_GE(host.events.size(), 2u);
-    EXPECT_EQ("sleep 500", host.events[host.events.size() - 2]);
-    EXPECT_EQ("progress-destroy", host.events.back());
+    Lines expected = {"status: Now reading <- TR", "progress-create: Cloning", "sleep 200",
+                       "sleep 200"};
+    for (int percent = 0; percent <= 100; percent += 10)
+        expected.push_back("progress " + std::to_string(percent));
+    expected.insert(expected.end(), {"sleep 500", "progress-destroy"});
+    EXPECT_EQ(expected, host.events);
 }
 
-TEST_F(CloneLinkTest, WriteRunSendsEachDataLineThenTheEndAndIsAccepted)
-{
-    StartSim();
-    CSimTransceiver::Image image = PatternImage();
-    WriteText(transfer.Path(), TransferText(image, 31));
-
-    EXPECT_EQ(0, link.CloneOut());
-    auto frames = sim.GetReceivedFrames();
-    ASSERT_EQ(33u, frames.size());
-    EXPECT_EQ((std::vector<uint8_t>{0xEE, 0xEF, 0xE3, 0x22, 0x70, 0x01, 0x01}), frames[0].bytes);
-    EXPECT_EQ(31, CountCommand(frames, 0xE4));
-    // Each data frame carries the line's digits as they stand plus their checksum.
-    std::string first(frames[1].bytes.begin() + 3, frames[1].bytes.end());
-    std::string line = RecordLine(image, 0x10);
-    unsigned sum = 0;
-    for (size_t i = 0; i < line.size(); i += 2)
-        sum += std::stoul(line.substr(i, 2), nullptr, 16);
-    char checksum[3];
-    std::snprintf(checksum, sizeof checksum, "%02X", (0x100 - (sum & 0xFF)) & 0xFF);
-    EXPECT_EQ(line + checksum, first);
-    std::string end(frames.back().bytes.begin() + 2, frames.back().bytes.end());
-    EXPECT_EQ("\xE5Vexa Inc.", end);
-
-    EXPECT_EQ(1, sim.GetWriteCount());
-    CSimTransceiver::Image held = sim.GetImage();
-    EXPECT_TRUE(std::equal(held.begin() + 0x10, held.end(), image.begin() + 0x10));
-    EXPECT_EQ(" Now writing -> TR", host.events.front().substr(7));
-    EXPECT_EQ(100, host.ProgressSteps().back());
-}
-
-TEST_F(CloneLinkTest, WriteRunStopsAtABlankLineAndSkipsCommentLines)
-{
-    StartSim();
-    CSimTransceiver::Image image = PatternImage();
-    std::string text = "22700101\n#\n";
-    for (int i = 0; i < 30; ++i) {
-        text += RecordLine(image, 0x10 + 16 * i) + "\n";
-        if (i == 10)
-            text += "# a note between records\n";
-    }
-    text += "   \n" + RecordLine(image, 0x1F0) + "\n";
-    WriteText(transfer.Path(), text);
-
-    EXPECT_EQ(0, link.CloneOut());
-    auto frames = sim.GetReceivedFrames();
-    EXPECT_EQ(30, CountCommand(frames, 0xE4));
-    EXPECT_EQ(1, CountCommand(frames, 0xE5));
-    EXPECT_EQ("E3 " + [] { std::string s; for (int i = 0; i < 30; ++i) s += "E4 "; return s; }() + "E5 ",
-              FrameCommands(frames));
-}
-
-TEST_F(CloneLinkTest, WriteRunPacesByEchoAndWaitsAfterTheRequest)
+// Comment lines come between the records, and a blank line after the 30th ends the data.
+TEST_F(CloneLinkTest, WriteRunSendsEachDataLinePacedByItsEcho)
 {
     CSimFaults faults;
     faults.realtime = true;
     StartSim(faults);
-    host.realSleep = true;
-    WriteText(transfer.Path(), TransferText(PatternImage(), 8));
+    const CSimTransceiver::Image before = sim.GetImage();
+    CSimTransceiver::Image image;
+    for (size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<uint8_t>(i * 7 + 3);
+    std::string text = "22700101\n#\n";
+    for (unsigned i = 0; i < 30; ++i)
+        text += RecordLine(image, 0x10 + 16 * i) + (i == 10 ? "\n# a note\n" : "\n");
+    WriteFile(transfer.GetPath(), text + "   \n" + RecordLine(image, 0x1F0) + "\n");
 
     EXPECT_EQ(0, link.CloneOut());
-    auto frames = sim.GetReceivedFrames();
-    ASSERT_EQ(10u, frames.size());
-    // After the echo of the write request the link waits 200 ms before the first record.
-    EXPECT_GE(frames[1].time - frames[0].time, std::chrono::milliseconds(200));
-    // At 960 bytes per second a 45-byte record frame takes about 47 ms to echo; the next frame
-    // may only follow its echo.
-    for (size_t i = 2; i < frames.size(); ++i)
-        EXPECT_GE(frames[i].time - frames[i - 1].time, std::chrono::milliseconds(40)) << i;
-    // The link's own waits: 200 ms after opening, 200 ms after the request, 200 ms after the
-    // request's echo.
+    const auto frames = sim.GetReceivedFrames();
+    std::string commands = "E3 ";
+    for (int i = 0; i < 30; ++i)
+        commands += "E4 ";
+    EXPECT_EQ(commands + "E5 ", FrameCommands(sim));
+    // The simulator takes records with the right checksum only, and the end frame "Vexa Inc.".
+    EXPECT_EQ(1, sim.GetWriteCount());
+    const CSimTransceiver::Image held = sim.GetImage();
+    EXPECT_TRUE(std::equal(held.begin() + 0x10, held.begin() + 0x1F0, image.begin() + 0x10));
+    EXPECT_TRUE(std::equal(held.begin() + 0x1F0, held.end(), before.begin() + 0x1F0));
+    // 200 ms pass between the echo of the request and the first record; each later frame
+    // waits for the echo of the one before (45 bytes at 960 bytes per second: 47 ms).
+    EXPECT_GE(frames[1].timeMs - frames[0].timeMs, 200u);
+    for (size_t i = 2; i + 1 < frames.size(); ++i)
+        EXPECT_GE(frames[i].timeMs - frames[i - 1].timeMs, 46u) << i;
     EXPECT_EQ(3u, host.Find("sleep 200").size());
-}
-
-TEST_F(CloneLinkTest, DataRecordWithBadChecksumEndsTheReadKeepingEarlierLines)
-{
-    CSimFaults faults;
-    faults.badChecksumAt = 5;
-    StartSim(faults);
-
-    EXPECT_EQ(77, link.CloneIn());
-    std::vector<std::string> lines = ReadLines(transfer.Path());
-    ASSERT_EQ(6u, lines.size());
-    EXPECT_EQ("22700101", lines[0]);
-    EXPECT_EQ("#", lines[1]);
-    EXPECT_EQ(RecordLine(sim.GetImage(), 0x40), lines[5]);
-    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ("status: Now writing -> TR", host.events.front());
+    EXPECT_EQ("progress 100", host.Find("progress ").back());
 }
 
 struct FaultCase {
     const char* name;
     const char* fault;
-    int run; // CCloneLink run type
-    int expected;
+    uint16_t run;
+    int result;
+    int lines;   // lines of the transfer file after a read (header, "#", records); 0: not read
+    bool silent; // the transceiver never answers: the run ends on the silence limit
 };
 
-class CloneLinkFaultTest : public CSimFixture, public ::testing::WithParamInterface<FaultCase> {};
+class CloneLinkFaultTest : public CloneLinkTest, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(CloneLinkFaultTest, EndsWithTheExpectedResult)
 {
     const FaultCase& c = GetParam();
     CSimFaults faults;
-    if (*c.fault) {
-        ASSERT_TRUE(faults.Set(c.fault));
-    }
+    ASSERT_TRUE(faults.Set(c.fault));
     StartSim(faults);
-    // Time-outs are proved in real time below; where one is the expected ending, the clock
-    // runs 20 times faster here.
-    const std::string fault = c.fault;
-    if (fault == "silence" || fault == "no-cable" || fault.rfind("stall", 0) == 0)
-        host.clockScale = 20;
-    WriteText(transfer.Path(), TransferText(sim.GetImage(), 31));
-    int result = c.run == CCloneLink::kRunInfo ? link.CloneInfo()
-        : c.run == CCloneLink::kRunRead         ? link.CloneIn()
-                                                : link.CloneOut();
-    EXPECT_EQ(c.expected, result);
+    WriteFile(transfer.GetPath(), kOneRecord);
+    const uint64_t start = clock.NowMs();
+    EXPECT_EQ(c.result,
+              c.run == kInfo ? link.CloneInfo() : c.run == kRead ? link.CloneIn() : link.CloneOut());
     EXPECT_FALSE(link.IsOpen());
+    if (c.lines > 0) {
+        const Lines lines = ReadLines(transfer.GetPath());
+        ASSERT_EQ(size_t(c.lines), lines.size());
+        const unsigned last = 0x10 + 16 * (c.lines - 3); // the last record kept
+        EXPECT_EQ(c.lines > 2 ? RecordLine(sim.GetImage(), last) : "#", lines.back());
+    }
+    // Beyond the fixed waits, a silent line is waited on for 2 to 3 seconds.
+    if (c.silent) {
+        EXPECT_GT(clock.NowMs() - start - Slept(), 2000u);
+        EXPECT_LE(clock.NowMs() - start - Slept(), 3000u);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, CloneLinkFaultTest,
-    ::testing::Values(FaultCase{"InfoSilence", "silence", CCloneLink::kRunInfo, 77},
-                      FaultCase{"InfoNoCable", "no-cable", CCloneLink::kRunInfo, 77},
-                      FaultCase{"InfoBadComment", "bad-comment", CCloneLink::kRunInfo, 77},
-                      FaultCase{"InfoWrongModelIsStillAnAnswer", "wrong-model", CCloneLink::kRunInfo, 0},
-                      FaultCase{"ReadBadEnd", "bad-end", CCloneLink::kRunRead, 77},
-                      FaultCase{"ReadStall", "stall=10", CCloneLink::kRunRead, 77},
-                      FaultCase{"ReadSilence", "silence", CCloneLink::kRunRead, 77},
-                      FaultCase{"ReadTooFewStillEndsProperly", "too-few=20", CCloneLink::kRunRead, 0},
-                      FaultCase{"WriteRefused", "refuse-write", CCloneLink::kRunWrite, 77},
-                      FaultCase{"WriteStall", "stall=3", CCloneLink::kRunWrite, 77},
-                      FaultCase{"WriteNoCable", "no-cable", CCloneLink::kRunWrite, 77},
-                      FaultCase{"WriteNoFault", "", CCloneLink::kRunWrite, 0}),
+    ::testing::Values(FaultCase{"InfoSilence", "silence", kInfo, 77, 0, true},
+                      FaultCase{"InfoNoCable", "no-cable", kInfo, 77, 0, true},
+                      FaultCase{"InfoBadComment", "bad-comment", kInfo, 77, 0, false},
+                      FaultCase{"InfoWrongModelIsAnAnswer", "wrong-model", kInfo, 0, 0, false},
+                      FaultCase{"ReadSilence", "silence", kRead, 77, 2, true},
+                      FaultCase{"ReadBadChecksum", "bad-checksum=5", kRead, 77, 6, false},
+                      FaultCase{"ReadBadEnd", "bad-end", kRead, 77, 33, false},
+                      FaultCase{"ReadTooFewEndsProperly", "too-few=20", kRead, 0, 22, false},
+                      FaultCase{"WriteRefused", "refuse-write", kWrite, 77, 0, false},
+                      FaultCase{"WriteNoCable", "no-cable", kWrite, 77, 0, true}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
-TEST_F(CloneLinkTest, SilentTransceiverTimesOutAfterTwoToThreeSeconds)
+// A line that never falls silent, with frames for another station and commands nobody answers.
+using CloneLinkSilence = CloneLinkTest;
+TEST_F(CloneLinkSilence, FramesTheRunIgnoresDoNotKeepItAlive)
 {
     CSimFaults faults;
-    faults.silence = true;
+    faults.garbage = true;
     StartSim(faults);
-    host.realSleep = false;
-    auto start = Clock::now();
+    clock.onWait = [this] {
+        if (clock.NowMs() > 10000)
+            sim.Stop(); // a run kept alive so long is the fault itself: end it
+    };
     EXPECT_EQ(77, link.CloneInfo());
-    auto elapsed = Clock::now() - start;
-    EXPECT_GE(elapsed, std::chrono::milliseconds(2000));
-    EXPECT_LE(elapsed, std::chrono::milliseconds(3000));
+    EXPECT_GT(sim.GetLineBytes(), 2000u);
+    EXPECT_LE(clock.NowMs() - Slept(), 3000u);
 }
 
 TEST_F(CloneLinkTest, CancelEndsTheReadAndFreesThePort)
 {
-    CSimFaults faults;
-    faults.realtime = true;
-    StartSim(faults);
-    host.cancelOnCheck = 50;
-
+    StartSim();
+    host.cancelAtPercent = 20;
     EXPECT_EQ(1, link.CloneIn());
-    EXPECT_FALSE(link.IsOpen());
-    // The window lingers 500 ms, then goes.
-    ASSERT_GE(host.events.size(), 3u);
-    EXPECT_EQ("cancel", host.events[host.events.size() - 3]);
-    EXPECT_EQ("sleep 500", host.events[host.events.size() - 2]);
-    EXPECT_EQ("progress-destroy", host.events.back());
+    EXPECT_EQ((Lines{"progress 20", "cancel", "sleep 500", "progress-destroy"}),
+              Lines(host.events.end() - 4, host.events.end()));
     CCommPort other;
     EXPECT_TRUE(other.Open(sim.GetDevicePath(), 9600));
 }
 
-TEST_F(CloneLinkTest, PortHeldByAnotherProcessGives91WithoutSending)
+TEST_F(CloneLinkTest, PortThatCannotBeOpenedGives91WithoutSending)
 {
     StartSim();
-    int ready[2];
-    ASSERT_EQ(0, ::pipe(ready));
-    pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        CCommPort holder;
-        char c = holder.Open(sim.GetDevicePath(), 9600) ? 'y' : 'n';
-        (void)!::write(ready[1], &c, 1);
-        ::pause();
-        ::_exit(0);
+    WriteFile(transfer.GetPath(), kOneRecord);
+    {
+        CCommPort holder; // another program has the port
+        ASSERT_TRUE(holder.Open(sim.GetDevicePath(), 9600));
+        EXPECT_EQ(91, link.CloneIn());
+        EXPECT_EQ(91, link.CloneOut());
+        EXPECT_EQ(91, link.CloneInfo());
     }
-    char c = 0;
-    ASSERT_EQ(1, ::read(ready[0], &c, 1));
-    ASSERT_EQ('y', c);
-
-    EXPECT_EQ(91, link.CloneIn());
-    EXPECT_EQ(91, link.CloneInfo());
-    ::kill(child, SIGTERM);
-    ::waitpid(child, nullptr, 0);
-    ::close(ready[0]);
-    ::close(ready[1]);
     EXPECT_TRUE(sim.GetReceivedFrames().empty());
-    // The progress window of the read was made and taken away again.
-    EXPECT_EQ(1u, host.Find("progress-create").size());
-    EXPECT_EQ(1u, host.Find("progress-destroy").size());
-    // Once the other program is gone the port is usable again.
-    EXPECT_EQ(0, link.CloneInfo());
+    EXPECT_EQ(2u, host.Find("progress-destroy").size()); // the progress windows went again
+    EXPECT_EQ(0, link.CloneInfo()); // once the other program is gone the port is usable again
 }
 
-TEST_F(CloneLinkTest, MissingDeviceGives91)
+TEST_P(CloneFramesTest, EndsWithTheExpectedResult)
 {
-    StartSim();
-    link.SetPortDevice(2, "/dev/pwr-no-such-port");
-    link.SetPortNumber(2);
-    WriteText(transfer.Path(), TransferText(sim.GetImage(), 31));
-    EXPECT_EQ(91, link.CloneInfo());
-    EXPECT_EQ(91, link.CloneIn());
-    WriteText(transfer.Path(), TransferText(sim.GetImage(), 31));
-    EXPECT_EQ(91, link.CloneOut());
-    EXPECT_TRUE(sim.GetReceivedFrames().empty());
+    EXPECT_EQ(GetParam().result, link.Run(GetParam().run, GetParam().bytes));
 }
 
-TEST_F(CloneLinkTest, WriteWithoutUsableFirstLineGives80WithoutOpeningThePort)
+INSTANTIATE_TEST_SUITE_P(
+    Frames, CloneFramesTest,
+    ::testing::Values(
+        FrameCase{"InfoAnswer", kInfo, kInfoEcho + kAnswer, 2},
+        FrameCase{"InfoTooShort", kInfo, kInfoEcho + Radio({0xE1, 0x22, 0x70, 0x01}), 80},
+        FrameCase{"InfoEchoDiffers", kInfo, Echo({0xE0, 0, 0, 0, 1}), 80},
+        FrameCase{"RecordInInfoRun", kInfo, kInfoEcho + kRecord, 80},
+        FrameCase{"EndInInfoRun", kInfo, kInfoEcho + Radio({0xE5}, "Vexa Inc."), 80},
+        // Frames for others, and commands nobody answers, are passed over.
+        FrameCase{"IgnoredFrames", kInfo,
+                  kInfoEcho + Frame(0, 0, {0xE5}) + Radio({0xE2}) + Echo({0xE6}) + kAnswer, 2},
+        FrameCase{"SecondAddressMarksTheTransceiver", kInfo,
+                  kInfoEcho + Frame(0x12, 0xEE, {0xE1, 0x22, 0x70, 1, 1}), 2},
+        FrameCase{"PreambleRestartsTheFrame", kInfo,
+                  kInfoEcho + Bytes{0xFE, 0xEF, 0xEE, 0xE1, 0x22} + kAnswer, 2},
+        FrameCase{"RecordCount", kRead, kReadEcho + Radio({0xE4}, "00100241AD"), 80},
+        FrameCase{"RecordEmpty", kRead, kReadEcho + Radio({0xE4}), 80},
+        FrameCase{"RecordLowerCase", kRead, kReadEcho + Radio({0xE4}, "00100141ae"), 80},
+        FrameCase{"EndShort", kRead, kReadEcho + Radio({0xE5}, "Vexa Inc"), 80},
+        FrameCase{"EndLong", kRead, kReadEcho + Radio({0xE5}, "Vexa Inc.."), 80},
+        FrameCase{"WriteResultInReadRun", kRead, kReadEcho + Radio({0xE6, 0x00}), 80},
+        FrameCase{"WriteAccepted", kWrite, kWriteEchoes + Radio({0xE6, 0x00}), 2},
+        FrameCase{"WriteResultEmpty", kWrite, kWriteEchoes + Radio({0xE6}), 80},
+        FrameCase{"WriteResultBeforeTheEnd", kWrite,
+                  kWriteEcho + Echo({0xE4}, "00100141AE") + Radio({0xE6, 0}), 80},
+        // The echo of a data frame must match what was sent, its checksum included.
+        FrameCase{"DataEchoDiffers", kWrite, kWriteEcho + Echo({0xE4}, "00100141AF"), 80}),
+    [](const ::testing::TestParamInfo<FrameCase>& info) { return std::string(info.param.name); });
+
+using CloneFramesDetailTest = CloneFramesTest;
+
+TEST_F(CloneFramesDetailTest, LongFramesTransferFilesAndProgress)
 {
-    StartSim();
+    // A frame longer than the receive buffer keeps its first 255 bytes: the comment has 248.
+    Bytes longAnswer = {0xE1, 0x22, 0x70, 0x01, 0x01};
+    longAnswer.resize(400, 'C');
+    ASSERT_EQ(2, link.Run(kInfo, kInfoEcho + Radio(longAnswer)));
+    EXPECT_EQ(248, link.GetInfo()->commentLength);
+
+    // A write needs a transfer file whose first line has 8 characters or more.
     for (const char* text : {"", "2270010\n#\n", "\n22700101\n"}) {
-        WriteText(transfer.Path(), text);
-        EXPECT_EQ(80, link.CloneOut()) << text;
+        WriteFile(transfer.GetPath(), text);
+        EXPECT_EQ(80, link.PrepareWrite()) << text;
     }
-    EXPECT_TRUE(sim.GetReceivedFrames().empty());
-}
-
-TEST_F(CloneLinkTest, TransferFileThatCannotBeMadeSendsNothing)
-{
-    StartSim();
-    link.SetTransferFile("/nonexistent-dir/transfer.cl");
-    EXPECT_EQ(77, link.CloneIn());
-    EXPECT_TRUE(link.HasTransferFileFailed());
-    EXPECT_EQ(77, link.CloneOut());
-    EXPECT_TRUE(link.HasTransferFileFailed());
-    EXPECT_TRUE(sim.GetReceivedFrames().empty());
-    link.SetTransferFile(transfer.Path());
-    EXPECT_EQ(0, link.CloneIn());
     EXPECT_FALSE(link.HasTransferFileFailed());
-}
+    link.SetTransferFile("/nonexistent-dir/transfer.cl");
+    EXPECT_TRUE(link.PrepareRead() == 77 && link.HasTransferFileFailed());
+    EXPECT_TRUE(link.PrepareWrite() == 77 && link.HasTransferFileFailed());
+    link.SetTransferFile(transfer.GetPath());
 
-TEST_F(CloneLinkTest, SignalResultPlaysTheTwoTunes)
-{
-    host.realSleep = false;
-    link.SignalResult(true);
-    EXPECT_EQ((std::vector<std::string>{"beep 1000 50", "sleep 50", "beep 1000 50", "sleep 500"}),
-              host.events);
-    host.events.clear();
-    link.SignalResult(false);
-    EXPECT_EQ((std::vector<std::string>{"beep 500 400", "sleep 100", "beep 500 400", "sleep 100",
-                                        "beep 500 400", "sleep 100", "beep 500 400", "sleep 500"}),
-              host.events);
+    // The progress of a read counts records towards 31, rounded down to tens.
+    ASSERT_EQ(0, link.Run(kRead, kReadEcho));
+    std::vector<int> seen;
+    for (int i = 0; i < 31; ++i) {
+        link.Feed(kRecord);
+        seen.push_back(link.GetPercentage());
+    }
+    EXPECT_EQ((std::vector<int>{0, 10, 90, 100}),
+              (std::vector<int>{seen[1], seen[3], seen[29], seen[30]}));
 }

@@ -1,80 +1,24 @@
 // The three clone operations with their result table, on a real radio data object and the
 // simulated transceiver.
 
-#include <cstdlib>
-
-#include "clone/clone_operations.h"
 #include "clone_test_util.h"
-#include "radio/r455_radio.h"
-#include "radio/temp_file.h"
 
 using namespace clonetest;
 using Operation = CCloneOperations::Operation;
 
 namespace {
 
-// Record lines (everything but the header and the comment line) of a saved data set.
-std::vector<std::string> Records(CR455Radio& radio)
-{
-    CScratchFile file(".qrb");
-    EXPECT_TRUE(radio.SaveToFile(file.Path()));
-    std::vector<std::string> lines = ReadLines(file.Path());
-    std::vector<std::string> records;
-    for (size_t i = 2; i < lines.size(); ++i) {
-        std::string line = lines[i];
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        records.push_back(line);
-    }
-    return records;
-}
-
-const char kFailureTones[] = "beep 500 400";
 const char kCheckSoftware[] =
     " Check the following:\r\n\r\n - The RS-232C port settings.\r\n - Cloning cable connections.\r\n"
     " - Appropriate cloning software for the transceiver is being used.\r\n"
     " - The revision number of the transceiver.\n";
 
-class CloneOperationsTest : public CSimFixture {
-protected:
-    void SetUp() override
-    {
-        host.realSleep = false;
-        radio.ResetData();
-        operations.SetDataReplacedHandler([this] { ++replaced; });
-    }
-
-    // The transceiver holds a data set that differs from the document's.
-    void GiveTransceiverOtherData()
-    {
-        CR455Radio other;
-        other.ResetData();
-        other.SetCloneComment("TOWER 2");
-        other.Heal();
-        CScratchFile file(".qrb");
-        ASSERT_TRUE(other.SaveToFile(file.Path()));
-        ASSERT_TRUE(sim.LoadImage(file.Path()));
-        transceiverRecords = Records(other);
-    }
-
-    CR455Radio radio;
-    CTempFile transferFile{"cl"};
-    CCloneOperations operations{radio, link, host, transferFile};
-    int replaced = 0;
-    std::vector<std::string> transceiverRecords;
-};
+using CloneOperationsTest = CCloneFixture<>;
 
 } // namespace
 
 TEST(CloneResultTable, EachResultGivesItsTextsAndIcon)
 {
-    struct Row {
-        Operation op;
-        int result;
-        const char* status;
-        const char* box;
-        bool exclamation;
-    };
     const char* cannotProgram =
         " The transceiver cannot be programmed. The cause may be:\n\n 1) The transceiver has not been "
         "cloned.\n 2) The transceiver's EEPROM is damaged.\n 3) The transceiver's revision number is "
@@ -85,224 +29,103 @@ TEST(CloneResultTable, EachResultGivesItsTextsAndIcon)
                             "connections.\n - Transceiver power is ON.";
     const char* written = " Clone writing succeeded. \n\n Turn the transceiver power off and on to use "
                           "\n the transceiver under its new conditions.\n";
-    const Row rows[] = {
-        {Operation::Read, 0, " Cloning completed.", "", true},
-        {Operation::Write, 0, " Cloning completed.", written, false},
-        {Operation::Information, 0, "", "", true},
-        {Operation::Read, 1, " Terminated cloning.  ", "", true},
-        {Operation::Write, 1, " Terminated cloning.  ", "", true},
-        {Operation::Read, 85, " Err: Illegal information.", cannotProgram, true},
-        {Operation::Write, 85, " Err: Illegal information.", cannotProgram, true},
-        {Operation::Information, 85, " Err: Illegal information.", cannotProgram, true},
-        {Operation::Read, 91, " Err: Cannot access RS-232C port.", checkPort, true},
-        {Operation::Write, 91, " Err: Cannot access RS-232C port.", checkPort, true},
-        {Operation::Information, 91, " Err: Cannot access RS-232C port.", checkPort, true},
-        {Operation::Read, 77, " Err: Cannot read cloning data.", kCheckSoftware, true},
-        {Operation::Write, 77, " Err: Cannot write cloning data.", kCheckSoftware, true},
-        {Operation::Write, 80, " Err: Cannot write cloning data.", kCheckSoftware, true},
-        {Operation::Information, 77, " Err: Illegal information.", kCheckSoftware, true},
-        {Operation::Read, 82, " Err: No answer from transceiver.", kCheckSoftware, true},
+    const char* illegal = " Err: Illegal information.";
+    const struct {
+        Operation op;
+        int result;
+        const char* status;
+        const char* box;
+    } rows[] = {
+        {Operation::Read, 0, " Cloning completed.", ""},
+        {Operation::Write, 0, " Cloning completed.", written},
+        {Operation::Information, 0, "", ""},
+        {Operation::Read, 1, " Terminated cloning.  ", ""},
+        {Operation::Write, 1, " Terminated cloning.  ", ""},
+        {Operation::Information, 85, illegal, cannotProgram},
+        {Operation::Write, 91, " Err: Cannot access RS-232C port.", checkPort},
+        {Operation::Read, 77, " Err: Cannot read cloning data.", kCheckSoftware},
+        {Operation::Write, 77, " Err: Cannot write cloning data.", kCheckSoftware},
+        {Operation::Write, 80, " Err: Cannot write cloning data.", kCheckSoftware},
+        {Operation::Information, 77, illegal, kCheckSoftware},
+        {Operation::Read, 82, " Err: No answer from transceiver.", kCheckSoftware},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         CCloneOperations::Report r = CCloneOperations::GetReport(row.op, row.result);
         SCOPED_TRACE(std::to_string(int(row.op)) + "/" + std::to_string(row.result));
         EXPECT_EQ(row.status, r.status);
         EXPECT_EQ(row.box, r.box);
-        if (*row.box) {
-            EXPECT_EQ(row.exclamation, r.icon == CCloneHost::Icon::Exclamation);
-        }
+        // Only the box of a successful write comes without the exclamation icon.
+        EXPECT_EQ(row.box != written, r.icon == CCloneHost::Icon::Exclamation);
     }
 }
 
-TEST_F(CloneOperationsTest, ReadReplacesTheDataAndReportsSuccess)
-{
-    GiveTransceiverOtherData();
-    StartSim();
-    ASSERT_NE(transceiverRecords, Records(radio));
+struct OperationCase {
+    const char* name;
+    Operation op;
+    const char* fault;
+    int result;
+    size_t frames; // frames sent: the information request, then those of the read or write
+};
 
-    EXPECT_EQ(0, operations.Read());
-    EXPECT_EQ(transceiverRecords, Records(radio));
-    EXPECT_EQ(1, replaced);
-    EXPECT_FALSE(radio.IsEdited());
-    EXPECT_TRUE(host.Find("ask:").empty());
-    EXPECT_TRUE(host.Find("box").empty());
-    EXPECT_EQ("status: Cloning completed.", host.Find("status:").back());
-    EXPECT_EQ(2u, host.Find("beep 1000 50").size());
+class CloneOperationTableTest : public CloneOperationsTest,
+                                public ::testing::WithParamInterface<OperationCase> {};
+
+// The result reaches the user by the table; only a read changes the data, only a write the memory.
+TEST_P(CloneOperationTableTest, ReportsItsResultAndChangesOnlyWhatItShould)
+{
+    const OperationCase& c = GetParam();
+    CR455Radio other; // the transceiver holds other data than the document
+    other.ResetData();
+    other.SetCloneComment("TOWER 2");
+    other.Heal();
+    CTempFile file("qrb");
+    ASSERT_TRUE(other.SaveToFile(file.GetPath()) && sim.LoadImage(file.GetPath()));
+    CSimFaults faults;
+    ASSERT_TRUE(!*c.fault || faults.Set(c.fault));
+    Start(faults);
+    const Lines data = Records(radio);
+
+    EXPECT_EQ(c.result, c.op == Operation::Read    ? operations->Read()
+                        : c.op == Operation::Write ? operations->Write()
+                                                   : operations->Information());
+    const CCloneOperations::Report report = CCloneOperations::GetReport(c.op, c.result);
+    const Lines statuses = host.Find("status:");
+    EXPECT_EQ(report.status, statuses.empty() ? "" : statuses.back().substr(7));
+    const std::string box = (c.result ? "box!:" : "box:") + report.box;
+    EXPECT_EQ(report.box.empty() ? Lines{} : Lines{box}, host.Find("box"));
+    // The tune: two short high tones for success, four long low ones for failure; then a pause.
+    const Lines tune = c.result ? Lines{"beep 500 400", "sleep 100", "beep 500 400", "sleep 100",
+                                        "beep 500 400", "sleep 100", "beep 500 400", "sleep 500"}
+                                : Lines{"beep 1000 50", "sleep 50", "beep 1000 50", "sleep 500"};
+    const auto first = std::find(host.events.begin(), host.events.end(), tune.front());
+    EXPECT_EQ(tune, Lines(first, first + std::min<long>(tune.size(), host.events.end() - first)));
     EXPECT_EQ(0, host.waitDepth);
-    // Information run first, then the read request.
-    EXPECT_EQ("E0 E2 ", FrameCommands(sim.GetReceivedFrames()));
-}
-
-TEST_F(CloneOperationsTest, ReadOfEditedDataAsksAndCancelLeavesEverything)
-{
-    StartSim();
-    operations.SetModifiedTest([] { return true; });
-    host.answerOk = false;
-    std::vector<std::string> before = Records(radio);
-
-    EXPECT_EQ(CCloneOperations::kDeclined, operations.Read());
-    EXPECT_EQ((std::vector<std::string>{"ask: Read from transceiver, Data has been edited."}),
-              host.events);
-    EXPECT_TRUE(sim.GetReceivedFrames().empty());
-    EXPECT_EQ(before, Records(radio));
-}
-
-TEST_F(CloneOperationsTest, ReadWhoseDataDoNotLoadFailsAndKeepsTheData)
-{
-    GiveTransceiverOtherData();
-    CSimFaults faults;
-    faults.recordLimit = 20; // the end frame is proper, but the data are incomplete
-    StartSim(faults);
-    std::vector<std::string> before = Records(radio);
-
-    EXPECT_EQ(77, operations.Read());
-    EXPECT_EQ(before, Records(radio));
-    EXPECT_EQ(0, replaced);
-    EXPECT_EQ("status: Err: Cannot read cloning data.", host.Find("status:").back());
-    EXPECT_EQ(std::string("box!:") + kCheckSoftware, host.Find("box").at(0));
-    EXPECT_EQ(4u, host.Find(kFailureTones).size());
-}
-
-TEST_F(CloneOperationsTest, ForeignRevisionStopsEveryOperationAfterTheInformationRun)
-{
-    CSimFaults faults;
-    faults.wrongRevision = true;
-    StartSim(faults);
-    for (int (CCloneOperations::*op)() :
-         {&CCloneOperations::Read, &CCloneOperations::Write, &CCloneOperations::Information}) {
-        host.events.clear();
-        sim.ClearReceivedFrames();
-        EXPECT_EQ(85, (operations.*op)());
-        EXPECT_EQ("status: Err: Illegal information.", host.Find("status:").back());
-        ASSERT_EQ(1u, host.Find("box!:").size());
-        EXPECT_EQ(0u, host.Find("box!:")[0].find("box!: The transceiver cannot be programmed."));
-        EXPECT_EQ(4u, host.Find(kFailureTones).size());
-        EXPECT_EQ("E0 ", FrameCommands(sim.GetReceivedFrames()));
+    EXPECT_EQ(c.frames, sim.GetReceivedFrames().size());
+    const bool read = c.op == Operation::Read && c.result == 0;
+    EXPECT_EQ(read ? Records(other) : data, Records(radio));
+    EXPECT_EQ(read ? 1 : 0, replaced);
+    const bool written = c.op == Operation::Write && c.result == 0;
+    EXPECT_EQ(written ? Records(radio) : Records(other), Records(sim.GetImage()));
+    if (c.op == Operation::Information && c.result == 0) {
+        EXPECT_EQ(Lines{"info: VX-R455NORD|TOWER 2         "}, host.Find("info:"));
     }
-    EXPECT_EQ(0, replaced);
 }
 
-TEST_F(CloneOperationsTest, CancelledReadReportsTerminationOnly)
+INSTANTIATE_TEST_SUITE_P(
+    Operations, CloneOperationTableTest,
+    ::testing::Values(OperationCase{"Read", Operation::Read, "", 0, 2},
+                      OperationCase{"ReadOfIncompleteData", Operation::Read, "too-few=20", 77, 2},
+                      OperationCase{"ReadOfForeignRevision", Operation::Read, "wrong-revision", 85, 1},
+                      OperationCase{"Write", Operation::Write, "", 0, 34},
+                      OperationCase{"WriteRefused", Operation::Write, "refuse-write", 77, 34},
+                      OperationCase{"WriteOfForeignModel", Operation::Write, "wrong-model", 85, 1},
+                      OperationCase{"Information", Operation::Information, "", 0, 1},
+                      OperationCase{"InfoForeignRevision", Operation::Information, "wrong-revision", 85, 1}),
+    [](const ::testing::TestParamInfo<OperationCase>& info) { return std::string(info.param.name); });
+
+// The Information dialog shows 16 comment bytes: control characters as blanks, others as Latin-1.
+TEST(CloneOperationsComment, SixteenCharactersAsText)
 {
-    CSimFaults faults;
-    faults.realtime = true;
-    StartSim(faults);
-    host.cancelOnCheck = 30;
-    std::vector<std::string> before = Records(radio);
-
-    EXPECT_EQ(1, operations.Read());
-    EXPECT_EQ("status: Terminated cloning.  ", host.Find("status:").back());
-    EXPECT_TRUE(host.Find("box").empty());
-    EXPECT_EQ(4u, host.Find(kFailureTones).size());
-    EXPECT_EQ(before, Records(radio));
-    EXPECT_EQ(0, replaced);
-}
-
-TEST_F(CloneOperationsTest, WriteAlwaysAsksThenSendsTheDataSet)
-{
-    StartSim();
-    radio.SetCloneComment("WRITTEN");
-    radio.Heal();
-
-    EXPECT_EQ(0, operations.Write());
-    EXPECT_EQ("ask: Write to transceiver", host.events.at(0));
-    EXPECT_EQ(1, sim.GetWriteCount());
-    // What the transceiver now holds is what the data set saves.
-    std::vector<std::string> records = Records(radio);
-    CSimTransceiver::Image held = sim.GetImage();
-    for (size_t i = 0; i < records.size(); ++i)
-        EXPECT_EQ(records[i], RecordLine(held, 0x10 + 16 * unsigned(i)));
-    EXPECT_EQ("status: Cloning completed.", host.Find("status:").back());
-    EXPECT_EQ(0u, host.Find("box:")[0].find("box: Clone writing succeeded. \n\n Turn the transceiver"));
-    EXPECT_EQ(0, replaced);
-}
-
-TEST_F(CloneOperationsTest, RefusedWriteAndDeclinedWrite)
-{
-    CSimFaults faults;
-    faults.refuseWrite = true;
-    StartSim(faults);
-    EXPECT_EQ(77, operations.Write());
-    EXPECT_EQ("status: Err: Cannot write cloning data.", host.Find("status:").back());
-    EXPECT_EQ(std::string("box!:") + kCheckSoftware, host.Find("box").at(0));
-    EXPECT_EQ(0, sim.GetWriteCount());
-
-    host.events.clear();
-    sim.ClearReceivedFrames();
-    host.answerOk = false;
-    EXPECT_EQ(CCloneOperations::kDeclined, operations.Write());
-    EXPECT_EQ(1u, host.events.size());
-    EXPECT_TRUE(sim.GetReceivedFrames().empty());
-}
-
-TEST_F(CloneOperationsTest, InformationShowsModelAndSixteenCommentCharacters)
-{
-    CSimTransceiver::Image image = sim.GetImage();
-    const char comment[] = "ABC\x01" "DEFGHIJKLM\xE9N";
-    std::copy(comment, comment + 16, image.begin() + 0x10);
-    sim.SetImage(image);
-    StartSim();
-
-    EXPECT_EQ(0, operations.Information());
-    EXPECT_EQ((std::vector<std::string>{"info: VX-R455NORD|ABC DEFGHIJKLM\xC3\xA9N"}), host.Find("info:"));
-    EXPECT_TRUE(host.Find("status:").empty());
-    EXPECT_TRUE(host.Find("box").empty());
-    EXPECT_EQ(2u, host.Find("beep 1000 50").size());
-}
-
-TEST_F(CloneOperationsTest, PortHeldGivesThePortMessage)
-{
-    StartSim();
-    CCommPort holder;
-    ASSERT_TRUE(holder.Open(sim.GetDevicePath(), 9600));
-    EXPECT_EQ(91, operations.Information());
-    EXPECT_EQ("status: Err: Cannot access RS-232C port.", host.Find("status:").back());
-    EXPECT_EQ("box!: Check the following:\n\n - The RS-232C port settings.\n - Cloning cable "
-              "connections.\n - Transceiver power is ON.",
-              host.Find("box").at(0));
-}
-
-TEST_F(CloneOperationsTest, CableUnpluggedFailsEachOperationWithItsText)
-{
-    CSimFaults faults;
-    faults.noCable = true;
-    StartSim(faults);
-    host.clockScale = 20;
-    EXPECT_EQ(77, operations.Read());
-    EXPECT_EQ("status: Err: Cannot read cloning data.", host.Find("status:").back());
-    EXPECT_EQ(77, operations.Write());
-    EXPECT_EQ("status: Err: Cannot write cloning data.", host.Find("status:").back());
-    EXPECT_EQ(77, operations.Information());
-    EXPECT_EQ("status: Err: Illegal information.", host.Find("status:").back());
-    EXPECT_EQ(3u, host.Find(std::string("box!:") + kCheckSoftware).size());
-}
-
-TEST(CloneOperationsTransferFile, MissingTransferFileSendsNothing)
-{
-    const char* saved = std::getenv("TMPDIR");
-    std::string savedValue = saved ? saved : "";
-    ::setenv("TMPDIR", "/nonexistent-pwr-dir", 1);
-    CTempFile transfer("cl");
-    if (saved)
-        ::setenv("TMPDIR", savedValue.c_str(), 1);
-    else
-        ::unsetenv("TMPDIR");
-    ASSERT_FALSE(transfer.IsValid());
-
-    CRecordingCloneHost host;
-    host.realSleep = false;
-    CSimTransceiver sim;
-    ASSERT_TRUE(sim.Start());
-    CCloneLink link(host);
-    link.SetPortDevice(1, sim.GetDevicePath());
-    CR455Radio radio;
-    radio.ResetData();
-    CCloneOperations operations(radio, link, host, transfer);
-
-    EXPECT_EQ(77, operations.Read());
-    EXPECT_EQ(77, operations.Write());
-    EXPECT_TRUE(sim.GetReceivedFrames().empty());
-    EXPECT_EQ("status: Err: Cannot read cloning data.", host.Find("status:").at(0));
-    EXPECT_EQ("status: Err: Cannot write cloning data.", host.Find("status:").at(1));
-    EXPECT_EQ(2u, host.Find("box!: The temporary file for the cloning data cannot be created").size());
+    const unsigned char comment[] = "ABC\x01" "DEFGHIJKLM\xE9NOPQ";
+    EXPECT_EQ("ABC DEFGHIJKLM\xC3\xA9N", CCloneOperations::CommentText(comment));
 }

@@ -1,102 +1,125 @@
 #pragma once
 
-// Shared set-up of the clone tests: a simulated transceiver on a pseudo-terminal and the real
-// serial code bound to it as COM1.
+// Shared set-up of the clone tests: the real serial code as COM1 to a simulated transceiver, both
+// on a fake clock, a recording host, and the clone operations of a document with a new data set.
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "clone/clone_link.h"
-#include "clone/recording_clone_host.h"
+#include "clone/clone_operations.h"
+#include "radio/r455_radio.h"
+#include "radio/temp_file.h"
 #include "sim/sim_transceiver.h"
+#include "tests/common/fake_clone_clock.h"
+#include "tests/common/recording_clone_host.h"
+#include "tests/common/test_files.h"
 
 namespace clonetest {
 
-inline std::vector<std::string> ReadLines(const std::string& path)
+using Bytes = std::vector<uint8_t>;
+using Lines = std::vector<std::string>;
+
+// The lines of a text file without their line ends (LF or CR LF).
+inline Lines ReadLines(const std::string& path)
 {
-    std::ifstream in(path);
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line))
-        lines.push_back(line);
+    Lines lines;
+    std::istringstream text(ReadFile(path));
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line.substr(0, line.find('\r')));
     return lines;
 }
 
-inline void WriteText(const std::string& path, const std::string& text)
+// The record lines (after the header and the comment line) of a data set as saved.
+inline Lines Records(CR455Radio& radio)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
+    CTempFile file("qrb");
+    EXPECT_TRUE(radio.SaveToFile(file.GetPath()));
+    Lines lines = ReadLines(file.GetPath());
+    return Lines(lines.begin() + std::min<size_t>(2, lines.size()), lines.end());
 }
 
-// A unique file name in the temporary directory, removed at the end of the test.
-class CScratchFile {
-public:
-    explicit CScratchFile(const std::string& tag)
-    {
-        char pattern[] = "/tmp/pwrtestXXXXXX";
-        int fd = ::mkstemp(pattern);
-        if (fd >= 0)
-            ::close(fd);
-        m_path = std::string(pattern) + tag;
-        std::rename(pattern, m_path.c_str());
-    }
-    ~CScratchFile() { std::remove(m_path.c_str()); }
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
-// The record line the transceiver's image gives for `address` (16 bytes, no checksum).
-inline std::string RecordLine(const CSimTransceiver::Image& image, unsigned address)
+inline std::string Hex(unsigned byte)
 {
     static const char digits[] = "0123456789ABCDEF";
-    std::string line;
-    auto hex = [&](unsigned b) {
-        line.push_back(digits[(b >> 4) & 15]);
-        line.push_back(digits[b & 15]);
-    };
-    hex(address >> 8);
-    hex(address & 0xFF);
-    hex(16);
+    return {digits[(byte >> 4) & 15], digits[byte & 15]};
+}
+
+// The record line (no checksum) of the 16 bytes of `image` at `address`.
+inline std::string RecordLine(const CSimTransceiver::Image& image, unsigned address)
+{
+    std::string line = Hex(address >> 8) + Hex(address & 0xFF) + Hex(16);
     for (unsigned i = 0; i < 16; ++i)
-        hex(image[address + i]);
+        line += Hex(image[address + i]);
     return line;
 }
 
-inline std::string FrameCommands(const std::vector<CSimTransceiver::ReceivedFrame>& frames)
+// The 31 record lines of a transceiver's memory, as a data set saves them.
+inline Lines Records(const CSimTransceiver::Image& image)
 {
-    std::ostringstream s;
-    for (const auto& f : frames)
-        s << std::hex << std::uppercase << (f.bytes.size() > 2 ? int(f.bytes[2]) : 0) << ' ';
-    return s.str();
+    Lines records;
+    for (unsigned address = 0x10; address < 0x200; address += 16)
+        records.push_back(RecordLine(image, address));
+    return records;
 }
 
-class CSimFixture : public ::testing::Test {
+// The command bytes of the frames the simulator received, e.g. "E0 E2 ".
+inline std::string FrameCommands(const CSimTransceiver& sim)
+{
+    std::string commands;
+    for (const auto& f : sim.GetReceivedFrames())
+        commands += Hex(f.bytes.size() > 2 ? f.bytes[2] : 0) + " ";
+    return commands;
+}
+
+template <class Link = CCloneLink>
+class CCloneFixture : public ::testing::Test {
 protected:
-    // The protocol's fixed waits are skipped unless a test turns them back on.
-    void StartSim(const CSimFaults& faults = CSimFaults())
+    CCloneFixture()
     {
-        host.realSleep = false;
-        sim.SetFaults(faults);
-        ASSERT_TRUE(sim.Start());
-        link.SetPortDevice(1, sim.GetDevicePath());
-        link.SetPortNumber(1);
         link.SetModelCode(0x2270);
         link.SetRevision(0x0101);
         link.SetExpectedFrames(31);
-        link.SetTransferFile(transfer.Path());
+        link.SetTransferFile(transfer.GetPath());
+        radio.ResetData();
+    }
+
+    void StartSim(const CSimFaults& faults = CSimFaults())
+    {
+        sim.SetFaults(faults);
+        ASSERT_TRUE(clock.Drive(sim));
+        link.SetPortDevice(1, sim.GetDevicePath());
+    }
+
+    // Milliseconds spent in the fixed waits (Sleep) so far.
+    unsigned Slept() const
+    {
+        unsigned ms = 0;
+        for (const std::string& e : host.Find("sleep "))
+            ms += std::stoul(e.substr(6));
+        return ms;
+    }
+
+    // Starts the simulator and makes the clone operations, on the transfer file as it is then.
+    void Start(const CSimFaults& faults = CSimFaults())
+    {
+        StartSim(faults);
+        operations = std::make_unique<CCloneOperations>(radio, link, host, *transferFile);
+        operations->SetDataReplacedHandler([this] { ++replaced; });
     }
 
     CRecordingCloneHost host;
+    CFakeCloneClock clock{&host.events};
     CSimTransceiver sim;
-    CScratchFile transfer{".cl"};
-    CCloneLink link{host};
+    CTempFile transfer{"cl"}; // the link's own, for the runs the tests start themselves
+    Link link{host, clock};
+    CR455Radio radio;
+    std::unique_ptr<CTempFile> transferFile = std::make_unique<CTempFile>("cl"); // the document's
+    std::unique_ptr<CCloneOperations> operations;
+    int replaced = 0;
 };
 
 } // namespace clonetest

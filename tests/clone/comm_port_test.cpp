@@ -1,16 +1,15 @@
-// The serial port layer on a bare pseudo-terminal.
+// The serial port layer, and the real clock's wait for input, on a bare pseudo-terminal.
 
-#include <chrono>
-#include <cstdlib>
-#include <thread>
+#include <vector>
 
 #include <fcntl.h>
-#include <sys/ioctl.h>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include "clone/clone_clock.h"
 #include "clone/comm_port.h"
 
 namespace {
@@ -21,149 +20,105 @@ protected:
     void SetUp() override
     {
         m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        ASSERT_GE(m_master, 0);
-        ASSERT_EQ(0, ::grantpt(m_master));
-        ASSERT_EQ(0, ::unlockpt(m_master));
+        ASSERT_TRUE(m_master >= 0 && ::grantpt(m_master) == 0 && ::unlockpt(m_master) == 0);
         m_slave = ::ptsname(m_master);
+        ASSERT_TRUE(port.Open(m_slave, 9600));
     }
-    void TearDown() override { ::close(m_master); }
+    void TearDown() override
+    {
+        if (m_master >= 0)
+            ::close(m_master);
+    }
 
-    // Sends `count` bytes towards the port and waits until they are all waiting there.
-    void Feed(CCommPort& port, size_t count)
+    // Sends the bytes 0, 1, 2 ... towards the port; a poll of the port delivers them at once.
+    void Feed(size_t count)
     {
         std::vector<uint8_t> bytes(count);
         for (size_t i = 0; i < count; ++i)
             bytes[i] = static_cast<uint8_t>(i);
         ASSERT_EQ(static_cast<ssize_t>(count), ::write(m_master, bytes.data(), count));
-        for (int i = 0; i < 200 && port.GetWaitingCount() < count; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        ASSERT_EQ(count, port.GetWaitingCount());
+        struct pollfd p = {port.GetHandle(), POLLIN, 0};
+        ASSERT_TRUE(::poll(&p, 1, 0) == 1 && port.GetWaitingCount() == count);
     }
 
     int m_master = -1;
     std::string m_slave;
+    CCommPort port;
 };
 
-TEST_F(CommPortTest, OpenConfiguresARawLineAndASecondOpenKeepsTheFirst)
+TEST_F(CommPortTest, OpenConfiguresARawLineAndHoldsTheDevice)
 {
-    CCommPort port;
-    EXPECT_EQ("COM1:", port.GetPortName());
-    EXPECT_EQ(0, port.GetHandle());
-    ASSERT_TRUE(port.Open(m_slave, 9600));
-    EXPECT_NE(0, port.GetHandle());
-
     struct termios tio;
     ASSERT_EQ(0, ::tcgetattr(port.GetHandle(), &tio));
     EXPECT_EQ(B9600, ::cfgetospeed(&tio));
-    EXPECT_EQ(CS8, tio.c_cflag & CSIZE);
-    EXPECT_EQ(0u, tio.c_cflag & (PARENB | CSTOPB | CRTSCTS));
-    EXPECT_EQ(0u, tio.c_iflag & (IXON | IXOFF | ICRNL));
-    EXPECT_EQ(0u, tio.c_lflag & (ICANON | ECHO));
+    EXPECT_EQ(CS8, tio.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS)); // 8N1, no flow control
+    EXPECT_EQ(0u, (tio.c_iflag & (IXON | IXOFF | ICRNL)) | (tio.c_lflag & (ICANON | ECHO)));
     EXPECT_EQ(0u, tio.c_oflag & OPOST);
-
+    // A second open of the same object keeps the first device and rate.
     EXPECT_TRUE(port.Open("/dev/pwr-other", 4800));
     EXPECT_EQ(m_slave, port.GetPortName());
     EXPECT_EQ(9600u, port.GetBaudRate());
-}
-
-TEST_F(CommPortTest, MissingDeviceOrNonTerminalFails)
-{
-    CCommPort port;
-    EXPECT_FALSE(port.Open("/dev/pwr-no-such-port", 9600));
-    EXPECT_EQ(0, port.GetHandle());
-    EXPECT_EQ(" not Open ", port.GetLastErrorText());
-
-    CCommPort notATerminal;
-    EXPECT_FALSE(notATerminal.Open("/dev/null", 9600));
-    EXPECT_EQ(0, notATerminal.GetHandle());
-    EXPECT_EQ("", notATerminal.GetLastErrorText()); // refused line settings query: no report
-}
-
-TEST_F(CommPortTest, UnsupportedRateIsAnInvalidSetting)
-{
-    CCommPort port;
-    EXPECT_FALSE(port.Open(m_slave, 12345));
-    EXPECT_EQ(" invarid setting ", port.GetLastErrorText());
-    EXPECT_FALSE(port.IsOpen());
-}
-
-TEST_F(CommPortTest, SecondPortOnTheSameDeviceIsRefused)
-{
-    CCommPort first;
-    ASSERT_TRUE(first.Open(m_slave, 9600));
+    // Another port on the same device is refused until this one lets go.
     CCommPort second;
     EXPECT_FALSE(second.Open(m_slave, 9600));
     EXPECT_EQ(0, second.GetHandle());
-    first.Close();
+    port.Close();
     EXPECT_TRUE(second.Open(m_slave, 9600));
+}
+
+TEST_F(CommPortTest, FailedOpensReportTheirTextAndLeaveThePortClosed)
+{
+    port.Close();
+    const struct {
+        std::string device;
+        unsigned baud;
+        const char* report; // "": a refused line settings query is not reported
+    } cases[] = {{"/dev/pwr-no-such-port", 9600, " not Open "},
+                 {"/dev/null", 9600, ""},
+                 {m_slave, 12345, " invarid setting "}};
+    for (const auto& c : cases) {
+        CCommPort failed;
+        EXPECT_EQ("COM1:", failed.GetPortName());
+        EXPECT_FALSE(failed.Open(c.device, c.baud)) << c.device;
+        EXPECT_EQ(0, failed.GetHandle());
+        EXPECT_EQ(c.report, failed.GetLastErrorText());
+    }
 }
 
 TEST_F(CommPortTest, ReadTakesOnlyWaitingBytesInChunksOfAtMost256)
 {
-    CCommPort port;
-    ASSERT_TRUE(port.Open(m_slave, 9600));
     uint8_t buffer[1000];
     size_t count = 12345;
     EXPECT_FALSE(port.Read(buffer, sizeof buffer, &count));
-    EXPECT_EQ(12345u, count);
-
-    Feed(port, 300);
-    ASSERT_TRUE(port.Read(buffer, 1, &count));
-    EXPECT_EQ(1u, count);
-    EXPECT_EQ(0, buffer[0]);
-    ASSERT_TRUE(port.Read(buffer, sizeof buffer, &count));
-    EXPECT_EQ(256u, count);
-    EXPECT_EQ(1, buffer[0]);
-    ASSERT_TRUE(port.Read(buffer, sizeof buffer, &count));
-    EXPECT_EQ(43u, count);
-    EXPECT_FALSE(port.Read(buffer, sizeof buffer, &count));
-}
-
-TEST_F(CommPortTest, CloseDiscardsWaitingInputAndClosedPortRefusesIo)
-{
-    CCommPort port;
-    ASSERT_TRUE(port.Open(m_slave, 9600));
-    Feed(port, 20);
+    EXPECT_EQ(12345u, count); // nothing waiting: the count is left alone
+    auto read = [&](size_t maximum) { return port.Read(buffer, maximum, &count) ? count : 0; };
+    Feed(300);
+    EXPECT_EQ((std::vector<size_t>{1, 256, 43, 0}),
+              (std::vector<size_t>{read(1), read(1000), read(1000), read(1000)}));
+    EXPECT_EQ(299 & 0xFF, buffer[42]); // the bytes in the order sent
+    // Closing discards what is waiting; a closed port refuses both directions.
+    Feed(20);
     port.Close();
     EXPECT_EQ(0, port.GetHandle());
-    uint8_t byte = 0x55;
-    size_t count = 0;
-    EXPECT_FALSE(port.Write(&byte, 1));
-    EXPECT_FALSE(port.Read(&byte, 1, &count));
+    EXPECT_FALSE(port.Write(buffer, 1));
+    EXPECT_FALSE(port.Read(buffer, 1, &count));
     ASSERT_TRUE(port.Open(m_slave, 9600));
     EXPECT_EQ(0u, port.GetWaitingCount());
 }
 
-TEST_F(CommPortTest, WriteSendsTheWholeBuffer)
+TEST_F(CommPortTest, RealClockWaitsForInputButNotOnAHungUpLine)
 {
-    CCommPort port;
-    ASSERT_TRUE(port.Open(m_slave, 9600));
-    std::vector<uint8_t> data(3000);
-    for (size_t i = 0; i < data.size(); ++i)
-        data[i] = static_cast<uint8_t>(i * 13);
-    std::vector<uint8_t> got;
-    std::thread reader([&] {
-        uint8_t buffer[512];
-        while (got.size() < data.size()) {
-            ssize_t n = ::read(m_master, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            got.insert(got.end(), buffer, buffer + n);
-        }
-    });
-    EXPECT_TRUE(port.Write(data.data(), data.size()));
-    reader.join();
-    EXPECT_EQ(data, got);
-}
-
-TEST_F(CommPortTest, WaitForInputReturnsWhenABytesArrives)
-{
-    CCommPort port;
-    ASSERT_TRUE(port.Open(m_slave, 9600));
-    EXPECT_FALSE(port.WaitForInput(1));
-    uint8_t byte = 0xFE;
-    ASSERT_EQ(1, ::write(m_master, &byte, 1));
-    EXPECT_TRUE(port.WaitForInput(1000));
+    struct CClock : CRealCloneClock { // but for the wait a hung-up line is served with
+        void Sleep(unsigned ms) override { slept += ms; }
+        unsigned slept = 0;
+    } clock;
+    EXPECT_FALSE(clock.WaitReadable(port.GetHandle(), 1));
+    Feed(1);
+    EXPECT_TRUE(clock.WaitReadable(port.GetHandle(), 60000));
+    ::close(m_master); // the other end goes: the line reports a hang-up, which is no input
+    m_master = -1;
+    EXPECT_FALSE(clock.WaitReadable(port.GetHandle(), 2));
+    EXPECT_EQ(2u, clock.slept); // served in full: a caller polling a dead line does not spin
 }
 
 } // namespace

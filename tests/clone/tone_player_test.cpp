@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "clone/console_clone_host.h"
 #include "clone/tone_player.h"
 
 TEST(TonePlayer, ToneHasTheAskedLengthPitchAndSoftEnds)
@@ -14,17 +13,15 @@ TEST(TonePlayer, ToneHasTheAskedLengthPitchAndSoftEnds)
         std::vector<int16_t> samples = CTonePlayer::MakeTone(hz, 400, 44100);
         ASSERT_EQ(17640u, samples.size());
         int crossings = 0;
-        for (size_t i = 1; i < samples.size(); ++i)
+        int peak = 0;
+        for (size_t i = 1; i < samples.size(); ++i) {
             crossings += (samples[i - 1] < 0) != (samples[i] < 0);
+            peak = std::max(peak, std::abs(int(samples[i])));
+        }
         // Two sign changes per period; 0.4 s of the tone.
         EXPECT_NEAR(2.0 * hz * 0.4, crossings, 4.0) << hz;
-        EXPECT_EQ(0, samples.front());
-        EXPECT_LE(std::abs(samples.back()), 200);
-        int peak = 0;
-        for (int16_t s : samples)
-            peak = std::max(peak, std::abs(int(s)));
-        EXPECT_GT(peak, 5000);
-        EXPECT_LT(peak, 32767);
+        EXPECT_TRUE(samples.front() == 0 && std::abs(samples.back()) <= 200); // soft ends
+        EXPECT_TRUE(peak > 5000 && peak < 32767);
     }
     EXPECT_TRUE(CTonePlayer::MakeTone(1000, 0).empty());
 }
@@ -35,13 +32,4 @@ TEST(TonePlayer, WithoutSoundServiceTheBellStandsIn)
     player.DisableSoundService();
     player.Play(1000, 5);
     EXPECT_FALSE(player.HasSoundService());
-}
-
-TEST(ConsoleCloneHost, MessagesArePrintedTrimmedLineByLine)
-{
-    EXPECT_EQ("Cloning completed.", CConsoleCloneHost::TrimMessage(" Cloning completed."));
-    EXPECT_EQ("Check the following:\n\n- The RS-232C port settings.\n- The revision.",
-              CConsoleCloneHost::TrimMessage(
-                  " Check the following:\r\n\r\n - The RS-232C port settings.\r\n - The revision.\n"));
-    EXPECT_EQ("", CConsoleCloneHost::TrimMessage(" \n\n "));
 }

@@ -1,180 +1,86 @@
-// The simulated transceiver: fault options and its own side of the protocol.
-
-#include <chrono>
-#include <cstdio>
-#include <fstream>
-#include <thread>
+// The simulated transceiver beyond its answers, which every clone test runs against.
 
 #include <sys/stat.h>
 
-#include <gtest/gtest.h>
-
 #include "clone/comm_port.h"
-#include "sim/sim_transceiver.h"
+#include "tests/clone/clone_test_util.h"
+
+using namespace clonetest;
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-// Collects what the simulator sends until `count` bytes came or a second passed.
-Bytes Receive(CCommPort& port, size_t count)
+// A frame from the program.
+Bytes Frame(const std::string& body)
 {
-    Bytes got;
-    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (got.size() < count && std::chrono::steady_clock::now() < until) {
-        uint8_t buffer[256];
-        size_t n = 0;
-        if (port.Read(buffer, sizeof buffer, &n))
-            got.insert(got.end(), buffer, buffer + n);
-        else
-            port.WaitForInput(5);
-    }
-    return got;
-}
-
-// A frame from the program: preamble, addresses, the body, end of frame.
-Bytes Frame(const Bytes& body)
-{
-    const uint8_t head[] = {0xFE, 0xFE, 0xEE, 0xEF};
-    Bytes f;
-    f.reserve(sizeof head + body.size() + 1);
-    for (uint8_t b : head)
-        f.push_back(b);
-    for (uint8_t b : body)
-        f.push_back(b);
+    Bytes f = {0xFE, 0xFE, 0xEE, 0xEF};
+    for (char c : body)
+        f.push_back(static_cast<uint8_t>(c));
     f.push_back(0xFD);
     return f;
 }
 
-// A frame whose body is a command byte followed by text.
-Bytes Frame(uint8_t command, const std::string& text)
+// Sends `frames`; what comes back, until `count` bytes or a second of silence on `clock`.
+Bytes Exchange(CCommPort& port, CCloneClock& clock, const std::vector<std::string>& frames, size_t count)
 {
-    Bytes body;
-    body.reserve(1 + text.size());
-    body.push_back(command);
-    for (char c : text)
-        body.push_back(static_cast<uint8_t>(c));
-    return Frame(body);
+    for (const std::string& f : frames)
+        EXPECT_TRUE(port.Write(Frame(f).data(), Frame(f).size()));
+    Bytes got;
+    uint8_t buffer[256];
+    for (size_t n = 0; got.size() < count && clock.WaitReadable(port.GetHandle(), 1000);)
+        if (port.Read(buffer, sizeof buffer, &n))
+            got.insert(got.end(), buffer, buffer + n);
+    return got;
 }
 
-void Send(CCommPort& port, const Bytes& frame)
-{
-    ASSERT_TRUE(port.Write(frame.data(), frame.size()));
-}
+const std::string kWriteRequest = "\xE3\x22\x70\x01\x01";
 
 } // namespace
 
+// The clone tests set every other fault by its name.
 TEST(SimFaults, NamesSelectTheirFault)
 {
     CSimFaults f;
-    EXPECT_TRUE(f.Set("silence"));
-    EXPECT_TRUE(f.Set("no-cable"));
-    EXPECT_TRUE(f.Set("wrong-model"));
-    EXPECT_TRUE(f.Set("wrong-revision"));
-    EXPECT_TRUE(f.Set("bad-comment"));
-    EXPECT_TRUE(f.Set("bad-checksum=7"));
-    EXPECT_TRUE(f.Set("bad-end"));
-    EXPECT_TRUE(f.Set("stall=3"));
-    EXPECT_TRUE(f.Set("refuse-write"));
-    EXPECT_TRUE(f.Set("too-few=12"));
-    EXPECT_TRUE(f.Set("realtime"));
-    EXPECT_TRUE(f.silence && f.noCable && f.wrongModel && f.wrongRevision && f.badComment
-                && f.badEndText && f.refuseWrite && f.realtime);
-    EXPECT_EQ(7, f.badChecksumAt);
-    EXPECT_EQ(3, f.stallAfter);
-    EXPECT_EQ(12, f.recordLimit);
-
-    CSimFaults g;
+    EXPECT_TRUE(f.Set("realtime") && f.Set("garbage") && f.Set("stall=3"));
+    EXPECT_TRUE(f.realtime && f.garbage && f.stallAfter == 3);
     for (const char* bad : {"", "loud", "stall", "stall=", "stall=0", "stall=x", "too-few=-2",
                             "silence=1", "bad-checksum=3x"})
-        EXPECT_FALSE(g.Set(bad)) << bad;
-    EXPECT_EQ(0, g.stallAfter);
+        EXPECT_FALSE(CSimFaults().Set(bad)) << bad;
 }
 
-TEST(SimTransceiver, EchoesTheRequestThenAnswersWithIdentityAndComment)
+// A write with a bad record is refused (the result 0x01 ends the echoes), a good one taken.
+TEST(SimTransceiver, TakesOnlyAWriteWithGoodRecords)
 {
+    CFakeCloneClock clock;
     CSimTransceiver sim;
-    ASSERT_TRUE(sim.Start());
+    ASSERT_TRUE(clock.Drive(sim));
     CCommPort port;
     ASSERT_TRUE(port.Open(sim.GetDevicePath(), 9600));
-    Bytes request = Frame({0xE0, 0, 0, 0, 0});
-    Send(port, request);
-    Bytes got = Receive(port, request.size() + 26);
-    ASSERT_EQ(request.size() + 26, got.size());
-    EXPECT_EQ(request, Bytes(got.begin(), got.begin() + 10));
-    Bytes answerHead = {0xFE, 0xFE, 0xEF, 0xEE, 0xE1, 0x22, 0x70, 0x01, 0x01};
-    EXPECT_EQ(answerHead, Bytes(got.begin() + 10, got.begin() + 19));
-    EXPECT_EQ(0xFD, got.back());
-}
-
-TEST(SimTransceiver, RefusesAWriteWithABadRecordAndKeepsItsImage)
-{
-    CSimTransceiver sim;
-    ASSERT_TRUE(sim.Start());
-    CSimTransceiver::Image before = sim.GetImage();
-    CCommPort port;
-    ASSERT_TRUE(port.Open(sim.GetDevicePath(), 9600));
-    Send(port, Frame({0xE3, 0x22, 0x70, 0x01, 0x01}));
-    // Address 0x0100, one byte 0x55, checksum off by one.
-    Send(port, Frame(0xE4, "01000155A8"));
-    Send(port, Frame(0xE5, "Vexa Inc."));
-    size_t echoed = 10 + 16 + 15;
-    Bytes got = Receive(port, echoed + 7);
-    ASSERT_EQ(echoed + 7, got.size());
-    EXPECT_EQ((Bytes{0xFE, 0xFE, 0xEF, 0xEE, 0xE6, 0x01, 0xFD}), Bytes(got.end() - 7, got.end()));
+    const CSimTransceiver::Image before = sim.GetImage();
+    // Address 0x0100, one byte 0x55: the checksum is A9.
+    Bytes got = Exchange(port, clock, {kWriteRequest, "\xE4" "01000155A8", "\xE5Vexa Inc."}, 48);
+    EXPECT_EQ((Bytes{0xFE, 0xFE, 0xEF, 0xEE, 0xE6, 0x01, 0xFD}),
+              Bytes(got.begin() + 41, got.end())); // refused
     EXPECT_EQ(before, sim.GetImage());
-    EXPECT_EQ(0, sim.GetWriteCount());
-}
-
-TEST(SimTransceiver, AcceptsAGoodRecordAndHoldsIt)
-{
-    CSimTransceiver sim;
-    ASSERT_TRUE(sim.Start());
-    CCommPort port;
-    ASSERT_TRUE(port.Open(sim.GetDevicePath(), 9600));
-    Send(port, Frame({0xE3, 0x22, 0x70, 0x01, 0x01}));
-    Send(port, Frame(0xE4, "01000155A9")); // 01+00+01+55+A9 = 0x100
-    Send(port, Frame(0xE5, "Vexa Inc."));
-    Bytes got = Receive(port, 10 + 16 + 15 + 7);
-    ASSERT_EQ(48u, got.size());
-    EXPECT_EQ(0x00, got[got.size() - 2]);
+    got = Exchange(port, clock, {kWriteRequest, "\xE4" "01000155A9", "\xE5Vexa Inc."}, 48);
+    EXPECT_EQ(0x00, got.at(46)); // accepted
     EXPECT_EQ(1, sim.GetWriteCount());
     EXPECT_EQ(0x55, sim.GetImage()[0x100]);
 }
 
-TEST(SimTransceiver, StopsCleanlyWhileTheLineIsBusyAndDropsTheDevice)
-{
-    CSimFaults faults;
-    faults.realtime = true;
-    CSimTransceiver sim;
-    sim.SetFaults(faults);
-    ASSERT_TRUE(sim.Start());
-    std::string device = sim.GetDevicePath();
-    CCommPort port;
-    ASSERT_TRUE(port.Open(device, 9600));
-    Send(port, Frame({0xE2, 0x22, 0x70, 0x01, 0x01})); // about 1.5 s of records at 960 bytes/s
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    sim.Stop();
-    sim.Stop(); // twice is harmless
-    port.Close();
-    struct stat st;
-    EXPECT_NE(0, ::stat(device.c_str(), &st));
-}
-
-TEST(SimTransceiver, ImageFromADataFileGoesThroughTheEngine)
+// On its own thread, as the program's --simulate runs it, it stops cleanly and the device goes.
+TEST(SimTransceiver, OnItsThreadStopsCleanlyAndKeepsAnImageThatDoesNotLoad)
 {
     CSimTransceiver sim;
-    CSimTransceiver::Image before = sim.GetImage();
-    char path[] = "/tmp/pwrsimXXXXXX";
-    int fd = ::mkstemp(path);
-    ASSERT_GE(fd, 0);
-    ::close(fd);
-    {
-        std::ofstream out(path);
-        out << "22700101\r\n#\r\n0010100102\r\n"; // a truncated record
-    }
-    EXPECT_FALSE(sim.LoadImage(path));
+    const CSimTransceiver::Image before = sim.GetImage();
+    CTempFile file("qrb");
+    WriteFile(file.GetPath(), "22700101\r\n#\r\n0010100102\r\n"); // a truncated record
+    EXPECT_FALSE(sim.LoadImage(file.GetPath()));
     EXPECT_FALSE(sim.LoadImage("/nonexistent-pwr-file.qrb"));
     EXPECT_EQ(before, sim.GetImage());
-    std::remove(path);
+    ASSERT_TRUE(sim.Start());
+    const std::string device = sim.GetDevicePath();
+    sim.Stop();
+    sim.Stop(); // twice is harmless
+    struct stat st;
+    EXPECT_NE(0, ::stat(device.c_str(), &st));
 }

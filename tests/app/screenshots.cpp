@@ -1,0 +1,86 @@
+// Pictures of the program's windows for a person to look at, taken by `make screenshots` into
+// the folder PWR_SCREENSHOT_DIR names.
+
+#include "tests/app/gui_test.h"
+
+#include <wx/html/helpctrl.h>
+#include <wx/html/helpfrm.h>
+
+#include "app/about_dialog.h"
+
+namespace {
+
+// Shows `window` in the middle of the screen and takes its picture (with the main window
+// around it when `withFrame`) once the toolkit has painted it (all of it at once).
+void Shoot(wxTopLevelWindow* window, const std::string& name, bool withFrame = false)
+{
+    struct CPaintWatch : wxEventFilter {
+        explicit CPaintWatch(wxWindow* shown) : window(shown) { wxEvtHandler::AddFilter(this); }
+        ~CPaintWatch() override { wxEvtHandler::RemoveFilter(this); }
+        int FilterEvent(wxEvent& event) override
+        {
+            auto* w = dynamic_cast<wxWindow*>(event.GetEventObject());
+            painted |= event.GetEventType() == wxEVT_PAINT && w && wxGetTopLevelParent(w) == window;
+            return Event_Skip;
+        }
+        wxWindow* window;
+        bool painted = false;
+    } watch(window);
+    window->CentreOnScreen();
+    window->Show();
+    window->Raise();
+    window->Refresh();
+    EXPECT_TRUE(WaitFor([&] { return watch.painted; })) << name;
+    wxRect r = window->GetScreenRect();
+    if (withFrame)
+        r.Union(GetPWR455App().GetMainFrame()->GetScreenRect());
+    const wxString command = wxString::Format("import -window root -crop %dx%d+%d+%d %s/%s.png",
+                                              r.width + 16, r.height + 16, r.x - 8, r.y - 8,
+                                              getenv("PWR_SCREENSHOT_DIR"), name);
+    EXPECT_EQ(wxExecute(command, wxEXEC_SYNC), 0) << command;
+}
+
+// Answers a dialog by taking its picture.
+template <class T>
+CExpectAction<T> ShowAndShoot(const std::string& name, bool withFrame = false)
+{
+    return CExpectAction<T>([=](T& dialog) {
+        Shoot(&dialog, name, withFrame);
+        dialog.Hide();
+        return wxID_CANCEL;
+    });
+}
+
+} // namespace
+
+TEST_F(ProgramTest, Screenshots)
+{
+    if (!getenv("PWR_SCREENSHOT_DIR"))
+        GTEST_SKIP() << "PWR_SCREENSHOT_DIR not set";
+    Frame()->SetSize(760, 520);
+    UseChannel(3, "121.500", "TOWER");
+    PutChannel(*Radio(), 4, "118.100", "GROUND", false, true);
+    Radio()->SetPriorityChannel("3");
+    View()->RefreshAll();
+    View()->SelectChannel(3);
+    Shoot(Frame(), "main_window");
+    wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY),
+                  ShowAndShoot<CEditMemoryDlg>("program_edit_memory", true));
+    View()->SelectChannel(9);
+    wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY), ShowAndShoot<CEditMemoryDlg>("edit_memory_blank"));
+    for (const char* page : {"settings_common", "settings_advanced"}) {
+        wxTEST_DIALOG(SendCommand(ID_VIEW_COMMON_SETTING),
+                      ShowAndShoot<CFixedFontPropertySheet>(page));
+        View()->SetSettingsPage(1);
+    }
+    auto* about = new CAboutDialog(Frame());
+    Shoot(about, "about");
+    about->Destroy();
+    SendCommand(ID_HELP_INDEX);
+    GetPWR455App().GetHelpController()->Display("troubleshooting.htm");
+    Shoot(GetPWR455App().GetHelpController()->GetFrame(), "help");
+    GetPWR455App().GetHelpController()->GetFrame()->Close(true);
+    StopProgram();
+    StartProgram(wxString(), true);
+    Shoot(CSplashWindow::GetSplashWindow(), "splash");
+}
