@@ -11,8 +11,10 @@
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "app/pwr455_view.h"
+#include "app/undo_commands.h"
 #include "radio/airport_import.h"
 #include "radio/text_util.h"
+#include "radio/undo_history.h"
 
 namespace {
 
@@ -43,6 +45,7 @@ void ApplyAirportPlan(CPWR455Doc& doc, const CAirportImportPlan& plan, wxWindow*
 {
     {
         wxBusyCursor wait;
+        CUndoStep step(doc.GetHistory(), UndoStepName(IDS_STEP_IMPORT_AIRPORTS));
         ApplyAirportImport(*doc.GetRadioData(), plan);
     }
     doc.Modify(true);

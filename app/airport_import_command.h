@@ -15,7 +15,7 @@ void BindAirportImport(wxFrame* frame);
 // true when channels were filled.
 bool RunAirportImport(CPWR455Doc& doc, unsigned from, wxWindow* parent);
 
-// Applies a whole import to the document as one step: the channels, the modified flag, the
-// views, and a message naming what did not fit. Every change an import makes goes through
-// here, so that an undo of the import can wrap this one call.
+// Applies a whole import to the document as one undoable step ("Import Airport Frequencies"):
+// the channels, the modified flag, the views, and a message naming what did not fit. Every
+// change an import makes goes through here.
 void ApplyAirportPlan(CPWR455Doc& doc, const CAirportImportPlan& plan, wxWindow* parent);

@@ -12,10 +12,12 @@
 #include "app/command_ids.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
+#include "app/undo_commands.h"
 #include "radio/atomic_save.h"
 #include "radio/bounded_read.h"
 #include "radio/channel_csv.h"
 #include "radio/r455_radio.h"
+#include "radio/undo_history.h"
 
 namespace {
 
@@ -86,6 +88,7 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
     bool imported = false;
     {
         wxBusyCursor wait;
+        CUndoStep step(doc.GetHistory(), UndoStepName(IDS_STEP_IMPORT));
         imported = ImportChannelsCsv(*doc.GetRadioData(), text, &error);
     }
     if (!imported) {

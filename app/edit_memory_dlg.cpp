@@ -194,6 +194,7 @@ void CEditMemoryDlg::SendChanges()
 void CEditMemoryDlg::OnOK(wxCommandEvent&)
 {
     TransferDataFromWindow();
+    m_typedFrequency = m_freqText;
     SendChanges();
     EndDialog(wxID_OK);
 }

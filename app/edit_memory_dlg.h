@@ -30,6 +30,9 @@ public:
     bool TransferDataFromWindow() override;
 
     int GetChannel() const { return m_channel; }
+    // The frequency and name as the user typed them, before OK checked and sent them.
+    const wxString& GetTypedFrequency() const { return m_typedFrequency; }
+    const wxString& GetTypedName() const { return m_nameText; }
     CR455Radio* GetRadioData() const { return m_radioData; }
 
     // Text limits of the edits (characters).
@@ -61,6 +64,7 @@ private:
     wxStaticText* m_carrierNote = nullptr;
     wxString m_freqText;
     wxString m_nameText;
+    wxString m_typedFrequency;
     bool m_chLockout = false;
     bool m_txInhibit = false;
 };

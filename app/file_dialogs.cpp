@@ -34,10 +34,10 @@ wxString ChosenPath(const wxFileDialog& dialog)
 
 } // namespace
 
-wxString AskOpenPath(wxWindow* parent)
+wxString AskOpenPath(wxWindow* parent, const wxString& folder, const wxString& title)
 {
-    wxFileDialog dialog(parent, GetCommandTooltip(ID_FILE_OPEN), wxString(), wxString(), Filter(),
-                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    wxFileDialog dialog(parent, title.empty() ? GetCommandTooltip(ID_FILE_OPEN) : title, folder,
+                        wxString(), Filter(), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     return dialog.ShowModal() == wxID_OK ? ChosenPath(dialog) : wxString();
 }
 

@@ -4,6 +4,7 @@
 
 #include <wx/app.h>
 #include <wx/event.h>
+#include <wx/evtloop.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
@@ -65,6 +66,8 @@ void CGuiCloneHost::CreateProgress(const std::string& caption)
         return;
     }
     m_progress = dialog;
+    if (CMainFrame* frame = GetPWR455App().GetMainFrame())
+        frame->HoldMessageText(true);
     // The window pumps events during the run: a close request for the main window (from the
     // window manager) must not take the document away under the run.
     if (wxWindow* frame = MainWindow()) {
@@ -99,6 +102,8 @@ void CGuiCloneHost::DestroyProgress()
         return;
     m_progress->DestroyWindow();
     m_progress = nullptr;
+    if (CMainFrame* frame = GetPWR455App().GetMainFrame())
+        frame->HoldMessageText(false);
     if (m_closeGuarded && m_closeGuarded == MainWindow())
         m_closeGuarded->Unbind(wxEVT_CLOSE_WINDOW, &CGuiCloneHost::OnMainWindowClose, this);
     m_closeGuarded = nullptr;
@@ -141,6 +146,7 @@ void CGuiCloneHost::EndWaitCursor()
 
 void CGuiCloneHost::Beep(unsigned frequency, unsigned milliseconds)
 {
+    KeepPainted();
     if (m_toneSink) {
         m_toneSink(frequency, milliseconds);
         return;
@@ -150,16 +156,33 @@ void CGuiCloneHost::Beep(unsigned frequency, unsigned milliseconds)
     m_tones->Play(frequency, milliseconds);
 }
 
+void CGuiCloneHost::KeepPainted()
+{
+    // Only paint, size and other window events: a click or key now would reach the program in
+    // the middle of a run that must not be interrupted.
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    if (loop && !loop->IsYielding())
+        loop->YieldFor(wxEVT_CATEGORY_UI);
+}
+
+bool CGuiCloneClock::WaitReadable(int fd, unsigned milliseconds)
+{
+    const bool readable = CRealCloneClock::WaitReadable(fd, milliseconds);
+    if (!m_host.GetProgressDialog())
+        CGuiCloneHost::KeepPainted();
+    return readable;
+}
+
 void CGuiCloneClock::Sleep(unsigned milliseconds)
 {
-    if (!m_host.GetProgressDialog()) {
-        CRealCloneClock::Sleep(milliseconds);
-        return;
-    }
     using Clock = std::chrono::steady_clock;
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {
-        CCloneProgressDlg::PumpMessages();
+        // With the progress window up the user may cancel; without it the run only repaints.
+        if (m_host.GetProgressDialog())
+            CCloneProgressDlg::PumpMessages();
+        else
+            CGuiCloneHost::KeepPainted();
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
         if (left <= 0)

@@ -15,12 +15,13 @@
 class CCloneProgressDlg;
 class CGuiCloneHost;
 
-// The system's steady clock, except that while the progress window is up a wait keeps it
-// painting and answering (its Cancel button too).
+// The system's steady clock, except that a wait keeps the windows painted: while the progress
+// window is up it also answers (its Cancel button too), otherwise it takes no input.
 class CGuiCloneClock : public CRealCloneClock {
 public:
     explicit CGuiCloneClock(const CGuiCloneHost& host) : m_host(host) {}
     void Sleep(unsigned milliseconds) override;
+    bool WaitReadable(int fd, unsigned milliseconds) override;
 
 private:
     const CGuiCloneHost& m_host;
@@ -53,6 +54,10 @@ public:
 
     // The clock the document's clone link runs on.
     CCloneClock& GetClock() { return m_clock; }
+
+    // Lets the windows repaint, taking no input: a run that must not be interrupted still does
+    // not look frozen.
+    static void KeepPainted();
 
     // Replaces the sound device (tests record the tones instead); an empty sink restores it.
     void SetToneSink(ToneSink sink) { m_toneSink = std::move(sink); }

@@ -84,9 +84,23 @@ void CListViewEx::SetContextMenuOpen(bool open)
         m_rowsWindow->Refresh(false);
 }
 
+void CListViewEx::SetEditDialogOpen(bool open)
+{
+    m_editDialogOpen = open;
+    if (m_rowsWindow)
+        m_rowsWindow->Refresh(false);
+}
+
+bool CListViewEx::IsRowHighlighted(long item) const
+{
+    const long state = GetItemState(item, wxLIST_STATE_SELECTED | wxLIST_STATE_DROPHILITED);
+    return (HasRowFocus() && (state & wxLIST_STATE_SELECTED)) ||
+           (state & wxLIST_STATE_DROPHILITED);
+}
+
 bool CListViewEx::HasRowFocus() const
 {
-    if (m_contextMenuOpen)
+    if (m_contextMenuOpen || m_editDialogOpen)
         return true;
     const wxWindow* focus = wxWindow::FindFocus();
     return focus && (focus == m_rowsWindow || focus == this);
@@ -141,10 +155,7 @@ void CListViewEx::DrawCellText(wxDC& dc, const wxString& text, const wxRect& rec
 void CListViewEx::DrawRow(wxDC& dc, long item)
 {
     const bool focus = HasRowFocus();
-    const long state = GetItemState(item, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED |
-                                              wxLIST_STATE_DROPHILITED);
-    const bool selected = (focus && (state & wxLIST_STATE_SELECTED)) ||
-                          (state & wxLIST_STATE_DROPHILITED);
+    const bool selected = IsRowHighlighted(item);
     const wxRect band = GetRowBand(item);
     if (band.IsEmpty())
         return;
@@ -173,7 +184,7 @@ void CListViewEx::DrawRow(wxDC& dc, long item)
         cell.x += cell.width;
     }
 
-    if ((state & wxLIST_STATE_FOCUSED) && focus)
+    if (GetItemState(item, wxLIST_STATE_FOCUSED) && focus)
         wxRendererNative::Get().DrawFocusRect(m_rowsWindow, dc, band);
 }
 

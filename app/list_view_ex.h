@@ -43,6 +43,11 @@ public:
     // While a context menu of the list is open the menu has the focus; the selected row stays
     // highlighted all the same, so the user sees which channel the command is for.
     void SetContextMenuOpen(bool open);
+    // Likewise while a dialog edits the selected row: the user sees which channel it is.
+    void SetEditDialogOpen(bool open);
+
+    // Whether `item` is drawn in the selection colour now.
+    bool IsRowHighlighted(long item) const;
 
     // The window that shows the rows (below the header); it has the focus when the list has.
     wxWindow* GetRowsWindow() const { return m_rowsWindow; }
@@ -66,6 +71,7 @@ private:
     wxWindow* m_rowsWindow = nullptr;
     bool m_fullRowSelect = false;
     bool m_contextMenuOpen = false;
+    bool m_editDialogOpen = false;
     bool m_selectToClientWidth = true;
     int m_clientWidth = 0;
     // No state images are used; kept so the label rectangle rule stays in one place.

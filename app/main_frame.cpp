@@ -14,10 +14,12 @@
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
 #include "app/main_status_bar.h"
+#include "app/menu_key_labels.h"
 #include "app/main_toolbar.h"
 #include "app/profile.h"
 #include "app/pwr455_app.h"
 #include "app/recent_file_list.h"
+#include "app/safe_cloning.h"
 #include "app/splash_window.h"
 
 namespace {
@@ -30,7 +32,7 @@ constexpr int kShowMaximised = 3;
 const wxRect kDefaultRect(5, 5, 500, 300);
 constexpr int kSplashMilliseconds = 5000;
 
-// Keys without a menu item. Cut, Undo and the pane keys have no handler: nothing happens.
+// Keys without a menu item of their own. Cut and the pane keys have no handler: nothing happens.
 wxAcceleratorTable MakeAccelerators()
 {
     const wxAcceleratorEntry entries[] = {
@@ -40,6 +42,7 @@ wxAcceleratorTable MakeAccelerators()
         {wxACCEL_SHIFT, WXK_DELETE, CmdId(ID_EDIT_CUT)},
         {wxACCEL_CTRL, 'Z', CmdId(ID_EDIT_UNDO)},
         {wxACCEL_ALT, WXK_BACK, CmdId(ID_EDIT_UNDO)},
+        {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', CmdId(ID_EDIT_REDO)},
         {wxACCEL_NORMAL, WXK_F6, CmdId(ID_NEXT_PANE)},
         {wxACCEL_SHIFT, WXK_F6, CmdId(ID_PREV_PANE)},
     };
@@ -91,17 +94,24 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     m_normalRect = GetStartRect(&m_maximised);
     Create(nullptr, wxID_ANY, ResString(IDS_APP_TITLE), m_normalRect.GetPosition(),
            m_normalRect.GetSize());
+    // The toolkit reads a frame size as including the decorations it knows of; the stored size
+    // leaves them out.
+    if (GetDecorationSize() != wxSize())
+        SetSize(wxRect(m_normalRect.GetPosition(), m_normalRect.GetSize() + GetDecorationSize()));
     SetMinSize(kMinSize);
     SetIcons(wxIconBundle(GetSvgBundle("pwr455", 32).GetIcon(wxSize(32, 32))));
 
     wxMenuBar* menuBar = wxXmlResource::Get()->LoadMenuBar("IDR_MAINFRAME");
     ApplyMenuPrompts(menuBar);
+    for (size_t i = 0; i < menuBar->GetMenuCount(); ++i)
+        ShowMenuKeyNames(menuBar->GetMenu(i));
     SetMenuBar(menuBar);
     if (auto* recent = static_cast<CPWR455DocManager*>(m_docManager)->GetRecentFiles())
         recent->AttachMenu(menuBar->GetMenu(0));
     SetAcceleratorTable(MakeAccelerators());
     CreateBars();
     BindChannelImportExport(this);
+    BindSafeCloning(this);
     BindAirportImport(this);
     BindCardPrinting(this);
 
@@ -142,10 +152,14 @@ wxString CMainFrame::GetMessageText() const
 
 void CMainFrame::ShowPlacement()
 {
-    if (m_maximised)
+    if (m_maximised) {
+        m_awaitingMaximise = true;
         Maximize(true);
+    }
     Show(true);
     Update();
+    if (CSplashWindow* splash = CSplashWindow::GetSplashWindow())
+        splash->ShowAboveParent();
 }
 
 int CMainFrame::GetShowCommand() const
@@ -162,10 +176,34 @@ bool CMainFrame::TryBefore(wxEvent& event)
     return wxFrame::TryBefore(event);
 }
 
+void CMainFrame::DoGiveHelp(const wxString& text, bool show)
+{
+    if (!m_messageHeld)
+        wxFrame::DoGiveHelp(text, show);
+}
+
+// The window manager's border and title bar are known only once the frame is on the screen, and
+// a new process does not know them when it makes its frame. The remembered size therefore leaves
+// them out, so that a frame reopens exactly as large as it was closed.
+wxSize CMainFrame::GetDecorationSize() const
+{
+#ifdef __WXGTK__
+    return wxSize(m_decorSize.left + m_decorSize.right, m_decorSize.top + m_decorSize.bottom);
+#else
+    return wxSize();
+#endif
+}
+
 void CMainFrame::TrackNormalRect()
 {
+    // Until the window manager has maximised a frame that starts maximised, its moves are
+    // those of the mapping, not a placement of the user's: the stored rectangle stays.
+    if (m_awaitingMaximise && IsMaximized())
+        m_awaitingMaximise = false;
+    if (m_awaitingMaximise)
+        return;
     if (IsShown() && !IsMaximized() && !IsIconized() && !IsFullScreen())
-        m_normalRect = GetRect();
+        m_normalRect = wxRect(GetPosition(), GetSize() - GetDecorationSize());
 }
 
 void CMainFrame::OnSize(wxSizeEvent& event)

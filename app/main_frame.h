@@ -17,6 +17,9 @@ public:
     void SetMessageText(unsigned id);
     void SetMessageText(const wxString& text);
     wxString GetMessageText() const;
+    // While held, the message pane keeps its text: menu and toolbar prompts do not replace it
+    // (a clone run's status text stays while the run lasts).
+    void HoldMessageText(bool hold) { m_messageHeld = hold; }
 
     // Shows the frame for the first time: maximised when the stored placement asks for it.
     void ShowPlacement();
@@ -26,7 +29,8 @@ public:
     // off every screen).
     static wxRect GetStartRect(bool* maximised);
     bool IsPlacementMaximised() const { return m_maximised; }
-    // The rectangle of the window when it is neither maximised nor minimised.
+    // The rectangle of the window when it is neither maximised nor minimised: the outer
+    // position and the size inside the window manager's decorations.
     const wxRect& GetNormalRect() const { return m_normalRect; }
     // The show state written at close: 1 normal, 2 minimised, 3 maximised.
     int GetShowCommand() const;
@@ -39,11 +43,13 @@ public:
 protected:
     // Commands go first to the active view and the document, as in a document/view frame.
     bool TryBefore(wxEvent& event) override;
+    void DoGiveHelp(const wxString& text, bool show) override;
 
 private:
     void CreateBars();
     void SavePlacement();
     void TrackNormalRect();
+    wxSize GetDecorationSize() const;
 
     void OnClose(wxCloseEvent& event);
     void OnSize(wxSizeEvent& event);
@@ -60,6 +66,8 @@ private:
     wxDocManager* m_docManager;
     CMainStatusBar* m_statusBar = nullptr;
     bool m_maximised = false;
+    bool m_messageHeld = false;
+    bool m_awaitingMaximise = false;
     wxRect m_normalRect;
 
     wxDECLARE_EVENT_TABLE();

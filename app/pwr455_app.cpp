@@ -20,6 +20,7 @@
 #include "app/doc_manager.h"
 #include "app/file_dialogs.h"
 #include "app/main_frame.h"
+#include "app/message_box_look.h"
 #include "app/profile.h"
 #include "app/pwr455_doc.h"
 #include "app/pwr455_view.h"
@@ -170,6 +171,7 @@ bool CPWR455App::StartSession(const wxString& file)
 {
     InitAppResources();
     ApplyCompactToolbarStyle();
+    InstallMessageBoxLook();
     CProfile::Open();
     wxBusyCursor wait;
     m_docManager = std::make_unique<CPWR455DocManager>();

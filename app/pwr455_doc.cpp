@@ -14,11 +14,13 @@
 #include "app/profile.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_view.h"
+#include "app/undo_commands.h"
 #include "clone/clone_link.h"
 #include "radio/archive.h"
 #include "radio/atomic_save.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
+#include "radio/undo_history.h"
 #include "sim/sim_transceiver.h"
 
 namespace {
@@ -44,10 +46,12 @@ wxEND_EVENT_TABLE()
 
 CPWR455Doc::CPWR455Doc()
     : m_radioData(std::make_unique<CR455Radio>()),
+      m_history(std::make_unique<CUndoHistory>(*m_radioData)),
       m_transferFile(std::make_unique<CTempFile>("cl")),
       m_cloneHost(std::make_unique<CGuiCloneHost>())
 {
     MakeCloneLink();
+    BindUndoCommands(*this);
     for (int n = 1; n <= kPortCount; ++n)
         m_cloneLink->SetPortDevice(n, CProfile::GetPortDevice(n).ToStdString());
     m_cloneLink->SetPortNumber(CProfile::GetPortNumber());
@@ -96,6 +100,7 @@ bool CPWR455Doc::IsModified() const
 bool CPWR455Doc::OnNewDocument()
 {
     m_radioData->ResetData();
+    m_history->Clear();
     Modify(false);
     SetDocumentSaved(false);
     SetTitle(wxString());
@@ -108,6 +113,7 @@ bool CPWR455Doc::OnOpenDocument(const wxString& path)
 {
     if (!DoOpenDocument(path))
         return false;
+    m_history->Clear();
     Modify(false);
     SetDocumentSaved(true);
     SetTitle(wxString());
@@ -247,6 +253,8 @@ bool CPWR455Doc::DoSaveDocument(const wxString& path)
     if (!saved)
         ShowFileError(wxString::Format(ResString(IDS_APP_CANNOT_SAVE), path,
                                        wxString::FromUTF8(error)));
+    else
+        m_history->MarkSaved();
     return saved;
 }
 

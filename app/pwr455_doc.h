@@ -13,6 +13,7 @@ class CGuiCloneHost;
 class CR455Radio;
 class CSimTransceiver;
 class CTempFile;
+class CUndoHistory;
 
 class CPWR455Doc : public wxDocument {
 public:
@@ -21,6 +22,9 @@ public:
 
     // The radio data object through which views and dialogs send every command.
     CR455Radio* GetRadioData() { return m_radioData.get(); }
+    // Undo and redo of the data set: every command that changes it records one step here
+    // (CUndoStep, radio/undo_history.h). New and Open start the history afresh.
+    CUndoHistory& GetHistory() { return *m_history; }
     CCloneLink& GetCloneLink() { return *m_cloneLink; }
     CGuiCloneHost& GetCloneHost() { return *m_cloneHost; }
     // The "cl" transfer file of clone read and write; it exists while the document lives.
@@ -87,6 +91,7 @@ private:
     int RunCloneOperation(int operation);
 
     std::unique_ptr<CR455Radio> m_radioData;
+    std::unique_ptr<CUndoHistory> m_history;
     std::unique_ptr<CTempFile> m_transferFile;
     std::unique_ptr<CGuiCloneHost> m_cloneHost;
     std::unique_ptr<CCloneLink> m_cloneLink;

@@ -9,10 +9,13 @@
 #include "app/gui_clone_host.h"
 #include "app/port_settings_dlg.h"
 #include "app/profile.h"
+#include "app/safe_cloning.h"
+#include "app/undo_commands.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
+#include "radio/undo_history.h"
 #include "res/resource_ids.h"
 #include "sim/sim_transceiver.h"
 
@@ -28,7 +31,14 @@ int CPWR455Doc::RunCloneOperation(int operation)
     });
     int result = CCloneOperations::kDeclined;
     switch (static_cast<CCloneOperations::Operation>(operation)) {
-    case CCloneOperations::Operation::Read: result = operations.Read(); break;
+    case CCloneOperations::Operation::Read: {
+        // A read that fails or is declined leaves the data as they were and adds no step.
+        CUndoStep step(*m_history, UndoStepName(IDS_STEP_CLONE_READ));
+        result = operations.Read();
+        if (result == CCloneLink::kResultOk)
+            SaveReadBackup(*m_cloneHost, *m_radioData);
+        break;
+    }
     case CCloneOperations::Operation::Write: result = operations.Write(); break;
     case CCloneOperations::Operation::Information: result = operations.Information(); break;
     }

@@ -9,17 +9,24 @@
 #include <wx/xrc/xmlres.h>
 
 #include "app/app_resources.h"
+#include "app/channel_list_commands.h"
 #include "app/command_ids.h"
 #include "app/common_setting.h"
 #include "app/edit_memory_dlg.h"
+#include "app/engine_text.h"
 #include "app/list_view_ex.h"
 #include "app/main_frame.h"
+#include "app/menu_key_labels.h"
 #include "app/profile.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
+#include "app/undo_commands.h"
+#include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
+#include "radio/undo_history.h"
 #include "res/resource_ids.h"
+#include "res/string_table.h"
 
 namespace {
 
@@ -90,6 +97,7 @@ bool CPWR455View::OnCreate(wxDocument* doc, long flags)
     m_list->Bind(wxEVT_CONTEXT_MENU, &CPWR455View::OnListContextMenu, this);
 
     m_radioData = static_cast<CPWR455Doc*>(doc)->GetRadioData();
+    BindChannelListCommands(*this);
     SetFrame(frame);
     frame->SendSizeEvent();
     return true;
@@ -106,9 +114,10 @@ int CPWR455View::ColumnWidthFromProfile(unsigned column, int stored)
 void CPWR455View::CreateColumns()
 {
     for (unsigned c = 0; c < kColumnCount; ++c) {
-        const int width = ColumnWidthFromProfile(c, CProfile::GetColumnWidth(c));
-        m_list->InsertColumn(static_cast<long>(c), ResString(kColumns[c].header),
-                             wxLIST_FORMAT_RIGHT, width);
+        const int stored = CProfile::GetColumnWidth(c);
+        int width = ColumnWidthFromProfile(c, stored);
+        const wxString header = ResString(kColumns[c].header);
+        m_list->InsertColumn(static_cast<long>(c), header, wxLIST_FORMAT_RIGHT, width);
     }
 }
 
@@ -223,19 +232,45 @@ void CPWR455View::OpenEditMemory()
     }
     const unsigned n = static_cast<unsigned>(item) + 1;
     m_editChannel = n;
-    if (RunEditMemoryDialog())
-        RebuildRow(n);
+    SChannelEntry typed;
+    bool changed;
+    {
+        CUndoStep step(History(), UndoStepName(IDS_STEP_EDIT, n));
+        // The edited row stays highlighted while the dialog covers the list's focus.
+        m_list->SetEditDialogOpen(true);
+        changed = RunEditMemoryDialog(typed);
+        if (m_list)
+            m_list->SetEditDialogOpen(false);
+    }
+    if (!changed)
+        return;
+    RebuildRow(n);
+    // Said once, in the status bar: where the engine stored something else than was typed.
+    std::string notes;
+    for (const std::string& note : ExplainChannelEntry(*m_radioData, typed, true))
+        notes += (notes.empty() ? "" : "  ") + note;
+    ShowStatusText(notes.empty() ? LoadResString(IDS_IDLE_MESSAGE) : notes);
 }
 
-bool CPWR455View::RunEditMemoryDialog()
+bool CPWR455View::RunEditMemoryDialog(SChannelEntry& typed)
 {
     // The dialog finds this view and reads m_editChannel from it.
     CEditMemoryDlg dialog;
-    return dialog.ShowModal() == wxID_OK;
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    typed = {m_editChannel, true, ToEngine(dialog.GetTypedFrequency()), true,
+             ToEngine(dialog.GetTypedName())};
+    return true;
+}
+
+CUndoHistory& CPWR455View::History()
+{
+    return static_cast<CPWR455Doc*>(GetDocument())->GetHistory();
 }
 
 void CPWR455View::RunSettingsSheet()
 {
+    CUndoStep step(History(), UndoStepName(IDS_STEP_SETTINGS));
     RunCommonSetting(m_list, GetDocument(), m_radioData, &m_settingsPage, [this] { RefreshAll(); });
 }
 
@@ -275,6 +310,17 @@ void CPWR455View::OnListKeyDown(wxKeyEvent& event)
             return;
         }
         break;
+    case WXK_UP:
+    case WXK_DOWN:
+        // The list would take Ctrl+arrow to move its focus alone; here the keys of Move Up and
+        // Move Down reach their commands.
+        if (event.GetModifiers() == wxMOD_CONTROL) {
+            wxCommandEvent move(wxEVT_MENU, CmdId(event.GetKeyCode() == WXK_UP ? ID_EDIT_MOVE_UP
+                                                                               : ID_EDIT_MOVE_DOWN));
+            ProcessEvent(move);
+            return;
+        }
+        break;
     default:
         break;
     }
@@ -296,6 +342,7 @@ void CPWR455View::OnListContextMenu(wxContextMenuEvent& event)
     if (!bar || bar->GetMenuCount() == 0)
         return;
     std::unique_ptr<wxMenu> popup(bar->Remove(0));
+    ShowMenuKeyNames(popup.get());
     // Tracked by the main window, so that the chosen command and the enabled states are
     // routed like those of the main menu.
     const wxPoint point = event.GetPosition();
@@ -332,7 +379,10 @@ bool CPWR455View::IsPriorityChannel(unsigned n)
 void CPWR455View::OnEditCopy(wxCommandEvent&)
 {
     // Copying changes no channel: nothing is redrawn.
-    ChannelCommand(GetSelectedChannel(), "COPY", false);
+    const unsigned n = GetSelectedChannel();
+    ChannelCommand(n, "COPY", false);
+    if (m_radioData)
+        CopyChannelRowToClipboard(*m_radioData, n);
 }
 
 void CPWR455View::OnUpdateEditCopy(wxUpdateUIEvent& event)
@@ -346,8 +396,11 @@ void CPWR455View::OnEditPaste(wxCommandEvent&)
     if (ChannelCommand(n, "PASTE", true) == 2 &&
         ShowMessage(IDS_OVERWRITE_HERE, wxYES_NO | wxICON_EXCLAMATION) != wxYES)
         return;
-    ChannelCommand(n, "PASTE", false);
+    History().Record(UndoStepName(IDS_STEP_PASTE, n), [&] { ChannelCommand(n, "PASTE", false); });
     RebuildRow(n);
+    // The box lay over the rows; some window managers leave its last frame of them behind.
+    if (m_list)
+        m_list->Refresh();
 }
 
 void CPWR455View::OnUpdateEditPaste(wxUpdateUIEvent& event)
@@ -358,10 +411,12 @@ void CPWR455View::OnUpdateEditPaste(wxUpdateUIEvent& event)
 void CPWR455View::ClearSelectedChannel()
 {
     const unsigned n = GetSelectedChannel();
-    // A clear the engine refuses (channel 1) leaves the channel as it is, and so its
-    // priority scanning too.
-    if (ChannelCommand(n, "CLEAR", false) == 1 && IsPriorityChannel(n))
-        m_radioData->SetPriorityChannel("OFF");
+    History().Record(UndoStepName(IDS_STEP_CLEAR, n), [&] {
+        // A clear the engine refuses (channel 1) leaves the channel as it is, and so its
+        // priority scanning too.
+        if (ChannelCommand(n, "CLEAR", false) == 1 && IsPriorityChannel(n))
+            m_radioData->SetPriorityChannel("OFF");
+    });
     RebuildRow(n);
 }
 
@@ -379,10 +434,13 @@ void CPWR455View::OnEditDeleteCh(wxCommandEvent&)
 {
     wxBusyCursor wait;
     const unsigned n = GetSelectedChannel();
-    ChannelCommand(n, "DELETE", false);
-    // The channels behind n have moved up, so no priority channel number is right any more.
-    if (m_radioData)
-        m_radioData->SetPriorityChannel("OFF");
+    History().Record(UndoStepName(IDS_STEP_DELETE, n), [&] {
+        ChannelCommand(n, "DELETE", false);
+        // The channels behind n have moved up, so no priority channel number is right any
+        // more.
+        if (m_radioData)
+            m_radioData->SetPriorityChannel("OFF");
+    });
     RebuildRow(n);
     RefreshAll();
 }
@@ -400,10 +458,12 @@ void CPWR455View::OnEditInsertCh(wxCommandEvent&)
         ShowMessage(IDS_LAST_CH_NOT_BLANK, wxOK | wxICON_NONE);
         return;
     }
-    if (m_radioData)
-        m_radioData->SetPriorityChannel("OFF");
     wxBusyCursor wait;
-    ChannelCommand(n, "INSERT", false);
+    History().Record(UndoStepName(IDS_STEP_INSERT, n), [&] {
+        if (m_radioData)
+            m_radioData->SetPriorityChannel("OFF");
+        ChannelCommand(n, "INSERT", false);
+    });
     RebuildRow(n);
     RefreshAll();
 }

@@ -19,6 +19,8 @@ class wxListEvent;
 class wxMouseEvent;
 class wxUpdateUIEvent;
 class CR455Radio;
+class CUndoHistory;
+struct SChannelEntry;
 
 class CPWR455View : public wxView {
 public:
@@ -66,8 +68,11 @@ public:
     static int ColumnWidthFromProfile(unsigned column, int stored);
 
 private:
-    // Runs the Edit Memory dialog on m_editChannel; true when it ended with OK.
-    bool RunEditMemoryDialog();
+    // Runs the Edit Memory dialog on m_editChannel; true when it ended with OK, and then
+    // `typed` holds what the user typed.
+    bool RunEditMemoryDialog(SChannelEntry& typed);
+    // The document's undo history.
+    CUndoHistory& History();
     // Runs the settings sheet on m_settingsPage.
     void RunSettingsSheet();
 

@@ -38,11 +38,20 @@ void CSplashWindow::ShowSplashScreen(wxWindow* parent)
         return;
     }
     s_splash->CentreOnScreen();
-    s_splash->Show();
-    s_splash->Update();
     s_splash->m_timer.StartOnce(s_milliseconds);
+    if (!parent || parent->IsShown())
+        s_splash->ShowAboveParent();
+}
+
+void CSplashWindow::ShowAboveParent()
+{
+    if (m_closing)
+        return;
+    Show();
+    Raise();
+    Update();
     // The grab needs the window on the screen, which GTK finishes after Show() returns.
-    s_splash->CallAfter(&CSplashWindow::GrabInput);
+    CallAfter(&CSplashWindow::GrabInput);
 }
 
 CSplashWindow::CSplashWindow(wxWindow* parent)

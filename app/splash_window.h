@@ -18,6 +18,10 @@ public:
     // The splash window while one shows, else nullptr.
     static CSplashWindow* GetSplashWindow();
 
+    // Puts the splash on the screen above its parent. A splash made before its parent was
+    // shown waits for this call: shown first, the window manager would stack the parent over it.
+    void ShowAboveParent();
+
     // Closes the splash: it is hidden at once and destroyed.
     void HideSplashScreen();
 

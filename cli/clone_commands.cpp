@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "cli/cli_args.h"
+#include "cli/clone_session.h"
 #include "cli/document_io.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
@@ -30,106 +31,10 @@
 
 namespace {
 
-// The options of the commands that reach a transceiver.
-const std::initializer_list<const char*> kPortValueOptions = {"--port", "--com", "--fault"};
-const std::initializer_list<const char*> kPortFlags = {"--simulate", "--quiet", "--realtime"};
-
-// Where the options of one clone command put their values.
-struct CCloneOptions {
-    std::string port;     // --port DEVICE
-    int com = 0;          // --com N
-    bool simulate = false;
-    bool quiet = false;
-    std::string image;    // --image FILE (simulate)
-    CSimFaults faults;
-};
-
 void Error(CCliIo& io, unsigned id, std::initializer_list<std::string> args)
 {
     io.err << FormatText(LoadResString(id), args) << '\n';
 }
-
-// Takes the values of parsed options into `options`; false (after a message) on a bad value.
-bool TakeCloneOptions(const CCliArgs& parsed, CCloneOptions& options, CCliIo& io)
-{
-    options.simulate = parsed.Flag("--simulate");
-    options.quiet = parsed.Flag("--quiet");
-    options.faults.realtime = parsed.Flag("--realtime");
-    if (const std::string* port = parsed.Option("--port"))
-        options.port = *port;
-    if (const std::string* image = parsed.Option("--image"))
-        options.image = *image;
-    if (const std::string* com = parsed.Option("--com")) {
-        if (com->size() != 1 || (*com)[0] < '1' || (*com)[0] > '4') {
-            parsed.Usage(io, IDS_CLI_BAD_COM_NUMBER, *com);
-            return false;
-        }
-        options.com = (*com)[0] - '0';
-    }
-    for (const std::string& fault : parsed.Values("--fault")) {
-        if (!options.faults.Set(fault)) {
-            parsed.Usage(io, IDS_CLI_UNKNOWN_FAULT, fault);
-            return false;
-        }
-    }
-    // One way of reaching the transceiver at a time.
-    if (!options.port.empty() + (options.com != 0) + options.simulate > 1) {
-        parsed.Usage(io, IDS_CLI_ONE_PORT_OPTION);
-        return false;
-    }
-    return true;
-}
-
-// The transceiver a clone command talks to: the device the options name, or an in-process
-// simulated transceiver reached through its pseudo-terminal.
-class CCloneSession {
-public:
-    CCloneSession(CCliIo& io, const CCloneOptions& options)
-        : m_host(io.out, io.err, ::isatty(STDERR_FILENO) == 1), m_link(m_host),
-          m_transfer("cl"), m_operations(m_radio, m_link, m_host, m_transfer)
-    {
-        m_host.SetQuiet(options.quiet);
-        m_radio.ResetData();
-        for (int n = 1; n <= 4; ++n)
-            m_link.SetPortDevice(n, GetProfilePortDevice(n));
-        m_link.SetPortNumber(GetProfilePortNumber());
-        if (!options.port.empty()) {
-            m_link.SetPortDevice(1, options.port);
-            m_link.SetPortNumber(1);
-        } else if (options.com != 0) {
-            m_link.SetPortNumber(options.com);
-        }
-        if (options.simulate) {
-            m_sim = std::make_unique<CSimTransceiver>();
-            m_sim->SetFaults(options.faults);
-            m_simStarted = m_sim->Start();
-            m_link.SetPortDevice(1, m_sim->GetDevicePath());
-            m_link.SetPortNumber(1);
-        }
-    }
-
-    // False (after a message) when the simulated transceiver could not start.
-    bool IsReady(CCliIo& io, const std::string& command) const
-    {
-        if (m_sim && !m_simStarted) {
-            Error(io, IDS_CLI_SIM_NOT_STARTED, {command});
-            return false;
-        }
-        return true;
-    }
-
-    CR455Radio& Radio() { return m_radio; }
-    CCloneOperations& Operations() { return m_operations; }
-
-private:
-    CConsoleCloneHost m_host;
-    CR455Radio m_radio;
-    CCloneLink m_link;
-    CTempFile m_transfer;
-    CCloneOperations m_operations;
-    std::unique_ptr<CSimTransceiver> m_sim;
-    bool m_simStarted = false;
-};
 
 int ResultStatus(int result)
 {
@@ -220,7 +125,7 @@ int RunReadCommand(const std::vector<std::string>& args, CCliIo& io)
     CCloneSession session(io, options);
     if (!session.IsReady(io, "read"))
         return CCloneLink::kResultPortError;
-    int result = ResultStatus(session.Operations().Read());
+    int result = ResultStatus(session.Read());
     if (result != CCloneLink::kResultOk)
         return result;
     std::string error;

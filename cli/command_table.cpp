@@ -2,6 +2,7 @@
 #include "cli/cli_command.h"
 #include "cli/clone_commands.h"
 #include "cli/data_commands.h"
+#include "cli/safe_clone_commands.h"
 #include "res/resource_ids.h"
 
 // One line per command, in the order the tool's help lists them.
@@ -17,11 +18,14 @@ const std::vector<CliCommand>& GetCliCommands()
         {"diff", RunDiffCommand, IDS_CLI_HELP_DIFF},
         {"airports", RunAirportsCommand, IDS_CLI_HELP_AIRPORTS},
         {"card", RunCardCommand, IDS_CLI_HELP_CARD},
+        {"sort", RunSortCommand, IDS_CLI_HELP_SORT},
         {"info", RunInfoCommand, IDS_CLI_HELP_INFO},
         {"read", RunReadCommand, IDS_CLI_HELP_READ},
         {"write", RunWriteCommand, IDS_CLI_HELP_WRITE},
+        {"compare", RunCompareCommand, IDS_CLI_HELP_COMPARE},
         {"ports", RunPortsCommand, IDS_CLI_HELP_PORTS},
         {"simulate", RunSimulateCommand, IDS_CLI_HELP_SIMULATE},
+        {"doctor", RunDoctorCommand, IDS_CLI_HELP_DOCTOR},
     };
     return kCommands;
 }

@@ -8,6 +8,9 @@
 #include "cli/document_io.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
+#include "radio/channel_order.h"
+#include "radio/entry_notes.h"
+#include "radio/data_differences.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -16,31 +19,6 @@
 namespace {
 
 const char kOk[] = "OK";
-
-// A value as diff shows it: in double quotes, with bytes outside printable ASCII, the quote
-// and the backslash escaped, so that blanks and unset bytes are visible.
-std::string Shown(const std::string& value)
-{
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string out = "\"";
-    for (char c : value) {
-        unsigned char u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20 || u > 0x7E) {
-            out += "\\x";
-            out += kHex[u >> 4];
-            out += kHex[u & 0x0F];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-// The channel fields that show and diff compare, in the order of the channel's ALL answer.
-const char* const kChannelFields[] = {"APPEAR", "FREQUENCY", "NAME", "TXINHIBIT", "CHLOCKOUT"};
 
 } // namespace
 
@@ -70,7 +48,7 @@ int RunCheckCommand(const std::vector<std::string>& args, CCliIo& io)
 
 int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
 {
-    CCliArgs parsed("exec", {"-i", "-o"});
+    CCliArgs parsed("exec", {"-i", "-o"}, {"--explain"});
     if (!parsed.Parse(args, io))
         return kExitUsage;
     CR455Radio radio;
@@ -82,10 +60,12 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
             return kExitFailure;
         }
     }
+    std::vector<SChannelEntry> typed;
     auto run = [&](const std::string& command) {
         std::string answer = radio.Command(command);
         io.out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
         io.out << '\n';
+        CollectChannelEntry(command, typed);
     };
     if (!parsed.Positional().empty()) {
         for (const std::string& command : parsed.Positional())
@@ -99,6 +79,14 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
         }
     }
     io.out.flush();
+    if (parsed.Flag("--explain")) {
+        // Band and grid apply at the heal that a save runs too.
+        radio.Heal();
+        for (const SChannelEntry& entry : typed) {
+            for (const std::string& note : ExplainChannelEntry(radio, entry))
+                io.err << note << '\n';
+        }
+    }
     if (const std::string* output = parsed.Option("-o")) {
         if (!SaveDocumentOrReport(radio, *output, io))
             return kExitFailure;
@@ -188,20 +176,35 @@ int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!OpenDocumentOrReport(a, parsed.Positional()[0], io) ||
         !OpenDocumentOrReport(b, parsed.Positional()[1], io))
         return kExitUsage;
-    bool differs = false;
-    auto compare = [&](const std::string& command) {
-        std::string left = a.Command(command);
-        std::string right = b.Command(command);
-        if (left == right)
-            return;
-        differs = true;
-        io.out << command << ": " << Shown(left) << " -> " << Shown(right) << '\n';
-    };
-    for (const char* key : CR455Radio::kSettingKeys)
-        compare(std::string("COMMON.") + key);
-    for (unsigned ch = 1; ch <= CR455Radio::kChannelCount; ++ch) {
-        for (const char* field : kChannelFields)
-            compare(CR455Radio::ChPrefix(ch) + field);
+    const std::vector<CDataDifference> differences = ListDifferences(a, b);
+    for (const CDataDifference& difference : differences)
+        io.out << FormatDifference(difference) << '\n';
+    return differences.empty() ? kExitOk : kExitFailure;
+}
+
+int RunSortCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCliArgs parsed("sort", {"--by", "-o"});
+    if (!parsed.Parse(args, io, 1))
+        return kExitUsage;
+    const std::string* by = parsed.Option("--by");
+    if (!by)
+        return parsed.MissingOption(io, "--by");
+    const std::string* output = parsed.Option("-o");
+    if (!output)
+        return parsed.MissingOption(io, "-o");
+    if (*by != "frequency" && *by != "name")
+        return parsed.Usage(io, IDS_CLI_BAD_SORT_ORDER, *by);
+    CR455Radio radio;
+    if (!OpenDocumentOrReport(radio, parsed.Positional()[0], io))
+        return kExitFailure;
+    std::string message;
+    const ESortOutcome outcome = SortChannels(
+        radio, *by == "name" ? EChannelSortKey::kName : EChannelSortKey::kFrequency, &message);
+    if (outcome == ESortOutcome::kRefused) {
+        io.err << message << '\n';
+        return kExitFailure;
     }
-    return differs ? kExitFailure : kExitOk;
+    io.out << message << '\n';
+    return SaveDocumentOrReport(radio, *output, io) ? kExitOk : kExitFailure;
 }

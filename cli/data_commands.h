@@ -13,3 +13,4 @@ int RunShowCommand(const std::vector<std::string>& args, CCliIo& io);
 int RunExportCommand(const std::vector<std::string>& args, CCliIo& io);
 int RunImportCommand(const std::vector<std::string>& args, CCliIo& io);
 int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io);
+int RunSortCommand(const std::vector<std::string>& args, CCliIo& io);

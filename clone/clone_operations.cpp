@@ -29,7 +29,7 @@ private:
 const char* const CCloneOperations::kModelText = "VX-R455NORD";
 
 CCloneOperations::CCloneOperations(CR455Radio& radio, CCloneLink& link, CCloneHost& host,
-                                   CTempFile& transfer)
+                                   const CTempFile& transfer)
     : m_radio(radio), m_link(link), m_host(host), m_transfer(transfer)
 {
     m_link.SetExpectedFrames(kExpectedRecords);

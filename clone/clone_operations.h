@@ -37,7 +37,8 @@ public:
 
     // All four are borrowed and must outlive this object. `transfer` is the clone transfer file
     // ("cl" temporary file) the document owns.
-    CCloneOperations(CR455Radio& radio, CCloneLink& link, CCloneHost& host, CTempFile& transfer);
+    CCloneOperations(CR455Radio& radio, CCloneLink& link, CCloneHost& host,
+                     const CTempFile& transfer);
 
     // The document's modified test (its own flag or the radio's edit flag). Without one, the
     // radio data object's IsEdited decides.
@@ -69,7 +70,7 @@ private:
     CR455Radio& m_radio;
     CCloneLink& m_link;
     CCloneHost& m_host;
-    CTempFile& m_transfer;
+    const CTempFile& m_transfer;
     std::function<bool()> m_isModified;
     std::function<void()> m_onDataReplaced;
 };

@@ -58,6 +58,16 @@ const CCloneImage& CRadioEngine::GetImage() const
     return *m_workingImage;
 }
 
+bool CRadioEngine::LoadImage(const uint8_t* bytes, size_t size)
+{
+    if (!bytes || size != CCloneImage::kImageSize) {
+        return false;
+    }
+    m_workingImage->WriteBlock(0, bytes, CCloneImage::kImageSize);
+    DecodeAll();
+    return true;
+}
+
 std::string CRadioEngine::Execute(const char* command)
 {
     // No handler throws for bad input; only running out of memory could get here, and callers
@@ -114,6 +124,12 @@ void CRadioEngine::ResetLoaded()
 {
     m_channels->ResetLoaded();
     m_settings->ResetLoaded();
+}
+
+void CRadioEngine::DecodeAll()
+{
+    ResetLoaded();
+    Heal(0);
 }
 
 void CRadioEngine::Heal(int safety)
@@ -185,8 +201,7 @@ std::string CRadioEngine::Load(const CCommandString& key)
     const CCommandString rest(key.Rest('.', 2));
     const std::string result = CCloneDataFile::Load(rest.Field(kQuote, 1), *m_workingImage);
     if (result == "OK") {
-        ResetLoaded();
-        Heal(0);
+        DecodeAll();
     }
     return result;
 }

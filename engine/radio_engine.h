@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -32,6 +34,12 @@ public:
     // commands.
     const CCloneImage& GetImage() const;
 
+    // Takes `size` bytes as the working image and rebuilds the settings and channels from them,
+    // as FILE.LOAD does with the bytes of a file; the edit flag is left as it is. Refused
+    // (false, nothing changed) unless exactly the image size is given. Undo and redo restore a
+    // data set this way.
+    bool LoadImage(const uint8_t* bytes, size_t size);
+
 private:
     class CTopLevelHandler;
 
@@ -39,6 +47,8 @@ private:
     // Rebuilds the working image from the settings and channels onto the default image.
     void Heal(int safety);
     void ResetLoaded();
+    // Decodes every setting and channel afresh from the working image and heals it.
+    void DecodeAll();
     std::string EditFlag(const std::string& value);
     std::string Save(const CCommandString& key);
     std::string Load(const CCommandString& key);

@@ -558,3 +558,74 @@ bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string*
     radio.Heal();
     return true;
 }
+
+std::string ChannelRowTsv(CR455Radio& radio, unsigned ch)
+{
+    std::string row = std::to_string(ch);
+    if (radio.GetChAppear(ch) == "OFF")
+        return row + "\t\t\t\t\n";
+    // Names hold neither tabs nor line ends, so no field needs quotes.
+    for (const std::string& field :
+         {radio.GetChFrequency(ch), SpreadsheetText(radio.GetChName(ch)), radio.GetChTxInhibit(ch),
+          radio.GetChLockout(ch)})
+        row += "\t" + field;
+    return row + "\n";
+}
+
+namespace {
+
+// The rows of a pasted block, each given the channel it goes to: `first` and those after it.
+bool ParsePastedRows(const std::string& text, unsigned first, std::vector<ChannelRow>& rows,
+                     CsvError& error)
+{
+    // A spreadsheet's copy separates fields with tabs.
+    const char separator = text.find('\t') != std::string::npos ? '\t' : HeaderSeparator(text);
+    CCsvReader reader(text, separator);
+    CCsvRecord record;
+    std::vector<bool> seen(CR455Radio::kChannelCount + 1, false);
+    unsigned next = first;
+    while (!reader.AtEnd()) {
+        if (!NextRecord(reader, record, error))
+            return false;
+        // A header row that came along with the data is no channel.
+        if (IsBlankCsvRecord(record) || (rows.empty() && IsHeader(record)))
+            continue;
+        if (!CheckNoNulByte(record, error))
+            return false;
+        if (next > CR455Radio::kChannelCount) {
+            error = {IDS_PASTE_ROWS_NO_ROOM, record.line, {}};
+            return false;
+        }
+        // The Channel column says where the row came from; where it goes is the selection's.
+        if (record.fields.size() == kColumnCount)
+            record.fields[kChannel] = std::to_string(next);
+        ChannelRow row;
+        if (!CheckRow(record, separator, seen, row, error))
+            return false;
+        seen[row.channel] = true;
+        rows.push_back(row);
+        ++next;
+    }
+    return true;
+}
+
+} // namespace
+
+bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text,
+                      unsigned* count, std::string* error)
+{
+    std::vector<ChannelRow> rows;
+    CsvError csvError;
+    if (first < 1 || !ParsePastedRows(text, first, rows, csvError)) {
+        if (error)
+            *error = Message(csvError);
+        return false;
+    }
+    for (const ChannelRow& row : rows)
+        ApplyRow(radio, row);
+    if (!rows.empty())
+        radio.Heal();
+    if (count)
+        *count = static_cast<unsigned>(rows.size());
+    return true;
+}

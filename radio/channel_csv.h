@@ -31,3 +31,16 @@ std::string ExportChannelsCsv(CR455Radio& radio);
 // character) and a row that blanks channel 1. A file that is not CSV text this reader takes
 // (UTF-16 without byte order mark, UTF-32, a spreadsheet document) is refused with the reason.
 bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string* error);
+
+// Channel `ch` as one tab-separated row with the CSV columns, ending in a line feed: what a
+// spreadsheet takes from the clipboard as one row of cells (a name as export writes it).
+std::string ChannelRowTsv(CR455Radio& radio, unsigned ch);
+
+// Rows as a spreadsheet copies them (tab-separated; otherwise separated as a CSV file's
+// header row would have it), with the CSV columns, set into channel `first` and those after it
+// in the order given: the Channel column is not read, and a header row at the start is
+// skipped. The rows are checked as ImportChannelsCsv checks them; a bad row, or more rows than
+// channels from `first` to 20, changes nothing and returns false with a message naming the
+// line and the field. `count` receives the number of rows set (0 for a text with none).
+bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text,
+                      unsigned* count, std::string* error);

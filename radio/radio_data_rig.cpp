@@ -1,5 +1,6 @@
 #include "radio/radio_data_rig.h"
 
+#include "engine/clone_image.h"
 #include "engine/radio_engine.h"
 #include "radio/archive.h"
 
@@ -90,4 +91,19 @@ bool CRadioDataRig::IsEdited()
 void CRadioDataRig::SetEdited(bool edited)
 {
     Command(edited ? "EDIT_FLAG=ON" : "EDIT_FLAG=OFF");
+}
+
+std::vector<uint8_t> CRadioDataRig::GetDataSet()
+{
+    // Between heals a change lives in the settings and channels only.
+    Command("HEAL");
+    const CCloneImage& image = m_engine->GetImage();
+    std::vector<uint8_t> bytes(image.GetSize());
+    image.ReadBlock(0, bytes.data(), image.GetSize());
+    return bytes;
+}
+
+bool CRadioDataRig::RestoreDataSet(const std::vector<uint8_t>& bytes)
+{
+    return m_engine->LoadImage(bytes.data(), bytes.size());
 }

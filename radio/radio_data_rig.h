@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "radio/radio_data.h"
 
@@ -24,6 +26,13 @@ public:
 
     virtual std::string Command(const char* command);
     virtual std::string Command(const std::string& command);
+
+    // The whole data set: the bytes of the image after a "HEAL", which holds every setting and
+    // channel. RestoreDataSet loads such bytes back the way a file is loaded, so the settings
+    // and channels are decoded afresh; it leaves the edit flag alone and refuses (false) bytes
+    // of another size.
+    std::vector<uint8_t> GetDataSet();
+    bool RestoreDataSet(const std::vector<uint8_t>& bytes);
 
     // The engine's answer to the last FILE.SAVE or FILE.LOAD ("OK", "FORMAT_ERROR", ...); empty
     // when the last file step was refused before reaching the engine.

@@ -22,6 +22,7 @@
 #include "app/pwr455_view.h"
 #include "app/xrc_util.h"
 #include "radio/r455_radio.h"
+#include "radio/undo_history.h"
 
 namespace {
 
@@ -107,6 +108,10 @@ TEST(AirportImport, FiltersAsTypedGreysWhatCannotBeHeldAndAppliesTheTickedOnes)
         EXPECT_EQ(view->GetRowTexts(c.from)[3], "EGLLCLD");
         EXPECT_EQ(radio.GetChFrequency(7), "121.500");
     }
+    // Each import is one undoable step.
+    EXPECT_EQ(Doc()->GetHistory().GetUndoName(), "Import Airport Frequencies");
+    EXPECT_TRUE(Doc()->GetHistory().Undo() && Doc()->GetHistory().Undo());
+    EXPECT_EQ(radio.GetChAppear(5) + radio.GetChFrequency(7), "OFF121.500");
     StopProgram();
 }
 

@@ -74,8 +74,6 @@ int PressButton(wxDialog& dialog, int id);
 // returns done(). The events already queued are handled before `done` is first asked. The
 // bound only keeps a broken test from hanging: nothing may depend on the time it takes.
 bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000);
-// A fixed wait of the older tests; new ones wait for a condition with WaitFor.
-inline void PumpEvents(int milliseconds) { WaitFor([] { return false; }, milliseconds); }
 
 // The test's own home (HOME, XDG_CONFIG_HOME's parent, and TMPDIR in its folder "tmp"),
 // removed after the test. A test fails when the program leaves anything in that TMPDIR.

@@ -14,16 +14,21 @@ namespace {
 // Each menu: its title, then its items as "text<tab>key label #command id", "-" a separator.
 const std::vector<std::string> kMenus[] = {
     {"&File", "&New\tCtrl+N #57600", "&Open...\tCtrl+O #57601", "&Save\tCtrl+S #57603",
-     "Save &As... #57604", "&Import Channels... #32840", "&Export Channels... #32841",
-     "Import Airport &Frequencies... #32842", "-", "&Print...\tCtrl+P #57607",
-     "Print Pre&view... #57609", "-", "Recent File #57616", "-", "E&xit #57665"},
-    {"&Edit", "&Edit Memory...\tEnter #32771", "-", "&Copy\tCtrl+C #57634",
-     "&Paste\tCtrl+V #57637", "-", "Clear\tDel #57632", "Delete #32801", "Insert #32802"},
+     "Save &As... #57604", "Open &Backup... #32850", "&Import Channels... #32840",
+     "&Export Channels... #32841", "Import Airport &Frequencies... #32842", "-",
+     "&Print...\tCtrl+P #57607", "Print Pre&view... #57609", "-", "Recent File #57616", "-",
+     "E&xit #57665"},
+    {"&Edit", "&Undo\tCtrl+Z #57643", "&Redo\tCtrl+Y #57644", "-", "&Edit Memory...\tEnter #32771",
+     "-", "&Copy\tCtrl+C #57634", "&Paste\tCtrl+V #57637", "Paste &Rows\tCtrl+Shift+V #32864", "-",
+     "Clear\tDel #57632", "Delete #32801", "Insert #32802", "-", "Move &Up\tCtrl+Up #32860",
+     "Move &Down\tCtrl+Down #32861", "&Sort Channels #27992"},
     {"&View", "&Common Setting... #32779", "-", "&Toolbar #59392", "&Status Bar #59393"},
     {"COM &Port", "COM1 #32790", "COM2 #32791", "COM3 #32792", "COM4 #32793", "-",
      "Port &Settings... #32794"},
-    {"&Clone", "&Read <- TR #32774", "&Write -> TR #32775", "-", "&Information... #32776"},
-    {"&Help", "&Contents #57666", "&Help Topics #57667", "-", "&About PW-R455NORD... #57664"},
+    {"&Clone", "&Read <- TR #32774", "&Write -> TR #32775", "-", "&Information... #32776",
+     "&Compare with Transceiver... #32851"},
+    {"&Help", "&Contents #57666", "&Help Topics #57667", "Check C&onnection... #32852", "-",
+     "&About PW-R455NORD... #57664"},
 };
 
 // The toolbar from left to right as "command id|tooltip|status-bar prompt", "-" a separator;
@@ -76,9 +81,12 @@ TEST_F(ProgramTest, MenusToolbarAndStatusBarHoldTheirItemsKeyLabelsAndPrompts)
     ASSERT_EQ(bar->GetMenuCount(), WXSIZEOF(kMenus));
     for (size_t m = 0; m < WXSIZEOF(kMenus); ++m)
         EXPECT_EQ(Items(bar->GetMenu(m), bar->GetMenuLabel(m)), kMenus[m]);
-    // The list's pop-up menu holds the Edit menu's items.
+    // The list's pop-up menu holds the channel commands of the Edit menu.
     std::unique_ptr<wxMenuBar> popup(wxXmlResource::Get()->LoadMenuBar("IDR_CHANNEL_POPUP"));
-    EXPECT_EQ(Items(popup->GetMenu(0), "&Edit"), kMenus[1]);
+    EXPECT_EQ(Items(popup->GetMenu(0), "&Edit"),
+              (std::vector<std::string>{"&Edit", "&Edit Memory...\tEnter #32771", "-", "&Copy\tCtrl+C #57634",
+                                        "&Paste\tCtrl+V #57637", "-", "Clear\tDel #57632", "Delete #32801",
+                                        "Insert #32802"}));
     EXPECT_EQ(FindMenuItem(57616)->GetHelp(), "Open this document");
     // Highlighting an item shows its prompt; closing the menu brings "Ready" back.
     wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, CmdId(32774)), close(wxEVT_MENU_CLOSE);

@@ -63,8 +63,8 @@ TEST_F(CliTest, HelpAndVersion)
     const ProcessResult help = Run({"--help"});
     EXPECT_EQ(help.out.rfind("Usage: pwr455-cli COMMAND [ARGUMENTS]\n", 0), 0u) << help.out;
     for (const char* synopsis :
-         {"new OUT", "check FILE", "exec [-i FILE] [-o OUT] [COMMAND ...]", "show FILE",
-          "export FILE [-o OUT.csv]", "import IN.csv [-i BASE] -o OUT", "diff A B", "info [PORT]",
+         {"new OUT", "check FILE", "exec [-i FILE] [-o OUT] [--explain] [COMMAND ...]", "show FILE",
+          "export FILE [-o OUT.csv]", "import IN.csv [-i BASE] -o OUT", "diff A B", "sort FILE --by frequency|name -o OUT", "info [PORT]",
           "read OUT [PORT]", "write FILE [PORT]", "ports",
           "simulate [--image FILE] [--fault NAME ...] [--realtime]"}) {
         const std::string s = synopsis;
@@ -216,4 +216,20 @@ TEST_F(CliTest, ExportImportAndDiff)
     // Importing the export gives the same file back.
     EXPECT_EQ(ReadFile(m_dir.In("again.qrb")), ReadFile(m_dir.In("out.qrb")));
     EXPECT_FALSE(std::filesystem::exists(m_dir.In("none.qrb")));
+}
+
+TEST_F(CliTest, SortKeepsThePriorityChannelWithItsChannelAndExecExplains)
+{
+    ASSERT_EQ(Run({"exec", "-o", "@a.qrb", "CH.MCH.2.ALL=APPEAR=ON\tFREQUENCY=118.5\tNAME=ZULU",
+                   "CH.MCH.3.ALL=APPEAR=ON\tFREQUENCY=118.25\tNAME=ALPHA", "COMMON.PRIOCH=3"}).status, 0);
+    RunSteps({
+        {{"sort", "@a.qrb", "--by", "name", "-o", "@b.qrb"}, 0, "Channels sorted by name\n"},
+        {{"sort", "@b.qrb", "--by", "name", "-o", "@b.qrb"}, 0, "The channels are already in that order\n"},
+        {{"sort", "@a.qrb", "--by", "frequency", "-o", "@c.qrb"}, 0, "Channels sorted by frequency\n"},
+        {{"exec", "-i", "@c.qrb", "CH.MCH.2.NAME", "COMMON.PRIOCH"}, 0, "ALPHA  \n2\n"},
+        {{"exec", "--explain", "CH.MCH.4.FREQUENCY=150", "CH.MCH.4.APPEAR=ON", "CH.MCH.4.NAME=tower",
+          "CH.MCH.5.FREQUENCY=121.51"}, 0, "150.000\nON\nTOWER  \n121.510\n",
+         "CH 04: 150.000 MHz is outside the air band; stored as 136.975\nCH 04: the name \"tower\" is "
+         "stored as \"TOWER\" (upper case)\nCH 05: 121.510 stored as 121.500, the nearest 25 kHz channel\n"},
+    });
 }

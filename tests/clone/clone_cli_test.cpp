@@ -14,11 +14,13 @@ namespace {
 
 class CloneCliTest : public ::testing::Test {
 protected:
-    // The tool reads its COM port bindings from the profile: keep the user's out of it.
+    // The tool reads its COM port bindings from the profile and keeps backups of what it reads:
+    // keep the user's profile and backups out of it.
     ProcessOptions Options() const
     {
         ProcessOptions options;
         options.env["XDG_CONFIG_HOME"] = m_dir.In("config");
+        options.env["XDG_DATA_HOME"] = m_dir.In("data");
         return options;
     }
     static std::vector<std::string> Tool(std::vector<std::string> args)

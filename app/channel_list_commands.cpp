@@ -1,0 +1,152 @@
+#include "app/channel_list_commands.h"
+
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+
+#include "app/app_resources.h"
+#include "app/command_ids.h"
+#include "app/engine_text.h"
+#include "app/main_frame.h"
+#include "app/pwr455_app.h"
+#include "app/pwr455_doc.h"
+#include "app/pwr455_view.h"
+#include "app/undo_commands.h"
+#include "radio/channel_csv.h"
+#include "radio/channel_order.h"
+#include "radio/r455_radio.h"
+#include "radio/text_util.h"
+#include "radio/undo_history.h"
+#include "res/string_table.h"
+
+namespace {
+
+// Twenty rows take a few hundred bytes; a clipboard far larger holds no channel list.
+constexpr size_t kMaxClipboardText = 1 << 20;
+
+CUndoHistory& History(CPWR455View& view)
+{
+    return static_cast<CPWR455Doc*>(view.GetDocument())->GetHistory();
+}
+
+void ShowRows(CPWR455View& view, std::initializer_list<unsigned> channels)
+{
+    for (unsigned ch : channels) {
+        view.BuildRow(ch);
+        view.ShowRow(ch);
+    }
+}
+
+void Move(CPWR455View& view, bool up)
+{
+    CR455Radio* radio = view.GetRadioData();
+    if (!radio)
+        return;
+    const unsigned n = view.GetSelectedChannel();
+    std::string message;
+    unsigned moved = 0;
+    History(view).Record(UndoStepName(up ? IDS_STEP_MOVE_UP : IDS_STEP_MOVE_DOWN, n),
+                         [&] { moved = MoveChannel(*radio, n, up, &message); });
+    ShowStatusText(message);
+    if (moved == 0)
+        return;
+    // The priority mark moves with its channel, so these two rows are all that changed.
+    ShowRows(view, {n, moved});
+    view.SelectChannel(moved);
+}
+
+void Sort(CPWR455View& view, EChannelSortKey key)
+{
+    CR455Radio* radio = view.GetRadioData();
+    if (!radio)
+        return;
+    std::string message;
+    bool sorted = false;
+    {
+        wxBusyCursor wait;
+        History(view).Record(
+            UndoStepName(key == EChannelSortKey::kFrequency ? IDS_STEP_SORT_FREQUENCY
+                                                            : IDS_STEP_SORT_NAME),
+            [&] { sorted = SortChannels(*radio, key, &message) == ESortOutcome::kSorted; });
+    }
+    if (sorted)
+        view.RefreshAll();
+    ShowStatusText(message);
+}
+
+// The clipboard's text; false when it holds none (or far too much to be channel rows).
+bool ReadClipboardText(std::string& text)
+{
+    wxClipboardLocker locker;
+    if (!locker || !wxTheClipboard->IsSupported(wxDF_UNICODETEXT))
+        return false;
+    wxTextDataObject data;
+    if (!wxTheClipboard->GetData(data))
+        return false;
+    text = ToEngine(data.GetText());
+    return !text.empty() && text.size() <= kMaxClipboardText;
+}
+
+void PasteRows(CPWR455View& view)
+{
+    CR455Radio* radio = view.GetRadioData();
+    std::string text;
+    if (!radio || !ReadClipboardText(text)) {
+        ShowStatusText(LoadResString(IDS_PASTE_ROWS_NONE));
+        return;
+    }
+    const unsigned n = view.GetSelectedChannel();
+    unsigned count = 0;
+    std::string error;
+    bool pasted = false;
+    {
+        wxBusyCursor wait;
+        History(view).Record(UndoStepName(IDS_STEP_PASTE_ROWS, n),
+                             [&] { pasted = PasteChannelRows(*radio, n, text, &count, &error); });
+    }
+    if (!pasted) {
+        wxMessageBox(wxString::Format(ResString(IDS_PASTE_ROWS_FAILED), FromEngine(error)),
+                     ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION,
+                     GetPWR455App().GetMainFrame());
+        return;
+    }
+    if (count == 0) {
+        ShowStatusText(LoadResString(IDS_PASTE_ROWS_NONE));
+        return;
+    }
+    view.RefreshAll();
+    ShowStatusText(count == 1 ? FormatText(LoadResString(IDS_PASTE_ROW_DONE), {ChannelLabel(n)})
+                              : FormatText(LoadResString(IDS_PASTE_ROWS_DONE),
+                                           {std::to_string(count), ChannelLabel(n),
+                                            ChannelLabel(n + count - 1)}));
+}
+
+} // namespace
+
+void CopyChannelRowToClipboard(CR455Radio& radio, unsigned ch)
+{
+    wxClipboardLocker locker;
+    if (!locker)
+        return;
+    wxTheClipboard->SetData(new wxTextDataObject(FromEngine(ChannelRowTsv(radio, ch))));
+}
+
+void BindChannelListCommands(CPWR455View& view)
+{
+    CPWR455View* v = &view;
+    auto command = [v](unsigned id, auto run) {
+        v->Bind(wxEVT_MENU, [v, run](wxCommandEvent&) { run(*v); }, CmdId(id));
+    };
+    command(ID_EDIT_MOVE_UP, [](CPWR455View& w) { Move(w, true); });
+    command(ID_EDIT_MOVE_DOWN, [](CPWR455View& w) { Move(w, false); });
+    command(ID_EDIT_SORT_FREQUENCY, [](CPWR455View& w) { Sort(w, EChannelSortKey::kFrequency); });
+    command(ID_EDIT_SORT_NAME, [](CPWR455View& w) { Sort(w, EChannelSortKey::kName); });
+    command(ID_EDIT_PASTE_ROWS, PasteRows);
+    for (const bool up : {true, false}) {
+        v->Bind(wxEVT_UPDATE_UI, [v, up](wxUpdateUIEvent& event) {
+            CR455Radio* radio = v->GetRadioData();
+            event.Enable(radio && CanMoveChannel(*radio, v->GetSelectedChannel(), up));
+        }, CmdId(up ? ID_EDIT_MOVE_UP : ID_EDIT_MOVE_DOWN));
+    }
+}

@@ -1,0 +1,59 @@
+#include "app/compare_dlg.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include <wx/listctrl.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/app_resources.h"
+#include "app/xrc_util.h"
+#include "res/resource_ids.h"
+
+CCompareDlg::CCompareDlg(wxWindow* parent, const std::vector<CDataDifference>& differences)
+{
+    if (!wxXmlResource::Get()->LoadDialog(this, parent, "IDD_COMPARE"))
+        throw std::runtime_error("IDD_COMPARE");
+    wxString summary;
+    if (differences.empty())
+        summary = ResString(IDS_COMPARE_SAME);
+    else if (differences.size() == 1)
+        summary = ResString(IDS_COMPARE_ONE_DIFFERENT);
+    else
+        summary = ResString(IDS_COMPARE_DIFFERENT);
+    summary.Replace("%1", wxString::Format("%zu", differences.size()));
+    XrcCtrl<wxStaticText>(*this, "IDC_COMPARE_SUMMARY")->SetLabelText(summary);
+
+    wxListCtrl* list = GetList();
+    for (unsigned id : {IDS_COMPARE_COLUMN_KEY, IDS_COMPARE_COLUMN_DOCUMENT,
+                        IDS_COMPARE_COLUMN_TRANSCEIVER})
+        list->AppendColumn(ResString(id));
+    for (const CDataDifference& d : differences) {
+        const long row = list->InsertItem(list->GetItemCount(), wxString::FromUTF8(d.key));
+        list->SetItem(row, 1, wxString::FromUTF8(QuoteValue(d.left)));
+        list->SetItem(row, 2, wxString::FromUTF8(QuoteValue(d.right)));
+    }
+    // Wide enough for the header and for every value.
+    for (int column = 0; column < list->GetColumnCount(); ++column) {
+        list->SetColumnWidth(column, wxLIST_AUTOSIZE_USEHEADER);
+        const int header = list->GetColumnWidth(column);
+        list->SetColumnWidth(column, wxLIST_AUTOSIZE);
+        list->SetColumnWidth(column, std::max(header, list->GetColumnWidth(column)));
+    }
+    // Nothing to list: the summary says it all.
+    list->Show(!differences.empty());
+    GetSizer()->SetSizeHints(this);
+    CentreOnParent();
+}
+
+wxString CCompareDlg::GetSummary() const
+{
+    return XrcCtrl<wxStaticText>(*this, "IDC_COMPARE_SUMMARY")->GetLabelText();
+}
+
+wxListCtrl* CCompareDlg::GetList() const
+{
+    return XrcCtrl<wxListCtrl>(*this, "IDC_COMPARE_LIST");
+}

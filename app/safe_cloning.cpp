@@ -1,0 +1,109 @@
+#include "app/safe_cloning.h"
+
+#include <ctime>
+#include <filesystem>
+
+#include <wx/frame.h>
+#include <wx/utils.h>
+
+#include "app/app_resources.h"
+#include "app/command_ids.h"
+#include "app/compare_dlg.h"
+#include "app/gui_clone_host.h"
+#include "app/connection_check_dlg.h"
+#include "app/file_dialogs.h"
+#include "app/pwr455_app.h"
+#include "app/pwr455_doc.h"
+#include "clone/clone_host.h"
+#include "clone/clone_link.h"
+#include "clone/clone_operations.h"
+#include "clone/connection_doctor.h"
+#include "radio/backup_store.h"
+#include "radio/data_differences.h"
+#include "radio/r455_radio.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+namespace {
+
+CPWR455Doc* Document()
+{
+    return GetPWR455App().GetDocument();
+}
+
+std::vector<CDoctorFinding> RunConnectionChecks(CPWR455Doc& doc, const std::string& port)
+{
+    CCloneHost& host = doc.GetCloneHost();
+    wxBusyCursor wait;
+    host.SetStatusText(LoadResString(IDS_CONNECTION_CHECKING));
+    const CConnectionDoctor doctor("/", CDoctorUser::Current());
+    std::vector<CDoctorFinding> findings = doctor.CheckAll(port);
+    findings.push_back(CConnectionDoctor::RunInformation(host, port, nullptr));
+    host.SetStatusText(LoadResString(IDS_IDLE_MESSAGE));
+    return findings;
+}
+
+} // namespace
+
+void SaveReadBackup(CCloneHost& host, CR455Radio& data)
+{
+    std::string error;
+    if (!CBackupStore().Save(data, std::time(nullptr), nullptr, &error))
+        host.SetStatusText(FormatText(LoadResString(IDS_BACKUP_NOT_SAVED_STATUS), {error}));
+}
+
+int CompareWithTransceiver(CPWR455Doc& doc)
+{
+    CR455Radio transceiver;
+    transceiver.ResetData();
+    CCloneOperations operations(transceiver, doc.GetCloneLink(), doc.GetCloneHost(),
+                                doc.GetTransferFile());
+    // The document's data are not replaced: there is nothing to ask about edits.
+    operations.SetModifiedTest([] { return false; });
+    const int result = operations.Read();
+    if (result != CCloneLink::kResultOk)
+        return result;
+    SaveReadBackup(doc.GetCloneHost(), transceiver);
+    CCompareDlg dialog(doc.GetDocumentWindow(),
+                       ListDifferences(*doc.GetRadioData(), transceiver));
+    dialog.ShowModal();
+    return result;
+}
+
+bool OpenBackup(CPWR455Doc& doc)
+{
+    // Made here so that the chooser opens in it even before the first read.
+    const std::string folder = CBackupStore::GetDefaultFolder();
+    std::error_code ec;
+    if (!folder.empty())
+        std::filesystem::create_directories(folder, ec);
+    const wxString path = AskOpenPath(doc.GetDocumentWindow(), wxString::FromUTF8(folder),
+                                      GetCommandTooltip(ID_FILE_OPEN_BACKUP));
+    return !path.empty() && doc.OpenData(path);
+}
+
+void CheckConnection(CPWR455Doc& doc)
+{
+    const CCloneLink& link = doc.GetCloneLink();
+    const std::string port = link.GetPortDevice(link.GetPortNumber());
+    const wxString title = FormatText(LoadResString(IDS_CONNECTION_PORT),
+                                      {std::to_string(link.GetPortNumber()), port});
+    CConnectionCheckDlg dialog(doc.GetDocumentWindow(), wxString::FromUTF8(title),
+                               [&doc, port] { return RunConnectionChecks(doc, port); });
+    dialog.ShowModal();
+}
+
+void BindSafeCloning(wxFrame* frame)
+{
+    frame->Bind(
+        wxEVT_MENU, [](wxCommandEvent&) { if (CPWR455Doc* doc = Document()) OpenBackup(*doc); },
+        CmdId(ID_FILE_OPEN_BACKUP));
+    frame->Bind(
+        wxEVT_MENU,
+        [](wxCommandEvent&) { if (CPWR455Doc* doc = Document()) CompareWithTransceiver(*doc); },
+        CmdId(ID_CLONE_COMPARE));
+    frame->Bind(
+        wxEVT_MENU, [](wxCommandEvent&) { if (CPWR455Doc* doc = Document()) CheckConnection(*doc); },
+        CmdId(ID_HELP_CHECK_CONNECTION));
+}

@@ -1,0 +1,90 @@
+#include "cli/clone_session.h"
+
+#include <ctime>
+#include <ostream>
+
+#include <unistd.h>
+
+#include "cli/cli_args.h"
+#include "cli/clone_commands.h"
+#include "radio/backup_store.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+const std::initializer_list<const char*> kPortValueOptions = {"--port", "--com", "--fault"};
+const std::initializer_list<const char*> kPortFlags = {"--simulate", "--quiet", "--realtime"};
+
+bool TakeCloneOptions(const CCliArgs& parsed, CCloneOptions& options, CCliIo& io)
+{
+    options.simulate = parsed.Flag("--simulate");
+    options.quiet = parsed.Flag("--quiet");
+    options.faults.realtime = parsed.Flag("--realtime");
+    if (const std::string* port = parsed.Option("--port"))
+        options.port = *port;
+    if (const std::string* image = parsed.Option("--image"))
+        options.image = *image;
+    if (const std::string* com = parsed.Option("--com")) {
+        if (com->size() != 1 || (*com)[0] < '1' || (*com)[0] > '4') {
+            parsed.Usage(io, IDS_CLI_BAD_COM_NUMBER, *com);
+            return false;
+        }
+        options.com = (*com)[0] - '0';
+    }
+    for (const std::string& fault : parsed.Values("--fault")) {
+        if (!options.faults.Set(fault)) {
+            parsed.Usage(io, IDS_CLI_UNKNOWN_FAULT, fault);
+            return false;
+        }
+    }
+    // One way of reaching the transceiver at a time.
+    if (!options.port.empty() + (options.com != 0) + options.simulate > 1) {
+        parsed.Usage(io, IDS_CLI_ONE_PORT_OPTION);
+        return false;
+    }
+    return true;
+}
+
+CCloneSession::CCloneSession(CCliIo& io, const CCloneOptions& options)
+    : m_io(io), m_host(io.out, io.err, ::isatty(STDERR_FILENO) == 1), m_link(m_host),
+      m_transfer("cl"), m_operations(m_radio, m_link, m_host, m_transfer)
+{
+    m_host.SetQuiet(options.quiet);
+    m_radio.ResetData();
+    for (int n = 1; n <= 4; ++n)
+        m_link.SetPortDevice(n, GetProfilePortDevice(n));
+    m_link.SetPortNumber(GetProfilePortNumber());
+    if (!options.port.empty()) {
+        m_link.SetPortDevice(1, options.port);
+        m_link.SetPortNumber(1);
+    } else if (options.com != 0) {
+        m_link.SetPortNumber(options.com);
+    }
+    if (options.simulate) {
+        m_sim = std::make_unique<CSimTransceiver>();
+        m_sim->SetFaults(options.faults);
+        m_simStarted = m_sim->Start();
+        m_link.SetPortDevice(1, m_sim->GetDevicePath());
+        m_link.SetPortNumber(1);
+    }
+}
+
+bool CCloneSession::IsReady(CCliIo& io, const std::string& command) const
+{
+    if (m_sim && !m_simStarted) {
+        io.err << FormatText(LoadResString(IDS_CLI_SIM_NOT_STARTED), {command}) << '\n';
+        return false;
+    }
+    return true;
+}
+
+int CCloneSession::Read()
+{
+    const int result = m_operations.Read();
+    if (result != CCloneLink::kResultOk)
+        return result;
+    std::string error;
+    if (!CBackupStore().Save(m_radio, std::time(nullptr), nullptr, &error))
+        m_io.err << FormatText(LoadResString(IDS_CLI_BACKUP_NOT_SAVED), {error}) << std::endl;
+    return result;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+// What every pwr455-cli command that reaches a transceiver shares: the PORT options and the
+// session that binds the console host, the clone link and the clone operations to the port the
+// options name (or to an in-process simulated transceiver).
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include "cli/cli_command.h"
+#include "clone/clone_link.h"
+#include "clone/clone_operations.h"
+#include "clone/console_clone_host.h"
+#include "radio/r455_radio.h"
+#include "radio/temp_file.h"
+#include "sim/sim_transceiver.h"
+
+class CCliArgs;
+
+// The options of the commands that reach a transceiver.
+extern const std::initializer_list<const char*> kPortValueOptions;
+extern const std::initializer_list<const char*> kPortFlags;
+
+// Where the options of one clone command put their values.
+struct CCloneOptions {
+    std::string port;     // --port DEVICE
+    int com = 0;          // --com N
+    bool simulate = false;
+    bool quiet = false;
+    std::string image;    // --image FILE (simulate)
+    CSimFaults faults;
+};
+
+// Takes the values of parsed options into `options`; false (after a message) on a bad value.
+bool TakeCloneOptions(const CCliArgs& parsed, CCloneOptions& options, CCliIo& io);
+
+// The transceiver a clone command talks to: the device the options name, or an in-process
+// simulated transceiver reached through its pseudo-terminal.
+class CCloneSession {
+public:
+    CCloneSession(CCliIo& io, const CCloneOptions& options);
+
+    // False (after a message) when the simulated transceiver could not start.
+    bool IsReady(CCliIo& io, const std::string& command) const;
+
+    // Read From Transceiver into Radio(). The data of a successful read are also kept as a
+    // backup copy; a copy that cannot be saved is a warning on the error stream, never a
+    // failed read.
+    int Read();
+
+    CR455Radio& Radio() { return m_radio; }
+    CCloneOperations& Operations() { return m_operations; }
+    CCloneLink& Link() { return m_link; }
+    CConsoleCloneHost& Host() { return m_host; }
+    // The device the session's port leads to.
+    std::string GetPortDevice() const { return m_link.GetPortDevice(m_link.GetPortNumber()); }
+
+private:
+    CCliIo& m_io;
+    CConsoleCloneHost m_host;
+    CR455Radio m_radio;
+    CCloneLink m_link;
+    CTempFile m_transfer;
+    CCloneOperations m_operations;
+    std::unique_ptr<CSimTransceiver> m_sim;
+    bool m_simStarted = false;
+};

@@ -1,0 +1,76 @@
+#pragma once
+
+// Why does the cable not work? The checks behind Help > Check Connection and `pwr455-cli doctor`,
+// in the order a user would go through them: the serial devices the system has, the chosen port
+// (there, and readable and writable by this user), another program holding it, packages known to
+// grab USB serial cables, and finally an information run with the transceiver.
+//
+// Every check reads the system through a root folder ("/" in the program), so that tests can
+// put a made-up /dev, /sys, /proc and /etc in a temporary folder. Each finding says what was
+// found and, where something is wrong, the one-line fix.
+
+#include <string>
+#include <vector>
+
+class CCloneHost;
+
+struct CDoctorFinding {
+    enum class Level { Ok, Note, Problem };
+    Level level = Level::Ok;
+    std::string text;
+    std::string fix; // empty when there is nothing to do
+};
+
+// The identity that decides what the port allows this process.
+struct CDoctorUser {
+    unsigned uid = 0;
+    unsigned gid = 0;                // the process's group
+    std::vector<unsigned> groups;    // its supplementary groups
+    std::string name;                // login name ("" when unknown)
+    int pid = 0;                     // this process: never counted as holding the port
+
+    // The running process.
+    static CDoctorUser Current();
+};
+
+// One serial device as the system describes it.
+struct CSerialDevice {
+    std::string path;    // e.g. /dev/ttyUSB0
+    std::string vendor;  // USB vendor and product ids, 4 hex digits each ("" when not USB)
+    std::string product;
+    std::string name;    // maker and product text of the USB device
+    std::string driver;  // e.g. ch341-uart
+    std::string byId;    // its stable name under /dev/serial/by-id ("" when none)
+};
+
+class CConnectionDoctor {
+public:
+    CConnectionDoctor(std::string root, CDoctorUser user);
+
+    // /dev/ttyUSB*, /dev/ttyACM* and the /dev/ttyS* that have a serial port behind them, in
+    // natural order, with what /sys knows of each.
+    std::vector<CSerialDevice> FindSerialDevices() const;
+
+    std::vector<CDoctorFinding> CheckDevices() const;
+    std::vector<CDoctorFinding> CheckPort(const std::string& port) const;
+    std::vector<CDoctorFinding> CheckHolders(const std::string& port) const;
+    std::vector<CDoctorFinding> CheckGrabbers() const;
+
+    // The four checks above, in order.
+    std::vector<CDoctorFinding> CheckAll(const std::string& port) const;
+
+    // The information run on `port`: the transceiver's answer, or which failure it was.
+    // `answered` is set when a VX-R455NORD answered.
+    static CDoctorFinding RunInformation(CCloneHost& host, const std::string& port,
+                                         bool* answered);
+
+    // Findings as text, one line each with its level, the fix on the next line.
+    static std::string Format(const std::vector<CDoctorFinding>& findings);
+    static std::string LevelWord(CDoctorFinding::Level level);
+
+private:
+    std::string InRoot(const std::string& path) const;
+
+    std::string m_root;
+    CDoctorUser m_user;
+};

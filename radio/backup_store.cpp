@@ -1,0 +1,156 @@
+#include "radio/backup_store.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "radio/archive.h"
+#include "radio/atomic_save.h"
+#include "radio/r455_radio.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kExtension[] = ".qrb";
+// "YYYY-MM-DD_HH-MM-SS": digits everywhere except at these positions.
+const char kStampPattern[] = "0000-00-00_00-00-00";
+constexpr size_t kStampLength = sizeof(kStampPattern) - 1;
+// Tried names per second before giving up: more reads than this in one second are not real.
+constexpr int kMaxSuffix = 100;
+
+bool IsFileNameChar(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-';
+}
+
+bool EndsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+std::string WithSuffix(const std::string& name, int number)
+{
+    if (number < 2)
+        return name;
+    const std::string stem = name.substr(0, name.size() - (sizeof(kExtension) - 1));
+    return stem + "_" + std::to_string(number) + kExtension;
+}
+
+bool SaveDataFile(CR455Radio& radio, const std::string& path, std::string* error)
+{
+    try {
+        return SaveAtomically(
+            path,
+            [&](std::ostream& out) {
+                CArchive ar(out);
+                radio.Serialize(ar);
+            },
+            error);
+    } catch (const CArchiveException& e) {
+        *error = e.what();
+        return false;
+    }
+}
+
+} // namespace
+
+std::string CBackupStore::GetDefaultFolder()
+{
+    std::string base;
+    // A relative XDG_DATA_HOME is invalid and to be ignored.
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && data[0] == '/') {
+        base = data;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (!home || !*home)
+            return std::string();
+        base = std::string(home) + "/.local/share";
+    }
+    return base + "/PW-R455NORD/backups";
+}
+
+CBackupStore::CBackupStore(std::string folder) : m_folder(std::move(folder)) {}
+
+std::string CBackupStore::MakeFileName(const std::tm& local, const std::string& comment)
+{
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &local);
+    std::string name = stamp;
+    const std::string trimmed = TrimRight(comment);
+    if (!trimmed.empty()) {
+        name += '_';
+        for (char c : trimmed)
+            name += IsFileNameChar(c) ? c : '-';
+    }
+    return name + kExtension;
+}
+
+bool CBackupStore::IsBackupName(const std::string& name)
+{
+    if (name.size() < kStampLength + sizeof(kExtension) - 1 || !EndsWith(name, kExtension))
+        return false;
+    for (size_t i = 0; i < kStampLength; ++i) {
+        const bool digit = std::isdigit(static_cast<unsigned char>(name[i])) != 0;
+        if (kStampPattern[i] == '0' ? !digit : name[i] != kStampPattern[i])
+            return false;
+    }
+    const char next = name[kStampLength];
+    return next == '.' || next == '_';
+}
+
+bool CBackupStore::Save(CR455Radio& radio, std::time_t when, std::string* savedPath,
+                        std::string* error)
+{
+    std::string reason;
+    std::error_code ec;
+    if (m_folder.empty()) {
+        reason = LoadResString(IDS_BACKUP_NO_FOLDER);
+    } else if (fs::create_directories(m_folder, ec), !fs::is_directory(m_folder, ec)) {
+        reason = FormatText(LoadResString(IDS_BACKUP_CANNOT_MAKE_FOLDER), {m_folder});
+    } else {
+        const std::tm* local = std::localtime(&when);
+        const std::string name = MakeFileName(local ? *local : std::tm(), radio.GetCloneComment());
+        for (int n = 1; n <= kMaxSuffix; ++n) {
+            const std::string path = (fs::path(m_folder) / WithSuffix(name, n)).string();
+            if (fs::exists(path, ec))
+                continue;
+            std::string saveError;
+            if (!SaveDataFile(radio, path, &saveError)) {
+                reason = FormatText(LoadResString(IDS_BACKUP_CANNOT_SAVE), {path, saveError});
+                break;
+            }
+            if (savedPath)
+                *savedPath = path;
+            Prune(kKeptBackups);
+            return true;
+        }
+        if (reason.empty())
+            reason = FormatText(LoadResString(IDS_BACKUP_CANNOT_SAVE), {name, ""});
+    }
+    if (error)
+        *error = reason;
+    return false;
+}
+
+void CBackupStore::Prune(size_t keep)
+{
+    std::vector<fs::path> backups;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(m_folder, ec)) {
+        if (IsBackupName(entry.path().filename().string()) && entry.is_regular_file(ec))
+            backups.push_back(entry.path());
+    }
+    if (backups.size() <= keep)
+        return;
+    std::sort(backups.begin(), backups.end());
+    for (size_t i = 0; i + keep < backups.size(); ++i)
+        fs::remove(backups[i], ec);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+// Backup copies of every data set read from a transceiver, so that a radio's contents are never
+// lost to a later write: each is a normal clone data file in
+// ${XDG_DATA_HOME:-~/.local/share}/PW-R455NORD/backups/, named by the local date and time of the
+// read and the transceiver's clone comment (2026-12-07_14-03-22_MY-RADIO.qrb). The newest
+// kKeptBackups are kept. Standard C++ only.
+
+#include <cstddef>
+#include <ctime>
+#include <string>
+
+class CR455Radio;
+
+class CBackupStore {
+public:
+    // !!! Users rely on finding their older backups: do not lower this. !!!
+    static constexpr size_t kKeptBackups = 200;
+
+    // The folder of the current user's backups, or empty when neither XDG_DATA_HOME (an
+    // absolute path) nor HOME is set.
+    static std::string GetDefaultFolder();
+
+    // A store in `folder`; the folder is made when the first backup is saved.
+    explicit CBackupStore(std::string folder = GetDefaultFolder());
+
+    const std::string& GetFolder() const { return m_folder; }
+
+    // The file name of a backup taken at `local` time of a transceiver with `comment`:
+    // trailing blanks are dropped and every character that a file name should not carry (all
+    // but letters, digits, '.', '_' and '-') becomes '-'. An empty comment leaves only the time.
+    static std::string MakeFileName(const std::tm& local, const std::string& comment);
+
+    // True for the names MakeFileName gives (with or without a "_N" suffix); only such files
+    // are ever removed from the folder.
+    static bool IsBackupName(const std::string& name);
+
+    // Saves `radio` atomically as a new backup taken at `when` (a name already taken gets "_2",
+    // "_3", ...), then removes the oldest backups beyond kKeptBackups. Returns false, with the
+    // reason in `error`, when the copy could not be saved; the data are untouched either way.
+    bool Save(CR455Radio& radio, std::time_t when, std::string* savedPath, std::string* error);
+
+    // Removes the oldest backups (by name, which is by time) until at most `keep` are left.
+    void Prune(size_t keep);
+
+private:
+    std::string m_folder;
+};

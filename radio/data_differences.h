@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CR455Radio;
+
+// The settings and channel fields in which two data sets differ, as `pwr455-cli diff`,
+// `pwr455-cli compare` and the desktop program's Compare with Transceiver list them.
+struct CDataDifference {
+    std::string key;   // the engine query, e.g. "COMMON.BEEP" or "CH.MCH.3.FREQUENCY"
+    std::string left;  // its answer in the first data set
+    std::string right; // its answer in the second
+};
+
+// Every setting (in the order of the setting table), then every field of channels 1 to 20,
+// whose answer differs. Only queries are sent: neither data set changes.
+std::vector<CDataDifference> ListDifferences(CR455Radio& left, CR455Radio& right);
+
+// A value in double quotes, with bytes outside printable ASCII, the quote and the backslash
+// escaped, so that blanks and unset bytes are visible.
+std::string QuoteValue(const std::string& value);
+
+// One difference as a line of text (without line end): KEY: "left" -> "right".
+std::string FormatDifference(const CDataDifference& difference);

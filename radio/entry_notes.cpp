@@ -1,0 +1,183 @@
+#include "radio/entry_notes.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+#include "engine/frequency_band.h"
+#include "engine/text_value.h"
+#include "radio/channel_order.h"
+#include "radio/r455_radio.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+namespace {
+
+// The name as the engine keeps it: 7 characters.
+constexpr size_t kNameLength = 7;
+// A megahertz text from here on cannot be a frequency; the Edit Memory dialog blanks it.
+constexpr long long kCeilingHertz = 2000000000LL;
+
+// Digits with at most one decimal point: the only texts the engine reads in full.
+bool IsPlainNumber(const std::string& text)
+{
+    const size_t digits = static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }));
+    const size_t points = static_cast<size_t>(std::count(text.begin(), text.end(), '.'));
+    return digits > 0 && points <= 1 && digits + points == text.size();
+}
+
+// Hertz of a plain number of megahertz; digits beyond the sixth decimal are dropped.
+long long Hertz(const std::string& text)
+{
+    long long hertz = 0;
+    int decimals = -1;
+    for (char c : text) {
+        if (c == '.') {
+            decimals = 0;
+            continue;
+        }
+        if (decimals >= 6 || hertz >= kCeilingHertz)
+            continue;
+        hertz = hertz * 10 + (c - '0');
+        if (decimals >= 0)
+            ++decimals;
+    }
+    for (int d = std::max(decimals, 0); d < 6; ++d)
+        hertz *= 10;
+    return hertz;
+}
+
+// Megahertz as the engine answers them: whole kilohertz, three decimals.
+std::string Megahertz(long long hertz)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld.%03lld", hertz / 1000000, hertz % 1000000 / 1000);
+    return text;
+}
+
+std::string GridName(CR455Radio& radio)
+{
+    const std::string spacing = radio.GetChSpacing();
+    if (spacing == "25kHz")
+        return LoadResString(IDS_NOTE_GRID_25K);
+    if (spacing == "8.33kHz")
+        return LoadResString(IDS_NOTE_GRID_8_33K);
+    return LoadResString(IDS_NOTE_GRID_BOTH);
+}
+
+std::string FrequencyNote(CR455Radio& radio, const SChannelEntry& entry, bool undoHint)
+{
+    const std::string typed = Trim(entry.frequency);
+    if (typed.empty())
+        return std::string(); // emptied on purpose: the channel is blank as asked
+    const unsigned ch = entry.channel;
+    const std::string label = ChannelLabel(ch);
+    const bool plain = IsPlainNumber(typed);
+    const long long hertz = plain ? Hertz(typed) : 0;
+    if (radio.GetChAppear(ch) == "OFF") {
+        if (plain && hertz > 0 && hertz < kCeilingHertz)
+            return FormatText(LoadResString(IDS_NOTE_NOT_STORED_BLANK), {label, Megahertz(hertz)});
+        std::string note = FormatText(LoadResString(IDS_NOTE_NOW_BLANK), {label, typed});
+        return undoHint ? note + LoadResString(IDS_NOTE_UNDO_HINT) : note;
+    }
+    const std::string stored = radio.GetChFrequency(ch);
+    if (!plain)
+        return FormatText(LoadResString(IDS_NOTE_NOT_A_FREQUENCY), {label, typed, stored});
+    if (hertz < CFrequencyBand::kLowest || hertz > CFrequencyBand::kHighest)
+        return FormatText(LoadResString(IDS_NOTE_OUTSIDE_BAND), {label, Megahertz(hertz), stored});
+    if (Megahertz(hertz) != stored)
+        return FormatText(LoadResString(IDS_NOTE_SNAPPED),
+                          {label, Megahertz(hertz), stored, GridName(radio)});
+    return std::string();
+}
+
+std::string NameNote(CR455Radio& radio, const SChannelEntry& entry)
+{
+    const unsigned ch = entry.channel;
+    const std::string typed = TrimRight(entry.name);
+    const std::string stored = radio.GetChName(ch);
+    if (radio.GetChAppear(ch) == "OFF" || typed == stored)
+        return std::string();
+    std::vector<std::string> reasons;
+    const std::string kept = typed.substr(0, kNameLength);
+    if (typed.size() > kNameLength)
+        reasons.push_back(LoadResString(IDS_NOTE_NAME_CUT));
+    if (std::any_of(kept.begin(), kept.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+        reasons.push_back(LoadResString(IDS_NOTE_NAME_UPPER));
+    if (std::any_of(kept.begin(), kept.end(), [](char c) {
+            const int upper = std::toupper(static_cast<unsigned char>(c));
+            return !CTextValue::IsDisplayCharacter(static_cast<unsigned char>(upper));
+        }))
+        reasons.push_back(LoadResString(IDS_NOTE_NAME_FILTERED));
+    std::string why;
+    for (const std::string& reason : reasons)
+        why += (why.empty() ? "" : ", ") + reason;
+    return FormatText(LoadResString(IDS_NOTE_NAME), {ChannelLabel(ch), typed, stored, why});
+}
+
+bool StartsWithNoCase(const std::string& text, const std::string& prefix)
+{
+    if (text.size() < prefix.size())
+        return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(text[i])) != prefix[i])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<std::string> ExplainChannelEntry(CR455Radio& radio, const SChannelEntry& entry,
+                                             bool undoHint)
+{
+    std::vector<std::string> notes;
+    if (entry.channel < 1 || entry.channel > CR455Radio::kChannelCount)
+        return notes;
+    for (const std::string& note : {entry.hasFrequency ? FrequencyNote(radio, entry, undoHint)
+                                                       : std::string(),
+                                    entry.hasName ? NameNote(radio, entry) : std::string()}) {
+        if (!note.empty())
+            notes.push_back(note);
+    }
+    return notes;
+}
+
+void CollectChannelEntry(const std::string& command, std::vector<SChannelEntry>& entries)
+{
+    const size_t equals = command.find('=');
+    if (equals == std::string::npos || !StartsWithNoCase(command, "CH.MCH."))
+        return;
+    const std::string key = command.substr(0, equals);
+    const size_t dot = key.find('.', 7);
+    if (dot == std::string::npos)
+        return;
+    const std::string number = key.substr(7, dot - 7);
+    if (number.empty() || number.size() > 2 ||
+        number.find_first_not_of("0123456789") != std::string::npos)
+        return;
+    const unsigned ch = static_cast<unsigned>(std::stoi(number));
+    const std::string field = key.substr(dot + 1);
+    const bool frequency = StartsWithNoCase(field, "FREQUENCY") && field.size() == 9;
+    const bool name = StartsWithNoCase(field, "NAME") && field.size() == 4;
+    if (ch < 1 || ch > CR455Radio::kChannelCount || !(frequency || name) ||
+        equals + 1 == command.size())
+        return; // not a channel's frequency or name, or a query
+    auto it = std::find_if(entries.begin(), entries.end(),
+                           [ch](const SChannelEntry& e) { return e.channel == ch; });
+    if (it == entries.end()) {
+        entries.push_back(SChannelEntry());
+        it = entries.end() - 1;
+        it->channel = ch;
+    }
+    const std::string value = command.substr(equals + 1);
+    if (frequency) {
+        it->hasFrequency = true;
+        it->frequency = value;
+    } else {
+        it->hasName = true;
+        it->name = value;
+    }
+}

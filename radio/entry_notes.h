@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CR455Radio;
+
+// What the user typed for one memory channel: a frequency text and a name, each only when it
+// was given.
+struct SChannelEntry {
+    unsigned channel = 0;
+    bool hasFrequency = false;
+    std::string frequency;
+    bool hasName = false;
+    std::string name;
+};
+
+// Compares what was typed with what the engine holds for the channel now (after its heal) and
+// returns one note for each difference the engine made, in words: a frequency outside the air
+// band and where it went, a frequency moved to the nearest channel of the grid, a text that is
+// not a frequency, a name cut to 7 characters, raised to upper case or stripped of characters
+// the transceiver cannot show. Nothing is noted where the engine stored what was typed.
+// `undoHint` adds the way back to the note of a channel that became blank.
+std::vector<std::string> ExplainChannelEntry(CR455Radio& radio, const SChannelEntry& entry,
+                                             bool undoHint = false);
+
+// Records in `entries` what `command` types, when it sets the FREQUENCY or NAME of a memory
+// channel ("CH.MCH.3.FREQUENCY=121.51"); a later command for the same channel replaces the
+// earlier one's text. Other commands are ignored.
+void CollectChannelEntry(const std::string& command, std::vector<SChannelEntry>& entries);

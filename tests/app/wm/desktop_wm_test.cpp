@@ -1,0 +1,143 @@
+// The program under a real window manager: placement, stacking, focus and the status text.
+#include "tests/app/gui_test.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+#include "app/edit_memory_dlg.h"
+#include "app/gui_clone_host.h"
+#include "app/list_view_ex.h"
+#include "app/main_frame.h"
+#include "app/profile.h"
+#include "app/pwr455_app.h"
+#include "app/pwr455_doc.h"
+#include "app/pwr455_view.h"
+#include "app/splash_window.h"
+#include "res/resource_ids.h"
+
+#include <X11/Xatom.h> // last: its macros (None) clash with the program's names
+#include <X11/Xlib.h>
+
+namespace {
+
+CMainFrame* Frame() { return GetPWR455App().GetMainFrame(); }
+
+bool Settled(wxTopLevelWindow* window) // shown and decorated by the window manager
+{
+    return window && window->IsShown() && window->m_decorSize.top != 0;
+}
+
+// The titles of the managed windows, bottom to top, as the window manager stacks them.
+std::vector<std::string> StackedTitles()
+{
+    std::vector<std::string> titles;
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return titles;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, DefaultRootWindow(display),
+                       XInternAtom(display, "_NET_CLIENT_LIST_STACKING", False), 0, 1024, False,
+                       XA_WINDOW, &type, &format, &count, &after, &data);
+    for (unsigned long i = 0; i < count; ++i) {
+        char* name = nullptr;
+        titles.push_back(XFetchName(display, reinterpret_cast<Window*>(data)[i], &name) && name
+                             ? name : "");
+        XFree(name);
+    }
+    XFree(data);
+    XCloseDisplay(display);
+    return titles;
+}
+
+int StackIndex(const wxString& title)
+{
+    const std::vector<std::string> titles = StackedTitles();
+    const auto it = std::find(titles.begin(), titles.end(), title.utf8_string());
+    return it == titles.end() ? -1 : static_cast<int>(it - titles.begin());
+}
+
+struct PlacementCase {
+    wxRect rect;
+    int cmdShow;
+};
+
+class PlacementTest : public testing::TestWithParam<PlacementCase> {};
+
+} // namespace
+
+// Three starts in a row keep the stored placement; the frame opens at the stored size.
+TEST_P(PlacementTest, ReopensAsClosed)
+{
+    const PlacementCase& c = GetParam();
+    const std::string placement = wxString::Format(
+        "[Window Position]\nLeft=%d\nTop=%d\nWidth=%d\nHeight=%d\nCmdShow=%d\n", c.rect.x,
+        c.rect.y, c.rect.width, c.rect.height, c.cmdShow).utf8_string();
+    std::filesystem::create_directories(std::filesystem::path(GetProfilePath()).parent_path());
+    WriteFileText(GetProfilePath(), placement);
+    for (int start = 0; start < 3; ++start) {
+        StartProgram();
+        ASSERT_TRUE(WaitFor([] { return Settled(Frame()); }, 10000));
+        if (c.cmdShow == 3)
+            EXPECT_TRUE(WaitFor([] { return Frame()->IsMaximized(); }, 10000));
+        else
+            EXPECT_EQ(Frame()->GetSize().y - Frame()->m_decorSize.top - Frame()->m_decorSize.bottom,
+                      c.rect.height);
+        StopProgram();
+        EXPECT_NE(ReadFileText(GetProfilePath()).find(placement), std::string::npos) << start;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, PlacementTest,
+                         testing::Values(PlacementCase{{40, 60, 500, 300}, 1},
+                                         PlacementCase{{100, 80, 640, 420}, 3}));
+
+TEST(DesktopTest, SplashStaysAboveTheMainWindow)
+{
+    StartProgram(wxString(), true);
+    CSplashWindow* splash = CSplashWindow::GetSplashWindow();
+    ASSERT_NE(splash, nullptr);
+    const wxString splashTitle = splash->GetTitle();
+    const wxString frameTitle = Frame()->GetTitle();
+    EXPECT_TRUE(WaitFor([&] { return StackIndex(frameTitle) >= 0 && StackIndex(splashTitle) >= 0; },
+                        10000));
+    EXPECT_GT(StackIndex(splashTitle), StackIndex(frameTitle));
+    StopProgram();
+}
+
+TEST(DesktopTest, EditedRowStaysHighlightedWhileTheDialogHasTheFocus)
+{
+    StartProgram();
+    auto* view = dynamic_cast<CPWR455View*>(GetPWR455App().GetDocument()->GetFirstView());
+    CListViewEx* list = view->GetListCtrl();
+    list->Select(4); // row 05
+    list->GetRowsWindow()->SetFocus();
+    bool highlighted = false;
+    wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY),
+                  CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& dialog) {
+                      dialog.Show();
+                      dialog.Raise();
+                      EXPECT_TRUE(WaitFor([&] { return dialog.IsActive(); }, 10000));
+                      highlighted = list->IsRowHighlighted(4);
+                      dialog.Hide();
+                      return wxID_CANCEL;
+                  }));
+    EXPECT_TRUE(highlighted);
+    StopProgram();
+}
+
+TEST(DesktopTest, PromptsLeaveTheRunStatusText)
+{
+    StartProgram();
+    CGuiCloneHost host;
+    host.CreateProgress("Read");
+    host.SetStatusText(" Now reading <- TR");
+    static_cast<wxFrame*>(Frame())->DoGiveHelp("Read From Transceiver", true);
+    EXPECT_EQ(Frame()->GetMessageText(), " Now reading <- TR");
+    host.DestroyProgress();
+    static_cast<wxFrame*>(Frame())->DoGiveHelp("Read From Transceiver", true);
+    EXPECT_EQ(Frame()->GetMessageText(), "Read From Transceiver");
+    StopProgram();
+}

@@ -1,0 +1,146 @@
+// The connection checks on made-up /dev, /sys, /proc and /etc trees in a scratch folder.
+
+#include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "clone/connection_doctor.h"
+#include "tests/common/scratch_dir.h"
+#include "tests/common/test_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Level = CDoctorFinding::Level;
+
+class ConnectionDoctorTest : public ::testing::Test {
+protected:
+    // A file (its folders made) under the root.
+    void File(const std::string& path, const std::string& text = "")
+    {
+        fs::create_directories(fs::path(dir.In("root" + path)).parent_path());
+        WriteFile(dir.In("root" + path), text);
+    }
+    void Link(const std::string& path, const std::string& target)
+    {
+        fs::create_directories(fs::path(dir.In("root" + path)).parent_path());
+        fs::create_directory_symlink(target, dir.In("root" + path));
+    }
+    // A CH340 cable as /dev/ttyUSB0 with its sysfs entries, and a stable name.
+    void AddCable()
+    {
+        const std::string usb = "/sys/devices/pci0/usb1/1-1";
+        File(usb + "/idVendor", "1a86\n");
+        File(usb + "/idProduct", "7523\n");
+        File(usb + "/manufacturer", "QinHeng\n");
+        File(usb + "/product", "USB Serial\n");
+        File("/sys/bus/usb-serial/drivers/ch341-uart/bind");
+        Link(usb + "/1-1:1.0/ttyUSB0/driver", "../../../../../../bus/usb-serial/drivers/ch341-uart");
+        Link("/sys/class/tty/ttyUSB0/device", "../../../devices/pci0/usb1/1-1/1-1:1.0/ttyUSB0");
+        File("/dev/ttyUSB0");
+        Link("/dev/serial/by-id/usb-1a86-port0", "../../ttyUSB0");
+    }
+    CConnectionDoctor Doctor() const { return CConnectionDoctor(dir.In("root"), user); }
+
+    CScratchDir dir;
+    CDoctorUser user{::getuid() + 1000, ::getgid() + 1000, {}, "ann", 4242};
+};
+
+} // namespace
+
+TEST_F(ConnectionDoctorTest, ListsSerialDevicesWithWhatSysfsKnows)
+{
+    EXPECT_EQ(Doctor().CheckDevices()[0].level, Level::Problem); // none at all
+    AddCable();
+    for (const char* name : {"ttyACM10", "ttyACM2", "ttyS0", "ttyS1", "ttyUSBx", "tty0"})
+        File(std::string("/dev/") + name);
+    File("/sys/class/tty/ttyS0/type", "4\n");
+    File("/sys/class/tty/ttyS1/type", "0\n"); // a placeholder without a UART
+    std::vector<std::string> texts;
+    for (const CDoctorFinding& f : Doctor().CheckDevices())
+        texts.push_back(f.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "Serial device /dev/ttyACM2", "Serial device /dev/ttyACM10",
+                         "Serial device /dev/ttyS0",
+                         "Serial device /dev/ttyUSB0: USB 1a86:7523, QinHeng USB Serial, driver "
+                         "ch341-uart, also /dev/serial/by-id/usb-1a86-port0"}));
+}
+
+TEST_F(ConnectionDoctorTest, PortPermissionsNameTheGroupAndWhatToDo)
+{
+    File("/dev/ttyUSB0");
+    struct stat st = {};
+    ::stat(dir.In("root/dev/ttyUSB0").c_str(), &st);
+    File("/etc/passwd", "root:x:" + std::to_string(st.st_uid) + ":0::/root:/bin/sh\nann:x:" +
+                            std::to_string(user.uid) + ":" + std::to_string(user.gid) + "::/:\n");
+    const std::string group = "dialout:x:" + std::to_string(st.st_gid) + ":";
+    const struct {
+        unsigned mode;
+        std::string members;    // of dialout in /etc/group
+        bool inGroup;           // the process has the group
+        bool root;
+        Level level;
+        std::string text;
+    } cases[] = {
+        {0660, "bob", false, false, Level::Problem,
+         "it needs group dialout, and ann is not in it.|sudo usermod -aG dialout ann, then log out and in again."},
+        {0660, "bob,ann", false, false, Level::Problem,
+         "ann was added to group dialout, but has not logged in again since.|Log out and in again (or run 'newgrp dialout' in this shell)."},
+        {0600, "ann", true, false, Level::Problem, "(-rw------- root dialout).|sudo chmod 660 /dev/ttyUSB0"},
+        {0660, "ann", true, false, Level::Ok, "Port /dev/ttyUSB0 exists and you may read and write it.|"},
+        {0606, "", false, false, Level::Ok, "you may read and write it.|"},
+        {0600, "", false, true, Level::Ok, "you may read and write it.|"},
+    };
+    for (const auto& c : cases) {
+        ::chmod(dir.In("root/dev/ttyUSB0").c_str(), c.mode);
+        File("/etc/group", group + c.members + "\n");
+        user.groups = c.inGroup ? std::vector<unsigned>{st.st_gid} : std::vector<unsigned>{};
+        user.uid = c.root ? 0 : ::getuid() + 1000;
+        const CDoctorFinding f = Doctor().CheckPort("/dev/ttyUSB0").at(0);
+        const std::string shown = f.text + "|" + f.fix;
+        EXPECT_EQ(f.level, c.level) << shown;
+        EXPECT_NE(shown.find(c.text), std::string::npos) << shown;
+    }
+    EXPECT_EQ(Doctor().CheckPort("/dev/ttyUSB9").at(0).text, "Port /dev/ttyUSB9 does not exist.");
+}
+
+TEST_F(ConnectionDoctorTest, HoldersComeFromProcAndNeverThisProcess)
+{
+    AddCable();
+    File("/proc/123/comm", "minicom\n");
+    Link("/proc/123/fd/3", "/dev/ttyUSB0");
+    Link("/proc/4242/fd/5", "/dev/ttyUSB0"); // this process itself
+    File("/proc/77/comm", "ModemManager\n");
+    fs::create_directories(dir.In("root/proc/77/fd"));
+    for (const char* port : {"/dev/ttyUSB0", "/dev/serial/by-id/usb-1a86-port0"}) {
+        const std::vector<CDoctorFinding> held = Doctor().CheckHolders(port);
+        ASSERT_EQ(held.size(), 1u) << port;
+        EXPECT_EQ(held[0].text, std::string("Port ") + port + " is held by minicom (PID 123).");
+        EXPECT_EQ(held[0].fix, "End minicom (kill 123), or choose another port.");
+    }
+    fs::remove_all(dir.In("root/proc/123"));
+    EXPECT_EQ(Doctor().CheckHolders("/dev/ttyUSB0")[0].level, Level::Ok);
+}
+
+TEST_F(ConnectionDoctorTest, BrlttyRulesMatterWhenTheyClaimTheCablePresent)
+{
+    File("/usr/lib/udev/rules.d/85-brltty.rules",
+         "ENV{PRODUCT}==\"1a86/7523/*\", ENV{BRLTTY_BRAILLE_DRIVER}=\"bm\"\n"
+         "# ENV{PRODUCT}==\"10c4/ea60/*\"\n");
+    File("/proc/77/comm", "ModemManager\n");
+    const std::string claim = "brltty is installed and its rules take CH340/CH341 (1a86:7523) "
+                              "cables for Braille displays.";
+    std::vector<CDoctorFinding> found = Doctor().CheckGrabbers();
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].text, claim);
+    EXPECT_EQ(found[0].level, Level::Problem); // no USB serial device left: likely taken
+    EXPECT_EQ(found[1].text, "ModemManager is running (PID 77): it probes new serial devices and "
+                             "may hold the cable for a while after it is plugged in.");
+    File("/dev/ttyUSB0"); // a cable of another make: brltty leaves it alone
+    File("/sys/devices/ftdi/idVendor", "0403");
+    Link("/sys/class/tty/ttyUSB0/device", "../../../devices/ftdi");
+    EXPECT_EQ(Doctor().CheckGrabbers()[0].level, Level::Note);
+}
