@@ -5,6 +5,7 @@
 
 #include "cli/channel_listing.h"
 #include "cli/cli_args.h"
+#include "cli/document_report.h"
 #include "platform/file_io.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
@@ -25,39 +26,12 @@ const char kOk[] = "OK";
 // command with the longest path), short enough that an endless line cannot exhaust memory.
 constexpr size_t kMaxCommandLine = 64 * 1024;
 
-void ReportFileError(CCliIo& io, const std::string& path, const std::string& reason)
-{
-    io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {path, reason}) << '\n';
-}
-
-bool ReportCannotSave(CCliIo& io, const std::string& path, const std::string& reason)
-{
-    io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {path, reason}) << '\n';
-    return false;
-}
-
-bool Save(CR455Radio& radio, const std::string& path, CCliIo& io)
-{
-    std::string error;
-    return SaveDocument(radio, path, error) || ReportCannotSave(io, path, error);
-}
-
 // Refuses, before any work, an output that would replace an input of another kind
 // ("import x.csv -o x.csv").
 bool IsDistinctOutput(const std::string& output, const std::string& input, CCliIo& io)
 {
-    return !IsSameFile(output, input) || ReportCannotSave(io, output, LoadResString(IDS_SAVE_SAME_AS_INPUT));
-}
-
-// Opens `path` into `radio`; on failure reports "'path': WORD" and returns false.
-bool Open(CR455Radio& radio, const std::string& path, CCliIo& io)
-{
-    radio.ResetData();
-    const std::string answer = OpenDocument(radio, path);
-    if (answer == kOk)
-        return true;
-    ReportFileError(io, path, answer);
-    return false;
+    return !IsSameFile(output, input) ||
+           ReportCannotSave(io, output, LoadResString(IDS_SAVE_SAME_AS_INPUT));
 }
 
 enum class LineRead { kLine, kEnd, kTooLong };
@@ -89,7 +63,7 @@ int RunNewCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     CR455Radio radio;
     radio.ResetData();
-    return Save(radio, parsed.Positional()[0], io) ? kExitOk : kExitFailure;
+    return SaveDocumentOrReport(radio, parsed.Positional()[0], io) ? kExitOk : kExitFailure;
 }
 
 int RunCheckCommand(const std::vector<std::string>& args, CCliIo& io)
@@ -157,7 +131,7 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
         }
     }
     if (const std::string* output = parsed.Option("-o")) {
-        if (!Save(radio, *output, io))
+        if (!SaveDocumentOrReport(radio, *output, io))
             return kExitFailure;
     }
     return kExitOk;
@@ -169,7 +143,7 @@ int RunShowCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!parsed.Parse(args, io, 1))
         return kExitUsage;
     CR455Radio radio;
-    if (!Open(radio, parsed.Positional()[0], io))
+    if (!OpenDocumentOrReport(radio, parsed.Positional()[0], io))
         return kExitFailure;
     io.out << FormatChannelList(radio) << '\n';
     for (const char* key : CR455Radio::kSettingKeys) {
@@ -195,7 +169,7 @@ int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
     if (output && !IsDistinctOutput(*output, input, io))
         return kExitFailure;
     CR455Radio radio;
-    if (!Open(radio, input, io))
+    if (!OpenDocumentOrReport(radio, input, io))
         return kExitFailure;
     std::string csv = ExportChannelsCsv(radio);
     if (!output) {
@@ -235,7 +209,7 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
     CR455Radio radio;
     radio.ResetData();
     if (const std::string* base = parsed.Option("-i")) {
-        if (!Open(radio, *base, io))
+        if (!OpenDocumentOrReport(radio, *base, io))
             return kExitFailure;
     }
     std::string error;
@@ -243,7 +217,7 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
         ReportFileError(io, csvPath, error);
         return kExitFailure;
     }
-    return Save(radio, *output, io) ? kExitOk : kExitFailure;
+    return SaveDocumentOrReport(radio, *output, io) ? kExitOk : kExitFailure;
 }
 
 int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io)
@@ -253,7 +227,8 @@ int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     CR455Radio a;
     CR455Radio b;
-    if (!Open(a, parsed.Positional()[0], io) || !Open(b, parsed.Positional()[1], io))
+    if (!OpenDocumentOrReport(a, parsed.Positional()[0], io) ||
+        !OpenDocumentOrReport(b, parsed.Positional()[1], io))
         return kExitUsage;
     const std::vector<CDataDifference> differences = ListDifferences(a, b);
     for (const CDataDifference& difference : differences)
@@ -275,7 +250,7 @@ int RunSortCommand(const std::vector<std::string>& args, CCliIo& io)
     if (*by != "frequency" && *by != "name")
         return parsed.Usage(io, IDS_CLI_BAD_SORT_ORDER, *by);
     CR455Radio radio;
-    if (!Open(radio, parsed.Positional()[0], io))
+    if (!OpenDocumentOrReport(radio, parsed.Positional()[0], io))
         return kExitFailure;
     std::string message;
     const ESortOutcome outcome = SortChannels(
@@ -285,5 +260,5 @@ int RunSortCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitFailure;
     }
     io.out << message << '\n';
-    return Save(radio, *output, io) ? kExitOk : kExitFailure;
+    return SaveDocumentOrReport(radio, *output, io) ? kExitOk : kExitFailure;
 }

@@ -206,8 +206,10 @@ TEST_F(CliTest, ShowListsChannelsAndSettings)
                    "COMMON.SCAN_PRIO=ON", "COMMON.OPENING_TEXT=HELLO", "COMMON.CLONE_COMMENT=My radio"})
                   .status,
               0);
-    std::string expected = "CH  Prio  Frequency  Name   Tx Inhibit  Memory Lockout\n01        118.000\n"
-                           "02  Prio  121.500    TOWER  Inhibit\n03        118.100                       Lockout\n";
+    std::string expected = "CH  Prio  Frequency  Carrier   Name   Tx Inhibit  Memory Lockout\n"
+                           "01        118.000    118.0000\n"
+                           "02  Prio  121.500    121.5000  TOWER  Inhibit\n"
+                           "03        118.100    118.1000                     Lockout\n";
     for (int ch = 4; ch <= 20; ++ch)
         expected += (ch < 10 ? "0" : "") + std::to_string(ch) + "\n";
     expected += "\nADJ_ENABLE=DISABLE\nCH_SPACING=25kHz\nVFOMODE_ENABLE=DISABLE\nVFOTX_INHIBIT=ENABLE\n"
