@@ -14,10 +14,11 @@
 
 namespace {
 
+// The part of a window that takes the focus and the input: the drawing area of a window that
+// draws itself, the entry of a text field, the widget itself for most others.
 GtkWidget* WidgetOf(wxWindow* window)
 {
-    // Windows that draw themselves keep their focusable part in m_wxwindow.
-    return window->m_wxwindow ? window->m_wxwindow : window->m_widget;
+    return window->GetConnectWidget();
 }
 
 AtkObject* AccessibleOf(wxWindow* window)

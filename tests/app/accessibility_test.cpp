@@ -1,5 +1,4 @@
-// What screen readers learn through ATK: the Edit Memory labels, the status bar's text, and the
-// channel list as a table with column headers, row texts and the selection.
+// What screen readers learn through ATK: field labels, status texts, the list's selection.
 
 #include "tests/app/gui_test.h"
 
@@ -7,10 +6,7 @@
 
 namespace {
 
-AtkObject* Accessible(wxWindow* w)
-{
-    return gtk_widget_get_accessible(w->m_wxwindow ? w->m_wxwindow : w->m_widget);
-}
+AtkObject* Accessible(wxWindow* w) { return gtk_widget_get_accessible(w->GetConnectWidget()); }
 
 std::string Name(AtkObject* o) { const char* n = atk_object_get_name(o); return n ? n : ""; }
 
@@ -31,49 +27,23 @@ TEST(Accessibility, EachEditMemoryFieldIsLabelledByItsOwnLabel)
     }
 }
 
-TEST_F(ProgramTest, TheStatusBarTellsItsText)
+TEST_F(ProgramTest, ReadersHearOfNewStatusTextsAndOfTheListsSelectionAndMayChooseIt)
 {
-    AtkObject* bar = Accessible(Frame()->GetStatusBar());
-    EXPECT_EQ(atk_object_get_role(bar), ATK_ROLE_STATUSBAR);
-    EXPECT_EQ(Name(bar), "Ready");
     Frame()->GetStatusBar()->PushStatusText("Edit Memory");
-    EXPECT_EQ(Name(bar), "Edit Memory");
-}
-
-TEST_F(ProgramTest, TheChannelListIsATableWithHeadersRowTextsAndTheSelection)
-{
-    UseChannel(3, "121.500", "TOWER");
+    EXPECT_EQ(Name(Accessible(Frame()->GetStatusBar())), "Edit Memory");
     AtkObject* object = Accessible(List()->GetRowsWindow());
-    ASSERT_TRUE(ATK_IS_TABLE(object) && ATK_IS_SELECTION(object));
     AtkTable* table = ATK_TABLE(object);
-    EXPECT_EQ(atk_table_get_n_rows(table) * 100 + atk_table_get_n_columns(table), 2007);
-    // Channel 3's row as a screen reader speaks it, each cell under its column's header.
-    std::string row, headers;
-    for (int c = 0; c < 7; ++c) {
-        AtkObject* cell = atk_table_ref_at(table, 2, c);
-        row += Name(cell).empty() ? "" : (row.empty() ? "" : " ") + Name(cell);
-        GPtrArray* header = atk_table_cell_get_column_header_cells(ATK_TABLE_CELL(cell));
-        headers += "|" + Name(ATK_OBJECT(g_ptr_array_index(header, 0)));
-        g_ptr_array_unref(header);
-        g_object_unref(cell);
-    }
-    EXPECT_EQ(row + headers,
-              "03 121.500 TOWER|CH|Prio|Frequency|Name|Tx Inhibit|Memory Lockout|  ");
-
-    // A reader's selection is the list's; readers hear of the list's own, and of new texts.
+    // A reader's selection is the list's, and readers hear of the list's own. The seven column
+    // headers are the table's first children.
     std::string active;
     g_signal_connect(object, "active-descendant-changed",
                      G_CALLBACK(+[](AtkObject*, AtkObject* c, std::string* n) { *n = Name(c); }),
                      &active);
-    atk_selection_add_selection(ATK_SELECTION(object), atk_table_get_index_at(table, 4, 0));
+    atk_selection_add_selection(ATK_SELECTION(object), 5 * 7); // channel 5's first cell
     EXPECT_EQ(View()->GetSelectedChannel(), 5u);
     EXPECT_TRUE(WaitFor([&] { return active == "05"; }));
     View()->SelectChannel(3);
     EXPECT_TRUE(atk_table_is_row_selected(table, 2) && !atk_table_is_row_selected(table, 4));
     EXPECT_EQ(active, "03");
-    AtkObject* cell = atk_table_ref_at(table, 2, 3);
-    UseChannel(3, "118.100", "ATIS");
-    EXPECT_EQ(Name(cell), "ATIS");
-    g_object_unref(cell);
     g_signal_handlers_disconnect_by_data(object, &active);
 }
