@@ -262,58 +262,53 @@ void TableFinalize(GObject* object)
 
 // ---- the table's AtkTable and AtkSelection
 
-PwrAccessibleTable* TableOf(gpointer object)
-{
-    return AsTable(object);
-}
-
 AtkObject* TableRefAt(AtkTable* table, gint row, gint column)
 {
-    return NewRef(CellAt(TableOf(table), row, column));
+    return NewRef(CellAt(AsTable(table), row, column));
 }
 
 gint TableIndexAt(AtkTable* table, gint row, gint column)
 {
-    const int columns = ColumnCount(SourceOf(TableOf(table)));
+    const int columns = ColumnCount(SourceOf(AsTable(table)));
     return (row + 1) * columns + column;
 }
 
 gint TableColumnAtIndex(AtkTable* table, gint index)
 {
-    const int columns = ColumnCount(SourceOf(TableOf(table)));
+    const int columns = ColumnCount(SourceOf(AsTable(table)));
     return columns > 0 ? index % columns : -1;
 }
 
 gint TableRowAtIndex(AtkTable* table, gint index)
 {
-    const int columns = ColumnCount(SourceOf(TableOf(table)));
+    const int columns = ColumnCount(SourceOf(AsTable(table)));
     return columns > 0 ? index / columns - 1 : -1;
 }
 
 gint TableColumns(AtkTable* table)
 {
-    return ColumnCount(SourceOf(TableOf(table)));
+    return ColumnCount(SourceOf(AsTable(table)));
 }
 
 gint TableRows(AtkTable* table)
 {
-    return RowCount(SourceOf(TableOf(table)));
+    return RowCount(SourceOf(AsTable(table)));
 }
 
 AtkObject* TableColumnHeader(AtkTable* table, gint column)
 {
-    return CellAt(TableOf(table), -1, column);
+    return CellAt(AsTable(table), -1, column);
 }
 
 const gchar* TableColumnDescription(AtkTable* table, gint column)
 {
-    AtkObject* header = CellAt(TableOf(table), -1, column);
+    AtkObject* header = CellAt(AsTable(table), -1, column);
     return header ? atk_object_get_name(header) : nullptr;
 }
 
 int SelectedRow(gpointer table)
 {
-    CAccessibleTableSource* source = SourceOf(TableOf(table));
+    CAccessibleTableSource* source = SourceOf(AsTable(table));
     return source ? source->GetAccessibleSelectedRow() : -1;
 }
 
@@ -339,7 +334,7 @@ gint TableSelectedRows(AtkTable* table, gint** selected)
 
 gboolean SelectRow(gpointer table, gint row)
 {
-    CAccessibleTableSource* source = SourceOf(TableOf(table));
+    CAccessibleTableSource* source = SourceOf(AsTable(table));
     if (!source || row < 0 || row >= RowCount(source))
         return FALSE;
     source->SelectAccessibleRow(row);
@@ -359,7 +354,7 @@ gboolean SelectionAdd(AtkSelection* selection, gint index)
 AtkObject* SelectionRef(AtkSelection* selection, gint index)
 {
     const int row = SelectedRow(selection);
-    return index == 0 && row >= 0 ? NewRef(CellAt(TableOf(selection), row, 0)) : nullptr;
+    return index == 0 && row >= 0 ? NewRef(CellAt(AsTable(selection), row, 0)) : nullptr;
 }
 
 gint SelectionCount(AtkSelection* selection)
@@ -410,9 +405,9 @@ AtkStateSet* CellRefStateSet(AtkObject* object)
         atk_state_set_add_state(set, ATK_STATE_DEFUNCT);
         return set;
     }
-    const AtkStateType always[] = {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_VISIBLE,
-                                   ATK_STATE_TRANSIENT};
-    atk_state_set_add_states(set, const_cast<AtkStateType*>(always), G_N_ELEMENTS(always));
+    AtkStateType always[] = {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_VISIBLE,
+                             ATK_STATE_TRANSIENT};
+    atk_state_set_add_states(set, always, G_N_ELEMENTS(always));
     if (IsCellShowing(source, cell))
         atk_state_set_add_state(set, ATK_STATE_SHOWING);
     if (cell->row < 0)
@@ -655,7 +650,7 @@ void NotifyAccessibleSelection(wxWindow* window)
     }
     const int active = source->HasAccessibleFocus() ? source->GetAccessibleFocusedRow() : -1;
     if (active != state.activeRow) {
-        if (AtkObject* old = CellAt(table, state.activeRow, 0); old && state.activeRow >= 0)
+        if (AtkObject* old = state.activeRow >= 0 ? CellAt(table, state.activeRow, 0) : nullptr)
             atk_object_notify_state_change(old, ATK_STATE_FOCUSED, FALSE);
         state.activeRow = active;
         if (AtkObject* now = active >= 0 ? CellAt(table, active, 0) : nullptr) {
