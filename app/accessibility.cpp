@@ -634,9 +634,13 @@ void DetachAccessibleTable(wxWindow* window)
     }
 }
 
-void NotifyAccessibleSelection(wxWindow* window)
+namespace {
+
+// Tells readers what moved since they were last told: the selected row, and the row whose first
+// cell has the focus. `refocus` tells the focused row again, for a list that just took the
+// focus.
+void TellSelection(PwrAccessibleTable* table, bool refocus)
 {
-    PwrAccessibleTable* table = AttachedTable(window);
     CAccessibleTableSource* source = SourceOf(table);
     if (!source)
         return;
@@ -649,8 +653,9 @@ void NotifyAccessibleSelection(wxWindow* window)
         g_signal_emit_by_name(table, "selection-changed");
     }
     const int active = source->HasAccessibleFocus() ? source->GetAccessibleFocusedRow() : -1;
-    if (active != state.activeRow) {
-        if (AtkObject* old = state.activeRow >= 0 ? CellAt(table, state.activeRow, 0) : nullptr)
+    if (active != state.activeRow || refocus) {
+        const int oldRow = state.activeRow != active ? state.activeRow : -1;
+        if (AtkObject* old = oldRow >= 0 ? CellAt(table, oldRow, 0) : nullptr)
             atk_object_notify_state_change(old, ATK_STATE_FOCUSED, FALSE);
         state.activeRow = active;
         if (AtkObject* now = active >= 0 ? CellAt(table, active, 0) : nullptr) {
@@ -658,6 +663,28 @@ void NotifyAccessibleSelection(wxWindow* window)
             g_signal_emit_by_name(table, "active-descendant-changed", now);
         }
     }
+}
+
+gboolean TellFocusWhenIdle(gpointer table)
+{
+    TellSelection(AsTable(table), true);
+    return G_SOURCE_REMOVE;
+}
+
+} // namespace
+
+void NotifyAccessibleSelection(wxWindow* window)
+{
+    TellSelection(AttachedTable(window), false);
+}
+
+void NotifyAccessibleFocus(wxWindow* window)
+{
+    // GTK tells readers that a widget took the focus once it is idle. Readers follow the rows
+    // of the widget that has the focus, so the focused row is told after that, at a lower
+    // priority.
+    if (PwrAccessibleTable* table = AttachedTable(window))
+        g_idle_add_full(G_PRIORITY_LOW, TellFocusWhenIdle, g_object_ref(table), g_object_unref);
 }
 
 void NotifyAccessibleTexts(wxWindow* window)

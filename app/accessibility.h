@@ -42,6 +42,8 @@ void SetAccessibleStatusText(wxWindow* statusBar, const wxString& text);
 // from `source`. `source` must outlive the window or be detached first.
 void AttachAccessibleTable(wxWindow* window, CAccessibleTableSource* source);
 void DetachAccessibleTable(wxWindow* window);
-// Tell the table's readers that the selection or focus row moved, or that cell texts changed.
+// Tell the table's readers that the selection or focus row moved, that the window took or lost
+// the keyboard focus, or that cell texts changed.
 void NotifyAccessibleSelection(wxWindow* window);
+void NotifyAccessibleFocus(wxWindow* window);
 void NotifyAccessibleTexts(wxWindow* window);

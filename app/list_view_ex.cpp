@@ -302,8 +302,7 @@ void CListViewEx::OnRowsFocus(wxFocusEvent& event)
         return;
     if (m_fullRowSelect)
         m_rowsWindow->Refresh(false);
-    // The window with the focus is only known once the focus has moved.
-    CallAfter([this] { NotifyAccessibleSelection(m_rowsWindow); });
+    NotifyAccessibleFocus(m_rowsWindow);
 }
 
 void CListViewEx::OnSelectionChanged(wxListEvent& event)
