@@ -49,7 +49,7 @@ void SetAccessibleStatusText(wxWindow* statusBar, const wxString& text)
 // ---------------------------------------------------------------------------------------------
 // The table and its cells as GObject types. The table's children are the column headers
 // (first) and then the cells row by row; a cell object is made when a reader first asks for it
-// and lives as long as the table.
+// and is kept until the list goes away.
 
 namespace {
 
@@ -269,8 +269,8 @@ AtkObject* TableRefAt(AtkTable* table, gint row, gint column)
 
 gint TableIndexAt(AtkTable* table, gint row, gint column)
 {
-    const int columns = ColumnCount(SourceOf(AsTable(table)));
-    return (row + 1) * columns + column;
+    AtkObject* cell = CellAt(AsTable(table), row, column);
+    return cell ? AsCell(cell)->index : -1;
 }
 
 gint TableColumnAtIndex(AtkTable* table, gint index)
