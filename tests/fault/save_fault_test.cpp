@@ -3,19 +3,20 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 
-#include <gtest/gtest.h>
+#include <unistd.h>
 
-#include "fault_util.h"
 #include "radio/archive.h"
 #include "radio/r455_radio.h"
+#include "tests/common/cli_tool.h"
 #include "tests/common/document_text.h"
+#include "tests/common/file_size_limit.h"
 
 namespace fs = std::filesystem;
-using namespace faulttest;
 
 namespace {
+
+using SaveFaultTest = CToolTest;
 
 const char kOldDocument[] = "22700101\r\n#an older data set\r\n";
 
@@ -31,7 +32,7 @@ void MakeEdited(CR455Radio& radio)
 } // namespace
 
 // The document's own file fills the disk: /dev/full refuses every byte (ENOSPC).
-TEST(SaveFaultTest, DocumentStoreOnFullDiskRaisesWriteFailure)
+TEST_F(SaveFaultTest, DocumentStoreOnFullDiskRaisesWriteFailure)
 {
     CR455Radio radio;
     MakeEdited(radio);
@@ -55,7 +56,7 @@ TEST(SaveFaultTest, DocumentStoreOnFullDiskRaisesWriteFailure)
 
 // The temporary folder is full, so the engine cannot even write its snapshot: the user must
 // hear that the file could not be written, not that its format is unexpected.
-TEST(SaveFaultTest, FullTemporaryFolderIsAWriteFailureNotAFormatError)
+TEST_F(SaveFaultTest, FullTemporaryFolderIsAWriteFailureNotAFormatError)
 {
     CR455Radio radio;
     MakeEdited(radio);
@@ -80,10 +81,9 @@ TEST(SaveFaultTest, FullTemporaryFolderIsAWriteFailureNotAFormatError)
 
 // A clone data file written for the transfer (SaveToFile) on a full disk: the call fails and the
 // file keeps what it held, nothing half-written takes its place.
-TEST(SaveFaultTest, SaveToFileOnFullDiskKeepsTheOldFile)
+TEST_F(SaveFaultTest, SaveToFileOnFullDiskKeepsTheOldFile)
 {
-    CScratchDir dir;
-    const std::string path = dir.In("transfer.qrb");
+    const std::string path = m_dir.In("transfer.qrb");
     WriteFile(path, kOldDocument);
     CR455Radio radio;
     MakeEdited(radio);
@@ -93,17 +93,15 @@ TEST(SaveFaultTest, SaveToFileOnFullDiskKeepsTheOldFile)
     }
     EXPECT_EQ(radio.GetLastFileResult(), "WRITE_ERROR");
     EXPECT_EQ(ReadFile(path), kOldDocument);
-    EXPECT_EQ(ListFolder(dir.Path()), std::vector<std::string>{"transfer.qrb"});
+    EXPECT_EQ(m_dir.Entries(), std::vector<std::string>{"transfer.qrb"});
     EXPECT_TRUE(radio.SaveToFile(path));
     EXPECT_NE(ReadFile(path), kOldDocument);
 }
 
 // Through the command-line tool: a save that runs out of room, and a clone read whose transfer
 // file runs out of room, both leave the existing document as it was and nothing beside it.
-TEST(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
+TEST_F(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
 {
-    if (!HaveTool())
-        GTEST_SKIP() << "pwr455-cli not built";
     struct {
         const char* what;
         std::vector<std::string> args;
@@ -128,10 +126,9 @@ TEST(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
         WriteFile(target, kOldDocument);
         std::vector<std::string> args = c.args;
         args.insert(args.begin() + 1, target);
-        ToolOptions options;
+        ProcessOptions options = Options();
         options.fileSizeLimit = 600; // less than one clone data file
-        options.env["XDG_CONFIG_HOME"] = dir.In("config");
-        ToolResult r = RunTool(args, options);
+        const ProcessResult r = Run(args, options);
         std::string err = c.err;
         if (size_t at = err.find("%T"); at != std::string::npos)
             err.replace(at, 2, target);
@@ -145,11 +142,11 @@ TEST(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
 
 // A target the user may not write. Run as an ordinary user: root may write anything, so the
 // test gives up root rather than relying on being refused.
-TEST(SaveFaultTest, ToolRefusesReadOnlyTargets)
+TEST_F(SaveFaultTest, ToolRefusesReadOnlyTargets)
 {
-    if (!HaveTool())
-        GTEST_SKIP() << "pwr455-cli not built";
-    if (!CanRunUnprivileged())
+    ProcessOptions options;
+    options.unprivileged = true;
+    if (::geteuid() == 0 && RunProcess({"/bin/true"}, options).status != 0)
         GTEST_SKIP() << "cannot run as an ordinary user here";
     const auto readOnlyFile = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
     const auto writableByAll = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
@@ -184,9 +181,7 @@ TEST(SaveFaultTest, ToolRefusesReadOnlyTargets)
         fs::permissions(folder, c.folderPerms);
         const std::vector<std::string> before = ListFolder(folder);
 
-        ToolOptions options;
-        options.unprivileged = true;
-        ToolResult r = RunTool({"new", target}, options);
+        const ProcessResult r = Run({"new", target}, options);
         EXPECT_EQ(r.status, 1) << c.what;
         EXPECT_EQ(r.out, "") << c.what;
         EXPECT_EQ(r.err, "pwr455-cli: cannot save '" + target + "': " + c.reason + "\n") << c.what;
