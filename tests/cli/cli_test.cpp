@@ -93,6 +93,8 @@ TEST_F(CliTest, NewAndExec)
     EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"a.qrb", "b.qrb", "c.qrb"}));
 }
 
+// Which answer each kind of file gets is File Open's concern; here: the line ends and the names
+// it takes, and that the answer is the output and the exit status.
 TEST_F(CliTest, CheckGivesTheWordOfFileOpen)
 {
     ASSERT_EQ(Run({"new", "@good.qrb"}).status, 0);
@@ -105,23 +107,15 @@ TEST_F(CliTest, CheckGivesTheWordOfFileOpen)
     };
     WriteFile(m_dir.In("lf.qrb"), file("22700101", 33, "\n"));
     WriteFile(m_dir.In("a=b.qrb"), file("22700101", 33, "\r\n"));
-    WriteFile(m_dir.In("empty.qrb"), "");
-    WriteFile(m_dir.In("model.qrb"), file("22710101", 33, "\r\n"));
     WriteFile(m_dir.In("revision.qrb"), file("22700102", 33, "\r\n"));
     WriteFile(m_dir.In("short.qrb"), file("22700101", 10, "\r\n"));
     WriteFile(m_dir.In("overflow.qrb"), file("22700101", 33, "\r\n", "01F809" + std::string(18, '0')));
     RunSteps({
         {{"check", "@lf.qrb"}, 0, "OK\n"},
         {{"check", "@a=b.qrb"}, 0, "OK\n"},
-        {{"check", "@empty.qrb"}, 1, "FORMAT_ERROR\n"},
-        {{"check", "@model.qrb"}, 1, "MISMATCH_MODEL\n"},
         {{"check", "@revision.qrb"}, 1, "MISMATCH_REVISION\n"},
         {{"check", "@short.qrb"}, 1, "NOT_ENOUGH_DATA\n"},
         {{"check", "@overflow.qrb"}, 1, "DATA_OVERFLOW\n"},
-        {{"check", "@missing.qrb"}, 1, "CANNOT_OPEN_FILE\n"},
-        {{"check", ""}, 1, "CANNOT_OPEN_FILE\n"},
-        {{"check", "@"}, 1, "CANNOT_OPEN_FILE\n"},
-        {{"check", "/dev/zero"}, 1, "FORMAT_ERROR\n"},
         {{"TMPDIR=@missing", "check", "@lf.qrb"}, 1, "", "pwr455-cli: '@lf.qrb': " + kTempFolder},
     });
 }

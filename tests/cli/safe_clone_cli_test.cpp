@@ -65,10 +65,9 @@ TEST_F(SafeCloneCliTest, FleetRunsUntilCtrlCAndAppendsToItsLog)
                              "written.\n";
     WriteFile(m_dir.In("fleet.log"), "earlier\n");
     ProcessOptions options = Options();
-    CChildProcess fleet(Argv({"write", "@edited.qrb", "--fleet", "--log", "@fleet.log", "--simulate",
-                              "--fault", "wrong-model", "--quiet"},
-                             options),
-                        options);
+    const std::vector<std::string> args = {"write", "@edited.qrb", "--fleet", "--log", "@fleet.log",
+                                           "--simulate", "--fault", "wrong-model", "--quiet"};
+    CChildProcess fleet(Argv(args, options), options);
     ASSERT_TRUE(fleet.WaitForOutput(line));
     fleet.Signal(SIGINT);
     const ProcessResult r = fleet.Finish();

@@ -45,7 +45,8 @@ TEST_F(CloneCliTest, ReadThenWriteBackGivesTheSameDataFile)
     EXPECT_EQ(Run({"info", "--com", "3", "--quiet"}).out,
               "Model: VX-R455NORD\nComment: E2E TEST        \n");
     EXPECT_EQ(Run({"info", "--com", "2", "--quiet"}).status, 91);
-    EXPECT_EQ(Run({"read", "@first.qrb", "--quiet"}).out, "Now reading <- TR\nCloning completed.\n");
+    EXPECT_EQ(Run({"read", "@first.qrb", "--quiet"}).out, // the port the profile selects
+              "Now reading <- TR\nCloning completed.\n");
     EXPECT_EQ(ReadFile(m_dir.In("original.qrb")), ReadFile(m_dir.In("first.qrb")));
     // Change the file, write it, read it back.
     ASSERT_EQ(Run({"exec", "-i", "@first.qrb", "-o", "@changed.qrb",
@@ -94,8 +95,9 @@ TEST_F(CloneCliTest, FailuresGiveTheirResults)
 TEST_F(CloneCliTest, InterruptCancelsTheRead)
 {
     ProcessOptions options = Options();
-    CChildProcess read(Argv({"read", "@cancelled.qrb", "--simulate", "--realtime", "--quiet"}, options),
-                       options);
+    const std::vector<std::string> args = {"read", "@cancelled.qrb", "--simulate", "--realtime",
+                                           "--quiet"};
+    CChildProcess read(Argv(args, options), options);
     // Ctrl-C once the read has begun.
     ASSERT_TRUE(read.WaitForOutput("Now reading <- TR\n"));
     read.Signal(SIGINT);

@@ -86,8 +86,14 @@ inline Bytes Frame(uint8_t a1, uint8_t a2, const Bytes& body, const std::string&
     f.push_back(0xFD);
     return f;
 }
-inline Bytes Echo(const Bytes& body, const std::string& text = "") { return Frame(0xEE, 0xEF, body, text); }
-inline Bytes Radio(const Bytes& body, const std::string& text = "") { return Frame(0xEF, 0xEE, body, text); }
+inline Bytes Echo(const Bytes& body, const std::string& text = "")
+{
+    return Frame(0xEE, 0xEF, body, text);
+}
+inline Bytes Radio(const Bytes& body, const std::string& text = "")
+{
+    return Frame(0xEF, 0xEE, body, text);
+}
 inline Bytes operator+(Bytes a, const Bytes& b)
 {
     a.insert(a.end(), b.begin(), b.end());

@@ -148,37 +148,28 @@ TEST_F(SaveFaultTest, ToolRefusesReadOnlyTargets)
     options.unprivileged = true;
     if (::geteuid() == 0 && RunProcess({"/bin/true"}, options).status != 0)
         GTEST_SKIP() << "cannot run as an ordinary user here";
-    const auto readOnlyFile = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-    const auto writableByAll = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    const auto readOnlyFolder = fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write
-                                                   | fs::perms::others_write);
-    struct {
+    const std::string noNewFile = "cannot create a new file in the target's folder";
+    const struct {
         const char* what;
-        bool exists;
-        fs::perms filePerms;
-        fs::perms folderPerms;
+        unsigned filePerms; // 0: no file yet
+        unsigned folderPerms;
         std::string reason;
     } cases[] = {
-        {"read-only file in a writable folder", true, readOnlyFile, fs::perms::all,
-         "the file is read-only"},
-        {"writable file in a read-only folder", true, readOnlyFile | writableByAll,
-         readOnlyFolder, "cannot create a new file in the target's folder"},
-        {"new file in a read-only folder", false, fs::perms::none, readOnlyFolder,
-         "cannot create a new file in the target's folder"},
+        {"read-only file in a writable folder", 0444, 0777, "the file is read-only"},
+        {"writable file in a read-only folder", 0666, 0555, noNewFile},
+        {"new file in a read-only folder", 0, 0555, noNewFile},
     };
     for (const auto& c : cases) {
-        CScratchDir scratch;
-        fs::permissions(scratch.Path(), fs::perms::owner_all | fs::perms::group_read
-                                            | fs::perms::group_exec | fs::perms::others_read
-                                            | fs::perms::others_exec);
+        CScratchDir scratch; // open to all, as a home folder, so that the user may reach `folder`
+        fs::permissions(scratch.Path(), fs::perms(0755));
         const fs::path folder = scratch.Path() / "docs";
         fs::create_directory(folder);
         const std::string target = (folder / "doc.qrb").string();
-        if (c.exists) {
+        if (c.filePerms) {
             WriteFile(target, kOldDocument);
-            fs::permissions(target, c.filePerms);
+            fs::permissions(target, fs::perms(c.filePerms));
         }
-        fs::permissions(folder, c.folderPerms);
+        fs::permissions(folder, fs::perms(c.folderPerms));
         const std::vector<std::string> before = ListFolder(folder);
 
         const ProcessResult r = Run({"new", target}, options);
@@ -186,7 +177,7 @@ TEST_F(SaveFaultTest, ToolRefusesReadOnlyTargets)
         EXPECT_EQ(r.out, "") << c.what;
         EXPECT_EQ(r.err, "pwr455-cli: cannot save '" + target + "': " + c.reason + "\n") << c.what;
         EXPECT_EQ(ListFolder(folder), before) << c.what;
-        if (c.exists) {
+        if (c.filePerms) {
             EXPECT_EQ(ReadFile(target), kOldDocument) << c.what;
         }
     }
