@@ -29,6 +29,12 @@ void MakeEdited(CR455Radio& radio)
     radio.SetChAppear(3, "ON");
 }
 
+// The archive error of a document that could not be written.
+std::string WriteFailed()
+{
+    return std::to_string(CArchiveException::writeFailed) + ": The file could not be written.";
+}
+
 } // namespace
 
 // The document's own file fills the disk: /dev/full refuses every byte (ENOSPC).
@@ -42,13 +48,7 @@ TEST_F(SaveFaultTest, DocumentStoreOnFullDiskRaisesWriteFailure)
     full.open("/dev/full", std::ios::binary);
     ASSERT_TRUE(full.is_open());
     CArchive ar(full);
-    try {
-        radio.Serialize(ar);
-        ADD_FAILURE() << "storing on a full disk reported success";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.GetCause(), CArchiveException::writeFailed);
-        EXPECT_STREQ(e.what(), "The file could not be written.");
-    }
+    EXPECT_EQ(ArchiveError([&] { radio.Serialize(ar); }), WriteFailed());
     // Not saved, so still modified: closing the document will still ask.
     EXPECT_TRUE(radio.IsEdited());
     EXPECT_EQ(radio.GetChFrequency(3), "121.500");
@@ -62,13 +62,7 @@ TEST_F(SaveFaultTest, FullTemporaryFolderIsAWriteFailureNotAFormatError)
     MakeEdited(radio);
     {
         CFileSizeLimit full(200);
-        try {
-            Store(radio);
-            ADD_FAILURE() << "storing with a full temporary folder reported success";
-        } catch (const CArchiveException& e) {
-            EXPECT_EQ(e.GetCause(), CArchiveException::writeFailed);
-            EXPECT_STREQ(e.what(), "The file could not be written.");
-        }
+        EXPECT_EQ(ArchiveError([&] { Store(radio); }), WriteFailed());
         EXPECT_EQ(radio.GetLastFileResult(), "WRITE_ERROR");
         EXPECT_TRUE(radio.IsEdited());
     }
