@@ -201,7 +201,7 @@ TEST_F(ProgramTest, RealKeysReachTheAcceleratorsAndTheList)
             CExpectMessage(" Overwite here ?    ", wxID_NO).Optional());
         EXPECT_EQ(recorder.commands, std::vector<unsigned>{id}) << key << " " << modifiers;
     }
-    EXPECT_EQ(Row(4)[3] + Row(5)[3], "FOURTH"); // moved down and back twice
+    EXPECT_EQ(Row(4)[3] + Row(5)[3], "FOURTH"); // down, back, down again, back
     View()->SelectChannel(4);
     sim.Char(WXK_DELETE);
     EXPECT_TRUE(WaitFor([] { return Row(4)[3].empty(); }));
