@@ -80,7 +80,8 @@ inline std::string FrameCommands(const CSimTransceiver& sim)
 inline Bytes Frame(uint8_t a1, uint8_t a2, const Bytes& body, const std::string& text = "")
 {
     Bytes f = {0xFE, 0xFE, a1, a2};
-    f.insert(f.end(), body.begin(), body.end());
+    for (uint8_t b : body) // not insert(): g++ 12 warns wrongly on a range insert here
+        f.push_back(b);
     for (char c : text)
         f.push_back(static_cast<uint8_t>(c));
     f.push_back(0xFD);
