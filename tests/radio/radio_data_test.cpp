@@ -50,7 +50,6 @@ TEST_F(RadioDataTest, NewDataSetAndStore)
 {
     const std::string save = "FILE.SAVE.\"" + m_radio.GetTempPath() + "\"";
     EXPECT_EQ(m_radio.sent, (Sent{"INITIALIZE", save, save, "EDIT_FLAG=OFF"}));
-    EXPECT_EQ(fs::path(m_radio.GetTempPath()).filename().string().substr(0, 2), "cw");
     Edit(m_radio);
     EXPECT_TRUE(m_radio.IsEdited());
     const std::string text = Store(m_radio);
