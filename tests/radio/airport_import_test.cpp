@@ -153,6 +153,8 @@ TEST(AirportListTest, TextsThatAreNoList)
              "frequency_mhz."},
         {"id,type\n1,TWR\n", "Line 1: the header row must name the columns airport_ident, type, "
                              "description and frequency_mhz."},
+        {"frequency_mhz,airport_ident,type,description\n118.5,EGLL,TWR\n",
+         "Line 2: 3 fields found, 4 expected."},
         {"frequency_mhz,airport_ident,type,description\n118.5,EGLL,TWR,\"Tower\n",
          "Line 2, field 4: the quoted field is not closed."},
     };

@@ -56,6 +56,15 @@ TEST_F(RadioDataTest, NewDataSetAndStore)
     EXPECT_FALSE(m_radio.IsEdited());
     EXPECT_EQ(text, ReadFile(m_radio.GetTempPath())); // the engine's file, in CR LF lines
     EXPECT_EQ(SplitCrLf(text)[1], "#Field day       ");
+    CRadioData base; // the base object keeps only its own state
+    base.ResetData();
+    const ModelInfo& info = *base.GetModelInfo();
+    EXPECT_EQ(std::make_tuple(info.modelCode, info.commentLength), std::make_tuple(0, 19));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(info.comment), 20), std::string(19, ' ') + '\0');
+    base.SetEdited(true);
+    std::string name;
+    base.GetModelName(name);
+    EXPECT_EQ(name + Edited(base), "Model Machine edited");
 }
 
 TEST_F(RadioDataTest, OpenGivesTheSameDataSetWhateverTheLineEnds)
