@@ -10,6 +10,7 @@
 #include <wx/textctrl.h>
 #include <wx/xrc/xmlres.h>
 
+#include "app/accessibility.h"
 #include "app/app_resources.h"
 #include "app/engine_text.h"
 #include "app/pwr455_app.h"
@@ -75,6 +76,9 @@ void CEditMemoryDlg::CreateControls(wxWindow* parent)
     m_carrierNote = XrcCtrl<wxStaticText>(*this, "IDC_STATIC_CARRIER");
     m_txInhibitButton = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_TX_INHIBIT");
     m_chLockoutButton = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_CH_LOCKOUT");
+    // The labels sit above their fields, which screen readers cannot tell on their own.
+    LinkAccessibleLabel(XrcCtrl<wxWindow>(*this, "IDC_STATIC_FREQUENCY"), m_freqEdit);
+    LinkAccessibleLabel(XrcCtrl<wxWindow>(*this, "IDC_STATIC_NAME"), m_nameEdit);
     m_freqEdit->Bind(wxEVT_TEXT, &CEditMemoryDlg::OnFrequencyChange, this);
     Bind(wxEVT_BUTTON, &CEditMemoryDlg::OnOK, this, wxID_OK);
 }

@@ -51,6 +51,84 @@ CListViewEx::CListViewEx(wxWindow* parent, wxWindowID id, long style)
     Bind(wxEVT_LIST_COL_DRAGGING, &CListViewEx::OnSelectionChanged, this);
     Bind(wxEVT_LIST_COL_END_DRAG, &CListViewEx::OnSelectionChanged, this);
     m_clientWidth = m_rowsWindow->GetClientSize().x;
+    AttachAccessibleTable(m_rowsWindow, this);
+}
+
+CListViewEx::~CListViewEx()
+{
+    if (m_rowsWindow)
+        DetachAccessibleTable(m_rowsWindow);
+}
+
+void CListViewEx::NotifyTextsChanged()
+{
+    if (m_rowsWindow)
+        NotifyAccessibleTexts(m_rowsWindow);
+}
+
+int CListViewEx::GetAccessibleRowCount() const
+{
+    return GetItemCount();
+}
+
+int CListViewEx::GetAccessibleColumnCount() const
+{
+    return GetColumnCount();
+}
+
+// Readers get the whole text, not the one shortened for the column's width.
+wxString CListViewEx::GetAccessibleCellText(int row, int column) const
+{
+    return GetItemText(row, column);
+}
+
+wxString CListViewEx::GetAccessibleHeaderText(int column) const
+{
+    wxListItem info;
+    info.SetMask(wxLIST_MASK_TEXT);
+    return GetColumn(column, info) ? info.GetText() : wxString();
+}
+
+int CListViewEx::GetAccessibleSelectedRow() const
+{
+    return static_cast<int>(GetFirstSelected());
+}
+
+int CListViewEx::GetAccessibleFocusedRow() const
+{
+    return static_cast<int>(GetFocusedItem());
+}
+
+bool CListViewEx::HasAccessibleFocus() const
+{
+    const wxWindow* focus = wxWindow::FindFocus();
+    return focus && (focus == m_rowsWindow || focus == this);
+}
+
+void CListViewEx::SelectAccessibleRow(int row)
+{
+    m_rowsWindow->SetFocus();
+    Select(row);
+    Focus(row);
+}
+
+wxRect CListViewEx::GetAccessibleCellScreenRect(int row, int column) const
+{
+    wxRect rect;
+    if (!GetSubItemRect(row < 0 ? 0 : row, column, rect, wxLIST_RECT_BOUNDS))
+        return wxRect();
+    if (row < 0) {
+        // The header lies above the rows, at the top of the control.
+        rect.y = 0;
+        rect.height = m_rowsWindow->GetPosition().y;
+    }
+    rect.SetPosition(ClientToScreen(rect.GetPosition()));
+    return rect;
+}
+
+wxRect CListViewEx::GetAccessibleVisibleScreenRect() const
+{
+    return m_rowsWindow->GetScreenRect();
 }
 
 wxWindow* CListViewEx::FindRowsWindow()
@@ -212,6 +290,7 @@ void CListViewEx::OnRowsSize(wxSizeEvent& event)
 {
     m_clientWidth = m_rowsWindow->GetClientSize().x;
     m_rowsWindow->Refresh(false);
+    NotifyAccessibleSelection(m_rowsWindow);
     event.Skip();
 }
 
@@ -223,11 +302,13 @@ void CListViewEx::OnRowsFocus(wxFocusEvent& event)
         return;
     if (m_fullRowSelect)
         m_rowsWindow->Refresh(false);
+    NotifyAccessibleFocus(m_rowsWindow);
 }
 
 void CListViewEx::OnSelectionChanged(wxListEvent& event)
 {
     // The control refreshes only the columns; the band reaches the window's right edge.
     m_rowsWindow->Refresh(false);
+    NotifyAccessibleSelection(m_rowsWindow);
     event.Skip();
 }

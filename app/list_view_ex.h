@@ -3,13 +3,15 @@
 // A report list that draws its rows itself: a selected row is highlighted across all columns
 // (up to the right edge of the window), texts that do not fit their column are cut and end in
 // "...", and a text that fits keeps its column's alignment while a shortened one is drawn
-// left-aligned.
+// left-aligned. Screen readers see it as a table of its rows, cells and column headers.
 
 #include <functional>
 
 #include <wx/colour.h>
 #include <wx/listctrl.h>
 #include <wx/string.h>
+
+#include "app/accessibility.h"
 
 class wxDC;
 
@@ -23,13 +25,17 @@ using TextExtentFunc = std::function<int(const wxString& text)>;
 wxString FitTextToWidth(const wxString& text, int columnWidth, int margin,
                         const TextExtentFunc& extent, bool* shortened = nullptr);
 
-class CListViewEx : public wxListView {
+class CListViewEx : public wxListView, private CAccessibleTableSource {
 public:
     // Margins kept free by the first column's label and by the other columns' texts.
     static constexpr int kLabelMargin = 4;
     static constexpr int kSubItemMargin = 12;
 
     CListViewEx(wxWindow* parent, wxWindowID id, long style);
+    ~CListViewEx() override;
+
+    // Call after changing item texts, so that screen readers learn the new ones.
+    void NotifyTextsChanged();
 
     bool GetFullRowSelect() const { return m_fullRowSelect; }
 
@@ -53,6 +59,17 @@ public:
     wxWindow* GetRowsWindow() const { return m_rowsWindow; }
 
 private:
+    int GetAccessibleRowCount() const override;
+    int GetAccessibleColumnCount() const override;
+    wxString GetAccessibleCellText(int row, int column) const override;
+    wxString GetAccessibleHeaderText(int column) const override;
+    int GetAccessibleSelectedRow() const override;
+    int GetAccessibleFocusedRow() const override;
+    bool HasAccessibleFocus() const override;
+    void SelectAccessibleRow(int row) override;
+    wxRect GetAccessibleCellScreenRect(int row, int column) const override;
+    wxRect GetAccessibleVisibleScreenRect() const override;
+
     wxWindow* FindRowsWindow();
     bool HasRowFocus() const;
     wxRect GetRowBand(long item) const;

@@ -2,6 +2,7 @@
 
 #include <wx/utils.h>
 
+#include "app/accessibility.h"
 #include "app/app_resources.h"
 #include "res/resource_ids.h"
 
@@ -22,6 +23,15 @@ CMainStatusBar::CMainStatusBar(wxWindow* parent)
         widths[i] = GetTextExtent(ResString(paneText[i])).GetWidth() + kPanePadding;
     SetFieldsCount(kPaneCount, widths);
     UpdateIndicators();
+    SetAccessibleStatusText(this, GetStatusText(kMessagePane));
+}
+
+// Every text shown, pushed or popped passes here.
+void CMainStatusBar::DoUpdateStatusText(int number)
+{
+    wxStatusBar::DoUpdateStatusText(number);
+    if (number == kMessagePane)
+        SetAccessibleStatusText(this, GetStatusText(kMessagePane));
 }
 
 void CMainStatusBar::UpdateIndicators()

@@ -1,7 +1,7 @@
 #pragma once
 
 // The status bar: the message pane, the CAP, NUM and SCRL indicators, and a blank pane sized
-// by six spaces.
+// by six spaces. Screen readers read the message pane's text as the status bar's.
 
 #include <wx/statusbr.h>
 
@@ -15,4 +15,7 @@ public:
     void UpdateIndicators();
     // Same, with the key states given (for the idle handler and for tests).
     void ShowIndicators(bool caps, bool num, bool scroll);
+
+protected:
+    void DoUpdateStatusText(int number) override;
 };

@@ -195,6 +195,7 @@ void CPWR455View::ShowRow(unsigned n)
     const long item = static_cast<long>(n) - 1;
     for (unsigned c = 0; c < kColumnCount; ++c)
         m_list->SetItem(item, static_cast<int>(c), Text(m_rows[n][c]));
+    m_list->NotifyTextsChanged();
 }
 
 void CPWR455View::RebuildRow(unsigned n)

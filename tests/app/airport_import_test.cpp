@@ -1,6 +1,6 @@
 // Air-band additions of the desktop program: File > Import Airport Frequencies (filtering as the
-// user types, greyed rows, ticks, placement, the one applying step), the carrier note of the
-// Edit Memory dialog, and the kneeboard card drawn through a print preview's DC.
+// user types, greyed rows, ticks, placement, the one applying step) and the kneeboard card drawn
+// through a print preview's DC.
 
 #include "tests/app/gui_test.h"
 
@@ -8,28 +8,14 @@
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
 #include <wx/spinctrl.h>
-#include <wx/stattext.h>
-#include <wx/textctrl.h>
 
 #include "app/airport_import_command.h"
 #include "app/airport_import_dlg.h"
 #include "app/card_printing.h"
 #include "app/card_printout.h"
-#include "app/edit_memory_dlg.h"
-#include "app/main_frame.h"
-#include "app/pwr455_app.h"
-#include "app/pwr455_doc.h"
-#include "app/pwr455_view.h"
-#include "app/xrc_util.h"
-#include "radio/r455_radio.h"
 #include "radio/undo_history.h"
 
 namespace {
-
-CPWR455Doc* Doc()
-{
-    return GetPWR455App().GetDocument();
-}
 
 long FindRow(wxListCtrl* list, const char* listedMHz)
 {
@@ -42,13 +28,10 @@ long FindRow(wxListCtrl* list, const char* listedMHz)
 
 } // namespace
 
-TEST(AirportImport, FiltersAsTypedGreysWhatCannotBeHeldAndAppliesTheTickedOnes)
+TEST_F(ProgramTest, AirportImportFiltersAsTypedGreysWhatCannotBeHeldAndAppliesTheTickedOnes)
 {
-    StartProgram();
-    CR455Radio& radio = *Doc()->GetRadioData();
-    std::string frequency = "121.500";
-    radio.SetChFrequency(7, frequency);
-    radio.SetChAppear(7, "ON");
+    CR455Radio& radio = *Radio();
+    PutChannel(radio, 7, "121.500", "");
     const struct {
         unsigned from;
         bool overwrite;
@@ -104,44 +87,17 @@ TEST(AirportImport, FiltersAsTypedGreysWhatCannotBeHeldAndAppliesTheTickedOnes)
         EXPECT_TRUE(Doc()->IsModified());
         EXPECT_EQ(radio.GetChName(c.from), "EGLLCLD");
         EXPECT_EQ(radio.GetChTxInhibit(c.from), "OFF");
-        auto* view = dynamic_cast<CPWR455View*>(Doc()->GetFirstView());
-        EXPECT_EQ(view->GetRowTexts(c.from)[3], "EGLLCLD");
+        EXPECT_EQ(Row(c.from)[3], "EGLLCLD");
         EXPECT_EQ(radio.GetChFrequency(7), "121.500");
     }
     // Each import is one undoable step.
     EXPECT_EQ(Doc()->GetHistory().GetUndoName(), "Import Airport Frequencies");
     EXPECT_TRUE(Doc()->GetHistory().Undo() && Doc()->GetHistory().Undo());
     EXPECT_EQ(radio.GetChAppear(5) + radio.GetChFrequency(7), "OFF121.500");
-    StopProgram();
 }
 
-TEST(AirportImport, EditMemoryShowsTheCarrierOfWhatIsTyped)
+TEST_F(ProgramTest, TheKneeboardCardIsDrawnOnAPreviewBitmap)
 {
-    CR455Radio radio;
-    radio.ResetData();
-    radio.SetChSpacing("8.33kHz");
-    CEditMemoryDlg dialog(nullptr, &radio, 3);
-    wxTEST_DIALOG(dialog.ShowModal(), CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
-                      auto* edit = XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY");
-                      auto* note = XrcCtrl<wxStaticText>(d, "IDC_STATIC_CARRIER");
-                      const std::pair<const char*, const char*> typed[] = {
-                          {"118.01", "8.33 kHz channel, carrier 118.0083 MHz"},
-                          {"118.0083",
-                           "8.33 kHz channel, carrier 118.0083 MHz\nStored as 118.010."},
-                          {"121.5", "8.33 kHz channel, carrier 121.5000 MHz\nStored as 121.505."},
-                          {"", ""},
-                      };
-                      for (const auto& [text, expected] : typed) {
-                          edit->SetValue(text);
-                          EXPECT_EQ(note->GetLabel(), expected) << text;
-                      }
-                      return PressButton(d, wxID_CANCEL);
-                  }));
-}
-
-TEST(AirportImport, TheCardIsDrawnOnAPreviewBitmap)
-{
-    StartProgram();
     CCardPrintout printout(BuildDocumentCard(*Doc()));
     EXPECT_EQ(BuildDocumentCard(*Doc()).fileName, "Untitled");
     wxBitmap bitmap(420, 595);
@@ -156,5 +112,4 @@ TEST(AirportImport, TheCardIsDrawnOnAPreviewBitmap)
     for (int i = 0; i < image.GetWidth() * image.GetHeight() * 3; i += 3)
         dark += image.GetData()[i] < 128;
     EXPECT_GT(dark, 1000u); // the title, twenty rows and the settings
-    StopProgram();
 }

@@ -1,29 +1,26 @@
 // The clone commands of the desktop program: the real windows and serial code against the
-// simulated transceiver on the fake clock, with the tones recorded instead of played.
+// simulated transceiver on the fake clock, with the tones recorded instead of played. Also safe
+// cloning: Compare with Transceiver, the backup every read leaves, File > Open Backup and
+// Help > Check Connection.
 
 #include "tests/app/gui_test.h"
 
+#include <filesystem>
 #include <regex>
 
 #include <wx/combobox.h>
 #include <wx/listctrl.h>
-#include <wx/stattext.h>
 
 #include "app/clone_info_dlg.h"
 #include "app/clone_progress_dlg.h"
+#include "app/compare_dlg.h"
+#include "app/connection_check_dlg.h"
 #include "app/gui_clone_host.h"
-#include "app/main_frame.h"
 #include "app/port_settings_dlg.h"
-#include "app/pwr455_app.h"
-#include "app/pwr455_doc.h"
-#include "app/pwr455_view.h"
-#include "app/xrc_util.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
-#include "engine/radio_engine.h"
-#include "radio/r455_radio.h"
-#include "res/resource_ids.h"
 #include "tests/common/fake_clone_clock.h"
+#include "tests/common/scratch_dir.h"
 
 namespace {
 
@@ -33,10 +30,8 @@ const std::vector<Tone> kSuccessTones = {{1000, 50}, {1000, 50}};
 const std::vector<Tone> kFailureTones = {{500, 400}, {500, 400}, {500, 400}, {500, 400}};
 const long kQuestion = wxOK | wxCANCEL | wxICON_EXCLAMATION;
 
-CPWR455Doc* Doc() { return GetPWR455App().GetDocument(); }
-CMainFrame* Frame() { return GetPWR455App().GetMainFrame(); }
-std::string Status() { return Frame()->GetMessageText().utf8_string(); }
-bool HasTower() { return Doc()->GetRadioData()->GetChName(1).find("TOWER") != std::string::npos; }
+bool HasTower() { return GetPWR455App().GetDocument()->GetRadioData()->GetChName(1) == "TOWER"; }
+std::string BackupFolder() { return GetTestHome() + "/.local/share/PW-R455NORD/backups"; }
 
 // A message box with exactly this text, buttons and icon, answered with `answer`.
 CExpectAction<wxMessageDialog> Box(const std::string& text, long style, int answer = wxID_OK)
@@ -65,15 +60,16 @@ struct CProgressWatcher {
 
     void Look()
     {
-        CCloneProgressDlg* dialog = Doc()->GetCloneHost().GetProgressDialog();
+        CCloneProgressDlg* dialog =
+            GetPWR455App().GetDocument()->GetCloneHost().GetProgressDialog();
         if (!dialog || !dialog->IsShown())
             return;
-        ownerDisabled = !Frame()->IsEnabled();
+        ownerDisabled = !GetPWR455App().GetMainFrame()->IsEnabled();
         const std::string text = dialog->GetPercentText().utf8_string();
         if (percents.empty() || percents.back() != text)
             percents.push_back(text);
         if (std::exchange(closeMainWindow, false))
-            Frame()->Close();
+            GetPWR455App().GetMainFrame()->Close();
         if (cancelAtPercent >= 0 && dialog->GetPos() >= cancelAtPercent) {
             cancelAtPercent = -1;
             PressButton(*dialog, wxID_CANCEL);
@@ -81,28 +77,21 @@ struct CProgressWatcher {
     }
 };
 
-class CloneGuiTest : public testing::Test {
+class CloneGuiTest : public ProgramTest {
 protected:
     void SetUp() override
     {
-        StartProgram();
+        ProgramTest::SetUp();
         Doc()->GetCloneHost().SetToneSink([this](unsigned hz, unsigned ms) { tones.emplace_back(hz, ms); });
         Doc()->GetCloneLink().SetClock(clock);
         clock.onWait = [this] { watcher.Look(); };
-    }
-    void TearDown() override { StopProgram(); }
-
-    // A simulated transceiver on COM1, with channel 1 "TOWER" on 121.500 and comment "FIELD 7".
-    void StartSim(const CSimFaults& faults = CSimFaults())
-    {
+        // A simulated transceiver on COM1, with channel 1 "TOWER" on 121.500 and comment "FIELD 7".
         const std::string path = GetTestHome() + "/sim.qrb";
-        CRadioEngine engine;
-        for (const char* command : {"INITIALIZE", "CH.MCH.1.FREQUENCY=121.500", "CH.MCH.1.APPEAR=ON",
-                                           "CH.MCH.1.NAME=TOWER", "COMMON.CLONE_COMMENT=FIELD 7", "HEAL"})
-            engine.Execute(command);
-        ASSERT_TRUE(engine.Execute("FILE.SAVE.\"" + path + "\"") == "OK" && sim.LoadImage(path));
-        sim.SetFaults(faults);
-        ASSERT_TRUE(clock.Drive(sim));
+        CR455Radio data;
+        data.ResetData();
+        PutChannel(data, 1, "121.500", "TOWER");
+        data.SetCloneComment("FIELD 7");
+        ASSERT_TRUE(data.SaveToFile(path) && sim.LoadImage(path) && clock.Drive(sim));
         Doc()->GetCloneLink().SetPortDevice(1, sim.GetDevicePath());
     }
 
@@ -119,7 +108,7 @@ TEST_F(CloneGuiTest, ReadShowsTheProgressWindowAndReplacesTheData)
 {
     CSimFaults faults;
     faults.realtime = true; // the records take their time on the line: the window is seen moving
-    StartSim(faults);
+    sim.SetFaults(faults);
     watcher.cancelAtPercent = 20;
     SendCommand(ID_CLONE_READ); // unmodified data: no question
     EXPECT_EQ(watcher.percents, (std::vector<std::string>{"0%", "10%", "20%"}));
@@ -141,8 +130,7 @@ TEST_F(CloneGuiTest, ReadShowsTheProgressWindowAndReplacesTheData)
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_FALSE(Doc()->GetRadioData()->IsEdited());
     EXPECT_TRUE(HasTower());
-    wxListCtrl* list = dynamic_cast<CPWR455View*>(Doc()->GetFirstView())->GetListCtrl();
-    EXPECT_EQ(list->GetItemText(0, 2).utf8_string(), "121.500"); // the list shows the data
+    EXPECT_EQ(Row(1)[2], "121.500"); // the list shows the data
     EXPECT_TRUE(Frame()->IsEnabled());
     EXPECT_EQ(Doc()->GetCloneHost().GetProgressDialog(), nullptr);
 
@@ -155,7 +143,6 @@ TEST_F(CloneGuiTest, ReadShowsTheProgressWindowAndReplacesTheData)
 
 TEST_F(CloneGuiTest, WriteAsksAndTellsToRestartTheTransceiverFailuresAreReported)
 {
-    StartSim();
     wxTEST_DIALOG(SendCommand(ID_CLONE_WRITE), Box(" Write to transceiver", kQuestion),
                   Box(CCloneOperations::GetReport(Operation::Write, 0).box, wxOK | wxICON_NONE));
     EXPECT_EQ(Status(), " Cloning completed.");
@@ -174,14 +161,11 @@ TEST_F(CloneGuiTest, WriteAsksAndTellsToRestartTheTransceiverFailuresAreReported
     wxTEST_DIALOG(SendCommand(ID_CLONE_INFO), Failure(Operation::Information, 91));
     EXPECT_EQ(Status(), " Err: Cannot access RS-232C port.");
     EXPECT_TRUE(Frame()->IsEnabled());
-    SendCommand(ID_COM3);
-    EXPECT_EQ(Doc()->GetPortNumber(), 3);
 }
 
 // Port Settings binds COM2 (for the command-line tool too); Information then shows the transceiver.
 TEST_F(CloneGuiTest, PortSettingsBindAComPortAndInformationShowsTheTransceiver)
 {
-    StartSim();
     auto portSettings = [&](CPortSettingsDlg& dialog) {
         dialog.Show(); // fills the fields
         auto* com2 = XrcCtrl<wxComboBox>(dialog, "IDC_PORT_DEVICE2");
@@ -211,9 +195,81 @@ TEST_F(CloneGuiTest, PortSettingsBindAComPortAndInformationShowsTheTransceiver)
     EXPECT_EQ(Status(), "Ready"); // no status text, no box
 }
 
-// pwr455 --simulate: every port leads to the built-in simulated transceiver; the title says so.
-TEST(CloneGuiSimulate, EveryPortLeadsToTheBuiltInTransceiver)
+// The compare reads into a data set of its own: the document, its data and its modified state
+// stay as they were, whatever the dialog shows; the data read are kept as a backup copy.
+TEST_F(CloneGuiTest, CompareLeavesTheDocumentAloneAndTheBackupsOpenBackupOffers)
 {
+    for (bool edited : {false, true}) { // the second time with an edit of the document's own
+        if (edited)
+            PutChannel(*Radio(), 1, "121.500", "TOWER");
+        const std::string before = Radio()->Command("CH.MCH.1.ALL");
+        wxTEST_DIALOG(SendCommand(ID_CLONE_COMPARE), CExpectAction<CCompareDlg>([&](CCompareDlg& d) {
+                          EXPECT_EQ(d.GetSummary().utf8_string(),
+                                    edited ? "1 setting or channel field differs between this "
+                                             "document and the transceiver:"
+                                           : "3 settings and channel fields differ between this "
+                                             "document and the transceiver:");
+                          EXPECT_EQ(d.GetList()->GetItemCount(), edited ? 1 : 3);
+                          EXPECT_EQ(d.GetList()->GetItemText(0, 0), "COMMON.CLONE_COMMENT");
+                          return wxID_OK;
+                      }));
+        EXPECT_EQ(Radio()->Command("CH.MCH.1.ALL"), before);
+        EXPECT_EQ(Doc()->IsModified(), edited);
+        EXPECT_EQ(Status(), " Cloning completed.");
+    }
+    ASSERT_EQ(ListFolder(BackupFolder()).size(), 2u);
+    EXPECT_NE(ListFolder(BackupFolder())[0].find("_FIELD-7.qrb"), std::string::npos);
+
+    // A compare that cannot read reports as a read does, and shows nothing else.
+    CSimFaults silent;
+    silent.silence = true;
+    sim.SetFaults(silent);
+    wxTEST_DIALOG(SendCommand(ID_CLONE_COMPARE), wxExpectModal<wxMessageDialog>(wxID_OK));
+    EXPECT_EQ(Status(), " Err: Cannot read cloning data.");
+    EXPECT_EQ(ListFolder(BackupFolder()).size(), 2u);
+    sim.SetFaults(CSimFaults());
+
+    // File > Open Backup starts in their folder.
+    const std::string path = BackupFolder() + "/" + ListFolder(BackupFolder())[0];
+    Doc()->DiscardChanges();
+    wxTEST_DIALOG(SendCommand(ID_FILE_OPEN_BACKUP), CExpectAction<wxFileDialog>([&](wxFileDialog& d) {
+                      EXPECT_EQ(d.GetMessage() + "|" + d.GetDirectory(), "Open Backup|" + BackupFolder());
+                      d.SetPath(wxString::FromUTF8(path));
+                      WaitFor([&] { return d.GetPath().utf8_string() == path; });
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(Doc()->GetFilename().utf8_string(), path);
+    EXPECT_EQ(Radio()->GetCloneComment(), "FIELD 7");
+
+    // A backup that cannot be saved leaves the read a success and says so in the status bar.
+    std::filesystem::remove_all(BackupFolder());
+    WriteFileText(BackupFolder(), "not a folder");
+    SendCommand(ID_CLONE_READ);
+    EXPECT_EQ(Doc()->GetLastCloneResult(), 0);
+    EXPECT_EQ(Status(), " Cloning completed. The backup copy was not saved: cannot make the folder '" +
+                            BackupFolder() + "'");
+}
+
+TEST_F(CloneGuiTest, CheckConnectionShowsEveryFindingAndChecksAgain)
+{
+    wxTEST_DIALOG(SendCommand(ID_HELP_CHECK_CONNECTION),
+                  CExpectAction<CConnectionCheckDlg>([&](CConnectionCheckDlg& d) {
+                      const std::string report = d.GetReport().utf8_string();
+                      EXPECT_NE(report.find("Port " + sim.GetDevicePath() + " exists"), std::string::npos);
+                      EXPECT_NE(report.find("ok       The transceiver answered: VX-R455NORD, "
+                                            "comment \"FIELD 7\".\n"),
+                                std::string::npos) << report;
+                      sim.Stop();
+                      PressButton(d, XRCID("IDC_CHECK_AGAIN"));
+                      EXPECT_NE(d.GetReport().Find("PROBLEM  Port "), wxNOT_FOUND);
+                      return wxID_CLOSE;
+                  }));
+}
+
+// pwr455 --simulate: every port leads to the built-in simulated transceiver; the title says so.
+TEST_F(ProgramTest, SimulateLeadsEveryPortToTheBuiltInTransceiver)
+{
+    StopProgram();
     GetPWR455App().SetSimulate(true);
     StartProgram();
     GetPWR455App().SetSimulate(false);
@@ -221,5 +277,4 @@ TEST(CloneGuiSimulate, EveryPortLeadsToTheBuiltInTransceiver)
     EXPECT_EQ(Frame()->GetTitle().utf8_string(), "Untitled - PW-R455NORD [simulated transceiver]");
     for (int port = 1; port <= 4; ++port)
         EXPECT_EQ(Doc()->GetCloneLink().GetPortDevice(port), Doc()->GetSimulator()->GetDevicePath());
-    StopProgram();
 }

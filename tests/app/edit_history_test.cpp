@@ -3,8 +3,6 @@
 
 #include "tests/app/gui_test.h"
 
-#include <wx/uiaction.h>
-
 #include "radio/undo_history.h"
 
 namespace {
@@ -30,7 +28,6 @@ protected:
         return rows;
     }
     static std::string Label(unsigned id) { return UpdateUi(), FindMenuItem(id)->GetItemLabel().utf8_string(); }
-    static std::string Status() { return Frame()->GetMessageText().utf8_string(); }
     // The last command was the step `name`: Undo takes the list back to `before` and the
     // document to unmodified, Redo comes back, and Undo again.
     static void ExpectUndoAndRedo(const std::string& name, const std::array<RowTexts, 20>& before)
@@ -100,22 +97,4 @@ TEST_F(EditHistoryTest, EditMemoryOkNotesWhatTheEngineStoredAndIsUndoable)
     EXPECT_EQ(Status(), "CH 03: 150.000 MHz is outside the air band; stored as 136.975  "
                         "CH 03: the name \"tower\" is stored as \"TOWER\" (upper case)");
     ExpectUndoAndRedo("Edit CH 03", before);
-}
-
-// Pressed on the list: Ctrl+Down moves the channel, Alt+Backspace undoes that, Ctrl+Shift+Z redoes it.
-TEST_F(EditHistoryTest, KeysOfMoveUndoAndRedo)
-{
-    wxWindow* rows = List()->GetRowsWindow();
-    wxUIActionSimulator sim;
-    sim.MouseMove(rows->GetScreenPosition() + wxPoint(60, 10)); // keyboard focus follows it
-    sim.MouseClick();
-    rows->SetFocus();
-    ASSERT_TRUE(WaitFor([&] { return rows->HasFocus() || List()->HasFocus(); }));
-    View()->SelectChannel(3);
-    using Key = std::tuple<int, int, unsigned>; // key, modifiers, the row ATIS is in then
-    for (const auto& [key, modifiers, ch] :
-         {Key{WXK_DOWN, wxMOD_CONTROL, 4}, Key{WXK_BACK, wxMOD_ALT, 3}, Key{'Z', wxMOD_CONTROL | wxMOD_SHIFT, 4}}) {
-        sim.Char(key, modifiers);
-        EXPECT_TRUE(WaitFor([ch = ch] { return Row(ch)[3] == "ATIS"; })) << key;
-    }
 }

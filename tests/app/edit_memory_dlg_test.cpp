@@ -1,5 +1,5 @@
-// The Edit Memory dialog on the real engine: what it shows, the enabling while typing, the
-// limits, the commands of OK in their order, the frequency check and Cancel.
+// The Edit Memory dialog on the real engine: what it shows, the enabling and the carrier note
+// while typing, the limits, the commands of OK in their order, the frequency check and Cancel.
 
 #include "tests/app/gui_test.h"
 
@@ -44,7 +44,8 @@ std::vector<std::string> RunDialog(CRecordingRadio& radio, unsigned ch, const ch
 TEST(EditMemoryDlg, OpensOnTheChannelsFieldsAndTheFrequencyEnablesTheRest)
 {
     CRecordingRadio radio;
-    PutChannel(radio, 7, "127.825", "TOWER", true, false);
+    radio.SetChSpacing("8.33kHz"); // for the carrier note under the frequency
+    PutChannel(radio, 7, "127.830", "TOWER", true, false);
     radio.sent.clear();
     CEditMemoryDlg blank(nullptr, &radio, 5), used(nullptr, &radio, 7);
     wxTEST_DIALOG((blank.ShowModal(), used.ShowModal()),
@@ -58,21 +59,23 @@ TEST(EditMemoryDlg, OpensOnTheChannelsFieldsAndTheFrequencyEnablesTheRest)
                           Edit(d, "IDC_EDIT_FREQUENCY")->SetValue(wxString(shown).BeforeFirst('|'));
                           EXPECT_EQ(Shown(d), shown);
                       }
+                      auto* note = XrcCtrl<wxStaticText>(d, "IDC_STATIC_CARRIER");
+                      EXPECT_EQ(note->GetLabel(),
+                                "8.33 kHz channel, carrier 121.5000 MHz\nStored as 121.505.");
+                      Edit(d, "IDC_EDIT_FREQUENCY")->SetValue("");
+                      EXPECT_EQ(note->GetLabel(), "");
                       radio.sent.clear();
                       return PressButton(d, wxID_CANCEL);
                   }),
                   CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
-                      EXPECT_EQ(Shown(d), "127.825|TOWER|10+");
+                      EXPECT_EQ(Shown(d), "127.830|TOWER|10+");
                       TypeInto(Edit(d, "IDC_EDIT_NAME"), "ABCDEFGHIJ");
                       TypeInto(Edit(d, "IDC_EDIT_FREQUENCY"), "121.500000000");
                       EXPECT_EQ(Shown(d), "121.500000|ABCDEFG|10+");
                       return PressButton(d, wxID_CANCEL);
                   }));
-    // Cancel sends nothing.
-    EXPECT_EQ(radio.sent, std::vector<std::string>({"CH.MCH.7.APPEAR", "CH.MCH.7.FREQUENCY",
-                                                    "CH.MCH.7.NAME", "CH.MCH.7.TXINHIBIT",
-                                                    "CH.MCH.7.CHLOCKOUT", "COMMON.CH_SPACING"}));
-    EXPECT_EQ(radio.GetChFrequency(7) + radio.GetChName(7), "127.825TOWER");
+    EXPECT_TRUE(radio.Changes().empty()); // Cancel changes nothing
+    EXPECT_EQ(radio.GetChFrequency(7) + radio.GetChName(7), "127.830TOWER");
 }
 
 // OK sends name, flags, frequency, APPEAR and the channel's heal in this order. A frequency
@@ -114,12 +117,16 @@ TEST(EditMemoryDlg, OkSendsTheFieldsInTheirOrderAndAnUnusableFrequencyBlanksTheC
     EXPECT_EQ(noRadio.ShowModal() + noChannel.ShowModal(), 2 * wxID_CANCEL);
 }
 
-// Through the program: the list opens the dialog on the selected channel and shows the row
-// as the engine holds it after OK; Cancel leaves it as it was.
+// Through the program: Enter on the list opens the dialog on the selected channel (channels out
+// of range are not selected) and the row shows what the engine holds after OK; Cancel of the
+// Edit Memory command leaves it as it was.
 TEST_F(ProgramTest, TheChannelListOpensEditMemoryOnTheSelectedChannelAndRebuildsTheRow)
 {
-    View()->SelectChannel(4);
-    wxTEST_DIALOG((SendCommand(ID_EDIT_MEMORY), SendCommand(ID_EDIT_MEMORY)),
+    for (unsigned ch : {4u, 0u, 21u})
+        View()->SelectChannel(ch);
+    EXPECT_EQ(List()->GetSelectedItemCount(), 1);
+    EXPECT_EQ(List()->GetFocusedItem(), 3);
+    wxTEST_DIALOG((PressKey(WXK_RETURN), SendCommand(ID_EDIT_MEMORY)),
                   CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
                       EXPECT_EQ(d.GetChannel(), 4);
                       Edit(d, "IDC_EDIT_FREQUENCY")->SetValue("121.5");
@@ -131,6 +138,7 @@ TEST_F(ProgramTest, TheChannelListOpensEditMemoryOnTheSelectedChannelAndRebuilds
                       Edit(d, "IDC_EDIT_FREQUENCY")->SetValue("");
                       return PressButton(d, wxID_CANCEL);
                   }));
+    EXPECT_EQ(View()->GetEditChannel(), 4u);
     EXPECT_EQ(Row(4), (RowTexts{"04", "", "121.500", "TOWER", "", "Lockout", ""}));
     EXPECT_TRUE(Doc()->IsModified());
 }

@@ -128,4 +128,5 @@ protected:
     static RowTexts Row(unsigned ch); // what the list shows in channel `ch`'s row
     static void PressKey(int keyCode); // in the list's rows
     static bool IsEnabled(unsigned id) { return UpdateUi(), FindMenuItem(id)->IsEnabled(); }
+    static std::string Status() { return Frame()->GetMessageText().utf8_string(); }
 };

@@ -73,6 +73,19 @@ struct CEventRecorder : wxEventFilter {
     wxObject* movedIn = nullptr;
 };
 
+// The port number, then the check marks of COM1 to COM4 (menu and toolbar agree).
+std::string ComPortChecks()
+{
+    UpdateUi();
+    std::string marks = std::to_string(GetPWR455App().GetDocument()->GetPortNumber());
+    for (unsigned id = ID_COM1; id <= ID_COM4; ++id) {
+        const bool tool = GetPWR455App().GetMainFrame()->GetToolBar()->GetToolState(CmdId(id));
+        EXPECT_EQ(FindMenuItem(id)->IsChecked(), tool) << id;
+        marks += tool ? "x" : "-";
+    }
+    return marks;
+}
+
 } // namespace
 
 TEST_F(ProgramTest, MenusToolbarAndStatusBarHoldTheirItemsKeyLabelsAndPrompts)
@@ -115,10 +128,13 @@ TEST_F(ProgramTest, MenusToolbarAndStatusBarHoldTheirItemsKeyLabelsAndPrompts)
               "NUM");
 }
 
-TEST_F(ProgramTest, TheFrameKeepsItsPlacementAndBarsInTheProfileAndItsMinimumSize)
+TEST_F(ProgramTest, FramePlacementBarsAndComPortSurviveARestartAndTheFrameHasAMinimumSize)
 {
     UpdateUi();
     EXPECT_TRUE(FindMenuItem(59392)->IsChecked() && FindMenuItem(59393)->IsChecked());
+    EXPECT_EQ(ComPortChecks(), "1x---");
+    SendCommand(ID_COM3);
+    EXPECT_EQ(ComPortChecks(), "3--x-");
     SendCommand(59392);
     SendCommand(59393);
     UpdateUi();
@@ -133,16 +149,20 @@ TEST_F(ProgramTest, TheFrameKeepsItsPlacementAndBarsInTheProfileAndItsMinimumSiz
     for (const char* entry : {"[ToolBarState-Bar0]\nBarID=59392\nVisible=0",
                               "[ToolBarState-Bar1]\nBarID=59393\nVisible=0",
                               "[Window\\ Position]\nLeft=120\nTop=90\nWidth=640\nHeight=480\n"
-                              "CmdShow=1"})
+                              "CmdShow=1",
+                              "[CommPort]\nPortNumber=3"})
         EXPECT_NE(profile.find(entry), std::string::npos) << entry << " in\n" << profile;
     StartProgram();
     EXPECT_EQ(Frame()->GetRect(), wxRect(120, 90, 640, 480));
+    EXPECT_EQ(ComPortChecks(), "3--x-"); // the bars are not read back: the toolbar shows
     // No placement, a maximised one (Xvfb runs no window manager to maximise the frame: the
-    // program keeps the request and the restored rectangle), and one off every screen.
+    // program keeps the request and the restored rectangle), and one off every screen; a port
+    // number out of range is COM1.
     for (const char* place : {"", "Left=30\nTop=40\nWidth=700\nHeight=450\nCmdShow=3",
                               "Left=9000\nTop=7000\nWidth=640\nHeight=480\nCmdShow=1"}) {
         StopProgram();
-        WriteFileText(GetProfilePath(), std::string("[Window Position]\n") + place);
+        WriteFileText(GetProfilePath(),
+                      std::string("[CommPort]\nPortNumber=9\n[Window Position]\n") + place);
         StartProgram();
         const bool maximised = std::string(place).find("CmdShow=3") != std::string::npos;
         const wxRect rect = maximised ? wxRect(30, 40, 700, 450) : wxRect(5, 5, 500, 300);
@@ -150,10 +170,11 @@ TEST_F(ProgramTest, TheFrameKeepsItsPlacementAndBarsInTheProfileAndItsMinimumSiz
         EXPECT_EQ(Frame()->GetNormalRect(), rect) << place;
         EXPECT_TRUE(maximised || Frame()->GetRect() == rect) << place;
     }
+    EXPECT_EQ(ComPortChecks(), "1x---");
 }
 
 // Real key presses through the toolkit reach the accelerators, also those without a menu item
-// (Cut and the panes have no handler), and the list's Delete key.
+// (Cut and the panes have no handler) or with a second key, and the list's Delete key.
 TEST_F(ProgramTest, RealKeysReachTheAcceleratorsAndTheList)
 {
     UseChannel(4, "119.000", "FOURTH");
@@ -169,7 +190,8 @@ TEST_F(ProgramTest, RealKeysReachTheAcceleratorsAndTheList)
         {'C', wxMOD_CONTROL, 57634}, {WXK_INSERT, wxMOD_CONTROL, 57634}, // Copy
         {'V', wxMOD_CONTROL, 57637}, {WXK_INSERT, wxMOD_SHIFT, 57637},   // Paste
         {'X', wxMOD_CONTROL, 57635}, {WXK_DELETE, wxMOD_SHIFT, 57635},   // Cut
-        {'Z', wxMOD_CONTROL, 57643}, {WXK_BACK, wxMOD_ALT, 57643},       // Undo
+        {WXK_DOWN, wxMOD_CONTROL, 32861}, {'Z', wxMOD_CONTROL, 57643},   // Move Down, Undo
+        {'Z', wxMOD_CONTROL | wxMOD_SHIFT, 57644}, {WXK_BACK, wxMOD_ALT, 57643}, // Redo, Undo
         {WXK_F6, wxMOD_NONE, 57680}, {WXK_F6, wxMOD_SHIFT, 57681}};      // next, previous pane
     for (const auto& [key, modifiers, id] : keys) {
         CEventRecorder recorder;
@@ -179,7 +201,8 @@ TEST_F(ProgramTest, RealKeysReachTheAcceleratorsAndTheList)
             CExpectMessage(" Overwite here ?    ", wxID_NO).Optional());
         EXPECT_EQ(recorder.commands, std::vector<unsigned>{id}) << key << " " << modifiers;
     }
-    EXPECT_EQ(Row(4)[3], "FOURTH");
+    EXPECT_EQ(Row(4)[3] + Row(5)[3], "FOURTH"); // down, back, down again, back
+    View()->SelectChannel(4);
     sim.Char(WXK_DELETE);
     EXPECT_TRUE(WaitFor([] { return Row(4)[3].empty(); }));
 }

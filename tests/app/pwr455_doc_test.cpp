@@ -1,4 +1,4 @@
-// The document: new, open, save, the save question, the recent files and the COM port.
+// The document: new, open, save, the save question and the recent files.
 
 #include "tests/app/gui_test.h"
 
@@ -11,18 +11,11 @@ std::string Title()
 
 } // namespace
 
-TEST_F(ProgramTest, ANewDocumentIsUntitledAndAnEditThroughTheEngineAsksToSaveOnClose)
+// An edit through the engine makes the document modified: closing asks, Cancel keeps the program
+// open with its data, No closes it.
+TEST_F(ProgramTest, AnEditThroughTheEngineAsksToSaveOnClose)
 {
-    EXPECT_EQ(Title(), "Untitled - PW-R455NORD");
-    EXPECT_FALSE(Doc()->IsModified());
-    EXPECT_EQ(Radio()->GetModelInfo()->modelCode, 0x2270);
-    // The document's own flag (a clone read sets it) counts, and leaves the title alone.
-    Doc()->Modify(true);
-    EXPECT_EQ(Title() + (Doc()->IsModified() ? "*" : ""), "Untitled - PW-R455NORD*");
-    Doc()->Modify(false);
     PutChannel(*Radio(), 1, "121.500", "TOWER");
-    EXPECT_TRUE(Doc()->IsModified());
-    // Cancel keeps the program open with its data; No closes it.
     bool closed = true;
     wxTEST_DIALOG(closed = Frame()->Close(),
                   CExpectMessage("Save changes to Untitled?", wxID_CANCEL));
@@ -83,29 +76,4 @@ TEST_F(ProgramTest, SaveAsAndOpenKeepTheDataAndFillTheRecentFileList)
                                            "correct path and file name are given.",
                                  wxID_OK));
     EXPECT_FALSE(started);
-}
-
-TEST_F(ProgramTest, ComPortChecksFollowTheChoiceAndSurviveARestart)
-{
-    // The port number, then the check marks of COM1 to COM4 (menu and toolbar agree).
-    auto checked = [] {
-        UpdateUi();
-        std::string marks = std::to_string(Doc()->GetPortNumber());
-        for (unsigned id = ID_COM1; id <= ID_COM4; ++id) {
-            const bool tool = Frame()->GetToolBar()->GetToolState(CmdId(id));
-            EXPECT_EQ(FindMenuItem(id)->IsChecked(), tool) << id;
-            marks += tool ? "x" : "-";
-        }
-        return marks;
-    };
-    StopProgram();
-    WriteFileText(GetProfilePath(), "[CommPort]\nPortNumber=9\n"); // out of range: COM1
-    StartProgram();
-    EXPECT_EQ(checked(), "1x---");
-    SendCommand(ID_COM3);
-    EXPECT_EQ(checked(), "3--x-");
-    StopProgram();
-    EXPECT_NE(ReadFileText(GetProfilePath()).find("[CommPort]\nPortNumber=3"), std::string::npos);
-    StartProgram();
-    EXPECT_EQ(checked(), "3--x-");
 }

@@ -1,9 +1,5 @@
 // pwr455-cli airports, card and the carrier column of show, end to end with the shipped list.
-#include <gtest/gtest.h>
-
-#include "tests/common/child_process.h"
-#include "tests/common/scratch_dir.h"
-#include "tests/common/test_files.h"
+#include "tests/common/cli_tool.h"
 
 namespace {
 
@@ -12,17 +8,7 @@ bool Contains(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
-class AirCliTest : public ::testing::Test {
-protected:
-    ProcessResult RunTool(std::vector<std::string> args) const
-    {
-        args.insert(args.begin(), PWR_CLI_PATH);
-        return RunProcess(args);
-    }
-    std::string PathIn(const std::string& name) const { return m_dir.In(name); }
-
-    CScratchDir m_dir;
-};
+using AirCliTest = CToolTest;
 
 } // namespace
 
@@ -52,7 +38,7 @@ TEST_F(AirCliTest, AirportsListsWhatEachFrequencyBecomesAndRefusesUnknownIdents)
          "pwr455-cli card: 'b5' is not a card size (a5, a4 or letter)\n"},
     };
     for (const auto& c : cases) {
-        const ProcessResult r = RunTool(c.args);
+        const ProcessResult r = Run(c.args);
         SCOPED_TRACE(c.args.back());
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.err, c.err);
@@ -63,9 +49,9 @@ TEST_F(AirCliTest, AirportsListsWhatEachFrequencyBecomesAndRefusesUnknownIdents)
 
 TEST_F(AirCliTest, AirportsFillChannelsAndTheCardShowsThem)
 {
-    ASSERT_EQ(RunTool({"exec", "-o", PathIn("base.qrb"), "COMMON.CH_SPACING=8.33kHz"}).status, 0);
-    ProcessResult r = RunTool({"airports", "EDDF", "KPAO", "-i", PathIn("base.qrb"), "-o",
-                           PathIn("out.qrb"), "--from", "3"});
+    ASSERT_EQ(Run({"exec", "-o", "@base.qrb", "COMMON.CH_SPACING=8.33kHz"}).status, 0);
+    ProcessResult r =
+        Run({"airports", "EDDF", "KPAO", "-i", "@base.qrb", "-o", "@out.qrb", "--from", "3"});
     ASSERT_EQ(r.status, 0) << r.err;
     for (const char* line : {"CH 3  118.455  EDDFAD1\n", "CH 20  118.605  KPAOCTA\n",
                              "not stored: KPAO APP 33.82 (outside 118.000 to 136.980 MHz)\n",
@@ -73,23 +59,22 @@ TEST_F(AirCliTest, AirportsFillChannelsAndTheCardShowsThem)
                              "KPAOUNI 122.955\n"})
         EXPECT_TRUE(Contains(r.out, line)) << line;
 
-    r = RunTool({"show", PathIn("out.qrb")});
+    r = Run({"show", "@out.qrb"});
     EXPECT_TRUE(Contains(r.out, "\n07        118.030    118.0250  EDDFAT1  Inhibit\n")) << r.out;
     EXPECT_TRUE(Contains(r.out, "\n20        118.605    118.6000  KPAOCTA\n")) << r.out;
 
-    r = RunTool({"airports", "EGLL", "-i", PathIn("out.qrb"), "-o", PathIn("over.qrb"),
-                 "--overwrite", "--from", "19"});
+    r = Run({"airports", "EGLL", "-i", "@out.qrb", "-o", "@over.qrb", "--overwrite", "--from",
+             "19"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(Contains(r.out, "CH 19  121.935  EGLLAT1\nCH 20  128.080  EGLLAT2\n")) << r.out;
 
-    ASSERT_EQ(RunTool({"card", PathIn("over.qrb"), "-o", PathIn("card.pdf"), "--size", "letter"})
-                  .status,
-              0);
-    const std::string card = RunProcess({"/usr/bin/pdftotext", "-layout", PathIn("card.pdf"), "-"}).out;
+    ASSERT_EQ(Run({"card", "@over.qrb", "-o", "@card.pdf", "--size", "letter"}).status, 0);
+    const std::string card =
+        RunProcess({"/usr/bin/pdftotext", "-layout", At("@card.pdf"), "-"}).out;
     for (const char* part : {"over.qrb", "VX-R455NORD memory channels", "07", "118.030",
                              "EDDFAT1", "Inhibit", "121.935", "EGLLAT1", "Channel Spacing",
                              "8.33kHz"})
         EXPECT_TRUE(Contains(card, part)) << part << "\nin\n" << card;
-    EXPECT_TRUE(Contains(RunProcess({"/usr/bin/pdfinfo", PathIn("card.pdf")}).out,
+    EXPECT_TRUE(Contains(RunProcess({"/usr/bin/pdfinfo", At("@card.pdf")}).out,
                          "Page size:       612 x 792 pts (letter)"));
 }

@@ -8,11 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
-
-#include "tests/common/child_process.h"
-#include "tests/common/scratch_dir.h"
-#include "tests/common/test_files.h"
+#include "tests/common/cli_tool.h"
 
 namespace {
 
@@ -31,62 +27,7 @@ const std::string kTempFolder = "The temporary file cannot be created or opened.
                                 "Check the free space and the permissions of the temporary folder.\n";
 const std::string kNotRegular = "not a regular file (a folder, a device, a pipe or a socket)\n";
 
-// One run of the tool and what it must give. In the arguments and the expected texts "@"
-// stands for the scratch folder (with its trailing slash); as in a shell, leading arguments
-// NAME=VALUE set the environment, "<FILE" is the standard input, ">FILE" the standard output.
-struct CliStep {
-    std::vector<std::string> args;
-    int status;
-    std::string out;
-    std::string err = "";
-    std::string input = "";
-};
-
-class CliTest : public ::testing::Test {
-protected:
-    std::string At(const std::string& text) const
-    {
-        std::string expanded;
-        for (char c : text)
-            expanded += c == '@' ? m_dir.In("") : std::string(1, c);
-        return expanded;
-    }
-
-    ProcessResult Run(const std::vector<std::string>& args, const std::string& input = "") const
-    {
-        ProcessOptions options;
-        options.input = input;
-        const std::vector<std::string> argv = Argv(args, options);
-        return RunProcess(argv, options);
-    }
-    std::vector<std::string> Argv(const std::vector<std::string>& args, ProcessOptions& options) const
-    {
-        std::vector<std::string> argv{PWR_CLI_PATH};
-        for (const std::string& a : args) {
-            const std::string arg = At(a);
-            if (arg[0] == '<' || arg[0] == '>')
-                (arg[0] == '<' ? options.inputFile : options.outputFile) = arg.substr(1);
-            else if (argv.size() == 1 && arg.find('=') != std::string::npos)
-                options.env[arg.substr(0, arg.find('='))] = arg.substr(arg.find('=') + 1);
-            else
-                argv.push_back(arg);
-        }
-        return argv;
-    }
-
-    void RunSteps(const std::vector<CliStep>& steps) const
-    {
-        for (const CliStep& step : steps) {
-            const ProcessResult r = Run(step.args, step.input);
-            const std::string what = ::testing::PrintToString(step.args);
-            EXPECT_EQ(r.status, step.status) << what;
-            EXPECT_EQ(r.out, At(step.out)) << what;
-            EXPECT_EQ(r.err, At(step.err)) << what;
-        }
-    }
-
-    CScratchDir m_dir;
-};
+using CliTest = CToolTest;
 
 } // namespace
 
@@ -152,6 +93,8 @@ TEST_F(CliTest, NewAndExec)
     EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"a.qrb", "b.qrb", "c.qrb"}));
 }
 
+// Which answer each kind of file gets is File Open's concern; here: the line ends and the names
+// it takes, and that the answer is the output and the exit status.
 TEST_F(CliTest, CheckGivesTheWordOfFileOpen)
 {
     ASSERT_EQ(Run({"new", "@good.qrb"}).status, 0);
@@ -164,23 +107,15 @@ TEST_F(CliTest, CheckGivesTheWordOfFileOpen)
     };
     WriteFile(m_dir.In("lf.qrb"), file("22700101", 33, "\n"));
     WriteFile(m_dir.In("a=b.qrb"), file("22700101", 33, "\r\n"));
-    WriteFile(m_dir.In("empty.qrb"), "");
-    WriteFile(m_dir.In("model.qrb"), file("22710101", 33, "\r\n"));
     WriteFile(m_dir.In("revision.qrb"), file("22700102", 33, "\r\n"));
     WriteFile(m_dir.In("short.qrb"), file("22700101", 10, "\r\n"));
     WriteFile(m_dir.In("overflow.qrb"), file("22700101", 33, "\r\n", "01F809" + std::string(18, '0')));
     RunSteps({
         {{"check", "@lf.qrb"}, 0, "OK\n"},
         {{"check", "@a=b.qrb"}, 0, "OK\n"},
-        {{"check", "@empty.qrb"}, 1, "FORMAT_ERROR\n"},
-        {{"check", "@model.qrb"}, 1, "MISMATCH_MODEL\n"},
         {{"check", "@revision.qrb"}, 1, "MISMATCH_REVISION\n"},
         {{"check", "@short.qrb"}, 1, "NOT_ENOUGH_DATA\n"},
         {{"check", "@overflow.qrb"}, 1, "DATA_OVERFLOW\n"},
-        {{"check", "@missing.qrb"}, 1, "CANNOT_OPEN_FILE\n"},
-        {{"check", ""}, 1, "CANNOT_OPEN_FILE\n"},
-        {{"check", "@"}, 1, "CANNOT_OPEN_FILE\n"},
-        {{"check", "/dev/zero"}, 1, "FORMAT_ERROR\n"},
         {{"TMPDIR=@missing", "check", "@lf.qrb"}, 1, "", "pwr455-cli: '@lf.qrb': " + kTempFolder},
     });
 }
@@ -297,7 +232,7 @@ TEST_F(CliTest, SignalsEndEveryCommandAndItsTemporaryFiles)
             std::vector<std::string> args{"TMPDIR=@tmp"};
             args.insert(args.end(), command.begin(), command.end());
             args.push_back(fifo);
-            ProcessOptions options;
+            ProcessOptions options = Options();
             CChildProcess tool(Argv(args, options), options);
             // Once the tool has the FIFO open, its temporary files exist and it waits.
             const std::string fd = "/proc/" + std::to_string(tool.Pid()) + "/fd";

@@ -4,40 +4,18 @@
 #include <csignal>
 #include <filesystem>
 
-#include <gtest/gtest.h>
-
-#include "tests/common/child_process.h"
-#include "tests/common/scratch_dir.h"
-#include "tests/common/test_files.h"
+#include "tests/common/cli_tool.h"
 
 namespace {
 
-class SafeCloneCliTest : public ::testing::Test {
+class SafeCloneCliTest : public CToolTest {
 protected:
     SafeCloneCliTest()
     {
-        Run({"new", m_dir.In("new.qrb")});
-        Run({"exec", "-o", m_dir.In("edited.qrb"), "COMMON.BEEP=OFF", "CH.MCH.2.FREQUENCY=121.5",
+        Run({"new", "@new.qrb"});
+        Run({"exec", "-o", "@edited.qrb", "COMMON.BEEP=OFF", "CH.MCH.2.FREQUENCY=121.5",
              "CH.MCH.2.APPEAR=ON"});
     }
-    // Arguments: "@" stands for the scratch folder; the backups go there too.
-    ProcessResult Run(std::vector<std::string> args) const
-    {
-        for (std::string& a : args)
-            if (a[0] == '@')
-                a = m_dir.In(a.substr(1));
-        args.insert(args.begin(), PWR_CLI_PATH);
-        return RunProcess(args, Options());
-    }
-    ProcessOptions Options() const
-    {
-        ProcessOptions options;
-        options.env["XDG_CONFIG_HOME"] = m_dir.In("config");
-        options.env["XDG_DATA_HOME"] = m_dir.In("data");
-        return options;
-    }
-
-    CScratchDir m_dir;
 };
 
 const char kRead[] = "Now reading <- TR\nCloning completed.\n";
@@ -86,9 +64,10 @@ TEST_F(SafeCloneCliTest, FleetRunsUntilCtrlCAndAppendsToItsLog)
     const std::string line = "Refused: model 2271 revision 0101 is another transceiver; nothing "
                              "written.\n";
     WriteFile(m_dir.In("fleet.log"), "earlier\n");
-    CChildProcess fleet({PWR_CLI_PATH, "write", m_dir.In("edited.qrb"), "--fleet", "--log",
-                         m_dir.In("fleet.log"), "--simulate", "--fault", "wrong-model", "--quiet"},
-                        Options());
+    ProcessOptions options = Options();
+    const std::vector<std::string> args = {"write", "@edited.qrb", "--fleet", "--log", "@fleet.log",
+                                           "--simulate", "--fault", "wrong-model", "--quiet"};
+    CChildProcess fleet(Argv(args, options), options);
     ASSERT_TRUE(fleet.WaitForOutput(line));
     fleet.Signal(SIGINT);
     const ProcessResult r = fleet.Finish();

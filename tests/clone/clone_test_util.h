@@ -75,6 +75,31 @@ inline std::string FrameCommands(const CSimTransceiver& sim)
     return commands;
 }
 
+// A frame from address a1 to a2; from the program to the transceiver (as its echo comes back)
+// and from the transceiver.
+inline Bytes Frame(uint8_t a1, uint8_t a2, const Bytes& body, const std::string& text = "")
+{
+    Bytes f = {0xFE, 0xFE, a1, a2};
+    f.insert(f.end(), body.begin(), body.end());
+    for (char c : text)
+        f.push_back(static_cast<uint8_t>(c));
+    f.push_back(0xFD);
+    return f;
+}
+inline Bytes Echo(const Bytes& body, const std::string& text = "")
+{
+    return Frame(0xEE, 0xEF, body, text);
+}
+inline Bytes Radio(const Bytes& body, const std::string& text = "")
+{
+    return Frame(0xEF, 0xEE, body, text);
+}
+inline Bytes operator+(Bytes a, const Bytes& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 template <class Link = CCloneLink>
 class CCloneFixture : public ::testing::Test {
 protected:

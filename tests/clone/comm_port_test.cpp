@@ -87,6 +87,25 @@ TEST_F(CommPortTest, OpensAtTheStandardRatesAndReportsFailures)
     }
 }
 
+// The device gets back the line settings it had before the port took it.
+TEST_F(CommPortTest, CloseRestoresTheLineSettings)
+{
+    port.Close();
+    const int other = ::open(m_slave.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    struct termios before;
+    ASSERT_EQ(0, ::tcgetattr(other, &before));
+    ::cfsetspeed(&before, B4800);
+    before.c_lflag |= ICANON | ECHO;
+    ASSERT_EQ(0, ::tcsetattr(other, TCSANOW, &before));
+    ASSERT_TRUE(port.Open(m_slave, 9600));
+    port.Close();
+    struct termios after;
+    ASSERT_EQ(0, ::tcgetattr(other, &after));
+    EXPECT_EQ(B4800, ::cfgetospeed(&after));
+    EXPECT_EQ(before.c_lflag, after.c_lflag);
+    ::close(other);
+}
+
 TEST_F(CommPortTest, ReadTakesOnlyWaitingBytesInChunksOfAtMost256)
 {
     uint8_t buffer[1000];

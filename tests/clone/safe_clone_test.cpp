@@ -19,19 +19,6 @@ public:
     bool CheckCancel() override { return stop; }
 };
 
-// A fake clock on which the test acts while the code pauses, as a user does.
-class CScriptedClock : public CFakeCloneClock {
-public:
-    using CFakeCloneClock::CFakeCloneClock;
-    std::function<void(unsigned)> onSleep;
-    void Sleep(unsigned ms) override
-    {
-        if (onSleep)
-            onSleep(ms);
-        CFakeCloneClock::Sleep(ms);
-    }
-};
-
 class SafeCloneTest : public ::testing::Test {
 protected:
     // A transceiver with this clone comment and fault (or none) on the cable.
@@ -53,7 +40,7 @@ protected:
     }
 
     CFleetHost host;
-    CScriptedClock clock{&host.events};
+    CFakeCloneClock clock{&host.events};
     CSimTransceiver sim;
     CTempFile transfer{"cl"};
 };

@@ -29,10 +29,14 @@ public:
 
     // Called at every wait for input, before time moves: where tests look at windows or press buttons.
     std::function<void()> onWait;
+    // Called at every fixed wait, before time moves: where tests act as a user does in a pause.
+    std::function<void(unsigned)> onSleep;
 
     uint64_t NowMs() override { return m_now; }
     void Sleep(unsigned ms) override
     {
+        if (onSleep)
+            onSleep(ms);
         if (m_log)
             m_log->push_back("sleep " + std::to_string(ms));
         RunUntil(m_now + ms, -1);

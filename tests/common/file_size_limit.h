@@ -18,34 +18,32 @@ public:
         if (::getrlimit(RLIMIT_FSIZE, &limit) != 0)
             return;
         m_oldSoft = limit.rlim_cur;
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         limit.rlim_cur = static_cast<rlim_t>(bytes);
         m_active = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        if (m_active)
+            m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     }
     ~CFileSizeLimit() { Lift(); }
     CFileSizeLimit(const CFileSizeLimit&) = delete;
     CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
 
-    // False when the limit could not be set: a test relying on it must not go on.
+    // False when the limit could not be set (or was lifted): a test relying on it must not go on.
     bool IsActive() const { return m_active; }
 
     // Restores the earlier limit and signal handling before the end of the object's life.
     void Lift()
     {
-        if (m_lifted)
-            return;
-        m_lifted = true;
         struct rlimit limit;
         if (m_active && ::getrlimit(RLIMIT_FSIZE, &limit) == 0) {
             limit.rlim_cur = static_cast<rlim_t>(m_oldSoft);
             ::setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, m_oldHandler);
         }
-        std::signal(SIGXFSZ, m_oldHandler ? m_oldHandler : SIG_DFL);
+        m_active = false;
     }
 
 private:
     uint64_t m_oldSoft = 0;
     bool m_active = false;
-    bool m_lifted = false;
-    void (*m_oldHandler)(int) = nullptr;
+    void (*m_oldHandler)(int) = SIG_DFL;
 };

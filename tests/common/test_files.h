@@ -2,6 +2,7 @@
 
 // Whole-file reads and writes and line splitting shared by the test suites.
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -28,13 +29,8 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& text
 inline std::vector<std::string> SplitCrLf(const std::string& text)
 {
     std::vector<std::string> lines;
-    std::string::size_type start = 0;
-    while (start < text.size()) {
-        const std::string::size_type end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find("\r\n", start), text.size());
         lines.push_back(text.substr(start, end - start));
         start = end + 2;
     }

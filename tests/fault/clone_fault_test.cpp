@@ -2,10 +2,11 @@
 // gone. Each must end with the right texts and lose nothing: the document keeps its data after a
 // failed read, the transceiver its memory after a failed write.
 
+#include <cstdlib>
 #include <filesystem>
 
-#include "fault_util.h"
 #include "tests/clone/clone_test_util.h"
+#include "tests/common/file_size_limit.h"
 
 using namespace clonetest;
 using Operation = CCloneOperations::Operation;
@@ -37,8 +38,10 @@ TEST_P(CloneFaultTest, FailedRunIsReportedAndLosesNothing)
 {
     const FaultCase& c = GetParam();
     if (c.fault == Fault::NoTransferFile) {
-        faulttest::CEnvOverride tmp("TMPDIR", "/nonexistent-pwr-fault");
+        const std::string tmp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+        ::setenv("TMPDIR", "/nonexistent-pwr-fault", 1);
         transferFile = std::make_unique<CTempFile>("cl");
+        ::setenv("TMPDIR", tmp.c_str(), 1);
     }
     CSimFaults faults;
     ASSERT_TRUE(c.fault != Fault::CablePulled || faults.Set("stall=5"));

@@ -3,19 +3,20 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 
-#include <gtest/gtest.h>
+#include <unistd.h>
 
-#include "fault_util.h"
 #include "radio/archive.h"
 #include "radio/r455_radio.h"
+#include "tests/common/cli_tool.h"
 #include "tests/common/document_text.h"
+#include "tests/common/file_size_limit.h"
 
 namespace fs = std::filesystem;
-using namespace faulttest;
 
 namespace {
+
+using SaveFaultTest = CToolTest;
 
 const char kOldDocument[] = "22700101\r\n#an older data set\r\n";
 
@@ -28,10 +29,16 @@ void MakeEdited(CR455Radio& radio)
     radio.SetChAppear(3, "ON");
 }
 
+// The archive error of a document that could not be written.
+std::string WriteFailed()
+{
+    return std::to_string(CArchiveException::writeFailed) + ": The file could not be written.";
+}
+
 } // namespace
 
 // The document's own file fills the disk: /dev/full refuses every byte (ENOSPC).
-TEST(SaveFaultTest, DocumentStoreOnFullDiskRaisesWriteFailure)
+TEST_F(SaveFaultTest, DocumentStoreOnFullDiskRaisesWriteFailure)
 {
     CR455Radio radio;
     MakeEdited(radio);
@@ -41,13 +48,7 @@ TEST(SaveFaultTest, DocumentStoreOnFullDiskRaisesWriteFailure)
     full.open("/dev/full", std::ios::binary);
     ASSERT_TRUE(full.is_open());
     CArchive ar(full);
-    try {
-        radio.Serialize(ar);
-        ADD_FAILURE() << "storing on a full disk reported success";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.GetCause(), CArchiveException::writeFailed);
-        EXPECT_STREQ(e.what(), "The file could not be written.");
-    }
+    EXPECT_EQ(ArchiveError([&] { radio.Serialize(ar); }), WriteFailed());
     // Not saved, so still modified: closing the document will still ask.
     EXPECT_TRUE(radio.IsEdited());
     EXPECT_EQ(radio.GetChFrequency(3), "121.500");
@@ -55,19 +56,13 @@ TEST(SaveFaultTest, DocumentStoreOnFullDiskRaisesWriteFailure)
 
 // The temporary folder is full, so the engine cannot even write its snapshot: the user must
 // hear that the file could not be written, not that its format is unexpected.
-TEST(SaveFaultTest, FullTemporaryFolderIsAWriteFailureNotAFormatError)
+TEST_F(SaveFaultTest, FullTemporaryFolderIsAWriteFailureNotAFormatError)
 {
     CR455Radio radio;
     MakeEdited(radio);
     {
         CFileSizeLimit full(200);
-        try {
-            Store(radio);
-            ADD_FAILURE() << "storing with a full temporary folder reported success";
-        } catch (const CArchiveException& e) {
-            EXPECT_EQ(e.GetCause(), CArchiveException::writeFailed);
-            EXPECT_STREQ(e.what(), "The file could not be written.");
-        }
+        EXPECT_EQ(ArchiveError([&] { Store(radio); }), WriteFailed());
         EXPECT_EQ(radio.GetLastFileResult(), "WRITE_ERROR");
         EXPECT_TRUE(radio.IsEdited());
     }
@@ -80,10 +75,9 @@ TEST(SaveFaultTest, FullTemporaryFolderIsAWriteFailureNotAFormatError)
 
 // A clone data file written for the transfer (SaveToFile) on a full disk: the call fails and the
 // file keeps what it held, nothing half-written takes its place.
-TEST(SaveFaultTest, SaveToFileOnFullDiskKeepsTheOldFile)
+TEST_F(SaveFaultTest, SaveToFileOnFullDiskKeepsTheOldFile)
 {
-    CScratchDir dir;
-    const std::string path = dir.In("transfer.qrb");
+    const std::string path = m_dir.In("transfer.qrb");
     WriteFile(path, kOldDocument);
     CR455Radio radio;
     MakeEdited(radio);
@@ -93,17 +87,15 @@ TEST(SaveFaultTest, SaveToFileOnFullDiskKeepsTheOldFile)
     }
     EXPECT_EQ(radio.GetLastFileResult(), "WRITE_ERROR");
     EXPECT_EQ(ReadFile(path), kOldDocument);
-    EXPECT_EQ(ListFolder(dir.Path()), std::vector<std::string>{"transfer.qrb"});
+    EXPECT_EQ(m_dir.Entries(), std::vector<std::string>{"transfer.qrb"});
     EXPECT_TRUE(radio.SaveToFile(path));
     EXPECT_NE(ReadFile(path), kOldDocument);
 }
 
 // Through the command-line tool: a save that runs out of room, and a clone read whose transfer
 // file runs out of room, both leave the existing document as it was and nothing beside it.
-TEST(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
+TEST_F(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
 {
-    if (!HaveTool())
-        GTEST_SKIP() << "pwr455-cli not built";
     struct {
         const char* what;
         std::vector<std::string> args;
@@ -128,10 +120,9 @@ TEST(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
         WriteFile(target, kOldDocument);
         std::vector<std::string> args = c.args;
         args.insert(args.begin() + 1, target);
-        ToolOptions options;
+        ProcessOptions options = Options();
         options.fileSizeLimit = 600; // less than one clone data file
-        options.env["XDG_CONFIG_HOME"] = dir.In("config");
-        ToolResult r = RunTool(args, options);
+        const ProcessResult r = Run(args, options);
         std::string err = c.err;
         if (size_t at = err.find("%T"); at != std::string::npos)
             err.replace(at, 2, target);
@@ -145,53 +136,42 @@ TEST(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
 
 // A target the user may not write. Run as an ordinary user: root may write anything, so the
 // test gives up root rather than relying on being refused.
-TEST(SaveFaultTest, ToolRefusesReadOnlyTargets)
+TEST_F(SaveFaultTest, ToolRefusesReadOnlyTargets)
 {
-    if (!HaveTool())
-        GTEST_SKIP() << "pwr455-cli not built";
-    if (!CanRunUnprivileged())
+    ProcessOptions options;
+    options.unprivileged = true;
+    if (::geteuid() == 0 && RunProcess({"/bin/true"}, options).status != 0)
         GTEST_SKIP() << "cannot run as an ordinary user here";
-    const auto readOnlyFile = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-    const auto writableByAll = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    const auto readOnlyFolder = fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write
-                                                   | fs::perms::others_write);
-    struct {
+    const std::string noNewFile = "cannot create a new file in the target's folder";
+    const struct {
         const char* what;
-        bool exists;
-        fs::perms filePerms;
-        fs::perms folderPerms;
+        unsigned filePerms; // 0: no file yet
+        unsigned folderPerms;
         std::string reason;
     } cases[] = {
-        {"read-only file in a writable folder", true, readOnlyFile, fs::perms::all,
-         "the file is read-only"},
-        {"writable file in a read-only folder", true, readOnlyFile | writableByAll,
-         readOnlyFolder, "cannot create a new file in the target's folder"},
-        {"new file in a read-only folder", false, fs::perms::none, readOnlyFolder,
-         "cannot create a new file in the target's folder"},
+        {"read-only file in a writable folder", 0444, 0777, "the file is read-only"},
+        {"writable file in a read-only folder", 0666, 0555, noNewFile},
+        {"new file in a read-only folder", 0, 0555, noNewFile},
     };
     for (const auto& c : cases) {
-        CScratchDir scratch;
-        fs::permissions(scratch.Path(), fs::perms::owner_all | fs::perms::group_read
-                                            | fs::perms::group_exec | fs::perms::others_read
-                                            | fs::perms::others_exec);
+        CScratchDir scratch; // open to all, as a home folder, so that the user may reach `folder`
+        fs::permissions(scratch.Path(), fs::perms(0755));
         const fs::path folder = scratch.Path() / "docs";
         fs::create_directory(folder);
         const std::string target = (folder / "doc.qrb").string();
-        if (c.exists) {
+        if (c.filePerms) {
             WriteFile(target, kOldDocument);
-            fs::permissions(target, c.filePerms);
+            fs::permissions(target, fs::perms(c.filePerms));
         }
-        fs::permissions(folder, c.folderPerms);
+        fs::permissions(folder, fs::perms(c.folderPerms));
         const std::vector<std::string> before = ListFolder(folder);
 
-        ToolOptions options;
-        options.unprivileged = true;
-        ToolResult r = RunTool({"new", target}, options);
+        const ProcessResult r = Run({"new", target}, options);
         EXPECT_EQ(r.status, 1) << c.what;
         EXPECT_EQ(r.out, "") << c.what;
         EXPECT_EQ(r.err, "pwr455-cli: cannot save '" + target + "': " + c.reason + "\n") << c.what;
         EXPECT_EQ(ListFolder(folder), before) << c.what;
-        if (c.exists) {
+        if (c.filePerms) {
             EXPECT_EQ(ReadFile(target), kOldDocument) << c.what;
         }
     }

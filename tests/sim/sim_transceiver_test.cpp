@@ -9,21 +9,11 @@ using namespace clonetest;
 
 namespace {
 
-// A frame from the program.
-Bytes Frame(const std::string& body)
-{
-    Bytes f = {0xFE, 0xFE, 0xEE, 0xEF};
-    for (char c : body)
-        f.push_back(static_cast<uint8_t>(c));
-    f.push_back(0xFD);
-    return f;
-}
-
 // Sends `frames`; what comes back, until `count` bytes or a second of silence on `clock`.
 Bytes Exchange(CCommPort& port, CCloneClock& clock, const std::vector<std::string>& frames, size_t count)
 {
     for (const std::string& f : frames)
-        EXPECT_TRUE(port.Write(Frame(f).data(), Frame(f).size()));
+        EXPECT_TRUE(port.Write(Echo({}, f).data(), Echo({}, f).size()));
     Bytes got;
     uint8_t buffer[256];
     for (size_t n = 0; got.size() < count && clock.WaitReadable(port.GetHandle(), 1000);)
