@@ -75,6 +75,7 @@ TEST(AirChannelTest, NotesUnderATypedFrequency)
         const char* note;
     } cases[] = {
         {"118.010", 1, "8.33 kHz channel, carrier 118.0083 MHz"},
+        {"118.0083", 1, "8.33 kHz channel, carrier 118.0083 MHz\nStored as 118.010."},
         {"118.030", 2, "8.33 kHz channel, carrier 118.0250 MHz"},
         {"118.015", 2, "8.33 kHz channel, carrier 118.0167 MHz"},
         {" 121.5", 0, "25 kHz channel"},

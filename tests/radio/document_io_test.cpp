@@ -122,13 +122,17 @@ TEST(DocumentOpenTest, EveryKindOfFileGetsItsAnswer)
     ASSERT_TRUE(SaveDocument(radio, dir.In("good.qrb"), error)) << error;
     const std::string good = ReadFile(dir.In("good.qrb"));
     WriteFile(dir.In("big.qrb"), good + std::string(CRadioData::kMaxDocumentSize, '#'));
+    WriteFile(dir.In("model.qrb"), "22710101" + good.substr(8));
     ASSERT_EQ(::mkfifo(dir.In("fifo").c_str(), 0600), 0); // nobody writes to it
     const std::pair<std::string, std::string> cases[] = {
         {dir.In("good.qrb"), "OK"},
+        {dir.In("model.qrb"), "MISMATCH_MODEL"},
         {dir.In("big.qrb"), "FORMAT_ERROR"},
+        {"/dev/zero", "FORMAT_ERROR"},
         {dir.In("fifo"), "FORMAT_ERROR"},
         {dir.Path().string(), "CANNOT_OPEN_FILE"},
         {dir.In("missing.qrb"), "CANNOT_OPEN_FILE"},
+        {"", "CANNOT_OPEN_FILE"},
     };
     for (const auto& [path, answer] : cases) {
         CR455Radio opened;
