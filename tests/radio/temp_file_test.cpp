@@ -70,17 +70,3 @@ TEST(TempFileTest, PrivateFolderInTheTemporaryFolder)
         EXPECT_FALSE(fs::exists(folder)) << tmpdir;
     }
 }
-
-// What a signal handler does before the process ends: every temporary file and folder still
-// registered goes.
-TEST(TempFileTest, SignalCleanUpRemovesEveryRegisteredPath)
-{
-    CScratchDir scratch;
-    CTmpdir environment(scratch.Path().string());
-    CTempFile a("cw");
-    CTempFile b("cl");
-    ASSERT_TRUE(a.IsValid() && b.IsValid());
-    EXPECT_EQ(scratch.Entries().size(), 2u);
-    RemoveTemporaryPathsNow();
-    EXPECT_TRUE(scratch.Entries().empty());
-}
