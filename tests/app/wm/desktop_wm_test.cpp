@@ -22,9 +22,9 @@ namespace {
 
 CMainFrame* Frame() { return GetPWR455App().GetMainFrame(); }
 
-bool Settled(CMainFrame* frame) // mapped and decorated by the window manager
+bool Settled(CMainFrame* frame) // mapped, decorated and focused by the window manager
 {
-    return frame && frame->IsMapped() && frame->m_decorSize.top != 0;
+    return frame && frame->IsMapped() && frame->m_decorSize.top != 0 && frame->IsActive();
 }
 
 // The titles of the managed windows, bottom to top, as the window manager stacks them.
