@@ -197,7 +197,8 @@ wxSize CMainFrame::GetDecorationSize() const
 #endif
 }
 
-// Without the toolkit's word on the mapping the frame counts as mapped once shown.
+// Asks the toolkit to say when the window manager has mapped the frame. Where it cannot, the
+// frame counts as mapped from the start (its moves count once it is shown).
 bool CMainFrame::NotifyWhenMapped()
 {
 #ifdef __WXGTK3__
