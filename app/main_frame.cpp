@@ -13,6 +13,7 @@
 #include "app/channel_import_export.h"
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
+#include "app/gtk_call.h"
 #include "app/main_status_bar.h"
 #include "app/menu_key_labels.h"
 #include "app/main_toolbar.h"
@@ -98,6 +99,7 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     // leaves them out.
     if (GetDecorationSize() != wxSize())
         SetSize(wxRect(m_normalRect.GetPosition(), m_normalRect.GetSize() + GetDecorationSize()));
+    m_mapped = !NotifyWhenMapped();
     SetMinSize(kMinSize);
     SetIcons(wxIconBundle(GetSvgBundle("pwr455", 32).GetIcon(wxSize(32, 32))));
 
@@ -166,7 +168,8 @@ int CMainFrame::GetShowCommand() const
 {
     if (IsIconized())
         return kShowMinimised;
-    return IsMaximized() ? kShowMaximised : kShowNormal;
+    // Closed before the window manager has maximised it, the frame keeps the stored request.
+    return IsMaximized() || m_awaitingMaximise ? kShowMaximised : kShowNormal;
 }
 
 bool CMainFrame::TryBefore(wxEvent& event)
@@ -194,16 +197,48 @@ wxSize CMainFrame::GetDecorationSize() const
 #endif
 }
 
+// Asks the toolkit to say when the window manager has mapped the frame. Where it cannot, the
+// frame counts as mapped from the start (its moves count once it is shown).
+bool CMainFrame::NotifyWhenMapped()
+{
+#ifdef __WXGTK3__
+    using Handler = int (*)(void*, void*, void*);
+    using Connect = unsigned long (*)(void*, const char*, Handler, void*, void*, int);
+    if (auto connect = GtkCall<Connect>("g_signal_connect_data"))
+        return connect(GetHandle(), "map-event", &CMainFrame::OnMapped, this, nullptr, 0) != 0;
+#endif
+    return false;
+}
+
+int CMainFrame::OnMapped(void*, void*, void* frame)
+{
+    static_cast<CMainFrame*>(frame)->m_mapped = true;
+    return 0; // the toolkit's own handling goes on
+}
+
 void CMainFrame::TrackNormalRect()
 {
-    // Until the window manager has maximised a frame that starts maximised, its moves are
-    // those of the mapping, not a placement of the user's: the stored rectangle stays.
+    // While the window manager maps the frame it reports passing positions (the one asked for
+    // read as if already decorated, or the screen's corner), and while it maximises a frame that
+    // starts maximised, the maximised one: none is a placement of the user's, the stored
+    // rectangle stays.
     if (m_awaitingMaximise && IsMaximized())
         m_awaitingMaximise = false;
-    if (m_awaitingMaximise)
-        return;
+    if (m_mapped && !m_awaitingMaximise)
+        KeepNormalRect();
+}
+
+void CMainFrame::KeepNormalRect()
+{
     if (IsShown() && !IsMaximized() && !IsIconized() && !IsFullScreen())
         m_normalRect = wxRect(GetPosition(), GetSize() - GetDecorationSize());
+}
+
+// A placement the program asks for counts at once, mapped or not.
+void CMainFrame::DoSetSize(int x, int y, int width, int height, int sizeFlags)
+{
+    wxFrame::DoSetSize(x, y, width, height, sizeFlags);
+    KeepNormalRect();
 }
 
 void CMainFrame::OnSize(wxSizeEvent& event)

@@ -32,6 +32,9 @@ public:
     // The rectangle of the window when it is neither maximised nor minimised: the outer
     // position and the size inside the window manager's decorations.
     const wxRect& GetNormalRect() const { return m_normalRect; }
+    // True once the window manager has put the frame on the screen: from then on the moves and
+    // sizes it reports are placements.
+    bool IsMapped() const { return m_mapped; }
     // The show state written at close: 1 normal, 2 minimised, 3 maximised.
     int GetShowCommand() const;
 
@@ -44,11 +47,15 @@ protected:
     // Commands go first to the active view and the document, as in a document/view frame.
     bool TryBefore(wxEvent& event) override;
     void DoGiveHelp(const wxString& text, bool show) override;
+    void DoSetSize(int x, int y, int width, int height, int sizeFlags) override;
 
 private:
     void CreateBars();
     void SavePlacement();
+    bool NotifyWhenMapped();
+    static int OnMapped(void* widget, void* event, void* frame);
     void TrackNormalRect();
+    void KeepNormalRect();
     wxSize GetDecorationSize() const;
 
     void OnClose(wxCloseEvent& event);
@@ -68,6 +75,7 @@ private:
     bool m_maximised = false;
     bool m_messageHeld = false;
     bool m_awaitingMaximise = false;
+    bool m_mapped = false;
     wxRect m_normalRect;
 
     wxDECLARE_EVENT_TABLE();

@@ -1,19 +1,12 @@
 #include "app/menu_key_labels.h"
 
-#include <dlfcn.h>
-
 #include <wx/menu.h>
+
+#include "app/gtk_call.h"
 
 namespace {
 
 #ifdef __WXGTK3__
-template <class F>
-F GtkCall(const char* name)
-{
-    static void* self = dlopen(nullptr, RTLD_LAZY);
-    return self ? reinterpret_cast<F>(dlsym(self, name)) : nullptr;
-}
-
 // The item's label keeps its text and mnemonic but stops printing the toolkit's key name; a
 // second label in the theme's accelerator style prints `key` at the right edge instead.
 void ReplaceKeyName(void* menuItem, const wxString& key)

@@ -1,12 +1,12 @@
 #include "app/message_box_look.h"
 
-#include <dlfcn.h>
-
 #include <wx/app.h>
 #include <wx/artprov.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/weakref.h>
+
+#include "app/gtk_call.h"
 
 namespace {
 
@@ -14,14 +14,6 @@ namespace {
 constexpr int kTitleBarExtra = 160;
 
 #ifdef __WXGTK3__
-// The GTK library is loaded by the toolkit; these calls are looked up in the running program.
-template <class F>
-F GtkCall(const char* name)
-{
-    static void* self = dlopen(nullptr, RTLD_LAZY);
-    return self ? reinterpret_cast<F>(dlsym(self, name)) : nullptr;
-}
-
 void AddExclamationIcon(void* widget)
 {
     using NewImage = void* (*)(void*);

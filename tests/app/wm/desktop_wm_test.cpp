@@ -2,9 +2,9 @@
 #include "tests/app/gui_test.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <vector>
 #include "app/edit_memory_dlg.h"
+#include "app/gtk_call.h"
 #include "app/gui_clone_host.h"
 #include "app/list_view_ex.h"
 #include "app/main_frame.h"
@@ -22,9 +22,9 @@ namespace {
 
 CMainFrame* Frame() { return GetPWR455App().GetMainFrame(); }
 
-bool Settled(wxTopLevelWindow* window) // shown and decorated by the window manager
+bool Settled(CMainFrame* frame) // mapped and decorated by the window manager
 {
-    return window && window->IsShown() && window->m_decorSize.top != 0;
+    return frame && frame->IsMapped() && frame->m_decorSize.top != 0;
 }
 
 // The titles of the managed windows, bottom to top, as the window manager stacks them.
@@ -68,25 +68,40 @@ class PlacementTest : public testing::TestWithParam<PlacementCase> {};
 
 } // namespace
 
-// Three starts in a row keep the stored placement; the frame opens at the stored size.
+// Three starts in a row keep the stored placement; the frame opens at the stored size. The second
+// is closed while the window manager is still mapping the frame, after a passing position of the
+// mapping (the screen's corner) has come in; in the third the window manager moves a normal one.
 TEST_P(PlacementTest, ReopensAsClosed)
 {
     const PlacementCase& c = GetParam();
-    const std::string placement = wxString::Format(
-        "[Window Position]\nLeft=%d\nTop=%d\nWidth=%d\nHeight=%d\nCmdShow=%d\n", c.rect.x,
-        c.rect.y, c.rect.width, c.rect.height, c.cmdShow).utf8_string();
-    std::filesystem::create_directories(std::filesystem::path(GetProfilePath()).parent_path());
-    WriteFileText(GetProfilePath(), placement);
+    wxRect place = c.rect;
+    const auto placement = [&] {
+        return wxString::Format("[Window Position]\nLeft=%d\nTop=%d\nWidth=%d\nHeight=%d\n"
+                                "CmdShow=%d\n", place.x, place.y, place.width, place.height,
+                                c.cmdShow).utf8_string();
+    };
+    WriteFileText(GetProfilePath(), placement());
     for (int start = 0; start < 3; ++start) {
         StartProgram();
-        ASSERT_TRUE(WaitFor([] { return Settled(Frame()); }, 10000));
-        if (c.cmdShow == 3)
-            EXPECT_TRUE(WaitFor([] { return Frame()->IsMaximized(); }, 10000));
-        else
-            EXPECT_EQ(Frame()->GetSize().y - Frame()->m_decorSize.top - Frame()->m_decorSize.bottom,
-                      c.rect.height);
+        if (start == 1) {
+            Frame()->GTKConfigureEvent(0, 0); // not yet mapped: StartProgram handles no events
+        } else {
+            ASSERT_TRUE(WaitFor([] { return Settled(Frame()); }, 10000));
+            if (c.cmdShow == 3)
+                EXPECT_TRUE(WaitFor([] { return Frame()->IsMaximized(); }, 10000));
+            else
+                EXPECT_EQ(Frame()->GetSize().y - Frame()->m_decorSize.top -
+                          Frame()->m_decorSize.bottom, c.rect.height);
+        }
+        if (start == 2 && c.cmdShow == 1) { // as it does when the user drags the title bar
+            place.Offset(30, 20);
+            using Move = void (*)(void*, int, int);
+            GtkCall<Move>("gtk_window_move")(Frame()->GetHandle(), place.x, place.y);
+            EXPECT_TRUE(WaitFor([&] { return Frame()->GetPosition() == place.GetPosition(); }));
+        }
         StopProgram();
-        EXPECT_NE(ReadFileText(GetProfilePath()).find(placement), std::string::npos) << start;
+        const std::string profile = ReadFileText(GetProfilePath());
+        EXPECT_NE(profile.find(placement()), std::string::npos) << start << ":\n" << profile;
     }
 }
 
