@@ -31,7 +31,7 @@ using CliTest = CToolTest;
 
 } // namespace
 
-TEST_F(CliTest, HelpAndVersion)
+TEST_F(CliTest, HelpVersionAndOneLineUsageErrors)
 {
     EXPECT_EQ(Run({"--version"}).out, "pwr455-cli 1.0.0\n");
     EXPECT_EQ(Run({}).status, 2);
@@ -46,10 +46,6 @@ TEST_F(CliTest, HelpAndVersion)
         EXPECT_NE(help.out.find("\n  " + s + " "), std::string::npos) << s;
         EXPECT_EQ(Run({s.substr(0, s.find(' ')), "--help"}).out.rfind("Usage: pwr455-cli " + s + "\n", 0), 0u) << s;
     }
-}
-
-TEST_F(CliTest, UsageErrorsAreOneLineAndExitTwo)
-{
     RunSteps({
         {{"frobnicate"}, 2, "", "pwr455-cli: unknown command 'frobnicate' (run 'pwr455-cli --help')\n"},
         {{"new", "-x", "out.qrb"}, 2, "",
@@ -135,12 +131,12 @@ TEST_F(CliTest, FailedSaveIsReportedAndLeavesNothingBehind)
 
 TEST_F(CliTest, ShowListsChannelsAndSettings)
 {
-    ASSERT_EQ(Run({"exec", "-o", "@s.qrb", "CH.MCH.2.NAME=tower", "CH.MCH.2.TXINHIBIT=ON",
-                   "CH.MCH.2.FREQUENCY=121.5", "CH.MCH.2.APPEAR=ON", "CH.MCH.3.CHLOCKOUT=ON",
-                   "CH.MCH.3.FREQUENCY=118.1", "CH.MCH.3.APPEAR=ON", "COMMON.PRIOCH=2",
-                   "COMMON.SCAN_PRIO=ON", "COMMON.OPENING_TEXT=HELLO", "COMMON.CLONE_COMMENT=My radio"})
-                  .status,
-              0);
+    const std::vector<std::string> edits = {
+        "exec", "-o", "@s.qrb", "CH.MCH.2.NAME=tower", "CH.MCH.2.TXINHIBIT=ON",
+        "CH.MCH.2.FREQUENCY=121.5", "CH.MCH.2.APPEAR=ON", "CH.MCH.3.CHLOCKOUT=ON",
+        "CH.MCH.3.FREQUENCY=118.1", "CH.MCH.3.APPEAR=ON", "COMMON.PRIOCH=2", "COMMON.SCAN_PRIO=ON",
+        "COMMON.OPENING_TEXT=HELLO", "COMMON.CLONE_COMMENT=My radio"};
+    ASSERT_EQ(Run(edits).status, 0);
     std::string expected = "CH  Prio  Frequency  Carrier   Name   Tx Inhibit  Memory Lockout\n"
                            "01        118.000    118.0000\n"
                            "02  Prio  121.500    121.5000  TOWER  Inhibit\n"
@@ -186,12 +182,10 @@ TEST_F(CliTest, ExportImportAndDiff)
     const std::vector<std::string> rows = SplitCrLf(ReadFile(m_dir.In("out.csv")));
     ASSERT_EQ(rows.size(), 21u);
     EXPECT_EQ(rows[2] + "|" + rows[5] + "|" + rows[6], "2,121.500,TOWER,ON,OFF|5,136.975,\"A,B\",OFF,ON|6,,,,");
-    // Importing the export gives the same file back.
     EXPECT_EQ(ReadFile(m_dir.In("again.qrb")), ReadFile(m_dir.In("out.qrb")));
     EXPECT_FALSE(std::filesystem::exists(m_dir.In("none.qrb")));
 }
 
-// Each input is bounded, each output checked before any work, and a failed output is an error.
 TEST_F(CliTest, BoundedInputsAndCheckedOutputs)
 {
     ASSERT_EQ(Run({"new", "@a.qrb"}).status, 0);
@@ -226,21 +220,20 @@ TEST_F(CliTest, SignalsEndEveryCommandAndItsTemporaryFiles)
     // A writer that never writes: whoever reads the FIFO waits.
     const int writer = ::open(fifo.c_str(), O_RDWR | O_CLOEXEC);
     std::filesystem::create_directory(m_dir.In("tmp"));
-    const std::vector<std::string> commands[] = {{"check"}, {"exec", "-i"}, {"simulate", "--image"}};
+    const std::vector<std::string> commands[] = {{"TMPDIR=@tmp", "check", fifo},
+                                                 {"TMPDIR=@tmp", "exec", "-i", fifo},
+                                                 {"TMPDIR=@tmp", "simulate", "--image", fifo}};
     for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
         for (const std::vector<std::string>& command : commands) {
-            std::vector<std::string> args{"TMPDIR=@tmp"};
-            args.insert(args.end(), command.begin(), command.end());
-            args.push_back(fifo);
             ProcessOptions options = Options();
-            CChildProcess tool(Argv(args, options), options);
+            CChildProcess tool(Argv(command, options), options);
             // Once the tool has the FIFO open, its temporary files exist and it waits.
             const std::string fd = "/proc/" + std::to_string(tool.Pid()) + "/fd";
             for (int tries = 0; tries < 1000 && !HoldsOpen(fd, fifo); ++tries)
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             tool.Signal(sig);
-            EXPECT_EQ(tool.Finish().signal, sig) << command[0];
-            EXPECT_TRUE(ListFolder(m_dir.In("tmp")).empty()) << command[0];
+            EXPECT_EQ(tool.Finish().signal, sig) << command[1];
+            EXPECT_TRUE(ListFolder(m_dir.In("tmp")).empty()) << command[1];
         }
     }
     ::close(writer);

@@ -14,17 +14,7 @@
 
 namespace {
 
-class CloneCliTest : public CToolTest {
-protected:
-    // A simulated transceiver served by the tool; returns its device.
-    std::string Serve(std::unique_ptr<CChildProcess>& sim, std::vector<std::string> args) const
-    {
-        args.insert(args.begin(), "simulate");
-        ProcessOptions options = Options();
-        sim = std::make_unique<CChildProcess>(Argv(args, options), options);
-        return sim->WaitForOutput("\n") ? sim->Out().substr(0, sim->Out().find('\n')) : "";
-    }
-};
+using CloneCliTest = CToolTest;
 
 const char kCheckSoftware[] = "Check the following:\n\n- The RS-232C port settings.\n"
                               "- Cloning cable connections.\n";
@@ -34,8 +24,10 @@ const char kCheckSoftware[] = "Check the following:\n\n- The RS-232C port settin
 TEST_F(CloneCliTest, ReadThenWriteBackGivesTheSameDataFile)
 {
     ASSERT_EQ(Run({"exec", "-o", "@original.qrb", "COMMON.CLONE_COMMENT=E2E TEST"}).status, 0);
-    std::unique_ptr<CChildProcess> sim;
-    const std::string device = Serve(sim, {"--image", "@original.qrb"});
+    ProcessOptions options = Options();
+    CChildProcess sim(Argv({"simulate", "--image", "@original.qrb"}, options), options);
+    ASSERT_TRUE(sim.WaitForOutput("\n"));
+    const std::string device = sim.Out().substr(0, sim.Out().find('\n'));
     ASSERT_EQ(device.find("/dev/pts/"), 0u) << device;
 
     // The profile binds COM3 to the transceiver and selects it; COM2 leads nowhere.
@@ -48,24 +40,20 @@ TEST_F(CloneCliTest, ReadThenWriteBackGivesTheSameDataFile)
     EXPECT_EQ(Run({"read", "@first.qrb", "--quiet"}).out, // the port the profile selects
               "Now reading <- TR\nCloning completed.\n");
     EXPECT_EQ(ReadFile(m_dir.In("original.qrb")), ReadFile(m_dir.In("first.qrb")));
-    // Change the file, write it, read it back.
-    ASSERT_EQ(Run({"exec", "-i", "@first.qrb", "-o", "@changed.qrb",
-                   "COMMON.CLONE_COMMENT=WRITTEN BACK"})
-                  .status,
-              0);
+    const std::vector<std::string> change = {"exec", "-i", "@first.qrb", "-o", "@changed.qrb",
+                                             "COMMON.CLONE_COMMENT=WRITTEN BACK"};
+    ASSERT_EQ(Run(change).status, 0);
     EXPECT_EQ(Run({"write", "@changed.qrb", "--port", device, "--quiet"}).out,
               "Now writing -> TR\nCloning completed.\nClone writing succeeded.\n\nTurn the transceiver "
               "power off and on to use\nthe transceiver under its new conditions.\n");
     EXPECT_EQ(Run({"read", "@second.qrb", "--port", device, "--quiet"}).status, 0);
     EXPECT_EQ(ReadFile(m_dir.In("changed.qrb")), ReadFile(m_dir.In("second.qrb")));
-    EXPECT_NE(ReadFile(m_dir.In("first.qrb")), ReadFile(m_dir.In("second.qrb")));
 
-    sim->Signal(SIGTERM);
-    EXPECT_EQ(sim->Finish().status, 0);
+    sim.Signal(SIGTERM);
+    EXPECT_EQ(sim.Finish().status, 0);
 }
 
-// Every failure gives its result and texts and leaves the file named as it was. (Which result
-// each fault of the transceiver gives is the clone operations' concern.)
+// Which result each fault of the transceiver gives is the clone operations' concern.
 TEST_F(CloneCliTest, FailuresGiveTheirResults)
 {
     const struct {
@@ -98,7 +86,6 @@ TEST_F(CloneCliTest, InterruptCancelsTheRead)
     const std::vector<std::string> args = {"read", "@cancelled.qrb", "--simulate", "--realtime",
                                            "--quiet"};
     CChildProcess read(Argv(args, options), options);
-    // Ctrl-C once the read has begun.
     ASSERT_TRUE(read.WaitForOutput("Now reading <- TR\n"));
     read.Signal(SIGINT);
     const ProcessResult r = read.Finish();

@@ -14,7 +14,6 @@ constexpr uint16_t kInfo = CCloneLink::kRunInfo;
 constexpr uint16_t kRead = CCloneLink::kRunRead;
 constexpr uint16_t kWrite = CCloneLink::kRunWrite;
 
-// A transfer file of one record: address 0x0010, one byte 0x41.
 const char kOneRecord[] = "22700101\r\n#COMMENT\r\n00100141\r\n";
 
 // The link with its protocol engine opened up; its port stays closed, so what it sends goes
@@ -70,7 +69,6 @@ TEST_F(CloneLinkTest, InformationRunTakesTheAnswerWithoutAProgressWindow)
     StartSim();
     EXPECT_EQ(0, link.CloneInfo()); // the identity and the comment: see the operations' tests
     EXPECT_EQ(16, link.GetInfo()->commentLength);
-    // 200 ms after opening and after the request; no progress window.
     EXPECT_EQ((Lines{"sleep 200", "sleep 200"}), host.events);
     EXPECT_EQ("E0 ", FrameCommands(sim));
 }
@@ -82,7 +80,6 @@ TEST_F(CloneLinkTest, ReadRunWritesHeaderCommentAndAllRecords)
     Lines lines = Records(sim.GetImage());
     lines.insert(lines.begin(), {"22700101", "#"});
     EXPECT_EQ(lines, ReadLines(transfer.GetPath()));
-    // The percentage moves in steps of 10 up to 100; the window goes after a 500 ms linger.
     Lines expected = {"status: Now reading <- TR", "progress-create: Cloning", "sleep 200",
                        "sleep 200"};
     for (int percent = 0; percent <= 100; percent += 10)
@@ -156,14 +153,12 @@ TEST_P(CloneLinkFaultTest, EndsWithTheExpectedResult)
         const unsigned last = 0x10 + 16 * (c.lines - 3); // the last record kept
         EXPECT_EQ(c.lines > 2 ? RecordLine(sim.GetImage(), last) : "#", lines.back());
     }
-    // Beyond the fixed waits, a silent line is waited on for 2 to 3 seconds.
     if (c.silent) {
         EXPECT_GT(clock.NowMs() - start - Slept(), 2000u);
         EXPECT_LE(clock.NowMs() - start - Slept(), 3000u);
     }
-    if (faults.garbage) {
+    if (faults.garbage)
         EXPECT_GT(sim.GetLineBytes(), 2000u); // the line never fell silent
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -182,18 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"WriteNoCable", "no-cable", kWrite, 77, 0, true}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
-TEST_F(CloneLinkTest, CancelEndsTheReadAndFreesThePort)
-{
-    StartSim();
-    host.cancelAtPercent = 20;
-    EXPECT_EQ(1, link.CloneIn());
-    EXPECT_EQ((Lines{"progress 20", "cancel", "sleep 500", "progress-destroy"}),
-              Lines(host.events.end() - 4, host.events.end()));
-    CCommPort other;
-    EXPECT_TRUE(other.Open(sim.GetDevicePath(), 9600));
-}
-
-TEST_F(CloneLinkTest, PortThatCannotBeOpenedGives91WithoutSending)
+TEST_F(CloneLinkTest, BusyPortGives91WithoutSendingAndCancelFreesThePort)
 {
     StartSim();
     WriteFile(transfer.GetPath(), kOneRecord);
@@ -207,6 +191,13 @@ TEST_F(CloneLinkTest, PortThatCannotBeOpenedGives91WithoutSending)
     EXPECT_TRUE(sim.GetReceivedFrames().empty());
     EXPECT_EQ(2u, host.Find("progress-destroy").size()); // the progress windows went again
     EXPECT_EQ(0, link.CloneInfo()); // once the other program is gone the port is usable again
+
+    host.cancelAtPercent = 20;
+    EXPECT_EQ(1, link.CloneIn());
+    EXPECT_EQ((Lines{"progress 20", "cancel", "sleep 500", "progress-destroy"}),
+              Lines(host.events.end() - 4, host.events.end()));
+    CCommPort other;
+    EXPECT_TRUE(other.Open(sim.GetDevicePath(), 9600));
 }
 
 TEST_P(CloneFramesTest, EndsWithTheExpectedResult)

@@ -17,7 +17,7 @@ using CloneOperationsTest = CCloneFixture<>;
 
 } // namespace
 
-TEST(CloneResultTable, EachResultGivesItsTextsAndIcon)
+TEST(CloneTexts, EachResultGivesItsTextsAndIconAndTheCommentItsText)
 {
     const char* cannotProgram =
         " The transceiver cannot be programmed. The cause may be:\n\n 1) The transceiver has not been "
@@ -57,6 +57,9 @@ TEST(CloneResultTable, EachResultGivesItsTextsAndIcon)
         // Only the box of a successful write comes without the exclamation icon.
         EXPECT_EQ(row.box != written, r.icon == CCloneHost::Icon::Exclamation);
     }
+    // 16 comment bytes: control characters as blanks, others as Latin-1.
+    const unsigned char comment[] = "ABC\x01" "DEFGHIJKLM\xE9NOPQ";
+    EXPECT_EQ("ABC DEFGHIJKLM\xC3\xA9N", CCloneOperations::CommentText(comment));
 }
 
 struct OperationCase {
@@ -70,7 +73,6 @@ struct OperationCase {
 class CloneOperationTableTest : public CloneOperationsTest,
                                 public ::testing::WithParamInterface<OperationCase> {};
 
-// The result reaches the user by the table; only a read changes the data, only a write the memory.
 TEST_P(CloneOperationTableTest, ReportsItsResultAndChangesOnlyWhatItShould)
 {
     const OperationCase& c = GetParam();
@@ -106,9 +108,8 @@ TEST_P(CloneOperationTableTest, ReportsItsResultAndChangesOnlyWhatItShould)
     EXPECT_EQ(read ? 1 : 0, replaced);
     const bool written = c.op == Operation::Write && c.result == 0;
     EXPECT_EQ(written ? Records(radio) : Records(other), Records(sim.GetImage()));
-    if (c.op == Operation::Information && c.result == 0) {
+    if (c.op == Operation::Information && c.result == 0)
         EXPECT_EQ(Lines{"info: VX-R455NORD|TOWER 2         "}, host.Find("info:"));
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -133,11 +134,4 @@ TEST_F(CloneOperationsTest, EditedDataAreReadAndAnyDataWrittenOnlyAfterOk)
     EXPECT_EQ((Lines{"ask: Read from transceiver, Data has been edited.", "ask: Write to transceiver"}),
               host.events);
     EXPECT_TRUE(sim.GetReceivedFrames().empty());
-}
-
-// The Information dialog shows 16 comment bytes: control characters as blanks, others as Latin-1.
-TEST(CloneOperationsComment, SixteenCharactersAsText)
-{
-    const unsigned char comment[] = "ABC\x01" "DEFGHIJKLM\xE9NOPQ";
-    EXPECT_EQ("ABC DEFGHIJKLM\xC3\xA9N", CCloneOperations::CommentText(comment));
 }

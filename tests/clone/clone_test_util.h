@@ -23,7 +23,6 @@ namespace clonetest {
 using Bytes = std::vector<uint8_t>;
 using Lines = std::vector<std::string>;
 
-// The lines of a text file without their line ends (LF or CR LF).
 inline Lines ReadLines(const std::string& path)
 {
     Lines lines;
@@ -120,7 +119,6 @@ protected:
         link.SetPortDevice(1, sim.GetDevicePath());
     }
 
-    // Milliseconds spent in the fixed waits (Sleep) so far.
     unsigned Slept() const
     {
         unsigned ms = 0;

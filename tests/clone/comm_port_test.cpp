@@ -14,7 +14,6 @@
 
 namespace {
 
-// The master side of a pseudo-terminal; the port under test opens the slave.
 class CommPortTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -46,7 +45,7 @@ protected:
     CCommPort port;
 };
 
-TEST_F(CommPortTest, OpenConfiguresARawLineAndHoldsTheDevice)
+TEST_F(CommPortTest, OpenConfiguresARawLineHoldsTheDeviceAndReportsFailures)
 {
     struct termios tio;
     ASSERT_EQ(0, ::tcgetattr(port.GetHandle(), &tio));
@@ -63,11 +62,7 @@ TEST_F(CommPortTest, OpenConfiguresARawLineAndHoldsTheDevice)
     EXPECT_FALSE(second.Open(m_slave, 9600));
     port.Close();
     EXPECT_TRUE(second.Open(m_slave, 9600));
-}
-
-TEST_F(CommPortTest, OpensAtTheStandardRatesAndReportsFailures)
-{
-    port.Close();
+    second.Close();
     for (unsigned baud : {1200u, 2400u, 4800u, 19200u, 38400u, 57600u, 115200u}) {
         CCommPort other;
         EXPECT_TRUE(other.Open(m_slave, baud)) << baud;
@@ -87,26 +82,7 @@ TEST_F(CommPortTest, OpensAtTheStandardRatesAndReportsFailures)
     }
 }
 
-// The device gets back the line settings it had before the port took it.
-TEST_F(CommPortTest, CloseRestoresTheLineSettings)
-{
-    port.Close();
-    const int other = ::open(m_slave.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    struct termios before;
-    ASSERT_EQ(0, ::tcgetattr(other, &before));
-    ::cfsetspeed(&before, B4800);
-    before.c_lflag |= ICANON | ECHO;
-    ASSERT_EQ(0, ::tcsetattr(other, TCSANOW, &before));
-    ASSERT_TRUE(port.Open(m_slave, 9600));
-    port.Close();
-    struct termios after;
-    ASSERT_EQ(0, ::tcgetattr(other, &after));
-    EXPECT_EQ(B4800, ::cfgetospeed(&after));
-    EXPECT_EQ(before.c_lflag, after.c_lflag);
-    ::close(other);
-}
-
-TEST_F(CommPortTest, ReadTakesOnlyWaitingBytesInChunksOfAtMost256)
+TEST_F(CommPortTest, ReadTakesWaitingBytesInChunksOfAtMost256AndCloseRestoresTheLine)
 {
     uint8_t buffer[1000];
     size_t count = 12345;
@@ -125,6 +101,22 @@ TEST_F(CommPortTest, ReadTakesOnlyWaitingBytesInChunksOfAtMost256)
     EXPECT_FALSE(port.Read(buffer, 1, &count));
     ASSERT_TRUE(port.Open(m_slave, 9600));
     EXPECT_EQ(0u, port.GetWaitingCount());
+
+    // The device gets back the line settings it had before the port took it.
+    port.Close();
+    const int other = ::open(m_slave.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    struct termios before;
+    ASSERT_EQ(0, ::tcgetattr(other, &before));
+    ::cfsetspeed(&before, B4800);
+    before.c_lflag |= ICANON | ECHO;
+    ASSERT_EQ(0, ::tcsetattr(other, TCSANOW, &before));
+    ASSERT_TRUE(port.Open(m_slave, 9600));
+    port.Close();
+    struct termios after;
+    ASSERT_EQ(0, ::tcgetattr(other, &after));
+    EXPECT_EQ(B4800, ::cfgetospeed(&after));
+    EXPECT_EQ(before.c_lflag, after.c_lflag);
+    ::close(other);
 }
 
 TEST_F(CommPortTest, RealClockWaitsForInputButNotOnAHungUpLine)

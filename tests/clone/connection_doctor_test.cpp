@@ -18,7 +18,6 @@ using Level = CDoctorFinding::Level;
 
 class ConnectionDoctorTest : public ::testing::Test {
 protected:
-    // A file (its folders made) under the root.
     void File(const std::string& path, const std::string& text = "")
     {
         fs::create_directories(fs::path(dir.In("root" + path)).parent_path());

@@ -12,7 +12,6 @@ using namespace clonetest;
 
 namespace {
 
-// Presses Cancel (Ctrl-C) when told to.
 class CFleetHost : public CRecordingCloneHost {
 public:
     bool stop = false;
@@ -21,7 +20,6 @@ public:
 
 class SafeCloneTest : public ::testing::Test {
 protected:
-    // A transceiver with this clone comment and fault (or none) on the cable.
     void Plug(const char* comment, const char* fault)
     {
         CSimFaults faults;
@@ -32,12 +30,8 @@ protected:
         std::copy(comment, comment + std::strlen(comment), image.begin() + 0x10);
         sim.SetImage(image);
     }
-    void Unplug()
-    {
-        CSimFaults gone;
-        gone.silence = true; // the cable stays on the port: it echoes, nobody answers
-        sim.SetFaults(gone);
-    }
+    // The cable stays on the port: it echoes, nobody answers.
+    void Unplug() { Plug("", "silence"); }
 
     CFleetHost host;
     CFakeCloneClock clock{&host.events};
@@ -86,7 +80,6 @@ TEST_F(SafeCloneTest, FleetWritesEachTransceiverOnceAndRefusesOtherModels)
     EXPECT_EQ(log.str(), out.str());
     EXPECT_EQ(sim.GetWriteCount(), 1); // the other model would have taken a write
     EXPECT_EQ(host.Find("beep 500 400").size(), 8u); // the failure tones of the last two
-    // Nothing but the lines: no status texts, no boxes, no questions.
     EXPECT_TRUE(host.Find("status").empty() && host.Find("box").empty() && host.Find("ask").empty());
     EXPECT_EQ(pause, 6);
 }

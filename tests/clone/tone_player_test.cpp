@@ -1,5 +1,3 @@
-// The signal tone generator.
-
 #include <cmath>
 #include <cstdlib>
 
@@ -7,7 +5,7 @@
 
 #include "clone/tone_player.h"
 
-TEST(TonePlayer, ToneHasTheAskedLengthPitchAndSoftEnds)
+TEST(TonePlayer, ToneHasTheAskedLengthPitchAndSoftEndsAndPlaysWithoutSoundService)
 {
     for (unsigned hz : {500u, 1000u}) {
         std::vector<int16_t> samples = CTonePlayer::MakeTone(hz, 400, 44100);
@@ -24,10 +22,7 @@ TEST(TonePlayer, ToneHasTheAskedLengthPitchAndSoftEnds)
         EXPECT_TRUE(peak > 5000 && peak < 32767);
     }
     EXPECT_TRUE(CTonePlayer::MakeTone(1000, 0).empty());
-}
-
-TEST(TonePlayer, WithoutSoundServiceTheBellStandsIn)
-{
+    // Without a sound service the bell stands in.
     CTonePlayer player;
     player.DisableSoundService();
     player.Play(1000, 5);

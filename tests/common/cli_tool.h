@@ -14,7 +14,6 @@
 #include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
 
-// One run of the tool and what it must give.
 struct CliStep {
     std::vector<std::string> args;
     int status;
@@ -60,8 +59,7 @@ protected:
 
     ProcessResult Run(const std::vector<std::string>& args, ProcessOptions options) const
     {
-        const std::vector<std::string> argv = Argv(args, options);
-        return RunProcess(argv, options);
+        return RunProcess(Argv(args, options), options);
     }
     ProcessResult Run(const std::vector<std::string>& args, const std::string& input = "") const
     {

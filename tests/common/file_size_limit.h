@@ -1,7 +1,5 @@
 #pragma once
 
-// Makes every write past a size fail as on a full disk, for the tests of failed saves.
-
 #include <csignal>
 #include <cstdint>
 
@@ -30,7 +28,6 @@ public:
     // False when the limit could not be set (or was lifted): a test relying on it must not go on.
     bool IsActive() const { return m_active; }
 
-    // Restores the earlier limit and signal handling before the end of the object's life.
     void Lift()
     {
         struct rlimit limit;

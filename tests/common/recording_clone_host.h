@@ -25,9 +25,8 @@ public:
     void CreateProgress(const std::string& caption) override { Add("progress-create: " + caption); }
     void SetProgressPos(int percent) override
     {
-        if (std::exchange(m_percent, percent) == percent)
-            return;
-        Add("progress " + std::to_string(percent));
+        if (std::exchange(m_percent, percent) != percent)
+            Add("progress " + std::to_string(percent));
     }
     bool CheckCancel() override
     {
@@ -62,7 +61,6 @@ public:
         Add("beep " + std::to_string(hz) + " " + std::to_string(ms));
     }
 
-    // The recorded lines that start with `prefix`.
     std::vector<std::string> Find(const std::string& prefix) const
     {
         std::vector<std::string> found;

@@ -47,7 +47,6 @@ public:
 
     const std::filesystem::path& Path() const { return m_path; }
     std::string In(const std::string& name) const { return (m_path / name).string(); }
-    // Names of the folder's entries, sorted.
     std::vector<std::string> Entries() const { return ListFolder(m_path); }
 
 private:

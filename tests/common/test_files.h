@@ -18,7 +18,6 @@ inline std::string ReadFile(const std::filesystem::path& path)
     return text.str();
 }
 
-// Replaces the file with exactly `text`.
 inline void WriteFile(const std::filesystem::path& path, const std::string& text)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -20,7 +20,6 @@ using SaveFaultTest = CToolTest;
 
 const char kOldDocument[] = "22700101\r\n#an older data set\r\n";
 
-// A data set with a change the user has not saved yet.
 void MakeEdited(CR455Radio& radio)
 {
     radio.ResetData();
@@ -29,43 +28,31 @@ void MakeEdited(CR455Radio& radio)
     radio.SetChAppear(3, "ON");
 }
 
-// The archive error of a document that could not be written.
-std::string WriteFailed()
-{
-    return std::to_string(CArchiveException::writeFailed) + ": The file could not be written.";
-}
+const std::string kWriteFailed =
+    std::to_string(CArchiveException::writeFailed) + ": The file could not be written.";
 
 } // namespace
 
-// The document's own file fills the disk: /dev/full refuses every byte (ENOSPC).
-TEST_F(SaveFaultTest, DocumentStoreOnFullDiskRaisesWriteFailure)
+// The document's own file on a full disk (/dev/full refuses every byte), and a temporary folder
+// too full for the engine's snapshot: the user must hear that the file could not be written, not
+// that its format is unexpected, and the data stay modified so that closing will still ask.
+TEST_F(SaveFaultTest, FullDiskIsAWriteFailureAndKeepsTheDataEdited)
 {
     CR455Radio radio;
     MakeEdited(radio);
-    ASSERT_TRUE(radio.IsEdited());
     std::ofstream full;
     full.rdbuf()->pubsetbuf(nullptr, 0); // unbuffered: each line meets the full disk at once
     full.open("/dev/full", std::ios::binary);
     ASSERT_TRUE(full.is_open());
     CArchive ar(full);
-    EXPECT_EQ(ArchiveError([&] { radio.Serialize(ar); }), WriteFailed());
-    // Not saved, so still modified: closing the document will still ask.
+    EXPECT_EQ(ArchiveError([&] { radio.Serialize(ar); }), kWriteFailed);
+    {
+        CFileSizeLimit fullTemporaryFolder(200);
+        EXPECT_EQ(ArchiveError([&] { Store(radio); }), kWriteFailed);
+        EXPECT_EQ(radio.GetLastFileResult(), "WRITE_ERROR");
+    }
     EXPECT_TRUE(radio.IsEdited());
     EXPECT_EQ(radio.GetChFrequency(3), "121.500");
-}
-
-// The temporary folder is full, so the engine cannot even write its snapshot: the user must
-// hear that the file could not be written, not that its format is unexpected.
-TEST_F(SaveFaultTest, FullTemporaryFolderIsAWriteFailureNotAFormatError)
-{
-    CR455Radio radio;
-    MakeEdited(radio);
-    {
-        CFileSizeLimit full(200);
-        EXPECT_EQ(ArchiveError([&] { Store(radio); }), WriteFailed());
-        EXPECT_EQ(radio.GetLastFileResult(), "WRITE_ERROR");
-        EXPECT_TRUE(radio.IsEdited());
-    }
     // Once there is room again the same data save completely.
     std::string stored = Store(radio);
     EXPECT_EQ(std::count(stored.begin(), stored.end(), '\n'), 33);
@@ -73,8 +60,7 @@ TEST_F(SaveFaultTest, FullTemporaryFolderIsAWriteFailureNotAFormatError)
     EXPECT_FALSE(radio.IsEdited());
 }
 
-// A clone data file written for the transfer (SaveToFile) on a full disk: the call fails and the
-// file keeps what it held, nothing half-written takes its place.
+// SaveToFile writes the clone transfer file: nothing half-written may take the old one's place.
 TEST_F(SaveFaultTest, SaveToFileOnFullDiskKeepsTheOldFile)
 {
     const std::string path = m_dir.In("transfer.qrb");
@@ -92,8 +78,6 @@ TEST_F(SaveFaultTest, SaveToFileOnFullDiskKeepsTheOldFile)
     EXPECT_NE(ReadFile(path), kOldDocument);
 }
 
-// Through the command-line tool: a save that runs out of room, and a clone read whose transfer
-// file runs out of room, both leave the existing document as it was and nothing beside it.
 TEST_F(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
 {
     struct {
@@ -101,36 +85,28 @@ TEST_F(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
         std::vector<std::string> args;
         int status;
         std::string out;
-        std::string err; // "%T" stands for the target's path
+        std::string err;
     } cases[] = {
-        {"new", {"new"}, 1, "", "pwr455-cli: cannot save '%T': The file could not be written.\n"},
+        {"new", {"new", "@doc.qrb"}, 1, "",
+         "pwr455-cli: cannot save '@doc.qrb': The file could not be written.\n"},
         {"clone read",
-         {"read", "--simulate", "--quiet"},
+         {"read", "@doc.qrb", "--simulate", "--quiet"},
          77,
-         "Now reading <- TR\n"
-         "Err: Cannot read cloning data.\n"
-         "The temporary file for the cloning data cannot be created or opened.\n"
-         "\n"
-         "Check the free space and the permissions of the temporary folder.\n",
+         "Now reading <- TR\nErr: Cannot read cloning data.\nThe temporary file for the cloning "
+         "data cannot be created or opened.\n\nCheck the free space and the permissions of the "
+         "temporary folder.\n",
          ""},
     };
     for (const auto& c : cases) {
-        CScratchDir dir;
-        const std::string target = dir.In("doc.qrb");
-        WriteFile(target, kOldDocument);
-        std::vector<std::string> args = c.args;
-        args.insert(args.begin() + 1, target);
+        WriteFile(m_dir.In("doc.qrb"), kOldDocument);
         ProcessOptions options = Options();
         options.fileSizeLimit = 600; // less than one clone data file
-        const ProcessResult r = Run(args, options);
-        std::string err = c.err;
-        if (size_t at = err.find("%T"); at != std::string::npos)
-            err.replace(at, 2, target);
+        const ProcessResult r = Run(c.args, options);
         EXPECT_EQ(r.status, c.status) << c.what;
         EXPECT_EQ(r.out, c.out) << c.what;
-        EXPECT_EQ(r.err, err) << c.what;
-        EXPECT_EQ(ReadFile(target), kOldDocument) << c.what;
-        EXPECT_EQ(ListFolder(dir.Path()), std::vector<std::string>{"doc.qrb"}) << c.what;
+        EXPECT_EQ(r.err, At(c.err)) << c.what;
+        EXPECT_EQ(ReadFile(m_dir.In("doc.qrb")), kOldDocument) << c.what;
+        EXPECT_EQ(m_dir.Entries(), std::vector<std::string>{"doc.qrb"}) << c.what;
     }
 }
 
@@ -171,8 +147,7 @@ TEST_F(SaveFaultTest, ToolRefusesReadOnlyTargets)
         EXPECT_EQ(r.out, "") << c.what;
         EXPECT_EQ(r.err, "pwr455-cli: cannot save '" + target + "': " + c.reason + "\n") << c.what;
         EXPECT_EQ(ListFolder(folder), before) << c.what;
-        if (c.filePerms) {
+        if (c.filePerms)
             EXPECT_EQ(ReadFile(target), kOldDocument) << c.what;
-        }
     }
 }

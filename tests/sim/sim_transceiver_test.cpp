@@ -56,7 +56,6 @@ TEST(SimTransceiver, TakesOnlyAWriteWithGoodRecords)
     EXPECT_EQ(0x55, sim.GetImage()[0x100]);
 }
 
-// On its own thread, as the program's --simulate runs it, it stops cleanly and the device goes.
 TEST(SimTransceiver, OnItsThreadStopsCleanlyAndKeepsAnImageThatDoesNotLoad)
 {
     CSimTransceiver sim;
