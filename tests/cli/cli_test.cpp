@@ -116,19 +116,6 @@ TEST_F(CliTest, CheckGivesTheWordOfFileOpen)
     });
 }
 
-TEST_F(CliTest, FailedSaveIsReportedAndLeavesNothingBehind)
-{
-    std::filesystem::create_directories(m_dir.Path() / "target.qrb" / "inside");
-    RunSteps({
-        {{"new", "@no/such/dir/x.qrb"}, 1, "",
-         "pwr455-cli: cannot save '@no/such/dir/x.qrb': cannot create a new file in the target's folder\n"},
-        {{"exec", "-o", "@target.qrb", "COMMON.BEEP=OFF"}, 1, "OFF\n",
-         "pwr455-cli: cannot save '@target.qrb': not a regular file (a folder, a device, a pipe or a socket)\n"},
-    });
-    EXPECT_EQ(m_dir.Entries(), std::vector<std::string>{"target.qrb"});
-    EXPECT_TRUE(std::filesystem::is_directory(m_dir.Path() / "target.qrb" / "inside"));
-}
-
 TEST_F(CliTest, ShowListsChannelsAndSettings)
 {
     const std::vector<std::string> edits = {
@@ -192,6 +179,7 @@ TEST_F(CliTest, BoundedInputsAndCheckedOutputs)
     ASSERT_EQ(Run({"export", "@a.qrb", "-o", "@a.csv"}).status, 0);
     ASSERT_EQ(::mkfifo(m_dir.In("fifo").c_str(), 0600), 0);
     std::filesystem::create_directory(m_dir.In("tmp"));
+    std::filesystem::create_directories(m_dir.Path() / "target.qrb" / "inside");
     RunSteps({
         {{"import", "/dev/zero", "-o", "@z.qrb"}, 1, "", "pwr455-cli: '/dev/zero' is too large (more than 1048576 bytes)\n"},
         {{"exec", "</dev/zero"}, 1, "", "pwr455-cli exec: line 1 of the standard input is longer than 65536 characters\n"},
@@ -204,11 +192,17 @@ TEST_F(CliTest, BoundedInputsAndCheckedOutputs)
         {{"read", "@tmp", "--simulate"}, 2, "", "pwr455-cli: cannot save '@tmp': " + kNotRegular},
         {{"read", "@none/r.qrb", "--simulate"}, 2, "",
          "pwr455-cli: cannot save '@none/r.qrb': cannot create a new file in the target's folder\n"},
+        {{"new", "@no/such/dir/x.qrb"}, 1, "",
+         "pwr455-cli: cannot save '@no/such/dir/x.qrb': cannot create a new file in the target's folder\n"},
+        {{"exec", "-o", "@target.qrb", "COMMON.BEEP=OFF"}, 1, "OFF\n",
+         "pwr455-cli: cannot save '@target.qrb': " + kNotRegular},
         {{"export", "@a.qrb", ">/dev/full"}, 1, "", "pwr455-cli: the output could not be written\n"},
         {{"TMPDIR=@missing", "new", "@t.qrb"}, 1, "", "pwr455-cli: cannot save '@t.qrb': " + kTempFolder},
         {{"TMPDIR=", "new", "@u.qrb"}, 0, ""},
     });
-    EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"a.csv", "a.qrb", "fifo", "tmp", "u.qrb"}));
+    EXPECT_EQ(m_dir.Entries(),
+              (std::vector<std::string>{"a.csv", "a.qrb", "fifo", "target.qrb", "tmp", "u.qrb"}));
+    EXPECT_TRUE(std::filesystem::is_directory(m_dir.Path() / "target.qrb" / "inside"));
 }
 
 // SIGINT, SIGTERM and SIGHUP end a command at once, even one that waits on a FIFO, and its
