@@ -5,6 +5,14 @@
 #include <wx/dcclient.h>
 #include <wx/renderer.h>
 #include <wx/settings.h>
+#include <wx/tooltip.h>
+
+namespace {
+
+// Space the header keeps free on each side of a column's title.
+constexpr int kHeaderTextMargin = 6;
+
+} // namespace
 
 wxString FitTextToWidth(const wxString& text, int columnWidth, int margin,
                         const TextExtentFunc& extent, bool* shortened)
@@ -51,6 +59,11 @@ CListViewEx::CListViewEx(wxWindow* parent, wxWindowID id, long style)
     Bind(wxEVT_LIST_COL_DRAGGING, &CListViewEx::OnSelectionChanged, this);
     Bind(wxEVT_LIST_COL_END_DRAG, &CListViewEx::OnSelectionChanged, this);
     m_clientWidth = m_rowsWindow->GetClientSize().x;
+    m_headerWindow = FindHeaderWindow();
+    if (m_headerWindow) {
+        m_headerWindow->Bind(wxEVT_PAINT, &CListViewEx::OnPaintHeader, this);
+        m_headerWindow->Bind(wxEVT_MOTION, &CListViewEx::OnHeaderMotion, this);
+    }
 }
 
 wxWindow* CListViewEx::FindRowsWindow()
@@ -59,6 +72,15 @@ wxWindow* CListViewEx::FindRowsWindow()
     // the header.
     for (wxWindow* child : GetChildren()) {
         if (static_cast<void*>(child) == static_cast<void*>(m_mainWin))
+            return child;
+    }
+    return nullptr;
+}
+
+wxWindow* CListViewEx::FindHeaderWindow()
+{
+    for (wxWindow* child : GetChildren()) {
+        if (static_cast<void*>(child) == static_cast<void*>(m_headerWin))
             return child;
     }
     return nullptr;
@@ -135,6 +157,102 @@ wxString CListViewEx::GetShownText(long item, int column, bool* shortened) const
     if (column == 0)
         width -= m_stateIconWidth;
     return FitCellText(dc, GetItemText(item, column), width, column, shortened);
+}
+
+wxString CListViewEx::GetShownHeader(int column, bool* shortened) const
+{
+    wxWindow* header = m_headerWindow ? m_headerWindow : const_cast<CListViewEx*>(this);
+    wxClientDC dc(header);
+    dc.SetFont(header->GetFont());
+    wxListItem info;
+    info.SetMask(wxLIST_MASK_TEXT);
+    GetColumn(column, info);
+    // As the control does it: a title may reach the column's right edge, as long as it is whole.
+    return FitTextToWidth(info.GetText(), GetColumnWidth(column), kHeaderTextMargin,
+                          [&dc](const wxString& t) { return dc.GetTextExtent(t).x; }, shortened);
+}
+
+// How far the rows, and with them the header, are scrolled to the left, in pixels.
+int CListViewEx::GetHeaderScrollX() const
+{
+    int unit = 0;
+    int start = 0;
+    GetScrollPixelsPerUnit(&unit, nullptr);
+    GetViewStart(&start, nullptr);
+    return unit * start;
+}
+
+int CListViewEx::HeaderColumnAt(int x) const
+{
+    int right = 0;
+    for (int column = 0; column < GetColumnCount(); ++column) {
+        right += GetColumnWidth(column);
+        if (x < right)
+            return column;
+    }
+    return -1;
+}
+
+// As the control draws its header, but a title that does not fit is shortened with "..." so
+// that the user sees it is cut, instead of being clipped at the column's edge.
+void CListViewEx::OnPaintHeader(wxPaintEvent&)
+{
+    wxPaintDC dc(m_headerWindow);
+    const int scrollX = GetHeaderScrollX();
+    dc.SetDeviceOrigin(-scrollX, 0);
+    dc.SetFont(m_headerWindow->GetFont());
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.SetTextForeground(m_headerWindow->GetForegroundColour());
+    const wxSize size = m_headerWindow->GetClientSize();
+    const int right = size.x + scrollX;
+    wxRendererNative& renderer = wxRendererNative::Get();
+    int x = 0;
+    for (int column = 0; column < GetColumnCount() && x < right; ++column) {
+        const wxRect rect(x, 0, GetColumnWidth(column), size.y);
+        int flags = IsEnabled() ? 0 : int(wxCONTROL_DISABLED);
+        if (column == 0)
+            flags |= wxCONTROL_SPECIAL; // the first column
+        renderer.DrawHeaderButton(m_headerWindow, dc, rect, flags);
+        wxListItem info;
+        info.SetMask(wxLIST_MASK_FORMAT);
+        GetColumn(column, info);
+        const wxString shown = GetShownHeader(column);
+        // Aligned only with room for both margins, else from the left margin on.
+        const bool roomy = dc.GetTextExtent(shown).x + 2 * kHeaderTextMargin < rect.width;
+        int alignment = wxALIGN_LEFT;
+        if (roomy && info.GetAlign() == wxLIST_FORMAT_RIGHT)
+            alignment = wxALIGN_RIGHT;
+        else if (roomy && info.GetAlign() == wxLIST_FORMAT_CENTRE)
+            alignment = wxALIGN_CENTRE_HORIZONTAL;
+        wxDCClipper clip(dc, rect);
+        wxRect text = rect;
+        text.x += kHeaderTextMargin;
+        text.width -= roomy ? 2 * kHeaderTextMargin : kHeaderTextMargin;
+        dc.DrawLabel(shown, text, alignment | wxALIGN_CENTRE_VERTICAL);
+        x += rect.width;
+    }
+    if (x < right)
+        renderer.DrawHeaderButton(m_headerWindow, dc, wxRect(x, 0, right - x, size.y),
+                                  wxCONTROL_DIRTY); // the empty space after the last column
+}
+
+// A title shortened in the header shows in full as the header's tooltip.
+void CListViewEx::OnHeaderMotion(wxMouseEvent& event)
+{
+    event.Skip();
+    const int column = HeaderColumnAt(event.GetX() + GetHeaderScrollX());
+    bool shortened = false;
+    wxString tip;
+    if (column >= 0 && !GetShownHeader(column, &shortened).empty() && shortened) {
+        wxListItem info;
+        info.SetMask(wxLIST_MASK_TEXT);
+        GetColumn(column, info);
+        tip = info.GetText();
+    }
+    if (tip.empty())
+        m_headerWindow->UnsetToolTip();
+    else if (m_headerWindow->GetToolTipText() != tip)
+        m_headerWindow->SetToolTip(tip);
 }
 
 void CListViewEx::DrawCellText(wxDC& dc, const wxString& text, const wxRect& rect, int column,

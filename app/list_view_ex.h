@@ -1,9 +1,9 @@
 #pragma once
 
-// A report list that draws its rows itself: a selected row is highlighted across all columns
-// (up to the right edge of the window), texts that do not fit their column are cut and end in
-// "...", and a text that fits keeps its column's alignment while a shortened one is drawn
-// left-aligned.
+// A report list that draws its rows and its header itself: a selected row is highlighted across
+// all columns (up to the right edge of the window), texts and column titles that do not fit
+// their column are cut and end in "..." (a cut title shows in full as the header's tooltip), and
+// a text that fits keeps its column's alignment while a shortened one is drawn left-aligned.
 
 #include <functional>
 
@@ -39,6 +39,8 @@ public:
     // The text drawn in `column` of `item`: the item's text shortened for the column's
     // current width; `shortened` tells whether it was.
     wxString GetShownText(long item, int column, bool* shortened = nullptr) const;
+    // Likewise the title drawn in the header of `column`.
+    wxString GetShownHeader(int column, bool* shortened = nullptr) const;
 
     // While a context menu of the list is open the menu has the focus; the selected row stays
     // highlighted all the same, so the user sees which channel the command is for.
@@ -54,6 +56,9 @@ public:
 
 private:
     wxWindow* FindRowsWindow();
+    wxWindow* FindHeaderWindow();
+    int GetHeaderScrollX() const;
+    int HeaderColumnAt(int x) const;
     bool HasRowFocus() const;
     wxRect GetRowBand(long item) const;
     void DrawRow(wxDC& dc, long item);
@@ -62,6 +67,8 @@ private:
     void DrawCellText(wxDC& dc, const wxString& text, const wxRect& rect, int column,
                       int format);
 
+    void OnPaintHeader(wxPaintEvent& event);
+    void OnHeaderMotion(wxMouseEvent& event);
     void OnPaintRows(wxPaintEvent& event);
     void OnEraseRows(wxEraseEvent& event);
     void OnRowsSize(wxSizeEvent& event);
@@ -69,6 +76,7 @@ private:
     void OnSelectionChanged(wxListEvent& event);
 
     wxWindow* m_rowsWindow = nullptr;
+    wxWindow* m_headerWindow = nullptr;
     bool m_fullRowSelect = false;
     bool m_contextMenuOpen = false;
     bool m_editDialogOpen = false;
