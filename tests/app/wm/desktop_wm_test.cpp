@@ -82,9 +82,12 @@ TEST_P(PlacementTest, ReopensAsClosed)
         ASSERT_TRUE(WaitFor([] { return Settled(Frame()); }, 10000));
         if (c.cmdShow == 3)
             EXPECT_TRUE(WaitFor([] { return Frame()->IsMaximized(); }, 10000));
-        else
-            EXPECT_EQ(Frame()->GetSize().y - Frame()->m_decorSize.top - Frame()->m_decorSize.bottom,
-                      c.rect.height);
+        else // where and as high as it was (the mapping passes through other places first)
+            EXPECT_TRUE(WaitFor([&] {
+                return Frame()->GetPosition() == c.rect.GetPosition() &&
+                       Frame()->GetSize().y - Frame()->m_decorSize.top -
+                           Frame()->m_decorSize.bottom == c.rect.height;
+            })) << Frame()->GetPosition().x << "," << Frame()->GetPosition().y;
         StopProgram();
         EXPECT_NE(ReadFileText(GetProfilePath()).find(placement), std::string::npos) << start;
     }
