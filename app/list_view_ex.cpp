@@ -5,7 +5,6 @@
 #include <wx/dcclient.h>
 #include <wx/renderer.h>
 #include <wx/settings.h>
-#include <wx/tooltip.h>
 
 namespace {
 
@@ -43,7 +42,7 @@ CListViewEx::CListViewEx(wxWindow* parent, wxWindowID id, long style)
       m_backColor(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW))
 {
     m_fullRowSelect = true;
-    m_rowsWindow = FindRowsWindow();
+    m_rowsWindow = FindChildWindow(m_mainWin);
     if (!m_rowsWindow)
         return; // a native list control draws itself
     // Handlers bound here run before the control's own ones, so the rows are drawn by
@@ -59,28 +58,17 @@ CListViewEx::CListViewEx(wxWindow* parent, wxWindowID id, long style)
     Bind(wxEVT_LIST_COL_DRAGGING, &CListViewEx::OnSelectionChanged, this);
     Bind(wxEVT_LIST_COL_END_DRAG, &CListViewEx::OnSelectionChanged, this);
     m_clientWidth = m_rowsWindow->GetClientSize().x;
-    m_headerWindow = FindHeaderWindow();
-    if (m_headerWindow) {
+    m_headerWindow = FindChildWindow(m_headerWin);
+    if (m_headerWindow)
         m_headerWindow->Bind(wxEVT_PAINT, &CListViewEx::OnPaintHeader, this);
-        m_headerWindow->Bind(wxEVT_MOTION, &CListViewEx::OnHeaderMotion, this);
-    }
 }
 
-wxWindow* CListViewEx::FindRowsWindow()
-{
-    // The generic list control shows its rows in a child window of its own, the one below
-    // the header.
-    for (wxWindow* child : GetChildren()) {
-        if (static_cast<void*>(child) == static_cast<void*>(m_mainWin))
-            return child;
-    }
-    return nullptr;
-}
-
-wxWindow* CListViewEx::FindHeaderWindow()
+// The generic list control shows its header and its rows (below the header) in child windows
+// of its own; a native control has neither.
+wxWindow* CListViewEx::FindChildWindow(const void* window)
 {
     for (wxWindow* child : GetChildren()) {
-        if (static_cast<void*>(child) == static_cast<void*>(m_headerWin))
+        if (static_cast<const void*>(child) == window)
             return child;
     }
     return nullptr;
@@ -164,12 +152,17 @@ wxString CListViewEx::GetShownHeader(int column, bool* shortened) const
     wxWindow* header = m_headerWindow ? m_headerWindow : const_cast<CListViewEx*>(this);
     wxClientDC dc(header);
     dc.SetFont(header->GetFont());
+    // As the control does it: a title may reach the column's right edge, as long as it is whole.
+    return FitTextToWidth(GetColumnTitle(column), GetColumnWidth(column), kHeaderTextMargin,
+                          [&dc](const wxString& t) { return dc.GetTextExtent(t).x; }, shortened);
+}
+
+wxString CListViewEx::GetColumnTitle(int column) const
+{
     wxListItem info;
     info.SetMask(wxLIST_MASK_TEXT);
     GetColumn(column, info);
-    // As the control does it: a title may reach the column's right edge, as long as it is whole.
-    return FitTextToWidth(info.GetText(), GetColumnWidth(column), kHeaderTextMargin,
-                          [&dc](const wxString& t) { return dc.GetTextExtent(t).x; }, shortened);
+    return info.GetText();
 }
 
 // How far the rows, and with them the header, are scrolled to the left, in pixels.
@@ -180,17 +173,6 @@ int CListViewEx::GetHeaderScrollX() const
     GetScrollPixelsPerUnit(&unit, nullptr);
     GetViewStart(&start, nullptr);
     return unit * start;
-}
-
-int CListViewEx::HeaderColumnAt(int x) const
-{
-    int right = 0;
-    for (int column = 0; column < GetColumnCount(); ++column) {
-        right += GetColumnWidth(column);
-        if (x < right)
-            return column;
-    }
-    return -1;
 }
 
 // As the control draws its header, but a title that does not fit is shortened with "..." so
@@ -234,25 +216,6 @@ void CListViewEx::OnPaintHeader(wxPaintEvent&)
     if (x < right)
         renderer.DrawHeaderButton(m_headerWindow, dc, wxRect(x, 0, right - x, size.y),
                                   wxCONTROL_DIRTY); // the empty space after the last column
-}
-
-// A title shortened in the header shows in full as the header's tooltip.
-void CListViewEx::OnHeaderMotion(wxMouseEvent& event)
-{
-    event.Skip();
-    const int column = HeaderColumnAt(event.GetX() + GetHeaderScrollX());
-    bool shortened = false;
-    wxString tip;
-    if (column >= 0 && !GetShownHeader(column, &shortened).empty() && shortened) {
-        wxListItem info;
-        info.SetMask(wxLIST_MASK_TEXT);
-        GetColumn(column, info);
-        tip = info.GetText();
-    }
-    if (tip.empty())
-        m_headerWindow->UnsetToolTip();
-    else if (m_headerWindow->GetToolTipText() != tip)
-        m_headerWindow->SetToolTip(tip);
 }
 
 void CListViewEx::DrawCellText(wxDC& dc, const wxString& text, const wxRect& rect, int column,

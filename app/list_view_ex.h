@@ -2,8 +2,8 @@
 
 // A report list that draws its rows and its header itself: a selected row is highlighted across
 // all columns (up to the right edge of the window), texts and column titles that do not fit
-// their column are cut and end in "..." (a cut title shows in full as the header's tooltip), and
-// a text that fits keeps its column's alignment while a shortened one is drawn left-aligned.
+// their column are cut and end in "...", and a text that fits keeps its column's alignment while
+// a shortened one is drawn left-aligned.
 
 #include <functional>
 
@@ -55,10 +55,9 @@ public:
     wxWindow* GetRowsWindow() const { return m_rowsWindow; }
 
 private:
-    wxWindow* FindRowsWindow();
-    wxWindow* FindHeaderWindow();
+    wxWindow* FindChildWindow(const void* window);
+    wxString GetColumnTitle(int column) const;
     int GetHeaderScrollX() const;
-    int HeaderColumnAt(int x) const;
     bool HasRowFocus() const;
     wxRect GetRowBand(long item) const;
     void DrawRow(wxDC& dc, long item);
@@ -68,7 +67,6 @@ private:
                       int format);
 
     void OnPaintHeader(wxPaintEvent& event);
-    void OnHeaderMotion(wxMouseEvent& event);
     void OnPaintRows(wxPaintEvent& event);
     void OnEraseRows(wxEraseEvent& event);
     void OnRowsSize(wxSizeEvent& event);
