@@ -149,12 +149,11 @@ wxString CListViewEx::GetShownText(long item, int column, bool* shortened) const
 
 wxString CListViewEx::GetShownHeader(int column, bool* shortened) const
 {
-    wxWindow* header = m_headerWindow ? m_headerWindow : const_cast<CListViewEx*>(this);
-    wxClientDC dc(header);
-    dc.SetFont(header->GetFont());
+    const wxWindow* header = m_headerWindow ? m_headerWindow : this;
     // As the control does it: a title may reach the column's right edge, as long as it is whole.
     return FitTextToWidth(GetColumnTitle(column), GetColumnWidth(column), kHeaderTextMargin,
-                          [&dc](const wxString& t) { return dc.GetTextExtent(t).x; }, shortened);
+                          [header](const wxString& t) { return header->GetTextExtent(t).x; },
+                          shortened);
 }
 
 wxString CListViewEx::GetColumnTitle(int column) const
