@@ -1,8 +1,5 @@
 #include "app/channel_import_export.h"
 
-#include <fstream>
-#include <sstream>
-
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/frame.h>
@@ -14,38 +11,14 @@
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "app/undo_commands.h"
+#include "platform/file_io.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
+#include "radio/document_io.h"
 #include "radio/r455_radio.h"
 #include "radio/undo_history.h"
 
 namespace {
-
-// A list of 20 channels takes a few kilobytes; anything far larger is not one, and reading it
-// whole would only tie up memory.
-constexpr std::streamoff kMaxCsvBytes = 1 << 20;
-
-enum class ReadResult { kOk, kCannotRead, kTooLarge };
-
-ReadResult ReadCsvFile(const wxString& path, std::string& text)
-{
-    std::ifstream in(path.fn_str(), std::ios::binary);
-    if (!in)
-        return ReadResult::kCannotRead;
-    std::ostringstream buffer;
-    char chunk[4096];
-    std::streamoff total = 0;
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        total += in.gcount();
-        if (total > kMaxCsvBytes)
-            return ReadResult::kTooLarge;
-        buffer.write(chunk, in.gcount());
-    }
-    if (in.bad())
-        return ReadResult::kCannotRead;
-    text = buffer.str();
-    return ReadResult::kOk;
-}
 
 void ShowError(const wxString& text, wxWindow* parent)
 {
@@ -96,14 +69,14 @@ void OnExportChannels(wxFrame* frame)
 bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* parent)
 {
     std::string text;
-    switch (ReadCsvFile(path, text)) {
-    case ReadResult::kOk:
+    switch (ReadCsvFile(path.utf8_string(), text)) {
+    case FileError::None:
         break;
-    case ReadResult::kCannotRead:
-        ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_READ), path), parent);
-        return false;
-    case ReadResult::kTooLarge:
+    case FileError::TooLarge:
         ShowError(wxString::Format(ResString(IDS_CSV_FILE_TOO_LARGE), path), parent);
+        return false;
+    default:
+        ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_READ), path), parent);
         return false;
     }
     std::string error;
@@ -128,7 +101,10 @@ bool ExportChannelsToFile(CPWR455Doc& doc, const wxString& path, wxWindow* paren
 {
     std::string error;
     bool saved = false;
-    {
+    // The channel list must not take the place of the document it comes from.
+    if (doc.GetDocumentSaved() && IsSameFile(path.utf8_string(), doc.GetFilename().utf8_string())) {
+        error = ResString(IDS_SAVE_IS_DOCUMENT).utf8_string();
+    } else {
         wxBusyCursor wait;
         const std::string csv = ExportChannelsCsv(*doc.GetRadioData());
         saved = SaveAtomically(path.utf8_string(), [&](std::ostream& out) { out << csv; },

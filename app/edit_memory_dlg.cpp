@@ -5,6 +5,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/stattext.h>
 #include <wx/docview.h>
 #include <wx/textctrl.h>
 #include <wx/xrc/xmlres.h>
@@ -15,6 +16,7 @@
 #include "app/pwr455_doc.h"
 #include "app/pwr455_view.h"
 #include "app/xrc_util.h"
+#include "radio/air_channel.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 
@@ -67,9 +69,10 @@ void CEditMemoryDlg::CreateControls(wxWindow* parent)
 {
     InitAppResources();
     wxXmlResource::Get()->LoadDialog(this, parent, "IDD_EDIT_MEMORY");
-    SetClientSize(ConvertDialogToPixels(wxSize(169, 58)));
+    SetClientSize(ConvertDialogToPixels(wxSize(169, 76)));
     m_freqEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_FREQUENCY");
     m_nameEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_NAME");
+    m_carrierNote = XrcCtrl<wxStaticText>(*this, "IDC_STATIC_CARRIER");
     m_txInhibitButton = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_TX_INHIBIT");
     m_chLockoutButton = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_CH_LOCKOUT");
     m_freqEdit->Bind(wxEVT_TEXT, &CEditMemoryDlg::OnFrequencyChange, this);
@@ -117,9 +120,12 @@ void CEditMemoryDlg::LoadChannel()
         m_txInhibit = m_radioData->GetChTxInhibit(ch) != kOff;
         m_chLockout = m_radioData->GetChLockout(ch) != kOff;
     }
+    // Asked once: the spacing cannot change while the dialog is open.
+    m_grid = GetChannelGrid(*m_radioData);
     TransferDataToWindow();
     m_freqEmpty = IsBlank(m_freqText);
     UpdateEnabling();
+    UpdateCarrierNote();
 }
 
 bool CEditMemoryDlg::TransferDataToWindow()
@@ -150,11 +156,17 @@ void CEditMemoryDlg::UpdateEnabling()
     m_chLockoutButton->Enable(enable);
 }
 
+void CEditMemoryDlg::UpdateCarrierNote()
+{
+    m_carrierNote->SetLabel(FromEngine(DescribeTypedFrequency(ToEngine(m_freqText), m_grid)));
+}
+
 void CEditMemoryDlg::OnFrequencyChange(wxCommandEvent&)
 {
     TransferDataFromWindow();
     m_freqEmpty = IsBlank(m_freqText);
     UpdateEnabling();
+    UpdateCarrierNote();
 }
 
 void CEditMemoryDlg::SendChanges()

@@ -8,6 +8,7 @@
 #include <wx/string.h>
 
 class wxCheckBox;
+class wxStaticText;
 class wxTextCtrl;
 class CPWR455View;
 class CR455Radio;
@@ -43,6 +44,8 @@ private:
     bool LocateView();
     void LoadChannel();
     void UpdateEnabling();
+    // The line under the frequency: what channel the typed text makes under the current spacing.
+    void UpdateCarrierNote();
     void SendChanges();
 
     void OnFrequencyChange(wxCommandEvent& event);
@@ -52,11 +55,13 @@ private:
     CPWR455View* m_view = nullptr;
     CR455Radio* m_radioData = nullptr;
     int m_channel = 0;
+    int m_grid = 0; // the channel grid of the radio's spacing, read when the dialog opens
     bool m_locateView = true;
     wxCheckBox* m_txInhibitButton = nullptr;
     wxCheckBox* m_chLockoutButton = nullptr;
     wxTextCtrl* m_nameEdit = nullptr;
     wxTextCtrl* m_freqEdit = nullptr;
+    wxStaticText* m_carrierNote = nullptr;
     wxString m_freqText;
     wxString m_nameText;
     wxString m_typedFrequency;

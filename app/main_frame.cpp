@@ -7,7 +7,9 @@
 #include <wx/toolbar.h>
 #include <wx/xrc/xmlres.h>
 
+#include "app/airport_import_command.h"
 #include "app/app_resources.h"
+#include "app/card_printing.h"
 #include "app/channel_import_export.h"
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
@@ -110,6 +112,8 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     CreateBars();
     BindChannelImportExport(this);
     BindSafeCloning(this);
+    BindAirportImport(this);
+    BindCardPrinting(this);
 
     CSplashWindow::SetSplashTime(kSplashMilliseconds);
     CSplashWindow::ShowSplashScreen(this);

@@ -14,6 +14,7 @@ const char kCommPort[] = "/CommPort/";
 const char kRecentFiles[] = "/Recent File List/";
 const char kWindowPosition[] = "/Window Position/";
 const char kColumn[] = "/Column/";
+const char kAirportListFile[] = "/Airports/ListFile";
 const char kToolBarBar[] = "/ToolBarState-Bar0/";
 const char kStatusBarBar[] = "/ToolBarState-Bar1/";
 const char kBarSummary[] = "/ToolBarState-Summary/";
@@ -186,4 +187,16 @@ void CProfile::SetColumnWidth(unsigned column, int width)
 {
     if (wxConfigBase* config = Config())
         config->Write(wxString::Format("%sWidth%u", kColumn, column), static_cast<long>(width));
+}
+
+wxString CProfile::GetAirportListFile()
+{
+    wxConfigBase* config = Config();
+    return config ? config->Read(kAirportListFile, wxString()) : wxString();
+}
+
+void CProfile::SetAirportListFile(const wxString& path)
+{
+    if (wxConfigBase* config = Config())
+        config->Write(kAirportListFile, path);
 }

@@ -5,7 +5,7 @@
 //
 // The profile is a text file, ${XDG_CONFIG_HOME:-$HOME/.config}/PW-R455NORD/PW-R455NORD.conf,
 // shared with pwr455-cli. Sections are groups: "CommPort", "Recent File List",
-// "Window Position", "Column" and the bar state written at close.
+// "Window Position", "Column", "Airports" and the bar state written at close.
 // !!! The section and value names are the stored format: do not rename them. !!!
 
 #include <wx/gdicmn.h>
@@ -54,6 +54,11 @@ public:
     // "Column": "Width0" to "Width6" of the channel list; 0 when not stored.
     static int GetColumnWidth(unsigned column);
     static void SetColumnWidth(unsigned column, int width);
+
+    // "Airports": the airport frequency list chosen instead of the shipped one ("ListFile");
+    // empty while the shipped list is used.
+    static wxString GetAirportListFile();
+    static void SetAirportListFile(const wxString& path);
 
 private:
     static wxConfigBase* Config();

@@ -137,9 +137,11 @@ bool CPWR455App::OnInit()
         m_earlyExitCode = 1;
         return true;
     }
-    // Logging out or a plain kill asks for a normal exit, so that the temporary files go.
+    // Logging out, a plain kill or Ctrl-C in the terminal that started the program asks for a
+    // normal exit, so that the temporary files go.
     SetSignalHandler(SIGTERM, &CPWR455App::OnTerminateSignal);
     SetSignalHandler(SIGHUP, &CPWR455App::OnTerminateSignal);
+    SetSignalHandler(SIGINT, &CPWR455App::OnTerminateSignal);
     return true;
 }
 

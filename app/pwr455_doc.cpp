@@ -1,8 +1,5 @@
 #include "app/pwr455_doc.h"
 
-#include <fstream>
-#include <sstream>
-
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
@@ -16,8 +13,7 @@
 #include "app/pwr455_view.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
-#include "radio/archive.h"
-#include "radio/atomic_save.h"
+#include "radio/document_io.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
 #include "radio/undo_history.h"
@@ -216,20 +212,18 @@ void CPWR455Doc::OnFileSaveAs(wxCommandEvent&)
 
 bool CPWR455Doc::DoOpenDocument(const wxString& path)
 {
-    std::ifstream in(path.fn_str(), std::ios::binary);
-    if (!in) {
+    std::string answer;
+    {
+        wxBusyCursor wait;
+        answer = OpenDocument(*m_radioData, path.utf8_string());
+    }
+    if (answer == "OK")
+        return true;
+    if (answer == "CANNOT_OPEN_FILE")
         ShowFileError(wxString::Format(ResString(IDS_APP_FILE_NOT_FOUND), path));
-        return false;
-    }
-    wxBusyCursor wait;
-    try {
-        CArchive ar(in);
-        m_radioData->Serialize(ar);
-    } catch (const CArchiveException& e) {
-        ShowFileError(wxString::FromUTF8(e.what()));
-        return false;
-    }
-    return true;
+    else
+        ShowFileError(IsResultWord(answer) ? ResString(IDS_UNEXPECTED_FILE_FORMAT) : wxString::FromUTF8(answer));
+    return false;
 }
 
 bool CPWR455Doc::DoSaveDocument(const wxString& path)
@@ -238,17 +232,7 @@ bool CPWR455Doc::DoSaveDocument(const wxString& path)
     bool saved = false;
     {
         wxBusyCursor wait;
-        try {
-            saved = SaveAtomically(
-                path.utf8_string(),
-                [&](std::ostream& out) {
-                    CArchive ar(out);
-                    m_radioData->Serialize(ar);
-                },
-                &error);
-        } catch (const CArchiveException& e) {
-            error = e.what();
-        }
+        saved = SaveDocument(*m_radioData, path.utf8_string(), error);
     }
     if (!saved)
         ShowFileError(wxString::Format(ResString(IDS_APP_CANNOT_SAVE), path,

@@ -12,6 +12,7 @@
 #include "app/gui_clone_host.h"
 #include "app/connection_check_dlg.h"
 #include "app/file_dialogs.h"
+#include "app/gui_clone_host.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "clone/clone_host.h"
@@ -39,7 +40,8 @@ std::vector<CDoctorFinding> RunConnectionChecks(CPWR455Doc& doc, const std::stri
     host.SetStatusText(LoadResString(IDS_CONNECTION_CHECKING));
     const CConnectionDoctor doctor("/", CDoctorUser::Current());
     std::vector<CDoctorFinding> findings = doctor.CheckAll(port);
-    findings.push_back(CConnectionDoctor::RunInformation(host, port, nullptr));
+    findings.push_back(
+        CConnectionDoctor::RunInformation(host, doc.GetCloneLink().GetClock(), port, nullptr));
     host.SetStatusText(LoadResString(IDS_IDLE_MESSAGE));
     return findings;
 }

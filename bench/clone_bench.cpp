@@ -19,27 +19,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "clone/clone_host.h"
 #include "clone/clone_link.h"
+#include "clone/silent_clone_host.h"
 #include "sim/sim_transceiver.h"
 
 namespace {
-
-// No window, no sound: only the link's own work and waits count.
-class CQuietHost : public CCloneHost {
-public:
-    void SetStatusText(const std::string&) override {}
-    void CreateProgress(const std::string&) override {}
-    void SetProgressPos(int) override {}
-    bool CheckCancel() override { return false; }
-    void DestroyProgress() override {}
-    void MessageBox(const std::string&, Icon) override {}
-    bool AskOkCancel(const std::string&) override { return true; }
-    void ShowInformation(const std::string&, const std::string&) override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    void Beep(unsigned, unsigned) override {}
-};
 
 double CpuSeconds(clockid_t clock)
 {
@@ -88,7 +72,7 @@ void RunClone(benchmark::State& state, bool write)
         state.SkipWithError("no pseudo-terminal");
         return;
     }
-    CQuietHost host;
+    CSilentCloneHost host;  // only the link's own work and waits count
     CCloneLink link(host); // on the system's steady clock
     link.SetPortDevice(1, sim.GetDevicePath());
     link.SetModelCode(0x2270);

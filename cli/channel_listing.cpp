@@ -3,40 +3,64 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "radio/air_channel.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
+namespace {
+
+// The list's columns: the channel row's first six cells (the seventh is always empty) with the
+// carrier of the frequency after the frequency.
+constexpr size_t kShown = 7;
+constexpr size_t kCarrierColumn = 3;
+
+std::array<std::string, kShown> ListedRow(const std::array<std::string, kChannelRowCells>& cells)
+{
+    std::array<std::string, kShown> row;
+    std::copy(cells.begin(), cells.begin() + kCarrierColumn, row.begin());
+    row[kCarrierColumn] = CarrierText(cells[kCarrierColumn - 1]);
+    std::copy(cells.begin() + kCarrierColumn, cells.begin() + kShown - 1,
+              row.begin() + kCarrierColumn + 1);
+    return row;
+}
+
+} // namespace
+
 std::string FormatChannelList(CR455Radio& radio)
 {
-    constexpr size_t kShown = 6; // the seventh column is always empty
-    std::array<std::string, kShown> headers = {
-        LoadResString(IDS_CLI_COLUMN_CH),        LoadResString(IDS_CLI_COLUMN_PRIO),
-        LoadResString(IDS_CLI_COLUMN_FREQUENCY), LoadResString(IDS_CLI_COLUMN_NAME),
-        LoadResString(IDS_CLI_COLUMN_TX_INHIBIT), LoadResString(IDS_CLI_COLUMN_LOCKOUT),
-    };
-    std::array<size_t, kShown> widths;
-    for (size_t c = 0; c < kShown; ++c)
-        widths[c] = headers[c].size();
-    std::array<std::array<std::string, 7>, CR455Radio::kChannelCount> rows;
+    std::vector<std::vector<std::string>> rows = {{
+        LoadResString(IDS_CLI_COLUMN_CH),         LoadResString(IDS_CLI_COLUMN_PRIO),
+        LoadResString(IDS_CLI_COLUMN_FREQUENCY),  LoadResString(IDS_CLI_COLUMN_CARRIER),
+        LoadResString(IDS_CLI_COLUMN_NAME),       LoadResString(IDS_CLI_COLUMN_TX_INHIBIT),
+        LoadResString(IDS_CLI_COLUMN_LOCKOUT),
+    }};
     for (unsigned ch = 1; ch <= CR455Radio::kChannelCount; ++ch) {
-        rows[ch - 1] = BuildChannelRow(radio, ch);
-        for (size_t c = 0; c < kShown; ++c)
-            widths[c] = std::max(widths[c], rows[ch - 1][c].size());
+        const auto row = ListedRow(BuildChannelRow(radio, ch));
+        rows.emplace_back(row.begin(), row.end());
     }
-    auto line = [&](const auto& cells) {
+    return FormatColumns(rows);
+}
+
+std::string FormatColumns(const std::vector<std::vector<std::string>>& rows)
+{
+    std::vector<size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (size_t c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], row[c].size());
+    }
+    std::string out;
+    for (const auto& row : rows) {
         std::string text;
-        for (size_t c = 0; c < kShown; ++c) {
-            std::string cell = cells[c];
-            if (c + 1 < kShown)
+        for (size_t c = 0; c < row.size(); ++c) {
+            std::string cell = row[c];
+            if (c + 1 < row.size())
                 cell.resize(widths[c] + 2, ' ');
             text += cell;
         }
-        return TrimRight(text) + "\n";
-    };
-    std::string out = line(headers);
-    for (const auto& row : rows)
-        out += line(row);
+        out += TrimRight(text) + "\n";
+    }
     return out;
 }

@@ -23,6 +23,13 @@ CCliArgs::CCliArgs(std::string command, std::initializer_list<const char*> value
 {
 }
 
+void CCliArgs::AddOptions(std::initializer_list<const char*> valueOptions,
+                          std::initializer_list<const char*> flags)
+{
+    m_valueOptions.insert(m_valueOptions.end(), valueOptions.begin(), valueOptions.end());
+    m_flags.insert(m_flags.end(), flags.begin(), flags.end());
+}
+
 bool CCliArgs::Parse(const std::vector<std::string>& args, CCliIo& io)
 {
     for (size_t i = 0; i < args.size(); ++i) {

@@ -16,6 +16,10 @@ public:
     CCliArgs(std::string command, std::initializer_list<const char*> valueOptions,
              std::initializer_list<const char*> flags = {});
 
+    // Options of this command beyond a shared set given at construction.
+    void AddOptions(std::initializer_list<const char*> valueOptions,
+                    std::initializer_list<const char*> flags = {});
+
     // Returns false after writing a one-line error to `io.err`. Then exactly `positionalCount`
     // positional arguments must have been given.
     bool Parse(const std::vector<std::string>& args, CCliIo& io, size_t positionalCount);

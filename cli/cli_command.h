@@ -33,5 +33,6 @@ struct CliCommand {
 // The command table (cli/command_table.cpp).
 const std::vector<CliCommand>& GetCliCommands();
 
-// Runs the tool with the arguments after the program name and returns the exit status.
+// Runs the tool with the arguments after the program name and returns the exit status; output
+// that could not be written makes it a failure.
 int RunCli(const std::vector<std::string>& args, CCliIo& io);

@@ -61,9 +61,7 @@ bool WantsHelp(const std::vector<std::string>& args)
     return false;
 }
 
-} // namespace
-
-int RunCli(const std::vector<std::string>& args, CCliIo& io)
+int RunCommand(const std::vector<std::string>& args, CCliIo& io)
 {
     if (args.empty()) {
         PrintToolHelp(io.err);
@@ -91,4 +89,19 @@ int RunCli(const std::vector<std::string>& args, CCliIo& io)
         return kExitOk;
     }
     return it->run(rest, io);
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, CCliIo& io)
+{
+    int status = RunCommand(args, io);
+    // Data that never reached the output (a full disk, a closed pipe) are a failure, whatever
+    // the command itself did.
+    if (!io.out.flush()) {
+        io.err << LoadResString(IDS_CLI_CANNOT_WRITE_OUTPUT) << '\n';
+        if (status == kExitOk)
+            status = kExitFailure;
+    }
+    return status;
 }

@@ -15,10 +15,13 @@
 
 #include "cli/cli_args.h"
 #include "cli/clone_session.h"
-#include "cli/document_io.h"
+#include "cli/safe_clone_commands.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
 #include "clone/console_clone_host.h"
+#include "clone/interrupt.h"
+#include "radio/atomic_save.h"
+#include "radio/document_io.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
 #include "radio/text_util.h"
@@ -34,6 +37,17 @@ namespace {
 void Error(CCliIo& io, unsigned id, std::initializer_list<std::string> args)
 {
     io.err << FormatText(LoadResString(id), args) << '\n';
+}
+
+// What a read or write that a signal ends outside its run prints, and its exit status.
+std::string TerminatedText()
+{
+    return CConsoleCloneHost::TrimMessage(LoadResString(IDS_CLONE_TERMINATED)) + "\n";
+}
+
+void SetCancelledExit()
+{
+    CInterrupt::SetExit(CCloneLink::kResultCancelled, TerminatedText());
 }
 
 int ResultStatus(int result)
@@ -122,12 +136,26 @@ int RunReadCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!parsed.Parse(args, io, 1) || !TakeCloneOptions(parsed, options, io))
         return kExitUsage;
     const std::string& out = parsed.Positional()[0];
+    // The data read must have somewhere to go: an OUT that cannot be saved is refused before
+    // the transceiver is touched.
+    const std::string reason = CheckSaveTarget(out);
+    if (!reason.empty()) {
+        Error(io, IDS_CLI_CANNOT_SAVE, {out, reason});
+        return kExitUsage;
+    }
+    SetCancelledExit();
     CCloneSession session(io, options);
     if (!session.IsReady(io, "read"))
         return CCloneLink::kResultPortError;
     int result = ResultStatus(session.Read());
     if (result != CCloneLink::kResultOk)
         return result;
+    // A save is not stopped half-way; a Ctrl-C that came before it still cancels the read.
+    CInterrupt::Hold();
+    if (CInterrupt::IsCancelRequested()) {
+        io.out << TerminatedText() << std::flush;
+        return CCloneLink::kResultCancelled;
+    }
     std::string error;
     if (!SaveDocument(session.Radio(), out, error)) {
         Error(io, IDS_CLI_CANNOT_SAVE, {out, error});
@@ -139,18 +167,25 @@ int RunReadCommand(const std::vector<std::string>& args, CCliIo& io)
 int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
 {
     CCliArgs parsed("write", kPortValueOptions, kPortFlags);
+    parsed.AddOptions({"--log"}, {"--fleet"});
     CCloneOptions options;
     if (!parsed.Parse(args, io, 1) || !TakeCloneOptions(parsed, options, io))
         return kExitUsage;
+    const std::string* log = parsed.Option("--log");
+    if (log && !parsed.Flag("--fleet"))
+        return parsed.Usage(io, IDS_CLI_LOG_NEEDS_FLEET);
     const std::string& file = parsed.Positional()[0];
+    SetCancelledExit();
     CCloneSession session(io, options);
-    std::string word;
-    if (!OpenDocument(session.Radio(), file, word)) {
-        Error(io, IDS_CLI_FILE_ERROR, {file, word});
+    const std::string answer = OpenDocument(session.Radio(), file);
+    if (answer != "OK") {
+        Error(io, IDS_CLI_FILE_ERROR, {file, answer});
         return kExitUsage;
     }
     if (!session.IsReady(io, "write"))
         return CCloneLink::kResultPortError;
+    if (parsed.Flag("--fleet"))
+        return RunFleetWrite(session, log, io);
     return ResultStatus(session.Operations().Write());
 }
 
@@ -189,6 +224,13 @@ int RunSimulateCommand(const std::vector<std::string>& args, CCliIo& io)
     CCloneOptions options;
     if (!parsed.Parse(args, io, 0) || !TakeCloneOptions(parsed, options, io))
         return kExitUsage;
+    CSimTransceiver sim;
+    sim.SetFaults(options.faults);
+    // Loaded while a signal still ends the process at once (a FIFO may keep the load waiting).
+    if (!options.image.empty() && !sim.LoadImage(options.image)) {
+        Error(io, IDS_CLI_FILE_ERROR, {options.image, LoadResString(IDS_CLI_NOT_A_DATA_FILE)});
+        return kExitUsage;
+    }
     // Block the ending signals before the serving thread starts, so that it inherits the mask
     // and they arrive here, in sigwait.
     sigset_t ending;
@@ -197,23 +239,16 @@ int RunSimulateCommand(const std::vector<std::string>& args, CCliIo& io)
         sigaddset(&ending, s);
     sigset_t previous;
     ::pthread_sigmask(SIG_BLOCK, &ending, &previous);
-
     int status = kExitOk;
-    {
-        CSimTransceiver sim;
-        sim.SetFaults(options.faults);
-        if (!options.image.empty() && !sim.LoadImage(options.image)) {
-            Error(io, IDS_CLI_FILE_ERROR, {options.image, LoadResString(IDS_CLI_NOT_A_DATA_FILE)});
-            status = kExitUsage;
-        } else if (!sim.Start()) {
-            Error(io, IDS_CLI_SIM_NOT_STARTED, {"simulate"});
-            status = kExitFailure;
-        } else {
-            io.out << sim.GetDevicePath() << std::endl;
-            int received = 0;
-            ::sigwait(&ending, &received);
-        }
+    if (!sim.Start()) {
+        Error(io, IDS_CLI_SIM_NOT_STARTED, {"simulate"});
+        status = kExitFailure;
+    } else {
+        io.out << sim.GetDevicePath() << std::endl;
+        int received = 0;
+        ::sigwait(&ending, &received);
     }
+    sim.Stop();
     ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     return status;
 }

@@ -46,7 +46,8 @@ bool TakeCloneOptions(const CCliArgs& parsed, CCloneOptions& options, CCliIo& io
 }
 
 CCloneSession::CCloneSession(CCliIo& io, const CCloneOptions& options)
-    : m_io(io), m_host(io.out, io.err, ::isatty(STDERR_FILENO) == 1), m_link(m_host),
+    : m_io(io), m_host(io.out, io.err, ::isatty(STDERR_FILENO) == 1),
+      m_link(m_host, m_host.GetClock()),
       m_transfer("cl"), m_operations(m_radio, m_link, m_host, m_transfer)
 {
     m_host.SetQuiet(options.quiet);

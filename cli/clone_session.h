@@ -53,6 +53,7 @@ public:
     CCloneOperations& Operations() { return m_operations; }
     CCloneLink& Link() { return m_link; }
     CConsoleCloneHost& Host() { return m_host; }
+    const CTempFile& Transfer() const { return m_transfer; }
     // The device the session's port leads to.
     std::string GetPortDevice() const { return m_link.GetPortDevice(m_link.GetPortNumber()); }
 

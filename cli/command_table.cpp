@@ -1,3 +1,4 @@
+#include "cli/air_commands.h"
 #include "cli/cli_command.h"
 #include "cli/clone_commands.h"
 #include "cli/data_commands.h"
@@ -15,6 +16,8 @@ const std::vector<CliCommand>& GetCliCommands()
         {"export", RunExportCommand, IDS_CLI_HELP_EXPORT},
         {"import", RunImportCommand, IDS_CLI_HELP_IMPORT},
         {"diff", RunDiffCommand, IDS_CLI_HELP_DIFF},
+        {"airports", RunAirportsCommand, IDS_CLI_HELP_AIRPORTS},
+        {"card", RunCardCommand, IDS_CLI_HELP_CARD},
         {"sort", RunSortCommand, IDS_CLI_HELP_SORT},
         {"info", RunInfoCommand, IDS_CLI_HELP_INFO},
         {"read", RunReadCommand, IDS_CLI_HELP_READ},

@@ -5,12 +5,14 @@
 
 #include "cli/channel_listing.h"
 #include "cli/cli_args.h"
-#include "cli/document_io.h"
+#include "cli/document_report.h"
+#include "platform/file_io.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
 #include "radio/channel_order.h"
-#include "radio/entry_notes.h"
 #include "radio/data_differences.h"
+#include "radio/document_io.h"
+#include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -20,29 +22,36 @@ namespace {
 
 const char kOk[] = "OK";
 
-void FileError(CCliIo& io, const std::string& path, const std::string& reason)
+// Longest line of commands exec takes from its standard input: far beyond any command (a file
+// command with the longest path), short enough that an endless line cannot exhaust memory.
+constexpr size_t kMaxCommandLine = 64 * 1024;
+
+// Refuses, before any work, an output that would replace an input of another kind
+// ("import x.csv -o x.csv").
+bool IsDistinctOutput(const std::string& output, const std::string& input, CCliIo& io)
 {
-    io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {path, reason}) << '\n';
+    return !IsSameFile(output, input) ||
+           ReportCannotSave(io, output, LoadResString(IDS_SAVE_SAME_AS_INPUT));
 }
 
-bool Save(CR455Radio& radio, const std::string& path, CCliIo& io)
-{
-    std::string error;
-    if (SaveDocument(radio, path, error))
-        return true;
-    io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {path, error}) << '\n';
-    return false;
-}
+enum class LineRead { kLine, kEnd, kTooLong };
 
-// Opens `path` into `radio`; on failure reports "'path': WORD" and returns false.
-bool Open(CR455Radio& radio, const std::string& path, CCliIo& io)
+// Reads one line without its LF and one CR before it; a line longer than `limit` is not kept.
+LineRead ReadLine(std::istream& in, std::string& line, size_t limit)
 {
-    NewDocument(radio);
-    std::string word;
-    if (OpenDocument(radio, path, word))
-        return true;
-    FileError(io, path, word);
-    return false;
+    line.clear();
+    std::streambuf* buffer = in.rdbuf();
+    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            return LineRead::kLine;
+        }
+        if (line.size() >= limit)
+            return LineRead::kTooLong;
+        line.push_back(static_cast<char>(c));
+    }
+    return line.empty() ? LineRead::kEnd : LineRead::kLine;
 }
 
 } // namespace
@@ -53,8 +62,8 @@ int RunNewCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!parsed.Parse(args, io, 1))
         return kExitUsage;
     CR455Radio radio;
-    NewDocument(radio);
-    return Save(radio, parsed.Positional()[0], io) ? kExitOk : kExitFailure;
+    radio.ResetData();
+    return SaveDocumentOrReport(radio, parsed.Positional()[0], io) ? kExitOk : kExitFailure;
 }
 
 int RunCheckCommand(const std::vector<std::string>& args, CCliIo& io)
@@ -64,11 +73,13 @@ int RunCheckCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     // Opened exactly as File Open opens it, so that check and the desktop program agree.
     CR455Radio radio;
-    NewDocument(radio);
-    std::string word = kOk;
-    const bool opened = OpenDocument(radio, parsed.Positional()[0], word);
-    io.out << word << '\n';
-    return opened ? kExitOk : kExitFailure;
+    radio.ResetData();
+    const std::string answer = OpenDocument(radio, parsed.Positional()[0]);
+    if (IsResultWord(answer))
+        io.out << answer << '\n';
+    else
+        ReportFileError(io, parsed.Positional()[0], answer);
+    return answer == kOk ? kExitOk : kExitFailure;
 }
 
 int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
@@ -77,11 +88,11 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!parsed.Parse(args, io))
         return kExitUsage;
     CR455Radio radio;
-    NewDocument(radio);
+    radio.ResetData();
     if (const std::string* input = parsed.Option("-i")) {
-        std::string word;
-        if (!OpenDocument(radio, *input, word)) {
-            io.err << word << '\n';
+        const std::string answer = OpenDocument(radio, *input);
+        if (answer != kOk) {
+            io.err << answer << '\n';
             return kExitFailure;
         }
     }
@@ -97,9 +108,16 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
             run(command);
     } else {
         std::string line;
-        while (std::getline(io.in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
+        size_t number = 0;
+        for (LineRead read; (read = ReadLine(io.in, line, kMaxCommandLine)) != LineRead::kEnd;) {
+            ++number;
+            if (read == LineRead::kTooLong) {
+                io.out.flush();
+                io.err << FormatText(LoadResString(IDS_CLI_LINE_TOO_LONG),
+                                     {std::to_string(number), std::to_string(kMaxCommandLine)})
+                       << '\n';
+                return kExitFailure;
+            }
             run(line);
         }
     }
@@ -113,7 +131,7 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
         }
     }
     if (const std::string* output = parsed.Option("-o")) {
-        if (!Save(radio, *output, io))
+        if (!SaveDocumentOrReport(radio, *output, io))
             return kExitFailure;
     }
     return kExitOk;
@@ -125,7 +143,7 @@ int RunShowCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!parsed.Parse(args, io, 1))
         return kExitUsage;
     CR455Radio radio;
-    if (!Open(radio, parsed.Positional()[0], io))
+    if (!OpenDocumentOrReport(radio, parsed.Positional()[0], io))
         return kExitFailure;
     io.out << FormatChannelList(radio) << '\n';
     for (const char* key : CR455Radio::kSettingKeys) {
@@ -146,21 +164,23 @@ int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
     CCliArgs parsed("export", {"-o"});
     if (!parsed.Parse(args, io, 1))
         return kExitUsage;
+    const std::string& input = parsed.Positional()[0];
+    const std::string* output = parsed.Option("-o");
+    if (output && !IsDistinctOutput(*output, input, io))
+        return kExitFailure;
     CR455Radio radio;
-    if (!Open(radio, parsed.Positional()[0], io))
+    if (!OpenDocumentOrReport(radio, input, io))
         return kExitFailure;
     std::string csv = ExportChannelsCsv(radio);
-    const std::string* output = parsed.Option("-o");
     if (!output) {
         io.out << csv;
         return kExitOk;
     }
     std::string error;
-    if (!SaveAtomically(*output, [&](std::ostream& out) { out << csv; }, &error)) {
-        io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {*output, error}) << '\n';
-        return kExitFailure;
-    }
-    return kExitOk;
+    if (SaveAtomically(*output, [&](std::ostream& out) { out << csv; }, &error))
+        return kExitOk;
+    ReportCannotSave(io, *output, error);
+    return kExitFailure;
 }
 
 int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
@@ -172,23 +192,32 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!output)
         return parsed.MissingOption(io, "-o");
     const std::string& csvPath = parsed.Positional()[0];
+    if (!IsDistinctOutput(*output, csvPath, io))
+        return kExitFailure;
     std::string csv;
-    if (!ReadWholeFile(csvPath, csv)) {
+    switch (ReadCsvFile(csvPath, csv)) {
+    case FileError::None:
+        break;
+    case FileError::TooLarge:
+        io.err << FormatText(LoadResString(IDS_CLI_TOO_LARGE), {csvPath, std::to_string(kMaxCsvFileSize)})
+               << '\n';
+        return kExitFailure;
+    default:
         io.err << FormatText(LoadResString(IDS_CLI_CANNOT_READ), {csvPath}) << '\n';
         return kExitFailure;
     }
     CR455Radio radio;
-    NewDocument(radio);
+    radio.ResetData();
     if (const std::string* base = parsed.Option("-i")) {
-        if (!Open(radio, *base, io))
+        if (!OpenDocumentOrReport(radio, *base, io))
             return kExitFailure;
     }
     std::string error;
     if (!ImportChannelsCsv(radio, csv, &error)) {
-        FileError(io, csvPath, error);
+        ReportFileError(io, csvPath, error);
         return kExitFailure;
     }
-    return Save(radio, *output, io) ? kExitOk : kExitFailure;
+    return SaveDocumentOrReport(radio, *output, io) ? kExitOk : kExitFailure;
 }
 
 int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io)
@@ -198,7 +227,8 @@ int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     CR455Radio a;
     CR455Radio b;
-    if (!Open(a, parsed.Positional()[0], io) || !Open(b, parsed.Positional()[1], io))
+    if (!OpenDocumentOrReport(a, parsed.Positional()[0], io) ||
+        !OpenDocumentOrReport(b, parsed.Positional()[1], io))
         return kExitUsage;
     const std::vector<CDataDifference> differences = ListDifferences(a, b);
     for (const CDataDifference& difference : differences)
@@ -220,7 +250,7 @@ int RunSortCommand(const std::vector<std::string>& args, CCliIo& io)
     if (*by != "frequency" && *by != "name")
         return parsed.Usage(io, IDS_CLI_BAD_SORT_ORDER, *by);
     CR455Radio radio;
-    if (!Open(radio, parsed.Positional()[0], io))
+    if (!OpenDocumentOrReport(radio, parsed.Positional()[0], io))
         return kExitFailure;
     std::string message;
     const ESortOutcome outcome = SortChannels(
@@ -230,5 +260,5 @@ int RunSortCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitFailure;
     }
     io.out << message << '\n';
-    return Save(radio, *output, io) ? kExitOk : kExitFailure;
+    return SaveDocumentOrReport(radio, *output, io) ? kExitOk : kExitFailure;
 }

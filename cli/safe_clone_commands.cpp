@@ -1,12 +1,17 @@
 #include "cli/safe_clone_commands.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <ostream>
 
 #include "cli/cli_args.h"
 #include "cli/clone_session.h"
-#include "cli/document_io.h"
 #include "clone/connection_doctor.h"
+#include "clone/fleet_writer.h"
+#include "clone/interrupt.h"
 #include "radio/data_differences.h"
+#include "radio/document_io.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -19,10 +24,10 @@ int RunCompareCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     const std::string& file = parsed.Positional()[0];
     CR455Radio document;
-    NewDocument(document);
-    std::string word;
-    if (!OpenDocument(document, file, word)) {
-        io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {file, word}) << '\n';
+    document.ResetData();
+    const std::string answer = OpenDocument(document, file);
+    if (answer != "OK") {
+        io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {file, answer}) << '\n';
         return kExitUsage;
     }
     CCloneSession session(io, options);
@@ -54,7 +59,34 @@ int RunDoctorCommand(const std::vector<std::string>& args, CCliIo& io)
     // Each finding as soon as it is known: the information run takes a few seconds.
     io.out << CConnectionDoctor::Format(doctor.CheckAll(port)) << std::flush;
     bool answered = false;
-    const CDoctorFinding run = CConnectionDoctor::RunInformation(session.Host(), port, &answered);
+    const CDoctorFinding run = CConnectionDoctor::RunInformation(
+        session.Host(), session.Host().GetClock(), port, &answered);
     io.out << CConnectionDoctor::Format({run}) << std::flush;
     return answered ? kExitOk : kExitFailure;
+}
+
+int RunFleetWrite(CCloneSession& session, const std::string* logPath, CCliIo& io)
+{
+    std::ofstream log;
+    if (logPath) {
+        log.open(*logPath, std::ios::app);
+        if (!log) {
+            io.err << FormatText(LoadResString(IDS_CLI_CANNOT_OPEN_LOG),
+                                 {*logPath, std::strerror(errno)})
+                   << '\n';
+            return kExitUsage;
+        }
+    }
+    const std::string port = session.GetPortDevice();
+    io.out << FormatText(LoadResString(IDS_FLEET_WAITING), {port}) << std::endl;
+    CFleetWriter writer(session.Radio(), port, session.Host(), session.Host().GetClock(),
+                        session.Transfer());
+    // Ctrl-C is how a fleet ends, between runs as much as during one.
+    CInterrupt::ArmCancel(true);
+    const CFleetWriter::Tally tally = writer.Run(io.out, logPath ? &log : nullptr, io.err);
+    CInterrupt::ArmCancel(false);
+    io.out << FormatText(LoadResString(IDS_FLEET_SUMMARY),
+                         {std::to_string(tally.written), std::to_string(tally.failed)})
+           << std::endl;
+    return tally.failed == 0 ? kExitOk : kExitFailure;
 }

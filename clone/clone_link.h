@@ -49,6 +49,7 @@ public:
 
     // The clock of the protocol's waits and of the silence limit (not owned).
     void SetClock(CCloneClock& clock) { m_clock = &clock; }
+    CCloneClock& GetClock() const { return *m_clock; }
 
     // COM port number 1 to 4 and the device bound to each number (by default /dev/ttyUSB0 to
     // /dev/ttyUSB3). Numbers outside 1 to 4 are ignored.

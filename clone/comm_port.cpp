@@ -1,6 +1,7 @@
 #include "clone/comm_port.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -38,6 +39,10 @@ bool BaudToSpeed(unsigned baud, speed_t& speed)
     default: return false;
     }
 }
+
+// The port opened last and its earlier settings, for RestoreOpenPortNow.
+std::atomic<int> g_openFd{-1};
+struct termios g_openPrevious;
 
 void CloseQuietly(int fd)
 {
@@ -96,6 +101,7 @@ int CCommPort::OpenPort(const std::string& device, unsigned baud)
     }
     ::ioctl(fd, TIOCEXCL);
     ::tcflush(fd, TCIOFLUSH);
+    const struct termios previous = tio;
 
     speed_t speed = B9600;
     bool speedOk = BaudToSpeed(baud, speed);
@@ -117,6 +123,10 @@ int CCommPort::OpenPort(const std::string& device, unsigned baud)
     int rts = TIOCM_RTS;
     ::ioctl(fd, TIOCMBIC, &dtr);
     ::ioctl(fd, TIOCMBIS, &rts);
+    m_previousSettings = std::make_unique<struct termios>(previous);
+    g_openFd = -1;
+    g_openPrevious = previous;
+    g_openFd = fd;
     return fd;
 }
 
@@ -125,8 +135,21 @@ void CCommPort::Close()
     if (m_fd < 0)
         return;
     ::tcflush(m_fd, TCIOFLUSH);
+    // A serial device keeps its line settings after the last close: leave it as it was found.
+    if (m_previousSettings)
+        ::tcsetattr(m_fd, TCSANOW, m_previousSettings.get());
+    m_previousSettings.reset();
+    int open = m_fd;
+    g_openFd.compare_exchange_strong(open, -1);
     ReleaseHandle(m_fd);
     m_fd = -1;
+}
+
+void CCommPort::RestoreOpenPortNow()
+{
+    const int fd = g_openFd.load();
+    if (fd >= 0)
+        ::tcsetattr(fd, TCSANOW, &g_openPrevious);
 }
 
 void CCommPort::ReleaseHandle(int fd)

@@ -5,7 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
+
+struct termios;
 
 class CCommPort {
 public:
@@ -24,7 +27,8 @@ public:
     // Another program holding the device makes the open fail.
     virtual bool Open(const std::string& device, unsigned baud);
 
-    // Purges both directions and closes the device; nothing when closed.
+    // Purges both directions, gives the device back the line settings it had before Open and
+    // closes it; nothing when closed.
     virtual void Close();
 
     // Writes the whole buffer, waiting at most a total time limit that grows with its length.
@@ -50,6 +54,10 @@ public:
     // Largest number of bytes one Read takes from the input queue.
     static constexpr size_t kMaxReadChunk = 256;
 
+    // Gives the port opened last, while it is open, its earlier line settings back. For a
+    // signal handler that ends the process: async-signal-safe.
+    static void RestoreOpenPortNow();
+
 protected:
     // Opens and configures the device; returns the descriptor or -1.
     virtual int OpenPort(const std::string& device, unsigned baud);
@@ -62,6 +70,7 @@ protected:
 
 private:
     int m_fd = -1;
+    std::unique_ptr<struct termios> m_previousSettings;
     std::string m_portName;
     unsigned m_baudRate;
     std::string m_lastErrorText;

@@ -60,12 +60,16 @@ std::string ReadFirstLine(const fs::path& path)
     return Trim(line);
 }
 
-std::string ReadWhole(const fs::path& path)
+// Rule files are a few kilobytes; anything beyond this is not read.
+constexpr std::streamsize kMaxRuleFile = 1 << 20;
+
+std::string ReadRuleFile(const fs::path& path)
 {
     std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    std::string text(static_cast<size_t>(kMaxRuleFile), '\0');
+    in.read(&text[0], kMaxRuleFile);
+    text.resize(static_cast<size_t>(in.gcount()));
+    return text;
 }
 
 std::string Lower(std::string text)
@@ -370,7 +374,7 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
         for (const auto& entry : fs::directory_iterator(InRoot(folder), ec)) {
             if (Lower(entry.path().filename().string()).find("brltty") == std::string::npos)
                 continue;
-            std::istringstream rules(Lower(ReadWhole(entry.path())));
+            std::istringstream rules(Lower(ReadRuleFile(entry.path())));
             for (std::string line; std::getline(rules, line);) {
                 if (line.find_first_not_of(" \t") != std::string::npos &&
                     line[line.find_first_not_of(" \t")] == '#')
@@ -453,10 +457,10 @@ std::string Hex4(unsigned value)
 
 } // namespace
 
-CDoctorFinding CConnectionDoctor::RunInformation(CCloneHost& host, const std::string& port,
-                                                 bool* answered)
+CDoctorFinding CConnectionDoctor::RunInformation(CCloneHost& host, CCloneClock& clock,
+                                                 const std::string& port, bool* answered)
 {
-    CProbeLink link(host);
+    CProbeLink link(host, clock);
     link.SetPortDevice(1, port);
     link.SetPortNumber(1);
     const int result = link.CloneInfo();

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class CCloneClock;
 class CCloneHost;
 
 struct CDoctorFinding {
@@ -61,8 +62,8 @@ public:
 
     // The information run on `port`: the transceiver's answer, or which failure it was.
     // `answered` is set when a VX-R455NORD answered.
-    static CDoctorFinding RunInformation(CCloneHost& host, const std::string& port,
-                                         bool* answered);
+    static CDoctorFinding RunInformation(CCloneHost& host, CCloneClock& clock,
+                                         const std::string& port, bool* answered);
 
     // Findings as text, one line each with its level, the fix on the next line.
     static std::string Format(const std::vector<CDoctorFinding>& findings);

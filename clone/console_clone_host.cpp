@@ -1,22 +1,10 @@
 #include "clone/console_clone_host.h"
 
-#include <csignal>
 #include <ostream>
 
-#include <unistd.h>
+#include "clone/interrupt.h"
 
 namespace {
-
-volatile std::sig_atomic_t g_cancelRequested = 0;
-struct sigaction g_previousInt;
-int g_hostCount = 0;
-
-extern "C" void OnInterrupt(int)
-{
-    if (g_cancelRequested)
-        ::_exit(130); // the run did not take the first Ctrl-C: the user insists
-    g_cancelRequested = 1;
-}
 
 constexpr int kBarWidth = 30;
 
@@ -25,19 +13,6 @@ constexpr int kBarWidth = 30;
 CConsoleCloneHost::CConsoleCloneHost(std::ostream& out, std::ostream& err, bool showProgress)
     : m_out(out), m_err(err), m_showProgress(showProgress)
 {
-    if (g_hostCount++ == 0) {
-        g_cancelRequested = 0;
-        struct sigaction action = {};
-        action.sa_handler = OnInterrupt;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(SIGINT, &action, &g_previousInt);
-    }
-}
-
-CConsoleCloneHost::~CConsoleCloneHost()
-{
-    if (--g_hostCount == 0)
-        ::sigaction(SIGINT, &g_previousInt, nullptr);
 }
 
 std::string CConsoleCloneHost::TrimMessage(const std::string& text)
@@ -77,7 +52,7 @@ void CConsoleCloneHost::CreateProgress(const std::string& caption)
 {
     m_caption = caption;
     m_lastPercent = -1;
-    // A Ctrl-C pressed during the identity check before the run is kept: it cancels the run.
+    CInterrupt::ArmCancel(true);
     SetProgressPos(0);
 }
 
@@ -95,14 +70,12 @@ void CConsoleCloneHost::SetProgressPos(int percent)
 
 bool CConsoleCloneHost::CheckCancel()
 {
-    if (!g_cancelRequested)
-        return false;
-    g_cancelRequested = 0;
-    return true;
+    return CInterrupt::IsCancelRequested();
 }
 
 void CConsoleCloneHost::DestroyProgress()
 {
+    CInterrupt::ArmCancel(false);
     if (m_progressDrawn)
         m_err << '\n' << std::flush;
     m_progressDrawn = false;
@@ -126,6 +99,12 @@ void CConsoleCloneHost::ShowInformation(const std::string& model, const std::str
 
 void CConsoleCloneHost::Beep(unsigned frequency, unsigned milliseconds)
 {
-    if (!m_quiet)
+    // After Ctrl-C the command ends without its tones.
+    if (!m_quiet && !CInterrupt::IsCancelRequested())
         m_tones.Play(frequency, milliseconds);
+}
+
+void CConsoleCloneClock::Sleep(unsigned milliseconds)
+{
+    CInterrupt::Wait(milliseconds);
 }

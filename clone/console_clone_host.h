@@ -2,20 +2,28 @@
 
 // The clone host of the command-line tool: status texts and messages go to the output stream
 // (trimmed), a progress bar to the error stream when that is a terminal, tones through
-// CTonePlayer. While the host exists, Ctrl-C is the progress window's Cancel button; a second
-// Ctrl-C before the run has taken the first ends the process.
+// CTonePlayer. While the progress window would show, Ctrl-C (or SIGTERM, SIGHUP) is its Cancel
+// button (CInterrupt); once pressed it stays pressed, and the waits and tones that follow are
+// cut short so that the command ends at once.
 
 #include <iosfwd>
 #include <string>
 
+#include "clone/clone_clock.h"
 #include "clone/clone_host.h"
 #include "clone/tone_player.h"
+
+// The system's steady clock, except that once Ctrl-C has cancelled the run its waits (the
+// progress window's linger, the pauses between the tones) end at once.
+class CConsoleCloneClock : public CRealCloneClock {
+public:
+    void Sleep(unsigned milliseconds) override;
+};
 
 class CConsoleCloneHost : public CCloneHost {
 public:
     // `showProgress`: draw the progress bar on `err`.
     CConsoleCloneHost(std::ostream& out, std::ostream& err, bool showProgress);
-    ~CConsoleCloneHost() override;
 
     CConsoleCloneHost(const CConsoleCloneHost&) = delete;
     CConsoleCloneHost& operator=(const CConsoleCloneHost&) = delete;
@@ -39,6 +47,9 @@ public:
     // each line and of the whole text removed.
     static std::string TrimMessage(const std::string& text);
 
+    // The clock for the link this host serves.
+    CCloneClock& GetClock() { return m_clock; }
+
 private:
     std::ostream& m_out;
     std::ostream& m_err;
@@ -48,4 +59,5 @@ private:
     std::string m_caption;
     bool m_quiet = false;
     CTonePlayer m_tones;
+    CConsoleCloneClock m_clock;
 };

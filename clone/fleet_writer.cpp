@@ -30,7 +30,8 @@ std::string ResultText(const std::string& status)
 CFleetWriter::CFleetWriter(CR455Radio& data, const std::string& port, CCloneHost& host,
                            CCloneClock& clock, const CTempFile& transfer)
     : m_host(host), m_clock(clock), m_quiet(host), m_link(m_quiet, clock),
-      m_operations(data, m_link, m_quiet, transfer), m_now([] { return std::time(nullptr); })
+      m_operations(data, m_link, m_quiet, transfer), m_now([] { return std::time(nullptr); }),
+      m_port(port)
 {
     m_link.SetPortDevice(1, port);
     m_link.SetPortNumber(1);
@@ -44,9 +45,15 @@ std::string CFleetWriter::FormatLine(const std::tm& local, const std::string& co
     return std::string(stamp) + "  " + comment + "  " + result;
 }
 
-bool CFleetWriter::Answers(int* identity)
+bool CFleetWriter::Answers(int* identity, std::ostream& err)
 {
     *identity = m_operations.CheckIdentity();
+    // A port that does not open may be a cable being plugged in again, but a wrong port would
+    // keep the fleet waiting for ever without a word: say so once, until it opens again.
+    const bool notOpen = *identity == CCloneLink::kResultPortError;
+    if (notOpen && !m_portNoted)
+        err << FormatText(LoadResString(IDS_FLEET_PORT_NOT_OPEN), {m_port}) << std::endl;
+    m_portNoted = notOpen;
     return *identity == CCloneLink::kResultOk || *identity == CCloneLink::kResultIdentity;
 }
 
@@ -78,7 +85,7 @@ CFleetWriter::Tally CFleetWriter::Run(std::ostream& out, std::ostream* log, std:
     for (;;) {
         // Wait quietly for the next transceiver.
         int identity = 0;
-        while (!Answers(&identity)) {
+        while (!Answers(&identity, err)) {
             if (PauseCancelled())
                 return tally;
         }
@@ -103,6 +110,6 @@ CFleetWriter::Tally CFleetWriter::Run(std::ostream& out, std::ostream* log, std:
         do {
             if (PauseCancelled())
                 return tally;
-        } while (Answers(&identity));
+        } while (Answers(&identity, err));
     }
 }

@@ -76,7 +76,7 @@ private:
     };
 
     // An information run: true when a transceiver answered (of any model).
-    bool Answers(int* identity);
+    bool Answers(int* identity, std::ostream& err);
     // Waits kPollMs; true when Cancel was pressed meanwhile.
     bool PauseCancelled();
     void Emit(const std::string& comment, const std::string& result, std::ostream& out,
@@ -88,5 +88,7 @@ private:
     CCloneLink m_link;
     CCloneOperations m_operations;
     std::function<std::time_t()> m_now;
+    std::string m_port;
+    bool m_portNoted = false;
     bool m_logFailed = false;
 };

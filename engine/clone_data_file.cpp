@@ -1,17 +1,12 @@
 #include "engine/clone_data_file.h"
 
-#include <atomic>
-#include <cerrno>
-#include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <istream>
+#include <sstream>
 
 #include "engine/clone_image.h"
 #include "engine/hex_record.h"
-
-namespace fs = std::filesystem;
+#include "platform/file_io.h"
 
 namespace {
 
@@ -88,100 +83,6 @@ std::string CommentLineText(const std::string& comment)
     return text;
 }
 
-bool WriteAll(std::FILE* file, const std::string& text)
-{
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const bool flushed = std::fflush(file) == 0;
-    return written && flushed && std::ferror(file) == 0;
-}
-
-// Opens a new file beside target that did not exist before ("x" mode); empty path on failure.
-std::string CreateSiblingFile(const fs::path& target, std::FILE*& file)
-{
-    static std::atomic<unsigned> counter{0};
-    // Names only need to differ between saves; the exclusive open settles any collision.
-    const unsigned salt = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const unsigned number = salt + counter.fetch_add(1);
-        fs::path candidate = target;
-        candidate += ".tmp" + std::to_string(number % 1000000u);
-        file = std::fopen(candidate.string().c_str(), "wbx");
-        if (file != nullptr) {
-            return candidate.string();
-        }
-        if (errno != EEXIST) {
-            break;
-        }
-    }
-    file = nullptr;
-    return std::string();
-}
-
-// The fallback when no file can be created beside the target (a folder that takes no new
-// files, a name too long for a suffix). A file that did not exist before is removed again when
-// the write fails.
-std::string WriteInPlace(const fs::path& target, const std::string& text, bool existed)
-{
-    std::FILE* file = std::fopen(target.string().c_str(), "wb");
-    if (file == nullptr) {
-        return kCannotOpenFile;
-    }
-    bool ok = WriteAll(file, text);
-    ok = (std::fclose(file) == 0) && ok;
-    if (!ok && !existed) {
-        std::remove(target.string().c_str());
-    }
-    return ok ? kOk : kWriteError;
-}
-
-std::string WriteFileAtomically(const std::string& path, const std::string& text)
-{
-    if (path.empty()) {
-        return kCannotOpenFile;
-    }
-    std::error_code error;
-    fs::path target(path);
-    // Replace the file a link points to, not the link.
-    if (fs::is_symlink(target, error)) {
-        const fs::path resolved = fs::canonical(target, error);
-        if (!error) {
-            target = resolved;
-        }
-    }
-    const fs::file_status status = fs::status(target, error);
-    const bool exists = fs::exists(status);
-    if (exists) {
-        if (fs::is_directory(status)) {
-            return kCannotOpenFile;
-        }
-        // An existing file that may not be written is refused as the plain save would refuse it.
-        std::FILE* probe = std::fopen(target.string().c_str(), "r+b");
-        if (probe == nullptr) {
-            return kCannotOpenFile;
-        }
-        std::fclose(probe);
-    }
-
-    std::FILE* file = nullptr;
-    const std::string temporary = CreateSiblingFile(target, file);
-    if (temporary.empty()) {
-        return WriteInPlace(target, text, exists);
-    }
-    bool ok = WriteAll(file, text);
-    ok = (std::fclose(file) == 0) && ok;
-    if (ok && exists) {
-        fs::permissions(temporary, status.permissions(), fs::perm_options::replace, error);
-    }
-    if (ok) {
-        ok = std::rename(temporary.c_str(), target.string().c_str()) == 0;
-    }
-    if (!ok) {
-        std::remove(temporary.c_str());
-        return kWriteError;
-    }
-    return kOk;
-}
-
 } // namespace
 
 std::string CCloneDataFile::Format(const CCloneImage& image, const std::string& comment)
@@ -212,7 +113,15 @@ std::string CCloneDataFile::Format(const CCloneImage& image, const std::string& 
 
 std::string CCloneDataFile::Save(const std::string& path, const CCloneImage& image, const std::string& comment)
 {
-    return WriteFileAtomically(path, Format(image, comment));
+    switch (WriteFileAtomically(path, Format(image, comment))) {
+    case FileError::None:
+        return kOk;
+    case FileError::CannotWrite:
+    case FileError::CannotReplace:
+        return kWriteError;
+    default:
+        return kCannotOpenFile;
+    }
 }
 
 std::string CCloneDataFile::CheckIdentification(const std::string& line)
@@ -235,14 +144,16 @@ std::string CCloneDataFile::CheckIdentification(const std::string& line)
 
 std::string CCloneDataFile::Load(const std::string& path, CCloneImage& image)
 {
-    std::error_code error;
-    if (path.empty() || fs::is_directory(path, error)) {
+    std::string text;
+    switch (ReadFileBounded(path, kMaxFileSize, text)) {
+    case FileError::None:
+        break;
+    case FileError::TooLarge:
+        return kFormatError;
+    default:
         return kCannotOpenFile;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        return kCannotOpenFile;
-    }
+    std::istringstream in(text);
     return Load(in, image);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
 
@@ -17,16 +18,23 @@ public:
     static constexpr int kModelCode = 2270;
     static constexpr int kRevision = 101;
 
-    // Writes the image atomically: the text goes to a new file beside the target, which then
-    // replaces the target, so a failed save leaves any earlier file as it was. The comment is
-    // informative only; line breaks in it are written as spaces so that they cannot break the
-    // line structure.
+    // Largest file Load reads. A clone data file has about 1.3 kB; anything this large is no
+    // clone data file (FORMAT_ERROR), however it goes on, and is not read to its end.
+    static constexpr size_t kMaxFileSize = 1u << 20;
+
+    // Writes the image atomically (WriteFileAtomically), so a failed save leaves any earlier
+    // file as it was: "CANNOT_OPEN_FILE" when the target cannot be written at all (no regular
+    // file, read-only, no new file possible in its folder), "WRITE_ERROR" when the writing
+    // failed. The comment is informative only; line breaks in it are written as spaces so that
+    // they cannot break the line structure.
     static std::string Save(const std::string& path, const CCloneImage& image, const std::string& comment);
     // The complete file text as Save writes it.
     static std::string Format(const CCloneImage& image, const std::string& comment);
 
     // Reads a file into the image. On any result but "OK" the image is left exactly as it was.
-    // Lines may end in CR LF or a bare LF, and the last line end may be missing.
+    // Lines may end in CR LF or a bare LF, and the last line end may be missing. A folder or a
+    // file that cannot be read gives "CANNOT_OPEN_FILE", one longer than kMaxFileSize
+    // "FORMAT_ERROR".
     static std::string Load(const std::string& path, CCloneImage& image);
     static std::string Load(std::istream& in, CCloneImage& image);
 

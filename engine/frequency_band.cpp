@@ -44,7 +44,11 @@ int CFrequencyBand::GetGrid() const
     if (m_settings == nullptr) {
         return kGrid25kHz;
     }
-    const std::string spacing = m_settings->Execute(std::string("COMMON.CH_SPACING"));
+    return GridOfSpacing(m_settings->Execute(std::string("COMMON.CH_SPACING")));
+}
+
+int CFrequencyBand::GridOfSpacing(const std::string& spacing)
+{
     if (spacing == "25kHz") {
         return kGrid25kHz;
     }
@@ -98,6 +102,11 @@ uint32_t CFrequencyBand::Snap(uint32_t hertz, int grid) const
 
 uint32_t CFrequencyBand::ClampAndSnap(uint32_t hertz) const
 {
+    return ClampAndSnap(hertz, GetGrid());
+}
+
+uint32_t CFrequencyBand::ClampAndSnap(uint32_t hertz, int grid) const
+{
     if (hertz > 0) {
         if (hertz < kLowest) {
             hertz = kLowest;
@@ -105,5 +114,5 @@ uint32_t CFrequencyBand::ClampAndSnap(uint32_t hertz) const
             hertz = kHighest;
         }
     }
-    return Snap(hertz);
+    return Snap(hertz, grid);
 }

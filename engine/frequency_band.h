@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "engine/range_list.h"
 
@@ -34,12 +35,15 @@ public:
 
     // 0 for "25kHz", 1 for "8.33kHz", 2 for anything else (the combined grid).
     int GetGrid() const;
+    // The grid that a COMMON.CH_SPACING answer selects, by the rule of GetGrid.
+    static int GridOfSpacing(const std::string& spacing);
     // Nearest point of the current grid (the lower one on a tie), kept inside the band where the
     // grid allows. 0 stays 0.
     uint32_t Snap(uint32_t hertz) const;
     uint32_t Snap(uint32_t hertz, int grid) const;
-    // Limits a frequency above 0 to the band, then snaps it.
+    // Limits a frequency above 0 to the band, then snaps it (to the current grid, or to `grid`).
     uint32_t ClampAndSnap(uint32_t hertz) const;
+    uint32_t ClampAndSnap(uint32_t hertz, int grid) const;
 
 private:
     CSettingTable* m_settings = nullptr;

@@ -15,6 +15,8 @@ unsigned MessageId(CArchiveException::Cause cause)
         return IDS_FILE_NAME_NOT_USABLE;
     case CArchiveException::writeFailed:
         return IDS_FILE_WRITE_FAILED;
+    case CArchiveException::noTempFile:
+        return IDS_TEMP_FILE_ERROR;
     case CArchiveException::badClass:
         break;
     }

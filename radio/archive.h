@@ -11,6 +11,7 @@ public:
         badClass,    // the data are not a clone data file: "Unexpected file format."
         badPath,     // a file name that the file commands cannot carry
         writeFailed, // the document could not be written (disk full, closed stream)
+        noTempFile,  // no temporary file to pass the data through (temporary folder unusable)
     };
 
     explicit CArchiveException(Cause cause = badClass);

@@ -7,8 +7,7 @@
 #include <system_error>
 #include <vector>
 
-#include "radio/archive.h"
-#include "radio/atomic_save.h"
+#include "radio/document_io.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -45,18 +44,7 @@ std::string WithSuffix(const std::string& name, int number)
 
 bool SaveDataFile(CR455Radio& radio, const std::string& path, std::string* error)
 {
-    try {
-        return SaveAtomically(
-            path,
-            [&](std::ostream& out) {
-                CArchive ar(out);
-                radio.Serialize(ar);
-            },
-            error);
-    } catch (const CArchiveException& e) {
-        *error = e.what();
-        return false;
-    }
+    return SaveDocument(radio, path, *error);
 }
 
 } // namespace

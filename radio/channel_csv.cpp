@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "radio/csv_reader.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -18,9 +19,6 @@ enum Column { kChannel, kFrequency, kName, kTxInhibit, kLockout, kColumnCount };
 
 const char* const kColumnNames[kColumnCount] = {"Channel", "Frequency", "Name", "Tx Inhibit",
                                                 "Lockout"};
-
-// Longest field accepted; far beyond any real value, it bounds what a row can hold.
-constexpr size_t kMaxFieldLength = 256;
 
 // The longest frequency text the engine reads in full.
 constexpr size_t kMaxFrequencyLength = 15;
@@ -75,11 +73,6 @@ std::string SpreadsheetText(const std::string& name)
 }
 
 // ---- reading ----
-
-struct CsvRecord {
-    unsigned line = 0; // line on which the record starts
-    std::vector<std::string> fields;
-};
 
 struct CsvError {
     unsigned messageId = 0;
@@ -238,103 +231,14 @@ bool DecodeText(const std::string& bytes, std::string& text, CsvError& error)
     return true;
 }
 
-// Splits `text` into records. Returns false with `error` set on a malformed record.
-class CCsvReader {
-public:
-    CCsvReader(const std::string& text, char separator) : m_text(text), m_separator(separator) {}
-
-    bool AtEnd() const { return m_pos >= m_text.size(); }
-
-    bool Next(CsvRecord& record, CsvError& error)
-    {
-        record = CsvRecord();
-        record.line = m_line;
-        std::string field;
-        for (;;) {
-            bool quoted = false;
-            field.clear();
-            if (Peek() == '"') {
-                quoted = true;
-                ++m_pos;
-                if (!ReadQuoted(field, record, error))
-                    return false;
-            }
-            // Unquoted text, or what follows a closing quote.
-            while (!AtEnd() && Peek() != m_separator && !AtLineEnd()) {
-                if (quoted) {
-                    error = {IDS_CSV_TEXT_AFTER_QUOTE, record.line,
-                             {FieldName(record.fields.size())}};
-                    return false;
-                }
-                field += m_text[m_pos++];
-                if (!CheckLength(field, record, error))
-                    return false;
-            }
-            record.fields.push_back(field);
-            if (!AtEnd() && Peek() == m_separator) {
-                ++m_pos;
-                continue;
-            }
-            SkipLineEnd();
-            return true;
-        }
-    }
-
-private:
-    char Peek() const { return AtEnd() ? '\0' : m_text[m_pos]; }
-
-    // CR LF, LF, and a lone CR as older Mac spreadsheets write it, each end a line.
-    bool AtLineEnd() const { return !AtEnd() && (Peek() == '\n' || Peek() == '\r'); }
-
-    void SkipLineEnd()
-    {
-        if (!AtLineEnd())
-            return;
-        if (Peek() == '\r')
-            ++m_pos;
-        if (Peek() == '\n')
-            ++m_pos;
-        ++m_line;
-    }
-
-    bool ReadQuoted(std::string& field, const CsvRecord& record, CsvError& error)
-    {
-        for (;;) {
-            if (AtEnd()) {
-                error = {IDS_CSV_OPEN_QUOTE, record.line, {FieldName(record.fields.size())}};
-                return false;
-            }
-            char c = m_text[m_pos++];
-            if (c == '"') {
-                if (Peek() != '"')
-                    return true;
-                ++m_pos;
-            } else if (c == '\n' || (c == '\r' && Peek() != '\n')) {
-                ++m_line;
-            }
-            field += c;
-            if (!CheckLength(field, record, error))
-                return false;
-        }
-    }
-
-    bool CheckLength(const std::string& field, const CsvRecord& record, CsvError& error) const
-    {
-        if (field.size() <= kMaxFieldLength)
-            return true;
-        error = {IDS_CSV_FIELD_TOO_LONG, record.line, {FieldName(record.fields.size())}};
-        return false;
-    }
-
-    const std::string& m_text;
-    const char m_separator;
-    size_t m_pos = 0;
-    unsigned m_line = 1;
-};
-
-bool IsBlankRecord(const CsvRecord& record)
+// The next record of `reader`; a malformed one sets `error` naming the line and the field.
+bool NextRecord(CCsvReader& reader, CCsvRecord& record, CsvError& error)
 {
-    return record.fields.size() == 1 && Trim(record.fields[0]).empty();
+    CCsvError csvError;
+    if (reader.Next(record, csvError))
+        return true;
+    error = {csvError.messageId, csvError.line, {FieldName(csvError.field)}};
+    return false;
 }
 
 std::string Upper(std::string text)
@@ -344,7 +248,7 @@ std::string Upper(std::string text)
     return text;
 }
 
-bool IsHeader(const CsvRecord& record)
+bool IsHeader(const CCsvRecord& record)
 {
     if (record.fields.size() != kColumnCount)
         return false;
@@ -361,12 +265,12 @@ char HeaderSeparator(const std::string& text)
 {
     for (char separator : kSeparators) {
         CCsvReader reader(text, separator);
-        CsvRecord record;
-        CsvError ignored;
+        CCsvRecord record;
+        CCsvError ignored;
         bool read = false;
         do
             read = !reader.AtEnd() && reader.Next(record, ignored);
-        while (read && IsBlankRecord(record));
+        while (read && IsBlankCsvRecord(record));
         if (read && IsHeader(record))
             return separator;
     }
@@ -380,7 +284,7 @@ std::string SeparatorName(char separator)
 
 // For a record with the wrong number of fields: another separator that would split it into
 // the expected fields, or 0.
-char OtherSeparator(const CsvRecord& record, char separator)
+char OtherSeparator(const CCsvRecord& record, char separator)
 {
     for (char other : kSeparators) {
         size_t count = 0;
@@ -392,7 +296,7 @@ char OtherSeparator(const CsvRecord& record, char separator)
     return 0;
 }
 
-bool CheckNoNulByte(const CsvRecord& record, CsvError& error)
+bool CheckNoNulByte(const CCsvRecord& record, CsvError& error)
 {
     for (size_t i = 0; i < record.fields.size(); ++i) {
         if (record.fields[i].find('\0') != std::string::npos) {
@@ -480,7 +384,7 @@ struct ChannelRow {
     std::string lockout;
 };
 
-bool CheckFieldCount(const CsvRecord& record, char separator, CsvError& error)
+bool CheckFieldCount(const CCsvRecord& record, char separator, CsvError& error)
 {
     if (record.fields.size() == kColumnCount)
         return true;
@@ -492,7 +396,7 @@ bool CheckFieldCount(const CsvRecord& record, char separator, CsvError& error)
     return false;
 }
 
-bool CheckChannel(const CsvRecord& record, const std::vector<bool>& seen, ChannelRow& row,
+bool CheckChannel(const CCsvRecord& record, const std::vector<bool>& seen, ChannelRow& row,
                   CsvError& error)
 {
     std::string channel = Trim(record.fields[kChannel]);
@@ -510,7 +414,7 @@ bool CheckChannel(const CsvRecord& record, const std::vector<bool>& seen, Channe
     return true;
 }
 
-bool CheckRow(const CsvRecord& record, char separator, const std::vector<bool>& seen,
+bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>& seen,
               ChannelRow& row, CsvError& error)
 {
     const unsigned line = record.line;
@@ -588,13 +492,13 @@ bool ParseRows(const std::string& text, std::vector<ChannelRow>& rows, CsvError&
 {
     const char separator = HeaderSeparator(text);
     CCsvReader reader(text, separator);
-    CsvRecord record;
+    CCsvRecord record;
     bool haveHeader = false;
     std::vector<bool> seen(CR455Radio::kChannelCount + 1, false);
     while (!reader.AtEnd()) {
-        if (!reader.Next(record, error))
+        if (!NextRecord(reader, record, error))
             return false;
-        if (IsBlankRecord(record))
+        if (IsBlankCsvRecord(record))
             continue;
         if (!CheckNoNulByte(record, error))
             return false;
@@ -677,14 +581,14 @@ bool ParsePastedRows(const std::string& text, unsigned first, std::vector<Channe
     // A spreadsheet's copy separates fields with tabs.
     const char separator = text.find('\t') != std::string::npos ? '\t' : HeaderSeparator(text);
     CCsvReader reader(text, separator);
-    CsvRecord record;
+    CCsvRecord record;
     std::vector<bool> seen(CR455Radio::kChannelCount + 1, false);
     unsigned next = first;
     while (!reader.AtEnd()) {
-        if (!reader.Next(record, error))
+        if (!NextRecord(reader, record, error))
             return false;
         // A header row that came along with the data is no channel.
-        if (IsBlankRecord(record) || (rows.empty() && IsHeader(record)))
+        if (IsBlankCsvRecord(record) || (rows.empty() && IsHeader(record)))
             continue;
         if (!CheckNoNulByte(record, error))
             return false;

@@ -25,7 +25,7 @@ void CRadioData::Serialize(CArchive& ar)
         SaveToTemp();
         std::ifstream temp(GetTempPath(), std::ios::binary);
         if (!temp)
-            throw CArchiveException(CArchiveException::badClass);
+            throw CArchiveException(CArchiveException::noTempFile);
         std::string line;
         while (std::getline(temp, line)) {
             if (!line.empty() && line.back() == '\r')
@@ -42,8 +42,8 @@ void CRadioData::Serialize(CArchive& ar)
     // stay behind the copied lines.
     {
         std::ofstream temp(GetTempPath(), std::ios::binary | std::ios::trunc);
-        if (!temp)
-            throw CArchiveException(CArchiveException::badClass);
+        if (GetTempPath().empty() || !temp)
+            throw CArchiveException(CArchiveException::noTempFile);
         std::string line;
         size_t total = 0;
         while (ar.ReadLine(line)) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "engine/clone_data_file.h"
 #include "radio/model_info.h"
 #include "radio/temp_file.h"
 
@@ -13,9 +14,9 @@ class CArchive;
 // overridable steps that do nothing here. CRadioDataRig gives the steps to an engine.
 class CRadioData {
 public:
-    // Largest document accepted on open. A clone data file has about 1.3 kB; anything near this
-    // size is refused as a format error before it is copied into the temporary folder.
-    static constexpr size_t kMaxDocumentSize = 16u << 20;
+    // Largest document accepted on open: the largest file the engine loads. Anything larger is
+    // refused as a format error before it is copied into the temporary folder.
+    static constexpr size_t kMaxDocumentSize = CCloneDataFile::kMaxFileSize;
 
     CRadioData();
     virtual ~CRadioData();
@@ -26,7 +27,8 @@ public:
     // Document open (archive loading) and save (archive storing), through the temporary file.
     // Loading throws CArchiveException when the data are not a clone data file ("Unexpected
     // file format.") and then leaves the data as they were; storing throws it with the cause
-    // writeFailed ("The file could not be written.") when the data cannot be written.
+    // writeFailed ("The file could not be written.") when the data cannot be written. Both
+    // throw it with the cause noTempFile when there is no temporary file to pass through.
     virtual void Serialize(CArchive& ar);
 
     // A new data set: model information, engine initialisation, edit flag cleared.

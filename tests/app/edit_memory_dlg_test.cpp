@@ -50,8 +50,10 @@ TEST(EditMemoryDlg, OpensOnTheChannelsFieldsAndTheFrequencyEnablesTheRest)
     wxTEST_DIALOG((blank.ShowModal(), used.ShowModal()),
                   CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
                       EXPECT_EQ(d.GetTitle() + Shown(d), "Edit Memory ch||00-");
-                      // Opening a blank channel asks only whether it is in use.
-                      EXPECT_EQ(radio.sent, std::vector<std::string>{"CH.MCH.5.APPEAR"});
+                      // Opening a blank channel asks only whether it is in use, and the
+                      // spacing for the note under the frequency.
+                      EXPECT_EQ(radio.sent, std::vector<std::string>(
+                                                {"CH.MCH.5.APPEAR", "COMMON.CH_SPACING"}));
                       for (const char* shown : {"1||00+", "   ||00-", " 121.5 ||00+"}) {
                           Edit(d, "IDC_EDIT_FREQUENCY")->SetValue(wxString(shown).BeforeFirst('|'));
                           EXPECT_EQ(Shown(d), shown);
@@ -69,7 +71,7 @@ TEST(EditMemoryDlg, OpensOnTheChannelsFieldsAndTheFrequencyEnablesTheRest)
     // Cancel sends nothing.
     EXPECT_EQ(radio.sent, std::vector<std::string>({"CH.MCH.7.APPEAR", "CH.MCH.7.FREQUENCY",
                                                     "CH.MCH.7.NAME", "CH.MCH.7.TXINHIBIT",
-                                                    "CH.MCH.7.CHLOCKOUT"}));
+                                                    "CH.MCH.7.CHLOCKOUT", "COMMON.CH_SPACING"}));
     EXPECT_EQ(radio.GetChFrequency(7) + radio.GetChName(7), "127.825TOWER");
 }
 

@@ -15,11 +15,13 @@ namespace {
 const std::vector<std::string> kMenus[] = {
     {"&File", "&New\tCtrl+N #57600", "&Open...\tCtrl+O #57601", "&Save\tCtrl+S #57603",
      "Save &As... #57604", "Open &Backup... #32850", "&Import Channels... #32840",
-     "&Export Channels... #32841", "-", "Recent File #57616", "-", "E&xit #57665"},
+     "&Export Channels... #32841", "Import Airport &Frequencies... #32842", "-",
+     "&Print...\tCtrl+P #57607", "Print Pre&view... #57609", "-", "Recent File #57616", "-",
+     "E&xit #57665"},
     {"&Edit", "&Undo\tCtrl+Z #57643", "&Redo\tCtrl+Y #57644", "-", "&Edit Memory...\tEnter #32771",
      "-", "&Copy\tCtrl+C #57634", "&Paste\tCtrl+V #57637", "Paste &Rows\tCtrl+Shift+V #32864", "-",
      "Clear\tDel #57632", "Delete #32801", "Insert #32802", "-", "Move &Up\tCtrl+Up #32860",
-     "Move &Down\tCtrl+Down #32861", "&Sort Channels #27992"},
+     "Move &Down\tCtrl+Down #32861", "&Sort Channels #32865"},
     {"&View", "&Common Setting... #32779", "-", "&Toolbar #59392", "&Status Bar #59393"},
     {"COM &Port", "COM1 #32790", "COM2 #32791", "COM3 #32792", "COM4 #32793", "-",
      "Port &Settings... #32794"},
@@ -151,7 +153,7 @@ TEST_F(ProgramTest, TheFrameKeepsItsPlacementAndBarsInTheProfileAndItsMinimumSiz
 }
 
 // Real key presses through the toolkit reach the accelerators, also those without a menu item
-// (Cut, Undo and the panes have no handler), and the list's Delete key.
+// (Cut and the panes have no handler), and the list's Delete key.
 TEST_F(ProgramTest, RealKeysReachTheAcceleratorsAndTheList)
 {
     UseChannel(4, "119.000", "FOURTH");

@@ -5,8 +5,12 @@
 
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpfrm.h>
+#include <wx/prntbase.h>
+
+#include <wx/uiaction.h>
 
 #include "app/about_dialog.h"
+#include "app/airport_import_dlg.h"
 
 namespace {
 
@@ -73,6 +77,33 @@ TEST_F(ProgramTest, Screenshots)
                       ShowAndShoot<CFixedFontPropertySheet>(page));
         View()->SetSettingsPage(1);
     }
+    // A note in the status bar after Edit Memory, then the Edit menu naming the step to undo.
+    wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY), CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+                      TypeInto(XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY"), "121.51");
+                      return PressButton(d, wxID_OK);
+                  }));
+    Shoot(Frame(), "status_note");
+    wxUIActionSimulator keys; // the keyboard goes where the pointer is
+    keys.MouseMove(Frame()->GetScreenRect().GetPosition() + wxPoint(200, 200));
+    keys.Char('E', wxMOD_ALT);
+    Shoot(Frame(), "edit_menu");
+    keys.Char(WXK_ESCAPE);
+    wxTEST_DIALOG(SendCommand(ID_FILE_IMPORT_AIRPORTS),
+                  CExpectAction<CAirportImportDlg>([](CAirportImportDlg& d) {
+                      TypeInto(d.GetIdentsEdit(), "EGLL KPAO");
+                      Shoot(&d, "airport_import");
+                      return wxID_CANCEL;
+                  }));
+    SendCommand(ID_FILE_PRINT_PREVIEW);
+    wxFrame* preview = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        for (wxWindow* w : wxTopLevelWindows)
+            if (auto* f = dynamic_cast<wxPreviewFrame*>(w))
+                preview = f;
+        return preview != nullptr;
+    }));
+    Shoot(preview, "card_preview");
+    preview->Close(true);
     auto* about = new CAboutDialog(Frame());
     Shoot(about, "about");
     about->Destroy();

@@ -1,5 +1,13 @@
 // pwr455-cli end to end: the built tool run as a process on files in a scratch folder.
 
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "tests/common/child_process.h"
@@ -8,10 +16,24 @@
 
 namespace {
 
+// True when one of the descriptors in the folder `fd` (/proc/PID/fd) leads to `path`.
+bool HoldsOpen(const std::string& fd, const std::string& path)
+{
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(fd, ec))
+        if (std::filesystem::read_symlink(entry.path(), ec) == path)
+            return true;
+    return false;
+}
+
 const char kHeader[] = "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n";
+const std::string kTempFolder = "The temporary file cannot be created or opened.\n\n"
+                                "Check the free space and the permissions of the temporary folder.\n";
+const std::string kNotRegular = "not a regular file (a folder, a device, a pipe or a socket)\n";
 
 // One run of the tool and what it must give. In the arguments and the expected texts "@"
-// stands for the scratch folder (with its trailing slash).
+// stands for the scratch folder (with its trailing slash); as in a shell, leading arguments
+// NAME=VALUE set the environment, "<FILE" is the standard input, ">FILE" the standard output.
 struct CliStep {
     std::vector<std::string> args;
     int status;
@@ -32,12 +54,24 @@ protected:
 
     ProcessResult Run(const std::vector<std::string>& args, const std::string& input = "") const
     {
-        std::vector<std::string> argv{PWR_CLI_PATH};
-        for (const std::string& a : args)
-            argv.push_back(At(a));
         ProcessOptions options;
         options.input = input;
+        const std::vector<std::string> argv = Argv(args, options);
         return RunProcess(argv, options);
+    }
+    std::vector<std::string> Argv(const std::vector<std::string>& args, ProcessOptions& options) const
+    {
+        std::vector<std::string> argv{PWR_CLI_PATH};
+        for (const std::string& a : args) {
+            const std::string arg = At(a);
+            if (arg[0] == '<' || arg[0] == '>')
+                (arg[0] == '<' ? options.inputFile : options.outputFile) = arg.substr(1);
+            else if (argv.size() == 1 && arg.find('=') != std::string::npos)
+                options.env[arg.substr(0, arg.find('='))] = arg.substr(arg.find('=') + 1);
+            else
+                argv.push_back(arg);
+        }
+        return argv;
     }
 
     void RunSteps(const std::vector<CliStep>& steps) const
@@ -65,7 +99,7 @@ TEST_F(CliTest, HelpAndVersion)
     for (const char* synopsis :
          {"new OUT", "check FILE", "exec [-i FILE] [-o OUT] [--explain] [COMMAND ...]", "show FILE",
           "export FILE [-o OUT.csv]", "import IN.csv [-i BASE] -o OUT", "diff A B", "sort FILE --by frequency|name -o OUT", "info [PORT]",
-          "read OUT [PORT]", "write FILE [PORT]", "ports",
+          "read OUT [PORT]", "write FILE [--fleet [--log LOG]] [PORT]", "ports",
           "simulate [--image FILE] [--fault NAME ...] [--realtime]"}) {
         const std::string s = synopsis;
         EXPECT_NE(help.out.find("\n  " + s + " "), std::string::npos) << s;
@@ -144,6 +178,10 @@ TEST_F(CliTest, CheckGivesTheWordOfFileOpen)
         {{"check", "@short.qrb"}, 1, "NOT_ENOUGH_DATA\n"},
         {{"check", "@overflow.qrb"}, 1, "DATA_OVERFLOW\n"},
         {{"check", "@missing.qrb"}, 1, "CANNOT_OPEN_FILE\n"},
+        {{"check", ""}, 1, "CANNOT_OPEN_FILE\n"},
+        {{"check", "@"}, 1, "CANNOT_OPEN_FILE\n"},
+        {{"check", "/dev/zero"}, 1, "FORMAT_ERROR\n"},
+        {{"TMPDIR=@missing", "check", "@lf.qrb"}, 1, "", "pwr455-cli: '@lf.qrb': " + kTempFolder},
     });
 }
 
@@ -154,7 +192,7 @@ TEST_F(CliTest, FailedSaveIsReportedAndLeavesNothingBehind)
         {{"new", "@no/such/dir/x.qrb"}, 1, "",
          "pwr455-cli: cannot save '@no/such/dir/x.qrb': cannot create a new file in the target's folder\n"},
         {{"exec", "-o", "@target.qrb", "COMMON.BEEP=OFF"}, 1, "OFF\n",
-         "pwr455-cli: cannot save '@target.qrb': cannot replace the file: Is a directory\n"},
+         "pwr455-cli: cannot save '@target.qrb': not a regular file (a folder, a device, a pipe or a socket)\n"},
     });
     EXPECT_EQ(m_dir.Entries(), std::vector<std::string>{"target.qrb"});
     EXPECT_TRUE(std::filesystem::is_directory(m_dir.Path() / "target.qrb" / "inside"));
@@ -168,8 +206,10 @@ TEST_F(CliTest, ShowListsChannelsAndSettings)
                    "COMMON.SCAN_PRIO=ON", "COMMON.OPENING_TEXT=HELLO", "COMMON.CLONE_COMMENT=My radio"})
                   .status,
               0);
-    std::string expected = "CH  Prio  Frequency  Name   Tx Inhibit  Memory Lockout\n01        118.000\n"
-                           "02  Prio  121.500    TOWER  Inhibit\n03        118.100                       Lockout\n";
+    std::string expected = "CH  Prio  Frequency  Carrier   Name   Tx Inhibit  Memory Lockout\n"
+                           "01        118.000    118.0000\n"
+                           "02  Prio  121.500    121.5000  TOWER  Inhibit\n"
+                           "03        118.100    118.1000                     Lockout\n";
     for (int ch = 4; ch <= 20; ++ch)
         expected += (ch < 10 ? "0" : "") + std::to_string(ch) + "\n";
     expected += "\nADJ_ENABLE=DISABLE\nCH_SPACING=25kHz\nVFOMODE_ENABLE=DISABLE\nVFOTX_INHIBIT=ENABLE\n"
@@ -214,6 +254,61 @@ TEST_F(CliTest, ExportImportAndDiff)
     // Importing the export gives the same file back.
     EXPECT_EQ(ReadFile(m_dir.In("again.qrb")), ReadFile(m_dir.In("out.qrb")));
     EXPECT_FALSE(std::filesystem::exists(m_dir.In("none.qrb")));
+}
+
+// Each input is bounded, each output checked before any work, and a failed output is an error.
+TEST_F(CliTest, BoundedInputsAndCheckedOutputs)
+{
+    ASSERT_EQ(Run({"new", "@a.qrb"}).status, 0);
+    ASSERT_EQ(Run({"export", "@a.qrb", "-o", "@a.csv"}).status, 0);
+    ASSERT_EQ(::mkfifo(m_dir.In("fifo").c_str(), 0600), 0);
+    std::filesystem::create_directory(m_dir.In("tmp"));
+    RunSteps({
+        {{"import", "/dev/zero", "-o", "@z.qrb"}, 1, "", "pwr455-cli: '/dev/zero' is too large (more than 1048576 bytes)\n"},
+        {{"exec", "</dev/zero"}, 1, "", "pwr455-cli exec: line 1 of the standard input is longer than 65536 characters\n"},
+        {{"simulate", "--image", "/dev/zero"}, 2, "", "pwr455-cli: '/dev/zero': not a clone data file\n"},
+        {{"export", "@a.qrb", "-o", "@a.qrb"}, 1, "", "pwr455-cli: cannot save '@a.qrb': it is also the input file\n"},
+        {{"import", "@a.csv", "-i", "@a.qrb", "-o", "@a.csv"}, 1, "",
+         "pwr455-cli: cannot save '@a.csv': it is also the input file\n"},
+        {{"new", "@fifo"}, 1, "", "pwr455-cli: cannot save '@fifo': " + kNotRegular},
+        {{"new", "/dev/stdout"}, 1, "", "pwr455-cli: cannot save '/dev/stdout': " + kNotRegular},
+        {{"read", "@tmp", "--simulate"}, 2, "", "pwr455-cli: cannot save '@tmp': " + kNotRegular},
+        {{"read", "@none/r.qrb", "--simulate"}, 2, "",
+         "pwr455-cli: cannot save '@none/r.qrb': cannot create a new file in the target's folder\n"},
+        {{"export", "@a.qrb", ">/dev/full"}, 1, "", "pwr455-cli: the output could not be written\n"},
+        {{"TMPDIR=@missing", "new", "@t.qrb"}, 1, "", "pwr455-cli: cannot save '@t.qrb': " + kTempFolder},
+        {{"TMPDIR=", "new", "@u.qrb"}, 0, ""},
+    });
+    EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"a.csv", "a.qrb", "fifo", "tmp", "u.qrb"}));
+}
+
+// SIGINT, SIGTERM and SIGHUP end a command at once, even one that waits on a FIFO, and its
+// temporary files go with it.
+TEST_F(CliTest, SignalsEndEveryCommandAndItsTemporaryFiles)
+{
+    const std::string fifo = m_dir.In("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // A writer that never writes: whoever reads the FIFO waits.
+    const int writer = ::open(fifo.c_str(), O_RDWR | O_CLOEXEC);
+    std::filesystem::create_directory(m_dir.In("tmp"));
+    const std::vector<std::string> commands[] = {{"check"}, {"exec", "-i"}, {"simulate", "--image"}};
+    for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+        for (const std::vector<std::string>& command : commands) {
+            std::vector<std::string> args{"TMPDIR=@tmp"};
+            args.insert(args.end(), command.begin(), command.end());
+            args.push_back(fifo);
+            ProcessOptions options;
+            CChildProcess tool(Argv(args, options), options);
+            // Once the tool has the FIFO open, its temporary files exist and it waits.
+            const std::string fd = "/proc/" + std::to_string(tool.Pid()) + "/fd";
+            for (int tries = 0; tries < 1000 && !HoldsOpen(fd, fifo); ++tries)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            tool.Signal(sig);
+            EXPECT_EQ(tool.Finish().signal, sig) << command[0];
+            EXPECT_TRUE(ListFolder(m_dir.In("tmp")).empty()) << command[0];
+        }
+    }
+    ::close(writer);
 }
 
 TEST_F(CliTest, SortKeepsThePriorityChannelWithItsChannelAndExecExplains)

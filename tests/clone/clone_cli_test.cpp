@@ -1,8 +1,16 @@
 // pwr455-cli's clone commands end to end: the built tool against the simulated transceiver,
 // served by the tool itself on a pseudo-terminal.
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -131,4 +139,62 @@ TEST_F(CloneCliTest, InterruptCancelsTheRead)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "Now reading <- TR\nTerminated cloning.\n");
     EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+// Ctrl-C after the run, just before the save, still cancels the read and keeps OUT as it was.
+// The output pipe has room for the first status line only, so the tool stops in its second,
+// "Cloning completed.", which comes after the run and before the save.
+TEST_F(CloneCliTest, InterruptAfterTheRunStillCancelsTheRead)
+{
+    const std::string fifo = m_dir.In("out.fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int pipe = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_EQ(::fcntl(pipe, F_SETPIPE_SZ, 4096), 4096); // one page
+    const std::string junk(4096 - 18, '.');             // room left for "Now reading <- TR\n"
+    ASSERT_EQ(::write(pipe, junk.data(), junk.size()), static_cast<ssize_t>(junk.size()));
+    ProcessOptions options = Options();
+    options.outputFile = fifo;
+    CChildProcess read(Tool({"read", m_dir.In("out.qrb"), "--simulate", "--quiet"}), options);
+    // Waits until the tool is stopped in a write() to its full output other than `except`.
+    const std::string syscall = "/proc/" + std::to_string(read.Pid()) + "/syscall";
+    auto blockedWrite = [&](const std::string& except) {
+        std::string state;
+        for (int tries = 0; tries < 3000; ++tries, std::this_thread::sleep_for(std::chrono::milliseconds(10)))
+            if ((state = ReadFile(syscall)).rfind(std::to_string(SYS_write) + " 0x1 ", 0) == 0 && state != except)
+                break;
+        return state;
+    };
+    const std::string completed = blockedWrite("");
+    read.Signal(SIGINT);
+    blockedWrite(completed); // the tool's last words after the signal
+    std::string output;
+    for (int tries = 0; tries < 3000 && output.find("cloning.\n") == std::string::npos; ++tries) {
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(pipe, buffer, sizeof buffer)) > 0;)
+            output.append(buffer, static_cast<size_t>(n));
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(read.Finish().status, 1);
+    EXPECT_EQ(output.substr(output.find_first_not_of('.')), "Now reading <- TR\nTerminated cloning.\n");
+    EXPECT_FALSE(std::filesystem::exists(m_dir.In("out.qrb")));
+    ::close(pipe);
+}
+
+// The serial device gets back the line settings it had before the tool opened it.
+TEST_F(CloneCliTest, ThePortKeepsItsLineSettings)
+{
+    std::unique_ptr<CChildProcess> sim;
+    const std::string device = Serve(sim, {});
+    const int port = ::open(device.c_str(), O_RDWR | O_NOCTTY);
+    struct termios before;
+    ASSERT_EQ(::tcgetattr(port, &before), 0);
+    ::cfsetspeed(&before, B4800);
+    before.c_lflag |= ICANON | ECHO;
+    ASSERT_EQ(::tcsetattr(port, TCSANOW, &before), 0);
+    EXPECT_EQ(Run({"info", "--port", device, "--quiet"}).status, 0);
+    struct termios after;
+    ASSERT_EQ(::tcgetattr(port, &after), 0);
+    EXPECT_EQ(::cfgetospeed(&after), static_cast<speed_t>(B4800));
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
+    ::close(port);
 }

@@ -123,6 +123,18 @@ INSTANTIATE_TEST_SUITE_P(
                       OperationCase{"InfoForeignRevision", Operation::Information, "wrong-revision", 85, 1}),
     [](const ::testing::TestParamInfo<OperationCase>& info) { return std::string(info.param.name); });
 
+TEST_F(CloneOperationsTest, EditedDataAreReadAndAnyDataWrittenOnlyAfterOk)
+{
+    Start();
+    operations->SetModifiedTest([] { return true; });
+    host.answerOk = false;
+    EXPECT_EQ(CCloneOperations::kDeclined, operations->Read());
+    EXPECT_EQ(CCloneOperations::kDeclined, operations->Write());
+    EXPECT_EQ((Lines{"ask: Read from transceiver, Data has been edited.", "ask: Write to transceiver"}),
+              host.events);
+    EXPECT_TRUE(sim.GetReceivedFrames().empty());
+}
+
 // The Information dialog shows 16 comment bytes: control characters as blanks, others as Latin-1.
 TEST(CloneOperationsComment, SixteenCharactersAsText)
 {

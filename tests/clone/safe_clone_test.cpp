@@ -1,6 +1,7 @@
 // Fleet writes and the connection check's information run: the real serial code against the
 // simulated transceiver, on the fake clock.
 
+#include <cstring>
 #include <sstream>
 
 #include "clone_test_util.h"
@@ -11,12 +12,6 @@ using namespace clonetest;
 
 namespace {
 
-// One transceiver of the fleet as it is plugged in.
-struct CFleetRadio {
-    const char* comment;
-    const char* fault;
-};
-
 // Presses Cancel (Ctrl-C) when told to.
 class CFleetHost : public CRecordingCloneHost {
 public:
@@ -24,16 +19,30 @@ public:
     bool CheckCancel() override { return stop; }
 };
 
+// A fake clock on which the test acts while the code pauses, as a user does.
+class CScriptedClock : public CFakeCloneClock {
+public:
+    using CFakeCloneClock::CFakeCloneClock;
+    std::function<void(unsigned)> onSleep;
+    void Sleep(unsigned ms) override
+    {
+        if (onSleep)
+            onSleep(ms);
+        CFakeCloneClock::Sleep(ms);
+    }
+};
+
 class SafeCloneTest : public ::testing::Test {
 protected:
-    void Plug(const CFleetRadio& radio)
+    // A transceiver with this clone comment and fault (or none) on the cable.
+    void Plug(const char* comment, const char* fault)
     {
         CSimFaults faults;
-        ASSERT_TRUE(!*radio.fault || faults.Set(radio.fault));
+        ASSERT_TRUE(!*fault || faults.Set(fault));
         sim.SetFaults(faults);
         CSimTransceiver::Image image = sim.GetImage();
         std::fill(image.begin() + 0x10, image.begin() + 0x20, ' ');
-        std::copy(radio.comment, radio.comment + std::strlen(radio.comment), image.begin() + 0x10);
+        std::copy(comment, comment + std::strlen(comment), image.begin() + 0x10);
         sim.SetImage(image);
     }
     void Unplug()
@@ -42,16 +51,9 @@ protected:
         gone.silence = true; // the cable stays on the port: it echoes, nobody answers
         sim.SetFaults(gone);
     }
-    size_t Requests(uint8_t command) const
-    {
-        size_t n = 0;
-        for (const auto& f : sim.GetReceivedFrames())
-            n += f.bytes.size() > 2 && f.bytes[2] == command;
-        return n;
-    }
 
     CFleetHost host;
-    CFakeCloneClock clock{&host.events};
+    CScriptedClock clock{&host.events};
     CSimTransceiver sim;
     CTempFile transfer{"cl"};
 };
@@ -60,35 +62,28 @@ protected:
 
 TEST_F(SafeCloneTest, FleetWritesEachTransceiverOnceAndRefusesOtherModels)
 {
-    const CFleetRadio radios[] = {
-        {"RADIO A", ""}, {"OTHER", "wrong-model"}, {"RADIO C", "refuse-write"}};
     ASSERT_TRUE(clock.Drive(sim));
-    Plug(radios[0]);
+    Plug("RADIO A", "");
     CR455Radio data;
     data.ResetData();
-    data.SetCloneComment("CLUB");
     CFleetWriter writer(data, sim.GetDevicePath(), host, clock, transfer);
 
-    // Each transceiver goes once its line is out; the next comes after one unanswered request.
-    std::ostringstream out, log, err;
-    size_t plugged = 1, goneAt = 0;
-    bool present = true;
-    clock.onWait = [&] {
-        const std::string text = out.str();
-        const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
-        if (present && lines == plugged) {
-            Unplug();
-            present = false;
-            goneAt = Requests(0xE0);
-        } else if (!present && Requests(0xE0) > goneAt + 1) {
-            if (plugged == std::size(radios)) {
-                host.stop = true;
-            } else {
-                Plug(radios[plugged++]);
-                present = true;
-            }
+    // What the user does at each 2-second pause of the writer, in order: the writer must pause
+    // exactly where this expects it to, or the lines below come out otherwise.
+    int pause = 0;
+    clock.onSleep = [&](unsigned ms) {
+        if (ms != CFleetWriter::kPollMs)
+            return;
+        switch (pause++) {
+        case 0: Unplug(); break; // RADIO A written
+        case 1: Plug("OTHER", "wrong-model"); break;
+        case 2: Unplug(); break; // OTHER refused
+        case 3: Plug("RADIO C", "refuse-write"); break;
+        case 4: Unplug(); break; // RADIO C failed
+        default: host.stop = true; // Ctrl-C
         }
     };
+    std::ostringstream out, log, err;
     const CFleetWriter::Tally tally = writer.Run(out, &log, err);
 
     EXPECT_EQ(tally.written, 1);
@@ -102,42 +97,44 @@ TEST_F(SafeCloneTest, FleetWritesEachTransceiverOnceAndRefusesOtherModels)
                             "transceiver; nothing written.",
                             "RADIO C           Err: Cannot write cloning data."}));
     EXPECT_EQ(log.str(), out.str());
-    EXPECT_EQ(err.str(), "");
-    EXPECT_EQ(sim.GetWriteCount(), 1);
-    EXPECT_EQ(Requests(0xE3), 2u); // the other model was never asked to take data
-    EXPECT_EQ(host.Find("beep 1000 50").size(), 2u);
-    EXPECT_EQ(host.Find("beep 500 400").size(), 8u);
+    EXPECT_EQ(sim.GetWriteCount(), 1); // the other model would have taken a write
+    EXPECT_EQ(host.Find("beep 500 400").size(), 8u); // the failure tones of the last two
     // Nothing but the lines: no status texts, no boxes, no questions.
     EXPECT_TRUE(host.Find("status").empty() && host.Find("box").empty() && host.Find("ask").empty());
-    // Between information runs the writer waits 2 s, never less: nine pauses for this course.
-    EXPECT_EQ(host.Find("sleep 2000").size(), 9u);
+    EXPECT_EQ(pause, 6);
+}
+
+TEST_F(SafeCloneTest, FleetOnAPortThatDoesNotOpenSaysSoOnceAndWaits)
+{
+    CR455Radio data;
+    CFleetWriter writer(data, "/nonexistent/tty", host, clock, transfer);
+    int pauses = 0;
+    clock.onSleep = [&](unsigned ms) { host.stop = ms == CFleetWriter::kPollMs && ++pauses == 3; };
+    std::ostringstream out, err;
+    EXPECT_EQ(writer.Run(out, nullptr, err).failed, 0);
+    EXPECT_EQ(out.str() + err.str(), "The port /nonexistent/tty cannot be opened; still waiting "
+                                     "(pwr455-cli doctor tells why).\n");
 }
 
 TEST_F(SafeCloneTest, InformationRunSaysWhichFailureItWas)
 {
     const struct {
-        const char* fault;
-        bool answered;
+        const char* fault; // only a transceiver without one counts as having answered
         const char* text;
     } cases[] = {
-        {"", true, "The transceiver answered: VX-R455NORD, comment \"RADIO A\"."},
-        {"no-cable", false, "Nothing came back from the cable, not even the echo of the request."},
-        {"silence", false, "The cable echoed the request, but no transceiver answered."},
-        {"bad-comment", false, "The transceiver's answer came garbled."},
-        {"wrong-revision", false,
+        {"", "The transceiver answered: VX-R455NORD, comment \"RADIO A\"."},
+        {"no-cable", "Nothing came back from the cable, not even the echo of the request."},
+        {"silence", "The cable echoed the request, but no transceiver answered."},
+        {"bad-comment", "The transceiver's answer came garbled."},
+        {"wrong-revision",
          "A transceiver answered as model 2270 revision 0102, which this program cannot program."},
     };
     ASSERT_TRUE(clock.Drive(sim));
     for (const auto& c : cases) {
-        Plug({"RADIO A", c.fault});
-        bool answered = !c.answered;
-        const CDoctorFinding f =
-            CConnectionDoctor::RunInformation(host, clock, sim.GetDevicePath(), &answered);
-        EXPECT_EQ(f.text, c.text);
-        EXPECT_EQ(answered, c.answered) << c.text;
+        Plug("RADIO A", c.fault);
+        bool answered = *c.fault;
+        EXPECT_EQ(CConnectionDoctor::RunInformation(host, clock, sim.GetDevicePath(), &answered).text,
+                  c.text);
+        EXPECT_EQ(answered, !*c.fault) << c.text;
     }
-    bool answered = true;
-    EXPECT_EQ(CConnectionDoctor::RunInformation(host, clock, "/nonexistent/tty", &answered).text,
-              "Port /nonexistent/tty could not be opened for the information run.");
-    EXPECT_FALSE(answered);
 }

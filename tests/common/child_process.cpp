@@ -39,12 +39,8 @@ CChildProcess::CChildProcess(const std::vector<std::string>& argv, const Process
     // Environment, file size limit and user are set by env(1), prlimit(1) and setpriv(1), so
     // that nothing but a few system calls runs between fork and exec.
     std::vector<std::string> args{"/usr/bin/env"};
-    for (const auto& [name, value] : options.env) {
-        if (value.empty())
-            args.insert(args.end(), {"-u", name});
-        else
-            args.push_back(name + "=" + value);
-    }
+    for (const auto& [name, value] : options.env)
+        args.push_back(name + "=" + value);
     if (options.fileSizeLimit > 0)
         args.insert(args.end(), {"/usr/bin/prlimit", "--fsize=" + std::to_string(options.fileSizeLimit)});
     if (options.unprivileged && ::geteuid() == 0)
@@ -65,6 +61,8 @@ CChildProcess::CChildProcess(const std::vector<std::string>& argv, const Process
         sigset_t none;
         sigemptyset(&none);
         ::sigprocmask(SIG_SETMASK, &none, nullptr);
+        for (int s : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
+            ::signal(s, SIG_DFL);
         ::signal(SIGXFSZ, SIG_IGN); // stays ignored across exec: writes past a limit fail (EFBIG)
         ::dup2(in, STDIN_FILENO);
         ::dup2(file >= 0 ? file : out[1], STDOUT_FILENO);

@@ -16,7 +16,7 @@ struct ProcessOptions {
     std::string input;                      // standard input, unless inputFile is given
     std::string inputFile;                  // this file as standard input (e.g. /dev/zero)
     std::string outputFile;                 // standard output to this file instead of a pipe
-    std::map<std::string, std::string> env; // set, or removed when the value is empty
+    std::map<std::string, std::string> env; // set in the environment (an empty value too)
     uint64_t fileSizeLimit = 0;             // 0: none
     bool unprivileged = false;              // as user "nobody" when the test runs as root
 };
@@ -41,6 +41,7 @@ public:
     // Collects output until standard output holds `text`; false when the output ended first.
     bool WaitForOutput(const std::string& text, int timeoutMs = kPatienceMs);
     const std::string& Out() const { return m_result.out; }
+    pid_t Pid() const { return m_pid; }
     void Signal(int sig);
     // Collects the rest of the output and waits for the end (killing a process that hangs).
     ProcessResult Finish(int timeoutMs = kPatienceMs);

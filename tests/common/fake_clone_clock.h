@@ -27,8 +27,7 @@ public:
         return sim.StartStepped();
     }
 
-    // Called at every wait for input before time moves: a test looks at windows or presses
-    // buttons here, at points of the run that are the same on any machine.
+    // Called at every wait for input, before time moves: where tests look at windows or press buttons.
     std::function<void()> onWait;
 
     uint64_t NowMs() override { return m_now; }

@@ -41,7 +41,6 @@ const MoveCase kMoves[] = {
     {1, true, 0, {1}, "3", "CH 01 has no neighbour on that side"},
     {3, true, 2, {1, 3, 2, 4}, "2", "CH 03 moved to CH 02"},
     {3, false, 4, {1, 2, 4, 3, 5}, "4", "CH 03 moved to CH 04"},
-    {5, false, 6, {1, 2, 3, 4, 6, 5}, "3", "CH 05 moved to CH 06"},
 };
 
 } // namespace

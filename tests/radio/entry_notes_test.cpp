@@ -19,7 +19,6 @@ const NoteCase kCases[] = {
     {"100.5", "TOWER", "25kHz", {"CH 03: 100.500 MHz is outside the air band; stored as 118.000"}},
     {"121.51", "TOWER", "25kHz", {"CH 03: 121.510 stored as 121.500, the nearest 25 kHz channel"}},
     {"118", "TOWER", "8.33kHz", {"CH 03: 118.000 stored as 118.005, the nearest 8.33 kHz channel"}},
-    {"118.02", "", "25k/8.33kHz", {"CH 03: 118.020 stored as 118.015, the nearest 25 kHz or 8.33 kHz channel"}},
     {"12l.5", "TOWER", "25kHz", {"CH 03: \"12l.5\" is not a frequency; stored as 118.000"}},
     {"abc", "TOWER", "25kHz", {std::string("CH 03: \"abc") + kBlanked}},
     {"150", "Tower-One", "25kHz",
@@ -38,11 +37,10 @@ TEST(EntryNotesTest, EachDifferenceBetweenTypedAndStoredGetsANote)
         CR455Radio radio; // sent as the Edit Memory dialog sends it on OK
         radio.ResetData();
         radio.SetChSpacing(c.spacing);
-        radio.SetChName(3, c.name);
         const double megahertz = std::strtod(c.frequency, nullptr);
-        std::string frequency = megahertz > 0 && megahertz < 2000 ? c.frequency : "";
-        radio.SetChFrequency(3, frequency);
-        radio.SetChAppear(3, frequency.empty() ? "OFF" : "ON");
+        const std::string frequency = megahertz > 0 && megahertz < 2000 ? c.frequency : "";
+        radio.Command(std::string("CH.MCH.3.ALL=NAME=") + c.name + "\tFREQUENCY=" + frequency +
+                      "\tAPPEAR=" + (frequency.empty() ? "OFF" : "ON"));
         radio.HealCh(3);
         EXPECT_EQ(ExplainChannelEntry(radio, {3, true, c.frequency, true, c.name}, true), c.notes);
     }

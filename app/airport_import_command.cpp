@@ -1,0 +1,66 @@
+#include "app/airport_import_command.h"
+
+#include <wx/frame.h>
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+
+#include "app/airport_import_dlg.h"
+#include "app/app_resources.h"
+#include "app/command_ids.h"
+#include "app/engine_text.h"
+#include "app/pwr455_app.h"
+#include "app/pwr455_doc.h"
+#include "app/pwr455_view.h"
+#include "app/undo_commands.h"
+#include "radio/airport_import.h"
+#include "radio/text_util.h"
+#include "radio/undo_history.h"
+
+namespace {
+
+unsigned SelectedChannel(CPWR455Doc& doc)
+{
+    auto* view = dynamic_cast<CPWR455View*>(doc.GetFirstView());
+    return view ? view->GetSelectedChannel() : 1;
+}
+
+void OnImportAirports(wxFrame* frame)
+{
+    if (CPWR455Doc* doc = GetPWR455App().GetDocument())
+        RunAirportImport(*doc, SelectedChannel(*doc), frame);
+}
+
+} // namespace
+
+bool RunAirportImport(CPWR455Doc& doc, unsigned from, wxWindow* parent)
+{
+    CAirportImportDlg dialog(parent, doc.GetRadioData(), from);
+    if (dialog.ShowModal() != wxID_OK || dialog.GetPlan().placed.empty())
+        return false;
+    ApplyAirportPlan(doc, dialog.GetPlan(), parent);
+    return true;
+}
+
+void ApplyAirportPlan(CPWR455Doc& doc, const CAirportImportPlan& plan, wxWindow* parent)
+{
+    {
+        wxBusyCursor wait;
+        CUndoStep step(doc.GetHistory(), UndoStepName(IDS_STEP_IMPORT_AIRPORTS));
+        ApplyAirportImport(*doc.GetRadioData(), plan);
+    }
+    doc.Modify(true);
+    doc.UpdateAllViews();
+    if (!plan.notPlaced.empty()) {
+        const std::string text = FormatText(ToEngine(ResString(IDS_AIR_IMPORTED_NOT_FIT)),
+                                            {std::to_string(plan.placed.size()),
+                                             NamePlacements(plan.notPlaced)});
+        wxMessageBox(FromEngine(text), ResString(IDS_APP_TITLE), wxOK | wxICON_INFORMATION,
+                     parent);
+    }
+}
+
+void BindAirportImport(wxFrame* frame)
+{
+    frame->Bind(wxEVT_MENU, [frame](wxCommandEvent&) { OnImportAirports(frame); },
+                CmdId(ID_FILE_IMPORT_AIRPORTS));
+}

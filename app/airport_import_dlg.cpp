@@ -1,0 +1,298 @@
+#include "app/airport_import_dlg.h"
+
+#include <algorithm>
+#include <map>
+
+#include <wx/button.h>
+#include <wx/filedlg.h>
+#include <wx/listctrl.h>
+#include <wx/msgdlg.h>
+#include <wx/radiobut.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/spinctrl.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/app_resources.h"
+#include "app/engine_text.h"
+#include "app/profile.h"
+#include "app/xrc_util.h"
+#include "radio/r455_radio.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+const int kColumnWidths[CAirportImportDlg::kColumnCount] = {90, 50, 170, 75, 70, 80, 35, 210};
+
+// String resource `id` with %1, %2, ... replaced.
+wxString ResFormat(unsigned id, std::initializer_list<std::string> args)
+{
+    return FromEngine(FormatText(ToEngine(ResString(id)), args));
+}
+
+// "2-7, 9, 11-12": the channels a plan fills.
+std::string CompactChannels(const std::vector<CAirportPlacement>& placed)
+{
+    std::string text;
+    for (size_t i = 0; i < placed.size();) {
+        size_t j = i;
+        while (j + 1 < placed.size() && placed[j + 1].channel == placed[j].channel + 1)
+            ++j;
+        if (!text.empty())
+            text += ", ";
+        text += std::to_string(placed[i].channel);
+        if (j > i)
+            text += "-" + std::to_string(placed[j].channel);
+        i = j + 1;
+    }
+    return text;
+}
+
+} // namespace
+
+CAirportImportDlg::CAirportImportDlg(wxWindow* parent, CR455Radio* radio, unsigned from)
+    : m_radio(radio), m_grid(GetChannelGrid(*radio))
+{
+    InitAppResources();
+    wxXmlResource::Get()->LoadDialog(this, parent, "IDD_AIRPORT_IMPORT");
+    m_idents = XrcCtrl<wxTextCtrl>(*this, "IDC_AIRPORT_IDENTS");
+    m_status = XrcCtrl<wxStaticText>(*this, "IDC_AIRPORT_STATUS");
+    m_listCtrl = XrcCtrl<wxListCtrl>(*this, "IDC_AIRPORT_LIST");
+    m_blank = XrcCtrl<wxRadioButton>(*this, "IDC_AIRPORT_BLANK");
+    m_overwrite = XrcCtrl<wxRadioButton>(*this, "IDC_AIRPORT_OVERWRITE");
+    m_from = XrcCtrl<wxSpinCtrl>(*this, "IDC_AIRPORT_FROM");
+    m_summary = XrcCtrl<wxStaticText>(*this, "IDC_AIRPORT_SUMMARY");
+    m_listFile = XrcCtrl<wxStaticText>(*this, "IDC_AIRPORT_LIST_FILE");
+    m_from->SetValue(static_cast<int>(from));
+    CreateColumns();
+
+    m_idents->Bind(wxEVT_TEXT, &CAirportImportDlg::OnIdentsChanged, this);
+    m_listCtrl->Bind(wxEVT_LIST_ITEM_CHECKED, &CAirportImportDlg::OnItemCheckChanged, this);
+    m_listCtrl->Bind(wxEVT_LIST_ITEM_UNCHECKED, &CAirportImportDlg::OnItemCheckChanged, this);
+    m_blank->Bind(wxEVT_RADIOBUTTON, &CAirportImportDlg::OnPlacementChanged, this);
+    m_overwrite->Bind(wxEVT_RADIOBUTTON, &CAirportImportDlg::OnPlacementChanged, this);
+    m_from->Bind(wxEVT_SPINCTRL, &CAirportImportDlg::OnPlacementChanged, this);
+    m_from->Bind(wxEVT_TEXT, &CAirportImportDlg::OnPlacementChanged, this);
+    XrcCtrl<wxButton>(*this, "IDC_AIRPORT_CHOOSE")
+        ->Bind(wxEVT_BUTTON, &CAirportImportDlg::OnChooseList, this);
+    XrcCtrl<wxButton>(*this, "IDC_AIRPORT_SHIPPED")
+        ->Bind(wxEVT_BUTTON, &CAirportImportDlg::OnShippedList, this);
+
+    LoadStartList();
+    Refill();
+    GetSizer()->SetSizeHints(this);
+    m_idents->SetFocus();
+}
+
+void CAirportImportDlg::CreateColumns()
+{
+    m_listCtrl->EnableCheckBoxes();
+    for (int c = 0; c < kColumnCount; ++c)
+        m_listCtrl->AppendColumn(ResString(IDS_AIR_COLUMN_IDENT + c), wxLIST_FORMAT_LEFT,
+                                 FromDIP(kColumnWidths[c]));
+}
+
+bool CAirportImportDlg::LoadList(const wxString& path, wxString* error)
+{
+    std::string message;
+    if (!m_list.LoadFile(ToEngine(path), &message)) {
+        if (error)
+            *error = FromEngine(message);
+        return false;
+    }
+    m_listPath = path;
+    ShowListPath();
+    return true;
+}
+
+void CAirportImportDlg::LoadStartList()
+{
+    const wxString chosen = CProfile::GetAirportListFile();
+    if (!chosen.empty() && LoadList(chosen, &m_listError))
+        return;
+    wxString error;
+    if (!LoadList(FromEngine(GetDefaultAirportListPath()), &error))
+        m_listError = m_listError.empty() ? error : m_listError + "\n" + error;
+    else if (!m_listError.empty())
+        m_listError = ResFormat(IDS_AIR_SHIPPED_INSTEAD, {ToEngine(m_listError)});
+}
+
+void CAirportImportDlg::ShowListPath()
+{
+    m_listFile->SetLabel(m_listPath);
+    m_listFile->SetToolTip(m_listPath);
+}
+
+bool CAirportImportDlg::IsTicked(const CAirportChoice& choice) const
+{
+    return choice.CanHold() && m_unticked.count(choice.row) == 0;
+}
+
+void CAirportImportDlg::Refill()
+{
+    const CAirportLookup lookup = FindAirports(m_list, SplitIdents(ToEngine(m_idents->GetValue())));
+    m_unknown = lookup.unknown;
+    m_choices = ChooseAirportRows(m_list, lookup.rows, m_grid);
+
+    m_filling = true;
+    m_listCtrl->Freeze();
+    m_listCtrl->DeleteAllItems();
+    const wxColour grey = wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT);
+    for (size_t i = 0; i < m_choices.size(); ++i) {
+        const CAirportChoice& choice = m_choices[i];
+        const CAirportFrequency& row = m_list.GetRow(choice.row);
+        const long item = m_listCtrl->InsertItem(static_cast<long>(i), FromEngine(row.ident));
+        m_listCtrl->SetItem(item, kType, FromEngine(row.type));
+        m_listCtrl->SetItem(item, kDescription, FromEngine(row.description));
+        m_listCtrl->SetItem(item, kListed, FromEngine(row.frequency));
+        if (choice.CanHold()) {
+            m_listCtrl->SetItem(item, kStoredAs, FromEngine(FormatChannelMHz(choice.fit.storedHz)));
+            if (choice.txInhibit)
+                m_listCtrl->SetItem(item, kNote, ResString(IDS_AIR_NOTE_TX_INHIBIT));
+        } else {
+            m_listCtrl->SetItem(item, kNote, FromEngine(GetChoiceReason(choice)));
+            m_listCtrl->SetItemTextColour(item, grey);
+        }
+        m_listCtrl->CheckItem(item, IsTicked(choice));
+    }
+    m_listCtrl->Thaw();
+    m_filling = false;
+    SetStatus();
+    UpdatePlan();
+}
+
+void CAirportImportDlg::SetStatus()
+{
+    wxString status;
+    if (!m_listError.empty()) {
+        status = m_listError + " ";
+    }
+    if (m_choices.empty() && m_unknown.empty()) {
+        status += ResString(IDS_AIR_HINT);
+    } else {
+        const size_t holdable = static_cast<size_t>(std::count_if(
+            m_choices.begin(), m_choices.end(), [](const CAirportChoice& c) { return c.CanHold(); }));
+        if (!m_choices.empty())
+            status += ResFormat(IDS_AIR_FOUND, {std::to_string(m_choices.size()),
+                                                std::to_string(holdable), m_radio->GetChSpacing()});
+        if (!m_unknown.empty()) {
+            std::string names;
+            for (const std::string& ident : m_unknown)
+                names += (names.empty() ? "" : ", ") + ident;
+            status += (m_choices.empty() ? "" : " ") + ResFormat(IDS_AIR_UNKNOWN, {names});
+        }
+    }
+    m_status->SetLabel(status);
+    m_status->SetToolTip(status);
+}
+
+void CAirportImportDlg::UpdatePlan()
+{
+    std::vector<CAirportChoice> ticked;
+    for (const CAirportChoice& choice : m_choices) {
+        if (IsTicked(choice))
+            ticked.push_back(choice);
+    }
+    m_plan = PlanAirportImport(*m_radio, m_list, ticked, static_cast<unsigned>(m_from->GetValue()),
+                               m_overwrite->GetValue());
+
+    std::map<uint32_t, const CAirportPlacement*> byRow;
+    for (const auto* placements : {&m_plan.placed, &m_plan.notPlaced}) {
+        for (const CAirportPlacement& p : *placements)
+            byRow[p.row] = &p;
+    }
+    for (size_t i = 0; i < m_choices.size(); ++i) {
+        auto it = byRow.find(m_choices[i].row);
+        const long item = static_cast<long>(i);
+        const bool placed = it != byRow.end();
+        m_listCtrl->SetItem(item, kName, placed ? FromEngine(it->second->name) : wxString());
+        m_listCtrl->SetItem(item, kChannel,
+                            placed && it->second->channel ? wxString::Format("%u", it->second->channel)
+                                                          : wxString());
+    }
+
+    wxString summary;
+    if (m_plan.placed.empty() && m_plan.notPlaced.empty())
+        summary = ResString(IDS_AIR_SUMMARY_NONE);
+    if (!m_plan.placed.empty())
+        summary = ResFormat(IDS_AIR_SUMMARY_INTO, {CompactChannels(m_plan.placed),
+                                                   std::to_string(m_plan.placed.size())});
+    if (!m_plan.notPlaced.empty())
+        summary += (summary.empty() ? "" : " ") +
+                   ResFormat(IDS_AIR_SUMMARY_NOT_FIT, {NamePlacements(m_plan.notPlaced)});
+    m_summary->SetLabel(summary);
+    m_summary->SetToolTip(summary);
+    m_summary->Wrap(m_summary->GetClientSize().GetWidth());
+    FindWindow(wxID_OK)->Enable(!m_plan.placed.empty());
+}
+
+wxString CAirportImportDlg::GetStatusText() const
+{
+    return m_status->GetLabel();
+}
+
+wxString CAirportImportDlg::GetSummaryText() const
+{
+    return m_summary->GetLabel();
+}
+
+void CAirportImportDlg::OnIdentsChanged(wxCommandEvent&)
+{
+    Refill();
+}
+
+void CAirportImportDlg::OnItemCheckChanged(wxListEvent& event)
+{
+    const size_t i = static_cast<size_t>(event.GetIndex());
+    if (m_filling || i >= m_choices.size())
+        return;
+    const bool ticked = event.GetEventType() == wxEVT_LIST_ITEM_CHECKED;
+    if (ticked && !m_choices[i].CanHold()) {
+        // A frequency the transceiver cannot hold cannot be ticked.
+        m_filling = true;
+        m_listCtrl->CheckItem(event.GetIndex(), false);
+        m_filling = false;
+        return;
+    }
+    if (ticked)
+        m_unticked.erase(m_choices[i].row);
+    else
+        m_unticked.insert(m_choices[i].row);
+    UpdatePlan();
+}
+
+void CAirportImportDlg::OnPlacementChanged(wxCommandEvent&)
+{
+    UpdatePlan();
+}
+
+void CAirportImportDlg::OnChooseList(wxCommandEvent&)
+{
+    wxFileDialog dialog(this, ResString(IDS_AIR_CHOOSE_TITLE), wxString(), wxString(),
+                        ResString(IDS_CSV_FILE_TYPES) + "|*.csv;*.CSV|" +
+                            ResString(IDS_APP_ALL_FILES) + "|*",
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() == wxID_OK)
+        SwitchList(dialog.GetPath(), dialog.GetPath());
+}
+
+void CAirportImportDlg::OnShippedList(wxCommandEvent&)
+{
+    SwitchList(FromEngine(GetDefaultAirportListPath()), wxString());
+}
+
+void CAirportImportDlg::SwitchList(const wxString& path, const wxString& remembered)
+{
+    wxString error;
+    if (!LoadList(path, &error)) {
+        wxMessageBox(error, ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION, this);
+        return;
+    }
+    CProfile::SetAirportListFile(remembered);
+    m_listError.clear();
+    m_unticked.clear();
+    Refill();
+}

@@ -1,0 +1,163 @@
+#include "cli/air_commands.h"
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <ostream>
+
+#include "card/card_renderer.h"
+#include "cli/channel_listing.h"
+#include "cli/cli_args.h"
+#include "cli/document_report.h"
+#include "radio/airport_import.h"
+#include "radio/airport_list.h"
+#include "radio/r455_radio.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+namespace {
+
+// Ident, type, listed MHz, stored as, name, note, description of each row.
+std::string ListChoices(const CAirportList& list, const std::vector<CAirportChoice>& choices)
+{
+    std::vector<CAirportChoice> holdable;
+    std::copy_if(choices.begin(), choices.end(), std::back_inserter(holdable),
+                 [](const CAirportChoice& c) { return c.CanHold(); });
+    const std::vector<std::string> names = MakeChannelNames(list, holdable);
+    const unsigned headings[] = {IDS_AIR_COLUMN_IDENT + 0, IDS_AIR_COLUMN_IDENT + 1,
+                                 IDS_AIR_COLUMN_IDENT + 3, IDS_AIR_COLUMN_IDENT + 4,
+                                 IDS_AIR_COLUMN_IDENT + 5, IDS_AIR_COLUMN_IDENT + 7,
+                                 IDS_AIR_COLUMN_IDENT + 2};
+    std::vector<std::vector<std::string>> rows(1);
+    for (unsigned id : headings)
+        rows[0].push_back(LoadResString(id));
+    size_t next = 0;
+    for (const CAirportChoice& choice : choices) {
+        const CAirportFrequency& row = list.GetRow(choice.row);
+        std::string stored, name, note = GetChoiceReason(choice);
+        if (choice.CanHold()) {
+            stored = FormatChannelMHz(choice.fit.storedHz);
+            name = names[next++];
+            if (choice.txInhibit)
+                note = LoadResString(IDS_AIR_NOTE_TX_INHIBIT);
+        }
+        rows.push_back({row.ident, row.type, row.frequency, stored, name, note, row.description});
+    }
+    return FormatColumns(rows);
+}
+
+// What an import did: each channel filled, then what could not be stored or did not fit.
+void ReportImport(const CAirportList& list, const std::vector<CAirportChoice>& choices,
+                  const CAirportImportPlan& plan, CCliIo& io)
+{
+    for (const CAirportPlacement& p : plan.placed)
+        io.out << FormatText(LoadResString(IDS_CLI_AIR_PLACED),
+                             {std::to_string(p.channel), FormatChannelMHz(p.storedHz), p.name})
+               << '\n';
+    for (const CAirportChoice& choice : choices) {
+        if (choice.CanHold())
+            continue;
+        const CAirportFrequency& row = list.GetRow(choice.row);
+        io.out << FormatText(LoadResString(IDS_CLI_AIR_NOT_STORED),
+                             {row.ident, row.type, row.frequency, GetChoiceReason(choice)})
+               << '\n';
+    }
+    if (!plan.notPlaced.empty())
+        io.out << FormatText(LoadResString(IDS_CLI_AIR_NOT_FIT), {NamePlacements(plan.notPlaced)})
+               << '\n';
+}
+
+// The channel number of --from: 1 to 20.
+bool ParseFrom(const std::string& text, unsigned* from)
+{
+    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    *from = static_cast<unsigned>(std::stoul(text));
+    return *from >= 1 && *from <= CR455Radio::kChannelCount;
+}
+
+std::string Today()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+} // namespace
+
+int RunAirportsCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCliArgs parsed("airports", {"-i", "-o", "--from", "--data"}, {"--overwrite"});
+    if (!parsed.Parse(args, io))
+        return kExitUsage;
+    std::string typed;
+    for (const std::string& arg : parsed.Positional())
+        typed += arg + ' ';
+    const std::vector<std::string> idents = SplitIdents(typed);
+    if (idents.empty())
+        return parsed.Usage(io, IDS_CLI_WRONG_ARGUMENTS);
+    unsigned from = 1;
+    if (const std::string* text = parsed.Option("--from"); text && !ParseFrom(*text, &from))
+        return parsed.Usage(io, IDS_CLI_BAD_FROM, *text);
+
+    CAirportList list;
+    std::string error;
+    const std::string* data = parsed.Option("--data");
+    if (!list.LoadFile(data ? *data : GetDefaultAirportListPath(), &error)) {
+        io.err << FormatText(LoadResString(IDS_CLI_AIR_ERROR), {"airports", error}) << '\n';
+        return kExitFailure;
+    }
+    const CAirportLookup lookup = FindAirports(list, idents);
+    for (const std::string& ident : lookup.unknown)
+        parsed.Usage(io, IDS_CLI_UNKNOWN_AIRPORT, ident);
+    if (!lookup.unknown.empty())
+        return kExitUsage;
+
+    CR455Radio radio;
+    radio.ResetData();
+    const std::string* base = parsed.Option("-i");
+    if (base && !OpenDocumentOrReport(radio, *base, io))
+        return kExitFailure;
+    const std::vector<CAirportChoice> choices =
+        ChooseAirportRows(list, lookup.rows, GetChannelGrid(radio));
+    const std::string* output = parsed.Option("-o");
+    if (!output) {
+        io.out << ListChoices(list, choices);
+        return kExitOk;
+    }
+    const CAirportImportPlan plan =
+        PlanAirportImport(radio, list, choices, from, parsed.Flag("--overwrite"));
+    ApplyAirportImport(radio, plan);
+    if (!SaveDocumentOrReport(radio, *output, io))
+        return kExitFailure;
+    ReportImport(list, choices, plan, io);
+    return kExitOk;
+}
+
+int RunCardCommand(const std::vector<std::string>& args, CCliIo& io)
+{
+    CCliArgs parsed("card", {"-o", "--size"});
+    if (!parsed.Parse(args, io, 1))
+        return kExitUsage;
+    const std::string* output = parsed.Option("-o");
+    if (!output)
+        return parsed.MissingOption(io, "-o");
+    ECardSize size = ECardSize::kA5;
+    if (const std::string* word = parsed.Option("--size"); word && !ParseCardSize(*word, &size))
+        return parsed.Usage(io, IDS_CLI_BAD_SIZE, *word);
+    const std::string& path = parsed.Positional()[0];
+    CR455Radio radio;
+    if (!OpenDocumentOrReport(radio, path, io))
+        return kExitFailure;
+    const std::string name = std::filesystem::path(path).filename().string();
+    std::string error;
+    if (!WriteCardPdf(BuildCardData(radio, name, Today()), size, *output, &error)) {
+        io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {*output, error}) << '\n';
+        return kExitFailure;
+    }
+    return kExitOk;
+}

@@ -1,0 +1,36 @@
+#include "cli/document_report.h"
+
+#include <ostream>
+
+#include "radio/document_io.h"
+#include "radio/r455_radio.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+void ReportFileError(CCliIo& io, const std::string& path, const std::string& reason)
+{
+    io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {path, reason}) << '\n';
+}
+
+bool ReportCannotSave(CCliIo& io, const std::string& path, const std::string& reason)
+{
+    io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {path, reason}) << '\n';
+    return false;
+}
+
+bool OpenDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io)
+{
+    radio.ResetData();
+    const std::string answer = OpenDocument(radio, path);
+    if (answer == "OK")
+        return true;
+    ReportFileError(io, path, answer);
+    return false;
+}
+
+bool SaveDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io)
+{
+    std::string error;
+    return SaveDocument(radio, path, error) || ReportCannotSave(io, path, error);
+}

@@ -1,0 +1,228 @@
+#include "platform/file_io.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/signals_held.h"
+#include "platform/temp_folder.h"
+
+namespace {
+
+// Symbolic links followed before a target counts as a loop.
+constexpr int kMaxLinks = 40;
+constexpr int kMaxAttempts = 100;
+
+// A file descriptor that closes with its owner.
+class CFd {
+public:
+    explicit CFd(int fd = -1) : m_fd(fd) {}
+    ~CFd() { Close(); }
+    CFd(const CFd&) = delete;
+    CFd& operator=(const CFd&) = delete;
+    operator int() const { return m_fd; }
+    bool IsOpen() const { return m_fd >= 0; }
+    int Close()
+    {
+        const int result = m_fd >= 0 ? ::close(m_fd) : 0;
+        m_fd = -1;
+        return result;
+    }
+
+private:
+    int m_fd;
+};
+
+// Where a save puts its file: the real folder and the name of the target in it.
+struct CTarget {
+    std::string folder;
+    std::string name;
+    bool exists = false;
+    struct stat status = {};
+};
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Follows symbolic links to the file they lead to. A link that leads through /proc ends at
+// whatever some process has open (/dev/stdout, /proc/self/fd/1): that is no file to replace.
+FileError Resolve(const std::string& path, CTarget& target)
+{
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        if (current.empty() || current.back() == '/')
+            return FileError::NotAFileName;
+        char folder[PATH_MAX];
+        if (!::realpath(FolderOf(current).c_str(), folder))
+            return FileError::CannotCreate;
+        target.folder = folder;
+        target.name = current.substr(current.rfind('/') + 1);
+        if (target.name == "." || target.name == "..")
+            return FileError::NotAFileName;
+        if (target.folder == "/proc" || target.folder.rfind("/proc/", 0) == 0)
+            return FileError::NotRegular;
+        const std::string full = (target.folder == "/" ? "" : target.folder) + "/" + target.name;
+        target.exists = ::lstat(full.c_str(), &target.status) == 0;
+        if (!target.exists)
+            return errno == ENOENT ? FileError::None : FileError::CannotCreate;
+        if (!S_ISLNK(target.status.st_mode))
+            return S_ISREG(target.status.st_mode) ? FileError::None : FileError::NotRegular;
+        char link[PATH_MAX];
+        const ssize_t length = ::readlink(full.c_str(), link, sizeof link - 1);
+        if (length <= 0)
+            return FileError::NotRegular;
+        current.assign(link, static_cast<size_t>(length));
+        if (current[0] != '/')
+            current = target.folder + "/" + current;
+    }
+    return FileError::NotRegular;
+}
+
+// Resolves the target and checks that it may be replaced: a rename would replace even a file
+// its owner made read-only, so an existing target must be writable as a plain save needs it.
+FileError Prepare(const std::string& path, CTarget& target)
+{
+    const FileError error = Resolve(path, target);
+    if (error != FileError::None)
+        return error;
+    if (target.exists
+        && ::access((target.folder + "/" + target.name).c_str(), W_OK) != 0)
+        return FileError::ReadOnly;
+    if (::access(target.folder.c_str(), W_OK | X_OK) != 0)
+        return FileError::CannotCreate;
+    return FileError::None;
+}
+
+// Creates a new file in the folder under a name nobody uses, registered for the clean-up of a
+// signal; returns its descriptor and name.
+int CreateBeside(int folder, const CTarget& target, mode_t mode, std::string& name)
+{
+    std::random_device seed;
+    std::mt19937 random(seed());
+    std::uniform_int_distribution<unsigned> pick(0, 0xFFFFFF);
+    for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
+        char candidate[32];
+        std::snprintf(candidate, sizeof candidate, ".pwr455-%06x.new", pick(random));
+        CSignalsHeld held;
+        const int fd = ::openat(folder, candidate, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            name = candidate;
+            RegisterTemporaryPath(target.folder + "/" + name);
+            return fd;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return -1;
+}
+
+// The replaced file's owner and group where this process may set them (root may; others may
+// keep a group they belong to), then its mode; setting the owner first keeps set-id bits.
+void TakeOwnerAndMode(int fd, const struct stat& old)
+{
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    (void)::fchmod(fd, old.st_mode & 07777);
+}
+
+bool WriteAll(int fd, const std::string& content)
+{
+    size_t done = 0;
+    while (done < content.size()) {
+        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+FileError CheckWritable(const std::string& path)
+{
+    CTarget target;
+    return Prepare(path, target);
+}
+
+FileError WriteFileAtomically(const std::string& path, const std::string& content, std::string* detail)
+{
+    CTarget target;
+    const FileError prepared = Prepare(path, target);
+    if (prepared != FileError::None)
+        return prepared;
+    const CFd folder(::open(target.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    std::string name;
+    // A new file gets the mode the process's umask gives; a replacement is private until it
+    // has the old file's mode, so that nobody can open it in between.
+    CFd file(folder.IsOpen() ? CreateBeside(folder, target, target.exists ? 0600 : 0666, name) : -1);
+    if (!file.IsOpen())
+        return FileError::CannotCreate;
+    const std::string pending = target.folder + "/" + name;
+    if (target.exists)
+        TakeOwnerAndMode(file, target.status);
+    // The program's own temporary files die with it: syncing them would only cost time.
+    const bool durable = !IsPrivateTempFolder(target.folder);
+    FileError result = FileError::None;
+    if (!WriteAll(file, content) || (durable && ::fsync(file) != 0) || file.Close() != 0) {
+        result = FileError::CannotWrite;
+    } else if (::renameat(folder, name.c_str(), folder, target.name.c_str()) != 0) {
+        result = FileError::CannotReplace;
+        if (detail)
+            *detail = std::strerror(errno);
+    }
+    if (result != FileError::None)
+        ::unlinkat(folder, name.c_str(), 0);
+    UnregisterTemporaryPath(pending);
+    // The rename reaches the disk with the folder; a folder that cannot be synced has still
+    // been changed, so its failure is no failure of the save.
+    if (result == FileError::None && durable)
+        (void)::fsync(folder);
+    return result;
+}
+
+FileError ReadFileBounded(const std::string& path, size_t limit, std::string& content)
+{
+    // Opened without blocking, so that a FIFO without a writer cannot hang the open, then read
+    // with blocking reads.
+    const CFd fd(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status;
+    if (!fd.IsOpen() || ::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)
+        || ::fcntl(fd, F_SETFL, 0) != 0)
+        return FileError::CannotOpen;
+    std::string text;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return FileError::CannotOpen;
+        if (n == 0)
+            break;
+        if (static_cast<size_t>(n) > limit - text.size())
+            return FileError::TooLarge;
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    content.swap(text);
+    return FileError::None;
+}
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    struct stat first;
+    struct stat second;
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0
+        && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+// Whole files, read and written the one way every layer does it: the engine's FILE.LOAD and
+// FILE.SAVE, document open and save, the channel CSV, the command-line tool.
+
+#include <cstddef>
+#include <string>
+
+enum class FileError {
+    None,
+    NotAFileName,  // empty, or ends in a slash
+    NotRegular,    // an existing target that is no regular file: a folder, a device, a FIFO, a
+                   // socket, or a link through /proc such as /dev/stdout
+    ReadOnly,      // an existing file this process may not write
+    CannotCreate,  // no new file can be made in the target's folder (missing, not writable)
+    CannotWrite,   // the new file could not be written to the end (a full disk)
+    CannotReplace, // the new file could not take the target's place
+    CannotOpen,    // reading: missing, not permitted, or a folder
+    TooLarge,      // reading: longer than the limit
+};
+
+// Writes `content` so that a failure at any point leaves an existing file as it was: the text
+// goes into a file created exclusively beside the target and written, given the target's mode,
+// owner and group (as far as this process may set them) and synced through its descriptor; it
+// then takes the target's place by rename, and the folder is synced. (Files in the program's
+// private temporary folder are not synced: they do not outlive the process.) A symbolic link to a
+// regular file is written through: the file it points to is replaced, the link stays. Nothing
+// is left behind on failure; `detail` then receives the system's reason where there is one.
+FileError WriteFileAtomically(const std::string& path, const std::string& content,
+                              std::string* detail = nullptr);
+
+// The checks WriteFileAtomically makes before it writes anything: None when `path` can be
+// saved (the target is a regular file or missing, and its folder takes new files).
+FileError CheckWritable(const std::string& path);
+
+// Reads a whole file of at most `limit` bytes. A FIFO without a writer reads as empty instead
+// of blocking the open.
+FileError ReadFileBounded(const std::string& path, size_t limit, std::string& content);
+
+// True when both paths lead to the same existing file.
+bool IsSameFile(const std::string& a, const std::string& b);

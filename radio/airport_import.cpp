@@ -1,0 +1,175 @@
+#include "radio/airport_import.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
+
+#include "radio/airport_list.h"
+#include "radio/r455_radio.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+namespace {
+
+// !!! The length of a channel name in the transceiver. !!!
+constexpr size_t kNameLength = 7;
+constexpr size_t kIdentLength = 4;
+
+const char* const kReceiveOnlyServices[] = {"ATIS", "AWOS", "ASOS", "VOLMET", "AWIS"};
+
+// The letters and digits of `text`, upper case.
+std::string NameCharacters(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
+
+// The words of `text`: runs of letters and digits, upper case.
+std::vector<std::string> Words(const std::string& text)
+{
+    std::vector<std::string> words(1);
+    for (char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            words.back() += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        else if (!words.back().empty())
+            words.emplace_back();
+    }
+    return words;
+}
+
+std::string BaseName(const CAirportFrequency& row)
+{
+    std::string ident = NameCharacters(row.ident);
+    if (ident.size() > kIdentLength)
+        ident = ident.substr(ident.size() - kIdentLength);
+    std::string service = NameCharacters(row.type);
+    if (service.empty())
+        service = NameCharacters(row.description);
+    return (ident + service).substr(0, kNameLength);
+}
+
+std::string Numbered(const std::string& base, unsigned number)
+{
+    const std::string suffix = std::to_string(number);
+    return base.substr(0, kNameLength - suffix.size()) + suffix;
+}
+
+} // namespace
+
+bool IsReceiveOnlyService(const std::string& type)
+{
+    for (const std::string& word : Words(type)) {
+        if (std::find(std::begin(kReceiveOnlyServices), std::end(kReceiveOnlyServices), word) !=
+            std::end(kReceiveOnlyServices))
+            return true;
+    }
+    return false;
+}
+
+std::vector<CAirportChoice> ChooseAirportRows(const CAirportList& list,
+                                              const std::vector<uint32_t>& rows, int grid)
+{
+    std::vector<CAirportChoice> choices;
+    choices.reserve(rows.size());
+    for (uint32_t row : rows) {
+        const CAirportFrequency& frequency = list.GetRow(row);
+        CAirportChoice choice;
+        choice.row = row;
+        choice.txInhibit = IsReceiveOnlyService(frequency.type);
+        if (ParseListedFrequency(frequency.frequency, &choice.channelHz))
+            choice.fit = FitChannel(choice.channelHz, grid);
+        else
+            choice.fit.reasonId = IDS_AIR_NOT_A_FREQUENCY;
+        choices.push_back(choice);
+    }
+    return choices;
+}
+
+std::string GetChoiceReason(const CAirportChoice& choice)
+{
+    return choice.CanHold() ? std::string() : LoadResString(choice.fit.reasonId);
+}
+
+std::vector<std::string> MakeChannelNames(const CAirportList& list,
+                                          const std::vector<CAirportChoice>& chosen)
+{
+    std::vector<std::string> bases;
+    std::map<std::string, unsigned> sharing;
+    for (const CAirportChoice& choice : chosen) {
+        bases.push_back(BaseName(list.GetRow(choice.row)));
+        ++sharing[bases.back()];
+    }
+    // Numbering goes on past a number that another name already took.
+    std::set<std::string> taken;
+    std::map<std::string, unsigned> lastNumber;
+    std::vector<std::string> names;
+    for (const std::string& base : bases) {
+        std::string name = base;
+        if (sharing[base] > 1 || taken.count(name)) {
+            do
+                name = Numbered(base, ++lastNumber[base]);
+            while (taken.count(name));
+        }
+        taken.insert(name);
+        names.push_back(name);
+    }
+    return names;
+}
+
+CAirportImportPlan PlanAirportImport(CR455Radio& radio, const CAirportList& list,
+                                     const std::vector<CAirportChoice>& chosen, unsigned from,
+                                     bool overwrite)
+{
+    std::vector<CAirportChoice> holdable;
+    std::copy_if(chosen.begin(), chosen.end(), std::back_inserter(holdable),
+                 [](const CAirportChoice& c) { return c.CanHold(); });
+    const std::vector<std::string> names = MakeChannelNames(list, holdable);
+    CAirportImportPlan plan;
+    unsigned ch = std::max(from, 1u);
+    for (size_t i = 0; i < holdable.size(); ++i) {
+        while (!overwrite && ch <= CR455Radio::kChannelCount && radio.GetChAppear(ch) != "OFF")
+            ++ch;
+        CAirportPlacement placement;
+        placement.storedHz = holdable[i].fit.storedHz;
+        placement.name = names[i];
+        placement.txInhibit = holdable[i].txInhibit;
+        placement.row = holdable[i].row;
+        if (ch <= CR455Radio::kChannelCount) {
+            placement.channel = ch++;
+            plan.placed.push_back(placement);
+        } else {
+            plan.notPlaced.push_back(placement);
+        }
+    }
+    return plan;
+}
+
+std::string NamePlacements(const std::vector<CAirportPlacement>& placements)
+{
+    std::string text;
+    for (const CAirportPlacement& p : placements) {
+        if (!text.empty())
+            text += ", ";
+        text += p.name + " " + FormatChannelMHz(p.storedHz);
+    }
+    return text;
+}
+
+void ApplyAirportImport(CR455Radio& radio, const CAirportImportPlan& plan)
+{
+    for (const CAirportPlacement& p : plan.placed) {
+        radio.SetChName(p.channel, p.name);
+        radio.SetChTxInhibit(p.channel, p.txInhibit ? "ON" : "OFF");
+        radio.SetChLockout(p.channel, "OFF");
+        std::string frequency = FormatChannelMHz(p.storedHz);
+        radio.SetChFrequency(p.channel, frequency);
+        radio.SetChAppear(p.channel, "ON");
+        radio.HealCh(p.channel);
+    }
+    radio.Heal();
+}

@@ -1,0 +1,67 @@
+#include "radio/document_io.h"
+
+#include <sstream>
+
+#include "platform/file_io.h"
+#include "radio/archive.h"
+#include "radio/atomic_save.h"
+#include "radio/r455_radio.h"
+
+namespace {
+
+const char kOk[] = "OK";
+const char kCannotOpen[] = "CANNOT_OPEN_FILE";
+const char kFormatError[] = "FORMAT_ERROR";
+
+} // namespace
+
+std::string OpenDocument(CR455Radio& radio, const std::string& path)
+{
+    std::string text;
+    switch (ReadFileBounded(path, CRadioData::kMaxDocumentSize, text)) {
+    case FileError::None:
+        break;
+    case FileError::TooLarge:
+        return kFormatError;
+    default:
+        return kCannotOpen;
+    }
+    try {
+        std::istringstream in(text);
+        CArchive ar(in);
+        radio.Serialize(ar);
+    } catch (const CArchiveException& e) {
+        if (e.GetCause() != CArchiveException::badClass)
+            return e.what();
+        const std::string& word = radio.GetLastFileResult();
+        // An empty word: refused before the engine saw it (an over-long line).
+        return word.empty() || word == kOk ? kFormatError : word;
+    }
+    return kOk;
+}
+
+bool IsResultWord(const std::string& answer)
+{
+    return !answer.empty() && answer.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ_") == std::string::npos;
+}
+
+bool SaveDocument(CR455Radio& radio, const std::string& path, std::string& error)
+{
+    try {
+        return SaveAtomically(
+            path,
+            [&](std::ostream& out) {
+                CArchive ar(out);
+                radio.Serialize(ar);
+            },
+            &error);
+    } catch (const CArchiveException& e) {
+        error = e.what();
+        return false;
+    }
+}
+
+FileError ReadCsvFile(const std::string& path, std::string& text)
+{
+    return ReadFileBounded(path, kMaxCsvFileSize, text);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+// Document open and save and the reading of a channel CSV file, done the same way by the
+// desktop program's document and by the command-line tool.
+
+#include <cstddef>
+#include <string>
+
+enum class FileError;
+class CR455Radio;
+
+// Largest channel CSV file read: a list of 20 channels takes a few kilobytes.
+constexpr size_t kMaxCsvFileSize = 1u << 20;
+
+// Opens `path` as File Open does: the file (at most CRadioData::kMaxDocumentSize bytes) goes
+// through the archive into the radio data object. Returns "OK", or on failure, with the data
+// unchanged, the load result word ("CANNOT_OPEN_FILE" for a file that cannot be read or a
+// folder, "FORMAT_ERROR" for one too large or of the wrong form, "MISMATCH_MODEL", ...) or, for
+// a failure that has no word (no temporary file), its message.
+std::string OpenDocument(CR455Radio& radio, const std::string& path);
+
+// True for the words OpenDocument answers, false for a message.
+bool IsResultWord(const std::string& answer);
+
+// Saves as File Save does, atomically: on failure the old file at `path` is left intact and
+// `error` holds the reason.
+bool SaveDocument(CR455Radio& radio, const std::string& path, std::string& error);
+
+// Reads a channel CSV file: FileError::None, CannotOpen or TooLarge.
+FileError ReadCsvFile(const std::string& path, std::string& text);

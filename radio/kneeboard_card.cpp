@@ -1,0 +1,48 @@
+#include "radio/kneeboard_card.h"
+
+#include "radio/channel_row.h"
+#include "radio/r455_radio.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+namespace {
+
+// The cells of the channel list that the card shows, in its column order.
+enum RowCell { kNumber = 0, kPriority = 1, kFrequency = 2, kName = 3, kInhibit = 4, kLockout = 5 };
+const RowCell kCardCells[CCardData::kColumns] = {kNumber, kFrequency, kName,
+                                                 kInhibit, kLockout, kPriority};
+const unsigned kHeadingIds[CCardData::kColumns] = {
+    IDS_CLI_COLUMN_CH,         IDS_CLI_COLUMN_FREQUENCY, IDS_CLI_COLUMN_NAME,
+    IDS_CLI_COLUMN_TX_INHIBIT, IDS_CLI_CELL_LOCKOUT,     IDS_CLI_COLUMN_PRIO};
+
+} // namespace
+
+CCardData BuildCardData(CR455Radio& radio, const std::string& fileName, const std::string& date)
+{
+    CCardData card;
+    card.fileName = fileName;
+    card.date = date;
+    card.subtitle = LoadResString(IDS_CARD_SUBTITLE);
+    for (size_t c = 0; c < CCardData::kColumns; ++c)
+        card.headings[c] = LoadResString(kHeadingIds[c]);
+    for (unsigned ch = 1; ch <= CR455Radio::kChannelCount; ++ch) {
+        const auto cells = BuildChannelRow(radio, ch);
+        std::array<std::string, CCardData::kColumns> row;
+        for (size_t c = 0; c < CCardData::kColumns; ++c)
+            row[c] = cells[kCardCells[c]];
+        card.rows.push_back(row);
+    }
+    const std::pair<unsigned, std::string> settings[] = {
+        {IDS_CARD_CH_SPACING, radio.GetChSpacing()},
+        {IDS_PRIORITY_CH, radio.GetPrioCh()},
+        {IDS_SCAN_FUNCTION, radio.GetScanFunction()},
+        {IDS_SCAN_MODE, radio.GetScanMode()},
+        {IDS_HANGER_SCAN, radio.GetScanHanger()},
+        {IDS_VFO_MODE_ENABLE, radio.GetVfoModeEnable()},
+        {IDS_OPENING_TEXT, radio.GetOpeningText()},
+        {IDS_CARD_CLONE_COMMENT, radio.GetCloneComment()},
+    };
+    for (const auto& [id, value] : settings)
+        card.settings.emplace_back(LoadResString(id), value);
+    return card;
+}

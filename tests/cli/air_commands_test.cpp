@@ -1,0 +1,95 @@
+// pwr455-cli airports, card and the carrier column of show, end to end with the shipped list.
+#include <gtest/gtest.h>
+
+#include "tests/common/child_process.h"
+#include "tests/common/scratch_dir.h"
+#include "tests/common/test_files.h"
+
+namespace {
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+class AirCliTest : public ::testing::Test {
+protected:
+    ProcessResult RunTool(std::vector<std::string> args) const
+    {
+        args.insert(args.begin(), PWR_CLI_PATH);
+        return RunProcess(args);
+    }
+    std::string PathIn(const std::string& name) const { return m_dir.In(name); }
+
+    CScratchDir m_dir;
+};
+
+} // namespace
+
+TEST_F(AirCliTest, AirportsListsWhatEachFrequencyBecomesAndRefusesUnknownIdents)
+{
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::vector<std::string> out; // lines that must appear
+        std::string err;
+    } cases[] = {
+        {{"airports", "egll,d38"}, 0,
+         {"Ident  Type  Listed MHz  Stored as  Name     Note                            Description\n",
+          "EGLL   ATIS  113.75                          outside 118.000 to 136.980 MHz  Heathrow ATIS\n",
+          "EGLL   ATIS  121.935                         needs 8.33 kHz spacing          Heathrow ATIS (Departure)\n",
+          "EGLL   TWR   124.475     124.475    EGLLTW3                                  Heathrow Tower\n",
+          "D38    AWOS  118.675     118.675    D38AWOS  Tx inhibit                      AWOS 3\n"},
+         ""},
+        {{"card", "--help"}, 0, {"Usage: pwr455-cli card FILE -o OUT.pdf [--size a5|a4|letter]\n"}, ""},
+        {{"airports", "EGLL", "NOPE"}, 2, {}, "pwr455-cli airports: 'NOPE' is not in the airport list\n"},
+        {{"airports"}, 2, {}, "pwr455-cli airports: wrong arguments (run 'pwr455-cli airports --help')\n"},
+        {{"airports", "EGLL", "--from", "21", "-o", "x.qrb"}, 2, {},
+         "pwr455-cli airports: '21' is not a channel number (1 to 20)\n"},
+        {{"airports", "EGLL", "--data", "no-list.csv"}, 1, {},
+         "pwr455-cli airports: 'no-list.csv' cannot be read.\n"},
+        {{"card", "x.qrb", "-o", "x.pdf", "--size", "b5"}, 2, {},
+         "pwr455-cli card: 'b5' is not a card size (a5, a4 or letter)\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult r = RunTool(c.args);
+        SCOPED_TRACE(c.args.back());
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.err, c.err);
+        for (const std::string& line : c.out)
+            EXPECT_TRUE(Contains(r.out, line)) << line << "\nin\n" << r.out;
+    }
+}
+
+TEST_F(AirCliTest, AirportsFillChannelsAndTheCardShowsThem)
+{
+    ASSERT_EQ(RunTool({"exec", "-o", PathIn("base.qrb"), "COMMON.CH_SPACING=8.33kHz"}).status, 0);
+    ProcessResult r = RunTool({"airports", "EDDF", "KPAO", "-i", PathIn("base.qrb"), "-o",
+                           PathIn("out.qrb"), "--from", "3"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* line : {"CH 3  118.455  EDDFAD1\n", "CH 20  118.605  KPAOCTA\n",
+                             "not stored: KPAO APP 33.82 (outside 118.000 to 136.980 MHz)\n",
+                             "did not fit: KPAODEP 121.305, KPAOGND 125.005, KPAOTWR 118.605, "
+                             "KPAOUNI 122.955\n"})
+        EXPECT_TRUE(Contains(r.out, line)) << line;
+
+    r = RunTool({"show", PathIn("out.qrb")});
+    EXPECT_TRUE(Contains(r.out, "\n07        118.030    118.0250  EDDFAT1  Inhibit\n")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "\n20        118.605    118.6000  KPAOCTA\n")) << r.out;
+
+    r = RunTool({"airports", "EGLL", "-i", PathIn("out.qrb"), "-o", PathIn("over.qrb"),
+                 "--overwrite", "--from", "19"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "CH 19  121.935  EGLLAT1\nCH 20  128.080  EGLLAT2\n")) << r.out;
+
+    ASSERT_EQ(RunTool({"card", PathIn("over.qrb"), "-o", PathIn("card.pdf"), "--size", "letter"})
+                  .status,
+              0);
+    const std::string card = RunProcess({"/usr/bin/pdftotext", "-layout", PathIn("card.pdf"), "-"}).out;
+    for (const char* part : {"over.qrb", "VX-R455NORD memory channels", "07", "118.030",
+                             "EDDFAT1", "Inhibit", "121.935", "EGLLAT1", "Channel Spacing",
+                             "8.33kHz"})
+        EXPECT_TRUE(Contains(card, part)) << part << "\nin\n" << card;
+    EXPECT_TRUE(Contains(RunProcess({"/usr/bin/pdfinfo", PathIn("card.pdf")}).out,
+                         "Page size:       612 x 792 pts (letter)"));
+}

@@ -1,0 +1,230 @@
+#include "radio/airport_import.h"
+
+#include <gtest/gtest.h>
+
+#include "radio/airport_list.h"
+#include "radio/r455_radio.h"
+
+namespace {
+
+const CAirportList& Snapshot()
+{
+    static const CAirportList list = [] {
+        CAirportList l;
+        std::string error;
+        EXPECT_TRUE(l.LoadFile(GetDefaultAirportListPath(), &error)) << error;
+        return l;
+    }();
+    return list;
+}
+
+uint32_t Listed(const char* text)
+{
+    uint32_t hz = 0;
+    return ParseListedFrequency(text, &hz) ? hz : 1;
+}
+
+} // namespace
+
+TEST(AirChannelTest, ListedFrequencies)
+{
+    const struct {
+        const char* text;
+        uint32_t hz; // 1: not a frequency
+    } cases[] = {
+        {"120.82", 120825000}, {"118.17", 118175000},  {"133.63", 133630000},
+        {"118.805", 118805000}, {"123", 123000000},     {"122.9", 122900000},
+        {"118.0083", 118010000}, {"118.0167", 118015000}, {"33.82", 33825000},
+        {"", 1}, {"abc", 1}, {"1.2.3", 1}, {"12.", 1}, {"-5", 1}, {"118.1234567", 1},
+        {"4000", 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Listed(c.text), c.hz) << c.text;
+}
+
+TEST(AirChannelTest, WhatEachGridHolds)
+{
+    const struct {
+        uint32_t hz;
+        int grid;
+        uint32_t stored;
+        const char* reason;
+    } cases[] = {
+        {118805000, 0, 0, "needs 8.33 kHz spacing"},
+        {118805000, 1, 118805000, ""},
+        {118805000, 2, 118805000, ""},
+        {120825000, 0, 120825000, ""},
+        {120825000, 1, 120830000, ""}, // the 8.33 kHz name of the same carrier
+        {118000000, 1, 118005000, ""},
+        {136975000, 1, 136980000, ""},
+        {136990000, 2, 0, "outside 118.000 to 136.980 MHz"},
+        {113750000, 2, 0, "outside 118.000 to 136.980 MHz"},
+        {118020000, 2, 0, "not a 25 kHz or 8.33 kHz channel"},
+    };
+    for (const auto& c : cases) {
+        CAirportChoice choice;
+        choice.fit = FitChannel(c.hz, c.grid);
+        EXPECT_EQ(choice.fit.storedHz, c.stored) << c.hz << " grid " << c.grid;
+        EXPECT_EQ(GetChoiceReason(choice), c.reason) << c.hz << " grid " << c.grid;
+    }
+}
+
+TEST(AirChannelTest, NotesUnderATypedFrequency)
+{
+    const struct {
+        const char* text;
+        int grid;
+        const char* note;
+    } cases[] = {
+        {"118.010", 1, "8.33 kHz channel, carrier 118.0083 MHz"},
+        {"118.0083", 1, "8.33 kHz channel, carrier 118.0083 MHz\nStored as 118.010."},
+        {"118.030", 2, "8.33 kHz channel, carrier 118.0250 MHz"},
+        {"118.015", 2, "8.33 kHz channel, carrier 118.0167 MHz"},
+        {" 121.5", 0, "25 kHz channel"},
+        {"121.5", 1, "8.33 kHz channel, carrier 121.5000 MHz\nStored as 121.505."},
+        {"118.0125", 0, "25 kHz channel\nStored as 118.000."},
+        {"", 0, ""}, {"abc", 0, ""}, {"0", 0, ""}, {"2000", 0, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DescribeTypedFrequency(c.text, c.grid), c.note) << c.text;
+    EXPECT_EQ(CarrierText("136.990"), "136.9917");
+    EXPECT_EQ(CarrierText("0.000"), "");
+}
+
+TEST(AirportListTest, SnapshotRows)
+{
+    // Awkward rows of the shipped list: NAV-band ATIS, 8.33 kHz names, values written short,
+    // 3-character and long idents, several frequencies of one service, receive-only services.
+    const struct {
+        const char* ident;
+        int grid;
+        const char* listed;
+        const char* stored; // or the reason
+        const char* name;   // when all the airport's holdable rows are imported together
+        bool txInhibit;
+    } cases[] = {
+        {"EGLL", 0, "113.75", "outside 118.000 to 136.980 MHz", "", true},
+        {"EGLL", 0, "121.935", "needs 8.33 kHz spacing", "", true},
+        {"EGLL", 0, "128.075", "128.075", "EGLLATI", true},
+        {"EGLL", 1, "128.075", "128.080", "EGLLAT2", true},
+        {"EGLL", 0, "124.475", "124.475", "EGLLTW3", false},
+        {"EDDF", 2, "118.03", "118.030", "EDDFAT1", true},
+        {"EDDF", 2, "121.655", "121.655", "EDDFRMP", false},
+        {"KPAO", 0, "33.82", "outside 118.000 to 136.980 MHz", "", false},
+        {"KPAO", 0, "122.95", "122.950", "KPAOUNI", false},
+        {"ENGM", 0, "126.125", "126.125", "ENGMATI", true},
+        {"D38", 0, "118.675", "118.675", "D38AWOS", true},
+        {"D38", 0, "119.55", "119.550", "D38AD", false},
+        {"CSA", 0, "139.33", "outside 118.000 to 136.980 MHz", "", false},
+        {"GB-DOC", 0, "119.35", "119.350", "BDOCAPP", false},
+    };
+    for (const auto& c : cases) {
+        const auto& rows = Snapshot().Find(c.ident);
+        const std::vector<CAirportChoice> choices = ChooseAirportRows(Snapshot(), rows, c.grid);
+        std::vector<CAirportChoice> holdable;
+        for (const CAirportChoice& choice : choices)
+            if (choice.CanHold())
+                holdable.push_back(choice);
+        const std::vector<std::string> names = MakeChannelNames(Snapshot(), holdable);
+        bool found = false;
+        for (const CAirportChoice& choice : choices) {
+            if (Snapshot().GetRow(choice.row).frequency != c.listed)
+                continue;
+            found = true;
+            SCOPED_TRACE(std::string(c.ident) + " " + c.listed);
+            EXPECT_EQ(choice.CanHold() ? FormatChannelMHz(choice.fit.storedHz)
+                                       : GetChoiceReason(choice),
+                      c.stored);
+            auto it = std::find_if(holdable.begin(), holdable.end(),
+                                   [&](const CAirportChoice& h) { return h.row == choice.row; });
+            EXPECT_EQ(it == holdable.end() ? "" : names[it - holdable.begin()], c.name);
+            EXPECT_EQ(choice.txInhibit, c.txInhibit);
+        }
+        EXPECT_TRUE(found) << c.ident << " " << c.listed;
+    }
+}
+
+TEST(AirportListTest, TypedIdentsAndUnknownOnes)
+{
+    EXPECT_EQ(SplitIdents(" egll, kpao;EGLL\tx "),
+              (std::vector<std::string>{"EGLL", "KPAO", "X"}));
+    const CAirportLookup lookup = FindAirports(Snapshot(), {"KPAO", "NOPE", "0C2"});
+    EXPECT_EQ(lookup.unknown, std::vector<std::string>{"NOPE"});
+    ASSERT_EQ(lookup.rows.size(), 9u); // 8 of KPAO, then the one of 0C2
+    EXPECT_EQ(Snapshot().GetRow(lookup.rows.back()).ident, "0C2");
+}
+
+TEST(AirportListTest, TextsThatAreNoList)
+{
+    const struct {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"", "Line 1: the header row must name the columns airport_ident, type, description and "
+             "frequency_mhz."},
+        {"id,type\n1,TWR\n", "Line 1: the header row must name the columns airport_ident, type, "
+                             "description and frequency_mhz."},
+        {"frequency_mhz,airport_ident,type,description\n118.5,EGLL,TWR\n",
+         "Line 2: 3 fields found, 4 expected."},
+        {"frequency_mhz,airport_ident,type,description\n118.5,EGLL,TWR,\"Tower\n",
+         "Line 2, field 4: the quoted field is not closed."},
+    };
+    for (const auto& c : cases) {
+        CAirportList list;
+        std::string error;
+        EXPECT_FALSE(list.Load(c.text, &error));
+        EXPECT_EQ(error, c.error);
+    }
+    CAirportList list;
+    std::string error;
+    ASSERT_TRUE(list.Load("frequency_mhz,airport_ident,x,type,description\n118.5,egll,,TWR,T\n",
+                          &error));
+    EXPECT_EQ(list.Find("EGLL").size(), 1u);
+    EXPECT_FALSE(list.LoadFile("no/such/list.csv", &error));
+    EXPECT_EQ(error, "'no/such/list.csv' cannot be read.");
+}
+
+TEST(AirportImportTest, FillsBlankChannelsOrOverwritesAndNamesWhatDoesNotFit)
+{
+    // EGLL under 25 kHz spacing: 12 of its 15 frequencies can be held.
+    const struct {
+        unsigned from;
+        bool overwrite;
+        unsigned first, last; // channels filled
+        size_t notPlaced;
+    } cases[] = {
+        {5, false, 5, 17, 0}, // channel 7 is in use and is passed over
+        {5, true, 5, 16, 0},
+        {1, false, 2, 14, 0},
+        {15, false, 15, 20, 6},
+    };
+    for (const auto& c : cases) {
+        CR455Radio radio;
+        radio.ResetData();
+        std::string frequency = "121.500";
+        radio.SetChFrequency(7, frequency);
+        radio.SetChAppear(7, "ON");
+        const auto choices = ChooseAirportRows(Snapshot(), Snapshot().Find("EGLL"), 0);
+        const CAirportImportPlan plan = PlanAirportImport(radio, Snapshot(), choices, c.from,
+                                                          c.overwrite);
+        ApplyAirportImport(radio, plan);
+        SCOPED_TRACE(c.from);
+        EXPECT_EQ(plan.placed.front().channel, c.first);
+        EXPECT_EQ(plan.placed.back().channel, c.last);
+        EXPECT_EQ(plan.notPlaced.size(), c.notPlaced);
+        EXPECT_EQ(radio.GetChFrequency(7), c.overwrite ? "119.725" : "121.500");
+        // The first holdable row: the ATIS on 128.075, receive only.
+        EXPECT_EQ(radio.GetChFrequency(c.first), "128.075");
+        EXPECT_EQ(radio.GetChName(c.first), "EGLLATI");
+        EXPECT_EQ(radio.GetChTxInhibit(c.first), "ON");
+        EXPECT_EQ(radio.GetChTxInhibit(c.first + 1), "OFF");
+    }
+}
+
+TEST(AirportImportTest, ReceiveOnlyServices)
+{
+    for (const char* type : {"ATIS", "D-ATIS", "awos-3", "Volmet", "ATIS/AWOS", "ASOS", "AWIS"})
+        EXPECT_TRUE(IsReceiveOnlyService(type)) << type;
+    for (const char* type : {"TWR", "SATIS", "", "A/D"})
+        EXPECT_FALSE(IsReceiveOnlyService(type)) << type;
+}
