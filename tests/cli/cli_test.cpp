@@ -193,7 +193,8 @@ TEST_F(CliTest, BoundedInputsAndCheckedOutputs)
         {{"read", "@none/r.qrb", "--simulate"}, 2, "",
          "pwr455-cli: cannot save '@none/r.qrb': cannot create a new file in the target's folder\n"},
         {{"new", "@no/such/dir/x.qrb"}, 1, "",
-         "pwr455-cli: cannot save '@no/such/dir/x.qrb': cannot create a new file in the target's folder\n"},
+         "pwr455-cli: cannot save '@no/such/dir/x.qrb': cannot create a new file in the target's "
+         "folder\n"},
         {{"exec", "-o", "@target.qrb", "COMMON.BEEP=OFF"}, 1, "OFF\n",
          "pwr455-cli: cannot save '@target.qrb': " + kNotRegular},
         {{"export", "@a.qrb", ">/dev/full"}, 1, "", "pwr455-cli: the output could not be written\n"},

@@ -83,9 +83,8 @@ TEST_F(CloneCliTest, FailuresGiveTheirResults)
 TEST_F(CloneCliTest, InterruptCancelsTheRead)
 {
     ProcessOptions options = Options();
-    const std::vector<std::string> args = {"read", "@cancelled.qrb", "--simulate", "--realtime",
-                                           "--quiet"};
-    CChildProcess read(Argv(args, options), options);
+    CChildProcess read(
+        Argv({"read", "@cancelled.qrb", "--simulate", "--realtime", "--quiet"}, options), options);
     ASSERT_TRUE(read.WaitForOutput("Now reading <- TR\n"));
     read.Signal(SIGINT);
     const ProcessResult r = read.Finish();

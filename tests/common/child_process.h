@@ -1,9 +1,8 @@
 #pragma once
 
-// The one way the end-to-end tests run a built program: a child process with its standard
-// input from a text or a file, its output collected through pipes, variables of its own in its
-// environment and, for the fault tests, a file size limit (writes past it fail as on a full
-// disk, for root too) or an unprivileged user.
+// The one way the end-to-end tests run a built program, with its own input, environment and, for
+// the fault tests, a file size limit (writes past it fail as on a full disk, for root too) or an
+// unprivileged user.
 
 #include <cstdint>
 #include <map>

@@ -20,14 +20,6 @@ using SaveFaultTest = CToolTest;
 
 const char kOldDocument[] = "22700101\r\n#an older data set\r\n";
 
-void MakeEdited(CR455Radio& radio)
-{
-    radio.ResetData();
-    std::string frequency = "121.500";
-    radio.SetChFrequency(3, frequency);
-    radio.SetChAppear(3, "ON");
-}
-
 const std::string kWriteFailed =
     std::to_string(CArchiveException::writeFailed) + ": The file could not be written.";
 
@@ -35,45 +27,39 @@ const std::string kWriteFailed =
 
 // The document's own file on a full disk (/dev/full refuses every byte), and a temporary folder
 // too full for the engine's snapshot: the user must hear that the file could not be written, not
-// that its format is unexpected, and the data stay modified so that closing will still ask.
-TEST_F(SaveFaultTest, FullDiskIsAWriteFailureAndKeepsTheDataEdited)
+// that its format is unexpected, and the data stay modified so that closing will still ask. The
+// clone transfer file (SaveToFile) keeps what it held: nothing half-written takes its place.
+TEST_F(SaveFaultTest, FullDiskIsAWriteFailureAndKeepsDataAndFiles)
 {
     CR455Radio radio;
-    MakeEdited(radio);
+    radio.ResetData();
+    std::string frequency = "121.500";
+    radio.SetChFrequency(3, frequency);
+    radio.SetChAppear(3, "ON");
     std::ofstream full;
     full.rdbuf()->pubsetbuf(nullptr, 0); // unbuffered: each line meets the full disk at once
     full.open("/dev/full", std::ios::binary);
     ASSERT_TRUE(full.is_open());
     CArchive ar(full);
     EXPECT_EQ(ArchiveError([&] { radio.Serialize(ar); }), kWriteFailed);
+    const std::string path = m_dir.In("transfer.qrb");
+    WriteFile(path, kOldDocument);
     {
         CFileSizeLimit fullTemporaryFolder(200);
         EXPECT_EQ(ArchiveError([&] { Store(radio); }), kWriteFailed);
         EXPECT_EQ(radio.GetLastFileResult(), "WRITE_ERROR");
+        EXPECT_FALSE(radio.SaveToFile(path));
+        EXPECT_EQ(radio.GetLastFileResult(), "WRITE_ERROR");
     }
     EXPECT_TRUE(radio.IsEdited());
     EXPECT_EQ(radio.GetChFrequency(3), "121.500");
+    EXPECT_EQ(ReadFile(path), kOldDocument);
+    EXPECT_EQ(m_dir.Entries(), std::vector<std::string>{"transfer.qrb"});
     // Once there is room again the same data save completely.
     std::string stored = Store(radio);
     EXPECT_EQ(std::count(stored.begin(), stored.end(), '\n'), 33);
     EXPECT_NE(stored.find("\r\n#"), std::string::npos);
     EXPECT_FALSE(radio.IsEdited());
-}
-
-// SaveToFile writes the clone transfer file: nothing half-written may take the old one's place.
-TEST_F(SaveFaultTest, SaveToFileOnFullDiskKeepsTheOldFile)
-{
-    const std::string path = m_dir.In("transfer.qrb");
-    WriteFile(path, kOldDocument);
-    CR455Radio radio;
-    MakeEdited(radio);
-    {
-        CFileSizeLimit full(600);
-        EXPECT_FALSE(radio.SaveToFile(path));
-    }
-    EXPECT_EQ(radio.GetLastFileResult(), "WRITE_ERROR");
-    EXPECT_EQ(ReadFile(path), kOldDocument);
-    EXPECT_EQ(m_dir.Entries(), std::vector<std::string>{"transfer.qrb"});
     EXPECT_TRUE(radio.SaveToFile(path));
     EXPECT_NE(ReadFile(path), kOldDocument);
 }
@@ -147,7 +133,6 @@ TEST_F(SaveFaultTest, ToolRefusesReadOnlyTargets)
         EXPECT_EQ(r.out, "") << c.what;
         EXPECT_EQ(r.err, "pwr455-cli: cannot save '" + target + "': " + c.reason + "\n") << c.what;
         EXPECT_EQ(ListFolder(folder), before) << c.what;
-        if (c.filePerms)
-            EXPECT_EQ(ReadFile(target), kOldDocument) << c.what;
+        EXPECT_EQ(ReadFile(target), c.filePerms ? kOldDocument : "") << c.what;
     }
 }
