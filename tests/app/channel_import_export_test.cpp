@@ -1,6 +1,3 @@
-// File > Import Channels... and Export Channels...: a round trip through a CSV file, and files
-// that change nothing and say why.
-
 #include "tests/app/gui_test.h"
 
 #include <wx/filedlg.h>

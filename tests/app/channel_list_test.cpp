@@ -1,7 +1,3 @@
-// The channel list on the real engine: columns and their stored widths, row texts, texts that
-// do not fit, selection, and the editing commands with their enabled states, questions and
-// priority handling.
-
 #include "tests/app/gui_test.h"
 
 #include <wx/config.h>
@@ -10,7 +6,6 @@
 
 namespace {
 
-// Channels 2, 3 and 4 in use.
 class ChannelListTest : public ProgramTest {
 protected:
     void SetUp() override
@@ -69,10 +64,7 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheE
         EXPECT_TRUE(shortened && shown.StartsWith("T") && shown.EndsWith("...")) << shown;
         EXPECT_LT(shown.length(), 8u);
     }
-}
-
-TEST_F(ProgramTest, ColumnWidthsSurviveARestartAndAreClamped)
-{
+    // The widths survive a restart and are clamped.
     List()->SetColumnWidth(3, 150);
     List()->SetColumnWidth(6, 60);
     StopProgram();
@@ -86,23 +78,9 @@ TEST_F(ProgramTest, ColumnWidthsSurviveARestartAndAreClamped)
     wxConfigBase::Get()->DeleteEntry("/Column/Width6");
     CProfile::Close();
     StartProgram();
-    const int widths[] = {30, 20, 400, 100, 90, 90, 400};
+    const int clamped[] = {30, 20, 400, 100, 90, 90, 400};
     for (int c = 0; c < 7; ++c)
-        EXPECT_EQ(List()->GetColumnWidth(c), widths[c]) << c;
-}
-
-// Without a selection the commands act on channel 1, and Edit Memory has nothing to open.
-TEST_F(ProgramTest, EnterAndDoubleClickWithoutASelectionSayNothingIsSelected)
-{
-    View()->SelectChannel(7);
-    List()->Select(6, false);
-    EXPECT_EQ(View()->GetSelectedChannel(), 1u);
-    wxMouseEvent click(wxEVT_LEFT_DCLICK);
-    wxTEST_DIALOG((PressKey(WXK_RETURN), SendCommand(ID_EDIT_MEMORY),
-                   List()->GetRowsWindow()->HandleWindowEvent(click)),
-                  CExpectMessage("No items were selected", wxID_OK),
-                  CExpectMessage("No items were selected", wxID_OK),
-                  CExpectMessage("No items were selected", wxID_OK));
+        EXPECT_EQ(List()->GetColumnWidth(c), clamped[c]) << c;
 }
 
 TEST_F(ChannelListTest, EnabledStatesFollowTheChecksOfTheSelectedChannel)
@@ -125,9 +103,16 @@ TEST_F(ChannelListTest, EnabledStatesFollowTheChecksOfTheSelectedChannel)
         EXPECT_EQ(c + 3, enabled) << c;
         EXPECT_TRUE(IsEnabled(ID_EDIT_MEMORY));
     }
-    // With no row selected everything refers to channel 1.
+    // With no row selected the commands act on channel 1, and Edit Memory has nothing to open.
     List()->Select(List()->GetFirstSelected(), false);
+    EXPECT_EQ(View()->GetSelectedChannel(), 1u);
     EXPECT_FALSE(IsEnabled(ID_EDIT_CLEAR) || IsEnabled(ID_EDIT_DELETE_CH));
+    wxMouseEvent click(wxEVT_LEFT_DCLICK);
+    wxTEST_DIALOG((PressKey(WXK_RETURN), SendCommand(ID_EDIT_MEMORY),
+                   List()->GetRowsWindow()->HandleWindowEvent(click)),
+                  CExpectMessage("No items were selected", wxID_OK),
+                  CExpectMessage("No items were selected", wxID_OK),
+                  CExpectMessage("No items were selected", wxID_OK));
 }
 
 TEST_F(ChannelListTest, PasteAsksBeforeItOverwritesAndEachCommandRebuildsOnlyItsRows)
@@ -165,7 +150,6 @@ TEST_F(ChannelListTest, DeleteAndInsertMoveChannelsAndAlwaysSwitchPriorityScanni
     View()->SelectChannel(3);
     SendCommand(ID_EDIT_INSERT_CH);
     EXPECT_EQ(Radio()->GetScanPrio() + Names(), "OFF|ATIS||GROUND||");
-    // With the last channel in use Insert is refused and changes nothing.
     UseChannel(20, "136.975", "LAST");
     Radio()->SetPriorityChannel("2");
     wxTEST_DIALOG(SendCommand(ID_EDIT_INSERT_CH),

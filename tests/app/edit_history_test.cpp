@@ -1,6 +1,3 @@
-// Undo and redo, moving and sorting channels, the notes on what the engine stored and rows
-// pasted from a spreadsheet, in the running program.
-
 #include "tests/app/gui_test.h"
 
 #include "radio/undo_history.h"
@@ -85,15 +82,28 @@ TEST_F(EditHistoryTest, ThePriorityChannelAndTheSelectionFollowAndRefusalsAreTol
     EXPECT_EQ(Status(), "CH 01 cannot be blank: the blank CH 02 stays where it is");
 }
 
+// Enter opens Edit Memory on the selected channel (those out of range are not selected); a
+// Cancel of the command afterwards leaves the row as OK made it.
 TEST_F(EditHistoryTest, EditMemoryOkNotesWhatTheEngineStoredAndIsUndoable)
 {
-    View()->SelectChannel(3);
+    for (unsigned ch : {3u, 0u, 21u})
+        View()->SelectChannel(ch);
+    EXPECT_EQ(List()->GetSelectedItemCount(), 1);
+    EXPECT_EQ(List()->GetFocusedItem(), 2);
     const auto before = AllRows();
-    wxTEST_DIALOG(View()->OpenEditMemory(), CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+    wxTEST_DIALOG((PressKey(WXK_RETURN), SendCommand(ID_EDIT_MEMORY)),
+                  CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+                      EXPECT_EQ(d.GetChannel(), 3);
                       XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue("150");
                       XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_NAME")->SetValue("tower");
+                      XrcCtrl<wxCheckBox>(d, "IDC_CHECK_CH_LOCKOUT")->SetValue(true);
                       return PressButton(d, wxID_OK);
+                  }),
+                  CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue("");
+                      return PressButton(d, wxID_CANCEL);
                   }));
+    EXPECT_EQ(Row(3), (RowTexts{"03", "Prio", "136.975", "TOWER", "", "Lockout", ""}));
     EXPECT_EQ(Status(), "CH 03: 150.000 MHz is outside the air band; stored as 136.975  "
                         "CH 03: the name \"tower\" is stored as \"TOWER\" (upper case)");
     ExpectUndoAndRedo("Edit CH 03", before);

@@ -87,9 +87,8 @@ void WriteFileText(const std::string& path, const std::string& text); // makes t
 void StartProgram(const wxString& file = wxString(), bool splash = false);
 void StopProgram();
 
-// Sends a menu command to the main frame, as a menu item or toolbar button does.
+// As a menu item or toolbar button does.
 void SendCommand(unsigned resourceId);
-// Runs the update-UI handlers of the menus and toolbar.
 void UpdateUi();
 wxMenuItem* FindMenuItem(unsigned resourceId);
 // Types `text` one character at a time, as the keyboard does: a full edit takes no more.
@@ -113,7 +112,7 @@ public:
 
 using RowTexts = std::array<std::string, 7>;
 
-// A running program on a new data set, and short ways to its parts.
+// A running program on a new data set.
 class ProgramTest : public testing::Test {
 protected:
     void SetUp() override { StartProgram(); }
@@ -129,4 +128,5 @@ protected:
     static void PressKey(int keyCode); // in the list's rows
     static bool IsEnabled(unsigned id) { return UpdateUi(), FindMenuItem(id)->IsEnabled(); }
     static std::string Status() { return Frame()->GetMessageText().utf8_string(); }
+    static std::string Title() { return Frame()->GetTitle().utf8_string(); }
 };

@@ -1,5 +1,3 @@
-// The main frame (menus, keys, toolbar, status bar, placement), the splash, About and help.
-
 #include "tests/app/gui_test.h"
 
 #include <wx/html/helpctrl.h>
@@ -94,14 +92,12 @@ TEST_F(ProgramTest, MenusToolbarAndStatusBarHoldTheirItemsKeyLabelsAndPrompts)
     ASSERT_EQ(bar->GetMenuCount(), WXSIZEOF(kMenus));
     for (size_t m = 0; m < WXSIZEOF(kMenus); ++m)
         EXPECT_EQ(Items(bar->GetMenu(m), bar->GetMenuLabel(m)), kMenus[m]);
-    // The list's pop-up menu holds the channel commands of the Edit menu.
     std::unique_ptr<wxMenuBar> popup(wxXmlResource::Get()->LoadMenuBar("IDR_CHANNEL_POPUP"));
     EXPECT_EQ(Items(popup->GetMenu(0), "&Edit"),
               (std::vector<std::string>{"&Edit", "&Edit Memory...\tEnter #32771", "-", "&Copy\tCtrl+C #57634",
                                         "&Paste\tCtrl+V #57637", "-", "Clear\tDel #57632", "Delete #32801",
                                         "Insert #32802"}));
     EXPECT_EQ(FindMenuItem(57616)->GetHelp(), "Open this document");
-    // Highlighting an item shows its prompt; closing the menu brings "Ready" back.
     wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, CmdId(32774)), close(wxEVT_MENU_CLOSE);
     Frame()->HandleWindowEvent(highlight);
     EXPECT_EQ(Frame()->GetMessageText(), "Read From Transceiver");

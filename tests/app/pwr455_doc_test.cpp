@@ -1,36 +1,16 @@
-// The document: new, open, save, the save question and the recent files.
-
 #include "tests/app/gui_test.h"
 
-namespace {
-
-std::string Title()
-{
-    return GetPWR455App().GetMainFrame()->GetTitle().utf8_string();
-}
-
-} // namespace
-
-// An edit through the engine makes the document modified: closing asks, Cancel keeps the program
-// open with its data, No closes it.
-TEST_F(ProgramTest, AnEditThroughTheEngineAsksToSaveOnClose)
-{
-    PutChannel(*Radio(), 1, "121.500", "TOWER");
-    bool closed = true;
-    wxTEST_DIALOG(closed = Frame()->Close(),
-                  CExpectMessage("Save changes to Untitled?", wxID_CANCEL));
-    EXPECT_FALSE(closed);
-    EXPECT_EQ(Radio()->GetChName(1), "TOWER");
-    wxTEST_DIALOG(closed = Frame()->Close(), CExpectMessage("Save changes to Untitled?", wxID_NO));
-    EXPECT_TRUE(closed);
-}
-
-TEST_F(ProgramTest, SaveAsAndOpenKeepTheDataAndFillTheRecentFileList)
+TEST_F(ProgramTest, SaveAsOpenAndCloseKeepTheDataAndFillTheRecentFileList)
 {
     const std::string path = GetTestHome() + "/tower.qrb";
     // With no recent files the "Recent File" item stands in their place, disabled.
     EXPECT_FALSE(IsEnabled(ID_FILE_MRU_FILE1));
     PutChannel(*Radio(), 1, "121.500", "TOWER");
+    // An edit through the engine makes the document modified: closing asks, Cancel keeps it.
+    bool closed = true;
+    wxTEST_DIALOG(closed = Frame()->Close(),
+                  CExpectMessage("Save changes to Untitled?", wxID_CANCEL));
+    EXPECT_FALSE(closed);
     wxTEST_DIALOG(SendCommand(ID_FILE_SAVE_AS), wxExpectModal<wxFileDialog>(wxString(path)));
     EXPECT_TRUE(IsEnabled(ID_FILE_MRU_FILE1));
     EXPECT_FALSE(Doc()->IsModified());
@@ -52,6 +32,8 @@ TEST_F(ProgramTest, SaveAsAndOpenKeepTheDataAndFillTheRecentFileList)
     EXPECT_FALSE(opened);
     EXPECT_EQ(Title() + Radio()->GetChName(1), "tower.qrb - PW-R455NORDEDITED");
     EXPECT_EQ(Doc()->GetFilename().utf8_string(), path);
+    wxTEST_DIALOG(closed = Frame()->Close(), CExpectMessage("Save changes to tower.qrb?", wxID_NO));
+    EXPECT_TRUE(closed);
     StopProgram();
     const std::string profile = ReadFileText(GetProfilePath());
     EXPECT_NE(profile.find("[Recent\\ File\\ List]\nFile1=" + path), std::string::npos) << profile;

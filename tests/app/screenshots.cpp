@@ -44,7 +44,6 @@ void Shoot(wxTopLevelWindow* window, const std::string& name, bool withFrame = f
     EXPECT_EQ(wxExecute(command, wxEXEC_SYNC), 0) << command;
 }
 
-// Answers a dialog by taking its picture.
 template <class T>
 CExpectAction<T> ShowAndShoot(const std::string& name, bool withFrame = false)
 {

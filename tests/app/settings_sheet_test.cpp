@@ -1,6 +1,3 @@
-// The settings sheet on the real engine: what both pages show, the changes OK sends in their
-// order, Cancel, the priority list and the page the sheet reopens on.
-
 #include "tests/app/gui_test.h"
 
 #include <algorithm>
@@ -70,22 +67,19 @@ void Set(Sheet& s, const std::string& values)
     }
 }
 
-// Runs the Common Setting command on `radio` alone (no document, no list); `action` answers
-// the sheet. `page` is the page it opens on and then the last one shown; `redrawn` tells
-// whether the list was redrawn.
+// Runs Common Setting on `radio` alone (no document, no list). `page` is the page it opens on,
+// then the last one shown; `redrawn` tells whether the list was redrawn.
 int RunSheet(CRecordingRadio& radio, const CExpectAction<Sheet>::Action& action,
              int* page = nullptr, bool* redrawn = nullptr)
 {
     int firstPage = 0, rc = wxID_NONE;
-    bool refreshed = false;
+    bool ignored = false;
     wxTEST_DIALOG(rc = RunCommonSetting(nullptr, nullptr, &radio, page ? page : &firstPage,
-                                        [&] { refreshed = true; }),
+                                        [&] { *(redrawn ? redrawn : &ignored) = true; }),
                   CExpectAction<Sheet>([&](Sheet& sheet) {
                       radio.sent.clear();
                       return action(sheet);
                   }));
-    if (redrawn)
-        *redrawn = refreshed;
     return rc;
 }
 
