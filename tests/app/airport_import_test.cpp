@@ -24,7 +24,7 @@ long FindRow(wxListCtrl* list, const char* listedMHz)
 
 } // namespace
 
-TEST_F(ProgramTest, AirportImportFiltersAsTypedGreysWhatCannotBeHeldAndAppliesTheTickedOnes)
+TEST_F(ProgramTest, AirportImportFiltersGreysAndAppliesTheTickedOnesAndTheCardIsDrawn)
 {
     CR455Radio& radio = *Radio();
     PutChannel(radio, 7, "121.500", "");
@@ -84,10 +84,8 @@ TEST_F(ProgramTest, AirportImportFiltersAsTypedGreysWhatCannotBeHeldAndAppliesTh
     EXPECT_EQ(Doc()->GetHistory().GetUndoName(), "Import Airport Frequencies");
     EXPECT_TRUE(Doc()->GetHistory().Undo() && Doc()->GetHistory().Undo());
     EXPECT_EQ(radio.GetChAppear(5) + radio.GetChFrequency(7), "OFF121.500");
-}
 
-TEST_F(ProgramTest, TheKneeboardCardIsDrawnOnAPreviewBitmap)
-{
+    // The kneeboard card, drawn on a preview bitmap.
     CCardPrintout printout(BuildDocumentCard(*Doc()));
     EXPECT_EQ(BuildDocumentCard(*Doc()).fileName, "Untitled");
     wxBitmap bitmap(420, 595);

@@ -136,7 +136,7 @@ TEST_F(ChannelListTest, PasteAsksBeforeItOverwritesAndEachCommandRebuildsOnlyIts
     EXPECT_EQ(Row(4)[3], "HIDDEN");
 }
 
-TEST_F(ChannelListTest, DeleteAndInsertMoveChannelsAndAlwaysSwitchPriorityScanningOff)
+TEST_F(ChannelListTest, DeleteInsertAndClearMoveChannelsAndSwitchPriorityScanningOff)
 {
     Radio()->SetPriorityChannel("4");
     View()->RefreshAll();
@@ -157,22 +157,18 @@ TEST_F(ChannelListTest, DeleteAndInsertMoveChannelsAndAlwaysSwitchPriorityScanni
                                  wxID_OK));
     View()->RefreshAll();
     EXPECT_EQ(Names() + Row(20)[3], "|ATIS*||GROUND||LAST");
-}
-
-TEST_F(ChannelListTest, ClearSwitchesPriorityScanningOffOnlyForThePriorityChannel)
-{
-    Radio()->SetPriorityChannel("4");
-    View()->SelectChannel(3);
+    // Clear switches scanning off only for the priority channel.
+    View()->SelectChannel(4);
     SendCommand(ID_EDIT_CLEAR);
     EXPECT_EQ(Radio()->GetScanPrio(), "ON");
-    View()->SelectChannel(4);
+    View()->SelectChannel(2);
     PressKey(WXK_DELETE); // the key clears without the check
-    EXPECT_EQ(Radio()->GetScanPrio() + Names(), "OFF|TOWER||||");
+    EXPECT_EQ(Radio()->GetScanPrio() + Names(), "OFF|||||");
     // No selection: channel 1, which the engine refuses to clear; its priority stays.
     UseChannel(1, "118.000", "FIRST");
     Radio()->SetPriorityChannel("1");
     View()->RefreshAll();
-    List()->Select(3, false);
+    List()->Select(List()->GetFirstSelected(), false);
     PressKey(WXK_DELETE);
     EXPECT_EQ(Row(1), (RowTexts{"01", "Prio", "118.000", "FIRST", "", "", ""}));
 }

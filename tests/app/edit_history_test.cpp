@@ -66,13 +66,7 @@ TEST_F(EditHistoryTest, EachListCommandIsOneStepThatUndoAndRedoTakeBack)
     }
     SendCommand(ID_EDIT_REDO); // Copy's row on the system clipboard went to channel 9
     EXPECT_EQ(Row(9), (RowTexts{"09", "", "121.500", "TOWER", "", "", ""}));
-    Doc()->DiscardChanges();
-    Doc()->NewData();
-    EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
-}
-
-TEST_F(EditHistoryTest, ThePriorityChannelAndTheSelectionFollowAndRefusalsAreToldInTheStatusBar)
-{
+    // The priority channel and the selection follow a move; a refusal is told in the status bar.
     View()->SelectChannel(3);
     SendCommand(ID_EDIT_MOVE_UP);
     EXPECT_EQ(Status() + "|" + Row(2)[1] + Row(3)[1] + std::to_string(View()->GetSelectedChannel()),
@@ -80,6 +74,9 @@ TEST_F(EditHistoryTest, ThePriorityChannelAndTheSelectionFollowAndRefusalsAreTol
     SendCommand(ID_EDIT_CLEAR);
     SendCommand(ID_EDIT_MOVE_UP);
     EXPECT_EQ(Status(), "CH 01 cannot be blank: the blank CH 02 stays where it is");
+    Doc()->DiscardChanges();
+    Doc()->NewData();
+    EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
 }
 
 // Enter opens Edit Memory on the selected channel (those out of range are not selected); a

@@ -126,9 +126,8 @@ TEST_F(ProgramTest, MenusToolbarAndStatusBarHoldTheirItemsKeyLabelsAndPrompts)
 
 TEST_F(ProgramTest, FramePlacementBarsAndComPortSurviveARestartAndTheFrameHasAMinimumSize)
 {
-    UpdateUi();
-    EXPECT_TRUE(FindMenuItem(59392)->IsChecked() && FindMenuItem(59393)->IsChecked());
     EXPECT_EQ(ComPortChecks(), "1x---");
+    EXPECT_TRUE(FindMenuItem(59392)->IsChecked() && FindMenuItem(59393)->IsChecked());
     SendCommand(ID_COM3);
     EXPECT_EQ(ComPortChecks(), "3--x-");
     SendCommand(59392);
