@@ -83,7 +83,7 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheE
         EXPECT_EQ(List()->GetColumnWidth(c), clamped[c]) << c;
 }
 
-TEST_F(ChannelListTest, EnabledStatesFollowTheChecksOfTheSelectedChannel)
+TEST_F(ChannelListTest, EnabledStatesFollowTheSelectedChannelPasteAsksAndCommandsRebuildTheirRows)
 {
     // "+" when something was copied, the channel, then whether Copy, Paste, Clear, Delete and
     // Insert are enabled: channel 1 can be neither cleared, deleted nor an insert position,
@@ -113,10 +113,7 @@ TEST_F(ChannelListTest, EnabledStatesFollowTheChecksOfTheSelectedChannel)
                   CExpectMessage("No items were selected", wxID_OK),
                   CExpectMessage("No items were selected", wxID_OK),
                   CExpectMessage("No items were selected", wxID_OK));
-}
 
-TEST_F(ChannelListTest, PasteAsksBeforeItOverwritesAndEachCommandRebuildsOnlyItsRows)
-{
     // A change made behind the list's back shows only in the rows a command rebuilds.
     Radio()->SetChName(4, "HIDDEN");
     View()->SelectChannel(2);

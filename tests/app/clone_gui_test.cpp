@@ -83,8 +83,7 @@ protected:
         Doc()->GetCloneLink().SetClock(clock);
         clock.onWait = [this] { watcher.Look(); };
         const std::string path = GetTestHome() + "/sim.qrb";
-        CR455Radio data;
-        data.ResetData();
+        CRecordingRadio data; // a new data set
         PutChannel(data, 1, "121.500", "TOWER");
         data.SetCloneComment("FIELD 7");
         ASSERT_TRUE(data.SaveToFile(path) && sim.LoadImage(path) && clock.Drive(sim));
@@ -145,7 +144,6 @@ TEST_F(CloneGuiTest, WriteAsksAndTellsToRestartTheTransceiverFailuresAreReported
     EXPECT_EQ(sim.GetWriteCount(), 1);
     EXPECT_FALSE(Doc()->IsModified());
 
-    // A transceiver gone silent, then a port that is not there; the window stays usable.
     CSimFaults faults;
     faults.silence = true;
     sim.SetFaults(faults);
@@ -193,8 +191,7 @@ TEST_F(CloneGuiTest, PortSettingsBindAComPortInformationAndCheckConnectionReachI
                       const std::string report = d.GetReport().utf8_string();
                       EXPECT_NE(report.find("Port " + sim.GetDevicePath() + " exists"), std::string::npos);
                       EXPECT_NE(report.find("ok       The transceiver answered: VX-R455NORD, "
-                                            "comment \"FIELD 7\".\n"),
-                                std::string::npos) << report;
+                                            "comment \"FIELD 7\".\n"), std::string::npos) << report;
                       sim.Stop();
                       PressButton(d, XRCID("IDC_CHECK_AGAIN"));
                       EXPECT_NE(d.GetReport().Find("PROBLEM  Port "), wxNOT_FOUND);

@@ -4,7 +4,6 @@
 
 namespace {
 
-// Channels 2, 3 and 4 in use, 3 the priority channel; the data as saved.
 class EditHistoryTest : public ProgramTest {
 protected:
     void SetUp() override

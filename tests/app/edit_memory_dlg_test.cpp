@@ -18,8 +18,7 @@ std::string Shown(CEditMemoryDlg& d)
            (enabled ? "+" : "-");
 }
 
-// Runs the dialog on channel `ch` of `radio`, types `frequency` and `name`, checks Tx Inhibit
-// and presses `button`. Returns what the dialog sent after it opened.
+// What the dialog sent after it opened, typed into and Tx Inhibit checked, closed by `button`.
 std::vector<std::string> RunDialog(CRecordingRadio& radio, unsigned ch, const char* frequency,
                                    const char* name, int button = wxID_OK)
 {

@@ -35,6 +35,7 @@
 #include "app/splash_window.h"
 #include "app/xrc_util.h"
 #include "radio/r455_radio.h"
+#include "tests/common/test_files.h"
 
 // A wxTEST_DIALOG hook whose failures are test failures and which ends an unexpected dialog at
 // once (Cancel) instead of leaving it modal on a screen nobody looks at.
@@ -65,7 +66,6 @@ private:
     Action m_action;
 };
 
-// A message box whose text must be exactly `text`, answered with `answer`.
 CExpectAction<wxMessageDialog> CExpectMessage(const std::string& text, int answer);
 // Presses button `id` of `dialog` as a click does and returns `id`.
 int PressButton(wxDialog& dialog, int id);
@@ -79,7 +79,7 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000);
 // removed after the test. A test fails when the program leaves anything in that TMPDIR.
 std::string GetTestHome();
 std::string GetProfilePath();
-std::string ReadFileText(const std::string& path);
+inline std::string ReadFileText(const std::string& path) { return ReadFile(path); }
 void WriteFileText(const std::string& path, const std::string& text); // makes the folder too
 
 // Starts the program's windows as the program does (splash off unless `splash`); StopProgram

@@ -21,7 +21,6 @@ TEST_F(ProgramTest, SaveAsOpenAndCloseKeepTheDataAndFillTheRecentFileList)
     EXPECT_EQ(FindMenuItem(ID_FILE_MRU_FILE1)->GetItemLabel().utf8_string(), "&1 " + path);
     SendCommand(ID_FILE_MRU_FILE1);
     EXPECT_EQ(Title() + Radio()->GetChName(1), "tower.qrb - PW-R455NORDTOWER");
-    // A file that does not load is reported and leaves the document as it was.
     const std::string bad = GetTestHome() + "/bad.qrb";
     WriteFileText(bad, "this is not a clone data file\r\n");
     Radio()->SetChName(1, "EDITED");
@@ -50,12 +49,10 @@ TEST_F(ProgramTest, SaveAsOpenAndCloseKeepTheDataAndFillTheRecentFileList)
     EXPECT_TRUE(file->FindItemByPosition(position + 1)->IsSeparator());
     EXPECT_EQ(file->FindChildItem(CmdId(ID_FILE_MRU_FILE1) + 1), nullptr);
     StopProgram();
-    // One that is missing ends the start-up.
     const std::string missing = GetTestHome() + "/missing.qrb";
     bool started = true;
     wxTEST_DIALOG(started = GetPWR455App().StartSession(wxString(missing)),
                   CExpectMessage(missing + "\nCannot find this file.\nPlease verify that the "
-                                           "correct path and file name are given.",
-                                 wxID_OK));
+                                           "correct path and file name are given.", wxID_OK));
     EXPECT_FALSE(started);
 }

@@ -76,7 +76,6 @@ TEST_F(ProgramTest, Screenshots)
                       ShowAndShoot<CFixedFontPropertySheet>(page));
         View()->SetSettingsPage(1);
     }
-    // A note in the status bar after Edit Memory, then the Edit menu naming the step to undo.
     wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY), CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
                       TypeInto(XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY"), "121.51");
                       return PressButton(d, wxID_OK);

@@ -168,27 +168,23 @@ TEST(SettingsSheet, CancelWritesNothingButStillHealsAndRefreshes)
     radio.SetScanPrio("OFF");
     int page = 0;
     bool refreshed = false;
-    const int rc = RunSheet(
-        radio,
-        [](Sheet& s) {
-            EXPECT_EQ(s.GetTitle() + s.GetBookCtrl()->GetPageText(0) +
-                          s.GetBookCtrl()->GetPageText(1),
-                      "Setting Common  Advanced ");
-            EXPECT_FALSE(s.FindWindow(wxID_APPLY) || s.FindWindow(wxID_HELP));
-            // Texts from the string table, not from the page's template.
-            EXPECT_EQ(Control(s, "BEEP_UDKEY")->GetLabel() + "|" +
-                          s.GetPage(0)->FindWindow(XRCID("IDC_STATIC_LCD_BACKLIGHT"))->GetLabel(),
-                      "Up/Down Key Beep|LCD Backlight");
-            EXPECT_FALSE(Control(s, "LCD_DIMMER")->IsShown());
-            TypeInto(static_cast<wxTextCtrl*>(Control(s, "OPENING_TEXT")), "ABCDEFGHIJ");
-            Set(s, "PRIOCH=5|SCAN_MODE=Prio|BEEP=0");
-            TypeInto(static_cast<wxTextCtrl*>(Control(s, "CLONE_COMMENT")), "12345678901234567890");
-            EXPECT_EQ(Get(s, "LCD_DIMMER*|OPENING_TEXT|PRIOCH|SCAN_MODE|CLONE_COMMENT"),
-                      "LCD_DIMMER*=|OPENING_TEXT=ABCDEFG|PRIOCH=Off|SCAN_MODE=Prio|"
-                      "CLONE_COMMENT=1234567890123456");
-            return PressButton(s, wxID_CANCEL);
-        },
-        &page, &refreshed);
+    const int rc = RunSheet(radio, [](Sheet& s) {
+        EXPECT_EQ(s.GetTitle() + s.GetBookCtrl()->GetPageText(0) +
+                      s.GetBookCtrl()->GetPageText(1), "Setting Common  Advanced ");
+        EXPECT_FALSE(s.FindWindow(wxID_APPLY) || s.FindWindow(wxID_HELP));
+        // Texts from the string table, not from the page's template.
+        EXPECT_EQ(Control(s, "BEEP_UDKEY")->GetLabel() + "|" +
+                      s.GetPage(0)->FindWindow(XRCID("IDC_STATIC_LCD_BACKLIGHT"))->GetLabel(),
+                  "Up/Down Key Beep|LCD Backlight");
+        EXPECT_FALSE(Control(s, "LCD_DIMMER")->IsShown());
+        TypeInto(static_cast<wxTextCtrl*>(Control(s, "OPENING_TEXT")), "ABCDEFGHIJ");
+        Set(s, "PRIOCH=5|SCAN_MODE=Prio|BEEP=0");
+        TypeInto(static_cast<wxTextCtrl*>(Control(s, "CLONE_COMMENT")), "12345678901234567890");
+        EXPECT_EQ(Get(s, "LCD_DIMMER*|OPENING_TEXT|PRIOCH|SCAN_MODE|CLONE_COMMENT"),
+                  "LCD_DIMMER*=|OPENING_TEXT=ABCDEFG|PRIOCH=Off|SCAN_MODE=Prio|"
+                  "CLONE_COMMENT=1234567890123456");
+        return PressButton(s, wxID_CANCEL);
+    }, &page, &refreshed);
     EXPECT_EQ(rc, wxID_CANCEL);
     EXPECT_EQ(page, 1);
     EXPECT_TRUE(radio.Changes().empty());
