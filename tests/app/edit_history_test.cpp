@@ -42,10 +42,33 @@ protected:
 
 } // namespace
 
-TEST_F(EditHistoryTest, EachListCommandIsOneStepThatUndoAndRedoTakeBack)
+TEST_F(EditHistoryTest, EditMemoryAndEachListCommandAreOneStepThatUndoAndRedoTakeBack)
 {
     EXPECT_EQ(Label(ID_EDIT_UNDO), "&Undo\tCtrl+Z");
     EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
+    // Enter opens Edit Memory on the selected channel (those out of range are not selected); a
+    // Cancel of the command afterwards leaves the row as OK made it.
+    for (unsigned ch : {3u, 0u, 21u})
+        View()->SelectChannel(ch);
+    EXPECT_EQ(List()->GetSelectedItemCount(), 1);
+    EXPECT_EQ(List()->GetFocusedItem(), 2);
+    const auto beforeEdit = AllRows();
+    wxTEST_DIALOG((PressKey(WXK_RETURN), SendCommand(ID_EDIT_MEMORY)),
+                  CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+                      EXPECT_EQ(d.GetChannel(), 3);
+                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue("150");
+                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_NAME")->SetValue("tower");
+                      XrcCtrl<wxCheckBox>(d, "IDC_CHECK_CH_LOCKOUT")->SetValue(true);
+                      return PressButton(d, wxID_OK);
+                  }),
+                  CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue("");
+                      return PressButton(d, wxID_CANCEL);
+                  }));
+    EXPECT_EQ(Row(3), (RowTexts{"03", "Prio", "136.975", "TOWER", "", "Lockout", ""}));
+    EXPECT_EQ(Status(), "CH 03: 150.000 MHz is outside the air band; stored as 136.975  "
+                        "CH 03: the name \"tower\" is stored as \"TOWER\" (upper case)");
+    ExpectUndoAndRedo("Edit CH 03", beforeEdit);
     View()->SelectChannel(2);
     SendCommand(ID_EDIT_COPY);
     const std::tuple<unsigned, unsigned, const char*> kCommands[] = { // channel 9 is blank
@@ -76,31 +99,4 @@ TEST_F(EditHistoryTest, EachListCommandIsOneStepThatUndoAndRedoTakeBack)
     Doc()->DiscardChanges();
     Doc()->NewData();
     EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
-}
-
-// Enter opens Edit Memory on the selected channel (those out of range are not selected); a
-// Cancel of the command afterwards leaves the row as OK made it.
-TEST_F(EditHistoryTest, EditMemoryOkNotesWhatTheEngineStoredAndIsUndoable)
-{
-    for (unsigned ch : {3u, 0u, 21u})
-        View()->SelectChannel(ch);
-    EXPECT_EQ(List()->GetSelectedItemCount(), 1);
-    EXPECT_EQ(List()->GetFocusedItem(), 2);
-    const auto before = AllRows();
-    wxTEST_DIALOG((PressKey(WXK_RETURN), SendCommand(ID_EDIT_MEMORY)),
-                  CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
-                      EXPECT_EQ(d.GetChannel(), 3);
-                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue("150");
-                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_NAME")->SetValue("tower");
-                      XrcCtrl<wxCheckBox>(d, "IDC_CHECK_CH_LOCKOUT")->SetValue(true);
-                      return PressButton(d, wxID_OK);
-                  }),
-                  CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
-                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue("");
-                      return PressButton(d, wxID_CANCEL);
-                  }));
-    EXPECT_EQ(Row(3), (RowTexts{"03", "Prio", "136.975", "TOWER", "", "Lockout", ""}));
-    EXPECT_EQ(Status(), "CH 03: 150.000 MHz is outside the air band; stored as 136.975  "
-                        "CH 03: the name \"tower\" is stored as \"TOWER\" (upper case)");
-    ExpectUndoAndRedo("Edit CH 03", before);
 }

@@ -17,7 +17,6 @@
 #include <wx/eventfilter.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
-#include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>

@@ -80,7 +80,7 @@ std::string ComPortChecks()
 
 } // namespace
 
-TEST_F(ProgramTest, MenusToolbarAndStatusBarHoldTheirItemsKeyLabelsAndPrompts)
+TEST_F(ProgramTest, MenusToolbarStatusBarAndPlacementShowAndSurviveARestart)
 {
     wxMenuBar* bar = Frame()->GetMenuBar();
     ASSERT_EQ(bar->GetMenuCount(), WXSIZEOF(kMenus));
@@ -117,10 +117,7 @@ TEST_F(ProgramTest, MenusToolbarAndStatusBarHoldTheirItemsKeyLabelsAndPrompts)
     status->ShowIndicators(false, true, false);
     EXPECT_EQ(status->GetStatusText(1) + status->GetStatusText(2) + status->GetStatusText(3),
               "NUM");
-}
 
-TEST_F(ProgramTest, FramePlacementBarsAndComPortSurviveARestartAndTheFrameHasAMinimumSize)
-{
     EXPECT_EQ(ComPortChecks(), "1x---");
     EXPECT_TRUE(FindMenuItem(59392)->IsChecked() && FindMenuItem(59393)->IsChecked());
     SendCommand(ID_COM3);
