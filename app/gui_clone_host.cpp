@@ -151,8 +151,11 @@ void CGuiCloneHost::Beep(unsigned frequency, unsigned milliseconds)
         m_toneSink(frequency, milliseconds);
         return;
     }
-    if (!m_tones)
+    if (!m_tones) {
         m_tones = std::make_unique<CTonePlayer>();
+        // The four failure tones last two seconds: the windows must not freeze meanwhile.
+        m_tones->SetSliceHook(&CGuiCloneHost::KeepPainted);
+    }
     m_tones->Play(frequency, milliseconds);
 }
 

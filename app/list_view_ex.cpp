@@ -6,6 +6,13 @@
 #include <wx/renderer.h>
 #include <wx/settings.h>
 
+namespace {
+
+// Space the header keeps free on each side of a column's title.
+constexpr int kHeaderTextMargin = 6;
+
+} // namespace
+
 wxString FitTextToWidth(const wxString& text, int columnWidth, int margin,
                         const TextExtentFunc& extent, bool* shortened)
 {
@@ -35,7 +42,7 @@ CListViewEx::CListViewEx(wxWindow* parent, wxWindowID id, long style)
       m_backColor(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW))
 {
     m_fullRowSelect = true;
-    m_rowsWindow = FindRowsWindow();
+    m_rowsWindow = FindChildWindow(m_mainWin);
     if (!m_rowsWindow)
         return; // a native list control draws itself
     // Handlers bound here run before the control's own ones, so the rows are drawn by
@@ -51,6 +58,9 @@ CListViewEx::CListViewEx(wxWindow* parent, wxWindowID id, long style)
     Bind(wxEVT_LIST_COL_DRAGGING, &CListViewEx::OnSelectionChanged, this);
     Bind(wxEVT_LIST_COL_END_DRAG, &CListViewEx::OnSelectionChanged, this);
     m_clientWidth = m_rowsWindow->GetClientSize().x;
+    m_headerWindow = FindChildWindow(m_headerWin);
+    if (m_headerWindow)
+        m_headerWindow->Bind(wxEVT_PAINT, &CListViewEx::OnPaintHeader, this);
     AttachAccessibleTable(m_rowsWindow, this);
 }
 
@@ -84,9 +94,7 @@ wxString CListViewEx::GetAccessibleCellText(int row, int column) const
 
 wxString CListViewEx::GetAccessibleHeaderText(int column) const
 {
-    wxListItem info;
-    info.SetMask(wxLIST_MASK_TEXT);
-    return GetColumn(column, info) ? info.GetText() : wxString();
+    return GetColumnTitle(column);
 }
 
 int CListViewEx::GetAccessibleSelectedRow() const
@@ -131,12 +139,12 @@ wxRect CListViewEx::GetAccessibleVisibleScreenRect() const
     return m_rowsWindow->GetScreenRect();
 }
 
-wxWindow* CListViewEx::FindRowsWindow()
+// The generic list control shows its header and its rows (below the header) in child windows
+// of its own; a native control has neither.
+wxWindow* CListViewEx::FindChildWindow(const void* window)
 {
-    // The generic list control shows its rows in a child window of its own, the one below
-    // the header.
     for (wxWindow* child : GetChildren()) {
-        if (static_cast<void*>(child) == static_cast<void*>(m_mainWin))
+        if (static_cast<const void*>(child) == window)
             return child;
     }
     return nullptr;
@@ -213,6 +221,75 @@ wxString CListViewEx::GetShownText(long item, int column, bool* shortened) const
     if (column == 0)
         width -= m_stateIconWidth;
     return FitCellText(dc, GetItemText(item, column), width, column, shortened);
+}
+
+wxString CListViewEx::GetShownHeader(int column, bool* shortened) const
+{
+    const wxWindow* header = m_headerWindow ? m_headerWindow : this;
+    // As the control does it: a title may reach the column's right edge, as long as it is whole.
+    return FitTextToWidth(GetColumnTitle(column), GetColumnWidth(column), kHeaderTextMargin,
+                          [header](const wxString& t) { return header->GetTextExtent(t).x; },
+                          shortened);
+}
+
+wxString CListViewEx::GetColumnTitle(int column) const
+{
+    wxListItem info;
+    info.SetMask(wxLIST_MASK_TEXT);
+    return GetColumn(column, info) ? info.GetText() : wxString();
+}
+
+// How far the rows, and with them the header, are scrolled to the left, in pixels.
+int CListViewEx::GetHeaderScrollX() const
+{
+    int unit = 0;
+    int start = 0;
+    GetScrollPixelsPerUnit(&unit, nullptr);
+    GetViewStart(&start, nullptr);
+    return unit * start;
+}
+
+// As the control draws its header, but a title that does not fit is shortened with "..." so
+// that the user sees it is cut, instead of being clipped at the column's edge.
+void CListViewEx::OnPaintHeader(wxPaintEvent&)
+{
+    wxPaintDC dc(m_headerWindow);
+    const int scrollX = GetHeaderScrollX();
+    dc.SetDeviceOrigin(-scrollX, 0);
+    dc.SetFont(m_headerWindow->GetFont());
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.SetTextForeground(m_headerWindow->GetForegroundColour());
+    const wxSize size = m_headerWindow->GetClientSize();
+    const int right = size.x + scrollX;
+    wxRendererNative& renderer = wxRendererNative::Get();
+    int x = 0;
+    for (int column = 0; column < GetColumnCount() && x < right; ++column) {
+        const wxRect rect(x, 0, GetColumnWidth(column), size.y);
+        int flags = IsEnabled() ? 0 : int(wxCONTROL_DISABLED);
+        if (column == 0)
+            flags |= wxCONTROL_SPECIAL; // the first column
+        renderer.DrawHeaderButton(m_headerWindow, dc, rect, flags);
+        wxListItem info;
+        info.SetMask(wxLIST_MASK_FORMAT);
+        GetColumn(column, info);
+        const wxString shown = GetShownHeader(column);
+        // Aligned only with room for both margins, else from the left margin on.
+        const bool roomy = dc.GetTextExtent(shown).x + 2 * kHeaderTextMargin < rect.width;
+        int alignment = wxALIGN_LEFT;
+        if (roomy && info.GetAlign() == wxLIST_FORMAT_RIGHT)
+            alignment = wxALIGN_RIGHT;
+        else if (roomy && info.GetAlign() == wxLIST_FORMAT_CENTRE)
+            alignment = wxALIGN_CENTRE_HORIZONTAL;
+        wxDCClipper clip(dc, rect);
+        wxRect text = rect;
+        text.x += kHeaderTextMargin;
+        text.width -= roomy ? 2 * kHeaderTextMargin : kHeaderTextMargin;
+        dc.DrawLabel(shown, text, alignment | wxALIGN_CENTRE_VERTICAL);
+        x += rect.width;
+    }
+    if (x < right)
+        renderer.DrawHeaderButton(m_headerWindow, dc, wxRect(x, 0, right - x, size.y),
+                                  wxCONTROL_DIRTY); // the empty space after the last column
 }
 
 void CListViewEx::DrawCellText(wxDC& dc, const wxString& text, const wxRect& rect, int column,

@@ -1,9 +1,10 @@
 #pragma once
 
-// A report list that draws its rows itself: a selected row is highlighted across all columns
-// (up to the right edge of the window), texts that do not fit their column are cut and end in
-// "...", and a text that fits keeps its column's alignment while a shortened one is drawn
-// left-aligned. Screen readers see it as a table of its rows, cells and column headers.
+// A report list that draws its rows and its header itself: a selected row is highlighted across
+// all columns (up to the right edge of the window), texts and column titles that do not fit
+// their column are cut and end in "...", and a text that fits keeps its column's alignment while
+// a shortened one is drawn left-aligned. Screen readers see it as a table of its rows,
+// cells and column headers.
 
 #include <functional>
 
@@ -45,6 +46,8 @@ public:
     // The text drawn in `column` of `item`: the item's text shortened for the column's
     // current width; `shortened` tells whether it was.
     wxString GetShownText(long item, int column, bool* shortened = nullptr) const;
+    // Likewise the title drawn in the header of `column`.
+    wxString GetShownHeader(int column, bool* shortened = nullptr) const;
 
     // While a context menu of the list is open the menu has the focus; the selected row stays
     // highlighted all the same, so the user sees which channel the command is for.
@@ -70,7 +73,9 @@ private:
     wxRect GetAccessibleCellScreenRect(int row, int column) const override;
     wxRect GetAccessibleVisibleScreenRect() const override;
 
-    wxWindow* FindRowsWindow();
+    wxWindow* FindChildWindow(const void* window);
+    wxString GetColumnTitle(int column) const;
+    int GetHeaderScrollX() const;
     bool HasRowFocus() const;
     wxRect GetRowBand(long item) const;
     void DrawRow(wxDC& dc, long item);
@@ -79,6 +84,7 @@ private:
     void DrawCellText(wxDC& dc, const wxString& text, const wxRect& rect, int column,
                       int format);
 
+    void OnPaintHeader(wxPaintEvent& event);
     void OnPaintRows(wxPaintEvent& event);
     void OnEraseRows(wxEraseEvent& event);
     void OnRowsSize(wxSizeEvent& event);
@@ -86,6 +92,7 @@ private:
     void OnSelectionChanged(wxListEvent& event);
 
     wxWindow* m_rowsWindow = nullptr;
+    wxWindow* m_headerWindow = nullptr;
     bool m_fullRowSelect = false;
     bool m_contextMenuOpen = false;
     bool m_editDialogOpen = false;

@@ -133,15 +133,15 @@ bool CPWR455App::OnInit()
         m_earlyExitCode = 0;
         return true;
     }
+    // Logging out, a plain kill or Ctrl-C in the terminal that started the program asks for a
+    // normal exit, so that the temporary files go: from before the session makes any of them.
+    SetSignalHandler(SIGTERM, &CPWR455App::OnTerminateSignal);
+    SetSignalHandler(SIGHUP, &CPWR455App::OnTerminateSignal);
+    SetSignalHandler(SIGINT, &CPWR455App::OnTerminateSignal);
     if (!StartSession(m_commandLineFile)) {
         m_earlyExitCode = 1;
         return true;
     }
-    // Logging out, a plain kill or Ctrl-C in the terminal that started the program asks for a
-    // normal exit, so that the temporary files go.
-    SetSignalHandler(SIGTERM, &CPWR455App::OnTerminateSignal);
-    SetSignalHandler(SIGHUP, &CPWR455App::OnTerminateSignal);
-    SetSignalHandler(SIGINT, &CPWR455App::OnTerminateSignal);
     return true;
 }
 

@@ -78,10 +78,7 @@ void CTonePlayer::Play(unsigned frequency, unsigned milliseconds)
         return;
     if (!m_disabled && Connect()) {
         auto* stream = static_cast<pa_simple*>(m_stream);
-        std::vector<int16_t> samples = MakeTone(frequency, milliseconds);
-        int error = 0;
-        if (pa_simple_write(stream, samples.data(), samples.size() * sizeof(int16_t), &error) == 0
-            && pa_simple_drain(stream, &error) == 0)
+        if (WriteTone(stream, MakeTone(frequency, milliseconds)))
             return;
         // The service went away: fall back to the bell from now on.
         pa_simple_free(stream);
@@ -89,6 +86,28 @@ void CTonePlayer::Play(unsigned frequency, unsigned milliseconds)
         m_disabled = true;
     }
     RingBell(milliseconds);
+}
+
+// The service takes the samples only as fast as it plays them (its buffer is short), so each
+// slice's write returns about when the slice before it has been heard.
+bool CTonePlayer::WriteTone(void* stream, const std::vector<int16_t>& samples)
+{
+    auto* service = static_cast<pa_simple*>(stream);
+    const size_t slice = size_t(kSampleRate) * kSliceMs / 1000;
+    int error = 0;
+    for (size_t done = 0; done < samples.size(); done += slice) {
+        const size_t count = std::min(slice, samples.size() - done);
+        if (pa_simple_write(service, samples.data() + done, count * sizeof(int16_t), &error) != 0)
+            return false;
+        EndSlice();
+    }
+    return pa_simple_drain(service, &error) == 0;
+}
+
+void CTonePlayer::EndSlice()
+{
+    if (m_sliceHook)
+        m_sliceHook();
 }
 
 void CTonePlayer::RingBell(unsigned milliseconds)
@@ -104,5 +123,10 @@ void CTonePlayer::RingBell(unsigned milliseconds)
             ::close(fd);
         }
     }
-    SleepFor(milliseconds);
+    for (unsigned left = milliseconds; left > 0;) {
+        const unsigned slice = std::min(left, kSliceMs);
+        SleepFor(slice);
+        left -= slice;
+        EndSlice();
+    }
 }

@@ -5,6 +5,7 @@
 // makes a tone last longer than asked.
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class CTonePlayer {
@@ -17,8 +18,15 @@ public:
     CTonePlayer(const CTonePlayer&) = delete;
     CTonePlayer& operator=(const CTonePlayer&) = delete;
 
+    // A tone is played in slices of this length, with the slice hook run after each.
+    static constexpr unsigned kSliceMs = 10;
+
     // Plays `frequency` hertz for `milliseconds` and returns when the tone has finished.
     void Play(unsigned frequency, unsigned milliseconds);
+
+    // Runs `hook` after every slice of a tone: a caller on a window thread keeps its windows
+    // painted while the tone lasts, without making it any longer.
+    void SetSliceHook(std::function<void()> hook) { m_sliceHook = std::move(hook); }
 
     // True when tones go to the sound service (known after the first Play).
     bool HasSoundService() const { return m_stream != nullptr; }
@@ -32,9 +40,12 @@ public:
 
 private:
     bool Connect();
+    bool WriteTone(void* stream, const std::vector<int16_t>& samples);
     void RingBell(unsigned milliseconds);
+    void EndSlice();
 
     void* m_stream = nullptr; // the sound service's stream, when connected
     bool m_triedConnect = false;
     bool m_disabled = false;
+    std::function<void()> m_sliceHook;
 };

@@ -40,6 +40,11 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheE
         EXPECT_EQ(column.GetText(), headers[c]);
         EXPECT_EQ(column.GetAlign(), wxLIST_FORMAT_RIGHT) << c;
         EXPECT_EQ(List()->GetColumnWidth(c), widths[c]) << c;
+        // Only "Memory Lockout" is too wide for its column: the header shows that it is cut.
+        bool cut = false;
+        const wxString shown = List()->GetShownHeader(c, &cut);
+        EXPECT_EQ(cut, c == 5) << c;
+        EXPECT_TRUE(cut ? shown.StartsWith("Memory L") && shown.EndsWith("...") : shown == headers[c]);
     }
     ASSERT_EQ(List()->GetItemCount(), 20);
     EXPECT_TRUE(List()->HasFlag(wxLC_SINGLE_SEL) && List()->GetFullRowSelect());

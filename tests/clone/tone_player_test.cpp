@@ -30,6 +30,10 @@ TEST(TonePlayer, WithoutSoundServiceTheBellStandsIn)
 {
     CTonePlayer player;
     player.DisableSoundService();
-    player.Play(1000, 5);
+    // The caller gets its turn after every slice of the tone (a window thread repaints there).
+    unsigned turns = 0;
+    player.SetSliceHook([&turns] { ++turns; });
+    player.Play(1000, 4 * CTonePlayer::kSliceMs + 1);
     EXPECT_FALSE(player.HasSoundService());
+    EXPECT_EQ(turns, 5u);
 }

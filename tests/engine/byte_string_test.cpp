@@ -17,7 +17,7 @@ static CByteString Bytes(const std::string& bytes, uint16_t capacity = 255)
     return s;
 }
 
-TEST(ByteString, CapacityIsFixedAndExcessBytesAreDropped)
+TEST(ByteString, FixedCapacityChainedAppendsAndIndexPastTheEnd)
 {
     std::string all;
     for (int i = 0; i < 256; ++i)
@@ -38,10 +38,6 @@ TEST(ByteString, CapacityIsFixedAndExcessBytesAreDropped)
     none << 'x' << "yz";
     EXPECT_EQ(none.GetLength(), 0);
     EXPECT_EQ(none[0], 0);
-}
-
-TEST(ByteString, AppendsChainAndAnIndexPastTheEndYieldsTheLastByte)
-{
     CByteString s;
     s << static_cast<uint8_t>('A') << "BC" << Bytes("!");
     s.Append(s); // appending a string to itself doubles it once
@@ -56,23 +52,19 @@ TEST(ByteString, AppendsChainAndAnIndexPastTheEndYieldsTheLastByte)
     EXPECT_EQ(s.GetLength(), 0);
 }
 
-TEST(ByteString, SubRangeStopsAtTheLengthAndKeeps255Bytes)
+TEST(ByteString, SubRangeAndHexTextStopAtTheLengthAndKeep255Bytes)
 {
-    const struct { uint16_t start, count; const char* expected; } cases[] = {
+    const struct { uint16_t start, count; const char* expected; } ranges[] = {
         {3, 10, "DE"}, {0, 5, "ABCDE"}, {1, 2, "BC"}, {5, 1, ""}, {9, 3, ""}, {0, 0, ""}, {2, 65535, "CDE"}};
-    for (const auto& c : cases) {
+    for (const auto& c : ranges) {
         CByteString s = Bytes("ABCDE", 5);
         s.SubRange(c.start, c.count);
         EXPECT_EQ(Text(s), c.expected) << c.start << "," << c.count;
         EXPECT_EQ(s.GetCapacity(), 255);
     }
-    CByteString longer = Bytes(std::string(400, 'x') + "y", 401);
-    longer.SubRange(146, 300);
-    EXPECT_EQ(Text(longer), std::string(254, 'x') + "y");
-}
-
-TEST(ByteString, HexText)
-{
+    CByteString cut = Bytes(std::string(400, 'x') + "y", 401);
+    cut.SubRange(146, 300);
+    EXPECT_EQ(Text(cut), std::string(254, 'x') + "y");
     CByteString s = Bytes(std::string("\x00\xAB\x7F", 3), 3);
     s.ToHex();
     EXPECT_EQ(Text(s), "00AB7F");

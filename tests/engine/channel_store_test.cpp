@@ -9,7 +9,6 @@
 #include "tests/common/scratch_dir.h"
 #include "tests/engine/command_steps.h"
 
-// Channel commands through the engine, as the channel list sends them.
 class ChannelStoreTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(m_engine.Execute("INITIALIZE"), "OK"); }
@@ -25,7 +24,7 @@ protected:
     CRadioEngine m_engine;
 };
 
-TEST_F(ChannelStoreTest, CommandsReachTheNamedChannelInAnyCase)
+TEST_F(ChannelStoreTest, CommandsReachTheNamedChannelTheFirstStaysAndIsLegalFollowsTheBand)
 {
     ExpectAnswers(m_engine, {{"CH.MCH.0.NAME", ""}, {"CH.MCH.21.NAME", ""}, {"CH.VFO.2.NAME", ""},
         {"CH.MCH.x.NAME", ""}, {"CH.MCH.-3.NAME", ""}, {"CH.MCH.-.NAME", ""}, {"CH.MCH.99999999999999999999.NAME", ""},
@@ -33,20 +32,12 @@ TEST_F(ChannelStoreTest, CommandsReachTheNamedChannelInAnyCase)
         {"Ch.Mch.3.Appear=on", "ON"}, {"CH.MCH. +3x.ISLEGAL", "OK"}, {"CH.VFO.1.FREQUENCY", "118.000"},
         {"ch.mch.20.copy.check", "OK"}, {"CH.MCH.3.COMMON.BEEP", "ON"}, {"CH.MCH.99.COMMON.BEEP", "ON"},
         {"CH.XYZ.3.COMMON.BEEP", ""}, {"CH.NONE.1.COMMON.BEEP", ""}}); // VFO and MCH parts go before the settings
-}
-
-TEST_F(ChannelStoreTest, FirstChannelsRefuseMovingOperations)
-{
     for (const char* channel : {"CH.MCH.1.", "CH.VFO.1."}) {
         for (const char* refused : {"CLEAR.CHECK", "INSERT.CHECK", "DELETE.CHECK", "CLEAR", "INSERT", "DELETE"})
             EXPECT_EQ(m_engine.Execute(std::string(channel) + refused), "NG") << channel << refused;
         ExpectAnswers(m_engine, {{channel + std::string("COPY.CHECK"), "OK"}, {channel + std::string("HEAL"), "OK"}});
     }
     EXPECT_EQ(m_engine.Execute("CH.MCH.1.FREQUENCY"), "118.000");
-}
-
-TEST_F(ChannelStoreTest, IsLegalFollowsTheBand)
-{
     Use({3});
     ExpectAnswers(m_engine, {{"CH.MCH.1.IsLegal", "OK"}, {"CH.MCH.2.IsLegal", "NG"},
         {"CH.MCH.2.FREQUENCY=140", "140.000"}, {"CH.MCH.2.IsLegal", "NG"}, // not clamped before the heal

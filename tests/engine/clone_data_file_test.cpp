@@ -61,7 +61,7 @@ protected:
     std::vector<std::string> m_lines;
 };
 
-TEST_F(CloneDataFileTest, SavedLayoutLoadsBackAboveTheFirst16Bytes)
+TEST_F(CloneDataFileTest, SavedLayoutLoadsBackAndEachFaultHasItsResult)
 {
     ASSERT_EQ(m_lines.size(), 33u);
     EXPECT_EQ(m_saved.substr(m_saved.size() - 2), "\r\n");
@@ -77,10 +77,6 @@ TEST_F(CloneDataFileTest, SavedLayoutLoadsBackAboveTheFirst16Bytes)
     const std::string twoLines = CCloneDataFile::Format(m_source, "two\r\nlines\n");
     EXPECT_EQ(SplitCrLf(twoLines)[1], "#two  lines ");
     EXPECT_EQ(Load(twoLines, m_target), "OK");
-}
-
-TEST_F(CloneDataFileTest, EachFaultHasItsResultAndLeavesTheImageAlone)
-{
     const std::pair<std::string, const char*> cases[] = {{"", "FORMAT_ERROR"}, {"\r\n", "FORMAT_ERROR"},
         {"12700101", "MISMATCH_MODEL"}, {"22700101", "NOT_ENOUGH_DATA"}, {Replaced(0, "2270010"), "FORMAT_ERROR"},
         {Replaced(0, "227001011"), "FORMAT_ERROR"}, {Replaced(0, "22710101"), "MISMATCH_MODEL"},

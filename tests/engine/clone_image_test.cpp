@@ -4,7 +4,7 @@
 
 #include "tests/engine/command_steps.h"
 
-TEST(CloneImage, BoundsAndBitFields)
+TEST(CloneImage, BoundsBitFieldsAndTheDefaultImage)
 {
     CCloneImage image(512);
     image.WriteByte(512, 0);
@@ -33,19 +33,15 @@ TEST(CloneImage, BoundsAndBitFields)
     image.Fill(0x2E, 0xFF, 2);
     image.SetBits(0x2E, 0, 0, 2);
     EXPECT_EQ(Hex(image, 0x28, 8), "02C0BEEF3800FE7F");
-}
-
-TEST(CloneImage, DefaultImage)
-{
     // Rows 0x00 to 0x6F, then the row that the 19 blank channels share, then 0x1A0 to 0x1FF.
     const char* const rows[] = {"00000000000000000000000000000000", "20202020202020202020202020202020",
         "08000000000000000013000013000000", "0078E00000000000FFFFFFFFFFFFFF00", "00191E32000000000000000000000000",
         "11800080000000000000000000000000", "11800000002020202020202000000000", "FF000000002020202020202000000000"};
-    CCloneImage image;
-    image.LoadDefault();
-    ASSERT_EQ(image.GetSize(), 512u);
+    CCloneImage defaults;
+    defaults.LoadDefault();
+    ASSERT_EQ(defaults.GetSize(), 512u);
     for (uint32_t address = 0; address < 0x1A0; address += 16)
-        EXPECT_EQ(Hex(image, address, 16), rows[address < 0x70 ? address / 16 : 7]) << std::hex << address;
-    EXPECT_EQ(Hex(image, 0x1A0, 0x58), std::string(0xB0, '0'));
-    EXPECT_EQ(Hex(image, 0x1F8, 8), "5665786120496E63"); // "Vexa Inc"
+        EXPECT_EQ(Hex(defaults, address, 16), rows[address < 0x70 ? address / 16 : 7]) << std::hex << address;
+    EXPECT_EQ(Hex(defaults, 0x1A0, 0x58), std::string(0xB0, '0'));
+    EXPECT_EQ(Hex(defaults, 0x1F8, 8), "5665786120496E63"); // "Vexa Inc"
 }

@@ -32,5 +32,4 @@ inline std::string Hex(const CCloneImage& image, uint32_t address, uint32_t coun
     return text;
 }
 
-// A path quoted as file commands carry it.
 inline std::string Quoted(const std::string& path) { return "\"" + path + "\""; }

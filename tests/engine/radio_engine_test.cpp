@@ -63,7 +63,7 @@ TEST(RadioEngine, EditFlagSeesOnlyChangesThatSurviveTheHeal)
     }
 }
 
-TEST(RadioEngine, HealSnapsEveryChannelToTheChosenSpacing)
+TEST(RadioEngine, HealSnapsChannelsToTheSpacingDropsVfoChangesAndSetsTheVfoTxBit)
 {
     CRadioEngine engine;
     engine.Execute("INITIALIZE");
@@ -79,11 +79,6 @@ TEST(RadioEngine, HealSnapsEveryChannelToTheChosenSpacing)
         {"CH.MCH.20.FREQUENCY", "118.025"}, {"COMMON.CH_SPACING=25k/8.33kHz", "25k/8.33kHz"}, {"HEAL", "OK"},
         {"CH.MCH.20.FREQUENCY", "118.025"}});
     EXPECT_EQ(Hex(engine.GetImage(), 0x190, 3), "118025");
-}
-
-TEST(RadioEngine, HealDropsVfoChangesAndTheSettingDecidesTheVfoTxBit)
-{
-    CRadioEngine engine;
     ExpectAnswers(engine, {{"INITIALIZE", "OK"}, {"CH.VFO.1.FREQUENCY=127.5", "127.500"},
         {"CH.VFO.1.NAME=VFO", "VFO    "}, {"CH.VFO.1.CHLOCKOUT=ON", "ON"}, {"COMMON.VFOTX_INHIBIT=DISABLE", "DISABLE"},
         {"HEAL", "OK"},
@@ -117,7 +112,7 @@ TEST(RadioEngine, LoadHealsAnyImageToOneThatSavesAndLoadsUnchanged)
     EXPECT_TRUE(again.GetImage().Equals(engine.GetImage()));
 }
 
-TEST(RadioEngine, FileCommandsTakeTheQuotedPath)
+TEST(RadioEngine, FileCommandsTakeTheQuotedPathAndSaveWithSafety)
 {
     CRadioEngine engine;
     CScratchDir scratch;
@@ -131,12 +126,7 @@ TEST(RadioEngine, FileCommandsTakeTheQuotedPath)
     EXPECT_EQ(ReadFile(dotted).substr(0, 29), "22700101\r\n#Tower set       \r\n");
     EXPECT_EQ(Hex(engine.GetImage(), 0x10, 1), "54"); // the save healed
     EXPECT_EQ(scratch.Entries(), (std::vector<std::string>{"a.b.c.qrb", "eq", "open_quote.qrb"}));
-}
-
-TEST(RadioEngine, SaveWithSafetyWritesTheSafeImageAndKeepsTheWorkingOne)
-{
-    CRadioEngine engine, loaded;
-    CScratchDir scratch;
+    CRadioEngine loaded;
     const std::string path = scratch.In("safety.qrb");
     ExpectAnswers(engine, {{"INITIALIZE", "OK"}, {"CH.MCH.1.APPEAR=OFF", "OFF"}, {"HEAL", "OK"}}); // channel 1 at 0 Hz
     const std::string before = Hex(engine.GetImage(), 0, 512);

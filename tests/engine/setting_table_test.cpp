@@ -9,8 +9,7 @@
 #include "engine/parameter_descriptor.h"
 #include "tests/engine/command_steps.h"
 
-// Key, kind, address, first bit, width, the words in code order (none for the number and the texts)
-// and the value decoded from the default image.
+// The words in code order: none for the number and the texts.
 struct Setting { const char* key; int kind; uint32_t address; int firstBit, width;
                  std::vector<const char*> words; const char* defaultAnswer; };
 
@@ -48,7 +47,7 @@ protected:
     CSettingTable m_table;
 };
 
-TEST_F(SettingTableTest, LayoutDefaultsAndTheBitsOfEveryWord)
+TEST_F(SettingTableTest, LayoutDefaultsTheBitsOfEveryWordAndCommonCommands)
 {
     EXPECT_EQ(m_table.IsLoaded(), 1);
     ASSERT_EQ(m_table.GetCount(), static_cast<int>(std::size(kSettings)));
@@ -70,10 +69,6 @@ TEST_F(SettingTableTest, LayoutDefaultsAndTheBitsOfEveryWord)
         m_image.LoadDefault();
         m_table.SyncAll(0, m_image);
     }
-}
-
-TEST_F(SettingTableTest, CommonCommands)
-{
     ExpectAnswers(m_table, {{"common.beep=off", "OFF"}, {"COMMON.BEEP=ON=OFF", "ON"}, {"COMMON.BEEP=", "ON"},
                             {"COMMON.BEEP.Whatever=OFF", "OFF"}, {"COMMON.BEEP.ByNumber.Extra=1", "1"},
                             {"COMMON.PRIOCH=5", "5"}, {"COMMON.PRIOCH.ByNumber", "4"},

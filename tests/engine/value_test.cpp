@@ -13,9 +13,10 @@
 // The value classes as the settings use them: BEEP is a list "OFF", "ON"; PRIOCH numbers 0 to 19
 // named "1" to "20" with the default number 1.
 
-TEST(ListValue, WordsNumbersAndDefaults)
+TEST(ListAndRangeValue, WordsNamedNumbersAndDefaults)
 {
-    ExpectAnswers(*CSettingTable().Find("BEEP"), {{"", "OFF"}, {"=on", "ON"}, {"=Maybe", "ON"}, {"ByNumber=0", "0"},
+    CSettingTable table;
+    ExpectAnswers(*table.Find("BEEP"), {{"", "OFF"}, {"=on", "ON"}, {"=Maybe", "ON"}, {"ByNumber=0", "0"},
         {"bynumber=7", "0"}, {"ByNumber=1", "1"}, {"ByNumber=x", "0"}, {"ByNumber=-1", "0"}, {"=", "OFF"},
         {"ByMenuItemName=ON", "ON"}, {"BYSTRING=OFF", "OFF"}, {"Foo=ON", "ON"}, {"ByNumber", "1"}, {"=OFF=ON", "ON"}});
     CValueList three;
@@ -26,11 +27,6 @@ TEST(ListValue, WordsNumbersAndDefaults)
     CListValue selection(&three);
     selection.SelectCode(3); // no entry has that code
     EXPECT_EQ(selection.GetIndex(), 0);
-}
-
-TEST(RangeValue, NamedNumbersWithADefault)
-{
-    CSettingTable table;
     CParameterDescriptor& number = *table.Find("PRIOCH");
     ExpectAnswers(number, {{"", "1"}, {"=20", "20"}, {"ByNumber", "19"}, {"ByNumber=25", "1"}, {"=21", "2"},
                           {"ByNumber=4", "4"}, {"", "5"}, {"ByNumber=abc", "1"}, {"Junk=3", "3"}});

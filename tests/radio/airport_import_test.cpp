@@ -5,9 +5,7 @@
 #include "radio/airport_list.h"
 #include "radio/r455_radio.h"
 
-namespace {
-
-const CAirportList& Snapshot()
+static const CAirportList& Snapshot()
 {
     static const CAirportList list = [] {
         CAirportList l;
@@ -18,38 +16,32 @@ const CAirportList& Snapshot()
     return list;
 }
 
-uint32_t Listed(const char* text)
+static uint32_t Listed(const char* text)
 {
     uint32_t hz = 0;
     return ParseListedFrequency(text, &hz) ? hz : 1;
 }
 
-} // namespace
-
-TEST(AirChannelTest, ListedFrequencies)
+TEST(AirChannelTest, ListedFrequenciesWhatEachGridHoldsAndNotesUnderATypedOne)
 {
     const struct {
         const char* text;
         uint32_t hz; // 1: not a frequency
-    } cases[] = {
+    } listed[] = {
         {"120.82", 120825000}, {"118.17", 118175000},  {"133.63", 133630000},
         {"118.805", 118805000}, {"123", 123000000},     {"122.9", 122900000},
         {"118.0083", 118010000}, {"118.0167", 118015000}, {"33.82", 33825000},
         {"", 1}, {"abc", 1}, {"1.2.3", 1}, {"12.", 1}, {"-5", 1}, {"118.1234567", 1},
         {"4000", 1},
     };
-    for (const auto& c : cases)
+    for (const auto& c : listed)
         EXPECT_EQ(Listed(c.text), c.hz) << c.text;
-}
-
-TEST(AirChannelTest, WhatEachGridHolds)
-{
     const struct {
         uint32_t hz;
         int grid;
         uint32_t stored;
         const char* reason;
-    } cases[] = {
+    } grids[] = {
         {118805000, 1, 118805000, ""},
         {118805000, 2, 118805000, ""},
         {120825000, 0, 120825000, ""},
@@ -59,16 +51,12 @@ TEST(AirChannelTest, WhatEachGridHolds)
         {136990000, 2, 0, "outside 118.000 to 136.980 MHz"},
         {118020000, 2, 0, "not a 25 kHz or 8.33 kHz channel"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : grids) {
         CAirportChoice choice;
         choice.fit = FitChannel(c.hz, c.grid);
         EXPECT_EQ(choice.fit.storedHz, c.stored) << c.hz << " grid " << c.grid;
         EXPECT_EQ(GetChoiceReason(choice), c.reason) << c.hz << " grid " << c.grid;
     }
-}
-
-TEST(AirChannelTest, NotesUnderATypedFrequency)
-{
     const struct {
         const char* text;
         int grid;
@@ -88,7 +76,7 @@ TEST(AirChannelTest, NotesUnderATypedFrequency)
     EXPECT_EQ(CarrierText("0.000"), "");
 }
 
-TEST(AirportListTest, SnapshotRows)
+TEST(AirportListTest, SnapshotRowsAndReceiveOnlyServices)
 {
     // Awkward rows of the shipped list: 8.33 kHz names, values written short, 3-character and
     // long idents, several frequencies of one service, receive-only services.
@@ -132,9 +120,13 @@ TEST(AirportListTest, SnapshotRows)
         }
         EXPECT_TRUE(found) << c.ident << " " << c.listed;
     }
+    for (const char* type : {"ATIS", "D-ATIS", "awos-3", "Volmet", "ATIS/AWOS", "ASOS", "AWIS"})
+        EXPECT_TRUE(IsReceiveOnlyService(type)) << type;
+    for (const char* type : {"TWR", "SATIS", "", "A/D"})
+        EXPECT_FALSE(IsReceiveOnlyService(type)) << type;
 }
 
-TEST(AirportListTest, TypedIdentsAndUnknownOnes)
+TEST(AirportListTest, TypedIdentsUnknownOnesAndTextsThatAreNoList)
 {
     EXPECT_EQ(SplitIdents(" egll, kpao;EGLL\tx "),
               (std::vector<std::string>{"EGLL", "KPAO", "X"}));
@@ -142,18 +134,14 @@ TEST(AirportListTest, TypedIdentsAndUnknownOnes)
     EXPECT_EQ(lookup.unknown, std::vector<std::string>{"NOPE"});
     ASSERT_EQ(lookup.rows.size(), 9u); // 8 of KPAO, then the one of 0C2
     EXPECT_EQ(Snapshot().GetRow(lookup.rows.back()).ident, "0C2");
-}
-
-TEST(AirportListTest, TextsThatAreNoList)
-{
+    const char* const kNoHeader = "Line 1: the header row must name the columns airport_ident, "
+                                  "type, description and frequency_mhz.";
     const struct {
         const char* text;
         const char* error;
     } cases[] = {
-        {"", "Line 1: the header row must name the columns airport_ident, type, description and "
-             "frequency_mhz."},
-        {"id,type\n1,TWR\n", "Line 1: the header row must name the columns airport_ident, type, "
-                             "description and frequency_mhz."},
+        {"", kNoHeader},
+        {"id,type\n1,TWR\n", kNoHeader},
         {"frequency_mhz,airport_ident,type,description\n118.5,EGLL,TWR\n",
          "Line 2: 3 fields found, 4 expected."},
         {"frequency_mhz,airport_ident,type,description\n118.5,EGLL,TWR,\"Tower\n",
@@ -198,17 +186,8 @@ TEST(AirportImportTest, FillsBlankChannelsAndPassesOverThoseInUse)
         EXPECT_TRUE(plan.notPlaced.empty());
         EXPECT_EQ(radio.GetChFrequency(7), "121.500");
         // The first holdable row: the ATIS on 128.075, receive only.
-        EXPECT_EQ(radio.GetChFrequency(c.first), "128.075");
-        EXPECT_EQ(radio.GetChName(c.first), "EGLLATI");
-        EXPECT_EQ(radio.GetChTxInhibit(c.first), "ON");
-        EXPECT_EQ(radio.GetChTxInhibit(c.first + 1), "OFF");
+        EXPECT_EQ(radio.GetChFrequency(c.first) + radio.GetChName(c.first) +
+                      radio.GetChTxInhibit(c.first) + radio.GetChTxInhibit(c.first + 1),
+                  "128.075EGLLATIONOFF");
     }
-}
-
-TEST(AirportImportTest, ReceiveOnlyServices)
-{
-    for (const char* type : {"ATIS", "D-ATIS", "awos-3", "Volmet", "ATIS/AWOS", "ASOS", "AWIS"})
-        EXPECT_TRUE(IsReceiveOnlyService(type)) << type;
-    for (const char* type : {"TWR", "SATIS", "", "A/D"})
-        EXPECT_FALSE(IsReceiveOnlyService(type)) << type;
 }

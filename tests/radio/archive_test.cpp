@@ -19,16 +19,12 @@ static Lines ReadAll(const std::string& data)
     return lines;
 }
 
-TEST(Archive, ReadLineTakesOffOneLineEnd)
+TEST(Archive, LinesInAndOutAndLoudFailures)
 {
     const std::pair<const char*, Lines> cases[] = {{"a\r\nb\nc", {"a", "b", "c"}}, {"a\r\n\r\nb\r\n", {"a", "", "b"}},
         {"a\r\r\nb\rc\n", {"a\r", "b\rc"}}, {"", {}}, {"\n", {""}}};
     for (const auto& [data, lines] : cases)
         EXPECT_EQ(ReadAll(data), lines) << data;
-}
-
-TEST(Archive, StoresCrLfLinesAndFailsLoudly)
-{
     std::ostringstream out;
     CArchive ar(out);
     EXPECT_TRUE(ar.IsStoring() && !ar.IsLoading());

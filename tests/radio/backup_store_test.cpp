@@ -1,5 +1,3 @@
-// The backup copies of data read from a transceiver: their names, and the newest 200 kept.
-
 #include <gtest/gtest.h>
 
 #include "radio/backup_store.h"
@@ -35,7 +33,6 @@ TEST(BackupStore, SavesLoadableCopiesAndKeepsTheNewest)
     ASSERT_TRUE(loaded.LoadFromFile(second));
     EXPECT_EQ(loaded.GetCloneComment(), "TOWER 2");
 
-    // Older backups beyond the newest 200 go; a file of the user's own stays.
     WriteFile(folder + "/mine.qrb", "x");
     for (int i = 0; i < 200; ++i) {
         char name[40];

@@ -45,7 +45,7 @@ const MoveCase kMoves[] = {
 
 } // namespace
 
-TEST_F(ChannelOrderTest, MovesSwapWholeChannelsAndThePriorityFollows)
+TEST_F(ChannelOrderTest, MovesSwapWholeChannelsSortsPutThoseInUseFirstAndThePriorityFollows)
 {
     const auto original = radio.GetDataSet();
     for (const auto& [channel, up, result, from, prio, expected] : kMoves) {
@@ -58,10 +58,6 @@ TEST_F(ChannelOrderTest, MovesSwapWholeChannelsAndThePriorityFollows)
         MoveChannel(radio, result, !up);
         EXPECT_EQ(radio.GetDataSet(), original) << "moved back, every byte is as before";
     }
-}
-
-TEST_F(ChannelOrderTest, SortsPutChannelsInUseFirstAndThePriorityFollows)
-{
     std::string message;
     EXPECT_EQ(SortChannels(radio, EChannelSortKey::kFrequency, &message), ESortOutcome::kSorted);
     EXPECT_EQ(message, "Channels sorted by frequency");

@@ -1,6 +1,3 @@
-// The files of a document as the desktop program and the tool both handle them: the one atomic
-// save, and an open that reads every kind of file to a clear answer within a bound.
-
 #include "radio/document_io.h"
 
 #include <gtest/gtest.h>
@@ -20,23 +17,19 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool Save(const std::string& target, const std::string& text, std::string* error = nullptr)
+static bool Save(const std::string& target, const std::string& text, std::string* error = nullptr)
 {
     return SaveAtomically(target, [&](std::ostream& out) { out << text; }, error);
 }
 
-struct stat Status(const std::string& path)
+static struct stat Status(const std::string& path)
 {
     struct stat status = {};
     ::lstat(path.c_str(), &status);
     return status;
 }
 
-} // namespace
-
-TEST(AtomicSaveTest, ReplacesTheFileOrLeavesItAsItWas)
+TEST(AtomicSaveTest, ReplacesTheFileOrLeavesItAsItWasAndKeepsModeOwnerGroupAndLinks)
 {
     CScratchDir dir;
     const std::string target = dir.In("data.qrb");
@@ -49,13 +42,8 @@ TEST(AtomicSaveTest, ReplacesTheFileOrLeavesItAsItWas)
     EXPECT_EQ(error, "cannot write the new file");
     EXPECT_EQ(ReadFile(target), "second");
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"data.qrb"});
-}
-
-// A replaced file keeps its mode, and its owner and group where the process may set them (a
-// save by root must not make another user's file root's); a link to it is written through.
-TEST(AtomicSaveTest, KeepsModeOwnerGroupAndLinks)
-{
-    CScratchDir dir;
+    // A replaced file keeps its mode, and its owner and group where the process may set them (a
+    // save by root must not make another user's file root's); a link to it is written through.
     const std::string real = dir.In("real.qrb");
     WriteFile(real, "old");
     ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
@@ -73,7 +61,6 @@ TEST(AtomicSaveTest, KeepsModeOwnerGroupAndLinks)
     EXPECT_EQ(after.st_gid, root ? 65534u : ::getegid());
 }
 
-// Targets that are no regular file are refused with a reason and stay exactly what they were.
 TEST(AtomicSaveTest, TargetsThatAreNoRegularFileAreRefused)
 {
     CScratchDir dir;
@@ -111,8 +98,6 @@ TEST(AtomicSaveTest, TargetsThatAreNoRegularFileAreRefused)
     ::close(socket);
 }
 
-// Document open reads any file to a clear answer, within a bound and without hanging, and
-// leaves the data unchanged on failure; File Open and check both answer with it.
 TEST(DocumentOpenTest, EveryKindOfFileGetsItsAnswer)
 {
     CScratchDir dir;

@@ -10,7 +10,7 @@
 
 using Sent = std::vector<std::string>;
 
-TEST(R455Radio, EachOperationSendsOneCommand)
+TEST(R455Radio, EachOperationSendsOneCommandAndAnswersAreTrimmedOrMarked)
 {
     EXPECT_EQ(CR455Radio::ChPrefix(1) + CR455Radio::ChPrefix(20), "CH.MCH.1.CH.MCH.20.");
     CRecordingRadio radio;
@@ -42,11 +42,6 @@ TEST(R455Radio, EachOperationSendsOneCommand)
         expected.insert(expected.end(), {"COMMON.SCAN_PRIO=" + scan, "COMMON.PRIOCH=" + value});
     }
     EXPECT_EQ(radio.sent, expected);
-}
-
-TEST(R455Radio, AnswersAreTrimmedOrMarked)
-{
-    CRecordingRadio radio;
     radio.answers = {{"CH.MCH.2.NAME", " TWR   "}, {"COMMON.CLONE_COMMENT", "Field day       "},
                      {"COMMON.OPENING_TEXT", "HI \t   "}, {"CH.MCH.2.FREQUENCY", " 121.500 "}};
     EXPECT_EQ(radio.GetChName(2) + "|" + radio.GetCloneComment() + "|" + radio.GetOpeningText() + "|"
@@ -87,7 +82,7 @@ TEST(R455Radio, EverySettingHasItsKey)
     EXPECT_EQ(radio.sent, expected);
 }
 
-TEST(R455Radio, ModelIdentity)
+TEST(R455Radio, ModelIdentityAndTheEngine)
 {
     CR455Radio radio;
     radio.ResetData();
@@ -108,12 +103,6 @@ TEST(R455Radio, ModelIdentity)
     EXPECT_EQ(info.comment[0], 'a');
     EXPECT_FALSE(radio.CheckModelInfo(&other, false)); // not only checking: the comment is taken over
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(info.comment), 7), "HELLOFG");
-}
-
-TEST(R455Radio, WithTheEngine)
-{
-    CR455Radio radio;
-    radio.ResetData();
     EXPECT_EQ(radio.SetCloneComment(""), std::string(16, ' '));
     EXPECT_EQ(radio.SetOpeningText(""), "\xFF      ");
     EXPECT_EQ(radio.GetCloneComment() + radio.GetOpeningText() + radio.GetChIsLegal(4), "?");

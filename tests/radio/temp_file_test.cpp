@@ -6,37 +6,17 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/temp_folder.h"
 #include "tests/common/scratch_dir.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Sets TMPDIR for the life of the object.
-class CTmpdir {
-public:
-    explicit CTmpdir(const std::string& value)
-    {
-        if (const char* old = std::getenv("TMPDIR"))
-            m_old = old;
-        ::setenv("TMPDIR", value.c_str(), 1);
-    }
-    ~CTmpdir() { ::setenv("TMPDIR", m_old.c_str(), 1); }
-
-private:
-    std::string m_old;
-};
-
-} // namespace
-
-// The file lives alone in a private folder of its own in $TMPDIR (/tmp when TMPDIR is empty)
-// and goes with the object, together with whatever was left beside it. A temporary folder that
-// is missing or is no folder gives an invalid object.
+// An empty TMPDIR means /tmp; a missing one or a file there gives an invalid object. Whatever
+// was left beside the file goes with its folder.
 TEST(TempFileTest, PrivateFolderInTheTemporaryFolder)
 {
     CScratchDir scratch;
     std::ofstream(scratch.In("file")) << "x";
+    const std::string savedTmpdir = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
     const std::pair<std::string, std::string> cases[] = {
         {scratch.Path().string(), scratch.Path().string()},
         {"", "/tmp"},
@@ -44,7 +24,7 @@ TEST(TempFileTest, PrivateFolderInTheTemporaryFolder)
         {scratch.In("file"), ""},
     };
     for (const auto& [tmpdir, base] : cases) {
-        CTmpdir environment(tmpdir);
+        ::setenv("TMPDIR", tmpdir.c_str(), 1);
         fs::path folder;
         {
             CTempFile file("cw");
@@ -69,4 +49,5 @@ TEST(TempFileTest, PrivateFolderInTheTemporaryFolder)
         }
         EXPECT_FALSE(fs::exists(folder)) << tmpdir;
     }
+    ::setenv("TMPDIR", savedTmpdir.c_str(), 1);
 }

@@ -36,7 +36,7 @@ protected:
 
 } // namespace
 
-TEST_F(UndoHistoryTest, EachKindOfChangeIsUndoneAndRedoneToTheByte)
+TEST_F(UndoHistoryTest, ChangesUndoneAndRedoneToTheByteRefusedOrNestedOnesAddNoStep)
 {
     for (const auto& [name, change] : kChanges) {
         SCOPED_TRACE(name);
@@ -50,10 +50,6 @@ TEST_F(UndoHistoryTest, EachKindOfChangeIsUndoneAndRedoneToTheByte)
         EXPECT_TRUE(radio.GetDataSet() == changed && radio.IsEdited());
         history.Undo();
     }
-}
-
-TEST_F(UndoHistoryTest, RefusedAndNestedChangesAddNoStepAndAHundredStepsAreKept)
-{
     EXPECT_FALSE(history.Record("refused", [&] { radio.Command("CH.MCH.1.CLEAR"); }));
     {
         CUndoStep outer(history, "outer");
