@@ -1,5 +1,3 @@
-// What screen readers learn through ATK: field labels, status texts, the list's selection.
-
 #include "tests/app/gui_test.h"
 
 #include <gtk/gtk.h>
@@ -12,10 +10,9 @@ std::string Name(AtkObject* o) { const char* n = atk_object_get_name(o); return 
 
 } // namespace
 
-TEST(Accessibility, EachEditMemoryFieldIsLabelledByItsOwnLabel)
+TEST_F(ProgramTest, ReadersHearOfFieldLabelsStatusTextsAndTheListsSelectionAndMayChooseIt)
 {
-    CRecordingRadio radio;
-    CEditMemoryDlg dialog(nullptr, &radio, 1);
+    CEditMemoryDlg dialog(nullptr, Radio(), 1);
     auto atk = [&](std::string id) { return Accessible(XrcCtrl<wxWindow>(dialog, id.c_str())); };
     for (const std::string field : {"FREQUENCY", "NAME"}) {
         AtkObject* label = atk("IDC_STATIC_" + field);
@@ -25,10 +22,6 @@ TEST(Accessibility, EachEditMemoryFieldIsLabelledByItsOwnLabel)
         EXPECT_TRUE(labels && labels->len == 1 && g_ptr_array_index(labels, 0) == label) << field;
         g_object_unref(set);
     }
-}
-
-TEST_F(ProgramTest, ReadersHearOfNewStatusTextsAndOfTheListsSelectionAndMayChooseIt)
-{
     Frame()->GetStatusBar()->PushStatusText("Edit Memory");
     EXPECT_EQ(Name(Accessible(Frame()->GetStatusBar())), "Edit Memory");
     AtkObject* object = Accessible(List()->GetRowsWindow());

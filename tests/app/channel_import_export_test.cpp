@@ -1,6 +1,3 @@
-// File > Import Channels... and Export Channels...: a round trip through a CSV file, and files
-// that change nothing and say why.
-
 #include "tests/app/gui_test.h"
 
 #include <wx/filedlg.h>
@@ -39,7 +36,6 @@ TEST_F(ProgramTest, ExportedChannelsComeBackByImportAndBadFilesChangeNothing)
     EXPECT_EQ(Row(9)[2], "");
     EXPECT_TRUE(Doc()->IsModified());
 
-    // A bad row, a missing file, one too large, and a folder that is not there.
     Doc()->DiscardChanges();
     WriteFileText(bad, "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n3,119.000,NEW,OFF,OFF\r\n"
                        "4,abc,BAD,OFF,OFF\r\n");
@@ -53,8 +49,7 @@ TEST_F(ProgramTest, ExportedChannelsComeBackByImportAndBadFilesChangeNothing)
                           ExportChannelsToFile(*Doc(), out, Frame())),
                   ExpectFile(bad),
                   CExpectMessage(bad + "\nNo channels were imported:\nLine 3, field Frequency: "
-                                       "\"abc\" is not a frequency in MHz.",
-                                 wxID_OK),
+                                       "\"abc\" is not a frequency in MHz.", wxID_OK),
                   CExpectMessage(missing + "\nThe file could not be read.", wxID_OK),
                   CExpectMessage(big + "\nThe file is too large to be a list of channels.",
                                  wxID_OK),

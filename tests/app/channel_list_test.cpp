@@ -1,7 +1,3 @@
-// The channel list on the real engine: columns and their stored widths, row texts, texts that
-// do not fit, selection, and the editing commands with their enabled states, questions and
-// priority handling.
-
 #include "tests/app/gui_test.h"
 
 #include <wx/config.h>
@@ -10,7 +6,6 @@
 
 namespace {
 
-// Channels 2, 3 and 4 in use.
 class ChannelListTest : public ProgramTest {
 protected:
     void SetUp() override
@@ -74,10 +69,7 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheE
         EXPECT_TRUE(shortened && shown.StartsWith("T") && shown.EndsWith("...")) << shown;
         EXPECT_LT(shown.length(), 8u);
     }
-}
-
-TEST_F(ProgramTest, ColumnWidthsSurviveARestartAndAreClamped)
-{
+    // The widths survive a restart and are clamped.
     List()->SetColumnWidth(3, 150);
     List()->SetColumnWidth(6, 60);
     StopProgram();
@@ -91,26 +83,12 @@ TEST_F(ProgramTest, ColumnWidthsSurviveARestartAndAreClamped)
     wxConfigBase::Get()->DeleteEntry("/Column/Width6");
     CProfile::Close();
     StartProgram();
-    const int widths[] = {30, 20, 400, 100, 90, 90, 400};
+    const int clamped[] = {30, 20, 400, 100, 90, 90, 400};
     for (int c = 0; c < 7; ++c)
-        EXPECT_EQ(List()->GetColumnWidth(c), widths[c]) << c;
+        EXPECT_EQ(List()->GetColumnWidth(c), clamped[c]) << c;
 }
 
-// Without a selection the commands act on channel 1, and Edit Memory has nothing to open.
-TEST_F(ProgramTest, EnterAndDoubleClickWithoutASelectionSayNothingIsSelected)
-{
-    View()->SelectChannel(7);
-    List()->Select(6, false);
-    EXPECT_EQ(View()->GetSelectedChannel(), 1u);
-    wxMouseEvent click(wxEVT_LEFT_DCLICK);
-    wxTEST_DIALOG((PressKey(WXK_RETURN), SendCommand(ID_EDIT_MEMORY),
-                   List()->GetRowsWindow()->HandleWindowEvent(click)),
-                  CExpectMessage("No items were selected", wxID_OK),
-                  CExpectMessage("No items were selected", wxID_OK),
-                  CExpectMessage("No items were selected", wxID_OK));
-}
-
-TEST_F(ChannelListTest, EnabledStatesFollowTheChecksOfTheSelectedChannel)
+TEST_F(ChannelListTest, EnabledStatesFollowTheSelectedChannelPasteAsksAndCommandsRebuildTheirRows)
 {
     // "+" when something was copied, the channel, then whether Copy, Paste, Clear, Delete and
     // Insert are enabled: channel 1 can be neither cleared, deleted nor an insert position,
@@ -130,13 +108,17 @@ TEST_F(ChannelListTest, EnabledStatesFollowTheChecksOfTheSelectedChannel)
         EXPECT_EQ(c + 3, enabled) << c;
         EXPECT_TRUE(IsEnabled(ID_EDIT_MEMORY));
     }
-    // With no row selected everything refers to channel 1.
+    // With no row selected the commands act on channel 1, and Edit Memory has nothing to open.
     List()->Select(List()->GetFirstSelected(), false);
+    EXPECT_EQ(View()->GetSelectedChannel(), 1u);
     EXPECT_FALSE(IsEnabled(ID_EDIT_CLEAR) || IsEnabled(ID_EDIT_DELETE_CH));
-}
+    wxMouseEvent click(wxEVT_LEFT_DCLICK);
+    wxTEST_DIALOG((PressKey(WXK_RETURN), SendCommand(ID_EDIT_MEMORY),
+                   List()->GetRowsWindow()->HandleWindowEvent(click)),
+                  CExpectMessage("No items were selected", wxID_OK),
+                  CExpectMessage("No items were selected", wxID_OK),
+                  CExpectMessage("No items were selected", wxID_OK));
 
-TEST_F(ChannelListTest, PasteAsksBeforeItOverwritesAndEachCommandRebuildsOnlyItsRows)
-{
     // A change made behind the list's back shows only in the rows a command rebuilds.
     Radio()->SetChName(4, "HIDDEN");
     View()->SelectChannel(2);
@@ -156,7 +138,7 @@ TEST_F(ChannelListTest, PasteAsksBeforeItOverwritesAndEachCommandRebuildsOnlyIts
     EXPECT_EQ(Row(4)[3], "HIDDEN");
 }
 
-TEST_F(ChannelListTest, DeleteAndInsertMoveChannelsAndAlwaysSwitchPriorityScanningOff)
+TEST_F(ChannelListTest, DeleteInsertAndClearMoveChannelsAndSwitchPriorityScanningOff)
 {
     Radio()->SetPriorityChannel("4");
     View()->RefreshAll();
@@ -170,7 +152,6 @@ TEST_F(ChannelListTest, DeleteAndInsertMoveChannelsAndAlwaysSwitchPriorityScanni
     View()->SelectChannel(3);
     SendCommand(ID_EDIT_INSERT_CH);
     EXPECT_EQ(Radio()->GetScanPrio() + Names(), "OFF|ATIS||GROUND||");
-    // With the last channel in use Insert is refused and changes nothing.
     UseChannel(20, "136.975", "LAST");
     Radio()->SetPriorityChannel("2");
     wxTEST_DIALOG(SendCommand(ID_EDIT_INSERT_CH),
@@ -178,22 +159,18 @@ TEST_F(ChannelListTest, DeleteAndInsertMoveChannelsAndAlwaysSwitchPriorityScanni
                                  wxID_OK));
     View()->RefreshAll();
     EXPECT_EQ(Names() + Row(20)[3], "|ATIS*||GROUND||LAST");
-}
-
-TEST_F(ChannelListTest, ClearSwitchesPriorityScanningOffOnlyForThePriorityChannel)
-{
-    Radio()->SetPriorityChannel("4");
-    View()->SelectChannel(3);
+    // Clear switches scanning off only for the priority channel.
+    View()->SelectChannel(4);
     SendCommand(ID_EDIT_CLEAR);
     EXPECT_EQ(Radio()->GetScanPrio(), "ON");
-    View()->SelectChannel(4);
+    View()->SelectChannel(2);
     PressKey(WXK_DELETE); // the key clears without the check
-    EXPECT_EQ(Radio()->GetScanPrio() + Names(), "OFF|TOWER||||");
+    EXPECT_EQ(Radio()->GetScanPrio() + Names(), "OFF|||||");
     // No selection: channel 1, which the engine refuses to clear; its priority stays.
     UseChannel(1, "118.000", "FIRST");
     Radio()->SetPriorityChannel("1");
     View()->RefreshAll();
-    List()->Select(3, false);
+    List()->Select(List()->GetFirstSelected(), false);
     PressKey(WXK_DELETE);
     EXPECT_EQ(Row(1), (RowTexts{"01", "Prio", "118.000", "FIRST", "", "", ""}));
 }

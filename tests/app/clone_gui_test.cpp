@@ -1,7 +1,5 @@
-// The clone commands of the desktop program: the real windows and serial code against the
-// simulated transceiver on the fake clock, with the tones recorded instead of played. Also safe
-// cloning: Compare with Transceiver, the backup every read leaves, File > Open Backup and
-// Help > Check Connection.
+// The clone commands: real windows and serial code against the simulated transceiver on the
+// fake clock, with the tones recorded instead of played.
 
 #include "tests/app/gui_test.h"
 
@@ -30,10 +28,8 @@ const std::vector<Tone> kSuccessTones = {{1000, 50}, {1000, 50}};
 const std::vector<Tone> kFailureTones = {{500, 400}, {500, 400}, {500, 400}, {500, 400}};
 const long kQuestion = wxOK | wxCANCEL | wxICON_EXCLAMATION;
 
-bool HasTower() { return GetPWR455App().GetDocument()->GetRadioData()->GetChName(1) == "TOWER"; }
 std::string BackupFolder() { return GetTestHome() + "/.local/share/PW-R455NORD/backups"; }
 
-// A message box with exactly this text, buttons and icon, answered with `answer`.
 CExpectAction<wxMessageDialog> Box(const std::string& text, long style, int answer = wxID_OK)
 {
     return CExpectAction<wxMessageDialog>([=](wxMessageDialog& box) {
@@ -85,10 +81,8 @@ protected:
         Doc()->GetCloneHost().SetToneSink([this](unsigned hz, unsigned ms) { tones.emplace_back(hz, ms); });
         Doc()->GetCloneLink().SetClock(clock);
         clock.onWait = [this] { watcher.Look(); };
-        // A simulated transceiver on COM1, with channel 1 "TOWER" on 121.500 and comment "FIELD 7".
         const std::string path = GetTestHome() + "/sim.qrb";
-        CR455Radio data;
-        data.ResetData();
+        CRecordingRadio data; // a new data set
         PutChannel(data, 1, "121.500", "TOWER");
         data.SetCloneComment("FIELD 7");
         ASSERT_TRUE(data.SaveToFile(path) && sim.LoadImage(path) && clock.Drive(sim));
@@ -115,7 +109,7 @@ TEST_F(CloneGuiTest, ReadShowsTheProgressWindowAndReplacesTheData)
     EXPECT_EQ(Status(), " Terminated cloning.  ");
     EXPECT_EQ(tones, kFailureTones);
     EXPECT_FALSE(Doc()->IsModified());
-    EXPECT_FALSE(HasTower());
+    EXPECT_NE(Radio()->GetChName(1), "TOWER");
 
     watcher = CProgressWatcher();
     watcher.closeMainWindow = true;
@@ -129,8 +123,7 @@ TEST_F(CloneGuiTest, ReadShowsTheProgressWindowAndReplacesTheData)
     EXPECT_EQ(tones, kSuccessTones);
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_FALSE(Doc()->GetRadioData()->IsEdited());
-    EXPECT_TRUE(HasTower());
-    EXPECT_EQ(Row(1)[2], "121.500"); // the list shows the data
+    EXPECT_EQ(Row(1)[3], "TOWER"); // the list shows the data read
     EXPECT_TRUE(Frame()->IsEnabled());
     EXPECT_EQ(Doc()->GetCloneHost().GetProgressDialog(), nullptr);
 
@@ -150,7 +143,6 @@ TEST_F(CloneGuiTest, WriteAsksAndTellsToRestartTheTransceiverFailuresAreReported
     EXPECT_EQ(sim.GetWriteCount(), 1);
     EXPECT_FALSE(Doc()->IsModified());
 
-    // A transceiver gone silent, then a port that is not there; the window stays usable.
     CSimFaults faults;
     faults.silence = true;
     sim.SetFaults(faults);
@@ -163,8 +155,8 @@ TEST_F(CloneGuiTest, WriteAsksAndTellsToRestartTheTransceiverFailuresAreReported
     EXPECT_TRUE(Frame()->IsEnabled());
 }
 
-// Port Settings binds COM2 (for the command-line tool too); Information then shows the transceiver.
-TEST_F(CloneGuiTest, PortSettingsBindAComPortAndInformationShowsTheTransceiver)
+// The profile's port binding is the command-line tool's too.
+TEST_F(CloneGuiTest, PortSettingsBindAComPortInformationAndCheckConnectionReachIt)
 {
     auto portSettings = [&](CPortSettingsDlg& dialog) {
         dialog.Show(); // fills the fields
@@ -193,6 +185,17 @@ TEST_F(CloneGuiTest, PortSettingsBindAComPortAndInformationShowsTheTransceiver)
     EXPECT_EQ(comment, "FIELD 7         ");
     EXPECT_EQ(tones, kSuccessTones);
     EXPECT_EQ(Status(), "Ready"); // no status text, no box
+    wxTEST_DIALOG(SendCommand(ID_HELP_CHECK_CONNECTION),
+                  CExpectAction<CConnectionCheckDlg>([&](CConnectionCheckDlg& d) {
+                      const std::string report = d.GetReport().utf8_string();
+                      EXPECT_NE(report.find("Port " + sim.GetDevicePath() + " exists"), std::string::npos);
+                      EXPECT_NE(report.find("ok       The transceiver answered: VX-R455NORD, "
+                                            "comment \"FIELD 7\".\n"), std::string::npos) << report;
+                      sim.Stop();
+                      PressButton(d, XRCID("IDC_CHECK_AGAIN"));
+                      EXPECT_NE(d.GetReport().Find("PROBLEM  Port "), wxNOT_FOUND);
+                      return wxID_CLOSE;
+                  }));
 }
 
 // The compare reads into a data set of its own: the document, its data and its modified state
@@ -229,7 +232,6 @@ TEST_F(CloneGuiTest, CompareLeavesTheDocumentAloneAndTheBackupsOpenBackupOffers)
     EXPECT_EQ(ListFolder(BackupFolder()).size(), 2u);
     sim.SetFaults(CSimFaults());
 
-    // File > Open Backup starts in their folder.
     const std::string path = BackupFolder() + "/" + ListFolder(BackupFolder())[0];
     Doc()->DiscardChanges();
     wxTEST_DIALOG(SendCommand(ID_FILE_OPEN_BACKUP), CExpectAction<wxFileDialog>([&](wxFileDialog& d) {
@@ -250,23 +252,6 @@ TEST_F(CloneGuiTest, CompareLeavesTheDocumentAloneAndTheBackupsOpenBackupOffers)
                             BackupFolder() + "'");
 }
 
-TEST_F(CloneGuiTest, CheckConnectionShowsEveryFindingAndChecksAgain)
-{
-    wxTEST_DIALOG(SendCommand(ID_HELP_CHECK_CONNECTION),
-                  CExpectAction<CConnectionCheckDlg>([&](CConnectionCheckDlg& d) {
-                      const std::string report = d.GetReport().utf8_string();
-                      EXPECT_NE(report.find("Port " + sim.GetDevicePath() + " exists"), std::string::npos);
-                      EXPECT_NE(report.find("ok       The transceiver answered: VX-R455NORD, "
-                                            "comment \"FIELD 7\".\n"),
-                                std::string::npos) << report;
-                      sim.Stop();
-                      PressButton(d, XRCID("IDC_CHECK_AGAIN"));
-                      EXPECT_NE(d.GetReport().Find("PROBLEM  Port "), wxNOT_FOUND);
-                      return wxID_CLOSE;
-                  }));
-}
-
-// pwr455 --simulate: every port leads to the built-in simulated transceiver; the title says so.
 TEST_F(ProgramTest, SimulateLeadsEveryPortToTheBuiltInTransceiver)
 {
     StopProgram();
@@ -274,7 +259,7 @@ TEST_F(ProgramTest, SimulateLeadsEveryPortToTheBuiltInTransceiver)
     StartProgram();
     GetPWR455App().SetSimulate(false);
     ASSERT_TRUE(Doc()->IsSimulating());
-    EXPECT_EQ(Frame()->GetTitle().utf8_string(), "Untitled - PW-R455NORD [simulated transceiver]");
+    EXPECT_EQ(Title(), "Untitled - PW-R455NORD [simulated transceiver]");
     for (int port = 1; port <= 4; ++port)
         EXPECT_EQ(Doc()->GetCloneLink().GetPortDevice(port), Doc()->GetSimulator()->GetDevicePath());
 }

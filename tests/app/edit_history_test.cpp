@@ -1,13 +1,9 @@
-// Undo and redo, moving and sorting channels, the notes on what the engine stored and rows
-// pasted from a spreadsheet, in the running program.
-
 #include "tests/app/gui_test.h"
 
 #include "radio/undo_history.h"
 
 namespace {
 
-// Channels 2, 3 and 4 in use, 3 the priority channel; the data as saved.
 class EditHistoryTest : public ProgramTest {
 protected:
     void SetUp() override
@@ -46,10 +42,33 @@ protected:
 
 } // namespace
 
-TEST_F(EditHistoryTest, EachListCommandIsOneStepThatUndoAndRedoTakeBack)
+TEST_F(EditHistoryTest, EditMemoryAndEachListCommandAreOneStepThatUndoAndRedoTakeBack)
 {
     EXPECT_EQ(Label(ID_EDIT_UNDO), "&Undo\tCtrl+Z");
     EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
+    // Enter opens Edit Memory on the selected channel (those out of range are not selected); a
+    // Cancel of the command afterwards leaves the row as OK made it.
+    for (unsigned ch : {3u, 0u, 21u})
+        View()->SelectChannel(ch);
+    EXPECT_EQ(List()->GetSelectedItemCount(), 1);
+    EXPECT_EQ(List()->GetFocusedItem(), 2);
+    const auto beforeEdit = AllRows();
+    wxTEST_DIALOG((PressKey(WXK_RETURN), SendCommand(ID_EDIT_MEMORY)),
+                  CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+                      EXPECT_EQ(d.GetChannel(), 3);
+                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue("150");
+                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_NAME")->SetValue("tower");
+                      XrcCtrl<wxCheckBox>(d, "IDC_CHECK_CH_LOCKOUT")->SetValue(true);
+                      return PressButton(d, wxID_OK);
+                  }),
+                  CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
+                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue("");
+                      return PressButton(d, wxID_CANCEL);
+                  }));
+    EXPECT_EQ(Row(3), (RowTexts{"03", "Prio", "136.975", "TOWER", "", "Lockout", ""}));
+    EXPECT_EQ(Status(), "CH 03: 150.000 MHz is outside the air band; stored as 136.975  "
+                        "CH 03: the name \"tower\" is stored as \"TOWER\" (upper case)");
+    ExpectUndoAndRedo("Edit CH 03", beforeEdit);
     View()->SelectChannel(2);
     SendCommand(ID_EDIT_COPY);
     const std::tuple<unsigned, unsigned, const char*> kCommands[] = { // channel 9 is blank
@@ -69,13 +88,7 @@ TEST_F(EditHistoryTest, EachListCommandIsOneStepThatUndoAndRedoTakeBack)
     }
     SendCommand(ID_EDIT_REDO); // Copy's row on the system clipboard went to channel 9
     EXPECT_EQ(Row(9), (RowTexts{"09", "", "121.500", "TOWER", "", "", ""}));
-    Doc()->DiscardChanges();
-    Doc()->NewData();
-    EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
-}
-
-TEST_F(EditHistoryTest, ThePriorityChannelAndTheSelectionFollowAndRefusalsAreToldInTheStatusBar)
-{
+    // The priority channel and the selection follow a move; a refusal is told in the status bar.
     View()->SelectChannel(3);
     SendCommand(ID_EDIT_MOVE_UP);
     EXPECT_EQ(Status() + "|" + Row(2)[1] + Row(3)[1] + std::to_string(View()->GetSelectedChannel()),
@@ -83,18 +96,7 @@ TEST_F(EditHistoryTest, ThePriorityChannelAndTheSelectionFollowAndRefusalsAreTol
     SendCommand(ID_EDIT_CLEAR);
     SendCommand(ID_EDIT_MOVE_UP);
     EXPECT_EQ(Status(), "CH 01 cannot be blank: the blank CH 02 stays where it is");
-}
-
-TEST_F(EditHistoryTest, EditMemoryOkNotesWhatTheEngineStoredAndIsUndoable)
-{
-    View()->SelectChannel(3);
-    const auto before = AllRows();
-    wxTEST_DIALOG(View()->OpenEditMemory(), CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
-                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue("150");
-                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_NAME")->SetValue("tower");
-                      return PressButton(d, wxID_OK);
-                  }));
-    EXPECT_EQ(Status(), "CH 03: 150.000 MHz is outside the air band; stored as 136.975  "
-                        "CH 03: the name \"tower\" is stored as \"TOWER\" (upper case)");
-    ExpectUndoAndRedo("Edit CH 03", before);
+    Doc()->DiscardChanges();
+    Doc()->NewData();
+    EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
 }

@@ -1,6 +1,3 @@
-// The Edit Memory dialog on the real engine: what it shows, the enabling and the carrier note
-// while typing, the limits, the commands of OK in their order, the frequency check and Cancel.
-
 #include "tests/app/gui_test.h"
 
 namespace {
@@ -21,8 +18,7 @@ std::string Shown(CEditMemoryDlg& d)
            (enabled ? "+" : "-");
 }
 
-// Runs the dialog on channel `ch` of `radio`, types `frequency` and `name`, checks Tx Inhibit
-// and presses `button`. Returns what the dialog sent after it opened.
+// What the dialog sent after it opened, typed into and Tx Inhibit checked, closed by `button`.
 std::vector<std::string> RunDialog(CRecordingRadio& radio, unsigned ch, const char* frequency,
                                    const char* name, int button = wxID_OK)
 {
@@ -41,19 +37,19 @@ std::vector<std::string> RunDialog(CRecordingRadio& radio, unsigned ch, const ch
 
 } // namespace
 
-TEST(EditMemoryDlg, OpensOnTheChannelsFieldsAndTheFrequencyEnablesTheRest)
+TEST(EditMemoryDlg, ShowsTheChannelEnablesAsTypedAndOkSendsTheFieldsInTheirOrder)
 {
-    CRecordingRadio radio;
-    radio.SetChSpacing("8.33kHz"); // for the carrier note under the frequency
-    PutChannel(radio, 7, "127.830", "TOWER", true, false);
-    radio.sent.clear();
-    CEditMemoryDlg blank(nullptr, &radio, 5), used(nullptr, &radio, 7);
-    wxTEST_DIALOG((blank.ShowModal(), used.ShowModal()),
+    CRecordingRadio data;
+    data.SetChSpacing("8.33kHz"); // for the carrier note under the frequency
+    PutChannel(data, 7, "127.830", "TOWER", true, false);
+    data.sent.clear();
+    CEditMemoryDlg onBlank(nullptr, &data, 5), onUsed(nullptr, &data, 7);
+    wxTEST_DIALOG((onBlank.ShowModal(), onUsed.ShowModal()),
                   CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
                       EXPECT_EQ(d.GetTitle() + Shown(d), "Edit Memory ch||00-");
                       // Opening a blank channel asks only whether it is in use, and the
                       // spacing for the note under the frequency.
-                      EXPECT_EQ(radio.sent, std::vector<std::string>(
+                      EXPECT_EQ(data.sent, std::vector<std::string>(
                                                 {"CH.MCH.5.APPEAR", "COMMON.CH_SPACING"}));
                       for (const char* shown : {"1||00+", "   ||00-", " 121.5 ||00+"}) {
                           Edit(d, "IDC_EDIT_FREQUENCY")->SetValue(wxString(shown).BeforeFirst('|'));
@@ -64,7 +60,6 @@ TEST(EditMemoryDlg, OpensOnTheChannelsFieldsAndTheFrequencyEnablesTheRest)
                                 "8.33 kHz channel, carrier 121.5000 MHz\nStored as 121.505.");
                       Edit(d, "IDC_EDIT_FREQUENCY")->SetValue("");
                       EXPECT_EQ(note->GetLabel(), "");
-                      radio.sent.clear();
                       return PressButton(d, wxID_CANCEL);
                   }),
                   CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
@@ -74,15 +69,10 @@ TEST(EditMemoryDlg, OpensOnTheChannelsFieldsAndTheFrequencyEnablesTheRest)
                       EXPECT_EQ(Shown(d), "121.500000|ABCDEFG|10+");
                       return PressButton(d, wxID_CANCEL);
                   }));
-    EXPECT_TRUE(radio.Changes().empty()); // Cancel changes nothing
-    EXPECT_EQ(radio.GetChFrequency(7) + radio.GetChName(7), "127.830TOWER");
-}
-
-// OK sends name, flags, frequency, APPEAR and the channel's heal in this order. A frequency
-// text that reads as no number above 0 and below 2000 goes as empty and makes the channel
-// blank, which switches priority scanning off even when another channel is the priority one.
-TEST(EditMemoryDlg, OkSendsTheFieldsInTheirOrderAndAnUnusableFrequencyBlanksTheChannel)
-{
+    EXPECT_TRUE(data.Changes().empty()); // Cancel changes nothing
+    // OK sends name, flags, frequency, APPEAR and the channel's heal in this order. A frequency
+    // text that reads as no number above 0 and below 2000 goes as empty and makes the channel
+    // blank, which switches priority scanning off even when another channel is the priority one.
     const std::pair<const char*, const char*> cases[] = {
         {"  121.5  ", "121.5"}, {"\t118.0 ", "118.0"}, {"121.5abc", "121.5abc"},
         {"1999.99", "1999.99"}, {"+121.5", "+121.5"},  {"  0.001", "0.001"},
@@ -115,30 +105,4 @@ TEST(EditMemoryDlg, OkSendsTheFieldsInTheirOrderAndAnUnusableFrequencyBlanksTheC
     // Without a radio data object or a channel nothing shows (no dialog is expected).
     CEditMemoryDlg noRadio(nullptr, nullptr, 1), noChannel(nullptr, &radio, 21);
     EXPECT_EQ(noRadio.ShowModal() + noChannel.ShowModal(), 2 * wxID_CANCEL);
-}
-
-// Through the program: Enter on the list opens the dialog on the selected channel (channels out
-// of range are not selected) and the row shows what the engine holds after OK; Cancel of the
-// Edit Memory command leaves it as it was.
-TEST_F(ProgramTest, TheChannelListOpensEditMemoryOnTheSelectedChannelAndRebuildsTheRow)
-{
-    for (unsigned ch : {4u, 0u, 21u})
-        View()->SelectChannel(ch);
-    EXPECT_EQ(List()->GetSelectedItemCount(), 1);
-    EXPECT_EQ(List()->GetFocusedItem(), 3);
-    wxTEST_DIALOG((PressKey(WXK_RETURN), SendCommand(ID_EDIT_MEMORY)),
-                  CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
-                      EXPECT_EQ(d.GetChannel(), 4);
-                      Edit(d, "IDC_EDIT_FREQUENCY")->SetValue("121.5");
-                      Edit(d, "IDC_EDIT_NAME")->SetValue("tower");
-                      Box(d, "IDC_CHECK_CH_LOCKOUT")->SetValue(true);
-                      return PressButton(d, wxID_OK);
-                  }),
-                  CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
-                      Edit(d, "IDC_EDIT_FREQUENCY")->SetValue("");
-                      return PressButton(d, wxID_CANCEL);
-                  }));
-    EXPECT_EQ(View()->GetEditChannel(), 4u);
-    EXPECT_EQ(Row(4), (RowTexts{"04", "", "121.500", "TOWER", "", "Lockout", ""}));
-    EXPECT_TRUE(Doc()->IsModified());
 }

@@ -7,8 +7,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <wx/evtloop.h>
 #include <wx/stopwatch.h>
@@ -153,17 +151,10 @@ std::string GetProfilePath()
     return g_testHome + "/config/PW-R455NORD/PW-R455NORD.conf";
 }
 
-std::string ReadFileText(const std::string& path)
-{
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
-
 void WriteFileText(const std::string& path, const std::string& text)
 {
     fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << text;
+    WriteFile(path, text);
 }
 
 void StartProgram(const wxString& file, bool splash)

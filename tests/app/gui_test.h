@@ -17,7 +17,6 @@
 #include <wx/eventfilter.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
-#include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -35,6 +34,7 @@
 #include "app/splash_window.h"
 #include "app/xrc_util.h"
 #include "radio/r455_radio.h"
+#include "tests/common/test_files.h"
 
 // A wxTEST_DIALOG hook whose failures are test failures and which ends an unexpected dialog at
 // once (Cancel) instead of leaving it modal on a screen nobody looks at.
@@ -65,7 +65,6 @@ private:
     Action m_action;
 };
 
-// A message box whose text must be exactly `text`, answered with `answer`.
 CExpectAction<wxMessageDialog> CExpectMessage(const std::string& text, int answer);
 // Presses button `id` of `dialog` as a click does and returns `id`.
 int PressButton(wxDialog& dialog, int id);
@@ -79,7 +78,7 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000);
 // removed after the test. A test fails when the program leaves anything in that TMPDIR.
 std::string GetTestHome();
 std::string GetProfilePath();
-std::string ReadFileText(const std::string& path);
+inline std::string ReadFileText(const std::string& path) { return ReadFile(path); }
 void WriteFileText(const std::string& path, const std::string& text); // makes the folder too
 
 // Starts the program's windows as the program does (splash off unless `splash`); StopProgram
@@ -87,9 +86,8 @@ void WriteFileText(const std::string& path, const std::string& text); // makes t
 void StartProgram(const wxString& file = wxString(), bool splash = false);
 void StopProgram();
 
-// Sends a menu command to the main frame, as a menu item or toolbar button does.
+// As a menu item or toolbar button does.
 void SendCommand(unsigned resourceId);
-// Runs the update-UI handlers of the menus and toolbar.
 void UpdateUi();
 wxMenuItem* FindMenuItem(unsigned resourceId);
 // Types `text` one character at a time, as the keyboard does: a full edit takes no more.
@@ -113,7 +111,7 @@ public:
 
 using RowTexts = std::array<std::string, 7>;
 
-// A running program on a new data set, and short ways to its parts.
+// A running program on a new data set.
 class ProgramTest : public testing::Test {
 protected:
     void SetUp() override { StartProgram(); }
@@ -129,4 +127,5 @@ protected:
     static void PressKey(int keyCode); // in the list's rows
     static bool IsEnabled(unsigned id) { return UpdateUi(), FindMenuItem(id)->IsEnabled(); }
     static std::string Status() { return Frame()->GetMessageText().utf8_string(); }
+    static std::string Title() { return Frame()->GetTitle().utf8_string(); }
 };

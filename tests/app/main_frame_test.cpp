@@ -1,5 +1,3 @@
-// The main frame (menus, keys, toolbar, status bar, placement), the splash, About and help.
-
 #include "tests/app/gui_test.h"
 
 #include <wx/html/helpctrl.h>
@@ -31,17 +29,11 @@ const std::vector<std::string> kMenus[] = {
      "&About PW-R455NORD... #57664"},
 };
 
-// The toolbar from left to right as "command id|tooltip|status-bar prompt", "-" a separator;
-// COM1 to COM4 are check buttons.
-const char* const kTools[] = {
-    "57600|New|Create a new document", "57601|Open|Open an existing document",
-    "57603|Save|Save the active document", "-", "32771|Edit Memory|Edit Memory",
-    "57634|Copy|Copy the selection and put it on the Clipboard",
-    "57637|Paste|Insert Clipboard contents", "57632|Clear|Clear", "-",
-    "32779|Common Sheet|Indicate Others Sheet", "-", "32790|COM1|Use COM1|check",
-    "32791|COM2|Use COM2|check", "32792|COM3|Use COM3|check", "32793|COM4|Use COM4|check", "-",
-    "32774|Clone in|Read From Transceiver", "32775|Clone out|Write to Transceiver",
-    "32776|Clone info.|Read Information"};
+// The toolbar's command ids from left to right, "-" a separator; COM1 to COM4 are check buttons.
+// Tooltips and prompts are the string table's, so one of them stands for all.
+const char* const kTools[] = {"57600", "57601", "57603", "-", "32771", "57634", "57637", "57632",
+                              "-", "32779", "-", "32790|check", "32791|check", "32792|check",
+                              "32793|check", "-", "32774", "32775", "32776"};
 
 std::vector<std::string> Items(wxMenu* menu, const wxString& title)
 {
@@ -88,20 +80,18 @@ std::string ComPortChecks()
 
 } // namespace
 
-TEST_F(ProgramTest, MenusToolbarAndStatusBarHoldTheirItemsKeyLabelsAndPrompts)
+TEST_F(ProgramTest, MenusToolbarStatusBarAndPlacementShowAndSurviveARestart)
 {
     wxMenuBar* bar = Frame()->GetMenuBar();
     ASSERT_EQ(bar->GetMenuCount(), WXSIZEOF(kMenus));
     for (size_t m = 0; m < WXSIZEOF(kMenus); ++m)
         EXPECT_EQ(Items(bar->GetMenu(m), bar->GetMenuLabel(m)), kMenus[m]);
-    // The list's pop-up menu holds the channel commands of the Edit menu.
     std::unique_ptr<wxMenuBar> popup(wxXmlResource::Get()->LoadMenuBar("IDR_CHANNEL_POPUP"));
     EXPECT_EQ(Items(popup->GetMenu(0), "&Edit"),
               (std::vector<std::string>{"&Edit", "&Edit Memory...\tEnter #32771", "-", "&Copy\tCtrl+C #57634",
                                         "&Paste\tCtrl+V #57637", "-", "Clear\tDel #57632", "Delete #32801",
                                         "Insert #32802"}));
     EXPECT_EQ(FindMenuItem(57616)->GetHelp(), "Open this document");
-    // Highlighting an item shows its prompt; closing the menu brings "Ready" back.
     wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, CmdId(32774)), close(wxEVT_MENU_CLOSE);
     Frame()->HandleWindowEvent(highlight);
     EXPECT_EQ(Frame()->GetMessageText(), "Read From Transceiver");
@@ -112,27 +102,24 @@ TEST_F(ProgramTest, MenusToolbarAndStatusBarHoldTheirItemsKeyLabelsAndPrompts)
     for (size_t i = 0; i < WXSIZEOF(kTools); ++i) {
         const wxToolBarToolBase* tool = Frame()->GetToolBar()->GetToolByPos(static_cast<int>(i));
         EXPECT_EQ(tool->IsSeparator() ? "-"
-                                      : wxString::Format("%u|%s|%s%s", ResIdFromCmd(tool->GetId()),
-                                                         tool->GetShortHelp(), tool->GetLongHelp(),
+                                      : wxString::Format("%u%s", ResIdFromCmd(tool->GetId()),
                                                          tool->CanBeToggled() ? "|check" : ""),
                   kTools[i]);
     }
+    const wxToolBarToolBase* sheet = Frame()->GetToolBar()->FindById(CmdId(32779));
+    EXPECT_EQ(sheet->GetShortHelp() + "|" + sheet->GetLongHelp(),
+              "Common Sheet|Indicate Others Sheet");
     CMainStatusBar* status = Frame()->GetMainStatusBar();
     ASSERT_EQ(status->GetFieldsCount(), 5);
     status->ShowIndicators(true, false, true);
     EXPECT_EQ(status->GetStatusText(1) + status->GetStatusText(2) + status->GetStatusText(3) + "|" +
-                  status->GetStatusText(4),
-              "CAPSCRL|");
+                  status->GetStatusText(4), "CAPSCRL|");
     status->ShowIndicators(false, true, false);
     EXPECT_EQ(status->GetStatusText(1) + status->GetStatusText(2) + status->GetStatusText(3),
               "NUM");
-}
 
-TEST_F(ProgramTest, FramePlacementBarsAndComPortSurviveARestartAndTheFrameHasAMinimumSize)
-{
-    UpdateUi();
-    EXPECT_TRUE(FindMenuItem(59392)->IsChecked() && FindMenuItem(59393)->IsChecked());
     EXPECT_EQ(ComPortChecks(), "1x---");
+    EXPECT_TRUE(FindMenuItem(59392)->IsChecked() && FindMenuItem(59393)->IsChecked());
     SendCommand(ID_COM3);
     EXPECT_EQ(ComPortChecks(), "3--x-");
     SendCommand(59392);
@@ -207,7 +194,7 @@ TEST_F(ProgramTest, RealKeysReachTheAcceleratorsAndTheList)
     EXPECT_TRUE(WaitFor([] { return Row(4)[3].empty(); }));
 }
 
-TEST_F(ProgramTest, TheSplashShowsTheProductAndTheFirstKeyOrClickOnlyClosesIt)
+TEST_F(ProgramTest, TheSplashOnlyTakesTheFirstKeyOrClickAboutAndHelpShowTheProduct)
 {
     for (bool click : {false, true}) {
         StopProgram();
@@ -240,10 +227,7 @@ TEST_F(ProgramTest, TheSplashShowsTheProductAndTheFirstKeyOrClickOnlyClosesIt)
     EXPECT_TRUE(WaitFor([&] { return recorder.opened > 0; }));
     sim.Char(WXK_ESCAPE);
     EXPECT_TRUE(WaitFor([&] { return recorder.closed > 0; }));
-}
 
-TEST_F(ProgramTest, AboutBoxAndHelpBook)
-{
     wxTEST_DIALOG(SendCommand(ID_APP_ABOUT), CExpectAction<CAboutDialog>([](CAboutDialog& d) {
                       EXPECT_EQ(d.GetTitle() + "|" +
                                     XrcCtrl<wxStaticText>(d, "IDC_ABOUT_VERSION")->GetLabel(),

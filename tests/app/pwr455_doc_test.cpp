@@ -1,36 +1,14 @@
-// The document: new, open, save, the save question and the recent files.
-
 #include "tests/app/gui_test.h"
 
-namespace {
-
-std::string Title()
-{
-    return GetPWR455App().GetMainFrame()->GetTitle().utf8_string();
-}
-
-} // namespace
-
-// An edit through the engine makes the document modified: closing asks, Cancel keeps the program
-// open with its data, No closes it.
-TEST_F(ProgramTest, AnEditThroughTheEngineAsksToSaveOnClose)
-{
-    PutChannel(*Radio(), 1, "121.500", "TOWER");
-    bool closed = true;
-    wxTEST_DIALOG(closed = Frame()->Close(),
-                  CExpectMessage("Save changes to Untitled?", wxID_CANCEL));
-    EXPECT_FALSE(closed);
-    EXPECT_EQ(Radio()->GetChName(1), "TOWER");
-    wxTEST_DIALOG(closed = Frame()->Close(), CExpectMessage("Save changes to Untitled?", wxID_NO));
-    EXPECT_TRUE(closed);
-}
-
-TEST_F(ProgramTest, SaveAsAndOpenKeepTheDataAndFillTheRecentFileList)
+TEST_F(ProgramTest, SaveAsOpenAndCloseKeepTheDataAndFillTheRecentFileList)
 {
     const std::string path = GetTestHome() + "/tower.qrb";
     // With no recent files the "Recent File" item stands in their place, disabled.
     EXPECT_FALSE(IsEnabled(ID_FILE_MRU_FILE1));
     PutChannel(*Radio(), 1, "121.500", "TOWER");
+    // An edit through the engine makes the document modified: closing asks, Cancel keeps it.
+    wxTEST_DIALOG(EXPECT_FALSE(Frame()->Close()),
+                  CExpectMessage("Save changes to Untitled?", wxID_CANCEL));
     wxTEST_DIALOG(SendCommand(ID_FILE_SAVE_AS), wxExpectModal<wxFileDialog>(wxString(path)));
     EXPECT_TRUE(IsEnabled(ID_FILE_MRU_FILE1));
     EXPECT_FALSE(Doc()->IsModified());
@@ -41,17 +19,15 @@ TEST_F(ProgramTest, SaveAsAndOpenKeepTheDataAndFillTheRecentFileList)
     EXPECT_EQ(FindMenuItem(ID_FILE_MRU_FILE1)->GetItemLabel().utf8_string(), "&1 " + path);
     SendCommand(ID_FILE_MRU_FILE1);
     EXPECT_EQ(Title() + Radio()->GetChName(1), "tower.qrb - PW-R455NORDTOWER");
-    // A file that does not load is reported and leaves the document as it was.
     const std::string bad = GetTestHome() + "/bad.qrb";
     WriteFileText(bad, "this is not a clone data file\r\n");
     Radio()->SetChName(1, "EDITED");
-    bool opened = true;
-    wxTEST_DIALOG(opened = GetPWR455App().OpenDocumentFile(bad),
+    wxTEST_DIALOG(EXPECT_FALSE(GetPWR455App().OpenDocumentFile(bad)),
                   CExpectMessage("Save changes to tower.qrb?", wxID_NO),
                   CExpectMessage("Unexpected file format.", wxID_OK));
-    EXPECT_FALSE(opened);
     EXPECT_EQ(Title() + Radio()->GetChName(1), "tower.qrb - PW-R455NORDEDITED");
-    EXPECT_EQ(Doc()->GetFilename().utf8_string(), path);
+    wxTEST_DIALOG(EXPECT_TRUE(Frame()->Close()),
+                  CExpectMessage("Save changes to tower.qrb?", wxID_NO));
     StopProgram();
     const std::string profile = ReadFileText(GetProfilePath());
     EXPECT_NE(profile.find("[Recent\\ File\\ List]\nFile1=" + path), std::string::npos) << profile;
@@ -68,12 +44,8 @@ TEST_F(ProgramTest, SaveAsAndOpenKeepTheDataAndFillTheRecentFileList)
     EXPECT_TRUE(file->FindItemByPosition(position + 1)->IsSeparator());
     EXPECT_EQ(file->FindChildItem(CmdId(ID_FILE_MRU_FILE1) + 1), nullptr);
     StopProgram();
-    // One that is missing ends the start-up.
     const std::string missing = GetTestHome() + "/missing.qrb";
-    bool started = true;
-    wxTEST_DIALOG(started = GetPWR455App().StartSession(wxString(missing)),
+    wxTEST_DIALOG(EXPECT_FALSE(GetPWR455App().StartSession(wxString(missing))),
                   CExpectMessage(missing + "\nCannot find this file.\nPlease verify that the "
-                                           "correct path and file name are given.",
-                                 wxID_OK));
-    EXPECT_FALSE(started);
+                                           "correct path and file name are given.", wxID_OK));
 }

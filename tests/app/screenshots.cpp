@@ -44,7 +44,6 @@ void Shoot(wxTopLevelWindow* window, const std::string& name, bool withFrame = f
     EXPECT_EQ(wxExecute(command, wxEXEC_SYNC), 0) << command;
 }
 
-// Answers a dialog by taking its picture.
 template <class T>
 CExpectAction<T> ShowAndShoot(const std::string& name, bool withFrame = false)
 {
@@ -77,7 +76,6 @@ TEST_F(ProgramTest, Screenshots)
                       ShowAndShoot<CFixedFontPropertySheet>(page));
         View()->SetSettingsPage(1);
     }
-    // A note in the status bar after Edit Memory, then the Edit menu naming the step to undo.
     wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY), CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
                       TypeInto(XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY"), "121.51");
                       return PressButton(d, wxID_OK);

@@ -1,6 +1,3 @@
-// The settings sheet on the real engine: what both pages show, the changes OK sends in their
-// order, Cancel, the priority list and the page the sheet reopens on.
-
 #include "tests/app/gui_test.h"
 
 #include <algorithm>
@@ -70,22 +67,19 @@ void Set(Sheet& s, const std::string& values)
     }
 }
 
-// Runs the Common Setting command on `radio` alone (no document, no list); `action` answers
-// the sheet. `page` is the page it opens on and then the last one shown; `redrawn` tells
-// whether the list was redrawn.
+// Runs Common Setting on `radio` alone (no document, no list). `page` is the page it opens on,
+// then the last one shown; `redrawn` tells whether the list was redrawn.
 int RunSheet(CRecordingRadio& radio, const CExpectAction<Sheet>::Action& action,
              int* page = nullptr, bool* redrawn = nullptr)
 {
     int firstPage = 0, rc = wxID_NONE;
-    bool refreshed = false;
+    bool ignored = false;
     wxTEST_DIALOG(rc = RunCommonSetting(nullptr, nullptr, &radio, page ? page : &firstPage,
-                                        [&] { refreshed = true; }),
+                                        [&] { *(redrawn ? redrawn : &ignored) = true; }),
                   CExpectAction<Sheet>([&](Sheet& sheet) {
                       radio.sent.clear();
                       return action(sheet);
                   }));
-    if (redrawn)
-        *redrawn = refreshed;
     return rc;
 }
 
@@ -174,27 +168,23 @@ TEST(SettingsSheet, CancelWritesNothingButStillHealsAndRefreshes)
     radio.SetScanPrio("OFF");
     int page = 0;
     bool refreshed = false;
-    const int rc = RunSheet(
-        radio,
-        [](Sheet& s) {
-            EXPECT_EQ(s.GetTitle() + s.GetBookCtrl()->GetPageText(0) +
-                          s.GetBookCtrl()->GetPageText(1),
-                      "Setting Common  Advanced ");
-            EXPECT_FALSE(s.FindWindow(wxID_APPLY) || s.FindWindow(wxID_HELP));
-            // Texts from the string table, not from the page's template.
-            EXPECT_EQ(Control(s, "BEEP_UDKEY")->GetLabel() + "|" +
-                          s.GetPage(0)->FindWindow(XRCID("IDC_STATIC_LCD_BACKLIGHT"))->GetLabel(),
-                      "Up/Down Key Beep|LCD Backlight");
-            EXPECT_FALSE(Control(s, "LCD_DIMMER")->IsShown());
-            TypeInto(static_cast<wxTextCtrl*>(Control(s, "OPENING_TEXT")), "ABCDEFGHIJ");
-            Set(s, "PRIOCH=5|SCAN_MODE=Prio|BEEP=0");
-            TypeInto(static_cast<wxTextCtrl*>(Control(s, "CLONE_COMMENT")), "12345678901234567890");
-            EXPECT_EQ(Get(s, "LCD_DIMMER*|OPENING_TEXT|PRIOCH|SCAN_MODE|CLONE_COMMENT"),
-                      "LCD_DIMMER*=|OPENING_TEXT=ABCDEFG|PRIOCH=Off|SCAN_MODE=Prio|"
-                      "CLONE_COMMENT=1234567890123456");
-            return PressButton(s, wxID_CANCEL);
-        },
-        &page, &refreshed);
+    const int rc = RunSheet(radio, [](Sheet& s) {
+        EXPECT_EQ(s.GetTitle() + s.GetBookCtrl()->GetPageText(0) +
+                      s.GetBookCtrl()->GetPageText(1), "Setting Common  Advanced ");
+        EXPECT_FALSE(s.FindWindow(wxID_APPLY) || s.FindWindow(wxID_HELP));
+        // Texts from the string table, not from the page's template.
+        EXPECT_EQ(Control(s, "BEEP_UDKEY")->GetLabel() + "|" +
+                      s.GetPage(0)->FindWindow(XRCID("IDC_STATIC_LCD_BACKLIGHT"))->GetLabel(),
+                  "Up/Down Key Beep|LCD Backlight");
+        EXPECT_FALSE(Control(s, "LCD_DIMMER")->IsShown());
+        TypeInto(static_cast<wxTextCtrl*>(Control(s, "OPENING_TEXT")), "ABCDEFGHIJ");
+        Set(s, "PRIOCH=5|SCAN_MODE=Prio|BEEP=0");
+        TypeInto(static_cast<wxTextCtrl*>(Control(s, "CLONE_COMMENT")), "12345678901234567890");
+        EXPECT_EQ(Get(s, "LCD_DIMMER*|OPENING_TEXT|PRIOCH|SCAN_MODE|CLONE_COMMENT"),
+                  "LCD_DIMMER*=|OPENING_TEXT=ABCDEFG|PRIOCH=Off|SCAN_MODE=Prio|"
+                  "CLONE_COMMENT=1234567890123456");
+        return PressButton(s, wxID_CANCEL);
+    }, &page, &refreshed);
     EXPECT_EQ(rc, wxID_CANCEL);
     EXPECT_EQ(page, 1);
     EXPECT_TRUE(radio.Changes().empty());
