@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include <gtk/gtk.h>
 #include <wx/accel.h>
 #include <wx/display.h>
 #include <wx/docview.h>
@@ -13,7 +14,6 @@
 #include "app/channel_import_export.h"
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
-#include "app/gtk_call.h"
 #include "app/main_status_bar.h"
 #include "app/menu_key_labels.h"
 #include "app/main_toolbar.h"
@@ -201,13 +201,7 @@ wxSize CMainFrame::GetDecorationSize() const
 // frame counts as mapped from the start (its moves count once it is shown).
 bool CMainFrame::NotifyWhenMapped()
 {
-#ifdef __WXGTK3__
-    using Handler = int (*)(void*, void*, void*);
-    using Connect = unsigned long (*)(void*, const char*, Handler, void*, void*, int);
-    if (auto connect = GtkCall<Connect>("g_signal_connect_data"))
-        return connect(GetHandle(), "map-event", &CMainFrame::OnMapped, this, nullptr, 0) != 0;
-#endif
-    return false;
+    return g_signal_connect(GetHandle(), "map-event", G_CALLBACK(&CMainFrame::OnMapped), this) != 0;
 }
 
 int CMainFrame::OnMapped(void*, void*, void* frame)

@@ -3,7 +3,7 @@
 
 #include "tests/app/gui_test.h"
 
-#include <dlfcn.h>
+#include <gtk/gtk.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -52,12 +52,8 @@ class CTempHomeListener : public testing::EmptyTestEventListener {
 // write that list after the suite's home has gone.
 void DisableRecentFiles()
 {
-    void* self = dlopen(nullptr, RTLD_LAZY);
-    auto settings = reinterpret_cast<void* (*)()>(dlsym(self, "gtk_settings_get_default"));
-    auto set = reinterpret_cast<void (*)(void*, const char*, ...)>(dlsym(self, "g_object_set"));
-    if (settings && set && settings())
-        set(settings(), "gtk-recent-files-enabled", 0, nullptr);
-    dlclose(self);
+    if (GtkSettings* settings = gtk_settings_get_default())
+        g_object_set(settings, "gtk-recent-files-enabled", FALSE, nullptr);
 }
 
 class CTestApp : public CPWR455App {

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <vector>
+
+#include <gtk/gtk.h>
+
 #include "app/edit_memory_dlg.h"
-#include "app/gtk_call.h"
 #include "app/gui_clone_host.h"
 #include "app/list_view_ex.h"
 #include "app/main_frame.h"
@@ -95,8 +97,7 @@ TEST_P(PlacementTest, ReopensAsClosed)
         }
         if (start == 2 && c.cmdShow == 1) { // as it does when the user drags the title bar
             place.Offset(30, 20);
-            using Move = void (*)(void*, int, int);
-            GtkCall<Move>("gtk_window_move")(Frame()->GetHandle(), place.x, place.y);
+            gtk_window_move(GTK_WINDOW(Frame()->GetHandle()), place.x, place.y);
             EXPECT_TRUE(WaitFor([&] { return Frame()->GetPosition() == place.GetPosition(); }));
         }
         StopProgram();
