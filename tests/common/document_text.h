@@ -17,6 +17,11 @@ inline std::string Store(CR455Radio& radio)
     return out.str();
 }
 
+// A radio on a new data set, as File New makes it.
+struct CNewRadio : CR455Radio {
+    CNewRadio() { ResetData(); }
+};
+
 // Puts channel `ch` in use with these fields, through the engine only.
 inline void PutChannel(CR455Radio& radio, unsigned ch, std::string frequency,
                        const std::string& name, bool txInhibit = false, bool lockout = false)

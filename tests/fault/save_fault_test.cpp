@@ -31,8 +31,7 @@ const std::string kWriteFailed =
 // clone transfer file (SaveToFile) keeps what it held: nothing half-written takes its place.
 TEST_F(SaveFaultTest, FullDiskIsAWriteFailureAndKeepsDataAndFiles)
 {
-    CR455Radio radio;
-    radio.ResetData();
+    CNewRadio radio;
     PutChannel(radio, 3, "121.500", "");
     std::ofstream full;
     full.rdbuf()->pubsetbuf(nullptr, 0); // unbuffered: each line meets the full disk at once

@@ -169,8 +169,7 @@ TEST(AirportImportTest, FillsBlankChannelsAndPassesOverThoseInUse)
         {1, 2, 14},
     };
     for (const auto& c : cases) {
-        CR455Radio radio;
-        radio.ResetData();
+        CNewRadio radio;
         PutChannel(radio, 7, "121.500", "");
         const auto choices = ChooseAirportRows(Snapshot(), Snapshot().Find("EGLL"), 0);
         const CAirportImportPlan plan =

@@ -34,8 +34,7 @@ static std::string Replaced(std::string text, char from, char to)
 // A blank channel with its flags on keeps them, hidden, through the round trip.
 TEST(ChannelCsvTest, ExportQuotesWhereNeededAndImportGivesTheSameDataSetBack)
 {
-    CR455Radio a;
-    a.ResetData();
+    CNewRadio a;
     PutChannel(a, 2, "121.5", "A,B", true);
     PutChannel(a, 3, "122.8", " LEAD", false, true);
     PutChannel(a, 4, "123.0", "=1+2");
@@ -52,8 +51,7 @@ TEST(ChannelCsvTest, ExportQuotesWhereNeededAndImportGivesTheSameDataSetBack)
     EXPECT_EQ(csv, expected + "20,136.975,LAST,ON,ON\r\n");
 
     const std::string original = Store(a);
-    CR455Radio b;
-    b.ResetData();
+    CNewRadio b;
     Load(b, original);
     PutChannel(b, 2, "130.0", "OTHER");
     b.SetChAppear(3, "OFF");
@@ -66,8 +64,7 @@ TEST(ChannelCsvTest, ExportQuotesWhereNeededAndImportGivesTheSameDataSetBack)
 
 TEST(ChannelCsvTest, ImportAppliesTheEngineRules)
 {
-    CR455Radio radio;
-    radio.ResetData();
+    CNewRadio radio;
     const std::string csv = "\xEF\xBB\xBF"
                             "channel,FREQUENCY,name,tx inhibit,LOCKOUT\n"
                             "2,150,tower:1,on,\n"
@@ -98,8 +95,7 @@ TEST(ChannelCsvTest, ImportReadsWhatSpreadsheetsWrite)
     std::string expected;
     for (const std::string& text : {utf8, "\xEF\xBB\xBF" + utf8, Utf16(plain), Utf16(plain, true),
                                     semicolons, Replaced(utf8, ',', '\t')}) {
-        CR455Radio radio;
-        radio.ResetData();
+        CNewRadio radio;
         PutChannel(radio, 3, "125.0", "GONE", true);
         std::string error;
         EXPECT_TRUE(ImportChannelsCsv(radio, text, &error)) << error << text;
@@ -163,8 +159,7 @@ TEST(ChannelCsvTest, BadRowsStopTheImportAndChangeNothing)
                        "from the spreadsheet as CSV."},
     };
     for (const auto& [csv, message] : cases) {
-        CR455Radio radio;
-        radio.ResetData();
+        CNewRadio radio;
         PutChannel(radio, 2, "130.0", "KEEP");
         const std::string before = Store(radio);
         std::string error;
@@ -180,8 +175,7 @@ TEST(ChannelCsvTest, ARoundTripThroughLibreOfficeCalcChangesNothing)
 {
     ASSERT_EQ(std::system("command -v soffice >/dev/null"), 0)
         << "LibreOffice (soffice) is not installed; scripts/install-deps installs it.";
-    CR455Radio radio;
-    radio.ResetData();
+    CNewRadio radio;
     const char* const names[] = {"=1+2", "007", "+", "-", "@", "1E5", " 007", "-5", "+1", "A,B",
                                  " LEAD", "'A", "(5)", "5%", "$5", "TRUE", "12/10", "1-2", "=A"};
     for (unsigned ch = 1; ch <= std::size(names); ++ch)
@@ -200,8 +194,7 @@ TEST(ChannelCsvTest, ARoundTripThroughLibreOfficeCalcChangesNothing)
     const int status = std::system(command.c_str());
     const std::string calcCsv = ReadFile(dir.In("out/channels.csv"));
     ASSERT_FALSE(calcCsv.empty()) << "exit status " << status << ": " << ReadFile(dir.In("log"));
-    CR455Radio back;
-    back.ResetData();
+    CNewRadio back;
     std::string error;
     EXPECT_TRUE(ImportChannelsCsv(back, calcCsv, &error)) << error;
     EXPECT_EQ(Store(back), Store(radio)) << calcCsv;
@@ -218,8 +211,7 @@ TEST(ChannelPasteTest, RowsGoToTheSelectedChannelAndThoseAfterItOrNowhere)
     };
     for (const auto& [first, text, expected] : kPastes) {
         SCOPED_TRACE(text);
-        CR455Radio radio;
-        radio.ResetData();
+        CNewRadio radio;
         const auto before = radio.GetDataSet();
         std::string error;
         EXPECT_EQ(PasteChannelRows(radio, first, text, nullptr, &error), !*expected);
