@@ -1,22 +1,6 @@
 #include "tests/app/gui_test.h"
 
-#include <wx/filedlg.h>
-
 #include "app/channel_import_export.h"
-
-namespace {
-
-// The file dialog answered with `path`; the GTK file chooser takes it once its events ran.
-CExpectAction<wxFileDialog> ExpectFile(const std::string& path)
-{
-    return CExpectAction<wxFileDialog>([=](wxFileDialog& dialog) {
-        dialog.SetPath(wxString::FromUTF8(path));
-        EXPECT_TRUE(WaitFor([&] { return dialog.GetPath().utf8_string() == path; }));
-        return wxID_OK;
-    });
-}
-
-} // namespace
 
 TEST_F(ProgramTest, ExportedChannelsComeBackByImportAndBadFilesChangeNothing)
 {

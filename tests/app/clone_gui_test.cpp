@@ -82,7 +82,7 @@ protected:
         Doc()->GetCloneLink().SetClock(clock);
         clock.onWait = [this] { watcher.Look(); };
         const std::string path = GetTestHome() + "/sim.qrb";
-        CRecordingRadio data; // a new data set
+        CNewRecordingRadio data; // a new data set
         PutChannel(data, 1, "121.500", "TOWER");
         data.SetCloneComment("FIELD 7");
         ASSERT_TRUE(data.SaveToFile(path) && sim.LoadImage(path) && clock.Drive(sim));
@@ -234,12 +234,8 @@ TEST_F(CloneGuiTest, CompareLeavesTheDocumentAloneAndTheBackupsOpenBackupOffers)
 
     const std::string path = BackupFolder() + "/" + ListFolder(BackupFolder())[0];
     Doc()->DiscardChanges();
-    wxTEST_DIALOG(SendCommand(ID_FILE_OPEN_BACKUP), CExpectAction<wxFileDialog>([&](wxFileDialog& d) {
-                      EXPECT_EQ(d.GetMessage() + "|" + d.GetDirectory(), "Open Backup|" + BackupFolder());
-                      d.SetPath(wxString::FromUTF8(path));
-                      WaitFor([&] { return d.GetPath().utf8_string() == path; });
-                      return wxID_OK;
-                  }));
+    wxTEST_DIALOG(SendCommand(ID_FILE_OPEN_BACKUP),
+                  ExpectFile(path, "Open Backup|" + BackupFolder()));
     EXPECT_EQ(Doc()->GetFilename().utf8_string(), path);
     EXPECT_EQ(Radio()->GetCloneComment(), "FIELD 7");
 

@@ -19,7 +19,7 @@ std::string Shown(CEditMemoryDlg& d)
 }
 
 // What the dialog sent after it opened, typed into and Tx Inhibit checked, closed by `button`.
-std::vector<std::string> RunDialog(CRecordingRadio& radio, unsigned ch, const char* frequency,
+std::vector<std::string> RunDialog(CNewRecordingRadio& radio, unsigned ch, const char* frequency,
                                    const char* name, int button = wxID_OK)
 {
     CEditMemoryDlg dialog(nullptr, &radio, static_cast<int>(ch));
@@ -39,7 +39,7 @@ std::vector<std::string> RunDialog(CRecordingRadio& radio, unsigned ch, const ch
 
 TEST(EditMemoryDlg, ShowsTheChannelEnablesAsTypedAndOkSendsTheFieldsInTheirOrder)
 {
-    CRecordingRadio data;
+    CNewRecordingRadio data;
     data.SetChSpacing("8.33kHz"); // for the carrier note under the frequency
     PutChannel(data, 7, "127.830", "TOWER", true, false);
     data.sent.clear();
@@ -82,7 +82,7 @@ TEST(EditMemoryDlg, ShowsTheChannelEnablesAsTypedAndOkSendsTheFieldsInTheirOrder
         {"nan", ""},            {"inf", ""},
     };
     for (const auto& [typed, value] : cases) {
-        CRecordingRadio radio;
+        CNewRecordingRadio radio;
         PutChannel(radio, 2, "121.900", "ATIS");
         PutChannel(radio, 9, "118.700", "GND");
         radio.SetPriorityChannel("9");
@@ -98,7 +98,7 @@ TEST(EditMemoryDlg, ShowsTheChannelEnablesAsTypedAndOkSendsTheFieldsInTheirOrder
         EXPECT_EQ(radio.GetChAppear(2) + radio.GetScanPrio(), blank ? "OFFOFF" : "ONON") << typed;
     }
     // A name of blanks goes as one blank; the engine decides what the channel holds.
-    CRecordingRadio radio;
+    CNewRecordingRadio radio;
     EXPECT_EQ(RunDialog(radio, 3, " 121.5", "    ").at(0), "CH.MCH.3.NAME= ");
     EXPECT_EQ(radio.GetChFrequency(3) + "|" + radio.GetChName(3) + "|" + radio.GetChTxInhibit(3),
               "121.500||ON");

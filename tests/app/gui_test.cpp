@@ -109,6 +109,18 @@ CExpectAction<wxMessageDialog> CExpectMessage(const std::string& text, int answe
     });
 }
 
+CExpectAction<wxFileDialog> ExpectFile(const std::string& path, const std::string& shown)
+{
+    return CExpectAction<wxFileDialog>([=](wxFileDialog& dialog) {
+        if (!shown.empty()) {
+            EXPECT_EQ(dialog.GetMessage() + "|" + dialog.GetDirectory(), shown);
+        }
+        dialog.SetPath(wxString::FromUTF8(path));
+        EXPECT_TRUE(WaitFor([&] { return dialog.GetPath().utf8_string() == path; }));
+        return wxID_OK;
+    });
+}
+
 int PressButton(wxDialog& dialog, int id)
 {
     wxWindow* button = dialog.FindWindow(id);
@@ -194,33 +206,6 @@ void TypeInto(wxTextCtrl* edit, const std::string& text)
     edit->ChangeValue(wxString());
     for (char c : text)
         edit->AppendText(wxString(1, c));
-}
-
-void PutChannel(CR455Radio& radio, unsigned ch, const std::string& frequency,
-                const std::string& name, bool txInhibit, bool lockout)
-{
-    std::string f = frequency;
-    radio.SetChFrequency(ch, f);
-    radio.SetChAppear(ch, "ON");
-    radio.SetChName(ch, name);
-    radio.SetChTxInhibit(ch, txInhibit ? "ON" : "OFF");
-    radio.SetChLockout(ch, lockout ? "ON" : "OFF");
-    radio.HealCh(ch);
-}
-
-std::string CRecordingRadio::Command(const std::string& command)
-{
-    sent.push_back(command);
-    auto it = answers.find(command);
-    return it != answers.end() ? it->second : CR455Radio::Command(command);
-}
-
-std::vector<std::string> CRecordingRadio::Changes() const
-{
-    std::vector<std::string> changes;
-    std::copy_if(sent.begin(), sent.end(), std::back_inserter(changes),
-                 [](const std::string& c) { return c.find('=') != std::string::npos; });
-    return changes;
 }
 
 void ProgramTest::UseChannel(unsigned ch, const char* frequency, const char* name)

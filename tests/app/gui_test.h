@@ -34,6 +34,8 @@
 #include "app/splash_window.h"
 #include "app/xrc_util.h"
 #include "radio/r455_radio.h"
+#include "tests/common/document_text.h"
+#include "tests/common/recording_radio.h"
 #include "tests/common/test_files.h"
 
 // A wxTEST_DIALOG hook whose failures are test failures and which ends an unexpected dialog at
@@ -66,6 +68,9 @@ private:
 };
 
 CExpectAction<wxMessageDialog> CExpectMessage(const std::string& text, int answer);
+// The file dialog answered with `path`; the GTK file chooser takes it once its events ran.
+// `shown`, when given, is the dialog's "message|folder".
+CExpectAction<wxFileDialog> ExpectFile(const std::string& path, const std::string& shown = "");
 // Presses button `id` of `dialog` as a click does and returns `id`.
 int PressButton(wxDialog& dialog, int id);
 
@@ -92,21 +97,14 @@ void UpdateUi();
 wxMenuItem* FindMenuItem(unsigned resourceId);
 // Types `text` one character at a time, as the keyboard does: a full edit takes no more.
 void TypeInto(wxTextCtrl* edit, const std::string& text);
-// Puts channel `ch` in use with these fields, through the engine only.
-void PutChannel(CR455Radio& radio, unsigned ch, const std::string& frequency,
-                const std::string& name, bool txInhibit = false, bool lockout = false);
-
 // A new data set on the real engine that records every command sent to it and can answer
 // chosen commands itself (to show what the engine never answers).
-class CRecordingRadio : public CR455Radio {
-public:
-    CRecordingRadio() { ResetData(); }
-    std::string Command(const char* command) override { return Command(std::string(command)); }
-    std::string Command(const std::string& command) override;
-    std::vector<std::string> Changes() const; // the commands with "="
-
-    std::vector<std::string> sent;
-    std::map<std::string, std::string> answers;
+struct CNewRecordingRadio : CRecordingRadio {
+    CNewRecordingRadio()
+    {
+        forward = true;
+        ResetData();
+    }
 };
 
 using RowTexts = std::array<std::string, 7>;

@@ -69,7 +69,7 @@ void Set(Sheet& s, const std::string& values)
 
 // Runs Common Setting on `radio` alone (no document, no list). `page` is the page it opens on,
 // then the last one shown; `redrawn` tells whether the list was redrawn.
-int RunSheet(CRecordingRadio& radio, const CExpectAction<Sheet>::Action& action,
+int RunSheet(CNewRecordingRadio& radio, const CExpectAction<Sheet>::Action& action,
              int* page = nullptr, bool* redrawn = nullptr)
 {
     int firstPage = 0, rc = wxID_NONE;
@@ -138,7 +138,7 @@ TEST(SettingsSheet, PagesShowTheDataAndOkWritesTheChoicesInTheirOrder)
         {"", "CH_SPACING=25k/8.33kHz", "", "COMMON.CH_SPACING=25k/8.33kHz"},
     };
     for (const auto& c : cases) {
-        CRecordingRadio radio;
+        CNewRecordingRadio radio;
         for (const std::string& d : Split(c.data)) {
             if (isdigit(static_cast<unsigned char>(d[0])))
                 PutChannel(radio, std::stoul(d), "125.000", "C" + d);
@@ -163,7 +163,7 @@ TEST(SettingsSheet, PagesShowTheDataAndOkWritesTheChoicesInTheirOrder)
 // engine; Cancel writes nothing, yet heals and redraws the list; the last page shown counts.
 TEST(SettingsSheet, CancelWritesNothingButStillHealsAndRefreshes)
 {
-    CRecordingRadio radio;
+    CNewRecordingRadio radio;
     PutChannel(radio, 5, "121.000", "FIVE");
     radio.SetScanPrio("OFF");
     int page = 0;

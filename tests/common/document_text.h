@@ -17,6 +17,23 @@ inline std::string Store(CR455Radio& radio)
     return out.str();
 }
 
+// A radio on a new data set, as File New makes it.
+struct CNewRadio : CR455Radio {
+    CNewRadio() { ResetData(); }
+};
+
+// Puts channel `ch` in use with these fields, through the engine only.
+inline void PutChannel(CR455Radio& radio, unsigned ch, std::string frequency,
+                       const std::string& name, bool txInhibit = false, bool lockout = false)
+{
+    radio.SetChFrequency(ch, frequency);
+    radio.SetChAppear(ch, "ON");
+    radio.SetChName(ch, name);
+    radio.SetChTxInhibit(ch, txInhibit ? "ON" : "OFF");
+    radio.SetChLockout(ch, lockout ? "ON" : "OFF");
+    radio.HealCh(ch);
+}
+
 // Raises the archive error of a text that is not a document.
 inline void Load(CR455Radio& radio, const std::string& text)
 {

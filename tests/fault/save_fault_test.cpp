@@ -31,11 +31,8 @@ const std::string kWriteFailed =
 // clone transfer file (SaveToFile) keeps what it held: nothing half-written takes its place.
 TEST_F(SaveFaultTest, FullDiskIsAWriteFailureAndKeepsDataAndFiles)
 {
-    CR455Radio radio;
-    radio.ResetData();
-    std::string frequency = "121.500";
-    radio.SetChFrequency(3, frequency);
-    radio.SetChAppear(3, "ON");
+    CNewRadio radio;
+    PutChannel(radio, 3, "121.500", "");
     std::ofstream full;
     full.rdbuf()->pubsetbuf(nullptr, 0); // unbuffered: each line meets the full disk at once
     full.open("/dev/full", std::ios::binary);
@@ -67,32 +64,28 @@ TEST_F(SaveFaultTest, FullDiskIsAWriteFailureAndKeepsDataAndFiles)
 TEST_F(SaveFaultTest, ToolOnFullDiskKeepsTheOldDocument)
 {
     struct {
-        const char* what;
         std::vector<std::string> args;
         int status;
         std::string out;
         std::string err;
     } cases[] = {
-        {"new", {"new", "@doc.qrb"}, 1, "",
+        {{"new", "@doc.qrb"}, 1, "",
          "pwr455-cli: cannot save '@doc.qrb': The file could not be written.\n"},
-        {"clone read",
-         {"read", "@doc.qrb", "--simulate", "--quiet"},
-         77,
+        {{"read", "@doc.qrb", "--simulate", "--quiet"}, 77,
          "Now reading <- TR\nErr: Cannot read cloning data.\nThe temporary file for the cloning "
          "data cannot be created or opened.\n\nCheck the free space and the permissions of the "
-         "temporary folder.\n",
-         ""},
+         "temporary folder.\n", ""},
     };
     for (const auto& c : cases) {
         WriteFile(m_dir.In("doc.qrb"), kOldDocument);
         ProcessOptions options = Options();
         options.fileSizeLimit = 600; // less than one clone data file
         const ProcessResult r = Run(c.args, options);
-        EXPECT_EQ(r.status, c.status) << c.what;
-        EXPECT_EQ(r.out, c.out) << c.what;
-        EXPECT_EQ(r.err, At(c.err)) << c.what;
-        EXPECT_EQ(ReadFile(m_dir.In("doc.qrb")), kOldDocument) << c.what;
-        EXPECT_EQ(m_dir.Entries(), std::vector<std::string>{"doc.qrb"}) << c.what;
+        EXPECT_EQ(r.status, c.status) << c.args[0];
+        EXPECT_EQ(r.out, c.out) << c.args[0];
+        EXPECT_EQ(r.err, At(c.err)) << c.args[0];
+        EXPECT_EQ(ReadFile(m_dir.In("doc.qrb")), kOldDocument) << c.args[0];
+        EXPECT_EQ(m_dir.Entries(), std::vector<std::string>{"doc.qrb"}) << c.args[0];
     }
 }
 

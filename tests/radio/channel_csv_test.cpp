@@ -13,17 +13,6 @@
 
 static const std::string kHeader = "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n";
 
-static void SetChannel(CR455Radio& radio, unsigned ch, std::string frequency,
-                       const std::string& name, const char* tx = "OFF", const char* lockout = "OFF")
-{
-    radio.SetChName(ch, name);
-    radio.SetChTxInhibit(ch, tx);
-    radio.SetChLockout(ch, lockout);
-    radio.SetChFrequency(ch, frequency);
-    radio.SetChAppear(ch, "ON");
-    radio.HealCh(ch);
-}
-
 // `text` as UTF-16 with a byte order mark, as spreadsheets save "Unicode" text.
 static std::string Utf16(const std::u16string& text, bool bigEndian = false)
 {
@@ -45,13 +34,12 @@ static std::string Replaced(std::string text, char from, char to)
 // A blank channel with its flags on keeps them, hidden, through the round trip.
 TEST(ChannelCsvTest, ExportQuotesWhereNeededAndImportGivesTheSameDataSetBack)
 {
-    CR455Radio a;
-    a.ResetData();
-    SetChannel(a, 2, "121.5", "A,B", "ON", "OFF");
-    SetChannel(a, 3, "122.8", " LEAD", "OFF", "ON");
-    SetChannel(a, 4, "123.0", "=1+2");
-    SetChannel(a, 5, "123.5", " 007");
-    SetChannel(a, 20, "136.975", "LAST", "ON", "ON");
+    CNewRadio a;
+    PutChannel(a, 2, "121.5", "A,B", true);
+    PutChannel(a, 3, "122.8", " LEAD", false, true);
+    PutChannel(a, 4, "123.0", "=1+2");
+    PutChannel(a, 5, "123.5", " 007");
+    PutChannel(a, 20, "136.975", "LAST", true, true);
     a.SetChLockout(7, "ON");
     std::string expected = kHeader + "1,118.000,,OFF,OFF\r\n2,121.500,\"A,B\",ON,OFF\r\n"
                                      "3,122.800,\" LEAD\",OFF,ON\r\n"
@@ -63,13 +51,12 @@ TEST(ChannelCsvTest, ExportQuotesWhereNeededAndImportGivesTheSameDataSetBack)
     EXPECT_EQ(csv, expected + "20,136.975,LAST,ON,ON\r\n");
 
     const std::string original = Store(a);
-    CR455Radio b;
-    b.ResetData();
+    CNewRadio b;
     Load(b, original);
-    SetChannel(b, 2, "130.0", "OTHER");
+    PutChannel(b, 2, "130.0", "OTHER");
     b.SetChAppear(3, "OFF");
     b.HealCh(3);
-    SetChannel(b, 9, "125.0", "NEW");
+    PutChannel(b, 9, "125.0", "NEW");
     std::string error;
     ASSERT_TRUE(ImportChannelsCsv(b, csv, &error)) << error;
     EXPECT_EQ(Store(b), original);
@@ -77,8 +64,7 @@ TEST(ChannelCsvTest, ExportQuotesWhereNeededAndImportGivesTheSameDataSetBack)
 
 TEST(ChannelCsvTest, ImportAppliesTheEngineRules)
 {
-    CR455Radio radio;
-    radio.ResetData();
+    CNewRadio radio;
     const std::string csv = "\xEF\xBB\xBF"
                             "channel,FREQUENCY,name,tx inhibit,LOCKOUT\n"
                             "2,150,tower:1,on,\n"
@@ -109,9 +95,8 @@ TEST(ChannelCsvTest, ImportReadsWhatSpreadsheetsWrite)
     std::string expected;
     for (const std::string& text : {utf8, "\xEF\xBB\xBF" + utf8, Utf16(plain), Utf16(plain, true),
                                     semicolons, Replaced(utf8, ',', '\t')}) {
-        CR455Radio radio;
-        radio.ResetData();
-        SetChannel(radio, 3, "125.0", "GONE", "ON");
+        CNewRadio radio;
+        PutChannel(radio, 3, "125.0", "GONE", true);
         std::string error;
         EXPECT_TRUE(ImportChannelsCsv(radio, text, &error)) << error << text;
         EXPECT_EQ(radio.GetChName(1) + radio.GetChName(2) + radio.GetChAppear(3), "007-OFF");
@@ -174,9 +159,8 @@ TEST(ChannelCsvTest, BadRowsStopTheImportAndChangeNothing)
                        "from the spreadsheet as CSV."},
     };
     for (const auto& [csv, message] : cases) {
-        CR455Radio radio;
-        radio.ResetData();
-        SetChannel(radio, 2, "130.0", "KEEP");
+        CNewRadio radio;
+        PutChannel(radio, 2, "130.0", "KEEP");
         const std::string before = Store(radio);
         std::string error;
         EXPECT_FALSE(ImportChannelsCsv(radio, csv, &error)) << csv;
@@ -191,13 +175,11 @@ TEST(ChannelCsvTest, ARoundTripThroughLibreOfficeCalcChangesNothing)
 {
     ASSERT_EQ(std::system("command -v soffice >/dev/null"), 0)
         << "LibreOffice (soffice) is not installed; scripts/install-deps installs it.";
-    CR455Radio radio;
-    radio.ResetData();
+    CNewRadio radio;
     const char* const names[] = {"=1+2", "007", "+", "-", "@", "1E5", " 007", "-5", "+1", "A,B",
                                  " LEAD", "'A", "(5)", "5%", "$5", "TRUE", "12/10", "1-2", "=A"};
     for (unsigned ch = 1; ch <= std::size(names); ++ch)
-        SetChannel(radio, ch, std::to_string(117 + ch) + ".5", names[ch - 1],
-                   ch % 2 ? "ON" : "OFF");
+        PutChannel(radio, ch, std::to_string(117 + ch) + ".5", names[ch - 1], ch % 2);
     CScratchDir dir;
     ASSERT_FALSE(dir.Path().empty());
     WriteFile(dir.In("channels.csv"), ExportChannelsCsv(radio));
@@ -212,8 +194,7 @@ TEST(ChannelCsvTest, ARoundTripThroughLibreOfficeCalcChangesNothing)
     const int status = std::system(command.c_str());
     const std::string calcCsv = ReadFile(dir.In("out/channels.csv"));
     ASSERT_FALSE(calcCsv.empty()) << "exit status " << status << ": " << ReadFile(dir.In("log"));
-    CR455Radio back;
-    back.ResetData();
+    CNewRadio back;
     std::string error;
     EXPECT_TRUE(ImportChannelsCsv(back, calcCsv, &error)) << error;
     EXPECT_EQ(Store(back), Store(radio)) << calcCsv;
@@ -230,8 +211,7 @@ TEST(ChannelPasteTest, RowsGoToTheSelectedChannelAndThoseAfterItOrNowhere)
     };
     for (const auto& [first, text, expected] : kPastes) {
         SCOPED_TRACE(text);
-        CR455Radio radio;
-        radio.ResetData();
+        CNewRadio radio;
         const auto before = radio.GetDataSet();
         std::string error;
         EXPECT_EQ(PasteChannelRows(radio, first, text, nullptr, &error), !*expected);

@@ -12,6 +12,7 @@
 
 #include "radio/atomic_save.h"
 #include "radio/r455_radio.h"
+#include "tests/common/document_text.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
 
@@ -101,8 +102,7 @@ TEST(AtomicSaveTest, TargetsThatAreNoRegularFileAreRefused)
 TEST(DocumentOpenTest, EveryKindOfFileGetsItsAnswer)
 {
     CScratchDir dir;
-    CR455Radio radio;
-    radio.ResetData();
+    CNewRadio radio;
     std::string error;
     ASSERT_TRUE(SaveDocument(radio, dir.In("good.qrb"), error)) << error;
     const std::string good = ReadFile(dir.In("good.qrb"));
@@ -120,8 +120,7 @@ TEST(DocumentOpenTest, EveryKindOfFileGetsItsAnswer)
         {"", "CANNOT_OPEN_FILE"},
     };
     for (const auto& [path, answer] : cases) {
-        CR455Radio opened;
-        opened.ResetData();
+        CNewRadio opened;
         opened.SetBeep("OFF");
         EXPECT_EQ(OpenDocument(opened, path), answer) << path;
         EXPECT_EQ(opened.GetBeep(), answer == "OK" ? "ON" : "OFF") << path;

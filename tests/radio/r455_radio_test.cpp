@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "engine/radio_engine.h"
-#include "recording_radio.h"
+#include "tests/common/recording_radio.h"
 
 using Sent = std::vector<std::string>;
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "radio/r455_radio.h"
-#include "recording_radio.h"
 #include "tests/common/document_text.h"
+#include "tests/common/recording_radio.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
 
@@ -16,11 +16,7 @@ using Sent = std::vector<std::string>;
 
 static void Edit(CR455Radio& radio)
 {
-    std::string frequency = "121.5";
-    radio.SetChFrequency(3, frequency);
-    radio.SetChAppear(3, "ON");
-    radio.SetChName(3, "TOWER");
-    radio.SetChTxInhibit(3, "ON");
+    PutChannel(radio, 3, "121.5", "TOWER", true);
     radio.SetBeep("OFF");
     radio.SetCloneComment("Field day");
     radio.Heal();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,6 +20,13 @@ public:
         if (it != answers.end())
             return it->second;
         return forward ? CR455Radio::Command(command) : std::string();
+    }
+    std::vector<std::string> Changes() const // the commands with "="
+    {
+        std::vector<std::string> changes;
+        std::copy_if(sent.begin(), sent.end(), std::back_inserter(changes),
+                     [](const std::string& c) { return c.find('=') != std::string::npos; });
+        return changes;
     }
 
     std::vector<std::string> sent;
