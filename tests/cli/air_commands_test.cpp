@@ -1,16 +1,8 @@
 // pwr455-cli airports, card and the carrier column of show, end to end with the shipped list.
 #include "tests/common/cli_tool.h"
 
-namespace {
-
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
 using AirCliTest = CToolTest;
-
-} // namespace
+using ::testing::IsSubstring;
 
 TEST_F(AirCliTest, AirportsListsWhatEachFrequencyBecomesAndRefusesUnknownIdents)
 {
@@ -43,7 +35,7 @@ TEST_F(AirCliTest, AirportsListsWhatEachFrequencyBecomesAndRefusesUnknownIdents)
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.err, c.err);
         for (const std::string& line : c.out)
-            EXPECT_TRUE(Contains(r.out, line)) << line << "\nin\n" << r.out;
+            EXPECT_PRED_FORMAT2(IsSubstring, line, r.out);
     }
 }
 
@@ -57,16 +49,16 @@ TEST_F(AirCliTest, AirportsFillChannelsAndTheCardShowsThem)
                              "not stored: KPAO APP 33.82 (outside 118.000 to 136.980 MHz)\n",
                              "did not fit: KPAODEP 121.305, KPAOGND 125.005, KPAOTWR 118.605, "
                              "KPAOUNI 122.955\n"})
-        EXPECT_TRUE(Contains(r.out, line)) << line;
+        EXPECT_PRED_FORMAT2(IsSubstring, line, r.out);
 
     r = Run({"show", "@out.qrb"});
-    EXPECT_TRUE(Contains(r.out, "\n07        118.030    118.0250  EDDFAT1  Inhibit\n")) << r.out;
-    EXPECT_TRUE(Contains(r.out, "\n20        118.605    118.6000  KPAOCTA\n")) << r.out;
+    EXPECT_PRED_FORMAT2(IsSubstring, "\n07        118.030    118.0250  EDDFAT1  Inhibit\n", r.out);
+    EXPECT_PRED_FORMAT2(IsSubstring, "\n20        118.605    118.6000  KPAOCTA\n", r.out);
 
     r = Run({"airports", "EGLL", "-i", "@out.qrb", "-o", "@over.qrb", "--overwrite", "--from",
              "19"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(Contains(r.out, "CH 19  121.935  EGLLAT1\nCH 20  128.080  EGLLAT2\n")) << r.out;
+    EXPECT_PRED_FORMAT2(IsSubstring, "CH 19  121.935  EGLLAT1\nCH 20  128.080  EGLLAT2\n", r.out);
 
     ASSERT_EQ(Run({"card", "@over.qrb", "-o", "@card.pdf", "--size", "letter"}).status, 0);
     const std::string card =
@@ -74,7 +66,7 @@ TEST_F(AirCliTest, AirportsFillChannelsAndTheCardShowsThem)
     for (const char* part : {"over.qrb", "VX-R455NORD memory channels", "07", "118.030",
                              "EDDFAT1", "Inhibit", "121.935", "EGLLAT1", "Channel Spacing",
                              "8.33kHz"})
-        EXPECT_TRUE(Contains(card, part)) << part << "\nin\n" << card;
-    EXPECT_TRUE(Contains(RunProcess({"/usr/bin/pdfinfo", At("@card.pdf")}).out,
-                         "Page size:       612 x 792 pts (letter)"));
+        EXPECT_PRED_FORMAT2(IsSubstring, part, card);
+    EXPECT_PRED_FORMAT2(IsSubstring, "Page size:       612 x 792 pts (letter)",
+                        RunProcess({"/usr/bin/pdfinfo", At("@card.pdf")}).out);
 }

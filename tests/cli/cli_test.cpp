@@ -52,7 +52,6 @@ TEST_F(CliTest, HelpVersionAndOneLineUsageErrors)
          "pwr455-cli new: unknown option '-x' (run 'pwr455-cli new --help')\n"},
         {{"exec", "-i"}, 2, "", "pwr455-cli exec: option '-i' needs a value\n"},
         {{"new"}, 2, "", "pwr455-cli new: wrong arguments (run 'pwr455-cli new --help')\n"},
-        {{"diff", "a"}, 2, "", "pwr455-cli diff: wrong arguments (run 'pwr455-cli diff --help')\n"},
         {{"import", "in.csv"}, 2, "", "pwr455-cli import: option '-o' is required\n"},
         {{"info", "--com", "7"}, 2, "", "pwr455-cli info: '7' is not a COM port number (1 to 4)\n"},
         {{"info", "--simulate", "--port", "/dev/null"}, 2, "",
@@ -80,6 +79,8 @@ TEST_F(CliTest, NewAndExec)
         {{"exec", "-i", "@b.qrb", "-o", "@b.qrb", "COMMON.BEEP=ON"}, 0, "ON\n"},
         {{"exec", "-i", "@b.qrb", "--", "COMMON.BEEP"}, 0, "ON\n"},
         {{"exec", "-i", "@missing.qrb", "COMMON.BEEP"}, 1, "", "CANNOT_OPEN_FILE\n"},
+        {{"write", "@missing.qrb", "--simulate"}, 2, "",
+         "pwr455-cli: '@missing.qrb': CANNOT_OPEN_FILE\n"},
         {{"exec", "-i", "@c.qrb", "-o", "@d.qrb", "COMMON.BEEP"}, 1, "", "MISMATCH_MODEL\n"},
     });
     const std::vector<std::string> lines = SplitCrLf(made);
@@ -95,23 +96,19 @@ TEST_F(CliTest, CheckGivesTheWordOfFileOpen)
 {
     ASSERT_EQ(Run({"new", "@good.qrb"}).status, 0);
     const std::vector<std::string> good = SplitCrLf(ReadFile(m_dir.In("good.qrb")));
-    auto file = [&](const char* first, size_t lines, const char* end, const std::string& extra = "") {
+    auto file = [&](const char* first, const char* end) {
         std::string text = std::string(first) + end;
-        for (size_t i = 1; i < lines; ++i)
+        for (size_t i = 1; i < good.size(); ++i)
             text += good[i] + end;
-        return text + extra;
+        return text;
     };
-    WriteFile(m_dir.In("lf.qrb"), file("22700101", 33, "\n"));
-    WriteFile(m_dir.In("a=b.qrb"), file("22700101", 33, "\r\n"));
-    WriteFile(m_dir.In("revision.qrb"), file("22700102", 33, "\r\n"));
-    WriteFile(m_dir.In("short.qrb"), file("22700101", 10, "\r\n"));
-    WriteFile(m_dir.In("overflow.qrb"), file("22700101", 33, "\r\n", "01F809" + std::string(18, '0')));
+    WriteFile(m_dir.In("lf.qrb"), file("22700101", "\n"));
+    WriteFile(m_dir.In("a=b.qrb"), file("22700101", "\r\n"));
+    WriteFile(m_dir.In("revision.qrb"), file("22700102", "\r\n"));
     RunSteps({
         {{"check", "@lf.qrb"}, 0, "OK\n"},
         {{"check", "@a=b.qrb"}, 0, "OK\n"},
         {{"check", "@revision.qrb"}, 1, "MISMATCH_REVISION\n"},
-        {{"check", "@short.qrb"}, 1, "NOT_ENOUGH_DATA\n"},
-        {{"check", "@overflow.qrb"}, 1, "DATA_OVERFLOW\n"},
         {{"TMPDIR=@missing", "check", "@lf.qrb"}, 1, "", "pwr455-cli: '@lf.qrb': " + kTempFolder},
     });
 }
@@ -188,10 +185,7 @@ TEST_F(CliTest, BoundedInputsAndCheckedOutputs)
         {{"import", "@a.csv", "-i", "@a.qrb", "-o", "@a.csv"}, 1, "",
          "pwr455-cli: cannot save '@a.csv': it is also the input file\n"},
         {{"new", "@fifo"}, 1, "", "pwr455-cli: cannot save '@fifo': " + kNotRegular},
-        {{"new", "/dev/stdout"}, 1, "", "pwr455-cli: cannot save '/dev/stdout': " + kNotRegular},
         {{"read", "@tmp", "--simulate"}, 2, "", "pwr455-cli: cannot save '@tmp': " + kNotRegular},
-        {{"read", "@none/r.qrb", "--simulate"}, 2, "",
-         "pwr455-cli: cannot save '@none/r.qrb': cannot create a new file in the target's folder\n"},
         {{"new", "@no/such/dir/x.qrb"}, 1, "",
          "pwr455-cli: cannot save '@no/such/dir/x.qrb': cannot create a new file in the target's "
          "folder\n"},
