@@ -52,12 +52,9 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheE
 
     // The rows as the engine holds the channels (the cell rules are the channel rows' own).
     Radio()->SetChTxInhibit(2, "ON");
-    Radio()->SetChLockout(3, "ON");
     Radio()->SetPriorityChannel("2");
     View()->RefreshAll();
     EXPECT_EQ(Row(2), (RowTexts{"02", "Prio", "121.500", "TOWER", "Inhibit", "", ""}));
-    EXPECT_EQ(Row(3), (RowTexts{"03", "", "118.100", "ATIS", "", "Lockout", ""}));
-    EXPECT_EQ(Row(20), (RowTexts{"20", "", "", "", "", "", ""}));
     // A name wider than its column is cut before an ellipsis (and drawn left-aligned), but
     // keeps one character; one that fits is not (and keeps its column's alignment).
     bool shortened = true;
