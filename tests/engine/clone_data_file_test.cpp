@@ -14,14 +14,6 @@
 #include "tests/common/test_files.h"
 #include "tests/engine/command_steps.h"
 
-static std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n")
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + end;
-    return text;
-}
-
 static void FillPattern(CCloneImage& image, unsigned seed)
 {
     std::mt19937 random(seed);
