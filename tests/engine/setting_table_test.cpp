@@ -70,7 +70,6 @@ TEST_F(SettingTableTest, LayoutDefaultsTheBitsOfEveryWordAndCommonCommands)
     }
     ExpectAnswers(m_table, {{"common.beep=off", "OFF"}, {"COMMON.BEEP=ON=OFF", "ON"}, {"COMMON.BEEP=", "ON"},
                             {"COMMON.BEEP.Whatever=OFF", "OFF"}, {"COMMON.BEEP.ByNumber.Extra=1", "1"},
-                            {"COMMON.PRIOCH=5", "5"}, {"COMMON.PRIOCH.ByNumber", "4"},
                             {"COMMON.CH_SPACING=25K/8.33KHZ", "25k/8.33kHz"}, {"COMMON.CH_SPACING.BYNUMBER", "2"},
                             {"COMMON.CLONE_COMMENT= ", "                "}, {"COMMON.NOSUCH", ""}, {"COMMON", ""},
                             {"COMMONS.BEEP", ""}, {"BEEP", ""}, {"", ""}});
