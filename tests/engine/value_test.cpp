@@ -4,6 +4,7 @@
 #include "engine/list_value.h"
 #include "engine/number_range.h"
 #include "engine/parameter_descriptor.h"
+#include "engine/range_value.h"
 #include "engine/setting_table.h"
 #include "engine/text_value.h"
 #include "engine/value_list.h"
@@ -29,6 +30,8 @@ TEST(ListAndRangeValue, WordsNamedNumbersAndDefaults)
     CParameterDescriptor& number = *table.Find("PRIOCH");
     ExpectAnswers(number, {{"", "1"}, {"=20", "20"}, {"ByNumber", "19"}, {"ByNumber=25", "1"}, {"=21", "2"},
                           {"ByNumber=4", "4"}, {"", "5"}, {"ByNumber=abc", "1"}, {"Junk=3", "3"}});
+    number.GetRangeValue()->SetValue(0xFF);
+    EXPECT_EQ(number.GetRangeValue()->Value(), 1);
     CNumberRange other;
     other.SetRange(5, 9);
     EXPECT_EQ(other.GetDefault(), 5);
