@@ -143,11 +143,6 @@ TEST_F(CloneGuiTest, WriteAsksAndTellsToRestartTheTransceiverFailuresAreReported
     EXPECT_EQ(sim.GetWriteCount(), 1);
     EXPECT_FALSE(Doc()->IsModified());
 
-    CSimFaults faults;
-    faults.silence = true;
-    sim.SetFaults(faults);
-    wxTEST_DIALOG(SendCommand(ID_CLONE_INFO), Failure(Operation::Information, 77));
-    EXPECT_EQ(Status(), " Err: Illegal information.");
     Doc()->GetCloneLink().SetPortDevice(2, GetTestHome() + "/no-such-tty");
     SendCommand(ID_COM2);
     wxTEST_DIALOG(SendCommand(ID_CLONE_INFO), Failure(Operation::Information, 91));
@@ -169,7 +164,7 @@ TEST_F(CloneGuiTest, PortSettingsBindAComPortInformationAndCheckConnectionReachI
     };
     wxTEST_DIALOG(SendCommand(ID_PORT_SETTINGS), CExpectAction<CPortSettingsDlg>(portSettings));
     EXPECT_EQ(Doc()->GetCloneLink().GetPortDevice(4), "/dev/ttyUSB3"); // blank: the default
-    const std::string profile = ReadFileText(GetProfilePath());
+    const std::string profile = ReadFile(GetProfilePath());
     EXPECT_NE(profile.find("Device2=" + sim.GetDevicePath() + "\n"), std::string::npos);
 
     SendCommand(ID_COM2);

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -83,7 +82,6 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000);
 // removed after the test. A test fails when the program leaves anything in that TMPDIR.
 std::string GetTestHome();
 std::string GetProfilePath();
-inline std::string ReadFileText(const std::string& path) { return ReadFile(path); }
 void WriteFileText(const std::string& path, const std::string& text); // makes the folder too
 
 // Starts the program's windows as the program does (splash off unless `splash`); StopProgram

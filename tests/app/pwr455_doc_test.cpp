@@ -13,10 +13,8 @@ TEST_F(ProgramTest, SaveAsOpenAndCloseKeepTheDataAndFillTheRecentFileList)
     EXPECT_TRUE(IsEnabled(ID_FILE_MRU_FILE1));
     EXPECT_FALSE(Doc()->IsModified());
     EXPECT_EQ(Title(), "tower.qrb - PW-R455NORD");
-    EXPECT_NE(ReadFileText(path).find("\r\n"), std::string::npos);
     SendCommand(ID_FILE_NEW);
     EXPECT_EQ(Title() + Radio()->GetChName(1), "Untitled - PW-R455NORD");
-    EXPECT_EQ(FindMenuItem(ID_FILE_MRU_FILE1)->GetItemLabel().utf8_string(), "&1 " + path);
     SendCommand(ID_FILE_MRU_FILE1);
     EXPECT_EQ(Title() + Radio()->GetChName(1), "tower.qrb - PW-R455NORDTOWER");
     const std::string bad = GetTestHome() + "/bad.qrb";
@@ -29,7 +27,7 @@ TEST_F(ProgramTest, SaveAsOpenAndCloseKeepTheDataAndFillTheRecentFileList)
     wxTEST_DIALOG(EXPECT_TRUE(Frame()->Close()),
                   CExpectMessage("Save changes to tower.qrb?", wxID_NO));
     StopProgram();
-    const std::string profile = ReadFileText(GetProfilePath());
+    const std::string profile = ReadFile(GetProfilePath());
     EXPECT_NE(profile.find("[Recent\\ File\\ List]\nFile1=" + path), std::string::npos) << profile;
 
     // A file named at start-up opens; the list comes back in the File menu's place for it.

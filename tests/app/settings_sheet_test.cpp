@@ -10,10 +10,8 @@ using Sheet = CFixedFontPropertySheet;
 std::vector<std::string> Split(const std::string& text)
 {
     std::vector<std::string> parts;
-    for (size_t start = 0, end = 0; !text.empty() && end != std::string::npos; start = end + 1) {
-        end = text.find('|', start);
-        parts.push_back(text.substr(start, end == std::string::npos ? end : end - start));
-    }
+    for (const wxString& part : wxSplit(wxString::From8BitData(text.c_str()), '|', '\0'))
+        parts.emplace_back(part.To8BitData());
     return parts;
 }
 

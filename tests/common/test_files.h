@@ -1,6 +1,6 @@
 #pragma once
 
-// Whole-file reads and writes and line splitting shared by the test suites.
+// Whole-file reads and writes, line splitting and joining shared by the test suites.
 
 #include <algorithm>
 #include <filesystem>
@@ -34,4 +34,13 @@ inline std::vector<std::string> SplitCrLf(const std::string& text)
         start = end + 2;
     }
     return lines;
+}
+
+// The lines, each followed by `end`.
+inline std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n")
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + end;
+    return text;
 }

@@ -14,14 +14,6 @@
 #include "tests/common/test_files.h"
 #include "tests/engine/command_steps.h"
 
-static std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n")
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + end;
-    return text;
-}
-
 static void FillPattern(CCloneImage& image, unsigned seed)
 {
     std::mt19937 random(seed);
@@ -84,7 +76,6 @@ TEST_F(CloneDataFileTest, SavedLayoutLoadsBackAndEachFaultHasItsResult)
         {Replaced(0, "2271X101"), "MISMATCH_MODEL"}, {Replaced(0, "22700X02"), "FORMAT_ERROR"},
         {Replaced(10, ""), "FORMAT_ERROR"}, {Replaced(10, "0100010"), "FORMAT_ERROR"},
         {Replaced(10, "0090100G000000000000000000000000000000"), "FORMAT_ERROR"},
-        {Replaced(10, "0090100 000000000000000000000000000000"), "FORMAT_ERROR"},
         {Replaced(10, "00901100000000000000000000000000000000"), "FORMAT_ERROR"}, // the count is too large
         {Replaced(10, "00900000"), "FORMAT_ERROR"}, {Replaced(10, std::string(517, '0')), "FORMAT_ERROR"},
         {Replaced(10, "00901000000000000000000000000000000000\r"), "FORMAT_ERROR"},

@@ -16,9 +16,6 @@ TEST(CommandString, FieldAndRest)
         EXPECT_EQ(command.Rest(c.separator, c.n), c.rest) << c.text << " " << c.n;
     }
     const CCommandString command("A=>B=>C"); // a separator of several characters
-    EXPECT_EQ(command.Field("=>", 0), "A");
     EXPECT_EQ(command.Field("=>", 1), "B");
     EXPECT_EQ(command.Rest("=>", 1), "B=>C");
-    EXPECT_EQ(command.Field("=>", 3), "");
-    EXPECT_EQ(command.Rest("=", 1), ">B=>C");
 }

@@ -117,7 +117,6 @@ TEST(DocumentOpenTest, EveryKindOfFileGetsItsAnswer)
         {dir.In("fifo"), "FORMAT_ERROR"},
         {dir.Path().string(), "CANNOT_OPEN_FILE"},
         {dir.In("missing.qrb"), "CANNOT_OPEN_FILE"},
-        {"", "CANNOT_OPEN_FILE"},
     };
     for (const auto& [path, answer] : cases) {
         CNewRadio opened;

@@ -2,20 +2,10 @@
 #include "tests/app/gui_test.h"
 
 #include <algorithm>
-#include <vector>
 
 #include <gtk/gtk.h>
 
-#include "app/edit_memory_dlg.h"
 #include "app/gui_clone_host.h"
-#include "app/list_view_ex.h"
-#include "app/main_frame.h"
-#include "app/profile.h"
-#include "app/pwr455_app.h"
-#include "app/pwr455_doc.h"
-#include "app/pwr455_view.h"
-#include "app/splash_window.h"
-#include "res/resource_ids.h"
 
 #include <X11/Xatom.h> // last: its macros (None) clash with the program's names
 #include <X11/Xlib.h>
@@ -23,11 +13,6 @@
 namespace {
 
 CMainFrame* Frame() { return GetPWR455App().GetMainFrame(); }
-
-bool Settled(CMainFrame* frame) // mapped and decorated by the window manager
-{
-    return frame && frame->IsMapped() && frame->m_decorSize.top != 0;
-}
 
 // The titles of the managed windows, bottom to top, as the window manager stacks them.
 std::vector<std::string> StackedTitles()
@@ -67,6 +52,7 @@ struct PlacementCase {
 };
 
 class PlacementTest : public testing::TestWithParam<PlacementCase> {};
+using DesktopTest = ProgramTest;
 
 } // namespace
 
@@ -88,7 +74,8 @@ TEST_P(PlacementTest, ReopensAsClosed)
         if (start == 1) {
             Frame()->GTKConfigureEvent(0, 0); // not yet mapped: StartProgram handles no events
         } else {
-            ASSERT_TRUE(WaitFor([] { return Settled(Frame()); }, 10000));
+            // Mapped and decorated by the window manager.
+            ASSERT_TRUE(WaitFor([] { return Frame()->IsMapped() && Frame()->m_decorSize.top; }));
             if (c.cmdShow == 3)
                 EXPECT_TRUE(WaitFor([] { return Frame()->IsMaximized(); }, 10000));
             else
@@ -101,7 +88,7 @@ TEST_P(PlacementTest, ReopensAsClosed)
             EXPECT_TRUE(WaitFor([&] { return Frame()->GetPosition() == place.GetPosition(); }));
         }
         StopProgram();
-        const std::string profile = ReadFileText(GetProfilePath());
+        const std::string profile = ReadFile(GetProfilePath());
         EXPECT_NE(profile.find(placement()), std::string::npos) << start << ":\n" << profile;
     }
 }
@@ -110,8 +97,9 @@ INSTANTIATE_TEST_SUITE_P(Desktop, PlacementTest,
                          testing::Values(PlacementCase{{40, 60, 500, 300}, 1},
                                          PlacementCase{{100, 80, 640, 420}, 3}));
 
-TEST(DesktopTest, SplashStaysAboveTheMainWindow)
+TEST_F(DesktopTest, SplashStaysAboveTheMainWindow)
 {
+    StopProgram();
     StartProgram(wxString(), true);
     CSplashWindow* splash = CSplashWindow::GetSplashWindow();
     ASSERT_NE(splash, nullptr);
@@ -120,14 +108,11 @@ TEST(DesktopTest, SplashStaysAboveTheMainWindow)
     EXPECT_TRUE(WaitFor([&] { return StackIndex(frameTitle) >= 0 && StackIndex(splashTitle) >= 0; },
                         10000));
     EXPECT_GT(StackIndex(splashTitle), StackIndex(frameTitle));
-    StopProgram();
 }
 
-TEST(DesktopTest, EditedRowStaysHighlightedWhileTheDialogHasTheFocus)
+TEST_F(DesktopTest, EditedRowStaysHighlightedWhileTheDialogHasTheFocus)
 {
-    StartProgram();
-    auto* view = dynamic_cast<CPWR455View*>(GetPWR455App().GetDocument()->GetFirstView());
-    CListViewEx* list = view->GetListCtrl();
+    CListViewEx* list = List();
     list->Select(4); // row 05
     list->GetRowsWindow()->SetFocus();
     bool highlighted = false;
@@ -141,12 +126,10 @@ TEST(DesktopTest, EditedRowStaysHighlightedWhileTheDialogHasTheFocus)
                       return wxID_CANCEL;
                   }));
     EXPECT_TRUE(highlighted);
-    StopProgram();
 }
 
-TEST(DesktopTest, PromptsLeaveTheRunStatusText)
+TEST_F(DesktopTest, PromptsLeaveTheRunStatusText)
 {
-    StartProgram();
     CGuiCloneHost host;
     host.CreateProgress("Read");
     host.SetStatusText(" Now reading <- TR");
@@ -155,5 +138,4 @@ TEST(DesktopTest, PromptsLeaveTheRunStatusText)
     host.DestroyProgress();
     static_cast<wxFrame*>(Frame())->DoGiveHelp("Read From Transceiver", true);
     EXPECT_EQ(Frame()->GetMessageText(), "Read From Transceiver");
-    StopProgram();
 }
