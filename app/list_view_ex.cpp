@@ -129,8 +129,22 @@ wxRect CListViewEx::GetAccessibleCellScreenRect(int row, int column) const
         // The header lies above the rows, at the top of the control.
         rect.y = 0;
         rect.height = m_rowsWindow->GetPosition().y;
+        rect.SetPosition(ClientToScreen(rect.GetPosition()));
+        return rect;
     }
-    rect.SetPosition(ClientToScreen(rect.GetPosition()));
+    rect = ToRowsWindow(rect, row);
+    rect.SetPosition(m_rowsWindow->ClientToScreen(rect.GetPosition()));
+    return rect;
+}
+
+// The control gives a row's rectangle in its own coordinates, one pixel lower than the line it
+// lays out, hit-tests and refreshes: it counts a border under the header that its rows window
+// does not leave. A row drawn there would lose its last line to the next row's refresh. The
+// rows window scrolls by whole lines, so the row's line follows from the top item instead.
+wxRect CListViewEx::ToRowsWindow(wxRect rect, long item) const
+{
+    rect.x -= m_rowsWindow->GetPosition().x;
+    rect.y = static_cast<int>(item - GetTopItem()) * rect.height;
     return rect;
 }
 
@@ -192,14 +206,12 @@ bool CListViewEx::HasRowFocus() const
     return focus && (focus == m_rowsWindow || focus == this);
 }
 
-// The row across all columns, widened to the right edge of the window, in the coordinates
-// of the rows window (the control gives them in its own, below the header).
 wxRect CListViewEx::GetRowBand(long item) const
 {
     wxRect band;
     if (!GetItemRect(item, band, wxLIST_RECT_BOUNDS))
         return wxRect();
-    band.Offset(-m_rowsWindow->GetPosition());
+    band = ToRowsWindow(band, item);
     if (m_selectToClientWidth && band.GetRight() < m_clientWidth)
         band.SetRight(m_clientWidth);
     return band;

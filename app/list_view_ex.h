@@ -60,6 +60,9 @@ public:
 
     // The window that shows the rows (below the header); it has the focus when the list has.
     wxWindow* GetRowsWindow() const { return m_rowsWindow; }
+    // Where `item` is drawn, in the rows window: across all columns and up to the window's
+    // right edge.
+    wxRect GetRowBand(long item) const;
 
 private:
     int GetAccessibleRowCount() const override;
@@ -77,7 +80,7 @@ private:
     wxString GetColumnTitle(int column) const;
     int GetHeaderScrollX() const;
     bool HasRowFocus() const;
-    wxRect GetRowBand(long item) const;
+    wxRect ToRowsWindow(wxRect rect, long item) const;
     void DrawRow(wxDC& dc, long item);
     static wxString FitCellText(wxDC& dc, const wxString& text, int width, int column,
                                 bool* shortened);

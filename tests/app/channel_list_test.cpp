@@ -49,6 +49,16 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheE
     ASSERT_EQ(List()->GetItemCount(), 20);
     EXPECT_TRUE(List()->HasFlag(wxLC_SINGLE_SEL) && List()->GetFullRowSelect());
     EXPECT_EQ(View()->GetSelectedChannel(), 1u);
+    // A row is drawn on the line where the list finds it, scrolled too: were it a pixel lower,
+    // a refresh of the next row would take the last line of its highlight.
+    for (long item : {0L, 19L}) {
+        List()->EnsureVisible(item);
+        ASSERT_TRUE(WaitFor([&] { return (List()->GetTopItem() > 0) == (item > 0); }));
+        const wxRect band = List()->GetRowBand(item);
+        int flags = 0;
+        EXPECT_EQ(List()->HitTest(band.GetTopLeft() + wxPoint(5, 0), flags), item);
+        EXPECT_EQ(List()->HitTest(band.GetBottomLeft() + wxPoint(5, 0), flags), item);
+    }
 
     // The rows as the engine holds the channels (the cell rules are the channel rows' own).
     Radio()->SetChTxInhibit(2, "ON");
