@@ -70,9 +70,9 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
 {
     std::string text;
     switch (ReadCsvFile(path.utf8_string(), text)) {
-    case FileError::None:
+    case EFileError::None:
         break;
-    case FileError::TooLarge:
+    case EFileError::TooLarge:
         ShowError(wxString::Format(ResString(IDS_CSV_FILE_TOO_LARGE), path), parent);
         return false;
     default:

@@ -196,9 +196,9 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitFailure;
     std::string csv;
     switch (ReadCsvFile(csvPath, csv)) {
-    case FileError::None:
+    case EFileError::None:
         break;
-    case FileError::TooLarge:
+    case EFileError::TooLarge:
         io.err << FormatText(LoadResString(IDS_CLI_TOO_LARGE), {csvPath, std::to_string(kMaxCsvFileSize)})
                << '\n';
         return kExitFailure;

@@ -114,10 +114,10 @@ std::string CCloneDataFile::Format(const CCloneImage& image, const std::string& 
 std::string CCloneDataFile::Save(const std::string& path, const CCloneImage& image, const std::string& comment)
 {
     switch (WriteFileAtomically(path, Format(image, comment))) {
-    case FileError::None:
+    case EFileError::None:
         return kOk;
-    case FileError::CannotWrite:
-    case FileError::CannotReplace:
+    case EFileError::CannotWrite:
+    case EFileError::CannotReplace:
         return kWriteError;
     default:
         return kCannotOpenFile;
@@ -146,9 +146,9 @@ std::string CCloneDataFile::Load(const std::string& path, CCloneImage& image)
 {
     std::string text;
     switch (ReadFileBounded(path, kMaxFileSize, text)) {
-    case FileError::None:
+    case EFileError::None:
         break;
-    case FileError::TooLarge:
+    case EFileError::TooLarge:
         return kFormatError;
     default:
         return kCannotOpenFile;

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-enum class FileError {
+enum class EFileError {
     None,
     NotAFileName,  // empty, or ends in a slash
     NotRegular,    // an existing target that is no regular file: a folder, a device, a FIFO, a
@@ -15,7 +15,8 @@ enum class FileError {
     CannotCreate,  // no new file can be made in the target's folder (missing, not writable)
     CannotWrite,   // the new file could not be written to the end (a full disk)
     CannotReplace, // the new file could not take the target's place
-    CannotOpen,    // reading: missing, not permitted, or a folder
+    CannotOpen,    // reading: not permitted, or a folder
+    Missing,       // reading: there is no such file
     TooLarge,      // reading: longer than the limit
 };
 
@@ -26,16 +27,22 @@ enum class FileError {
 // private temporary folder are not synced: they do not outlive the process.) A symbolic link to a
 // regular file is written through: the file it points to is replaced, the link stays. Nothing
 // is left behind on failure; `detail` then receives the system's reason where there is one.
-FileError WriteFileAtomically(const std::string& path, const std::string& content,
+EFileError WriteFileAtomically(const std::string& path, const std::string& content,
                               std::string* detail = nullptr);
 
 // The checks WriteFileAtomically makes before it writes anything: None when `path` can be
 // saved (the target is a regular file or missing, and its folder takes new files).
-FileError CheckWritable(const std::string& path);
+EFileError CheckWritable(const std::string& path);
 
 // Reads a whole file of at most `limit` bytes. A FIFO without a writer reads as empty instead
 // of blocking the open.
-FileError ReadFileBounded(const std::string& path, size_t limit, std::string& content);
+EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content);
+
+// Reads a settings file: only a regular file (or a link to one) is read; anything else is
+// NotRegular and is never opened, and a file longer than `limit` is TooLarge without being read.
+// `detail` receives the system's reason for CannotOpen.
+EFileError ReadRegularFile(const std::string& path, size_t limit, std::string& content,
+                           std::string* detail = nullptr);
 
 // True when both paths lead to the same existing file.
 bool IsSameFile(const std::string& a, const std::string& b);

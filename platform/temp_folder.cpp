@@ -1,14 +1,7 @@
 #include "platform/temp_folder.h"
 
 #include <atomic>
-#include <cstdlib>
 #include <cstring>
-
-#include <fcntl.h>
-#include <limits.h>
-#include <unistd.h>
-
-#include "platform/signals_held.h"
 
 namespace {
 
@@ -16,44 +9,18 @@ namespace {
 // read by the handler only while it is kReady.
 enum : int { kFree, kFilling, kReady };
 constexpr int kSlots = 16;
+constexpr size_t kMaxPath = 4096;
 struct CSlot {
     std::atomic<int> state{kFree};
-    char path[PATH_MAX];
+    char path[kMaxPath];
 };
 CSlot g_slots[kSlots];
 
 } // namespace
 
-std::string MakePrivateTempFolder()
-{
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/pwr455-XXXXXX";
-    CSignalsHeld held;
-    char real[PATH_MAX];
-    if (!::mkdtemp(pattern.data()))
-        return std::string();
-    if (!::realpath(pattern.c_str(), real)) {
-        ::rmdir(pattern.c_str());
-        return std::string();
-    }
-    RegisterTemporaryPath(real);
-    return real;
-}
-
-bool CreatePrivateFile(const std::string& path)
-{
-    CSignalsHeld held;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    RegisterTemporaryPath(path);
-    return true;
-}
-
 void RegisterTemporaryPath(const std::string& path)
 {
-    if (path.size() >= PATH_MAX)
+    if (path.size() >= kMaxPath)
         return;
     for (CSlot& slot : g_slots) {
         int expected = kFree;
@@ -86,12 +53,9 @@ bool IsPrivateTempFolder(const std::string& folder)
     return false;
 }
 
-void RemoveTemporaryPathsNow()
+void VisitTemporaryPaths(void (*visit)(const char* path))
 {
-    for (CSlot& slot : g_slots)
+    for (const CSlot& slot : g_slots)
         if (slot.state.load() == kReady)
-            ::unlink(slot.path);
-    for (CSlot& slot : g_slots)
-        if (slot.state.load() == kReady)
-            ::rmdir(slot.path);
+            visit(slot.path);
 }

@@ -27,3 +27,6 @@ bool IsPrivateTempFolder(const std::string& folder);
 // Removes every registered path, files before folders. Async-signal-safe: meant for a signal
 // handler that ends the process.
 void RemoveTemporaryPathsNow();
+
+// Calls `visit` with every registered path. Async-signal-safe when `visit` is.
+void VisitTemporaryPaths(void (*visit)(const char* path));

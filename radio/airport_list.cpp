@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/file_io.h"
+#include "platform/user_folders.h"
 #include "radio/csv_reader.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -125,9 +126,9 @@ bool CAirportList::LoadFile(const std::string& path, std::string* error)
 {
     std::string text;
     switch (ReadFileBounded(path, kMaxFileBytes, text)) {
-    case FileError::None:
+    case EFileError::None:
         break;
-    case FileError::TooLarge:
+    case EFileError::TooLarge:
         if (error)
             *error = FormatText(LoadResString(IDS_AIR_LIST_TOO_LARGE), {path});
         return false;
@@ -189,10 +190,10 @@ std::string GetDefaultAirportListPath()
     std::vector<fs::path> dirs;
     if (const char* env = std::getenv("PWR455_DATA_DIR"); env && *env)
         dirs.emplace_back(env);
+    const std::string program = GetProgramFolder();
+    if (!program.empty())
+        dirs.push_back(fs::path(program) / ".." / "share" / "pwr455" / "data");
     std::error_code ec;
-    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec)
-        dirs.push_back(program.parent_path() / ".." / "share" / "pwr455" / "data");
 #ifdef PWR_SOURCE_DATA_DIR
     dirs.emplace_back(PWR_SOURCE_DATA_DIR);
 #endif

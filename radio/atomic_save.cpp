@@ -9,15 +9,15 @@
 
 namespace {
 
-std::string Describe(FileError error, const std::string& detail)
+std::string Describe(EFileError error, const std::string& detail)
 {
     switch (error) {
-    case FileError::None: return std::string();
-    case FileError::NotAFileName: return LoadResString(IDS_SAVE_NOT_A_FILE_NAME);
-    case FileError::NotRegular: return LoadResString(IDS_SAVE_NOT_REGULAR);
-    case FileError::ReadOnly: return LoadResString(IDS_SAVE_READ_ONLY);
-    case FileError::CannotReplace: return FormatText(LoadResString(IDS_SAVE_CANNOT_REPLACE), {detail});
-    case FileError::CannotWrite: return LoadResString(IDS_SAVE_CANNOT_WRITE);
+    case EFileError::None: return std::string();
+    case EFileError::NotAFileName: return LoadResString(IDS_SAVE_NOT_A_FILE_NAME);
+    case EFileError::NotRegular: return LoadResString(IDS_SAVE_NOT_REGULAR);
+    case EFileError::ReadOnly: return LoadResString(IDS_SAVE_READ_ONLY);
+    case EFileError::CannotReplace: return FormatText(LoadResString(IDS_SAVE_CANNOT_REPLACE), {detail});
+    case EFileError::CannotWrite: return LoadResString(IDS_SAVE_CANNOT_WRITE);
     default: return LoadResString(IDS_SAVE_CANNOT_CREATE);
     }
 }

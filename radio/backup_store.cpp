@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
+#include "platform/user_folders.h"
 #include "radio/document_io.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
@@ -51,18 +51,8 @@ bool SaveDataFile(CR455Radio& radio, const std::string& path, std::string* error
 
 std::string CBackupStore::GetDefaultFolder()
 {
-    std::string base;
-    // A relative XDG_DATA_HOME is invalid and to be ignored.
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data && data[0] == '/') {
-        base = data;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (!home || !*home)
-            return std::string();
-        base = std::string(home) + "/.local/share";
-    }
-    return base + "/PW-R455NORD/backups";
+    const std::string base = GetUserDataFolder();
+    return base.empty() ? std::string() : base + "/PW-R455NORD/backups";
 }
 
 CBackupStore::CBackupStore(std::string folder) : m_folder(std::move(folder)) {}

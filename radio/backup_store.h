@@ -2,7 +2,7 @@
 
 // Backup copies of every data set read from a transceiver, so that a radio's contents are never
 // lost to a later write: each is a normal clone data file in
-// ${XDG_DATA_HOME:-~/.local/share}/PW-R455NORD/backups/, named by the local date and time of the
+// ${XDG_DATA_HOME:-~/.local/share}/PW-R455NORD/backups/ (user_folders.h says which home), named by the local date and time of the
 // read and the transceiver's clone comment (2026-12-07_14-03-22_MY-RADIO.qrb). The newest
 // kKeptBackups are kept. Standard C++ only.
 
@@ -17,8 +17,8 @@ public:
     // !!! Users rely on finding their older backups: do not lower this. !!!
     static constexpr size_t kKeptBackups = 200;
 
-    // The folder of the current user's backups, or empty when neither XDG_DATA_HOME (an
-    // absolute path) nor HOME is set.
+    // The folder of the current user's backups, or empty when the system names no folder for
+    // the user's data.
     static std::string GetDefaultFolder();
 
     // A store in `folder`; the folder is made when the first backup is saved.

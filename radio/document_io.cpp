@@ -19,9 +19,9 @@ std::string OpenDocument(CR455Radio& radio, const std::string& path)
 {
     std::string text;
     switch (ReadFileBounded(path, CRadioData::kMaxDocumentSize, text)) {
-    case FileError::None:
+    case EFileError::None:
         break;
-    case FileError::TooLarge:
+    case EFileError::TooLarge:
         return kFormatError;
     default:
         return kCannotOpen;
@@ -61,7 +61,7 @@ bool SaveDocument(CR455Radio& radio, const std::string& path, std::string& error
     }
 }
 
-FileError ReadCsvFile(const std::string& path, std::string& text)
+EFileError ReadCsvFile(const std::string& path, std::string& text)
 {
     return ReadFileBounded(path, kMaxCsvFileSize, text);
 }

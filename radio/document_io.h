@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-enum class FileError;
+enum class EFileError;
 class CR455Radio;
 
 // Largest channel CSV file read: a list of 20 channels takes a few kilobytes.
@@ -26,5 +26,5 @@ bool IsResultWord(const std::string& answer);
 // `error` holds the reason.
 bool SaveDocument(CR455Radio& radio, const std::string& path, std::string& error);
 
-// Reads a channel CSV file: FileError::None, CannotOpen or TooLarge.
-FileError ReadCsvFile(const std::string& path, std::string& text);
+// Reads a channel CSV file: EFileError::None, CannotOpen or TooLarge.
+EFileError ReadCsvFile(const std::string& path, std::string& text);

@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/signals_held.h"
+#include "platform/signals_held_posix.h"
 #include "platform/temp_folder.h"
 
 namespace {
@@ -55,51 +55,51 @@ std::string FolderOf(const std::string& path)
 
 // Follows symbolic links to the file they lead to. A link that leads through /proc ends at
 // whatever some process has open (/dev/stdout, /proc/self/fd/1): that is no file to replace.
-FileError Resolve(const std::string& path, CTarget& target)
+EFileError Resolve(const std::string& path, CTarget& target)
 {
     std::string current = path;
     for (int hop = 0; hop < kMaxLinks; ++hop) {
         if (current.empty() || current.back() == '/')
-            return FileError::NotAFileName;
+            return EFileError::NotAFileName;
         char folder[PATH_MAX];
         if (!::realpath(FolderOf(current).c_str(), folder))
-            return FileError::CannotCreate;
+            return EFileError::CannotCreate;
         target.folder = folder;
         target.name = current.substr(current.rfind('/') + 1);
         if (target.name == "." || target.name == "..")
-            return FileError::NotAFileName;
+            return EFileError::NotAFileName;
         if (target.folder == "/proc" || target.folder.rfind("/proc/", 0) == 0)
-            return FileError::NotRegular;
+            return EFileError::NotRegular;
         const std::string full = (target.folder == "/" ? "" : target.folder) + "/" + target.name;
         target.exists = ::lstat(full.c_str(), &target.status) == 0;
         if (!target.exists)
-            return errno == ENOENT ? FileError::None : FileError::CannotCreate;
+            return errno == ENOENT ? EFileError::None : EFileError::CannotCreate;
         if (!S_ISLNK(target.status.st_mode))
-            return S_ISREG(target.status.st_mode) ? FileError::None : FileError::NotRegular;
+            return S_ISREG(target.status.st_mode) ? EFileError::None : EFileError::NotRegular;
         char link[PATH_MAX];
         const ssize_t length = ::readlink(full.c_str(), link, sizeof link - 1);
         if (length <= 0)
-            return FileError::NotRegular;
+            return EFileError::NotRegular;
         current.assign(link, static_cast<size_t>(length));
         if (current[0] != '/')
             current = target.folder + "/" + current;
     }
-    return FileError::NotRegular;
+    return EFileError::NotRegular;
 }
 
 // Resolves the target and checks that it may be replaced: a rename would replace even a file
 // its owner made read-only, so an existing target must be writable as a plain save needs it.
-FileError Prepare(const std::string& path, CTarget& target)
+EFileError Prepare(const std::string& path, CTarget& target)
 {
-    const FileError error = Resolve(path, target);
-    if (error != FileError::None)
+    const EFileError error = Resolve(path, target);
+    if (error != EFileError::None)
         return error;
     if (target.exists
         && ::access((target.folder + "/" + target.name).c_str(), W_OK) != 0)
-        return FileError::ReadOnly;
+        return EFileError::ReadOnly;
     if (::access(target.folder.c_str(), W_OK | X_OK) != 0)
-        return FileError::CannotCreate;
-    return FileError::None;
+        return EFileError::CannotCreate;
+    return EFileError::None;
 }
 
 // Creates a new file in the folder under a name nobody uses, registered for the clean-up of a
@@ -148,59 +148,11 @@ bool WriteAll(int fd, const std::string& content)
     return true;
 }
 
-} // namespace
-
-FileError CheckWritable(const std::string& path)
+// Reads what is left of an open file, at most `limit` bytes, with blocking reads.
+EFileError ReadAll(int fd, size_t limit, std::string& content)
 {
-    CTarget target;
-    return Prepare(path, target);
-}
-
-FileError WriteFileAtomically(const std::string& path, const std::string& content, std::string* detail)
-{
-    CTarget target;
-    const FileError prepared = Prepare(path, target);
-    if (prepared != FileError::None)
-        return prepared;
-    const CFd folder(::open(target.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    std::string name;
-    // A new file gets the mode the process's umask gives; a replacement is private until it
-    // has the old file's mode, so that nobody can open it in between.
-    CFd file(folder.IsOpen() ? CreateBeside(folder, target, target.exists ? 0600 : 0666, name) : -1);
-    if (!file.IsOpen())
-        return FileError::CannotCreate;
-    const std::string pending = target.folder + "/" + name;
-    if (target.exists)
-        TakeOwnerAndMode(file, target.status);
-    // The program's own temporary files die with it: syncing them would only cost time.
-    const bool durable = !IsPrivateTempFolder(target.folder);
-    FileError result = FileError::None;
-    if (!WriteAll(file, content) || (durable && ::fsync(file) != 0) || file.Close() != 0) {
-        result = FileError::CannotWrite;
-    } else if (::renameat(folder, name.c_str(), folder, target.name.c_str()) != 0) {
-        result = FileError::CannotReplace;
-        if (detail)
-            *detail = std::strerror(errno);
-    }
-    if (result != FileError::None)
-        ::unlinkat(folder, name.c_str(), 0);
-    UnregisterTemporaryPath(pending);
-    // The rename reaches the disk with the folder; a folder that cannot be synced has still
-    // been changed, so its failure is no failure of the save.
-    if (result == FileError::None && durable)
-        (void)::fsync(folder);
-    return result;
-}
-
-FileError ReadFileBounded(const std::string& path, size_t limit, std::string& content)
-{
-    // Opened without blocking, so that a FIFO without a writer cannot hang the open, then read
-    // with blocking reads.
-    const CFd fd(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    struct stat status;
-    if (!fd.IsOpen() || ::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)
-        || ::fcntl(fd, F_SETFL, 0) != 0)
-        return FileError::CannotOpen;
+    if (::fcntl(fd, F_SETFL, 0) != 0)
+        return EFileError::CannotOpen;
     std::string text;
     char buffer[65536];
     for (;;) {
@@ -208,15 +160,93 @@ FileError ReadFileBounded(const std::string& path, size_t limit, std::string& co
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return FileError::CannotOpen;
+            return EFileError::CannotOpen;
         if (n == 0)
             break;
         if (static_cast<size_t>(n) > limit - text.size())
-            return FileError::TooLarge;
+            return EFileError::TooLarge;
         text.append(buffer, static_cast<size_t>(n));
     }
     content.swap(text);
-    return FileError::None;
+    return EFileError::None;
+}
+
+} // namespace
+
+EFileError CheckWritable(const std::string& path)
+{
+    CTarget target;
+    return Prepare(path, target);
+}
+
+EFileError WriteFileAtomically(const std::string& path, const std::string& content, std::string* detail)
+{
+    CTarget target;
+    const EFileError prepared = Prepare(path, target);
+    if (prepared != EFileError::None)
+        return prepared;
+    const CFd folder(::open(target.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    std::string name;
+    // A new file gets the mode the process's umask gives; a replacement is private until it
+    // has the old file's mode, so that nobody can open it in between.
+    CFd file(folder.IsOpen() ? CreateBeside(folder, target, target.exists ? 0600 : 0666, name) : -1);
+    if (!file.IsOpen())
+        return EFileError::CannotCreate;
+    const std::string pending = target.folder + "/" + name;
+    if (target.exists)
+        TakeOwnerAndMode(file, target.status);
+    // The program's own temporary files die with it: syncing them would only cost time.
+    const bool durable = !IsPrivateTempFolder(target.folder);
+    EFileError result = EFileError::None;
+    if (!WriteAll(file, content) || (durable && ::fsync(file) != 0) || file.Close() != 0) {
+        result = EFileError::CannotWrite;
+    } else if (::renameat(folder, name.c_str(), folder, target.name.c_str()) != 0) {
+        result = EFileError::CannotReplace;
+        if (detail)
+            *detail = std::strerror(errno);
+    }
+    if (result != EFileError::None)
+        ::unlinkat(folder, name.c_str(), 0);
+    UnregisterTemporaryPath(pending);
+    // The rename reaches the disk with the folder; a folder that cannot be synced has still
+    // been changed, so its failure is no failure of the save.
+    if (result == EFileError::None && durable)
+        (void)::fsync(folder);
+    return result;
+}
+
+EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content)
+{
+    // Opened without blocking, so that a FIFO without a writer cannot hang the open, then read
+    // with blocking reads.
+    const CFd fd(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.IsOpen())
+        return errno == ENOENT ? EFileError::Missing : EFileError::CannotOpen;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode))
+        return EFileError::CannotOpen;
+    return ReadAll(fd, limit, content);
+}
+
+EFileError ReadRegularFile(const std::string& path, size_t limit, std::string& content,
+                           std::string* detail)
+{
+    // Looked at before it is opened: opening a device may already do something to it.
+    struct stat status;
+    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
+        return EFileError::NotRegular;
+    const CFd fd(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.IsOpen()) {
+        const int error = errno;
+        if (detail)
+            *detail = std::strerror(error);
+        return error == ENOENT ? EFileError::Missing : EFileError::CannotOpen;
+    }
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        return EFileError::NotRegular;
+    if (static_cast<unsigned long long>(status.st_size) > limit)
+        return EFileError::TooLarge;
+    return ReadAll(fd, limit, content);
 }
 
 bool IsSameFile(const std::string& a, const std::string& b)

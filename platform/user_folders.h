@@ -1,0 +1,22 @@
+#pragma once
+
+// Where the user's files and the program's own live, as the system names them: UTF-8 paths,
+// "" where the system names none. Every part of the program asks here, so that the settings, the
+// backups and the instance lock agree on one home.
+
+#include <string>
+
+// The user's home folder: $HOME, or when that is unset or empty the home folder that the user
+// database gives for this user.
+std::string GetHomeFolder();
+
+// The folder of the user's settings: $XDG_CONFIG_HOME when it is an absolute path, else
+// ~/.config under GetHomeFolder() (Windows: %APPDATA%).
+std::string GetUserConfigFolder();
+
+// The folder of the user's data: $XDG_DATA_HOME when it is an absolute path, else
+// ~/.local/share under GetHomeFolder() (Windows: %LOCALAPPDATA%).
+std::string GetUserDataFolder();
+
+// The folder of the running program's executable file.
+std::string GetProgramFolder();
