@@ -14,8 +14,3 @@ int RunReadCommand(const std::vector<std::string>& args, CCliIo& io);
 int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io);
 int RunPortsCommand(const std::vector<std::string>& args, CCliIo& io);
 int RunSimulateCommand(const std::vector<std::string>& args, CCliIo& io);
-
-// The device bound to COM`number` (1 to 4) in the profile ("CommPort", "Device1" to "Device4";
-// /dev/ttyUSB0 to /dev/ttyUSB3 by default) and the profile's port number ("PortNumber", 1).
-std::string GetProfilePortDevice(int number);
-int GetProfilePortNumber();

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include <poll.h>
+#include "clone/comm_port_os.h"
 
 uint64_t CRealCloneClock::NowMs()
 {
@@ -19,14 +19,11 @@ void CRealCloneClock::Sleep(unsigned milliseconds)
 
 bool CRealCloneClock::WaitReadable(int fd, unsigned milliseconds)
 {
-    struct pollfd p = {fd, POLLIN, 0};
-    const int ready = ::poll(&p, 1, static_cast<int>(milliseconds));
-    // A hung-up terminal reports itself readable at once and for ever, with nothing to read.
-    if (ready > 0 && (p.revents & POLLIN) && !(p.revents & (POLLHUP | POLLERR | POLLNVAL)))
-        return true;
-    if (ready > 0)
+    const ESerialInput input = WaitSerialInput(fd, milliseconds);
+    // A hung-up line has nothing to read however often it is asked: the wait lasts in full.
+    if (input == ESerialInput::HungUp)
         Sleep(milliseconds);
-    return false;
+    return input == ESerialInput::Waiting;
 }
 
 CRealCloneClock& CRealCloneClock::Instance()

@@ -18,7 +18,7 @@ public:
     // Waits `milliseconds`.
     virtual void Sleep(unsigned milliseconds) = 0;
 
-    // Waits up to `milliseconds` until input is waiting on the descriptor `fd`; true when it
+    // Waits up to `milliseconds` until input is waiting on the port handle `fd`; true when it
     // is. A line that has hung up has no input, and the wait then lasts its full length, so
     // that a caller polling a dead line does not spin.
     virtual bool WaitReadable(int fd, unsigned milliseconds) = 0;

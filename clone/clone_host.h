@@ -50,4 +50,8 @@ public:
     // once when there is no sound: a missing sound device must never fail or delay a clone
     // beyond the tone's own length).
     virtual void Beep(unsigned frequency, unsigned milliseconds) = 0;
+
+    // After a successful read whose backup copy could not be saved (the read itself stands):
+    // `reason` says why. A host that shows nothing of it need not override this.
+    virtual void WarnBackupNotSaved(const std::string& reason) { (void)reason; }
 };

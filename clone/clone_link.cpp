@@ -29,9 +29,6 @@ constexpr unsigned kSettleMs = 200;          // after opening, after a request, 
 constexpr unsigned kProgressLingerMs = 500;  // the progress window stays this long after a run
 constexpr size_t kMaxLineLength = 255;
 
-const char* const kDefaultDevices[4] = {"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2",
-                                        "/dev/ttyUSB3"};
-
 std::string Trim(const std::string& text)
 {
     const char* blanks = " \t\r\n\v\f";
@@ -74,7 +71,7 @@ CCloneLink::CCloneLink(CCloneHost& host) : CCloneLink(host, CRealCloneClock::Ins
 CCloneLink::CCloneLink(CCloneHost& host, CCloneClock& clock) : m_host(host), m_clock(&clock)
 {
     for (int i = 0; i < 4; ++i)
-        m_portDevices[i] = kDefaultDevices[i];
+        m_portDevices[i] = GetDefaultDevice(i + 1);
     m_zeroPair << uint8_t(0x00) << uint8_t(0x00);
 }
 

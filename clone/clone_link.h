@@ -51,8 +51,8 @@ public:
     void SetClock(CCloneClock& clock) { m_clock = &clock; }
     CCloneClock& GetClock() const { return *m_clock; }
 
-    // COM port number 1 to 4 and the device bound to each number (by default /dev/ttyUSB0 to
-    // /dev/ttyUSB3). Numbers outside 1 to 4 are ignored.
+    // COM port number 1 to 4 and the device bound to each number (by default the system's
+    // usual device for it, GetDefaultDevice). Numbers outside 1 to 4 are ignored.
     void SetPortNumber(int number);
     int GetPortNumber() const { return m_portNumber; }
     void SetPortDevice(int number, const std::string& device);

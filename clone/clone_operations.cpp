@@ -1,6 +1,9 @@
 #include "clone/clone_operations.h"
 
+#include <ctime>
+
 #include "clone/clone_link.h"
+#include "radio/backup_store.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
 #include "res/resource_ids.h"
@@ -173,7 +176,24 @@ int CCloneOperations::Read()
         }
     }
     Finish(Operation::Read, result);
+    if (result == CCloneLink::kResultOk)
+        KeepBackup();
     return result;
+}
+
+CCloneOperations::BackupHook CCloneOperations::KeepBackupIn(const std::string& folder)
+{
+    return [folder](CR455Radio& data, std::string& error) {
+        CBackupStore store(folder.empty() ? CBackupStore::GetDefaultFolder() : folder);
+        return store.Save(data, std::time(nullptr), nullptr, &error);
+    };
+}
+
+void CCloneOperations::KeepBackup()
+{
+    std::string error;
+    if (m_backup && !m_backup(m_radio, error))
+        m_host.WarnBackupNotSaved(error);
 }
 
 int CCloneOperations::Write()

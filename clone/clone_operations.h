@@ -48,6 +48,17 @@ public:
     // updates its views.
     void SetDataReplacedHandler(std::function<void()> handler) { m_onDataReplaced = std::move(handler); }
 
+    // What a successful read does with the data it brought once it has reported: keeps them as
+    // a backup copy, so that a transceiver's contents are never lost to a later write. Every
+    // front end gets KeepBackupIn() without asking. The hook returns false, with the reason,
+    // when the copy could not be saved; the read still succeeds and the host is told
+    // (WarnBackupNotSaved). An empty hook keeps no copy.
+    using BackupHook = std::function<bool(CR455Radio& data, std::string& error)>;
+    void SetBackupHook(BackupHook hook) { m_backup = std::move(hook); }
+    // A backup copy in `folder`; when that is empty, in the user's backup folder as it is at
+    // the time of the read.
+    static BackupHook KeepBackupIn(const std::string& folder = std::string());
+
     // Each returns the clone result code (0, 1, 77, 80, 85, 91) or kDeclined.
     int Read();
     int Write();
@@ -64,6 +75,7 @@ public:
 
 private:
     void Finish(Operation operation, int result);
+    void KeepBackup();
     void ReportTransferFileFailure(Operation operation);
     void RestoreRequestIdentity();
 
@@ -73,4 +85,5 @@ private:
     const CTempFile& m_transfer;
     std::function<bool()> m_isModified;
     std::function<void()> m_onDataReplaced;
+    BackupHook m_backup = KeepBackupIn();
 };

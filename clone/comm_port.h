@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-struct termios;
+struct CSerialLine;
 
 class CCommPort {
 public:
@@ -18,9 +18,9 @@ public:
     CCommPort(const CCommPort&) = delete;
     CCommPort& operator=(const CCommPort&) = delete;
 
-    // The open port's file descriptor; 0 while the port is closed.
+    // The open port's system handle; 0 while the port is closed.
     int GetHandle() const;
-    bool IsOpen() const { return m_fd >= 0; }
+    bool IsOpen() const { return m_handle >= 0; }
 
     // Opens `device` at `baud` (8N1, raw, no flow control, DTR off and RTS on). On a port that
     // is already open this returns true at once and keeps the earlier device and rate.
@@ -47,7 +47,7 @@ public:
     const std::string& GetPortName() const { return m_portName; }
     unsigned GetBaudRate() const { return m_baudRate; }
 
-    // Text and errno of the last failure reported (empty when none); see ReportError.
+    // Text and system error code of the last failure reported (empty when none); see ReportError.
     const std::string& GetLastErrorText() const { return m_lastErrorText; }
     int GetLastErrorCode() const { return m_lastErrorCode; }
 
@@ -58,19 +58,22 @@ public:
     // signal handler that ends the process: async-signal-safe.
     static void RestoreOpenPortNow();
 
+    // The device the COM port `number` (1 to 4) stands for when nothing else is chosen.
+    static std::string GetDefaultDevice(int number);
+
 protected:
-    // Opens and configures the device; returns the descriptor or -1.
+    // Opens and configures the device; returns the handle or -1.
     virtual int OpenPort(const std::string& device, unsigned baud);
-    virtual void ReleaseHandle(int fd);
+    virtual void ReleaseHandle(int handle);
 
     // Called with one of the texts " not Open ", " invarid setting ", " write error ",
-    // " read error " and the errno. This class keeps the last one; derived classes may
+    // " read error " and the system's error code. This class keeps the last one; derived classes may
     // silence it.
     virtual void ReportError(const std::string& text, int errorCode);
 
 private:
-    int m_fd = -1;
-    std::unique_ptr<struct termios> m_previousSettings;
+    int m_handle = -1;
+    std::shared_ptr<CSerialLine> m_previousLine;
     std::string m_portName;
     unsigned m_baudRate;
     std::string m_lastErrorText;

@@ -8,7 +8,12 @@
 // Every check reads the system through a root folder ("/" in the program), so that tests can
 // put a made-up /dev, /sys, /proc and /etc in a temporary folder. Each finding says what was
 // found and, where something is wrong, the one-line fix.
+//
+// The order of the checks and the texts are here (connection_doctor.cpp); how the system is read
+// (the user, the devices, the port, its holders and grabbers) is in a file of its own for each
+// system.
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -71,6 +76,12 @@ public:
 
 private:
     std::string InRoot(const std::string& path) const;
+    bool PortExists(const std::string& port) const;
+
+    static CDoctorFinding Finding(CDoctorFinding::Level level, std::string text,
+                                  std::string fix = std::string());
+    static std::string Text(unsigned id, std::initializer_list<std::string> args = {});
+    static std::string JoinNonEmpty(const std::vector<std::string>& parts, const char* separator);
 
     std::string m_root;
     CDoctorUser m_user;

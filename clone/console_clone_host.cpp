@@ -3,6 +3,9 @@
 #include <ostream>
 
 #include "clone/interrupt.h"
+#include "radio/text_util.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
 
 namespace {
 
@@ -102,6 +105,11 @@ void CConsoleCloneHost::Beep(unsigned frequency, unsigned milliseconds)
     // After Ctrl-C the command ends without its tones.
     if (!m_quiet && !CInterrupt::IsCancelRequested())
         m_tones.Play(frequency, milliseconds);
+}
+
+void CConsoleCloneHost::WarnBackupNotSaved(const std::string& reason)
+{
+    m_err << FormatText(LoadResString(IDS_CLI_BACKUP_NOT_SAVED), {reason}) << std::endl;
 }
 
 void CConsoleCloneClock::Sleep(unsigned milliseconds)

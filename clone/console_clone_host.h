@@ -42,6 +42,7 @@ public:
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
     void Beep(unsigned frequency, unsigned milliseconds) override;
+    void WarnBackupNotSaved(const std::string& reason) override;
 
     // A message text as the console shows it: carriage returns dropped, blanks at the ends of
     // each line and of the whole text removed.

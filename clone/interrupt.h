@@ -9,6 +9,11 @@
 // button (ArmCancel), a signal only requests the cancel, and from then on the rest of the
 // command runs without waiting (Wait returns at once); a second signal ends the process as
 // above. The desktop program does not install any of this.
+//
+// The rules are in interrupt.cpp; the system's side, which delivers the requests to end, in a
+// file of its own for each system.
+
+#include <functional>
 #include <string>
 
 class CInterrupt {
@@ -32,4 +37,10 @@ public:
     // From now on signals are taken but do nothing: the command is past the point where it may
     // stop (its save has begun) and ends by itself.
     static void Hold();
+
+    // For a command that serves until it is ended: runs `start` with the ending signals held
+    // back from the threads it starts, then, when it returned true, waits for one of them; runs
+    // `stop` before they take effect again.
+    static void ServeUntilEnded(const std::function<bool()>& start,
+                                const std::function<void()>& stop);
 };

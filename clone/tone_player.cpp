@@ -5,11 +5,8 @@
 #include <cmath>
 #include <thread>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <pulse/error.h>
-#include <pulse/simple.h>
+#include "clone/tone_player_os.h"
+#include "platform/console.h"
 
 namespace {
 
@@ -26,11 +23,7 @@ void SleepFor(unsigned milliseconds)
 
 CTonePlayer::CTonePlayer() = default;
 
-CTonePlayer::~CTonePlayer()
-{
-    if (m_stream)
-        pa_simple_free(static_cast<pa_simple*>(m_stream));
-}
+CTonePlayer::~CTonePlayer() = default;
 
 std::vector<int16_t> CTonePlayer::MakeTone(unsigned frequency, unsigned milliseconds,
                                            unsigned sampleRate)
@@ -55,20 +48,7 @@ bool CTonePlayer::Connect()
     if (m_triedConnect || m_disabled)
         return m_stream != nullptr;
     m_triedConnect = true;
-    pa_sample_spec sampleFormat;
-    sampleFormat.format = PA_SAMPLE_S16NE;
-    sampleFormat.rate = kSampleRate;
-    sampleFormat.channels = 1;
-    // Small buffers keep the tone's end close to the time Play returns.
-    pa_buffer_attr attr;
-    attr.maxlength = static_cast<uint32_t>(-1);
-    attr.tlength = kSampleRate * 2 / 20; // 50 ms
-    attr.prebuf = static_cast<uint32_t>(-1);
-    attr.minreq = static_cast<uint32_t>(-1);
-    attr.fragsize = static_cast<uint32_t>(-1);
-    int error = 0;
-    m_stream = pa_simple_new(nullptr, "PW-R455NORD", PA_STREAM_PLAYBACK, nullptr, "Clone signal",
-                             &sampleFormat, nullptr, &attr, &error);
+    m_stream = CSoundStream::Open(kSampleRate);
     return m_stream != nullptr;
 }
 
@@ -77,12 +57,10 @@ void CTonePlayer::Play(unsigned frequency, unsigned milliseconds)
     if (milliseconds == 0)
         return;
     if (!m_disabled && Connect()) {
-        auto* stream = static_cast<pa_simple*>(m_stream);
-        if (WriteTone(stream, MakeTone(frequency, milliseconds)))
+        if (WriteTone(MakeTone(frequency, milliseconds)))
             return;
         // The service went away: fall back to the bell from now on.
-        pa_simple_free(stream);
-        m_stream = nullptr;
+        m_stream.reset();
         m_disabled = true;
     }
     RingBell(milliseconds);
@@ -90,18 +68,15 @@ void CTonePlayer::Play(unsigned frequency, unsigned milliseconds)
 
 // The service takes the samples only as fast as it plays them (its buffer is short), so each
 // slice's write returns about when the slice before it has been heard.
-bool CTonePlayer::WriteTone(void* stream, const std::vector<int16_t>& samples)
+bool CTonePlayer::WriteTone(const std::vector<int16_t>& samples)
 {
-    auto* service = static_cast<pa_simple*>(stream);
     const size_t slice = size_t(kSampleRate) * kSliceMs / 1000;
-    int error = 0;
     for (size_t done = 0; done < samples.size(); done += slice) {
-        const size_t count = std::min(slice, samples.size() - done);
-        if (pa_simple_write(service, samples.data() + done, count * sizeof(int16_t), &error) != 0)
+        if (!m_stream->Write(samples.data() + done, std::min(slice, samples.size() - done)))
             return false;
         EndSlice();
     }
-    return pa_simple_drain(service, &error) == 0;
+    return m_stream->Drain();
 }
 
 void CTonePlayer::EndSlice()
@@ -112,17 +87,7 @@ void CTonePlayer::EndSlice()
 
 void CTonePlayer::RingBell(unsigned milliseconds)
 {
-    // The terminal bell when a terminal is there, otherwise the controlling terminal's.
-    static const char bell = '\a';
-    if (::isatty(STDERR_FILENO)) {
-        (void)!::write(STDERR_FILENO, &bell, 1);
-    } else {
-        int fd = ::open("/dev/tty", O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-        if (fd >= 0) {
-            (void)!::write(fd, &bell, 1);
-            ::close(fd);
-        }
-    }
+    RingTerminalBell();
     for (unsigned left = milliseconds; left > 0;) {
         const unsigned slice = std::min(left, kSliceMs);
         SleepFor(slice);

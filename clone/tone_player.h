@@ -6,7 +6,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
+
+class CSoundStream;
 
 class CTonePlayer {
 public:
@@ -40,11 +43,11 @@ public:
 
 private:
     bool Connect();
-    bool WriteTone(void* stream, const std::vector<int16_t>& samples);
+    bool WriteTone(const std::vector<int16_t>& samples);
     void RingBell(unsigned milliseconds);
     void EndSlice();
 
-    void* m_stream = nullptr; // the sound service's stream, when connected
+    std::unique_ptr<CSoundStream> m_stream; // the sound service's stream, when connected
     bool m_triedConnect = false;
     bool m_disabled = false;
     std::function<void()> m_sliceHook;

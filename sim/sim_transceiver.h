@@ -11,6 +11,9 @@
 // It serves either on its own thread in real time (Start), or only when called (StartStepped
 // and Serve): a test clock then serves it whenever the program waits, and time moves only when
 // both sides are idle, so that what happens never depends on the machine's speed.
+//
+// The pseudo-terminal and the serving thread are POSIX's (sim_transceiver_posix.cpp); on
+// Windows the Linux simulator serves Wine's COM port through its pseudo-terminal.
 
 #include <array>
 #include <atomic>
@@ -111,6 +114,8 @@ private:
     void Queue(const std::vector<uint8_t>& bytes);
     void QueueFrame(uint8_t command, const std::vector<uint8_t>& payload);
     void FlushOutput();
+    // Sends bytes to the program; the number taken, 0 or less when the line takes none now.
+    long WriteLine(const uint8_t* bytes, size_t count);
     void QueueGarbage();
 
     CSimFaults m_faults;
