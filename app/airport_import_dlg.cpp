@@ -17,7 +17,7 @@
 
 #include "app/app_resources.h"
 #include "app/engine_text.h"
-#include "app/profile.h"
+#include "profile/profile.h"
 #include "app/xrc_util.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
@@ -110,7 +110,7 @@ bool CAirportImportDlg::LoadList(const wxString& path, wxString* error)
 
 void CAirportImportDlg::LoadStartList()
 {
-    const wxString chosen = CProfile::GetAirportListFile();
+    const wxString chosen = CProfile::Session().GetAirportListFile();
     if (!chosen.empty() && LoadList(chosen, &m_listError))
         return;
     wxString error;
@@ -291,7 +291,7 @@ void CAirportImportDlg::SwitchList(const wxString& path, const wxString& remembe
         wxMessageBox(error, ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION, this);
         return;
     }
-    CProfile::SetAirportListFile(remembered);
+    CProfile::Session().SetAirportListFile(remembered);
     m_listError.clear();
     m_unticked.clear();
     Refill();

@@ -14,7 +14,9 @@
 #include "app/main_frame.h"
 #include "app/pwr455_app.h"
 #include "clone/tone_player.h"
+#include "radio/text_util.h"
 #include "res/resource_ids.h"
+#include "res/string_table.h"
 
 namespace {
 
@@ -142,6 +144,11 @@ void CGuiCloneHost::EndWaitCursor()
         return;
     --m_waitDepth;
     wxEndBusyCursor();
+}
+
+void CGuiCloneHost::WarnBackupNotSaved(const std::string& reason)
+{
+    SetStatusText(FormatText(LoadResString(IDS_BACKUP_NOT_SAVED_STATUS), {reason}));
 }
 
 void CGuiCloneHost::Beep(unsigned frequency, unsigned milliseconds)

@@ -51,6 +51,8 @@ public:
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     void Beep(unsigned frequency, unsigned milliseconds) override;
+    // The status bar says so, in place of the read's own status text.
+    void WarnBackupNotSaved(const std::string& reason) override;
 
     // The clock the document's clone link runs on.
     CCloneClock& GetClock() { return m_clock; }

@@ -17,7 +17,7 @@
 #include "app/main_status_bar.h"
 #include "app/menu_key_labels.h"
 #include "app/main_toolbar.h"
-#include "app/profile.h"
+#include "profile/profile.h"
 #include "app/pwr455_app.h"
 #include "app/recent_file_list.h"
 #include "app/safe_cloning.h"
@@ -80,9 +80,10 @@ wxEND_EVENT_TABLE()
 
 wxRect CMainFrame::GetStartRect(bool* maximised)
 {
-    wxRect rect = CProfile::GetWindowRect();
+    const CWindowRect stored = CProfile::Session().GetWindowRect();
+    wxRect rect(stored.x, stored.y, stored.width, stored.height);
     if (maximised)
-        *maximised = CProfile::GetWindowCmdShow() == kShowMaximised;
+        *maximised = CProfile::Session().GetWindowCmdShow() == kShowMaximised;
     // A placement stored on a screen that is no longer there would hide the window.
     if (rect.width <= 0 || rect.height <= 0 || !IsOnSomeScreen(rect))
         rect = kDefaultRect;
@@ -257,7 +258,8 @@ void CMainFrame::OnIdle(wxIdleEvent& event)
 void CMainFrame::SavePlacement()
 {
     // A failed write ends the saving; closing goes on regardless.
-    CProfile::SetWindowPlacement(m_normalRect, GetShowCommand());
+    const wxRect& r = m_normalRect;
+    CProfile::Session().SetWindowPlacement({r.x, r.y, r.width, r.height}, GetShowCommand());
 }
 
 void CMainFrame::OnClose(wxCloseEvent& event)
@@ -265,8 +267,8 @@ void CMainFrame::OnClose(wxCloseEvent& event)
     if (CSplashWindow* splash = CSplashWindow::GetSplashWindow())
         splash->HideSplashScreen();
     SavePlacement();
-    CProfile::SetBarState(GetToolBar() && GetToolBar()->IsShown(),
-                          m_statusBar && m_statusBar->IsShown());
+    CProfile::Session().SetBarState(GetToolBar() && GetToolBar()->IsShown(),
+                                    m_statusBar && m_statusBar->IsShown());
     if (m_docManager && !m_docManager->CloseDocuments(!event.CanVeto())) {
         event.Veto();
         return;

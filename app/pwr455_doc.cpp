@@ -8,7 +8,7 @@
 #include "app/command_ids.h"
 #include "app/file_dialogs.h"
 #include "app/gui_clone_host.h"
-#include "app/profile.h"
+#include "profile/profile.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_view.h"
 #include "app/undo_commands.h"
@@ -23,7 +23,6 @@ namespace {
 
 // Data frames of a complete clone read: 31 records of 16 bytes.
 constexpr unsigned kCloneReadFrames = 31;
-constexpr int kPortCount = 4;
 
 } // namespace
 
@@ -48,16 +47,16 @@ CPWR455Doc::CPWR455Doc()
 {
     MakeCloneLink();
     BindUndoCommands(*this);
-    for (int n = 1; n <= kPortCount; ++n)
-        m_cloneLink->SetPortDevice(n, CProfile::GetPortDevice(n).ToStdString());
-    m_cloneLink->SetPortNumber(CProfile::GetPortNumber());
+    for (int n = 1; n <= CProfile::kPortCount; ++n)
+        m_cloneLink->SetPortDevice(n, CProfile::Session().GetPortDevice(n));
+    m_cloneLink->SetPortNumber(CProfile::Session().GetPortNumber());
     if (GetPWR455App().IsSimulate())
         StartSimulation();
 }
 
 CPWR455Doc::~CPWR455Doc()
 {
-    CProfile::SetPortNumber(m_cloneLink->GetPortNumber());
+    CProfile::Session().SetPortNumber(m_cloneLink->GetPortNumber());
     // The transfer file goes with m_transferFile; the link before its host, the simulated
     // transceiver after the link has closed its port.
     m_cloneLink.reset();
@@ -78,7 +77,7 @@ int CPWR455Doc::GetPortNumber() const
 
 void CPWR455Doc::SetPortNumber(int number)
 {
-    if (number >= 1 && number <= kPortCount)
+    if (number >= 1 && number <= CProfile::kPortCount)
         m_cloneLink->SetPortNumber(number);
 }
 

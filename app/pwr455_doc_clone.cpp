@@ -8,8 +8,7 @@
 #include "app/app_resources.h"
 #include "app/gui_clone_host.h"
 #include "app/port_settings_dlg.h"
-#include "app/profile.h"
-#include "app/safe_cloning.h"
+#include "profile/profile.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
@@ -35,8 +34,6 @@ int CPWR455Doc::RunCloneOperation(int operation)
         // A read that fails or is declined leaves the data as they were and adds no step.
         CUndoStep step(*m_history, UndoStepName(IDS_STEP_CLONE_READ));
         result = operations.Read();
-        if (result == CCloneLink::kResultOk)
-            SaveReadBackup(*m_cloneHost, *m_radioData);
         break;
     }
     case CCloneOperations::Operation::Write: result = operations.Write(); break;
@@ -93,7 +90,7 @@ bool CPWR455Doc::StartSimulation()
     }
     // Whatever COM port is chosen, the clone commands reach the simulated transceiver through
     // the ordinary serial code.
-    for (int n = 1; n <= CPortSettingsDlg::kPortCount; ++n)
+    for (int n = 1; n <= CProfile::kPortCount; ++n)
         m_cloneLink->SetPortDevice(n, simulator->GetDevicePath());
     m_simulator = std::move(simulator);
     // The title bar says that the transceiver is simulated.
@@ -104,13 +101,13 @@ bool CPWR455Doc::StartSimulation()
 void CPWR455Doc::EditPortSettings()
 {
     CPortSettingsDlg dialog(GetDocumentWindow(), IsSimulating());
-    for (int n = 1; n <= CPortSettingsDlg::kPortCount; ++n)
-        dialog.SetDevice(n, CProfile::GetPortDevice(n));
+    for (int n = 1; n <= CProfile::kPortCount; ++n)
+        dialog.SetDevice(n, wxString::FromUTF8(CProfile::Session().GetPortDevice(n)));
     if (dialog.ShowModal() != wxID_OK)
         return;
-    for (int n = 1; n <= CPortSettingsDlg::kPortCount; ++n) {
+    for (int n = 1; n <= CProfile::kPortCount; ++n) {
         const wxString device = dialog.GetDevice(n);
-        CProfile::SetPortDevice(n, device);
+        CProfile::Session().SetPortDevice(n, device.utf8_string());
         // While simulating, every port stays bound to the simulated transceiver; the new
         // devices take effect at the next start without --simulate.
         if (!IsSimulating())

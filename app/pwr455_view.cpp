@@ -17,7 +17,7 @@
 #include "app/list_view_ex.h"
 #include "app/main_frame.h"
 #include "app/menu_key_labels.h"
-#include "app/profile.h"
+#include "profile/profile.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "app/undo_commands.h"
@@ -114,7 +114,7 @@ int CPWR455View::ColumnWidthFromProfile(unsigned column, int stored)
 void CPWR455View::CreateColumns()
 {
     for (unsigned c = 0; c < kColumnCount; ++c) {
-        const int stored = CProfile::GetColumnWidth(c);
+        const int stored = CProfile::Session().GetColumnWidth(c);
         int width = ColumnWidthFromProfile(c, stored);
         const wxString header = ResString(kColumns[c].header);
         m_list->InsertColumn(static_cast<long>(c), header, wxLIST_FORMAT_RIGHT, width);
@@ -124,7 +124,7 @@ void CPWR455View::CreateColumns()
 void CPWR455View::SaveColumnWidths()
 {
     for (unsigned c = 0; c < kColumnCount; ++c)
-        CProfile::SetColumnWidth(c, m_list->GetColumnWidth(static_cast<int>(c)));
+        CProfile::Session().SetColumnWidth(c, m_list->GetColumnWidth(static_cast<int>(c)));
 }
 
 // The document manager has already asked whether to save and closed the document when views

@@ -4,7 +4,7 @@
 
 #include "app/app_resources.h"
 #include "app/command_ids.h"
-#include "app/profile.h"
+#include "profile/profile.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ void CRecentFileList::LoadFromProfile()
 {
     while (GetCount() > 0)
         wxFileHistory::RemoveFileFromHistory(0);
-    const std::vector<wxString> files = CProfile::GetRecentFiles();
+    const std::vector<wxString> files = CProfile::Session().GetRecentFiles();
     // AddFileToHistory puts each file first, so the oldest goes in first.
     for (auto it = files.rbegin(); it != files.rend(); ++it)
         wxFileHistory::AddFileToHistory(*it);
@@ -61,7 +61,7 @@ void CRecentFileList::SaveToProfile() const
     std::vector<wxString> files;
     for (size_t i = 0; i < GetCount(); ++i)
         files.push_back(GetHistoryFile(i));
-    CProfile::SetRecentFiles(files);
+    CProfile::Session().SetRecentFiles(files);
 }
 
 wxString CRecentFileList::MakeLabel(size_t i, const wxString& path)

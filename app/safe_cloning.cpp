@@ -1,6 +1,5 @@
 #include "app/safe_cloning.h"
 
-#include <ctime>
 #include <filesystem>
 
 #include <wx/frame.h>
@@ -48,13 +47,6 @@ std::vector<CDoctorFinding> RunConnectionChecks(CPWR455Doc& doc, const std::stri
 
 } // namespace
 
-void SaveReadBackup(CCloneHost& host, CR455Radio& data)
-{
-    std::string error;
-    if (!CBackupStore().Save(data, std::time(nullptr), nullptr, &error))
-        host.SetStatusText(FormatText(LoadResString(IDS_BACKUP_NOT_SAVED_STATUS), {error}));
-}
-
 int CompareWithTransceiver(CPWR455Doc& doc)
 {
     CR455Radio transceiver;
@@ -66,7 +58,6 @@ int CompareWithTransceiver(CPWR455Doc& doc)
     const int result = operations.Read();
     if (result != CCloneLink::kResultOk)
         return result;
-    SaveReadBackup(doc.GetCloneHost(), transceiver);
     CCompareDlg dialog(doc.GetDocumentWindow(),
                        ListDifferences(*doc.GetRadioData(), transceiver));
     dialog.ShowModal();

@@ -1,13 +1,10 @@
 #include "cli/clone_session.h"
 
-#include <ctime>
 #include <ostream>
 
-#include <unistd.h>
-
 #include "cli/cli_args.h"
-#include "cli/clone_commands.h"
-#include "radio/backup_store.h"
+#include "platform/console.h"
+#include "profile/profile.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -45,16 +42,25 @@ bool TakeCloneOptions(const CCliArgs& parsed, CCloneOptions& options, CCliIo& io
     return true;
 }
 
+void ReportProfileWarning(const CProfile& profile, CCliIo& io)
+{
+    if (!profile.GetWarning().empty())
+        io.err << FormatText(LoadResString(IDS_CLI_WARNING), {profile.GetWarning()}) << std::endl;
+}
+
 CCloneSession::CCloneSession(CCliIo& io, const CCloneOptions& options)
-    : m_io(io), m_host(io.out, io.err, ::isatty(STDERR_FILENO) == 1),
-      m_link(m_host, m_host.GetClock()),
+    : m_host(io.out, io.err, IsStandardErrorTerminal()), m_link(m_host, m_host.GetClock()),
       m_transfer("cl"), m_operations(m_radio, m_link, m_host, m_transfer)
 {
     m_host.SetQuiet(options.quiet);
     m_radio.ResetData();
-    for (int n = 1; n <= 4; ++n)
-        m_link.SetPortDevice(n, GetProfilePortDevice(n));
-    m_link.SetPortNumber(GetProfilePortNumber());
+    if (options.port.empty() && !options.simulate) {
+        const CProfile profile;
+        ReportProfileWarning(profile, io);
+        for (int n = 1; n <= CProfile::kPortCount; ++n)
+            m_link.SetPortDevice(n, profile.GetPortDevice(n));
+        m_link.SetPortNumber(profile.GetPortNumber());
+    }
     if (!options.port.empty()) {
         m_link.SetPortDevice(1, options.port);
         m_link.SetPortNumber(1);
@@ -77,15 +83,4 @@ bool CCloneSession::IsReady(CCliIo& io, const std::string& command) const
         return false;
     }
     return true;
-}
-
-int CCloneSession::Read()
-{
-    const int result = m_operations.Read();
-    if (result != CCloneLink::kResultOk)
-        return result;
-    std::string error;
-    if (!CBackupStore().Save(m_radio, std::time(nullptr), nullptr, &error))
-        m_io.err << FormatText(LoadResString(IDS_CLI_BACKUP_NOT_SAVED), {error}) << std::endl;
-    return result;
 }

@@ -17,6 +17,7 @@
 #include "sim/sim_transceiver.h"
 
 class CCliArgs;
+class CProfile;
 
 // The options of the commands that reach a transceiver.
 extern const std::initializer_list<const char*> kPortValueOptions;
@@ -35,19 +36,18 @@ struct CCloneOptions {
 // Takes the values of parsed options into `options`; false (after a message) on a bad value.
 bool TakeCloneOptions(const CCliArgs& parsed, CCloneOptions& options, CCliIo& io);
 
+// Why the profile is not used as stored, if it is not, as one warning line on the error stream.
+void ReportProfileWarning(const CProfile& profile, CCliIo& io);
+
 // The transceiver a clone command talks to: the device the options name, or an in-process
-// simulated transceiver reached through its pseudo-terminal.
+// simulated transceiver reached through its pseudo-terminal. The profile is read (once) only
+// where the options leave the port to it.
 class CCloneSession {
 public:
     CCloneSession(CCliIo& io, const CCloneOptions& options);
 
     // False (after a message) when the simulated transceiver could not start.
     bool IsReady(CCliIo& io, const std::string& command) const;
-
-    // Read From Transceiver into Radio(). The data of a successful read are also kept as a
-    // backup copy; a copy that cannot be saved is a warning on the error stream, never a
-    // failed read.
-    int Read();
 
     CR455Radio& Radio() { return m_radio; }
     CCloneOperations& Operations() { return m_operations; }
@@ -58,7 +58,6 @@ public:
     std::string GetPortDevice() const { return m_link.GetPortDevice(m_link.GetPortNumber()); }
 
 private:
-    CCliIo& m_io;
     CConsoleCloneHost m_host;
     CR455Radio m_radio;
     CCloneLink m_link;

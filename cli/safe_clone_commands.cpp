@@ -33,7 +33,7 @@ int RunCompareCommand(const std::vector<std::string>& args, CCliIo& io)
     CCloneSession session(io, options);
     if (!session.IsReady(io, "compare"))
         return CCloneLink::kResultPortError;
-    const int result = session.Read();
+    const int result = session.Operations().Read();
     if (result != CCloneLink::kResultOk)
         return result == CCloneOperations::kDeclined ? CCloneLink::kResultCancelled : result;
 

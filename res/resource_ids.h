@@ -232,6 +232,16 @@ enum : unsigned {
     IDS_CSV_IMPORT_FAILED = 26404,
     IDS_CSV_CANNOT_EXPORT = 26405,
     IDS_CSV_FILE_TOO_LARGE = 26406,
+    // The profile, when it cannot be used as it is; shown after "pwr455: warning: ".
+    IDS_PROFILE_NOT_USED = 26410,
+    IDS_PROFILE_TOO_LARGE = 26411,
+    IDS_PROFILE_NOT_REGULAR = 26412,
+    IDS_PROFILE_UNREADABLE = 26413,
+    IDS_PROFILE_NO_FOLDER = 26414,
+    IDS_PROFILE_NOT_UNDERSTOOD = 26415,
+    IDS_PROFILE_NOT_SAVED = 26416,
+    IDS_APP_WARNING = 26417,
+    IDS_CLI_WARNING = 26418,
     // Undo and redo, reordering, notes on what the engine stored, pasting spreadsheet rows.
     IDS_MENU_UNDO = 26700,              // the Edit menu's Undo and Redo item texts
     IDS_MENU_UNDO_NAMED = 26701,

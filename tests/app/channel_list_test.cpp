@@ -2,7 +2,7 @@
 
 #include <wx/config.h>
 
-#include "app/profile.h"
+#include "profile/profile.h"
 
 namespace {
 
@@ -84,9 +84,9 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheE
     EXPECT_EQ(List()->GetColumnWidth(3) + List()->GetColumnWidth(6), 210);
     StopProgram();
     CProfile::Open();
-    CProfile::SetColumnWidth(1, 5);
-    CProfile::SetColumnWidth(2, 1000);
-    CProfile::SetColumnWidth(3, 0);
+    CProfile::Session().SetColumnWidth(1, 5);
+    CProfile::Session().SetColumnWidth(2, 1000);
+    CProfile::Session().SetColumnWidth(3, 0);
     wxConfigBase::Get()->DeleteEntry("/Column/Width6");
     CProfile::Close();
     StartProgram();

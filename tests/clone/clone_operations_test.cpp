@@ -106,6 +106,7 @@ TEST_P(CloneOperationTableTest, ReportsItsResultAndChangesOnlyWhatItShould)
     const bool read = c.op == Operation::Read && c.result == 0;
     EXPECT_EQ(read ? Records(other) : data, Records(radio));
     EXPECT_EQ(read ? 1 : 0, replaced);
+    EXPECT_EQ(read ? 1 : 0, backups);
     const bool written = c.op == Operation::Write && c.result == 0;
     EXPECT_EQ(written ? Records(radio) : Records(other), Records(sim.GetImage()));
     const bool informed = c.op == Operation::Information && c.result == 0;

@@ -133,6 +133,7 @@ protected:
         StartSim(faults);
         operations = std::make_unique<CCloneOperations>(radio, link, host, *transferFile);
         operations->SetDataReplacedHandler([this] { ++replaced; });
+        operations->SetBackupHook([this](CR455Radio&, std::string&) { return ++backups > 0; });
     }
 
     CRecordingCloneHost host;
@@ -144,6 +145,7 @@ protected:
     std::unique_ptr<CTempFile> transferFile = std::make_unique<CTempFile>("cl"); // the document's
     std::unique_ptr<CCloneOperations> operations;
     int replaced = 0;
+    int backups = 0; // copies the backup hook was asked to keep
 };
 
 } // namespace clonetest
