@@ -1,13 +1,6 @@
 #include "app/port_settings_dlg.h"
 
-#include <cerrno>
 #include <stdexcept>
-
-#include <fcntl.h>
-#include <glob.h>
-#include <linux/serial.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 #include <wx/combobox.h>
 #include <wx/sizer.h>
@@ -16,33 +9,18 @@
 
 #include "app/app_resources.h"
 #include "app/xrc_util.h"
+#include "clone/comm_port.h"
+#include "clone/connection_doctor.h"
 #include "res/resource_ids.h"
 
 namespace {
 
-std::vector<std::string> Glob(const char* pattern)
-{
-    std::vector<std::string> found;
-    glob_t g = {};
-    if (::glob(pattern, 0, nullptr, &g) == 0) {
-        for (size_t i = 0; i < g.gl_pathc; ++i)
-            found.emplace_back(g.gl_pathv[i]);
-    }
-    ::globfree(&g);
-    return found;
-}
+constexpr int kPortCount = CProfile::kPortCount;
 
-// The kernel makes /dev/ttyS0 to ttyS31 whether or not a UART is behind them; only those that
-// report a port type are worth offering.
-bool IsRealUart(const std::string& device)
+// The device a COM number stands for when nothing else is set.
+wxString DefaultDevice(int number)
 {
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno == EACCES || errno == EBUSY; // there, but not ours to probe
-    struct serial_struct info = {};
-    const bool real = ::ioctl(fd, TIOCGSERIAL, &info) < 0 || info.type != PORT_UNKNOWN;
-    ::close(fd);
-    return real;
+    return wxString::FromUTF8(CCommPort::GetDefaultDevice(number));
 }
 
 } // namespace
@@ -67,22 +45,16 @@ CPortSettingsDlg::CPortSettingsDlg(wxWindow* parent, bool simulating)
     CentreOnParent();
 }
 
-wxString CPortSettingsDlg::DefaultDevice(int number)
-{
-    return wxString::Format("/dev/ttyUSB%d", number - 1);
-}
-
 std::vector<std::string> CPortSettingsDlg::FindSerialDevices()
 {
+    const std::vector<CSerialDevice> found =
+        CConnectionDoctor("/", CDoctorUser::Current()).FindSerialDevices();
     std::vector<std::string> devices;
-    for (const std::string& d : Glob("/dev/ttyS*")) {
-        if (IsRealUart(d))
-            devices.push_back(d);
-    }
-    for (const char* pattern : {"/dev/ttyUSB*", "/dev/ttyACM*", "/dev/serial/by-id/*"}) {
-        const std::vector<std::string> found = Glob(pattern);
-        devices.insert(devices.end(), found.begin(), found.end());
-    }
+    for (const CSerialDevice& device : found)
+        devices.push_back(device.path);
+    for (const CSerialDevice& device : found)
+        if (!device.byId.empty())
+            devices.push_back(device.byId);
     return devices;
 }
 

@@ -9,12 +9,12 @@
 
 #include <wx/dialog.h>
 
+#include "profile/profile.h"
+
 class wxComboBox;
 
 class CPortSettingsDlg : public wxDialog {
 public:
-    static constexpr int kPortCount = 4;
-
     // `simulating`: the simulated transceiver is on, which the dialog points out.
     CPortSettingsDlg(wxWindow* parent, bool simulating);
 
@@ -25,14 +25,12 @@ public:
     bool TransferDataToWindow() override;
     bool TransferDataFromWindow() override;
 
-    // Serial devices present: built-in ports that answer as a UART, USB serial adapters,
-    // modem-class devices and the stable names under /dev/serial/by-id, in this order.
+    // Serial devices present, as the connection check finds them, then their stable names
+    // (/dev/serial/by-id).
     static std::vector<std::string> FindSerialDevices();
-    // The device a COM number stands for when nothing else is set.
-    static wxString DefaultDevice(int number);
 
 private:
     wxComboBox* Field(int number) const;
 
-    wxString m_devices[kPortCount];
+    wxString m_devices[CProfile::kPortCount];
 };

@@ -1,6 +1,5 @@
 #include "app/pwr455_app.h"
 
-#include <csignal>
 #include <cstdio>
 #include <string>
 
@@ -9,7 +8,6 @@
 #include <wx/filename.h>
 #include <wx/html/helpctrl.h>
 #include <wx/msgdlg.h>
-#include <wx/snglinst.h>
 #include <wx/stdpaths.h>
 #include <wx/sysopt.h>
 #include <wx/utils.h>
@@ -18,15 +16,17 @@
 #include "app/app_resources.h"
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
+#include "app/end_requests.h"
 #include "app/file_dialogs.h"
 #include "app/main_frame.h"
 #include "app/message_box_look.h"
-#include "app/profile.h"
+#include "profile/profile.h"
 #include "app/pwr455_doc.h"
 #include "app/pwr455_view.h"
 #include "app/recent_file_list.h"
 #include "app/splash_window.h"
 #include "app/toolkit_style.h"
+#include "platform/instance_lock.h"
 
 #ifndef PWR_VERSION
 #define PWR_VERSION "1.0.0"
@@ -126,18 +126,16 @@ bool CPWR455App::OnInit()
     if (!wxApp::OnInit())
         return false;
     CSplashWindow::EnableSplashScreen(true);
-    m_instanceChecker = std::make_unique<wxSingleInstanceChecker>();
-    if (!m_instanceChecker->Create(kInstanceName) || m_instanceChecker->IsAnotherRunning()) {
+    // A lock that cannot be had anywhere does not keep the program from starting.
+    m_instanceLock = std::make_unique<CInstanceLock>(kInstanceName);
+    if (m_instanceLock->GetState() == CInstanceLock::EState::Taken) {
         // Another instance runs: end at once without a window or a message.
-        m_instanceChecker.reset();
+        m_instanceLock.reset();
         m_earlyExitCode = 0;
         return true;
     }
-    // Logging out, a plain kill or Ctrl-C in the terminal that started the program asks for a
-    // normal exit, so that the temporary files go: from before the session makes any of them.
-    SetSignalHandler(SIGTERM, &CPWR455App::OnTerminateSignal);
-    SetSignalHandler(SIGHUP, &CPWR455App::OnTerminateSignal);
-    SetSignalHandler(SIGINT, &CPWR455App::OnTerminateSignal);
+    // From before the session makes any temporary file.
+    CatchEndRequests(*this, &CPWR455App::OnTerminateSignal);
     if (!StartSession(m_commandLineFile)) {
         m_earlyExitCode = 1;
         return true;
@@ -165,7 +163,7 @@ int CPWR455App::OnRun()
 int CPWR455App::OnExit()
 {
     EndSession();
-    m_instanceChecker.reset();
+    m_instanceLock.reset();
     return wxApp::OnExit();
 }
 

@@ -9,7 +9,7 @@
 
 class wxCmdLineParser;
 class wxHtmlHelpController;
-class wxSingleInstanceChecker;
+class CInstanceLock;
 class CMainFrame;
 class CPWR455Doc;
 class CPWR455DocManager;
@@ -64,7 +64,7 @@ private:
     void OnFrameDestroyed(wxWindowDestroyEvent& event);
     static void OnTerminateSignal(int signal);
 
-    std::unique_ptr<wxSingleInstanceChecker> m_instanceChecker;
+    std::unique_ptr<CInstanceLock> m_instanceLock;
     std::unique_ptr<CPWR455DocManager> m_docManager;
     std::unique_ptr<wxHtmlHelpController> m_help;
     CMainFrame* m_frame = nullptr;
