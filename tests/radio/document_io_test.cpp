@@ -4,12 +4,6 @@
 
 #include <stdexcept>
 
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include "radio/atomic_save.h"
 #include "radio/r455_radio.h"
 #include "tests/common/document_text.h"
@@ -23,14 +17,7 @@ static bool Save(const std::string& target, const std::string& text, std::string
     return SaveAtomically(target, [&](std::ostream& out) { out << text; }, error);
 }
 
-static struct stat Status(const std::string& path)
-{
-    struct stat status = {};
-    ::lstat(path.c_str(), &status);
-    return status;
-}
-
-TEST(AtomicSaveTest, ReplacesTheFileOrLeavesItAsItWasAndKeepsModeOwnerGroupAndLinks)
+TEST(AtomicSaveTest, ReplacesTheFileOrLeavesItAsItWas)
 {
     CScratchDir dir;
     const std::string target = dir.In("data.qrb");
@@ -43,60 +30,8 @@ TEST(AtomicSaveTest, ReplacesTheFileOrLeavesItAsItWasAndKeepsModeOwnerGroupAndLi
     EXPECT_EQ(error, "cannot write the new file");
     EXPECT_EQ(ReadFile(target), "second");
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"data.qrb"});
-    // A replaced file keeps its mode, and its owner and group where the process may set them (a
-    // save by root must not make another user's file root's); a link to it is written through.
-    const std::string real = dir.In("real.qrb");
-    WriteFile(real, "old");
-    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(::chown(real.c_str(), 65534, 65534), 0);
-    }
-    fs::create_symlink(real, dir.In("link.qrb"));
-    ASSERT_TRUE(Save(dir.In("link.qrb"), "new"));
-    EXPECT_TRUE(fs::is_symlink(dir.In("link.qrb")));
-    EXPECT_EQ(ReadFile(real), "new");
-    const struct stat after = Status(real);
-    EXPECT_EQ(after.st_mode & 07777, 0640u);
-    EXPECT_EQ(after.st_uid, root ? 65534u : ::geteuid());
-    EXPECT_EQ(after.st_gid, root ? 65534u : ::getegid());
-}
-
-TEST(AtomicSaveTest, TargetsThatAreNoRegularFileAreRefused)
-{
-    CScratchDir dir;
-    const std::string notRegular = "not a regular file (a folder, a device, a pipe or a socket)";
-    struct sockaddr_un address = {};
-    address.sun_family = AF_UNIX;
-    dir.In("socket").copy(address.sun_path, sizeof address.sun_path - 1);
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    // A device node of our own: a root whose save went wrong must not replace the real one.
-    const std::string device = ::geteuid() == 0 ? dir.In("null") : "/dev/null";
-    if (device != "/dev/null") {
-        ASSERT_EQ(::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
-    }
-    fs::create_symlink(device, dir.In("to-device"));
-    const std::pair<std::string, std::string> cases[] = {
-        {device, notRegular},
-        {dir.In("to-device"), notRegular},
-        {dir.In("socket"), notRegular},
-        {"/proc/self/fd/2", notRegular},
-        {dir.Path().string() + "/", "not a file name"},
-        {"", "not a file name"},
-    };
-    const std::vector<std::string> before = dir.Entries();
-    for (const auto& [target, reason] : cases) {
-        const struct stat old = Status(target);
-        std::string error;
-        EXPECT_FALSE(Save(target, "x", &error)) << target;
-        EXPECT_EQ(error, reason) << target;
-        EXPECT_EQ(CheckSaveTarget(target), reason) << target;
-        EXPECT_EQ(Status(target).st_ino, old.st_ino) << target;
-        EXPECT_EQ(Status(target).st_mode, old.st_mode) << target;
-    }
-    EXPECT_EQ(dir.Entries(), before);
-    ::close(socket);
+    // The platform's refusals in words (which target gets which: platform_test.cpp).
+    EXPECT_EQ(CheckSaveTarget(""), "not a file name");
 }
 
 TEST(DocumentOpenTest, EveryKindOfFileGetsItsAnswer)
