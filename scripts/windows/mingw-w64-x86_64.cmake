@@ -22,8 +22,10 @@ if(NOT DEFINED PWR_WINEPREFIX)
 endif()
 
 # Headers, libraries and CMake packages only from the MinGW sysroot and the built libraries;
-# programs (pkg-config, wx-config) from the build machine.
-set(CMAKE_FIND_ROOT_PATH /usr/${PWR_WINDOWS_HOST} ${PWR_WINDOWS_PREFIX})
+# programs (pkg-config, wx-config) from the build machine. The root is the cache folder itself,
+# not the link to it, as the paths that wx-config and pkg-config give lie inside the folder.
+file(REAL_PATH ${PWR_WINDOWS_PREFIX} _pwr_windows_root)
+set(CMAKE_FIND_ROOT_PATH /usr/${PWR_WINDOWS_HOST} ${_pwr_windows_root})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
