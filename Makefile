@@ -5,11 +5,12 @@ ASAN      ?= build-asan
 FUZZBUILD ?= build-fuzz
 COVBUILD  ?= build-coverage
 DEBBUILD  ?= build-deb
+WINBUILD  ?= build-windows
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
 .PHONY: all deps configure build run test test-fast test-asan screenshots coverage bench fuzz \
-        install package lint-package clean
+        install package lint-package windows-deps windows test-windows clean
 
 all: build
 
@@ -85,5 +86,19 @@ lint-package:
 	    $(DEBBUILD)/pwr455_$$(dpkg-parsechangelog -l packaging/changelog -S Version)_$$(dpkg --print-architecture).deb
 	./scripts/check-integration $(DEBBUILD)/package/root
 
+# Windows (64-bit), cross-built with MinGW-w64 against libraries built from Debian's sources, which
+# are cached outside the build tree (scripts/windows/build-third-party); tests run under Wine.
+windows-deps:
+	@./scripts/install-deps windows
+	@./scripts/windows/build-third-party $(WINBUILD) >/dev/null
+
+windows: windows-deps
+	@cmake -S . -B $(WINBUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/scripts/windows/mingw-w64-x86_64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DPWR_BUILD_BENCH=OFF $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(WINBUILD) -j $(JOBS)
+
+test-windows: windows
+	cd $(WINBUILD) && ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN) $(FUZZBUILD) $(COVBUILD) $(DEBBUILD)
+	rm -rf $(BUILD) $(ASAN) $(FUZZBUILD) $(COVBUILD) $(DEBBUILD) $(WINBUILD)
