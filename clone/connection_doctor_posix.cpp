@@ -215,6 +215,11 @@ std::vector<CSerialDevice> CConnectionDoctor::FindSerialDevices() const
     return devices;
 }
 
+CDoctorFinding CConnectionDoctor::NoDevicesFound()
+{
+    return Finding(Level::Problem, Text(IDS_DOCTOR_NO_DEVICES), Text(IDS_DOCTOR_NO_DEVICES_FIX));
+}
+
 std::vector<CDoctorFinding> CConnectionDoctor::CheckPort(const std::string& port) const
 {
     struct stat st = {};
