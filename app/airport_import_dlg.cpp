@@ -25,7 +25,14 @@
 
 namespace {
 
-const int kColumnWidths[CAirportImportDlg::kColumnCount] = {90, 50, 170, 75, 70, 80, 35, 210};
+const struct {
+    unsigned titleId;
+    int width;
+} kColumns[CAirportImportDlg::kColumnCount] = {
+    {IDS_AIR_COLUMN_IDENT, 90},  {IDS_AIR_COLUMN_TYPE, 50},      {IDS_AIR_COLUMN_DESCRIPTION, 170},
+    {IDS_AIR_COLUMN_LISTED, 75}, {IDS_AIR_COLUMN_STORED_AS, 70}, {IDS_AIR_COLUMN_NAME, 80},
+    {IDS_AIR_COLUMN_CH, 35},     {IDS_AIR_COLUMN_NOTE, 210},
+};
 
 // String resource `id` with %1, %2, ... replaced.
 wxString ResFormat(unsigned id, std::initializer_list<std::string> args)
@@ -90,9 +97,8 @@ CAirportImportDlg::CAirportImportDlg(wxWindow* parent, CR455Radio* radio, unsign
 void CAirportImportDlg::CreateColumns()
 {
     m_listCtrl->EnableCheckBoxes();
-    for (int c = 0; c < kColumnCount; ++c)
-        m_listCtrl->AppendColumn(ResString(IDS_AIR_COLUMN_IDENT + c), wxLIST_FORMAT_LEFT,
-                                 FromDIP(kColumnWidths[c]));
+    for (const auto& column : kColumns)
+        m_listCtrl->AppendColumn(ResString(column.titleId), wxLIST_FORMAT_LEFT, FromDIP(column.width));
 }
 
 bool CAirportImportDlg::LoadList(const wxString& path, wxString* error)
