@@ -356,20 +356,20 @@ void CPWR455View::OnListContextMenu(wxContextMenuEvent& event)
 
 // Editing commands --------------------------------------------------------------------------
 
-int CPWR455View::ChannelCommand(unsigned n, const char* word, bool check)
+CPWR455View::EChannelAnswer CPWR455View::ChannelCommand(unsigned n, const char* word, bool check)
 {
     if (!m_radioData)
-        return 0;
+        return EChannelAnswer::kRefused;
     std::string command = CR455Radio::ChPrefix(n) + word;
     if (check)
         command += ".CHECK";
     const std::string answer = m_radioData->Command(command);
     const std::string w = word;
-    if (w == "COPY" || w == "CLEAR")
-        return answer == "OK" ? 1 : 0;
     if (answer == "OK")
-        return 1;
-    return answer == "NG" ? 0 : 2;
+        return EChannelAnswer::kOk;
+    if (w == "COPY" || w == "CLEAR" || answer == "NG")
+        return EChannelAnswer::kRefused;
+    return EChannelAnswer::kWarning;
 }
 
 bool CPWR455View::IsPriorityChannel(unsigned n)
@@ -388,13 +388,13 @@ void CPWR455View::OnEditCopy(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditCopy(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "COPY", true) == 1);
+    event.Enable(ChannelCommand(GetSelectedChannel(), "COPY", true) == EChannelAnswer::kOk);
 }
 
 void CPWR455View::OnEditPaste(wxCommandEvent&)
 {
     const unsigned n = GetSelectedChannel();
-    if (ChannelCommand(n, "PASTE", true) == 2 &&
+    if (ChannelCommand(n, "PASTE", true) == EChannelAnswer::kWarning &&
         ShowMessage(IDS_OVERWRITE_HERE, wxYES_NO | wxICON_EXCLAMATION) != wxYES)
         return;
     History().Record(UndoStepName(IDS_STEP_PASTE, n), [&] { ChannelCommand(n, "PASTE", false); });
@@ -406,7 +406,7 @@ void CPWR455View::OnEditPaste(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditPaste(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "PASTE", true) != 0);
+    event.Enable(ChannelCommand(GetSelectedChannel(), "PASTE", true) != EChannelAnswer::kRefused);
 }
 
 void CPWR455View::ClearSelectedChannel()
@@ -415,7 +415,7 @@ void CPWR455View::ClearSelectedChannel()
     History().Record(UndoStepName(IDS_STEP_CLEAR, n), [&] {
         // A clear the engine refuses (channel 1) leaves the channel as it is, and so its
         // priority scanning too.
-        if (ChannelCommand(n, "CLEAR", false) == 1 && IsPriorityChannel(n))
+        if (ChannelCommand(n, "CLEAR", false) == EChannelAnswer::kOk && IsPriorityChannel(n))
             m_radioData->SetPriorityChannel("OFF");
     });
     RebuildRow(n);
@@ -428,7 +428,7 @@ void CPWR455View::OnEditClear(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditClear(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "CLEAR", true) == 1);
+    event.Enable(ChannelCommand(GetSelectedChannel(), "CLEAR", true) == EChannelAnswer::kOk);
 }
 
 void CPWR455View::OnEditDeleteCh(wxCommandEvent&)
@@ -448,14 +448,14 @@ void CPWR455View::OnEditDeleteCh(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditDeleteCh(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "DELETE", true) != 0);
+    event.Enable(ChannelCommand(GetSelectedChannel(), "DELETE", true) != EChannelAnswer::kRefused);
 }
 
 void CPWR455View::OnEditInsertCh(wxCommandEvent&)
 {
     const unsigned n = GetSelectedChannel();
     // Anything but "OK" means the last channel is in use and would be pushed out.
-    if (ChannelCommand(n, "INSERT", true) != 1) {
+    if (ChannelCommand(n, "INSERT", true) != EChannelAnswer::kOk) {
         ShowMessage(IDS_LAST_CH_NOT_BLANK, wxOK | wxICON_NONE);
         return;
     }
@@ -471,5 +471,5 @@ void CPWR455View::OnEditInsertCh(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditInsertCh(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "INSERT", true) != 0);
+    event.Enable(ChannelCommand(GetSelectedChannel(), "INSERT", true) != EChannelAnswer::kRefused);
 }

@@ -76,10 +76,15 @@ private:
     // Runs the settings sheet on m_settingsPage.
     void RunSettingsSheet();
 
+    // How the engine answered a channel command.
+    enum class EChannelAnswer {
+        kRefused, // "NG", or no radio data
+        kOk,      // "OK"
+        kWarning, // any other answer ("WARNING"): it would overwrite or push out a channel in use
+    };
     // Sends the channel command `word` (with ".CHECK" when `check`) for channel n and reads
-    // the answer: COPY and CLEAR give 1 for "OK" and 0 otherwise; the others give 1 for "OK",
-    // 0 for "NG" and 2 for any other answer (the engine's "WARNING").
-    int ChannelCommand(unsigned n, const char* word, bool check);
+    // the answer. COPY and CLEAR know no warning: any answer but "OK" refuses them.
+    EChannelAnswer ChannelCommand(unsigned n, const char* word, bool check);
     bool IsPriorityChannel(unsigned n);
     void CreateColumns();
     void SaveColumnWidths();
