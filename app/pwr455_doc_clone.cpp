@@ -19,7 +19,7 @@
 #include "res/resource_ids.h"
 #include "sim/sim_transceiver.h"
 
-int CPWR455Doc::RunCloneOperation(int operation)
+int CPWR455Doc::RunCloneOperation(CCloneOperations::Operation operation)
 {
     CCloneOperations operations(*m_radioData, *m_cloneLink, *m_cloneHost, *m_transferFile);
     operations.SetModifiedTest([this] { return IsModified(); });
@@ -30,7 +30,7 @@ int CPWR455Doc::RunCloneOperation(int operation)
         UpdateAllViews(nullptr, nullptr);
     });
     int result = CCloneOperations::kDeclined;
-    switch (static_cast<CCloneOperations::Operation>(operation)) {
+    switch (operation) {
     case CCloneOperations::Operation::Read: {
         // A read that fails or is declined leaves the data as they were and adds no step.
         CUndoStep step(*m_history, UndoStepName(IDS_STEP_CLONE_READ));
@@ -48,17 +48,17 @@ int CPWR455Doc::RunCloneOperation(int operation)
 
 int CPWR455Doc::CloneRead()
 {
-    return RunCloneOperation(static_cast<int>(CCloneOperations::Operation::Read));
+    return RunCloneOperation(CCloneOperations::Operation::Read);
 }
 
 int CPWR455Doc::CloneWrite()
 {
-    return RunCloneOperation(static_cast<int>(CCloneOperations::Operation::Write));
+    return RunCloneOperation(CCloneOperations::Operation::Write);
 }
 
 int CPWR455Doc::CloneInformation()
 {
-    return RunCloneOperation(static_cast<int>(CCloneOperations::Operation::Information));
+    return RunCloneOperation(CCloneOperations::Operation::Information);
 }
 
 void CPWR455Doc::OnCloneRead(wxCommandEvent&)
