@@ -65,7 +65,7 @@ private:
     void SwitchList(const wxString& path, const wxString& remembered);
 
     CR455Radio* m_radio;
-    int m_grid;
+    EChannelGrid m_grid;
     CAirportList m_list;
     wxString m_listPath;
     wxString m_listError;                 // why the list the profile names did not load

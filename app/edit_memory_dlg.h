@@ -7,6 +7,8 @@
 #include <wx/dialog.h>
 #include <wx/string.h>
 
+#include "radio/air_channel.h"
+
 class wxCheckBox;
 class wxStaticText;
 class wxTextCtrl;
@@ -55,7 +57,8 @@ private:
     CPWR455View* m_view = nullptr;
     CR455Radio* m_radioData = nullptr;
     int m_channel = 0;
-    int m_grid = 0; // the channel grid of the radio's spacing, read when the dialog opens
+    // The channel grid of the radio's spacing, read when the dialog opens.
+    EChannelGrid m_grid = EChannelGrid::k25kHz;
     bool m_locateView = true;
     wxCheckBox* m_txInhibitButton = nullptr;
     wxCheckBox* m_chLockoutButton = nullptr;

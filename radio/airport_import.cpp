@@ -72,7 +72,7 @@ bool IsReceiveOnlyService(const std::string& type)
 }
 
 std::vector<CAirportChoice> ChooseAirportRows(const CAirportList& list,
-                                              const std::vector<uint32_t>& rows, int grid)
+                                              const std::vector<uint32_t>& rows, EChannelGrid grid)
 {
     std::vector<CAirportChoice> choices;
     choices.reserve(rows.size());

@@ -32,9 +32,9 @@ struct CAirportChoice {
 // also as a word of a longer type ("D-ATIS", "AWOS-3").
 bool IsReceiveOnlyService(const std::string& type);
 
-// Each row under `grid` (CFrequencyBand::Grid), in the order given.
+// Each row under `grid`, in the order given.
 std::vector<CAirportChoice> ChooseAirportRows(const CAirportList& list,
-                                              const std::vector<uint32_t>& rows, int grid);
+                                              const std::vector<uint32_t>& rows, EChannelGrid grid);
 
 // Why a choice cannot be held, as a text; empty when it can.
 std::string GetChoiceReason(const CAirportChoice& choice);

@@ -22,7 +22,7 @@ TEST(FrequencyBand, SnapsToTheNearestGridPointInsideTheBand)
     EXPECT_FALSE(band.Contains(120000000)); // empty until reset
     band.Reset();
     for (const auto& c : cases)
-        EXPECT_EQ(band.Snap(c.in, c.grid), c.out) << "grid " << c.grid << " " << c.in;
+        EXPECT_EQ(band.Snap(c.in, EChannelGrid(c.grid)), c.out) << "grid " << c.grid << " " << c.in;
     EXPECT_EQ(band.ClampAndSnap(100000000), 118000000u); // without settings: the 25 kHz grid
     for (int64_t hertz : {118000000, 136980000, 117999999, 136980001, 0, -1}) // the band's bounds belong to it
         EXPECT_EQ(band.Contains(hertz), hertz >= 118000000 && hertz <= 136980000) << hertz;
