@@ -2,6 +2,9 @@
 
 #include "engine/command_string.h"
 
+namespace {
+
+// A known access word is removed: the text becomes "=" and what followed the first '='.
 AccessMode ParseAccessMode(CCommandString& command)
 {
     if (command.IsEmpty()) {
@@ -22,4 +25,15 @@ AccessMode ParseAccessMode(CCommandString& command)
         }
     }
     return kByString;
+}
+
+} // namespace
+
+CValueCommand ParseValueCommand(const std::string& text)
+{
+    CCommandString command(text);
+    CValueCommand parsed;
+    parsed.mode = ParseAccessMode(command);
+    parsed.value = command.Rest("=", 1);
+    return parsed;
 }

@@ -49,6 +49,8 @@ public:
 
     // The value part of a command (ACCESS=VALUE); answers the value as it then stands.
     std::string Execute(const std::string& command);
+    // The same for a query alone: a change is not made and answers empty.
+    std::string Query(const std::string& command) const;
     // Direction 0 decodes the value from the image, 1 encodes it; any other does nothing.
     void Sync(int direction, CCloneImage& image);
 

@@ -126,18 +126,29 @@ CParameterDescriptor* CSettingTable::Find(const std::string& key) const
     return nullptr;
 }
 
-std::string CSettingTable::Execute(CCommandString& command)
+CParameterDescriptor* CSettingTable::Resolve(const CCommandString& command, std::string& valueCommand) const
 {
     const CCommandString left(command.Field('=', 0));
     if (!EqualsNoCase(left.Field('.', 0), "COMMON")) {
-        return std::string();
-    }
-    CParameterDescriptor* descriptor = Find(left.Field('.', 1));
-    if (descriptor == nullptr) {
-        return std::string();
+        return nullptr;
     }
     // Further '.' fields after the access word are ignored.
-    return descriptor->Execute(left.Field('.', 2) + "=" + command.Field('=', 1));
+    valueCommand = left.Field('.', 2) + "=" + command.Field('=', 1);
+    return Find(left.Field('.', 1));
+}
+
+std::string CSettingTable::Execute(CCommandString& command)
+{
+    std::string valueCommand;
+    CParameterDescriptor* descriptor = Resolve(command, valueCommand);
+    return descriptor ? descriptor->Execute(valueCommand) : std::string();
+}
+
+std::string CSettingTable::Query(CCommandString& command) const
+{
+    std::string valueCommand;
+    const CParameterDescriptor* descriptor = Resolve(command, valueCommand);
+    return descriptor ? descriptor->Query(valueCommand) : std::string();
 }
 
 std::string CSettingTable::Execute(const std::string& text)
