@@ -129,7 +129,7 @@ bool ParseListedFrequency(const std::string& text, uint32_t* channelHz)
     return true;
 }
 
-EChannelGrid GetChannelGrid(CR455Radio& radio)
+EChannelGrid GetChannelGrid(const CR455Radio& radio)
 {
     return CFrequencyBand::GridOfSpacing(radio.GetChSpacing());
 }

@@ -45,7 +45,7 @@ std::string FormatCarrierMHz(uint32_t carrierHz);
 bool ParseListedFrequency(const std::string& text, uint32_t* channelHz);
 
 // The channel grid that the radio's channel spacing selects.
-EChannelGrid GetChannelGrid(CR455Radio& radio);
+EChannelGrid GetChannelGrid(const CR455Radio& radio);
 
 // Whether the transceiver can hold a channel under a channel grid, and
 // as what. A 25 kHz channel on the 8.33 kHz grid is held as the 8.33 kHz name of its carrier

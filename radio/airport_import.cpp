@@ -121,7 +121,7 @@ std::vector<std::string> MakeChannelNames(const CAirportList& list,
     return names;
 }
 
-CAirportImportPlan PlanAirportImport(CR455Radio& radio, const CAirportList& list,
+CAirportImportPlan PlanAirportImport(const CR455Radio& radio, const CAirportList& list,
                                      const std::vector<CAirportChoice>& chosen, unsigned from,
                                      bool overwrite)
 {

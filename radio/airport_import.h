@@ -60,7 +60,7 @@ struct CAirportImportPlan {
 // Plans an import of the chosen frequencies that the transceiver can hold (the others are
 // left out) into the blank channels from channel `from` on, or with `overwrite` into every
 // channel from `from` on, in order. Reads the radio, changes nothing.
-CAirportImportPlan PlanAirportImport(CR455Radio& radio, const CAirportList& list,
+CAirportImportPlan PlanAirportImport(const CR455Radio& radio, const CAirportList& list,
                                      const std::vector<CAirportChoice>& chosen, unsigned from,
                                      bool overwrite);
 

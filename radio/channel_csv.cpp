@@ -525,7 +525,7 @@ bool ParseRows(const std::string& text, std::vector<ChannelRow>& rows, CsvError&
 
 } // namespace
 
-std::string ExportChannelsCsv(CR455Radio& radio)
+std::string ExportChannelsCsv(const CR455Radio& radio)
 {
     std::string out = std::string(kChannelCsvHeader) + "\r\n";
     for (unsigned ch = 1; ch <= CR455Radio::kChannelCount; ++ch) {
@@ -559,7 +559,7 @@ bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string*
     return true;
 }
 
-std::string ChannelRowTsv(CR455Radio& radio, unsigned ch)
+std::string ChannelRowTsv(const CR455Radio& radio, unsigned ch)
 {
     std::string row = std::to_string(ch);
     if (radio.GetChAppear(ch) == "OFF")

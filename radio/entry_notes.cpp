@@ -57,7 +57,7 @@ std::string Megahertz(long long hertz)
     return text;
 }
 
-std::string GridName(CR455Radio& radio)
+std::string GridName(const CR455Radio& radio)
 {
     const std::string spacing = radio.GetChSpacing();
     if (spacing == "25kHz")
@@ -67,7 +67,7 @@ std::string GridName(CR455Radio& radio)
     return LoadResString(IDS_NOTE_GRID_BOTH);
 }
 
-std::string FrequencyNote(CR455Radio& radio, const SChannelEntry& entry, bool undoHint)
+std::string FrequencyNote(const CR455Radio& radio, const SChannelEntry& entry, bool undoHint)
 {
     const std::string typed = Trim(entry.frequency);
     if (typed.empty())
@@ -93,7 +93,7 @@ std::string FrequencyNote(CR455Radio& radio, const SChannelEntry& entry, bool un
     return std::string();
 }
 
-std::string NameNote(CR455Radio& radio, const SChannelEntry& entry)
+std::string NameNote(const CR455Radio& radio, const SChannelEntry& entry)
 {
     const unsigned ch = entry.channel;
     const std::string typed = TrimRight(entry.name);
@@ -130,7 +130,7 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix)
 
 } // namespace
 
-std::vector<std::string> ExplainChannelEntry(CR455Radio& radio, const SChannelEntry& entry,
+std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const SChannelEntry& entry,
                                              bool undoHint)
 {
     std::vector<std::string> notes;

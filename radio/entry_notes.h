@@ -21,7 +21,7 @@ struct SChannelEntry {
 // not a frequency, a name cut to 7 characters, raised to upper case or stripped of characters
 // the transceiver cannot show. Nothing is noted where the engine stored what was typed.
 // `undoHint` adds the way back to the note of a channel that became blank.
-std::vector<std::string> ExplainChannelEntry(CR455Radio& radio, const SChannelEntry& entry,
+std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const SChannelEntry& entry,
                                              bool undoHint = false);
 
 // Records in `entries` what `command` types, when it sets the FREQUENCY or NAME of a memory

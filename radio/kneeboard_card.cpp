@@ -17,7 +17,7 @@ const unsigned kHeadingIds[CCardData::kColumns] = {
 
 } // namespace
 
-CCardData BuildCardData(CR455Radio& radio, const std::string& fileName, const std::string& date)
+CCardData BuildCardData(const CR455Radio& radio, const std::string& fileName, const std::string& date)
 {
     CCardData card;
     card.fileName = fileName;
