@@ -60,7 +60,7 @@ std::string CompactChannels(const std::vector<CAirportPlacement>& placed)
 
 } // namespace
 
-CAirportImportDlg::CAirportImportDlg(wxWindow* parent, CR455Radio* radio, unsigned from)
+CAirportImportDlg::CAirportImportDlg(wxWindow* parent, const CR455Radio* radio, unsigned from)
     : m_radio(radio), m_grid(GetChannelGrid(*radio))
 {
     InitAppResources();

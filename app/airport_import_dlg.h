@@ -30,7 +30,7 @@ public:
 
     // Plans against `radio` (read only) from channel `from` (1 to 20). Loads the list the
     // profile names, or the shipped one.
-    CAirportImportDlg(wxWindow* parent, CR455Radio* radio, unsigned from);
+    CAirportImportDlg(wxWindow* parent, const CR455Radio* radio, unsigned from);
 
     // The import as the dialog stands; after OK, the one to apply.
     const CAirportImportPlan& GetPlan() const { return m_plan; }
@@ -64,7 +64,7 @@ private:
     // the shipped list) and shows the new list's rows; a list that does not load is reported.
     void SwitchList(const wxString& path, const wxString& remembered);
 
-    CR455Radio* m_radio;
+    const CR455Radio* m_radio;
     EChannelGrid m_grid;
     CAirportList m_list;
     wxString m_listPath;
