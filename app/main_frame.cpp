@@ -1,6 +1,5 @@
 #include "app/main_frame.h"
 
-#include <gtk/gtk.h>
 #include <wx/accel.h>
 #include <wx/display.h>
 #include <wx/docview.h>
@@ -22,6 +21,7 @@
 #include "app/recent_file_list.h"
 #include "app/safe_cloning.h"
 #include "app/splash_window.h"
+#include "app/window_manager.h"
 
 namespace {
 
@@ -97,9 +97,12 @@ CMainFrame::CMainFrame(wxDocManager* manager)
            m_normalRect.GetSize());
     // The toolkit reads a frame size as including the decorations it knows of; the stored size
     // leaves them out.
-    if (GetDecorationSize() != wxSize())
-        SetSize(wxRect(m_normalRect.GetPosition(), m_normalRect.GetSize() + GetDecorationSize()));
-    m_mapped = !NotifyWhenMapped();
+    const wxSize decorations = GetDecorationSize(*this);
+    if (decorations != wxSize())
+        SetSize(wxRect(m_normalRect.GetPosition(), m_normalRect.GetSize() + decorations));
+    // Where the toolkit cannot tell, the frame counts as mapped from the start (its moves count
+    // once it is shown).
+    m_mapped = !NotifyWhenMapped(*this, &m_mapped);
     SetMinSize(kMinSize);
     SetIcons(wxIconBundle(GetSvgBundle("pwr455", 32).GetIcon(wxSize(32, 32))));
 
@@ -185,31 +188,6 @@ void CMainFrame::DoGiveHelp(const wxString& text, bool show)
         wxFrame::DoGiveHelp(text, show);
 }
 
-// The window manager's border and title bar are known only once the frame is on the screen, and
-// a new process does not know them when it makes its frame. The remembered size therefore leaves
-// them out, so that a frame reopens exactly as large as it was closed.
-wxSize CMainFrame::GetDecorationSize() const
-{
-#ifdef __WXGTK__
-    return wxSize(m_decorSize.left + m_decorSize.right, m_decorSize.top + m_decorSize.bottom);
-#else
-    return wxSize();
-#endif
-}
-
-// Asks the toolkit to say when the window manager has mapped the frame. Where it cannot, the
-// frame counts as mapped from the start (its moves count once it is shown).
-bool CMainFrame::NotifyWhenMapped()
-{
-    return g_signal_connect(GetHandle(), "map-event", G_CALLBACK(&CMainFrame::OnMapped), this) != 0;
-}
-
-int CMainFrame::OnMapped(void*, void*, void* frame)
-{
-    static_cast<CMainFrame*>(frame)->m_mapped = true;
-    return 0; // the toolkit's own handling goes on
-}
-
 void CMainFrame::TrackNormalRect()
 {
     // While the window manager maps the frame it reports passing positions (the one asked for
@@ -225,7 +203,7 @@ void CMainFrame::TrackNormalRect()
 void CMainFrame::KeepNormalRect()
 {
     if (IsShown() && !IsMaximized() && !IsIconized() && !IsFullScreen())
-        m_normalRect = wxRect(GetPosition(), GetSize() - GetDecorationSize());
+        m_normalRect = wxRect(GetPosition(), GetSize() - GetDecorationSize(*this));
 }
 
 // A placement the program asks for counts at once, mapped or not.
