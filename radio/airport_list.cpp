@@ -1,7 +1,6 @@
 #include "radio/airport_list.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 
@@ -22,13 +21,6 @@ const char kListFileName[] = "airport-frequencies.csv";
 
 // Descriptions run to some 60 characters; this bounds what one row may hold.
 constexpr size_t kMaxFieldLength = 1024;
-
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // Where each column sits in the rows, from the header; false when one is missing.
 bool FindColumns(const CCsvRecord& header, size_t (&index)[kColumnCount])
@@ -157,6 +149,7 @@ std::vector<std::string> SplitIdents(const std::string& text)
     std::vector<std::string> idents;
     std::string ident;
     auto flush = [&] {
+        ident = Upper(ident);
         if (!ident.empty() && std::find(idents.begin(), idents.end(), ident) == idents.end())
             idents.push_back(ident);
         ident.clear();
@@ -165,7 +158,7 @@ std::vector<std::string> SplitIdents(const std::string& text)
         if (IsWhiteSpace(c) || c == ',' || c == ';')
             flush();
         else
-            ident += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            ident += c;
     }
     flush();
     return idents;

@@ -1,7 +1,6 @@
 #include "radio/channel_csv.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <vector>
 
@@ -199,11 +198,6 @@ bool DecodeUtf16(const std::string& bytes, bool bigEndian, std::string& text, Cs
     return true;
 }
 
-bool StartsWith(const std::string& text, const std::string& prefix)
-{
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
 // Text as spreadsheets save it, as UTF-8 without a byte order mark. Files that are no CSV text
 // this reader can take are refused with the reason.
 bool DecodeText(const std::string& bytes, std::string& text, CsvError& error)
@@ -241,12 +235,6 @@ bool NextRecord(CCsvReader& reader, CCsvRecord& record, CsvError& error)
     return false;
 }
 
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 bool IsHeader(const CCsvRecord& record)
 {

@@ -1,9 +1,9 @@
 #include "radio/entry_notes.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 
+#include "engine/command_string.h"
 #include "engine/frequency_band.h"
 #include "engine/text_value.h"
 #include "radio/channel_order.h"
@@ -106,26 +106,14 @@ std::string NameNote(const CR455Radio& radio, const SChannelEntry& entry)
         reasons.push_back(LoadResString(IDS_NOTE_NAME_CUT));
     if (std::any_of(kept.begin(), kept.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
         reasons.push_back(LoadResString(IDS_NOTE_NAME_UPPER));
-    if (std::any_of(kept.begin(), kept.end(), [](char c) {
-            const int upper = std::toupper(static_cast<unsigned char>(c));
-            return !CTextValue::IsDisplayCharacter(static_cast<unsigned char>(upper));
-        }))
+    const std::string raised = Upper(kept);
+    if (std::any_of(raised.begin(), raised.end(),
+                    [](char c) { return !CTextValue::IsDisplayCharacter(static_cast<unsigned char>(c)); }))
         reasons.push_back(LoadResString(IDS_NOTE_NAME_FILTERED));
     std::string why;
     for (const std::string& reason : reasons)
         why += (why.empty() ? "" : ", ") + reason;
     return FormatText(LoadResString(IDS_NOTE_NAME), {ChannelLabel(ch), typed, stored, why});
-}
-
-bool StartsWithNoCase(const std::string& text, const std::string& prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(text[i])) != prefix[i])
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -148,7 +136,7 @@ std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const SCha
 void CollectChannelEntry(const std::string& command, std::vector<SChannelEntry>& entries)
 {
     const size_t equals = command.find('=');
-    if (equals == std::string::npos || !StartsWithNoCase(command, "CH.MCH."))
+    if (equals == std::string::npos || !StartsWith(Upper(command), "CH.MCH."))
         return;
     const std::string key = command.substr(0, equals);
     const size_t dot = key.find('.', 7);
@@ -160,8 +148,8 @@ void CollectChannelEntry(const std::string& command, std::vector<SChannelEntry>&
         return;
     const unsigned ch = static_cast<unsigned>(std::stoi(number));
     const std::string field = key.substr(dot + 1);
-    const bool frequency = StartsWithNoCase(field, "FREQUENCY") && field.size() == 9;
-    const bool name = StartsWithNoCase(field, "NAME") && field.size() == 4;
+    const bool frequency = EqualsNoCase(field, "FREQUENCY");
+    const bool name = EqualsNoCase(field, "NAME");
     if (ch < 1 || ch > CR455Radio::kChannelCount || !(frequency || name) ||
         equals + 1 == command.size())
         return; // not a channel's frequency or name, or a query
