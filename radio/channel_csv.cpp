@@ -6,6 +6,7 @@
 
 #include "radio/csv_reader.h"
 #include "radio/r455_radio.h"
+#include "radio/text_encoding.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -84,145 +85,13 @@ std::string FieldName(size_t index)
     return index < kColumnCount ? kColumnNames[index] : std::to_string(index + 1);
 }
 
-std::string Hex(unsigned char c)
-{
-    const char digits[] = "0123456789ABCDEF";
-    return {digits[c >> 4], digits[c & 0x0F]};
-}
-
-// The length of the well-formed UTF-8 sequence that starts at `i` with a byte of 0x80 or
-// above, or 0 when there is none.
-size_t Utf8SequenceLength(const std::string& text, size_t i)
-{
-    const auto byte = [&](size_t k) {
-        return k < text.size() ? static_cast<unsigned char>(text[k]) : 0u;
-    };
-    const unsigned lead = byte(i);
-    size_t length = 0;
-    unsigned low = 0x80;
-    unsigned high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : low;   // no overlong forms
-        high = lead == 0xED ? 0x9F : high; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : low;
-        high = lead == 0xF4 ? 0x8F : high; // nothing beyond U+10FFFF
-    } else {
-        return 0;
-    }
-    for (size_t k = 1; k < length; ++k) {
-        const unsigned c = byte(i + k);
-        if (c < (k == 1 ? low : 0x80u) || c > (k == 1 ? high : 0xBFu))
-            return 0;
-    }
-    return length;
-}
-
-// A field as a message quotes it: control characters and bytes that are not UTF-8 text appear
-// as \xNN, so that the message stays readable and is valid UTF-8 for the desktop program.
-std::string Shown(const std::string& text)
-{
-    std::string out;
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        const size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text, i);
-        if (length == 0 || c < 0x20 || c == 0x7F) {
-            out += "\\x" + Hex(c);
-            ++i;
-            continue;
-        }
-        out.append(text, i, length);
-        i += length;
-    }
-    return out;
-}
-
-void AppendUtf8(std::string& out, uint32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// The line that the end of `text` is on; CR LF, LF and a lone CR each end a line.
-unsigned LineAtEnd(const std::string& text)
-{
-    unsigned line = 1;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
-            ++line;
-    }
-    return line;
-}
-
-// UTF-16 after its byte order mark, as UTF-8.
-bool DecodeUtf16(const std::string& bytes, bool bigEndian, std::string& text, CsvError& error)
-{
-    const auto unit = [&](size_t i) -> uint32_t {
-        const unsigned a = static_cast<unsigned char>(bytes[i]);
-        const unsigned b = static_cast<unsigned char>(bytes[i + 1]);
-        return bigEndian ? (a << 8 | b) : (b << 8 | a);
-    };
-    text.clear();
-    for (size_t i = 2; i < bytes.size(); i += 2) {
-        uint32_t cp = i + 1 < bytes.size() ? unit(i) : 0xDC00; // half a unit: broken
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size()) {
-            const uint32_t low = unit(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-                i += 2;
-            }
-        }
-        if (cp >= 0xD800 && cp <= 0xDFFF) {
-            error = {IDS_CSV_BROKEN_UTF16, LineAtEnd(text), {}};
-            return false;
-        }
-        AppendUtf8(text, cp);
-    }
-    return true;
-}
-
-// Text as spreadsheets save it, as UTF-8 without a byte order mark. Files that are no CSV text
-// this reader can take are refused with the reason.
 bool DecodeText(const std::string& bytes, std::string& text, CsvError& error)
 {
-    using namespace std::string_literals;
-    if (StartsWith(bytes, "\xFF\xFE\0\0"s) || StartsWith(bytes, "\0\0\xFE\xFF"s)) {
-        error = {IDS_CSV_UTF32, 1, {}};
-        return false;
-    }
-    // .xlsx and .ods are ZIP archives, .xls an OLE compound file.
-    if (StartsWith(bytes, "PK\x03\x04"s) || StartsWith(bytes, "\xD0\xCF\x11\xE0"s)) {
-        error = {IDS_CSV_SPREADSHEET_DOCUMENT, 1, {}};
-        return false;
-    }
-    if (StartsWith(bytes, "\xFF\xFE"s) || StartsWith(bytes, "\xFE\xFF"s))
-        return DecodeUtf16(bytes, bytes[0] == '\xFE', text, error);
-    // Every other byte NUL: the ASCII header row in UTF-16 without a byte order mark.
-    const auto isNul = [&](size_t i) { return bytes[i] == '\0'; };
-    if (bytes.size() >= 4 && isNul(0) != isNul(1) && isNul(0) == isNul(2) &&
-        isNul(1) == isNul(3)) {
-        error = {IDS_CSV_UTF16_WITHOUT_BOM, 1, {}};
-        return false;
-    }
-    text = StartsWith(bytes, "\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
-    return true;
+    CTextDecodeError decodeError;
+    if (DecodeCsvText(bytes, text, decodeError))
+        return true;
+    error = {decodeError.messageId, decodeError.line, {}};
+    return false;
 }
 
 // The next record of `reader`; a malformed one sets `error` naming the line and the field.
@@ -357,7 +226,7 @@ bool CheckNameCharacters(const std::string& name, unsigned line, CsvError& error
         if (const size_t length = Utf8SequenceLength(name, i))
             error = {IDS_CSV_NAME_CHARACTER, line, {kColumnNames[kName], name.substr(i, length)}};
         else
-            error = {IDS_CSV_NOT_UTF8, line, {kColumnNames[kName], Hex(c)}};
+            error = {IDS_CSV_NOT_UTF8, line, {kColumnNames[kName], HexByte(c)}};
         return false;
     }
     return true;
@@ -392,7 +261,7 @@ bool CheckChannel(const CCsvRecord& record, const std::vector<bool>& seen, Chann
                   channel.find_first_not_of("0123456789") == std::string::npos;
     row.channel = number ? static_cast<unsigned>(std::stoul(channel)) : 0;
     if (row.channel < 1 || row.channel > CR455Radio::kChannelCount) {
-        error = {IDS_CSV_BAD_CHANNEL, record.line, {kColumnNames[kChannel], Shown(channel)}};
+        error = {IDS_CSV_BAD_CHANNEL, record.line, {kColumnNames[kChannel], ShownText(channel)}};
         return false;
     }
     if (seen[row.channel]) {
@@ -411,7 +280,7 @@ bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>&
     const std::string frequency = Trim(record.fields[kFrequency]);
     row.frequency = WithDecimalPoint(frequency);
     if (!row.frequency.empty() && !IsFrequencyText(row.frequency)) {
-        error = {IDS_CSV_BAD_FREQUENCY, line, {kColumnNames[kFrequency], Shown(frequency)}};
+        error = {IDS_CSV_BAD_FREQUENCY, line, {kColumnNames[kFrequency], ShownText(frequency)}};
         return false;
     }
     // Channel 1 is always in use: the engine cannot blank it, and a row that tried would leave
@@ -430,7 +299,7 @@ bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>&
     for (Column column : {kTxInhibit, kLockout}) {
         std::string flag = Trim(record.fields[column]);
         if (!IsFlagText(flag)) {
-            error = {IDS_CSV_BAD_FLAG, line, {kColumnNames[column], Shown(flag)}};
+            error = {IDS_CSV_BAD_FLAG, line, {kColumnNames[column], ShownText(flag)}};
             return false;
         }
         (column == kTxInhibit ? row.txInhibit : row.lockout) = Upper(flag);
