@@ -13,7 +13,6 @@
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/app_resources.h"
 #include "app/engine_text.h"
@@ -63,8 +62,7 @@ std::string CompactChannels(const std::vector<CAirportPlacement>& placed)
 CAirportImportDlg::CAirportImportDlg(wxWindow* parent, const CR455Radio* radio, unsigned from)
     : m_radio(radio), m_grid(GetChannelGrid(*radio))
 {
-    InitAppResources();
-    wxXmlResource::Get()->LoadDialog(this, parent, "IDD_AIRPORT_IMPORT");
+    LoadXrcDialog(*this, parent, "IDD_AIRPORT_IMPORT");
     m_idents = XrcCtrl<wxTextCtrl>(*this, "IDC_AIRPORT_IDENTS");
     m_status = XrcCtrl<wxStaticText>(*this, "IDC_AIRPORT_STATUS");
     m_listCtrl = XrcCtrl<wxListCtrl>(*this, "IDC_AIRPORT_LIST");

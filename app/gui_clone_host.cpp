@@ -1,6 +1,7 @@
 #include "app/gui_clone_host.h"
 
 #include <chrono>
+#include <memory>
 
 #include <wx/app.h>
 #include <wx/event.h>
@@ -60,12 +61,9 @@ void CGuiCloneHost::CreateProgress(const std::string& caption)
 {
     if (m_progress)
         return;
-    auto* dialog = new CCloneProgressDlg(wxString::FromUTF8(caption));
-    if (!dialog->Create(MainWindow())) {
-        delete dialog;
-        return;
-    }
-    m_progress = dialog;
+    auto dialog = std::make_unique<CCloneProgressDlg>(wxString::FromUTF8(caption));
+    dialog->Create(MainWindow());
+    m_progress = dialog.release();
     if (CMainFrame* frame = GetPWR455App().GetMainFrame())
         frame->HoldMessageText(true);
     // The window pumps events during the run: a close request for the main window (from the

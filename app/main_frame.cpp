@@ -5,7 +5,6 @@
 #include <wx/docview.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/airport_import_command.h"
 #include "app/app_resources.h"
@@ -22,6 +21,7 @@
 #include "app/safe_cloning.h"
 #include "app/splash_window.h"
 #include "app/window_manager.h"
+#include "app/xrc_util.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     SetMinSize(kMinSize);
     SetIcons(wxIconBundle(GetSvgBundle("pwr455", 32).GetIcon(wxSize(32, 32))));
 
-    wxMenuBar* menuBar = wxXmlResource::Get()->LoadMenuBar("IDR_MAINFRAME");
+    wxMenuBar* menuBar = LoadXrcMenuBar("IDR_MAINFRAME");
     ApplyMenuPrompts(menuBar);
     for (size_t i = 0; i < menuBar->GetMenuCount(); ++i)
         ShowMenuKeyNames(menuBar->GetMenu(i));

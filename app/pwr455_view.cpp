@@ -6,7 +6,6 @@
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/app_resources.h"
 #include "app/channel_list_commands.h"
@@ -21,6 +20,7 @@
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "app/undo_commands.h"
+#include "app/xrc_util.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
@@ -339,9 +339,7 @@ void CPWR455View::OnListContextMenu(wxContextMenuEvent& event)
     if (!frame)
         return;
     frame->Raise();
-    std::unique_ptr<wxMenuBar> bar(wxXmlResource::Get()->LoadMenuBar("IDR_CHANNEL_POPUP"));
-    if (!bar || bar->GetMenuCount() == 0)
-        return;
+    std::unique_ptr<wxMenuBar> bar(LoadXrcMenuBar("IDR_CHANNEL_POPUP"));
     std::unique_ptr<wxMenu> popup(bar->Remove(0));
     ShowMenuKeyNames(popup.get());
     // Tracked by the main window, so that the chosen command and the enabled states are
