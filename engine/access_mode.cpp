@@ -2,9 +2,6 @@
 
 #include "engine/command_string.h"
 
-namespace {
-
-// A known access word is removed: the text becomes "=" and what followed the first '='.
 AccessMode ParseAccessMode(CCommandString& command)
 {
     if (command.IsEmpty()) {
@@ -26,8 +23,6 @@ AccessMode ParseAccessMode(CCommandString& command)
     }
     return kByString;
 }
-
-} // namespace
 
 CValueCommand ParseValueCommand(const std::string& text)
 {

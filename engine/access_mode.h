@@ -2,6 +2,8 @@
 
 #include <string>
 
+class CCommandString;
+
 // How the value part of a command is written. ByMenuItemName is accepted and behaves exactly
 // as ByString everywhere.
 enum AccessMode {
@@ -10,9 +12,13 @@ enum AccessMode {
     kByMenuItemName = 2,
 };
 
-// The value part of a command (ACCESS=VALUE, =VALUE or empty) read apart: the access mode of a
-// leading access word, and the value after the first '=' (empty for a query). An unknown word
-// gives ByString, so that the value after the first '=' is read as usual.
+// Reads a leading access word from a value part of the form WORD=VALUE, =VALUE or empty. A known
+// word is removed (the text becomes "=" and what followed the first '='); an unknown word is left
+// in place and gives ByString, so that the value after the first '=' is read as usual.
+AccessMode ParseAccessMode(CCommandString& command);
+
+// The value part of a command read apart by ParseAccessMode: the access mode and the value after
+// the first '=' (empty for a query).
 struct CValueCommand {
     AccessMode mode = kByString;
     std::string value;
