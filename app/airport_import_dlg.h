@@ -34,7 +34,6 @@ public:
 
     // The import as the dialog stands; after OK, the one to apply.
     const CAirportImportPlan& GetPlan() const { return m_plan; }
-    const CAirportList& GetAirportList() const { return m_list; }
 
     // Replaces the list by the file at `path`; false (and the list unchanged) with the reason.
     bool LoadList(const wxString& path, wxString* error);

@@ -29,7 +29,6 @@ public:
 
     int GetPos() const;
     wxString GetPercentText() const;
-    wxWindow* GetOwner() const { return m_owner; }
 
     // Lets the user interface handle what is waiting, a bounded number of events at a time.
     static void PumpMessages();

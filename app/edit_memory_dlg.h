@@ -35,7 +35,6 @@ public:
     // The frequency and name as the user typed them, before OK checked and sent them.
     const wxString& GetTypedFrequency() const { return m_typedFrequency; }
     const wxString& GetTypedName() const { return m_nameText; }
-    CR455Radio* GetRadioData() const { return m_radioData; }
 
     // Text limits of the edits (characters).
     static constexpr int kNameLimit = 7;

@@ -64,7 +64,6 @@ public:
 
     CSheetPage* GetActivePage() const;
     CSheetPage* GetPage(size_t index) const;
-    const wxFont& GetSheetFont() const { return m_sheetFont; }
 
 private:
     void OnInitDialog();

@@ -216,12 +216,6 @@ void CPWR455View::RefreshAll()
         ShowRow(n);
 }
 
-const std::array<std::string, CPWR455View::kColumnCount>&
-CPWR455View::GetRowTexts(unsigned n) const
-{
-    return m_rows[n <= kChannelCount ? n : 0];
-}
-
 // Edit Memory -------------------------------------------------------------------------------
 
 void CPWR455View::OpenEditMemory()

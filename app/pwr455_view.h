@@ -50,13 +50,10 @@ public:
     void BuildRow(unsigned n);
     void ShowRow(unsigned n);
     void RefreshAll();
-    // The row texts last built for channel n (1..20).
-    const std::array<std::string, kColumnCount>& GetRowTexts(unsigned n) const;
 
     // The channel handed to the Edit Memory dialog; set just before it opens.
     unsigned GetEditChannel() const { return m_editChannel; }
     // The page on which the settings sheet opens; the sheet reports page changes here.
-    int GetSettingsPage() const { return m_settingsPage; }
     void SetSettingsPage(int page) { m_settingsPage = page; }
 
     // Opens Edit Memory on the selected channel, or says that no row is selected.

@@ -10,7 +10,6 @@
 // Every wait goes through the clone clock, so that a test runs a whole fleet on a fake clock.
 
 #include <ctime>
-#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -41,9 +40,6 @@ public:
     // Runs until Cancel. Each line goes to `out` and, when given, is appended to `log`; a line
     // that cannot be written to the log is reported once on `err`.
     Tally Run(std::ostream& out, std::ostream* log, std::ostream& err);
-
-    // The wall clock of the lines (tests fix it).
-    void SetWallClock(std::function<std::time_t()> now) { m_now = std::move(now); }
 
     // One line: "YYYY-MM-DD HH:MM:SS  <comment, 16 characters>  <result>".
     static std::string FormatLine(const std::tm& local, const std::string& comment,
@@ -87,7 +83,6 @@ private:
     CQuietHost m_quiet;
     CCloneLink m_link;
     CCloneOperations m_operations;
-    std::function<std::time_t()> m_now;
     std::string m_port;
     bool m_portNoted = false;
     bool m_logFailed = false;

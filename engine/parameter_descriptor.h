@@ -42,7 +42,6 @@ public:
 
     // The value objects of the kind, for filling in; null for the other kinds.
     CValueList* GetValueList() { return m_valueList.get(); }
-    CListValue* GetListValue() { return m_listValue.get(); }
     CNumberRange* GetNumberRange() { return m_numberRange.get(); }
     CRangeValue* GetRangeValue() { return m_rangeValue.get(); }
     CTextValue* GetTextValue() { return m_textValue.get(); }

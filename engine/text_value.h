@@ -14,7 +14,6 @@ public:
     // becomes maximum-length spaces.
     void SetLength(int a, int b);
     void SetMode(int mode) { m_mode = mode; }
-    int GetMode() const { return m_mode; }
     int GetMinimumLength() const { return m_minimumLength; }
     int GetMaximumLength() const { return m_maximumLength; }
 

@@ -42,7 +42,6 @@ public:
     // The name of the step that Undo or Redo would take back or do again; empty when none.
     std::string GetUndoName() const;
     std::string GetRedoName() const;
-    size_t GetUndoCount() const { return m_undo.size(); }
 
     // Restores the data set as it was before the last step (Undo) or after the step undone
     // last (Redo). False when there is nothing to undo or redo, or a step is being recorded.
