@@ -30,14 +30,14 @@
 
 namespace {
 
-struct ColumnInfo {
+struct CColumnInfo {
     unsigned header; // string id
     int defaultWidth;
 };
 
 // The columns in the order they are inserted; all are right-justified. The spare column's
 // default is wider than the clamp allows, so it opens at the widest width.
-const ColumnInfo kColumns[CPWR455View::kColumnCount] = {
+const CColumnInfo kColumns[CPWR455View::kColumnCount] = {
     {IDS_CLI_COLUMN_CH, 30},          {IDS_CLI_COLUMN_PRIO, 50},
     {IDS_CLI_COLUMN_FREQUENCY, 100},  {IDS_CLI_COLUMN_NAME, 100},
     {IDS_CLI_COLUMN_TX_INHIBIT, 90},  {IDS_CLI_COLUMN_LOCKOUT, 90},
@@ -227,7 +227,7 @@ void CPWR455View::OpenEditMemory()
     }
     const unsigned n = static_cast<unsigned>(item) + 1;
     m_editChannel = n;
-    SChannelEntry typed;
+    CChannelEntry typed;
     bool changed;
     {
         CUndoStep step(History(), UndoStepName(IDS_STEP_EDIT, n));
@@ -247,7 +247,7 @@ void CPWR455View::OpenEditMemory()
     ShowStatusText(notes.empty() ? LoadResString(IDS_IDLE_MESSAGE) : notes);
 }
 
-bool CPWR455View::RunEditMemoryDialog(SChannelEntry& typed)
+bool CPWR455View::RunEditMemoryDialog(CChannelEntry& typed)
 {
     // The dialog finds this view and reads m_editChannel from it.
     CEditMemoryDlg dialog;

@@ -20,7 +20,7 @@ class wxMouseEvent;
 class wxUpdateUIEvent;
 class CR455Radio;
 class CUndoHistory;
-struct SChannelEntry;
+struct CChannelEntry;
 
 class CPWR455View : public wxView {
 public:
@@ -67,7 +67,7 @@ public:
 private:
     // Runs the Edit Memory dialog on m_editChannel; true when it ended with OK, and then
     // `typed` holds what the user typed.
-    bool RunEditMemoryDialog(SChannelEntry& typed);
+    bool RunEditMemoryDialog(CChannelEntry& typed);
     // The document's undo history.
     CUndoHistory& History();
     // Runs the settings sheet on m_settingsPage.

@@ -36,10 +36,10 @@ CCloneOperations::CCloneOperations(CR455Radio& radio, CCloneLink& link, CCloneHo
     RestoreRequestIdentity();
 }
 
-CCloneOperations::Report CCloneOperations::GetReport(Operation operation, int result)
+CCloneOperations::CReport CCloneOperations::GetReport(Operation operation, int result)
 {
     using Icon = CCloneHost::Icon;
-    Report r;
+    CReport r;
     switch (result) {
     case CCloneLink::kResultOk:
         if (operation != Operation::Information)
@@ -123,7 +123,7 @@ int CCloneOperations::CheckIdentity()
 void CCloneOperations::Finish(Operation operation, int result)
 {
     m_link.SignalResult(result == CCloneLink::kResultOk);
-    Report report = GetReport(operation, result);
+    CReport report = GetReport(operation, result);
     if (!report.status.empty())
         m_host.SetStatusText(report.status);
     if (!report.box.empty())

@@ -23,14 +23,14 @@ public:
 
     // How one result is reported: the status text (empty: none) and the message box
     // (empty: none) with its icon.
-    struct Report {
+    struct CReport {
         std::string status;
         std::string box;
         CCloneHost::Icon icon = CCloneHost::Icon::Exclamation;
     };
 
     // The result table. A result the table does not list gets the "any other" row.
-    static Report GetReport(Operation operation, int result);
+    static CReport GetReport(Operation operation, int result);
 
     // The model text the Information dialog shows.
     static const char* const kModelText;

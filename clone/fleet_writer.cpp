@@ -78,9 +78,9 @@ void CFleetWriter::Emit(const std::string& comment, const std::string& result, s
     }
 }
 
-CFleetWriter::Tally CFleetWriter::Run(std::ostream& out, std::ostream* log, std::ostream& err)
+CFleetWriter::CTally CFleetWriter::Run(std::ostream& out, std::ostream* log, std::ostream& err)
 {
-    Tally tally;
+    CTally tally;
     for (;;) {
         // Wait quietly for the next transceiver.
         int identity = 0;

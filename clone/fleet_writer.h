@@ -26,7 +26,7 @@ public:
     // Pause between two information runs while waiting.
     static constexpr unsigned kPollMs = 2000;
 
-    struct Tally {
+    struct CTally {
         int written = 0;
         int failed = 0; // failed, cancelled or refused
     };
@@ -39,7 +39,7 @@ public:
 
     // Runs until Cancel. Each line goes to `out` and, when given, is appended to `log`; a line
     // that cannot be written to the log is reported once on `err`.
-    Tally Run(std::ostream& out, std::ostream* log, std::ostream& err);
+    CTally Run(std::ostream& out, std::ostream* log, std::ostream& err);
 
     // One line: "YYYY-MM-DD HH:MM:SS  <comment, 16 characters>  <result>".
     static std::string FormatLine(const std::tm& local, const std::string& comment,

@@ -54,6 +54,6 @@ private:
     CValueList m_appearList;
     CValueList m_lockoutList;
     CValueList m_txList;
-    ChannelLists m_lists;
+    CChannelLists m_lists;
     std::array<std::unique_ptr<CMemoryChannel>, CChannelId::kStoreSize> m_channels;
 };

@@ -11,12 +11,12 @@ const uint32_t kGrid1[] = {5000, 10000, 15000, 30000, 35000, 40000, 55000, 60000
 const uint32_t kGrid2[] = {0,     5000,  10000, 15000, 25000, 30000, 35000, 40000, 50000,
                            55000, 60000, 65000, 75000, 80000, 85000, 90000, 100000};
 
-struct GridTable {
+struct CGridTable {
     const uint32_t* offsets;
     int count;
 };
 
-const GridTable kGrids[] = {
+const CGridTable kGrids[] = {
     {kGrid0, sizeof kGrid0 / sizeof kGrid0[0]},
     {kGrid1, sizeof kGrid1 / sizeof kGrid1[0]},
     {kGrid2, sizeof kGrid2 / sizeof kGrid2[0]},
@@ -73,7 +73,7 @@ uint32_t CFrequencyBand::Snap(uint32_t hertz, EChannelGrid grid) const
     if (index >= sizeof kGrids / sizeof kGrids[0]) {
         index = static_cast<size_t>(EChannelGrid::kBoth);
     }
-    const GridTable& table = kGrids[index];
+    const CGridTable& table = kGrids[index];
     const uint32_t remainder = hertz % kStep;
     const uint32_t base = hertz - remainder;
     const int last = table.count - 1;

@@ -58,7 +58,7 @@ uint8_t Bcd(uint32_t twoDigits)
 
 } // namespace
 
-CMemoryChannel::CMemoryChannel(const CFrequencyBand* band, const CChannelId& id, const ChannelLists& lists)
+CMemoryChannel::CMemoryChannel(const CFrequencyBand* band, const CChannelId& id, const CChannelLists& lists)
     : m_band(band), m_id(id), m_frequency(new CFrequencyValue), m_appear(new CListValue(lists.appear)),
       m_txInhibit(new CListValue(lists.txInhibit)), m_lockout(new CListValue(lists.lockout)),
       m_name(new CTextValue)

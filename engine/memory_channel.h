@@ -14,7 +14,7 @@ class CValueList;
 
 // The three word lists a channel's flags choose from; owned by the channel store and shared by
 // all channels and the clipboard's channel.
-struct ChannelLists {
+struct CChannelLists {
     const CValueList* appear = nullptr;    // "OFF" code 1, "ON" code 0
     const CValueList* lockout = nullptr;   // "OFF" code 0, "ON" code 1
     const CValueList* txInhibit = nullptr; // "OFF" code 0, "ON" code 1
@@ -36,7 +36,7 @@ public:
     static constexpr int kLockoutBit = 6;
     static constexpr int kNamePresentBit = 5;
 
-    CMemoryChannel(const CFrequencyBand* band, const CChannelId& id, const ChannelLists& lists);
+    CMemoryChannel(const CFrequencyBand* band, const CChannelId& id, const CChannelLists& lists);
     virtual ~CMemoryChannel();
 
     CMemoryChannel(const CMemoryChannel&) = delete;

@@ -12,7 +12,7 @@ namespace {
 // !!! The settings layout of the transceiver image. Keys are the command words, addresses and
 // bits are where the transceiver keeps each setting, codes are the stored bit values. Every
 // saved file and every clone depends on it. DO NOT CHANGE. !!!
-struct ListSetting {
+struct CListSetting {
     const char* key;
     int address;
     int firstBit;
@@ -20,7 +20,7 @@ struct ListSetting {
     const char* words[3]; // the word of code i, null after the last
 };
 
-const ListSetting kListSettingsBeforePrioCh[] = {
+const CListSetting kListSettingsBeforePrioCh[] = {
     {"ADJ_ENABLE", 0x30, 7, 1, {"DISABLE", "ENABLE", nullptr}},
     {"CH_SPACING", 0x30, 6, 2, {"25kHz", "8.33kHz", "25k/8.33kHz"}},
     {"VFOMODE_ENABLE", 0x30, 4, 1, {"DISABLE", "ENABLE", nullptr}},
@@ -46,13 +46,13 @@ const int kPrioChAddress = 0x40;
 const int kPrioChCount = 20;
 const int kPrioChDefault = 1;
 
-struct TextSetting {
+struct CTextSetting {
     const char* key;
     int address;
     int length;
 };
 
-const TextSetting kTextSettings[] = {
+const CTextSetting kTextSettings[] = {
     {"OPENING_TEXT", 0x38, 7},
     {"CLONE_COMMENT", 0x10, 16},
 };
@@ -68,7 +68,7 @@ CSettingTable::~CSettingTable() = default;
 
 void CSettingTable::Build()
 {
-    for (const ListSetting& row : kListSettingsBeforePrioCh) {
+    for (const CListSetting& row : kListSettingsBeforePrioCh) {
         std::unique_ptr<CParameterDescriptor> descriptor(new CParameterDescriptor);
         descriptor->SetKind("BITNUM");
         descriptor->SetName(row.key);
@@ -102,7 +102,7 @@ void CSettingTable::Build()
     prioCh->SetBitWidth(8);
     m_descriptors.push_back(std::move(prioCh));
 
-    for (const TextSetting& row : kTextSettings) {
+    for (const CTextSetting& row : kTextSettings) {
         std::unique_ptr<CParameterDescriptor> descriptor(new CParameterDescriptor);
         descriptor->SetKind("MEMNAME");
         descriptor->SetName(row.key);

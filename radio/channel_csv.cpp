@@ -74,7 +74,7 @@ std::string SpreadsheetText(const std::string& name)
 
 // ---- reading ----
 
-struct CsvError {
+struct CImportError {
     unsigned messageId = 0;
     unsigned line = 0;
     std::vector<std::string> args; // after the line number
@@ -85,7 +85,7 @@ std::string FieldName(size_t index)
     return index < kColumnCount ? kColumnNames[index] : std::to_string(index + 1);
 }
 
-bool DecodeText(const std::string& bytes, std::string& text, CsvError& error)
+bool DecodeText(const std::string& bytes, std::string& text, CImportError& error)
 {
     CTextDecodeError decodeError;
     if (DecodeCsvText(bytes, text, decodeError))
@@ -95,7 +95,7 @@ bool DecodeText(const std::string& bytes, std::string& text, CsvError& error)
 }
 
 // The next record of `reader`; a malformed one sets `error` naming the line and the field.
-bool NextRecord(CCsvReader& reader, CCsvRecord& record, CsvError& error)
+bool NextRecord(CCsvReader& reader, CCsvRecord& record, CImportError& error)
 {
     CCsvError csvError;
     if (reader.Next(record, csvError))
@@ -153,7 +153,7 @@ char OtherSeparator(const CCsvRecord& record, char separator)
     return 0;
 }
 
-bool CheckNoNulByte(const CCsvRecord& record, CsvError& error)
+bool CheckNoNulByte(const CCsvRecord& record, CImportError& error)
 {
     for (size_t i = 0; i < record.fields.size(); ++i) {
         if (record.fields[i].find('\0') != std::string::npos) {
@@ -217,7 +217,7 @@ std::string UnwrappedName(const std::string& field)
 // The engine keeps one byte per character of a name and turns what its display cannot show
 // into spaces, as it does for a name typed in the edit dialog. A character beyond ASCII has no
 // such byte: it would become one space per byte of its encoding, or be cut in the middle.
-bool CheckNameCharacters(const std::string& name, unsigned line, CsvError& error)
+bool CheckNameCharacters(const std::string& name, unsigned line, CImportError& error)
 {
     for (size_t i = 0; i < name.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(name[i]);
@@ -233,7 +233,7 @@ bool CheckNameCharacters(const std::string& name, unsigned line, CsvError& error
 }
 
 // One checked row, ready to be set.
-struct ChannelRow {
+struct CChannelRow {
     unsigned channel = 0;
     std::string frequency; // empty: a blank channel
     std::string name;
@@ -241,7 +241,7 @@ struct ChannelRow {
     std::string lockout;
 };
 
-bool CheckFieldCount(const CCsvRecord& record, char separator, CsvError& error)
+bool CheckFieldCount(const CCsvRecord& record, char separator, CImportError& error)
 {
     if (record.fields.size() == kColumnCount)
         return true;
@@ -253,8 +253,8 @@ bool CheckFieldCount(const CCsvRecord& record, char separator, CsvError& error)
     return false;
 }
 
-bool CheckChannel(const CCsvRecord& record, const std::vector<bool>& seen, ChannelRow& row,
-                  CsvError& error)
+bool CheckChannel(const CCsvRecord& record, const std::vector<bool>& seen, CChannelRow& row,
+                  CImportError& error)
 {
     std::string channel = Trim(record.fields[kChannel]);
     bool number = !channel.empty() && channel.size() <= 2 &&
@@ -272,7 +272,7 @@ bool CheckChannel(const CCsvRecord& record, const std::vector<bool>& seen, Chann
 }
 
 bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>& seen,
-              ChannelRow& row, CsvError& error)
+              CChannelRow& row, CImportError& error)
 {
     const unsigned line = record.line;
     if (!CheckFieldCount(record, separator, error) || !CheckChannel(record, seen, row, error))
@@ -309,7 +309,7 @@ bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>&
 
 // Sets one channel in the order the edit dialog uses: name, Tx inhibit, lockout, frequency,
 // APPEAR, then the channel's heal.
-void ApplyRow(CR455Radio& radio, const ChannelRow& row)
+void ApplyRow(CR455Radio& radio, const CChannelRow& row)
 {
     const unsigned ch = row.channel;
     if (row.frequency.empty()) {
@@ -330,7 +330,7 @@ void ApplyRow(CR455Radio& radio, const ChannelRow& row)
     radio.HealCh(ch);
 }
 
-std::string Message(const CsvError& error)
+std::string Message(const CImportError& error)
 {
     std::vector<std::string> args{std::to_string(error.line)};
     args.insert(args.end(), error.args.begin(), error.args.end());
@@ -345,7 +345,7 @@ std::string Message(const CsvError& error)
     }
 }
 
-bool ParseRows(const std::string& text, std::vector<ChannelRow>& rows, CsvError& error)
+bool ParseRows(const std::string& text, std::vector<CChannelRow>& rows, CImportError& error)
 {
     const char separator = HeaderSeparator(text);
     CCsvReader reader(text, separator);
@@ -367,7 +367,7 @@ bool ParseRows(const std::string& text, std::vector<ChannelRow>& rows, CsvError&
             haveHeader = true;
             continue;
         }
-        ChannelRow row;
+        CChannelRow row;
         if (!CheckRow(record, separator, seen, row, error))
             return false;
         seen[row.channel] = true;
@@ -403,14 +403,14 @@ std::string ExportChannelsCsv(const CR455Radio& radio)
 bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string* error)
 {
     std::string text;
-    std::vector<ChannelRow> rows;
-    CsvError csvError;
+    std::vector<CChannelRow> rows;
+    CImportError csvError;
     if (!DecodeText(bytes, text, csvError) || !ParseRows(text, rows, csvError)) {
         if (error)
             *error = Message(csvError);
         return false;
     }
-    for (const ChannelRow& row : rows)
+    for (const CChannelRow& row : rows)
         ApplyRow(radio, row);
     radio.Heal();
     return true;
@@ -432,8 +432,8 @@ std::string ChannelRowTsv(const CR455Radio& radio, unsigned ch)
 namespace {
 
 // The rows of a pasted block, each given the channel it goes to: `first` and those after it.
-bool ParsePastedRows(const std::string& text, unsigned first, std::vector<ChannelRow>& rows,
-                     CsvError& error)
+bool ParsePastedRows(const std::string& text, unsigned first, std::vector<CChannelRow>& rows,
+                     CImportError& error)
 {
     // A spreadsheet's copy separates fields with tabs.
     const char separator = text.find('\t') != std::string::npos ? '\t' : HeaderSeparator(text);
@@ -456,7 +456,7 @@ bool ParsePastedRows(const std::string& text, unsigned first, std::vector<Channe
         // The Channel column says where the row came from; where it goes is the selection's.
         if (record.fields.size() == kColumnCount)
             record.fields[kChannel] = std::to_string(next);
-        ChannelRow row;
+        CChannelRow row;
         if (!CheckRow(record, separator, seen, row, error))
             return false;
         seen[row.channel] = true;
@@ -471,14 +471,14 @@ bool ParsePastedRows(const std::string& text, unsigned first, std::vector<Channe
 bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text,
                       unsigned* count, std::string* error)
 {
-    std::vector<ChannelRow> rows;
-    CsvError csvError;
+    std::vector<CChannelRow> rows;
+    CImportError csvError;
     if (first < 1 || !ParsePastedRows(text, first, rows, csvError)) {
         if (error)
             *error = Message(csvError);
         return false;
     }
-    for (const ChannelRow& row : rows)
+    for (const CChannelRow& row : rows)
         ApplyRow(radio, row);
     if (!rows.empty())
         radio.Heal();

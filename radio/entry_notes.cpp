@@ -67,7 +67,7 @@ std::string GridName(const CR455Radio& radio)
     return LoadResString(IDS_NOTE_GRID_BOTH);
 }
 
-std::string FrequencyNote(const CR455Radio& radio, const SChannelEntry& entry, bool undoHint)
+std::string FrequencyNote(const CR455Radio& radio, const CChannelEntry& entry, bool undoHint)
 {
     const std::string typed = Trim(entry.frequency);
     if (typed.empty())
@@ -93,7 +93,7 @@ std::string FrequencyNote(const CR455Radio& radio, const SChannelEntry& entry, b
     return std::string();
 }
 
-std::string NameNote(const CR455Radio& radio, const SChannelEntry& entry)
+std::string NameNote(const CR455Radio& radio, const CChannelEntry& entry)
 {
     const unsigned ch = entry.channel;
     const std::string typed = TrimRight(entry.name);
@@ -118,7 +118,7 @@ std::string NameNote(const CR455Radio& radio, const SChannelEntry& entry)
 
 } // namespace
 
-std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const SChannelEntry& entry,
+std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const CChannelEntry& entry,
                                              bool undoHint)
 {
     std::vector<std::string> notes;
@@ -133,7 +133,7 @@ std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const SCha
     return notes;
 }
 
-void CollectChannelEntry(const std::string& command, std::vector<SChannelEntry>& entries)
+void CollectChannelEntry(const std::string& command, std::vector<CChannelEntry>& entries)
 {
     const size_t equals = command.find('=');
     if (equals == std::string::npos || !StartsWith(Upper(command), "CH.MCH."))
@@ -154,9 +154,9 @@ void CollectChannelEntry(const std::string& command, std::vector<SChannelEntry>&
         equals + 1 == command.size())
         return; // not a channel's frequency or name, or a query
     auto it = std::find_if(entries.begin(), entries.end(),
-                           [ch](const SChannelEntry& e) { return e.channel == ch; });
+                           [ch](const CChannelEntry& e) { return e.channel == ch; });
     if (it == entries.end()) {
-        entries.push_back(SChannelEntry());
+        entries.push_back(CChannelEntry());
         it = entries.end() - 1;
         it->channel = ch;
     }

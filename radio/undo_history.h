@@ -53,7 +53,7 @@ public:
 
 private:
     friend class CUndoStep;
-    struct SStep {
+    struct CStep {
         std::string name;
         CSnapshot before;
         CSnapshot after;
@@ -62,13 +62,13 @@ private:
     bool Restore(const CSnapshot& snapshot);
     // Restores the data set before (undo) or after (redo) the last step of `from` and moves
     // that step to `to`.
-    bool TakeStep(std::deque<SStep>& from, std::deque<SStep>& to, bool redo);
-    void Add(SStep step);
+    bool TakeStep(std::deque<CStep>& from, std::deque<CStep>& to, bool redo);
+    void Add(CStep step);
 
     CRadioDataRig& m_radio;
     size_t m_depth;
-    std::deque<SStep> m_undo;
-    std::deque<SStep> m_redo;
+    std::deque<CStep> m_undo;
+    std::deque<CStep> m_redo;
     CSnapshot m_saved;
     int m_openSteps = 0;
     // Counts the Clear calls: a step begun on a data set that has since been replaced adds

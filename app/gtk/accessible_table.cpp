@@ -30,7 +30,7 @@ GtkWidget* WidgetOf(wxWindow* window)
 
 namespace {
 
-struct STableState {
+struct CTableState {
     CAccessibleTableSource* source = nullptr;
     std::vector<AtkObject*> children;
     int selectedRow = -1;
@@ -44,7 +44,7 @@ extern "C" {
 
 struct PwrAccessibleTable {
     GtkWidgetAccessible parent;
-    STableState* state;
+    CTableState* state;
 };
 struct PwrAccessibleTableClass {
     GtkWidgetAccessibleClass parentClass;
@@ -476,7 +476,7 @@ extern "C" {
 
 static void pwr_accessible_table_init(PwrAccessibleTable* table)
 {
-    table->state = new STableState;
+    table->state = new CTableState;
 }
 
 static void pwr_accessible_table_class_init(PwrAccessibleTableClass* klass)
@@ -621,7 +621,7 @@ void TellSelection(PwrAccessibleTable* table, bool refocus)
     CAccessibleTableSource* source = SourceOf(table);
     if (!source)
         return;
-    STableState& state = *table->state;
+    CTableState& state = *table->state;
     const int selected = source->GetAccessibleSelectedRow();
     if (selected != state.selectedRow) {
         TellRowState(table, state.selectedRow, ATK_STATE_SELECTED, false);

@@ -50,7 +50,7 @@ TEST(CloneTexts, EachResultGivesItsTextsAndIconAndTheCommentItsText)
         {Operation::Read, 82, " Err: No answer from transceiver.", kCheckSoftware},
     };
     for (const auto& row : rows) {
-        CCloneOperations::Report r = CCloneOperations::GetReport(row.op, row.result);
+        CCloneOperations::CReport r = CCloneOperations::GetReport(row.op, row.result);
         SCOPED_TRACE(std::to_string(int(row.op)) + "/" + std::to_string(row.result));
         EXPECT_EQ(row.status, r.status);
         EXPECT_EQ(row.box, r.box);
@@ -90,7 +90,7 @@ TEST_P(CloneOperationTableTest, ReportsItsResultAndChangesOnlyWhatItShould)
     EXPECT_EQ(c.result, c.op == Operation::Read    ? operations->Read()
                         : c.op == Operation::Write ? operations->Write()
                                                    : operations->Information());
-    const CCloneOperations::Report report = CCloneOperations::GetReport(c.op, c.result);
+    const CCloneOperations::CReport report = CCloneOperations::GetReport(c.op, c.result);
     const Lines statuses = host.Find("status:");
     EXPECT_EQ(report.status, statuses.empty() ? "" : statuses.back().substr(7));
     const std::string box = (c.result ? "box!:" : "box:") + report.box;
