@@ -25,7 +25,7 @@ class CR455Radio;
 class CAirportImportDlg : public wxDialog {
 public:
     // Columns of the list.
-    enum Column { kIdent, kType, kDescription, kListed, kStoredAs, kName, kChannel, kNote,
+    enum EColumn { kIdent, kType, kDescription, kListed, kStoredAs, kName, kChannel, kNote,
                   kColumnCount };
 
     // Plans against `radio` (read only) from channel `from` (1 to 20). Loads the list the

@@ -107,10 +107,10 @@ void CGuiCloneHost::DestroyProgress()
     m_closeGuarded = nullptr;
 }
 
-void CGuiCloneHost::MessageBox(const std::string& text, Icon icon)
+void CGuiCloneHost::MessageBox(const std::string& text, EIcon icon)
 {
     wxMessageBox(BoxText(text), ResString(IDS_APP_TITLE),
-                 wxOK | (icon == Icon::Exclamation ? wxICON_EXCLAMATION : wxICON_NONE),
+                 wxOK | (icon == EIcon::Exclamation ? wxICON_EXCLAMATION : wxICON_NONE),
                  MainWindow());
 }
 

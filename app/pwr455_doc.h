@@ -90,7 +90,7 @@ private:
     void OnCloneWrite(wxCommandEvent& event);
     void OnCloneInfo(wxCommandEvent& event);
     void OnPortSettings(wxCommandEvent& event);
-    int RunCloneOperation(CCloneOperations::Operation operation);
+    int RunCloneOperation(CCloneOperations::EOperation operation);
 
     std::unique_ptr<CR455Radio> m_radioData;
     std::unique_ptr<CUndoHistory> m_history;

@@ -19,7 +19,7 @@
 #include "res/resource_ids.h"
 #include "sim/sim_transceiver.h"
 
-int CPWR455Doc::RunCloneOperation(CCloneOperations::Operation operation)
+int CPWR455Doc::RunCloneOperation(CCloneOperations::EOperation operation)
 {
     CCloneOperations operations(*m_radioData, *m_cloneLink, *m_cloneHost, *m_transferFile);
     operations.SetModifiedTest([this] { return IsModified(); });
@@ -31,7 +31,7 @@ int CPWR455Doc::RunCloneOperation(CCloneOperations::Operation operation)
     });
     int result = CCloneOperations::kDeclined;
     switch (operation) {
-    case CCloneOperations::Operation::Read: {
+    case CCloneOperations::EOperation::Read: {
         // A read that fails or is declined leaves the data as they were and adds no step.
         CUndoStep step(*m_history, UndoStepName(IDS_STEP_CLONE_READ));
         result = operations.Read();
@@ -39,8 +39,8 @@ int CPWR455Doc::RunCloneOperation(CCloneOperations::Operation operation)
             SaveReadBackup(*m_cloneHost, *m_radioData);
         break;
     }
-    case CCloneOperations::Operation::Write: result = operations.Write(); break;
-    case CCloneOperations::Operation::Information: result = operations.Information(); break;
+    case CCloneOperations::EOperation::Write: result = operations.Write(); break;
+    case CCloneOperations::EOperation::Information: result = operations.Information(); break;
     }
     m_lastCloneResult = result;
     return result;
@@ -48,17 +48,17 @@ int CPWR455Doc::RunCloneOperation(CCloneOperations::Operation operation)
 
 int CPWR455Doc::CloneRead()
 {
-    return RunCloneOperation(CCloneOperations::Operation::Read);
+    return RunCloneOperation(CCloneOperations::EOperation::Read);
 }
 
 int CPWR455Doc::CloneWrite()
 {
-    return RunCloneOperation(CCloneOperations::Operation::Write);
+    return RunCloneOperation(CCloneOperations::EOperation::Write);
 }
 
 int CPWR455Doc::CloneInformation()
 {
-    return RunCloneOperation(CCloneOperations::Operation::Information);
+    return RunCloneOperation(CCloneOperations::EOperation::Information);
 }
 
 void CPWR455Doc::OnCloneRead(wxCommandEvent&)

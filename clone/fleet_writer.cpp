@@ -100,7 +100,7 @@ CFleetWriter::CTally CFleetWriter::Run(std::ostream& out, std::ostream* log, std
             ++tally.failed;
         } else {
             const int result = m_operations.Write();
-            Emit(comment, ResultText(m_quiet.lastStatus), out, log, err);
+            Emit(comment, ResultText(m_quiet.m_lastStatus), out, log, err);
             ++(result == CCloneLink::kResultOk ? tally.written : tally.failed);
             if (result == CCloneLink::kResultCancelled)
                 return tally;

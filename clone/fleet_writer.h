@@ -51,13 +51,13 @@ private:
     class CQuietHost : public CCloneHost {
     public:
         explicit CQuietHost(CCloneHost& host) : m_host(host) {}
-        std::string lastStatus;
-        void SetStatusText(const std::string& text) override { lastStatus = text; }
+        std::string m_lastStatus;
+        void SetStatusText(const std::string& text) override { m_lastStatus = text; }
         void CreateProgress(const std::string& caption) override { m_host.CreateProgress(caption); }
         void SetProgressPos(int percent) override { m_host.SetProgressPos(percent); }
         bool CheckCancel() override { return m_host.CheckCancel(); }
         void DestroyProgress() override { m_host.DestroyProgress(); }
-        void MessageBox(const std::string&, Icon) override {}
+        void MessageBox(const std::string&, EIcon) override {}
         bool AskOkCancel(const std::string&) override { return true; }
         void ShowInformation(const std::string&, const std::string&) override {}
         void BeginWaitCursor() override { m_host.BeginWaitCursor(); }

@@ -6,13 +6,13 @@
 
 namespace {
 
-enum Operation { kNoOperation, kHeal, kIsLegal, kCopy, kPaste, kInsert, kDelete, kClear };
+enum EOperation { kNoOperation, kHeal, kIsLegal, kCopy, kPaste, kInsert, kDelete, kClear };
 
-Operation FindOperation(const std::string& word)
+EOperation FindOperation(const std::string& word)
 {
     static const struct {
         const char* word;
-        Operation operation;
+        EOperation operation;
     } kOperations[] = {{"Heal", kHeal},     {"IsLegal", kIsLegal}, {"Copy", kCopy},  {"Paste", kPaste},
                        {"Insert", kInsert}, {"Delete", kDelete},   {"Clear", kClear}};
     for (const auto& entry : kOperations) {
@@ -37,7 +37,7 @@ const int kLastChannel = CChannelId::kMemoryChannels;
 
 // Reads the channel part of a CH command and removes it from `command`, and what follows: an
 // operation with its CHECK flag, or none for a field command. False for any other command.
-bool ParseChannelCommand(CCommandString& command, CChannelId& id, Operation& operation, bool& check)
+bool ParseChannelCommand(CCommandString& command, CChannelId& id, EOperation& operation, bool& check)
 {
     id.Parse(command);
     if (id.IsNone()) {
@@ -102,7 +102,7 @@ void CChannelStore::ResetLoaded()
 std::string CChannelStore::Execute(CCommandString& command)
 {
     CChannelId id;
-    Operation operation = kNoOperation;
+    EOperation operation = kNoOperation;
     bool check = false;
     if (!ParseChannelCommand(command, id, operation, check)) {
         return std::string();
@@ -119,7 +119,7 @@ std::string CChannelStore::Execute(CCommandString& command)
 std::string CChannelStore::Query(CCommandString& command) const
 {
     CChannelId id;
-    Operation operation = kNoOperation;
+    EOperation operation = kNoOperation;
     bool check = false;
     if (!ParseChannelCommand(command, id, operation, check)) {
         return std::string();

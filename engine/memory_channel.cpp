@@ -13,13 +13,13 @@ namespace {
 // hostile command cannot exhaust the stack.
 const int kMaximumAllDepth = 4;
 
-enum Field { kNoField, kAll, kAppear, kFrequency, kName, kTxInhibit, kLockout };
+enum EField { kNoField, kAll, kAppear, kFrequency, kName, kTxInhibit, kLockout };
 
-Field FindField(const std::string& word)
+EField FindField(const std::string& word)
 {
     static const struct {
         const char* word;
-        Field field;
+        EField field;
     } kFields[] = {{"ALL", kAll},   {"APPEAR", kAppear},       {"FREQUENCY", kFrequency},
                    {"NAME", kName}, {"TXINHIBIT", kTxInhibit}, {"CHLOCKOUT", kLockout}};
     if (!word.empty()) {
@@ -35,7 +35,7 @@ Field FindField(const std::string& word)
 // A field command read apart: the field, the value after the first '=' (so a name may contain
 // '='), and the part that the field's value object takes (ACCESS=VALUE).
 struct CFieldCommand {
-    Field field = kNoField;
+    EField field = kNoField;
     std::string value;
     std::string valueCommand;
 };

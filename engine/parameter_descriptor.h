@@ -14,7 +14,7 @@ class CValueList;
 class CParameterDescriptor {
 public:
     // !!! The kind numbers and words name the setting layouts. DO NOT CHANGE. !!!
-    enum Kind {
+    enum EKind {
         kEmpty = 0,   // "EMPTY": no value, touches nothing
         kBitNum = 1,  // "BITNUM": one of a list of named codes in a bit field
         kSelNum = 2,  // "SELNUM": a number from a range in a bit field

@@ -13,7 +13,7 @@
 namespace {
 
 // The column names of the OurAirports file: its columns are found by them.
-enum Column { kIdent, kType, kDescription, kFrequency, kColumnCount };
+enum EColumn { kIdent, kType, kDescription, kFrequency, kColumnCount };
 const char* const kColumnNames[kColumnCount] = {"airport_ident", "type", "description",
                                                 "frequency_mhz"};
 

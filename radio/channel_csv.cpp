@@ -15,7 +15,7 @@ const char kChannelCsvHeader[] = "Channel,Frequency,Name,Tx Inhibit,Lockout";
 
 namespace {
 
-enum Column { kChannel, kFrequency, kName, kTxInhibit, kLockout, kColumnCount };
+enum EColumn { kChannel, kFrequency, kName, kTxInhibit, kLockout, kColumnCount };
 
 const char* const kColumnNames[kColumnCount] = {"Channel", "Frequency", "Name", "Tx Inhibit",
                                                 "Lockout"};
@@ -296,7 +296,7 @@ bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>&
     }
     if (!CheckNameCharacters(row.name, line, error))
         return false;
-    for (Column column : {kTxInhibit, kLockout}) {
+    for (EColumn column : {kTxInhibit, kLockout}) {
         std::string flag = Trim(record.fields[column]);
         if (!IsFlagText(flag)) {
             error = {IDS_CSV_BAD_FLAG, line, {kColumnNames[column], ShownText(flag)}};

@@ -4,7 +4,7 @@
 #include "clone_test_util.h"
 
 using namespace clonetest;
-using Operation = CCloneOperations::Operation;
+using Operation = CCloneOperations::EOperation;
 
 namespace {
 
@@ -55,7 +55,7 @@ TEST(CloneTexts, EachResultGivesItsTextsAndIconAndTheCommentItsText)
         EXPECT_EQ(row.status, r.status);
         EXPECT_EQ(row.box, r.box);
         // Only the box of a successful write comes without the exclamation icon.
-        EXPECT_EQ(row.box != written, r.icon == CCloneHost::Icon::Exclamation);
+        EXPECT_EQ(row.box != written, r.icon == CCloneHost::EIcon::Exclamation);
     }
     // 16 comment bytes: control characters as blanks, others as Latin-1.
     const unsigned char comment[] = "ABC\x01" "DEFGHIJKLM\xE9NOPQ";

@@ -9,7 +9,7 @@
 #include "tests/common/file_size_limit.h"
 
 using namespace clonetest;
-using Operation = CCloneOperations::Operation;
+using Operation = CCloneOperations::EOperation;
 
 namespace {
 
