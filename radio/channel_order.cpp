@@ -24,14 +24,14 @@ struct CChannelContent {
     std::string lockout;
 };
 
-CChannelContent ReadChannel(CR455Radio& radio, unsigned ch)
+CChannelContent ReadChannel(const CR455Radio& radio, unsigned ch)
 {
     const std::string prefix = CR455Radio::ChPrefix(ch);
     CChannelContent content;
     content.blank = radio.GetChAppear(ch) == "OFF";
     // Hertz, not the megahertz text: that shows whole kilohertz only.
-    content.hertz = radio.Command(prefix + "FREQUENCY.ByNumber");
-    content.name = radio.Command(prefix + "NAME");
+    content.hertz = radio.Query(prefix + "FREQUENCY.ByNumber");
+    content.name = radio.Query(prefix + "NAME");
     content.txInhibit = radio.GetChTxInhibit(ch);
     content.lockout = radio.GetChLockout(ch);
     return content;
