@@ -124,7 +124,7 @@ void PasteRows(CPWR455View& view)
 
 } // namespace
 
-void CopyChannelRowToClipboard(CR455Radio& radio, unsigned ch)
+void CopyChannelRowToClipboard(const CR455Radio& radio, unsigned ch)
 {
     wxClipboardLocker locker;
     if (!locker)

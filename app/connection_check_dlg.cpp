@@ -1,14 +1,11 @@
 #include "app/connection_check_dlg.h"
 
-#include <stdexcept>
-
 #include <wx/button.h>
 #include <wx/font.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/xrc_util.h"
 #include "res/resource_ids.h"
@@ -35,8 +32,7 @@ wxColour LevelColour(CDoctorFinding::Level level)
 CConnectionCheckDlg::CConnectionCheckDlg(wxWindow* parent, const wxString& port, Checks checks)
     : m_checks(std::move(checks))
 {
-    if (!wxXmlResource::Get()->LoadDialog(this, parent, "IDD_CONNECTION_CHECK"))
-        throw std::runtime_error("IDD_CONNECTION_CHECK");
+    LoadXrcDialog(*this, parent, "IDD_CONNECTION_CHECK");
     XrcCtrl<wxStaticText>(*this, "IDC_CHECK_PORT")->SetLabelText(port);
     auto* report = XrcCtrl<wxTextCtrl>(*this, "IDC_CHECK_REPORT");
     // A fixed-width font keeps the texts in one column after the level words.

@@ -12,7 +12,7 @@
 #include <wx/listctrl.h>
 #include <wx/string.h>
 
-#include "app/accessibility.h"
+#include "app/accessible_table.h"
 
 class wxDC;
 

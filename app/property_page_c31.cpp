@@ -58,10 +58,9 @@ void CPropertyPageC31::LoadFromRadio()
     m_openingText = FromEngine(radio.GetOpeningText());
 }
 
-bool CPropertyPageC31::CreatePage(wxWindow* parent)
+void CPropertyPageC31::CreatePage(wxWindow* parent)
 {
-    if (!LoadPage(parent, "IDD_PROPPAGE_C31"))
-        return false;
+    LoadPage(parent, "IDD_PROPPAGE_C31");
     m_beepBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_BEEP");
     m_beepUdKeyBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_BEEP_UDKEY");
     m_sideToneBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_SIDETONE");
@@ -73,7 +72,6 @@ bool CPropertyPageC31::CreatePage(wxWindow* parent)
     m_scanModeList = XrcCtrl<wxChoice>(*this, "IDC_COMBO_SCAN_MODE");
     m_prioChList = XrcCtrl<wxChoice>(*this, "IDC_COMBO_PRIOCH");
     m_openingTextEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_OPENING_TEXT");
-    return true;
 }
 
 wxString CPropertyPageC31::GetCaption() const

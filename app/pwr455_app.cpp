@@ -38,14 +38,6 @@ namespace {
 const char kInstanceName[] = "PWR455NORD APP Exclusive Mutex";
 const char kHelpBookName[] = "pwr455.hhp";
 
-// The document string of the template: window title, document name, new-document name,
-// filter name, filter extension, file type id, file type name.
-wxString DocField(int index)
-{
-    wxArrayString fields = wxSplit(ResString(IDR_MAINFRAME), '\n', '\0');
-    return index < static_cast<int>(fields.size()) ? fields[index] : wxString();
-}
-
 } // namespace
 
 CPWR455App& GetPWR455App()
@@ -176,9 +168,10 @@ bool CPWR455App::StartSession(const wxString& file)
     wxBusyCursor wait;
     m_docManager = std::make_unique<CPWR455DocManager>();
     m_docManager->GetRecentFiles()->LoadFromProfile();
-    new wxDocTemplate(m_docManager.get(), DocField(3), "*" + DocField(4), wxString(), DocField(4).Mid(1),
-                      DocField(5), "PW-R455NORD View", CLASSINFO(CPWR455Doc),
-                      CLASSINFO(CPWR455View), wxTEMPLATE_VISIBLE);
+    const wxString ext = GetDocField(EDocField::kFilterExt);
+    new wxDocTemplate(m_docManager.get(), GetDocField(EDocField::kFilterName), "*" + ext, wxString(),
+                      ext.Mid(1), GetDocField(EDocField::kFileTypeId), "PW-R455NORD View",
+                      CLASSINFO(CPWR455Doc), CLASSINFO(CPWR455View), wxTEMPLATE_VISIBLE);
 
     m_frame = new CMainFrame(m_docManager.get());
     m_frame->Bind(wxEVT_DESTROY, &CPWR455App::OnFrameDestroyed, this);

@@ -1,7 +1,6 @@
 #include "card/card_renderer.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include <cairo-pdf.h>
 #include <cairo.h>
@@ -131,9 +130,7 @@ cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned
 
 bool ParseCardSize(const std::string& word, ECardSize* size)
 {
-    std::string lower = word;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string lower = Lower(word);
     if (lower == "a5")
         *size = ECardSize::kA5;
     else if (lower == "a4")

@@ -25,10 +25,9 @@ std::string ListChoices(const CAirportList& list, const std::vector<CAirportChoi
     std::copy_if(choices.begin(), choices.end(), std::back_inserter(holdable),
                  [](const CAirportChoice& c) { return c.CanHold(); });
     const std::vector<std::string> names = MakeChannelNames(list, holdable);
-    const unsigned headings[] = {IDS_AIR_COLUMN_IDENT + 0, IDS_AIR_COLUMN_IDENT + 1,
-                                 IDS_AIR_COLUMN_IDENT + 3, IDS_AIR_COLUMN_IDENT + 4,
-                                 IDS_AIR_COLUMN_IDENT + 5, IDS_AIR_COLUMN_IDENT + 7,
-                                 IDS_AIR_COLUMN_IDENT + 2};
+    const unsigned headings[] = {IDS_AIR_COLUMN_IDENT,     IDS_AIR_COLUMN_TYPE, IDS_AIR_COLUMN_LISTED,
+                                 IDS_AIR_COLUMN_STORED_AS, IDS_AIR_COLUMN_NAME, IDS_AIR_COLUMN_NOTE,
+                                 IDS_AIR_COLUMN_DESCRIPTION};
     std::vector<std::vector<std::string>> rows(1);
     for (unsigned id : headings)
         rows[0].push_back(LoadResString(id));

@@ -28,7 +28,7 @@ std::array<std::string, kShown> ListedRow(const std::array<std::string, kChannel
 
 } // namespace
 
-std::string FormatChannelList(CR455Radio& radio)
+std::string FormatChannelList(const CR455Radio& radio)
 {
     std::vector<std::vector<std::string>> rows = {{
         LoadResString(IDS_CLI_COLUMN_CH),         LoadResString(IDS_CLI_COLUMN_PRIO),

@@ -96,7 +96,7 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
             return kExitFailure;
         }
     }
-    std::vector<SChannelEntry> typed;
+    std::vector<CChannelEntry> typed;
     auto run = [&](const std::string& command) {
         std::string answer = radio.Command(command);
         io.out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
@@ -125,7 +125,7 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
     if (parsed.Flag("--explain")) {
         // Band and grid apply at the heal that a save runs too.
         radio.Heal();
-        for (const SChannelEntry& entry : typed) {
+        for (const CChannelEntry& entry : typed) {
             for (const std::string& note : ExplainChannelEntry(radio, entry))
                 io.err << note << '\n';
         }

@@ -83,7 +83,7 @@ int RunFleetWrite(CCloneSession& session, const std::string* logPath, CCliIo& io
                         session.Transfer());
     // Ctrl-C is how a fleet ends, between runs as much as during one.
     CInterrupt::ArmCancel(true);
-    const CFleetWriter::Tally tally = writer.Run(io.out, logPath ? &log : nullptr, io.err);
+    const CFleetWriter::CTally tally = writer.Run(io.out, logPath ? &log : nullptr, io.err);
     CInterrupt::ArmCancel(false);
     io.out << FormatText(LoadResString(IDS_FLEET_SUMMARY),
                          {std::to_string(tally.written), std::to_string(tally.failed)})

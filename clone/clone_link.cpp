@@ -4,6 +4,7 @@
 
 #include "clone/clone_clock.h"
 #include "clone/clone_host.h"
+#include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
@@ -29,15 +30,6 @@ constexpr unsigned kSettleMs = 200;          // after opening, after a request, 
 constexpr unsigned kProgressLingerMs = 500;  // the progress window stays this long after a run
 constexpr size_t kMaxLineLength = 255;
 
-std::string Trim(const std::string& text)
-{
-    const char* blanks = " \t\r\n\v\f";
-    size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return std::string();
-    size_t last = text.find_last_not_of(blanks);
-    return text.substr(first, last - first + 1);
-}
 
 // Reads one line without its line end; false at the end of the file with nothing read.
 bool ReadLine(FILE* file, std::string& line)

@@ -84,7 +84,7 @@ void CConsoleCloneHost::DestroyProgress()
     m_progressDrawn = false;
 }
 
-void CConsoleCloneHost::MessageBox(const std::string& text, Icon)
+void CConsoleCloneHost::MessageBox(const std::string& text, EIcon)
 {
     m_out << TrimMessage(text) << std::endl;
 }

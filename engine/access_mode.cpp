@@ -23,3 +23,12 @@ AccessMode ParseAccessMode(CCommandString& command)
     }
     return kByString;
 }
+
+CValueCommand ParseValueCommand(const std::string& text)
+{
+    CCommandString command(text);
+    CValueCommand parsed;
+    parsed.mode = ParseAccessMode(command);
+    parsed.value = command.Rest("=", 1);
+    return parsed;
+}

@@ -9,10 +9,10 @@ namespace {
 const uint8_t kEmptyChannel[16] = {0xFF, 0x00, 0x00, 0x00, 0x00, 0x20, 0x20, 0x20,
                                    0x20, 0x20, 0x20, 0x20, 0x00, 0x00, 0x00, 0x00};
 
-struct DefaultImage {
+struct CDefaultImage {
     uint8_t bytes[CCloneImage::kImageSize] = {};
 
-    DefaultImage()
+    CDefaultImage()
     {
         static const uint8_t head[0x70] = {
             // 0x0000
@@ -42,7 +42,7 @@ struct DefaultImage {
 
 const uint8_t* CCloneImage::GetDefaultImage()
 {
-    static const DefaultImage image;
+    static const CDefaultImage image;
     return image.bytes;
 }
 

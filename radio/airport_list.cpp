@@ -1,7 +1,6 @@
 #include "radio/airport_list.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 
@@ -15,7 +14,7 @@
 namespace {
 
 // The column names of the OurAirports file: its columns are found by them.
-enum Column { kIdent, kType, kDescription, kFrequency, kColumnCount };
+enum EColumn { kIdent, kType, kDescription, kFrequency, kColumnCount };
 const char* const kColumnNames[kColumnCount] = {"airport_ident", "type", "description",
                                                 "frequency_mhz"};
 
@@ -23,13 +22,6 @@ const char kListFileName[] = "airport-frequencies.csv";
 
 // Descriptions run to some 60 characters; this bounds what one row may hold.
 constexpr size_t kMaxFieldLength = 1024;
-
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // Where each column sits in the rows, from the header; false when one is missing.
 bool FindColumns(const CCsvRecord& header, size_t (&index)[kColumnCount])
@@ -158,6 +150,7 @@ std::vector<std::string> SplitIdents(const std::string& text)
     std::vector<std::string> idents;
     std::string ident;
     auto flush = [&] {
+        ident = Upper(ident);
         if (!ident.empty() && std::find(idents.begin(), idents.end(), ident) == idents.end())
             idents.push_back(ident);
         ident.clear();
@@ -166,7 +159,7 @@ std::vector<std::string> SplitIdents(const std::string& text)
         if (IsWhiteSpace(c) || c == ',' || c == ';')
             flush();
         else
-            ident += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            ident += c;
     }
     flush();
     return idents;

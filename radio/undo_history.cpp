@@ -53,7 +53,7 @@ bool CUndoHistory::Redo()
     return TakeStep(m_redo, m_undo, true);
 }
 
-bool CUndoHistory::TakeStep(std::deque<SStep>& from, std::deque<SStep>& to, bool redo)
+bool CUndoHistory::TakeStep(std::deque<CStep>& from, std::deque<CStep>& to, bool redo)
 {
     if (m_openSteps != 0 || from.empty() ||
         !Restore(redo ? from.back().after : from.back().before))
@@ -63,7 +63,7 @@ bool CUndoHistory::TakeStep(std::deque<SStep>& from, std::deque<SStep>& to, bool
     return true;
 }
 
-void CUndoHistory::Add(SStep step)
+void CUndoHistory::Add(CStep step)
 {
     m_undo.push_back(std::move(step));
     if (m_undo.size() > m_depth)

@@ -310,7 +310,14 @@ enum : unsigned {
     IDS_CARD_CH_SPACING = 27531,
     IDS_CARD_CLONE_COMMENT = 27532,
     IDS_CARD_CANNOT_RENDER = 27533,
-    IDS_AIR_COLUMN_IDENT = 27540,       // to 27547: the columns of the import dialog's list
+    IDS_AIR_COLUMN_IDENT = 27540,       // the columns of the import dialog's list
+    IDS_AIR_COLUMN_TYPE = 27541,
+    IDS_AIR_COLUMN_DESCRIPTION = 27542,
+    IDS_AIR_COLUMN_LISTED = 27543,
+    IDS_AIR_COLUMN_STORED_AS = 27544,
+    IDS_AIR_COLUMN_NAME = 27545,
+    IDS_AIR_COLUMN_CH = 27546,
+    IDS_AIR_COLUMN_NOTE = 27547,
     IDS_AIR_HINT = 27550,
     IDS_AIR_FOUND = 27551,
     IDS_AIR_UNKNOWN = 27552,
@@ -354,7 +361,9 @@ enum : unsigned {
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
     ID_FILE_SAVE_AS = 57604,
-    ID_FILE_MRU_FILE1 = 57616,          // to 57619: the four recent files
+    ID_FILE_MRU_FILE1 = 57616,          // the four recent files
+    ID_FILE_MRU_FILE2 = 57617,
+    ID_FILE_MRU_FILE3 = 57618,
     ID_FILE_MRU_FILE4 = 57619,
     ID_EDIT_CLEAR = 57632,
     ID_EDIT_COPY = 57634,

@@ -159,7 +159,7 @@ int CSimTransceiver::GetWriteCount() const
     return m_writeCount;
 }
 
-std::vector<CSimTransceiver::ReceivedFrame> CSimTransceiver::GetReceivedFrames() const
+std::vector<CSimTransceiver::CReceivedFrame> CSimTransceiver::GetReceivedFrames() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_frames;

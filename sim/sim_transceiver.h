@@ -53,7 +53,7 @@ public:
 
     // A frame the program sent, as received (preamble and end byte stripped), with its arrival
     // time in milliseconds on the serving clock.
-    struct ReceivedFrame {
+    struct CReceivedFrame {
         std::vector<uint8_t> bytes;
         uint64_t timeMs = 0;
     };
@@ -91,7 +91,7 @@ public:
     Image GetImage() const;
     // Number of writes the simulator accepted.
     int GetWriteCount() const;
-    std::vector<ReceivedFrame> GetReceivedFrames() const;
+    std::vector<CReceivedFrame> GetReceivedFrames() const;
     void ClearReceivedFrames();
     // Total bytes that went over the simulated line (echoes and answers).
     uint64_t GetLineBytes() const;
@@ -130,7 +130,7 @@ private:
     mutable std::mutex m_mutex; // guards everything below that the test thread reads
     Image m_image{};
     int m_writeCount = 0;
-    std::vector<ReceivedFrame> m_frames;
+    std::vector<CReceivedFrame> m_frames;
     uint64_t m_lineBytes = 0;
 
     // Serving thread only.
