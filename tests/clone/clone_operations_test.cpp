@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OperationCase{"WriteOfForeignModel", Operation::Write, "wrong-model", 85, 1},
                       OperationCase{"Information", Operation::Information, "", 0, 1},
                       OperationCase{"InfoForeignRevision", Operation::Information, "wrong-revision", 85, 1}),
-    [](const ::testing::TestParamInfo<OperationCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<OperationCase>& test) { return std::string(test.param.name); });
 
 TEST_F(CloneOperationsTest, EditedDataAreReadAndAnyDataWrittenOnlyAfterOk)
 {
