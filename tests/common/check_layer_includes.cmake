@@ -56,7 +56,6 @@ foreach(row ${layers})
   check_files("${sources}" "${allowed}")
 endforeach()
 # What the layers above platform/ see of it declares standard C++ only; OS headers stay inside.
-list(REMOVE_DUPLICATES public_platform)
 check_files("${public_platform}" "platform;std")
 
 file(GLOB children LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
