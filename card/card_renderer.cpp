@@ -16,7 +16,7 @@ namespace {
 constexpr double kA5Width = 419.53;
 constexpr double kA5Height = 595.28;
 constexpr double kMargin = 22.0;
-constexpr double kRight = kA5Width - kMargin;
+constexpr double kRightEdge = kA5Width - kMargin;
 
 // Left edges of the table's columns: CH, Frequency, Name, Tx Inhibit, Lockout, Prio.
 const double kColumnX[CCardData::kColumns] = {kMargin, 54, 136, 226, 290, 356};
@@ -25,7 +25,7 @@ constexpr double kHeadingHeight = 16.0;
 constexpr double kRowHeight = 20.0;
 
 constexpr double kSettingsLineHeight = 15.0;
-constexpr double kSettingsColumnWidth = (kRight - kMargin) / 2;
+constexpr double kSettingsColumnWidth = (kRightEdge - kMargin) / 2;
 constexpr double kSettingsValueOffset = 96.0;
 
 enum class EFace { kSans, kSansBold, kMonoBold };
@@ -62,7 +62,7 @@ void Rule(cairo_t* cr, double y, double width)
     SetGrey(cr, 0.0);
     cairo_set_line_width(cr, width);
     cairo_move_to(cr, kMargin, y);
-    cairo_line_to(cr, kRight, y);
+    cairo_line_to(cr, kRightEdge, y);
     cairo_stroke(cr);
 }
 
@@ -72,7 +72,7 @@ void DrawTitle(cairo_t* cr, const CCardData& card)
     SetFont(cr, EFace::kSansBold, 16);
     Text(cr, kMargin, 40, card.fileName);
     SetFont(cr, EFace::kSans, 11);
-    Text(cr, kRight, 40, card.date, EAlign::kRight);
+    Text(cr, kRightEdge, 40, card.date, EAlign::kRight);
     SetGrey(cr, 0.35);
     SetFont(cr, EFace::kSans, 9);
     Text(cr, kMargin, 55, card.subtitle);
@@ -90,7 +90,7 @@ void DrawChannels(cairo_t* cr, const CCardData& card)
         // Every other row shaded, so that a line is easy to follow in a bumpy cockpit.
         if (r % 2 == 1) {
             SetGrey(cr, 0.90);
-            cairo_rectangle(cr, kMargin - 3, top, kRight - kMargin + 6, kRowHeight);
+            cairo_rectangle(cr, kMargin - 3, top, kRightEdge - kMargin + 6, kRowHeight);
             cairo_fill(cr);
         }
         SetGrey(cr, 0.0);

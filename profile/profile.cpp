@@ -147,7 +147,7 @@ bool CProfile::Save()
     if (fs::create_directories(folder, ec))
         fs::permissions(folder, fs::perms::owner_all, ec);
     std::string error;
-    if (!SaveAtomically(m_path, [&text](std::ostream& out) { out << text; }, &error)) {
+    if (!SaveAtomically(m_path, [&text](std::ostream& file) { file << text; }, &error)) {
         m_warning = Text(IDS_PROFILE_NOT_SAVED, {m_path, error});
         return false;
     }

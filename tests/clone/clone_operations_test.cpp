@@ -58,8 +58,8 @@ TEST(CloneTexts, EachResultGivesItsTextsAndIconAndTheCommentItsText)
         EXPECT_EQ(row.box != written, r.icon == CCloneHost::EIcon::Exclamation);
     }
     // 16 comment bytes: control characters as blanks, others as Latin-1.
-    const unsigned char comment[] = "ABC\x01" "DEFGHIJKLM\xE9NOPQ";
-    EXPECT_EQ("ABC DEFGHIJKLM\xC3\xA9N", CCloneOperations::CommentText(comment));
+    const unsigned char comment[] = "AB\x7F\x01" "DEFGHIJKLM\xE9NOPQ";
+    EXPECT_EQ("AB  DEFGHIJKLM\xC3\xA9N", CCloneOperations::CommentText(comment));
 }
 
 struct OperationCase {
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OperationCase{"WriteOfForeignModel", Operation::Write, "wrong-model", 85, 1},
                       OperationCase{"Information", Operation::Information, "", 0, 1},
                       OperationCase{"InfoForeignRevision", Operation::Information, "wrong-revision", 85, 1}),
-    [](const ::testing::TestParamInfo<OperationCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<OperationCase>& test) { return std::string(test.param.name); });
 
 TEST_F(CloneOperationsTest, EditedDataAreReadAndAnyDataWrittenOnlyAfterOk)
 {

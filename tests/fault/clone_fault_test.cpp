@@ -92,6 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"CablePulledDuringAWrite", Operation::Write, Fault::CablePulled, "E0 E3 "},
                       FaultCase{"PortGoneDuringARead", Operation::Read, Fault::PortGone, "E0 E2 "},
                       FaultCase{"PortGoneDuringAWrite", Operation::Write, Fault::PortGone, "E0 E3 "}),
-    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<FaultCase>& test) { return std::string(test.param.name); });
 
 } // namespace
