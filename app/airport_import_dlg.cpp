@@ -16,8 +16,8 @@
 
 #include "app/app_resources.h"
 #include "app/engine_text.h"
-#include "profile/profile.h"
 #include "app/xrc_util.h"
+#include "profile/profile.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -96,7 +96,8 @@ void CAirportImportDlg::CreateColumns()
 {
     m_listCtrl->EnableCheckBoxes();
     for (const auto& column : kColumns)
-        m_listCtrl->AppendColumn(ResString(column.titleId), wxLIST_FORMAT_LEFT, FromDIP(column.width));
+        m_listCtrl->AppendColumn(ResString(column.titleId), wxLIST_FORMAT_LEFT,
+                                 FromDIP(column.width));
 }
 
 bool CAirportImportDlg::LoadList(const wxString& path, wxString* error)
@@ -177,8 +178,9 @@ void CAirportImportDlg::SetStatus()
     if (m_choices.empty() && m_unknown.empty()) {
         status += ResString(IDS_AIR_HINT);
     } else {
-        const size_t holdable = static_cast<size_t>(std::count_if(
-            m_choices.begin(), m_choices.end(), [](const CAirportChoice& c) { return c.CanHold(); }));
+        const size_t holdable =
+            static_cast<size_t>(std::count_if(m_choices.begin(), m_choices.end(),
+                                              [](const CAirportChoice& c) { return c.CanHold(); }));
         if (!m_choices.empty())
             status += ResFormat(IDS_AIR_FOUND, {std::to_string(m_choices.size()),
                                                 std::to_string(holdable), m_radio->GetChSpacing()});
@@ -214,16 +216,17 @@ void CAirportImportDlg::UpdatePlan()
         const bool placed = it != byRow.end();
         m_listCtrl->SetItem(item, kName, placed ? FromEngine(it->second->name) : wxString());
         m_listCtrl->SetItem(item, kChannel,
-                            placed && it->second->channel ? wxString::Format("%u", it->second->channel)
-                                                          : wxString());
+                            placed && it->second->channel
+                                ? wxString::Format("%u", it->second->channel)
+                                : wxString());
     }
 
     wxString summary;
     if (m_plan.placed.empty() && m_plan.notPlaced.empty())
         summary = ResString(IDS_AIR_SUMMARY_NONE);
     if (!m_plan.placed.empty())
-        summary = ResFormat(IDS_AIR_SUMMARY_INTO, {CompactChannels(m_plan.placed),
-                                                   std::to_string(m_plan.placed.size())});
+        summary = ResFormat(IDS_AIR_SUMMARY_INTO,
+                            {CompactChannels(m_plan.placed), std::to_string(m_plan.placed.size())});
     if (!m_plan.notPlaced.empty())
         summary += (summary.empty() ? "" : " ") +
                    ResFormat(IDS_AIR_SUMMARY_NOT_FIT, {NamePlacements(m_plan.notPlaced)});

@@ -25,8 +25,17 @@ class CR455Radio;
 class CAirportImportDlg : public wxDialog {
 public:
     // Columns of the list.
-    enum EColumn { kIdent, kType, kDescription, kListed, kStoredAs, kName, kChannel, kNote,
-                  kColumnCount };
+    enum EColumn {
+        kIdent,
+        kType,
+        kDescription,
+        kListed,
+        kStoredAs,
+        kName,
+        kChannel,
+        kNote,
+        kColumnCount
+    };
 
     // Plans against `radio` (read only) from channel `from` (1 to 20). Loads the list the
     // profile names, or the shipped one.
@@ -67,12 +76,12 @@ private:
     EChannelGrid m_grid;
     CAirportList m_list;
     wxString m_listPath;
-    wxString m_listError;                 // why the list the profile names did not load
-    std::vector<std::string> m_unknown;   // idents typed that the list does not know
+    wxString m_listError;                  // why the list the profile names did not load
+    std::vector<std::string> m_unknown;    // idents typed that the list does not know
     std::vector<CAirportChoice> m_choices; // the rows shown, in order
-    std::set<uint32_t> m_unticked;        // list rows the user unticked
+    std::set<uint32_t> m_unticked;         // list rows the user unticked
     CAirportImportPlan m_plan;
-    bool m_filling = false;               // the list is being filled: its check events are ours
+    bool m_filling = false; // the list is being filled: its check events are ours
 
     wxTextCtrl* m_idents = nullptr;
     wxStaticText* m_status = nullptr;

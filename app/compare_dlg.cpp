@@ -24,8 +24,8 @@ CCompareDlg::CCompareDlg(wxWindow* parent, const std::vector<CDataDifference>& d
     XrcCtrl<wxStaticText>(*this, "IDC_COMPARE_SUMMARY")->SetLabelText(summary);
 
     wxListCtrl* list = GetList();
-    for (unsigned id : {IDS_COMPARE_COLUMN_KEY, IDS_COMPARE_COLUMN_DOCUMENT,
-                        IDS_COMPARE_COLUMN_TRANSCEIVER})
+    for (unsigned id :
+         {IDS_COMPARE_COLUMN_KEY, IDS_COMPARE_COLUMN_DOCUMENT, IDS_COMPARE_COLUMN_TRANSCEIVER})
         list->AppendColumn(ResString(id));
     for (const CDataDifference& d : differences) {
         const long row = list->InsertItem(list->GetItemCount(), wxString::FromUTF8(d.key));

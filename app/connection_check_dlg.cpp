@@ -20,9 +20,12 @@ constexpr int kReportLines = 14;
 wxColour LevelColour(CDoctorFinding::Level level)
 {
     switch (level) {
-    case CDoctorFinding::Level::Ok: return wxColour(0x1E, 0x7B, 0x34);
-    case CDoctorFinding::Level::Note: return wxColour(0x9A, 0x67, 0x00);
-    case CDoctorFinding::Level::Problem: break;
+    case CDoctorFinding::Level::Ok:
+        return wxColour(0x1E, 0x7B, 0x34);
+    case CDoctorFinding::Level::Note:
+        return wxColour(0x9A, 0x67, 0x00);
+    case CDoctorFinding::Level::Problem:
+        break;
     }
     return wxColour(0xC0, 0x1C, 0x28);
 }

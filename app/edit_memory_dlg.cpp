@@ -5,8 +5,8 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/stattext.h>
 #include <wx/docview.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include "app/accessibility.h"

@@ -75,8 +75,7 @@ bool CFixedFontPropertySheet::AddPage(CSheetPage* page)
 CSheetPage* CFixedFontPropertySheet::GetPage(size_t index) const
 {
     wxBookCtrlBase* book = GetBookCtrl();
-    return index < book->GetPageCount() ? dynamic_cast<CSheetPage*>(book->GetPage(index))
-                                        : nullptr;
+    return index < book->GetPageCount() ? dynamic_cast<CSheetPage*>(book->GetPage(index)) : nullptr;
 }
 
 CSheetPage* CFixedFontPropertySheet::GetActivePage() const

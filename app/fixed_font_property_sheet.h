@@ -51,7 +51,10 @@ public:
 
     // Called with the index of the page that has just become active when the user turns to
     // another page; not for the page the sheet opens on.
-    void SetPageChangedHandler(std::function<void(int)> handler) { m_pageChanged = std::move(handler); }
+    void SetPageChangedHandler(std::function<void(int)> handler)
+    {
+        m_pageChanged = std::move(handler);
+    }
 
     // Lays the sheet out, makes the sheet font, activates the start page and runs the sheet.
     // Returns wxID_OK or wxID_CANCEL.

@@ -13,15 +13,15 @@
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
 #include "app/main_status_bar.h"
-#include "app/menu_key_labels.h"
 #include "app/main_toolbar.h"
-#include "profile/profile.h"
+#include "app/menu_key_labels.h"
 #include "app/pwr455_app.h"
 #include "app/recent_file_list.h"
 #include "app/safe_cloning.h"
 #include "app/splash_window.h"
 #include "app/window_manager.h"
 #include "app/xrc_util.h"
+#include "profile/profile.h"
 
 namespace {
 
@@ -90,8 +90,7 @@ wxRect CMainFrame::GetStartRect(bool* maximised)
     return rect;
 }
 
-CMainFrame::CMainFrame(wxDocManager* manager)
-    : m_docManager(manager)
+CMainFrame::CMainFrame(wxDocManager* manager) : m_docManager(manager)
 {
     m_normalRect = GetStartRect(&m_maximised);
     Create(nullptr, wxID_ANY, ResString(IDS_APP_TITLE), m_normalRect.GetPosition(),

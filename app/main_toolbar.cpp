@@ -52,8 +52,7 @@ wxToolBar* CreateMainToolBar(wxFrame* frame)
             continue;
         }
         toolBar->AddTool(CmdId(b.id), GetCommandTooltip(b.id), GetSvgBundle(b.icon, kButtonSize),
-                         wxBitmapBundle(), b.kind, GetCommandTooltip(b.id),
-                         GetCommandPrompt(b.id));
+                         wxBitmapBundle(), b.kind, GetCommandTooltip(b.id), GetCommandPrompt(b.id));
     }
     toolBar->Realize();
     return toolBar;

@@ -28,8 +28,7 @@ const char* OnOff(bool on)
 
 } // namespace
 
-CPropertyPageC31::CPropertyPageC31(CR455Radio* radioData)
-    : m_radioData(radioData)
+CPropertyPageC31::CPropertyPageC31(CR455Radio* radioData) : m_radioData(radioData)
 {
     LoadFromRadio();
 }
@@ -53,8 +52,7 @@ void CPropertyPageC31::LoadFromRadio()
     m_scanHanger = radio.GetScanHanger() == kOn;
     m_scanMode = ResString(radio.GetScanMode() == "NORMAL" ? IDS_SCAN_MODE_NORMAL
                                                            : IDS_SCAN_MODE_PRIO);
-    m_prioCh = radio.GetScanPrio() == kOff ? wxString(kPriorityOff)
-                                           : FromEngine(radio.GetPrioCh());
+    m_prioCh = radio.GetScanPrio() == kOff ? wxString(kPriorityOff) : FromEngine(radio.GetPrioCh());
     m_openingText = FromEngine(radio.GetOpeningText());
 }
 
@@ -84,8 +82,10 @@ void CPropertyPageC31::SetTexts()
     m_beepBox->SetLabel(ResString(IDS_OPERATION_BEEP));
     m_beepUdKeyBox->SetLabel(ResString(IDS_UPDN_KEY_BEEP));
     m_sideToneBox->SetLabel(ResString(IDS_SIDE_TONE));
-    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_INDICATEMODE")->SetLabel(ResString(IDS_INDICATION_MODE));
-    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_LCD_BACKLIGHT")->SetLabel(ResString(IDS_LCD_BACKLIGHT));
+    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_INDICATEMODE")
+        ->SetLabel(ResString(IDS_INDICATION_MODE));
+    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_LCD_BACKLIGHT")
+        ->SetLabel(ResString(IDS_LCD_BACKLIGHT));
     XrcCtrl<wxStaticText>(*this, "IDC_STATIC_LCD_DIMMER")->SetLabel(ResString(IDS_LCD_DIMMER));
     m_scanFunctionBox->SetLabel(ResString(IDS_SCAN_FUNCTION));
     m_scanHangerBox->SetLabel(ResString(IDS_HANGER_SCAN));

@@ -27,8 +27,7 @@ const char* EnableWord(bool enable)
 
 } // namespace
 
-CPropertyPageC32::CPropertyPageC32(CR455Radio* radioData)
-    : m_radioData(radioData)
+CPropertyPageC32::CPropertyPageC32(CR455Radio* radioData) : m_radioData(radioData)
 {
     LoadFromRadio();
 }

@@ -20,13 +20,13 @@
 #include "app/file_dialogs.h"
 #include "app/main_frame.h"
 #include "app/message_box_look.h"
-#include "profile/profile.h"
 #include "app/pwr455_doc.h"
 #include "app/pwr455_view.h"
 #include "app/recent_file_list.h"
 #include "app/splash_window.h"
 #include "app/toolkit_style.h"
 #include "platform/instance_lock.h"
+#include "profile/profile.h"
 
 #ifndef PWR_VERSION
 #define PWR_VERSION "1.0.0"
@@ -169,9 +169,10 @@ bool CPWR455App::StartSession(const wxString& file)
     m_docManager = std::make_unique<CPWR455DocManager>();
     m_docManager->GetRecentFiles()->LoadFromProfile();
     const wxString ext = GetDocField(EDocField::kFilterExt);
-    new wxDocTemplate(m_docManager.get(), GetDocField(EDocField::kFilterName), "*" + ext, wxString(),
-                      ext.Mid(1), GetDocField(EDocField::kFileTypeId), "PW-R455NORD View",
-                      CLASSINFO(CPWR455Doc), CLASSINFO(CPWR455View), wxTEMPLATE_VISIBLE);
+    new wxDocTemplate(m_docManager.get(), GetDocField(EDocField::kFilterName), "*" + ext,
+                      wxString(), ext.Mid(1), GetDocField(EDocField::kFileTypeId),
+                      "PW-R455NORD View", CLASSINFO(CPWR455Doc), CLASSINFO(CPWR455View),
+                      wxTEMPLATE_VISIBLE);
 
     m_frame = new CMainFrame(m_docManager.get());
     m_frame->Bind(wxEVT_DESTROY, &CPWR455App::OnFrameDestroyed, this);

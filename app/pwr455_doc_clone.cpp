@@ -8,10 +8,10 @@
 #include "app/app_resources.h"
 #include "app/gui_clone_host.h"
 #include "app/port_settings_dlg.h"
-#include "profile/profile.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
+#include "profile/profile.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
 #include "radio/undo_history.h"
@@ -36,8 +36,12 @@ int CPWR455Doc::RunCloneOperation(CCloneOperations::EOperation operation)
         result = operations.Read();
         break;
     }
-    case CCloneOperations::EOperation::Write: result = operations.Write(); break;
-    case CCloneOperations::EOperation::Information: result = operations.Information(); break;
+    case CCloneOperations::EOperation::Write:
+        result = operations.Write();
+        break;
+    case CCloneOperations::EOperation::Information:
+        result = operations.Information();
+        break;
     }
     m_lastCloneResult = result;
     return result;

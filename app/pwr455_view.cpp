@@ -16,11 +16,11 @@
 #include "app/list_view_ex.h"
 #include "app/main_frame.h"
 #include "app/menu_key_labels.h"
-#include "profile/profile.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "app/undo_commands.h"
 #include "app/xrc_util.h"
+#include "profile/profile.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
@@ -38,9 +38,9 @@ struct CColumnInfo {
 // The columns in the order they are inserted; all are right-justified. The spare column's
 // default is wider than the clamp allows, so it opens at the widest width.
 const CColumnInfo kColumns[CPWR455View::kColumnCount] = {
-    {IDS_CLI_COLUMN_CH, 30},          {IDS_CLI_COLUMN_PRIO, 50},
-    {IDS_CLI_COLUMN_FREQUENCY, 100},  {IDS_CLI_COLUMN_NAME, 100},
-    {IDS_CLI_COLUMN_TX_INHIBIT, 90},  {IDS_CLI_COLUMN_LOCKOUT, 90},
+    {IDS_CLI_COLUMN_CH, 30},         {IDS_CLI_COLUMN_PRIO, 50},
+    {IDS_CLI_COLUMN_FREQUENCY, 100}, {IDS_CLI_COLUMN_NAME, 100},
+    {IDS_CLI_COLUMN_TX_INHIBIT, 90}, {IDS_CLI_COLUMN_LOCKOUT, 90},
     {IDS_LIST_COLUMN_SPARE, 30000},
 };
 
@@ -175,8 +175,8 @@ void CPWR455View::SelectChannel(unsigned n)
                                  wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
         else
             m_list->SetItemState(item, 0,
-                                 wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED |
-                                     wxLIST_STATE_CUT | wxLIST_STATE_DROPHILITED);
+                                 wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED | wxLIST_STATE_CUT |
+                                     wxLIST_STATE_DROPHILITED);
     }
     m_list->EnsureVisible(target);
 }
@@ -310,8 +310,9 @@ void CPWR455View::OnListKeyDown(wxKeyEvent& event)
         // The list would take Ctrl+arrow to move its focus alone; here the keys of Move Up and
         // Move Down reach their commands.
         if (event.GetModifiers() == wxMOD_CONTROL) {
-            wxCommandEvent move(wxEVT_MENU, CmdId(event.GetKeyCode() == WXK_UP ? ID_EDIT_MOVE_UP
-                                                                               : ID_EDIT_MOVE_DOWN));
+            wxCommandEvent move(wxEVT_MENU,
+                                CmdId(event.GetKeyCode() == WXK_UP ? ID_EDIT_MOVE_UP
+                                                                   : ID_EDIT_MOVE_DOWN));
             ProcessEvent(move);
             return;
         }

@@ -52,8 +52,7 @@ void CSplashWindow::ShowAboveParent()
     CallAfter(&CSplashWindow::GrabInput);
 }
 
-CSplashWindow::CSplashWindow(wxWindow* parent)
-    : m_timer(this)
+CSplashWindow::CSplashWindow(wxWindow* parent) : m_timer(this)
 {
     LoadXrcDialog(*this, parent, "IDD_SPLASH");
     ShowProductArt(*this, "IDC_SPLASH_ICON", "IDC_SPLASH_PICTURE", "IDC_SPLASH_NOTICE");

@@ -179,8 +179,8 @@ bool WriteCardPdf(const CCardData& card, ECardSize size, const std::string& path
     double height = 0;
     GetCardPageSize(size, &width, &height);
     std::string pdf;
-    cairo_surface_t* surface =
-        cairo_pdf_surface_create_for_stream(AppendToString, &pdf, width, height);
+    cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(AppendToString, &pdf, width,
+                                                                   height);
     cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE, card.fileName.c_str());
     cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR,
                                    LoadResString(IDS_APP_TITLE).c_str());
@@ -199,5 +199,6 @@ bool WriteCardPdf(const CCardData& card, ECardSize size, const std::string& path
                                 {cairo_status_to_string(status)});
         return false;
     }
-    return SaveAtomically(path, [&pdf](std::ostream& out) { out << pdf; }, error);
+    return SaveAtomically(
+        path, [&pdf](std::ostream& out) { out << pdf; }, error);
 }

@@ -177,7 +177,8 @@ int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitOk;
     }
     std::string error;
-    if (SaveAtomically(*output, [&](std::ostream& out) { out << csv; }, &error))
+    if (SaveAtomically(
+            *output, [&](std::ostream& out) { out << csv; }, &error))
         return kExitOk;
     ReportCannotSave(io, *output, error);
     return kExitFailure;
@@ -199,7 +200,8 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
     case EFileError::None:
         break;
     case EFileError::TooLarge:
-        io.err << FormatText(LoadResString(IDS_CLI_TOO_LARGE), {csvPath, std::to_string(kMaxCsvFileSize)})
+        io.err << FormatText(LoadResString(IDS_CLI_TOO_LARGE),
+                             {csvPath, std::to_string(kMaxCsvFileSize)})
                << '\n';
         return kExitFailure;
     default:

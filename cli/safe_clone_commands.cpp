@@ -59,8 +59,9 @@ int RunDoctorCommand(const std::vector<std::string>& args, CCliIo& io)
     // Each finding as soon as it is known: the information run takes a few seconds.
     io.out << CConnectionDoctor::Format(doctor.CheckAll(port)) << std::flush;
     bool answered = false;
-    const CDoctorFinding run = CConnectionDoctor::RunInformation(
-        session.Host(), session.Host().GetClock(), port, &answered);
+    const CDoctorFinding run = CConnectionDoctor::RunInformation(session.Host(),
+                                                                 session.Host().GetClock(), port,
+                                                                 &answered);
     io.out << CConnectionDoctor::Format({run}) << std::flush;
     return answered ? kExitOk : kExitFailure;
 }

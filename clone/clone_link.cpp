@@ -11,10 +11,10 @@
 namespace {
 
 // !!! Wire constants of the clone frame protocol: the transceiver depends on them. !!!
-constexpr uint8_t kPreamble = 0xFE;     // restarts a frame on reception
+constexpr uint8_t kPreamble = 0xFE; // restarts a frame on reception
 constexpr uint8_t kEndOfFrame = 0xFD;
-constexpr uint8_t kAddrProgram = 0xEE;  // program to transceiver: 0xEE, 0xEF
-constexpr uint8_t kAddrRadio = 0xEF;    // transceiver to program: 0xEF, 0xEE
+constexpr uint8_t kAddrProgram = 0xEE; // program to transceiver: 0xEE, 0xEF
+constexpr uint8_t kAddrRadio = 0xEF;   // transceiver to program: 0xEF, 0xEE
 constexpr uint8_t kCmdInfoRequest = 0xE0;
 constexpr uint8_t kCmdInfoAnswer = 0xE1;
 constexpr uint8_t kCmdReadRequest = 0xE2;
@@ -26,8 +26,8 @@ constexpr uint8_t kMaxCommentByte = 0xEF;
 const char kEndText[] = "Vexa Inc.";
 
 constexpr unsigned kBaudRate = 9600;
-constexpr unsigned kSettleMs = 200;          // after opening, after a request, after the write echo
-constexpr unsigned kProgressLingerMs = 500;  // the progress window stays this long after a run
+constexpr unsigned kSettleMs = 200;         // after opening, after a request, after the write echo
+constexpr unsigned kProgressLingerMs = 500; // the progress window stays this long after a run
 constexpr size_t kMaxLineLength = 255;
 
 
@@ -56,9 +56,7 @@ CByteString HexOf(const std::string& text)
 
 } // namespace
 
-CCloneLink::CCloneLink(CCloneHost& host) : CCloneLink(host, CRealCloneClock::Instance())
-{
-}
+CCloneLink::CCloneLink(CCloneHost& host) : CCloneLink(host, CRealCloneClock::Instance()) {}
 
 CCloneLink::CCloneLink(CCloneHost& host, CCloneClock& clock) : m_host(host), m_clock(&clock)
 {
@@ -378,11 +376,20 @@ bool CCloneLink::DispatchFrame()
     }
     if (m_frame.GetLength() > 0 && (first == kAddrRadio || second == kAddrProgram)) {
         switch (command) {
-        case kCmdInfoAnswer: TakeInformation(); return true;
-        case kCmdData: TakeDataRecord(); return true;
-        case kCmdEnd: TakeEnd(); return true;
-        case kCmdWriteResult: TakeWriteResult(); return true;
-        default: return false;
+        case kCmdInfoAnswer:
+            TakeInformation();
+            return true;
+        case kCmdData:
+            TakeDataRecord();
+            return true;
+        case kCmdEnd:
+            TakeEnd();
+            return true;
+        case kCmdWriteResult:
+            TakeWriteResult();
+            return true;
+        default:
+            return false;
         }
     }
     return false;

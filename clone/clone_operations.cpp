@@ -73,9 +73,15 @@ CCloneOperations::CReport CCloneOperations::GetReport(EOperation operation, int 
         break;
     }
     switch (operation) {
-    case EOperation::Read: r.status = LoadResString(IDS_CLONE_READ_FAILED); break;
-    case EOperation::Write: r.status = LoadResString(IDS_CLONE_WRITE_FAILED); break;
-    case EOperation::Information: r.status = LoadResString(IDS_CLONE_ILLEGAL_INFO); break;
+    case EOperation::Read:
+        r.status = LoadResString(IDS_CLONE_READ_FAILED);
+        break;
+    case EOperation::Write:
+        r.status = LoadResString(IDS_CLONE_WRITE_FAILED);
+        break;
+    case EOperation::Information:
+        r.status = LoadResString(IDS_CLONE_ILLEGAL_INFO);
+        break;
     }
     r.box = LoadResString(IDS_CLONE_CHECK_SOFTWARE);
     return r;
@@ -144,8 +150,8 @@ int CCloneOperations::Read()
 {
     bool modified = m_isModified ? m_isModified() : m_radio.IsEdited();
     if (modified) {
-        std::string question = LoadResString(IDS_CLONE_READ_QUESTION) + ","
-            + LoadResString(IDS_CLONE_DATA_EDITED);
+        std::string question = LoadResString(IDS_CLONE_READ_QUESTION) + "," +
+                               LoadResString(IDS_CLONE_DATA_EDITED);
         if (!m_host.AskOkCancel(question))
             return kDeclined;
     }

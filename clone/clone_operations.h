@@ -46,7 +46,10 @@ public:
 
     // Called after a read has replaced the data: the document marks itself modified and
     // updates its views.
-    void SetDataReplacedHandler(std::function<void()> handler) { m_onDataReplaced = std::move(handler); }
+    void SetDataReplacedHandler(std::function<void()> handler)
+    {
+        m_onDataReplaced = std::move(handler);
+    }
 
     // What a successful read does with the data it brought once it has reported: keeps them as
     // a backup copy, so that a transceiver's contents are never lost to a later write. Every

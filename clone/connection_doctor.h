@@ -30,10 +30,10 @@ struct CDoctorFinding {
 // The identity that decides what the port allows this process.
 struct CDoctorUser {
     unsigned uid = 0;
-    unsigned gid = 0;                // the process's group
-    std::vector<unsigned> groups;    // its supplementary groups
-    std::string name;                // login name ("" when unknown)
-    int pid = 0;                     // this process: never counted as holding the port
+    unsigned gid = 0;             // the process's group
+    std::vector<unsigned> groups; // its supplementary groups
+    std::string name;             // login name ("" when unknown)
+    int pid = 0;                  // this process: never counted as holding the port
 
     // The running process.
     static CDoctorUser Current();
@@ -41,12 +41,12 @@ struct CDoctorUser {
 
 // One serial device as the system describes it.
 struct CSerialDevice {
-    std::string path;    // e.g. /dev/ttyUSB0
-    std::string vendor;  // USB vendor and product ids, 4 hex digits each ("" when not USB)
+    std::string path;   // e.g. /dev/ttyUSB0
+    std::string vendor; // USB vendor and product ids, 4 hex digits each ("" when not USB)
     std::string product;
-    std::string name;    // maker and product text of the USB device
-    std::string driver;  // e.g. ch341-uart
-    std::string byId;    // its stable name under /dev/serial/by-id ("" when none)
+    std::string name;   // maker and product text of the USB device
+    std::string driver; // e.g. ch341-uart
+    std::string byId;   // its stable name under /dev/serial/by-id ("" when none)
 };
 
 class CConnectionDoctor {

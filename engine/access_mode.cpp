@@ -14,7 +14,9 @@ AccessMode ParseAccessMode(CCommandString& command)
     static const struct {
         const char* word;
         AccessMode mode;
-    } kWords[] = {{"ByString", kByString}, {"ByNumber", kByNumber}, {"ByMenuItemName", kByMenuItemName}};
+    } kWords[] = {{"ByString", kByString},
+                  {"ByNumber", kByNumber},
+                  {"ByMenuItemName", kByMenuItemName}};
     for (const auto& entry : kWords) {
         if (EqualsNoCase(word, entry.word)) {
             command = "=" + command.Rest('=', 1);

@@ -13,8 +13,9 @@ EOperation FindOperation(const std::string& word)
     static const struct {
         const char* word;
         EOperation operation;
-    } kOperations[] = {{"Heal", kHeal},     {"IsLegal", kIsLegal}, {"Copy", kCopy},  {"Paste", kPaste},
-                       {"Insert", kInsert}, {"Delete", kDelete},   {"Clear", kClear}};
+    } kOperations[] = {{"Heal", kHeal},   {"IsLegal", kIsLegal}, {"Copy", kCopy},
+                       {"Paste", kPaste}, {"Insert", kInsert},   {"Delete", kDelete},
+                       {"Clear", kClear}};
     for (const auto& entry : kOperations) {
         if (EqualsNoCase(word, entry.word)) {
             return entry.operation;
@@ -37,7 +38,8 @@ const int kLastChannel = CChannelId::kMemoryChannels;
 
 // Reads the channel part of a CH command and removes it from `command`, and what follows: an
 // operation with its CHECK flag, or none for a field command. False for any other command.
-bool ParseChannelCommand(CCommandString& command, CChannelId& id, EOperation& operation, bool& check)
+bool ParseChannelCommand(CCommandString& command, CChannelId& id, EOperation& operation,
+                         bool& check)
 {
     id.Parse(command);
     if (id.IsNone()) {
@@ -70,7 +72,8 @@ CChannelStore::CChannelStore(const CFrequencyBand* band, CChannelClipboard* clip
 
     CChannelId id;
     for (id.Next(); !id.IsNone(); id.Next()) {
-        m_channels[static_cast<size_t>(id.GetStorePosition())].reset(new CMemoryChannel(m_band, id, m_lists));
+        m_channels[static_cast<size_t>(id.GetStorePosition())].reset(
+            new CMemoryChannel(m_band, id, m_lists));
     }
 }
 
@@ -163,7 +166,8 @@ std::string CChannelStore::RunOperation(int operation, CMemoryChannel& channel, 
         return IsLegal(channel.GetFrequency());
     case kCopy:
         if (!check) {
-            std::unique_ptr<CMemoryChannel> copy(new CMemoryChannel(m_band, channel.GetId(), m_lists));
+            std::unique_ptr<CMemoryChannel> copy(
+                new CMemoryChannel(m_band, channel.GetId(), m_lists));
             copy->CopyFrom(channel);
             m_clipboard->SetChannel(std::move(copy));
         }

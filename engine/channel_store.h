@@ -34,7 +34,10 @@ public:
 
     CMemoryChannel& GetChannel(const CChannelId& id);
     const CMemoryChannel& GetChannel(const CChannelId& id) const;
-    CMemoryChannel& GetChannelAt(int position) { return *m_channels[static_cast<size_t>(position)]; }
+    CMemoryChannel& GetChannelAt(int position)
+    {
+        return *m_channels[static_cast<size_t>(position)];
+    }
     // Syncs the channel in the direction of its loaded flag (0 decodes, 1 encodes).
     void SyncChannel(const CChannelId& id, CCloneImage& image);
     void ResetLoaded();

@@ -7,7 +7,8 @@ namespace {
 // !!! Channel grids: offsets in hertz inside one 100 kHz step, ascending, in the order of
 // EChannelGrid. !!!
 const uint32_t kGrid0[] = {0, 25000, 50000, 75000, 100000};
-const uint32_t kGrid1[] = {5000, 10000, 15000, 30000, 35000, 40000, 55000, 60000, 65000, 80000, 85000, 90000};
+const uint32_t kGrid1[] = {5000,  10000, 15000, 30000, 35000, 40000,
+                           55000, 60000, 65000, 80000, 85000, 90000};
 const uint32_t kGrid2[] = {0,     5000,  10000, 15000, 25000, 30000, 35000, 40000, 50000,
                            55000, 60000, 65000, 75000, 80000, 85000, 90000, 100000};
 
@@ -89,7 +90,8 @@ uint32_t CFrequencyBand::Snap(uint32_t hertz, EChannelGrid grid) const
             ++above;
         }
         const int below = table.offsets[above] == remainder ? above : above - 1;
-        chosen = (table.offsets[above] - remainder < remainder - table.offsets[below]) ? above : below;
+        chosen = (table.offsets[above] - remainder < remainder - table.offsets[below]) ? above
+                                                                                       : below;
     }
 
     // Stay inside the band when the grid has a point on the inner side.

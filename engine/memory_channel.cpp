@@ -58,10 +58,11 @@ uint8_t Bcd(uint32_t twoDigits)
 
 } // namespace
 
-CMemoryChannel::CMemoryChannel(const CFrequencyBand* band, const CChannelId& id, const CChannelLists& lists)
-    : m_band(band), m_id(id), m_frequency(new CFrequencyValue), m_appear(new CListValue(lists.appear)),
-      m_txInhibit(new CListValue(lists.txInhibit)), m_lockout(new CListValue(lists.lockout)),
-      m_name(new CTextValue)
+CMemoryChannel::CMemoryChannel(const CFrequencyBand* band, const CChannelId& id,
+                               const CChannelLists& lists)
+    : m_band(band), m_id(id), m_frequency(new CFrequencyValue),
+      m_appear(new CListValue(lists.appear)), m_txInhibit(new CListValue(lists.txInhibit)),
+      m_lockout(new CListValue(lists.lockout)), m_name(new CTextValue)
 {
     m_name->SetLength(kNameLength, kNameLength);
     m_name->SetMode(1);
@@ -150,7 +151,8 @@ std::string CMemoryChannel::ExecuteAll(const std::string& value, int depth)
         std::string::size_type start = 0;
         while (start <= value.size()) {
             const std::string::size_type tab = value.find('\t', start);
-            const std::string item = value.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
+            const std::string item =
+                value.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
             if (item.empty()) {
                 break;
             }
@@ -238,7 +240,8 @@ void CMemoryChannel::Decode(const CCloneImage& image)
     }
     m_frequency->SetValue(hertz);
     m_appear->SelectName(hertz != 0 ? "ON" : "OFF");
-    m_txInhibit->SelectCode(static_cast<uint16_t>(image.GetBit(base + kFlagsOffset, kTxInhibitBit)));
+    m_txInhibit->SelectCode(
+        static_cast<uint16_t>(image.GetBit(base + kFlagsOffset, kTxInhibitBit)));
     m_lockout->SelectCode(static_cast<uint16_t>(image.GetBit(base + kFlagsOffset, kLockoutBit)));
     char name[kNameLength + 1] = {};
     image.ReadBlock(base + kNameOffset, reinterpret_cast<uint8_t*>(name), kNameLength);
@@ -253,7 +256,8 @@ void CMemoryChannel::Encode(CCloneImage& image)
         const uint32_t kilohertz = hertz / 1000;
         const uint32_t hundredKilohertz = hertz / 100000;
         const uint32_t tensOfMegahertz = (hundredKilohertz / 100) % 1000;
-        image.WriteByte(base, static_cast<uint8_t>(16 * (tensOfMegahertz / 10) + tensOfMegahertz % 10));
+        image.WriteByte(base,
+                        static_cast<uint8_t>(16 * (tensOfMegahertz / 10) + tensOfMegahertz % 10));
         image.WriteByte(base + 1, Bcd(hundredKilohertz));
         image.WriteByte(base + 2, Bcd(kilohertz));
     }
@@ -261,6 +265,8 @@ void CMemoryChannel::Encode(CCloneImage& image)
     image.SetBit(base + kFlagsOffset, kTxInhibitBit, m_txInhibit->CurrentCode());
     image.SetBit(base + kFlagsOffset, kLockoutBit, m_lockout->CurrentCode());
     const std::string& name = m_name->Text();
-    image.SetBit(base + kFlagsOffset, kNamePresentBit, name.find_first_not_of(' ') != std::string::npos);
-    image.WriteBlock(base + kNameOffset, reinterpret_cast<const uint8_t*>(name.data()), kNameLength);
+    image.SetBit(base + kFlagsOffset, kNamePresentBit,
+                 name.find_first_not_of(' ') != std::string::npos);
+    image.WriteBlock(base + kNameOffset, reinterpret_cast<const uint8_t*>(name.data()),
+                     kNameLength);
 }

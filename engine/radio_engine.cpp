@@ -13,7 +13,10 @@
 class CRadioEngine::CTopLevelHandler : public CCommandHandler {
 public:
     explicit CTopLevelHandler(CRadioEngine& engine) : m_engine(engine) {}
-    std::string Execute(CCommandString& command) override { return m_engine.ExecuteTopLevel(command); }
+    std::string Execute(CCommandString& command) override
+    {
+        return m_engine.ExecuteTopLevel(command);
+    }
     // Each of the engine's own commands changes the data or heals them.
     std::string Query(CCommandString&) const override { return std::string(); }
 
@@ -48,9 +51,10 @@ std::string AskInOrder(const THandlers& handlers, const char* command, TAsk ask)
 } // namespace
 
 CRadioEngine::CRadioEngine()
-    : m_band(new CFrequencyBand), m_clipboard(new CChannelClipboard), m_workingImage(new CCloneImage(1)),
-      m_referenceImage(new CCloneImage(1)), m_settings(new CSettingTable),
-      m_channels(new CChannelStore(m_band.get(), m_clipboard.get())), m_topLevel(new CTopLevelHandler(*this))
+    : m_band(new CFrequencyBand), m_clipboard(new CChannelClipboard),
+      m_workingImage(new CCloneImage(1)), m_referenceImage(new CCloneImage(1)),
+      m_settings(new CSettingTable), m_channels(new CChannelStore(m_band.get(), m_clipboard.get())),
+      m_topLevel(new CTopLevelHandler(*this))
 {
     m_workingImage->Resize(CCloneImage::kImageSize);
     m_band->SetSettingTable(m_settings.get());
@@ -91,8 +95,9 @@ bool CRadioEngine::LoadImage(const uint8_t* bytes, size_t size)
 
 std::string CRadioEngine::Execute(const char* command)
 {
-    return AskInOrder(m_handlers, command,
-                      [](CCommandHandler& handler, CCommandString& text) { return handler.Execute(text); });
+    return AskInOrder(m_handlers, command, [](CCommandHandler& handler, CCommandString& text) {
+        return handler.Execute(text);
+    });
 }
 
 std::string CRadioEngine::Execute(const std::string& command)
@@ -103,9 +108,10 @@ std::string CRadioEngine::Execute(const std::string& command)
 
 std::string CRadioEngine::Query(const std::string& command) const
 {
-    return AskInOrder(m_handlers, command.c_str(), [](const CCommandHandler& handler, CCommandString& text) {
-        return handler.Query(text);
-    });
+    return AskInOrder(m_handlers, command.c_str(),
+                      [](const CCommandHandler& handler, CCommandString& text) {
+                          return handler.Query(text);
+                      });
 }
 
 std::string CRadioEngine::ExecuteTopLevel(CCommandString& command)
@@ -205,7 +211,8 @@ std::string CRadioEngine::Save(const CCommandString& key)
     } else {
         Heal(0);
     }
-    const std::string result = CCloneDataFile::Save(path, *m_workingImage, Execute("COMMON.CLONE_COMMENT"));
+    const std::string result = CCloneDataFile::Save(path, *m_workingImage,
+                                                    Execute("COMMON.CLONE_COMMENT"));
     if (withSafety) {
         // The settings and channels keep what the safety heal left them.
         m_workingImage->CopyFrom(saved);

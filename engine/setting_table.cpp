@@ -126,7 +126,8 @@ CParameterDescriptor* CSettingTable::Find(const std::string& key) const
     return nullptr;
 }
 
-CParameterDescriptor* CSettingTable::Resolve(const CCommandString& command, std::string& valueCommand) const
+CParameterDescriptor* CSettingTable::Resolve(const CCommandString& command,
+                                             std::string& valueCommand) const
 {
     const CCommandString left(command.Field('=', 0));
     if (!EqualsNoCase(left.Field('.', 0), "COMMON")) {

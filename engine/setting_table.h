@@ -34,7 +34,10 @@ public:
     int IsLoaded() const { return m_loaded; }
 
     int GetCount() const { return static_cast<int>(m_descriptors.size()); }
-    const CParameterDescriptor& GetDescriptor(int index) const { return *m_descriptors[static_cast<size_t>(index)]; }
+    const CParameterDescriptor& GetDescriptor(int index) const
+    {
+        return *m_descriptors[static_cast<size_t>(index)];
+    }
     // Table-order lookup without regard to case; null when no setting has the key.
     CParameterDescriptor* Find(const std::string& key) const;
 

@@ -28,7 +28,7 @@ enum class EFileError {
 // regular file is written through: the file it points to is replaced, the link stays. Nothing
 // is left behind on failure; `detail` then receives the system's reason where there is one.
 EFileError WriteFileAtomically(const std::string& path, const std::string& content,
-                              std::string* detail = nullptr);
+                               std::string* detail = nullptr);
 
 // The checks WriteFileAtomically makes before it writes anything: None when `path` can be
 // saved (the target is a regular file or missing, and its folder takes new files).

@@ -20,10 +20,10 @@ class CR455Radio;
 
 // One listed frequency as the transceiver can take it under a channel grid.
 struct CAirportChoice {
-    uint32_t row = 0;        // in the list
-    uint32_t channelHz = 0;  // the channel the list names; 0 when the row holds no frequency
-    CChannelFit fit;         // what the transceiver stores, or why it cannot
-    bool txInhibit = false;  // a receive-only service
+    uint32_t row = 0;       // in the list
+    uint32_t channelHz = 0; // the channel the list names; 0 when the row holds no frequency
+    CChannelFit fit;        // what the transceiver stores, or why it cannot
+    bool txInhibit = false; // a receive-only service
 
     bool CanHold() const { return fit.reasonId == 0; }
 };

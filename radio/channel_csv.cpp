@@ -246,7 +246,8 @@ bool CheckFieldCount(const CCsvRecord& record, char separator, CImportError& err
     if (record.fields.size() == kColumnCount)
         return true;
     if (char other = OtherSeparator(record, separator))
-        error = {IDS_CSV_OTHER_SEPARATOR, record.line,
+        error = {IDS_CSV_OTHER_SEPARATOR,
+                 record.line,
                  {SeparatorName(other), SeparatorName(separator)}};
     else
         error = {IDS_CSV_FIELD_COUNT, record.line, {std::to_string(record.fields.size())}};
@@ -422,9 +423,8 @@ std::string ChannelRowTsv(const CR455Radio& radio, unsigned ch)
     if (radio.GetChAppear(ch) == "OFF")
         return row + "\t\t\t\t\n";
     // Names hold neither tabs nor line ends, so no field needs quotes.
-    for (const std::string& field :
-         {radio.GetChFrequency(ch), SpreadsheetText(radio.GetChName(ch)), radio.GetChTxInhibit(ch),
-          radio.GetChLockout(ch)})
+    for (const std::string& field : {radio.GetChFrequency(ch), SpreadsheetText(radio.GetChName(ch)),
+                                     radio.GetChTxInhibit(ch), radio.GetChLockout(ch)})
         row += "\t" + field;
     return row + "\n";
 }
@@ -468,8 +468,8 @@ bool ParsePastedRows(const std::string& text, unsigned first, std::vector<CChann
 
 } // namespace
 
-bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text,
-                      unsigned* count, std::string* error)
+bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text, unsigned* count,
+                      std::string* error)
 {
     std::vector<CChannelRow> rows;
     CImportError csvError;

@@ -42,5 +42,5 @@ std::string ChannelRowTsv(const CR455Radio& radio, unsigned ch);
 // skipped. The rows are checked as ImportChannelsCsv checks them; a bad row, or more rows than
 // channels from `first` to 20, changes nothing and returns false with a message naming the
 // line and the field. `count` receives the number of rows set (0 for a text with none).
-bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text,
-                      unsigned* count, std::string* error);
+bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text, unsigned* count,
+                      std::string* error);

@@ -169,6 +169,6 @@ ESortOutcome SortChannels(CR455Radio& radio, EChannelSortKey key, std::string* m
         return static_cast<unsigned>(std::find(order.begin(), order.end(), p) - order.begin()) + 1;
     });
     Tell(message, Message(key == EChannelSortKey::kFrequency ? IDS_SORT_DONE_FREQUENCY
-                                                            : IDS_SORT_DONE_NAME));
+                                                             : IDS_SORT_DONE_NAME));
     return ESortOutcome::kSorted;
 }

@@ -107,8 +107,9 @@ std::string NameNote(const CR455Radio& radio, const CChannelEntry& entry)
     if (std::any_of(kept.begin(), kept.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
         reasons.push_back(LoadResString(IDS_NOTE_NAME_UPPER));
     const std::string raised = Upper(kept);
-    if (std::any_of(raised.begin(), raised.end(),
-                    [](char c) { return !CTextValue::IsDisplayCharacter(static_cast<unsigned char>(c)); }))
+    if (std::any_of(raised.begin(), raised.end(), [](char c) {
+            return !CTextValue::IsDisplayCharacter(static_cast<unsigned char>(c));
+        }))
         reasons.push_back(LoadResString(IDS_NOTE_NAME_FILTERED));
     std::string why;
     for (const std::string& reason : reasons)
@@ -124,9 +125,9 @@ std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const CCha
     std::vector<std::string> notes;
     if (entry.channel < 1 || entry.channel > CR455Radio::kChannelCount)
         return notes;
-    for (const std::string& note : {entry.hasFrequency ? FrequencyNote(radio, entry, undoHint)
-                                                       : std::string(),
-                                    entry.hasName ? NameNote(radio, entry) : std::string()}) {
+    for (const std::string& note :
+         {entry.hasFrequency ? FrequencyNote(radio, entry, undoHint) : std::string(),
+          entry.hasName ? NameNote(radio, entry) : std::string()}) {
         if (!note.empty())
             notes.push_back(note);
     }

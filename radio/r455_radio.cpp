@@ -21,10 +21,10 @@ constexpr size_t kModelCommentOffset = 3;
 const char CR455Radio::kModelName[] = "VX-R455NORD";
 
 const char* const CR455Radio::kSettingKeys[CR455Radio::kSettingCount] = {
-    "ADJ_ENABLE",   "CH_SPACING",    "VFOMODE_ENABLE", "VFOTX_INHIBIT", "MRWRITE_ENABLE",
-    "INDICATEMODE", "BEEP",          "BEEP_UDKEY",     "SIDETONE",      "SCAN_FUNCTION",
-    "SCAN_MODE",    "SCAN_HANGER",   "SCAN_PRIO",      "LCD_BACKLIGHT", "LCD_DIMMER",
-    "PRIOCH",       "OPENING_TEXT",  "CLONE_COMMENT",
+    "ADJ_ENABLE",   "CH_SPACING",   "VFOMODE_ENABLE", "VFOTX_INHIBIT", "MRWRITE_ENABLE",
+    "INDICATEMODE", "BEEP",         "BEEP_UDKEY",     "SIDETONE",      "SCAN_FUNCTION",
+    "SCAN_MODE",    "SCAN_HANGER",  "SCAN_PRIO",      "LCD_BACKLIGHT", "LCD_DIMMER",
+    "PRIOCH",       "OPENING_TEXT", "CLONE_COMMENT",
 };
 
 CR455Radio::CR455Radio() = default;
@@ -202,9 +202,15 @@ std::string CR455Radio::SetOpeningText(const std::string& value)
 }
 
 // One query and one change per plain setting key.
-#define PWR_SETTING(Name, key)                                                                  \
-    std::string CR455Radio::Get##Name() const { return GetSetting(key); }                            \
-    std::string CR455Radio::Set##Name(const std::string& value) { return SetSetting(key, value); }
+#define PWR_SETTING(Name, key)                                                                     \
+    std::string CR455Radio::Get##Name() const                                                      \
+    {                                                                                              \
+        return GetSetting(key);                                                                    \
+    }                                                                                              \
+    std::string CR455Radio::Set##Name(const std::string& value)                                    \
+    {                                                                                              \
+        return SetSetting(key, value);                                                             \
+    }
 
 PWR_SETTING(Beep, "BEEP")
 PWR_SETTING(BeepUdKey, "BEEP_UDKEY")

@@ -136,8 +136,7 @@ bool DecodeCsvText(const std::string& bytes, std::string& text, CTextDecodeError
         return DecodeUtf16(bytes, bytes[0] == '\xFE', text, error);
     // Every other byte NUL: the ASCII header row in UTF-16 without a byte order mark.
     const auto isNul = [&](size_t i) { return bytes[i] == '\0'; };
-    if (bytes.size() >= 4 && isNul(0) != isNul(1) && isNul(0) == isNul(2) &&
-        isNul(1) == isNul(3)) {
+    if (bytes.size() >= 4 && isNul(0) != isNul(1) && isNul(0) == isNul(2) && isNul(1) == isNul(3)) {
         error = {IDS_CSV_UTF16_WITHOUT_BOM, 1};
         return false;
     }

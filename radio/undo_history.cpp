@@ -55,8 +55,7 @@ bool CUndoHistory::Redo()
 
 bool CUndoHistory::TakeStep(std::deque<CStep>& from, std::deque<CStep>& to, bool redo)
 {
-    if (m_openSteps != 0 || from.empty() ||
-        !Restore(redo ? from.back().after : from.back().before))
+    if (m_openSteps != 0 || from.empty() || !Restore(redo ? from.back().after : from.back().before))
         return false;
     to.push_back(std::move(from.back()));
     from.pop_back();

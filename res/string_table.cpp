@@ -13,6 +13,7 @@ struct CStringEntry {
 };
 
 // Sorted by id, each id once: the compiler checks it below. Texts are exact, blanks included.
+// clang-format off
 constexpr CStringEntry kStrings[] = {
     {IDR_MAINFRAME, "PW-R455NORD\n\nPW-R455NORD Data\nData Files (*.QRB)\n.qrb\nPW-R455NORD.Document\nPW-R455NORD Document"},
     {IDS_CLONE_CAPTION, "Cloning"},
@@ -370,6 +371,7 @@ constexpr CStringEntry kStrings[] = {
     {IDS_UNTITLED, "Untitled"},
     {IDS_UNEXPECTED_FILE_FORMAT, "Unexpected file format."},
 };
+// clang-format on
 
 constexpr bool IsSortedOnce(const CStringEntry* first, const CStringEntry* last)
 {

@@ -26,19 +26,19 @@
 
 // Misbehaviours the simulated transceiver can show. Record numbers count from 1.
 struct CSimFaults {
-    bool silence = false;        // the cable echoes, the transceiver never answers
-    bool noCable = false;        // no echo and no answer
-    bool wrongModel = false;     // the information answer reports model code 0x2271
-    bool wrongRevision = false;  // the information answer reports revision 0x0102
-    bool badComment = false;     // the information answer carries a comment byte 0xF0
-    int badChecksumAt = 0;       // the data record with this number has a wrong checksum
-    bool badEndText = false;     // the end frame reads "Vexa Inc," instead of "Vexa Inc."
-    int stallAfter = 0;          // goes silent after this many data records (read or write)
-    bool refuseWrite = false;    // answers a complete write with 0x01 (refused)
-    int recordLimit = 0;         // sends only this many data records before the end frame
-    bool realtime = false;       // paces the line at 9600 baud, 960 bytes per second
-    bool garbage = false;        // answers every request with an endless flood of frames the
-                                 // program must pass over, and noise between them
+    bool silence = false;       // the cable echoes, the transceiver never answers
+    bool noCable = false;       // no echo and no answer
+    bool wrongModel = false;    // the information answer reports model code 0x2271
+    bool wrongRevision = false; // the information answer reports revision 0x0102
+    bool badComment = false;    // the information answer carries a comment byte 0xF0
+    int badChecksumAt = 0;      // the data record with this number has a wrong checksum
+    bool badEndText = false;    // the end frame reads "Vexa Inc," instead of "Vexa Inc."
+    int stallAfter = 0;         // goes silent after this many data records (read or write)
+    bool refuseWrite = false;   // answers a complete write with 0x01 (refused)
+    int recordLimit = 0;        // sends only this many data records before the end frame
+    bool realtime = false;      // paces the line at 9600 baud, 960 bytes per second
+    bool garbage = false;       // answers every request with an endless flood of frames the
+                                // program must pass over, and noise between them
 
     // Sets one fault by its name: "silence", "no-cable", "wrong-model", "wrong-revision",
     // "bad-comment", "bad-checksum=K", "bad-end", "stall=K", "refuse-write", "too-few=N",
@@ -120,7 +120,7 @@ private:
 
     CSimFaults m_faults;
     int m_master = -1;
-    int m_slaveKeep = -1;   // keeps the line up while the program has the slave closed
+    int m_slaveKeep = -1; // keeps the line up while the program has the slave closed
     int m_wakePipe[2] = {-1, -1};
     std::string m_devicePath;
     std::thread m_thread;

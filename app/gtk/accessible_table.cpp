@@ -341,8 +341,7 @@ gint SelectionCount(AtkSelection* selection)
 
 gboolean SelectionIsChildSelected(AtkSelection* selection, gint index)
 {
-    return TableIsRowSelected(ATK_TABLE(selection),
-                              TableRowAtIndex(ATK_TABLE(selection), index));
+    return TableIsRowSelected(ATK_TABLE(selection), TableRowAtIndex(ATK_TABLE(selection), index));
 }
 
 // ---- the cells
@@ -560,8 +559,8 @@ AtkObject* AccessibleFactoryWithTables(GtkWidget* widget)
         return table;
     // Subclasses inherit the wrapped function; the class that was wrapped keeps the original.
     for (GType type = G_TYPE_FROM_INSTANCE(widget); type; type = g_type_parent(type)) {
-        if (auto factory = reinterpret_cast<AccessibleFactory>(
-                g_type_get_qdata(type, FactoryQuark())))
+        if (auto factory =
+                reinterpret_cast<AccessibleFactory>(g_type_get_qdata(type, FactoryQuark())))
             return factory(widget);
     }
     return nullptr;
