@@ -48,7 +48,7 @@ screenshots: configure
 	PWR_SCREENSHOT_DIR=$(abspath $(BUILD))/screenshots xvfb-run -a -s "-screen 0 1600x1200x24" \
 	    $(BUILD)/tests/app/app_screenshots
 
-# Line coverage of engine/, radio/ and clone/ from one run of the non-GUI suites.
+# Line coverage of engine/, radio/, clone/, card/ and platform/ from one run of the non-GUI suites.
 # The two tests that run the tool under a file size limit or as another user are left to `make test`:
 # such a tool cannot write its profile, says so on the standard error the tests compare, and may leave
 # the profile half written.
@@ -59,7 +59,7 @@ coverage: deps
 	@env -u CCACHE_BASEDIR cmake --build $(COVBUILD) -j $(JOBS)
 	@find $(COVBUILD) -name '*.gcda' -delete
 	cd $(COVBUILD) && ctest --output-on-failure -j $(JOBS) -E 'SaveFaultTest\.Tool'
-	@./scripts/coverage-report $(COVBUILD) engine radio clone
+	@./scripts/coverage-report $(COVBUILD) engine radio clone card platform
 
 bench: build
 	@./scripts/run-benchmarks $(BUILD)

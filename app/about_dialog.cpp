@@ -1,11 +1,8 @@
 #include "app/about_dialog.h"
 
-#include <stdexcept>
-
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/app_resources.h"
 #include "app/xrc_util.h"
@@ -21,8 +18,7 @@ void ShowProductArt(wxDialog& dialog, const char* icon, const char* picture, con
 
 CAboutDialog::CAboutDialog(wxWindow* parent)
 {
-    if (!wxXmlResource::Get()->LoadDialog(this, parent, "IDD_ABOUTBOX"))
-        throw std::runtime_error("IDD_ABOUTBOX");
+    LoadXrcDialog(*this, parent, "IDD_ABOUTBOX");
     ShowProductArt(*this, "IDC_ABOUT_ICON", "IDC_ABOUT_PICTURE", "IDC_ABOUT_NOTICE");
     CentreOnParent();
 }

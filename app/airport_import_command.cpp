@@ -51,16 +51,16 @@ void ApplyAirportPlan(CPWR455Doc& doc, const CAirportImportPlan& plan, wxWindow*
     doc.Modify(true);
     doc.UpdateAllViews();
     if (!plan.notPlaced.empty()) {
-        const std::string text = FormatText(ToEngine(ResString(IDS_AIR_IMPORTED_NOT_FIT)),
-                                            {std::to_string(plan.placed.size()),
-                                             NamePlacements(plan.notPlaced)});
-        wxMessageBox(FromEngine(text), ResString(IDS_APP_TITLE), wxOK | wxICON_INFORMATION,
-                     parent);
+        const std::string text =
+            FormatText(ToEngine(ResString(IDS_AIR_IMPORTED_NOT_FIT)),
+                       {std::to_string(plan.placed.size()), NamePlacements(plan.notPlaced)});
+        wxMessageBox(FromEngine(text), ResString(IDS_APP_TITLE), wxOK | wxICON_INFORMATION, parent);
     }
 }
 
 void BindAirportImport(wxFrame* frame)
 {
-    frame->Bind(wxEVT_MENU, [frame](wxCommandEvent&) { OnImportAirports(frame); },
-                CmdId(ID_FILE_IMPORT_AIRPORTS));
+    frame->Bind(
+        wxEVT_MENU, [frame](wxCommandEvent&) { OnImportAirports(frame); },
+        CmdId(ID_FILE_IMPORT_AIRPORTS));
 }

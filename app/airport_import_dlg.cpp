@@ -13,19 +13,25 @@
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/app_resources.h"
 #include "app/engine_text.h"
-#include "profile/profile.h"
 #include "app/xrc_util.h"
+#include "profile/profile.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 
 namespace {
 
-const int kColumnWidths[CAirportImportDlg::kColumnCount] = {90, 50, 170, 75, 70, 80, 35, 210};
+const struct {
+    unsigned titleId;
+    int width;
+} kColumns[CAirportImportDlg::kColumnCount] = {
+    {IDS_AIR_COLUMN_IDENT, 90},  {IDS_AIR_COLUMN_TYPE, 50},      {IDS_AIR_COLUMN_DESCRIPTION, 170},
+    {IDS_AIR_COLUMN_LISTED, 75}, {IDS_AIR_COLUMN_STORED_AS, 70}, {IDS_AIR_COLUMN_NAME, 80},
+    {IDS_AIR_COLUMN_CH, 35},     {IDS_AIR_COLUMN_NOTE, 210},
+};
 
 // String resource `id` with %1, %2, ... replaced.
 wxString ResFormat(unsigned id, std::initializer_list<std::string> args)
@@ -53,11 +59,10 @@ std::string CompactChannels(const std::vector<CAirportPlacement>& placed)
 
 } // namespace
 
-CAirportImportDlg::CAirportImportDlg(wxWindow* parent, CR455Radio* radio, unsigned from)
+CAirportImportDlg::CAirportImportDlg(wxWindow* parent, const CR455Radio* radio, unsigned from)
     : m_radio(radio), m_grid(GetChannelGrid(*radio))
 {
-    InitAppResources();
-    wxXmlResource::Get()->LoadDialog(this, parent, "IDD_AIRPORT_IMPORT");
+    LoadXrcDialog(*this, parent, "IDD_AIRPORT_IMPORT");
     m_idents = XrcCtrl<wxTextCtrl>(*this, "IDC_AIRPORT_IDENTS");
     m_status = XrcCtrl<wxStaticText>(*this, "IDC_AIRPORT_STATUS");
     m_listCtrl = XrcCtrl<wxListCtrl>(*this, "IDC_AIRPORT_LIST");
@@ -90,9 +95,9 @@ CAirportImportDlg::CAirportImportDlg(wxWindow* parent, CR455Radio* radio, unsign
 void CAirportImportDlg::CreateColumns()
 {
     m_listCtrl->EnableCheckBoxes();
-    for (int c = 0; c < kColumnCount; ++c)
-        m_listCtrl->AppendColumn(ResString(IDS_AIR_COLUMN_IDENT + c), wxLIST_FORMAT_LEFT,
-                                 FromDIP(kColumnWidths[c]));
+    for (const auto& column : kColumns)
+        m_listCtrl->AppendColumn(ResString(column.titleId), wxLIST_FORMAT_LEFT,
+                                 FromDIP(column.width));
 }
 
 bool CAirportImportDlg::LoadList(const wxString& path, wxString* error)
@@ -173,8 +178,9 @@ void CAirportImportDlg::SetStatus()
     if (m_choices.empty() && m_unknown.empty()) {
         status += ResString(IDS_AIR_HINT);
     } else {
-        const size_t holdable = static_cast<size_t>(std::count_if(
-            m_choices.begin(), m_choices.end(), [](const CAirportChoice& c) { return c.CanHold(); }));
+        const size_t holdable =
+            static_cast<size_t>(std::count_if(m_choices.begin(), m_choices.end(),
+                                              [](const CAirportChoice& c) { return c.CanHold(); }));
         if (!m_choices.empty())
             status += ResFormat(IDS_AIR_FOUND, {std::to_string(m_choices.size()),
                                                 std::to_string(holdable), m_radio->GetChSpacing()});
@@ -210,16 +216,17 @@ void CAirportImportDlg::UpdatePlan()
         const bool placed = it != byRow.end();
         m_listCtrl->SetItem(item, kName, placed ? FromEngine(it->second->name) : wxString());
         m_listCtrl->SetItem(item, kChannel,
-                            placed && it->second->channel ? wxString::Format("%u", it->second->channel)
-                                                          : wxString());
+                            placed && it->second->channel
+                                ? wxString::Format("%u", it->second->channel)
+                                : wxString());
     }
 
     wxString summary;
     if (m_plan.placed.empty() && m_plan.notPlaced.empty())
         summary = ResString(IDS_AIR_SUMMARY_NONE);
     if (!m_plan.placed.empty())
-        summary = ResFormat(IDS_AIR_SUMMARY_INTO, {CompactChannels(m_plan.placed),
-                                                   std::to_string(m_plan.placed.size())});
+        summary = ResFormat(IDS_AIR_SUMMARY_INTO,
+                            {CompactChannels(m_plan.placed), std::to_string(m_plan.placed.size())});
     if (!m_plan.notPlaced.empty())
         summary += (summary.empty() ? "" : " ") +
                    ResFormat(IDS_AIR_SUMMARY_NOT_FIT, {NamePlacements(m_plan.notPlaced)});

@@ -25,16 +25,24 @@ class CR455Radio;
 class CAirportImportDlg : public wxDialog {
 public:
     // Columns of the list.
-    enum Column { kIdent, kType, kDescription, kListed, kStoredAs, kName, kChannel, kNote,
-                  kColumnCount };
+    enum EColumn {
+        kIdent,
+        kType,
+        kDescription,
+        kListed,
+        kStoredAs,
+        kName,
+        kChannel,
+        kNote,
+        kColumnCount
+    };
 
     // Plans against `radio` (read only) from channel `from` (1 to 20). Loads the list the
     // profile names, or the shipped one.
-    CAirportImportDlg(wxWindow* parent, CR455Radio* radio, unsigned from);
+    CAirportImportDlg(wxWindow* parent, const CR455Radio* radio, unsigned from);
 
     // The import as the dialog stands; after OK, the one to apply.
     const CAirportImportPlan& GetPlan() const { return m_plan; }
-    const CAirportList& GetAirportList() const { return m_list; }
 
     // Replaces the list by the file at `path`; false (and the list unchanged) with the reason.
     bool LoadList(const wxString& path, wxString* error);
@@ -64,16 +72,16 @@ private:
     // the shipped list) and shows the new list's rows; a list that does not load is reported.
     void SwitchList(const wxString& path, const wxString& remembered);
 
-    CR455Radio* m_radio;
-    int m_grid;
+    const CR455Radio* m_radio;
+    EChannelGrid m_grid;
     CAirportList m_list;
     wxString m_listPath;
-    wxString m_listError;                 // why the list the profile names did not load
-    std::vector<std::string> m_unknown;   // idents typed that the list does not know
+    wxString m_listError;                  // why the list the profile names did not load
+    std::vector<std::string> m_unknown;    // idents typed that the list does not know
     std::vector<CAirportChoice> m_choices; // the rows shown, in order
-    std::set<uint32_t> m_unticked;        // list rows the user unticked
+    std::set<uint32_t> m_unticked;         // list rows the user unticked
     CAirportImportPlan m_plan;
-    bool m_filling = false;               // the list is being filled: its check events are ours
+    bool m_filling = false; // the list is being filled: its check events are ours
 
     wxTextCtrl* m_idents = nullptr;
     wxStaticText* m_status = nullptr;

@@ -19,6 +19,18 @@ wxBitmapBundle GetSvgBundle(const char* name, int size);
 // The text of string resource `id`.
 wxString ResString(unsigned id);
 
+// The fields of the document string IDR_MAINFRAME, in its order.
+enum class EDocField {
+    kWindowTitle,
+    kDocName,
+    kNewDocName,
+    kFilterName,
+    kFilterExt, // ".qrb"
+    kFileTypeId,
+    kFileTypeName,
+};
+wxString GetDocField(EDocField field);
+
 // The status bar prompt (before the line feed) and the tooltip (after it) of command `id`.
 wxString GetCommandPrompt(unsigned id);
 wxString GetCommandTooltip(unsigned id);

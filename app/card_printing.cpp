@@ -59,7 +59,8 @@ void OnPrintPreview(wxFrame* frame)
                      wxOK | wxICON_EXCLAMATION, frame);
         return;
     }
-    auto* previewFrame = new wxPreviewFrame(preview, frame, GetCommandTooltip(ID_FILE_PRINT_PREVIEW));
+    auto* previewFrame = new wxPreviewFrame(preview, frame,
+                                            GetCommandTooltip(ID_FILE_PRINT_PREVIEW));
     previewFrame->Initialize();
     previewFrame->Show();
 }
@@ -77,7 +78,9 @@ CCardData BuildDocumentCard(CPWR455Doc& doc)
 
 void BindCardPrinting(wxFrame* frame)
 {
-    frame->Bind(wxEVT_MENU, [frame](wxCommandEvent&) { OnPrint(frame); }, CmdId(ID_FILE_PRINT));
-    frame->Bind(wxEVT_MENU, [frame](wxCommandEvent&) { OnPrintPreview(frame); },
-                CmdId(ID_FILE_PRINT_PREVIEW));
+    frame->Bind(
+        wxEVT_MENU, [frame](wxCommandEvent&) { OnPrint(frame); }, CmdId(ID_FILE_PRINT));
+    frame->Bind(
+        wxEVT_MENU, [frame](wxCommandEvent&) { OnPrintPreview(frame); },
+        CmdId(ID_FILE_PRINT_PREVIEW));
 }

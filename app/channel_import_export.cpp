@@ -57,8 +57,8 @@ void OnExportChannels(wxFrame* frame)
     wxString name = suggested.GetName();
     if (name.empty())
         name = doc->GetUserReadableName();
-    wxFileDialog dialog(frame, ResString(IDS_CSV_EXPORT_TITLE), suggested.GetPath(),
-                        name + ".csv", CsvWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dialog(frame, ResString(IDS_CSV_EXPORT_TITLE), suggested.GetPath(), name + ".csv",
+                        CsvWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return;
     ExportChannelsToFile(*doc, dialog.GetPath(), frame);
@@ -107,8 +107,8 @@ bool ExportChannelsToFile(CPWR455Doc& doc, const wxString& path, wxWindow* paren
     } else {
         wxBusyCursor wait;
         const std::string csv = ExportChannelsCsv(*doc.GetRadioData());
-        saved = SaveAtomically(path.utf8_string(), [&](std::ostream& out) { out << csv; },
-                               &error);
+        saved = SaveAtomically(
+            path.utf8_string(), [&](std::ostream& out) { out << csv; }, &error);
     }
     if (!saved)
         ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_EXPORT), path,
@@ -119,8 +119,10 @@ bool ExportChannelsToFile(CPWR455Doc& doc, const wxString& path, wxWindow* paren
 
 void BindChannelImportExport(wxFrame* frame)
 {
-    frame->Bind(wxEVT_MENU, [frame](wxCommandEvent&) { OnImportChannels(frame); },
-                CmdId(ID_FILE_IMPORT_CHANNELS));
-    frame->Bind(wxEVT_MENU, [frame](wxCommandEvent&) { OnExportChannels(frame); },
-                CmdId(ID_FILE_EXPORT_CHANNELS));
+    frame->Bind(
+        wxEVT_MENU, [frame](wxCommandEvent&) { OnImportChannels(frame); },
+        CmdId(ID_FILE_IMPORT_CHANNELS));
+    frame->Bind(
+        wxEVT_MENU, [frame](wxCommandEvent&) { OnExportChannels(frame); },
+        CmdId(ID_FILE_EXPORT_CHANNELS));
 }

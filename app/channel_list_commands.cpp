@@ -124,7 +124,7 @@ void PasteRows(CPWR455View& view)
 
 } // namespace
 
-void CopyChannelRowToClipboard(CR455Radio& radio, unsigned ch)
+void CopyChannelRowToClipboard(const CR455Radio& radio, unsigned ch)
 {
     wxClipboardLocker locker;
     if (!locker)
@@ -136,7 +136,8 @@ void BindChannelListCommands(CPWR455View& view)
 {
     CPWR455View* v = &view;
     auto command = [v](unsigned id, auto run) {
-        v->Bind(wxEVT_MENU, [v, run](wxCommandEvent&) { run(*v); }, CmdId(id));
+        v->Bind(
+            wxEVT_MENU, [v, run](wxCommandEvent&) { run(*v); }, CmdId(id));
     };
     command(ID_EDIT_MOVE_UP, [](CPWR455View& w) { Move(w, true); });
     command(ID_EDIT_MOVE_DOWN, [](CPWR455View& w) { Move(w, false); });
@@ -144,9 +145,12 @@ void BindChannelListCommands(CPWR455View& view)
     command(ID_EDIT_SORT_NAME, [](CPWR455View& w) { Sort(w, EChannelSortKey::kName); });
     command(ID_EDIT_PASTE_ROWS, PasteRows);
     for (const bool up : {true, false}) {
-        v->Bind(wxEVT_UPDATE_UI, [v, up](wxUpdateUIEvent& event) {
-            CR455Radio* radio = v->GetRadioData();
-            event.Enable(radio && CanMoveChannel(*radio, v->GetSelectedChannel(), up));
-        }, CmdId(up ? ID_EDIT_MOVE_UP : ID_EDIT_MOVE_DOWN));
+        v->Bind(
+            wxEVT_UPDATE_UI,
+            [v, up](wxUpdateUIEvent& event) {
+                CR455Radio* radio = v->GetRadioData();
+                event.Enable(radio && CanMoveChannel(*radio, v->GetSelectedChannel(), up));
+            },
+            CmdId(up ? ID_EDIT_MOVE_UP : ID_EDIT_MOVE_DOWN));
     }
 }

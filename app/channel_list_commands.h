@@ -14,4 +14,4 @@ void BindChannelListCommands(CPWR455View& view);
 
 // Puts channel `ch` on the system clipboard as one tab-separated row with the CSV columns, as
 // a spreadsheet takes it (Copy does this beside the engine's own channel clipboard).
-void CopyChannelRowToClipboard(CR455Radio& radio, unsigned ch);
+void CopyChannelRowToClipboard(const CR455Radio& radio, unsigned ch);

@@ -1,10 +1,7 @@
 #include "app/clone_info_dlg.h"
 
-#include <stdexcept>
-
 #include <wx/sizer.h>
 #include <wx/stattext.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/xrc_util.h"
 
@@ -17,8 +14,7 @@ constexpr int kCommentChars = 16;
 
 CCloneInfoDlg::CCloneInfoDlg(wxWindow* parent)
 {
-    if (!wxXmlResource::Get()->LoadDialog(this, parent, "IDD_CLONE_INFO"))
-        throw std::runtime_error("IDD_CLONE_INFO");
+    LoadXrcDialog(*this, parent, "IDD_CLONE_INFO");
     auto* comment = XrcCtrl<wxStaticText>(*this, "IDC_INFO_COMMENT");
     auto* model = XrcCtrl<wxStaticText>(*this, "IDC_INFO_MODEL");
     const wxSize extent = comment->GetTextExtent(wxString('W', kCommentChars));

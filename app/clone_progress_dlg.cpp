@@ -5,7 +5,6 @@
 #include <wx/gauge.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/app_resources.h"
 #include "app/xrc_util.h"
@@ -25,18 +24,13 @@ CCloneProgressDlg::~CCloneProgressDlg()
     }
 }
 
-bool CCloneProgressDlg::Create(wxWindow* owner)
+void CCloneProgressDlg::Create(wxWindow* owner)
 {
     m_owner = owner ? wxGetTopLevelParent(owner) : wxTheApp->GetTopWindow();
+    LoadXrcDialog(*this, m_owner, "IDD_CLONE_PROGRESS");
     if (m_owner && m_owner->IsEnabled()) {
         m_owner->Enable(false);
         m_ownerDisabled = true;
-    }
-    if (!wxXmlResource::Get()->LoadDialog(this, m_owner, "IDD_CLONE_PROGRESS")) {
-        if (m_ownerDisabled && m_owner)
-            m_owner->Enable(true);
-        m_ownerDisabled = false;
-        return false;
     }
     m_gauge = XrcCtrl<wxGauge>(*this, "IDC_CLONE_PROGRESS");
     m_percent = XrcCtrl<wxStaticText>(*this, "IDC_CLONE_PERCENT");
@@ -50,7 +44,6 @@ bool CCloneProgressDlg::Create(wxWindow* owner)
     CentreOnParent();
     Show(true);
     Update();
-    return true;
 }
 
 void CCloneProgressDlg::DestroyWindow()

@@ -16,9 +16,9 @@ public:
     explicit CCloneProgressDlg(const wxString& caption = wxString());
     ~CCloneProgressDlg() override;
 
-    // Disables the owner (the main window) when it is enabled and shows the window. False when
-    // the window could not be made; the owner is then enabled again.
-    bool Create(wxWindow* owner);
+    // Makes the window, disables the owner (the main window) when it is enabled and shows the
+    // window.
+    void Create(wxWindow* owner);
     // Enables the owner again if Create disabled it and destroys the window.
     void DestroyWindow();
 
@@ -29,7 +29,6 @@ public:
 
     int GetPos() const;
     wxString GetPercentText() const;
-    wxWindow* GetOwner() const { return m_owner; }
 
     // Lets the user interface handle what is waiting, a bounded number of events at a time.
     static void PumpMessages();

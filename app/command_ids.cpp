@@ -4,13 +4,13 @@
 
 namespace {
 
-struct CommandName {
+struct CCommandName {
     const char* name;
     unsigned id;
 };
 
 // Every command name the XRC files use.
-const CommandName kCommandNames[] = {
+const CCommandName kCommandNames[] = {
     {"ID_FILE_NEW", ID_FILE_NEW},
     {"ID_FILE_OPEN", ID_FILE_OPEN},
     {"ID_FILE_SAVE", ID_FILE_SAVE},
@@ -59,7 +59,7 @@ const CommandName kCommandNames[] = {
 
 void RegisterCommandIds()
 {
-    for (const CommandName& c : kCommandNames) {
+    for (const CCommandName& c : kCommandNames) {
         const int id = wxXmlResource::GetXRCID(c.name, CmdId(c.id));
         wxASSERT_MSG(id == CmdId(c.id), c.name);
         (void)id;

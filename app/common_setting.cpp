@@ -13,7 +13,8 @@ int RunCommonSetting(wxWindow* parent, wxDocument* document, CR455Radio* radioDa
 {
     int result = wxID_CANCEL;
     {
-        CFixedFontPropertySheet sheet(IDS_SETTING_CAPTION, parent, settingsPage ? *settingsPage : 0);
+        CFixedFontPropertySheet sheet(IDS_SETTING_CAPTION, parent,
+                                      settingsPage ? *settingsPage : 0);
         // The sheet owns the pages; they live until it goes.
         auto* common = new CPropertyPageC31(radioData);
         auto* advanced = new CPropertyPageC32(radioData);

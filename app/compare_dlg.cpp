@@ -1,12 +1,10 @@
 #include "app/compare_dlg.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/app_resources.h"
 #include "app/xrc_util.h"
@@ -14,8 +12,7 @@
 
 CCompareDlg::CCompareDlg(wxWindow* parent, const std::vector<CDataDifference>& differences)
 {
-    if (!wxXmlResource::Get()->LoadDialog(this, parent, "IDD_COMPARE"))
-        throw std::runtime_error("IDD_COMPARE");
+    LoadXrcDialog(*this, parent, "IDD_COMPARE");
     wxString summary;
     if (differences.empty())
         summary = ResString(IDS_COMPARE_SAME);
@@ -27,8 +24,8 @@ CCompareDlg::CCompareDlg(wxWindow* parent, const std::vector<CDataDifference>& d
     XrcCtrl<wxStaticText>(*this, "IDC_COMPARE_SUMMARY")->SetLabelText(summary);
 
     wxListCtrl* list = GetList();
-    for (unsigned id : {IDS_COMPARE_COLUMN_KEY, IDS_COMPARE_COLUMN_DOCUMENT,
-                        IDS_COMPARE_COLUMN_TRANSCEIVER})
+    for (unsigned id :
+         {IDS_COMPARE_COLUMN_KEY, IDS_COMPARE_COLUMN_DOCUMENT, IDS_COMPARE_COLUMN_TRANSCEIVER})
         list->AppendColumn(ResString(id));
     for (const CDataDifference& d : differences) {
         const long row = list->InsertItem(list->GetItemCount(), wxString::FromUTF8(d.key));

@@ -1,14 +1,11 @@
 #include "app/connection_check_dlg.h"
 
-#include <stdexcept>
-
 #include <wx/button.h>
 #include <wx/font.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/xrc_util.h"
 #include "res/resource_ids.h"
@@ -23,9 +20,12 @@ constexpr int kReportLines = 14;
 wxColour LevelColour(CDoctorFinding::Level level)
 {
     switch (level) {
-    case CDoctorFinding::Level::Ok: return wxColour(0x1E, 0x7B, 0x34);
-    case CDoctorFinding::Level::Note: return wxColour(0x9A, 0x67, 0x00);
-    case CDoctorFinding::Level::Problem: break;
+    case CDoctorFinding::Level::Ok:
+        return wxColour(0x1E, 0x7B, 0x34);
+    case CDoctorFinding::Level::Note:
+        return wxColour(0x9A, 0x67, 0x00);
+    case CDoctorFinding::Level::Problem:
+        break;
     }
     return wxColour(0xC0, 0x1C, 0x28);
 }
@@ -35,8 +35,7 @@ wxColour LevelColour(CDoctorFinding::Level level)
 CConnectionCheckDlg::CConnectionCheckDlg(wxWindow* parent, const wxString& port, Checks checks)
     : m_checks(std::move(checks))
 {
-    if (!wxXmlResource::Get()->LoadDialog(this, parent, "IDD_CONNECTION_CHECK"))
-        throw std::runtime_error("IDD_CONNECTION_CHECK");
+    LoadXrcDialog(*this, parent, "IDD_CONNECTION_CHECK");
     XrcCtrl<wxStaticText>(*this, "IDC_CHECK_PORT")->SetLabelText(port);
     auto* report = XrcCtrl<wxTextCtrl>(*this, "IDC_CHECK_REPORT");
     // A fixed-width font keeps the texts in one column after the level words.

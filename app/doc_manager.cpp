@@ -5,8 +5,7 @@
 #include "app/recent_file_list.h"
 #include "res/resource_ids.h"
 
-CPWR455DocManager::CPWR455DocManager()
-    : wxDocManager(0, false)
+CPWR455DocManager::CPWR455DocManager() : wxDocManager(0, false)
 {
     // Initialize() calls the virtual OnCreateFileHistory, so it must run after construction.
     Initialize();

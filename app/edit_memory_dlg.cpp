@@ -5,10 +5,9 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/stattext.h>
 #include <wx/docview.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/accessibility.h"
 #include "app/app_resources.h"
@@ -68,8 +67,7 @@ CEditMemoryDlg::CEditMemoryDlg(wxWindow* parent, CR455Radio* radioData, int chan
 
 void CEditMemoryDlg::CreateControls(wxWindow* parent)
 {
-    InitAppResources();
-    wxXmlResource::Get()->LoadDialog(this, parent, "IDD_EDIT_MEMORY");
+    LoadXrcDialog(*this, parent, "IDD_EDIT_MEMORY");
     SetClientSize(ConvertDialogToPixels(wxSize(169, 76)));
     m_freqEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_FREQUENCY");
     m_nameEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_NAME");

@@ -7,6 +7,8 @@
 #include <wx/dialog.h>
 #include <wx/string.h>
 
+#include "radio/air_channel.h"
+
 class wxCheckBox;
 class wxStaticText;
 class wxTextCtrl;
@@ -33,7 +35,6 @@ public:
     // The frequency and name as the user typed them, before OK checked and sent them.
     const wxString& GetTypedFrequency() const { return m_typedFrequency; }
     const wxString& GetTypedName() const { return m_nameText; }
-    CR455Radio* GetRadioData() const { return m_radioData; }
 
     // Text limits of the edits (characters).
     static constexpr int kNameLimit = 7;
@@ -55,7 +56,8 @@ private:
     CPWR455View* m_view = nullptr;
     CR455Radio* m_radioData = nullptr;
     int m_channel = 0;
-    int m_grid = 0; // the channel grid of the radio's spacing, read when the dialog opens
+    // The channel grid of the radio's spacing, read when the dialog opens.
+    EChannelGrid m_grid = EChannelGrid::k25kHz;
     bool m_locateView = true;
     wxCheckBox* m_txInhibitButton = nullptr;
     wxCheckBox* m_chLockoutButton = nullptr;

@@ -8,18 +8,11 @@
 
 namespace {
 
-// Field `index` of the document string: ..., 3 filter name, 4 filter extension, ...
-wxString DocField(int index)
-{
-    const wxArrayString fields = wxSplit(ResString(IDR_MAINFRAME), '\n', '\0');
-    return index < static_cast<int>(fields.size()) ? fields[index] : wxString();
-}
-
 wxString Filter()
 {
-    const wxString ext = DocField(4); // ".qrb"
-    return DocField(3) + "|*" + ext + ";*" + ext.Upper() + "|" + ResString(IDS_APP_ALL_FILES) +
-           "|*";
+    const wxString ext = GetDocField(EDocField::kFilterExt);
+    return GetDocField(EDocField::kFilterName) + "|*" + ext + ";*" + ext.Upper() + "|" +
+           ResString(IDS_APP_ALL_FILES) + "|*";
 }
 
 // The chosen path. The GTK chooser can leave GetPath() empty while directory and name are
@@ -53,6 +46,6 @@ wxString AskSavePath(wxWindow* parent, const wxString& current)
     if (chosen.GetFullName().empty())
         return wxString();
     if (!chosen.HasExt())
-        chosen.SetExt(DocField(4).Mid(1));
+        chosen.SetExt(GetDocField(EDocField::kFilterExt).Mid(1));
     return chosen.GetFullPath();
 }

@@ -4,9 +4,9 @@
 #include <wx/choice.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/app_resources.h"
+#include "app/xrc_util.h"
 
 namespace {
 
@@ -50,14 +50,11 @@ bool CSheetPage::OnKillActive()
     return TransferDataFromWindow();
 }
 
-bool CSheetPage::LoadPage(wxWindow* parent, const char* name)
+void CSheetPage::LoadPage(wxWindow* parent, const char* name)
 {
-    InitAppResources();
-    if (!wxXmlResource::Get()->LoadPanel(this, parent, name))
-        return false;
+    LoadXrcPanel(*this, parent, name);
     // The page keeps the size of its layout: the book sizes itself to the largest page.
     SetMinSize(GetSize());
-    return true;
 }
 
 CFixedFontPropertySheet::CFixedFontPropertySheet(unsigned captionId, wxWindow* parent,
@@ -71,18 +68,14 @@ CFixedFontPropertySheet::CFixedFontPropertySheet(unsigned captionId, wxWindow* p
 bool CFixedFontPropertySheet::AddPage(CSheetPage* page)
 {
     wxBookCtrlBase* book = GetBookCtrl();
-    if (!page->CreatePage(book)) {
-        delete page;
-        return false;
-    }
+    page->CreatePage(book);
     return book->AddPage(page, page->GetCaption(), false);
 }
 
 CSheetPage* CFixedFontPropertySheet::GetPage(size_t index) const
 {
     wxBookCtrlBase* book = GetBookCtrl();
-    return index < book->GetPageCount() ? dynamic_cast<CSheetPage*>(book->GetPage(index))
-                                        : nullptr;
+    return index < book->GetPageCount() ? dynamic_cast<CSheetPage*>(book->GetPage(index)) : nullptr;
 }
 
 CSheetPage* CFixedFontPropertySheet::GetActivePage() const

@@ -19,7 +19,7 @@ class wxChoice;
 class CSheetPage : public wxPanel {
 public:
     // Makes the page's window inside the sheet's book.
-    virtual bool CreatePage(wxWindow* parent) = 0;
+    virtual void CreatePage(wxWindow* parent) = 0;
     // Default activation: members into the controls.
     virtual bool OnSetActive();
     // Default deactivation: controls into the members; false keeps the page active.
@@ -29,7 +29,7 @@ public:
 
 protected:
     // Makes the page from XRC panel `name` inside `parent`.
-    bool LoadPage(wxWindow* parent, const char* name);
+    void LoadPage(wxWindow* parent, const char* name);
 };
 
 // A drop-down list exchanged as a string. To the window, the first entry that begins with
@@ -46,12 +46,15 @@ public:
     CFixedFontPropertySheet(unsigned captionId, wxWindow* parent, int startPage);
 
     // Makes the page's window and adds it after those already added; the sheet owns the page
-    // from now on. False (and the page is gone) when the page could not be made.
+    // from now on. False when the book did not take it.
     bool AddPage(CSheetPage* page);
 
     // Called with the index of the page that has just become active when the user turns to
     // another page; not for the page the sheet opens on.
-    void SetPageChangedHandler(std::function<void(int)> handler) { m_pageChanged = std::move(handler); }
+    void SetPageChangedHandler(std::function<void(int)> handler)
+    {
+        m_pageChanged = std::move(handler);
+    }
 
     // Lays the sheet out, makes the sheet font, activates the start page and runs the sheet.
     // Returns wxID_OK or wxID_CANCEL.
@@ -64,7 +67,6 @@ public:
 
     CSheetPage* GetActivePage() const;
     CSheetPage* GetPage(size_t index) const;
-    const wxFont& GetSheetFont() const { return m_sheetFont; }
 
 private:
     void OnInitDialog();

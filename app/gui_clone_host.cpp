@@ -1,6 +1,7 @@
 #include "app/gui_clone_host.h"
 
 #include <chrono>
+#include <memory>
 
 #include <wx/app.h>
 #include <wx/event.h>
@@ -62,12 +63,9 @@ void CGuiCloneHost::CreateProgress(const std::string& caption)
 {
     if (m_progress)
         return;
-    auto* dialog = new CCloneProgressDlg(wxString::FromUTF8(caption));
-    if (!dialog->Create(MainWindow())) {
-        delete dialog;
-        return;
-    }
-    m_progress = dialog;
+    auto dialog = std::make_unique<CCloneProgressDlg>(wxString::FromUTF8(caption));
+    dialog->Create(MainWindow());
+    m_progress = dialog.release();
     if (CMainFrame* frame = GetPWR455App().GetMainFrame())
         frame->HoldMessageText(true);
     // The window pumps events during the run: a close request for the main window (from the
@@ -111,10 +109,10 @@ void CGuiCloneHost::DestroyProgress()
     m_closeGuarded = nullptr;
 }
 
-void CGuiCloneHost::MessageBox(const std::string& text, Icon icon)
+void CGuiCloneHost::MessageBox(const std::string& text, EIcon icon)
 {
     wxMessageBox(BoxText(text), ResString(IDS_APP_TITLE),
-                 wxOK | (icon == Icon::Exclamation ? wxICON_EXCLAMATION : wxICON_NONE),
+                 wxOK | (icon == EIcon::Exclamation ? wxICON_EXCLAMATION : wxICON_NONE),
                  MainWindow());
 }
 

@@ -194,8 +194,7 @@ void CListViewEx::SetEditDialogOpen(bool open)
 bool CListViewEx::IsRowHighlighted(long item) const
 {
     const long state = GetItemState(item, wxLIST_STATE_SELECTED | wxLIST_STATE_DROPHILITED);
-    return (HasRowFocus() && (state & wxLIST_STATE_SELECTED)) ||
-           (state & wxLIST_STATE_DROPHILITED);
+    return (HasRowFocus() && (state & wxLIST_STATE_SELECTED)) || (state & wxLIST_STATE_DROPHILITED);
 }
 
 bool CListViewEx::HasRowFocus() const
@@ -221,8 +220,9 @@ wxRect CListViewEx::GetRowBand(long item) const
 wxString CListViewEx::FitCellText(wxDC& dc, const wxString& text, int width, int column,
                                   bool* shortened)
 {
-    return FitTextToWidth(text, width, column == 0 ? kLabelMargin : kSubItemMargin,
-                          [&dc](const wxString& t) { return dc.GetTextExtent(t).x; }, shortened);
+    return FitTextToWidth(
+        text, width, column == 0 ? kLabelMargin : kSubItemMargin,
+        [&dc](const wxString& t) { return dc.GetTextExtent(t).x; }, shortened);
 }
 
 wxString CListViewEx::GetShownText(long item, int column, bool* shortened) const
@@ -239,9 +239,9 @@ wxString CListViewEx::GetShownHeader(int column, bool* shortened) const
 {
     const wxWindow* header = m_headerWindow ? m_headerWindow : this;
     // As the control does it: a title may reach the column's right edge, as long as it is whole.
-    return FitTextToWidth(GetColumnTitle(column), GetColumnWidth(column), kHeaderTextMargin,
-                          [header](const wxString& t) { return header->GetTextExtent(t).x; },
-                          shortened);
+    return FitTextToWidth(
+        GetColumnTitle(column), GetColumnWidth(column), kHeaderTextMargin,
+        [header](const wxString& t) { return header->GetTextExtent(t).x; }, shortened);
 }
 
 wxString CListViewEx::GetColumnTitle(int column) const

@@ -12,7 +12,7 @@
 #include <wx/listctrl.h>
 #include <wx/string.h>
 
-#include "app/accessibility.h"
+#include "app/accessible_table.h"
 
 class wxDC;
 
@@ -84,8 +84,7 @@ private:
     void DrawRow(wxDC& dc, long item);
     static wxString FitCellText(wxDC& dc, const wxString& text, int width, int column,
                                 bool* shortened);
-    void DrawCellText(wxDC& dc, const wxString& text, const wxRect& rect, int column,
-                      int format);
+    void DrawCellText(wxDC& dc, const wxString& text, const wxRect& rect, int column, int format);
 
     void OnPaintHeader(wxPaintEvent& event);
     void OnPaintRows(wxPaintEvent& event);

@@ -1,12 +1,10 @@
 #include "app/main_frame.h"
 
-#include <gtk/gtk.h>
 #include <wx/accel.h>
 #include <wx/display.h>
 #include <wx/docview.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/airport_import_command.h"
 #include "app/app_resources.h"
@@ -15,13 +13,15 @@
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
 #include "app/main_status_bar.h"
-#include "app/menu_key_labels.h"
 #include "app/main_toolbar.h"
-#include "profile/profile.h"
+#include "app/menu_key_labels.h"
 #include "app/pwr455_app.h"
 #include "app/recent_file_list.h"
 #include "app/safe_cloning.h"
 #include "app/splash_window.h"
+#include "app/window_manager.h"
+#include "app/xrc_util.h"
+#include "profile/profile.h"
 
 namespace {
 
@@ -90,21 +90,23 @@ wxRect CMainFrame::GetStartRect(bool* maximised)
     return rect;
 }
 
-CMainFrame::CMainFrame(wxDocManager* manager)
-    : m_docManager(manager)
+CMainFrame::CMainFrame(wxDocManager* manager) : m_docManager(manager)
 {
     m_normalRect = GetStartRect(&m_maximised);
     Create(nullptr, wxID_ANY, ResString(IDS_APP_TITLE), m_normalRect.GetPosition(),
            m_normalRect.GetSize());
     // The toolkit reads a frame size as including the decorations it knows of; the stored size
     // leaves them out.
-    if (GetDecorationSize() != wxSize())
-        SetSize(wxRect(m_normalRect.GetPosition(), m_normalRect.GetSize() + GetDecorationSize()));
-    m_mapped = !NotifyWhenMapped();
+    const wxSize decorations = GetDecorationSize(*this);
+    if (decorations != wxSize())
+        SetSize(wxRect(m_normalRect.GetPosition(), m_normalRect.GetSize() + decorations));
+    // Where the toolkit cannot tell, the frame counts as mapped from the start (its moves count
+    // once it is shown).
+    m_mapped = !NotifyWhenMapped(*this, &m_mapped);
     SetMinSize(kMinSize);
     SetIcons(wxIconBundle(GetSvgBundle("pwr455", 32).GetIcon(wxSize(32, 32))));
 
-    wxMenuBar* menuBar = wxXmlResource::Get()->LoadMenuBar("IDR_MAINFRAME");
+    wxMenuBar* menuBar = LoadXrcMenuBar("IDR_MAINFRAME");
     ApplyMenuPrompts(menuBar);
     for (size_t i = 0; i < menuBar->GetMenuCount(); ++i)
         ShowMenuKeyNames(menuBar->GetMenu(i));
@@ -186,31 +188,6 @@ void CMainFrame::DoGiveHelp(const wxString& text, bool show)
         wxFrame::DoGiveHelp(text, show);
 }
 
-// The window manager's border and title bar are known only once the frame is on the screen, and
-// a new process does not know them when it makes its frame. The remembered size therefore leaves
-// them out, so that a frame reopens exactly as large as it was closed.
-wxSize CMainFrame::GetDecorationSize() const
-{
-#ifdef __WXGTK__
-    return wxSize(m_decorSize.left + m_decorSize.right, m_decorSize.top + m_decorSize.bottom);
-#else
-    return wxSize();
-#endif
-}
-
-// Asks the toolkit to say when the window manager has mapped the frame. Where it cannot, the
-// frame counts as mapped from the start (its moves count once it is shown).
-bool CMainFrame::NotifyWhenMapped()
-{
-    return g_signal_connect(GetHandle(), "map-event", G_CALLBACK(&CMainFrame::OnMapped), this) != 0;
-}
-
-int CMainFrame::OnMapped(void*, void*, void* frame)
-{
-    static_cast<CMainFrame*>(frame)->m_mapped = true;
-    return 0; // the toolkit's own handling goes on
-}
-
 void CMainFrame::TrackNormalRect()
 {
     // While the window manager maps the frame it reports passing positions (the one asked for
@@ -226,7 +203,7 @@ void CMainFrame::TrackNormalRect()
 void CMainFrame::KeepNormalRect()
 {
     if (IsShown() && !IsMaximized() && !IsIconized() && !IsFullScreen())
-        m_normalRect = wxRect(GetPosition(), GetSize() - GetDecorationSize());
+        m_normalRect = wxRect(GetPosition(), GetSize() - GetDecorationSize(*this));
 }
 
 // A placement the program asks for counts at once, mapped or not.

@@ -52,11 +52,8 @@ protected:
 private:
     void CreateBars();
     void SavePlacement();
-    bool NotifyWhenMapped();
-    static int OnMapped(void* widget, void* event, void* frame);
     void TrackNormalRect();
     void KeepNormalRect();
-    wxSize GetDecorationSize() const;
 
     void OnClose(wxCloseEvent& event);
     void OnSize(wxSizeEvent& event);

@@ -7,7 +7,7 @@
 
 class CMainStatusBar : public wxStatusBar {
 public:
-    enum Pane { kMessagePane, kCapsPane, kNumPane, kScrollPane, kBlankPane, kPaneCount };
+    enum EPane { kMessagePane, kCapsPane, kNumPane, kScrollPane, kBlankPane, kPaneCount };
 
     explicit CMainStatusBar(wxWindow* parent);
 

@@ -8,14 +8,14 @@
 
 namespace {
 
-struct ToolButton {
+struct CToolButton {
     unsigned id;      // 0: a separator
     const char* icon; // res/icons/<icon>.svg
     wxItemKind kind;
 };
 
 // Left to right, as the buttons stand on the bar.
-const ToolButton kButtons[] = {
+const CToolButton kButtons[] = {
     {ID_FILE_NEW, "new", wxITEM_NORMAL},
     {ID_FILE_OPEN, "open", wxITEM_NORMAL},
     {ID_FILE_SAVE, "save", wxITEM_NORMAL},
@@ -46,14 +46,13 @@ wxToolBar* CreateMainToolBar(wxFrame* frame)
     auto* toolBar = new wxToolBar(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                   wxTB_HORIZONTAL | wxTB_FLAT | wxBORDER_NONE);
     toolBar->SetToolBitmapSize(wxSize(kButtonSize, kButtonSize));
-    for (const ToolButton& b : kButtons) {
+    for (const CToolButton& b : kButtons) {
         if (b.kind == wxITEM_SEPARATOR) {
             toolBar->AddSeparator();
             continue;
         }
         toolBar->AddTool(CmdId(b.id), GetCommandTooltip(b.id), GetSvgBundle(b.icon, kButtonSize),
-                         wxBitmapBundle(), b.kind, GetCommandTooltip(b.id),
-                         GetCommandPrompt(b.id));
+                         wxBitmapBundle(), b.kind, GetCommandTooltip(b.id), GetCommandPrompt(b.id));
     }
     toolBar->Realize();
     return toolBar;

@@ -27,8 +27,7 @@ wxString DefaultDevice(int number)
 
 CPortSettingsDlg::CPortSettingsDlg(wxWindow* parent, bool simulating)
 {
-    if (!wxXmlResource::Get()->LoadDialog(this, parent, "IDD_PORT_SETTINGS"))
-        throw std::runtime_error("IDD_PORT_SETTINGS");
+    LoadXrcDialog(*this, parent, "IDD_PORT_SETTINGS");
     wxArrayString choices;
     for (const std::string& device : FindSerialDevices())
         choices.Add(wxString::FromUTF8(device));

@@ -28,8 +28,7 @@ const char* OnOff(bool on)
 
 } // namespace
 
-CPropertyPageC31::CPropertyPageC31(CR455Radio* radioData)
-    : m_radioData(radioData)
+CPropertyPageC31::CPropertyPageC31(CR455Radio* radioData) : m_radioData(radioData)
 {
     LoadFromRadio();
 }
@@ -53,15 +52,13 @@ void CPropertyPageC31::LoadFromRadio()
     m_scanHanger = radio.GetScanHanger() == kOn;
     m_scanMode = ResString(radio.GetScanMode() == "NORMAL" ? IDS_SCAN_MODE_NORMAL
                                                            : IDS_SCAN_MODE_PRIO);
-    m_prioCh = radio.GetScanPrio() == kOff ? wxString(kPriorityOff)
-                                           : FromEngine(radio.GetPrioCh());
+    m_prioCh = radio.GetScanPrio() == kOff ? wxString(kPriorityOff) : FromEngine(radio.GetPrioCh());
     m_openingText = FromEngine(radio.GetOpeningText());
 }
 
-bool CPropertyPageC31::CreatePage(wxWindow* parent)
+void CPropertyPageC31::CreatePage(wxWindow* parent)
 {
-    if (!LoadPage(parent, "IDD_PROPPAGE_C31"))
-        return false;
+    LoadPage(parent, "IDD_PROPPAGE_C31");
     m_beepBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_BEEP");
     m_beepUdKeyBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_BEEP_UDKEY");
     m_sideToneBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_SIDETONE");
@@ -73,7 +70,6 @@ bool CPropertyPageC31::CreatePage(wxWindow* parent)
     m_scanModeList = XrcCtrl<wxChoice>(*this, "IDC_COMBO_SCAN_MODE");
     m_prioChList = XrcCtrl<wxChoice>(*this, "IDC_COMBO_PRIOCH");
     m_openingTextEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_OPENING_TEXT");
-    return true;
 }
 
 wxString CPropertyPageC31::GetCaption() const
@@ -86,8 +82,10 @@ void CPropertyPageC31::SetTexts()
     m_beepBox->SetLabel(ResString(IDS_OPERATION_BEEP));
     m_beepUdKeyBox->SetLabel(ResString(IDS_UPDN_KEY_BEEP));
     m_sideToneBox->SetLabel(ResString(IDS_SIDE_TONE));
-    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_INDICATEMODE")->SetLabel(ResString(IDS_INDICATION_MODE));
-    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_LCD_BACKLIGHT")->SetLabel(ResString(IDS_LCD_BACKLIGHT));
+    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_INDICATEMODE")
+        ->SetLabel(ResString(IDS_INDICATION_MODE));
+    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_LCD_BACKLIGHT")
+        ->SetLabel(ResString(IDS_LCD_BACKLIGHT));
     XrcCtrl<wxStaticText>(*this, "IDC_STATIC_LCD_DIMMER")->SetLabel(ResString(IDS_LCD_DIMMER));
     m_scanFunctionBox->SetLabel(ResString(IDS_SCAN_FUNCTION));
     m_scanHangerBox->SetLabel(ResString(IDS_HANGER_SCAN));

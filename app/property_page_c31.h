@@ -19,7 +19,7 @@ public:
     explicit CPropertyPageC31(CR455Radio* radioData);
 
 
-    bool CreatePage(wxWindow* parent) override;
+    void CreatePage(wxWindow* parent) override;
     bool OnSetActive() override;
     bool TransferDataToWindow() override;
     bool TransferDataFromWindow() override;

@@ -27,8 +27,7 @@ const char* EnableWord(bool enable)
 
 } // namespace
 
-CPropertyPageC32::CPropertyPageC32(CR455Radio* radioData)
-    : m_radioData(radioData)
+CPropertyPageC32::CPropertyPageC32(CR455Radio* radioData) : m_radioData(radioData)
 {
     LoadFromRadio();
 }
@@ -52,17 +51,15 @@ void CPropertyPageC32::LoadFromRadio()
     m_cloneComment = FromEngine(radio.GetCloneComment());
 }
 
-bool CPropertyPageC32::CreatePage(wxWindow* parent)
+void CPropertyPageC32::CreatePage(wxWindow* parent)
 {
-    if (!LoadPage(parent, "IDD_PROPPAGE_C32"))
-        return false;
+    LoadPage(parent, "IDD_PROPPAGE_C32");
     m_adjEnableBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_ADJ_ENABLE");
     m_vfoModeEnableBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_VFOMODE_ENABLE");
     m_vfoTxEnableBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_VFOTX_ENABLE");
     m_mrWriteEnableBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_MRWRITE_ENABLE");
     m_chSpacingList = XrcCtrl<wxChoice>(*this, "IDC_COMBO_CH_SPACING");
     m_cloneCommentEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_CLONE_COMMENT");
-    return true;
 }
 
 wxString CPropertyPageC32::GetCaption() const

@@ -20,13 +20,13 @@
 #include "app/file_dialogs.h"
 #include "app/main_frame.h"
 #include "app/message_box_look.h"
-#include "profile/profile.h"
 #include "app/pwr455_doc.h"
 #include "app/pwr455_view.h"
 #include "app/recent_file_list.h"
 #include "app/splash_window.h"
 #include "app/toolkit_style.h"
 #include "platform/instance_lock.h"
+#include "profile/profile.h"
 
 #ifndef PWR_VERSION
 #define PWR_VERSION "1.0.0"
@@ -37,14 +37,6 @@ namespace {
 // The name another running instance is recognised by.
 const char kInstanceName[] = "PWR455NORD APP Exclusive Mutex";
 const char kHelpBookName[] = "pwr455.hhp";
-
-// The document string of the template: window title, document name, new-document name,
-// filter name, filter extension, file type id, file type name.
-wxString DocField(int index)
-{
-    wxArrayString fields = wxSplit(ResString(IDR_MAINFRAME), '\n', '\0');
-    return index < static_cast<int>(fields.size()) ? fields[index] : wxString();
-}
 
 } // namespace
 
@@ -176,9 +168,11 @@ bool CPWR455App::StartSession(const wxString& file)
     wxBusyCursor wait;
     m_docManager = std::make_unique<CPWR455DocManager>();
     m_docManager->GetRecentFiles()->LoadFromProfile();
-    new wxDocTemplate(m_docManager.get(), DocField(3), "*" + DocField(4), wxString(), DocField(4).Mid(1),
-                      DocField(5), "PW-R455NORD View", CLASSINFO(CPWR455Doc),
-                      CLASSINFO(CPWR455View), wxTEMPLATE_VISIBLE);
+    const wxString ext = GetDocField(EDocField::kFilterExt);
+    new wxDocTemplate(m_docManager.get(), GetDocField(EDocField::kFilterName), "*" + ext,
+                      wxString(), ext.Mid(1), GetDocField(EDocField::kFileTypeId),
+                      "PW-R455NORD View", CLASSINFO(CPWR455Doc), CLASSINFO(CPWR455View),
+                      wxTEMPLATE_VISIBLE);
 
     m_frame = new CMainFrame(m_docManager.get());
     m_frame->Bind(wxEVT_DESTROY, &CPWR455App::OnFrameDestroyed, this);

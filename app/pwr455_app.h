@@ -40,7 +40,6 @@ public:
 
     CMainFrame* GetMainFrame() const { return m_frame; }
     CPWR455Doc* GetDocument() const;
-    CPWR455DocManager* GetDocManager() const { return m_docManager.get(); }
 
     // --simulate: the clone commands talk to a simulated transceiver.
     bool IsSimulate() const { return m_simulate; }

@@ -8,11 +8,11 @@
 #include "app/command_ids.h"
 #include "app/file_dialogs.h"
 #include "app/gui_clone_host.h"
-#include "profile/profile.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_view.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
+#include "profile/profile.h"
 #include "radio/document_io.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
@@ -138,11 +138,9 @@ bool CPWR455Doc::OnSaveModified()
 {
     if (!IsModified())
         return true;
-    const int answer = wxMessageBox(wxString::Format(ResString(IDS_APP_ASK_TO_SAVE),
-                                                     GetUserReadableName()),
-                                    ResString(IDS_APP_TITLE),
-                                    wxYES_NO | wxCANCEL | wxICON_EXCLAMATION,
-                                    GetDocumentWindow());
+    const int answer = wxMessageBox(
+        wxString::Format(ResString(IDS_APP_ASK_TO_SAVE), GetUserReadableName()),
+        ResString(IDS_APP_TITLE), wxYES_NO | wxCANCEL | wxICON_EXCLAMATION, GetDocumentWindow());
     if (answer == wxCANCEL)
         return false;
     if (answer == wxYES)
@@ -221,7 +219,8 @@ bool CPWR455Doc::DoOpenDocument(const wxString& path)
     if (answer == "CANNOT_OPEN_FILE")
         ShowFileError(wxString::Format(ResString(IDS_APP_FILE_NOT_FOUND), path));
     else
-        ShowFileError(IsResultWord(answer) ? ResString(IDS_UNEXPECTED_FILE_FORMAT) : wxString::FromUTF8(answer));
+        ShowFileError(IsResultWord(answer) ? ResString(IDS_UNEXPECTED_FILE_FORMAT)
+                                           : wxString::FromUTF8(answer));
     return false;
 }
 
@@ -234,8 +233,8 @@ bool CPWR455Doc::DoSaveDocument(const wxString& path)
         saved = SaveDocument(*m_radioData, path.utf8_string(), error);
     }
     if (!saved)
-        ShowFileError(wxString::Format(ResString(IDS_APP_CANNOT_SAVE), path,
-                                       wxString::FromUTF8(error)));
+        ShowFileError(
+            wxString::Format(ResString(IDS_APP_CANNOT_SAVE), path, wxString::FromUTF8(error)));
     else
         m_history->MarkSaved();
     return saved;

@@ -8,6 +8,8 @@
 
 #include <wx/docview.h>
 
+#include "clone/clone_operations.h"
+
 class CCloneLink;
 class CGuiCloneHost;
 class CR455Radio;
@@ -88,7 +90,7 @@ private:
     void OnCloneWrite(wxCommandEvent& event);
     void OnCloneInfo(wxCommandEvent& event);
     void OnPortSettings(wxCommandEvent& event);
-    int RunCloneOperation(int operation);
+    int RunCloneOperation(CCloneOperations::EOperation operation);
 
     std::unique_ptr<CR455Radio> m_radioData;
     std::unique_ptr<CUndoHistory> m_history;

@@ -8,17 +8,17 @@
 #include "app/app_resources.h"
 #include "app/gui_clone_host.h"
 #include "app/port_settings_dlg.h"
-#include "profile/profile.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
+#include "profile/profile.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
 #include "radio/undo_history.h"
 #include "res/resource_ids.h"
 #include "sim/sim_transceiver.h"
 
-int CPWR455Doc::RunCloneOperation(int operation)
+int CPWR455Doc::RunCloneOperation(CCloneOperations::EOperation operation)
 {
     CCloneOperations operations(*m_radioData, *m_cloneLink, *m_cloneHost, *m_transferFile);
     operations.SetModifiedTest([this] { return IsModified(); });
@@ -29,15 +29,19 @@ int CPWR455Doc::RunCloneOperation(int operation)
         UpdateAllViews(nullptr, nullptr);
     });
     int result = CCloneOperations::kDeclined;
-    switch (static_cast<CCloneOperations::Operation>(operation)) {
-    case CCloneOperations::Operation::Read: {
+    switch (operation) {
+    case CCloneOperations::EOperation::Read: {
         // A read that fails or is declined leaves the data as they were and adds no step.
         CUndoStep step(*m_history, UndoStepName(IDS_STEP_CLONE_READ));
         result = operations.Read();
         break;
     }
-    case CCloneOperations::Operation::Write: result = operations.Write(); break;
-    case CCloneOperations::Operation::Information: result = operations.Information(); break;
+    case CCloneOperations::EOperation::Write:
+        result = operations.Write();
+        break;
+    case CCloneOperations::EOperation::Information:
+        result = operations.Information();
+        break;
     }
     m_lastCloneResult = result;
     return result;
@@ -45,17 +49,17 @@ int CPWR455Doc::RunCloneOperation(int operation)
 
 int CPWR455Doc::CloneRead()
 {
-    return RunCloneOperation(static_cast<int>(CCloneOperations::Operation::Read));
+    return RunCloneOperation(CCloneOperations::EOperation::Read);
 }
 
 int CPWR455Doc::CloneWrite()
 {
-    return RunCloneOperation(static_cast<int>(CCloneOperations::Operation::Write));
+    return RunCloneOperation(CCloneOperations::EOperation::Write);
 }
 
 int CPWR455Doc::CloneInformation()
 {
-    return RunCloneOperation(static_cast<int>(CCloneOperations::Operation::Information));
+    return RunCloneOperation(CCloneOperations::EOperation::Information);
 }
 
 void CPWR455Doc::OnCloneRead(wxCommandEvent&)

@@ -6,7 +6,6 @@
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/app_resources.h"
 #include "app/channel_list_commands.h"
@@ -17,10 +16,11 @@
 #include "app/list_view_ex.h"
 #include "app/main_frame.h"
 #include "app/menu_key_labels.h"
-#include "profile/profile.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "app/undo_commands.h"
+#include "app/xrc_util.h"
+#include "profile/profile.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
@@ -30,17 +30,17 @@
 
 namespace {
 
-struct ColumnInfo {
+struct CColumnInfo {
     unsigned header; // string id
     int defaultWidth;
 };
 
 // The columns in the order they are inserted; all are right-justified. The spare column's
 // default is wider than the clamp allows, so it opens at the widest width.
-const ColumnInfo kColumns[CPWR455View::kColumnCount] = {
-    {IDS_CLI_COLUMN_CH, 30},          {IDS_CLI_COLUMN_PRIO, 50},
-    {IDS_CLI_COLUMN_FREQUENCY, 100},  {IDS_CLI_COLUMN_NAME, 100},
-    {IDS_CLI_COLUMN_TX_INHIBIT, 90},  {IDS_CLI_COLUMN_LOCKOUT, 90},
+const CColumnInfo kColumns[CPWR455View::kColumnCount] = {
+    {IDS_CLI_COLUMN_CH, 30},         {IDS_CLI_COLUMN_PRIO, 50},
+    {IDS_CLI_COLUMN_FREQUENCY, 100}, {IDS_CLI_COLUMN_NAME, 100},
+    {IDS_CLI_COLUMN_TX_INHIBIT, 90}, {IDS_CLI_COLUMN_LOCKOUT, 90},
     {IDS_LIST_COLUMN_SPARE, 30000},
 };
 
@@ -175,8 +175,8 @@ void CPWR455View::SelectChannel(unsigned n)
                                  wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
         else
             m_list->SetItemState(item, 0,
-                                 wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED |
-                                     wxLIST_STATE_CUT | wxLIST_STATE_DROPHILITED);
+                                 wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED | wxLIST_STATE_CUT |
+                                     wxLIST_STATE_DROPHILITED);
     }
     m_list->EnsureVisible(target);
 }
@@ -216,12 +216,6 @@ void CPWR455View::RefreshAll()
         ShowRow(n);
 }
 
-const std::array<std::string, CPWR455View::kColumnCount>&
-CPWR455View::GetRowTexts(unsigned n) const
-{
-    return m_rows[n <= kChannelCount ? n : 0];
-}
-
 // Edit Memory -------------------------------------------------------------------------------
 
 void CPWR455View::OpenEditMemory()
@@ -233,7 +227,7 @@ void CPWR455View::OpenEditMemory()
     }
     const unsigned n = static_cast<unsigned>(item) + 1;
     m_editChannel = n;
-    SChannelEntry typed;
+    CChannelEntry typed;
     bool changed;
     {
         CUndoStep step(History(), UndoStepName(IDS_STEP_EDIT, n));
@@ -253,7 +247,7 @@ void CPWR455View::OpenEditMemory()
     ShowStatusText(notes.empty() ? LoadResString(IDS_IDLE_MESSAGE) : notes);
 }
 
-bool CPWR455View::RunEditMemoryDialog(SChannelEntry& typed)
+bool CPWR455View::RunEditMemoryDialog(CChannelEntry& typed)
 {
     // The dialog finds this view and reads m_editChannel from it.
     CEditMemoryDlg dialog;
@@ -316,8 +310,9 @@ void CPWR455View::OnListKeyDown(wxKeyEvent& event)
         // The list would take Ctrl+arrow to move its focus alone; here the keys of Move Up and
         // Move Down reach their commands.
         if (event.GetModifiers() == wxMOD_CONTROL) {
-            wxCommandEvent move(wxEVT_MENU, CmdId(event.GetKeyCode() == WXK_UP ? ID_EDIT_MOVE_UP
-                                                                               : ID_EDIT_MOVE_DOWN));
+            wxCommandEvent move(wxEVT_MENU,
+                                CmdId(event.GetKeyCode() == WXK_UP ? ID_EDIT_MOVE_UP
+                                                                   : ID_EDIT_MOVE_DOWN));
             ProcessEvent(move);
             return;
         }
@@ -339,9 +334,7 @@ void CPWR455View::OnListContextMenu(wxContextMenuEvent& event)
     if (!frame)
         return;
     frame->Raise();
-    std::unique_ptr<wxMenuBar> bar(wxXmlResource::Get()->LoadMenuBar("IDR_CHANNEL_POPUP"));
-    if (!bar || bar->GetMenuCount() == 0)
-        return;
+    std::unique_ptr<wxMenuBar> bar(LoadXrcMenuBar("IDR_CHANNEL_POPUP"));
     std::unique_ptr<wxMenu> popup(bar->Remove(0));
     ShowMenuKeyNames(popup.get());
     // Tracked by the main window, so that the chosen command and the enabled states are
@@ -356,20 +349,20 @@ void CPWR455View::OnListContextMenu(wxContextMenuEvent& event)
 
 // Editing commands --------------------------------------------------------------------------
 
-int CPWR455View::ChannelCommand(unsigned n, const char* word, bool check)
+CPWR455View::EChannelAnswer CPWR455View::ChannelCommand(unsigned n, const char* word, bool check)
 {
     if (!m_radioData)
-        return 0;
+        return EChannelAnswer::kRefused;
     std::string command = CR455Radio::ChPrefix(n) + word;
     if (check)
         command += ".CHECK";
     const std::string answer = m_radioData->Command(command);
     const std::string w = word;
-    if (w == "COPY" || w == "CLEAR")
-        return answer == "OK" ? 1 : 0;
     if (answer == "OK")
-        return 1;
-    return answer == "NG" ? 0 : 2;
+        return EChannelAnswer::kOk;
+    if (w == "COPY" || w == "CLEAR" || answer == "NG")
+        return EChannelAnswer::kRefused;
+    return EChannelAnswer::kWarning;
 }
 
 bool CPWR455View::IsPriorityChannel(unsigned n)
@@ -388,13 +381,13 @@ void CPWR455View::OnEditCopy(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditCopy(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "COPY", true) == 1);
+    event.Enable(ChannelCommand(GetSelectedChannel(), "COPY", true) == EChannelAnswer::kOk);
 }
 
 void CPWR455View::OnEditPaste(wxCommandEvent&)
 {
     const unsigned n = GetSelectedChannel();
-    if (ChannelCommand(n, "PASTE", true) == 2 &&
+    if (ChannelCommand(n, "PASTE", true) == EChannelAnswer::kWarning &&
         ShowMessage(IDS_OVERWRITE_HERE, wxYES_NO | wxICON_EXCLAMATION) != wxYES)
         return;
     History().Record(UndoStepName(IDS_STEP_PASTE, n), [&] { ChannelCommand(n, "PASTE", false); });
@@ -406,7 +399,7 @@ void CPWR455View::OnEditPaste(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditPaste(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "PASTE", true) != 0);
+    event.Enable(ChannelCommand(GetSelectedChannel(), "PASTE", true) != EChannelAnswer::kRefused);
 }
 
 void CPWR455View::ClearSelectedChannel()
@@ -415,7 +408,7 @@ void CPWR455View::ClearSelectedChannel()
     History().Record(UndoStepName(IDS_STEP_CLEAR, n), [&] {
         // A clear the engine refuses (channel 1) leaves the channel as it is, and so its
         // priority scanning too.
-        if (ChannelCommand(n, "CLEAR", false) == 1 && IsPriorityChannel(n))
+        if (ChannelCommand(n, "CLEAR", false) == EChannelAnswer::kOk && IsPriorityChannel(n))
             m_radioData->SetPriorityChannel("OFF");
     });
     RebuildRow(n);
@@ -428,7 +421,7 @@ void CPWR455View::OnEditClear(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditClear(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "CLEAR", true) == 1);
+    event.Enable(ChannelCommand(GetSelectedChannel(), "CLEAR", true) == EChannelAnswer::kOk);
 }
 
 void CPWR455View::OnEditDeleteCh(wxCommandEvent&)
@@ -448,14 +441,14 @@ void CPWR455View::OnEditDeleteCh(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditDeleteCh(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "DELETE", true) != 0);
+    event.Enable(ChannelCommand(GetSelectedChannel(), "DELETE", true) != EChannelAnswer::kRefused);
 }
 
 void CPWR455View::OnEditInsertCh(wxCommandEvent&)
 {
     const unsigned n = GetSelectedChannel();
     // Anything but "OK" means the last channel is in use and would be pushed out.
-    if (ChannelCommand(n, "INSERT", true) != 1) {
+    if (ChannelCommand(n, "INSERT", true) != EChannelAnswer::kOk) {
         ShowMessage(IDS_LAST_CH_NOT_BLANK, wxOK | wxICON_NONE);
         return;
     }
@@ -471,5 +464,5 @@ void CPWR455View::OnEditInsertCh(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditInsertCh(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "INSERT", true) != 0);
+    event.Enable(ChannelCommand(GetSelectedChannel(), "INSERT", true) != EChannelAnswer::kRefused);
 }

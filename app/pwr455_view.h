@@ -20,7 +20,7 @@ class wxMouseEvent;
 class wxUpdateUIEvent;
 class CR455Radio;
 class CUndoHistory;
-struct SChannelEntry;
+struct CChannelEntry;
 
 class CPWR455View : public wxView {
 public:
@@ -50,13 +50,10 @@ public:
     void BuildRow(unsigned n);
     void ShowRow(unsigned n);
     void RefreshAll();
-    // The row texts last built for channel n (1..20).
-    const std::array<std::string, kColumnCount>& GetRowTexts(unsigned n) const;
 
     // The channel handed to the Edit Memory dialog; set just before it opens.
     unsigned GetEditChannel() const { return m_editChannel; }
     // The page on which the settings sheet opens; the sheet reports page changes here.
-    int GetSettingsPage() const { return m_settingsPage; }
     void SetSettingsPage(int page) { m_settingsPage = page; }
 
     // Opens Edit Memory on the selected channel, or says that no row is selected.
@@ -70,16 +67,21 @@ public:
 private:
     // Runs the Edit Memory dialog on m_editChannel; true when it ended with OK, and then
     // `typed` holds what the user typed.
-    bool RunEditMemoryDialog(SChannelEntry& typed);
+    bool RunEditMemoryDialog(CChannelEntry& typed);
     // The document's undo history.
     CUndoHistory& History();
     // Runs the settings sheet on m_settingsPage.
     void RunSettingsSheet();
 
+    // How the engine answered a channel command.
+    enum class EChannelAnswer {
+        kRefused, // "NG", or no radio data
+        kOk,      // "OK"
+        kWarning, // any other answer ("WARNING"): it would overwrite or push out a channel in use
+    };
     // Sends the channel command `word` (with ".CHECK" when `check`) for channel n and reads
-    // the answer: COPY and CLEAR give 1 for "OK" and 0 otherwise; the others give 1 for "OK",
-    // 0 for "NG" and 2 for any other answer (the engine's "WARNING").
-    int ChannelCommand(unsigned n, const char* word, bool check);
+    // the answer. COPY and CLEAR know no warning: any answer but "OK" refuses them.
+    EChannelAnswer ChannelCommand(unsigned n, const char* word, bool check);
     bool IsPriorityChannel(unsigned n);
     void CreateColumns();
     void SaveColumnWidths();

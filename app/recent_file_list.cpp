@@ -12,10 +12,7 @@ constexpr size_t kRecentFileCount = 4;
 
 } // namespace
 
-CRecentFileList::CRecentFileList()
-    : wxFileHistory(kRecentFileCount, CmdId(ID_FILE_MRU_FILE1))
-{
-}
+CRecentFileList::CRecentFileList() : wxFileHistory(kRecentFileCount, CmdId(ID_FILE_MRU_FILE1)) {}
 
 void CRecentFileList::AttachMenu(wxMenu* menu)
 {

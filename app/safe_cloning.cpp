@@ -8,7 +8,6 @@
 #include "app/app_resources.h"
 #include "app/command_ids.h"
 #include "app/compare_dlg.h"
-#include "app/gui_clone_host.h"
 #include "app/connection_check_dlg.h"
 #include "app/file_dialogs.h"
 #include "app/gui_clone_host.h"
@@ -58,8 +57,7 @@ int CompareWithTransceiver(CPWR455Doc& doc)
     const int result = operations.Read();
     if (result != CCloneLink::kResultOk)
         return result;
-    CCompareDlg dialog(doc.GetDocumentWindow(),
-                       ListDifferences(*doc.GetRadioData(), transceiver));
+    CCompareDlg dialog(doc.GetDocumentWindow(), ListDifferences(*doc.GetRadioData(), transceiver));
     dialog.ShowModal();
     return result;
 }
@@ -90,13 +88,24 @@ void CheckConnection(CPWR455Doc& doc)
 void BindSafeCloning(wxFrame* frame)
 {
     frame->Bind(
-        wxEVT_MENU, [](wxCommandEvent&) { if (CPWR455Doc* doc = Document()) OpenBackup(*doc); },
+        wxEVT_MENU,
+        [](wxCommandEvent&) {
+            if (CPWR455Doc* doc = Document())
+                OpenBackup(*doc);
+        },
         CmdId(ID_FILE_OPEN_BACKUP));
     frame->Bind(
         wxEVT_MENU,
-        [](wxCommandEvent&) { if (CPWR455Doc* doc = Document()) CompareWithTransceiver(*doc); },
+        [](wxCommandEvent&) {
+            if (CPWR455Doc* doc = Document())
+                CompareWithTransceiver(*doc);
+        },
         CmdId(ID_CLONE_COMPARE));
     frame->Bind(
-        wxEVT_MENU, [](wxCommandEvent&) { if (CPWR455Doc* doc = Document()) CheckConnection(*doc); },
+        wxEVT_MENU,
+        [](wxCommandEvent&) {
+            if (CPWR455Doc* doc = Document())
+                CheckConnection(*doc);
+        },
         CmdId(ID_HELP_CHECK_CONNECTION));
 }

@@ -1,11 +1,9 @@
 #include "app/splash_window.h"
 
-#include <stdexcept>
-
 #include <wx/app.h>
-#include <wx/xrc/xmlres.h>
 
 #include "app/about_dialog.h"
+#include "app/xrc_util.h"
 
 bool CSplashWindow::s_enabled = false;
 int CSplashWindow::s_milliseconds = 5000;
@@ -54,11 +52,9 @@ void CSplashWindow::ShowAboveParent()
     CallAfter(&CSplashWindow::GrabInput);
 }
 
-CSplashWindow::CSplashWindow(wxWindow* parent)
-    : m_timer(this)
+CSplashWindow::CSplashWindow(wxWindow* parent) : m_timer(this)
 {
-    if (!wxXmlResource::Get()->LoadDialog(this, parent, "IDD_SPLASH"))
-        throw std::runtime_error("IDD_SPLASH");
+    LoadXrcDialog(*this, parent, "IDD_SPLASH");
     ShowProductArt(*this, "IDC_SPLASH_ICON", "IDC_SPLASH_PICTURE", "IDC_SPLASH_NOTICE");
     Bind(wxEVT_TIMER, &CSplashWindow::OnTimer, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CSplashWindow::OnCaptureLost, this);

@@ -4,10 +4,10 @@
 
 #include <cstddef>
 
-struct SvgResource {
+struct CSvgResource {
     const char* name; // file name without ".svg"
     const char* data; // the SVG document
 };
 
-extern const SvgResource kSvgResources[];
+extern const CSvgResource kSvgResources[];
 extern const size_t kSvgResourceCount;

@@ -50,14 +50,24 @@ void ShowStatusText(const std::string& text)
 
 void BindUndoCommands(CPWR455Doc& doc)
 {
-    doc.Bind(wxEVT_MENU, [&doc](wxCommandEvent&) { UndoOrRedo(doc, false); }, CmdId(ID_EDIT_UNDO));
-    doc.Bind(wxEVT_MENU, [&doc](wxCommandEvent&) { UndoOrRedo(doc, true); }, CmdId(ID_EDIT_REDO));
-    doc.Bind(wxEVT_UPDATE_UI, [&doc](wxUpdateUIEvent& event) {
-        const CUndoHistory& history = doc.GetHistory();
-        UpdateItem(event, history.CanUndo(), history.GetUndoName(), IDS_MENU_UNDO, IDS_MENU_UNDO_NAMED);
-    }, CmdId(ID_EDIT_UNDO));
-    doc.Bind(wxEVT_UPDATE_UI, [&doc](wxUpdateUIEvent& event) {
-        const CUndoHistory& history = doc.GetHistory();
-        UpdateItem(event, history.CanRedo(), history.GetRedoName(), IDS_MENU_REDO, IDS_MENU_REDO_NAMED);
-    }, CmdId(ID_EDIT_REDO));
+    doc.Bind(
+        wxEVT_MENU, [&doc](wxCommandEvent&) { UndoOrRedo(doc, false); }, CmdId(ID_EDIT_UNDO));
+    doc.Bind(
+        wxEVT_MENU, [&doc](wxCommandEvent&) { UndoOrRedo(doc, true); }, CmdId(ID_EDIT_REDO));
+    doc.Bind(
+        wxEVT_UPDATE_UI,
+        [&doc](wxUpdateUIEvent& event) {
+            const CUndoHistory& history = doc.GetHistory();
+            UpdateItem(event, history.CanUndo(), history.GetUndoName(), IDS_MENU_UNDO,
+                       IDS_MENU_UNDO_NAMED);
+        },
+        CmdId(ID_EDIT_UNDO));
+    doc.Bind(
+        wxEVT_UPDATE_UI,
+        [&doc](wxUpdateUIEvent& event) {
+            const CUndoHistory& history = doc.GetHistory();
+            UpdateItem(event, history.CanRedo(), history.GetRedoName(), IDS_MENU_REDO,
+                       IDS_MENU_REDO_NAMED);
+        },
+        CmdId(ID_EDIT_REDO));
 }

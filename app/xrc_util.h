@@ -1,6 +1,8 @@
 #pragma once
 
-// Checked access to controls of XRC-loaded windows.
+// Loading of the program's XRC resources and checked access to their controls. A resource or
+// control that is missing is a fault of the resources, not of the user: it asserts and throws
+// instead of handing back a null pointer or a half-made window that would fail later.
 
 #include <stdexcept>
 #include <string>
@@ -8,17 +10,25 @@
 #include <wx/window.h>
 #include <wx/xrc/xmlres.h>
 
-// The child control `name` of `parent`, of type T. A missing control or one of another type
-// is a fault of the resources, not of the user: it asserts and throws instead of handing back
-// a null pointer that would crash later.
+class wxDialog;
+class wxMenuBar;
+class wxPanel;
+
+// Asserts with `fault` and throws it.
+[[noreturn]] void ReportXrcFault(const std::string& fault);
+
+// Load the XRC dialog, panel or menu bar `name` (into `dialog` or `panel`, made with their
+// default constructors), after the program's resources, should they not be loaded yet.
+void LoadXrcDialog(wxDialog& dialog, wxWindow* parent, const char* name);
+void LoadXrcPanel(wxPanel& panel, wxWindow* parent, const char* name);
+wxMenuBar* LoadXrcMenuBar(const char* name);
+
+// The child control `name` of `parent`, of type T.
 template <class T>
 T* XrcCtrl(const wxWindow& parent, const char* name)
 {
-    wxWindow* window = parent.FindWindow(wxXmlResource::GetXRCID(name));
-    T* control = dynamic_cast<T*>(window);
-    if (!control) {
-        wxFAIL_MSG(wxString::Format("XRC control \"%s\" missing or of the wrong type", name));
-        throw std::logic_error(std::string("XRC control missing: ") + name);
-    }
+    T* control = dynamic_cast<T*>(parent.FindWindow(wxXmlResource::GetXRCID(name)));
+    if (!control)
+        ReportXrcFault(std::string("XRC control \"") + name + "\" missing or of the wrong type");
     return control;
 }

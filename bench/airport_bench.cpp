@@ -39,7 +39,8 @@ void BM_AirportKeystroke(benchmark::State& state)
     }
     for (auto _ : state) {
         const CAirportLookup lookup = FindAirports(list, SplitIdents(kTyped));
-        const std::vector<CAirportChoice> choices = ChooseAirportRows(list, lookup.rows, 0);
+        const std::vector<CAirportChoice> choices = ChooseAirportRows(list, lookup.rows,
+                                                                      EChannelGrid::k25kHz);
         std::vector<std::string> names = MakeChannelNames(list, choices);
         benchmark::DoNotOptimize(names);
     }

@@ -72,7 +72,7 @@ void RunClone(benchmark::State& state, bool write)
         state.SkipWithError("no pseudo-terminal");
         return;
     }
-    CSilentCloneHost host;  // only the link's own work and waits count
+    CSilentCloneHost host; // only the link's own work and waits count
     CCloneLink link(host); // on the system's steady clock
     link.SetPortDevice(1, sim.GetDevicePath());
     link.SetModelCode(0x2270);

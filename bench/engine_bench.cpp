@@ -15,7 +15,8 @@ namespace {
 // settings, built once as the list builds them from "CH.MCH.%u.".
 std::vector<std::string> RefreshCommands()
 {
-    static const char* const kFields[] = {"APPEAR", "FREQUENCY", "ISLEGAL", "NAME", "TXINHIBIT", "CHLOCKOUT"};
+    static const char* const kFields[] = {"APPEAR", "FREQUENCY", "ISLEGAL",
+                                          "NAME",   "TXINHIBIT", "CHLOCKOUT"};
     std::vector<std::string> commands;
     for (unsigned n = 1; n <= 20; ++n) {
         char prefix[32];
@@ -60,9 +61,9 @@ void BM_FileLoad(benchmark::State& state)
 {
     CRadioEngine engine;
     PrepareEngine(engine);
-    const std::string path =
-        (std::filesystem::temp_directory_path() / ("engine_bench_" + std::to_string(std::random_device()()) + ".qrb"))
-            .string();
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("engine_bench_" + std::to_string(std::random_device()()) + ".qrb"))
+                                 .string();
     if (engine.Execute("FILE.SAVE.\"" + path + "\"") != "OK") {
         state.SkipWithError("cannot save the data file");
         return;

@@ -1,7 +1,6 @@
 #include "card/card_renderer.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include <cairo-pdf.h>
 #include <cairo.h>
@@ -17,7 +16,7 @@ namespace {
 constexpr double kA5Width = 419.53;
 constexpr double kA5Height = 595.28;
 constexpr double kMargin = 22.0;
-constexpr double kRight = kA5Width - kMargin;
+constexpr double kRightEdge = kA5Width - kMargin;
 
 // Left edges of the table's columns: CH, Frequency, Name, Tx Inhibit, Lockout, Prio.
 const double kColumnX[CCardData::kColumns] = {kMargin, 54, 136, 226, 290, 356};
@@ -26,7 +25,7 @@ constexpr double kHeadingHeight = 16.0;
 constexpr double kRowHeight = 20.0;
 
 constexpr double kSettingsLineHeight = 15.0;
-constexpr double kSettingsColumnWidth = (kRight - kMargin) / 2;
+constexpr double kSettingsColumnWidth = (kRightEdge - kMargin) / 2;
 constexpr double kSettingsValueOffset = 96.0;
 
 enum class EFace { kSans, kSansBold, kMonoBold };
@@ -63,7 +62,7 @@ void Rule(cairo_t* cr, double y, double width)
     SetGrey(cr, 0.0);
     cairo_set_line_width(cr, width);
     cairo_move_to(cr, kMargin, y);
-    cairo_line_to(cr, kRight, y);
+    cairo_line_to(cr, kRightEdge, y);
     cairo_stroke(cr);
 }
 
@@ -73,7 +72,7 @@ void DrawTitle(cairo_t* cr, const CCardData& card)
     SetFont(cr, EFace::kSansBold, 16);
     Text(cr, kMargin, 40, card.fileName);
     SetFont(cr, EFace::kSans, 11);
-    Text(cr, kRight, 40, card.date, EAlign::kRight);
+    Text(cr, kRightEdge, 40, card.date, EAlign::kRight);
     SetGrey(cr, 0.35);
     SetFont(cr, EFace::kSans, 9);
     Text(cr, kMargin, 55, card.subtitle);
@@ -91,7 +90,7 @@ void DrawChannels(cairo_t* cr, const CCardData& card)
         // Every other row shaded, so that a line is easy to follow in a bumpy cockpit.
         if (r % 2 == 1) {
             SetGrey(cr, 0.90);
-            cairo_rectangle(cr, kMargin - 3, top, kRight - kMargin + 6, kRowHeight);
+            cairo_rectangle(cr, kMargin - 3, top, kRightEdge - kMargin + 6, kRowHeight);
             cairo_fill(cr);
         }
         SetGrey(cr, 0.0);
@@ -131,9 +130,7 @@ cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned
 
 bool ParseCardSize(const std::string& word, ECardSize* size)
 {
-    std::string lower = word;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string lower = Lower(word);
     if (lower == "a5")
         *size = ECardSize::kA5;
     else if (lower == "a4")
@@ -182,8 +179,8 @@ bool WriteCardPdf(const CCardData& card, ECardSize size, const std::string& path
     double height = 0;
     GetCardPageSize(size, &width, &height);
     std::string pdf;
-    cairo_surface_t* surface =
-        cairo_pdf_surface_create_for_stream(AppendToString, &pdf, width, height);
+    cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(AppendToString, &pdf, width,
+                                                                   height);
     cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE, card.fileName.c_str());
     cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR,
                                    LoadResString(IDS_APP_TITLE).c_str());
@@ -202,5 +199,6 @@ bool WriteCardPdf(const CCardData& card, ECardSize size, const std::string& path
                                 {cairo_status_to_string(status)});
         return false;
     }
-    return SaveAtomically(path, [&pdf](std::ostream& out) { out << pdf; }, error);
+    return SaveAtomically(
+        path, [&pdf](std::ostream& out) { out << pdf; }, error);
 }

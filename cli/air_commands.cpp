@@ -25,10 +25,10 @@ std::string ListChoices(const CAirportList& list, const std::vector<CAirportChoi
     std::copy_if(choices.begin(), choices.end(), std::back_inserter(holdable),
                  [](const CAirportChoice& c) { return c.CanHold(); });
     const std::vector<std::string> names = MakeChannelNames(list, holdable);
-    const unsigned headings[] = {IDS_AIR_COLUMN_IDENT + 0, IDS_AIR_COLUMN_IDENT + 1,
-                                 IDS_AIR_COLUMN_IDENT + 3, IDS_AIR_COLUMN_IDENT + 4,
-                                 IDS_AIR_COLUMN_IDENT + 5, IDS_AIR_COLUMN_IDENT + 7,
-                                 IDS_AIR_COLUMN_IDENT + 2};
+    const unsigned headings[] = {IDS_AIR_COLUMN_IDENT,      IDS_AIR_COLUMN_TYPE,
+                                 IDS_AIR_COLUMN_LISTED,     IDS_AIR_COLUMN_STORED_AS,
+                                 IDS_AIR_COLUMN_NAME,       IDS_AIR_COLUMN_NOTE,
+                                 IDS_AIR_COLUMN_DESCRIPTION};
     std::vector<std::vector<std::string>> rows(1);
     for (unsigned id : headings)
         rows[0].push_back(LoadResString(id));
@@ -71,7 +71,8 @@ void ReportImport(const CAirportList& list, const std::vector<CAirportChoice>& c
 // The channel number of --from: 1 to 20.
 bool ParseFrom(const std::string& text, unsigned* from)
 {
-    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 2 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return false;
     *from = static_cast<unsigned>(std::stoul(text));
     return *from >= 1 && *from <= CR455Radio::kChannelCount;
@@ -122,15 +123,15 @@ int RunAirportsCommand(const std::vector<std::string>& args, CCliIo& io)
     const std::string* base = parsed.Option("-i");
     if (base && !OpenDocumentOrReport(radio, *base, io))
         return kExitFailure;
-    const std::vector<CAirportChoice> choices =
-        ChooseAirportRows(list, lookup.rows, GetChannelGrid(radio));
+    const std::vector<CAirportChoice> choices = ChooseAirportRows(list, lookup.rows,
+                                                                  GetChannelGrid(radio));
     const std::string* output = parsed.Option("-o");
     if (!output) {
         io.out << ListChoices(list, choices);
         return kExitOk;
     }
-    const CAirportImportPlan plan =
-        PlanAirportImport(radio, list, choices, from, parsed.Flag("--overwrite"));
+    const CAirportImportPlan plan = PlanAirportImport(radio, list, choices, from,
+                                                      parsed.Flag("--overwrite"));
     ApplyAirportImport(radio, plan);
     if (!SaveDocumentOrReport(radio, *output, io))
         return kExitFailure;

@@ -28,12 +28,15 @@ std::array<std::string, kShown> ListedRow(const std::array<std::string, kChannel
 
 } // namespace
 
-std::string FormatChannelList(CR455Radio& radio)
+std::string FormatChannelList(const CR455Radio& radio)
 {
     std::vector<std::vector<std::string>> rows = {{
-        LoadResString(IDS_CLI_COLUMN_CH),         LoadResString(IDS_CLI_COLUMN_PRIO),
-        LoadResString(IDS_CLI_COLUMN_FREQUENCY),  LoadResString(IDS_CLI_COLUMN_CARRIER),
-        LoadResString(IDS_CLI_COLUMN_NAME),       LoadResString(IDS_CLI_COLUMN_TX_INHIBIT),
+        LoadResString(IDS_CLI_COLUMN_CH),
+        LoadResString(IDS_CLI_COLUMN_PRIO),
+        LoadResString(IDS_CLI_COLUMN_FREQUENCY),
+        LoadResString(IDS_CLI_COLUMN_CARRIER),
+        LoadResString(IDS_CLI_COLUMN_NAME),
+        LoadResString(IDS_CLI_COLUMN_TX_INHIBIT),
         LoadResString(IDS_CLI_COLUMN_LOCKOUT),
     }};
     for (unsigned ch = 1; ch <= CR455Radio::kChannelCount; ++ch) {

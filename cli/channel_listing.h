@@ -9,7 +9,7 @@
 class CR455Radio;
 
 // The channel list as text: a header line and one line per channel, in aligned columns.
-std::string FormatChannelList(CR455Radio& radio);
+std::string FormatChannelList(const CR455Radio& radio);
 
 // Rows of cells as text in aligned columns, two blanks apart, each line without trailing blanks.
 std::string FormatColumns(const std::vector<std::vector<std::string>>& rows);

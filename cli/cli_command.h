@@ -24,14 +24,14 @@ using CliHandler = int (*)(const std::vector<std::string>& args, CCliIo& io);
 
 // One entry of the command table. The help text (a string resource) starts with the command's
 // synopsis line and a one-line summary; the tool's --help lists both.
-struct CliCommand {
+struct CCliCommand {
     const char* name;
     CliHandler run;
     unsigned helpId;
 };
 
 // The command table (cli/command_table.cpp).
-const std::vector<CliCommand>& GetCliCommands();
+const std::vector<CCliCommand>& GetCliCommands();
 
 // Runs the tool with the arguments after the program name and returns the exit status; output
 // that could not be written makes it a failure.

@@ -31,7 +31,7 @@ std::string LineOf(const std::string& text, size_t index)
 void PrintToolHelp(std::ostream& out)
 {
     out << LoadResString(IDS_CLI_USAGE);
-    for (const CliCommand& command : GetCliCommands()) {
+    for (const CCliCommand& command : GetCliCommands()) {
         std::string help = LoadResString(command.helpId);
         std::string synopsis = "  " + LineOf(help, 0).substr(std::string("pwr455-cli ").size());
         synopsis.resize(std::max(synopsis.size() + 2, kSummaryColumn), ' ');
@@ -41,7 +41,7 @@ void PrintToolHelp(std::ostream& out)
 }
 
 // Help of one command: the synopsis as a usage line, then the rest of its text.
-void PrintCommandHelp(const CliCommand& command, std::ostream& out)
+void PrintCommandHelp(const CCliCommand& command, std::ostream& out)
 {
     std::string help = LoadResString(command.helpId);
     size_t firstEnd = help.find('\n');
@@ -78,7 +78,7 @@ int RunCommand(const std::vector<std::string>& args, CCliIo& io)
     }
     const auto& commands = GetCliCommands();
     auto it = std::find_if(commands.begin(), commands.end(),
-                           [&](const CliCommand& c) { return name == c.name; });
+                           [&](const CCliCommand& c) { return name == c.name; });
     if (it == commands.end()) {
         io.err << FormatText(LoadResString(IDS_CLI_UNKNOWN_COMMAND), {name}) << '\n';
         return kExitUsage;

@@ -25,11 +25,11 @@ extern const std::initializer_list<const char*> kPortFlags;
 
 // Where the options of one clone command put their values.
 struct CCloneOptions {
-    std::string port;     // --port DEVICE
-    int com = 0;          // --com N
+    std::string port; // --port DEVICE
+    int com = 0;      // --com N
     bool simulate = false;
     bool quiet = false;
-    std::string image;    // --image FILE (simulate)
+    std::string image; // --image FILE (simulate)
     CSimFaults faults;
 };
 

@@ -6,9 +6,9 @@
 #include "res/resource_ids.h"
 
 // One line per command, in the order the tool's help lists them.
-const std::vector<CliCommand>& GetCliCommands()
+const std::vector<CCliCommand>& GetCliCommands()
 {
-    static const std::vector<CliCommand> kCommands = {
+    static const std::vector<CCliCommand> kCommands = {
         {"new", RunNewCommand, IDS_CLI_HELP_NEW},
         {"check", RunCheckCommand, IDS_CLI_HELP_CHECK},
         {"exec", RunExecCommand, IDS_CLI_HELP_EXEC},

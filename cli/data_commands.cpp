@@ -96,7 +96,7 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
             return kExitFailure;
         }
     }
-    std::vector<SChannelEntry> typed;
+    std::vector<CChannelEntry> typed;
     auto run = [&](const std::string& command) {
         std::string answer = radio.Command(command);
         io.out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
@@ -125,7 +125,7 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
     if (parsed.Flag("--explain")) {
         // Band and grid apply at the heal that a save runs too.
         radio.Heal();
-        for (const SChannelEntry& entry : typed) {
+        for (const CChannelEntry& entry : typed) {
             for (const std::string& note : ExplainChannelEntry(radio, entry))
                 io.err << note << '\n';
         }
@@ -177,7 +177,8 @@ int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitOk;
     }
     std::string error;
-    if (SaveAtomically(*output, [&](std::ostream& out) { out << csv; }, &error))
+    if (SaveAtomically(
+            *output, [&](std::ostream& out) { out << csv; }, &error))
         return kExitOk;
     ReportCannotSave(io, *output, error);
     return kExitFailure;
@@ -199,7 +200,8 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
     case EFileError::None:
         break;
     case EFileError::TooLarge:
-        io.err << FormatText(LoadResString(IDS_CLI_TOO_LARGE), {csvPath, std::to_string(kMaxCsvFileSize)})
+        io.err << FormatText(LoadResString(IDS_CLI_TOO_LARGE),
+                             {csvPath, std::to_string(kMaxCsvFileSize)})
                << '\n';
         return kExitFailure;
     default:

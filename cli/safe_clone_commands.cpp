@@ -60,8 +60,9 @@ int RunDoctorCommand(const std::vector<std::string>& args, CCliIo& io)
     // Each finding as soon as it is known: the information run takes a few seconds.
     io.out << CConnectionDoctor::Format(doctor.CheckAll(port)) << std::flush;
     bool answered = false;
-    const CDoctorFinding run = CConnectionDoctor::RunInformation(
-        session.Host(), session.Host().GetClock(), port, &answered);
+    const CDoctorFinding run = CConnectionDoctor::RunInformation(session.Host(),
+                                                                 session.Host().GetClock(), port,
+                                                                 &answered);
     io.out << CConnectionDoctor::Format({run}) << std::flush;
     return answered ? kExitOk : kExitFailure;
 }
@@ -84,7 +85,7 @@ int RunFleetWrite(CCloneSession& session, const std::string* logPath, CCliIo& io
                         session.Transfer());
     // Ctrl-C is how a fleet ends, between runs as much as during one.
     CInterrupt::ArmCancel(true);
-    const CFleetWriter::Tally tally = writer.Run(io.out, logPath ? &log : nullptr, io.err);
+    const CFleetWriter::CTally tally = writer.Run(io.out, logPath ? &log : nullptr, io.err);
     CInterrupt::ArmCancel(false);
     io.out << FormatText(LoadResString(IDS_FLEET_SUMMARY),
                          {std::to_string(tally.written), std::to_string(tally.failed)})

@@ -11,7 +11,7 @@
 class CCloneHost {
 public:
     // Icon of a message box.
-    enum class Icon {
+    enum class EIcon {
         None,        // no icon (the "clone writing succeeded" box)
         Exclamation, // the warning triangle of every failure box
     };
@@ -34,7 +34,7 @@ public:
     virtual void DestroyProgress() = 0;
 
     // A message box with an OK button only and the given icon.
-    virtual void MessageBox(const std::string& text, Icon icon) = 0;
+    virtual void MessageBox(const std::string& text, EIcon icon) = 0;
 
     // A question with OK and Cancel buttons (exclamation icon). True only for OK.
     virtual bool AskOkCancel(const std::string& text) = 0;

@@ -5,16 +5,17 @@
 #include "clone/clone_clock.h"
 #include "clone/clone_host.h"
 #include "platform/file_io.h"
+#include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
 namespace {
 
 // !!! Wire constants of the clone frame protocol: the transceiver depends on them. !!!
-constexpr uint8_t kPreamble = 0xFE;     // restarts a frame on reception
+constexpr uint8_t kPreamble = 0xFE; // restarts a frame on reception
 constexpr uint8_t kEndOfFrame = 0xFD;
-constexpr uint8_t kAddrProgram = 0xEE;  // program to transceiver: 0xEE, 0xEF
-constexpr uint8_t kAddrRadio = 0xEF;    // transceiver to program: 0xEF, 0xEE
+constexpr uint8_t kAddrProgram = 0xEE; // program to transceiver: 0xEE, 0xEF
+constexpr uint8_t kAddrRadio = 0xEF;   // transceiver to program: 0xEF, 0xEE
 constexpr uint8_t kCmdInfoRequest = 0xE0;
 constexpr uint8_t kCmdInfoAnswer = 0xE1;
 constexpr uint8_t kCmdReadRequest = 0xE2;
@@ -26,19 +27,10 @@ constexpr uint8_t kMaxCommentByte = 0xEF;
 const char kEndText[] = "Vexa Inc.";
 
 constexpr unsigned kBaudRate = 9600;
-constexpr unsigned kSettleMs = 200;          // after opening, after a request, after the write echo
-constexpr unsigned kProgressLingerMs = 500;  // the progress window stays this long after a run
+constexpr unsigned kSettleMs = 200;         // after opening, after a request, after the write echo
+constexpr unsigned kProgressLingerMs = 500; // the progress window stays this long after a run
 constexpr size_t kMaxLineLength = 255;
 
-std::string Trim(const std::string& text)
-{
-    const char* blanks = " \t\r\n\v\f";
-    size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return std::string();
-    size_t last = text.find_last_not_of(blanks);
-    return text.substr(first, last - first + 1);
-}
 
 // Reads one line without its line end; false at the end of the file with nothing read.
 bool ReadLine(FILE* file, std::string& line)
@@ -65,9 +57,7 @@ CByteString HexOf(const std::string& text)
 
 } // namespace
 
-CCloneLink::CCloneLink(CCloneHost& host) : CCloneLink(host, CRealCloneClock::Instance())
-{
-}
+CCloneLink::CCloneLink(CCloneHost& host) : CCloneLink(host, CRealCloneClock::Instance()) {}
 
 CCloneLink::CCloneLink(CCloneHost& host, CCloneClock& clock) : m_host(host), m_clock(&clock)
 {
@@ -387,11 +377,20 @@ bool CCloneLink::DispatchFrame()
     }
     if (m_frame.GetLength() > 0 && (first == kAddrRadio || second == kAddrProgram)) {
         switch (command) {
-        case kCmdInfoAnswer: TakeInformation(); return true;
-        case kCmdData: TakeDataRecord(); return true;
-        case kCmdEnd: TakeEnd(); return true;
-        case kCmdWriteResult: TakeWriteResult(); return true;
-        default: return false;
+        case kCmdInfoAnswer:
+            TakeInformation();
+            return true;
+        case kCmdData:
+            TakeDataRecord();
+            return true;
+        case kCmdEnd:
+            TakeEnd();
+            return true;
+        case kCmdWriteResult:
+            TakeWriteResult();
+            return true;
+        default:
+            return false;
         }
     }
     return false;

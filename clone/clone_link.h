@@ -61,7 +61,6 @@ public:
     // Path of the clone transfer file used by the next run (not owned: the caller creates and
     // removes it).
     void SetTransferFile(const std::string& path) { m_transferPath = path; }
-    const std::string& GetTransferFile() const { return m_transferPath; }
 
     void SetModelCode(uint16_t code);
     void SetRevision(uint16_t revision);

@@ -39,17 +39,17 @@ CCloneOperations::CCloneOperations(CR455Radio& radio, CCloneLink& link, CCloneHo
     RestoreRequestIdentity();
 }
 
-CCloneOperations::Report CCloneOperations::GetReport(Operation operation, int result)
+CCloneOperations::CReport CCloneOperations::GetReport(EOperation operation, int result)
 {
-    using Icon = CCloneHost::Icon;
-    Report r;
+    using EIcon = CCloneHost::EIcon;
+    CReport r;
     switch (result) {
     case CCloneLink::kResultOk:
-        if (operation != Operation::Information)
+        if (operation != EOperation::Information)
             r.status = LoadResString(IDS_CLONE_COMPLETED);
-        if (operation == Operation::Write) {
+        if (operation == EOperation::Write) {
             r.box = LoadResString(IDS_CLONE_WRITE_SUCCEEDED);
-            r.icon = Icon::None;
+            r.icon = EIcon::None;
         }
         return r;
     case CCloneLink::kResultCancelled:
@@ -73,9 +73,15 @@ CCloneOperations::Report CCloneOperations::GetReport(Operation operation, int re
         break;
     }
     switch (operation) {
-    case Operation::Read: r.status = LoadResString(IDS_CLONE_READ_FAILED); break;
-    case Operation::Write: r.status = LoadResString(IDS_CLONE_WRITE_FAILED); break;
-    case Operation::Information: r.status = LoadResString(IDS_CLONE_ILLEGAL_INFO); break;
+    case EOperation::Read:
+        r.status = LoadResString(IDS_CLONE_READ_FAILED);
+        break;
+    case EOperation::Write:
+        r.status = LoadResString(IDS_CLONE_WRITE_FAILED);
+        break;
+    case EOperation::Information:
+        r.status = LoadResString(IDS_CLONE_ILLEGAL_INFO);
+        break;
     }
     r.box = LoadResString(IDS_CLONE_CHECK_SOFTWARE);
     return r;
@@ -123,35 +129,35 @@ int CCloneOperations::CheckIdentity()
     return CCloneLink::kResultOk;
 }
 
-void CCloneOperations::Finish(Operation operation, int result)
+void CCloneOperations::Finish(EOperation operation, int result)
 {
     m_link.SignalResult(result == CCloneLink::kResultOk);
-    Report report = GetReport(operation, result);
+    CReport report = GetReport(operation, result);
     if (!report.status.empty())
         m_host.SetStatusText(report.status);
     if (!report.box.empty())
         m_host.MessageBox(report.box, report.icon);
 }
 
-void CCloneOperations::ReportTransferFileFailure(Operation operation)
+void CCloneOperations::ReportTransferFileFailure(EOperation operation)
 {
     m_link.SignalResult(false);
     m_host.SetStatusText(GetReport(operation, CCloneLink::kResultFailed).status);
-    m_host.MessageBox(LoadResString(IDS_CLONE_TRANSFER_FILE_ERROR), CCloneHost::Icon::Exclamation);
+    m_host.MessageBox(LoadResString(IDS_CLONE_TRANSFER_FILE_ERROR), CCloneHost::EIcon::Exclamation);
 }
 
 int CCloneOperations::Read()
 {
     bool modified = m_isModified ? m_isModified() : m_radio.IsEdited();
     if (modified) {
-        std::string question = LoadResString(IDS_CLONE_READ_QUESTION) + ","
-            + LoadResString(IDS_CLONE_DATA_EDITED);
+        std::string question = LoadResString(IDS_CLONE_READ_QUESTION) + "," +
+                               LoadResString(IDS_CLONE_DATA_EDITED);
         if (!m_host.AskOkCancel(question))
             return kDeclined;
     }
     // Without a transfer file there is nowhere to put the data: nothing is sent.
     if (!m_transfer.IsValid()) {
-        ReportTransferFileFailure(Operation::Read);
+        ReportTransferFileFailure(EOperation::Read);
         return CCloneLink::kResultFailed;
     }
     m_link.SetTransferFile(m_transfer.GetPath());
@@ -161,7 +167,7 @@ int CCloneOperations::Read()
         CWaitCursor wait(m_host);
         result = m_link.CloneIn();
         if (m_link.HasTransferFileFailed()) {
-            ReportTransferFileFailure(Operation::Read);
+            ReportTransferFileFailure(EOperation::Read);
             return CCloneLink::kResultFailed;
         }
         // Data that do not load (too few records, a damaged record) are a failed read: the
@@ -175,7 +181,7 @@ int CCloneOperations::Read()
             }
         }
     }
-    Finish(Operation::Read, result);
+    Finish(EOperation::Read, result);
     if (result == CCloneLink::kResultOk)
         KeepBackup();
     return result;
@@ -201,7 +207,7 @@ int CCloneOperations::Write()
     if (!m_host.AskOkCancel(LoadResString(IDS_CLONE_WRITE_QUESTION)))
         return kDeclined;
     if (!m_transfer.IsValid()) {
-        ReportTransferFileFailure(Operation::Write);
+        ReportTransferFileFailure(EOperation::Write);
         return CCloneLink::kResultFailed;
     }
     m_link.SetTransferFile(m_transfer.GetPath());
@@ -212,17 +218,17 @@ int CCloneOperations::Write()
         // The data go to the transceiver only as the engine saved them; a file that could not
         // be written is never sent in part.
         if (!m_radio.SaveToFile(m_transfer.GetPath())) {
-            ReportTransferFileFailure(Operation::Write);
+            ReportTransferFileFailure(EOperation::Write);
             return CCloneLink::kResultFailed;
         }
         m_link.SetTransferFile(m_transfer.GetPath());
         result = m_link.CloneOut();
         if (m_link.HasTransferFileFailed()) {
-            ReportTransferFileFailure(Operation::Write);
+            ReportTransferFileFailure(EOperation::Write);
             return CCloneLink::kResultFailed;
         }
     }
-    Finish(Operation::Write, result);
+    Finish(EOperation::Write, result);
     return result;
 }
 
@@ -233,7 +239,7 @@ int CCloneOperations::Information()
         m_link.SignalResult(true);
         m_host.ShowInformation(kModelText, CommentText(m_link.GetInfo()->comment));
     } else {
-        Finish(Operation::Information, result);
+        Finish(EOperation::Information, result);
     }
     RestoreRequestIdentity();
     return result;

@@ -16,21 +16,21 @@ class CTempFile;
 
 class CCloneOperations {
 public:
-    enum class Operation { Read, Write, Information };
+    enum class EOperation { Read, Write, Information };
 
     // Returned by Read and Write when the user did not confirm; nothing was done.
     static constexpr int kDeclined = -1;
 
     // How one result is reported: the status text (empty: none) and the message box
     // (empty: none) with its icon.
-    struct Report {
+    struct CReport {
         std::string status;
         std::string box;
-        CCloneHost::Icon icon = CCloneHost::Icon::Exclamation;
+        CCloneHost::EIcon icon = CCloneHost::EIcon::Exclamation;
     };
 
     // The result table. A result the table does not list gets the "any other" row.
-    static Report GetReport(Operation operation, int result);
+    static CReport GetReport(EOperation operation, int result);
 
     // The model text the Information dialog shows.
     static const char* const kModelText;
@@ -46,7 +46,10 @@ public:
 
     // Called after a read has replaced the data: the document marks itself modified and
     // updates its views.
-    void SetDataReplacedHandler(std::function<void()> handler) { m_onDataReplaced = std::move(handler); }
+    void SetDataReplacedHandler(std::function<void()> handler)
+    {
+        m_onDataReplaced = std::move(handler);
+    }
 
     // What a successful read does with the data it brought once it has reported: keeps them as
     // a backup copy, so that a transceiver's contents are never lost to a later write. Every
@@ -74,9 +77,9 @@ public:
     static std::string CommentText(const unsigned char* comment);
 
 private:
-    void Finish(Operation operation, int result);
+    void Finish(EOperation operation, int result);
     void KeepBackup();
-    void ReportTransferFileFailure(Operation operation);
+    void ReportTransferFileFailure(EOperation operation);
     void RestoreRequestIdentity();
 
     CR455Radio& m_radio;

@@ -18,9 +18,7 @@ constexpr unsigned kWriteLimitPerByteMs = 10;
 
 } // namespace
 
-CCommPort::CCommPort() : m_portName("COM1:"), m_baudRate(9600)
-{
-}
+CCommPort::CCommPort() : m_portName("COM1:"), m_baudRate(9600) {}
 
 CCommPort::~CCommPort()
 {

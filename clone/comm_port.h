@@ -67,8 +67,8 @@ protected:
     virtual void ReleaseHandle(int handle);
 
     // Called with one of the texts " not Open ", " invarid setting ", " write error ",
-    // " read error " and the system's error code. This class keeps the last one; derived classes may
-    // silence it.
+    // " read error " and the system's error code. This class keeps the last one; derived classes
+    // may silence it.
     virtual void ReportError(const std::string& text, int errorCode);
 
 private:

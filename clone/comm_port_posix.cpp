@@ -21,15 +21,32 @@ namespace {
 bool BaudToSpeed(unsigned baud, speed_t& speed)
 {
     switch (baud) {
-    case 1200: speed = B1200; return true;
-    case 2400: speed = B2400; return true;
-    case 4800: speed = B4800; return true;
-    case 9600: speed = B9600; return true;
-    case 19200: speed = B19200; return true;
-    case 38400: speed = B38400; return true;
-    case 57600: speed = B57600; return true;
-    case 115200: speed = B115200; return true;
-    default: return false;
+    case 1200:
+        speed = B1200;
+        return true;
+    case 2400:
+        speed = B2400;
+        return true;
+    case 4800:
+        speed = B4800;
+        return true;
+    case 9600:
+        speed = B9600;
+        return true;
+    case 19200:
+        speed = B19200;
+        return true;
+    case 38400:
+        speed = B38400;
+        return true;
+    case 57600:
+        speed = B57600;
+        return true;
+    case 115200:
+        speed = B115200;
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -105,8 +122,8 @@ bool ConfigureSerialLine(int handle, unsigned baud, int& error)
     tio.c_iflag &= ~(IXON | IXOFF | IXANY);
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
-    if (::cfsetispeed(&tio, speed) < 0 || ::cfsetospeed(&tio, speed) < 0
-        || ::tcsetattr(handle, TCSANOW, &tio) < 0) {
+    if (::cfsetispeed(&tio, speed) < 0 || ::cfsetospeed(&tio, speed) < 0 ||
+        ::tcsetattr(handle, TCSANOW, &tio) < 0) {
         error = errno;
         return false;
     }

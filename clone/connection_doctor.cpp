@@ -22,7 +22,8 @@ std::string CConnectionDoctor::Text(unsigned id, std::initializer_list<std::stri
     return FormatText(LoadResString(id), args);
 }
 
-std::string CConnectionDoctor::JoinNonEmpty(const std::vector<std::string>& parts, const char* separator)
+std::string CConnectionDoctor::JoinNonEmpty(const std::vector<std::string>& parts,
+                                            const char* separator)
 {
     std::string joined;
     for (const std::string& part : parts) {
@@ -115,9 +116,9 @@ CDoctorFinding CConnectionDoctor::RunInformation(CCloneHost& host, CCloneClock& 
     if (answered)
         *answered = matches;
     if (matches)
-        return Finding(Level::Ok,
-                       Text(IDS_DOCTOR_ANSWERED, {CCloneOperations::kModelText,
-                                                  TrimRight(CCloneOperations::CommentText(info.comment))}));
+        return Finding(Level::Ok, Text(IDS_DOCTOR_ANSWERED,
+                                       {CCloneOperations::kModelText,
+                                        TrimRight(CCloneOperations::CommentText(info.comment))}));
     if (result == CCloneLink::kResultOk)
         return Finding(Level::Problem,
                        Text(IDS_DOCTOR_OTHER_MODEL, {Hex4(info.modelCode), Hex4(info.revision)}),
@@ -138,9 +139,12 @@ CDoctorFinding CConnectionDoctor::RunInformation(CCloneHost& host, CCloneClock& 
 std::string CConnectionDoctor::LevelWord(Level level)
 {
     switch (level) {
-    case Level::Ok: return LoadResString(IDS_DOCTOR_LEVEL_OK);
-    case Level::Note: return LoadResString(IDS_DOCTOR_LEVEL_NOTE);
-    case Level::Problem: break;
+    case Level::Ok:
+        return LoadResString(IDS_DOCTOR_LEVEL_OK);
+    case Level::Note:
+        return LoadResString(IDS_DOCTOR_LEVEL_NOTE);
+    case Level::Problem:
+        break;
     }
     return LoadResString(IDS_DOCTOR_LEVEL_PROBLEM);
 }

@@ -30,10 +30,10 @@ struct CDoctorFinding {
 // The identity that decides what the port allows this process.
 struct CDoctorUser {
     unsigned uid = 0;
-    unsigned gid = 0;                // the process's group
-    std::vector<unsigned> groups;    // its supplementary groups
-    std::string name;                // login name ("" when unknown)
-    int pid = 0;                     // this process: never counted as holding the port
+    unsigned gid = 0;             // the process's group
+    std::vector<unsigned> groups; // its supplementary groups
+    std::string name;             // login name ("" when unknown)
+    int pid = 0;                  // this process: never counted as holding the port
 
     // The running process.
     static CDoctorUser Current();
@@ -41,14 +41,14 @@ struct CDoctorUser {
 
 // One serial device as the system describes it.
 struct CSerialDevice {
-    std::string path;    // e.g. /dev/ttyUSB0
-    std::string vendor;  // USB vendor and product ids, 4 hex digits each ("" when not USB)
+    std::string path;   // e.g. /dev/ttyUSB0
+    std::string vendor; // USB vendor and product ids, 4 hex digits each ("" when not USB)
     std::string product;
-    std::string name;    // maker and product text of the USB device
-    std::string driver;  // e.g. ch341-uart
-    std::string byId;    // its stable name under /dev/serial/by-id ("" when none)
-    std::string label;   // the name the system lists the port by beside its path (Windows:
-                         // the device manager's, such as "USB-SERIAL CH340"; "" when none)
+    std::string name;   // maker and product text of the USB device
+    std::string driver; // e.g. ch341-uart
+    std::string byId;   // its stable name under /dev/serial/by-id ("" when none)
+    std::string label;  // the name the system lists the port by beside its path (Windows:
+                        // the device manager's, such as "USB-SERIAL CH340"; "" when none)
 };
 
 class CConnectionDoctor {

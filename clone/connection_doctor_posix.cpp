@@ -58,18 +58,10 @@ std::string ReadRuleFile(const fs::path& path)
     return text;
 }
 
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 bool IsDigits(const std::string& text)
 {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) {
-        return std::isdigit(c) != 0;
-    });
+    return !text.empty() && std::all_of(text.begin(), text.end(),
+                                        [](unsigned char c) { return std::isdigit(c) != 0; });
 }
 
 // ttyS2 before ttyS10: by prefix, then by number.
@@ -180,8 +172,7 @@ std::vector<CSerialDevice> CConnectionDoctor::FindSerialDevices() const
     for (const std::string& name : names) {
         CSerialDevice device;
         device.path = "/dev/" + name;
-        const fs::path sysDevice =
-            fs::canonical(InRoot("/sys/class/tty/" + name + "/device"), ec);
+        const fs::path sysDevice = fs::canonical(InRoot("/sys/class/tty/" + name + "/device"), ec);
         if (!ec) {
             const fs::path driver = fs::canonical(sysDevice / "driver", ec);
             if (!ec)
@@ -291,8 +282,7 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckHolders(const std::string& p
             const std::string target = fs::read_symlink(fd.path(), linkError).string();
             if (!linkError && (target == device || target == port)) {
                 const std::string name = ReadFirstLine(entry.path() / "comm");
-                findings.push_back(Finding(Level::Problem,
-                                           Text(IDS_DOCTOR_HELD, {port, name, pid}),
+                findings.push_back(Finding(Level::Problem, Text(IDS_DOCTOR_HELD, {port, name, pid}),
                                            Text(IDS_DOCTOR_HELD_FIX, {port, name, pid})));
                 break;
             }
@@ -301,7 +291,8 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckHolders(const std::string& p
     if (!findings.empty())
         return findings;
     if (unseen > 0)
-        return {Finding(Level::Note, Text(IDS_DOCTOR_HOLDERS_UNSEEN, {port, std::to_string(unseen)}),
+        return {Finding(Level::Note,
+                        Text(IDS_DOCTOR_HOLDERS_UNSEEN, {port, std::to_string(unseen)}),
                         Text(IDS_DOCTOR_HOLDERS_UNSEEN_FIX, {port}))};
     return {Finding(Level::Ok, Text(IDS_DOCTOR_NOT_HELD, {port}))};
 }
@@ -335,13 +326,13 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
     } else {
         std::vector<std::string> names;
         for (const CGrabbedChip* chip : claimed)
-            names.push_back(std::string(chip->name) + " (" + chip->vendor + ":" + chip->product + ")");
+            names.push_back(std::string(chip->name) + " (" + chip->vendor + ":" + chip->product +
+                            ")");
         // brltty takes such a cable away right after it appears: with no serial device left,
         // or one of those chips plugged in, it is the likely cause.
         const std::vector<CSerialDevice> devices = FindSerialDevices();
-        bool affected = std::none_of(devices.begin(), devices.end(), [](const CSerialDevice& d) {
-            return !d.vendor.empty();
-        });
+        bool affected = std::none_of(devices.begin(), devices.end(),
+                                     [](const CSerialDevice& d) { return !d.vendor.empty(); });
         for (const CSerialDevice& d : devices)
             for (const CGrabbedChip* chip : claimed)
                 affected = affected || (d.vendor == chip->vendor && d.product == chip->product);

@@ -24,7 +24,8 @@ std::string CConsoleCloneHost::TrimMessage(const std::string& text)
     size_t start = 0;
     while (start <= text.size()) {
         size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        std::string line = text.substr(start,
+                                       end == std::string::npos ? std::string::npos : end - start);
         std::string kept;
         for (char c : line)
             if (c != '\r')
@@ -84,7 +85,7 @@ void CConsoleCloneHost::DestroyProgress()
     m_progressDrawn = false;
 }
 
-void CConsoleCloneHost::MessageBox(const std::string& text, Icon)
+void CConsoleCloneHost::MessageBox(const std::string& text, EIcon)
 {
     m_out << TrimMessage(text) << std::endl;
 }

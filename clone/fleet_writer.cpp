@@ -30,8 +30,7 @@ std::string ResultText(const std::string& status)
 CFleetWriter::CFleetWriter(CR455Radio& data, const std::string& port, CCloneHost& host,
                            CCloneClock& clock, const CTempFile& transfer)
     : m_host(host), m_clock(clock), m_quiet(host), m_link(m_quiet, clock),
-      m_operations(data, m_link, m_quiet, transfer), m_now([] { return std::time(nullptr); }),
-      m_port(port)
+      m_operations(data, m_link, m_quiet, transfer), m_port(port)
 {
     m_link.SetPortDevice(1, port);
     m_link.SetPortNumber(1);
@@ -66,7 +65,7 @@ bool CFleetWriter::PauseCancelled()
 void CFleetWriter::Emit(const std::string& comment, const std::string& result, std::ostream& out,
                         std::ostream* log, std::ostream& err)
 {
-    const std::time_t now = m_now();
+    const std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now);
     const std::string line = FormatLine(local ? *local : std::tm(), comment, result);
     out << line << std::endl;
@@ -79,9 +78,9 @@ void CFleetWriter::Emit(const std::string& comment, const std::string& result, s
     }
 }
 
-CFleetWriter::Tally CFleetWriter::Run(std::ostream& out, std::ostream* log, std::ostream& err)
+CFleetWriter::CTally CFleetWriter::Run(std::ostream& out, std::ostream* log, std::ostream& err)
 {
-    Tally tally;
+    CTally tally;
     for (;;) {
         // Wait quietly for the next transceiver.
         int identity = 0;
@@ -101,7 +100,7 @@ CFleetWriter::Tally CFleetWriter::Run(std::ostream& out, std::ostream* log, std:
             ++tally.failed;
         } else {
             const int result = m_operations.Write();
-            Emit(comment, ResultText(m_quiet.lastStatus), out, log, err);
+            Emit(comment, ResultText(m_quiet.m_lastStatus), out, log, err);
             ++(result == CCloneLink::kResultOk ? tally.written : tally.failed);
             if (result == CCloneLink::kResultCancelled)
                 return tally;

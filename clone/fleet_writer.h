@@ -10,7 +10,6 @@
 // Every wait goes through the clone clock, so that a test runs a whole fleet on a fake clock.
 
 #include <ctime>
-#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -27,7 +26,7 @@ public:
     // Pause between two information runs while waiting.
     static constexpr unsigned kPollMs = 2000;
 
-    struct Tally {
+    struct CTally {
         int written = 0;
         int failed = 0; // failed, cancelled or refused
     };
@@ -40,10 +39,7 @@ public:
 
     // Runs until Cancel. Each line goes to `out` and, when given, is appended to `log`; a line
     // that cannot be written to the log is reported once on `err`.
-    Tally Run(std::ostream& out, std::ostream* log, std::ostream& err);
-
-    // The wall clock of the lines (tests fix it).
-    void SetWallClock(std::function<std::time_t()> now) { m_now = std::move(now); }
+    CTally Run(std::ostream& out, std::ostream* log, std::ostream& err);
 
     // One line: "YYYY-MM-DD HH:MM:SS  <comment, 16 characters>  <result>".
     static std::string FormatLine(const std::tm& local, const std::string& comment,
@@ -55,13 +51,13 @@ private:
     class CQuietHost : public CCloneHost {
     public:
         explicit CQuietHost(CCloneHost& host) : m_host(host) {}
-        std::string lastStatus;
-        void SetStatusText(const std::string& text) override { lastStatus = text; }
+        std::string m_lastStatus;
+        void SetStatusText(const std::string& text) override { m_lastStatus = text; }
         void CreateProgress(const std::string& caption) override { m_host.CreateProgress(caption); }
         void SetProgressPos(int percent) override { m_host.SetProgressPos(percent); }
         bool CheckCancel() override { return m_host.CheckCancel(); }
         void DestroyProgress() override { m_host.DestroyProgress(); }
-        void MessageBox(const std::string&, Icon) override {}
+        void MessageBox(const std::string&, EIcon) override {}
         bool AskOkCancel(const std::string&) override { return true; }
         void ShowInformation(const std::string&, const std::string&) override {}
         void BeginWaitCursor() override { m_host.BeginWaitCursor(); }
@@ -87,7 +83,6 @@ private:
     CQuietHost m_quiet;
     CCloneLink m_link;
     CCloneOperations m_operations;
-    std::function<std::time_t()> m_now;
     std::string m_port;
     bool m_portNoted = false;
     bool m_logFailed = false;

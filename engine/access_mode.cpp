@@ -14,7 +14,9 @@ AccessMode ParseAccessMode(CCommandString& command)
     static const struct {
         const char* word;
         AccessMode mode;
-    } kWords[] = {{"ByString", kByString}, {"ByNumber", kByNumber}, {"ByMenuItemName", kByMenuItemName}};
+    } kWords[] = {{"ByString", kByString},
+                  {"ByNumber", kByNumber},
+                  {"ByMenuItemName", kByMenuItemName}};
     for (const auto& entry : kWords) {
         if (EqualsNoCase(word, entry.word)) {
             command = "=" + command.Rest('=', 1);
@@ -22,4 +24,13 @@ AccessMode ParseAccessMode(CCommandString& command)
         }
     }
     return kByString;
+}
+
+CValueCommand ParseValueCommand(const std::string& text)
+{
+    CCommandString command(text);
+    CValueCommand parsed;
+    parsed.mode = ParseAccessMode(command);
+    parsed.value = command.Rest("=", 1);
+    return parsed;
 }

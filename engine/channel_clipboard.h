@@ -9,7 +9,7 @@ class CMemoryChannel;
 class CChannelClipboard {
 public:
     // !!! Type numbers of the clipboard contents. !!!
-    enum Type {
+    enum EType {
         kEmpty = 0,    // "EMPTY": nothing copied yet
         kMemoryCh = 1, // "MEMORY_CH": holds a channel
     };

@@ -2,7 +2,10 @@
 
 #include "engine/command_string.h"
 
-CChannelId::CChannelId(int kind, int index) : m_kind(kind < kNone || kind > kMch ? kVfo : kind), m_index(index) {}
+CChannelId::CChannelId(int kind, int index)
+    : m_kind(kind < kNone || kind > kMch ? kVfo : kind), m_index(index)
+{
+}
 
 int CChannelId::GetChannelCount(int kind)
 {
@@ -47,7 +50,8 @@ void CChannelId::Parse(CCommandString& command)
         return;
     }
     long long number = 0;
-    if (ParseDecimal(command.Field('.', 2), number) && number >= 1 && number <= GetChannelCount(kind)) {
+    if (ParseDecimal(command.Field('.', 2), number) && number >= 1 &&
+        number <= GetChannelCount(kind)) {
         m_kind = kind;
         m_index = static_cast<int>(number - 1);
     }

@@ -6,7 +6,7 @@ class CCommandString;
 class CChannelId {
 public:
     // !!! Kind numbers and words are part of the channel commands. DO NOT CHANGE. !!!
-    enum Kind {
+    enum EKind {
         kNone = 0, // "NONE"
         kVfo = 1,  // "VFO": one channel, store position 0
         kMch = 2,  // "MCH": memory channels 1 to 20, store positions 1 to 20

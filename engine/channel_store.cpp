@@ -6,15 +6,16 @@
 
 namespace {
 
-enum Operation { kNoOperation, kHeal, kIsLegal, kCopy, kPaste, kInsert, kDelete, kClear };
+enum EOperation { kNoOperation, kHeal, kIsLegal, kCopy, kPaste, kInsert, kDelete, kClear };
 
-Operation FindOperation(const std::string& word)
+EOperation FindOperation(const std::string& word)
 {
     static const struct {
         const char* word;
-        Operation operation;
-    } kOperations[] = {{"Heal", kHeal},     {"IsLegal", kIsLegal}, {"Copy", kCopy},  {"Paste", kPaste},
-                       {"Insert", kInsert}, {"Delete", kDelete},   {"Clear", kClear}};
+        EOperation operation;
+    } kOperations[] = {{"Heal", kHeal},   {"IsLegal", kIsLegal}, {"Copy", kCopy},
+                       {"Paste", kPaste}, {"Insert", kInsert},   {"Delete", kDelete},
+                       {"Clear", kClear}};
     for (const auto& entry : kOperations) {
         if (EqualsNoCase(word, entry.word)) {
             return entry.operation;
@@ -35,6 +36,27 @@ void FillOffOn(CValueList& list, uint16_t offCode, uint16_t onCode)
 
 const int kLastChannel = CChannelId::kMemoryChannels;
 
+// Reads the channel part of a CH command and removes it from `command`, and what follows: an
+// operation with its CHECK flag, or none for a field command. False for any other command.
+bool ParseChannelCommand(CCommandString& command, CChannelId& id, EOperation& operation,
+                         bool& check)
+{
+    id.Parse(command);
+    if (id.IsNone()) {
+        return false;
+    }
+    const CCommandString left(command.Field("=", 0));
+    operation = FindOperation(left.Field(".", 0));
+    check = EqualsNoCase(left.Field(".", 1), "CHECK");
+    return true;
+}
+
+size_t StorePosition(const CChannelId& id)
+{
+    const int position = id.GetStorePosition();
+    return static_cast<size_t>(position < 0 ? 0 : position);
+}
+
 } // namespace
 
 CChannelStore::CChannelStore(const CFrequencyBand* band, CChannelClipboard* clipboard)
@@ -50,7 +72,8 @@ CChannelStore::CChannelStore(const CFrequencyBand* band, CChannelClipboard* clip
 
     CChannelId id;
     for (id.Next(); !id.IsNone(); id.Next()) {
-        m_channels[static_cast<size_t>(id.GetStorePosition())].reset(new CMemoryChannel(m_band, id, m_lists));
+        m_channels[static_cast<size_t>(id.GetStorePosition())].reset(
+            new CMemoryChannel(m_band, id, m_lists));
     }
 }
 
@@ -58,8 +81,12 @@ CChannelStore::~CChannelStore() = default;
 
 CMemoryChannel& CChannelStore::GetChannel(const CChannelId& id)
 {
-    const int position = id.GetStorePosition();
-    return GetChannelAt(position < 0 ? 0 : position);
+    return *m_channels[StorePosition(id)];
+}
+
+const CMemoryChannel& CChannelStore::GetChannel(const CChannelId& id) const
+{
+    return *m_channels[StorePosition(id)];
 }
 
 void CChannelStore::SyncChannel(const CChannelId& id, CCloneImage& image)
@@ -78,23 +105,44 @@ void CChannelStore::ResetLoaded()
 std::string CChannelStore::Execute(CCommandString& command)
 {
     CChannelId id;
-    id.Parse(command);
-    if (id.IsNone()) {
+    EOperation operation = kNoOperation;
+    bool check = false;
+    if (!ParseChannelCommand(command, id, operation, check)) {
         return std::string();
     }
     CMemoryChannel& channel = GetChannel(id);
-    const CCommandString left(command.Field("=", 0));
-    const Operation operation = FindOperation(left.Field(".", 0));
+    const std::string answer = operation == kNoOperation ? channel.Execute(command.GetText())
+                                                         : RunOperation(operation, channel, check);
+    if (!answer.empty()) {
+        command.Clear();
+    }
+    return answer;
+}
+
+std::string CChannelStore::Query(CCommandString& command) const
+{
+    CChannelId id;
+    EOperation operation = kNoOperation;
+    bool check = false;
+    if (!ParseChannelCommand(command, id, operation, check)) {
+        return std::string();
+    }
+    const CMemoryChannel& channel = GetChannel(id);
     std::string answer;
-    if (operation != kNoOperation) {
-        answer = RunOperation(operation, channel, EqualsNoCase(left.Field(".", 1), "CHECK"));
-    } else {
-        answer = channel.Execute(command.GetText());
+    if (operation == kNoOperation) {
+        answer = channel.Query(command.GetText());
+    } else if (operation == kIsLegal) {
+        answer = IsLegal(channel.IsBlank() ? 0 : channel.GetFrequency());
     }
     if (!answer.empty()) {
         command.Clear();
     }
     return answer;
+}
+
+std::string CChannelStore::IsLegal(int32_t hertz) const
+{
+    return m_band->Contains(hertz) ? "OK" : "NG";
 }
 
 bool CChannelStore::IsInUse(CMemoryChannel& channel)
@@ -115,10 +163,11 @@ std::string CChannelStore::RunOperation(int operation, CMemoryChannel& channel, 
         channel.Heal(0);
         return "OK";
     case kIsLegal:
-        return m_band->Contains(channel.GetFrequency()) ? "OK" : "NG";
+        return IsLegal(channel.GetFrequency());
     case kCopy:
         if (!check) {
-            std::unique_ptr<CMemoryChannel> copy(new CMemoryChannel(m_band, channel.GetId(), m_lists));
+            std::unique_ptr<CMemoryChannel> copy(
+                new CMemoryChannel(m_band, channel.GetId(), m_lists));
             copy->CopyFrom(channel);
             m_clipboard->SetChannel(std::move(copy));
         }

@@ -29,15 +29,23 @@ public:
     // non-empty answer clears the command, so that the handlers after this one see only what
     // is left of it.
     std::string Execute(CCommandString& command) override;
+    // Field queries and IsLegal; the operations, also their .CHECK forms, are left to Execute.
+    std::string Query(CCommandString& command) const override;
 
     CMemoryChannel& GetChannel(const CChannelId& id);
-    CMemoryChannel& GetChannelAt(int position) { return *m_channels[static_cast<size_t>(position)]; }
+    const CMemoryChannel& GetChannel(const CChannelId& id) const;
+    CMemoryChannel& GetChannelAt(int position)
+    {
+        return *m_channels[static_cast<size_t>(position)];
+    }
     // Syncs the channel in the direction of its loaded flag (0 decodes, 1 encodes).
     void SyncChannel(const CChannelId& id, CCloneImage& image);
     void ResetLoaded();
 
 private:
     std::string RunOperation(int operation, CMemoryChannel& channel, bool check);
+    // "OK" for a frequency inside the band, "NG" otherwise.
+    std::string IsLegal(int32_t hertz) const;
     std::string Paste(CMemoryChannel& channel, bool check);
     std::string Insert(CMemoryChannel& channel, bool check);
     std::string Delete(CMemoryChannel& channel, bool check);
@@ -49,6 +57,6 @@ private:
     CValueList m_appearList;
     CValueList m_lockoutList;
     CValueList m_txList;
-    ChannelLists m_lists;
+    CChannelLists m_lists;
     std::array<std::unique_ptr<CMemoryChannel>, CChannelId::kStoreSize> m_channels;
 };

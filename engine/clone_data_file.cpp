@@ -38,7 +38,8 @@ const size_t kLongestLineKept = 1024;
 std::string ExpectedIdentification()
 {
     char text[16];
-    std::snprintf(text, sizeof text, "%04d%04d", CCloneDataFile::kModelCode, CCloneDataFile::kRevision);
+    std::snprintf(text, sizeof text, "%04d%04d", CCloneDataFile::kModelCode,
+                  CCloneDataFile::kRevision);
     return text;
 }
 
@@ -111,7 +112,8 @@ std::string CCloneDataFile::Format(const CCloneImage& image, const std::string& 
     return text;
 }
 
-std::string CCloneDataFile::Save(const std::string& path, const CCloneImage& image, const std::string& comment)
+std::string CCloneDataFile::Save(const std::string& path, const CCloneImage& image,
+                                 const std::string& comment)
 {
     switch (WriteFileAtomically(path, Format(image, comment))) {
     case EFileError::None:

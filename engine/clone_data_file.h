@@ -27,7 +27,8 @@ public:
     // file, read-only, no new file possible in its folder), "WRITE_ERROR" when the writing
     // failed. The comment is informative only; line breaks in it are written as spaces so that
     // they cannot break the line structure.
-    static std::string Save(const std::string& path, const CCloneImage& image, const std::string& comment);
+    static std::string Save(const std::string& path, const CCloneImage& image,
+                            const std::string& comment);
     // The complete file text as Save writes it.
     static std::string Format(const CCloneImage& image, const std::string& comment);
 

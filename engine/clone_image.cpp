@@ -9,11 +9,13 @@ namespace {
 const uint8_t kEmptyChannel[16] = {0xFF, 0x00, 0x00, 0x00, 0x00, 0x20, 0x20, 0x20,
                                    0x20, 0x20, 0x20, 0x20, 0x00, 0x00, 0x00, 0x00};
 
-struct DefaultImage {
+struct CDefaultImage {
     uint8_t bytes[CCloneImage::kImageSize] = {};
 
-    DefaultImage()
+    CDefaultImage()
     {
+        // Sixteen bytes a line, as the addresses run.
+        // clang-format off
         static const uint8_t head[0x70] = {
             // 0x0000
             0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
@@ -30,6 +32,7 @@ struct DefaultImage {
             // 0x0060
             0x11, 0x80, 0x00, 0x00, 0x00, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x00, 0x00, 0x00, 0x00,
         };
+        // clang-format on
         std::memcpy(bytes, head, sizeof head);
         for (uint32_t row = 0x70; row <= 0x190; row += 0x10) {
             std::memcpy(bytes + row, kEmptyChannel, sizeof kEmptyChannel);
@@ -42,7 +45,7 @@ struct DefaultImage {
 
 const uint8_t* CCloneImage::GetDefaultImage()
 {
-    static const DefaultImage image;
+    static const CDefaultImage image;
     return image.bytes;
 }
 

@@ -11,4 +11,7 @@ class CCommandHandler {
 public:
     virtual ~CCommandHandler() = default;
     virtual std::string Execute(CCommandString& command) = 0;
+    // Answers a query that changes nothing, and answers empty for any command that would
+    // change something: a value part, an operation, a heal.
+    virtual std::string Query(CCommandString& command) const = 0;
 };

@@ -24,7 +24,8 @@ std::string CCommandString::Field(const std::string& separator, int n) const
     if (start == std::string::npos) {
         return std::string();
     }
-    const std::string::size_type end = separator.empty() ? std::string::npos : m_text.find(separator, start);
+    const std::string::size_type end = separator.empty() ? std::string::npos
+                                                         : m_text.find(separator, start);
     return m_text.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 

@@ -4,18 +4,20 @@
 
 namespace {
 
-// !!! Channel grids: offsets in hertz inside one 100 kHz step, ascending. !!!
+// !!! Channel grids: offsets in hertz inside one 100 kHz step, ascending, in the order of
+// EChannelGrid. !!!
 const uint32_t kGrid0[] = {0, 25000, 50000, 75000, 100000};
-const uint32_t kGrid1[] = {5000, 10000, 15000, 30000, 35000, 40000, 55000, 60000, 65000, 80000, 85000, 90000};
+const uint32_t kGrid1[] = {5000,  10000, 15000, 30000, 35000, 40000,
+                           55000, 60000, 65000, 80000, 85000, 90000};
 const uint32_t kGrid2[] = {0,     5000,  10000, 15000, 25000, 30000, 35000, 40000, 50000,
                            55000, 60000, 65000, 75000, 80000, 85000, 90000, 100000};
 
-struct GridTable {
+struct CGridTable {
     const uint32_t* offsets;
     int count;
 };
 
-const GridTable kGrids[] = {
+const CGridTable kGrids[] = {
     {kGrid0, sizeof kGrid0 / sizeof kGrid0[0]},
     {kGrid1, sizeof kGrid1 / sizeof kGrid1[0]},
     {kGrid2, sizeof kGrid2 / sizeof kGrid2[0]},
@@ -39,23 +41,23 @@ bool CFrequencyBand::Contains(int64_t hertz) const
     return m_range.Contains(static_cast<int32_t>(hertz));
 }
 
-int CFrequencyBand::GetGrid() const
+EChannelGrid CFrequencyBand::GetGrid() const
 {
     if (m_settings == nullptr) {
-        return kGrid25kHz;
+        return EChannelGrid::k25kHz;
     }
     return GridOfSpacing(m_settings->Execute(std::string("COMMON.CH_SPACING")));
 }
 
-int CFrequencyBand::GridOfSpacing(const std::string& spacing)
+EChannelGrid CFrequencyBand::GridOfSpacing(const std::string& spacing)
 {
     if (spacing == "25kHz") {
-        return kGrid25kHz;
+        return EChannelGrid::k25kHz;
     }
     if (spacing == "8.33kHz") {
-        return kGrid833kHz;
+        return EChannelGrid::k833kHz;
     }
-    return kGridBoth;
+    return EChannelGrid::kBoth;
 }
 
 uint32_t CFrequencyBand::Snap(uint32_t hertz) const
@@ -63,15 +65,16 @@ uint32_t CFrequencyBand::Snap(uint32_t hertz) const
     return hertz == 0 ? 0 : Snap(hertz, GetGrid());
 }
 
-uint32_t CFrequencyBand::Snap(uint32_t hertz, int grid) const
+uint32_t CFrequencyBand::Snap(uint32_t hertz, EChannelGrid grid) const
 {
     if (hertz == 0) {
         return 0;
     }
-    if (grid < 0 || grid > 2) {
-        grid = kGridBoth;
+    size_t index = static_cast<size_t>(grid);
+    if (index >= sizeof kGrids / sizeof kGrids[0]) {
+        index = static_cast<size_t>(EChannelGrid::kBoth);
     }
-    const GridTable& table = kGrids[grid];
+    const CGridTable& table = kGrids[index];
     const uint32_t remainder = hertz % kStep;
     const uint32_t base = hertz - remainder;
     const int last = table.count - 1;
@@ -87,7 +90,8 @@ uint32_t CFrequencyBand::Snap(uint32_t hertz, int grid) const
             ++above;
         }
         const int below = table.offsets[above] == remainder ? above : above - 1;
-        chosen = (table.offsets[above] - remainder < remainder - table.offsets[below]) ? above : below;
+        chosen = (table.offsets[above] - remainder < remainder - table.offsets[below]) ? above
+                                                                                       : below;
     }
 
     // Stay inside the band when the grid has a point on the inner side.
@@ -105,7 +109,7 @@ uint32_t CFrequencyBand::ClampAndSnap(uint32_t hertz) const
     return ClampAndSnap(hertz, GetGrid());
 }
 
-uint32_t CFrequencyBand::ClampAndSnap(uint32_t hertz, int grid) const
+uint32_t CFrequencyBand::ClampAndSnap(uint32_t hertz, EChannelGrid grid) const
 {
     if (hertz > 0) {
         if (hertz < kLowest) {

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/access_mode.h"
 #include "engine/command_string.h"
 
 void CFrequencyValue::SetValue(long long hertz)
@@ -98,19 +97,26 @@ bool CFrequencyValue::Parse(const std::string& text)
 
 std::string CFrequencyValue::Execute(const std::string& text)
 {
-    CCommandString command(text);
-    const AccessMode mode = ParseAccessMode(command);
-    const std::string value = command.Rest("=", 1);
-    if (mode == kByNumber) {
+    const CValueCommand command = ParseValueCommand(text);
+    if (command.mode == kByNumber && !command.value.empty()) {
         long long hertz = 0;
         // A value that is not a number leaves the frequency unchanged.
-        if (!value.empty() && ParseDecimal(value, hertz)) {
+        if (ParseDecimal(command.value, hertz)) {
             SetValue(hertz);
         }
-        return std::to_string(m_hertz);
+    } else if (!command.value.empty()) {
+        Parse(command.value);
     }
-    if (!value.empty()) {
-        Parse(value);
-    }
-    return Format();
+    return Answer(command.mode);
+}
+
+std::string CFrequencyValue::Query(const std::string& text) const
+{
+    const CValueCommand command = ParseValueCommand(text);
+    return command.value.empty() ? Answer(command.mode) : std::string();
+}
+
+std::string CFrequencyValue::Answer(AccessMode mode) const
+{
+    return mode == kByNumber ? std::to_string(m_hertz) : Format();
 }

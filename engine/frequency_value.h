@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/access_mode.h"
+
 // A channel frequency in hertz, never negative; 0 means no frequency. Written as megahertz with
 // three decimals ("121.500"), kilohertz truncated. Band limits and the channel grid are applied
 // by the channel heal, not here.
@@ -24,7 +26,11 @@ public:
     bool Parse(const std::string& text);
 
     std::string Execute(const std::string& command);
+    // The same for a query alone: a change is not made and answers empty.
+    std::string Query(const std::string& command) const;
 
 private:
+    std::string Answer(AccessMode mode) const;
+
     int32_t m_hertz = 0;
 };

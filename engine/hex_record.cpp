@@ -53,7 +53,8 @@ void CHexRecord::Bind(CCloneImage& image)
     m_loaded.reset(new CCloneImage((size + 7) / 8));
     // Spare bits past the last address count as loaded.
     if (size % 8 != 0) {
-        m_loaded->SetBits(size / 8, 7 - static_cast<int>(size % 8), 1, 8 - static_cast<int>(size % 8));
+        m_loaded->SetBits(size / 8, 7 - static_cast<int>(size % 8), 1,
+                          8 - static_cast<int>(size % 8));
     }
 }
 
@@ -100,7 +101,8 @@ std::string CHexRecord::Parse(const std::string& line)
         return "FORMAT_ERROR";
     }
     // The count is at least 1 here, since a record line has at least 8 characters.
-    if (m_image == nullptr || !m_image->IsValid(address) || !m_image->IsValid(address + count - 1)) {
+    if (m_image == nullptr || !m_image->IsValid(address) ||
+        !m_image->IsValid(address + count - 1)) {
         return "DATA_OVERFLOW";
     }
     m_address = address;
@@ -117,7 +119,8 @@ void CHexRecord::Commit()
     if (m_image == nullptr || !m_image->WriteBlock(m_address, m_data.data(), m_length)) {
         return;
     }
-    m_loaded->SetBits(m_address / 8, 7 - static_cast<int>(m_address % 8), 1, static_cast<int>(m_length));
+    m_loaded->SetBits(m_address / 8, 7 - static_cast<int>(m_address % 8), 1,
+                      static_cast<int>(m_length));
 }
 
 bool CHexRecord::IsLoadedFrom(uint32_t firstByte) const

@@ -38,9 +38,6 @@ public:
     // 8 * firstByte to the end of the image has been loaded.
     bool IsLoadedFrom(uint32_t firstByte) const;
 
-    uint32_t GetAddress() const { return m_address; }
-    uint32_t GetLength() const { return m_length; }
-    const std::vector<uint8_t>& GetData() const { return m_data; }
 
 private:
     std::vector<uint8_t> m_data;

@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "engine/access_mode.h"
 #include "engine/command_string.h"
 #include "engine/value_list.h"
 
@@ -18,21 +17,26 @@ int ToIndex(long long value)
 
 std::string CListValue::Execute(const std::string& text)
 {
-    CCommandString command(text);
-    const AccessMode mode = ParseAccessMode(command);
-    const std::string value = command.Rest("=", 1);
-    if (mode == kByNumber) {
-        if (!value.empty()) {
-            long long number = 0;
-            // Not a number counts as out of range, which selects the default entry.
-            SelectIndex(ParseDecimal(value, number) ? ToIndex(number) : -1);
-        }
-        return std::to_string(m_index);
+    const CValueCommand command = ParseValueCommand(text);
+    if (command.mode == kByNumber && !command.value.empty()) {
+        long long number = 0;
+        // Not a number counts as out of range, which selects the default entry.
+        SelectIndex(ParseDecimal(command.value, number) ? ToIndex(number) : -1);
+    } else if (!command.value.empty()) {
+        SelectName(command.value);
     }
-    if (!value.empty()) {
-        SelectName(value);
-    }
-    return CurrentName();
+    return Answer(command.mode);
+}
+
+std::string CListValue::Query(const std::string& text) const
+{
+    const CValueCommand command = ParseValueCommand(text);
+    return command.value.empty() ? Answer(command.mode) : std::string();
+}
+
+std::string CListValue::Answer(AccessMode mode) const
+{
+    return mode == kByNumber ? std::to_string(m_index) : CurrentName();
 }
 
 void CListValue::SelectIndex(int index)

@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <string>
 
-class CCommandString;
+#include "engine/access_mode.h"
+
 class CValueList;
 
 // A selection in a CValueList (not owned). Answers with the selected word, or with its index
@@ -15,6 +16,8 @@ public:
 
     // The value part of a command: empty or "=" is a query, "=WORD" or "ByNumber=N" a change.
     std::string Execute(const std::string& command);
+    // The same for a query alone: a change is not made and answers empty.
+    std::string Query(const std::string& command) const;
 
     void SelectIndex(int index);
     // Case-insensitive search from the first entry; no match changes nothing.
@@ -27,6 +30,8 @@ public:
     uint16_t CurrentCode() const;
 
 private:
+    std::string Answer(AccessMode mode) const;
+
     const CValueList* m_list;
     int m_index = 0;
 };

@@ -13,13 +13,13 @@ namespace {
 // hostile command cannot exhaust the stack.
 const int kMaximumAllDepth = 4;
 
-enum Field { kNoField, kAll, kAppear, kFrequency, kName, kTxInhibit, kLockout };
+enum EField { kNoField, kAll, kAppear, kFrequency, kName, kTxInhibit, kLockout };
 
-Field FindField(const std::string& word)
+EField FindField(const std::string& word)
 {
     static const struct {
         const char* word;
-        Field field;
+        EField field;
     } kFields[] = {{"ALL", kAll},   {"APPEAR", kAppear},       {"FREQUENCY", kFrequency},
                    {"NAME", kName}, {"TXINHIBIT", kTxInhibit}, {"CHLOCKOUT", kLockout}};
     if (!word.empty()) {
@@ -32,6 +32,25 @@ Field FindField(const std::string& word)
     return kNoField;
 }
 
+// A field command read apart: the field, the value after the first '=' (so a name may contain
+// '='), and the part that the field's value object takes (ACCESS=VALUE).
+struct CFieldCommand {
+    EField field = kNoField;
+    std::string value;
+    std::string valueCommand;
+};
+
+CFieldCommand ParseFieldCommand(const std::string& text)
+{
+    const CCommandString command(text);
+    const CCommandString left(command.Field('=', 0));
+    CFieldCommand parsed;
+    parsed.field = FindField(left.Field('.', 0));
+    parsed.value = command.Rest('=', 1);
+    parsed.valueCommand = left.Rest('.', 1) + "=" + parsed.value;
+    return parsed;
+}
+
 uint8_t Bcd(uint32_t twoDigits)
 {
     return static_cast<uint8_t>(16 * ((twoDigits % 100) / 10) + twoDigits % 10);
@@ -39,10 +58,11 @@ uint8_t Bcd(uint32_t twoDigits)
 
 } // namespace
 
-CMemoryChannel::CMemoryChannel(const CFrequencyBand* band, const CChannelId& id, const ChannelLists& lists)
-    : m_band(band), m_id(id), m_frequency(new CFrequencyValue), m_appear(new CListValue(lists.appear)),
-      m_txInhibit(new CListValue(lists.txInhibit)), m_lockout(new CListValue(lists.lockout)),
-      m_name(new CTextValue)
+CMemoryChannel::CMemoryChannel(const CFrequencyBand* band, const CChannelId& id,
+                               const CChannelLists& lists)
+    : m_band(band), m_id(id), m_frequency(new CFrequencyValue),
+      m_appear(new CListValue(lists.appear)), m_txInhibit(new CListValue(lists.txInhibit)),
+      m_lockout(new CListValue(lists.lockout)), m_name(new CTextValue)
 {
     m_name->SetLength(kNameLength, kNameLength);
     m_name->SetMode(1);
@@ -68,36 +88,57 @@ std::string CMemoryChannel::Execute(const std::string& command)
     return ExecuteField(command, 0);
 }
 
+bool CMemoryChannel::IsBlank() const
+{
+    return m_appear->CurrentName() == "OFF";
+}
+
 std::string CMemoryChannel::ExecuteField(const std::string& text, int depth)
 {
-    const CCommandString command(text);
-    const CCommandString left(command.Field('=', 0));
-    const Field field = FindField(left.Field('.', 0));
-    if (field == kNoField) {
-        return std::string();
-    }
-    // Everything after the first '=' is the value, so a name may contain '='.
-    const std::string value = command.Rest('=', 1);
-    const std::string valueCommand = left.Rest('.', 1) + "=" + value;
-    switch (field) {
+    const CFieldCommand command = ParseFieldCommand(text);
+    switch (command.field) {
     case kAll:
-        return ExecuteAll(value, depth);
+        return ExecuteAll(command.value, depth);
     case kFrequency:
-        return m_frequency->Execute(valueCommand);
+        return m_frequency->Execute(command.valueCommand);
     case kName:
-        return m_name->Execute(valueCommand);
+        return m_name->Execute(command.valueCommand);
     case kTxInhibit:
-        return m_txInhibit->Execute(valueCommand);
+        return m_txInhibit->Execute(command.valueCommand);
     case kLockout:
-        return m_lockout->Execute(valueCommand);
+        return m_lockout->Execute(command.valueCommand);
     case kAppear: {
-        const std::string answer = m_appear->Execute(valueCommand);
+        const std::string answer = m_appear->Execute(command.valueCommand);
         // A blank channel has no frequency, also after a mere query.
-        if (m_appear->CurrentName() == "OFF") {
+        if (IsBlank()) {
             m_frequency->SetValue(0);
         }
         return answer;
     }
+    default:
+        return std::string();
+    }
+}
+
+std::string CMemoryChannel::Query(const std::string& text) const
+{
+    const CFieldCommand command = ParseFieldCommand(text);
+    if (!command.value.empty()) {
+        return std::string();
+    }
+    switch (command.field) {
+    case kAll:
+        return QueryAll();
+    case kFrequency:
+        return (IsBlank() ? CFrequencyValue() : *m_frequency).Query(command.valueCommand);
+    case kName:
+        return m_name->Query(command.valueCommand);
+    case kTxInhibit:
+        return m_txInhibit->Query(command.valueCommand);
+    case kLockout:
+        return m_lockout->Query(command.valueCommand);
+    case kAppear:
+        return m_appear->Query(command.valueCommand);
     default:
         return std::string();
     }
@@ -110,7 +151,8 @@ std::string CMemoryChannel::ExecuteAll(const std::string& value, int depth)
         std::string::size_type start = 0;
         while (start <= value.size()) {
             const std::string::size_type tab = value.find('\t', start);
-            const std::string item = value.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
+            const std::string item =
+                value.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
             if (item.empty()) {
                 break;
             }
@@ -121,6 +163,13 @@ std::string CMemoryChannel::ExecuteAll(const std::string& value, int depth)
             start = tab + 1;
         }
     }
+    // APPEAR is asked first, as a field command: a blank channel loses its frequency.
+    ExecuteField("APPEAR", depth + 1);
+    return QueryAll();
+}
+
+std::string CMemoryChannel::QueryAll() const
+{
     static const char* const kQueries[] = {"APPEAR", "FREQUENCY", "NAME", "TXINHIBIT", "CHLOCKOUT"};
     std::string answer;
     for (const char* query : kQueries) {
@@ -129,7 +178,7 @@ std::string CMemoryChannel::ExecuteAll(const std::string& value, int depth)
         }
         answer += query;
         answer += '=';
-        answer += ExecuteField(query, depth + 1);
+        answer += Query(query);
     }
     return answer;
 }
@@ -191,7 +240,8 @@ void CMemoryChannel::Decode(const CCloneImage& image)
     }
     m_frequency->SetValue(hertz);
     m_appear->SelectName(hertz != 0 ? "ON" : "OFF");
-    m_txInhibit->SelectCode(static_cast<uint16_t>(image.GetBit(base + kFlagsOffset, kTxInhibitBit)));
+    m_txInhibit->SelectCode(
+        static_cast<uint16_t>(image.GetBit(base + kFlagsOffset, kTxInhibitBit)));
     m_lockout->SelectCode(static_cast<uint16_t>(image.GetBit(base + kFlagsOffset, kLockoutBit)));
     char name[kNameLength + 1] = {};
     image.ReadBlock(base + kNameOffset, reinterpret_cast<uint8_t*>(name), kNameLength);
@@ -206,7 +256,8 @@ void CMemoryChannel::Encode(CCloneImage& image)
         const uint32_t kilohertz = hertz / 1000;
         const uint32_t hundredKilohertz = hertz / 100000;
         const uint32_t tensOfMegahertz = (hundredKilohertz / 100) % 1000;
-        image.WriteByte(base, static_cast<uint8_t>(16 * (tensOfMegahertz / 10) + tensOfMegahertz % 10));
+        image.WriteByte(base,
+                        static_cast<uint8_t>(16 * (tensOfMegahertz / 10) + tensOfMegahertz % 10));
         image.WriteByte(base + 1, Bcd(hundredKilohertz));
         image.WriteByte(base + 2, Bcd(kilohertz));
     }
@@ -214,6 +265,8 @@ void CMemoryChannel::Encode(CCloneImage& image)
     image.SetBit(base + kFlagsOffset, kTxInhibitBit, m_txInhibit->CurrentCode());
     image.SetBit(base + kFlagsOffset, kLockoutBit, m_lockout->CurrentCode());
     const std::string& name = m_name->Text();
-    image.SetBit(base + kFlagsOffset, kNamePresentBit, name.find_first_not_of(' ') != std::string::npos);
-    image.WriteBlock(base + kNameOffset, reinterpret_cast<const uint8_t*>(name.data()), kNameLength);
+    image.SetBit(base + kFlagsOffset, kNamePresentBit,
+                 name.find_first_not_of(' ') != std::string::npos);
+    image.WriteBlock(base + kNameOffset, reinterpret_cast<const uint8_t*>(name.data()),
+                     kNameLength);
 }

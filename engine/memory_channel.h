@@ -14,7 +14,7 @@ class CValueList;
 
 // The three word lists a channel's flags choose from; owned by the channel store and shared by
 // all channels and the clipboard's channel.
-struct ChannelLists {
+struct CChannelLists {
     const CValueList* appear = nullptr;    // "OFF" code 1, "ON" code 0
     const CValueList* lockout = nullptr;   // "OFF" code 0, "ON" code 1
     const CValueList* txInhibit = nullptr; // "OFF" code 0, "ON" code 1
@@ -36,7 +36,7 @@ public:
     static constexpr int kLockoutBit = 6;
     static constexpr int kNamePresentBit = 5;
 
-    CMemoryChannel(const CFrequencyBand* band, const CChannelId& id, const ChannelLists& lists);
+    CMemoryChannel(const CFrequencyBand* band, const CChannelId& id, const CChannelLists& lists);
     virtual ~CMemoryChannel();
 
     CMemoryChannel(const CMemoryChannel&) = delete;
@@ -45,6 +45,10 @@ public:
     // FIELD[.ACCESS][=VALUE] with FIELD one of APPEAR, FREQUENCY, NAME, TXINHIBIT, CHLOCKOUT,
     // ALL; an empty answer for any other field word.
     std::string Execute(const std::string& command);
+    // The same for a query alone: a change is not made and answers empty. Where Execute's APPEAR
+    // query would clear the frequency of a blank channel, this one answers as if it had: a blank
+    // channel has no frequency.
+    std::string Query(const std::string& command) const;
 
     // Takes the source's values, then heals with this channel's own identity. Identity and
     // loaded flag are kept.
@@ -56,6 +60,8 @@ public:
     void Sync(int direction, CCloneImage& image);
 
     const CChannelId& GetId() const { return m_id; }
+    // APPEAR is "OFF".
+    bool IsBlank() const;
     bool IsMovable() const { return m_id.IsMovable(); }
     int IsLoaded() const { return m_loaded; }
     void SetLoaded(int loaded) { m_loaded = loaded; }
@@ -65,6 +71,7 @@ public:
 private:
     std::string ExecuteField(const std::string& command, int depth);
     std::string ExecuteAll(const std::string& value, int depth);
+    std::string QueryAll() const;
     void Decode(const CCloneImage& image);
     void Encode(CCloneImage& image);
 

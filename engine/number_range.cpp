@@ -5,7 +5,8 @@ void CNumberRange::SetRange(int a, int b)
     m_minimum = a < b ? a : b;
     m_maximum = a < b ? b : a;
     m_default = m_minimum;
-    m_names.assign(static_cast<size_t>(static_cast<long long>(m_maximum) - m_minimum + 1), std::string());
+    m_names.assign(static_cast<size_t>(static_cast<long long>(m_maximum) - m_minimum + 1),
+                   std::string());
 }
 
 int CNumberRange::Validate(long long number) const

@@ -54,6 +54,20 @@ std::string CParameterDescriptor::Execute(const std::string& command)
     }
 }
 
+std::string CParameterDescriptor::Query(const std::string& command) const
+{
+    switch (m_kind) {
+    case kBitNum:
+        return m_listValue->Query(command);
+    case kSelNum:
+        return m_rangeValue->Query(command);
+    case kMemName:
+        return m_textValue->Query(command);
+    default:
+        return std::string();
+    }
+}
+
 void CParameterDescriptor::Sync(int direction, CCloneImage& image)
 {
     if (direction == 0) {

@@ -14,7 +14,7 @@ class CValueList;
 class CParameterDescriptor {
 public:
     // !!! The kind numbers and words name the setting layouts. DO NOT CHANGE. !!!
-    enum Kind {
+    enum EKind {
         kEmpty = 0,   // "EMPTY": no value, touches nothing
         kBitNum = 1,  // "BITNUM": one of a list of named codes in a bit field
         kSelNum = 2,  // "SELNUM": a number from a range in a bit field
@@ -42,13 +42,14 @@ public:
 
     // The value objects of the kind, for filling in; null for the other kinds.
     CValueList* GetValueList() { return m_valueList.get(); }
-    CListValue* GetListValue() { return m_listValue.get(); }
     CNumberRange* GetNumberRange() { return m_numberRange.get(); }
     CRangeValue* GetRangeValue() { return m_rangeValue.get(); }
     CTextValue* GetTextValue() { return m_textValue.get(); }
 
     // The value part of a command (ACCESS=VALUE); answers the value as it then stands.
     std::string Execute(const std::string& command);
+    // The same for a query alone: a change is not made and answers empty.
+    std::string Query(const std::string& command) const;
     // Direction 0 decodes the value from the image, 1 encodes it; any other does nothing.
     void Sync(int direction, CCloneImage& image);
 

@@ -13,7 +13,12 @@
 class CRadioEngine::CTopLevelHandler : public CCommandHandler {
 public:
     explicit CTopLevelHandler(CRadioEngine& engine) : m_engine(engine) {}
-    std::string Execute(CCommandString& command) override { return m_engine.ExecuteTopLevel(command); }
+    std::string Execute(CCommandString& command) override
+    {
+        return m_engine.ExecuteTopLevel(command);
+    }
+    // Each of the engine's own commands changes the data or heals them.
+    std::string Query(CCommandString&) const override { return std::string(); }
 
 private:
     CRadioEngine& m_engine;
@@ -24,12 +29,32 @@ namespace {
 // The double-quote character that encloses a file path inside a command.
 const char kQuote = '"';
 
+// Asks the handlers in order; the first non-empty answer wins. No handler throws for bad input;
+// only running out of memory could get here, and callers rely on an answer, so it is reported
+// as an unknown command.
+template <class THandlers, class TAsk>
+std::string AskInOrder(const THandlers& handlers, const char* command, TAsk ask)
+{
+    try {
+        CCommandString text(command);
+        for (auto* handler : handlers) {
+            std::string answer = ask(*handler, text);
+            if (!answer.empty()) {
+                return answer;
+            }
+        }
+    } catch (...) {
+    }
+    return std::string();
+}
+
 } // namespace
 
 CRadioEngine::CRadioEngine()
-    : m_band(new CFrequencyBand), m_clipboard(new CChannelClipboard), m_workingImage(new CCloneImage(1)),
-      m_referenceImage(new CCloneImage(1)), m_settings(new CSettingTable),
-      m_channels(new CChannelStore(m_band.get(), m_clipboard.get())), m_topLevel(new CTopLevelHandler(*this))
+    : m_band(new CFrequencyBand), m_clipboard(new CChannelClipboard),
+      m_workingImage(new CCloneImage(1)), m_referenceImage(new CCloneImage(1)),
+      m_settings(new CSettingTable), m_channels(new CChannelStore(m_band.get(), m_clipboard.get())),
+      m_topLevel(new CTopLevelHandler(*this))
 {
     m_workingImage->Resize(CCloneImage::kImageSize);
     m_band->SetSettingTable(m_settings.get());
@@ -70,25 +95,23 @@ bool CRadioEngine::LoadImage(const uint8_t* bytes, size_t size)
 
 std::string CRadioEngine::Execute(const char* command)
 {
-    // No handler throws for bad input; only running out of memory could get here, and callers
-    // rely on an answer, so it is reported as an unknown command.
-    try {
-        CCommandString text(command);
-        for (CCommandHandler* handler : m_handlers) {
-            std::string answer = handler->Execute(text);
-            if (!answer.empty()) {
-                return answer;
-            }
-        }
-    } catch (...) {
-    }
-    return std::string();
+    return AskInOrder(m_handlers, command, [](CCommandHandler& handler, CCommandString& text) {
+        return handler.Execute(text);
+    });
 }
 
 std::string CRadioEngine::Execute(const std::string& command)
 {
     // Commands are C strings: a NUL character ends the command.
     return Execute(command.c_str());
+}
+
+std::string CRadioEngine::Query(const std::string& command) const
+{
+    return AskInOrder(m_handlers, command.c_str(),
+                      [](const CCommandHandler& handler, CCommandString& text) {
+                          return handler.Query(text);
+                      });
 }
 
 std::string CRadioEngine::ExecuteTopLevel(CCommandString& command)
@@ -188,7 +211,8 @@ std::string CRadioEngine::Save(const CCommandString& key)
     } else {
         Heal(0);
     }
-    const std::string result = CCloneDataFile::Save(path, *m_workingImage, Execute("COMMON.CLONE_COMMENT"));
+    const std::string result = CCloneDataFile::Save(path, *m_workingImage,
+                                                    Execute("COMMON.CLONE_COMMENT"));
     if (withSafety) {
         // The settings and channels keep what the safety heal left them.
         m_workingImage->CopyFrom(saved);

@@ -29,6 +29,13 @@ public:
 
     std::string Execute(const std::string& command);
     std::string Execute(const char* command);
+    // A query that changes nothing, answered as Execute answers it: the field queries of the
+    // channels (CH.MCH.3.FREQUENCY, CH.MCH.3.ALL), their IsLegal, and the settings' queries
+    // (COMMON.BEEP). Any command that would change something answers empty and is not run: a
+    // value part, a channel operation (also its .CHECK form), and the engine's own commands,
+    // even the EDIT_FLAG query, which heals. A blank channel answers a frequency of 0, as after
+    // the APPEAR query that Execute would clear its frequency with.
+    std::string Query(const std::string& command) const;
 
     // The working image, read-only; for tests and diagnostics. Callers change it only through
     // commands.

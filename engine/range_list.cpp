@@ -1,6 +1,6 @@
 #include "engine/range_list.h"
 
-CRangeList::CRangeList() : m_head(new Node{-1, -1, nullptr}) {}
+CRangeList::CRangeList() : m_head(new CNode{-1, -1, nullptr}) {}
 
 CRangeList::~CRangeList()
 {
@@ -10,12 +10,12 @@ CRangeList::~CRangeList()
 
 void CRangeList::Add(int32_t a, int32_t b)
 {
-    m_head = new Node{a < b ? a : b, a < b ? b : a, m_head};
+    m_head = new CNode{a < b ? a : b, a < b ? b : a, m_head};
 }
 
 bool CRangeList::Contains(int32_t x) const
 {
-    for (const Node* node = m_head; node->next != nullptr; node = node->next) {
+    for (const CNode* node = m_head; node->next != nullptr; node = node->next) {
         if (node->low <= x && x <= node->high) {
             return true;
         }
@@ -26,7 +26,7 @@ bool CRangeList::Contains(int32_t x) const
 void CRangeList::Clear()
 {
     while (m_head->next != nullptr) {
-        Node* next = m_head->next;
+        CNode* next = m_head->next;
         delete m_head;
         m_head = next;
     }

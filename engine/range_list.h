@@ -18,11 +18,11 @@ public:
     void Clear();
 
 private:
-    struct Node {
+    struct CNode {
         int32_t low;
         int32_t high;
-        Node* next;
+        CNode* next;
     };
 
-    Node* m_head;
+    CNode* m_head;
 };

@@ -2,27 +2,31 @@
 
 #include <climits>
 
-#include "engine/access_mode.h"
 #include "engine/command_string.h"
 #include "engine/number_range.h"
 
 std::string CRangeValue::Execute(const std::string& text)
 {
-    CCommandString command(text);
-    const AccessMode mode = ParseAccessMode(command);
-    const std::string value = command.Rest("=", 1);
-    if (mode == kByNumber) {
-        if (!value.empty()) {
-            long long number = 0;
-            // Not a number counts as out of range: below any minimum.
-            SetValue(ParseDecimal(value, number) ? number : LLONG_MIN);
-        }
-        return std::to_string(m_value);
+    const CValueCommand command = ParseValueCommand(text);
+    if (command.mode == kByNumber && !command.value.empty()) {
+        long long number = 0;
+        // Not a number counts as out of range: below any minimum.
+        SetValue(ParseDecimal(command.value, number) ? number : LLONG_MIN);
+    } else if (!command.value.empty()) {
+        SelectName(command.value);
     }
-    if (!value.empty()) {
-        SelectName(value);
-    }
-    return m_range->GetName(m_value);
+    return Answer(command.mode);
+}
+
+std::string CRangeValue::Query(const std::string& text) const
+{
+    const CValueCommand command = ParseValueCommand(text);
+    return command.value.empty() ? Answer(command.mode) : std::string();
+}
+
+std::string CRangeValue::Answer(AccessMode mode) const
+{
+    return mode == kByNumber ? std::to_string(m_value) : m_range->GetName(m_value);
 }
 
 void CRangeValue::SetValue(long long value)

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/access_mode.h"
+
 class CNumberRange;
 
 // A number held within a CNumberRange (not owned). Answers with the number's name, or with the
@@ -12,6 +14,8 @@ public:
     virtual ~CRangeValue() = default;
 
     std::string Execute(const std::string& command);
+    // The same for a query alone: a change is not made and answers empty.
+    std::string Query(const std::string& command) const;
 
     void SetValue(long long value);
     int Value() const { return m_value; }
@@ -19,6 +23,8 @@ public:
     bool SelectName(const std::string& text);
 
 private:
+    std::string Answer(AccessMode mode) const;
+
     const CNumberRange* m_range;
     int m_value = 0;
 };

@@ -12,7 +12,7 @@ namespace {
 // !!! The settings layout of the transceiver image. Keys are the command words, addresses and
 // bits are where the transceiver keeps each setting, codes are the stored bit values. Every
 // saved file and every clone depends on it. DO NOT CHANGE. !!!
-struct ListSetting {
+struct CListSetting {
     const char* key;
     int address;
     int firstBit;
@@ -20,7 +20,7 @@ struct ListSetting {
     const char* words[3]; // the word of code i, null after the last
 };
 
-const ListSetting kListSettingsBeforePrioCh[] = {
+const CListSetting kListSettingsBeforePrioCh[] = {
     {"ADJ_ENABLE", 0x30, 7, 1, {"DISABLE", "ENABLE", nullptr}},
     {"CH_SPACING", 0x30, 6, 2, {"25kHz", "8.33kHz", "25k/8.33kHz"}},
     {"VFOMODE_ENABLE", 0x30, 4, 1, {"DISABLE", "ENABLE", nullptr}},
@@ -46,13 +46,13 @@ const int kPrioChAddress = 0x40;
 const int kPrioChCount = 20;
 const int kPrioChDefault = 1;
 
-struct TextSetting {
+struct CTextSetting {
     const char* key;
     int address;
     int length;
 };
 
-const TextSetting kTextSettings[] = {
+const CTextSetting kTextSettings[] = {
     {"OPENING_TEXT", 0x38, 7},
     {"CLONE_COMMENT", 0x10, 16},
 };
@@ -68,7 +68,7 @@ CSettingTable::~CSettingTable() = default;
 
 void CSettingTable::Build()
 {
-    for (const ListSetting& row : kListSettingsBeforePrioCh) {
+    for (const CListSetting& row : kListSettingsBeforePrioCh) {
         std::unique_ptr<CParameterDescriptor> descriptor(new CParameterDescriptor);
         descriptor->SetKind("BITNUM");
         descriptor->SetName(row.key);
@@ -102,7 +102,7 @@ void CSettingTable::Build()
     prioCh->SetBitWidth(8);
     m_descriptors.push_back(std::move(prioCh));
 
-    for (const TextSetting& row : kTextSettings) {
+    for (const CTextSetting& row : kTextSettings) {
         std::unique_ptr<CParameterDescriptor> descriptor(new CParameterDescriptor);
         descriptor->SetKind("MEMNAME");
         descriptor->SetName(row.key);
@@ -126,18 +126,30 @@ CParameterDescriptor* CSettingTable::Find(const std::string& key) const
     return nullptr;
 }
 
-std::string CSettingTable::Execute(CCommandString& command)
+CParameterDescriptor* CSettingTable::Resolve(const CCommandString& command,
+                                             std::string& valueCommand) const
 {
     const CCommandString left(command.Field('=', 0));
     if (!EqualsNoCase(left.Field('.', 0), "COMMON")) {
-        return std::string();
-    }
-    CParameterDescriptor* descriptor = Find(left.Field('.', 1));
-    if (descriptor == nullptr) {
-        return std::string();
+        return nullptr;
     }
     // Further '.' fields after the access word are ignored.
-    return descriptor->Execute(left.Field('.', 2) + "=" + command.Field('=', 1));
+    valueCommand = left.Field('.', 2) + "=" + command.Field('=', 1);
+    return Find(left.Field('.', 1));
+}
+
+std::string CSettingTable::Execute(CCommandString& command)
+{
+    std::string valueCommand;
+    CParameterDescriptor* descriptor = Resolve(command, valueCommand);
+    return descriptor ? descriptor->Execute(valueCommand) : std::string();
+}
+
+std::string CSettingTable::Query(CCommandString& command) const
+{
+    std::string valueCommand;
+    const CParameterDescriptor* descriptor = Resolve(command, valueCommand);
+    return descriptor ? descriptor->Query(valueCommand) : std::string();
 }
 
 std::string CSettingTable::Execute(const std::string& text)

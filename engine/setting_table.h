@@ -24,6 +24,7 @@ public:
     // COMMON.KEY[.ACCESS][=VALUE]; an empty answer for any other head word or an unknown key.
     std::string Execute(CCommandString& command) override;
     std::string Execute(const std::string& command);
+    std::string Query(CCommandString& command) const override;
 
     // Every descriptor in table order; the loaded flag becomes 1.
     void SyncAll(int direction, CCloneImage& image);
@@ -33,12 +34,18 @@ public:
     int IsLoaded() const { return m_loaded; }
 
     int GetCount() const { return static_cast<int>(m_descriptors.size()); }
-    const CParameterDescriptor& GetDescriptor(int index) const { return *m_descriptors[static_cast<size_t>(index)]; }
+    const CParameterDescriptor& GetDescriptor(int index) const
+    {
+        return *m_descriptors[static_cast<size_t>(index)];
+    }
     // Table-order lookup without regard to case; null when no setting has the key.
     CParameterDescriptor* Find(const std::string& key) const;
 
 private:
     void Build();
+    // The setting that a COMMON command names, or null; `valueCommand` becomes the part its
+    // descriptor takes (ACCESS=VALUE).
+    CParameterDescriptor* Resolve(const CCommandString& command, std::string& valueCommand) const;
 
     int m_loaded = 0;
     std::vector<std::unique_ptr<CParameterDescriptor>> m_descriptors;

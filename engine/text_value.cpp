@@ -1,7 +1,6 @@
 #include "engine/text_value.h"
 
 #include "engine/access_mode.h"
-#include "engine/command_string.h"
 
 CTextValue::CTextValue()
 {
@@ -67,13 +66,17 @@ void CTextValue::Normalise()
     }
 }
 
+// Every access word reads the text the same way.
 std::string CTextValue::Execute(const std::string& text)
 {
-    CCommandString command(text);
-    ParseAccessMode(command); // every access word reads the text the same way
-    const std::string value = command.Rest("=", 1);
-    if (!value.empty()) {
-        SetText(value);
+    const CValueCommand command = ParseValueCommand(text);
+    if (!command.value.empty()) {
+        SetText(command.value);
     }
     return m_text;
+}
+
+std::string CTextValue::Query(const std::string& text) const
+{
+    return ParseValueCommand(text).value.empty() ? m_text : std::string();
 }

@@ -14,7 +14,6 @@ public:
     // becomes maximum-length spaces.
     void SetLength(int a, int b);
     void SetMode(int mode) { m_mode = mode; }
-    int GetMode() const { return m_mode; }
     int GetMinimumLength() const { return m_minimumLength; }
     int GetMaximumLength() const { return m_maximumLength; }
 
@@ -24,6 +23,8 @@ public:
     const std::string& Text() const { return m_text; }
 
     std::string Execute(const std::string& command);
+    // The same for a query alone: a change is not made and answers empty.
+    std::string Query(const std::string& command) const;
 
     // True for the characters that the display of the transceiver can show (mode 1).
     static bool IsDisplayCharacter(unsigned char c);

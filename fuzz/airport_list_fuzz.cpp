@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<uint32_t> rows;
     for (uint32_t i = 0; i < list.GetSize(); ++i)
         rows.push_back(i);
-    for (int grid = 0; grid < 3; ++grid) {
+    for (EChannelGrid grid : {EChannelGrid::k25kHz, EChannelGrid::k833kHz, EChannelGrid::kBoth}) {
         std::vector<CAirportChoice> held;
         for (const CAirportChoice& choice : ChooseAirportRows(list, rows, grid)) {
             if (!choice.CanHold())

@@ -1,11 +1,12 @@
 // Runs arbitrary command text through the engine: one command per line. Every command must be
-// answered without a crash, and the heal must be stable: right after EDIT_FLAG=OFF the flag
-// answers OFF whatever the commands did.
+// answered without a crash, first as a query, which must leave the image alone, and the heal must
+// be stable: right after EDIT_FLAG=OFF the flag answers OFF whatever the commands did.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "engine/clone_image.h"
 #include "engine/command_string.h"
 #include "engine/radio_engine.h"
 
@@ -33,6 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         const std::string command = input.substr(start, end - start);
         if (!IsFileCommand(command)) {
+            CCloneImage before;
+            before.CopyFrom(engine.GetImage());
+            engine.Query(command);
+            if (engine.GetImage().Differs(before)) {
+                std::abort();
+            }
             engine.Execute(command);
         }
         start = end + 1;

@@ -135,8 +135,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     int result;
     switch (mode & 3) {
-    case 0: result = link.CloneInfo(); break;
-    case 1: result = link.CloneIn(); break;
+    case 0:
+        result = link.CloneInfo();
+        break;
+    case 1:
+        result = link.CloneIn();
+        break;
     default:
         WriteTransferFile();
         result = link.CloneOut();

@@ -33,7 +33,7 @@ enum class EFileError {
 // On Windows the new file is flushed and then takes the target's place by ReplaceFileW, which
 // keeps the old file's attributes and access rights, or else by MoveFileExW.
 EFileError WriteFileAtomically(const std::string& path, const std::string& content,
-                              std::string* detail = nullptr);
+                               std::string* detail = nullptr);
 
 // The checks WriteFileAtomically makes before it writes anything: None when `path` can be
 // saved (the target is a regular file or missing, and its folder takes new files).

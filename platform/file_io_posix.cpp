@@ -94,8 +94,7 @@ EFileError Prepare(const std::string& path, CTarget& target)
     const EFileError error = Resolve(path, target);
     if (error != EFileError::None)
         return error;
-    if (target.exists
-        && ::access((target.folder + "/" + target.name).c_str(), W_OK) != 0)
+    if (target.exists && ::access((target.folder + "/" + target.name).c_str(), W_OK) != 0)
         return EFileError::ReadOnly;
     if (::access(target.folder.c_str(), W_OK | X_OK) != 0)
         return EFileError::CannotCreate;
@@ -113,7 +112,8 @@ int CreateBeside(int folder, const CTarget& target, mode_t mode, std::string& na
         char candidate[32];
         std::snprintf(candidate, sizeof candidate, ".pwr455-%06x.new", pick(random));
         CSignalsHeld held;
-        const int fd = ::openat(folder, candidate, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        const int fd = ::openat(folder, candidate,
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0) {
             name = candidate;
             RegisterTemporaryPath(target.folder + "/" + name);
@@ -179,7 +179,8 @@ EFileError CheckWritable(const std::string& path)
     return Prepare(path, target);
 }
 
-EFileError WriteFileAtomically(const std::string& path, const std::string& content, std::string* detail)
+EFileError WriteFileAtomically(const std::string& path, const std::string& content,
+                               std::string* detail)
 {
     CTarget target;
     const EFileError prepared = Prepare(path, target);
@@ -189,7 +190,8 @@ EFileError WriteFileAtomically(const std::string& path, const std::string& conte
     std::string name;
     // A new file gets the mode the process's umask gives; a replacement is private until it
     // has the old file's mode, so that nobody can open it in between.
-    CFd file(folder.IsOpen() ? CreateBeside(folder, target, target.exists ? 0600 : 0666, name) : -1);
+    CFd file(folder.IsOpen() ? CreateBeside(folder, target, target.exists ? 0600 : 0666, name)
+                             : -1);
     if (!file.IsOpen())
         return EFileError::CannotCreate;
     const std::string pending = target.folder + "/" + name;
@@ -253,8 +255,8 @@ bool IsSameFile(const std::string& a, const std::string& b)
 {
     struct stat first;
     struct stat second;
-    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0
-        && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 std::FILE* OpenFile(const std::string& path, const char* mode)

@@ -18,8 +18,8 @@ int OpenLockFile(const std::string& path)
 {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     struct stat status;
-    if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
-                    || status.st_uid != ::getuid())) {
+    if (fd >= 0 &&
+        (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::getuid())) {
         ::close(fd);
         return -1;
     }
@@ -38,8 +38,8 @@ CInstanceLock::CInstanceLock(const std::string& name)
         if (folder.empty())
             continue;
         // The temporary folder is shared: the user's id keeps the names of users apart.
-        const std::string file = folder == folders[2]
-            ? name + "-" + std::to_string(::getuid()) : name;
+        const std::string file = folder == folders[2] ? name + "-" + std::to_string(::getuid())
+                                                      : name;
         const int fd = OpenLockFile(folder + "/" + file);
         if (fd < 0)
             continue;

@@ -36,8 +36,8 @@ void UnregisterTemporaryPath(const std::string& path)
 {
     for (CSlot& slot : g_slots) {
         int expected = kReady;
-        if (slot.state.load() == kReady && path == slot.path
-            && slot.state.compare_exchange_strong(expected, kFilling)) {
+        if (slot.state.load() == kReady && path == slot.path &&
+            slot.state.compare_exchange_strong(expected, kFilling)) {
             slot.path[0] = '\0';
             slot.state.store(kFree);
             return;

@@ -30,8 +30,8 @@ std::string GetHomeFolder()
     std::vector<char> buffer(16384);
     struct passwd entry;
     struct passwd* found = nullptr;
-    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found
-        && found->pw_dir && found->pw_dir[0] == '/')
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+        found->pw_dir && found->pw_dir[0] == '/')
         return found->pw_dir;
     return std::string();
 }

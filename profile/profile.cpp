@@ -1,8 +1,8 @@
 #include "profile/profile.h"
 
 #include <cstdio>
-#include <ostream>
 #include <filesystem>
+#include <ostream>
 #include <system_error>
 
 #include <wx/fileconf.h>
@@ -44,7 +44,8 @@ constexpr int kDefaultCmdShow = 5;
 class CComplaintCounter : public wxLog {
 public:
     CComplaintCounter()
-        : m_previousLog(wxLog::SetActiveTarget(this)), m_previousAssert(wxSetAssertHandler(OnAssert))
+        : m_previousLog(wxLog::SetActiveTarget(this)),
+          m_previousAssert(wxSetAssertHandler(OnAssert))
     {
         s_asserts = 0;
     }
@@ -108,15 +109,25 @@ void CProfile::Load()
 {
     std::string detail;
     const EFileError read = m_path.empty()
-        ? EFileError::NotAFileName : ReadRegularFile(m_path, kMaxFileSize, m_stored, &detail);
+                                ? EFileError::NotAFileName
+                                : ReadRegularFile(m_path, kMaxFileSize, m_stored, &detail);
     m_used = read == EFileError::None || read == EFileError::Missing;
     switch (read) {
     case EFileError::None:
-    case EFileError::Missing: break;
-    case EFileError::NotAFileName: m_warning = Text(IDS_PROFILE_NO_FOLDER); break;
-    case EFileError::TooLarge: detail = Text(IDS_PROFILE_TOO_LARGE); break;
-    case EFileError::NotRegular: detail = Text(IDS_PROFILE_NOT_REGULAR); break;
-    default: detail = Text(IDS_PROFILE_UNREADABLE, {detail}); break;
+    case EFileError::Missing:
+        break;
+    case EFileError::NotAFileName:
+        m_warning = Text(IDS_PROFILE_NO_FOLDER);
+        break;
+    case EFileError::TooLarge:
+        detail = Text(IDS_PROFILE_TOO_LARGE);
+        break;
+    case EFileError::NotRegular:
+        detail = Text(IDS_PROFILE_NOT_REGULAR);
+        break;
+    default:
+        detail = Text(IDS_PROFILE_UNREADABLE, {detail});
+        break;
     }
     if (!m_used && !m_path.empty())
         m_warning = Text(IDS_PROFILE_NOT_USED, {m_path, detail});
@@ -149,7 +160,8 @@ bool CProfile::Save()
     if (fs::create_directories(folder, ec))
         fs::permissions(folder, fs::perms::owner_all, ec);
     std::string error;
-    if (!SaveAtomically(m_path, [&text](std::ostream& out) { out << text; }, &error)) {
+    if (!SaveAtomically(
+            m_path, [&text](std::ostream& file) { file << text; }, &error)) {
         m_warning = Text(IDS_PROFILE_NOT_SAVED, {m_path, error});
         return false;
     }
@@ -207,7 +219,8 @@ std::string CProfile::GetPortDevice(int number) const
 void CProfile::SetPortDevice(int number, const std::string& device)
 {
     if (number >= 1 && number <= kPortCount)
-        m_config->Write(wxString::Format("%sDevice%d", kCommPort, number), wxString::FromUTF8(device));
+        m_config->Write(wxString::Format("%sDevice%d", kCommPort, number),
+                        wxString::FromUTF8(device));
 }
 
 std::vector<wxString> CProfile::GetRecentFiles() const

@@ -105,5 +105,5 @@ private:
     std::unique_ptr<wxFileConfig> m_config;
     std::string m_stored; // the file's contents as read or last saved
     std::string m_warning;
-    bool m_used = false;  // false: the stored profile is not used and is never written
+    bool m_used = false; // false: the stored profile is not used and is never written
 };

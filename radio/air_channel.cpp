@@ -129,12 +129,12 @@ bool ParseListedFrequency(const std::string& text, uint32_t* channelHz)
     return true;
 }
 
-int GetChannelGrid(CR455Radio& radio)
+EChannelGrid GetChannelGrid(const CR455Radio& radio)
 {
     return CFrequencyBand::GridOfSpacing(radio.GetChSpacing());
 }
 
-CChannelFit FitChannel(uint32_t channelHz, int grid)
+CChannelFit FitChannel(uint32_t channelHz, EChannelGrid grid)
 {
     CChannelFit fit;
     const EChannelKind kind = GetChannelKind(channelHz);
@@ -142,7 +142,7 @@ CChannelFit FitChannel(uint32_t channelHz, int grid)
         fit.reasonId = IDS_AIR_OUTSIDE_BAND;
     } else if (kind == EChannelKind::kOffGrid) {
         fit.reasonId = IDS_AIR_OFF_GRID;
-    } else if (kind == EChannelKind::k833kHz && grid == CFrequencyBand::kGrid25kHz) {
+    } else if (kind == EChannelKind::k833kHz && grid == EChannelGrid::k25kHz) {
         fit.reasonId = IDS_AIR_NEEDS_833;
     } else {
         // The engine's own grid decides the name; the carrier must survive it.
@@ -155,7 +155,7 @@ CChannelFit FitChannel(uint32_t channelHz, int grid)
     return fit;
 }
 
-std::string DescribeTypedFrequency(const std::string& text, int grid)
+std::string DescribeTypedFrequency(const std::string& text, EChannelGrid grid)
 {
     CFrequencyValue typed;
     if (!typed.Parse(text))

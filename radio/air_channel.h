@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/frequency_band.h"
+
 class CR455Radio;
 
 // Channels of the air band as the transceiver names them.
@@ -42,24 +44,24 @@ std::string FormatCarrierMHz(uint32_t carrierHz);
 // ("118.0083" is 118.010). Returns false for a text that is not a number of megahertz.
 bool ParseListedFrequency(const std::string& text, uint32_t* channelHz);
 
-// The channel grid (CFrequencyBand::Grid) that the radio's channel spacing selects.
-int GetChannelGrid(CR455Radio& radio);
+// The channel grid that the radio's channel spacing selects.
+EChannelGrid GetChannelGrid(const CR455Radio& radio);
 
-// Whether the transceiver can hold a channel under a channel grid (CFrequencyBand::Grid), and
+// Whether the transceiver can hold a channel under a channel grid, and
 // as what. A 25 kHz channel on the 8.33 kHz grid is held as the 8.33 kHz name of its carrier
 // (120.825 as 120.830).
 struct CChannelFit {
     uint32_t storedHz = 0; // the frequency the transceiver stores; 0 when it cannot
     unsigned reasonId = 0; // when it cannot: a string resource that says why
 };
-CChannelFit FitChannel(uint32_t channelHz, int grid);
+CChannelFit FitChannel(uint32_t channelHz, EChannelGrid grid);
 
 // The note under a typed frequency: what the engine will store for `text` under `grid`:
 // "25 kHz channel" or "8.33 kHz channel, carrier 118.0083 MHz", and on a second line the stored
 // name when it differs from the typed value ("Stored as 118.010."). Empty for an empty text,
 // a text that is no number, and numbers the transceiver cannot take as a frequency (0 or
 // less, 2000 MHz or more: the channel becomes blank).
-std::string DescribeTypedFrequency(const std::string& text, int grid);
+std::string DescribeTypedFrequency(const std::string& text, EChannelGrid grid);
 
 // The carrier column of a channel list: the carrier of a frequency written as the engine
 // writes it ("118.010" gives "118.0083", "121.500" gives "121.5000"); empty for a blank

@@ -7,6 +7,7 @@
 
 #include "radio/airport_list.h"
 #include "radio/r455_radio.h"
+#include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
@@ -22,9 +23,9 @@ const char* const kReceiveOnlyServices[] = {"ATIS", "AWOS", "ASOS", "VOLMET", "A
 std::string NameCharacters(const std::string& text)
 {
     std::string out;
-    for (char c : text) {
+    for (char c : Upper(text)) {
         if (std::isalnum(static_cast<unsigned char>(c)))
-            out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            out += c;
     }
     return out;
 }
@@ -33,9 +34,9 @@ std::string NameCharacters(const std::string& text)
 std::vector<std::string> Words(const std::string& text)
 {
     std::vector<std::string> words(1);
-    for (char c : text) {
+    for (char c : Upper(text)) {
         if (std::isalnum(static_cast<unsigned char>(c)))
-            words.back() += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            words.back() += c;
         else if (!words.back().empty())
             words.emplace_back();
     }
@@ -72,7 +73,7 @@ bool IsReceiveOnlyService(const std::string& type)
 }
 
 std::vector<CAirportChoice> ChooseAirportRows(const CAirportList& list,
-                                              const std::vector<uint32_t>& rows, int grid)
+                                              const std::vector<uint32_t>& rows, EChannelGrid grid)
 {
     std::vector<CAirportChoice> choices;
     choices.reserve(rows.size());
@@ -121,7 +122,7 @@ std::vector<std::string> MakeChannelNames(const CAirportList& list,
     return names;
 }
 
-CAirportImportPlan PlanAirportImport(CR455Radio& radio, const CAirportList& list,
+CAirportImportPlan PlanAirportImport(const CR455Radio& radio, const CAirportList& list,
                                      const std::vector<CAirportChoice>& chosen, unsigned from,
                                      bool overwrite)
 {

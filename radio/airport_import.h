@@ -20,10 +20,10 @@ class CR455Radio;
 
 // One listed frequency as the transceiver can take it under a channel grid.
 struct CAirportChoice {
-    uint32_t row = 0;        // in the list
-    uint32_t channelHz = 0;  // the channel the list names; 0 when the row holds no frequency
-    CChannelFit fit;         // what the transceiver stores, or why it cannot
-    bool txInhibit = false;  // a receive-only service
+    uint32_t row = 0;       // in the list
+    uint32_t channelHz = 0; // the channel the list names; 0 when the row holds no frequency
+    CChannelFit fit;        // what the transceiver stores, or why it cannot
+    bool txInhibit = false; // a receive-only service
 
     bool CanHold() const { return fit.reasonId == 0; }
 };
@@ -32,9 +32,9 @@ struct CAirportChoice {
 // also as a word of a longer type ("D-ATIS", "AWOS-3").
 bool IsReceiveOnlyService(const std::string& type);
 
-// Each row under `grid` (CFrequencyBand::Grid), in the order given.
+// Each row under `grid`, in the order given.
 std::vector<CAirportChoice> ChooseAirportRows(const CAirportList& list,
-                                              const std::vector<uint32_t>& rows, int grid);
+                                              const std::vector<uint32_t>& rows, EChannelGrid grid);
 
 // Why a choice cannot be held, as a text; empty when it can.
 std::string GetChoiceReason(const CAirportChoice& choice);
@@ -60,7 +60,7 @@ struct CAirportImportPlan {
 // Plans an import of the chosen frequencies that the transceiver can hold (the others are
 // left out) into the blank channels from channel `from` on, or with `overwrite` into every
 // channel from `from` on, in order. Reads the radio, changes nothing.
-CAirportImportPlan PlanAirportImport(CR455Radio& radio, const CAirportList& list,
+CAirportImportPlan PlanAirportImport(const CR455Radio& radio, const CAirportList& list,
                                      const std::vector<CAirportChoice>& chosen, unsigned from,
                                      bool overwrite);
 

@@ -1,7 +1,6 @@
 #include "radio/airport_list.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 #include "platform/file_io.h"
@@ -14,7 +13,7 @@
 namespace {
 
 // The column names of the OurAirports file: its columns are found by them.
-enum Column { kIdent, kType, kDescription, kFrequency, kColumnCount };
+enum EColumn { kIdent, kType, kDescription, kFrequency, kColumnCount };
 const char* const kColumnNames[kColumnCount] = {"airport_ident", "type", "description",
                                                 "frequency_mhz"};
 
@@ -22,13 +21,6 @@ const char kListFileName[] = "airport-frequencies.csv";
 
 // Descriptions run to some 60 characters; this bounds what one row may hold.
 constexpr size_t kMaxFieldLength = 1024;
-
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // Where each column sits in the rows, from the header; false when one is missing.
 bool FindColumns(const CCsvRecord& header, size_t (&index)[kColumnCount])
@@ -100,9 +92,9 @@ bool CAirportList::Load(const std::string& text, std::string* error)
             continue;
         }
         if (record.fields.size() < needed)
-            return fail(LineMessage(IDS_AIR_LIST_SHORT_ROW, record.line,
-                                    {std::to_string(record.fields.size()),
-                                     std::to_string(needed)}));
+            return fail(
+                LineMessage(IDS_AIR_LIST_SHORT_ROW, record.line,
+                            {std::to_string(record.fields.size()), std::to_string(needed)}));
         CAirportFrequency row;
         row.ident = Take(record.fields[column[kIdent]]);
         row.type = Take(record.fields[column[kType]]);
@@ -157,6 +149,7 @@ std::vector<std::string> SplitIdents(const std::string& text)
     std::vector<std::string> idents;
     std::string ident;
     auto flush = [&] {
+        ident = Upper(ident);
         if (!ident.empty() && std::find(idents.begin(), idents.end(), ident) == idents.end())
             idents.push_back(ident);
         ident.clear();
@@ -165,7 +158,7 @@ std::vector<std::string> SplitIdents(const std::string& text)
         if (IsWhiteSpace(c) || c == ',' || c == ';')
             flush();
         else
-            ident += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            ident += c;
     }
     flush();
     return idents;

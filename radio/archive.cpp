@@ -8,7 +8,7 @@
 
 namespace {
 
-unsigned MessageId(CArchiveException::Cause cause)
+unsigned MessageId(CArchiveException::ECause cause)
 {
     switch (cause) {
     case CArchiveException::badPath:
@@ -25,7 +25,7 @@ unsigned MessageId(CArchiveException::Cause cause)
 
 } // namespace
 
-CArchiveException::CArchiveException(Cause cause)
+CArchiveException::CArchiveException(ECause cause)
     : m_cause(cause), m_message(LoadResString(MessageId(cause)))
 {
 }

@@ -7,20 +7,20 @@
 // Raised when a document cannot be loaded or stored through a CArchive.
 class CArchiveException : public std::exception {
 public:
-    enum Cause {
+    enum ECause {
         badClass,    // the data are not a clone data file: "Unexpected file format."
         badPath,     // a file name that the file commands cannot carry
         writeFailed, // the document could not be written (disk full, closed stream)
         noTempFile,  // no temporary file to pass the data through (temporary folder unusable)
     };
 
-    explicit CArchiveException(Cause cause = badClass);
+    explicit CArchiveException(ECause cause = badClass);
 
-    Cause GetCause() const { return m_cause; }
+    ECause GetCause() const { return m_cause; }
     const char* what() const noexcept override { return m_message.c_str(); }
 
 private:
-    Cause m_cause;
+    ECause m_cause;
     std::string m_message;
 };
 

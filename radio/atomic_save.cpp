@@ -12,13 +12,20 @@ namespace {
 std::string Describe(EFileError error, const std::string& detail)
 {
     switch (error) {
-    case EFileError::None: return std::string();
-    case EFileError::NotAFileName: return LoadResString(IDS_SAVE_NOT_A_FILE_NAME);
-    case EFileError::NotRegular: return LoadResString(IDS_SAVE_NOT_REGULAR);
-    case EFileError::ReadOnly: return LoadResString(IDS_SAVE_READ_ONLY);
-    case EFileError::CannotReplace: return FormatText(LoadResString(IDS_SAVE_CANNOT_REPLACE), {detail});
-    case EFileError::CannotWrite: return LoadResString(IDS_SAVE_CANNOT_WRITE);
-    default: return LoadResString(IDS_SAVE_CANNOT_CREATE);
+    case EFileError::None:
+        return std::string();
+    case EFileError::NotAFileName:
+        return LoadResString(IDS_SAVE_NOT_A_FILE_NAME);
+    case EFileError::NotRegular:
+        return LoadResString(IDS_SAVE_NOT_REGULAR);
+    case EFileError::ReadOnly:
+        return LoadResString(IDS_SAVE_READ_ONLY);
+    case EFileError::CannotReplace:
+        return FormatText(LoadResString(IDS_SAVE_CANNOT_REPLACE), {detail});
+    case EFileError::CannotWrite:
+        return LoadResString(IDS_SAVE_CANNOT_WRITE);
+    default:
+        return LoadResString(IDS_SAVE_CANNOT_CREATE);
     }
 }
 

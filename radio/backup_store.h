@@ -2,9 +2,9 @@
 
 // Backup copies of every data set read from a transceiver, so that a radio's contents are never
 // lost to a later write: each is a normal clone data file in
-// ${XDG_DATA_HOME:-~/.local/share}/PW-R455NORD/backups/ (user_folders.h says which home), named by the local date and time of the
-// read and the transceiver's clone comment (2026-12-07_14-03-22_MY-RADIO.qrb). The newest
-// kKeptBackups are kept. Standard C++ only.
+// ${XDG_DATA_HOME:-~/.local/share}/PW-R455NORD/backups/ (user_folders.h says which home), named by
+// the local date and time of the read and the transceiver's clone comment
+// (2026-12-07_14-03-22_MY-RADIO.qrb). The newest kKeptBackups are kept. Standard C++ only.
 
 #include <cstddef>
 #include <ctime>

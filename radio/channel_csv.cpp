@@ -1,12 +1,12 @@
 #include "radio/channel_csv.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <vector>
 
 #include "radio/csv_reader.h"
 #include "radio/r455_radio.h"
+#include "radio/text_encoding.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -15,7 +15,7 @@ const char kChannelCsvHeader[] = "Channel,Frequency,Name,Tx Inhibit,Lockout";
 
 namespace {
 
-enum Column { kChannel, kFrequency, kName, kTxInhibit, kLockout, kColumnCount };
+enum EColumn { kChannel, kFrequency, kName, kTxInhibit, kLockout, kColumnCount };
 
 const char* const kColumnNames[kColumnCount] = {"Channel", "Frequency", "Name", "Tx Inhibit",
                                                 "Lockout"};
@@ -74,7 +74,7 @@ std::string SpreadsheetText(const std::string& name)
 
 // ---- reading ----
 
-struct CsvError {
+struct CImportError {
     unsigned messageId = 0;
     unsigned line = 0;
     std::vector<std::string> args; // after the line number
@@ -85,154 +85,17 @@ std::string FieldName(size_t index)
     return index < kColumnCount ? kColumnNames[index] : std::to_string(index + 1);
 }
 
-std::string Hex(unsigned char c)
+bool DecodeText(const std::string& bytes, std::string& text, CImportError& error)
 {
-    const char digits[] = "0123456789ABCDEF";
-    return {digits[c >> 4], digits[c & 0x0F]};
-}
-
-// The length of the well-formed UTF-8 sequence that starts at `i` with a byte of 0x80 or
-// above, or 0 when there is none.
-size_t Utf8SequenceLength(const std::string& text, size_t i)
-{
-    const auto byte = [&](size_t k) {
-        return k < text.size() ? static_cast<unsigned char>(text[k]) : 0u;
-    };
-    const unsigned lead = byte(i);
-    size_t length = 0;
-    unsigned low = 0x80;
-    unsigned high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : low;   // no overlong forms
-        high = lead == 0xED ? 0x9F : high; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : low;
-        high = lead == 0xF4 ? 0x8F : high; // nothing beyond U+10FFFF
-    } else {
-        return 0;
-    }
-    for (size_t k = 1; k < length; ++k) {
-        const unsigned c = byte(i + k);
-        if (c < (k == 1 ? low : 0x80u) || c > (k == 1 ? high : 0xBFu))
-            return 0;
-    }
-    return length;
-}
-
-// A field as a message quotes it: control characters and bytes that are not UTF-8 text appear
-// as \xNN, so that the message stays readable and is valid UTF-8 for the desktop program.
-std::string Shown(const std::string& text)
-{
-    std::string out;
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        const size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text, i);
-        if (length == 0 || c < 0x20 || c == 0x7F) {
-            out += "\\x" + Hex(c);
-            ++i;
-            continue;
-        }
-        out.append(text, i, length);
-        i += length;
-    }
-    return out;
-}
-
-void AppendUtf8(std::string& out, uint32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// The line that the end of `text` is on; CR LF, LF and a lone CR each end a line.
-unsigned LineAtEnd(const std::string& text)
-{
-    unsigned line = 1;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
-            ++line;
-    }
-    return line;
-}
-
-// UTF-16 after its byte order mark, as UTF-8.
-bool DecodeUtf16(const std::string& bytes, bool bigEndian, std::string& text, CsvError& error)
-{
-    const auto unit = [&](size_t i) -> uint32_t {
-        const unsigned a = static_cast<unsigned char>(bytes[i]);
-        const unsigned b = static_cast<unsigned char>(bytes[i + 1]);
-        return bigEndian ? (a << 8 | b) : (b << 8 | a);
-    };
-    text.clear();
-    for (size_t i = 2; i < bytes.size(); i += 2) {
-        uint32_t cp = i + 1 < bytes.size() ? unit(i) : 0xDC00; // half a unit: broken
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size()) {
-            const uint32_t low = unit(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-                i += 2;
-            }
-        }
-        if (cp >= 0xD800 && cp <= 0xDFFF) {
-            error = {IDS_CSV_BROKEN_UTF16, LineAtEnd(text), {}};
-            return false;
-        }
-        AppendUtf8(text, cp);
-    }
-    return true;
-}
-
-bool StartsWith(const std::string& text, const std::string& prefix)
-{
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-// Text as spreadsheets save it, as UTF-8 without a byte order mark. Files that are no CSV text
-// this reader can take are refused with the reason.
-bool DecodeText(const std::string& bytes, std::string& text, CsvError& error)
-{
-    using namespace std::string_literals;
-    if (StartsWith(bytes, "\xFF\xFE\0\0"s) || StartsWith(bytes, "\0\0\xFE\xFF"s)) {
-        error = {IDS_CSV_UTF32, 1, {}};
-        return false;
-    }
-    // .xlsx and .ods are ZIP archives, .xls an OLE compound file.
-    if (StartsWith(bytes, "PK\x03\x04"s) || StartsWith(bytes, "\xD0\xCF\x11\xE0"s)) {
-        error = {IDS_CSV_SPREADSHEET_DOCUMENT, 1, {}};
-        return false;
-    }
-    if (StartsWith(bytes, "\xFF\xFE"s) || StartsWith(bytes, "\xFE\xFF"s))
-        return DecodeUtf16(bytes, bytes[0] == '\xFE', text, error);
-    // Every other byte NUL: the ASCII header row in UTF-16 without a byte order mark.
-    const auto isNul = [&](size_t i) { return bytes[i] == '\0'; };
-    if (bytes.size() >= 4 && isNul(0) != isNul(1) && isNul(0) == isNul(2) &&
-        isNul(1) == isNul(3)) {
-        error = {IDS_CSV_UTF16_WITHOUT_BOM, 1, {}};
-        return false;
-    }
-    text = StartsWith(bytes, "\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
-    return true;
+    CTextDecodeError decodeError;
+    if (DecodeCsvText(bytes, text, decodeError))
+        return true;
+    error = {decodeError.messageId, decodeError.line, {}};
+    return false;
 }
 
 // The next record of `reader`; a malformed one sets `error` naming the line and the field.
-bool NextRecord(CCsvReader& reader, CCsvRecord& record, CsvError& error)
+bool NextRecord(CCsvReader& reader, CCsvRecord& record, CImportError& error)
 {
     CCsvError csvError;
     if (reader.Next(record, csvError))
@@ -241,12 +104,6 @@ bool NextRecord(CCsvReader& reader, CCsvRecord& record, CsvError& error)
     return false;
 }
 
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 bool IsHeader(const CCsvRecord& record)
 {
@@ -296,7 +153,7 @@ char OtherSeparator(const CCsvRecord& record, char separator)
     return 0;
 }
 
-bool CheckNoNulByte(const CCsvRecord& record, CsvError& error)
+bool CheckNoNulByte(const CCsvRecord& record, CImportError& error)
 {
     for (size_t i = 0; i < record.fields.size(); ++i) {
         if (record.fields[i].find('\0') != std::string::npos) {
@@ -360,7 +217,7 @@ std::string UnwrappedName(const std::string& field)
 // The engine keeps one byte per character of a name and turns what its display cannot show
 // into spaces, as it does for a name typed in the edit dialog. A character beyond ASCII has no
 // such byte: it would become one space per byte of its encoding, or be cut in the middle.
-bool CheckNameCharacters(const std::string& name, unsigned line, CsvError& error)
+bool CheckNameCharacters(const std::string& name, unsigned line, CImportError& error)
 {
     for (size_t i = 0; i < name.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(name[i]);
@@ -369,14 +226,14 @@ bool CheckNameCharacters(const std::string& name, unsigned line, CsvError& error
         if (const size_t length = Utf8SequenceLength(name, i))
             error = {IDS_CSV_NAME_CHARACTER, line, {kColumnNames[kName], name.substr(i, length)}};
         else
-            error = {IDS_CSV_NOT_UTF8, line, {kColumnNames[kName], Hex(c)}};
+            error = {IDS_CSV_NOT_UTF8, line, {kColumnNames[kName], HexByte(c)}};
         return false;
     }
     return true;
 }
 
 // One checked row, ready to be set.
-struct ChannelRow {
+struct CChannelRow {
     unsigned channel = 0;
     std::string frequency; // empty: a blank channel
     std::string name;
@@ -384,27 +241,28 @@ struct ChannelRow {
     std::string lockout;
 };
 
-bool CheckFieldCount(const CCsvRecord& record, char separator, CsvError& error)
+bool CheckFieldCount(const CCsvRecord& record, char separator, CImportError& error)
 {
     if (record.fields.size() == kColumnCount)
         return true;
     if (char other = OtherSeparator(record, separator))
-        error = {IDS_CSV_OTHER_SEPARATOR, record.line,
+        error = {IDS_CSV_OTHER_SEPARATOR,
+                 record.line,
                  {SeparatorName(other), SeparatorName(separator)}};
     else
         error = {IDS_CSV_FIELD_COUNT, record.line, {std::to_string(record.fields.size())}};
     return false;
 }
 
-bool CheckChannel(const CCsvRecord& record, const std::vector<bool>& seen, ChannelRow& row,
-                  CsvError& error)
+bool CheckChannel(const CCsvRecord& record, const std::vector<bool>& seen, CChannelRow& row,
+                  CImportError& error)
 {
     std::string channel = Trim(record.fields[kChannel]);
     bool number = !channel.empty() && channel.size() <= 2 &&
                   channel.find_first_not_of("0123456789") == std::string::npos;
     row.channel = number ? static_cast<unsigned>(std::stoul(channel)) : 0;
     if (row.channel < 1 || row.channel > CR455Radio::kChannelCount) {
-        error = {IDS_CSV_BAD_CHANNEL, record.line, {kColumnNames[kChannel], Shown(channel)}};
+        error = {IDS_CSV_BAD_CHANNEL, record.line, {kColumnNames[kChannel], ShownText(channel)}};
         return false;
     }
     if (seen[row.channel]) {
@@ -415,7 +273,7 @@ bool CheckChannel(const CCsvRecord& record, const std::vector<bool>& seen, Chann
 }
 
 bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>& seen,
-              ChannelRow& row, CsvError& error)
+              CChannelRow& row, CImportError& error)
 {
     const unsigned line = record.line;
     if (!CheckFieldCount(record, separator, error) || !CheckChannel(record, seen, row, error))
@@ -423,7 +281,7 @@ bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>&
     const std::string frequency = Trim(record.fields[kFrequency]);
     row.frequency = WithDecimalPoint(frequency);
     if (!row.frequency.empty() && !IsFrequencyText(row.frequency)) {
-        error = {IDS_CSV_BAD_FREQUENCY, line, {kColumnNames[kFrequency], Shown(frequency)}};
+        error = {IDS_CSV_BAD_FREQUENCY, line, {kColumnNames[kFrequency], ShownText(frequency)}};
         return false;
     }
     // Channel 1 is always in use: the engine cannot blank it, and a row that tried would leave
@@ -439,10 +297,10 @@ bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>&
     }
     if (!CheckNameCharacters(row.name, line, error))
         return false;
-    for (Column column : {kTxInhibit, kLockout}) {
+    for (EColumn column : {kTxInhibit, kLockout}) {
         std::string flag = Trim(record.fields[column]);
         if (!IsFlagText(flag)) {
-            error = {IDS_CSV_BAD_FLAG, line, {kColumnNames[column], Shown(flag)}};
+            error = {IDS_CSV_BAD_FLAG, line, {kColumnNames[column], ShownText(flag)}};
             return false;
         }
         (column == kTxInhibit ? row.txInhibit : row.lockout) = Upper(flag);
@@ -452,7 +310,7 @@ bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>&
 
 // Sets one channel in the order the edit dialog uses: name, Tx inhibit, lockout, frequency,
 // APPEAR, then the channel's heal.
-void ApplyRow(CR455Radio& radio, const ChannelRow& row)
+void ApplyRow(CR455Radio& radio, const CChannelRow& row)
 {
     const unsigned ch = row.channel;
     if (row.frequency.empty()) {
@@ -473,7 +331,7 @@ void ApplyRow(CR455Radio& radio, const ChannelRow& row)
     radio.HealCh(ch);
 }
 
-std::string Message(const CsvError& error)
+std::string Message(const CImportError& error)
 {
     std::vector<std::string> args{std::to_string(error.line)};
     args.insert(args.end(), error.args.begin(), error.args.end());
@@ -488,7 +346,7 @@ std::string Message(const CsvError& error)
     }
 }
 
-bool ParseRows(const std::string& text, std::vector<ChannelRow>& rows, CsvError& error)
+bool ParseRows(const std::string& text, std::vector<CChannelRow>& rows, CImportError& error)
 {
     const char separator = HeaderSeparator(text);
     CCsvReader reader(text, separator);
@@ -510,7 +368,7 @@ bool ParseRows(const std::string& text, std::vector<ChannelRow>& rows, CsvError&
             haveHeader = true;
             continue;
         }
-        ChannelRow row;
+        CChannelRow row;
         if (!CheckRow(record, separator, seen, row, error))
             return false;
         seen[row.channel] = true;
@@ -525,7 +383,7 @@ bool ParseRows(const std::string& text, std::vector<ChannelRow>& rows, CsvError&
 
 } // namespace
 
-std::string ExportChannelsCsv(CR455Radio& radio)
+std::string ExportChannelsCsv(const CR455Radio& radio)
 {
     std::string out = std::string(kChannelCsvHeader) + "\r\n";
     for (unsigned ch = 1; ch <= CR455Radio::kChannelCount; ++ch) {
@@ -546,28 +404,27 @@ std::string ExportChannelsCsv(CR455Radio& radio)
 bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string* error)
 {
     std::string text;
-    std::vector<ChannelRow> rows;
-    CsvError csvError;
+    std::vector<CChannelRow> rows;
+    CImportError csvError;
     if (!DecodeText(bytes, text, csvError) || !ParseRows(text, rows, csvError)) {
         if (error)
             *error = Message(csvError);
         return false;
     }
-    for (const ChannelRow& row : rows)
+    for (const CChannelRow& row : rows)
         ApplyRow(radio, row);
     radio.Heal();
     return true;
 }
 
-std::string ChannelRowTsv(CR455Radio& radio, unsigned ch)
+std::string ChannelRowTsv(const CR455Radio& radio, unsigned ch)
 {
     std::string row = std::to_string(ch);
     if (radio.GetChAppear(ch) == "OFF")
         return row + "\t\t\t\t\n";
     // Names hold neither tabs nor line ends, so no field needs quotes.
-    for (const std::string& field :
-         {radio.GetChFrequency(ch), SpreadsheetText(radio.GetChName(ch)), radio.GetChTxInhibit(ch),
-          radio.GetChLockout(ch)})
+    for (const std::string& field : {radio.GetChFrequency(ch), SpreadsheetText(radio.GetChName(ch)),
+                                     radio.GetChTxInhibit(ch), radio.GetChLockout(ch)})
         row += "\t" + field;
     return row + "\n";
 }
@@ -575,8 +432,8 @@ std::string ChannelRowTsv(CR455Radio& radio, unsigned ch)
 namespace {
 
 // The rows of a pasted block, each given the channel it goes to: `first` and those after it.
-bool ParsePastedRows(const std::string& text, unsigned first, std::vector<ChannelRow>& rows,
-                     CsvError& error)
+bool ParsePastedRows(const std::string& text, unsigned first, std::vector<CChannelRow>& rows,
+                     CImportError& error)
 {
     // A spreadsheet's copy separates fields with tabs.
     const char separator = text.find('\t') != std::string::npos ? '\t' : HeaderSeparator(text);
@@ -599,7 +456,7 @@ bool ParsePastedRows(const std::string& text, unsigned first, std::vector<Channe
         // The Channel column says where the row came from; where it goes is the selection's.
         if (record.fields.size() == kColumnCount)
             record.fields[kChannel] = std::to_string(next);
-        ChannelRow row;
+        CChannelRow row;
         if (!CheckRow(record, separator, seen, row, error))
             return false;
         seen[row.channel] = true;
@@ -611,17 +468,17 @@ bool ParsePastedRows(const std::string& text, unsigned first, std::vector<Channe
 
 } // namespace
 
-bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text,
-                      unsigned* count, std::string* error)
+bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text, unsigned* count,
+                      std::string* error)
 {
-    std::vector<ChannelRow> rows;
-    CsvError csvError;
+    std::vector<CChannelRow> rows;
+    CImportError csvError;
     if (first < 1 || !ParsePastedRows(text, first, rows, csvError)) {
         if (error)
             *error = Message(csvError);
         return false;
     }
-    for (const ChannelRow& row : rows)
+    for (const CChannelRow& row : rows)
         ApplyRow(radio, row);
     if (!rows.empty())
         radio.Heal();

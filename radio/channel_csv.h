@@ -14,7 +14,7 @@ class CR455Radio;
 // programs and earlier exports depend on them. !!!
 extern const char kChannelCsvHeader[];
 
-std::string ExportChannelsCsv(CR455Radio& radio);
+std::string ExportChannelsCsv(const CR455Radio& radio);
 
 // Reads channel rows and sets each listed channel through the engine's channel commands, so
 // the engine's rules apply (band, channel grid, name filtering), then heals. Channels that no
@@ -34,7 +34,7 @@ bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string*
 
 // Channel `ch` as one tab-separated row with the CSV columns, ending in a line feed: what a
 // spreadsheet takes from the clipboard as one row of cells (a name as export writes it).
-std::string ChannelRowTsv(CR455Radio& radio, unsigned ch);
+std::string ChannelRowTsv(const CR455Radio& radio, unsigned ch);
 
 // Rows as a spreadsheet copies them (tab-separated; otherwise separated as a CSV file's
 // header row would have it), with the CSV columns, set into channel `first` and those after it
@@ -42,5 +42,5 @@ std::string ChannelRowTsv(CR455Radio& radio, unsigned ch);
 // skipped. The rows are checked as ImportChannelsCsv checks them; a bad row, or more rows than
 // channels from `first` to 20, changes nothing and returns false with a message naming the
 // line and the field. `count` receives the number of rows set (0 for a text with none).
-bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text,
-                      unsigned* count, std::string* error);
+bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text, unsigned* count,
+                      std::string* error);

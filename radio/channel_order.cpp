@@ -16,7 +16,7 @@ namespace {
 constexpr unsigned kCount = CR455Radio::kChannelCount;
 
 // Everything a channel record holds, as the engine answers it.
-struct SChannelContent {
+struct CChannelContent {
     bool blank = true;
     std::string hertz;
     std::string name; // all 7 characters
@@ -24,21 +24,21 @@ struct SChannelContent {
     std::string lockout;
 };
 
-SChannelContent ReadChannel(CR455Radio& radio, unsigned ch)
+CChannelContent ReadChannel(const CR455Radio& radio, unsigned ch)
 {
     const std::string prefix = CR455Radio::ChPrefix(ch);
-    SChannelContent content;
+    CChannelContent content;
     content.blank = radio.GetChAppear(ch) == "OFF";
     // Hertz, not the megahertz text: that shows whole kilohertz only.
-    content.hertz = radio.Command(prefix + "FREQUENCY.ByNumber");
-    content.name = radio.Command(prefix + "NAME");
+    content.hertz = radio.Query(prefix + "FREQUENCY.ByNumber");
+    content.name = radio.Query(prefix + "NAME");
     content.txInhibit = radio.GetChTxInhibit(ch);
     content.lockout = radio.GetChLockout(ch);
     return content;
 }
 
 // One ALL command sets every field; the channel's heal then settles it as a paste would.
-void WriteChannel(CR455Radio& radio, unsigned ch, const SChannelContent& content)
+void WriteChannel(CR455Radio& radio, unsigned ch, const CChannelContent& content)
 {
     radio.Command(CR455Radio::ChPrefix(ch) + "ALL=APPEAR=" + (content.blank ? "OFF" : "ON") +
                   "\tFREQUENCY.ByNumber=" + content.hertz + "\tNAME=" + content.name +
@@ -115,7 +115,7 @@ unsigned MoveChannel(CR455Radio& radio, unsigned ch, bool up, std::string* messa
     if (!CanMoveChannel(radio, ch, up, message))
         return 0;
     const unsigned other = Neighbour(ch, up);
-    const SChannelContent moving = ReadChannel(radio, ch);
+    const CChannelContent moving = ReadChannel(radio, ch);
     WriteChannel(radio, ch, ReadChannel(radio, other));
     WriteChannel(radio, other, moving);
     FollowPriority(radio, [&](unsigned p) { return p == ch ? other : p == other ? ch : p; });
@@ -126,7 +126,7 @@ unsigned MoveChannel(CR455Radio& radio, unsigned ch, bool up, std::string* messa
 ESortOutcome SortChannels(CR455Radio& radio, EChannelSortKey key, std::string* message)
 {
     // Index 0 stays unused, so that contents[n] is channel n.
-    std::array<SChannelContent, kCount + 1> contents;
+    std::array<CChannelContent, kCount + 1> contents;
     for (unsigned ch = 1; ch <= kCount; ++ch)
         contents[ch] = ReadChannel(radio, ch);
 
@@ -134,8 +134,8 @@ ESortOutcome SortChannels(CR455Radio& radio, EChannelSortKey key, std::string* m
     std::array<unsigned, kCount> order;
     std::iota(order.begin(), order.end(), 1u);
     std::stable_sort(order.begin(), order.end(), [&](unsigned a, unsigned b) {
-        const SChannelContent& x = contents[a];
-        const SChannelContent& y = contents[b];
+        const CChannelContent& x = contents[a];
+        const CChannelContent& y = contents[b];
         if (x.blank != y.blank)
             return y.blank;
         if (key == EChannelSortKey::kFrequency)
@@ -169,6 +169,6 @@ ESortOutcome SortChannels(CR455Radio& radio, EChannelSortKey key, std::string* m
         return static_cast<unsigned>(std::find(order.begin(), order.end(), p) - order.begin()) + 1;
     });
     Tell(message, Message(key == EChannelSortKey::kFrequency ? IDS_SORT_DONE_FREQUENCY
-                                                            : IDS_SORT_DONE_NAME));
+                                                             : IDS_SORT_DONE_NAME));
     return ESortOutcome::kSorted;
 }

@@ -16,7 +16,7 @@ std::string Cell(const std::string& text)
 
 } // namespace
 
-std::array<std::string, kChannelRowCells> BuildChannelRow(CR455Radio& radio, unsigned ch)
+std::array<std::string, kChannelRowCells> BuildChannelRow(const CR455Radio& radio, unsigned ch)
 {
     std::array<std::string, kChannelRowCells> cells;
     if (ch < 1 || ch > CR455Radio::kChannelCount)

@@ -14,4 +14,4 @@ inline constexpr size_t kChannelCellMaxLength = 31;
 // lockout, spare), built from the radio's answers, each trimmed of white space on both sides.
 // A blank channel (APPEAR "OFF") shows its number only, even when it is the priority channel.
 // A channel outside 1..20 gives seven empty cells.
-std::array<std::string, kChannelRowCells> BuildChannelRow(CR455Radio& radio, unsigned ch);
+std::array<std::string, kChannelRowCells> BuildChannelRow(const CR455Radio& radio, unsigned ch);

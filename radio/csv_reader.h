@@ -25,8 +25,7 @@ class CCsvReader {
 public:
     // `text` must outlive the reader. A field longer than `maxFieldLength` is an error, which
     // bounds what one record can hold.
-    explicit CCsvReader(const std::string& text, char separator = ',',
-                        size_t maxFieldLength = 256);
+    explicit CCsvReader(const std::string& text, char separator = ',', size_t maxFieldLength = 256);
 
     bool AtEnd() const { return m_pos >= m_text.size(); }
     // Reads the next record; false with `error` set when it is malformed.

@@ -9,12 +9,12 @@ const char* const kChannelFields[] = {"APPEAR", "FREQUENCY", "NAME", "TXINHIBIT"
 
 } // namespace
 
-std::vector<CDataDifference> ListDifferences(CR455Radio& left, CR455Radio& right)
+std::vector<CDataDifference> ListDifferences(const CR455Radio& left, const CR455Radio& right)
 {
     std::vector<CDataDifference> differences;
     auto compare = [&](const std::string& key) {
-        std::string a = left.Command(key);
-        std::string b = right.Command(key);
+        std::string a = left.Query(key);
+        std::string b = right.Query(key);
         if (a != b)
             differences.push_back({key, std::move(a), std::move(b)});
     };

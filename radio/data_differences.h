@@ -15,7 +15,7 @@ struct CDataDifference {
 
 // Every setting (in the order of the setting table), then every field of channels 1 to 20,
 // whose answer differs. Only queries are sent: neither data set changes.
-std::vector<CDataDifference> ListDifferences(CR455Radio& left, CR455Radio& right);
+std::vector<CDataDifference> ListDifferences(const CR455Radio& left, const CR455Radio& right);
 
 // A value in double quotes, with bytes outside printable ASCII, the quote and the backslash
 // escaped, so that blanks and unset bytes are visible.

@@ -42,7 +42,8 @@ std::string OpenDocument(CR455Radio& radio, const std::string& path)
 
 bool IsResultWord(const std::string& answer)
 {
-    return !answer.empty() && answer.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ_") == std::string::npos;
+    return !answer.empty() &&
+           answer.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ_") == std::string::npos;
 }
 
 bool SaveDocument(CR455Radio& radio, const std::string& path, std::string& error)

@@ -1,9 +1,9 @@
 #include "radio/entry_notes.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 
+#include "engine/command_string.h"
 #include "engine/frequency_band.h"
 #include "engine/text_value.h"
 #include "radio/channel_order.h"
@@ -57,7 +57,7 @@ std::string Megahertz(long long hertz)
     return text;
 }
 
-std::string GridName(CR455Radio& radio)
+std::string GridName(const CR455Radio& radio)
 {
     const std::string spacing = radio.GetChSpacing();
     if (spacing == "25kHz")
@@ -67,7 +67,7 @@ std::string GridName(CR455Radio& radio)
     return LoadResString(IDS_NOTE_GRID_BOTH);
 }
 
-std::string FrequencyNote(CR455Radio& radio, const SChannelEntry& entry, bool undoHint)
+std::string FrequencyNote(const CR455Radio& radio, const CChannelEntry& entry, bool undoHint)
 {
     const std::string typed = Trim(entry.frequency);
     if (typed.empty())
@@ -93,7 +93,7 @@ std::string FrequencyNote(CR455Radio& radio, const SChannelEntry& entry, bool un
     return std::string();
 }
 
-std::string NameNote(CR455Radio& radio, const SChannelEntry& entry)
+std::string NameNote(const CR455Radio& radio, const CChannelEntry& entry)
 {
     const unsigned ch = entry.channel;
     const std::string typed = TrimRight(entry.name);
@@ -106,9 +106,9 @@ std::string NameNote(CR455Radio& radio, const SChannelEntry& entry)
         reasons.push_back(LoadResString(IDS_NOTE_NAME_CUT));
     if (std::any_of(kept.begin(), kept.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
         reasons.push_back(LoadResString(IDS_NOTE_NAME_UPPER));
-    if (std::any_of(kept.begin(), kept.end(), [](char c) {
-            const int upper = std::toupper(static_cast<unsigned char>(c));
-            return !CTextValue::IsDisplayCharacter(static_cast<unsigned char>(upper));
+    const std::string raised = Upper(kept);
+    if (std::any_of(raised.begin(), raised.end(), [](char c) {
+            return !CTextValue::IsDisplayCharacter(static_cast<unsigned char>(c));
         }))
         reasons.push_back(LoadResString(IDS_NOTE_NAME_FILTERED));
     std::string why;
@@ -117,38 +117,27 @@ std::string NameNote(CR455Radio& radio, const SChannelEntry& entry)
     return FormatText(LoadResString(IDS_NOTE_NAME), {ChannelLabel(ch), typed, stored, why});
 }
 
-bool StartsWithNoCase(const std::string& text, const std::string& prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(text[i])) != prefix[i])
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
-std::vector<std::string> ExplainChannelEntry(CR455Radio& radio, const SChannelEntry& entry,
+std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const CChannelEntry& entry,
                                              bool undoHint)
 {
     std::vector<std::string> notes;
     if (entry.channel < 1 || entry.channel > CR455Radio::kChannelCount)
         return notes;
-    for (const std::string& note : {entry.hasFrequency ? FrequencyNote(radio, entry, undoHint)
-                                                       : std::string(),
-                                    entry.hasName ? NameNote(radio, entry) : std::string()}) {
+    for (const std::string& note :
+         {entry.hasFrequency ? FrequencyNote(radio, entry, undoHint) : std::string(),
+          entry.hasName ? NameNote(radio, entry) : std::string()}) {
         if (!note.empty())
             notes.push_back(note);
     }
     return notes;
 }
 
-void CollectChannelEntry(const std::string& command, std::vector<SChannelEntry>& entries)
+void CollectChannelEntry(const std::string& command, std::vector<CChannelEntry>& entries)
 {
     const size_t equals = command.find('=');
-    if (equals == std::string::npos || !StartsWithNoCase(command, "CH.MCH."))
+    if (equals == std::string::npos || !StartsWith(Upper(command), "CH.MCH."))
         return;
     const std::string key = command.substr(0, equals);
     const size_t dot = key.find('.', 7);
@@ -160,15 +149,15 @@ void CollectChannelEntry(const std::string& command, std::vector<SChannelEntry>&
         return;
     const unsigned ch = static_cast<unsigned>(std::stoi(number));
     const std::string field = key.substr(dot + 1);
-    const bool frequency = StartsWithNoCase(field, "FREQUENCY") && field.size() == 9;
-    const bool name = StartsWithNoCase(field, "NAME") && field.size() == 4;
+    const bool frequency = EqualsNoCase(field, "FREQUENCY");
+    const bool name = EqualsNoCase(field, "NAME");
     if (ch < 1 || ch > CR455Radio::kChannelCount || !(frequency || name) ||
         equals + 1 == command.size())
         return; // not a channel's frequency or name, or a query
     auto it = std::find_if(entries.begin(), entries.end(),
-                           [ch](const SChannelEntry& e) { return e.channel == ch; });
+                           [ch](const CChannelEntry& e) { return e.channel == ch; });
     if (it == entries.end()) {
-        entries.push_back(SChannelEntry());
+        entries.push_back(CChannelEntry());
         it = entries.end() - 1;
         it->channel = ch;
     }

@@ -7,7 +7,7 @@ class CR455Radio;
 
 // What the user typed for one memory channel: a frequency text and a name, each only when it
 // was given.
-struct SChannelEntry {
+struct CChannelEntry {
     unsigned channel = 0;
     bool hasFrequency = false;
     std::string frequency;
@@ -21,10 +21,10 @@ struct SChannelEntry {
 // not a frequency, a name cut to 7 characters, raised to upper case or stripped of characters
 // the transceiver cannot show. Nothing is noted where the engine stored what was typed.
 // `undoHint` adds the way back to the note of a channel that became blank.
-std::vector<std::string> ExplainChannelEntry(CR455Radio& radio, const SChannelEntry& entry,
+std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const CChannelEntry& entry,
                                              bool undoHint = false);
 
 // Records in `entries` what `command` types, when it sets the FREQUENCY or NAME of a memory
 // channel ("CH.MCH.3.FREQUENCY=121.51"); a later command for the same channel replaces the
 // earlier one's text. Other commands are ignored.
-void CollectChannelEntry(const std::string& command, std::vector<SChannelEntry>& entries);
+void CollectChannelEntry(const std::string& command, std::vector<CChannelEntry>& entries);

@@ -8,16 +8,17 @@
 namespace {
 
 // The cells of the channel list that the card shows, in its column order.
-enum RowCell { kNumber = 0, kPriority = 1, kFrequency = 2, kName = 3, kInhibit = 4, kLockout = 5 };
-const RowCell kCardCells[CCardData::kColumns] = {kNumber, kFrequency, kName,
-                                                 kInhibit, kLockout, kPriority};
-const unsigned kHeadingIds[CCardData::kColumns] = {
-    IDS_CLI_COLUMN_CH,         IDS_CLI_COLUMN_FREQUENCY, IDS_CLI_COLUMN_NAME,
-    IDS_CLI_COLUMN_TX_INHIBIT, IDS_CLI_CELL_LOCKOUT,     IDS_CLI_COLUMN_PRIO};
+enum ERowCell { kNumber = 0, kPriority = 1, kFrequency = 2, kName = 3, kInhibit = 4, kLockout = 5 };
+const ERowCell kCardCells[CCardData::kColumns] = {kNumber,  kFrequency, kName,
+                                                  kInhibit, kLockout,   kPriority};
+const unsigned kHeadingIds[CCardData::kColumns] = {IDS_CLI_COLUMN_CH,    IDS_CLI_COLUMN_FREQUENCY,
+                                                   IDS_CLI_COLUMN_NAME,  IDS_CLI_COLUMN_TX_INHIBIT,
+                                                   IDS_CLI_CELL_LOCKOUT, IDS_CLI_COLUMN_PRIO};
 
 } // namespace
 
-CCardData BuildCardData(CR455Radio& radio, const std::string& fileName, const std::string& date)
+CCardData BuildCardData(const CR455Radio& radio, const std::string& fileName,
+                        const std::string& date)
 {
     CCardData card;
     card.fileName = fileName;

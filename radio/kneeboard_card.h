@@ -21,4 +21,5 @@ struct CCardData {
     std::vector<std::pair<std::string, std::string>> settings; // label, value
 };
 
-CCardData BuildCardData(CR455Radio& radio, const std::string& fileName, const std::string& date);
+CCardData BuildCardData(const CR455Radio& radio, const std::string& fileName,
+                        const std::string& date);

@@ -21,22 +21,22 @@ constexpr size_t kModelCommentOffset = 3;
 const char CR455Radio::kModelName[] = "VX-R455NORD";
 
 const char* const CR455Radio::kSettingKeys[CR455Radio::kSettingCount] = {
-    "ADJ_ENABLE",   "CH_SPACING",    "VFOMODE_ENABLE", "VFOTX_INHIBIT", "MRWRITE_ENABLE",
-    "INDICATEMODE", "BEEP",          "BEEP_UDKEY",     "SIDETONE",      "SCAN_FUNCTION",
-    "SCAN_MODE",    "SCAN_HANGER",   "SCAN_PRIO",      "LCD_BACKLIGHT", "LCD_DIMMER",
-    "PRIOCH",       "OPENING_TEXT",  "CLONE_COMMENT",
+    "ADJ_ENABLE",   "CH_SPACING",   "VFOMODE_ENABLE", "VFOTX_INHIBIT", "MRWRITE_ENABLE",
+    "INDICATEMODE", "BEEP",         "BEEP_UDKEY",     "SIDETONE",      "SCAN_FUNCTION",
+    "SCAN_MODE",    "SCAN_HANGER",  "SCAN_PRIO",      "LCD_BACKLIGHT", "LCD_DIMMER",
+    "PRIOCH",       "OPENING_TEXT", "CLONE_COMMENT",
 };
 
 CR455Radio::CR455Radio() = default;
 
 CR455Radio::~CR455Radio() = default;
 
-void CR455Radio::GetModelName(std::string& name)
+void CR455Radio::GetModelName(std::string& name) const
 {
     name = kModelName;
 }
 
-void CR455Radio::GetModelComment(std::string& comment)
+void CR455Radio::GetModelComment(std::string& comment) const
 {
     comment.assign(reinterpret_cast<const char*>(m_modelInfo.comment) + kModelCommentOffset,
                    kModelCommentLength);
@@ -77,9 +77,9 @@ std::string CR455Radio::ChPrefix(unsigned ch)
     return "CH.MCH." + std::to_string(ch) + ".";
 }
 
-std::string CR455Radio::ChCommand(unsigned ch, const char* field)
+std::string CR455Radio::ChQuery(unsigned ch, const char* field) const
 {
-    return Command(ChPrefix(ch) + field);
+    return Query(ChPrefix(ch) + field);
 }
 
 std::string CR455Radio::ChChange(unsigned ch, const char* field, const std::string& value)
@@ -94,37 +94,37 @@ std::string CR455Radio::Heal()
 
 std::string CR455Radio::HealCh(unsigned ch)
 {
-    return ChCommand(ch, "HEAL");
+    return Command(ChPrefix(ch) + "HEAL");
 }
 
-std::string CR455Radio::GetChIsLegal(unsigned ch)
+std::string CR455Radio::GetChIsLegal(unsigned ch) const
 {
-    return ChCommand(ch, "ISLEGAL") == "NG" ? "?" : "";
+    return ChQuery(ch, "ISLEGAL") == "NG" ? "?" : "";
 }
 
-std::string CR455Radio::GetChAppear(unsigned ch)
+std::string CR455Radio::GetChAppear(unsigned ch) const
 {
-    return ChCommand(ch, "APPEAR");
+    return ChQuery(ch, "APPEAR");
 }
 
-std::string CR455Radio::GetChFrequency(unsigned ch)
+std::string CR455Radio::GetChFrequency(unsigned ch) const
 {
-    return ChCommand(ch, "FREQUENCY");
+    return ChQuery(ch, "FREQUENCY");
 }
 
-std::string CR455Radio::GetChName(unsigned ch)
+std::string CR455Radio::GetChName(unsigned ch) const
 {
-    return TrimRight(ChCommand(ch, "NAME"));
+    return TrimRight(ChQuery(ch, "NAME"));
 }
 
-std::string CR455Radio::GetChTxInhibit(unsigned ch)
+std::string CR455Radio::GetChTxInhibit(unsigned ch) const
 {
-    return ChCommand(ch, "TXINHIBIT");
+    return ChQuery(ch, "TXINHIBIT");
 }
 
-std::string CR455Radio::GetChLockout(unsigned ch)
+std::string CR455Radio::GetChLockout(unsigned ch) const
 {
-    return ChCommand(ch, "CHLOCKOUT");
+    return ChQuery(ch, "CHLOCKOUT");
 }
 
 std::string CR455Radio::SetChAppear(unsigned ch, const std::string& value)
@@ -156,7 +156,7 @@ std::string CR455Radio::SetChLockout(unsigned ch, const std::string& value)
     return ChChange(ch, "CHLOCKOUT", value);
 }
 
-std::string CR455Radio::GetCloneComment()
+std::string CR455Radio::GetCloneComment() const
 {
     return TrimRight(GetSetting("CLONE_COMMENT"));
 }
@@ -175,9 +175,9 @@ std::string CR455Radio::SetPriorityChannel(const std::string& value)
     return SetPrioCh(value);
 }
 
-std::string CR455Radio::GetSetting(const std::string& key)
+std::string CR455Radio::GetSetting(const std::string& key) const
 {
-    return Command(kCommon + key);
+    return Query(kCommon + key);
 }
 
 std::string CR455Radio::SetSetting(const std::string& key, const std::string& value)
@@ -185,7 +185,7 @@ std::string CR455Radio::SetSetting(const std::string& key, const std::string& va
     return Command(kCommon + key + "=" + value);
 }
 
-std::string CR455Radio::GetOpeningText()
+std::string CR455Radio::GetOpeningText() const
 {
     std::string text = GetSetting("OPENING_TEXT");
     if (!text.empty() && text[0] == kUnsetText)
@@ -202,9 +202,15 @@ std::string CR455Radio::SetOpeningText(const std::string& value)
 }
 
 // One query and one change per plain setting key.
-#define PWR_SETTING(Name, key)                                                                  \
-    std::string CR455Radio::Get##Name() { return GetSetting(key); }                            \
-    std::string CR455Radio::Set##Name(const std::string& value) { return SetSetting(key, value); }
+#define PWR_SETTING(Name, key)                                                                     \
+    std::string CR455Radio::Get##Name() const                                                      \
+    {                                                                                              \
+        return GetSetting(key);                                                                    \
+    }                                                                                              \
+    std::string CR455Radio::Set##Name(const std::string& value)                                    \
+    {                                                                                              \
+        return SetSetting(key, value);                                                             \
+    }
 
 PWR_SETTING(Beep, "BEEP")
 PWR_SETTING(BeepUdKey, "BEEP_UDKEY")

@@ -107,12 +107,12 @@ bool CRadioData::ValidateModelInfo(ModelInfo*)
     return true;
 }
 
-void CRadioData::GetModelName(std::string& name)
+void CRadioData::GetModelName(std::string& name) const
 {
     name = "Model Machine";
 }
 
-void CRadioData::GetModelComment(std::string& comment)
+void CRadioData::GetModelComment(std::string& comment) const
 {
     comment = "Model Comment";
 }

@@ -44,8 +44,8 @@ public:
     virtual bool IsEdited();
     virtual void SetEdited(bool edited);
     virtual bool ValidateModelInfo(ModelInfo* info);
-    virtual void GetModelName(std::string& name);
-    virtual void GetModelComment(std::string& comment);
+    virtual void GetModelName(std::string& name) const;
+    virtual void GetModelComment(std::string& comment) const;
     virtual ModelInfo* GetModelInfo();
     virtual bool CheckModelInfo(const ModelInfo* info, bool checkOnly);
     virtual void InitModelInfo();

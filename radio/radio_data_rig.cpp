@@ -24,6 +24,11 @@ std::string CRadioDataRig::Command(const std::string& command)
     return m_engine->Execute(command);
 }
 
+std::string CRadioDataRig::Query(const std::string& command) const
+{
+    return m_engine->Query(command);
+}
+
 std::string CRadioDataRig::FileCommand(const char* verb, const std::string& path)
 {
     return std::string("FILE.") + verb + ".\"" + path + "\"";

@@ -26,6 +26,9 @@ public:
 
     virtual std::string Command(const char* command);
     virtual std::string Command(const std::string& command);
+    // A query that changes nothing (CRadioEngine::Query): a channel field, IsLegal or a setting.
+    // Any other command answers empty and is not run.
+    virtual std::string Query(const std::string& command) const;
 
     // The whole data set: the bytes of the image after a "HEAL", which holds every setting and
     // channel. RestoreDataSet loads such bytes back the way a file is loaded, so the settings

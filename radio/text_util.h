@@ -13,6 +13,13 @@ std::string TrimRight(const std::string& text);
 std::string TrimLeft(const std::string& text);
 std::string Trim(const std::string& text);
 
+// ASCII letters raised or lowered; every other byte is kept, so UTF-8 text stays as it was and
+// no locale changes the result.
+std::string Upper(std::string text);
+std::string Lower(std::string text);
+
+bool StartsWith(const std::string& text, const std::string& prefix);
+
 // The decimal value at the start of `text` in the manner of atoi: leading white space and a
 // sign are accepted, reading stops at the first non-digit, no digits give 0. Values beyond the
 // int range are clamped instead of overflowing.

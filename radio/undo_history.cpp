@@ -53,17 +53,16 @@ bool CUndoHistory::Redo()
     return TakeStep(m_redo, m_undo, true);
 }
 
-bool CUndoHistory::TakeStep(std::deque<SStep>& from, std::deque<SStep>& to, bool redo)
+bool CUndoHistory::TakeStep(std::deque<CStep>& from, std::deque<CStep>& to, bool redo)
 {
-    if (m_openSteps != 0 || from.empty() ||
-        !Restore(redo ? from.back().after : from.back().before))
+    if (m_openSteps != 0 || from.empty() || !Restore(redo ? from.back().after : from.back().before))
         return false;
     to.push_back(std::move(from.back()));
     from.pop_back();
     return true;
 }
 
-void CUndoHistory::Add(SStep step)
+void CUndoHistory::Add(CStep step)
 {
     m_undo.push_back(std::move(step));
     if (m_undo.size() > m_depth)

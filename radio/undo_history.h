@@ -42,7 +42,6 @@ public:
     // The name of the step that Undo or Redo would take back or do again; empty when none.
     std::string GetUndoName() const;
     std::string GetRedoName() const;
-    size_t GetUndoCount() const { return m_undo.size(); }
 
     // Restores the data set as it was before the last step (Undo) or after the step undone
     // last (Redo). False when there is nothing to undo or redo, or a step is being recorded.
@@ -54,7 +53,7 @@ public:
 
 private:
     friend class CUndoStep;
-    struct SStep {
+    struct CStep {
         std::string name;
         CSnapshot before;
         CSnapshot after;
@@ -63,13 +62,13 @@ private:
     bool Restore(const CSnapshot& snapshot);
     // Restores the data set before (undo) or after (redo) the last step of `from` and moves
     // that step to `to`.
-    bool TakeStep(std::deque<SStep>& from, std::deque<SStep>& to, bool redo);
-    void Add(SStep step);
+    bool TakeStep(std::deque<CStep>& from, std::deque<CStep>& to, bool redo);
+    void Add(CStep step);
 
     CRadioDataRig& m_radio;
     size_t m_depth;
-    std::deque<SStep> m_undo;
-    std::deque<SStep> m_redo;
+    std::deque<CStep> m_undo;
+    std::deque<CStep> m_redo;
     CSnapshot m_saved;
     int m_openSteps = 0;
     // Counts the Clear calls: a step begun on a data set that has since been replaced adds

@@ -5,7 +5,7 @@
 
 enum : unsigned {
     // Cloning link and clone operations.
-    IDS_CLONE_CAPTION = 156,            // "Cloning"
+    IDS_CLONE_CAPTION = 156, // "Cloning"
     IDS_CLONE_COMPLETED = 5026,
     IDS_CLONE_READ_FAILED = 5027,
     IDS_CLONE_WRITE_FAILED = 5028,
@@ -21,15 +21,15 @@ enum : unsigned {
     IDS_CLONE_READ_QUESTION = 5054,
     IDS_CLONE_DATA_EDITED = 5055,
     IDS_CLONE_WRITE_QUESTION = 5056,
-    IDS_LAST_CH_NOT_BLANK = 5057,       // Insert refused: channel 20 is in use
-    IDS_OVERWRITE_HERE = 5059,          // Paste onto a channel in use
+    IDS_LAST_CH_NOT_BLANK = 5057, // Insert refused: channel 20 is in use
+    IDS_OVERWRITE_HERE = 5059,    // Paste onto a channel in use
     IDS_CLONE_CHECK_SOFTWARE = 5061,
     IDS_CLONE_TRANSFER_FILE_ERROR = 5070,
     // Clone commands of the desktop program: dialogs and texts.
-    IDD_CLONE_PROGRESS = 155,           // progress window of read and write runs
-    IDD_CLONE_INFO = 201,               // the Information dialog
-    IDD_PORT_SETTINGS = 207,            // serial device of each COM port
-    IDS_SIMULATE_TITLE = 26300,         // title bar suffix while simulating
+    IDD_CLONE_PROGRESS = 155,   // progress window of read and write runs
+    IDD_CLONE_INFO = 201,       // the Information dialog
+    IDD_PORT_SETTINGS = 207,    // serial device of each COM port
+    IDS_SIMULATE_TITLE = 26300, // title bar suffix while simulating
     IDS_SIMULATE_NOT_STARTED = 26301,
     IDS_PORT_SIMULATE_NOTE = 26302,
     // Safe cloning: backups of every read, compare with the transceiver, the connection check,
@@ -103,11 +103,11 @@ enum : unsigned {
     // Radio data objects and the channel CSV.
     IDS_FILE_NAME_NOT_USABLE = 26000,
     IDS_FILE_WRITE_FAILED = 26001,
-    IDS_SAVE_NOT_A_FILE_NAME = 26002,   // reasons a save gives after "cannot save 'FILE': "
+    IDS_SAVE_NOT_A_FILE_NAME = 26002, // reasons a save gives after "cannot save 'FILE': "
     IDS_SAVE_READ_ONLY = 26003,
     IDS_SAVE_CANNOT_CREATE = 26004,
     IDS_SAVE_CANNOT_WRITE = 26006,
-    IDS_SAVE_CANNOT_REPLACE = 26007,    // %1: the system's reason
+    IDS_SAVE_CANNOT_REPLACE = 26007, // %1: the system's reason
     IDS_SAVE_NOT_REGULAR = 26050,
     IDS_SAVE_SAME_AS_INPUT = 26051,
     IDS_SAVE_IS_DOCUMENT = 26052,
@@ -127,7 +127,7 @@ enum : unsigned {
     IDS_CSV_UTF32 = 26022,
     IDS_CSV_BROKEN_UTF16 = 26023,
     IDS_CSV_SPREADSHEET_DOCUMENT = 26024,
-    IDS_CSV_OTHER_SEPARATOR = 26025,    // %2, %3: separators as IDS_CSV_TABS or 'c'
+    IDS_CSV_OTHER_SEPARATOR = 26025, // %2, %3: separators as IDS_CSV_TABS or 'c'
     IDS_CSV_TABS = 26026,
     IDS_CSV_NUL_BYTE = 26027,
     IDS_CSV_NAME_CHARACTER = 26028,
@@ -154,7 +154,7 @@ enum : unsigned {
     IDS_CLI_HELP_DIFF = 26126,
     IDS_CLI_HELP_SORT = 26127,
     IDS_CLI_COLUMN_CH = 26130,
-    IDS_CLI_COLUMN_PRIO = 26131,        // also the cell text of the priority channel
+    IDS_CLI_COLUMN_PRIO = 26131, // also the cell text of the priority channel
     IDS_CLI_COLUMN_FREQUENCY = 26132,
     IDS_CLI_COLUMN_NAME = 26133,
     IDS_CLI_COLUMN_TX_INHIBIT = 26134,
@@ -177,12 +177,12 @@ enum : unsigned {
     IDS_CLI_BAD_SORT_ORDER = 26175,
     // Application shell: document template, dialogs, command ids of menus, toolbar and
     // accelerators. The command ids double as the ids of their "prompt\ntooltip" strings.
-    IDR_MAINFRAME = 128,                // document string, menu, accelerators, toolbar, icon
-    IDB_SPLASH = 147,                   // picture of the splash window and the About box
+    IDR_MAINFRAME = 128, // document string, menu, accelerators, toolbar, icon
+    IDB_SPLASH = 147,    // picture of the splash window and the About box
     IDD_ABOUTBOX = 200,
     IDD_SPLASH = 206,
-    IDS_BLANK_PANE = 5065,              // six spaces: sizes the last status bar pane
-    IDS_APP_ASK_TO_SAVE = 26200,        // "Save changes to %s?"
+    IDS_BLANK_PANE = 5065,       // six spaces: sizes the last status bar pane
+    IDS_APP_ASK_TO_SAVE = 26200, // "Save changes to %s?"
     IDS_APP_CANNOT_OPEN = 26201,
     IDS_APP_CANNOT_SAVE = 26202,
     IDS_APP_NO_HELP = 26203,
@@ -191,13 +191,13 @@ enum : unsigned {
     IDS_APP_ABOUT_NOTICE = 26206,
     IDS_APP_FILE_NOT_FOUND = 26207,
     IDS_APP_ALL_FILES = 26208,
-    IDS_LIST_NO_SELECTION = 26220,      // "No items were selected"
-    IDS_LIST_COLUMN_SPARE = 26221,      // header of the channel list's last, empty column
-    IDR_CHANNEL_POPUP = 139,            // context menu of the channel list
+    IDS_LIST_NO_SELECTION = 26220, // "No items were selected"
+    IDS_LIST_COLUMN_SPARE = 26221, // header of the channel list's last, empty column
+    IDR_CHANNEL_POPUP = 139,       // context menu of the channel list
     // Edit Memory dialog and settings sheet: templates and the texts the pages show.
     IDD_EDIT_MEMORY = 202,
-    IDD_PROPPAGE_C31 = 204,             // Common page
-    IDD_PROPPAGE_C32 = 205,             // Advanced page
+    IDD_PROPPAGE_C31 = 204, // Common page
+    IDD_PROPPAGE_C32 = 205, // Advanced page
     IDS_OPENING_TEXT = 20158,
     IDS_INDICATION_MODE = 20250,
     IDS_LCD_BACKLIGHT = 20251,
@@ -213,7 +213,7 @@ enum : unsigned {
     IDS_VFO_MODE_ENABLE = 21201,
     IDS_MEMORY_WRITE_ENABLE = 21202,
     IDS_VFO_TX_ENABLE = 21203,
-    IDS_LEVEL_LOW = 25000,              // list entries; the pages compare with these texts
+    IDS_LEVEL_LOW = 25000, // list entries; the pages compare with these texts
     IDS_LEVEL_HIGH = 25001,
     IDS_LEVEL_OFF = 25002,
     IDS_INDICATE_FREQ = 25004,
@@ -223,7 +223,7 @@ enum : unsigned {
     IDS_SPACING_8_33K = 25100,
     IDS_SPACING_25K = 25101,
     IDS_SPACING_BOTH = 25102,
-    IDS_SETTING_CAPTION = 55302,        // "Setting": title of the settings sheet
+    IDS_SETTING_CAPTION = 55302, // "Setting": title of the settings sheet
     // Channel import and export (File menu).
     IDS_CSV_FILE_TYPES = 26400,
     IDS_CSV_IMPORT_TITLE = 26401,
@@ -243,13 +243,13 @@ enum : unsigned {
     IDS_APP_WARNING = 26417,
     IDS_CLI_WARNING = 26418,
     // Undo and redo, reordering, notes on what the engine stored, pasting spreadsheet rows.
-    IDS_MENU_UNDO = 26700,              // the Edit menu's Undo and Redo item texts
+    IDS_MENU_UNDO = 26700, // the Edit menu's Undo and Redo item texts
     IDS_MENU_UNDO_NAMED = 26701,
     IDS_MENU_REDO = 26702,
     IDS_MENU_REDO_NAMED = 26703,
     IDS_UNDONE = 26704,
     IDS_REDONE = 26705,
-    IDS_STEP_EDIT = 26710,              // names of undoable steps
+    IDS_STEP_EDIT = 26710, // names of undoable steps
     IDS_STEP_PASTE = 26711,
     IDS_STEP_CLEAR = 26712,
     IDS_STEP_DELETE = 26713,
@@ -292,25 +292,32 @@ enum : unsigned {
     ID_EDIT_SORT_FREQUENCY = 32862,
     ID_EDIT_SORT_NAME = 32863,
     ID_EDIT_PASTE_ROWS = 32864,
-    IDM_SORT_CHANNELS = 32865,          // the Sort Channels submenu of the Edit menu
+    IDM_SORT_CHANNELS = 32865, // the Sort Channels submenu of the Edit menu
     // Air-band data: airport frequency lists, 8.33 kHz channel notes, the kneeboard card.
     IDS_AIR_LIST_CANNOT_READ = 27500,
     IDS_AIR_LIST_TOO_LARGE = 27501,
     IDS_AIR_LIST_NO_HEADER = 27502,
     IDS_AIR_LIST_SHORT_ROW = 27503,
-    IDS_AIR_LIST_BAD_FILE = 27504,      // %1 the file, %2 the reason
-    IDS_AIR_OUTSIDE_BAND = 27510,       // reasons a listed frequency cannot be held
+    IDS_AIR_LIST_BAD_FILE = 27504, // %1 the file, %2 the reason
+    IDS_AIR_OUTSIDE_BAND = 27510,  // reasons a listed frequency cannot be held
     IDS_AIR_OFF_GRID = 27511,
     IDS_AIR_NEEDS_833 = 27512,
     IDS_AIR_NOT_A_FREQUENCY = 27513,
-    IDS_CARRIER_25_CHANNEL = 27520,     // the note under a frequency
+    IDS_CARRIER_25_CHANNEL = 27520, // the note under a frequency
     IDS_CARRIER_833_CHANNEL = 27521,
     IDS_CARRIER_STORED_AS = 27522,
-    IDS_CARD_SUBTITLE = 27530,          // the kneeboard card
+    IDS_CARD_SUBTITLE = 27530, // the kneeboard card
     IDS_CARD_CH_SPACING = 27531,
     IDS_CARD_CLONE_COMMENT = 27532,
     IDS_CARD_CANNOT_RENDER = 27533,
-    IDS_AIR_COLUMN_IDENT = 27540,       // to 27547: the columns of the import dialog's list
+    IDS_AIR_COLUMN_IDENT = 27540, // the columns of the import dialog's list
+    IDS_AIR_COLUMN_TYPE = 27541,
+    IDS_AIR_COLUMN_DESCRIPTION = 27542,
+    IDS_AIR_COLUMN_LISTED = 27543,
+    IDS_AIR_COLUMN_STORED_AS = 27544,
+    IDS_AIR_COLUMN_NAME = 27545,
+    IDS_AIR_COLUMN_CH = 27546,
+    IDS_AIR_COLUMN_NOTE = 27547,
     IDS_AIR_HINT = 27550,
     IDS_AIR_FOUND = 27551,
     IDS_AIR_UNKNOWN = 27552,
@@ -322,8 +329,8 @@ enum : unsigned {
     IDS_AIR_SHIPPED_INSTEAD = 27558,
     IDS_AIR_IMPORTED_NOT_FIT = 27559,
     IDS_CARD_PRINT_FAILED = 27560,
-    IDS_STEP_IMPORT_AIRPORTS = 27561,   // the name of the import's undoable step
-    IDS_CLI_HELP_AIRPORTS = 27570,      // pwr455-cli airports and card
+    IDS_STEP_IMPORT_AIRPORTS = 27561, // the name of the import's undoable step
+    IDS_CLI_HELP_AIRPORTS = 27570,    // pwr455-cli airports and card
     IDS_CLI_HELP_CARD = 27571,
     IDS_CLI_UNKNOWN_AIRPORT = 27572,
     IDS_CLI_BAD_FROM = 27573,
@@ -362,7 +369,9 @@ enum : unsigned {
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
     ID_FILE_SAVE_AS = 57604,
-    ID_FILE_MRU_FILE1 = 57616,          // to 57619: the four recent files
+    ID_FILE_MRU_FILE1 = 57616, // the four recent files
+    ID_FILE_MRU_FILE2 = 57617,
+    ID_FILE_MRU_FILE3 = 57618,
     ID_FILE_MRU_FILE4 = 57619,
     ID_EDIT_CLEAR = 57632,
     ID_EDIT_COPY = 57634,
@@ -382,7 +391,7 @@ enum : unsigned {
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
     IDS_UNTITLED = 61440,               // "Untitled"
-    IDS_APP_TITLE = 57344,          // "PW-R455NORD"
-    IDS_IDLE_MESSAGE = 57345,       // "Ready"
+    IDS_APP_TITLE = 57344,              // "PW-R455NORD"
+    IDS_IDLE_MESSAGE = 57345,           // "Ready"
     IDS_UNEXPECTED_FILE_FORMAT = 61728, // "Unexpected file format."
 };

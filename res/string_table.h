@@ -7,6 +7,3 @@
 
 // Returns the text of string resource `id`, or an empty string when there is none.
 std::string LoadResString(unsigned id);
-
-// True when the table holds a text for `id` (an empty text counts).
-bool HasResString(unsigned id);

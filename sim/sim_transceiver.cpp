@@ -102,20 +102,32 @@ bool CSimFaults::Set(const std::string& name)
     std::string key = name.substr(0, eq);
     std::string arg = eq == std::string::npos ? std::string() : name.substr(eq + 1);
     if (eq == std::string::npos) {
-        if (key == "silence") return silence = true;
-        if (key == "no-cable") return noCable = true;
-        if (key == "wrong-model") return wrongModel = true;
-        if (key == "wrong-revision") return wrongRevision = true;
-        if (key == "bad-comment") return badComment = true;
-        if (key == "bad-end") return badEndText = true;
-        if (key == "refuse-write") return refuseWrite = true;
-        if (key == "realtime") return realtime = true;
-        if (key == "garbage") return garbage = true;
+        if (key == "silence")
+            return silence = true;
+        if (key == "no-cable")
+            return noCable = true;
+        if (key == "wrong-model")
+            return wrongModel = true;
+        if (key == "wrong-revision")
+            return wrongRevision = true;
+        if (key == "bad-comment")
+            return badComment = true;
+        if (key == "bad-end")
+            return badEndText = true;
+        if (key == "refuse-write")
+            return refuseWrite = true;
+        if (key == "realtime")
+            return realtime = true;
+        if (key == "garbage")
+            return garbage = true;
         return false;
     }
-    if (key == "bad-checksum") return ParseCount(arg, badChecksumAt);
-    if (key == "stall") return ParseCount(arg, stallAfter);
-    if (key == "too-few") return ParseCount(arg, recordLimit);
+    if (key == "bad-checksum")
+        return ParseCount(arg, badChecksumAt);
+    if (key == "stall")
+        return ParseCount(arg, stallAfter);
+    if (key == "too-few")
+        return ParseCount(arg, recordLimit);
     return false;
 }
 
@@ -159,7 +171,7 @@ int CSimTransceiver::GetWriteCount() const
     return m_writeCount;
 }
 
-std::vector<CSimTransceiver::ReceivedFrame> CSimTransceiver::GetReceivedFrames() const
+std::vector<CSimTransceiver::CReceivedFrame> CSimTransceiver::GetReceivedFrames() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_frames;
@@ -245,8 +257,8 @@ void CSimTransceiver::OnFrame(const std::vector<uint8_t>& frame)
         return;
     // A broken transceiver that babbles: complete frames, but none the program acts on (frames
     // for another station, commands nobody answers), with noise between them.
-    if (m_faults.garbage && (frame[2] == kCmdInfoRequest || frame[2] == kCmdReadRequest
-                             || frame[2] == kCmdWriteRequest)) {
+    if (m_faults.garbage && (frame[2] == kCmdInfoRequest || frame[2] == kCmdReadRequest ||
+                             frame[2] == kCmdWriteRequest)) {
         m_flooding = true;
         return;
     }
@@ -309,8 +321,8 @@ void CSimTransceiver::HandleData(const std::vector<uint8_t>& frame)
 void CSimTransceiver::HandleEnd(const std::vector<uint8_t>& frame)
 {
     m_writing = false;
-    const bool textOk = frame.size() == 3 + std::strlen(kEndText)
-        && std::equal(frame.begin() + 3, frame.end(), kEndText);
+    const bool textOk = frame.size() == 3 + std::strlen(kEndText) &&
+                        std::equal(frame.begin() + 3, frame.end(), kEndText);
     const bool accepted = textOk && !m_writeFailed && !m_faults.refuseWrite;
     if (accepted) {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -386,7 +398,7 @@ void CSimTransceiver::QueueGarbage()
         case 1: // the echo of a frame the program never sent
             junk.insert(junk.end(), {kAddrProgram, kAddrRadio, kCmdWriteResult});
             break;
-        default: // a frame for another station
+        default:                                // a frame for another station
             junk.push_back(next(kAddrProgram)); // 0x00 to 0xED
             junk.push_back(next(kAddrProgram));
             for (int n = 1 + next(40); n > 0; --n)

@@ -26,19 +26,19 @@
 
 // Misbehaviours the simulated transceiver can show. Record numbers count from 1.
 struct CSimFaults {
-    bool silence = false;        // the cable echoes, the transceiver never answers
-    bool noCable = false;        // no echo and no answer
-    bool wrongModel = false;     // the information answer reports model code 0x2271
-    bool wrongRevision = false;  // the information answer reports revision 0x0102
-    bool badComment = false;     // the information answer carries a comment byte 0xF0
-    int badChecksumAt = 0;       // the data record with this number has a wrong checksum
-    bool badEndText = false;     // the end frame reads "Vexa Inc," instead of "Vexa Inc."
-    int stallAfter = 0;          // goes silent after this many data records (read or write)
-    bool refuseWrite = false;    // answers a complete write with 0x01 (refused)
-    int recordLimit = 0;         // sends only this many data records before the end frame
-    bool realtime = false;       // paces the line at 9600 baud, 960 bytes per second
-    bool garbage = false;        // answers every request with an endless flood of frames the
-                                 // program must pass over, and noise between them
+    bool silence = false;       // the cable echoes, the transceiver never answers
+    bool noCable = false;       // no echo and no answer
+    bool wrongModel = false;    // the information answer reports model code 0x2271
+    bool wrongRevision = false; // the information answer reports revision 0x0102
+    bool badComment = false;    // the information answer carries a comment byte 0xF0
+    int badChecksumAt = 0;      // the data record with this number has a wrong checksum
+    bool badEndText = false;    // the end frame reads "Vexa Inc," instead of "Vexa Inc."
+    int stallAfter = 0;         // goes silent after this many data records (read or write)
+    bool refuseWrite = false;   // answers a complete write with 0x01 (refused)
+    int recordLimit = 0;        // sends only this many data records before the end frame
+    bool realtime = false;      // paces the line at 9600 baud, 960 bytes per second
+    bool garbage = false;       // answers every request with an endless flood of frames the
+                                // program must pass over, and noise between them
 
     // Sets one fault by its name: "silence", "no-cable", "wrong-model", "wrong-revision",
     // "bad-comment", "bad-checksum=K", "bad-end", "stall=K", "refuse-write", "too-few=N",
@@ -53,7 +53,7 @@ public:
 
     // A frame the program sent, as received (preamble and end byte stripped), with its arrival
     // time in milliseconds on the serving clock.
-    struct ReceivedFrame {
+    struct CReceivedFrame {
         std::vector<uint8_t> bytes;
         uint64_t timeMs = 0;
     };
@@ -94,7 +94,7 @@ public:
     Image GetImage() const;
     // Number of writes the simulator accepted.
     int GetWriteCount() const;
-    std::vector<ReceivedFrame> GetReceivedFrames() const;
+    std::vector<CReceivedFrame> GetReceivedFrames() const;
     void ClearReceivedFrames();
     // Total bytes that went over the simulated line (echoes and answers).
     uint64_t GetLineBytes() const;
@@ -123,7 +123,7 @@ private:
 
     CSimFaults m_faults;
     int m_master = -1;
-    int m_slaveKeep = -1;   // keeps the line up while the program has the slave closed
+    int m_slaveKeep = -1; // keeps the line up while the program has the slave closed
     int m_wakePipe[2] = {-1, -1};
     std::string m_devicePath;
     std::thread m_thread;
@@ -133,7 +133,7 @@ private:
     mutable std::mutex m_mutex; // guards everything below that the test thread reads
     Image m_image{};
     int m_writeCount = 0;
-    std::vector<ReceivedFrame> m_frames;
+    std::vector<CReceivedFrame> m_frames;
     uint64_t m_lineBytes = 0;
 
     // Serving thread only.

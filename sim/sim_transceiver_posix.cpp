@@ -29,8 +29,8 @@ bool CSimTransceiver::OpenLine()
     if (m_master < 0)
         return false;
     char name[128];
-    if (::grantpt(m_master) < 0 || ::unlockpt(m_master) < 0
-        || ::ptsname_r(m_master, name, sizeof name) != 0) {
+    if (::grantpt(m_master) < 0 || ::unlockpt(m_master) < 0 ||
+        ::ptsname_r(m_master, name, sizeof name) != 0) {
         Stop();
         return false;
     }

@@ -24,7 +24,7 @@ long FindRow(wxListCtrl* list, const char* listedMHz)
 
 } // namespace
 
-TEST_F(ProgramTest, AirportImportFiltersGreysAndAppliesTheTickedOnesAndTheCardIsDrawn)
+TEST_F(ProgramTest, AirportImportFiltersGreysAndAppliesTheTickedOnes)
 {
     CR455Radio& radio = *Radio();
     PutChannel(radio, 7, "121.500", "");
@@ -80,7 +80,10 @@ TEST_F(ProgramTest, AirportImportFiltersGreysAndAppliesTheTickedOnesAndTheCardIs
     EXPECT_EQ(Doc()->GetHistory().GetUndoName(), "Import Airport Frequencies");
     EXPECT_TRUE(Doc()->GetHistory().Undo() && Doc()->GetHistory().Undo());
     EXPECT_EQ(radio.GetChAppear(5) + radio.GetChFrequency(7), "OFF121.500");
+}
 
+TEST_F(ProgramTest, TheCardIsDrawnOnThePrintersPage)
+{
     CCardPrintout printout(BuildDocumentCard(*Doc()));
     EXPECT_EQ(BuildDocumentCard(*Doc()).fileName, "Untitled");
     wxBitmap bitmap(420, 595);

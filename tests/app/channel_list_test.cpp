@@ -27,7 +27,7 @@ protected:
 
 } // namespace
 
-TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheEngine)
+TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRows)
 {
     const char* const headers[] = {"CH", "Prio", "Frequency", "Name", "Tx Inhibit",
                                    "Memory Lockout", "  "};
@@ -59,7 +59,10 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheE
         EXPECT_EQ(List()->HitTest(band.GetTopLeft() + wxPoint(5, 0), flags), item);
         EXPECT_EQ(List()->HitTest(band.GetBottomLeft() + wxPoint(5, 0), flags), item);
     }
+}
 
+TEST_F(ChannelListTest, RowsShowTheEngineAndNamesTooWideAreCut)
+{
     // The rows as the engine holds the channels (the cell rules are the channel rows' own).
     Radio()->SetChTxInhibit(2, "ON");
     Radio()->SetPriorityChannel("2");
@@ -76,7 +79,10 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRowsFromTheE
         EXPECT_TRUE(shortened && shown.StartsWith("T") && shown.EndsWith("...")) << shown;
         EXPECT_LT(shown.length(), 8u);
     }
-    // The widths survive a restart and are clamped.
+}
+
+TEST_F(ChannelListTest, ColumnWidthsSurviveARestartAndAreClamped)
+{
     List()->SetColumnWidth(3, 150);
     List()->SetColumnWidth(6, 60);
     StopProgram();

@@ -23,7 +23,7 @@
 namespace {
 
 using Tone = std::pair<unsigned, unsigned>;
-using Operation = CCloneOperations::Operation;
+using Operation = CCloneOperations::EOperation;
 const std::vector<Tone> kSuccessTones = {{1000, 50}, {1000, 50}};
 const std::vector<Tone> kFailureTones = {{500, 400}, {500, 400}, {500, 400}, {500, 400}};
 const long kQuestion = wxOK | wxCANCEL | wxICON_EXCLAMATION;

@@ -37,7 +37,7 @@ std::vector<std::string> RunDialog(CNewRecordingRadio& radio, unsigned ch, const
 
 } // namespace
 
-TEST(EditMemoryDlg, ShowsTheChannelEnablesAsTypedAndOkSendsTheFieldsInTheirOrder)
+TEST(EditMemoryDlg, ShowsTheChannelAndTakesWhatIsTyped)
 {
     CNewRecordingRadio data;
     data.SetChSpacing("8.33kHz"); // for the carrier note under the frequency
@@ -70,6 +70,10 @@ TEST(EditMemoryDlg, ShowsTheChannelEnablesAsTypedAndOkSendsTheFieldsInTheirOrder
                       return PressButton(d, wxID_CANCEL);
                   }));
     EXPECT_TRUE(data.Changes().empty()); // Cancel changes nothing
+}
+
+TEST(EditMemoryDlg, OkSendsTheFieldsInTheirOrder)
+{
     // OK sends name, flags, frequency, APPEAR and the channel's heal in this order. A frequency
     // text that reads as no number above 0 and below 2000 goes as empty and makes the channel
     // blank, which switches priority scanning off even when another channel is the priority one.

@@ -80,7 +80,7 @@ std::string ComPortChecks()
 
 } // namespace
 
-TEST_F(ProgramTest, MenusToolbarStatusBarAndPlacementShowAndSurviveARestart)
+TEST_F(ProgramTest, MenusShowTheirItemsAndPrompts)
 {
     wxMenuBar* bar = Frame()->GetMenuBar();
     ASSERT_EQ(bar->GetMenuCount(), WXSIZEOF(kMenus));
@@ -97,7 +97,10 @@ TEST_F(ProgramTest, MenusToolbarStatusBarAndPlacementShowAndSurviveARestart)
     EXPECT_EQ(Frame()->GetMessageText(), "Read From Transceiver");
     Frame()->HandleWindowEvent(close);
     EXPECT_EQ(Frame()->GetMessageText(), "Ready");
+}
 
+TEST_F(ProgramTest, ToolbarShowsItsButtonsAndTips)
+{
     ASSERT_EQ(Frame()->GetToolBar()->GetToolsCount(), WXSIZEOF(kTools));
     for (size_t i = 0; i < WXSIZEOF(kTools); ++i) {
         const wxToolBarToolBase* tool = Frame()->GetToolBar()->GetToolByPos(static_cast<int>(i));
@@ -109,6 +112,10 @@ TEST_F(ProgramTest, MenusToolbarStatusBarAndPlacementShowAndSurviveARestart)
     const wxToolBarToolBase* sheet = Frame()->GetToolBar()->FindById(CmdId(32779));
     EXPECT_EQ(sheet->GetShortHelp() + "|" + sheet->GetLongHelp(),
               "Common Sheet|Indicate Others Sheet");
+}
+
+TEST_F(ProgramTest, StatusBarShowsTheKeyIndicators)
+{
     CMainStatusBar* status = Frame()->GetMainStatusBar();
     ASSERT_EQ(status->GetFieldsCount(), 5);
     status->ShowIndicators(true, false, true);
@@ -117,7 +124,10 @@ TEST_F(ProgramTest, MenusToolbarStatusBarAndPlacementShowAndSurviveARestart)
     status->ShowIndicators(false, true, false);
     EXPECT_EQ(status->GetStatusText(1) + status->GetStatusText(2) + status->GetStatusText(3),
               "NUM");
+}
 
+TEST_F(ProgramTest, ComPortAndBarsSurviveARestart)
+{
     EXPECT_EQ(ComPortChecks(), "1x---");
     EXPECT_TRUE(FindMenuItem(59392)->IsChecked() && FindMenuItem(59393)->IsChecked());
     SendCommand(ID_COM3);
@@ -127,8 +137,6 @@ TEST_F(ProgramTest, MenusToolbarStatusBarAndPlacementShowAndSurviveARestart)
     UpdateUi();
     EXPECT_FALSE(Frame()->GetToolBar()->IsShown() || FindMenuItem(59392)->IsChecked() ||
                  FindMenuItem(59393)->IsChecked());
-    Frame()->SetSize(100, 80);
-    EXPECT_TRUE(WaitFor([] { return Frame()->GetSize().x >= 400 && Frame()->GetSize().y >= 200; }));
     StopProgram();
     const std::string profile = ReadFile(GetProfilePath());
     for (const char* entry : {"[ToolBarState-Bar0]\nBarID=59392\nVisible=0",
@@ -137,6 +145,12 @@ TEST_F(ProgramTest, MenusToolbarStatusBarAndPlacementShowAndSurviveARestart)
         EXPECT_NE(profile.find(entry), std::string::npos) << entry << " in\n" << profile;
     StartProgram();
     EXPECT_EQ(ComPortChecks(), "3--x-"); // the bars are not read back: the toolbar shows
+}
+
+TEST_F(ProgramTest, PlacementComesFromTheProfileAndTheFrameKeepsItsMinimumSize)
+{
+    Frame()->SetSize(100, 80);
+    EXPECT_TRUE(WaitFor([] { return Frame()->GetSize().x >= 400 && Frame()->GetSize().y >= 200; }));
     // No placement, a maximised one (Xvfb runs no window manager to maximise the frame: the
     // program keeps the request and the restored rectangle), and one off every screen; a port
     // number out of range is COM1.

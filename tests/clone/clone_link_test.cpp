@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"ReadBadEnd", "bad-end", kRead, 77, 33, false},
                       FaultCase{"ReadTooFewEndsProperly", "too-few=20", kRead, 0, 22, false},
                       FaultCase{"WriteNoCable", "no-cable", kWrite, 77, 0, true}),
-    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<FaultCase>& test) { return std::string(test.param.name); });
 
 TEST_F(CloneLinkTest, BusyPortGives91WithoutSendingAndCancelFreesThePort)
 {
@@ -229,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
                   kWriteEcho + Echo({0xE4}, "00100141AE") + Radio({0xE6, 0}), 80},
         // The echo of a data frame must match what was sent, its checksum included.
         FrameCase{"DataEchoDiffers", kWrite, kWriteEcho + Echo({0xE4}, "00100141AF"), 80}),
-    [](const ::testing::TestParamInfo<FrameCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<FrameCase>& test) { return std::string(test.param.name); });
 
 using CloneFramesDetailTest = CloneFramesTest;
 

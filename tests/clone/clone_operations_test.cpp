@@ -4,7 +4,7 @@
 #include "clone_test_util.h"
 
 using namespace clonetest;
-using Operation = CCloneOperations::Operation;
+using Operation = CCloneOperations::EOperation;
 
 namespace {
 
@@ -50,16 +50,16 @@ TEST(CloneTexts, EachResultGivesItsTextsAndIconAndTheCommentItsText)
         {Operation::Read, 82, " Err: No answer from transceiver.", kCheckSoftware},
     };
     for (const auto& row : rows) {
-        CCloneOperations::Report r = CCloneOperations::GetReport(row.op, row.result);
+        CCloneOperations::CReport r = CCloneOperations::GetReport(row.op, row.result);
         SCOPED_TRACE(std::to_string(int(row.op)) + "/" + std::to_string(row.result));
         EXPECT_EQ(row.status, r.status);
         EXPECT_EQ(row.box, r.box);
         // Only the box of a successful write comes without the exclamation icon.
-        EXPECT_EQ(row.box != written, r.icon == CCloneHost::Icon::Exclamation);
+        EXPECT_EQ(row.box != written, r.icon == CCloneHost::EIcon::Exclamation);
     }
     // 16 comment bytes: control characters as blanks, others as Latin-1.
-    const unsigned char comment[] = "ABC\x01" "DEFGHIJKLM\xE9NOPQ";
-    EXPECT_EQ("ABC DEFGHIJKLM\xC3\xA9N", CCloneOperations::CommentText(comment));
+    const unsigned char comment[] = "AB\x7F\x01" "DEFGHIJKLM\xE9NOPQ";
+    EXPECT_EQ("AB  DEFGHIJKLM\xC3\xA9N", CCloneOperations::CommentText(comment));
 }
 
 struct OperationCase {
@@ -90,7 +90,7 @@ TEST_P(CloneOperationTableTest, ReportsItsResultAndChangesOnlyWhatItShould)
     EXPECT_EQ(c.result, c.op == Operation::Read    ? operations->Read()
                         : c.op == Operation::Write ? operations->Write()
                                                    : operations->Information());
-    const CCloneOperations::Report report = CCloneOperations::GetReport(c.op, c.result);
+    const CCloneOperations::CReport report = CCloneOperations::GetReport(c.op, c.result);
     const Lines statuses = host.Find("status:");
     EXPECT_EQ(report.status, statuses.empty() ? "" : statuses.back().substr(7));
     const std::string box = (c.result ? "box!:" : "box:") + report.box;
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OperationCase{"WriteOfForeignModel", Operation::Write, "wrong-model", 85, 1},
                       OperationCase{"Information", Operation::Information, "", 0, 1},
                       OperationCase{"InfoForeignRevision", Operation::Information, "wrong-revision", 85, 1}),
-    [](const ::testing::TestParamInfo<OperationCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<OperationCase>& test) { return std::string(test.param.name); });
 
 TEST_F(CloneOperationsTest, EditedDataAreReadAndAnyDataWrittenOnlyAfterOk)
 {

@@ -65,7 +65,7 @@ TEST_F(SafeCloneTest, FleetWritesEachTransceiverOnceAndRefusesOtherModels)
         }
     };
     std::ostringstream out, log, err;
-    const CFleetWriter::Tally tally = writer.Run(out, &log, err);
+    const CFleetWriter::CTally tally = writer.Run(out, &log, err);
 
     EXPECT_EQ(tally.written, 1);
     EXPECT_EQ(tally.failed, 2);

@@ -1,33 +1,71 @@
 cmake_minimum_required(VERSION 3.25)
-# Fails when a file in engine/ or radio/ includes anything but the C++ standard library and the
-# layers below it: engine/ stands on the standard library and platform/ (whose headers declare
-# standard C++ only; POSIX stays in its .cpp files), radio/ adds engine/ and the string table in
-# res/. platform/'s headers themselves are checked like engine/'s.
-function(check_files sources allowed_dirs)
+# Fails when a product file includes a header its layer may not use. Each folder lists what it
+# may include: folders of the project (itself and the layers below it) and kinds of outside
+# header, tried in this order: std (the C++ library, named without a folder or an extension),
+# wxbase (wxWidgets' wxBase), wxgui (the rest of wxWidgets), toolkit (GTK and its libraries),
+# cairo, and os (any other system header). A new top-level folder of sources needs a row here.
+set(layers
+  "platform: platform std os"
+  "res: res std"
+  "engine: engine platform std"
+  "radio: radio engine platform res std"
+  "card: card radio engine platform res std cairo"
+  "clone: clone radio engine platform res std os"
+  "sim: sim clone engine platform res std os"
+  "profile: profile clone radio engine platform res std wxbase"
+  "cli: cli profile card clone sim radio engine platform res std wxbase"
+  "app: app profile card clone sim radio engine platform res std wxbase wxgui cairo"
+  "app/gtk: app profile card clone sim radio engine platform res std wxbase wxgui toolkit os")
+set(kinds "std:<[a-z_]+>" "wxbase:<wx/(init|fileconf|config|confbase|string|filename|filefn|\
+stdpaths|utils|log|file|ffile|wfstream|mstream|textfile|datetime|arrstr|strconv|intl|tokenzr|dir|cmdline)[.]h>"
+  "wxgui:<wx/" "toolkit:<(gtk|gdk|atk|glib|gio|gobject|pango|X11)[-/.]" "cairo:<cairo" "os:<")
+
+# Adds to `faults` every include of `sources` that `allowed` lacks, and to `public_platform` the
+# platform headers included where no OS header may be.
+function(check_files sources allowed)
   foreach(source ${sources})
     file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include")
     foreach(line ${includes})
-      # The C++ standard library's headers are the ones named without a folder or an extension.
-      if(line MATCHES "<[a-z_]+>")
-        continue()
-      elseif(line MATCHES "\"([^/\"]+)/[^\"]+\"" AND CMAKE_MATCH_1 IN_LIST allowed_dirs)
-        continue()
+      set(kind "no folder")
+      if(line MATCHES "\"([^/\"]+)/")
+        set(kind ${CMAKE_MATCH_1})
+      else()
+        foreach(row ${kinds})
+          string(REGEX MATCH "^([a-z]+):(.*)$" row "${row}")
+          if(line MATCHES "${CMAKE_MATCH_2}")
+            string(REGEX REPLACE ":.*" "" kind "${row}")
+            break()
+          endif()
+        endforeach()
       endif()
-      list(APPEND faults "${source}: ${line}")
+      if(NOT kind IN_LIST allowed)
+        list(APPEND faults "${source}: ${line}")
+      elseif(NOT "os" IN_LIST allowed AND line MATCHES "\"(platform/[^\"]+)\"")
+        list(APPEND public_platform ${SOURCE_DIR}/${CMAKE_MATCH_1})
+      endif()
     endforeach()
   endforeach()
   set(faults ${faults} PARENT_SCOPE)
+  set(public_platform ${public_platform} PARENT_SCOPE)
 endfunction()
 
-set(faults)
-file(GLOB engine_sources ${SOURCE_DIR}/engine/*.h ${SOURCE_DIR}/engine/*.cpp)
-check_files("${engine_sources}" "engine;platform")
-file(GLOB radio_sources ${SOURCE_DIR}/radio/*.h ${SOURCE_DIR}/radio/*.cpp)
-check_files("${radio_sources}" "engine;platform;radio;res")
-# The system's own headers are not meant for the layers above.
-file(GLOB platform_headers ${SOURCE_DIR}/platform/*.h)
-list(FILTER platform_headers EXCLUDE REGEX "_(posix|win32)[.]h$")
-check_files("${platform_headers}" "platform")
+foreach(row ${layers})
+  string(REGEX MATCH "^([a-z/]+): (.*)$" row "${row}")
+  list(APPEND folders ${CMAKE_MATCH_1})
+  string(REPLACE " " ";" allowed "${CMAKE_MATCH_2}")
+  file(GLOB sources ${SOURCE_DIR}/${CMAKE_MATCH_1}/*.h ${SOURCE_DIR}/${CMAKE_MATCH_1}/*.cpp)
+  check_files("${sources}" "${allowed}")
+endforeach()
+# What the layers above platform/ see of it declares standard C++ only; OS headers stay inside.
+check_files("${public_platform}" "platform;std")
+
+file(GLOB children LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
+foreach(child ${children})
+  file(GLOB sources ${SOURCE_DIR}/${child}/*.h ${SOURCE_DIR}/${child}/*.cpp)
+  if(sources AND NOT child IN_LIST folders AND NOT child MATCHES "^(tests|bench|fuzz)$")
+    list(APPEND faults "${child}/ has no row in the layer table")
+  endif()
+endforeach()
 if(faults)
   list(JOIN faults "\n" text)
   message(FATAL_ERROR "Includes outside the layer:\n${text}")

@@ -43,8 +43,10 @@ CChildProcess::CChildProcess(const std::vector<std::string>& argv, const Process
         args.push_back(name + "=" + value);
     if (options.fileSizeLimit > 0)
         args.insert(args.end(), {"/usr/bin/prlimit", "--fsize=" + std::to_string(options.fileSizeLimit)});
+    // Root stays root, so that it reaches its own private folders, but loses the capabilities
+    // that let it pass by permission bits.
     if (options.unprivileged && ::geteuid() == 0)
-        args.insert(args.end(), {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"});
+        args.insert(args.end(), {"/usr/bin/setpriv", "--bounding-set=-all", "--inh-caps=-all"});
     args.insert(args.end(), argv.begin(), argv.end());
     std::vector<char*> cargs;
     for (std::string& a : args)

@@ -1,8 +1,8 @@
 #pragma once
 
 // The one way the end-to-end tests run a built program, with its own input, environment and, for
-// the fault tests, a file size limit (writes past it fail as on a full disk, for root too) or an
-// unprivileged user.
+// the fault tests, a file size limit (writes past it fail as on a full disk, for root too) or
+// permission bits that bind root too.
 
 #include <cstdint>
 #include <map>
@@ -17,7 +17,7 @@ struct ProcessOptions {
     std::string outputFile;                 // standard output to this file instead of a pipe
     std::map<std::string, std::string> env; // set in the environment (an empty value too)
     uint64_t fileSizeLimit = 0;             // 0: none
-    bool unprivileged = false;              // as user "nobody" when the test runs as root
+    bool unprivileged = false;              // bound by permission bits, root too
 };
 
 struct ProcessResult {

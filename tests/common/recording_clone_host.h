@@ -41,9 +41,9 @@ public:
         m_percent = -1;
         Add("progress-destroy");
     }
-    void MessageBox(const std::string& text, Icon icon) override
+    void MessageBox(const std::string& text, EIcon icon) override
     {
-        Add((icon == Icon::Exclamation ? "box!:" : "box:") + text);
+        Add((icon == EIcon::Exclamation ? "box!:" : "box:") + text);
     }
     bool AskOkCancel(const std::string& text) override
     {

@@ -18,4 +18,5 @@ TEST(CommandString, FieldAndRest)
     const CCommandString command("A=>B=>C"); // a separator of several characters
     EXPECT_EQ(command.Field("=>", 1), "B");
     EXPECT_EQ(command.Rest("=>", 1), "B=>C");
+    EXPECT_EQ(command.Field("", 0) + "|" + command.Field("", 1), "A=>B=>C|"); // no separator
 }

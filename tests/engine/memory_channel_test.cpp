@@ -64,7 +64,9 @@ TEST_F(MemoryChannelTest, FieldCommands)
                                {"ALL=APPEAR=ON\tFREQUENCY=121.5\t\tNAME=X",
                                 "APPEAR=ON\tFREQUENCY=121.500\tNAME=       \tTXINHIBIT=OFF\tCHLOCKOUT=OFF"},
                                {"all=NAME=A=B\tTXINHIBIT=ON",
-                                "APPEAR=ON\tFREQUENCY=121.500\tNAME=A=B    \tTXINHIBIT=ON\tCHLOCKOUT=OFF"}});
+                                "APPEAR=ON\tFREQUENCY=121.500\tNAME=A=B    \tTXINHIBIT=ON\tCHLOCKOUT=OFF"},
+                               {"ALL=ALL=ALL=NAME=Q", // an item may itself be an ALL command
+                                "APPEAR=ON\tFREQUENCY=121.500\tNAME=Q      \tTXINHIBIT=ON\tCHLOCKOUT=OFF"}});
     std::string nested; // bounded, not recursed without end
     for (int i = 0; i < 100000; ++i)
         nested += "ALL=";

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "engine/clone_data_file.h"
 #include "engine/clone_image.h"
 #include "engine/frequency_band.h"
@@ -22,7 +24,7 @@ TEST(FrequencyBand, SnapsToTheNearestGridPointInsideTheBand)
     EXPECT_FALSE(band.Contains(120000000)); // empty until reset
     band.Reset();
     for (const auto& c : cases)
-        EXPECT_EQ(band.Snap(c.in, c.grid), c.out) << "grid " << c.grid << " " << c.in;
+        EXPECT_EQ(band.Snap(c.in, EChannelGrid(c.grid)), c.out) << "grid " << c.grid << " " << c.in;
     EXPECT_EQ(band.ClampAndSnap(100000000), 118000000u); // without settings: the 25 kHz grid
     for (int64_t hertz : {118000000, 136980000, 117999999, 136980001, 0, -1}) // the band's bounds belong to it
         EXPECT_EQ(band.Contains(hertz), hertz >= 118000000 && hertz <= 136980000) << hertz;
@@ -43,6 +45,26 @@ TEST(RadioEngine, DispatchInitializeAndEditFlag)
         {"COMMON.BEEP=OFF", "OFF"}, {"edit_flag", "ON"}, {"COMMON.BEEP=ON", "ON"}, {"EDIT_FLAG", "ON"}, // sticky
         {"EDIT_FLAG=OFF", "OFF"}, {"EDIT_FLAG", "OFF"}, {"EDIT_FLAG=on", "ON"}, {"EDIT_FLAG", "ON"}});
     EXPECT_EQ(engine.Execute(std::string("HEAL\0junk", 9)), "OK");
+}
+
+TEST(RadioEngine, QueriesChangeNothingAndAnswerAsExecuteDoes)
+{
+    CRadioEngine engine;
+    ExpectAnswers(engine, {{"CH.MCH.3.FREQUENCY=121.5", "121.500"}, {"CH.MCH.3.APPEAR=ON", "ON"},
+        {"COMMON.BEEP=OFF", "OFF"}, {"CH.MCH.4.FREQUENCY=122.8", "122.800"}}); // blank until APPEAR or a heal
+    const std::string image = Hex(engine.GetImage(), 0, 512);
+    const Step queries[] = {{"CH.MCH.3.NAME=X", ""}, {"COMMON.BEEP=ON", ""}, {"CH.MCH.3.CLEAR.CHECK", ""},
+        {"CH.MCH.3.ALL=NAME=X", ""}, {"HEAL", ""}, {"EDIT_FLAG", ""}, {"CH.MCH.3.NAME", "       "},
+        {"COMMON.BEEP", "OFF"}, {"ch.mch.3.frequency.ByNumber", "121500000"}, {"CH.MCH.3.ISLEGAL", "OK"},
+        {"CH.MCH.4.ALL", kBlankChannel}, {"CH.MCH.4.FREQUENCY", "0.000"}, {"CH.MCH.4.ISLEGAL", "NG"}};
+    for (const Step& q : queries)
+        EXPECT_EQ(std::as_const(engine).Query(q.command), q.answer) << q.command;
+    EXPECT_EQ(Hex(engine.GetImage(), 0, 512), image);
+    for (const Step& q : queries) {
+        if (*q.answer) {
+            EXPECT_EQ(engine.Execute(q.command), q.answer) << q.command;
+        }
+    }
 }
 
 TEST(RadioEngine, EditFlagSeesOnlyChangesThatSurviveTheHeal)

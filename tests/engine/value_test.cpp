@@ -27,9 +27,14 @@ TEST(ListAndRangeValue, WordsNamedNumbersAndDefaults)
     CListValue selection(&three);
     selection.SelectCode(3); // no entry has that code
     EXPECT_EQ(selection.GetIndex(), 0);
+    three.SetDefaultIndex(2); // what no code and no number in the list (nor in int) selects
+    selection.SelectCode(3);
+    EXPECT_EQ(selection.GetIndex(), 2);
+    EXPECT_EQ(selection.Execute("ByNumber=4294967297"), "2");
     CParameterDescriptor& number = *table.Find("PRIOCH");
     ExpectAnswers(number, {{"", "1"}, {"=20", "20"}, {"ByNumber", "19"}, {"ByNumber=25", "1"}, {"=21", "2"},
-                          {"ByNumber=4", "4"}, {"", "5"}, {"ByNumber=abc", "1"}, {"Junk=3", "3"}});
+                          {"ByNumber=4", "4"}, {"", "5"}, {"ByNumber=abc", "1"}, {"Junk=3", "3"},
+                          {"ByNumber=4294967300", "1"}});
     number.GetRangeValue()->SetValue(0xFF);
     EXPECT_EQ(number.GetRangeValue()->Value(), 1);
     CNumberRange other;

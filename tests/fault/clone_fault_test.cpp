@@ -9,7 +9,7 @@
 #include "tests/common/file_size_limit.h"
 
 using namespace clonetest;
-using Operation = CCloneOperations::Operation;
+using Operation = CCloneOperations::EOperation;
 
 namespace {
 
@@ -68,7 +68,7 @@ TEST_P(CloneFaultTest, FailedRunIsReportedAndLosesNothing)
     EXPECT_EQ(77, c.op == Operation::Read ? operations->Read() : operations->Write());
     full.Lift();
     const bool transferFileFault = c.fault < Fault::CablePulled;
-    const CCloneOperations::Report report = CCloneOperations::GetReport(c.op, 77);
+    const CCloneOperations::CReport report = CCloneOperations::GetReport(c.op, 77);
     EXPECT_EQ("status:" + report.status, host.Find("status:").back());
     EXPECT_EQ(Lines{transferFileFault ? kBoxTransferFile : "box!:" + report.box}, host.Find("box"));
     EXPECT_EQ(4u, host.Find("beep 500 400").size());
@@ -92,6 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"CablePulledDuringAWrite", Operation::Write, Fault::CablePulled, "E0 E3 "},
                       FaultCase{"PortGoneDuringARead", Operation::Read, Fault::PortGone, "E0 E2 "},
                       FaultCase{"PortGoneDuringAWrite", Operation::Write, Fault::PortGone, "E0 E3 "}),
-    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<FaultCase>& test) { return std::string(test.param.name); });
 
 } // namespace

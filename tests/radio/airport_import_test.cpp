@@ -49,7 +49,7 @@ TEST(AirChannelTest, ListedFrequenciesWhatEachGridHoldsAndNotesUnderATypedOne)
     };
     for (const auto& c : grids) {
         CAirportChoice choice;
-        choice.fit = FitChannel(c.hz, c.grid);
+        choice.fit = FitChannel(c.hz, EChannelGrid(c.grid));
         EXPECT_EQ(choice.fit.storedHz, c.stored) << c.hz << " grid " << c.grid;
         EXPECT_EQ(GetChoiceReason(choice), c.reason) << c.hz << " grid " << c.grid;
     }
@@ -67,7 +67,7 @@ TEST(AirChannelTest, ListedFrequenciesWhatEachGridHoldsAndNotesUnderATypedOne)
         {"", 0, ""}, {"abc", 0, ""}, {"0", 0, ""}, {"2000", 0, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DescribeTypedFrequency(c.text, c.grid), c.note) << c.text;
+        EXPECT_EQ(DescribeTypedFrequency(c.text, EChannelGrid(c.grid)), c.note) << c.text;
     EXPECT_EQ(CarrierText("136.990"), "136.9917");
     EXPECT_EQ(CarrierText("0.000"), "");
 }
@@ -93,7 +93,7 @@ TEST(AirportListTest, SnapshotRowsAndReceiveOnlyServices)
     };
     for (const auto& c : cases) {
         const auto& rows = Snapshot().Find(c.ident);
-        const std::vector<CAirportChoice> choices = ChooseAirportRows(Snapshot(), rows, c.grid);
+        const std::vector<CAirportChoice> choices = ChooseAirportRows(Snapshot(), rows, EChannelGrid(c.grid));
         std::vector<CAirportChoice> holdable;
         for (const CAirportChoice& choice : choices)
             if (choice.CanHold())
@@ -159,7 +159,7 @@ TEST(AirportImportTest, FillsBlankChannelsAndPassesOverThoseInUse)
     // channel 7, which is in use.
     CNewRadio radio;
     PutChannel(radio, 7, "121.500", "");
-    const auto choices = ChooseAirportRows(Snapshot(), Snapshot().Find("EGLL"), 0);
+    const auto choices = ChooseAirportRows(Snapshot(), Snapshot().Find("EGLL"), EChannelGrid::k25kHz);
     const CAirportImportPlan plan = PlanAirportImport(radio, Snapshot(), choices, 5, false);
     ApplyAirportImport(radio, plan);
     EXPECT_EQ(plan.placed.front().channel, 5u);

@@ -65,4 +65,11 @@ TEST_F(ChannelOrderTest, MovesSwapWholeChannelsSortsPutThoseInUseFirstAndThePrio
     EXPECT_EQ(SortChannels(radio, EChannelSortKey::kName), ESortOutcome::kSorted);
     ExpectOrder({3, 1, 5, 4, 2, 6}, "1"); // the unnamed channel after the named ones
     EXPECT_EQ(SortChannels(radio, EChannelSortKey::kName), ESortOutcome::kAlreadyInOrder);
+    // A channel arrives as a paste would leave it: its heal snaps the frequency to the grid and
+    // takes the name off a blank channel.
+    radio.Command("CH.MCH.4.FREQUENCY.ByNumber=121501000");
+    radio.Command("CH.MCH.6.NAME=GHOST");
+    MoveChannel(radio, 4, false);
+    MoveChannel(radio, 6, true);
+    EXPECT_EQ(radio.Command("CH.MCH.5.NAME") + radio.GetChFrequency(6), "       121.500");
 }

@@ -57,30 +57,6 @@ TEST(R455Radio, EachOperationSendsOneCommandAndAnswersAreTrimmedOrMarked)
     }
 }
 
-TEST(R455Radio, EverySettingHasItsKey)
-{
-    using R = CR455Radio;
-    CRecordingRadio radio;
-    for (auto get : {&R::GetBeep, &R::GetBeepUdKey, &R::GetSideTone, &R::GetIndicateMode, &R::GetLcdBacklight,
-             &R::GetLcdDimmer, &R::GetScanFunction, &R::GetScanHanger, &R::GetScanMode, &R::GetScanPrio,
-             &R::GetPrioCh, &R::GetAdjEnable, &R::GetVfoModeEnable, &R::GetVfoTxInhibit, &R::GetMrWriteEnable,
-             &R::GetChSpacing})
-        (radio.*get)();
-    for (auto set : {&R::SetBeep, &R::SetBeepUdKey, &R::SetSideTone, &R::SetIndicateMode, &R::SetLcdBacklight,
-             &R::SetLcdDimmer, &R::SetScanFunction, &R::SetScanHanger, &R::SetScanMode, &R::SetScanPrio,
-             &R::SetPrioCh, &R::SetAdjEnable, &R::SetVfoModeEnable, &R::SetVfoTxInhibit, &R::SetMrWriteEnable,
-             &R::SetChSpacing})
-        (radio.*set)("V");
-    Sent expected;
-    for (const char* end : {"", "=V"}) {
-        for (const char* key : {"BEEP", "BEEP_UDKEY", "SIDETONE", "INDICATEMODE", "LCD_BACKLIGHT", "LCD_DIMMER",
-                 "SCAN_FUNCTION", "SCAN_HANGER", "SCAN_MODE", "SCAN_PRIO", "PRIOCH", "ADJ_ENABLE", "VFOMODE_ENABLE",
-                 "VFOTX_INHIBIT", "MRWRITE_ENABLE", "CH_SPACING"})
-            expected.push_back(std::string("COMMON.") + key + end);
-    }
-    EXPECT_EQ(radio.sent, expected);
-}
-
 TEST(R455Radio, ModelIdentityAndTheEngine)
 {
     CR455Radio radio;

@@ -5,10 +5,9 @@
 namespace {
 
 // The theme's toolbar buttons carry padding for 24-pixel icons and more; this narrows them.
-const char kCompactToolbarCss[] =
-    "toolbar { padding: 1px 2px; }\n"
-    "toolbar button { padding: 1px; min-height: 0; min-width: 0; }\n"
-    "toolbar separator { margin: 0 3px; }\n";
+const char kCompactToolbarCss[] = "toolbar { padding: 1px 2px; }\n"
+                                  "toolbar button { padding: 1px; min-height: 0; min-width: 0; }\n"
+                                  "toolbar separator { margin: 0 3px; }\n";
 
 } // namespace
 

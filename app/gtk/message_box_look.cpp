@@ -20,7 +20,7 @@ void AddExclamationIcon(GtkWidget* widget)
         return;
     GtkWidget* image = gtk_image_new_from_pixbuf(icon.GetPixbuf());
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS // the only way to put an image into a GTK 3 message box
-    gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(widget), image);
+        gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(widget), image);
     G_GNUC_END_IGNORE_DEPRECATIONS
     gtk_widget_show(image);
 }

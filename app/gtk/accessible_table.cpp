@@ -1,4 +1,4 @@
-#include "app/accessibility.h"
+#include "app/accessible_table.h"
 
 #include <string>
 #include <vector>
@@ -15,36 +15,13 @@
 namespace {
 
 // The part of a window that takes the focus and the input: the drawing area of a window that
-// draws itself, the entry of a text field, the widget itself for most others.
+// draws itself.
 GtkWidget* WidgetOf(wxWindow* window)
 {
     return window->GetConnectWidget();
 }
 
-AtkObject* AccessibleOf(wxWindow* window)
-{
-    return gtk_widget_get_accessible(WidgetOf(window));
-}
-
 } // namespace
-
-void LinkAccessibleLabel(wxWindow* label, wxWindow* field)
-{
-    AtkObject* labelObject = AccessibleOf(label);
-    AtkObject* fieldObject = AccessibleOf(field);
-    atk_object_add_relationship(fieldObject, ATK_RELATION_LABELLED_BY, labelObject);
-    atk_object_add_relationship(labelObject, ATK_RELATION_LABEL_FOR, fieldObject);
-}
-
-void SetAccessibleStatusText(wxWindow* statusBar, const wxString& text)
-{
-    AtkObject* object = AccessibleOf(statusBar);
-    atk_object_set_role(object, ATK_ROLE_STATUSBAR);
-    const wxScopedCharBuffer utf8 = text.utf8_str();
-    const char* old = atk_object_get_name(object);
-    if (!old || std::string(old) != utf8.data())
-        atk_object_set_name(object, utf8.data());
-}
 
 // ---------------------------------------------------------------------------------------------
 // The table and its cells as GObject types. The table's children are the column headers
@@ -53,7 +30,7 @@ void SetAccessibleStatusText(wxWindow* statusBar, const wxString& text)
 
 namespace {
 
-struct STableState {
+struct CTableState {
     CAccessibleTableSource* source = nullptr;
     std::vector<AtkObject*> children;
     int selectedRow = -1;
@@ -67,7 +44,7 @@ extern "C" {
 
 struct PwrAccessibleTable {
     GtkWidgetAccessible parent;
-    STableState* state;
+    CTableState* state;
 };
 struct PwrAccessibleTableClass {
     GtkWidgetAccessibleClass parentClass;
@@ -364,8 +341,7 @@ gint SelectionCount(AtkSelection* selection)
 
 gboolean SelectionIsChildSelected(AtkSelection* selection, gint index)
 {
-    return TableIsRowSelected(ATK_TABLE(selection),
-                              TableRowAtIndex(ATK_TABLE(selection), index));
+    return TableIsRowSelected(ATK_TABLE(selection), TableRowAtIndex(ATK_TABLE(selection), index));
 }
 
 // ---- the cells
@@ -499,7 +475,7 @@ extern "C" {
 
 static void pwr_accessible_table_init(PwrAccessibleTable* table)
 {
-    table->state = new STableState;
+    table->state = new CTableState;
 }
 
 static void pwr_accessible_table_class_init(PwrAccessibleTableClass* klass)
@@ -583,8 +559,8 @@ AtkObject* AccessibleFactoryWithTables(GtkWidget* widget)
         return table;
     // Subclasses inherit the wrapped function; the class that was wrapped keeps the original.
     for (GType type = G_TYPE_FROM_INSTANCE(widget); type; type = g_type_parent(type)) {
-        if (auto factory = reinterpret_cast<AccessibleFactory>(
-                g_type_get_qdata(type, FactoryQuark())))
+        if (auto factory =
+                reinterpret_cast<AccessibleFactory>(g_type_get_qdata(type, FactoryQuark())))
             return factory(widget);
     }
     return nullptr;
@@ -644,7 +620,7 @@ void TellSelection(PwrAccessibleTable* table, bool refocus)
     CAccessibleTableSource* source = SourceOf(table);
     if (!source)
         return;
-    STableState& state = *table->state;
+    CTableState& state = *table->state;
     const int selected = source->GetAccessibleSelectedRow();
     if (selected != state.selectedRow) {
         TellRowState(table, state.selectedRow, ATK_STATE_SELECTED, false);

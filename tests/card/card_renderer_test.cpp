@@ -1,0 +1,57 @@
+// The kneeboard card's renderer on its own: the words and sizes of its paper, and the PDF it
+// writes, read back with poppler's tools.
+#include "card/card_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/common/child_process.h"
+#include "tests/common/document_text.h"
+#include "tests/common/file_size_limit.h"
+#include "tests/common/scratch_dir.h"
+#include "tests/common/test_files.h"
+
+using ::testing::IsSubstring;
+
+TEST(CardRenderer, SizeWordsNameThePaperInPoints)
+{
+    const struct { const char* word; ECardSize size; double width, height; } cases[] = {
+        {"a5", ECardSize::kA5, 419.53, 595.28}, {"A4", ECardSize::kA4, 595.28, 841.89},
+        {"Letter", ECardSize::kLetter, 612, 792}};
+    for (const auto& c : cases) {
+        ECardSize size = static_cast<ECardSize>(-1);
+        double width = 0, height = 0;
+        ASSERT_TRUE(ParseCardSize(c.word, &size)) << c.word;
+        GetCardPageSize(size, &width, &height);
+        EXPECT_TRUE(size == c.size && width == c.width && height == c.height) << c.word;
+    }
+    ECardSize size = ECardSize::kA4;
+    for (const char* word : {"b5", "", "a4 ", "letters"})
+        EXPECT_FALSE(ParseCardSize(word, &size) || size != ECardSize::kA4) << word;
+}
+
+TEST(CardRenderer, WritesOnePageOrLeavesTheTargetAsItWas)
+{
+    CNewRadio radio;
+    PutChannel(radio, 7, "121.500", "TOWER", true);
+    const CCardData card = BuildCardData(radio, "field.qrb", "2024-05-06");
+    CScratchDir dir;
+    const std::string pdf = dir.In("card.pdf");
+    std::string error;
+    ASSERT_TRUE(WriteCardPdf(card, ECardSize::kA4, pdf, &error)) << error;
+    const std::string info = RunProcess({"/usr/bin/pdfinfo", pdf}).out;
+    for (const char* line : {"Title:           field.qrb\n", "Creator:         PW-R455NORD\n",
+                             "Pages:           1\n", "Page size:       595.28 x 841.89 pts (A4)\n"})
+        EXPECT_PRED_FORMAT2(IsSubstring, line, info);
+    const std::string text = RunProcess({"/usr/bin/pdftotext", "-layout", pdf, "-"}).out;
+    for (const char* part : {"field.qrb", "2024-05-06", "VX-R455NORD memory channels", "07",
+                             "121.500", "TOWER", "Inhibit", "Channel Spacing", "25kHz", "NORMAL"})
+        EXPECT_PRED_FORMAT2(IsSubstring, part, text);
+
+    const std::string before = ReadFile(pdf);
+    CFileSizeLimit fullDisk(before.size() / 2);
+    ASSERT_TRUE(fullDisk.IsActive());
+    EXPECT_FALSE(WriteCardPdf(card, ECardSize::kA5, pdf, &error));
+    fullDisk.Lift();
+    EXPECT_EQ(error, "cannot write the new file");
+    EXPECT_EQ(ReadFile(pdf), before);
+}
