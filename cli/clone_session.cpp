@@ -44,7 +44,8 @@ bool TakeCloneOptions(const CCliArgs& parsed, CCloneOptions& options, CCliIo& io
 
 void ReportSimulatorNotStarted(CCliIo& io, const std::string& command)
 {
-    const unsigned id = CSimTransceiver::IsSupported() ? IDS_CLI_SIM_NOT_STARTED : IDS_CLI_SIM_NEEDS_LINUX;
+    const unsigned id = CSimTransceiver::IsSupported() ? IDS_CLI_SIM_NOT_STARTED
+                                                       : IDS_CLI_SIM_NEEDS_LINUX;
     io.err << FormatText(LoadResString(id), {command}) << '\n';
 }
 

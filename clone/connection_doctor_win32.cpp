@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cwctype>
 
-#include <windows.h>
-#include <initguid.h>
 #include <devguid.h>
+#include <initguid.h>
 #include <setupapi.h>
+#include <windows.h>
 
 #include "platform/utf16_win32.h"
 #include "res/resource_ids.h"
@@ -47,8 +47,8 @@ std::vector<std::string> ListRegisteredPorts()
 {
     std::vector<std::string> ports;
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key)
-        != ERROR_SUCCESS)
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ,
+                        &key) != ERROR_SUCCESS)
         return ports;
     for (DWORD index = 0;; ++index) {
         wchar_t name[256];
@@ -73,7 +73,8 @@ std::wstring DeviceProperty(HDEVINFO devices, SP_DEVINFO_DATA& device, DWORD pro
 {
     wchar_t value[1024] = {};
     if (!::SetupDiGetDeviceRegistryPropertyW(devices, &device, property, nullptr,
-                                             reinterpret_cast<BYTE*>(value), sizeof value - 4, nullptr))
+                                             reinterpret_cast<BYTE*>(value), sizeof value - 4,
+                                             nullptr))
         return std::wstring();
     return value; // the first string of a list
 }
@@ -92,19 +93,22 @@ std::string HexAfter(const std::wstring& id, const wchar_t* tag)
 // Adds what the device manager knows of each port: its name, its USB ids and its driver.
 void DescribePorts(std::vector<CSerialDevice>& ports)
 {
-    const HDEVINFO devices = ::SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
+    const HDEVINFO devices = ::SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr,
+                                                    DIGCF_PRESENT);
     if (devices == INVALID_HANDLE_VALUE)
         return;
     SP_DEVINFO_DATA device = {};
     device.cbSize = sizeof device;
     for (DWORD index = 0; ::SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
-        const HKEY key = ::SetupDiOpenDevRegKey(devices, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
+        const HKEY key = ::SetupDiOpenDevRegKey(devices, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV,
+                                                KEY_READ);
         if (key == INVALID_HANDLE_VALUE)
             continue;
         wchar_t portName[64] = {};
         DWORD bytes = sizeof portName - sizeof(wchar_t);
         const bool named = ::RegQueryValueExW(key, L"PortName", nullptr, nullptr,
-                                              reinterpret_cast<BYTE*>(portName), &bytes) == ERROR_SUCCESS;
+                                              reinterpret_cast<BYTE*>(portName),
+                                              &bytes) == ERROR_SUCCESS;
         ::RegCloseKey(key);
         const std::string port = WideToUtf8(portName);
         auto it = std::find_if(ports.begin(), ports.end(),
@@ -114,7 +118,8 @@ void DescribePorts(std::vector<CSerialDevice>& ports)
         // "USB-SERIAL CH340 (COM5)": the port's number is shown beside the name anyway.
         std::wstring name = DeviceProperty(devices, device, SPDRP_FRIENDLYNAME);
         const std::wstring suffix = L" (" + std::wstring(portName) + L")";
-        if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+        if (name.size() > suffix.size() &&
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
             name.erase(name.size() - suffix.size());
         it->name = it->label = WideToUtf8(name);
         const std::wstring hardware = DeviceProperty(devices, device, SPDRP_HARDWAREID);
@@ -128,8 +133,9 @@ void DescribePorts(std::vector<CSerialDevice>& ports)
 // Opens the port as the clone run does; the system's error code, 0 when it opened.
 DWORD TryOpen(const std::string& port)
 {
-    const HANDLE handle = ::CreateFileW((L"\\\\.\\" + DosName(port)).c_str(), GENERIC_READ | GENERIC_WRITE,
-                                        0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = ::CreateFileW((L"\\\\.\\" + DosName(port)).c_str(),
+                                        GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return ::GetLastError();
     ::CloseHandle(handle);
@@ -164,7 +170,8 @@ std::vector<CSerialDevice> CConnectionDoctor::FindSerialDevices() const
 
 CDoctorFinding CConnectionDoctor::NoDevicesFound()
 {
-    return Finding(Level::Problem, Text(IDS_DOCTOR_NO_COM_PORTS), Text(IDS_DOCTOR_NO_COM_PORTS_FIX));
+    return Finding(Level::Problem, Text(IDS_DOCTOR_NO_COM_PORTS),
+                   Text(IDS_DOCTOR_NO_COM_PORTS_FIX));
 }
 
 std::vector<CDoctorFinding> CConnectionDoctor::CheckPort(const std::string& port) const

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 namespace {
 
@@ -39,7 +39,8 @@ public:
         block.header = WAVEHDR{};
         block.header.lpData = reinterpret_cast<LPSTR>(block.samples.data());
         block.header.dwBufferLength = static_cast<DWORD>(count * sizeof(int16_t));
-        if (::waveOutPrepareHeader(m_device, &block.header, sizeof block.header) != MMSYSERR_NOERROR)
+        if (::waveOutPrepareHeader(m_device, &block.header, sizeof block.header) !=
+            MMSYSERR_NOERROR)
             return false;
         block.prepared = true;
         return ::waveOutWrite(m_device, &block.header, sizeof block.header) == MMSYSERR_NOERROR;

@@ -5,8 +5,8 @@
 #include <streambuf>
 
 #include <io.h>
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include "platform/utf16_win32.h"
 

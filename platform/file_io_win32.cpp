@@ -61,8 +61,9 @@ bool IsDeviceName(const std::wstring& name)
         if (base == device)
             return true;
     // COM1 to COM9 and LPT1 to LPT9, also with the superscript digits 1 to 3.
-    return base.size() == 4 && (base.compare(0, 3, L"COM") == 0 || base.compare(0, 3, L"LPT") == 0)
-        && std::wstring(L"123456789\u00B9\u00B2\u00B3").find(base[3]) != std::wstring::npos;
+    return base.size() == 4 &&
+           (base.compare(0, 3, L"COM") == 0 || base.compare(0, 3, L"LPT") == 0) &&
+           std::wstring(L"123456789\u00B9\u00B2\u00B3").find(base[3]) != std::wstring::npos;
 }
 
 // A path into the device namespace (\\.\COM1, \\?\GLOBALROOT\...) or a device's name.
@@ -70,8 +71,8 @@ bool IsDevicePath(const std::wstring& path)
 {
     const size_t slash = path.find_last_of(L"\\/");
     const std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
-    const bool deviceSpace = path.size() >= 4 && IsSeparator(path[0]) && IsSeparator(path[1])
-        && path[2] == L'.' && IsSeparator(path[3]);
+    const bool deviceSpace = path.size() >= 4 && IsSeparator(path[0]) && IsSeparator(path[1]) &&
+                             path[2] == L'.' && IsSeparator(path[3]);
     return deviceSpace || IsDeviceName(name);
 }
 
@@ -109,7 +110,8 @@ EFileError Resolve(const std::string& path, CTarget& target)
         if (current.empty() || IsSeparator(current.back()))
             return EFileError::NotAFileName;
         const size_t slash = current.find_last_of(L"\\/");
-        const std::wstring given = slash == std::wstring::npos ? current : current.substr(slash + 1);
+        const std::wstring given = slash == std::wstring::npos ? current
+                                                               : current.substr(slash + 1);
         if (given == L"." || given == L"..")
             return EFileError::NotAFileName;
         if (IsDevicePath(current))
@@ -125,7 +127,8 @@ EFileError Resolve(const std::string& path, CTarget& target)
         if (!target.exists) {
             const DWORD folder = ::GetFileAttributesW(target.folder.c_str());
             return folder != INVALID_FILE_ATTRIBUTES && (folder & FILE_ATTRIBUTE_DIRECTORY)
-                ? EFileError::None : EFileError::CannotCreate;
+                       ? EFileError::None
+                       : EFileError::CannotCreate;
         }
         if (attributes & FILE_ATTRIBUTE_DIRECTORY)
             return EFileError::NotRegular;
@@ -141,9 +144,9 @@ EFileError Resolve(const std::string& path, CTarget& target)
 // Whether the folder takes a new file: one is made there and gone when its handle closes.
 bool FolderTakesFiles(const std::wstring& folder)
 {
-    const CHandle probe(::CreateFileW((folder + L"\\.pwr455-probe.new").c_str(), GENERIC_WRITE,
-                                      kShareAll, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    const CHandle probe(
+        ::CreateFileW((folder + L"\\.pwr455-probe.new").c_str(), GENERIC_WRITE, kShareAll, nullptr,
+                      CREATE_NEW, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     return probe.IsOpen() || ::GetLastError() == ERROR_FILE_EXISTS;
 }
 
@@ -203,11 +206,13 @@ bool WriteAll(HANDLE file, const std::string& content)
 bool Replace(const CTarget& target, const std::wstring& pending, DWORD& error)
 {
     const std::wstring path = target.Path();
-    if (target.exists && ::ReplaceFileW(path.c_str(), pending.c_str(), nullptr,
-                                        REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS,
-                                        nullptr, nullptr))
+    if (target.exists &&
+        ::ReplaceFileW(path.c_str(), pending.c_str(), nullptr,
+                       REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                       nullptr))
         return true;
-    if (::MoveFileExW(pending.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (::MoveFileExW(pending.c_str(), path.c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     error = ::GetLastError();
     return false;
@@ -221,7 +226,8 @@ EFileError ReadAll(HANDLE file, size_t limit, std::string& content)
     for (;;) {
         DWORD got = 0;
         if (!::ReadFile(file, buffer, sizeof buffer, &got, nullptr))
-            return ::GetLastError() == ERROR_BROKEN_PIPE ? EFileError::None : EFileError::CannotOpen;
+            return ::GetLastError() == ERROR_BROKEN_PIPE ? EFileError::None
+                                                         : EFileError::CannotOpen;
         if (got == 0)
             break;
         if (got > limit - text.size())
@@ -254,7 +260,8 @@ EFileError CheckWritable(const std::string& path)
     return FolderTakesFiles(target.folder) ? EFileError::None : EFileError::CannotCreate;
 }
 
-EFileError WriteFileAtomically(const std::string& path, const std::string& content, std::string* detail)
+EFileError WriteFileAtomically(const std::string& path, const std::string& content,
+                               std::string* detail)
 {
     CTarget target;
     const EFileError prepared = Prepare(path, target);
@@ -277,7 +284,8 @@ EFileError WriteFileAtomically(const std::string& path, const std::string& conte
     }
     // Should the old file be gone while the new one could not take its place, the new one is
     // all there is of the data: it stays.
-    const bool targetGone = target.exists && ::GetFileAttributesW(target.Path().c_str()) == INVALID_FILE_ATTRIBUTES;
+    const bool targetGone = target.exists &&
+                            ::GetFileAttributesW(target.Path().c_str()) == INVALID_FILE_ATTRIBUTES;
     if (result != EFileError::None && !targetGone)
         ::DeleteFileW(pending.c_str());
     UnregisterTemporaryPath(WideToUtf8(pending));
@@ -298,8 +306,8 @@ EFileError ReadRegularFile(const std::string& path, size_t limit, std::string& c
     // Looked at before it is opened: opening a device may already do something to it.
     const std::wstring wide = Utf8ToWide(path);
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
-    if (IsDevicePath(wide)
-        || (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)))
+    if (IsDevicePath(wide) ||
+        (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)))
         return EFileError::NotRegular;
     const CHandle file(OpenForReading(path));
     if (!file.IsOpen()) {
@@ -322,15 +330,16 @@ bool IsSameFile(const std::string& a, const std::string& b)
     const std::string* paths[] = {&a, &b};
     for (int i = 0; i < 2; ++i) {
         const std::wstring wide = Utf8ToWide(*paths[i]);
-        const CHandle file(IsDevicePath(wide) ? INVALID_HANDLE_VALUE
-                           : ::CreateFileW(wide.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
-                                           FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        const CHandle file(IsDevicePath(wide)
+                               ? INVALID_HANDLE_VALUE
+                               : ::CreateFileW(wide.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                               FILE_FLAG_BACKUP_SEMANTICS, nullptr));
         if (!file.IsOpen() || !::GetFileInformationByHandle(file, &info[i]))
             return false;
     }
-    return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber
-        && info[0].nFileIndexHigh == info[1].nFileIndexHigh
-        && info[0].nFileIndexLow == info[1].nFileIndexLow;
+    return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+           info[0].nFileIndexHigh == info[1].nFileIndexHigh &&
+           info[0].nFileIndexLow == info[1].nFileIndexLow;
 }
 
 std::FILE* OpenFile(const std::string& path, const char* mode)

@@ -2,8 +2,8 @@
 
 #include <random>
 
-#include <windows.h>
 #include <sddl.h>
+#include <windows.h>
 
 #include "platform/utf16_win32.h"
 
@@ -35,8 +35,8 @@ PSECURITY_DESCRIPTOR MakeOwnerOnlyDescriptor()
     DWORD size = 0;
     wchar_t* sid = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (::GetTokenInformation(token, TokenUser, buffer, sizeof buffer, &size)
-        && ::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid, &sid)) {
+    if (::GetTokenInformation(token, TokenUser, buffer, sizeof buffer, &size) &&
+        ::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid, &sid)) {
         const std::wstring sddl = L"D:P(A;OICI;FA;;;" + std::wstring(sid) + L")";
         ::ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1,
                                                                &descriptor, nullptr);

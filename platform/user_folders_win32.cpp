@@ -1,8 +1,8 @@
 #include "platform/user_folders.h"
 
-#include <windows.h>
 #include <knownfolders.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include "platform/utf16_win32.h"
 
@@ -42,7 +42,8 @@ std::string GetProgramFolder()
 {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(),
+                                                  static_cast<DWORD>(path.size()));
         if (length == 0)
             return std::string();
         if (length < path.size()) {

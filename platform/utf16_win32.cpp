@@ -40,8 +40,8 @@ std::string DescribeSystemError(unsigned long error)
     std::string text = buffer ? WideToUtf8(buffer, length) : std::string();
     ::LocalFree(buffer);
     // The system's texts end in a full stop and a line end; the program's messages add their own.
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'
-                             || text.back() == ' '))
+    while (!text.empty() &&
+           (text.back() == '\n' || text.back() == '\r' || text.back() == '.' || text.back() == ' '))
         text.pop_back();
     return text.empty() ? "error " + std::to_string(error) : text;
 }

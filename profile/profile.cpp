@@ -95,7 +95,8 @@ std::string CProfile::GetDefaultPath()
     const std::string folder = GetUserConfigFolder();
     if (folder.empty())
         return std::string();
-    return (std::filesystem::u8path(folder) / kAppName / (std::string(kAppName) + ".conf")).u8string();
+    return (std::filesystem::u8path(folder) / kAppName / (std::string(kAppName) + ".conf"))
+        .u8string();
 }
 
 CProfile::CProfile(const std::string& path) : m_path(path)

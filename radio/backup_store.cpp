@@ -92,7 +92,8 @@ bool CBackupStore::Save(CR455Radio& radio, std::time_t when, std::string* savedP
     std::error_code ec;
     if (m_folder.empty()) {
         reason = LoadResString(IDS_BACKUP_NO_FOLDER);
-    } else if (fs::create_directories(fs::u8path(m_folder), ec), !fs::is_directory(fs::u8path(m_folder), ec)) {
+    } else if (fs::create_directories(fs::u8path(m_folder), ec),
+               !fs::is_directory(fs::u8path(m_folder), ec)) {
         reason = FormatText(LoadResString(IDS_BACKUP_CANNOT_MAKE_FOLDER), {m_folder});
     } else {
         const std::tm* local = std::localtime(&when);

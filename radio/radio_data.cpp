@@ -42,7 +42,8 @@ void CRadioData::Serialize(CArchive& ar)
     // The temporary file is emptied first, so that nothing of an earlier, longer content can
     // stay behind the copied lines.
     {
-        std::ofstream temp(std::filesystem::u8path(GetTempPath()), std::ios::binary | std::ios::trunc);
+        std::ofstream temp(std::filesystem::u8path(GetTempPath()),
+                           std::ios::binary | std::ios::trunc);
         if (GetTempPath().empty() || !temp)
             throw CArchiveException(CArchiveException::noTempFile);
         std::string line;

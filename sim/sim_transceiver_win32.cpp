@@ -24,13 +24,9 @@ void CSimTransceiver::Stop()
     m_running = false;
 }
 
-void CSimTransceiver::ServeThread()
-{
-}
+void CSimTransceiver::ServeThread() {}
 
-void CSimTransceiver::TakeInput()
-{
-}
+void CSimTransceiver::TakeInput() {}
 
 long CSimTransceiver::WriteLine(const uint8_t*, size_t)
 {
