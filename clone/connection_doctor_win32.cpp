@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cwctype>
 
-#include <devguid.h>
-#include <initguid.h>
-#include <setupapi.h>
 #include <windows.h>
+
+// Defines the device classes' GUIDs here, where they are used, instead of declaring them.
+#include <initguid.h>
+
+#include <devguid.h>
+#include <setupapi.h>
 
 #include "platform/utf16_win32.h"
 #include "res/resource_ids.h"

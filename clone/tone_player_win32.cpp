@@ -2,8 +2,9 @@
 
 #include <vector>
 
-#include <mmsystem.h>
 #include <windows.h>
+
+#include <mmsystem.h>
 
 namespace {
 

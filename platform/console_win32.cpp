@@ -5,8 +5,9 @@
 #include <streambuf>
 
 #include <io.h>
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "platform/utf16_win32.h"
 

@@ -2,8 +2,9 @@
 
 #include <random>
 
-#include <sddl.h>
 #include <windows.h>
+
+#include <sddl.h>
 
 #include "platform/utf16_win32.h"
 

@@ -1,8 +1,9 @@
 #include "platform/user_folders.h"
 
+#include <windows.h>
+
 #include <knownfolders.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include "platform/utf16_win32.h"
 

@@ -3,6 +3,7 @@
 #   PROGRAMS    the .exe files, each after a |
 #   SOURCE_DIR  the project's sources
 #   LIBRARIES   the third-party libraries' folder (its versions.txt names the sources built)
+#   STRIP       the cross strip, which takes the symbols out of the copies
 cmake_minimum_required(VERSION 3.25)
 
 # The copyright files Debian ships with the packages whose sources went into the programs:
@@ -15,6 +16,10 @@ string(REPLACE "|" ";" PROGRAMS "${PROGRAMS}")
 file(REMOVE_RECURSE ${DIST_DIR} ${DIST_DIR}.zip)
 file(MAKE_DIRECTORY ${DIST_DIR}/licenses)
 file(COPY ${PROGRAMS} DESTINATION ${DIST_DIR})
+foreach(program ${PROGRAMS})
+  get_filename_component(program ${program} NAME)
+  execute_process(COMMAND ${STRIP} ${DIST_DIR}/${program} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
 file(COPY ${SOURCE_DIR}/res/data DESTINATION ${DIST_DIR})
 file(COPY_FILE ${SOURCE_DIR}/packaging/copyright ${DIST_DIR}/licenses/PW-R455NORD.txt)
 foreach(entry ${licences})

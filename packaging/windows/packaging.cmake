@@ -8,6 +8,7 @@ endforeach()
 add_custom_command(OUTPUT ${PWR_WINDOWS_DIST}.zip
   COMMAND ${CMAKE_COMMAND} "-DPROGRAMS=${_pwr_files}" -DDIST_DIR=${PWR_WINDOWS_DIST}
           -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DLIBRARIES=${PWR_WINDOWS_PREFIX}
+          -DSTRIP=${CMAKE_STRIP}
           -P ${CMAKE_CURRENT_LIST_DIR}/make-zip.cmake
   DEPENDS ${PWR_WINDOWS_PROGRAMS} ${CMAKE_CURRENT_LIST_DIR}/make-zip.cmake
           ${PROJECT_SOURCE_DIR}/res/data/airport-frequencies.csv
