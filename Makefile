@@ -47,6 +47,12 @@ screenshots: configure
 	@rm -rf $(BUILD)/screenshots && mkdir -p $(BUILD)/screenshots
 	PWR_SCREENSHOT_DIR=$(abspath $(BUILD))/screenshots xvfb-run -a -s "-screen 0 1600x1200x24" \
 	    $(BUILD)/tests/app/app_screenshots
+	@# The Windows program under Wine as well, where it has been built (make windows).
+	@if [ -f $(WINBUILD)/app/pwr455.exe ]; then \
+	    cmake --build $(BUILD) --target pwr455-cli -j $(JOBS) && \
+	    xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/wine_gui screenshots \
+	        $(WINBUILD)/app/pwr455.exe $(BUILD)/cli/pwr455-cli $(WINBUILD)/wine $(BUILD)/screenshots; \
+	fi
 
 # Line coverage of engine/, radio/, clone/, card/ and platform/ from one run of the non-GUI suites.
 # The two tests that run the tool under a file size limit or as another user are left to `make test`:
@@ -97,7 +103,9 @@ windows: windows-deps
 	    -DCMAKE_BUILD_TYPE=Release -DPWR_BUILD_BENCH=OFF $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(WINBUILD) -j $(JOBS)
 
-test-windows: windows
+# The simulator the Windows programs talk to under Wine is that of the Linux pwr455-cli.
+test-windows: windows configure
+	@cmake --build $(BUILD) --target pwr455-cli -j $(JOBS)
 	cd $(WINBUILD) && ctest --output-on-failure -j $(JOBS)
 
 clean:
