@@ -98,14 +98,18 @@ windows-deps:
 	@./scripts/install-deps windows
 	@./scripts/windows/build-third-party $(WINBUILD) >/dev/null
 
+# The zip and the installer: $(WINBUILD)/dist/pwr455-VERSION-windows-x64.zip and
+# pwr455-VERSION-setup-x64.exe. The tests under Wine talk to the Linux tool's simulated
+# transceiver, so test-windows builds the Linux tool too.
 windows: windows-deps
 	@cmake -S . -B $(WINBUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/scripts/windows/mingw-w64-x86_64.cmake \
-	    -DCMAKE_BUILD_TYPE=Release -DPWR_BUILD_BENCH=OFF $(CMAKE_ARGS) >/dev/null
+	    -DCMAKE_BUILD_TYPE=Release -DPWR_BUILD_BENCH=OFF \
+	    -DPWR_LINUX_CLI=$(abspath $(BUILD))/cli/pwr455-cli $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(WINBUILD) -j $(JOBS)
 
-# The simulator the Windows programs talk to under Wine is that of the Linux pwr455-cli.
 test-windows: windows configure
 	@cmake --build $(BUILD) --target pwr455-cli -j $(JOBS)
+	@rm -rf $(WINBUILD)/wine # a fresh Wine prefix for every run
 	cd $(WINBUILD) && ctest --output-on-failure -j $(JOBS)
 
 clean:

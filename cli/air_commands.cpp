@@ -81,10 +81,10 @@ bool ParseFrom(const std::string& text, unsigned* from)
 std::string Today()
 {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    const std::tm* local = std::localtime(&now);
+    char text[16] = "";
+    if (local)
+        std::strftime(text, sizeof text, "%Y-%m-%d", local);
     return text;
 }
 
@@ -154,7 +154,7 @@ int RunCardCommand(const std::vector<std::string>& args, CCliIo& io)
     CR455Radio radio;
     if (!OpenDocumentOrReport(radio, path, io))
         return kExitFailure;
-    const std::string name = std::filesystem::path(path).filename().string();
+    const std::string name = std::filesystem::u8path(path).filename().u8string();
     std::string error;
     if (!WriteCardPdf(BuildCardData(radio, name, Today()), size, *output, &error)) {
         io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {*output, error}) << '\n';

@@ -125,7 +125,7 @@ int RunPortsCommand(const std::vector<std::string>& args, CCliIo& io)
     const std::vector<CSerialDevice> devices =
         CConnectionDoctor("/", CDoctorUser::Current()).FindSerialDevices();
     for (const CSerialDevice& d : devices)
-        io.out << d.path << '\n';
+        io.out << d.path << (d.label.empty() ? "" : "  " + d.label) << '\n';
     for (const CSerialDevice& d : devices)
         if (!d.byId.empty())
             io.out << d.byId << " -> " << d.path << '\n';
@@ -154,7 +154,7 @@ int RunSimulateCommand(const std::vector<std::string>& args, CCliIo& io)
     CInterrupt::ServeUntilEnded(
         [&] {
             if (!sim.Start()) {
-                Error(io, IDS_CLI_SIM_NOT_STARTED, {"simulate"});
+                ReportSimulatorNotStarted(io, "simulate");
                 status = kExitFailure;
                 return false;
             }

@@ -42,6 +42,13 @@ bool TakeCloneOptions(const CCliArgs& parsed, CCloneOptions& options, CCliIo& io
     return true;
 }
 
+void ReportSimulatorNotStarted(CCliIo& io, const std::string& command)
+{
+    const unsigned id = CSimTransceiver::IsSupported() ? IDS_CLI_SIM_NOT_STARTED
+                                                       : IDS_CLI_SIM_NEEDS_LINUX;
+    io.err << FormatText(LoadResString(id), {command}) << '\n';
+}
+
 void ReportProfileWarning(const CProfile& profile, CCliIo& io)
 {
     if (!profile.GetWarning().empty())
@@ -79,7 +86,7 @@ CCloneSession::CCloneSession(CCliIo& io, const CCloneOptions& options)
 bool CCloneSession::IsReady(CCliIo& io, const std::string& command) const
 {
     if (m_sim && !m_simStarted) {
-        io.err << FormatText(LoadResString(IDS_CLI_SIM_NOT_STARTED), {command}) << '\n';
+        ReportSimulatorNotStarted(io, command);
         return false;
     }
     return true;

@@ -36,6 +36,10 @@ struct CCloneOptions {
 // Takes the values of parsed options into `options`; false (after a message) on a bad value.
 bool TakeCloneOptions(const CCliArgs& parsed, CCloneOptions& options, CCliIo& io);
 
+// The message of `command` when the simulated transceiver does not start: no pseudo-terminal
+// now, or none on this system at all.
+void ReportSimulatorNotStarted(CCliIo& io, const std::string& command);
+
 // Why the profile is not used as stored, if it is not, as one warning line on the error stream.
 void ReportProfileWarning(const CProfile& profile, CCliIo& io);
 

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 
@@ -70,7 +71,7 @@ int RunFleetWrite(CCloneSession& session, const std::string* logPath, CCliIo& io
 {
     std::ofstream log;
     if (logPath) {
-        log.open(*logPath, std::ios::app);
+        log.open(std::filesystem::u8path(*logPath), std::ios::app);
         if (!log) {
             io.err << FormatText(LoadResString(IDS_CLI_CANNOT_OPEN_LOG),
                                  {*logPath, std::strerror(errno)})

@@ -4,6 +4,7 @@
 
 #include "clone/clone_clock.h"
 #include "clone/clone_host.h"
+#include "platform/file_io.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -126,7 +127,7 @@ int CCloneLink::PrepareRead()
     CloseTransferFile();
     m_transferFailed = false;
     // Create (or empty) the transfer file; without it nothing is sent to the transceiver.
-    m_transfer = m_transferPath.empty() ? nullptr : std::fopen(m_transferPath.c_str(), "w+");
+    m_transfer = m_transferPath.empty() ? nullptr : OpenFile(m_transferPath, "w+");
     if (!m_transfer) {
         m_transferFailed = true;
         return kResultFailed;
@@ -161,7 +162,7 @@ int CCloneLink::CloneIn()
 uint32_t CCloneLink::CountTransferLines()
 {
     uint32_t count = 0;
-    FILE* file = std::fopen(m_transferPath.c_str(), "r");
+    FILE* file = OpenFile(m_transferPath, "r");
     if (!file)
         return 0;
     std::string line;
@@ -180,7 +181,7 @@ int CCloneLink::PrepareWrite()
 {
     CloseTransferFile();
     m_transferFailed = false;
-    m_transfer = m_transferPath.empty() ? nullptr : std::fopen(m_transferPath.c_str(), "r");
+    m_transfer = m_transferPath.empty() ? nullptr : OpenFile(m_transferPath, "r");
     if (!m_transfer) {
         m_transferFailed = true;
         return kResultFailed;

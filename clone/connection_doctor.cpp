@@ -67,8 +67,7 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckDevices() const
                                                   (joined.empty() ? "" : ": " + joined)));
     }
     if (findings.empty())
-        findings.push_back(
-            Finding(Level::Problem, Text(IDS_DOCTOR_NO_DEVICES), Text(IDS_DOCTOR_NO_DEVICES_FIX)));
+        findings.push_back(NoDevicesFound());
     return findings;
 }
 

@@ -47,6 +47,8 @@ struct CSerialDevice {
     std::string name;   // maker and product text of the USB device
     std::string driver; // e.g. ch341-uart
     std::string byId;   // its stable name under /dev/serial/by-id ("" when none)
+    std::string label;  // the name the system lists the port by beside its path (Windows:
+                        // the device manager's, such as "USB-SERIAL CH340"; "" when none)
 };
 
 class CConnectionDoctor {
@@ -77,6 +79,8 @@ public:
 private:
     std::string InRoot(const std::string& path) const;
     bool PortExists(const std::string& port) const;
+    // What CheckDevices says when the system has no serial device, in the system's own terms.
+    static CDoctorFinding NoDevicesFound();
 
     static CDoctorFinding Finding(CDoctorFinding::Level level, std::string text,
                                   std::string fix = std::string());

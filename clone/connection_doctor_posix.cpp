@@ -206,6 +206,11 @@ std::vector<CSerialDevice> CConnectionDoctor::FindSerialDevices() const
     return devices;
 }
 
+CDoctorFinding CConnectionDoctor::NoDevicesFound()
+{
+    return Finding(Level::Problem, Text(IDS_DOCTOR_NO_DEVICES), Text(IDS_DOCTOR_NO_DEVICES_FIX));
+}
+
 std::vector<CDoctorFinding> CConnectionDoctor::CheckPort(const std::string& port) const
 {
     struct stat st = {};

@@ -1,10 +1,27 @@
 #pragma once
 
-// The terminal a command-line program runs in.
+// The terminal a command-line program runs in, and its arguments and standard streams.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The arguments after the program's name, in UTF-8 (Windows gives them in UTF-16, whatever
+// `argv` holds).
+std::vector<std::string> GetProgramArguments(int argc, char** argv);
+
+// Makes the standard output and error streams carry UTF-8 text with the system's line ends:
+// on Windows text for a console window reaches it as UTF-16, so that every character shows,
+// and text for a pipe or a file is UTF-8 with CR LF line ends. Call before the first output.
+void SetUpStandardStreams();
+
+// Writes `text` to the standard output at once, past the streams' buffers, as the streams would
+// (line ends, console). Async-signal-safe: for a process that a signal ends.
+void WriteStandardOutputNow(const char* text, size_t length);
 
 // True when the standard error stream is a terminal (where a progress bar can be drawn).
 bool IsStandardErrorTerminal();
 
 // Rings the terminal's bell: on the standard error stream when that is a terminal, else on the
-// process's controlling terminal, if any. Never waits.
+// process's controlling terminal, if any (Windows: the system's default beep). Never waits.
 void RingTerminalBell();

@@ -3,6 +3,21 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+std::vector<std::string> GetProgramArguments(int argc, char** argv)
+{
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+void SetUpStandardStreams()
+{
+    // The bytes go out as the program wrote them.
+}
+
+void WriteStandardOutputNow(const char* text, size_t length)
+{
+    (void)!::write(STDOUT_FILENO, text, length);
+}
+
 bool IsStandardErrorTerminal()
 {
     return ::isatty(STDERR_FILENO) == 1;

@@ -4,14 +4,17 @@
 // FILE.SAVE, document open and save, the channel CSV, the command-line tool.
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 
 enum class EFileError {
     None,
     NotAFileName,  // empty, or ends in a slash
     NotRegular,    // an existing target that is no regular file: a folder, a device, a FIFO, a
-                   // socket, or a link through /proc such as /dev/stdout
-    ReadOnly,      // an existing file this process may not write
+                   // socket, or a link through /proc such as /dev/stdout; on Windows also a
+                   // device's name in any folder (NUL, COM1, CON, NUL.txt)
+    ReadOnly,      // an existing file this process may not write (or, on Windows, marked
+                   // read-only)
     CannotCreate,  // no new file can be made in the target's folder (missing, not writable)
     CannotWrite,   // the new file could not be written to the end (a full disk)
     CannotReplace, // the new file could not take the target's place
@@ -27,6 +30,8 @@ enum class EFileError {
 // private temporary folder are not synced: they do not outlive the process.) A symbolic link to a
 // regular file is written through: the file it points to is replaced, the link stays. Nothing
 // is left behind on failure; `detail` then receives the system's reason where there is one.
+// On Windows the new file is flushed and then takes the target's place by ReplaceFileW, which
+// keeps the old file's attributes and access rights, or else by MoveFileExW.
 EFileError WriteFileAtomically(const std::string& path, const std::string& content,
                                std::string* detail = nullptr);
 
@@ -46,3 +51,6 @@ EFileError ReadRegularFile(const std::string& path, size_t limit, std::string& c
 
 // True when both paths lead to the same existing file.
 bool IsSameFile(const std::string& a, const std::string& b);
+
+// std::fopen of a UTF-8 path, on every system.
+std::FILE* OpenFile(const std::string& path, const char* mode);

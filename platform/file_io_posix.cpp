@@ -258,3 +258,8 @@ bool IsSameFile(const std::string& a, const std::string& b)
     return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
+
+std::FILE* OpenFile(const std::string& path, const char* mode)
+{
+    return std::fopen(path.c_str(), mode);
+}

@@ -20,3 +20,10 @@ std::string GetUserDataFolder();
 
 // The folder of the running program's executable file.
 std::string GetProgramFolder();
+
+// The folder of the data shipped with the program (the airport list, the help): share/pwr455
+// beside the program's folder on POSIX, the program's own folder on Windows.
+std::string GetShippedDataFolder();
+
+// The environment variable `name` in UTF-8; "" when it is unset.
+std::string GetEnvironmentText(const char* name);

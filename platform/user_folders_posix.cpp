@@ -52,3 +52,15 @@ std::string GetProgramFolder()
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::string() : program.parent_path().string();
 }
+
+std::string GetShippedDataFolder()
+{
+    const std::string program = GetProgramFolder();
+    return program.empty() ? std::string() : program + "/../share/pwr455";
+}
+
+std::string GetEnvironmentText(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : std::string();
+}

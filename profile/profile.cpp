@@ -93,7 +93,10 @@ void PrintWarning(const CProfile& profile)
 std::string CProfile::GetDefaultPath()
 {
     const std::string folder = GetUserConfigFolder();
-    return folder.empty() ? std::string() : folder + "/" + kAppName + "/" + kAppName + ".conf";
+    if (folder.empty())
+        return std::string();
+    return (std::filesystem::u8path(folder) / kAppName / (std::string(kAppName) + ".conf"))
+        .u8string();
 }
 
 CProfile::CProfile(const std::string& path) : m_path(path)
@@ -154,7 +157,7 @@ bool CProfile::Save()
     // The folder is private to its user, as the settings in it are.
     namespace fs = std::filesystem;
     std::error_code ec;
-    const fs::path folder = fs::path(m_path).parent_path();
+    const fs::path folder = fs::u8path(m_path).parent_path();
     if (fs::create_directories(folder, ec))
         fs::permissions(folder, fs::perms::owner_all, ec);
     std::string error;

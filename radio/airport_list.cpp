@@ -1,7 +1,6 @@
 #include "radio/airport_list.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
 #include "platform/file_io.h"
@@ -181,11 +180,11 @@ std::string GetDefaultAirportListPath()
 {
     namespace fs = std::filesystem;
     std::vector<fs::path> dirs;
-    if (const char* env = std::getenv("PWR455_DATA_DIR"); env && *env)
-        dirs.emplace_back(env);
-    const std::string program = GetProgramFolder();
-    if (!program.empty())
-        dirs.push_back(fs::path(program) / ".." / "share" / "pwr455" / "data");
+    if (const std::string env = GetEnvironmentText("PWR455_DATA_DIR"); !env.empty())
+        dirs.push_back(fs::u8path(env));
+    const std::string shipped = GetShippedDataFolder();
+    if (!shipped.empty())
+        dirs.push_back(fs::u8path(shipped) / "data");
     std::error_code ec;
 #ifdef PWR_SOURCE_DATA_DIR
     dirs.emplace_back(PWR_SOURCE_DATA_DIR);
@@ -193,7 +192,7 @@ std::string GetDefaultAirportListPath()
     for (const fs::path& dir : dirs) {
         const fs::path candidate = dir / kListFileName;
         if (fs::is_regular_file(candidate, ec))
-            return candidate.lexically_normal().string();
+            return candidate.lexically_normal().u8string();
     }
-    return dirs.empty() ? std::string(kListFileName) : (dirs.back() / kListFileName).string();
+    return dirs.empty() ? std::string(kListFileName) : (dirs.back() / kListFileName).u8string();
 }

@@ -53,7 +53,7 @@ bool SaveDataFile(CR455Radio& radio, const std::string& path, std::string* error
 std::string CBackupStore::GetDefaultFolder()
 {
     const std::string base = GetUserDataFolder();
-    return base.empty() ? std::string() : base + "/PW-R455NORD/backups";
+    return base.empty() ? std::string() : (fs::u8path(base) / "PW-R455NORD" / "backups").u8string();
 }
 
 CBackupStore::CBackupStore(std::string folder) : m_folder(std::move(folder)) {}
@@ -92,14 +92,15 @@ bool CBackupStore::Save(CR455Radio& radio, std::time_t when, std::string* savedP
     std::error_code ec;
     if (m_folder.empty()) {
         reason = LoadResString(IDS_BACKUP_NO_FOLDER);
-    } else if (fs::create_directories(m_folder, ec), !fs::is_directory(m_folder, ec)) {
+    } else if (fs::create_directories(fs::u8path(m_folder), ec),
+               !fs::is_directory(fs::u8path(m_folder), ec)) {
         reason = FormatText(LoadResString(IDS_BACKUP_CANNOT_MAKE_FOLDER), {m_folder});
     } else {
         const std::tm* local = std::localtime(&when);
         const std::string name = MakeFileName(local ? *local : std::tm(), radio.GetCloneComment());
         for (int n = 1; n <= kMaxSuffix; ++n) {
-            const std::string path = (fs::path(m_folder) / WithSuffix(name, n)).string();
-            if (fs::exists(path, ec))
+            const std::string path = (fs::u8path(m_folder) / WithSuffix(name, n)).u8string();
+            if (fs::exists(fs::u8path(path), ec))
                 continue;
             std::string saveError;
             if (!SaveDataFile(radio, path, &saveError)) {
@@ -123,8 +124,8 @@ void CBackupStore::Prune(size_t keep)
 {
     std::vector<fs::path> backups;
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(m_folder, ec)) {
-        if (IsBackupName(entry.path().filename().string()) && entry.is_regular_file(ec))
+    for (const auto& entry : fs::directory_iterator(fs::u8path(m_folder), ec)) {
+        if (IsBackupName(entry.path().filename().u8string()) && entry.is_regular_file(ec))
             backups.push_back(entry.path());
     }
     if (backups.size() <= keep)

@@ -1,6 +1,7 @@
 #include "radio/radio_data.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "radio/archive.h"
@@ -23,7 +24,7 @@ void CRadioData::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         SaveToTemp();
-        std::ifstream temp(GetTempPath(), std::ios::binary);
+        std::ifstream temp(std::filesystem::u8path(GetTempPath()), std::ios::binary);
         if (!temp)
             throw CArchiveException(CArchiveException::noTempFile);
         std::string line;
@@ -41,7 +42,8 @@ void CRadioData::Serialize(CArchive& ar)
     // The temporary file is emptied first, so that nothing of an earlier, longer content can
     // stay behind the copied lines.
     {
-        std::ofstream temp(GetTempPath(), std::ios::binary | std::ios::trunc);
+        std::ofstream temp(std::filesystem::u8path(GetTempPath()),
+                           std::ios::binary | std::ios::trunc);
         if (GetTempPath().empty() || !temp)
             throw CArchiveException(CArchiveException::noTempFile);
         std::string line;
@@ -138,7 +140,7 @@ bool CRadioData::LoadFromFile(const std::string& path)
     if (!IsUsableFilePath(path))
         return false;
     {
-        std::ifstream probe(path, std::ios::binary);
+        std::ifstream probe(std::filesystem::u8path(path), std::ios::binary);
         if (!probe)
             return false;
     }
@@ -156,7 +158,7 @@ bool CRadioData::SaveToFile(const std::string& path)
     // The file must be creatable or writable, but is not emptied here: the engine replaces it
     // as a whole, and a save that fails (a full disk) must leave the old content in place.
     {
-        std::ofstream probe(path, std::ios::binary | std::ios::app);
+        std::ofstream probe(std::filesystem::u8path(path), std::ios::binary | std::ios::app);
         if (!probe)
             return false;
     }

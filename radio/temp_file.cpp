@@ -29,7 +29,7 @@ CTempFile::~CTempFile()
 {
     std::error_code ec;
     if (!m_directory.empty())
-        std::filesystem::remove_all(m_directory, ec);
+        std::filesystem::remove_all(std::filesystem::u8path(m_directory), ec);
     for (const std::string& path : {m_path, m_directory})
         UnregisterTemporaryPath(path);
 }
@@ -38,6 +38,6 @@ bool CTempFile::Truncate() const
 {
     if (m_path.empty())
         return false;
-    std::ofstream out(m_path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(std::filesystem::u8path(m_path), std::ios::binary | std::ios::trunc);
     return static_cast<bool>(out);
 }

@@ -67,6 +67,9 @@ public:
     CSimTransceiver(const CSimTransceiver&) = delete;
     CSimTransceiver& operator=(const CSimTransceiver&) = delete;
 
+    // False where the system has no pseudo-terminal (Windows): Start then always fails.
+    static bool IsSupported();
+
     // Set before Start.
     void SetFaults(const CSimFaults& faults) { m_faults = faults; }
     // Loads the image from a clone data file through the engine; false (image unchanged) when

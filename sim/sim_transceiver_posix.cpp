@@ -16,6 +16,11 @@ constexpr int kIdlePollMs = 50;
 
 } // namespace
 
+bool CSimTransceiver::IsSupported()
+{
+    return true;
+}
+
 bool CSimTransceiver::OpenLine()
 {
     if (m_master >= 0)

@@ -3,6 +3,16 @@
 #include <csignal>
 #include <cstdint>
 
+#if defined(_WIN32)
+// Windows has no such limit: the tests that need one are left out there (tests/CMakeLists.txt).
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(uint64_t) {}
+    bool IsActive() const { return false; }
+    void Lift() {}
+};
+#else
+
 #include <sys/resource.h>
 
 // While it lives, no regular file of this process can grow beyond `bytes`: writes past the
@@ -44,3 +54,5 @@ private:
     bool m_active = false;
     void (*m_oldHandler)(int) = SIG_DFL;
 };
+
+#endif

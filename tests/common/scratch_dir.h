@@ -1,15 +1,14 @@
 #pragma once
 
-// A fresh folder inside the temporary folder ($TMPDIR, else /tmp) for one test, removed with
-// everything in it at the end, even where a test has taken away its write permissions.
+// A fresh folder inside the temporary folder ($TMPDIR, else /tmp; Windows: %TEMP%) for one test,
+// removed with everything in it at the end, even where a test has taken away its write permissions.
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 // Names of the entries of a folder, sorted.
 inline std::vector<std::string> ListFolder(const std::filesystem::path& dir)
@@ -26,10 +25,15 @@ class CScratchDir {
 public:
     CScratchDir()
     {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/pwr-test-XXXXXX";
-        if (::mkdtemp(pattern.data()))
-            m_path = pattern;
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        const fs::path parent = fs::temp_directory_path(ec);
+        std::random_device random;
+        for (int tries = 0; tries < 100 && m_path.empty() && !ec; ++tries) {
+            const fs::path candidate = parent / ("pwr-test-" + std::to_string(random()));
+            if (fs::create_directory(candidate, ec))
+                m_path = candidate;
+        }
     }
     ~CScratchDir()
     {

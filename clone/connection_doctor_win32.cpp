@@ -1,0 +1,207 @@
+#include "clone/connection_doctor.h"
+
+#include <algorithm>
+#include <cwctype>
+
+#include <devguid.h>
+#include <initguid.h>
+#include <setupapi.h>
+#include <windows.h>
+
+#include "platform/utf16_win32.h"
+#include "res/resource_ids.h"
+
+// Windows lists its serial ports in the registry and names them COM1, COM2, ...; whether a
+// port is held shows when it is opened. The system's root folder does not apply here, and
+// there are no groups to join and no packages known to grab a cable.
+
+namespace {
+
+using Level = CDoctorFinding::Level;
+
+// "COM7" of "COM7", "COM7:" and "\\.\COM7".
+std::wstring DosName(const std::string& port)
+{
+    std::wstring name = Utf8ToWide(port);
+    if (name.compare(0, 4, L"\\\\.\\") == 0)
+        name.erase(0, 4);
+    if (!name.empty() && name.back() == L':')
+        name.pop_back();
+    return name;
+}
+
+// COM2 before COM10: by prefix, then by number.
+bool NaturalLess(const CSerialDevice& a, const CSerialDevice& b)
+{
+    const size_t da = a.path.find_first_of("0123456789");
+    const size_t db = b.path.find_first_of("0123456789");
+    if (a.path.substr(0, da) != b.path.substr(0, db))
+        return a.path.substr(0, da) < b.path.substr(0, db);
+    const std::string na = da == std::string::npos ? "" : a.path.substr(da);
+    const std::string nb = db == std::string::npos ? "" : b.path.substr(db);
+    return na.size() != nb.size() ? na.size() < nb.size() : na < nb;
+}
+
+// The port names the serial drivers have registered, such as COM1 and COM5.
+std::vector<std::string> ListRegisteredPorts()
+{
+    std::vector<std::string> ports;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ,
+                        &key) != ERROR_SUCCESS)
+        return ports;
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[256];
+        wchar_t value[256];
+        DWORD nameLength = 256;
+        DWORD valueBytes = sizeof value - sizeof(wchar_t);
+        DWORD type = 0;
+        const LONG status = ::RegEnumValueW(key, index, name, &nameLength, nullptr, &type,
+                                            reinterpret_cast<BYTE*>(value), &valueBytes);
+        if (status == ERROR_NO_MORE_ITEMS)
+            break;
+        if (status != ERROR_SUCCESS || type != REG_SZ)
+            continue;
+        value[valueBytes / sizeof(wchar_t)] = L'\0';
+        ports.push_back(WideToUtf8(value));
+    }
+    ::RegCloseKey(key);
+    return ports;
+}
+
+std::wstring DeviceProperty(HDEVINFO devices, SP_DEVINFO_DATA& device, DWORD property)
+{
+    wchar_t value[1024] = {};
+    if (!::SetupDiGetDeviceRegistryPropertyW(devices, &device, property, nullptr,
+                                             reinterpret_cast<BYTE*>(value), sizeof value - 4,
+                                             nullptr))
+        return std::wstring();
+    return value; // the first string of a list
+}
+
+// "1a86" of "USB\VID_1A86&PID_7523&REV_0254" after "VID_".
+std::string HexAfter(const std::wstring& id, const wchar_t* tag)
+{
+    const size_t at = id.find(tag);
+    if (at == std::wstring::npos || at + 8 > id.size())
+        return std::string();
+    std::string hex = WideToUtf8(id.substr(at + 4, 4));
+    std::transform(hex.begin(), hex.end(), hex.begin(), ::tolower);
+    return hex;
+}
+
+// Adds what the device manager knows of each port: its name, its USB ids and its driver.
+void DescribePorts(std::vector<CSerialDevice>& ports)
+{
+    const HDEVINFO devices = ::SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr,
+                                                    DIGCF_PRESENT);
+    if (devices == INVALID_HANDLE_VALUE)
+        return;
+    SP_DEVINFO_DATA device = {};
+    device.cbSize = sizeof device;
+    for (DWORD index = 0; ::SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
+        const HKEY key = ::SetupDiOpenDevRegKey(devices, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV,
+                                                KEY_READ);
+        if (key == INVALID_HANDLE_VALUE)
+            continue;
+        wchar_t portName[64] = {};
+        DWORD bytes = sizeof portName - sizeof(wchar_t);
+        const bool named = ::RegQueryValueExW(key, L"PortName", nullptr, nullptr,
+                                              reinterpret_cast<BYTE*>(portName),
+                                              &bytes) == ERROR_SUCCESS;
+        ::RegCloseKey(key);
+        const std::string port = WideToUtf8(portName);
+        auto it = std::find_if(ports.begin(), ports.end(),
+                               [&port](const CSerialDevice& d) { return d.path == port; });
+        if (!named || it == ports.end())
+            continue;
+        // "USB-SERIAL CH340 (COM5)": the port's number is shown beside the name anyway.
+        std::wstring name = DeviceProperty(devices, device, SPDRP_FRIENDLYNAME);
+        const std::wstring suffix = L" (" + std::wstring(portName) + L")";
+        if (name.size() > suffix.size() &&
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+            name.erase(name.size() - suffix.size());
+        it->name = it->label = WideToUtf8(name);
+        const std::wstring hardware = DeviceProperty(devices, device, SPDRP_HARDWAREID);
+        it->vendor = HexAfter(hardware, L"VID_");
+        it->product = it->vendor.empty() ? std::string() : HexAfter(hardware, L"PID_");
+        it->driver = WideToUtf8(DeviceProperty(devices, device, SPDRP_SERVICE));
+    }
+    ::SetupDiDestroyDeviceInfoList(devices);
+}
+
+// Opens the port as the clone run does; the system's error code, 0 when it opened.
+DWORD TryOpen(const std::string& port)
+{
+    const HANDLE handle = ::CreateFileW((L"\\\\.\\" + DosName(port)).c_str(),
+                                        GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return ::GetLastError();
+    ::CloseHandle(handle);
+    return 0;
+}
+
+} // namespace
+
+CDoctorUser CDoctorUser::Current()
+{
+    CDoctorUser user;
+    user.pid = static_cast<int>(::GetCurrentProcessId());
+    wchar_t name[256];
+    DWORD length = 256;
+    if (::GetUserNameW(name, &length) && length > 0)
+        user.name = WideToUtf8(name, length - 1);
+    return user;
+}
+
+std::vector<CSerialDevice> CConnectionDoctor::FindSerialDevices() const
+{
+    std::vector<CSerialDevice> devices;
+    for (const std::string& port : ListRegisteredPorts()) {
+        CSerialDevice device;
+        device.path = port;
+        devices.push_back(device);
+    }
+    DescribePorts(devices);
+    std::sort(devices.begin(), devices.end(), NaturalLess);
+    return devices;
+}
+
+CDoctorFinding CConnectionDoctor::NoDevicesFound()
+{
+    return Finding(Level::Problem, Text(IDS_DOCTOR_NO_COM_PORTS),
+                   Text(IDS_DOCTOR_NO_COM_PORTS_FIX));
+}
+
+std::vector<CDoctorFinding> CConnectionDoctor::CheckPort(const std::string& port) const
+{
+    if (port.empty() || !PortExists(port))
+        return {Finding(Level::Problem, Text(IDS_DOCTOR_PORT_MISSING, {port}),
+                        Text(IDS_DOCTOR_CHOOSE_PORT_FIX))};
+    return {Finding(Level::Ok, Text(IDS_DOCTOR_PORT_EXISTS, {port}))};
+}
+
+std::vector<CDoctorFinding> CConnectionDoctor::CheckHolders(const std::string& port) const
+{
+    const DWORD error = TryOpen(port);
+    if (error == 0)
+        return {Finding(Level::Ok, Text(IDS_DOCTOR_NOT_HELD, {port}))};
+    // The port is opened without sharing: a holder makes every other open fail this way.
+    if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION)
+        return {Finding(Level::Problem, Text(IDS_DOCTOR_HELD_BY_OTHER, {port}),
+                        Text(IDS_DOCTOR_HELD_BY_OTHER_FIX))};
+    return {Finding(Level::Problem, Text(IDS_DOCTOR_PORT_FAILS, {port, DescribeSystemError(error)}),
+                    Text(IDS_DOCTOR_PORT_FAILS_FIX))};
+}
+
+std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
+{
+    return {};
+}
+
+bool CConnectionDoctor::PortExists(const std::string& port) const
+{
+    wchar_t target[1024];
+    return ::QueryDosDeviceW(DosName(port).c_str(), target, 1024) != 0;
+}
