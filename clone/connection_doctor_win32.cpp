@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cwctype>
 
+// Before every other Windows header, which rely on its definitions.
+#include <windows.h>
+
 #include <devguid.h>
 #include <initguid.h>
 #include <setupapi.h>
-#include <windows.h>
 
 #include "platform/utf16_win32.h"
 #include "res/resource_ids.h"

@@ -2,8 +2,10 @@
 
 #include <vector>
 
-#include <mmsystem.h>
+// Before every other Windows header, which rely on its definitions.
 #include <windows.h>
+
+#include <mmsystem.h>
 
 namespace {
 

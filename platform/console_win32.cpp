@@ -4,9 +4,11 @@
 #include <iostream>
 #include <streambuf>
 
+// Before every other Windows header, which rely on its definitions.
+#include <windows.h>
+
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include "platform/utf16_win32.h"
 

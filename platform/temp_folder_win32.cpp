@@ -2,8 +2,10 @@
 
 #include <random>
 
-#include <sddl.h>
+// Before every other Windows header, which rely on its definitions.
 #include <windows.h>
+
+#include <sddl.h>
 
 #include "platform/utf16_win32.h"
 

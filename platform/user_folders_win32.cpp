@@ -1,8 +1,10 @@
 #include "platform/user_folders.h"
 
+// Before every other Windows header, which rely on its definitions.
+#include <windows.h>
+
 #include <knownfolders.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include "platform/utf16_win32.h"
 
