@@ -47,6 +47,12 @@ screenshots: configure
 	@rm -rf $(BUILD)/screenshots && mkdir -p $(BUILD)/screenshots
 	PWR_SCREENSHOT_DIR=$(abspath $(BUILD))/screenshots xvfb-run -a -s "-screen 0 1600x1200x24" \
 	    $(BUILD)/tests/app/app_screenshots
+	@# The Windows program under Wine as well, where it has been built (make windows).
+	@if [ -f $(WINBUILD)/app/pwr455.exe ]; then \
+	    cmake --build $(BUILD) --target pwr455-cli -j $(JOBS) && \
+	    xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/wine_gui screenshots \
+	        $(WINBUILD)/app/pwr455.exe $(BUILD)/cli/pwr455-cli $(WINBUILD)/wine $(BUILD)/screenshots; \
+	fi
 
 # Line coverage of engine/, radio/, clone/, card/ and platform/ from one run of the non-GUI suites.
 # The two tests that run the tool under a file size limit or as another user are left to `make test`:
@@ -92,12 +98,12 @@ windows-deps:
 	@./scripts/install-deps windows
 	@./scripts/windows/build-third-party $(WINBUILD) >/dev/null
 
-# The zip: $(WINBUILD)/dist/pwr455-VERSION-windows-x64.zip. The clone tests under Wine talk to the
-# Linux tool's simulated transceiver, so test-windows builds the Linux tool too. The desktop
-# program for Windows is yet to come (PWR_BUILD_GUI=OFF).
+# The zip and the installer: $(WINBUILD)/dist/pwr455-VERSION-windows-x64.zip and
+# pwr455-VERSION-setup-x64.exe. The tests under Wine talk to the Linux tool's simulated
+# transceiver, so test-windows builds the Linux tool too.
 windows: windows-deps
 	@cmake -S . -B $(WINBUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/scripts/windows/mingw-w64-x86_64.cmake \
-	    -DCMAKE_BUILD_TYPE=Release -DPWR_BUILD_BENCH=OFF -DPWR_BUILD_GUI=OFF \
+	    -DCMAKE_BUILD_TYPE=Release -DPWR_BUILD_BENCH=OFF \
 	    -DPWR_LINUX_CLI=$(abspath $(BUILD))/cli/pwr455-cli $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(WINBUILD) -j $(JOBS)
 

@@ -1,8 +1,9 @@
 #include "app/card_printout.h"
 
+#include <cairo.h>
 #include <wx/dc.h>
-#include <wx/graphics.h>
 
+#include "app/print_cairo.h"
 #include "card/card_renderer.h"
 
 CCardPrintout::CCardPrintout(const CCardData& card)
@@ -20,17 +21,13 @@ bool CCardPrintout::OnPrintPage(int)
     wxDC* dc = GetDC();
     if (!dc)
         return false;
-    // On GTK every DC draws with cairo: the printer's DC hands out its context directly, the
-    // bitmap of a print preview through its graphics context. Either way the context's units
-    // are the DC's device units, which cover the whole paper.
-    auto* cr = static_cast<cairo_t*>(dc->GetImpl()->GetCairoContext());
-    if (!cr && dc->GetGraphicsContext())
-        cr = static_cast<cairo_t*>(dc->GetGraphicsContext()->GetNativeContext());
-    if (!cr)
+    CPrintCairo cairo(*dc);
+    if (!cairo.Get())
         return false;
-    int width = 0;
-    int height = 0;
-    dc->GetSize(&width, &height);
-    RenderCard(cr, m_card, width, height);
+    const wxRect paper = cairo.GetPaperRect();
+    cairo_save(cairo.Get());
+    cairo_translate(cairo.Get(), paper.x, paper.y);
+    RenderCard(cairo.Get(), m_card, paper.width, paper.height);
+    cairo_restore(cairo.Get());
     return true;
 }

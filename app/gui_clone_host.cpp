@@ -19,6 +19,9 @@
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
+// The toolkit's headers bring Windows' MessageBox macro back.
+#undef MessageBox
+
 namespace {
 
 // While the progress window is up, waits are cut into slices of this length so that the window

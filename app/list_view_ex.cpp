@@ -6,6 +6,8 @@
 #include <wx/renderer.h>
 #include <wx/settings.h>
 
+#include "app/list_parts.h"
+
 namespace {
 
 // Space the header keeps free on each side of a column's title.
@@ -42,7 +44,7 @@ CListViewEx::CListViewEx(wxWindow* parent, wxWindowID id, long style)
       m_backColor(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW))
 {
     m_fullRowSelect = true;
-    m_rowsWindow = FindChildWindow(m_mainWin);
+    m_rowsWindow = GetListRowsWindow(*this);
     if (!m_rowsWindow)
         return; // a native list control draws itself
     // Handlers bound here run before the control's own ones, so the rows are drawn by
@@ -58,7 +60,7 @@ CListViewEx::CListViewEx(wxWindow* parent, wxWindowID id, long style)
     Bind(wxEVT_LIST_COL_DRAGGING, &CListViewEx::OnSelectionChanged, this);
     Bind(wxEVT_LIST_COL_END_DRAG, &CListViewEx::OnSelectionChanged, this);
     m_clientWidth = m_rowsWindow->GetClientSize().x;
-    m_headerWindow = FindChildWindow(m_headerWin);
+    m_headerWindow = GetListHeaderWindow(*this);
     if (m_headerWindow)
         m_headerWindow->Bind(wxEVT_PAINT, &CListViewEx::OnPaintHeader, this);
     AttachAccessibleTable(m_rowsWindow, this);
@@ -153,17 +155,6 @@ wxRect CListViewEx::GetAccessibleVisibleScreenRect() const
     return m_rowsWindow->GetScreenRect();
 }
 
-// The generic list control shows its header and its rows (below the header) in child windows
-// of its own; a native control has neither.
-wxWindow* CListViewEx::FindChildWindow(const void* window)
-{
-    for (wxWindow* child : GetChildren()) {
-        if (static_cast<const void*>(child) == window)
-            return child;
-    }
-    return nullptr;
-}
-
 bool CListViewEx::SetForegroundColour(const wxColour& colour)
 {
     m_textColor = colour;
@@ -251,22 +242,12 @@ wxString CListViewEx::GetColumnTitle(int column) const
     return GetColumn(column, info) ? info.GetText() : wxString();
 }
 
-// How far the rows, and with them the header, are scrolled to the left, in pixels.
-int CListViewEx::GetHeaderScrollX() const
-{
-    int unit = 0;
-    int start = 0;
-    GetScrollPixelsPerUnit(&unit, nullptr);
-    GetViewStart(&start, nullptr);
-    return unit * start;
-}
-
 // As the control draws its header, but a title that does not fit is shortened with "..." so
 // that the user sees it is cut, instead of being clipped at the column's edge.
 void CListViewEx::OnPaintHeader(wxPaintEvent&)
 {
     wxPaintDC dc(m_headerWindow);
-    const int scrollX = GetHeaderScrollX();
+    const int scrollX = GetListScrollX(*this);
     dc.SetDeviceOrigin(-scrollX, 0);
     dc.SetFont(m_headerWindow->GetFont());
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);

@@ -76,9 +76,7 @@ private:
     wxRect GetAccessibleCellScreenRect(int row, int column) const override;
     wxRect GetAccessibleVisibleScreenRect() const override;
 
-    wxWindow* FindChildWindow(const void* window);
     wxString GetColumnTitle(int column) const;
-    int GetHeaderScrollX() const;
     bool HasRowFocus() const;
     wxRect ToRowsWindow(wxRect rect, long item) const;
     void DrawRow(wxDC& dc, long item);

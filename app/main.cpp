@@ -1,5 +1,6 @@
 // The desktop program pwr455.
 #include "app/pwr455_app.h"
+#include "app/toolkit_entry.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CPWR455App);
 
@@ -10,5 +11,5 @@ int main(int argc, char** argv)
     if (status >= 0)
         return status;
     wxDISABLE_DEBUG_SUPPORT();
-    return wxEntry(argc, argv);
+    return EnterToolkit(argc, argv);
 }

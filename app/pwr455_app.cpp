@@ -267,15 +267,17 @@ void CPWR455App::OnAppAbout(wxCommandEvent&)
 
 wxString CPWR455App::FindHelpBook()
 {
-    wxString dirs[3];
+    wxString dirs[4];
     wxString env;
     if (wxGetEnv("PWR455_HELP_DIR", &env))
         dirs[0] = env;
-    // Installed: <prefix>/bin/pwr455 and <prefix>/share/pwr455/help.
+    // Installed: <prefix>/bin/pwr455 and <prefix>/share/pwr455/help; on Windows the help
+    // folder lies beside the program.
     const wxFileName exe(wxStandardPaths::Get().GetExecutablePath());
     dirs[1] = exe.GetPath() + "/../share/pwr455/help";
+    dirs[2] = exe.GetPath() + "/help";
 #ifdef PWR_SOURCE_HELP_DIR
-    dirs[2] = PWR_SOURCE_HELP_DIR;
+    dirs[3] = PWR_SOURCE_HELP_DIR;
 #endif
     for (const wxString& dir : dirs) {
         if (dir.empty())

@@ -8,6 +8,9 @@
 
 #include <string>
 
+// Windows' headers make MessageBox a macro for a function of their own.
+#undef MessageBox
+
 class CCloneHost {
 public:
     // Icon of a message box.

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cwctype>
 
+// Before every other Windows header, which rely on its definitions.
 #include <windows.h>
 
-// Defines the device classes' GUIDs here, where they are used, instead of declaring them.
-#include <initguid.h>
-
 #include <devguid.h>
+#include <initguid.h>
 #include <setupapi.h>
 
 #include "platform/utf16_win32.h"

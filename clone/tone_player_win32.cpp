@@ -2,6 +2,7 @@
 
 #include <vector>
 
+// Before every other Windows header, which rely on its definitions.
 #include <windows.h>
 
 #include <mmsystem.h>

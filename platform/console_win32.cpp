@@ -4,9 +4,10 @@
 #include <iostream>
 #include <streambuf>
 
-#include <io.h>
+// Before every other Windows header, which rely on its definitions.
 #include <windows.h>
 
+#include <io.h>
 #include <shellapi.h>
 
 #include "platform/utf16_win32.h"

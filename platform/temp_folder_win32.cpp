@@ -2,6 +2,7 @@
 
 #include <random>
 
+// Before every other Windows header, which rely on its definitions.
 #include <windows.h>
 
 #include <sddl.h>

@@ -1,5 +1,6 @@
 #include "platform/user_folders.h"
 
+// Before every other Windows header, which rely on its definitions.
 #include <windows.h>
 
 #include <knownfolders.h>
