@@ -24,7 +24,6 @@ public:
     // A store in `folder`; the folder is made when the first backup is saved.
     explicit CBackupStore(std::string folder = GetDefaultFolder());
 
-    const std::string& GetFolder() const { return m_folder; }
 
     // The file name of a backup taken at `local` time of a transceiver with `comment`:
     // trailing blanks are dropped and every character that a file name should not carry (all
