@@ -62,6 +62,20 @@ bool SaveDocument(CR455Radio& radio, const std::string& path, std::string& error
     }
 }
 
+bool FormatDocument(CR455Radio& radio, std::string& text, std::string& error)
+{
+    try {
+        std::ostringstream out;
+        CArchive ar(out);
+        radio.Serialize(ar);
+        text = out.str();
+        return true;
+    } catch (const CArchiveException& e) {
+        error = e.what();
+        return false;
+    }
+}
+
 EFileError ReadCsvFile(const std::string& path, std::string& text)
 {
     return ReadFileBounded(path, kMaxCsvFileSize, text);

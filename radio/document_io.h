@@ -26,5 +26,8 @@ bool IsResultWord(const std::string& answer);
 // `error` holds the reason.
 bool SaveDocument(CR455Radio& radio, const std::string& path, std::string& error);
 
+// The text File Save writes; false, with the reason in `error`, when it cannot be made.
+bool FormatDocument(CR455Radio& radio, std::string& text, std::string& error);
+
 // Reads a channel CSV file: EFileError::None, CannotOpen or TooLarge.
 EFileError ReadCsvFile(const std::string& path, std::string& text);

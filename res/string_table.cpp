@@ -228,6 +228,7 @@ constexpr CStringEntry kStrings[] = {
     {IDS_PROFILE_NOT_SAVED, "the profile '%1' cannot be saved: %2"},
     {IDS_APP_WARNING, "pwr455: warning: %1"},
     {IDS_CLI_WARNING, "pwr455-cli: warning: %1"},
+    {IDS_BACKUP_NOT_OWN_FOLDER, "the folder '%1' belongs to another user"},
     {IDS_MENU_UNDO, "&Undo\tCtrl+Z"},
     {IDS_MENU_UNDO_NAMED, "&Undo %1\tCtrl+Z"},
     {IDS_MENU_REDO, "&Redo\tCtrl+Y"},
