@@ -105,10 +105,14 @@ int RunAirportsCommand(const std::vector<std::string>& args, CCliIo& io)
     if (const std::string* text = parsed.Option("--from"); text && !ParseFrom(*text, &from))
         return parsed.Usage(io, IDS_CLI_BAD_FROM, *text);
 
+    const std::string* data = parsed.Option("--data");
+    const std::string listPath = data ? *data : GetDefaultAirportListPath();
+    const std::string* output = parsed.Option("-o");
+    if (output && !IsDistinctOutput(*output, {listPath}, io))
+        return kExitFailure;
     CAirportList list;
     std::string error;
-    const std::string* data = parsed.Option("--data");
-    if (!list.LoadFile(data ? *data : GetDefaultAirportListPath(), &error)) {
+    if (!list.LoadFile(listPath, &error)) {
         io.err << FormatText(LoadResString(IDS_CLI_AIR_ERROR), {"airports", error}) << '\n';
         return kExitFailure;
     }
@@ -125,7 +129,6 @@ int RunAirportsCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitFailure;
     const std::vector<CAirportChoice> choices = ChooseAirportRows(list, lookup.rows,
                                                                   GetChannelGrid(radio));
-    const std::string* output = parsed.Option("-o");
     if (!output) {
         io.out << ListChoices(list, choices);
         return kExitOk;
@@ -151,6 +154,8 @@ int RunCardCommand(const std::vector<std::string>& args, CCliIo& io)
     if (const std::string* word = parsed.Option("--size"); word && !ParseCardSize(*word, &size))
         return parsed.Usage(io, IDS_CLI_BAD_SIZE, *word);
     const std::string& path = parsed.Positional()[0];
+    if (!IsDistinctOutput(*output, {path}, io))
+        return kExitFailure;
     CR455Radio radio;
     if (!OpenDocumentOrReport(radio, path, io))
         return kExitFailure;

@@ -6,6 +6,7 @@
 #include "cli/channel_listing.h"
 #include "cli/cli_args.h"
 #include "cli/document_report.h"
+#include "engine/command_string.h"
 #include "platform/file_io.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
@@ -26,12 +27,11 @@ const char kOk[] = "OK";
 // command with the longest path), short enough that an endless line cannot exhaust memory.
 constexpr size_t kMaxCommandLine = 64 * 1024;
 
-// Refuses, before any work, an output that would replace an input of another kind
-// ("import x.csv -o x.csv").
-bool IsDistinctOutput(const std::string& output, const std::string& input, CCliIo& io)
+// FILE.SAVE and FILE.LOAD would read and write any path, past every check that -i and -o make.
+bool IsFileCommand(const std::string& command)
 {
-    return !IsSameFile(output, input) ||
-           ReportCannotSave(io, output, LoadResString(IDS_SAVE_SAME_AS_INPUT));
+    const CCommandString key(CCommandString(command).Field('=', 0));
+    return EqualsNoCase(key.Field('.', 0), "File");
 }
 
 enum class LineRead { kLine, kEnd, kTooLong };
@@ -98,7 +98,11 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
     }
     std::vector<CChannelEntry> typed;
     auto run = [&](const std::string& command) {
-        std::string answer = radio.Command(command);
+        std::string answer;
+        if (IsFileCommand(command))
+            io.err << LoadResString(IDS_CLI_EXEC_FILE_COMMAND) << '\n';
+        else
+            answer = radio.Command(command);
         io.out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
         io.out << '\n';
         CollectChannelEntry(command, typed);
@@ -166,7 +170,7 @@ int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     const std::string& input = parsed.Positional()[0];
     const std::string* output = parsed.Option("-o");
-    if (output && !IsDistinctOutput(*output, input, io))
+    if (output && !IsDistinctOutput(*output, {input}, io))
         return kExitFailure;
     CR455Radio radio;
     if (!OpenDocumentOrReport(radio, input, io))
@@ -193,7 +197,7 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!output)
         return parsed.MissingOption(io, "-o");
     const std::string& csvPath = parsed.Positional()[0];
-    if (!IsDistinctOutput(*output, csvPath, io))
+    if (!IsDistinctOutput(*output, {csvPath}, io))
         return kExitFailure;
     std::string csv;
     switch (ReadCsvFile(csvPath, csv)) {

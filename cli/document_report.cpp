@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "platform/file_io.h"
 #include "radio/document_io.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
@@ -17,6 +18,15 @@ bool ReportCannotSave(CCliIo& io, const std::string& path, const std::string& re
 {
     io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {path, reason}) << '\n';
     return false;
+}
+
+bool IsDistinctOutput(const std::string& output, std::initializer_list<std::string> inputs,
+                      CCliIo& io)
+{
+    for (const std::string& input : inputs)
+        if (IsSameFile(output, input))
+            return ReportCannotSave(io, output, LoadResString(IDS_SAVE_SAME_AS_INPUT));
+    return true;
 }
 
 bool OpenDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "cli/cli_command.h"
@@ -12,5 +13,9 @@ class CR455Radio;
 void ReportFileError(CCliIo& io, const std::string& path, const std::string& reason);
 // Always false, so that a check can end with it.
 bool ReportCannotSave(CCliIo& io, const std::string& path, const std::string& reason);
+// False, after the message, when `output` is one of `inputs` under any name (the same file):
+// saving there would replace an input by output of another kind ("card F -o F").
+bool IsDistinctOutput(const std::string& output, std::initializer_list<std::string> inputs,
+                      CCliIo& io);
 bool OpenDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io);
 bool SaveDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io);

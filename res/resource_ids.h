@@ -244,6 +244,7 @@ enum : unsigned {
     IDS_CLI_WARNING = 26418,
     // Files and ports the tool refuses, and backups it does not write.
     IDS_BACKUP_NOT_OWN_FOLDER = 26580,
+    IDS_CLI_EXEC_FILE_COMMAND = 26581,
     // Undo and redo, reordering, notes on what the engine stored, pasting spreadsheet rows.
     IDS_MENU_UNDO = 26700, // the Edit menu's Undo and Redo item texts
     IDS_MENU_UNDO_NAMED = 26701,

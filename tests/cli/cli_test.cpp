@@ -25,6 +25,8 @@ bool HoldsOpen(const std::string& fd, const std::string& path)
 const char kHeader[] = "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n";
 const std::string kTempFolder = "The temporary file cannot be created or opened.\n\n"
                                 "Check the free space and the permissions of the temporary folder.\n";
+const std::string kNoFileCommands =
+    "pwr455-cli exec: file commands are not run here; -i and -o open and save files\n";
 const std::string kNotRegular = "not a regular file (a folder, a device, a pipe or a socket)\n";
 
 using CliTest = CToolTest;
@@ -76,6 +78,8 @@ TEST_F(CliTest, NewAndExec)
          0, "OFF\n121.500\nON\n"},
         {{"exec", "-i", "@b.qrb", "EDIT_FLAG", "COMMON.BEEP", "CH.MCH.2.FREQUENCY"}, 0,
          "OFF\nOFF\n121.500\n"},
+        {{"exec", "FILE.SAVE.\"@x.qrb\"", "file.Load.\"@b.qrb\"", "COMMON.BEEP"}, 0, "\n\nON\n",
+         kNoFileCommands + kNoFileCommands},
         {{"exec", "-i", "@b.qrb", "-o", "@b.qrb", "COMMON.BEEP=ON"}, 0, "ON\n"},
         {{"exec", "-i", "@b.qrb", "--", "COMMON.BEEP"}, 0, "ON\n"},
         {{"exec", "-i", "@missing.qrb", "COMMON.BEEP"}, 1, "", "CANNOT_OPEN_FILE\n"},
@@ -175,6 +179,7 @@ TEST_F(CliTest, BoundedInputsAndCheckedOutputs)
     ASSERT_EQ(Run({"new", "@a.qrb"}).status, 0);
     ASSERT_EQ(Run({"export", "@a.qrb", "-o", "@a.csv"}).status, 0);
     ASSERT_EQ(::mkfifo(m_dir.In("fifo").c_str(), 0600), 0);
+    std::filesystem::create_hard_link(m_dir.In("a.qrb"), m_dir.In("h.qrb"));
     std::filesystem::create_directory(m_dir.In("tmp"));
     std::filesystem::create_directories(m_dir.Path() / "target.qrb" / "inside");
     RunSteps({
@@ -182,9 +187,12 @@ TEST_F(CliTest, BoundedInputsAndCheckedOutputs)
         {{"exec", "</dev/zero"}, 1, "", "pwr455-cli exec: line 1 of the standard input is longer than 65536 characters\n"},
         {{"simulate", "--image", "/dev/zero"}, 2, "", "pwr455-cli: '/dev/zero': not a clone data file\n"},
         {{"export", "@a.qrb", "-o", "@a.qrb"}, 1, "", "pwr455-cli: cannot save '@a.qrb': it is also the input file\n"},
-        {{"import", "@a.csv", "-i", "@a.qrb", "-o", "@a.csv"}, 1, "",
+        {{"card", "@a.qrb", "-o", "@h.qrb"}, 1, "", "pwr455-cli: cannot save '@h.qrb': it is also the input file\n"},
+        {{"airports", "X", "--data", "@a.csv", "-o", "@a.csv"}, 1, "",
          "pwr455-cli: cannot save '@a.csv': it is also the input file\n"},
-        {{"new", "@fifo"}, 1, "", "pwr455-cli: cannot save '@fifo': " + kNotRegular},
+        {{"write", "@a.qrb", "--fleet", "--log", "@h.qrb", "--simulate"}, 2, "",
+         "pwr455-cli: cannot save '@h.qrb': it is also the input file\n"},
+        {{"exec", "-o", "@fifo"}, 1, "", "pwr455-cli: cannot save '@fifo': " + kNotRegular}, // no lock
         {{"read", "@tmp", "--simulate"}, 2, "", "pwr455-cli: cannot save '@tmp': " + kNotRegular},
         {{"new", "@no/such/dir/x.qrb"}, 1, "",
          "pwr455-cli: cannot save '@no/such/dir/x.qrb': cannot create a new file in the target's "
@@ -196,7 +204,7 @@ TEST_F(CliTest, BoundedInputsAndCheckedOutputs)
         {{"TMPDIR=", "new", "@u.qrb"}, 0, ""},
     });
     EXPECT_EQ(m_dir.Entries(),
-              (std::vector<std::string>{"a.csv", "a.qrb", "fifo", "target.qrb", "tmp", "u.qrb"}));
+              (std::vector<std::string>{"a.csv", "a.qrb", "fifo", "h.qrb", "target.qrb", "tmp", "u.qrb"}));
     EXPECT_TRUE(std::filesystem::is_directory(m_dir.Path() / "target.qrb" / "inside"));
 }
 
