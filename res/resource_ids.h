@@ -245,6 +245,8 @@ enum : unsigned {
     // Files and ports the tool refuses, and backups it does not write.
     IDS_BACKUP_NOT_OWN_FOLDER = 26580,
     IDS_CLI_EXEC_FILE_COMMAND = 26581,
+    IDS_CLI_EMPTY_PORT = 26582,
+    IDS_CLI_PORT_NAME_TOO_LONG = 26583,
     // Undo and redo, reordering, notes on what the engine stored, pasting spreadsheet rows.
     IDS_MENU_UNDO = 26700, // the Edit menu's Undo and Redo item texts
     IDS_MENU_UNDO_NAMED = 26701,

@@ -230,6 +230,8 @@ constexpr CStringEntry kStrings[] = {
     {IDS_CLI_WARNING, "pwr455-cli: warning: %1"},
     {IDS_BACKUP_NOT_OWN_FOLDER, "the folder '%1' belongs to another user"},
     {IDS_CLI_EXEC_FILE_COMMAND, "pwr455-cli exec: file commands are not run here; -i and -o open and save files"},
+    {IDS_CLI_EMPTY_PORT, "pwr455-cli %1: --port needs a device name"},
+    {IDS_CLI_PORT_NAME_TOO_LONG, "pwr455-cli %1: the port's device name is longer than %2 bytes"},
     {IDS_MENU_UNDO, "&Undo\tCtrl+Z"},
     {IDS_MENU_UNDO_NAMED, "&Undo %1\tCtrl+Z"},
     {IDS_MENU_REDO, "&Redo\tCtrl+Y"},
