@@ -247,6 +247,9 @@ enum : unsigned {
     IDS_CLI_EXEC_FILE_COMMAND = 26581,
     IDS_CLI_EMPTY_PORT = 26582,
     IDS_CLI_PORT_NAME_TOO_LONG = 26583,
+    IDS_DOCTOR_NOT_SERIAL = 26584,
+    IDS_DOCTOR_PORT_OWNER_ONLY = 26585,
+    IDS_DOCTOR_PORT_OWNER_ONLY_FIX = 26586,
     // Undo and redo, reordering, notes on what the engine stored, pasting spreadsheet rows.
     IDS_MENU_UNDO = 26700, // the Edit menu's Undo and Redo item texts
     IDS_MENU_UNDO_NAMED = 26701,
