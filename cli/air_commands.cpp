@@ -12,6 +12,7 @@
 #include "radio/airport_import.h"
 #include "radio/airport_list.h"
 #include "radio/r455_radio.h"
+#include "radio/text_encoding.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -159,7 +160,8 @@ int RunCardCommand(const std::vector<std::string>& args, CCliIo& io)
     CR455Radio radio;
     if (!OpenDocumentOrReport(radio, path, io))
         return kExitFailure;
-    const std::string name = std::filesystem::path(path).filename().string();
+    // Any file name will do, shown with replacement characters where it is no UTF-8 text.
+    const std::string name = PrintableText(std::filesystem::path(path).filename().string());
     std::string error;
     if (!WriteCardPdf(BuildCardData(radio, name, Today()), size, *output, &error)) {
         io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {*output, error}) << '\n';

@@ -7,6 +7,7 @@
 #include "cli/cli_args.h"
 #include "cli/document_report.h"
 #include "engine/command_string.h"
+#include "platform/console.h"
 #include "platform/file_io.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
@@ -15,6 +16,7 @@
 #include "radio/document_io.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
+#include "radio/text_encoding.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -97,12 +99,16 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
         }
     }
     std::vector<CChannelEntry> typed;
+    // Texts of a data file may hold escape sequences: a terminal gets them as blanks.
+    const bool terminal = IsStandardOutputTerminal();
     auto run = [&](const std::string& command) {
         std::string answer;
         if (IsFileCommand(command))
             io.err << LoadResString(IDS_CLI_EXEC_FILE_COMMAND) << '\n';
         else
             answer = radio.Command(command);
+        if (terminal)
+            answer = PrintableText(answer);
         io.out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
         io.out << '\n';
         CollectChannelEntry(command, typed);
@@ -158,7 +164,7 @@ int RunShowCommand(const std::vector<std::string>& args, CCliIo& io)
             value = radio.GetCloneComment();
         else
             value = radio.GetSetting(key);
-        io.out << key << '=' << value << '\n';
+        io.out << key << '=' << PrintableText(value) << '\n';
     }
     return kExitOk;
 }

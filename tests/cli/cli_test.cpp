@@ -126,7 +126,7 @@ TEST_F(CliTest, ShowListsChannelsAndSettings)
         "exec", "-o", "@s.qrb", "CH.MCH.2.NAME=tower", "CH.MCH.2.TXINHIBIT=ON",
         "CH.MCH.2.FREQUENCY=121.5", "CH.MCH.2.APPEAR=ON", "CH.MCH.3.CHLOCKOUT=ON",
         "CH.MCH.3.FREQUENCY=118.1", "CH.MCH.3.APPEAR=ON", "COMMON.PRIOCH=2", "COMMON.SCAN_PRIO=ON",
-        "COMMON.OPENING_TEXT=HELLO", "COMMON.CLONE_COMMENT=My radio"};
+        "COMMON.OPENING_TEXT=HE\x1b[2J", "COMMON.CLONE_COMMENT=My radio"}; // no escape reaches a terminal
     ASSERT_EQ(Run(edits).status, 0);
     std::string expected = "CH  Prio  Frequency  Carrier   Name   Tx Inhibit  Memory Lockout\n"
                            "01        118.000    118.0000\n"
@@ -137,7 +137,7 @@ TEST_F(CliTest, ShowListsChannelsAndSettings)
     expected += "\nADJ_ENABLE=DISABLE\nCH_SPACING=25kHz\nVFOMODE_ENABLE=DISABLE\nVFOTX_INHIBIT=ENABLE\n"
                 "MRWRITE_ENABLE=DISABLE\nINDICATEMODE=FREQ\nBEEP=ON\nBEEP_UDKEY=ON\nSIDETONE=ON\n"
                 "SCAN_FUNCTION=ON\nSCAN_MODE=NORMAL\nSCAN_HANGER=OFF\nSCAN_PRIO=ON\nLCD_BACKLIGHT=ON\n"
-                "LCD_DIMMER=HIGH\nPRIOCH=2\nOPENING_TEXT=HELLO\nCLONE_COMMENT=My radio\n";
+                "LCD_DIMMER=HIGH\nPRIOCH=2\nOPENING_TEXT=HE [2J\nCLONE_COMMENT=My radio\n";
     RunSteps({{{"show", "@s.qrb"}, 0, expected}});
 }
 
