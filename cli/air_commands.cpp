@@ -9,6 +9,7 @@
 #include "cli/channel_listing.h"
 #include "cli/cli_args.h"
 #include "cli/document_report.h"
+#include "platform/file_lock.h"
 #include "radio/airport_import.h"
 #include "radio/airport_list.h"
 #include "radio/r455_radio.h"
@@ -109,7 +110,8 @@ int RunAirportsCommand(const std::vector<std::string>& args, CCliIo& io)
     const std::string* data = parsed.Option("--data");
     const std::string listPath = data ? *data : GetDefaultAirportListPath();
     const std::string* output = parsed.Option("-o");
-    if (output && !IsDistinctOutput(*output, {listPath}, io))
+    CFileLock lock(output ? *output : std::string());
+    if (output && (!IsDistinctOutput(*output, {listPath}, io) || !LockForUpdate(lock, *output, io)))
         return kExitFailure;
     CAirportList list;
     std::string error;

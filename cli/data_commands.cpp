@@ -9,6 +9,7 @@
 #include "engine/command_string.h"
 #include "platform/console.h"
 #include "platform/file_io.h"
+#include "platform/file_lock.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
 #include "radio/channel_order.h"
@@ -89,6 +90,10 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
     CCliArgs parsed("exec", {"-i", "-o"}, {"--explain"});
     if (!parsed.Parse(args, io))
         return kExitUsage;
+    const std::string* output = parsed.Option("-o");
+    CFileLock lock(output ? *output : std::string());
+    if (output && !LockForUpdate(lock, *output, io))
+        return kExitFailure;
     CR455Radio radio;
     radio.ResetData();
     if (const std::string* input = parsed.Option("-i")) {
@@ -140,10 +145,8 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
                 io.err << note << '\n';
         }
     }
-    if (const std::string* output = parsed.Option("-o")) {
-        if (!SaveDocumentOrReport(radio, *output, io))
-            return kExitFailure;
-    }
+    if (output && !SaveDocumentOrReport(radio, *output, io))
+        return kExitFailure;
     return kExitOk;
 }
 
@@ -203,7 +206,8 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!output)
         return parsed.MissingOption(io, "-o");
     const std::string& csvPath = parsed.Positional()[0];
-    if (!IsDistinctOutput(*output, {csvPath}, io))
+    CFileLock lock(*output);
+    if (!IsDistinctOutput(*output, {csvPath}, io) || !LockForUpdate(lock, *output, io))
         return kExitFailure;
     std::string csv;
     switch (ReadCsvFile(csvPath, csv)) {
@@ -261,6 +265,9 @@ int RunSortCommand(const std::vector<std::string>& args, CCliIo& io)
         return parsed.MissingOption(io, "-o");
     if (*by != "frequency" && *by != "name")
         return parsed.Usage(io, IDS_CLI_BAD_SORT_ORDER, *by);
+    CFileLock lock(*output);
+    if (!LockForUpdate(lock, *output, io))
+        return kExitFailure;
     CR455Radio radio;
     if (!OpenDocumentOrReport(radio, parsed.Positional()[0], io))
         return kExitFailure;

@@ -250,6 +250,8 @@ enum : unsigned {
     IDS_DOCTOR_NOT_SERIAL = 26584,
     IDS_DOCTOR_PORT_OWNER_ONLY = 26585,
     IDS_DOCTOR_PORT_OWNER_ONLY_FIX = 26586,
+    IDS_CLI_WAITING_FOR_FILE = 26587,
+    IDS_SAVE_FILE_BUSY = 26588,
     // Undo and redo, reordering, notes on what the engine stored, pasting spreadsheet rows.
     IDS_MENU_UNDO = 26700, // the Edit menu's Undo and Redo item texts
     IDS_MENU_UNDO_NAMED = 26701,

@@ -235,6 +235,8 @@ constexpr CStringEntry kStrings[] = {
     {IDS_DOCTOR_NOT_SERIAL, "Port %1 is not a serial device."},
     {IDS_DOCTOR_PORT_OWNER_ONLY, "You may not read and write %1 (%2 %3 %4): only %3 may."},
     {IDS_DOCTOR_PORT_OWNER_ONLY_FIX, "Have a udev rule give it a group of yours (GROUP=\"dialout\", MODE=\"0660\"), then: sudo usermod -aG dialout %5, and log out and in again."},
+    {IDS_CLI_WAITING_FOR_FILE, "pwr455-cli: waiting for another program to finish changing '%1'"},
+    {IDS_SAVE_FILE_BUSY, "another program is changing it; try again when it has finished"},
     {IDS_MENU_UNDO, "&Undo\tCtrl+Z"},
     {IDS_MENU_UNDO_NAMED, "&Undo %1\tCtrl+Z"},
     {IDS_MENU_REDO, "&Redo\tCtrl+Y"},

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/file_lock.h"
 #include "tests/common/cli_tool.h"
 
 namespace {
@@ -237,6 +238,26 @@ TEST_F(CliTest, SignalsEndEveryCommandAndItsTemporaryFiles)
         }
     }
     ::close(writer);
+}
+
+// Two commands that change one file take turns: the second waits, says so, and builds on what
+// the first saved (a save puts a new file in the old one's place: the wait follows it there).
+TEST_F(CliTest, UpdatesOfOneFileTakeTurns)
+{
+    ASSERT_EQ(Run({"new", "@f.qrb"}).status, 0);
+    CFileLock first(m_dir.In("f.qrb"));
+    ASSERT_EQ(first.TryLock(), CFileLock::EResult::Locked);
+    ProcessOptions options = Options();
+    CChildProcess second(Argv({"exec", "-i", "@f.qrb", "-o", "@f.qrb", "COMMON.SIDETONE=OFF"}, options),
+                         options);
+    ASSERT_TRUE(second.WaitForOutput("waiting", CChildProcess::kPatienceMs, true));
+    ASSERT_EQ(Run({"exec", "-o", "@g.qrb", "COMMON.BEEP=OFF"}).status, 0);
+    std::filesystem::rename(m_dir.In("g.qrb"), m_dir.In("f.qrb"));
+    first.Unlock();
+    const ProcessResult r = second.Finish();
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, At("pwr455-cli: waiting for another program to finish changing '@f.qrb'\n"));
+    RunSteps({{{"exec", "-i", "@f.qrb", "COMMON.BEEP", "COMMON.SIDETONE"}, 0, "OFF\nOFF\n"}});
 }
 
 TEST_F(CliTest, SortKeepsThePriorityChannelWithItsChannelAndExecExplains)
