@@ -20,10 +20,11 @@ public:
     CFileLock(const CFileLock&) = delete;
     CFileLock& operator=(const CFileLock&) = delete;
 
-    // Takes the lock without waiting.
+    // Takes the lock without waiting (the system's side, file_lock_<system>.cpp).
     EResult TryLock();
     // Takes the lock, waiting up to `waitMs` for another holder to let go.
     EResult Lock(unsigned waitMs);
+    // Lets go of it (the system's side).
     void Unlock();
 
 private:

@@ -1,9 +1,5 @@
 #include "platform/file_lock.h"
 
-#include <cerrno>
-#include <chrono>
-#include <thread>
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -11,19 +7,10 @@
 
 namespace {
 
-// Pause between two tries while another holds the lock.
-constexpr unsigned kRetryMs = 50;
 // Saves that replace the file between the open and the lock, each time, before this gives up.
 constexpr int kMaxReplaced = 100;
 
 } // namespace
-
-CFileLock::CFileLock(std::string path) : m_path(std::move(path)) {}
-
-CFileLock::~CFileLock()
-{
-    Unlock();
-}
 
 CFileLock::EResult CFileLock::TryLock()
 {
@@ -50,16 +37,6 @@ CFileLock::EResult CFileLock::TryLock()
             return result;
     }
     return EResult::Busy;
-}
-
-CFileLock::EResult CFileLock::Lock(unsigned waitMs)
-{
-    EResult result = TryLock();
-    for (unsigned waited = 0; result == EResult::Busy && waited < waitMs; waited += kRetryMs) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(kRetryMs));
-        result = TryLock();
-    }
-    return result;
 }
 
 void CFileLock::Unlock()
