@@ -230,7 +230,7 @@ bool CPWR455Doc::DoSaveDocument(const wxString& path)
     bool saved = false;
     {
         wxBusyCursor wait;
-        saved = SaveDocument(*m_radioData, path.utf8_string(), error);
+        saved = SaveDocumentWhenFree(*m_radioData, path.utf8_string(), error);
     }
     if (!saved)
         ShowFileError(

@@ -76,6 +76,8 @@ public:
 
 private:
     std::string InRoot(const std::string& path) const;
+    // True when a serial device is there: not a folder, a plain file, a FIFO or a device of
+    // another kind (/dev/null), which nobody can clone through and whose holders do not matter.
     bool PortExists(const std::string& port) const;
 
     static CDoctorFinding Finding(CDoctorFinding::Level level, std::string text,

@@ -3,6 +3,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+bool IsStandardOutputTerminal()
+{
+    return ::isatty(STDOUT_FILENO) != 0;
+}
+
 bool IsStandardErrorTerminal()
 {
     return ::isatty(STDERR_FILENO) == 1;

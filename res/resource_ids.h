@@ -242,6 +242,16 @@ enum : unsigned {
     IDS_PROFILE_NOT_SAVED = 26416,
     IDS_APP_WARNING = 26417,
     IDS_CLI_WARNING = 26418,
+    // Files and ports the tool refuses, and backups it does not write.
+    IDS_BACKUP_NOT_OWN_FOLDER = 26580,
+    IDS_CLI_EXEC_FILE_COMMAND = 26581,
+    IDS_CLI_EMPTY_PORT = 26582,
+    IDS_CLI_PORT_NAME_TOO_LONG = 26583,
+    IDS_DOCTOR_NOT_SERIAL = 26584,
+    IDS_DOCTOR_PORT_OWNER_ONLY = 26585,
+    IDS_DOCTOR_PORT_OWNER_ONLY_FIX = 26586,
+    IDS_CLI_WAITING_FOR_FILE = 26587,
+    IDS_SAVE_FILE_BUSY = 26588,
     // Undo and redo, reordering, notes on what the engine stored, pasting spreadsheet rows.
     IDS_MENU_UNDO = 26700, // the Edit menu's Undo and Redo item texts
     IDS_MENU_UNDO_NAMED = 26701,
