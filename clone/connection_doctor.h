@@ -64,6 +64,8 @@ public:
 
     // The four checks above, in order.
     std::vector<CDoctorFinding> CheckAll(const std::string& port) const;
+    // Whether anything is there by the name `port`.
+    bool PortExists(const std::string& port) const;
 
     // The information run on `port`: the transceiver's answer, or which failure it was.
     // `answered` is set when a VX-R455NORD answered.
@@ -76,7 +78,6 @@ public:
 
 private:
     std::string InRoot(const std::string& path) const;
-    bool PortExists(const std::string& port) const;
 
     static CDoctorFinding Finding(CDoctorFinding::Level level, std::string text,
                                   std::string fix = std::string());
