@@ -7,6 +7,7 @@
 
 #include "app/airport_import_command.h"
 #include "app/airport_import_dlg.h"
+#include "app/app_resources.h"
 #include "app/card_printing.h"
 #include "app/card_printout.h"
 #include "radio/undo_history.h"
@@ -70,15 +71,11 @@ TEST_F(ProgramTest, AirportImportFiltersGreysAndAppliesTheTickedOnes)
             for (int key : {WXK_SPACE, WXK_RETURN, WXK_SPACE})
                 press(key);
             EXPECT_FALSE(list->IsItemChecked(atis));
-            // Every column is as wide as its title and its widest text.
+            // Every column is as wide as its title (i -1) and its widest text.
             for (int col = 0; col < CAirportImportDlg::kColumnCount; ++col) {
-                wxListItem column;
-                column.SetMask(wxLIST_MASK_TEXT);
-                list->GetColumn(col, column);
-                int widest = list->GetTextExtent(column.GetText()).x;
-                for (long i = 0; i < list->GetItemCount(); ++i)
-                    widest = std::max(widest, list->GetTextExtent(list->GetItemText(i, col)).x);
-                EXPECT_GT(list->GetColumnWidth(col), widest) << col;
+                const wxString title = ResString(IDS_AIR_COLUMN_IDENT + static_cast<unsigned>(col));
+                for (long i = -1; i < list->GetItemCount(); ++i)
+                    EXPECT_GT(list->GetColumnWidth(col), list->GetTextExtent(i < 0 ? title : list->GetItemText(i, col)).x);
             }
             auto* from = XrcCtrl<wxSpinCtrl>(d, "IDC_AIRPORT_FROM");
             from->SetValue(static_cast<int>(c.from));

@@ -1,6 +1,5 @@
-# The program as a screen reader reads it over AT-SPI: the box of a file that does not open, the
-# channel list's name, headers, a row and the selection, the status bar and a note announced in
-# it. Usage, on an X display and a D-Bus session: read_with_at_spi.py PWR455
+# The program as a screen reader reads it over AT-SPI: a box, the channel list and its headers, the
+# status bar and a note announced there. Usage, on X and D-Bus: read_with_at_spi.py PWR455
 import os, subprocess, sys, tempfile, time, pyatspi
 from gi.repository import GLib
 
@@ -8,8 +7,7 @@ def wait_for(find):
     for _ in range(600):  # the bound only keeps a broken program from hanging the test
         if found := find():
             return found
-        while GLib.MainContext.default().iteration(False):
-            pass
+        while GLib.MainContext.default().iteration(False): pass  # the events that came
         time.sleep(0.05)
     sys.exit("the program never showed it on AT-SPI")
 
