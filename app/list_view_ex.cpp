@@ -6,6 +6,8 @@
 #include <wx/renderer.h>
 #include <wx/settings.h>
 
+#include "app/accessibility.h"
+
 namespace {
 
 // Space the header keeps free on each side of a column's title.
@@ -94,7 +96,18 @@ wxString CListViewEx::GetAccessibleCellText(int row, int column) const
 
 wxString CListViewEx::GetAccessibleHeaderText(int column) const
 {
-    return GetColumnTitle(column);
+    const auto name = m_headerNames.find(column);
+    return name != m_headerNames.end() ? name->second : GetColumnTitle(column);
+}
+
+void CListViewEx::SetAccessibleName(const wxString& name)
+{
+    ::SetAccessibleName(m_rowsWindow ? m_rowsWindow : this, name);
+}
+
+void CListViewEx::SetAccessibleHeaderName(int column, const wxString& name)
+{
+    m_headerNames[column] = name;
 }
 
 int CListViewEx::GetAccessibleSelectedRow() const

@@ -86,6 +86,7 @@ bool CPWR455View::OnCreate(wxDocument* doc, long flags)
     if (!frame)
         return false;
     m_list = new CListViewEx(frame, wxID_ANY, wxLC_SINGLE_SEL | wxBORDER_THEME);
+    m_list->SetAccessibleName(ResString(IDS_LIST_ACCESSIBLE_NAME));
     CreateColumns();
     for (unsigned i = 0; i < kChannelCount; ++i)
         m_list->InsertItem(0, wxString());
@@ -119,6 +120,7 @@ void CPWR455View::CreateColumns()
         const wxString header = ResString(kColumns[c].header);
         m_list->InsertColumn(static_cast<long>(c), header, wxLIST_FORMAT_RIGHT, width);
     }
+    m_list->SetAccessibleHeaderName(kColumnCount - 1, ResString(IDS_LIST_SPARE_ACCESSIBLE_NAME));
 }
 
 void CPWR455View::SaveColumnWidths()
@@ -154,6 +156,8 @@ void CPWR455View::OnUpdate(wxView*, wxObject*)
 
 void CPWR455View::OnInitialUpdate()
 {
+    // New data: no note of the data before is true of them.
+    ClearStatusText();
     SelectChannel(1);
     OnUpdate(nullptr, nullptr);
 }
@@ -266,7 +270,9 @@ CUndoHistory& CPWR455View::History()
 void CPWR455View::RunSettingsSheet()
 {
     CUndoStep step(History(), UndoStepName(IDS_STEP_SETTINGS));
-    RunCommonSetting(m_list, GetDocument(), m_radioData, &m_settingsPage, [this] { RefreshAll(); });
+    if (RunCommonSetting(m_list, GetDocument(), m_radioData, &m_settingsPage,
+                         [this] { RefreshAll(); }) == wxID_OK)
+        ClearStatusText();
 }
 
 void CPWR455View::OnEditMemory(wxCommandEvent&)
@@ -391,6 +397,7 @@ void CPWR455View::OnEditPaste(wxCommandEvent&)
         ShowMessage(IDS_OVERWRITE_HERE, wxYES_NO | wxICON_EXCLAMATION) != wxYES)
         return;
     History().Record(UndoStepName(IDS_STEP_PASTE, n), [&] { ChannelCommand(n, "PASTE", false); });
+    ClearStatusText();
     RebuildRow(n);
     // The box lay over the rows; some window managers leave its last frame of them behind.
     if (m_list)
@@ -411,6 +418,7 @@ void CPWR455View::ClearSelectedChannel()
         if (ChannelCommand(n, "CLEAR", false) == EChannelAnswer::kOk && IsPriorityChannel(n))
             m_radioData->SetPriorityChannel("OFF");
     });
+    ClearStatusText();
     RebuildRow(n);
 }
 
@@ -435,6 +443,7 @@ void CPWR455View::OnEditDeleteCh(wxCommandEvent&)
         if (m_radioData)
             m_radioData->SetPriorityChannel("OFF");
     });
+    ClearStatusText();
     RebuildRow(n);
     RefreshAll();
 }
@@ -458,6 +467,7 @@ void CPWR455View::OnEditInsertCh(wxCommandEvent&)
             m_radioData->SetPriorityChannel("OFF");
         ChannelCommand(n, "INSERT", false);
     });
+    ClearStatusText();
     RebuildRow(n);
     RefreshAll();
 }

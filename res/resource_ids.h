@@ -97,6 +97,7 @@ enum : unsigned {
     IDS_DOCTOR_SILENT_FIX = 26388,
     IDS_DOCTOR_GARBLED = 26389,
     IDS_DOCTOR_GARBLED_FIX = 26390,
+    IDS_DOCTOR_CHOOSE_PORT_IN_DIALOG = 26395, // the desktop program's fix for a port not there
     ID_FILE_OPEN_BACKUP = 32850,
     ID_CLONE_COMPARE = 32851,
     ID_HELP_CHECK_CONNECTION = 32852,
@@ -193,7 +194,9 @@ enum : unsigned {
     IDS_APP_ALL_FILES = 26208,
     IDS_LIST_NO_SELECTION = 26220, // "No items were selected"
     IDS_LIST_COLUMN_SPARE = 26221, // header of the channel list's last, empty column
-    IDR_CHANNEL_POPUP = 139,       // context menu of the channel list
+    IDS_LIST_ACCESSIBLE_NAME = 26225,
+    IDS_LIST_SPARE_ACCESSIBLE_NAME = 26226, // what screen readers call the last column's header
+    IDR_CHANNEL_POPUP = 139,                // context menu of the channel list
     // Edit Memory dialog and settings sheet: templates and the texts the pages show.
     IDD_EDIT_MEMORY = 202,
     IDD_PROPPAGE_C31 = 204, // Common page

@@ -188,9 +188,26 @@ TEST_F(CloneGuiTest, PortSettingsBindAComPortInformationAndCheckConnectionReachI
                                             "comment \"FIELD 7\".\n"), std::string::npos) << report;
                       sim.Stop();
                       PressButton(d, XRCID("IDC_CHECK_AGAIN"));
-                      EXPECT_NE(d.GetReport().Find("PROBLEM  Port "), wxNOT_FOUND);
+                      // The port has gone: this program's way to choose another, no run on it.
+                      const std::string again = d.GetReport().utf8_string();
+                      EXPECT_NE(again.find("Port " + sim.GetDevicePath() + " does not exist."), std::string::npos);
+                      EXPECT_NE(again.find("Fix: Choose the cable's device in COM Port > Port Settings;"), std::string::npos);
+                      for (const char* gone : {"--port", "information run"})
+                          EXPECT_EQ(again.find(gone), std::string::npos) << again;
                       return wxID_CLOSE;
                   }));
+}
+
+TEST(ConnectionCheckDlg, LongLinesGoOnUnderTheirText)
+{
+    const std::tuple<const char*, size_t, const char*> cases[] = {
+        {"ok  one two three", 12, "ok  one two\n    three"},
+        {"    Fix: abcdefghijklmn", 12, "    Fix:\n    abcdefgh\n    ijklmn"}, // a long word is cut
+        {"ok  end   ", 7, "ok  end"},
+        {"    \xC3\xA9\xC3\xA9\xC3\xA9", 9, "    \xC3\xA9\xC3\xA9\n    \xC3\xA9"}, // not in a character
+    };
+    for (const auto& [line, columns, wrapped] : cases)
+        EXPECT_EQ(WrapReportLine(line, 4, columns), wrapped) << line;
 }
 
 // The compare reads into a data set of its own: the document, its data and its modified state

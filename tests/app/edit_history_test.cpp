@@ -84,6 +84,7 @@ TEST_F(EditHistoryTest, EditMemoryAndEachListCommandAreOneStepThatUndoAndRedoTak
                           XrcCtrl<wxChoice>(*s.GetPage(0), "IDC_COMBO_PRIOCH")->SetStringSelection("2");
                           return PressButton(s, wxID_OK); // the document's own flag is set too
                       }).Optional());
+        EXPECT_NE(Status().rfind("Undone: ", 0), 0u) << name; // the note of the undo before went
         ExpectUndoAndRedo(name, before);
     }
     SendCommand(ID_EDIT_REDO); // Copy's row on the system clipboard went to channel 9
@@ -98,5 +99,6 @@ TEST_F(EditHistoryTest, EditMemoryAndEachListCommandAreOneStepThatUndoAndRedoTak
     EXPECT_EQ(Status(), "CH 01 cannot be blank: the blank CH 02 stays where it is");
     Doc()->DiscardChanges();
     Doc()->NewData();
+    EXPECT_EQ(Status(), "Ready");
     EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
 }

@@ -46,7 +46,7 @@ TEST(EditMemoryDlg, ShowsTheChannelAndTakesWhatIsTyped)
     CEditMemoryDlg onBlank(nullptr, &data, 5), onUsed(nullptr, &data, 7);
     wxTEST_DIALOG((onBlank.ShowModal(), onUsed.ShowModal()),
                   CExpectAction<CEditMemoryDlg>([&](CEditMemoryDlg& d) {
-                      EXPECT_EQ(d.GetTitle() + Shown(d), "Edit Memory ch||00-");
+                      EXPECT_EQ(d.GetTitle() + Shown(d), "Edit Memory ch 05||00-");
                       // Opening a blank channel asks only whether it is in use, and the
                       // spacing for the note under the frequency.
                       EXPECT_EQ(data.sent, std::vector<std::string>(
