@@ -93,9 +93,9 @@ bool CAirportList::Load(const std::string& text, std::string* error)
             continue;
         }
         if (record.fields.size() < needed)
-            return fail(
-                LineMessage(IDS_AIR_LIST_SHORT_ROW, record.line,
-                            {std::to_string(record.fields.size()), std::to_string(needed)}));
+            return fail(LineMessage(
+                record.fields.size() == 1 ? IDS_AIR_LIST_ONE_FIELD : IDS_AIR_LIST_SHORT_ROW,
+                record.line, {std::to_string(record.fields.size()), std::to_string(needed)}));
         CAirportFrequency row;
         row.ident = Take(record.fields[column[kIdent]]);
         row.type = Take(record.fields[column[kType]]);

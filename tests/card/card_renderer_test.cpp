@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "tests/common/child_process.h"
 #include "tests/common/document_text.h"
 #include "tests/common/file_size_limit.h"
@@ -54,4 +56,56 @@ TEST(CardRenderer, WritesOnePageOrLeavesTheTargetAsItWas)
     fullDisk.Lift();
     EXPECT_EQ(error, "cannot write the new file");
     EXPECT_EQ(ReadFile(pdf), before);
+}
+
+TEST(CardRenderer, NamesThePriorityChannelOnlyWhilePriorityScanning)
+{
+    CNewRadio radio;
+    PutChannel(radio, 8, "121.500", "TOWER");
+    radio.SetPriorityChannel("8");
+    for (const char* scan : {"ON", "OFF"}) {
+        radio.Command(std::string("COMMON.SCAN_PRIO=") + scan);
+        std::string shown;
+        for (const auto& [label, value] : BuildCardData(radio, "f.qrb", "").settings)
+            shown += label + "=" + value + ";";
+        EXPECT_EQ(shown.find("Priority CH=8;") != std::string::npos, scan[1] == 'N') << shown;
+    }
+}
+
+// Nothing runs off the card or over another text, however long the file name and the texts
+// are, on every paper: each word's box, as poppler reads them back, lies on the page and apart.
+TEST(CardRenderer, LongTextsStayOnTheCardAndApart)
+{
+    CNewRadio radio;
+    PutChannel(radio, 2, "121.500", "WWWWWWW");
+    radio.SetCloneComment("WWWWWWWWWWWWWWWW");
+    radio.SetOpeningText("WWWWWW");
+    const CCardData card = BuildCardData(radio, std::string(90, 'W') + ".qrb", "2024-05-06");
+    CScratchDir dir;
+    for (ECardSize size : {ECardSize::kA5, ECardSize::kA4, ECardSize::kLetter}) {
+        double width = 0, height = 0;
+        GetCardPageSize(size, &width, &height);
+        std::string error;
+        ASSERT_TRUE(WriteCardPdf(card, size, dir.In("card.pdf"), &error)) << error;
+        const std::string boxes =
+            RunProcess({"/usr/bin/pdftotext", "-bbox", dir.In("card.pdf"), "-"}).out;
+        const std::regex word("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                              "yMax=\"([0-9.]+)\">([^<]*)<");
+        std::vector<std::pair<std::string, std::array<double, 4>>> words;
+        for (std::sregex_iterator it(boxes.begin(), boxes.end(), word), end; it != end; ++it)
+            words.push_back({(*it)[5], {std::stod((*it)[1]), std::stod((*it)[2]),
+                                        std::stod((*it)[3]), std::stod((*it)[4])}});
+        ASSERT_GT(words.size(), 40u);
+        for (size_t i = 0; i < words.size(); ++i) {
+            const auto& [text, b] = words[i];
+            EXPECT_TRUE(b[0] >= 0 && b[1] >= 0 && b[2] <= width && b[3] <= height) << text;
+            for (size_t j = 0; j < i; ++j) {
+                const auto& o = words[j].second;
+                // Boxes of one line may touch; the shading rows' fonts give them some height.
+                EXPECT_FALSE(b[0] < o[2] - 0.5 && o[0] < b[2] - 0.5 && b[1] < o[3] - 2 &&
+                             o[1] < b[3] - 2)
+                    << text << " over " << words[j].first;
+            }
+        }
+    }
 }

@@ -56,9 +56,10 @@ using DesktopTest = ProgramTest;
 
 } // namespace
 
-// Three starts in a row keep the stored placement; the frame opens at the stored size. The second
+// Four starts in a row keep the stored placement; the frame opens at the stored size. The second
 // is closed while the window manager is still mapping the frame, after a passing position of the
-// mapping (the screen's corner) has come in; in the third the window manager moves a normal one.
+// mapping (the screen's corner) has come in; in the third the window manager moves a normal one,
+// which the fourth opens where it was moved to.
 TEST_P(PlacementTest, ReopensAsClosed)
 {
     const PlacementCase& c = GetParam();
@@ -69,7 +70,7 @@ TEST_P(PlacementTest, ReopensAsClosed)
                                 c.cmdShow).utf8_string();
     };
     WriteFileText(GetProfilePath(), placement());
-    for (int start = 0; start < 3; ++start) {
+    for (int start = 0; start < 4; ++start) {
         StartProgram();
         if (start == 1) {
             Frame()->GTKConfigureEvent(0, 0); // not yet mapped: StartProgram handles no events
@@ -138,4 +139,25 @@ TEST_F(DesktopTest, PromptsLeaveTheRunStatusText)
     host.DestroyProgress();
     static_cast<wxFrame*>(Frame())->DoGiveHelp("Read From Transceiver", true);
     EXPECT_EQ(Frame()->GetMessageText(), "Read From Transceiver");
+}
+
+// After every dialog, and after opening a file, the list has the keyboard and one selected row,
+// so that the first arrow key moves from it and Enter edits that channel.
+TEST_F(DesktopTest, TheListHasTheKeyboardAfterEveryDialog)
+{
+    ASSERT_TRUE(WaitFor([] { return Frame()->IsActive(); }));
+    wxWindow* rows = List()->GetRowsWindow();
+    for (unsigned id : {ID_EDIT_MEMORY, ID_APP_ABOUT, ID_VIEW_COMMON_SETTING, ID_FILE_OPEN_BACKUP}) {
+        View()->SelectChannel(4);
+        Frame()->GetToolBar()->SetFocus();
+        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() != rows; })) << id;
+        wxTEST_DIALOG(SendCommand(id), CExpectAction<wxDialog>([](wxDialog&) { return wxID_CANCEL; }));
+        EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == rows; })) << id;
+        EXPECT_EQ(View()->GetSelectedChannel(), 4u) << id;
+    }
+    // A message box over no selection: channel 1 is selected after it.
+    List()->Select(List()->GetFirstSelected(), false);
+    Frame()->GetToolBar()->SetFocus();
+    wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY), CExpectMessage("No items were selected", wxID_OK));
+    EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == rows && List()->GetFirstSelected() == 0; }));
 }
