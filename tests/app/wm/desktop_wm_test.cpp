@@ -140,24 +140,3 @@ TEST_F(DesktopTest, PromptsLeaveTheRunStatusText)
     static_cast<wxFrame*>(Frame())->DoGiveHelp("Read From Transceiver", true);
     EXPECT_EQ(Frame()->GetMessageText(), "Read From Transceiver");
 }
-
-// After every dialog, and after opening a file, the list has the keyboard and one selected row,
-// so that the first arrow key moves from it and Enter edits that channel.
-TEST_F(DesktopTest, TheListHasTheKeyboardAfterEveryDialog)
-{
-    ASSERT_TRUE(WaitFor([] { return Frame()->IsActive(); }));
-    wxWindow* rows = List()->GetRowsWindow();
-    for (unsigned id : {ID_EDIT_MEMORY, ID_APP_ABOUT, ID_VIEW_COMMON_SETTING, ID_FILE_OPEN_BACKUP}) {
-        View()->SelectChannel(4);
-        Frame()->GetToolBar()->SetFocus();
-        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() != rows; })) << id;
-        wxTEST_DIALOG(SendCommand(id), CExpectAction<wxDialog>([](wxDialog&) { return wxID_CANCEL; }));
-        EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == rows; })) << id;
-        EXPECT_EQ(View()->GetSelectedChannel(), 4u) << id;
-    }
-    // A message box over no selection: channel 1 is selected after it.
-    List()->Select(List()->GetFirstSelected(), false);
-    Frame()->GetToolBar()->SetFocus();
-    wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY), CExpectMessage("No items were selected", wxID_OK));
-    EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == rows && List()->GetFirstSelected() == 0; }));
-}
