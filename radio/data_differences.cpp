@@ -137,7 +137,7 @@ CDataDifference DescribeDifference(const CDataDifference& difference)
             if (field == "APPEAR")
                 *value = *value == "OFF" ? blank : LoadResString(IDS_COMPARE_CHANNEL_IN_USE);
             else if (field == "FREQUENCY")
-                *value = value->empty() ? blank : *value;
+                *value = value->empty() || *value == "0.000" ? blank : *value;
             else
                 *value = field == "NAME" ? Text(*value) : Word(*value);
         }

@@ -95,7 +95,7 @@ TEST(DataDifferences, AreDescribedInWords)
 {
     const struct { CDataDifference raw; const char* words; } cases[] = {
         {{"CH.MCH.2.NAME", "EDIT   ", ""}, "CH 02 Name|EDIT|(blank)"},
-        {{"CH.MCH.2.FREQUENCY", "121.500", ""}, "CH 02 Frequency|121.500|blank"},
+        {{"CH.MCH.2.FREQUENCY", "121.500", "0.000"}, "CH 02 Frequency|121.500|blank"},
         {{"CH.MCH.12.APPEAR", "ON", "OFF"}, "CH 12|in use|blank"},
         {{"CH.MCH.3.CHLOCKOUT", "ON", "OFF"}, "CH 03 Memory Lockout|On|Off"},
         {{"COMMON.BEEP", "ON", "OFF"}, "Operation Beep|On|Off"},
