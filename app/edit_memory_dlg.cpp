@@ -185,6 +185,11 @@ void CEditMemoryDlg::SendChanges()
     m_radioData->SetChLockout(ch, m_chLockout ? kOn : kOff);
     if (!IsUsableFrequencyText(m_freqText))
         m_freqText.clear();
+    // A channel the engine keeps in use (channel 1) keeps its frequency: without one it would
+    // show blank while its data hold the lowest channel of the band.
+    if (IsBlank(m_freqText) &&
+        m_radioData->Command(CR455Radio::ChPrefix(ch) + "CLEAR.CHECK") == "NG")
+        m_freqText = FromEngine(m_radioData->GetChFrequency(ch));
     std::string frequency = ToEngine(m_freqText);
     m_radioData->SetChFrequency(ch, frequency); // trims `frequency` in place
     m_freqText = FromEngine(frequency);

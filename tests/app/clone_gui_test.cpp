@@ -50,6 +50,7 @@ CExpectAction<wxMessageDialog> Failure(Operation op, int result)
 // Looks at the progress window at every wait of a run: points that are the same on any machine.
 struct CProgressWatcher {
     bool ownerDisabled = false;
+    std::string status; // the status text at the last fixed wait (the window's last moment)
     std::vector<std::string> percents; // distinct texts in the order seen
     int cancelAtPercent = -1;          // presses Cancel once the bar reaches this
     bool closeMainWindow = false;      // asks the main window to close, as a window manager does
@@ -81,6 +82,7 @@ protected:
         Doc()->GetCloneHost().SetToneSink([this](unsigned hz, unsigned ms) { tones.emplace_back(hz, ms); });
         Doc()->GetCloneLink().SetClock(clock);
         clock.onWait = [this] { watcher.Look(); };
+        clock.onSleep = [this](unsigned) { watcher.status = Status(); };
         const std::string path = GetTestHome() + "/sim.qrb";
         CNewRecordingRadio data; // a new data set
         PutChannel(data, 1, "121.500", "TOWER");
@@ -106,7 +108,7 @@ TEST_F(CloneGuiTest, ReadShowsTheProgressWindowAndReplacesTheData)
     watcher.cancelAtPercent = 20;
     SendCommand(ID_CLONE_READ); // unmodified data: no question
     EXPECT_EQ(watcher.percents, (std::vector<std::string>{"0%", "10%", "20%"}));
-    EXPECT_EQ(Status(), " Terminated cloning.  ");
+    EXPECT_EQ(watcher.status + "|" + Status(), " Terminated cloning.  | Terminated cloning.  ");
     EXPECT_EQ(tones, kFailureTones);
     EXPECT_FALSE(Doc()->IsModified());
     EXPECT_NE(Radio()->GetChName(1), "TOWER");
@@ -225,7 +227,7 @@ TEST_F(CloneGuiTest, CompareLeavesTheDocumentAloneAndTheBackupsOpenBackupOffers)
                                            : "3 settings and channel fields differ between this "
                                              "document and the transceiver:");
                           EXPECT_EQ(d.GetList()->GetItemCount(), edited ? 1 : 3);
-                          EXPECT_EQ(d.GetList()->GetItemText(0, 0), "COMMON.CLONE_COMMENT");
+                          EXPECT_EQ(d.GetList()->GetItemText(0, 0), "Clone Comment");
                           return wxID_OK;
                       }));
         EXPECT_EQ(Radio()->Command("CH.MCH.1.ALL"), before);
@@ -248,8 +250,13 @@ TEST_F(CloneGuiTest, CompareLeavesTheDocumentAloneAndTheBackupsOpenBackupOffers)
     Doc()->DiscardChanges();
     wxTEST_DIALOG(SendCommand(ID_FILE_OPEN_BACKUP),
                   ExpectFile(path, "Open Backup|" + BackupFolder()));
-    EXPECT_EQ(Doc()->GetFilename().utf8_string(), path);
     EXPECT_EQ(Radio()->GetCloneComment(), "FIELD 7");
+    // It opened as an untitled copy: Save asks for a name and the backup stays as it was read.
+    EXPECT_EQ(Title(), "Copy of backup " + ListFolder(BackupFolder())[0] + " - PW-R455NORD");
+    const std::string backup = ReadFile(path), copy = GetTestHome() + "/copy.qrb";
+    UseChannel(2, "121.500", "TOWER");
+    wxTEST_DIALOG(SendCommand(ID_FILE_SAVE), ExpectFile(copy));
+    EXPECT_EQ(ReadFile(path) + Doc()->GetFilename().utf8_string(), backup + copy);
 
     // A backup that cannot be saved leaves the read a success and says so in the status bar.
     std::filesystem::remove_all(BackupFolder());

@@ -94,6 +94,8 @@ TEST(EditMemoryDlg, OkSendsTheFieldsInTheirOrder)
         std::vector<std::string> expected = {"CH.MCH.2.NAME=TWR", "CH.MCH.2.TXINHIBIT=ON",
                                              "CH.MCH.2.CHLOCKOUT=OFF",
                                              std::string("CH.MCH.2.FREQUENCY=") + value};
+        if (blank) // a channel the engine keeps in use keeps its frequency; 2 can be blank
+            expected.insert(expected.end() - 1, "CH.MCH.2.CLEAR.CHECK");
         if (blank)
             expected.insert(expected.end(), {"COMMON.SCAN_PRIO=OFF", "COMMON.PRIOCH=OFF"});
         expected.insert(expected.end(), {blank ? "CH.MCH.2.APPEAR=OFF" : "CH.MCH.2.APPEAR=ON",

@@ -144,6 +144,7 @@ TEST(AirportListTest, TypedIdentsUnknownOnesAndTextsThatAreNoList)
         {"id,type\n1,TWR\n", kNoHeader},
         {"frequency_mhz,airport_ident,type,description\n118.5,EGLL,TWR\n",
          "Line 2: 3 fields found, 4 expected."},
+        {"frequency_mhz,airport_ident,type,description\n118.5\n", "Line 2: 1 field found, 4 expected."},
         {"frequency_mhz,airport_ident,type,description\n118.5,EGLL,TWR,\"Tower\n",
          "Line 2, field 4: the quoted field is not closed."},
         {"frequency_mhz,airport_ident,x,type,description\n118.5,egll,,TWR,T\n", ""},
