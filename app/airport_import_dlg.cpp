@@ -77,6 +77,11 @@ CAirportImportDlg::CAirportImportDlg(wxWindow* parent, const CR455Radio* radio, 
     m_idents->Bind(wxEVT_TEXT, &CAirportImportDlg::OnIdentsChanged, this);
     m_listCtrl->Bind(wxEVT_LIST_ITEM_CHECKED, &CAirportImportDlg::OnItemCheckChanged, this);
     m_listCtrl->Bind(wxEVT_LIST_ITEM_UNCHECKED, &CAirportImportDlg::OnItemCheckChanged, this);
+    m_listCtrl->Bind(wxEVT_KEY_DOWN, &CAirportImportDlg::OnListKey, this);
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        event.Skip();
+        CallAfter(&CAirportImportDlg::WrapSummary);
+    });
     m_blank->Bind(wxEVT_RADIOBUTTON, &CAirportImportDlg::OnPlacementChanged, this);
     m_overwrite->Bind(wxEVT_RADIOBUTTON, &CAirportImportDlg::OnPlacementChanged, this);
     m_from->Bind(wxEVT_SPINCTRL, &CAirportImportDlg::OnPlacementChanged, this);
@@ -230,10 +235,33 @@ void CAirportImportDlg::UpdatePlan()
     if (!m_plan.notPlaced.empty())
         summary += (summary.empty() ? "" : " ") +
                    ResFormat(IDS_AIR_SUMMARY_NOT_FIT, {NamePlacements(m_plan.notPlaced)});
-    m_summary->SetLabel(summary);
+    m_summaryText = summary;
+    m_summaryWidth = 0;
+    WrapSummary();
     m_summary->SetToolTip(summary);
-    m_summary->Wrap(m_summary->GetClientSize().GetWidth());
     FindWindow(wxID_OK)->Enable(!m_plan.placed.empty());
+    FitColumns();
+}
+
+void CAirportImportDlg::FitColumns()
+{
+    for (int c = 0; c < kColumnCount; ++c) {
+        m_listCtrl->SetColumnWidth(c, wxLIST_AUTOSIZE_USEHEADER);
+        m_listCtrl->SetColumnWidth(c, std::max(m_listCtrl->GetColumnWidth(c),
+                                               FromDIP(kColumns[c].width)));
+    }
+}
+
+void CAirportImportDlg::WrapSummary()
+{
+    // The summary spans the dialog as the list does.
+    const int width = m_listCtrl->GetSize().x;
+    if (width == m_summaryWidth)
+        return;
+    m_summaryWidth = width;
+    m_summary->SetLabel(m_summaryText);
+    m_summary->Wrap(width);
+    Layout();
 }
 
 wxString CAirportImportDlg::GetStatusText() const
@@ -243,7 +271,7 @@ wxString CAirportImportDlg::GetStatusText() const
 
 wxString CAirportImportDlg::GetSummaryText() const
 {
-    return m_summary->GetLabel();
+    return m_summaryText;
 }
 
 void CAirportImportDlg::OnIdentsChanged(wxCommandEvent&)
@@ -269,6 +297,26 @@ void CAirportImportDlg::OnItemCheckChanged(wxListEvent& event)
     else
         m_unticked.insert(m_choices[i].row);
     UpdatePlan();
+}
+
+// Space and Enter tick or untick the row with the focus (Enter does not import); in a list
+// without one they give the first row the focus.
+void CAirportImportDlg::OnListKey(wxKeyEvent& event)
+{
+    const int key = event.GetKeyCode();
+    if ((key != WXK_SPACE && key != WXK_RETURN && key != WXK_NUMPAD_ENTER) ||
+        event.GetModifiers() != wxMOD_NONE) {
+        event.Skip();
+        return;
+    }
+    const long item = m_listCtrl->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+    if (item < 0) {
+        if (m_listCtrl->GetItemCount() > 0)
+            m_listCtrl->SetItemState(0, wxLIST_STATE_FOCUSED | wxLIST_STATE_SELECTED,
+                                     wxLIST_STATE_FOCUSED | wxLIST_STATE_SELECTED);
+        return;
+    }
+    m_listCtrl->CheckItem(item, !m_listCtrl->IsItemChecked(item));
 }
 
 void CAirportImportDlg::OnPlacementChanged(wxCommandEvent&)

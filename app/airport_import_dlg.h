@@ -62,9 +62,14 @@ private:
     void UpdatePlan();
     bool IsTicked(const CAirportChoice& choice) const;
     void SetStatus();
+    // Every column as wide as its title and its widest text.
+    void FitColumns();
+    // The summary in lines as wide as the dialog, all of it shown.
+    void WrapSummary();
 
     void OnIdentsChanged(wxCommandEvent& event);
     void OnItemCheckChanged(wxListEvent& event);
+    void OnListKey(wxKeyEvent& event);
     void OnPlacementChanged(wxCommandEvent& event);
     void OnChooseList(wxCommandEvent& event);
     void OnShippedList(wxCommandEvent& event);
@@ -90,5 +95,7 @@ private:
     wxRadioButton* m_overwrite = nullptr;
     wxSpinCtrl* m_from = nullptr;
     wxStaticText* m_summary = nullptr;
+    wxString m_summaryText; // unwrapped
+    int m_summaryWidth = 0; // the width it was wrapped to
     wxStaticText* m_listFile = nullptr;
 };

@@ -27,10 +27,11 @@ CCompareDlg::CCompareDlg(wxWindow* parent, const std::vector<CDataDifference>& d
     for (unsigned id :
          {IDS_COMPARE_COLUMN_KEY, IDS_COMPARE_COLUMN_DOCUMENT, IDS_COMPARE_COLUMN_TRANSCEIVER})
         list->AppendColumn(ResString(id));
-    for (const CDataDifference& d : differences) {
+    for (const CDataDifference& difference : differences) {
+        const CDataDifference d = DescribeDifference(difference);
         const long row = list->InsertItem(list->GetItemCount(), wxString::FromUTF8(d.key));
-        list->SetItem(row, 1, wxString::FromUTF8(QuoteValue(d.left)));
-        list->SetItem(row, 2, wxString::FromUTF8(QuoteValue(d.right)));
+        list->SetItem(row, 1, wxString::FromUTF8(d.left));
+        list->SetItem(row, 2, wxString::FromUTF8(d.right));
     }
     // Wide enough for the header and for every value.
     for (int column = 0; column < list->GetColumnCount(); ++column) {

@@ -1,5 +1,7 @@
 #include "app/connection_check_dlg.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/font.h>
 #include <wx/sizer.h>
@@ -16,6 +18,8 @@ namespace {
 // The report is sized for lines of this many characters and this many lines.
 constexpr int kReportColumns = 110;
 constexpr int kReportLines = 14;
+// Characters kept free at the right, so that the report's own wrapping never starts.
+constexpr int kReportSlack = 3;
 
 wxColour LevelColour(CDoctorFinding::Level level)
 {
@@ -42,12 +46,14 @@ CConnectionCheckDlg::CConnectionCheckDlg(wxWindow* parent, const wxString& port,
     report->SetFont(wxFontInfo(report->GetFont().GetPointSize()).Family(wxFONTFAMILY_TELETYPE));
     const wxSize cell = report->GetTextExtent("0");
     report->SetMinSize(wxSize(cell.x * kReportColumns, cell.y * kReportLines));
+    report->Bind(wxEVT_SIZE, &CConnectionCheckDlg::OnReportSize, this);
     XrcCtrl<wxButton>(*this, "IDC_CHECK_AGAIN")
         ->Bind(wxEVT_BUTTON, &CConnectionCheckDlg::OnCheckAgain, this);
     SetEscapeId(wxID_CLOSE);
     SetAffirmativeId(wxID_CLOSE);
-    RunChecks();
+    // Laid out first: the findings are wrapped to the report's width.
     GetSizer()->SetSizeHints(this);
+    RunChecks();
     CentreOnParent();
 }
 
@@ -58,15 +64,29 @@ wxString CConnectionCheckDlg::GetReport() const
 
 void CConnectionCheckDlg::RunChecks()
 {
+    m_findings = m_checks();
+    ShowFindings();
+}
+
+void CConnectionCheckDlg::ShowFindings()
+{
     auto* report = XrcCtrl<wxTextCtrl>(*this, "IDC_CHECK_REPORT");
+    m_columns = ReportColumns();
     report->Clear();
-    const std::vector<CDoctorFinding> findings = m_checks();
     // Full fonts: an attribute with a weight alone falls back to the proportional default font.
     const wxTextAttr plain(report->GetForegroundColour(), wxNullColour, report->GetFont());
-    for (const CDoctorFinding& finding : findings) {
-        // The level word in its colour, then the text as pwr455-cli doctor prints it.
-        const std::string line = CConnectionDoctor::Format({finding});
+    for (const CDoctorFinding& finding : m_findings) {
+        // The level word in its colour, then the text as pwr455-cli doctor prints it, its long
+        // lines going on under the text rather than under the level word.
         const size_t word = CConnectionDoctor::LevelWord(finding.level).size();
+        const std::string printed = CConnectionDoctor::Format({finding});
+        const size_t indent = printed.find_first_not_of(' ', word);
+        std::string line;
+        for (size_t start = 0; start < printed.size();) {
+            const size_t end = printed.find('\n', start);
+            line += WrapReportLine(printed.substr(start, end - start), indent, m_columns) + '\n';
+            start = end + 1;
+        }
         const wxTextAttr coloured(LevelColour(finding.level), wxNullColour,
                                   report->GetFont().Bold());
         report->SetDefaultStyle(coloured);
@@ -80,4 +100,44 @@ void CConnectionCheckDlg::RunChecks()
 void CConnectionCheckDlg::OnCheckAgain(wxCommandEvent&)
 {
     RunChecks();
+}
+
+void CConnectionCheckDlg::OnReportSize(wxSizeEvent& event)
+{
+    event.Skip();
+    // Once the report has its new size.
+    CallAfter([this] {
+        if (ReportColumns() != m_columns)
+            ShowFindings();
+    });
+}
+
+size_t CConnectionCheckDlg::ReportColumns() const
+{
+    const auto* report = XrcCtrl<wxTextCtrl>(*this, "IDC_CHECK_REPORT");
+    const int cell = std::max(report->GetTextExtent("0").x, 1);
+    return static_cast<size_t>(
+        std::max(report->GetClientSize().x / cell - kReportSlack, kReportColumns / 2));
+}
+
+std::string WrapReportLine(const std::string& line, size_t indent, size_t columns)
+{
+    std::string wrapped;
+    std::string rest = line;
+    while (rest.size() > columns && columns > indent + 1) {
+        size_t cut = rest.rfind(' ', columns);
+        if (cut == std::string::npos || cut < rest.find_first_not_of(' ')) {
+            // One word fills the line: it is cut, between two characters.
+            cut = columns;
+            while (cut > indent + 1 && (static_cast<unsigned char>(rest[cut]) & 0xC0) == 0x80)
+                --cut;
+        }
+        wrapped += rest.substr(0, cut);
+        const size_t next = rest.find_first_not_of(' ', cut);
+        if (next == std::string::npos)
+            return wrapped;
+        wrapped += '\n';
+        rest = std::string(indent, ' ') + rest.substr(next);
+    }
+    return wrapped + rest;
 }

@@ -5,6 +5,7 @@
 // run), one finding a line with its fix below it, as pwr455-cli doctor prints them.
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include <wx/dialog.h>
@@ -25,7 +26,18 @@ public:
 
 private:
     void RunChecks();
+    // Shows the findings, wrapped to the report's width.
+    void ShowFindings();
     void OnCheckAgain(wxCommandEvent& event);
+    void OnReportSize(wxSizeEvent& event);
+    // How many characters a line of the report can hold.
+    size_t ReportColumns() const;
 
     Checks m_checks;
+    std::vector<CDoctorFinding> m_findings;
+    size_t m_columns = 0; // the width the findings were wrapped to
 };
+
+// `line` broken at blanks into lines of at most `columns` characters, each one after the first
+// starting with `indent` blanks (a word too long for a line is cut).
+std::string WrapReportLine(const std::string& line, size_t indent, size_t columns);

@@ -68,6 +68,7 @@ CEditMemoryDlg::CEditMemoryDlg(wxWindow* parent, CR455Radio* radioData, int chan
 void CEditMemoryDlg::CreateControls(wxWindow* parent)
 {
     LoadXrcDialog(*this, parent, "IDD_EDIT_MEMORY");
+    m_caption = GetTitle();
     SetClientSize(ConvertDialogToPixels(wxSize(169, 76)));
     m_freqEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_FREQUENCY");
     m_nameEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_NAME");
@@ -111,6 +112,8 @@ void CEditMemoryDlg::LoadChannel()
     m_nameEdit->SetMaxLength(kNameLimit);
     m_freqEdit->SetMaxLength(kFrequencyLimit);
     const unsigned ch = static_cast<unsigned>(m_channel);
+    // The caption names the channel, as the list's first column shows it.
+    SetTitle(wxString::Format("%s %02u", m_caption, ch));
     if (m_radioData->GetChAppear(ch) == kOff) {
         m_freqText.clear();
         m_nameText.clear();
@@ -160,7 +163,10 @@ void CEditMemoryDlg::UpdateEnabling()
 
 void CEditMemoryDlg::UpdateCarrierNote()
 {
-    m_carrierNote->SetLabel(FromEngine(DescribeTypedFrequency(ToEngine(m_freqText), m_grid)));
+    const wxString note = FromEngine(DescribeTypedFrequency(ToEngine(m_freqText), m_grid));
+    m_carrierNote->SetLabel(note);
+    // Heard with the field, and as it changes while the user types.
+    SetAccessibleDescription(m_freqEdit, note);
 }
 
 void CEditMemoryDlg::OnFrequencyChange(wxCommandEvent&)
@@ -179,6 +185,11 @@ void CEditMemoryDlg::SendChanges()
     m_radioData->SetChLockout(ch, m_chLockout ? kOn : kOff);
     if (!IsUsableFrequencyText(m_freqText))
         m_freqText.clear();
+    // A channel the engine keeps in use (channel 1) keeps its frequency: without one it would
+    // show blank while its data hold the lowest channel of the band.
+    if (IsBlank(m_freqText) &&
+        m_radioData->Command(CR455Radio::ChPrefix(ch) + "CLEAR.CHECK") == "NG")
+        m_freqText = FromEngine(m_radioData->GetChFrequency(ch));
     std::string frequency = ToEngine(m_freqText);
     m_radioData->SetChFrequency(ch, frequency); // trims `frequency` in place
     m_freqText = FromEngine(frequency);

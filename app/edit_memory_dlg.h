@@ -64,6 +64,7 @@ private:
     wxTextCtrl* m_nameEdit = nullptr;
     wxTextCtrl* m_freqEdit = nullptr;
     wxStaticText* m_carrierNote = nullptr;
+    wxString m_caption; // the caption without the channel number
     wxString m_freqText;
     wxString m_nameText;
     wxString m_typedFrequency;

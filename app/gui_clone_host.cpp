@@ -96,7 +96,11 @@ void CGuiCloneHost::SetProgressPos(int percent)
 
 bool CGuiCloneHost::CheckCancel()
 {
-    return m_progress && m_progress->CheckCancel();
+    const bool cancelled = m_progress && m_progress->CheckCancel();
+    // Said at once: closing the port and the window's last moment still take a while.
+    if (cancelled)
+        SetStatusText(LoadResString(IDS_CLONE_TERMINATED));
+    return cancelled;
 }
 
 void CGuiCloneHost::DestroyProgress()

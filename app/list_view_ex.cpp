@@ -7,6 +7,7 @@
 #include <wx/settings.h>
 
 #include "app/list_parts.h"
+#include "app/accessibility.h"
 
 namespace {
 
@@ -96,7 +97,18 @@ wxString CListViewEx::GetAccessibleCellText(int row, int column) const
 
 wxString CListViewEx::GetAccessibleHeaderText(int column) const
 {
-    return GetColumnTitle(column);
+    const auto name = m_headerNames.find(column);
+    return name != m_headerNames.end() ? name->second : GetColumnTitle(column);
+}
+
+void CListViewEx::SetAccessibleName(const wxString& name)
+{
+    ::SetAccessibleName(m_rowsWindow ? m_rowsWindow : this, name);
+}
+
+void CListViewEx::SetAccessibleHeaderName(int column, const wxString& name)
+{
+    m_headerNames[column] = name;
 }
 
 int CListViewEx::GetAccessibleSelectedRow() const

@@ -7,6 +7,7 @@
 // cells and column headers.
 
 #include <functional>
+#include <map>
 
 #include <wx/colour.h>
 #include <wx/listctrl.h>
@@ -39,6 +40,9 @@ public:
     void NotifyTextsChanged();
 
     bool GetFullRowSelect() const { return m_fullRowSelect; }
+    // What screen readers call the list, and the header of `column` where its title is blank.
+    void SetAccessibleName(const wxString& name);
+    void SetAccessibleHeaderName(int column, const wxString& name);
 
     bool SetForegroundColour(const wxColour& colour) override;
     bool SetBackgroundColour(const wxColour& colour) override;
@@ -103,4 +107,5 @@ private:
     wxColour m_textColor;
     wxColour m_textBackColor;
     wxColour m_backColor;
+    std::map<int, wxString> m_headerNames;
 };

@@ -6,6 +6,7 @@
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
+#include "app/accessibility.h"
 #include "app/airport_import_command.h"
 #include "app/app_resources.h"
 #include "app/card_printing.h"
@@ -146,8 +147,13 @@ void CMainFrame::SetMessageText(unsigned id)
 
 void CMainFrame::SetMessageText(const wxString& text)
 {
-    if (m_statusBar)
-        m_statusBar->SetStatusText(text, 0);
+    if (!m_statusBar)
+        return;
+    m_statusBar->SetStatusText(text, 0);
+    // A note after an action reaches those who cannot see the status bar too; the idle text
+    // is no news.
+    if (!text.empty() && text != ResString(IDS_IDLE_MESSAGE))
+        AnnounceAccessibleStatusNote(m_statusBar, text);
 }
 
 wxString CMainFrame::GetMessageText() const

@@ -14,7 +14,7 @@ constexpr int kPanePadding = 12;
 } // namespace
 
 CMainStatusBar::CMainStatusBar(wxWindow* parent)
-    : wxStatusBar(parent, wxID_ANY, wxSTB_DEFAULT_STYLE)
+    : wxStatusBar(parent, wxID_ANY, wxSTB_DEFAULT_STYLE & ~wxSTB_SHOW_TIPS)
 {
     const unsigned paneText[kPaneCount] = {0, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
                                            ID_INDICATOR_SCRL, IDS_BLANK_PANE};
@@ -24,14 +24,31 @@ CMainStatusBar::CMainStatusBar(wxWindow* parent)
     SetFieldsCount(kPaneCount, widths);
     UpdateIndicators();
     SetAccessibleStatusText(this, GetStatusText(kMessagePane));
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        event.Skip();
+        ShowWholeMessageAsTip();
+    });
+}
+
+// A message wider than its pane ends in "..."; the tooltip shows it whole.
+void CMainStatusBar::ShowWholeMessageAsTip()
+{
+    const wxString text = GetStatusText(kMessagePane);
+    wxRect pane;
+    GetFieldRect(kMessagePane, pane);
+    const bool cut = GetTextExtent(text).GetWidth() + kPanePadding > pane.GetWidth();
+    if (GetToolTipText() != (cut ? text : wxString()))
+        SetToolTip(cut ? text : wxString());
 }
 
 // Every text shown, pushed or popped passes here.
 void CMainStatusBar::DoUpdateStatusText(int number)
 {
     wxStatusBar::DoUpdateStatusText(number);
-    if (number == kMessagePane)
+    if (number == kMessagePane) {
         SetAccessibleStatusText(this, GetStatusText(kMessagePane));
+        ShowWholeMessageAsTip();
+    }
 }
 
 void CMainStatusBar::UpdateIndicators()

@@ -18,4 +18,7 @@ public:
 
 protected:
     void DoUpdateStatusText(int number) override;
+
+private:
+    void ShowWholeMessageAsTip();
 };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include <wx/cmdline.h>
+#include <wx/evtloop.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/html/helpctrl.h>
@@ -25,6 +26,7 @@
 #include "app/recent_file_list.h"
 #include "app/splash_window.h"
 #include "app/toolkit_style.h"
+#include "platform/file_handover.h"
 #include "platform/instance_lock.h"
 #include "profile/profile.h"
 
@@ -52,6 +54,7 @@ wxBEGIN_EVENT_TABLE(CPWR455App, wxApp)
     EVT_UPDATE_UI_RANGE(CmdId(ID_FILE_MRU_FILE1), CmdId(ID_FILE_MRU_FILE4),
                         CPWR455App::OnUpdateRecentFile)
     EVT_MENU(CmdId(ID_APP_ABOUT), CPWR455App::OnAppAbout)
+    EVT_IDLE(CPWR455App::OnIdle)
 wxEND_EVENT_TABLE()
 
 CPWR455App::CPWR455App()
@@ -121,7 +124,10 @@ bool CPWR455App::OnInit()
     // A lock that cannot be had anywhere does not keep the program from starting.
     m_instanceLock = std::make_unique<CInstanceLock>(kInstanceName);
     if (m_instanceLock->GetState() == CInstanceLock::EState::Taken) {
-        // Another instance runs: end at once without a window or a message.
+        // Another instance runs: it opens the file given here, and this one ends at once
+        // without a window or a message.
+        if (!m_commandLineFile.empty())
+            CFileHandover::Send(*m_instanceLock, m_commandLineFile.utf8_string());
         m_instanceLock.reset();
         m_earlyExitCode = 0;
         return true;
@@ -132,6 +138,9 @@ bool CPWR455App::OnInit()
         m_earlyExitCode = 1;
         return true;
     }
+    m_handover = std::make_unique<CFileHandover>(*m_instanceLock, [this](const std::string& path) {
+        CallAfter([this, path] { ReceiveHandedFile(wxString::FromUTF8(path)); });
+    });
     return true;
 }
 
@@ -154,6 +163,7 @@ int CPWR455App::OnRun()
 
 int CPWR455App::OnExit()
 {
+    m_handover.reset();
     EndSession();
     m_instanceLock.reset();
     return wxApp::OnExit();
@@ -227,6 +237,32 @@ bool CPWR455App::OpenDocumentFile(const wxString& path)
 {
     CPWR455Doc* doc = GetDocument();
     return doc && doc->OpenData(path);
+}
+
+void CPWR455App::ReceiveHandedFile(const wxString& path)
+{
+    m_handedFile = path;
+    OpenHandedFile();
+}
+
+void CPWR455App::OnIdle(wxIdleEvent& event)
+{
+    if (!m_handedFile.empty())
+        OpenHandedFile();
+    event.Skip();
+}
+
+void CPWR455App::OpenHandedFile()
+{
+    // Not under a dialog or a clone run: the file waits until they have ended.
+    if (!m_frame || !m_frame->IsEnabled() || wxEventLoopBase::GetActive() != GetMainLoop())
+        return;
+    const wxString path = m_handedFile;
+    m_handedFile.clear();
+    if (m_frame->IsIconized())
+        m_frame->Iconize(false);
+    m_frame->Raise();
+    OpenDocumentFile(path);
 }
 
 void CPWR455App::OnFileNew(wxCommandEvent&)

@@ -9,6 +9,7 @@
 
 class wxCmdLineParser;
 class wxHtmlHelpController;
+class CFileHandover;
 class CInstanceLock;
 class CMainFrame;
 class CPWR455Doc;
@@ -53,6 +54,9 @@ public:
 
     // File Open of `path` on the open document; true when it loaded.
     bool OpenDocumentFile(const wxString& path);
+    // A file that a second start handed over: opened as File Open does, with the window brought
+    // to the front, as soon as no dialog and no clone run is in the way.
+    void ReceiveHandedFile(const wxString& path);
 
 private:
     void OnFileNew(wxCommandEvent& event);
@@ -61,13 +65,17 @@ private:
     void OnUpdateRecentFile(wxUpdateUIEvent& event);
     void OnAppAbout(wxCommandEvent& event);
     void OnFrameDestroyed(wxWindowDestroyEvent& event);
+    void OnIdle(wxIdleEvent& event);
+    void OpenHandedFile();
     static void OnTerminateSignal(int signal);
 
     std::unique_ptr<CInstanceLock> m_instanceLock;
+    std::unique_ptr<CFileHandover> m_handover;
     std::unique_ptr<CPWR455DocManager> m_docManager;
     std::unique_ptr<wxHtmlHelpController> m_help;
     CMainFrame* m_frame = nullptr;
     wxString m_commandLineFile;
+    wxString m_handedFile; // waiting to be opened
     bool m_simulate = false;
     int m_earlyExitCode = -1; // >= 0: the program ends at once with this code
 

@@ -1,5 +1,7 @@
 #include "app/pwr455_doc.h"
 
+#include <filesystem>
+
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
@@ -13,6 +15,7 @@
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
 #include "profile/profile.h"
+#include "radio/backup_store.h"
 #include "radio/document_io.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
@@ -23,6 +26,16 @@ namespace {
 
 // Data frames of a complete clone read: 31 records of 16 bytes.
 constexpr unsigned kCloneReadFrames = 31;
+
+// True when `path` lies in the folder of the read backups, however it was named (the same
+// folder by device and inode, not by its spelling).
+bool IsBackupFile(const wxString& path)
+{
+    const std::string folder = CBackupStore::GetDefaultFolder();
+    std::error_code ec;
+    const std::filesystem::path file = std::filesystem::absolute(path.utf8_string(), ec);
+    return !folder.empty() && !ec && std::filesystem::equivalent(file.parent_path(), folder, ec);
+}
 
 } // namespace
 
@@ -110,9 +123,18 @@ bool CPWR455Doc::OnOpenDocument(const wxString& path)
         return false;
     m_history->Clear();
     Modify(false);
-    SetDocumentSaved(true);
-    SetTitle(wxString());
-    SetFilename(path, true);
+    if (IsBackupFile(path)) {
+        // A backup keeps a transceiver's contents as they were read: it opens as an untitled
+        // copy, so that Save asks for a name instead of replacing it.
+        const wxString name = wxFileName(path).GetFullName();
+        SetDocumentSaved(false);
+        SetTitle(wxString::Format(ResString(IDS_BACKUP_COPY_TITLE), name));
+        SetFilename(name, true);
+    } else {
+        SetDocumentSaved(true);
+        SetTitle(wxString());
+        SetFilename(path, true);
+    }
     InitialUpdateAllViews();
     return true;
 }
@@ -230,7 +252,7 @@ bool CPWR455Doc::DoSaveDocument(const wxString& path)
     bool saved = false;
     {
         wxBusyCursor wait;
-        saved = SaveDocument(*m_radioData, path.utf8_string(), error);
+        saved = SaveDocumentWhenFree(*m_radioData, path.utf8_string(), error);
     }
     if (!saved)
         ShowFileError(

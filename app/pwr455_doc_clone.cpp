@@ -8,6 +8,7 @@
 #include "app/app_resources.h"
 #include "app/gui_clone_host.h"
 #include "app/port_settings_dlg.h"
+#include "app/pwr455_view.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
@@ -44,6 +45,9 @@ int CPWR455Doc::RunCloneOperation(CCloneOperations::EOperation operation)
         break;
     }
     m_lastCloneResult = result;
+    // The progress window had the keyboard.
+    if (auto* view = dynamic_cast<CPWR455View*>(GetFirstView()))
+        view->FocusRowsLater();
     return result;
 }
 

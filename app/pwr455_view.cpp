@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <memory>
 
+#include <wx/dialog.h>
+#include <wx/evtloop.h>
 #include <wx/menu.h>
+#include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
@@ -18,6 +21,7 @@
 #include "app/menu_key_labels.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
+#include "app/splash_window.h"
 #include "app/undo_commands.h"
 #include "app/xrc_util.h"
 #include "profile/profile.h"
@@ -58,6 +62,35 @@ int ShowMessage(unsigned id, long style)
                         GetPWR455App().GetMainFrame());
 }
 
+// True while a dialog of the program shows (the splash window aside): it has the keyboard.
+bool IsDialogShown()
+{
+    for (const wxWindow* window : wxTopLevelWindows) {
+        if (dynamic_cast<const wxDialog*>(window) && window->IsShown() &&
+            window != CSplashWindow::GetSplashWindow())
+            return true;
+    }
+    return false;
+}
+
+// Hands the keyboard back to the list when a modal dialog of any kind ends.
+class CFocusAfterDialogs : public wxModalDialogHook {
+public:
+    explicit CFocusAfterDialogs(CPWR455View& view) : m_view(view) { Register(); }
+    ~CFocusAfterDialogs() override { Unregister(); }
+
+protected:
+    // Asked before the dialog shows (it may not show at all); done once it has gone.
+    int Enter(wxDialog*) override
+    {
+        m_view.FocusRowsLater();
+        return wxID_NONE;
+    }
+
+private:
+    CPWR455View& m_view;
+};
+
 } // namespace
 
 wxIMPLEMENT_DYNAMIC_CLASS(CPWR455View, wxView);
@@ -78,6 +111,9 @@ wxBEGIN_EVENT_TABLE(CPWR455View, wxView)
     EVT_UPDATE_UI(CmdId(ID_EDIT_INSERT_CH), CPWR455View::OnUpdateEditInsertCh)
 wxEND_EVENT_TABLE()
 
+CPWR455View::CPWR455View() = default;
+CPWR455View::~CPWR455View() = default;
+
 bool CPWR455View::OnCreate(wxDocument* doc, long flags)
 {
     if (!wxView::OnCreate(doc, flags))
@@ -86,6 +122,7 @@ bool CPWR455View::OnCreate(wxDocument* doc, long flags)
     if (!frame)
         return false;
     m_list = new CListViewEx(frame, wxID_ANY, wxLC_SINGLE_SEL | wxBORDER_THEME);
+    m_list->SetAccessibleName(ResString(IDS_LIST_ACCESSIBLE_NAME));
     CreateColumns();
     for (unsigned i = 0; i < kChannelCount; ++i)
         m_list->InsertItem(0, wxString());
@@ -95,8 +132,10 @@ bool CPWR455View::OnCreate(wxDocument* doc, long flags)
     rows->Bind(wxEVT_KEY_DOWN, &CPWR455View::OnListKeyDown, this);
     rows->Bind(wxEVT_LEFT_DCLICK, &CPWR455View::OnListDoubleClick, this);
     m_list->Bind(wxEVT_CONTEXT_MENU, &CPWR455View::OnListContextMenu, this);
+    m_list->Bind(wxEVT_IDLE, &CPWR455View::OnListIdle, this);
 
     m_radioData = static_cast<CPWR455Doc*>(doc)->GetRadioData();
+    m_dialogHook = std::make_unique<CFocusAfterDialogs>(*this);
     BindChannelListCommands(*this);
     SetFrame(frame);
     frame->SendSizeEvent();
@@ -119,6 +158,7 @@ void CPWR455View::CreateColumns()
         const wxString header = ResString(kColumns[c].header);
         m_list->InsertColumn(static_cast<long>(c), header, wxLIST_FORMAT_RIGHT, width);
     }
+    m_list->SetAccessibleHeaderName(kColumnCount - 1, ResString(IDS_LIST_SPARE_ACCESSIBLE_NAME));
 }
 
 void CPWR455View::SaveColumnWidths()
@@ -131,6 +171,7 @@ void CPWR455View::SaveColumnWidths()
 // close, so unlike wxView::OnClose this does not close the document a second time.
 bool CPWR455View::OnClose(bool deleteWindow)
 {
+    m_dialogHook.reset();
     if (m_list) {
         SaveColumnWidths();
         if (deleteWindow) {
@@ -154,8 +195,34 @@ void CPWR455View::OnUpdate(wxView*, wxObject*)
 
 void CPWR455View::OnInitialUpdate()
 {
+    // New data: no note of the data before is true of them.
+    ClearStatusText();
     SelectChannel(1);
     OnUpdate(nullptr, nullptr);
+    FocusRowsLater();
+}
+
+void CPWR455View::FocusRows()
+{
+    const wxWindow* frame = GetFrame();
+    if (!m_list || !frame || !frame->IsEnabled() || IsDialogShown() ||
+        wxEventLoopBase::GetActive() != wxTheApp->GetMainLoop())
+        return;
+    m_focusPending = false;
+    SelectChannel(GetSelectedChannel());
+    (m_list->GetRowsWindow() ? m_list->GetRowsWindow() : m_list)->SetFocus();
+}
+
+void CPWR455View::FocusRowsLater()
+{
+    m_focusPending = true;
+}
+
+void CPWR455View::OnListIdle(wxIdleEvent& event)
+{
+    if (m_focusPending)
+        FocusRows();
+    event.Skip();
 }
 
 unsigned CPWR455View::GetSelectedChannel() const
@@ -228,21 +295,20 @@ void CPWR455View::OpenEditMemory()
     const unsigned n = static_cast<unsigned>(item) + 1;
     m_editChannel = n;
     CChannelEntry typed;
-    bool changed;
-    {
-        CUndoStep step(History(), UndoStepName(IDS_STEP_EDIT, n));
-        // The edited row stays highlighted while the dialog covers the list's focus.
-        m_list->SetEditDialogOpen(true);
-        changed = RunEditMemoryDialog(typed);
-        if (m_list)
-            m_list->SetEditDialogOpen(false);
-    }
-    if (!changed)
+    CUndoStep step(History(), UndoStepName(IDS_STEP_EDIT, n));
+    // The edited row stays highlighted while the dialog covers the list's focus.
+    m_list->SetEditDialogOpen(true);
+    const bool confirmed = RunEditMemoryDialog(typed);
+    if (m_list)
+        m_list->SetEditDialogOpen(false);
+    // Only an OK that changed the data made a step that Ctrl+Z takes back.
+    const bool stepped = step.Finish();
+    if (!confirmed)
         return;
     RebuildRow(n);
     // Said once, in the status bar: where the engine stored something else than was typed.
     std::string notes;
-    for (const std::string& note : ExplainChannelEntry(*m_radioData, typed, true))
+    for (const std::string& note : ExplainChannelEntry(*m_radioData, typed, stepped))
         notes += (notes.empty() ? "" : "  ") + note;
     ShowStatusText(notes.empty() ? LoadResString(IDS_IDLE_MESSAGE) : notes);
 }
@@ -266,7 +332,9 @@ CUndoHistory& CPWR455View::History()
 void CPWR455View::RunSettingsSheet()
 {
     CUndoStep step(History(), UndoStepName(IDS_STEP_SETTINGS));
-    RunCommonSetting(m_list, GetDocument(), m_radioData, &m_settingsPage, [this] { RefreshAll(); });
+    if (RunCommonSetting(m_list, GetDocument(), m_radioData, &m_settingsPage,
+                         [this] { RefreshAll(); }) == wxID_OK)
+        ClearStatusText();
 }
 
 void CPWR455View::OnEditMemory(wxCommandEvent&)
@@ -339,12 +407,22 @@ void CPWR455View::OnListContextMenu(wxContextMenuEvent& event)
     ShowMenuKeyNames(popup.get());
     // Tracked by the main window, so that the chosen command and the enabled states are
     // routed like those of the main menu.
-    const wxPoint point = event.GetPosition();
+    const wxPoint point = GetContextMenuPoint(event.GetPosition());
     m_list->SetContextMenuOpen(true);
-    frame->PopupMenu(popup.get(),
-                     point == wxDefaultPosition ? wxDefaultPosition : frame->ScreenToClient(point));
+    frame->PopupMenu(popup.get(), frame->ScreenToClient(point));
     if (m_list)
         m_list->SetContextMenuOpen(false);
+}
+
+wxPoint CPWR455View::GetContextMenuPoint(const wxPoint& reported) const
+{
+    if (reported != wxDefaultPosition || !m_list)
+        return reported;
+    // From the keyboard: on the selected row, which the commands act on.
+    const long item = m_list->GetFirstSelected();
+    const wxRect band = m_list->GetRowBand(item < 0 ? 0 : item);
+    const wxWindow* rows = m_list->GetRowsWindow() ? m_list->GetRowsWindow() : m_list;
+    return rows->ClientToScreen(wxPoint(band.x + band.height, band.y + band.height / 2));
 }
 
 // Editing commands --------------------------------------------------------------------------
@@ -391,6 +469,7 @@ void CPWR455View::OnEditPaste(wxCommandEvent&)
         ShowMessage(IDS_OVERWRITE_HERE, wxYES_NO | wxICON_EXCLAMATION) != wxYES)
         return;
     History().Record(UndoStepName(IDS_STEP_PASTE, n), [&] { ChannelCommand(n, "PASTE", false); });
+    ClearStatusText();
     RebuildRow(n);
     // The box lay over the rows; some window managers leave its last frame of them behind.
     if (m_list)
@@ -411,6 +490,7 @@ void CPWR455View::ClearSelectedChannel()
         if (ChannelCommand(n, "CLEAR", false) == EChannelAnswer::kOk && IsPriorityChannel(n))
             m_radioData->SetPriorityChannel("OFF");
     });
+    ClearStatusText();
     RebuildRow(n);
 }
 
@@ -435,6 +515,7 @@ void CPWR455View::OnEditDeleteCh(wxCommandEvent&)
         if (m_radioData)
             m_radioData->SetPriorityChannel("OFF");
     });
+    ClearStatusText();
     RebuildRow(n);
     RefreshAll();
 }
@@ -458,6 +539,7 @@ void CPWR455View::OnEditInsertCh(wxCommandEvent&)
             m_radioData->SetPriorityChannel("OFF");
         ChannelCommand(n, "INSERT", false);
     });
+    ClearStatusText();
     RebuildRow(n);
     RefreshAll();
 }

@@ -6,6 +6,7 @@
 // each channel; it keeps no channel data of its own besides the row texts.
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include <wx/docview.h>
@@ -14,8 +15,10 @@
 #include "radio/channel_row.h"
 
 class wxContextMenuEvent;
+class wxIdleEvent;
 class wxKeyEvent;
 class wxListEvent;
+class wxModalDialogHook;
 class wxMouseEvent;
 class wxUpdateUIEvent;
 class CR455Radio;
@@ -27,7 +30,8 @@ public:
     static constexpr unsigned kChannelCount = 20;
     static constexpr unsigned kColumnCount = kChannelRowCells;
 
-    CPWR455View() = default;
+    CPWR455View();
+    ~CPWR455View() override;
 
     bool OnCreate(wxDocument* doc, long flags) override;
     bool OnClose(bool deleteWindow) override;
@@ -56,10 +60,22 @@ public:
     // The page on which the settings sheet opens; the sheet reports page changes here.
     void SetSettingsPage(int page) { m_settingsPage = page; }
 
+    // Gives the list the keyboard focus with one selected and focused row (the selected one, else
+    // channel 1), so that the first arrow key moves from it and Enter edits it; not while a
+    // dialog or a clone run has the keyboard. FocusRowsLater does it once the program is idle
+    // and nothing of the kind is in the way any more (a dialog that closes gives the focus back
+    // to where it was).
+    void FocusRows();
+    void FocusRowsLater();
+
     // Opens Edit Memory on the selected channel, or says that no row is selected.
     void OpenEditMemory();
     // The Delete key in the list: clears the selected channel without looking at the check.
     void ClearSelectedChannel();
+
+    // Where the context menu opens, in screen coordinates: at the reported point of a click,
+    // on the selected row for the keyboard (Shift+F10, the menu key), which reports none.
+    wxPoint GetContextMenuPoint(const wxPoint& reported) const;
 
     // The width each column opens with for a stored profile width (0: not stored).
     static int ColumnWidthFromProfile(unsigned column, int stored);
@@ -90,6 +106,7 @@ private:
     void OnListKeyDown(wxKeyEvent& event);
     void OnListDoubleClick(wxMouseEvent& event);
     void OnListContextMenu(wxContextMenuEvent& event);
+    void OnListIdle(wxIdleEvent& event);
 
     void OnEditMemory(wxCommandEvent& event);
     void OnUpdateEditMemory(wxUpdateUIEvent& event);
@@ -106,6 +123,9 @@ private:
     void OnUpdateEditInsertCh(wxUpdateUIEvent& event);
 
     CListViewEx* m_list = nullptr;
+    // Takes the focus back to the list after every modal dialog, message box and chooser.
+    std::unique_ptr<wxModalDialogHook> m_dialogHook;
+    bool m_focusPending = false;
     CR455Radio* m_radioData = nullptr;
     unsigned m_editChannel = 1;
     int m_settingsPage = 0;

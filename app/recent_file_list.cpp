@@ -1,5 +1,8 @@
 #include "app/recent_file_list.h"
 
+#include <algorithm>
+
+#include <wx/filename.h>
 #include <wx/menu.h>
 
 #include "app/app_resources.h"
@@ -9,6 +12,9 @@
 namespace {
 
 constexpr size_t kRecentFileCount = 4;
+// Longer paths give up their middle, so that the menu stays narrower than the screen.
+constexpr size_t kLongestLabelPath = 80;
+const char kGap[] = "...";
 
 } // namespace
 
@@ -61,9 +67,20 @@ void CRecentFileList::SaveToProfile() const
     CProfile::Session().SetRecentFiles(files);
 }
 
+wxString CRecentFileList::ShortenPath(const wxString& path)
+{
+    if (path.length() <= kLongestLabelPath)
+        return path;
+    // The file's name stays whole; the folders before it are kept from the start.
+    const size_t slash = path.find_last_of(wxFileName::GetPathSeparators());
+    const wxString name = slash == wxString::npos ? path : path.Mid(slash);
+    const size_t room = kLongestLabelPath - std::min(kLongestLabelPath, name.length() + 3);
+    return path.Left(room) + kGap + name;
+}
+
 wxString CRecentFileList::MakeLabel(size_t i, const wxString& path)
 {
-    wxString escaped = path;
+    wxString escaped = ShortenPath(path);
     escaped.Replace("&", "&&");
     return wxString::Format("&%zu %s", i + 1, escaped);
 }

@@ -22,8 +22,12 @@ public:
     void LoadFromProfile();
     void SaveToProfile() const;
 
-    // The menu text of entry i (0-based): "&1 " and the path, ampersands doubled.
+    // The menu text of entry i (0-based): "&1 " and the path, shortened and with its
+    // ampersands doubled.
     static wxString MakeLabel(size_t i, const wxString& path);
+    // A path of more than 80 characters with "..." in place of as much of its folders as
+    // needed; the file's name stays whole.
+    static wxString ShortenPath(const wxString& path);
 
 private:
     void RebuildMenu();

@@ -38,8 +38,16 @@ std::vector<CDoctorFinding> RunConnectionChecks(CPWR455Doc& doc, const std::stri
     host.SetStatusText(LoadResString(IDS_CONNECTION_CHECKING));
     const CConnectionDoctor doctor("/", CDoctorUser::Current());
     std::vector<CDoctorFinding> findings = doctor.CheckAll(port);
-    findings.push_back(
-        CConnectionDoctor::RunInformation(host, doc.GetCloneLink().GetClock(), port, nullptr));
+    // The desktop program chooses ports in a dialog, not with the tool's option.
+    const std::string toolFix = LoadResString(IDS_DOCTOR_CHOOSE_PORT_FIX);
+    for (CDoctorFinding& finding : findings) {
+        if (finding.fix == toolFix)
+            finding.fix = LoadResString(IDS_DOCTOR_CHOOSE_PORT_IN_DIALOG);
+    }
+    // A port that is not there has been reported; a run on it could only fail to open it.
+    if (doctor.PortExists(port))
+        findings.push_back(
+            CConnectionDoctor::RunInformation(host, doc.GetCloneLink().GetClock(), port, nullptr));
     host.SetStatusText(LoadResString(IDS_IDLE_MESSAGE));
     return findings;
 }

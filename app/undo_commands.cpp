@@ -48,6 +48,11 @@ void ShowStatusText(const std::string& text)
         frame->SetMessageText(FromEngine(text));
 }
 
+void ClearStatusText()
+{
+    ShowStatusText(LoadResString(IDS_IDLE_MESSAGE));
+}
+
 void BindUndoCommands(CPWR455Doc& doc)
 {
     doc.Bind(

@@ -20,3 +20,5 @@ void BindUndoCommands(CPWR455Doc& doc);
 
 // A text in the main window's status bar message pane.
 void ShowStatusText(const std::string& text);
+// Takes the note of an earlier action away: the message pane shows the idle text.
+void ClearStatusText();

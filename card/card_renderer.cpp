@@ -20,6 +20,8 @@ constexpr double kRightEdge = kA5Width - kMargin;
 
 // Left edges of the table's columns: CH, Frequency, Name, Tx Inhibit, Lockout, Prio.
 const double kColumnX[CCardData::kColumns] = {kMargin, 54, 136, 226, 290, 356};
+// Space left free before the next column.
+constexpr double kColumnGap = 6.0;
 constexpr double kTableTop = 68.0;
 constexpr double kHeadingHeight = 16.0;
 constexpr double kRowHeight = 20.0;
@@ -27,6 +29,12 @@ constexpr double kRowHeight = 20.0;
 constexpr double kSettingsLineHeight = 15.0;
 constexpr double kSettingsColumnWidth = (kRightEdge - kMargin) / 2;
 constexpr double kSettingsValueOffset = 96.0;
+
+// The right edge of what column c may fill.
+double ColumnRight(size_t c)
+{
+    return c + 1 < CCardData::kColumns ? kColumnX[c + 1] - kColumnGap : kRightEdge;
+}
 
 enum class EFace { kSans, kSansBold, kMonoBold };
 enum class EAlign { kLeft, kRight };
@@ -57,6 +65,42 @@ void Text(cairo_t* cr, double x, double baseline, const std::string& text,
     cairo_show_text(cr, text.c_str());
 }
 
+double TextWidth(cairo_t* cr, const std::string& text)
+{
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, text.c_str(), &extents);
+    return extents.x_advance;
+}
+
+// Sets the largest font size from `size` down to kSmallestScale of it at which `text` fits
+// into `width` and returns the text; where even that is too wide, the text ends in "...".
+constexpr double kSmallestScale = 0.75;
+std::string FitText(cairo_t* cr, const std::string& text, double size, double width)
+{
+    for (double s = size; s >= size * kSmallestScale; s -= size / 20) {
+        cairo_set_font_size(cr, s);
+        if (TextWidth(cr, text) <= width)
+            return text;
+    }
+    cairo_set_font_size(cr, size * kSmallestScale);
+    std::string cut = text;
+    while (!cut.empty() && TextWidth(cr, cut + "...") > width) {
+        // One whole UTF-8 character at a time.
+        size_t end = cut.size() - 1;
+        while (end > 0 && (static_cast<unsigned char>(cut[end]) & 0xC0) == 0x80)
+            --end;
+        cut.erase(end);
+    }
+    return cut + "...";
+}
+
+// `text` in the current face at `size`, fitted between `x` and `right`.
+void FittedText(cairo_t* cr, double x, double right, double baseline, const std::string& text,
+                double size)
+{
+    Text(cr, x, baseline, FitText(cr, text, size, right - x));
+}
+
 void Rule(cairo_t* cr, double y, double width)
 {
     SetGrey(cr, 0.0);
@@ -69,10 +113,11 @@ void Rule(cairo_t* cr, double y, double width)
 void DrawTitle(cairo_t* cr, const CCardData& card)
 {
     SetGrey(cr, 0.0);
-    SetFont(cr, EFace::kSansBold, 16);
-    Text(cr, kMargin, 40, card.fileName);
     SetFont(cr, EFace::kSans, 11);
     Text(cr, kRightEdge, 40, card.date, EAlign::kRight);
+    const double dateLeft = kRightEdge - TextWidth(cr, card.date);
+    SetFont(cr, EFace::kSansBold, 16);
+    FittedText(cr, kMargin, dateLeft - 12, 40, card.fileName, 16);
     SetGrey(cr, 0.35);
     SetFont(cr, EFace::kSans, 9);
     Text(cr, kMargin, 55, card.subtitle);
@@ -84,7 +129,7 @@ void DrawChannels(cairo_t* cr, const CCardData& card)
     SetGrey(cr, 0.35);
     SetFont(cr, EFace::kSansBold, 8.5);
     for (size_t c = 0; c < CCardData::kColumns; ++c)
-        Text(cr, kColumnX[c], kTableTop + 11, card.headings[c]);
+        FittedText(cr, kColumnX[c], ColumnRight(c), kTableTop + 11, card.headings[c], 8.5);
     double top = kTableTop + kHeadingHeight;
     for (size_t r = 0; r < card.rows.size(); ++r, top += kRowHeight) {
         // Every other row shaded, so that a line is easy to follow in a bumpy cockpit.
@@ -97,8 +142,9 @@ void DrawChannels(cairo_t* cr, const CCardData& card)
         const auto& row = card.rows[r];
         for (size_t c = 0; c < CCardData::kColumns; ++c) {
             const bool large = c == 1 || c == 2; // frequency and name
-            SetFont(cr, large ? EFace::kMonoBold : EFace::kSans, large ? 13 : 10);
-            Text(cr, kColumnX[c], top + 14.5, row[c]);
+            const double size = large ? 13 : 10;
+            SetFont(cr, large ? EFace::kMonoBold : EFace::kSans, size);
+            FittedText(cr, kColumnX[c], ColumnRight(c), top + 14.5, row[c], size);
         }
     }
     Rule(cr, top + 2, 1.0);
@@ -111,12 +157,14 @@ void DrawSettings(cairo_t* cr, const CCardData& card)
     for (size_t i = 0; i < card.settings.size(); ++i) {
         const double x = kMargin + (i < perColumn ? 0 : kSettingsColumnWidth);
         const double y = first + kSettingsLineHeight * static_cast<double>(i % perColumn);
+        const double valueX = x + kSettingsValueOffset;
         SetGrey(cr, 0.35);
         SetFont(cr, EFace::kSans, 8.5);
-        Text(cr, x, y, card.settings[i].first);
+        FittedText(cr, x, valueX - kColumnGap, y, card.settings[i].first, 8.5);
         SetGrey(cr, 0.0);
         SetFont(cr, EFace::kSansBold, 10);
-        Text(cr, x + kSettingsValueOffset, y, card.settings[i].second);
+        FittedText(cr, valueX, x + kSettingsColumnWidth - kColumnGap, y, card.settings[i].second,
+                   10);
     }
 }
 

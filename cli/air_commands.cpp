@@ -9,9 +9,11 @@
 #include "cli/channel_listing.h"
 #include "cli/cli_args.h"
 #include "cli/document_report.h"
+#include "platform/file_lock.h"
 #include "radio/airport_import.h"
 #include "radio/airport_list.h"
 #include "radio/r455_radio.h"
+#include "radio/text_encoding.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -105,10 +107,15 @@ int RunAirportsCommand(const std::vector<std::string>& args, CCliIo& io)
     if (const std::string* text = parsed.Option("--from"); text && !ParseFrom(*text, &from))
         return parsed.Usage(io, IDS_CLI_BAD_FROM, *text);
 
+    const std::string* data = parsed.Option("--data");
+    const std::string listPath = data ? *data : GetDefaultAirportListPath();
+    const std::string* output = parsed.Option("-o");
+    CFileLock lock(output ? *output : std::string());
+    if (output && (!IsDistinctOutput(*output, {listPath}, io) || !LockForUpdate(lock, *output, io)))
+        return kExitFailure;
     CAirportList list;
     std::string error;
-    const std::string* data = parsed.Option("--data");
-    if (!list.LoadFile(data ? *data : GetDefaultAirportListPath(), &error)) {
+    if (!list.LoadFile(listPath, &error)) {
         io.err << FormatText(LoadResString(IDS_CLI_AIR_ERROR), {"airports", error}) << '\n';
         return kExitFailure;
     }
@@ -125,7 +132,6 @@ int RunAirportsCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitFailure;
     const std::vector<CAirportChoice> choices = ChooseAirportRows(list, lookup.rows,
                                                                   GetChannelGrid(radio));
-    const std::string* output = parsed.Option("-o");
     if (!output) {
         io.out << ListChoices(list, choices);
         return kExitOk;
@@ -151,10 +157,13 @@ int RunCardCommand(const std::vector<std::string>& args, CCliIo& io)
     if (const std::string* word = parsed.Option("--size"); word && !ParseCardSize(*word, &size))
         return parsed.Usage(io, IDS_CLI_BAD_SIZE, *word);
     const std::string& path = parsed.Positional()[0];
+    if (!IsDistinctOutput(*output, {path}, io))
+        return kExitFailure;
     CR455Radio radio;
     if (!OpenDocumentOrReport(radio, path, io))
         return kExitFailure;
-    const std::string name = std::filesystem::u8path(path).filename().u8string();
+    // Any file name will do, shown with replacement characters where it is no UTF-8 text.
+    const std::string name = PrintableText(std::filesystem::u8path(path).filename().u8string());
     std::string error;
     if (!WriteCardPdf(BuildCardData(radio, name, Today()), size, *output, &error)) {
         io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {*output, error}) << '\n';

@@ -5,6 +5,7 @@
 
 #include "radio/air_channel.h"
 #include "radio/r455_radio.h"
+#include "radio/text_encoding.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -46,8 +47,12 @@ std::string FormatChannelList(const CR455Radio& radio)
     return FormatColumns(rows);
 }
 
-std::string FormatColumns(const std::vector<std::vector<std::string>>& rows)
+std::string FormatColumns(std::vector<std::vector<std::string>> rows)
 {
+    // Names and texts from a file reach a terminal: no escape sequence among them.
+    for (auto& row : rows)
+        for (std::string& cell : row)
+            cell = PrintableText(cell);
     std::vector<size_t> widths;
     for (const auto& row : rows) {
         widths.resize(std::max(widths.size(), row.size()));

@@ -11,5 +11,6 @@ class CR455Radio;
 // The channel list as text: a header line and one line per channel, in aligned columns.
 std::string FormatChannelList(const CR455Radio& radio);
 
-// Rows of cells as text in aligned columns, two blanks apart, each line without trailing blanks.
-std::string FormatColumns(const std::vector<std::vector<std::string>>& rows);
+// Rows of cells as text in aligned columns, two blanks apart, each line without trailing blanks;
+// control characters become blanks (PrintableText).
+std::string FormatColumns(std::vector<std::vector<std::string>> rows);

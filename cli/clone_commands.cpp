@@ -4,6 +4,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/clone_session.h"
+#include "cli/document_report.h"
 #include "cli/safe_clone_commands.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
@@ -103,6 +104,8 @@ int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
     if (log && !parsed.Flag("--fleet"))
         return parsed.Usage(io, IDS_CLI_LOG_NEEDS_FLEET);
     const std::string& file = parsed.Positional()[0];
+    if (log && !IsDistinctOutput(*log, {file}, io))
+        return kExitUsage;
     SetCancelledExit();
     CCloneSession session(io, options);
     const std::string answer = OpenDocument(session.Radio(), file);

@@ -17,8 +17,13 @@ bool TakeCloneOptions(const CCliArgs& parsed, CCloneOptions& options, CCliIo& io
     options.simulate = parsed.Flag("--simulate");
     options.quiet = parsed.Flag("--quiet");
     options.faults.realtime = parsed.Flag("--realtime");
-    if (const std::string* port = parsed.Option("--port"))
+    if (const std::string* port = parsed.Option("--port")) {
+        if (port->empty()) {
+            parsed.Usage(io, IDS_CLI_EMPTY_PORT);
+            return false;
+        }
         options.port = *port;
+    }
     if (const std::string* image = parsed.Option("--image"))
         options.image = *image;
     if (const std::string* com = parsed.Option("--com")) {
@@ -87,6 +92,12 @@ bool CCloneSession::IsReady(CCliIo& io, const std::string& command) const
 {
     if (m_sim && !m_simStarted) {
         ReportSimulatorNotStarted(io, command);
+        return false;
+    }
+    if (GetPortDevice().size() > CCommPort::kMaxPortName) {
+        io.err << FormatText(LoadResString(IDS_CLI_PORT_NAME_TOO_LONG),
+                             {command, std::to_string(CCommPort::kMaxPortName)})
+               << '\n';
         return false;
     }
     return true;

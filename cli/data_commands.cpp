@@ -6,7 +6,10 @@
 #include "cli/channel_listing.h"
 #include "cli/cli_args.h"
 #include "cli/document_report.h"
+#include "engine/command_string.h"
+#include "platform/console.h"
 #include "platform/file_io.h"
+#include "platform/file_lock.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
 #include "radio/channel_order.h"
@@ -14,6 +17,7 @@
 #include "radio/document_io.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
+#include "radio/text_encoding.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -26,12 +30,11 @@ const char kOk[] = "OK";
 // command with the longest path), short enough that an endless line cannot exhaust memory.
 constexpr size_t kMaxCommandLine = 64 * 1024;
 
-// Refuses, before any work, an output that would replace an input of another kind
-// ("import x.csv -o x.csv").
-bool IsDistinctOutput(const std::string& output, const std::string& input, CCliIo& io)
+// FILE.SAVE and FILE.LOAD would read and write any path, past every check that -i and -o make.
+bool IsFileCommand(const std::string& command)
 {
-    return !IsSameFile(output, input) ||
-           ReportCannotSave(io, output, LoadResString(IDS_SAVE_SAME_AS_INPUT));
+    const CCommandString key(CCommandString(command).Field('=', 0));
+    return EqualsNoCase(key.Field('.', 0), "File");
 }
 
 enum class LineRead { kLine, kEnd, kTooLong };
@@ -87,6 +90,10 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
     CCliArgs parsed("exec", {"-i", "-o"}, {"--explain"});
     if (!parsed.Parse(args, io))
         return kExitUsage;
+    const std::string* output = parsed.Option("-o");
+    CFileLock lock(output ? *output : std::string());
+    if (output && !LockForUpdate(lock, *output, io))
+        return kExitFailure;
     CR455Radio radio;
     radio.ResetData();
     if (const std::string* input = parsed.Option("-i")) {
@@ -97,8 +104,16 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
         }
     }
     std::vector<CChannelEntry> typed;
+    // Texts of a data file may hold escape sequences: a terminal gets them as blanks.
+    const bool terminal = IsStandardOutputTerminal();
     auto run = [&](const std::string& command) {
-        std::string answer = radio.Command(command);
+        std::string answer;
+        if (IsFileCommand(command))
+            io.err << LoadResString(IDS_CLI_EXEC_FILE_COMMAND) << '\n';
+        else
+            answer = radio.Command(command);
+        if (terminal)
+            answer = PrintableText(answer);
         io.out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
         io.out << '\n';
         CollectChannelEntry(command, typed);
@@ -130,10 +145,8 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
                 io.err << note << '\n';
         }
     }
-    if (const std::string* output = parsed.Option("-o")) {
-        if (!SaveDocumentOrReport(radio, *output, io))
-            return kExitFailure;
-    }
+    if (output && !SaveDocumentOrReport(radio, *output, io))
+        return kExitFailure;
     return kExitOk;
 }
 
@@ -154,7 +167,7 @@ int RunShowCommand(const std::vector<std::string>& args, CCliIo& io)
             value = radio.GetCloneComment();
         else
             value = radio.GetSetting(key);
-        io.out << key << '=' << value << '\n';
+        io.out << key << '=' << PrintableText(value) << '\n';
     }
     return kExitOk;
 }
@@ -166,7 +179,7 @@ int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     const std::string& input = parsed.Positional()[0];
     const std::string* output = parsed.Option("-o");
-    if (output && !IsDistinctOutput(*output, input, io))
+    if (output && !IsDistinctOutput(*output, {input}, io))
         return kExitFailure;
     CR455Radio radio;
     if (!OpenDocumentOrReport(radio, input, io))
@@ -193,7 +206,8 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!output)
         return parsed.MissingOption(io, "-o");
     const std::string& csvPath = parsed.Positional()[0];
-    if (!IsDistinctOutput(*output, csvPath, io))
+    CFileLock lock(*output);
+    if (!IsDistinctOutput(*output, {csvPath}, io) || !LockForUpdate(lock, *output, io))
         return kExitFailure;
     std::string csv;
     switch (ReadCsvFile(csvPath, csv)) {
@@ -251,6 +265,9 @@ int RunSortCommand(const std::vector<std::string>& args, CCliIo& io)
         return parsed.MissingOption(io, "-o");
     if (*by != "frequency" && *by != "name")
         return parsed.Usage(io, IDS_CLI_BAD_SORT_ORDER, *by);
+    CFileLock lock(*output);
+    if (!LockForUpdate(lock, *output, io))
+        return kExitFailure;
     CR455Radio radio;
     if (!OpenDocumentOrReport(radio, parsed.Positional()[0], io))
         return kExitFailure;

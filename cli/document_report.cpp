@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "platform/file_io.h"
+#include "platform/file_lock.h"
 #include "radio/document_io.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
@@ -17,6 +19,24 @@ bool ReportCannotSave(CCliIo& io, const std::string& path, const std::string& re
 {
     io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {path, reason}) << '\n';
     return false;
+}
+
+bool IsDistinctOutput(const std::string& output, std::initializer_list<std::string> inputs,
+                      CCliIo& io)
+{
+    for (const std::string& input : inputs)
+        if (IsSameFile(output, input))
+            return ReportCannotSave(io, output, LoadResString(IDS_SAVE_SAME_AS_INPUT));
+    return true;
+}
+
+bool LockForUpdate(CFileLock& lock, const std::string& path, CCliIo& io)
+{
+    if (lock.TryLock() != CFileLock::EResult::Busy)
+        return true;
+    io.err << FormatText(LoadResString(IDS_CLI_WAITING_FOR_FILE), {path}) << std::endl;
+    return lock.Lock(kUpdateLockWaitMs) != CFileLock::EResult::Busy ||
+           ReportCannotSave(io, path, LoadResString(IDS_SAVE_FILE_BUSY));
 }
 
 bool OpenDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io)

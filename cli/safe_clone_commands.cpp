@@ -11,6 +11,7 @@
 #include "clone/connection_doctor.h"
 #include "clone/fleet_writer.h"
 #include "clone/interrupt.h"
+#include "radio/atomic_save.h"
 #include "radio/data_differences.h"
 #include "radio/document_io.h"
 #include "radio/text_util.h"
@@ -71,10 +72,16 @@ int RunFleetWrite(CCloneSession& session, const std::string* logPath, CCliIo& io
 {
     std::ofstream log;
     if (logPath) {
-        log.open(std::filesystem::u8path(*logPath), std::ios::app);
-        if (!log) {
-            io.err << FormatText(LoadResString(IDS_CLI_CANNOT_OPEN_LOG),
-                                 {*logPath, std::strerror(errno)})
+        // The log follows the rules of a save: a folder, a device or a FIFO (which would keep
+        // the open waiting) is refused before it is opened.
+        std::string reason = CheckSaveTarget(*logPath);
+        if (reason.empty()) {
+            log.open(std::filesystem::u8path(*logPath), std::ios::app);
+            if (!log)
+                reason = std::strerror(errno);
+        }
+        if (!reason.empty()) {
+            io.err << FormatText(LoadResString(IDS_CLI_CANNOT_OPEN_LOG), {*logPath, reason})
                    << '\n';
             return kExitUsage;
         }
@@ -90,5 +97,5 @@ int RunFleetWrite(CCloneSession& session, const std::string* logPath, CCliIo& io
     io.out << FormatText(LoadResString(IDS_FLEET_SUMMARY),
                          {std::to_string(tally.written), std::to_string(tally.failed)})
            << std::endl;
-    return tally.failed == 0 ? kExitOk : kExitFailure;
+    return tally.failed == 0 && !tally.logFailed ? kExitOk : kExitFailure;
 }

@@ -40,7 +40,12 @@ bool CCommPort::Open(const std::string& device, unsigned baud)
 {
     if (m_handle >= 0)
         return true;
-    m_portName = device.substr(0, 255);
+    // A name cut short could lead to another device.
+    if (device.size() > kMaxPortName) {
+        ReportError(kNotOpen, 0);
+        return false;
+    }
+    m_portName = device;
     m_baudRate = baud;
     m_handle = OpenPort(m_portName, m_baudRate);
     return m_handle >= 0;

@@ -22,6 +22,9 @@ public:
     int GetHandle() const;
     bool IsOpen() const { return m_handle >= 0; }
 
+    // Longest device name Open takes; a longer one is refused, never cut.
+    static constexpr size_t kMaxPortName = 255;
+
     // Opens `device` at `baud` (8N1, raw, no flow control, DTR off and RTS on). On a port that
     // is already open this returns true at once and keeps the earlier device and rate.
     // Another program holding the device makes the open fail.

@@ -78,7 +78,7 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckAll(const std::string& port)
         findings.insert(findings.end(), more.begin(), more.end());
     };
     add(CheckPort(port));
-    // Nobody can hold a port that is not there.
+    // Nobody can hold a port that is not there; what holds /dev/null (every shell) is no matter.
     if (PortExists(port))
         add(CheckHolders(port));
     add(CheckGrabbers());

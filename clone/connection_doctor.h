@@ -66,6 +66,9 @@ public:
 
     // The four checks above, in order.
     std::vector<CDoctorFinding> CheckAll(const std::string& port) const;
+    // True when a serial device is there: not a folder, a plain file, a FIFO or a device of
+    // another kind (/dev/null), which nobody can clone through and whose holders do not matter.
+    bool PortExists(const std::string& port) const;
 
     // The information run on `port`: the transceiver's answer, or which failure it was.
     // `answered` is set when a VX-R455NORD answered.
@@ -78,7 +81,6 @@ public:
 
 private:
     std::string InRoot(const std::string& path) const;
-    bool PortExists(const std::string& port) const;
     // What CheckDevices says when the system has no serial device, in the system's own terms.
     static CDoctorFinding NoDevicesFound();
 

@@ -9,6 +9,7 @@
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include "radio/text_util.h"
@@ -217,6 +218,9 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckPort(const std::string& port
     if (port.empty() || ::stat(InRoot(port).c_str(), &st) != 0)
         return {Finding(Level::Problem, Text(IDS_DOCTOR_PORT_MISSING, {port}),
                         Text(IDS_DOCTOR_CHOOSE_PORT_FIX))};
+    if (!PortExists(port))
+        return {Finding(Level::Problem, Text(IDS_DOCTOR_NOT_SERIAL, {port}),
+                        Text(IDS_DOCTOR_CHOOSE_PORT_FIX))};
 
     const unsigned mode = st.st_mode;
     const bool inGroup = st.st_gid == m_user.gid ||
@@ -246,9 +250,14 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckPort(const std::string& port
                         primary == st.st_gid;
     const std::initializer_list<std::string> args = {port, ModeText(mode), owner, group, user};
 
-    if (st.st_uid == m_user.uid || (mode & 060) != 060)
+    // Opening the mode to the group helps only its owner and the group's members.
+    const bool groupDenied = (mode & 060) != 060;
+    if (st.st_uid == m_user.uid || (groupDenied && (inGroup || listed)))
         return {Finding(Level::Problem, Text(IDS_DOCTOR_PORT_DENIED, args),
                         Text(IDS_DOCTOR_PORT_DENIED_FIX, args))};
+    if (groupDenied)
+        return {Finding(Level::Problem, Text(IDS_DOCTOR_PORT_OWNER_ONLY, args),
+                        Text(IDS_DOCTOR_PORT_OWNER_ONLY_FIX, args))};
     if (listed)
         return {Finding(Level::Problem, Text(IDS_DOCTOR_PORT_NOT_LOGGED_IN, args),
                         Text(IDS_DOCTOR_PORT_NOT_LOGGED_IN_FIX, args))};
@@ -360,5 +369,12 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
 bool CConnectionDoctor::PortExists(const std::string& port) const
 {
     struct stat st = {};
-    return ::stat(InRoot(port).c_str(), &st) == 0;
+    if (::stat(InRoot(port).c_str(), &st) != 0 || !S_ISCHR(st.st_mode))
+        return false;
+    // The system files each character device under its class; pseudo-terminals are not filed.
+    const std::string number = std::to_string(major(st.st_rdev)) + ":" +
+                               std::to_string(minor(st.st_rdev));
+    std::error_code ec;
+    const fs::path type = fs::read_symlink(InRoot("/sys/dev/char/" + number + "/subsystem"), ec);
+    return ec || type.filename() == "tty";
 }

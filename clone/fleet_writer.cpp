@@ -78,6 +78,12 @@ void CFleetWriter::Emit(const std::string& comment, const std::string& result, s
     }
 }
 
+CFleetWriter::CTally CFleetWriter::Done(CTally tally) const
+{
+    tally.logFailed = m_logFailed;
+    return tally;
+}
+
 CFleetWriter::CTally CFleetWriter::Run(std::ostream& out, std::ostream* log, std::ostream& err)
 {
     CTally tally;
@@ -86,7 +92,7 @@ CFleetWriter::CTally CFleetWriter::Run(std::ostream& out, std::ostream* log, std
         int identity = 0;
         while (!Answers(&identity, err)) {
             if (PauseCancelled())
-                return tally;
+                return Done(tally);
         }
         const ModelInfo& info = *m_link.GetInfo();
         const std::string comment = CCloneOperations::CommentText(info.comment);
@@ -103,12 +109,12 @@ CFleetWriter::CTally CFleetWriter::Run(std::ostream& out, std::ostream* log, std
             Emit(comment, ResultText(m_quiet.m_lastStatus), out, log, err);
             ++(result == CCloneLink::kResultOk ? tally.written : tally.failed);
             if (result == CCloneLink::kResultCancelled)
-                return tally;
+                return Done(tally);
         }
         // The next transceiver is the next answer after this one has gone.
         do {
             if (PauseCancelled())
-                return tally;
+                return Done(tally);
         } while (Answers(&identity, err));
     }
 }

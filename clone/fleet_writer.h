@@ -28,7 +28,8 @@ public:
 
     struct CTally {
         int written = 0;
-        int failed = 0; // failed, cancelled or refused
+        int failed = 0;         // failed, cancelled or refused
+        bool logFailed = false; // a line could not be written to the log
     };
 
     // `data` is written to the transceiver on `port`; `host` gets the progress, the tones and
@@ -77,6 +78,7 @@ private:
     bool PauseCancelled();
     void Emit(const std::string& comment, const std::string& result, std::ostream& out,
               std::ostream* log, std::ostream& err);
+    CTally Done(CTally tally) const;
 
     CCloneHost& m_host;
     CCloneClock& m_clock;

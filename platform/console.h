@@ -22,6 +22,9 @@ void WriteStandardOutputNow(const char* text, size_t length);
 // True when the standard error stream is a terminal (where a progress bar can be drawn).
 bool IsStandardErrorTerminal();
 
+// True when the standard output stream is a terminal (which control characters would steer).
+bool IsStandardOutputTerminal();
+
 // Rings the terminal's bell: on the standard error stream when that is a terminal, else on the
 // process's controlling terminal, if any (Windows: the system's default beep). Never waits.
 void RingTerminalBell();

@@ -18,6 +18,11 @@ void WriteStandardOutputNow(const char* text, size_t length)
     (void)!::write(STDOUT_FILENO, text, length);
 }
 
+bool IsStandardOutputTerminal()
+{
+    return ::isatty(STDOUT_FILENO) != 0;
+}
+
 bool IsStandardErrorTerminal()
 {
     return ::isatty(STDERR_FILENO) == 1;

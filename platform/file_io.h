@@ -21,6 +21,7 @@ enum class EFileError {
     CannotOpen,    // reading: not permitted, or a folder
     Missing,       // reading: there is no such file
     TooLarge,      // reading: longer than the limit
+    Taken,         // a new file: the name is already taken, by anything
 };
 
 // Writes `content` so that a failure at any point leaves an existing file as it was: the text
@@ -34,6 +35,20 @@ enum class EFileError {
 // keeps the old file's attributes and access rights, or else by MoveFileExW.
 EFileError WriteFileAtomically(const std::string& path, const std::string& content,
                                std::string* detail = nullptr);
+
+// Writes `content` as WriteFileAtomically does, but only as a new file: the file written
+// beside the target takes the target's name only while nothing has it. A name taken by a file,
+// a folder or a symbolic link (even one that leads nowhere) is left alone: Taken.
+EFileError WriteNewFile(const std::string& path, const std::string& content,
+                        std::string* detail = nullptr);
+
+// Makes `folder` and the folders missing above it, each owned as the folder it is made in is
+// (a process that root runs for a user, as sudo -E does, makes the user's folders the user's).
+// True when `folder` is a folder afterwards.
+bool MakeFolders(const std::string& folder);
+
+// True when `folder` belongs to the user this process runs as.
+bool IsOwnFolder(const std::string& folder);
 
 // The checks WriteFileAtomically makes before it writes anything: None when `path` can be
 // saved (the target is a regular file or missing, and its folder takes new files).

@@ -47,6 +47,10 @@ struct CTarget {
     struct stat status = {};
 };
 
+// Gives the file `from` in the folder the name `to`.
+using PlaceFile = EFileError (*)(int folder, const std::string& from, const std::string& to,
+                                 std::string* detail);
+
 std::string FolderOf(const std::string& path)
 {
     const size_t slash = path.rfind('/');
@@ -55,22 +59,35 @@ std::string FolderOf(const std::string& path)
 
 // Follows symbolic links to the file they lead to. A link that leads through /proc ends at
 // whatever some process has open (/dev/stdout, /proc/self/fd/1): that is no file to replace.
+// The real folder of `path` and the name in it, without following a link that the name is.
+EFileError Split(const std::string& path, CTarget& target)
+{
+    if (path.empty() || path.back() == '/')
+        return EFileError::NotAFileName;
+    char folder[PATH_MAX];
+    if (!::realpath(FolderOf(path).c_str(), folder))
+        return EFileError::CannotCreate;
+    target.folder = folder;
+    target.name = path.substr(path.rfind('/') + 1);
+    if (target.name == "." || target.name == "..")
+        return EFileError::NotAFileName;
+    if (target.folder == "/proc" || target.folder.rfind("/proc/", 0) == 0)
+        return EFileError::NotRegular;
+    return EFileError::None;
+}
+
+std::string FullPath(const CTarget& target)
+{
+    return (target.folder == "/" ? "" : target.folder) + "/" + target.name;
+}
+
 EFileError Resolve(const std::string& path, CTarget& target)
 {
     std::string current = path;
     for (int hop = 0; hop < kMaxLinks; ++hop) {
-        if (current.empty() || current.back() == '/')
-            return EFileError::NotAFileName;
-        char folder[PATH_MAX];
-        if (!::realpath(FolderOf(current).c_str(), folder))
-            return EFileError::CannotCreate;
-        target.folder = folder;
-        target.name = current.substr(current.rfind('/') + 1);
-        if (target.name == "." || target.name == "..")
-            return EFileError::NotAFileName;
-        if (target.folder == "/proc" || target.folder.rfind("/proc/", 0) == 0)
-            return EFileError::NotRegular;
-        const std::string full = (target.folder == "/" ? "" : target.folder) + "/" + target.name;
+        if (const EFileError error = Split(current, target); error != EFileError::None)
+            return error;
+        const std::string full = FullPath(target);
         target.exists = ::lstat(full.c_str(), &target.status) == 0;
         if (!target.exists)
             return errno == ENOENT ? EFileError::None : EFileError::CannotCreate;
@@ -171,21 +188,11 @@ EFileError ReadAll(int fd, size_t limit, std::string& content)
     return EFileError::None;
 }
 
-} // namespace
-
-EFileError CheckWritable(const std::string& path)
+// Writes `content` into a new file beside the target and gives it the target's name with
+// `place`; nothing is left behind on failure.
+EFileError WriteAndPlace(const CTarget& target, const std::string& content, PlaceFile place,
+                         std::string* detail)
 {
-    CTarget target;
-    return Prepare(path, target);
-}
-
-EFileError WriteFileAtomically(const std::string& path, const std::string& content,
-                               std::string* detail)
-{
-    CTarget target;
-    const EFileError prepared = Prepare(path, target);
-    if (prepared != EFileError::None)
-        return prepared;
     const CFd folder(::open(target.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     std::string name;
     // A new file gets the mode the process's umask gives; a replacement is private until it
@@ -200,13 +207,10 @@ EFileError WriteFileAtomically(const std::string& path, const std::string& conte
     // The program's own temporary files die with it: syncing them would only cost time.
     const bool durable = !IsPrivateTempFolder(target.folder);
     EFileError result = EFileError::None;
-    if (!WriteAll(file, content) || (durable && ::fsync(file) != 0) || file.Close() != 0) {
+    if (!WriteAll(file, content) || (durable && ::fsync(file) != 0) || file.Close() != 0)
         result = EFileError::CannotWrite;
-    } else if (::renameat(folder, name.c_str(), folder, target.name.c_str()) != 0) {
-        result = EFileError::CannotReplace;
-        if (detail)
-            *detail = std::strerror(errno);
-    }
+    else
+        result = place(folder, name, target.name, detail);
     if (result != EFileError::None)
         ::unlinkat(folder, name.c_str(), 0);
     UnregisterTemporaryPath(pending);
@@ -215,6 +219,97 @@ EFileError WriteFileAtomically(const std::string& path, const std::string& conte
     if (result == EFileError::None && durable)
         (void)::fsync(folder);
     return result;
+}
+
+EFileError Replace(int folder, const std::string& from, const std::string& to, std::string* detail)
+{
+    if (::renameat(folder, from.c_str(), folder, to.c_str()) == 0)
+        return EFileError::None;
+    if (detail)
+        *detail = std::strerror(errno);
+    return EFileError::CannotReplace;
+}
+
+// The rename that never replaces; on a file system that has none, a hard link does the same.
+EFileError PlaceNew(int folder, const std::string& from, const std::string& to, std::string* detail)
+{
+    if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0)
+        return EFileError::None;
+    if ((errno == EINVAL || errno == ENOSYS) &&
+        ::linkat(folder, from.c_str(), folder, to.c_str(), 0) == 0) {
+        ::unlinkat(folder, from.c_str(), 0);
+        return EFileError::None;
+    }
+    if (errno == EEXIST)
+        return EFileError::Taken;
+    if (detail)
+        *detail = std::strerror(errno);
+    return EFileError::CannotReplace;
+}
+
+} // namespace
+
+EFileError CheckWritable(const std::string& path)
+{
+    CTarget target;
+    return Prepare(path, target);
+}
+
+EFileError WriteFileAtomically(const std::string& path, const std::string& content,
+                               std::string* detail)
+{
+    CTarget target;
+    const EFileError prepared = Prepare(path, target);
+    return prepared != EFileError::None ? prepared
+                                        : WriteAndPlace(target, content, Replace, detail);
+}
+
+EFileError WriteNewFile(const std::string& path, const std::string& content, std::string* detail)
+{
+    CTarget target;
+    if (const EFileError error = Split(path, target); error != EFileError::None)
+        return error;
+    struct stat status;
+    if (::lstat(FullPath(target).c_str(), &status) == 0)
+        return EFileError::Taken;
+    if (errno != ENOENT || ::access(target.folder.c_str(), W_OK | X_OK) != 0)
+        return EFileError::CannotCreate;
+    return WriteAndPlace(target, content, PlaceNew, detail);
+}
+
+bool MakeFolders(const std::string& folder)
+{
+    std::string path = folder;
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    struct stat status;
+    if (::stat(path.c_str(), &status) == 0)
+        return S_ISDIR(status.st_mode);
+    const std::string parent = FolderOf(path);
+    struct stat above;
+    if (errno != ENOENT || parent == path || !MakeFolders(parent) ||
+        ::stat(parent.c_str(), &above) != 0)
+        return false;
+    if (::mkdir(path.c_str(), 0777) == 0)
+        (void)::lchown(path.c_str(), above.st_uid, above.st_gid); // root may; others keep theirs
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool IsOwnFolder(const std::string& folder)
+{
+    // Every folder on the way must be this user's or root's, or its owner could swap what
+    // lies below it for a link.
+    char real[PATH_MAX];
+    if (!::realpath(folder.c_str(), real))
+        return false;
+    const uid_t self = ::geteuid();
+    struct stat status;
+    if (::stat(real, &status) != 0 || !S_ISDIR(status.st_mode) || status.st_uid != self)
+        return false;
+    for (std::string above = FolderOf(real); above != "/"; above = FolderOf(above))
+        if (::stat(above.c_str(), &status) != 0 || (status.st_uid != self && status.st_uid != 0))
+            return false;
+    return true;
 }
 
 EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content)

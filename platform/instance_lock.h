@@ -25,8 +25,11 @@ public:
     CInstanceLock& operator=(const CInstanceLock&) = delete;
 
     EState GetState() const { return m_state; }
+    // Where the lock lives (the lock file, or the mutex's name); empty when Unavailable.
+    const std::string& GetPath() const { return m_path; }
 
 private:
     EState m_state = EState::Unavailable;
+    std::string m_path;
     std::intptr_t m_handle = -1; // the lock file's descriptor, or the mutex's handle
 };

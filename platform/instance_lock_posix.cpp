@@ -40,18 +40,21 @@ CInstanceLock::CInstanceLock(const std::string& name)
         // The temporary folder is shared: the user's id keeps the names of users apart.
         const std::string file = folder == folders[2] ? name + "-" + std::to_string(::getuid())
                                                       : name;
-        const int fd = OpenLockFile(folder + "/" + file);
+        const std::string path = folder + "/" + file;
+        const int fd = OpenLockFile(path);
         if (fd < 0)
             continue;
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             m_handle = fd;
             m_state = EState::Held;
+            m_path = path;
             return;
         }
         const bool taken = errno == EWOULDBLOCK;
         ::close(fd);
         if (taken) {
             m_state = EState::Taken;
+            m_path = path;
             return;
         }
     }

@@ -281,11 +281,6 @@ void CProfile::SetBarState(bool toolBarShown, bool statusBarShown)
     m_config->Write(wxString(kStatusBarBar) + "Visible", statusBarShown ? 1L : 0L);
 }
 
-bool CProfile::GetToolBarShown() const
-{
-    return m_config->ReadLong(wxString(kToolBarBar) + "Visible", 1) != 0;
-}
-
 int CProfile::GetColumnWidth(unsigned column) const
 {
     return m_config->ReadLong(wxString::Format("%sWidth%u", kColumn, column), 0);

@@ -87,7 +87,6 @@ public:
 
     // The bar state written at close: whether the toolbar and the status bar are shown.
     void SetBarState(bool toolBarShown, bool statusBarShown);
-    bool GetToolBarShown() const;
 
     // "Column": "Width0" to "Width6" of the channel list; 0 when not stored.
     int GetColumnWidth(unsigned column) const;

@@ -6,6 +6,7 @@
 #include "platform/file_io.h"
 #include "platform/user_folders.h"
 #include "radio/csv_reader.h"
+#include "radio/text_encoding.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -43,18 +44,20 @@ std::string LineMessage(unsigned id, unsigned line, std::initializer_list<std::s
     return FormatText(LoadResString(id), {args[0], args[1], args[2]});
 }
 
-// The field without white space at either end, moved out of the record.
-std::string Take(std::string& field)
+// The field without white space at either end, as a screen can show it (PrintableText): line
+// breaks and other control characters become blanks.
+std::string Take(const std::string& field)
 {
-    size_t end = field.size();
-    while (end > 0 && IsWhiteSpace(field[end - 1]))
+    std::string text = PrintableText(field);
+    size_t end = text.size();
+    while (end > 0 && IsWhiteSpace(text[end - 1]))
         --end;
-    field.erase(end);
+    text.erase(end);
     size_t start = 0;
-    while (start < field.size() && IsWhiteSpace(field[start]))
+    while (start < text.size() && IsWhiteSpace(text[start]))
         ++start;
-    field.erase(0, start);
-    return std::move(field);
+    text.erase(0, start);
+    return text;
 }
 
 } // namespace
@@ -73,9 +76,12 @@ bool CAirportList::Load(const std::string& text, std::string* error)
     bool haveHeader = false;
     std::vector<CAirportFrequency> rows;
     std::unordered_map<std::string, std::vector<uint32_t>> byIdent;
-    // Rows run to some 40 bytes, and an airport has a few of them.
-    rows.reserve(text.size() / 40);
-    byIdent.reserve(text.size() / 120);
+    // A row per line at most (lines end in LF, CR LF or a lone CR), and an airport has a few.
+    const size_t lines = static_cast<size_t>(std::max(std::count(text.begin(), text.end(), '\n'),
+                                                      std::count(text.begin(), text.end(), '\r'))) +
+                         1;
+    rows.reserve(lines);
+    byIdent.reserve(lines / 3);
     size_t needed = 0;
     std::vector<uint32_t>* sameAirport = nullptr;
     while (!reader.AtEnd()) {
@@ -92,9 +98,12 @@ bool CAirportList::Load(const std::string& text, std::string* error)
             continue;
         }
         if (record.fields.size() < needed)
-            return fail(
-                LineMessage(IDS_AIR_LIST_SHORT_ROW, record.line,
-                            {std::to_string(record.fields.size()), std::to_string(needed)}));
+            return fail(LineMessage(
+                record.fields.size() == 1 ? IDS_AIR_LIST_ONE_FIELD : IDS_AIR_LIST_SHORT_ROW,
+                record.line, {std::to_string(record.fields.size()), std::to_string(needed)}));
+        for (size_t c = 0; c < kColumnCount; ++c)
+            if (record.fields[column[c]].find('\0') != std::string::npos)
+                return fail(LineMessage(IDS_CSV_NUL_BYTE, record.line, {kColumnNames[c]}));
         CAirportFrequency row;
         row.ident = Take(record.fields[column[kIdent]]);
         row.type = Take(record.fields[column[kType]]);

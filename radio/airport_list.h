@@ -18,8 +18,9 @@ struct CAirportFrequency {
 
 class CAirportList {
 public:
-    // A list file larger than this is not one; the snapshot shipped is about 1.3 MB.
-    static constexpr uintmax_t kMaxFileBytes = 64u << 20;
+    // A list file larger than this is not one: the snapshot shipped, every airport of the world,
+    // is about 1.3 MB. The limit keeps a list of the shortest rows within 256 MB of memory.
+    static constexpr uintmax_t kMaxFileBytes = 4u << 20;
 
     // Replaces the list by the rows of `text`. A text that is not such a list (no header naming
     // the four columns, a malformed or short row) leaves the list as it was and returns false

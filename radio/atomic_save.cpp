@@ -7,9 +7,7 @@
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
-namespace {
-
-std::string Describe(EFileError error, const std::string& detail)
+std::string DescribeSaveError(EFileError error, const std::string& detail)
 {
     switch (error) {
     case EFileError::None:
@@ -29,11 +27,9 @@ std::string Describe(EFileError error, const std::string& detail)
     }
 }
 
-} // namespace
-
 std::string CheckSaveTarget(const std::string& target)
 {
-    return Describe(CheckWritable(target), std::string());
+    return DescribeSaveError(CheckWritable(target), std::string());
 }
 
 bool SaveAtomically(const std::string& target, const std::function<void(std::ostream&)>& write,
@@ -44,7 +40,7 @@ bool SaveAtomically(const std::string& target, const std::function<void(std::ost
         std::ostringstream text;
         write(text);
         std::string detail;
-        reason = text ? Describe(WriteFileAtomically(target, text.str(), &detail), detail)
+        reason = text ? DescribeSaveError(WriteFileAtomically(target, text.str(), &detail), detail)
                       : LoadResString(IDS_SAVE_CANNOT_WRITE);
     }
     if (error)

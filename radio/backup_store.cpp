@@ -6,7 +6,9 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/file_io.h"
 #include "platform/user_folders.h"
+#include "radio/atomic_save.h"
 #include "radio/document_io.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
@@ -41,11 +43,6 @@ std::string WithSuffix(const std::string& name, int number)
         return name;
     const std::string stem = name.substr(0, name.size() - (sizeof(kExtension) - 1));
     return stem + "_" + std::to_string(number) + kExtension;
-}
-
-bool SaveDataFile(CR455Radio& radio, const std::string& path, std::string* error)
-{
-    return SaveDocument(radio, path, *error);
 }
 
 } // namespace
@@ -89,28 +86,31 @@ bool CBackupStore::Save(CR455Radio& radio, std::time_t when, std::string* savedP
                         std::string* error)
 {
     std::string reason;
-    std::error_code ec;
+    std::string text;
     if (m_folder.empty()) {
         reason = LoadResString(IDS_BACKUP_NO_FOLDER);
-    } else if (fs::create_directories(fs::u8path(m_folder), ec),
-               !fs::is_directory(fs::u8path(m_folder), ec)) {
+    } else if (!MakeFolders(m_folder)) {
         reason = FormatText(LoadResString(IDS_BACKUP_CANNOT_MAKE_FOLDER), {m_folder});
-    } else {
+    } else if (!IsOwnFolder(m_folder)) {
+        // Whoever owns the folder could plant links in it for a process run by another user.
+        reason = FormatText(LoadResString(IDS_BACKUP_NOT_OWN_FOLDER), {m_folder});
+    } else if (FormatDocument(radio, text, reason)) {
         const std::tm* local = std::localtime(&when);
         const std::string name = MakeFileName(local ? *local : std::tm(), radio.GetCloneComment());
-        for (int n = 1; n <= kMaxSuffix; ++n) {
+        // A name taken by anything, a link that leads nowhere included, gets the next suffix.
+        for (int n = 1; n <= kMaxSuffix && reason.empty(); ++n) {
             const std::string path = (fs::u8path(m_folder) / WithSuffix(name, n)).u8string();
-            if (fs::exists(fs::u8path(path), ec))
-                continue;
-            std::string saveError;
-            if (!SaveDataFile(radio, path, &saveError)) {
-                reason = FormatText(LoadResString(IDS_BACKUP_CANNOT_SAVE), {path, saveError});
-                break;
+            std::string detail;
+            const EFileError written = WriteNewFile(path, text, &detail);
+            if (written == EFileError::None) {
+                if (savedPath)
+                    *savedPath = path;
+                Prune(kKeptBackups, path);
+                return true;
             }
-            if (savedPath)
-                *savedPath = path;
-            Prune(kKeptBackups);
-            return true;
+            if (written != EFileError::Taken)
+                reason = FormatText(LoadResString(IDS_BACKUP_CANNOT_SAVE),
+                                    {path, DescribeSaveError(written, detail)});
         }
         if (reason.empty())
             reason = FormatText(LoadResString(IDS_BACKUP_CANNOT_SAVE), {name, ""});
@@ -120,17 +120,28 @@ bool CBackupStore::Save(CR455Radio& radio, std::time_t when, std::string* savedP
     return false;
 }
 
-void CBackupStore::Prune(size_t keep)
+void CBackupStore::Prune(size_t keep, const std::string& kept)
 {
-    std::vector<fs::path> backups;
+    struct CBackup {
+        fs::file_time_type written;
+        fs::path path;
+    };
+    std::vector<CBackup> backups;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(fs::u8path(m_folder), ec)) {
-        if (IsBackupName(entry.path().filename().u8string()) && entry.is_regular_file(ec))
-            backups.push_back(entry.path());
+        if (IsBackupName(entry.path().filename().u8string()) && entry.is_regular_file(ec) &&
+            entry.path() != fs::u8path(kept))
+            backups.push_back({entry.last_write_time(ec), entry.path()});
     }
-    if (backups.size() <= keep)
+    // The one just written stays whatever its time says: the clock may have been set back.
+    const size_t others = kept.empty() ? keep : keep - std::min<size_t>(keep, 1);
+    if (backups.size() <= others)
         return;
-    std::sort(backups.begin(), backups.end());
-    for (size_t i = 0; i + keep < backups.size(); ++i)
-        fs::remove(backups[i], ec);
+    // Names tell the local time, which a flight west or a change of the clocks turns back;
+    // the time of writing does not.
+    std::sort(backups.begin(), backups.end(), [](const CBackup& a, const CBackup& b) {
+        return a.written != b.written ? a.written < b.written : a.path < b.path;
+    });
+    for (size_t i = 0; i + others < backups.size(); ++i)
+        fs::remove(backups[i].path, ec);
 }

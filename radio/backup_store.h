@@ -24,7 +24,6 @@ public:
     // A store in `folder`; the folder is made when the first backup is saved.
     explicit CBackupStore(std::string folder = GetDefaultFolder());
 
-    const std::string& GetFolder() const { return m_folder; }
 
     // The file name of a backup taken at `local` time of a transceiver with `comment`:
     // trailing blanks are dropped and every character that a file name should not carry (all
@@ -35,13 +34,16 @@ public:
     // are ever removed from the folder.
     static bool IsBackupName(const std::string& name);
 
-    // Saves `radio` atomically as a new backup taken at `when` (a name already taken gets "_2",
-    // "_3", ...), then removes the oldest backups beyond kKeptBackups. Returns false, with the
-    // reason in `error`, when the copy could not be saved; the data are untouched either way.
+    // Saves `radio` atomically as a new regular file taken at `when` (a name already taken by
+    // anything gets "_2", "_3", ...), then removes the oldest backups beyond kKeptBackups. The
+    // folder is made if missing; one that belongs to another user is not written to. Returns
+    // false, with the reason in `error`, when the copy could not be saved; the data are
+    // untouched either way.
     bool Save(CR455Radio& radio, std::time_t when, std::string* savedPath, std::string* error);
 
-    // Removes the oldest backups (by name, which is by time) until at most `keep` are left.
-    void Prune(size_t keep);
+    // Removes the oldest backups by the time they were written until at most `keep` are left;
+    // the backup `kept` (the one just written) is never removed.
+    void Prune(size_t keep, const std::string& kept = std::string());
 
 private:
     std::string m_folder;

@@ -250,7 +250,10 @@ bool CheckFieldCount(const CCsvRecord& record, char separator, CImportError& err
                  record.line,
                  {SeparatorName(other), SeparatorName(separator)}};
     else
-        error = {IDS_CSV_FIELD_COUNT, record.line, {std::to_string(record.fields.size())}};
+        error = {record.fields.size() == 1 ? static_cast<unsigned>(IDS_CSV_ONE_FIELD)
+                                           : static_cast<unsigned>(IDS_CSV_FIELD_COUNT),
+                 record.line,
+                 {std::to_string(record.fields.size())}};
     return false;
 }
 

@@ -23,3 +23,8 @@ std::string QuoteValue(const std::string& value);
 
 // One difference as a line of text (without line end): KEY: "left" -> "right".
 std::string FormatDifference(const CDataDifference& difference);
+
+// The difference in words, as the desktop program shows it: the setting's label or the channel
+// and field ("CH 02 Name"), and each value as the user knows it ("On", "blank" for the frequency
+// of a channel not in use, "(blank)" for an empty text).
+CDataDifference DescribeDifference(const CDataDifference& difference);

@@ -3,9 +3,12 @@
 #include <sstream>
 
 #include "platform/file_io.h"
+#include "platform/file_lock.h"
 #include "radio/archive.h"
 #include "radio/atomic_save.h"
 #include "radio/r455_radio.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
 
 namespace {
 
@@ -56,6 +59,30 @@ bool SaveDocument(CR455Radio& radio, const std::string& path, std::string& error
                 radio.Serialize(ar);
             },
             &error);
+    } catch (const CArchiveException& e) {
+        error = e.what();
+        return false;
+    }
+}
+
+bool SaveDocumentWhenFree(CR455Radio& radio, const std::string& path, std::string& error)
+{
+    CFileLock lock(path);
+    if (lock.Lock(kUpdateLockWaitMs) == CFileLock::EResult::Busy) {
+        error = LoadResString(IDS_SAVE_FILE_BUSY);
+        return false;
+    }
+    return SaveDocument(radio, path, error);
+}
+
+bool FormatDocument(CR455Radio& radio, std::string& text, std::string& error)
+{
+    try {
+        std::ostringstream out;
+        CArchive ar(out);
+        radio.Serialize(ar);
+        text = out.str();
+        return true;
     } catch (const CArchiveException& e) {
         error = e.what();
         return false;

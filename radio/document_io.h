@@ -26,5 +26,15 @@ bool IsResultWord(const std::string& answer);
 // `error` holds the reason.
 bool SaveDocument(CR455Radio& radio, const std::string& path, std::string& error);
 
+// How long a save waits for another program's read, change and save of the same file to end.
+constexpr unsigned kUpdateLockWaitMs = 10000;
+
+// SaveDocument under the file's update lock (platform/file_lock.h), waited for up to
+// kUpdateLockWaitMs: the desktop program's Save never lands in the middle of a command's update.
+bool SaveDocumentWhenFree(CR455Radio& radio, const std::string& path, std::string& error);
+
+// The text File Save writes; false, with the reason in `error`, when it cannot be made.
+bool FormatDocument(CR455Radio& radio, std::string& text, std::string& error);
+
 // Reads a channel CSV file: EFileError::None, CannotOpen or TooLarge.
 EFileError ReadCsvFile(const std::string& path, std::string& text);

@@ -6,6 +6,7 @@
 #include "engine/command_string.h"
 #include "engine/frequency_band.h"
 #include "engine/text_value.h"
+#include "radio/air_channel.h"
 #include "radio/channel_order.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
@@ -70,10 +71,14 @@ std::string GridName(const CR455Radio& radio)
 std::string FrequencyNote(const CR455Radio& radio, const CChannelEntry& entry, bool undoHint)
 {
     const std::string typed = Trim(entry.frequency);
-    if (typed.empty())
-        return std::string(); // emptied on purpose: the channel is blank as asked
     const unsigned ch = entry.channel;
     const std::string label = ChannelLabel(ch);
+    if (typed.empty()) {
+        // Emptied on purpose: the channel is blank as asked, unless it cannot be (channel 1).
+        if (radio.GetChAppear(ch) == "OFF")
+            return std::string();
+        return FormatText(LoadResString(IDS_NOTE_KEPT_IN_USE), {label, radio.GetChFrequency(ch)});
+    }
     const bool plain = IsPlainNumber(typed);
     const long long hertz = plain ? Hertz(typed) : 0;
     if (radio.GetChAppear(ch) == "OFF") {
@@ -87,6 +92,11 @@ std::string FrequencyNote(const CR455Radio& radio, const CChannelEntry& entry, b
         return FormatText(LoadResString(IDS_NOTE_NOT_A_FREQUENCY), {label, typed, stored});
     if (hertz < CFrequencyBand::kLowest || hertz > CFrequencyBand::kHighest)
         return FormatText(LoadResString(IDS_NOTE_OUTSIDE_BAND), {label, Megahertz(hertz), stored});
+    // A carrier typed for its channel name ("118.0083" for 118.010) is quoted as typed: cut to
+    // whole kilohertz it would read as some other frequency.
+    const uint32_t channel = ChannelOfCarrier(static_cast<uint32_t>(hertz));
+    if (Megahertz(hertz) != stored && channel != 0 && FormatChannelMHz(channel) == stored)
+        return FormatText(LoadResString(IDS_NOTE_CARRIER), {label, typed, stored});
     if (Megahertz(hertz) != stored)
         return FormatText(LoadResString(IDS_NOTE_SNAPPED),
                           {label, Megahertz(hertz), stored, GridName(radio)});

@@ -33,9 +33,12 @@ CCardData BuildCardData(const CR455Radio& radio, const std::string& fileName,
             row[c] = cells[kCardCells[c]];
         card.rows.push_back(row);
     }
+    // The priority channel means something only while priority scanning is on, as the list's
+    // Prio mark shows.
+    const bool priority = radio.GetScanPrio() == "ON";
     const std::pair<unsigned, std::string> settings[] = {
         {IDS_CARD_CH_SPACING, radio.GetChSpacing()},
-        {IDS_PRIORITY_CH, radio.GetPrioCh()},
+        {priority ? static_cast<unsigned>(IDS_PRIORITY_CH) : 0u, radio.GetPrioCh()},
         {IDS_SCAN_FUNCTION, radio.GetScanFunction()},
         {IDS_SCAN_MODE, radio.GetScanMode()},
         {IDS_HANGER_SCAN, radio.GetScanHanger()},
@@ -43,7 +46,9 @@ CCardData BuildCardData(const CR455Radio& radio, const std::string& fileName,
         {IDS_OPENING_TEXT, radio.GetOpeningText()},
         {IDS_CARD_CLONE_COMMENT, radio.GetCloneComment()},
     };
-    for (const auto& [id, value] : settings)
-        card.settings.emplace_back(LoadResString(id), value);
+    for (const auto& [id, value] : settings) {
+        if (id != 0)
+            card.settings.emplace_back(LoadResString(id), value);
+    }
     return card;
 }

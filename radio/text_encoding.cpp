@@ -41,6 +41,28 @@ size_t Utf8SequenceLength(const std::string& text, size_t i)
     return length;
 }
 
+std::string PrintableText(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text, i);
+        if (length == 0) {
+            out += "\xEF\xBF\xBD";
+            ++i;
+            continue;
+        }
+        const bool c1 = c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (c < 0x20 || c == 0x7F || c1)
+            out += ' ';
+        else
+            out.append(text, i, length);
+        i += length;
+    }
+    return out;
+}
+
 std::string ShownText(const std::string& text)
 {
     std::string out;

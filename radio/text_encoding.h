@@ -24,6 +24,11 @@ std::string HexByte(unsigned char c);
 // above, or 0 when there is none.
 size_t Utf8SequenceLength(const std::string& text, size_t i);
 
+// Text as a terminal or a window may show it: control characters (line breaks, the escape of
+// terminal sequences, C1 controls) become blanks, and bytes that are no UTF-8 text become the
+// replacement character U+FFFD.
+std::string PrintableText(const std::string& text);
+
 // A field as a message quotes it: control characters and bytes that are not UTF-8 text appear
 // as \xNN, so that the message stays readable and is valid UTF-8 for the desktop program.
 std::string ShownText(const std::string& text);

@@ -39,12 +39,18 @@ enum : unsigned {
     IDS_BACKUP_CANNOT_SAVE = 26312,
     IDS_BACKUP_NOT_SAVED_STATUS = 26313,
     IDS_CLI_BACKUP_NOT_SAVED = 26314,
+    IDS_BACKUP_COPY_TITLE = 26318, // title of a data set opened from the backup folder
     IDS_COMPARE_SAME = 26320,
     IDS_COMPARE_ONE_DIFFERENT = 26321,
     IDS_COMPARE_DIFFERENT = 26322,
     IDS_COMPARE_COLUMN_KEY = 26323,
     IDS_COMPARE_COLUMN_DOCUMENT = 26324,
     IDS_COMPARE_COLUMN_TRANSCEIVER = 26325,
+    IDS_COMPARE_BLANK_CHANNEL = 26328, // Compare in words: a channel not in use, its frequency
+    IDS_COMPARE_CHANNEL_IN_USE = 26329,
+    IDS_COMPARE_EMPTY_TEXT = 26335,
+    IDS_COMPARE_PRIORITY_SCAN = 26336,
+    IDS_COMPARE_VFO_TX_INHIBIT = 26337,
     IDS_CONNECTION_CHECKING = 26326,
     IDS_CONNECTION_PORT = 26327,
     IDS_CLI_HELP_COMPARE = 26330,
@@ -97,6 +103,7 @@ enum : unsigned {
     IDS_DOCTOR_SILENT_FIX = 26388,
     IDS_DOCTOR_GARBLED = 26389,
     IDS_DOCTOR_GARBLED_FIX = 26390,
+    IDS_DOCTOR_CHOOSE_PORT_IN_DIALOG = 26395, // the desktop program's fix for a port not there
     ID_FILE_OPEN_BACKUP = 32850,
     ID_CLONE_COMPARE = 32851,
     ID_HELP_CHECK_CONNECTION = 32852,
@@ -132,6 +139,7 @@ enum : unsigned {
     IDS_CSV_NUL_BYTE = 26027,
     IDS_CSV_NAME_CHARACTER = 26028,
     IDS_CSV_NOT_UTF8 = 26029,
+    IDS_CSV_ONE_FIELD = 26038, // IDS_CSV_FIELD_COUNT for a line of one field
     IDS_CSV_CHANNEL1_BLANK = 26030,
     // Command-line tool pwr455-cli.
     IDS_CLI_USAGE = 26100,
@@ -193,7 +201,9 @@ enum : unsigned {
     IDS_APP_ALL_FILES = 26208,
     IDS_LIST_NO_SELECTION = 26220, // "No items were selected"
     IDS_LIST_COLUMN_SPARE = 26221, // header of the channel list's last, empty column
-    IDR_CHANNEL_POPUP = 139,       // context menu of the channel list
+    IDS_LIST_ACCESSIBLE_NAME = 26225,
+    IDS_LIST_SPARE_ACCESSIBLE_NAME = 26226, // what screen readers call the last column's header
+    IDR_CHANNEL_POPUP = 139,                // context menu of the channel list
     // Edit Memory dialog and settings sheet: templates and the texts the pages show.
     IDD_EDIT_MEMORY = 202,
     IDD_PROPPAGE_C31 = 204, // Common page
@@ -242,6 +252,16 @@ enum : unsigned {
     IDS_PROFILE_NOT_SAVED = 26416,
     IDS_APP_WARNING = 26417,
     IDS_CLI_WARNING = 26418,
+    // Files and ports the tool refuses, and backups it does not write.
+    IDS_BACKUP_NOT_OWN_FOLDER = 26580,
+    IDS_CLI_EXEC_FILE_COMMAND = 26581,
+    IDS_CLI_EMPTY_PORT = 26582,
+    IDS_CLI_PORT_NAME_TOO_LONG = 26583,
+    IDS_DOCTOR_NOT_SERIAL = 26584,
+    IDS_DOCTOR_PORT_OWNER_ONLY = 26585,
+    IDS_DOCTOR_PORT_OWNER_ONLY_FIX = 26586,
+    IDS_CLI_WAITING_FOR_FILE = 26587,
+    IDS_SAVE_FILE_BUSY = 26588,
     // Undo and redo, reordering, notes on what the engine stored, pasting spreadsheet rows.
     IDS_MENU_UNDO = 26700, // the Edit menu's Undo and Redo item texts
     IDS_MENU_UNDO_NAMED = 26701,
@@ -282,6 +302,8 @@ enum : unsigned {
     IDS_NOTE_GRID_25K = 26750,
     IDS_NOTE_GRID_8_33K = 26751,
     IDS_NOTE_GRID_BOTH = 26752,
+    IDS_NOTE_CARRIER = 26753,
+    IDS_NOTE_KEPT_IN_USE = 26754,
     IDS_PASTE_ROWS_NO_ROOM = 26760,
     IDS_PASTE_ROWS_FAILED = 26761,
     IDS_PASTE_ROWS_NONE = 26762,
@@ -298,8 +320,9 @@ enum : unsigned {
     IDS_AIR_LIST_TOO_LARGE = 27501,
     IDS_AIR_LIST_NO_HEADER = 27502,
     IDS_AIR_LIST_SHORT_ROW = 27503,
-    IDS_AIR_LIST_BAD_FILE = 27504, // %1 the file, %2 the reason
-    IDS_AIR_OUTSIDE_BAND = 27510,  // reasons a listed frequency cannot be held
+    IDS_AIR_LIST_BAD_FILE = 27504,  // %1 the file, %2 the reason
+    IDS_AIR_LIST_ONE_FIELD = 27508, // IDS_AIR_LIST_SHORT_ROW for a row of one field
+    IDS_AIR_OUTSIDE_BAND = 27510,   // reasons a listed frequency cannot be held
     IDS_AIR_OFF_GRID = 27511,
     IDS_AIR_NEEDS_833 = 27512,
     IDS_AIR_NOT_A_FREQUENCY = 27513,

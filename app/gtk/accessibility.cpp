@@ -17,6 +17,21 @@ AtkObject* AccessibleOf(wxWindow* window)
     return gtk_widget_get_accessible(window->GetConnectWidget());
 }
 
+// The status bar's note as a notification inside it, the form in which screen readers speak
+// a status bar's notes as they appear. One object per status bar serves every note.
+AtkObject* NoteObjectOf(AtkObject* statusBar)
+{
+    static const char kKey[] = "pwr-status-note";
+    auto* note = static_cast<AtkObject*>(g_object_get_data(G_OBJECT(statusBar), kKey));
+    if (!note) {
+        note = ATK_OBJECT(g_object_new(ATK_TYPE_OBJECT, nullptr));
+        atk_object_set_role(note, ATK_ROLE_NOTIFICATION);
+        atk_object_set_parent(note, statusBar);
+        g_object_set_data_full(G_OBJECT(statusBar), kKey, note, g_object_unref);
+    }
+    return note;
+}
+
 } // namespace
 
 void LinkAccessibleLabel(wxWindow* label, wxWindow* field)
@@ -27,6 +42,20 @@ void LinkAccessibleLabel(wxWindow* label, wxWindow* field)
     atk_object_add_relationship(labelObject, ATK_RELATION_LABEL_FOR, fieldObject);
 }
 
+void SetAccessibleName(wxWindow* window, const wxString& name)
+{
+    atk_object_set_name(AccessibleOf(window), name.utf8_str());
+}
+
+void SetAccessibleDescription(wxWindow* window, const wxString& description)
+{
+    AtkObject* object = AccessibleOf(window);
+    const wxScopedCharBuffer utf8 = description.utf8_str();
+    const char* old = atk_object_get_description(object);
+    if (!old || std::string(old) != utf8.data())
+        atk_object_set_description(object, utf8.data());
+}
+
 void SetAccessibleStatusText(wxWindow* statusBar, const wxString& text)
 {
     AtkObject* object = AccessibleOf(statusBar);
@@ -35,4 +64,11 @@ void SetAccessibleStatusText(wxWindow* statusBar, const wxString& text)
     const char* old = atk_object_get_name(object);
     if (!old || std::string(old) != utf8.data())
         atk_object_set_name(object, utf8.data());
+}
+
+void AnnounceAccessibleStatusNote(wxWindow* statusBar, const wxString& text)
+{
+    AtkObject* note = NoteObjectOf(AccessibleOf(statusBar));
+    atk_object_set_name(note, text.utf8_str());
+    atk_object_notify_state_change(note, ATK_STATE_SHOWING, TRUE);
 }

@@ -1,11 +1,9 @@
 #include "app/message_box_look.h"
 
 #include <gtk/gtk.h>
-#include <wx/app.h>
 #include <wx/artprov.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
-#include <wx/weakref.h>
 
 
 namespace {
@@ -31,40 +29,55 @@ void WidenForTitle(wxDialog& box, GtkWidget* widget)
     const wxFont bold = box.GetFont().Bold();
     int width = 0;
     box.GetTextExtent(box.GetTitle(), &width, nullptr, nullptr, nullptr, &bold);
-    const int needed = width * 3 / 2 + kTitleBarExtra;
-    if (box.GetSize().x < needed)
-        gtk_widget_set_size_request(widget, needed, -1);
+    // A least width: a longer text still widens the box.
+    gtk_widget_set_size_request(widget, width * 3 / 2 + kTitleBarExtra, -1);
 }
 
-// The toolkit makes its box inside ShowModal, after this hook is called: the box is dressed
-// once it is on the screen.
+// The toolkit makes its box inside ShowModal, after this hook is called, and shows it at once.
+// The box is dressed as it is shown, before it reaches the screen: a box that changed after it
+// appeared would be read by screen readers without its text.
 class CMessageBoxLook : public wxModalDialogHook {
 protected:
     int Enter(wxDialog* dialog) override
     {
-        auto* box = dynamic_cast<wxMessageDialog*>(dialog);
-        if (box && wxTheApp) {
-            wxWeakRef<wxDialog> ref(dialog);
-            const bool exclamation = (box->GetMessageDialogStyle() & wxICON_EXCLAMATION) != 0;
-            wxTheApp->CallAfter([ref, exclamation] {
-                if (ref)
-                    Dress(*ref, exclamation);
-            });
+        if (auto* box = dynamic_cast<wxMessageDialog*>(dialog)) {
+            RemoveHook();
+            m_box = box;
+            m_hook = g_signal_add_emission_hook(g_signal_lookup("show", GTK_TYPE_WIDGET), 0, OnShow,
+                                                this, nullptr);
         }
         return wxID_NONE;
     }
-    void Exit(wxDialog*) override {}
+    void Exit(wxDialog* dialog) override
+    {
+        if (dialog == m_box)
+            RemoveHook();
+    }
 
 private:
-    static void Dress(wxDialog& box, bool exclamation)
+    static gboolean OnShow(GSignalInvocationHint*, guint count, const GValue* values, gpointer data)
     {
-        GtkWidget* widget = box.GetHandle();
-        if (!widget)
-            return;
-        if (exclamation)
+        auto* look = static_cast<CMessageBoxLook*>(data);
+        GtkWidget* widget = count > 0 ? GTK_WIDGET(g_value_get_object(values)) : nullptr;
+        if (!look->m_box || widget != look->m_box->GetHandle())
+            return TRUE; // another widget: keep waiting for the box
+        if (look->m_box->GetMessageDialogStyle() & wxICON_EXCLAMATION)
             AddExclamationIcon(widget);
-        WidenForTitle(box, widget);
+        WidenForTitle(*look->m_box, widget);
+        look->m_box = nullptr;
+        look->m_hook = 0;
+        return FALSE; // done: the hook goes
     }
+    void RemoveHook()
+    {
+        if (m_hook)
+            g_signal_remove_emission_hook(g_signal_lookup("show", GTK_TYPE_WIDGET), m_hook);
+        m_hook = 0;
+        m_box = nullptr;
+    }
+
+    wxMessageDialog* m_box = nullptr;
+    gulong m_hook = 0;
 };
 
 } // namespace

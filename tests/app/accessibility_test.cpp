@@ -22,8 +22,22 @@ TEST_F(ProgramTest, ReadersHearOfFieldLabelsStatusTextsAndTheListsSelectionAndMa
         EXPECT_TRUE(labels && labels->len == 1 && g_ptr_array_index(labels, 0) == label) << field;
         g_object_unref(set);
     }
-    Frame()->GetStatusBar()->PushStatusText("Edit Memory");
-    EXPECT_EQ(Name(Accessible(Frame()->GetStatusBar())), "Edit Memory");
+    // The note under the frequency describes the field (readers speak a new one at once); the
+    // check box below the note is named by its own text.
+    XrcCtrl<wxTextCtrl>(dialog, "IDC_EDIT_FREQUENCY")->SetValue("136.99");
+    const char* description = atk_object_get_description(atk("IDC_EDIT_FREQUENCY"));
+    EXPECT_EQ(description ? description : "",
+              XrcCtrl<wxStaticText>(dialog, "IDC_STATIC_CARRIER")->GetLabel().utf8_string());
+    dialog.Show();
+    EXPECT_TRUE(WaitFor([&] { return dialog.IsShownOnScreen(); }));
+    AtkRelationSet* boxSet = atk_object_ref_relation_set(atk("IDC_CHECK_TX_INHIBIT"));
+    EXPECT_FALSE(atk_relation_set_contains(boxSet, ATK_RELATION_LABELLED_BY));
+    g_object_unref(boxSet);
+    // A note wider than the window is there whole for readers and as the tooltip.
+    const std::string note(300, 'N');
+    Frame()->SetMessageText(note);
+    EXPECT_EQ(Name(Accessible(Frame()->GetStatusBar())), note);
+    EXPECT_TRUE(WaitFor([&] { return Frame()->GetStatusBar()->GetToolTipText() == note; }));
     AtkObject* object = Accessible(List()->GetRowsWindow());
     AtkTable* table = ATK_TABLE(object);
     // A reader's selection is the list's, and readers hear of the list's own. The seven column

@@ -7,6 +7,7 @@
 
 #include "app/airport_import_command.h"
 #include "app/airport_import_dlg.h"
+#include "app/app_resources.h"
 #include "app/card_printing.h"
 #include "app/card_printout.h"
 #include "radio/undo_history.h"
@@ -56,7 +57,26 @@ TEST_F(ProgramTest, AirportImportFiltersGreysAndAppliesTheTickedOnes)
                       "outside 118.000 to 136.980 MHz");
             list->CheckItem(nav, true); // cannot be ticked
             EXPECT_FALSE(list->IsItemChecked(nav));
-            list->CheckItem(FindRow(list, "128.075"), false); // the ATIS: not wanted
+            // Space and Enter tick and untick the row with the focus; the first gives a list
+            // without one a focused row. The ATIS is not wanted.
+            auto press = [list](int key) {
+                wxKeyEvent event(wxEVT_KEY_DOWN);
+                event.m_keyCode = key;
+                list->HandleWindowEvent(event);
+            };
+            press(WXK_SPACE);
+            EXPECT_EQ(list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED), 0);
+            const long atis = FindRow(list, "128.075");
+            list->SetItemState(atis, wxLIST_STATE_FOCUSED, wxLIST_STATE_FOCUSED);
+            for (int key : {WXK_SPACE, WXK_RETURN, WXK_SPACE})
+                press(key);
+            EXPECT_FALSE(list->IsItemChecked(atis));
+            // Every column is as wide as its title (i -1) and its widest text.
+            for (int col = 0; col < CAirportImportDlg::kColumnCount; ++col) {
+                const wxString title = ResString(IDS_AIR_COLUMN_IDENT + static_cast<unsigned>(col));
+                for (long i = -1; i < list->GetItemCount(); ++i)
+                    EXPECT_GT(list->GetColumnWidth(col), list->GetTextExtent(i < 0 ? title : list->GetItemText(i, col)).x);
+            }
             auto* from = XrcCtrl<wxSpinCtrl>(d, "IDC_AIRPORT_FROM");
             from->SetValue(static_cast<int>(c.from));
             wxCommandEvent spin(wxEVT_SPINCTRL, from->GetId());

@@ -121,6 +121,12 @@ TEST_F(ChannelListTest, EnabledStatesFollowTheSelectedChannelPasteAsksAndCommand
         EXPECT_EQ(c + 3, enabled) << c;
         EXPECT_TRUE(IsEnabled(ID_EDIT_MEMORY));
     }
+    // A context menu from the keyboard opens on the selected row, one from a click at the click.
+    View()->SelectChannel(12);
+    const wxRect band = List()->GetRowBand(11);
+    const wxRect row12(List()->GetRowsWindow()->ClientToScreen(band.GetPosition()), band.GetSize());
+    EXPECT_TRUE(row12.Contains(View()->GetContextMenuPoint(wxDefaultPosition)));
+    EXPECT_EQ(View()->GetContextMenuPoint(wxPoint(7, 9)), wxPoint(7, 9));
     // With no row selected the commands act on channel 1, and Edit Memory has nothing to open.
     List()->Select(List()->GetFirstSelected(), false);
     EXPECT_EQ(View()->GetSelectedChannel(), 1u);

@@ -50,6 +50,7 @@ CExpectAction<wxMessageDialog> Failure(Operation op, int result)
 // Looks at the progress window at every wait of a run: points that are the same on any machine.
 struct CProgressWatcher {
     bool ownerDisabled = false;
+    std::string status; // the status text at the last fixed wait (the window's last moment)
     std::vector<std::string> percents; // distinct texts in the order seen
     int cancelAtPercent = -1;          // presses Cancel once the bar reaches this
     bool closeMainWindow = false;      // asks the main window to close, as a window manager does
@@ -81,6 +82,7 @@ protected:
         Doc()->GetCloneHost().SetToneSink([this](unsigned hz, unsigned ms) { tones.emplace_back(hz, ms); });
         Doc()->GetCloneLink().SetClock(clock);
         clock.onWait = [this] { watcher.Look(); };
+        clock.onSleep = [this](unsigned) { watcher.status = Status(); };
         const std::string path = GetTestHome() + "/sim.qrb";
         CNewRecordingRadio data; // a new data set
         PutChannel(data, 1, "121.500", "TOWER");
@@ -106,7 +108,7 @@ TEST_F(CloneGuiTest, ReadShowsTheProgressWindowAndReplacesTheData)
     watcher.cancelAtPercent = 20;
     SendCommand(ID_CLONE_READ); // unmodified data: no question
     EXPECT_EQ(watcher.percents, (std::vector<std::string>{"0%", "10%", "20%"}));
-    EXPECT_EQ(Status(), " Terminated cloning.  ");
+    EXPECT_EQ(watcher.status + "|" + Status(), " Terminated cloning.  | Terminated cloning.  ");
     EXPECT_EQ(tones, kFailureTones);
     EXPECT_FALSE(Doc()->IsModified());
     EXPECT_NE(Radio()->GetChName(1), "TOWER");
@@ -188,9 +190,26 @@ TEST_F(CloneGuiTest, PortSettingsBindAComPortInformationAndCheckConnectionReachI
                                             "comment \"FIELD 7\".\n"), std::string::npos) << report;
                       sim.Stop();
                       PressButton(d, XRCID("IDC_CHECK_AGAIN"));
-                      EXPECT_NE(d.GetReport().Find("PROBLEM  Port "), wxNOT_FOUND);
+                      // The port has gone: this program's way to choose another, no run on it.
+                      const std::string again = d.GetReport().utf8_string();
+                      EXPECT_NE(again.find("Port " + sim.GetDevicePath() + " does not exist."), std::string::npos);
+                      EXPECT_NE(again.find("Fix: Choose the cable's device in COM Port > Port Settings;"), std::string::npos);
+                      for (const char* gone : {"--port", "information run"})
+                          EXPECT_EQ(again.find(gone), std::string::npos) << again;
                       return wxID_CLOSE;
                   }));
+}
+
+TEST(ConnectionCheckDlg, LongLinesGoOnUnderTheirText)
+{
+    const std::tuple<const char*, size_t, const char*> cases[] = {
+        {"ok  one two three", 12, "ok  one two\n    three"},
+        {"    Fix: abcdefghijklmn", 12, "    Fix:\n    abcdefgh\n    ijklmn"}, // a long word is cut
+        {"ok  end   ", 7, "ok  end"},
+        {"    \xC3\xA9\xC3\xA9\xC3\xA9", 9, "    \xC3\xA9\xC3\xA9\n    \xC3\xA9"}, // not in a character
+    };
+    for (const auto& [line, columns, wrapped] : cases)
+        EXPECT_EQ(WrapReportLine(line, 4, columns), wrapped) << line;
 }
 
 // The compare reads into a data set of its own: the document, its data and its modified state
@@ -208,7 +227,7 @@ TEST_F(CloneGuiTest, CompareLeavesTheDocumentAloneAndTheBackupsOpenBackupOffers)
                                            : "3 settings and channel fields differ between this "
                                              "document and the transceiver:");
                           EXPECT_EQ(d.GetList()->GetItemCount(), edited ? 1 : 3);
-                          EXPECT_EQ(d.GetList()->GetItemText(0, 0), "COMMON.CLONE_COMMENT");
+                          EXPECT_EQ(d.GetList()->GetItemText(0, 0), "Clone Comment");
                           return wxID_OK;
                       }));
         EXPECT_EQ(Radio()->Command("CH.MCH.1.ALL"), before);
@@ -231,8 +250,13 @@ TEST_F(CloneGuiTest, CompareLeavesTheDocumentAloneAndTheBackupsOpenBackupOffers)
     Doc()->DiscardChanges();
     wxTEST_DIALOG(SendCommand(ID_FILE_OPEN_BACKUP),
                   ExpectFile(path, "Open Backup|" + BackupFolder()));
-    EXPECT_EQ(Doc()->GetFilename().utf8_string(), path);
     EXPECT_EQ(Radio()->GetCloneComment(), "FIELD 7");
+    // It opened as an untitled copy: Save asks for a name and the backup stays as it was read.
+    EXPECT_EQ(Title(), "Copy of backup " + ListFolder(BackupFolder())[0] + " - PW-R455NORD");
+    const std::string backup = ReadFile(path), copy = GetTestHome() + "/copy.qrb";
+    UseChannel(2, "121.500", "TOWER");
+    wxTEST_DIALOG(SendCommand(ID_FILE_SAVE), ExpectFile(copy));
+    EXPECT_EQ(ReadFile(path) + Doc()->GetFilename().utf8_string(), backup + copy);
 
     // A backup that cannot be saved leaves the read a success and says so in the status bar.
     std::filesystem::remove_all(BackupFolder());

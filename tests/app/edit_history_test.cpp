@@ -84,6 +84,7 @@ TEST_F(EditHistoryTest, EditMemoryAndEachListCommandAreOneStepThatUndoAndRedoTak
                           XrcCtrl<wxChoice>(*s.GetPage(0), "IDC_COMBO_PRIOCH")->SetStringSelection("2");
                           return PressButton(s, wxID_OK); // the document's own flag is set too
                       }).Optional());
+        EXPECT_NE(Status().rfind("Undone: ", 0), 0u) << name; // the note of the undo before went
         ExpectUndoAndRedo(name, before);
     }
     SendCommand(ID_EDIT_REDO); // Copy's row on the system clipboard went to channel 9
@@ -98,5 +99,30 @@ TEST_F(EditHistoryTest, EditMemoryAndEachListCommandAreOneStepThatUndoAndRedoTak
     EXPECT_EQ(Status(), "CH 01 cannot be blank: the blank CH 02 stays where it is");
     Doc()->DiscardChanges();
     Doc()->NewData();
+    EXPECT_EQ(Status(), "Ready");
     EXPECT_FALSE(IsEnabled(ID_EDIT_UNDO));
+}
+
+// Channel 1 cannot be blank: emptied in Edit Memory it keeps its frequency, the list shows what
+// the data hold and the status bar says so, in one step. The undo hint comes only with a step.
+TEST_F(EditHistoryTest, EmptiedChannel1KeepsItsFrequencyAndTheUndoHintNeedsAStep)
+{
+    const auto edit = [](unsigned ch, const char* frequency, const char* name) {
+        View()->SelectChannel(ch);
+        wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY), CExpectAction<CEditMemoryDlg>([=](CEditMemoryDlg& d) {
+                          XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue(frequency);
+                          XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_NAME")->SetValue(name);
+                          return PressButton(d, wxID_OK);
+                      }));
+    };
+    const auto before = AllRows();
+    edit(1, "", "GUARD");
+    EXPECT_EQ(Row(1), (RowTexts{"01", "", "118.000", "GUARD", "", "", ""}));
+    EXPECT_EQ(Status(), "CH 01 cannot be blank: it keeps 118.000");
+    ExpectUndoAndRedo("Edit CH 01", before);
+    edit(3, "abc", "");
+    EXPECT_EQ(Status(), "CH 03: \"abc\" is not a frequency; the channel is now blank. Undo with Ctrl+Z.");
+    edit(5, "abc", ""); // blank already: no step to undo
+    EXPECT_EQ(Status() + "|" + Label(ID_EDIT_UNDO),
+              "CH 05: \"abc\" is not a frequency; the channel is now blank.|&Undo Edit CH 03\tCtrl+Z");
 }

@@ -35,6 +35,17 @@ TEST(Pwr455Program, VersionAndHelpExitAtOnceTheTransferFileLivesAsLongAsTheProgr
     ASSERT_EQ(CountTransferFiles(), 1u);
     EXPECT_EQ(RunProcess({PWR455_BINARY}).status, 0); // a second instance ends at once
     EXPECT_EQ(CountTransferFiles(), 1u);
+    // One with a file hands it to the first, which opens it (its title names it).
+    CNewRadio data;
+    WriteFileText(GetTestHome() + "/other.qrb", Store(data));
+    EXPECT_EQ(RunProcess({PWR455_BINARY, GetTestHome() + "/other.qrb"}).status, 0);
+    const auto titled = [] {
+        return RunProcess({"/usr/bin/xwininfo", "-root", "-tree"}).out.find(
+                   "\"other.qrb - PW-R455NORD\"") != std::string::npos;
+    };
+    for (int tries = 0; tries < 500 && !titled(); ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(titled());
     // The session manager's request to end: a normal exit with the usual clean-up.
     first.Signal(SIGTERM);
     EXPECT_EQ(first.Finish().status, 0);

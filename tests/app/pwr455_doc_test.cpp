@@ -1,5 +1,7 @@
 #include "tests/app/gui_test.h"
 
+#include "app/recent_file_list.h"
+
 TEST_F(ProgramTest, SaveAsOpenAndCloseKeepTheDataAndFillTheRecentFileList)
 {
     const std::string path = GetTestHome() + "/tower.qrb";
@@ -41,6 +43,10 @@ TEST_F(ProgramTest, SaveAsOpenAndCloseKeepTheDataAndFillTheRecentFileList)
     EXPECT_EQ(entry->GetItemLabel().utf8_string(), "&1 " + path);
     EXPECT_TRUE(file->FindItemByPosition(position + 1)->IsSeparator());
     EXPECT_EQ(file->FindChildItem(CmdId(ID_FILE_MRU_FILE1) + 1), nullptr);
+    // A long path gives up the middle of its folders; the file's name stays whole.
+    const std::string folders = "/home/pilot/" + std::string(80, 'f');
+    EXPECT_EQ(CRecentFileList::MakeLabel(1, folders + "/a&b.qrb").utf8_string(),
+              "&2 " + folders.substr(0, 69) + ".../a&&b.qrb");
     StopProgram();
     const std::string missing = GetTestHome() + "/missing.qrb";
     wxTEST_DIALOG(EXPECT_FALSE(GetPWR455App().StartSession(wxString(missing))),

@@ -1,27 +1,50 @@
-# The program as a screen reader reads it over AT-SPI: the channel list's header, a row and the
-# selection, the status bar. Usage, on an X display and a D-Bus session: read_with_at_spi.py PWR455
+# The program as a screen reader reads it over AT-SPI: a box, the channel list and its headers, the
+# status bar and a note announced there. Usage, on X and D-Bus: read_with_at_spi.py PWR455
 import os, subprocess, sys, tempfile, time, pyatspi
+from gi.repository import GLib
 
 def wait_for(find):
     for _ in range(600):  # the bound only keeps a broken program from hanging the test
         if found := find():
             return found
+        while GLib.MainContext.default().iteration(False): pass  # the events that came
         time.sleep(0.05)
     sys.exit("the program never showed it on AT-SPI")
 
+heard = []  # what the program told a reader: (event, role, name, whether inside a box)
+in_box = lambda o: pyatspi.findAncestor(o, lambda a: a and a.getRoleName() == "alert")
+pyatspi.Registry.registerEventListener(lambda e: heard.append(
+    (e.type, e.source.getRoleName(), e.source.name, bool(in_box(e.source)))),
+    "object:children-changed", "object:state-changed:showing")
+seen = []
 with tempfile.TemporaryDirectory() as home:
-    program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, HOME=home,
-                               XDG_CONFIG_HOME=home + "/config", XDG_DATA_HOME=home + "/data"))
-    try:
-        desktop = pyatspi.Registry.getDesktop(0)
-        app = wait_for(lambda: [a for a in desktop if a and a.name == "pwr455"])[0]
-        find = lambda role: pyatspi.findDescendant(app, lambda o: o and o.getRoleName() == role)
-        table = wait_for(lambda: find("table")).queryTable()
-        row = [table.getAccessibleAt(0, c).name for c in range(table.nColumns)]
-        seen = [" ".join(filter(None, row)), table.getColumnHeader(2).name,
-                list(table.getSelectedRows()), find("status bar").name]
-        if seen != ["01 118.000", "Frequency", [0], "Ready"]:
-            sys.exit(f"a screen reader reads {seen}")
-    finally:
-        program.terminate()
-        program.wait()
+    open(home + "/bad.qrb", "w").write("no clone data\n")
+    for args in [[home + "/bad.qrb"], []]:
+        program = subprocess.Popen([sys.argv[1]] + args, env=dict(
+            os.environ, HOME=home, XDG_CONFIG_HOME=home + "/config", XDG_DATA_HOME=home + "/data"))
+        try:
+            app = wait_for(lambda: [a for a in pyatspi.Registry.getDesktop(0)
+                                    if a and a.name == "pwr455"])[0]
+            find = lambda role, root=app: pyatspi.findDescendant(
+                root, lambda o: o and o.getRoleName() == role)
+            if args:  # the box is whole when it shows: a reader reads it then, and no change
+                box = wait_for(lambda: find("alert"))
+                seen += [find("label", box).name, bool(find("icon", box))]
+                wait_for(lambda: find("push button", box)).queryAction().doAction(0)
+                seen.append([h for h in heard if h[3]])
+                continue
+            table = wait_for(lambda: find("table")).queryTable()
+            row = [table.getAccessibleAt(0, c).name for c in range(table.nColumns)]
+            seen += [" ".join(filter(None, row)), find("table").name,
+                     [table.getColumnHeader(c).name for c in range(table.nColumns)],
+                     list(table.getSelectedRows()), find("status bar").name]
+            paste = pyatspi.findDescendant(app, lambda o: o and o.name == "Paste Rows")
+            paste.queryAction().doAction(0)  # with nothing to paste: a note
+            seen.append(wait_for(lambda: [h for h in heard if h[1] == "notification"])[-1][2])
+        finally:
+            program.terminate()
+            program.wait()
+if seen != ["Unexpected file format.", True, [], "01 118.000", "Memory channels",
+            ["CH", "Prio", "Frequency", "Name", "Tx Inhibit", "Memory Lockout", "Spare"],
+            [0], "Ready", "The clipboard holds no channel rows to paste"]:
+    sys.exit(f"a screen reader reads {seen}")

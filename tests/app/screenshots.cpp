@@ -11,6 +11,7 @@
 
 #include "app/about_dialog.h"
 #include "app/airport_import_dlg.h"
+#include "app/compare_dlg.h"
 
 namespace {
 
@@ -102,6 +103,12 @@ TEST_F(ProgramTest, Screenshots)
     }));
     Shoot(preview, "card_preview");
     preview->Close(true);
+    CNewRadio transceiver;
+    PutChannel(transceiver, 3, "121.500", "EDIT", true);
+    transceiver.SetCloneComment("FIELD 7");
+    auto* compare = new CCompareDlg(Frame(), ListDifferences(*Radio(), transceiver));
+    Shoot(compare, "compare");
+    compare->Destroy();
     auto* about = new CAboutDialog(Frame());
     Shoot(about, "about");
     about->Destroy();

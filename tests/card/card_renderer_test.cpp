@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "tests/common/child_process.h"
 #include "tests/common/document_text.h"
 #include "tests/common/file_size_limit.h"
@@ -54,4 +56,45 @@ TEST(CardRenderer, WritesOnePageOrLeavesTheTargetAsItWas)
     fullDisk.Lift();
     EXPECT_EQ(error, "cannot write the new file");
     EXPECT_EQ(ReadFile(pdf), before);
+}
+
+TEST(CardRenderer, NamesThePriorityChannelOnlyWhilePriorityScanning)
+{
+    CNewRadio radio;
+    radio.SetPriorityChannel("8"); // which also switches priority scanning on
+    for (const char* scan : {"ON", "OFF"}) {
+        radio.Command(std::string("COMMON.SCAN_PRIO=") + scan);
+        const auto settings = BuildCardData(radio, "f.qrb", "").settings;
+        EXPECT_EQ(settings.at(1).first == "Priority CH" && settings[1].second == "8", scan[1] == 'N');
+    }
+}
+
+// Nothing runs off the card or over another text, however long the file name and the texts
+// are, on every paper: each word's box, as poppler reads them back, lies on the page and apart.
+TEST(CardRenderer, LongTextsStayOnTheCardAndApart)
+{
+    CNewRadio radio;
+    PutChannel(radio, 2, "121.500", "WWWWWWW");
+    radio.SetCloneComment("WWWWWWWWWWWWWWWW");
+    radio.SetOpeningText("WWWWWW");
+    const CCardData card = BuildCardData(radio, std::string(90, 'W') + ".qrb", "2024-05-06");
+    CScratchDir dir;
+    for (ECardSize size : {ECardSize::kA5, ECardSize::kA4, ECardSize::kLetter}) {
+        double width = 0, height = 0;
+        GetCardPageSize(size, &width, &height);
+        std::string error;
+        ASSERT_TRUE(WriteCardPdf(card, size, dir.In("card.pdf"), &error)) << error;
+        const std::string boxes =
+            RunProcess({"/usr/bin/pdftotext", "-bbox", dir.In("card.pdf"), "-"}).out;
+        const std::regex word(R"re(xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)<)re");
+        std::vector<std::array<double, 4>> words;
+        for (std::sregex_iterator it(boxes.begin(), boxes.end(), word), end; it != end; ++it) {
+            const std::array<double, 4> b = {std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]), std::stod((*it)[4])};
+            EXPECT_TRUE(b[0] >= 0 && b[1] >= 0 && b[2] <= width && b[3] <= height) << (*it)[5];
+            for (const auto& o : words) // boxes of one line may touch, and lines overlap a little
+                EXPECT_FALSE(b[0] < o[2] - 0.5 && o[0] < b[2] - 0.5 && b[1] < o[3] - 2 && o[1] < b[3] - 2) << (*it)[5];
+            words.push_back(b);
+        }
+        EXPECT_GT(words.size(), 40u);
+    }
 }

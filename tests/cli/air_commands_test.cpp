@@ -59,7 +59,8 @@ TEST_F(AirCliTest, AirportsFillChannelsAndTheCardShowsThem)
     EXPECT_PRED_FORMAT2(IsSubstring, "\n07        118.030    118.0250  EDDFAT1  Inhibit\n", r.out);
     EXPECT_PRED_FORMAT2(IsSubstring, "\n20        118.605    118.6000  KPAOCTA\n", r.out);
 
-    r = Run({"airports", "EGLL", "-i", "@out.qrb", "-o", "@over.qrb", "--overwrite", "--from",
+    // Any file name will do: one that is no UTF-8 text shows with a replacement character.
+    r = Run({"airports", "EGLL", "-i", "@out.qrb", "-o", "@ov\xE9r.qrb", "--overwrite", "--from",
              "20"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_PRED_FORMAT2(IsSubstring, "CH 20  121.935  EGLLAT1\nnot stored:", r.out);
@@ -72,11 +73,11 @@ TEST_F(AirCliTest, AirportsFillChannelsAndTheCardShowsThem)
         return std::string(day, std::strftime(day, sizeof day, "%Y-%m-%d", std::localtime(&now)));
     };
     const std::string dayBefore = today();
-    ASSERT_EQ(Run({"card", "@over.qrb", "-o", "@card.pdf", "--size", "letter"}).status, 0);
+    ASSERT_EQ(Run({"card", "@ov\xE9r.qrb", "-o", "@card.pdf", "--size", "letter"}).status, 0);
     const std::string card =
         RunProcess({"/usr/bin/pdftotext", "-layout", At("@card.pdf"), "-"}).out;
     for (const char* part :
-         {"over.qrb", "07", "118.030", "EDDFAT1", "Inhibit", "121.935", "EGLLAT1", "8.33kHz"})
+         {"ov\xEF\xBF\xBDr.qrb", "07", "118.030", "EDDFAT1", "Inhibit", "121.935", "EGLLAT1", "8.33kHz"})
         EXPECT_PRED_FORMAT2(IsSubstring, part, card);
     EXPECT_TRUE(card.find(dayBefore) != std::string::npos || card.find(today()) != std::string::npos)
         << card;

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/file_lock.h"
 #include "tests/common/cli_tool.h"
 
 namespace {
@@ -25,6 +26,8 @@ bool HoldsOpen(const std::string& fd, const std::string& path)
 const char kHeader[] = "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n";
 const std::string kTempFolder = "The temporary file cannot be created or opened.\n\n"
                                 "Check the free space and the permissions of the temporary folder.\n";
+const std::string kNoFileCommands =
+    "pwr455-cli exec: file commands are not run here; -i and -o open and save files\n";
 const std::string kNotRegular = "not a regular file (a folder, a device, a pipe or a socket)\n";
 
 using CliTest = CToolTest;
@@ -54,6 +57,9 @@ TEST_F(CliTest, HelpVersionAndOneLineUsageErrors)
         {{"new"}, 2, "", "pwr455-cli new: wrong arguments (run 'pwr455-cli new --help')\n"},
         {{"import", "in.csv"}, 2, "", "pwr455-cli import: option '-o' is required\n"},
         {{"info", "--com", "7"}, 2, "", "pwr455-cli info: '7' is not a COM port number (1 to 4)\n"},
+        {{"info", "--port", ""}, 2, "", "pwr455-cli info: --port needs a device name\n"},
+        {{"info", "--port", std::string(255, '/') + "dev/null"}, 91, "",
+         "pwr455-cli info: the port's device name is longer than 255 bytes\n"},
         {{"info", "--simulate", "--port", "/dev/null"}, 2, "",
          "pwr455-cli info: give only one of --port, --com and --simulate\n"},
         {{"simulate", "--fault", "loud"}, 2, "",
@@ -76,6 +82,8 @@ TEST_F(CliTest, NewAndExec)
          0, "OFF\n121.500\nON\n"},
         {{"exec", "-i", "@b.qrb", "EDIT_FLAG", "COMMON.BEEP", "CH.MCH.2.FREQUENCY"}, 0,
          "OFF\nOFF\n121.500\n"},
+        {{"exec", "FILE.SAVE.\"@x.qrb\"", "file.Load.\"@b.qrb\"", "COMMON.BEEP"}, 0, "\n\nON\n",
+         kNoFileCommands + kNoFileCommands},
         {{"exec", "-i", "@b.qrb", "-o", "@b.qrb", "COMMON.BEEP=ON"}, 0, "ON\n"},
         {{"exec", "-i", "@b.qrb", "--", "COMMON.BEEP"}, 0, "ON\n"},
         {{"exec", "-i", "@missing.qrb", "COMMON.BEEP"}, 1, "", "CANNOT_OPEN_FILE\n"},
@@ -119,7 +127,7 @@ TEST_F(CliTest, ShowListsChannelsAndSettings)
         "exec", "-o", "@s.qrb", "CH.MCH.2.NAME=tower", "CH.MCH.2.TXINHIBIT=ON",
         "CH.MCH.2.FREQUENCY=121.5", "CH.MCH.2.APPEAR=ON", "CH.MCH.3.CHLOCKOUT=ON",
         "CH.MCH.3.FREQUENCY=118.1", "CH.MCH.3.APPEAR=ON", "COMMON.PRIOCH=2", "COMMON.SCAN_PRIO=ON",
-        "COMMON.OPENING_TEXT=HELLO", "COMMON.CLONE_COMMENT=My radio"};
+        "COMMON.OPENING_TEXT=HE\x1b[2J", "COMMON.CLONE_COMMENT=My radio"}; // no escape reaches a terminal
     ASSERT_EQ(Run(edits).status, 0);
     std::string expected = "CH  Prio  Frequency  Carrier   Name   Tx Inhibit  Memory Lockout\n"
                            "01        118.000    118.0000\n"
@@ -130,7 +138,7 @@ TEST_F(CliTest, ShowListsChannelsAndSettings)
     expected += "\nADJ_ENABLE=DISABLE\nCH_SPACING=25kHz\nVFOMODE_ENABLE=DISABLE\nVFOTX_INHIBIT=ENABLE\n"
                 "MRWRITE_ENABLE=DISABLE\nINDICATEMODE=FREQ\nBEEP=ON\nBEEP_UDKEY=ON\nSIDETONE=ON\n"
                 "SCAN_FUNCTION=ON\nSCAN_MODE=NORMAL\nSCAN_HANGER=OFF\nSCAN_PRIO=ON\nLCD_BACKLIGHT=ON\n"
-                "LCD_DIMMER=HIGH\nPRIOCH=2\nOPENING_TEXT=HELLO\nCLONE_COMMENT=My radio\n";
+                "LCD_DIMMER=HIGH\nPRIOCH=2\nOPENING_TEXT=HE [2J\nCLONE_COMMENT=My radio\n";
     RunSteps({{{"show", "@s.qrb"}, 0, expected}});
 }
 
@@ -175,6 +183,7 @@ TEST_F(CliTest, BoundedInputsAndCheckedOutputs)
     ASSERT_EQ(Run({"new", "@a.qrb"}).status, 0);
     ASSERT_EQ(Run({"export", "@a.qrb", "-o", "@a.csv"}).status, 0);
     ASSERT_EQ(::mkfifo(m_dir.In("fifo").c_str(), 0600), 0);
+    std::filesystem::create_hard_link(m_dir.In("a.qrb"), m_dir.In("h.qrb"));
     std::filesystem::create_directory(m_dir.In("tmp"));
     std::filesystem::create_directories(m_dir.Path() / "target.qrb" / "inside");
     RunSteps({
@@ -182,9 +191,12 @@ TEST_F(CliTest, BoundedInputsAndCheckedOutputs)
         {{"exec", "</dev/zero"}, 1, "", "pwr455-cli exec: line 1 of the standard input is longer than 65536 characters\n"},
         {{"simulate", "--image", "/dev/zero"}, 2, "", "pwr455-cli: '/dev/zero': not a clone data file\n"},
         {{"export", "@a.qrb", "-o", "@a.qrb"}, 1, "", "pwr455-cli: cannot save '@a.qrb': it is also the input file\n"},
-        {{"import", "@a.csv", "-i", "@a.qrb", "-o", "@a.csv"}, 1, "",
+        {{"card", "@a.qrb", "-o", "@h.qrb"}, 1, "", "pwr455-cli: cannot save '@h.qrb': it is also the input file\n"},
+        {{"airports", "X", "--data", "@a.csv", "-o", "@a.csv"}, 1, "",
          "pwr455-cli: cannot save '@a.csv': it is also the input file\n"},
-        {{"new", "@fifo"}, 1, "", "pwr455-cli: cannot save '@fifo': " + kNotRegular},
+        {{"write", "@a.qrb", "--fleet", "--log", "@h.qrb", "--simulate"}, 2, "",
+         "pwr455-cli: cannot save '@h.qrb': it is also the input file\n"},
+        {{"exec", "-o", "@fifo"}, 1, "", "pwr455-cli: cannot save '@fifo': " + kNotRegular}, // no lock
         {{"read", "@tmp", "--simulate"}, 2, "", "pwr455-cli: cannot save '@tmp': " + kNotRegular},
         {{"new", "@no/such/dir/x.qrb"}, 1, "",
          "pwr455-cli: cannot save '@no/such/dir/x.qrb': cannot create a new file in the target's "
@@ -196,7 +208,7 @@ TEST_F(CliTest, BoundedInputsAndCheckedOutputs)
         {{"TMPDIR=", "new", "@u.qrb"}, 0, ""},
     });
     EXPECT_EQ(m_dir.Entries(),
-              (std::vector<std::string>{"a.csv", "a.qrb", "fifo", "target.qrb", "tmp", "u.qrb"}));
+              (std::vector<std::string>{"a.csv", "a.qrb", "fifo", "h.qrb", "target.qrb", "tmp", "u.qrb"}));
     EXPECT_TRUE(std::filesystem::is_directory(m_dir.Path() / "target.qrb" / "inside"));
 }
 
@@ -226,6 +238,26 @@ TEST_F(CliTest, SignalsEndEveryCommandAndItsTemporaryFiles)
         }
     }
     ::close(writer);
+}
+
+// Two commands that change one file take turns: the second waits, says so, and builds on what
+// the first saved (a save puts a new file in the old one's place: the wait follows it there).
+TEST_F(CliTest, UpdatesOfOneFileTakeTurns)
+{
+    ASSERT_EQ(Run({"new", "@f.qrb"}).status, 0);
+    CFileLock first(m_dir.In("f.qrb"));
+    ASSERT_EQ(first.TryLock(), CFileLock::EResult::Locked);
+    ProcessOptions options = Options();
+    CChildProcess second(Argv({"exec", "-i", "@f.qrb", "-o", "@f.qrb", "COMMON.SIDETONE=OFF"}, options),
+                         options);
+    ASSERT_TRUE(second.WaitForOutput("waiting", CChildProcess::kPatienceMs, true));
+    ASSERT_EQ(Run({"exec", "-o", "@g.qrb", "COMMON.BEEP=OFF"}).status, 0);
+    std::filesystem::rename(m_dir.In("g.qrb"), m_dir.In("f.qrb"));
+    first.Unlock();
+    const ProcessResult r = second.Finish();
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, At("pwr455-cli: waiting for another program to finish changing '@f.qrb'\n"));
+    RunSteps({{{"exec", "-i", "@f.qrb", "COMMON.BEEP", "COMMON.SIDETONE"}, 0, "OFF\nOFF\n"}});
 }
 
 TEST_F(CliTest, SortKeepsThePriorityChannelWithItsChannelAndExecExplains)

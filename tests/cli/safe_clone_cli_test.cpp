@@ -4,6 +4,8 @@
 #include <csignal>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "tests/common/cli_tool.h"
 
 namespace {
@@ -79,4 +81,8 @@ TEST_F(SafeCloneCliTest, FleetRunsUntilCtrlCAndAppendsToItsLog)
     EXPECT_EQ(log.substr(log.size() - line.size()), line);
     EXPECT_EQ(Run({"write", "@new.qrb", "--log", "@x.log", "--simulate"}).err,
               "pwr455-cli write: --log needs --fleet\n");
+    ASSERT_EQ(::mkfifo(m_dir.In("fifo").c_str(), 0600), 0); // a log nobody reads: refused at once
+    EXPECT_EQ(Run({"write", "@edited.qrb", "--fleet", "--log", "@fifo", "--simulate"}).err,
+              At("pwr455-cli: cannot open the log file '@fifo': not a regular file (a folder, a "
+                 "device, a pipe or a socket)\n"));
 }

@@ -67,11 +67,15 @@ TEST_F(CommPortTest, OpenConfiguresARawLineHoldsTheDeviceAndReportsFailures)
         CCommPort other;
         EXPECT_TRUE(other.Open(m_slave, baud)) << baud;
     }
+    // A name whose first 255 bytes lead to the free device is still refused.
+    std::string tooLong = m_slave;
+    tooLong.insert(0, CCommPort::kMaxPortName - tooLong.size(), '/');
     const struct {
         std::string device;
         unsigned baud;
         const char* report; // "": a refused line settings query is not reported
     } cases[] = {{"/dev/pwr-no-such-port", 9600, " not Open "},
+                 {tooLong + "9", 9600, " not Open "},
                  {"/dev/null", 9600, ""},
                  {m_slave, 12345, " invarid setting "}};
     for (const auto& c : cases) {

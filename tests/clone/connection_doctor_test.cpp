@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -27,6 +28,12 @@ protected:
     {
         fs::create_directories(fs::path(dir.In("root" + path)).parent_path());
         fs::create_directory_symlink(target, dir.In("root" + path));
+    }
+    // A character device node (root may make one); false when it cannot be made.
+    bool Device(const std::string& path, unsigned major, unsigned minor)
+    {
+        fs::create_directories(fs::path(dir.In("root" + path)).parent_path());
+        return ::mknod(dir.In("root" + path).c_str(), S_IFCHR | 0600, makedev(major, minor)) == 0;
     }
     // A CH340 cable as /dev/ttyUSB0 with its sysfs entries, and a stable name.
     void AddCable()
@@ -80,7 +87,8 @@ TEST_F(ConnectionDoctorTest, DevicesComeFromSysAndHoldersFromProcButNeverThisPro
 
 TEST_F(ConnectionDoctorTest, PortPermissionsNameTheGroupAndWhatToDo)
 {
-    File("/dev/ttyUSB0");
+    if (!Device("/dev/ttyUSB0", 188, 0))
+        GTEST_SKIP() << "a device node needs root";
     struct stat st = {};
     ::stat(dir.In("root/dev/ttyUSB0").c_str(), &st);
     File("/etc/passwd", "root:x:" + std::to_string(st.st_uid) + ":0::/root:/bin/sh\nann:x:" +
@@ -96,7 +104,8 @@ TEST_F(ConnectionDoctorTest, PortPermissionsNameTheGroupAndWhatToDo)
                              "dialout ann, then log out and in again."},
         {0660, "bob,ann", false, "ann was added to group dialout, but has not logged in again "
                                  "since.|Log out and in again (or run 'newgrp dialout' in this shell)."},
-        {0600, "ann", true, "(-rw------- root dialout).|sudo chmod 660 /dev/ttyUSB0"},
+        {0600, "ann", true, "(crw------- root dialout).|sudo chmod 660 /dev/ttyUSB0"},
+        {0600, "bob", false, "only root may.|Have a udev rule give it a group of yours"},
     };
     for (const auto& c : cases) {
         ::chmod(dir.In("root/dev/ttyUSB0").c_str(), c.mode);
@@ -107,6 +116,20 @@ TEST_F(ConnectionDoctorTest, PortPermissionsNameTheGroupAndWhatToDo)
         EXPECT_NE((f.text + "|" + f.fix).find(c.text), std::string::npos) << f.text << f.fix;
     }
     EXPECT_EQ(Doctor().CheckPort("/dev/ttyUSB9").at(0).text, "Port /dev/ttyUSB9 does not exist.");
+
+    // Nothing to clone through, and what holds /dev/null (every shell) does not matter.
+    File("/dev/plain");
+    fs::create_directories(dir.In("root/dev/folder"));
+    ASSERT_EQ(::mkfifo(dir.In("root/dev/fifo").c_str(), 0600), 0);
+    ASSERT_TRUE(Device("/dev/null", 1, 3));
+    Link("/sys/dev/char/1:3/subsystem", "../../../class/mem");
+    File("/proc/55/comm", "bash\n");
+    Link("/proc/55/fd/0", "/dev/null");
+    for (const std::string port : {"/dev/plain", "/dev/folder", "/dev/fifo", "/dev/null"}) {
+        const std::vector<CDoctorFinding> found = Doctor().CheckAll(port);
+        EXPECT_EQ(found.at(1).text, "Port " + port + " is not a serial device.");
+        EXPECT_EQ(found.size(), 4u) << port; // device, port, brltty, ModemManager: no holder
+    }
 }
 
 TEST_F(ConnectionDoctorTest, BrlttyRulesMatterWhenTheyClaimTheCablePresent)

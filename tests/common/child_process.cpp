@@ -121,11 +121,11 @@ bool CChildProcess::Reap(bool block)
     return true;
 }
 
-bool CChildProcess::WaitForOutput(const std::string& text, int timeoutMs)
+bool CChildProcess::WaitForOutput(const std::string& text, int timeoutMs, bool onError)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (m_result.out.find(text) == std::string::npos) {
-        if (m_out < 0 || MillisecondsUntil(deadline) == 0)
+    while ((onError ? m_result.err : m_result.out).find(text) == std::string::npos) {
+        if ((onError ? m_err : m_out) < 0 || MillisecondsUntil(deadline) == 0)
             return false;
         Collect(MillisecondsUntil(deadline), false);
     }

@@ -37,8 +37,8 @@ public:
     CChildProcess(const CChildProcess&) = delete;
     CChildProcess& operator=(const CChildProcess&) = delete;
 
-    // Collects output until standard output holds `text`; false when the output ended first.
-    bool WaitForOutput(const std::string& text, int timeoutMs = kPatienceMs);
+    // Collects output until standard output (or error) holds `text`; false when it ended first.
+    bool WaitForOutput(const std::string& text, int timeoutMs = kPatienceMs, bool onError = false);
     const std::string& Out() const { return m_result.out; }
     pid_t Pid() const { return m_pid; }
     void Signal(int sig);

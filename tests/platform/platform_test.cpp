@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <cstdlib>
+#include <mutex>
 #include <optional>
 
 #include <pwd.h>
@@ -12,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/file_handover.h"
 #include "platform/file_io.h"
 #include "platform/instance_lock.h"
 #include "platform/temp_folder.h"
@@ -142,4 +145,36 @@ TEST(InstanceLock, OneHolderAtATimeAndTheSystemReleasesItWhenTheHolderDies)
     SetEnv("TMPDIR", dir.Path().string());
     EXPECT_EQ(CInstanceLock("lock").GetState(), CInstanceLock::EState::Held);
     EXPECT_TRUE(fs::exists(dir.In("lock-" + std::to_string(::getuid()))));
+}
+
+// A second start hands its file to the holder of the lock, and only to it; once the holder has
+// gone, nothing takes the file.
+TEST(FileHandover, TheHolderOfTheLockReceivesTheNameASecondStartSends)
+{
+    CScratchDir dir;
+    SetEnv("XDG_RUNTIME_DIR", dir.Path().string());
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::vector<std::string> names;
+    const std::string longName(5000, 'x');
+    {
+        CInstanceLock first("lock");
+        CFileHandover listener(first, [&](const std::string& name) {
+            const std::lock_guard<std::mutex> hold(mutex);
+            names.push_back(name);
+            arrived.notify_one();
+        });
+        ASSERT_TRUE(listener.IsListening());
+        CInstanceLock second("lock");
+        EXPECT_FALSE(CFileHandover(second, nullptr).IsListening());
+        for (const std::string& name : {std::string("/data/other.qrb"), longName})
+            EXPECT_TRUE(CFileHandover::Send(second, name));
+        std::unique_lock<std::mutex> hold(mutex);
+        // A bound against a hang only: Send returns once the name was passed on.
+        EXPECT_TRUE(arrived.wait_for(hold, std::chrono::seconds(10), [&] { return names.size() == 2; }));
+        EXPECT_EQ(names, (std::vector<std::string>{"/data/other.qrb", longName}));
+    }
+    EXPECT_FALSE(CFileHandover::Send(CInstanceLock("lock"), "/data/other.qrb"));
+    EXPECT_FALSE(fs::exists(dir.In("lock.socket")));
+    SetEnv("XDG_RUNTIME_DIR", std::nullopt);
 }

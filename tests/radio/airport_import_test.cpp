@@ -5,6 +5,8 @@
 #include "radio/airport_list.h"
 #include "radio/r455_radio.h"
 #include "tests/common/document_text.h"
+#include "tests/common/scratch_dir.h"
+#include "tests/common/test_files.h"
 
 static const CAirportList& Snapshot()
 {
@@ -131,14 +133,18 @@ TEST(AirportListTest, TypedIdentsUnknownOnesAndTextsThatAreNoList)
     EXPECT_EQ(Snapshot().GetRow(lookup.rows.back()).ident, "0C2");
     const char* const kNoHeader = "Line 1: the header row must name the columns airport_ident, "
                                   "type, description and frequency_mhz.";
+    using namespace std::string_literals;
     const struct {
-        const char* text;
+        std::string text;
         const char* error;
     } cases[] = {
         {"", kNoHeader},
+        {"frequency_mhz,airport_ident,type,description\n118.5,EGLL,T\0R,T\n"s,
+         "Line 2, field type: the field holds a NUL byte."},
         {"id,type\n1,TWR\n", kNoHeader},
         {"frequency_mhz,airport_ident,type,description\n118.5,EGLL,TWR\n",
          "Line 2: 3 fields found, 4 expected."},
+        {"frequency_mhz,airport_ident,type,description\n118.5\n", "Line 2: 1 field found, 4 expected."},
         {"frequency_mhz,airport_ident,type,description\n118.5,EGLL,TWR,\"Tower\n",
          "Line 2, field 4: the quoted field is not closed."},
         {"frequency_mhz,airport_ident,x,type,description\n118.5,egll,,TWR,T\n", ""},
@@ -150,6 +156,18 @@ TEST(AirportListTest, TypedIdentsUnknownOnesAndTextsThatAreNoList)
         EXPECT_EQ(error, c.error);
         EXPECT_EQ(list.Find("EGLL").size(), *c.error ? 0u : 1u) << c.text;
     }
+    // What reaches a terminal or a window carries no control character and is UTF-8.
+    CAirportList list;
+    ASSERT_TRUE(list.Load("airport_ident,type,description,frequency_mhz\n"
+                          "EGLL,TWR,\"\x1b[2JTower\r\nWest\x9b\",118.5\n",
+                          nullptr));
+    EXPECT_EQ(list.GetRow(0).description, "[2JTower  West\xEF\xBF\xBD");
+    // A list far beyond any real one is not read: its rows would cost memory out of measure.
+    CScratchDir dir;
+    WriteFile(dir.In("big.csv"), std::string(5 << 20, '\n'));
+    std::string error;
+    EXPECT_FALSE(list.LoadFile(dir.In("big.csv"), &error));
+    EXPECT_EQ(error, "'" + dir.In("big.csv") + "' is too large to be an airport frequency list.");
 }
 
 // Overwriting and the rows that do not fit are checked end to end by the airports command.

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "radio/backup_store.h"
 #include "radio/r455_radio.h"
 #include "tests/common/scratch_dir.h"
@@ -33,15 +38,55 @@ TEST(BackupStore, SavesLoadableCopiesAndKeepsTheNewest)
     ASSERT_TRUE(loaded.LoadFromFile(second));
     EXPECT_EQ(loaded.GetCloneComment(), "TOWER 2");
 
+    // Backups go by the time they were written, the one just written always stays: the names
+    // of these run against their times, which lie ahead of the clock.
     WriteFile(folder + "/mine.qrb", "x");
+    const auto later = std::filesystem::file_time_type::clock::now() + std::chrono::hours(1);
     for (int i = 0; i < 200; ++i) {
         char name[40];
         std::snprintf(name, sizeof name, "2000-01-01_00-%02d-%02d.qrb", i / 60, i % 60);
         WriteFile(folder + "/" + name, "x");
+        std::filesystem::last_write_time(folder + "/" + name, later - std::chrono::seconds(i));
     }
-    ASSERT_TRUE(store.Save(radio, 1800000000, nullptr, &error));
-    const std::vector<std::string> left = ListFolder(folder);
-    EXPECT_EQ(left.size(), 201u);
-    EXPECT_EQ(left.front(), "2000-01-01_00-00-03.qrb"); // the three oldest went
-    EXPECT_EQ(left.back(), "mine.qrb");
+    std::string third;
+    ASSERT_TRUE(store.Save(radio, 1800000000, &third, &error));
+    EXPECT_EQ(ListFolder(folder).size(), 201u);
+    for (const std::string& gone : {first, second, folder + "/2000-01-01_00-03-19.qrb"})
+        EXPECT_FALSE(std::filesystem::exists(gone)) << gone;
+    for (const std::string& kept : {third, folder + "/2000-01-01_00-00-00.qrb", folder + "/mine.qrb"})
+        EXPECT_TRUE(std::filesystem::exists(kept)) << kept;
+}
+
+// Links planted under the names of the next backups are passed over, never written through;
+// a folder of another user is not written to, and a folder made in one becomes that user's.
+TEST(BackupStore, NamesTakenByLinksArePassedOverAndOtherUsersFoldersLeftAlone)
+{
+    CScratchDir dir;
+    const std::string folder = dir.In("backups");
+    std::filesystem::create_directory(folder);
+    CR455Radio radio;
+    radio.ResetData();
+    const std::time_t when = 1800000000;
+    const std::string name = folder + "/" + CBackupStore::MakeFileName(*std::localtime(&when), "");
+    const std::string stem = name.substr(0, name.size() - 4);
+    std::filesystem::create_symlink(dir.In("nowhere"), name);
+    WriteFile(dir.In("real"), "x");
+    std::filesystem::create_symlink(dir.In("real"), stem + "_2.qrb");
+    std::string saved, error;
+    ASSERT_TRUE(CBackupStore(folder).Save(radio, when, &saved, &error)) << error;
+    EXPECT_EQ(saved, stem + "_3.qrb");
+    EXPECT_FALSE(std::filesystem::exists(dir.In("nowhere")));
+    EXPECT_EQ(ReadFile(dir.In("real")), "x");
+
+    if (::geteuid() != 0)
+        return;
+    ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    const std::vector<std::string> before = ListFolder(folder);
+    EXPECT_FALSE(CBackupStore(folder).Save(radio, when, nullptr, &error));
+    EXPECT_EQ(error, "the folder '" + folder + "' belongs to another user");
+    EXPECT_EQ(ListFolder(folder), before);
+    EXPECT_FALSE(CBackupStore(folder + "/made/backups").Save(radio, when, nullptr, &error));
+    struct stat made = {};
+    EXPECT_EQ(::stat((folder + "/made/backups").c_str(), &made), 0);
+    EXPECT_EQ(made.st_uid, 65534u);
 }

@@ -114,6 +114,7 @@ TEST(ChannelCsvTest, BadRowsStopTheImportAndChangeNothing)
         {"1,121.5,X,,\r\n",
          "Line 1: the header row \"Channel,Frequency,Name,Tx Inhibit,Lockout\" is missing."},
         {kHeader + good + "3,121.5,X\r\n", "Line 3: 3 fields found, 5 expected."},
+        {kHeader + good + "3\r\n", "Line 3: 1 field found, 5 expected."},
         {kHeader + good + "21,121.5,X,,\r\n",
          "Line 3, field Channel: \"21\" is not a channel number from 1 to 20."},
         {kHeader + "x,121.5,X,,\r\n",

@@ -19,6 +19,7 @@ const NoteCase kCases[] = {
     {"100.5", "TOWER", "25kHz", {"CH 03: 100.500 MHz is outside the air band; stored as 118.000"}},
     {"121.51", "TOWER", "25kHz", {"CH 03: 121.510 stored as 121.500, the nearest 25 kHz channel"}},
     {"118", "TOWER", "8.33kHz", {"CH 03: 118.000 stored as 118.005, the nearest 8.33 kHz channel"}},
+    {"118.0083", "TOWER", "8.33kHz", {"CH 03: 118.0083 MHz is the carrier of channel 118.010; stored as 118.010"}},
     {"12l.5", "TOWER", "25kHz", {"CH 03: \"12l.5\" is not a frequency; stored as 118.000"}},
     {"abc", "TOWER", "25kHz", {std::string("CH 03: \"abc") + kBlanked}},
     {"150", "Tower-One", "25kHz",

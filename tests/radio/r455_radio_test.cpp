@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "engine/radio_engine.h"
+#include "radio/data_differences.h"
 #include "tests/common/recording_radio.h"
 
 using Sent = std::vector<std::string>;
@@ -87,4 +88,24 @@ TEST(R455Radio, ModelIdentityAndTheEngine)
     ASSERT_NE(engine, nullptr);
     EXPECT_EQ(engine->Execute("CH.MCH.3.NAME=NEW"), "NEW    ");
     EXPECT_EQ(radio.GetChName(3) + radio.GetCloneComment(), "NEW");
+}
+
+// Compare with Transceiver shows the differences in words; the tool keeps the engine's keys.
+TEST(DataDifferences, AreDescribedInWords)
+{
+    const struct { CDataDifference raw; const char* words; } cases[] = {
+        {{"CH.MCH.2.NAME", "EDIT   ", ""}, "CH 02 Name|EDIT|(blank)"},
+        {{"CH.MCH.2.FREQUENCY", "121.500", "0.000"}, "CH 02 Frequency|121.500|blank"},
+        {{"CH.MCH.12.APPEAR", "ON", "OFF"}, "CH 12|in use|blank"},
+        {{"CH.MCH.3.CHLOCKOUT", "ON", "OFF"}, "CH 03 Memory Lockout|On|Off"},
+        {{"COMMON.BEEP", "ON", "OFF"}, "Operation Beep|On|Off"},
+        {{"COMMON.VFOTX_INHIBIT", "ENABLE", "DISABLE"}, "VFO Tx Inhibit|Enable|Disable"},
+        {{"COMMON.CH_SPACING", "25kHz", "8.33kHz"}, "Channel Spacing|25kHz|8.33kHz"},
+        {{"COMMON.PRIOCH", "OFF", "8"}, "Priority CH|Off|8"},
+        {{"COMMON.CLONE_COMMENT", "FIELD 7 ", "A\x01"}, "Clone Comment|FIELD 7|\"A\\x01\""},
+    };
+    for (const auto& c : cases) {
+        const CDataDifference d = DescribeDifference(c.raw);
+        EXPECT_EQ(d.key + "|" + d.left + "|" + d.right, c.words);
+    }
 }

@@ -56,9 +56,10 @@ using DesktopTest = ProgramTest;
 
 } // namespace
 
-// Three starts in a row keep the stored placement; the frame opens at the stored size. The second
+// Four starts in a row keep the stored placement; the frame opens at the stored size. The second
 // is closed while the window manager is still mapping the frame, after a passing position of the
-// mapping (the screen's corner) has come in; in the third the window manager moves a normal one.
+// mapping (the screen's corner) has come in; in the third the window manager moves a normal one,
+// which the fourth opens where it was moved to.
 TEST_P(PlacementTest, ReopensAsClosed)
 {
     const PlacementCase& c = GetParam();
@@ -69,7 +70,7 @@ TEST_P(PlacementTest, ReopensAsClosed)
                                 c.cmdShow).utf8_string();
     };
     WriteFileText(GetProfilePath(), placement());
-    for (int start = 0; start < 3; ++start) {
+    for (int start = 0; start < 4; ++start) {
         StartProgram();
         if (start == 1) {
             Frame()->GTKConfigureEvent(0, 0); // not yet mapped: StartProgram handles no events
