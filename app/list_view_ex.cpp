@@ -6,8 +6,8 @@
 #include <wx/renderer.h>
 #include <wx/settings.h>
 
-#include "app/list_parts.h"
 #include "app/accessibility.h"
+#include "app/list_parts.h"
 
 namespace {
 

@@ -126,6 +126,11 @@ void WriteStandardOutputNow(const char* text, size_t length)
         (void)!::_write(1, text, static_cast<unsigned>(length));
 }
 
+bool IsStandardOutputTerminal()
+{
+    return IsConsole(::GetStdHandle(STD_OUTPUT_HANDLE));
+}
+
 bool IsStandardErrorTerminal()
 {
     return IsConsole(::GetStdHandle(STD_ERROR_HANDLE));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <filesystem>
 #include <random>
 
 #include <windows.h>
@@ -290,6 +291,54 @@ EFileError WriteFileAtomically(const std::string& path, const std::string& conte
         ::DeleteFileW(pending.c_str());
     UnregisterTemporaryPath(WideToUtf8(pending));
     return result;
+}
+
+EFileError WriteNewFile(const std::string& path, const std::string& content, std::string* detail)
+{
+    CTarget target;
+    const EFileError resolved = Resolve(path, target);
+    // A folder, a device or a link has the name already.
+    if (resolved != EFileError::None)
+        return resolved == EFileError::NotRegular ? EFileError::Taken : resolved;
+    if (target.exists)
+        return EFileError::Taken;
+    std::wstring pending;
+    CHandle file(CreateBeside(target, pending));
+    if (!file.IsOpen())
+        return EFileError::CannotCreate;
+    EFileError result = EFileError::None;
+    if (!WriteAll(file, content) || !::FlushFileBuffers(file) || !file.Close()) {
+        result = EFileError::CannotWrite;
+    } else if (!::MoveFileExW(pending.c_str(), target.Path().c_str(), MOVEFILE_WRITE_THROUGH)) {
+        // Without MOVEFILE_REPLACE_EXISTING a name taken meanwhile is left as it is.
+        const DWORD error = ::GetLastError();
+        result = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS
+                     ? EFileError::Taken
+                     : EFileError::CannotReplace;
+        if (detail && result == EFileError::CannotReplace)
+            *detail = DescribeSystemError(error);
+    }
+    file.Close();
+    if (result != EFileError::None)
+        ::DeleteFileW(pending.c_str());
+    UnregisterTemporaryPath(WideToUtf8(pending));
+    return result;
+}
+
+bool MakeFolders(const std::string& folder)
+{
+    std::error_code ec;
+    const std::filesystem::path path = std::filesystem::u8path(folder);
+    std::filesystem::create_directories(path, ec);
+    return std::filesystem::is_directory(path, ec);
+}
+
+bool IsOwnFolder(const std::string& folder)
+{
+    // The folders the program writes to on Windows are under the user's own profile, whose
+    // access rights keep other users out; a folder elsewhere is the user's choice.
+    std::error_code ec;
+    return std::filesystem::is_directory(std::filesystem::u8path(folder), ec);
 }
 
 EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content)

@@ -14,14 +14,18 @@ CInstanceLock::CInstanceLock(const std::string& name)
         // A mutex of that name exists that this process may not open (a copy run as
         // administrator made it): another instance holds it.
         m_state = error == ERROR_ACCESS_DENIED ? EState::Taken : EState::Unavailable;
+        if (m_state == EState::Taken)
+            m_path = name;
         return;
     }
     if (error == ERROR_ALREADY_EXISTS) {
         ::CloseHandle(mutex);
+        m_path = name;
         m_state = EState::Taken;
         return;
     }
     m_handle = reinterpret_cast<std::intptr_t>(mutex);
+    m_path = name;
     m_state = EState::Held;
 }
 

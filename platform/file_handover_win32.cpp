@@ -1,0 +1,125 @@
+#include "platform/file_handover.h"
+
+#include <atomic>
+#include <thread>
+
+#include <windows.h>
+
+#include "platform/instance_lock.h"
+#include "platform/utf16_win32.h"
+
+namespace {
+
+// A name longer than any path the system can open is no name: the rest is not read.
+constexpr size_t kLongestName = 65536;
+// How long a second start waits for the running program to take the pipe.
+constexpr DWORD kSenderWaitMs = 2000;
+
+// A pipe named after the instance mutex. Its default access rights let only this user (and the
+// administrators) write to it, so nobody else hands files to our program.
+std::wstring PipeName(const CInstanceLock& lock)
+{
+    return L"\\\\.\\pipe\\" + Utf8ToWide(lock.GetPath()) + L" handover";
+}
+
+// Reads what the sender writes until it closes its end; empty when it says too much.
+std::string ReadName(HANDLE pipe)
+{
+    std::string name;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        if (name.size() + got > kLongestName)
+            return std::string();
+        name.append(buffer, got);
+    }
+    return ::GetLastError() == ERROR_BROKEN_PIPE ? name : std::string();
+}
+
+} // namespace
+
+struct CFileHandover::CChannel {
+    std::wstring name;
+    std::atomic<bool> stopping{false};
+    std::atomic<DWORD> listenerId{0};
+    std::thread thread;
+
+    void Listen(const CReceiver& receive)
+    {
+        listenerId = ::GetCurrentThreadId();
+        while (!stopping) {
+            const HANDLE pipe =
+                ::CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND,
+                                   PIPE_TYPE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 0,
+                                   4096, 0, nullptr);
+            if (pipe == INVALID_HANDLE_VALUE)
+                return;
+            const bool connected =
+                ::ConnectNamedPipe(pipe, nullptr) || ::GetLastError() == ERROR_PIPE_CONNECTED;
+            const std::string path = connected && !stopping ? ReadName(pipe) : std::string();
+            if (!path.empty())
+                receive(path);
+            ::DisconnectNamedPipe(pipe);
+            ::CloseHandle(pipe);
+        }
+    }
+
+    ~CChannel()
+    {
+        if (!thread.joinable())
+            return;
+        stopping = true;
+        // The listener waits in ConnectNamedPipe or ReadFile: cancel that wait until it ends.
+        while (listenerId == 0)
+            ::Sleep(1);
+        const HANDLE handle = ::OpenThread(THREAD_TERMINATE | SYNCHRONIZE, FALSE, listenerId);
+        if (handle) {
+            while (::WaitForSingleObject(handle, 0) == WAIT_TIMEOUT) {
+                ::CancelSynchronousIo(handle);
+                ::WaitForSingleObject(handle, 20);
+            }
+            ::CloseHandle(handle);
+        }
+        thread.join();
+    }
+};
+
+CFileHandover::CFileHandover(const CInstanceLock& lock, CReceiver receive)
+{
+    if (lock.GetState() != CInstanceLock::EState::Held || lock.GetPath().empty())
+        return;
+    auto channel = std::make_unique<CChannel>();
+    channel->name = PipeName(lock);
+    CChannel* listening = channel.get();
+    channel->thread =
+        std::thread([listening, receive = std::move(receive)] { listening->Listen(receive); });
+    m_channel = std::move(channel);
+}
+
+CFileHandover::~CFileHandover() = default;
+
+bool CFileHandover::IsListening() const
+{
+    return m_channel != nullptr;
+}
+
+bool CFileHandover::Send(const CInstanceLock& lock, const std::string& path)
+{
+    if (path.empty() || lock.GetPath().empty())
+        return false;
+    const std::wstring name = PipeName(lock);
+    if (!::WaitNamedPipeW(name.c_str(), kSenderWaitMs))
+        return false;
+    const HANDLE pipe = ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
+    if (pipe == INVALID_HANDLE_VALUE)
+        return false;
+    // The running program may come to the front when it opens the file.
+    ::AllowSetForegroundWindow(ASFW_ANY);
+    DWORD wrote = 0;
+    const bool taken = ::WriteFile(pipe, path.data(), static_cast<DWORD>(path.size()), &wrote,
+                                   nullptr) &&
+                       wrote == path.size() && ::FlushFileBuffers(pipe);
+    ::CloseHandle(pipe);
+    return taken;
+}
