@@ -48,14 +48,14 @@ struct CFileHandover::CChannel {
     {
         listenerId = ::GetCurrentThreadId();
         while (!stopping) {
-            const HANDLE pipe =
-                ::CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND,
-                                   PIPE_TYPE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 0,
-                                   4096, 0, nullptr);
+            const HANDLE pipe = ::CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND,
+                                                   PIPE_TYPE_BYTE | PIPE_WAIT |
+                                                       PIPE_REJECT_REMOTE_CLIENTS,
+                                                   1, 0, 4096, 0, nullptr);
             if (pipe == INVALID_HANDLE_VALUE)
                 return;
-            const bool connected =
-                ::ConnectNamedPipe(pipe, nullptr) || ::GetLastError() == ERROR_PIPE_CONNECTED;
+            const bool connected = ::ConnectNamedPipe(pipe, nullptr) ||
+                                   ::GetLastError() == ERROR_PIPE_CONNECTED;
             const std::string path = connected && !stopping ? ReadName(pipe) : std::string();
             if (!path.empty())
                 receive(path);
