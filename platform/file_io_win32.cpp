@@ -261,13 +261,30 @@ EFileError CheckWritable(const std::string& path)
     return FolderTakesFiles(target.folder) ? EFileError::None : EFileError::CannotCreate;
 }
 
-EFileError WriteFileAtomically(const std::string& path, const std::string& content,
-                               std::string* detail)
+namespace {
+
+// How the written file takes its name: None, or the failure with the system's error code.
+using CPlacer = EFileError (*)(const CTarget& target, const std::wstring& pending, DWORD& error);
+
+EFileError ReplaceTarget(const CTarget& target, const std::wstring& pending, DWORD& error)
 {
-    CTarget target;
-    const EFileError prepared = Prepare(path, target);
-    if (prepared != EFileError::None)
-        return prepared;
+    return Replace(target, pending, error) ? EFileError::None : EFileError::CannotReplace;
+}
+
+// Without MOVEFILE_REPLACE_EXISTING a name taken meanwhile is left as it is.
+EFileError PlaceNew(const CTarget& target, const std::wstring& pending, DWORD& error)
+{
+    if (::MoveFileExW(pending.c_str(), target.Path().c_str(), MOVEFILE_WRITE_THROUGH))
+        return EFileError::None;
+    error = ::GetLastError();
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? EFileError::Taken
+                                                                       : EFileError::CannotReplace;
+}
+
+// Writes `content` beside the target and lets `place` give it the target's name.
+EFileError WriteAndPlace(const CTarget& target, const std::string& content, CPlacer place,
+                         std::string* detail)
+{
     std::wstring pending;
     CHandle file(CreateBeside(target, pending));
     if (!file.IsOpen())
@@ -278,9 +295,9 @@ EFileError WriteFileAtomically(const std::string& path, const std::string& conte
     DWORD error = 0;
     if (!WriteAll(file, content) || (durable && !::FlushFileBuffers(file)) || !file.Close()) {
         result = EFileError::CannotWrite;
-    } else if (!Replace(target, pending, error)) {
-        result = EFileError::CannotReplace;
-        if (detail)
+    } else {
+        result = place(target, pending, error);
+        if (detail && result == EFileError::CannotReplace)
             *detail = DescribeSystemError(error);
     }
     // Should the old file be gone while the new one could not take its place, the new one is
@@ -293,6 +310,17 @@ EFileError WriteFileAtomically(const std::string& path, const std::string& conte
     return result;
 }
 
+} // namespace
+
+EFileError WriteFileAtomically(const std::string& path, const std::string& content,
+                               std::string* detail)
+{
+    CTarget target;
+    const EFileError prepared = Prepare(path, target);
+    return prepared != EFileError::None ? prepared
+                                        : WriteAndPlace(target, content, ReplaceTarget, detail);
+}
+
 EFileError WriteNewFile(const std::string& path, const std::string& content, std::string* detail)
 {
     CTarget target;
@@ -302,27 +330,7 @@ EFileError WriteNewFile(const std::string& path, const std::string& content, std
         return resolved == EFileError::NotRegular ? EFileError::Taken : resolved;
     if (target.exists)
         return EFileError::Taken;
-    std::wstring pending;
-    CHandle file(CreateBeside(target, pending));
-    if (!file.IsOpen())
-        return EFileError::CannotCreate;
-    EFileError result = EFileError::None;
-    if (!WriteAll(file, content) || !::FlushFileBuffers(file) || !file.Close()) {
-        result = EFileError::CannotWrite;
-    } else if (!::MoveFileExW(pending.c_str(), target.Path().c_str(), MOVEFILE_WRITE_THROUGH)) {
-        // Without MOVEFILE_REPLACE_EXISTING a name taken meanwhile is left as it is.
-        const DWORD error = ::GetLastError();
-        result = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS
-                     ? EFileError::Taken
-                     : EFileError::CannotReplace;
-        if (detail && result == EFileError::CannotReplace)
-            *detail = DescribeSystemError(error);
-    }
-    file.Close();
-    if (result != EFileError::None)
-        ::DeleteFileW(pending.c_str());
-    UnregisterTemporaryPath(WideToUtf8(pending));
-    return result;
+    return WriteAndPlace(target, content, PlaceNew, detail);
 }
 
 bool MakeFolders(const std::string& folder)
