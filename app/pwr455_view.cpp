@@ -136,6 +136,7 @@ bool CPWR455View::OnCreate(wxDocument* doc, long flags)
 
     m_radioData = static_cast<CPWR455Doc*>(doc)->GetRadioData();
     m_dialogHook = std::make_unique<CFocusAfterDialogs>(*this);
+    frame->Bind(wxEVT_ACTIVATE, &CPWR455View::OnFrameActivate, this);
     BindChannelListCommands(*this);
     SetFrame(frame);
     frame->SendSizeEvent();
@@ -172,6 +173,8 @@ void CPWR455View::SaveColumnWidths()
 bool CPWR455View::OnClose(bool deleteWindow)
 {
     m_dialogHook.reset();
+    if (wxWindow* frame = GetFrame())
+        frame->Unbind(wxEVT_ACTIVATE, &CPWR455View::OnFrameActivate, this);
     if (m_list) {
         SaveColumnWidths();
         if (deleteWindow) {
@@ -216,6 +219,15 @@ void CPWR455View::FocusRows()
 void CPWR455View::FocusRowsLater()
 {
     m_focusPending = true;
+}
+
+// The window comes back to the front after a dialog, a clone run or another program: the
+// keyboard belongs to the list, which is the only thing in the window that takes it.
+void CPWR455View::OnFrameActivate(wxActivateEvent& event)
+{
+    if (event.GetActive())
+        FocusRowsLater();
+    event.Skip();
 }
 
 void CPWR455View::OnListIdle(wxIdleEvent& event)

@@ -106,6 +106,7 @@ private:
     void OnListKeyDown(wxKeyEvent& event);
     void OnListDoubleClick(wxMouseEvent& event);
     void OnListContextMenu(wxContextMenuEvent& event);
+    void OnFrameActivate(wxActivateEvent& event);
     void OnListIdle(wxIdleEvent& event);
 
     void OnEditMemory(wxCommandEvent& event);

@@ -129,6 +129,37 @@ TEST_F(DesktopTest, EditedRowStaysHighlightedWhileTheDialogHasTheFocus)
     EXPECT_TRUE(highlighted);
 }
 
+// A dialog shown and closed hands the window back to the list, even when nothing in the window
+// had the keyboard before: the first arrow key moves the selection, Enter edits that row.
+TEST_F(DesktopTest, KeyboardReturnsToTheListAfterADialog)
+{
+    using Sheet = CFixedFontPropertySheet;
+    const auto showAndClose = [](wxDialog& dialog) {
+        dialog.Show();
+        EXPECT_TRUE(WaitFor([&] { return dialog.IsActive(); }, 10000));
+        dialog.Hide();
+        return wxID_CANCEL;
+    };
+    const auto listHasTheKeyboard = [] {
+        const wxWindow* focus = wxWindow::FindFocus();
+        return (focus == List() || focus == List()->GetRowsWindow()) &&
+               List()->GetSelectedItemCount() == 1;
+    };
+    ASSERT_TRUE(WaitFor([&] { return Frame()->IsActive(); }));
+    for (unsigned command : {ID_EDIT_MEMORY, ID_VIEW_COMMON_SETTING}) {
+        gtk_window_set_focus(GTK_WINDOW(Frame()->GetHandle()), nullptr);
+        if (command != ID_EDIT_MEMORY) // which needs a selected row
+            List()->Select(List()->GetFirstSelected(), false);
+        ASSERT_TRUE(WaitFor([&] { return !listHasTheKeyboard(); }));
+        if (command == ID_EDIT_MEMORY) {
+            wxTEST_DIALOG(SendCommand(command), CExpectAction<CEditMemoryDlg>(showAndClose));
+        } else {
+            wxTEST_DIALOG(SendCommand(command), CExpectAction<Sheet>(showAndClose));
+        }
+        EXPECT_TRUE(WaitFor(listHasTheKeyboard)) << command;
+    }
+}
+
 TEST_F(DesktopTest, PromptsLeaveTheRunStatusText)
 {
     CGuiCloneHost host;
