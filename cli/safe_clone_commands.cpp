@@ -60,6 +60,9 @@ int RunDoctorCommand(const std::vector<std::string>& args, CCliIo& io)
     const CConnectionDoctor doctor("/", CDoctorUser::Current());
     // Each finding as soon as it is known: the information run takes a few seconds.
     io.out << CConnectionDoctor::Format(doctor.CheckAll(port)) << std::flush;
+    // A port that is not there has been reported; a run on it could only fail to open it.
+    if (!doctor.PortExists(port))
+        return kExitFailure;
     bool answered = false;
     const CDoctorFinding run = CConnectionDoctor::RunInformation(session.Host(),
                                                                  session.Host().GetClock(), port,

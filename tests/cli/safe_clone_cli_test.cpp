@@ -49,6 +49,10 @@ TEST_F(SafeCloneCliTest, CompareAndDoctorPrintWhatTheyFoundAndExitWithIt)
         EXPECT_EQ(r.status, c.status) << args[1];
         EXPECT_NE(r.out.find(c.out), std::string::npos) << r.out;
     }
+    // A port that is not there is reported once, without a run that could only fail to open it.
+    const ProcessResult missing = Run({"doctor", "--port", m_dir.In("ttyGone"), "--quiet"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out.find("information run"), std::string::npos) << missing.out;
     const std::string folder = m_dir.In("data/PW-R455NORD/backups");
     EXPECT_EQ(ListFolder(folder).size(), 2u); // one for each read that got through
     // A backup that cannot be saved is a warning; the read goes on.
