@@ -1,0 +1,25 @@
+#pragma once
+
+// What the tests need of the system they run on, one file per system: the environment, FIFOs,
+// the user's rights and the line ends of text output.
+
+#include <optional>
+#include <string>
+
+// Sets (or, given nothing, removes) a variable of this process's environment. The tests name the
+// POSIX variables (TMPDIR, HOME, XDG_CONFIG_HOME, XDG_DATA_HOME); on Windows the one the system
+// and the program read in their place is set.
+void SetEnv(const std::string& name, const std::optional<std::string>& value);
+std::string SystemVariableName(const std::string& name);
+
+// A special file that nobody writes to: a new FIFO at `path`, or where the system has none
+// (Windows), its null device; "" when it cannot be made.
+std::string MakeSpecialFile(const std::string& path);
+
+// True for a user whom permission bits do not bind (root).
+bool IsSuperUser();
+
+// `text` with the line ends aside: Windows programs write each line end of a text as CR LF, so
+// there every CR LF becomes LF (the output of the programs that tests run comes so, and a text
+// expected with CR LF is put so too). A line end doubled to CR CR LF still shows.
+std::string LineEndsAside(const std::string& text);
