@@ -13,6 +13,7 @@
 #include "tests/common/child_process.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
+#include "tests/common/test_system.h"
 
 struct CliStep {
     std::vector<std::string> args;
@@ -74,8 +75,8 @@ protected:
             const ProcessResult r = Run(step.args, step.input);
             const std::string what = ::testing::PrintToString(step.args);
             EXPECT_EQ(r.status, step.status) << what;
-            EXPECT_EQ(r.out, At(step.out)) << what;
-            EXPECT_EQ(r.err, At(step.err)) << what;
+            EXPECT_EQ(r.out, LineEndsAside(At(step.out))) << what;
+            EXPECT_EQ(r.err, LineEndsAside(At(step.err))) << what;
         }
     }
 
