@@ -1,10 +1,12 @@
-// pwr455-cli and the POSIX signals.
+// pwr455-cli and what only POSIX has: endless and full devices, FIFOs, signals, and the
+// simulated transceiver on a pseudo-terminal.
 
 #include <chrono>
 #include <csignal>
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "tests/common/cli_tool.h"
@@ -24,6 +26,25 @@ bool HoldsOpen(const std::string& fd, const std::string& path)
 using CliTest = CToolTest;
 
 } // namespace
+
+TEST_F(CliTest, BoundedInputsAndDevicesAsOutputs)
+{
+    ASSERT_EQ(Run({"new", "@a.qrb"}).status, 0);
+    ASSERT_EQ(::mkfifo(m_dir.In("fifo").c_str(), 0600), 0);
+    std::filesystem::create_hard_link(m_dir.In("a.qrb"), m_dir.In("h.qrb"));
+    std::filesystem::create_directory(m_dir.In("tmp"));
+    RunSteps({
+        {{"import", "/dev/zero", "-o", "@z.qrb"}, 1, "", "pwr455-cli: '/dev/zero' is too large (more than 1048576 bytes)\n"},
+        {{"exec", "</dev/zero"}, 1, "", "pwr455-cli exec: line 1 of the standard input is longer than 65536 characters\n"},
+        {{"simulate", "--image", "/dev/zero"}, 2, "", "pwr455-cli: '/dev/zero': not a clone data file\n"},
+        {{"write", "@a.qrb", "--fleet", "--log", "@h.qrb", "--simulate"}, 2, "",
+         "pwr455-cli: cannot save '@h.qrb': it is also the input file\n"},
+        {{"exec", "-o", "@fifo"}, 1, "", "pwr455-cli: cannot save '@fifo': " + kNotRegular}, // no lock
+        {{"read", "@tmp", "--simulate"}, 2, "", "pwr455-cli: cannot save '@tmp': " + kNotRegular},
+        {{"export", "@a.qrb", ">/dev/full"}, 1, "", "pwr455-cli: the output could not be written\n"},
+    });
+    EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"a.qrb", "fifo", "h.qrb", "tmp"}));
+}
 
 // SIGINT, SIGTERM and SIGHUP end a command at once, even one that waits on a FIFO, and its
 // temporary files go with it.

@@ -15,6 +15,8 @@
 #include "tests/common/test_files.h"
 #include "tests/common/test_system.h"
 
+const std::string kNotRegular = "not a regular file (a folder, a device, a pipe or a socket)\n";
+
 struct CliStep {
     std::vector<std::string> args;
     int status;
