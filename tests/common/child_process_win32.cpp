@@ -3,13 +3,14 @@
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
-#include <cwctype>
 #include <mutex>
 #include <thread>
 
 // Before every other Windows header, which rely on its definitions.
 #include <windows.h>
 
+#include "platform/console.h"
+#include "platform/user_folders.h"
 #include "platform/utf16_win32.h"
 #include "tests/common/test_system.h"
 
@@ -32,31 +33,6 @@ std::wstring Quoted(const std::wstring& arg)
         slashes = 0;
     }
     return quoted.append(slashes * 2, L'\\') + L"\"";
-}
-
-// This process's environment with `changes`, as CreateProcessW takes it.
-std::wstring Environment(const std::map<std::string, std::string>& changes)
-{
-    auto upper = [](std::wstring name) {
-        for (wchar_t& c : name)
-            c = static_cast<wchar_t>(std::towupper(c));
-        return name;
-    };
-    std::map<std::wstring, std::wstring> entries;
-    wchar_t* block = ::GetEnvironmentStringsW();
-    for (const wchar_t* entry = block; *entry; entry += wcslen(entry) + 1) {
-        const std::wstring text = entry;
-        entries[upper(text.substr(0, text.find(L'=', 1)))] = text;
-    }
-    ::FreeEnvironmentStringsW(block);
-    for (const auto& [name, value] : changes) {
-        const std::wstring wide = Utf8ToWide(SystemVariableName(name));
-        entries[upper(wide)] = wide + L"=" + Utf8ToWide(value);
-    }
-    std::wstring environment;
-    for (const auto& entry : entries)
-        environment += entry.second + L'\0';
-    return environment + L'\0';
 }
 
 HANDLE OpenInherited(const std::string& path, DWORD access)
@@ -121,12 +97,18 @@ CChildProcess::CChildProcess(const std::vector<std::string>& argv, const Process
     startup.hStdInput = in[0];
     startup.hStdOutput = file ? file : out[1];
     startup.hStdError = err[1];
-    std::wstring environment = Environment(options.env);
+    // The child inherits this process's environment, changed for it meanwhile.
+    std::map<std::string, std::string> before;
+    for (const auto& [name, value] : options.env) {
+        before[name] = GetEnvironmentText(SystemVariableName(name).c_str());
+        SetEnv(name, value);
+    }
     // A group of its own, so that a Ctrl-Break reaches the child alone.
     const bool started = ready && file != INVALID_HANDLE_VALUE
                          && ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                                             CREATE_UNICODE_ENVIRONMENT | CREATE_NEW_PROCESS_GROUP,
-                                             environment.data(), nullptr, &startup, &s.process);
+                                             CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup, &s.process);
+    for (const auto& [name, value] : before)
+        SetEnv(name, value.empty() ? std::nullopt : std::optional<std::string>(value));
     for (HANDLE h : {in[0], out[1], err[1], file})
         if (h && h != INVALID_HANDLE_VALUE)
             ::CloseHandle(h);
@@ -201,8 +183,9 @@ ProcessResult CChildProcess::Finish(int timeoutMs)
     for (std::thread& thread : s.threads)
         if (thread.joinable())
             thread.join();
-    m_result.out = LineEndsAside(m_result.out);
-    m_result.err = LineEndsAside(m_result.err);
+    // Line ends aside: text mode makes each LF CR LF, and here CR LF becomes LF again.
+    m_result.out = ForStandardStream(m_result.out);
+    m_result.err = ForStandardStream(m_result.err);
     return m_result;
 }
 

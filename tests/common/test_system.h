@@ -1,7 +1,7 @@
 #pragma once
 
-// What the tests need of the system they run on, one file per system: the environment, FIFOs,
-// the user's rights and the line ends of text output.
+// What the tests need of the system they run on, one file per system: the environment, special
+// files and the user's rights.
 
 #include <optional>
 #include <string>
@@ -18,8 +18,3 @@ std::string MakeSpecialFile(const std::string& path);
 
 // True for a user whom permission bits do not bind (root).
 bool IsSuperUser();
-
-// `text` with the line ends aside: Windows programs write each line end of a text as CR LF, so
-// there every CR LF becomes LF (the output of the programs that tests run comes so, and a text
-// expected with CR LF is put so too). A line end doubled to CR CR LF still shows.
-std::string LineEndsAside(const std::string& text);

@@ -24,8 +24,3 @@ bool IsSuperUser()
 {
     return ::geteuid() == 0;
 }
-
-std::string LineEndsAside(const std::string& text)
-{
-    return text;
-}

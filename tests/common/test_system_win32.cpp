@@ -33,12 +33,3 @@ bool IsSuperUser()
 {
     return false;
 }
-
-std::string LineEndsAside(const std::string& text)
-{
-    std::string lines;
-    for (size_t i = 0; i < text.size(); ++i)
-        if (text.compare(i, 2, "\r\n") != 0)
-            lines += text[i];
-    return lines;
-}
