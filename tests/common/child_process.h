@@ -41,8 +41,7 @@ public:
     bool WaitForOutput(const std::string& text, int timeoutMs = kPatienceMs, bool onError = false);
     const std::string& Out() const { return m_result.out; }
     long Pid() const;
-    // On Windows SIGINT is a Ctrl-Break for the process's own group and every other signal ends
-    // the process.
+    // On Windows every signal ends the process.
     void Signal(int sig);
     // Collects the rest of the output and waits for the end (killing a process that hangs).
     ProcessResult Finish(int timeoutMs = kPatienceMs);

@@ -103,10 +103,9 @@ CChildProcess::CChildProcess(const std::vector<std::string>& argv, const Process
         before[name] = GetEnvironmentText(SystemVariableName(name).c_str());
         SetEnv(name, value);
     }
-    // A group of its own, so that a Ctrl-Break reaches the child alone.
     const bool started = ready && file != INVALID_HANDLE_VALUE
-                         && ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                                             CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup, &s.process);
+                         && ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                             nullptr, nullptr, &startup, &s.process);
     for (const auto& [name, value] : before)
         SetEnv(name, value.empty() ? std::nullopt : std::optional<std::string>(value));
     for (HANDLE h : {in[0], out[1], err[1], file})
@@ -158,11 +157,7 @@ long CChildProcess::Pid() const
 void CChildProcess::Signal(int sig)
 {
     CSystem& s = *m_system;
-    if (!s.process.hProcess)
-        return;
-    if (sig == SIGINT)
-        ::GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, s.process.dwProcessId);
-    else if (::TerminateProcess(s.process.hProcess, 1))
+    if (s.process.hProcess && ::TerminateProcess(s.process.hProcess, 1))
         m_result.signal = sig;
 }
 
