@@ -107,10 +107,16 @@ windows: windows-deps
 	    -DPWR_LINUX_CLI=$(abspath $(BUILD))/cli/pwr455-cli $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(WINBUILD) -j $(JOBS)
 
+# A fresh Wine prefix for every run. The Wine server keeps its folders in TMPDIR, which is one in
+# the build folder; what the tests leave there or in Windows' temporary folder fails the run.
 test-windows: windows configure
 	@cmake --build $(BUILD) --target pwr455-cli -j $(JOBS)
-	@rm -rf $(WINBUILD)/wine # a fresh Wine prefix for every run
-	cd $(WINBUILD) && ctest --output-on-failure -j $(JOBS)
+	@rm -rf $(WINBUILD)/wine $(WINBUILD)/tmp && mkdir $(WINBUILD)/tmp
+	cd $(WINBUILD) && TMPDIR=$(abspath $(WINBUILD))/tmp ctest --output-on-failure -j $(JOBS)
+	@WINEPREFIX=$(abspath $(WINBUILD))/wine wineserver -k 2>/dev/null || true
+	@left=$$(find $(WINBUILD)/tmp $(WINBUILD)/wine/drive_c/users/*/Temp -mindepth 1 -maxdepth 1 \
+	    ! -name 'wine-*'); rm -rf $(WINBUILD)/tmp; \
+	  if [ -n "$$left" ]; then echo "The tests left these in a temporary folder:"; echo "$$left"; exit 1; fi
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(FUZZBUILD) $(COVBUILD) $(DEBBUILD) $(WINBUILD)

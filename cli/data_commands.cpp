@@ -186,7 +186,7 @@ int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitFailure;
     std::string csv = ExportChannelsCsv(radio);
     if (!output) {
-        io.out << csv;
+        io.out << ForStandardStream(csv);
         return kExitOk;
     }
     std::string error;

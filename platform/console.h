@@ -15,6 +15,11 @@ std::vector<std::string> GetProgramArguments(int argc, char** argv);
 // and text for a pipe or a file is UTF-8 with CR LF line ends. Call before the first output.
 void SetUpStandardStreams();
 
+// `text`, whose lines end in CR LF already (CSV), as the standard streams are to be given it: on
+// Windows, where they turn each LF into CR LF themselves, every CR LF becomes LF, so that a file
+// or pipe receives CR LF and not CR CR LF.
+std::string ForStandardStream(const std::string& text);
+
 // Writes `text` to the standard output at once, past the streams' buffers, as the streams would
 // (line ends, console). Async-signal-safe: for a process that a signal ends.
 void WriteStandardOutputNow(const char* text, size_t length);

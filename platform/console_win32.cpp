@@ -117,6 +117,15 @@ void SetUpStandardStreams()
     UseConsole(std::clog, STD_ERROR_HANDLE);
 }
 
+std::string ForStandardStream(const std::string& text)
+{
+    std::string lines;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text.compare(i, 2, "\r\n") != 0)
+            lines += text[i];
+    return lines;
+}
+
 void WriteStandardOutputNow(const char* text, size_t length)
 {
     const HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);

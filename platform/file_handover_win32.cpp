@@ -36,6 +36,13 @@ std::string ReadName(HANDLE pipe)
     return ::GetLastError() == ERROR_BROKEN_PIPE ? name : std::string();
 }
 
+HANDLE MakeInstance(const std::wstring& name)
+{
+    return ::CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND,
+                              PIPE_TYPE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
+                              PIPE_UNLIMITED_INSTANCES, 0, 4096, 0, nullptr);
+}
+
 } // namespace
 
 struct CFileHandover::CChannel {
@@ -44,24 +51,24 @@ struct CFileHandover::CChannel {
     std::atomic<DWORD> listenerId{0};
     std::thread thread;
 
-    void Listen(const CReceiver& receive)
+    // Serves `pipe` and the instances after it. Each next instance is made before the one
+    // served goes, so that a second start never finds the pipe missing and gives up.
+    void Listen(HANDLE pipe, const CReceiver& receive)
     {
         listenerId = ::GetCurrentThreadId();
-        while (!stopping) {
-            const HANDLE pipe = ::CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND,
-                                                   PIPE_TYPE_BYTE | PIPE_WAIT |
-                                                       PIPE_REJECT_REMOTE_CLIENTS,
-                                                   1, 0, 4096, 0, nullptr);
-            if (pipe == INVALID_HANDLE_VALUE)
-                return;
+        while (!stopping && pipe != INVALID_HANDLE_VALUE) {
             const bool connected = ::ConnectNamedPipe(pipe, nullptr) ||
                                    ::GetLastError() == ERROR_PIPE_CONNECTED;
             const std::string path = connected && !stopping ? ReadName(pipe) : std::string();
+            const HANDLE next = stopping ? INVALID_HANDLE_VALUE : MakeInstance(name);
             if (!path.empty())
                 receive(path);
             ::DisconnectNamedPipe(pipe);
             ::CloseHandle(pipe);
+            pipe = next;
         }
+        if (pipe != INVALID_HANDLE_VALUE)
+            ::CloseHandle(pipe);
     }
 
     ~CChannel()
@@ -90,9 +97,13 @@ CFileHandover::CFileHandover(const CInstanceLock& lock, CReceiver receive)
         return;
     auto channel = std::make_unique<CChannel>();
     channel->name = PipeName(lock);
+    // The first instance before this returns: a second start right after finds it.
+    const HANDLE first = MakeInstance(channel->name);
+    if (first == INVALID_HANDLE_VALUE)
+        return;
     CChannel* listening = channel.get();
-    channel->thread =
-        std::thread([listening, receive = std::move(receive)] { listening->Listen(receive); });
+    channel->thread = std::thread(
+        [listening, first, receive = std::move(receive)] { listening->Listen(first, receive); });
     m_channel = std::move(channel);
 }
 

@@ -6,16 +6,16 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
-
-#include <sys/types.h>
 
 struct ProcessOptions {
     std::string input;                      // standard input, unless inputFile is given
     std::string inputFile;                  // this file as standard input (e.g. /dev/zero)
     std::string outputFile;                 // standard output to this file instead of a pipe
-    std::map<std::string, std::string> env; // set in the environment (an empty value too)
+    std::map<std::string, std::string> env; // set in the environment (an empty value too); on
+                                            // Windows under the names its programs read
     uint64_t fileSizeLimit = 0;             // 0: none
     bool unprivileged = false;              // bound by permission bits, root too
 };
@@ -40,19 +40,15 @@ public:
     // Collects output until standard output (or error) holds `text`; false when it ended first.
     bool WaitForOutput(const std::string& text, int timeoutMs = kPatienceMs, bool onError = false);
     const std::string& Out() const { return m_result.out; }
-    pid_t Pid() const { return m_pid; }
+    long Pid() const;
+    // On Windows every signal ends the process.
     void Signal(int sig);
     // Collects the rest of the output and waits for the end (killing a process that hangs).
     ProcessResult Finish(int timeoutMs = kPatienceMs);
 
 private:
-    // Takes the output arriving within `timeoutMs` (or until the end, if `watchEnd`); false: none.
-    bool Collect(int timeoutMs, bool watchEnd);
-    bool Reap(bool block);
-
-    pid_t m_pid = -1;
-    int m_out = -1, m_err = -1;
-    int m_ended = -1; // pidfd
+    struct CSystem; // the system's handles of the process and its output
+    std::unique_ptr<CSystem> m_system;
     ProcessResult m_result;
 };
 

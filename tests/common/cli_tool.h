@@ -10,9 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/console.h"
 #include "tests/common/child_process.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
+
+const std::string kNotRegular = "not a regular file (a folder, a device, a pipe or a socket)\n";
 
 struct CliStep {
     std::vector<std::string> args;
@@ -74,8 +77,9 @@ protected:
             const ProcessResult r = Run(step.args, step.input);
             const std::string what = ::testing::PrintToString(step.args);
             EXPECT_EQ(r.status, step.status) << what;
-            EXPECT_EQ(r.out, At(step.out)) << what;
-            EXPECT_EQ(r.err, At(step.err)) << what;
+            // Texts expected with CR LF lose the CR where the output did (Windows).
+            EXPECT_EQ(r.out, ForStandardStream(At(step.out))) << what;
+            EXPECT_EQ(r.err, ForStandardStream(At(step.err))) << what;
         }
     }
 

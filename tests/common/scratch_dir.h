@@ -41,7 +41,7 @@ public:
         std::error_code ec;
         for (auto it = fs::recursive_directory_iterator(m_path, ec);
              !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
-            if (it->is_directory(ec))
+            if (it->symlink_status(ec).type() != fs::file_type::symlink) // Windows keeps read-only files
                 fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
         fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(m_path, ec);

@@ -7,6 +7,7 @@
 
 #include "tests/clone/clone_test_util.h"
 #include "tests/common/file_size_limit.h"
+#include "tests/common/test_system.h"
 
 using namespace clonetest;
 using Operation = CCloneOperations::EOperation;
@@ -38,10 +39,11 @@ TEST_P(CloneFaultTest, FailedRunIsReportedAndLosesNothing)
 {
     const FaultCase& c = GetParam();
     if (c.fault == Fault::NoTransferFile) {
-        const std::string tmp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
-        ::setenv("TMPDIR", "/nonexistent-pwr-fault", 1);
+        const char* tmp = std::getenv(SystemVariableName("TMPDIR").c_str());
+        const std::optional<std::string> before = tmp ? std::optional<std::string>(tmp) : std::nullopt;
+        SetEnv("TMPDIR", "/nonexistent-pwr-fault");
         transferFile = std::make_unique<CTempFile>("cl");
-        ::setenv("TMPDIR", tmp.c_str(), 1);
+        SetEnv("TMPDIR", before);
     }
     CSimFaults faults;
     ASSERT_TRUE(c.fault != Fault::CablePulled || faults.Set("stall=5"));

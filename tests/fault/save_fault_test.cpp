@@ -4,13 +4,12 @@
 #include <algorithm>
 #include <fstream>
 
-#include <unistd.h>
-
 #include "radio/archive.h"
 #include "radio/r455_radio.h"
 #include "tests/common/cli_tool.h"
 #include "tests/common/document_text.h"
 #include "tests/common/file_size_limit.h"
+#include "tests/common/test_system.h"
 
 namespace fs = std::filesystem;
 
@@ -95,7 +94,7 @@ TEST_F(SaveFaultTest, ToolRefusesReadOnlyTargets)
 {
     ProcessOptions options = Options();
     options.unprivileged = true;
-    if (::geteuid() == 0 && RunProcess({"/bin/true"}, options).status != 0)
+    if (IsSuperUser() && RunProcess({"/bin/true"}, options).status != 0)
         GTEST_SKIP() << "cannot run as an ordinary user here";
     const std::string noNewFile = "cannot create a new file in the target's folder";
     const struct {

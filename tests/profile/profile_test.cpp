@@ -5,11 +5,10 @@
 
 #include <functional>
 
-#include <sys/stat.h>
-
 #include "profile/profile.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
+#include "tests/common/test_system.h"
 
 namespace fs = std::filesystem;
 
@@ -30,7 +29,7 @@ TEST(Profile, ReadsWhatItCanUseAndLeavesAnythingElseAloneWithOneWarning)
          "the profile '" + path + "' has lines that are not understood; they are left as they are"},
         {[&] { WriteFile(path, "[CommPort]\nPortNumber=3\n"); fs::resize_file(path, 50 << 20); }, 1,
          notUsed + "it is larger than 1 MiB" + defaults},
-        {[&] { ::mkfifo(path.c_str(), 0600); }, 1, notUsed + "it is not a regular file" + defaults},
+        {[&] { MakeSpecialFile(path); }, 1, notUsed + "it is not a regular file" + defaults},
     };
     for (const auto& c : cases) {
         fs::remove(path);

@@ -10,6 +10,7 @@
 #include "tests/common/recording_radio.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
+#include "tests/common/test_system.h"
 
 namespace fs = std::filesystem;
 using Sent = std::vector<std::string>;
@@ -119,10 +120,11 @@ TEST_F(RadioDataTest, UnusableTemporaryFolderRefusesTheTransfer)
 {
     const fs::path odd = m_scratch.Path() / "tmp=odd";
     fs::create_directory(odd);
-    const std::string saved = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
-    setenv("TMPDIR", odd.c_str(), 1);
+    const char* saved = std::getenv(SystemVariableName("TMPDIR").c_str());
+    const std::optional<std::string> before = saved ? std::optional<std::string>(saved) : std::nullopt;
+    SetEnv("TMPDIR", odd.string());
     CR455Radio radio;
-    saved.empty() ? unsetenv("TMPDIR") : setenv("TMPDIR", saved.c_str(), 1);
+    SetEnv("TMPDIR", before);
     radio.ResetData();
     ASSERT_EQ(radio.GetTempPath().find(odd.string()), 0u);
     EXPECT_EQ(ArchiveError([&] { Store(radio); }), "1: The file name cannot be used because it contains a double "

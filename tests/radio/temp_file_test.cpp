@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "tests/common/scratch_dir.h"
+#include "tests/common/test_system.h"
 
 namespace fs = std::filesystem;
 
@@ -24,7 +25,7 @@ TEST(TempFileTest, PrivateFolderInTheTemporaryFolder)
         {scratch.In("file"), ""},
     };
     for (const auto& [tmpdir, base] : cases) {
-        ::setenv("TMPDIR", tmpdir.c_str(), 1);
+        SetEnv("TMPDIR", tmpdir);
         fs::path folder;
         {
             CTempFile file("cw");
@@ -49,5 +50,5 @@ TEST(TempFileTest, PrivateFolderInTheTemporaryFolder)
         }
         EXPECT_FALSE(fs::exists(folder)) << tmpdir;
     }
-    ::setenv("TMPDIR", savedTmpdir.c_str(), 1);
+    SetEnv("TMPDIR", savedTmpdir);
 }

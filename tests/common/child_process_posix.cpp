@@ -34,8 +34,20 @@ int MillisecondsUntil(std::chrono::steady_clock::time_point deadline)
 
 } // namespace
 
+struct CChildProcess::CSystem {
+    // Takes the output arriving within `timeoutMs` (or until the end, if `watchEnd`); false: none.
+    bool Collect(ProcessResult& result, int timeoutMs, bool watchEnd);
+    bool Reap(ProcessResult& result, bool block);
+
+    pid_t pid = -1;
+    int out = -1, err = -1;
+    int ended = -1; // pidfd
+};
+
 CChildProcess::CChildProcess(const std::vector<std::string>& argv, const ProcessOptions& options)
+    : m_system(std::make_unique<CSystem>())
 {
+    CSystem& s = *m_system;
     // Environment, file size limit and user are set by env(1), prlimit(1) and setpriv(1), so
     // that nothing but a few system calls runs between fork and exec.
     std::vector<std::string> args{"/usr/bin/env"};
@@ -58,13 +70,13 @@ CChildProcess::CChildProcess(const std::vector<std::string>& argv, const Process
     int err[2] = {-1, -1};
     if (in < 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
         return;
-    m_pid = ::fork();
-    if (m_pid == 0) {
+    s.pid = ::fork();
+    if (s.pid == 0) {
         sigset_t none;
         sigemptyset(&none);
         ::sigprocmask(SIG_SETMASK, &none, nullptr);
-        for (int s : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
-            ::signal(s, SIG_DFL);
+        for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
+            ::signal(sig, SIG_DFL);
         ::signal(SIGXFSZ, SIG_IGN); // stays ignored across exec: writes past a limit fail (EFBIG)
         ::dup2(in, STDIN_FILENO);
         ::dup2(file >= 0 ? file : out[1], STDOUT_FILENO);
@@ -75,28 +87,28 @@ CChildProcess::CChildProcess(const std::vector<std::string>& argv, const Process
     for (int fd : {in, file, out[1], err[1]})
         if (fd >= 0)
             ::close(fd);
-    m_out = out[0];
-    m_err = err[0];
+    s.out = out[0];
+    s.err = err[0];
     // Readable once the child has ended, whoever else still holds its output open.
-    m_ended = m_pid > 0 ? static_cast<int>(::syscall(SYS_pidfd_open, m_pid, 0)) : -1;
+    s.ended = s.pid > 0 ? static_cast<int>(::syscall(SYS_pidfd_open, s.pid, 0)) : -1;
 }
 
 CChildProcess::~CChildProcess()
 {
     Signal(SIGKILL);
-    Reap(true);
-    for (int fd : {m_out, m_err, m_ended})
+    m_system->Reap(m_result, true);
+    for (int fd : {m_system->out, m_system->err, m_system->ended})
         if (fd >= 0)
             ::close(fd);
 }
 
-bool CChildProcess::Collect(int timeoutMs, bool watchEnd)
+bool CChildProcess::CSystem::Collect(ProcessResult& result, int timeoutMs, bool watchEnd)
 {
-    struct pollfd fds[3] = {{m_out, POLLIN, 0}, {m_err, POLLIN, 0}, {watchEnd ? m_ended : -1, POLLIN, 0}};
+    struct pollfd fds[3] = {{out, POLLIN, 0}, {err, POLLIN, 0}, {watchEnd ? ended : -1, POLLIN, 0}};
     if (::poll(fds, 3, timeoutMs) <= 0)
         return false;
-    int* owners[2] = {&m_out, &m_err};
-    std::string* sinks[2] = {&m_result.out, &m_result.err};
+    int* owners[2] = {&out, &err};
+    std::string* sinks[2] = {&result.out, &result.err};
     for (int i = 0; i < 2; ++i) {
         char buffer[4096];
         const ssize_t n = fds[i].revents ? ::read(*owners[i], buffer, sizeof buffer) : -1;
@@ -110,14 +122,14 @@ bool CChildProcess::Collect(int timeoutMs, bool watchEnd)
     return true;
 }
 
-bool CChildProcess::Reap(bool block)
+bool CChildProcess::CSystem::Reap(ProcessResult& result, bool block)
 {
     int status = 0;
-    if (m_pid <= 0 || ::waitpid(m_pid, &status, block ? 0 : WNOHANG) != m_pid)
+    if (pid <= 0 || ::waitpid(pid, &status, block ? 0 : WNOHANG) != pid)
         return false;
-    m_pid = -1;
-    m_result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    m_result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    pid = -1;
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     return true;
 }
 
@@ -125,28 +137,34 @@ bool CChildProcess::WaitForOutput(const std::string& text, int timeoutMs, bool o
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while ((onError ? m_result.err : m_result.out).find(text) == std::string::npos) {
-        if ((onError ? m_err : m_out) < 0 || MillisecondsUntil(deadline) == 0)
+        if ((onError ? m_system->err : m_system->out) < 0 || MillisecondsUntil(deadline) == 0)
             return false;
-        Collect(MillisecondsUntil(deadline), false);
+        m_system->Collect(m_result, MillisecondsUntil(deadline), false);
     }
     return true;
 }
 
+long CChildProcess::Pid() const
+{
+    return m_system->pid;
+}
+
 void CChildProcess::Signal(int sig)
 {
-    if (m_pid > 0)
-        ::kill(m_pid, sig);
+    if (m_system->pid > 0)
+        ::kill(m_system->pid, sig);
 }
 
 ProcessResult CChildProcess::Finish(int timeoutMs)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (m_pid > 0 && !Reap(false) && MillisecondsUntil(deadline) > 0)
-        Collect(MillisecondsUntil(deadline), true);
+    CSystem& s = *m_system;
+    while (s.pid > 0 && !s.Reap(m_result, false) && MillisecondsUntil(deadline) > 0)
+        s.Collect(m_result, MillisecondsUntil(deadline), true);
     Signal(SIGKILL); // one that hangs
-    Reap(true);
+    s.Reap(m_result, true);
     // What the process wrote just before it ended.
-    while ((m_out >= 0 || m_err >= 0) && Collect(0, false)) {
+    while ((s.out >= 0 || s.err >= 0) && s.Collect(m_result, 0, false)) {
     }
     return m_result;
 }

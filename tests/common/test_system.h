@@ -1,0 +1,20 @@
+#pragma once
+
+// What the tests need of the system they run on, one file per system: the environment, special
+// files and the user's rights.
+
+#include <optional>
+#include <string>
+
+// Sets (or, given nothing, removes) a variable of this process's environment. The tests name the
+// POSIX variables (TMPDIR, HOME, XDG_CONFIG_HOME, XDG_DATA_HOME); on Windows the one the system
+// and the program read in their place is set.
+void SetEnv(const std::string& name, const std::optional<std::string>& value);
+std::string SystemVariableName(const std::string& name);
+
+// A special file that nobody writes to: a new FIFO at `path`, or where the system has none
+// (Windows), its null device; "" when it cannot be made.
+std::string MakeSpecialFile(const std::string& path);
+
+// True for a user whom permission bits do not bind (root).
+bool IsSuperUser();

@@ -1,0 +1,26 @@
+#include "tests/common/test_system.h"
+
+#include <cstdlib>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+void SetEnv(const std::string& name, const std::optional<std::string>& value)
+{
+    value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+}
+
+std::string SystemVariableName(const std::string& name)
+{
+    return name;
+}
+
+std::string MakeSpecialFile(const std::string& path)
+{
+    return ::mkfifo(path.c_str(), 0600) == 0 ? path : "";
+}
+
+bool IsSuperUser()
+{
+    return ::geteuid() == 0;
+}
