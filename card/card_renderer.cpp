@@ -5,6 +5,7 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 
+#include "card/card_fonts.h"
 #include "radio/atomic_save.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -41,7 +42,7 @@ enum class EAlign { kLeft, kRight };
 
 void SetFont(cairo_t* cr, EFace face, double size)
 {
-    cairo_select_font_face(cr, face == EFace::kMonoBold ? "monospace" : "sans-serif",
+    cairo_select_font_face(cr, face == EFace::kMonoBold ? CardMonoFamily() : CardSansFamily(),
                            CAIRO_FONT_SLANT_NORMAL,
                            face == EFace::kSans ? CAIRO_FONT_WEIGHT_NORMAL
                                                 : CAIRO_FONT_WEIGHT_BOLD);

@@ -1,7 +1,7 @@
 #!/bin/bash
 # The Windows tool under Wine, through its Win32 serial code, against the Linux tool's simulated
 # transceiver on a pseudo-terminal that Wine maps to COM7: the same files, texts and exit statuses
-# as on Linux; a non-ASCII file name; Ctrl-C in a read.
+# as on Linux; the same card PDF; a non-ASCII file name; Ctrl-C in a read.
 # Usage: clone_under_wine.sh WINE_RUN WINEPREFIX LINUX_CLI WINDOWS_CLI
 set -u
 wine_run=$1 prefix=$2 linux=$3 windows=$4
@@ -62,6 +62,16 @@ expect 1 "$("$linux" new /dev/null 2>&1 | sed 's|/dev/null|NUL|')" new NUL
 expect 1 "$("$linux" new /dev/null 2>&1 | sed 's|/dev/null|sub\\COM1.qrb|')" new 'sub\COM1.qrb'
 "$linux" new ro.qrb && "$wine_run" --prefix "$prefix" attrib +r ro.qrb
 expect 1 "pwr455-cli: cannot save 'ro.qrb': the file is read-only" new ro.qrb
+
+# The card: the same words in the same places and the same fonts as on Linux, once the
+# prefix answers Windows' own font names (which Wine lacks) with the fonts Linux chose.
+for font in "Courier New=DejaVu Sans Mono" "Arial=DejaVu Sans"; do
+  "$wine_run" --prefix "$prefix" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+    /v "${font%%=*}" /d "${font#*=}" /f >/dev/null 2>&1
+done
+"$linux" card original.qrb -o linux.pdf && win card original.qrb -o windows.pdf >/dev/null
+pdf() { pdftotext -layout "$1" -; pdffonts "$1" | awk 'NR > 2 { sub(/^[A-Z]+\+/, "", $1); print $1 }'; }
+[ "$(pdf linux.pdf)" = "$(pdf windows.pdf)" ] || fail "the card differs from Linux's"
 
 name="Flyklubb Ørsta–Volda.qrb"
 win new "$name" >/dev/null && [ -f "$name" ] || fail "new of a non-ASCII name"
