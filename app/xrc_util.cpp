@@ -1,8 +1,11 @@
 #include "app/xrc_util.h"
 
+#include <algorithm>
+
 #include <wx/dialog.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
+#include <wx/stattext.h>
 
 #include "app/app_resources.h"
 
@@ -32,6 +35,14 @@ void LoadXrcPanel(wxPanel& panel, wxWindow* parent, const char* name)
 {
     InitAppResources();
     CheckLoaded(wxXmlResource::Get()->LoadPanel(&panel, parent, name), name);
+    // The page's dialog units may come from a smaller font than the one its labels show in
+    // (Windows): a label is never lower than its text, descenders included.
+    for (wxWindow* child : panel.GetChildren()) {
+        if (auto* label = dynamic_cast<wxStaticText*>(child)) {
+            const wxSize size = label->GetSize();
+            label->SetSize(size.x, std::max(size.y, label->GetBestSize().y));
+        }
+    }
 }
 
 wxMenuBar* LoadXrcMenuBar(const char* name)
