@@ -26,4 +26,6 @@ private:
     cairo_t* m_cr = nullptr;
     bool m_owned = false;
     wxRect m_paper;
+    // Where the page is drawn as a picture first: the device context the picture goes to.
+    wxDC* m_pictureDc = nullptr;
 };
