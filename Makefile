@@ -113,7 +113,7 @@ test-windows: windows configure
 	@cmake --build $(BUILD) --target pwr455-cli -j $(JOBS)
 	@rm -rf $(WINBUILD)/wine $(WINBUILD)/tmp && mkdir $(WINBUILD)/tmp
 	cd $(WINBUILD) && TMPDIR=$(abspath $(WINBUILD))/tmp ctest --output-on-failure -j $(JOBS)
-	@WINEPREFIX=$(abspath $(WINBUILD))/wine wineserver -k 2>/dev/null || true
+	@TMPDIR=$(abspath $(WINBUILD))/tmp WINEPREFIX=$(abspath $(WINBUILD))/wine wineserver -k 2>/dev/null || true
 	@left=$$(find $(WINBUILD)/tmp $(WINBUILD)/wine/drive_c/users/*/Temp -mindepth 1 -maxdepth 1 \
 	    ! -name 'wine-*'); rm -rf $(WINBUILD)/tmp; \
 	  if [ -n "$$left" ]; then echo "The tests left these in a temporary folder:"; echo "$$left"; exit 1; fi
