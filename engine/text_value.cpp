@@ -1,6 +1,28 @@
 #include "engine/text_value.h"
 
 #include "engine/access_mode.h"
+#include "engine/utf8_text.h"
+
+namespace {
+
+// A character byte the display set does not hold, so that the filter turns it into one blank.
+constexpr char kNoDisplayCharacter = '\x80';
+
+// Command text is UTF-8, while the transceiver keeps one byte per character: each character
+// beyond ASCII stands here as one byte outside the display set, so that it takes one place of
+// the name and becomes one blank. A byte that starts no UTF-8 character stays a byte of its own.
+std::string OneBytePerCharacter(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = Utf8SequenceLength(text, i);
+        out += length == 0 ? text[i] : kNoDisplayCharacter;
+        i += length == 0 ? 1 : length;
+    }
+    return out;
+}
+
+} // namespace
 
 CTextValue::CTextValue()
 {
@@ -71,7 +93,7 @@ std::string CTextValue::Execute(const std::string& text)
 {
     const CValueCommand command = ParseValueCommand(text);
     if (!command.value.empty()) {
-        SetText(command.value);
+        SetText(m_mode == 1 ? OneBytePerCharacter(command.value) : command.value);
     }
     return m_text;
 }

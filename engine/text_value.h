@@ -4,7 +4,9 @@
 
 // A text of bounded length: cut to the maximum length, padded with spaces to the minimum. In mode
 // 1 letters are raised to upper case and characters outside the transceiver's display set become
-// spaces; in mode 0 every character is kept. A NUL character ends the text.
+// spaces; in mode 0 every character is kept. A NUL character ends the text. SetText takes one
+// byte per character, as the memory image holds them; Execute takes the UTF-8 of a command, in
+// which a character beyond ASCII counts once in mode 1 and becomes one blank.
 class CTextValue {
 public:
     CTextValue();

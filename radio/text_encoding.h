@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "engine/utf8_text.h"
+
 // Text files as spreadsheets and editors save them, read as UTF-8, and bytes shown in messages.
 
 // Why bytes are no text that DecodeCsvText takes: a string resource that says why, and the
@@ -19,10 +21,6 @@ bool DecodeCsvText(const std::string& bytes, std::string& text, CTextDecodeError
 
 // A byte as two uppercase hexadecimal digits.
 std::string HexByte(unsigned char c);
-
-// The length of the well-formed UTF-8 sequence that starts at `i` with a byte of 0x80 or
-// above, or 0 when there is none.
-size_t Utf8SequenceLength(const std::string& text, size_t i);
 
 // Text as a terminal or a window may show it: control characters (line breaks, the escape of
 // terminal sequences, C1 controls) become blanks, and bytes that are no UTF-8 text become the

@@ -51,7 +51,9 @@ TEST(TextValue, RestrictedSetPaddedAndCut)
     text.SetLength(7, 7);
     ExpectAnswers(text, {{"=tower", "TOWER  "}, {"=a.b!c", "A B C  "}, {"=abcdefghij", "ABCDEFG"},
                          {"=$%'()*+", "$%'()*+"}, {"=,-/09AZ", ",-/09AZ"}, {"=<=>?@[\\", "<=>?@[\\"},
-                         {"=]^_`{|}", "]^_`   "}, {"=#&.:;\"~", "       "}, {"", "       "}});
+                         {"=]^_`{|}", "]^_`   "}, {"=#&.:;\"~", "       "}, {"", "       "},
+                         // A command's UTF-8 letter is one character; a stray byte is one too.
+                         {"=\xC3\x98rsta", " RSTA  "}, {"=\xC3\x85LESUND", " LESUND"}, {"=\xC3x", " X     "}});
     text.SetText("\xC4\x80" "b");
     EXPECT_EQ(text.Text(), "  B    ");
     text.SetMode(0); // any character, case kept

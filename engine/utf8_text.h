@@ -1,0 +1,8 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// The length of the well-formed UTF-8 sequence that starts at `i` with a byte of 0x80 or
+// above, or 0 when there is none.
+size_t Utf8SequenceLength(const std::string& text, size_t i);
