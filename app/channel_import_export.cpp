@@ -80,11 +80,12 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
         return false;
     }
     std::string error;
+    std::vector<std::string> notes;
     bool imported = false;
     {
         wxBusyCursor wait;
         CUndoStep step(doc.GetHistory(), UndoStepName(IDS_STEP_IMPORT));
-        imported = ImportChannelsCsv(*doc.GetRadioData(), text, &error);
+        imported = ImportChannelsCsv(*doc.GetRadioData(), text, &error, &notes);
     }
     if (!imported) {
         ShowError(wxString::Format(ResString(IDS_CSV_IMPORT_FAILED), path,
@@ -94,6 +95,12 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
     }
     doc.Modify(true);
     doc.UpdateAllViews();
+    // Said once, in the status bar, as after Edit Memory.
+    std::string status;
+    for (const std::string& note : notes)
+        status += (status.empty() ? "" : "  ") + note;
+    if (!status.empty())
+        ShowStatusText(status);
     return true;
 }
 

@@ -99,11 +99,13 @@ void PasteRows(CPWR455View& view)
     const unsigned n = view.GetSelectedChannel();
     unsigned count = 0;
     std::string error;
+    std::vector<std::string> notes;
     bool pasted = false;
     {
         wxBusyCursor wait;
-        History(view).Record(UndoStepName(IDS_STEP_PASTE_ROWS, n),
-                             [&] { pasted = PasteChannelRows(*radio, n, text, &count, &error); });
+        History(view).Record(UndoStepName(IDS_STEP_PASTE_ROWS, n), [&] {
+            pasted = PasteChannelRows(*radio, n, text, &count, &error, &notes);
+        });
     }
     if (!pasted) {
         wxMessageBox(wxString::Format(ResString(IDS_PASTE_ROWS_FAILED), FromEngine(error)),
@@ -116,10 +118,14 @@ void PasteRows(CPWR455View& view)
         return;
     }
     view.RefreshAll();
-    ShowStatusText(count == 1 ? FormatText(LoadResString(IDS_PASTE_ROW_DONE), {ChannelLabel(n)})
-                              : FormatText(LoadResString(IDS_PASTE_ROWS_DONE),
-                                           {std::to_string(count), ChannelLabel(n),
-                                            ChannelLabel(n + count - 1)}));
+    std::string status =
+        count == 1
+            ? FormatText(LoadResString(IDS_PASTE_ROW_DONE), {ChannelLabel(n)})
+            : FormatText(LoadResString(IDS_PASTE_ROWS_DONE),
+                         {std::to_string(count), ChannelLabel(n), ChannelLabel(n + count - 1)});
+    for (const std::string& note : notes)
+        status += "  " + note;
+    ShowStatusText(status);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "radio/airport_list.h"
+#include "radio/display_spelling.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -19,11 +20,12 @@ constexpr size_t kIdentLength = 4;
 
 const char* const kReceiveOnlyServices[] = {"ATIS", "AWOS", "ASOS", "VOLMET", "AWIS"};
 
-// The letters and digits of `text`, upper case.
+// The letters and digits of `text`, upper case, with the display's letters ("Ørsta" gives
+// ORSTA).
 std::string NameCharacters(const std::string& text)
 {
     std::string out;
-    for (char c : Upper(text)) {
+    for (char c : Upper(SpelledForDisplay(text))) {
         if (std::isalnum(static_cast<unsigned char>(c)))
             out += c;
     }
@@ -34,7 +36,7 @@ std::string NameCharacters(const std::string& text)
 std::vector<std::string> Words(const std::string& text)
 {
     std::vector<std::string> words(1);
-    for (char c : Upper(text)) {
+    for (char c : Upper(SpelledForDisplay(text))) {
         if (std::isalnum(static_cast<unsigned char>(c)))
             words.back() += c;
         else if (!words.back().empty())

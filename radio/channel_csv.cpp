@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "radio/csv_reader.h"
+#include "radio/display_spelling.h"
+#include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
 #include "radio/text_encoding.h"
 #include "radio/text_util.h"
@@ -214,20 +216,25 @@ std::string UnwrappedName(const std::string& field)
     return name;
 }
 
-// The engine keeps one byte per character of a name and turns what its display cannot show
-// into spaces, as it does for a name typed in the edit dialog. A character beyond ASCII has no
-// such byte: it would become one space per byte of its encoding, or be cut in the middle.
+// Names are spelled with the display's letters when they are set ("Ørsta" becomes ORSTA). A
+// character beyond ASCII with no such spelling (an emoji, a Greek letter) stops the import:
+// a whole file of names would otherwise lose letters to blanks unseen.
 bool CheckNameCharacters(const std::string& name, unsigned line, CImportError& error)
 {
     for (size_t i = 0; i < name.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(name[i]);
         if (c < 0x80)
             continue;
-        if (const size_t length = Utf8SequenceLength(name, i))
-            error = {IDS_CSV_NAME_CHARACTER, line, {kColumnNames[kName], name.substr(i, length)}};
-        else
+        const size_t length = Utf8SequenceLength(name, i);
+        if (length == 0) {
             error = {IDS_CSV_NOT_UTF8, line, {kColumnNames[kName], HexByte(c)}};
-        return false;
+            return false;
+        }
+        if (!HasDisplaySpelling(name, i)) {
+            error = {IDS_CSV_NAME_CHARACTER, line, {kColumnNames[kName], name.substr(i, length)}};
+            return false;
+        }
+        i += length - 1;
     }
     return true;
 }
@@ -334,6 +341,22 @@ void ApplyRow(CR455Radio& radio, const CChannelRow& row)
     radio.HealCh(ch);
 }
 
+// Spelling a name with the display's letters is this program's own doing, so it is told.
+void NoteSpelledNames(const CR455Radio& radio, const std::vector<CChannelRow>& rows,
+                      std::vector<std::string>* notes)
+{
+    for (const CChannelRow& row : rows) {
+        if (!notes || row.frequency.empty() || SpelledForDisplay(row.name) == row.name)
+            continue;
+        CChannelEntry entry;
+        entry.channel = row.channel;
+        entry.hasName = true;
+        entry.name = row.name;
+        for (const std::string& note : ExplainChannelEntry(radio, entry))
+            notes->push_back(note);
+    }
+}
+
 std::string Message(const CImportError& error)
 {
     std::vector<std::string> args{std::to_string(error.line)};
@@ -404,7 +427,8 @@ std::string ExportChannelsCsv(const CR455Radio& radio)
     return out;
 }
 
-bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string* error)
+bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string* error,
+                       std::vector<std::string>* notes)
 {
     std::string text;
     std::vector<CChannelRow> rows;
@@ -417,6 +441,7 @@ bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string*
     for (const CChannelRow& row : rows)
         ApplyRow(radio, row);
     radio.Heal();
+    NoteSpelledNames(radio, rows, notes);
     return true;
 }
 
@@ -472,7 +497,7 @@ bool ParsePastedRows(const std::string& text, unsigned first, std::vector<CChann
 } // namespace
 
 bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text, unsigned* count,
-                      std::string* error)
+                      std::string* error, std::vector<std::string>* notes)
 {
     std::vector<CChannelRow> rows;
     CImportError csvError;
@@ -485,6 +510,7 @@ bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text
         ApplyRow(radio, row);
     if (!rows.empty())
         radio.Heal();
+    NoteSpelledNames(radio, rows, notes);
     if (count)
         *count = static_cast<unsigned>(rows.size());
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CR455Radio;
 
@@ -17,7 +18,8 @@ extern const char kChannelCsvHeader[];
 std::string ExportChannelsCsv(const CR455Radio& radio);
 
 // Reads channel rows and sets each listed channel through the engine's channel commands, so
-// the engine's rules apply (band, channel grid, name filtering), then heals. Channels that no
+// the engine's rules apply (band, channel grid, name filtering), then heals. Names are spelled
+// with the display's letters first, as SetChName does ("Ørsta" becomes ORSTA). Channels that no
 // row lists keep their data. Takes the text as spreadsheets save it: UTF-8 with or without a
 // byte order mark, UTF-16 with one; fields separated by ',', ';' or tabs (whichever the header
 // row uses), quoted or not (with "" for a quote, line ends inside quotes); CR LF, LF or CR line
@@ -27,10 +29,13 @@ std::string ExportChannelsCsv(const CR455Radio& radio);
 //
 // The whole text is checked before anything is set: a bad row stops the import, changes
 // nothing and returns false with a message naming the line and the field in `error`. So does a
-// NUL byte in any field, a character beyond ASCII in a name (the transceiver has no such
-// character) and a row that blanks channel 1. A file that is not CSV text this reader takes
-// (UTF-16 without byte order mark, UTF-32, a spreadsheet document) is refused with the reason.
-bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string* error);
+// NUL byte in any field, a character in a name that is neither ASCII nor a letter with a
+// spelling in the display's letters (an emoji), and a row that blanks channel 1. A file that is not
+// CSV text this reader takes (UTF-16 without byte order mark, UTF-32, a spreadsheet document) is
+// refused with the reason. `notes`, when given, receives Edit Memory's note for each name that the
+// display's letters spelled otherwise than the row wrote it ("Ørsta" stored as "ORSTA").
+bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string* error,
+                       std::vector<std::string>* notes = nullptr);
 
 // Channel `ch` as one tab-separated row with the CSV columns, ending in a line feed: what a
 // spreadsheet takes from the clipboard as one row of cells (a name as export writes it).
@@ -41,6 +46,7 @@ std::string ChannelRowTsv(const CR455Radio& radio, unsigned ch);
 // in the order given: the Channel column is not read, and a header row at the start is
 // skipped. The rows are checked as ImportChannelsCsv checks them; a bad row, or more rows than
 // channels from `first` to 20, changes nothing and returns false with a message naming the
-// line and the field. `count` receives the number of rows set (0 for a text with none).
+// line and the field. `count` receives the number of rows set (0 for a text with none),
+// `notes` the notes of spelled names as ImportChannelsCsv gives them.
 bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text, unsigned* count,
-                      std::string* error);
+                      std::string* error, std::vector<std::string>* notes = nullptr);

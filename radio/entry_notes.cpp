@@ -6,8 +6,10 @@
 #include "engine/command_string.h"
 #include "engine/frequency_band.h"
 #include "engine/text_value.h"
+#include "engine/utf8_text.h"
 #include "radio/air_channel.h"
 #include "radio/channel_order.h"
+#include "radio/display_spelling.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -103,6 +105,41 @@ std::string FrequencyNote(const CR455Radio& radio, const CChannelEntry& entry, b
     return std::string();
 }
 
+// The name the engine keeps for `typed`, sent as a command's value, without trailing blanks.
+std::string NameAsKept(const std::string& typed)
+{
+    CTextValue name;
+    name.SetLength(static_cast<int>(kNameLength), static_cast<int>(kNameLength));
+    return TrimRight(name.Execute("=" + typed));
+}
+
+// The first `count` characters of UTF-8 `text` (a byte that is no UTF-8 counts as one).
+std::string FirstCharacters(const std::string& text, size_t count, size_t* total)
+{
+    size_t end = 0;
+    size_t characters = 0;
+    for (size_t i = 0; i < text.size(); ++characters) {
+        if (characters == count)
+            end = i;
+        const size_t length = Utf8SequenceLength(text, i);
+        i += length == 0 ? 1 : length;
+    }
+    *total = characters;
+    return characters > count ? text.substr(0, end) : text;
+}
+
+// True when `text` holds a character beyond ASCII that the display's letters cannot spell.
+bool HasUnspelledCharacter(const std::string& text)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80 && !HasDisplaySpelling(text, i))
+            return true;
+        if (const size_t length = Utf8SequenceLength(text, i))
+            i += length - 1;
+    }
+    return false;
+}
+
 std::string NameNote(const CR455Radio& radio, const CChannelEntry& entry)
 {
     const unsigned ch = entry.channel;
@@ -111,13 +148,21 @@ std::string NameNote(const CR455Radio& radio, const CChannelEntry& entry)
     if (radio.GetChAppear(ch) == "OFF" || typed == stored)
         return std::string();
     std::vector<std::string> reasons;
-    const std::string kept = typed.substr(0, kNameLength);
-    if (typed.size() > kNameLength)
+    // The desktop program and the imports spell names with the display's letters; the engine's
+    // own language (exec) takes them as they are.
+    const std::string spelled = SpelledForDisplay(typed);
+    const bool respelled = spelled != typed && NameAsKept(spelled) == stored;
+    if (respelled)
+        reasons.push_back(LoadResString(IDS_NOTE_NAME_SPELLED));
+    size_t characters = 0;
+    const std::string kept = FirstCharacters(respelled ? spelled : typed, kNameLength, &characters);
+    if (characters > kNameLength)
         reasons.push_back(LoadResString(IDS_NOTE_NAME_CUT));
     if (std::any_of(kept.begin(), kept.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
         reasons.push_back(LoadResString(IDS_NOTE_NAME_UPPER));
     const std::string raised = Upper(kept);
-    if (std::any_of(raised.begin(), raised.end(), [](char c) {
+    if ((respelled && HasUnspelledCharacter(typed)) ||
+        std::any_of(raised.begin(), raised.end(), [](char c) {
             return !CTextValue::IsDisplayCharacter(static_cast<unsigned char>(c));
         }))
         reasons.push_back(LoadResString(IDS_NOTE_NAME_FILTERED));

@@ -18,9 +18,10 @@ struct CChannelEntry {
 // Compares what was typed with what the engine holds for the channel now (after its heal) and
 // returns one note for each difference the engine made, in words: a frequency outside the air
 // band and where it went, a frequency moved to the nearest channel of the grid, a text that is
-// not a frequency, a name cut to 7 characters, raised to upper case or stripped of characters
-// the transceiver cannot show. Nothing is noted where the engine stored what was typed.
-// `undoHint` adds the way back to the note of a channel that became blank.
+// not a frequency, a name spelled with the display's letters ("Ørsta" as ORSTA), cut to 7
+// characters, raised to upper case or stripped of characters the transceiver cannot show. Nothing
+// is noted where the engine stored what was typed. `undoHint` adds the way back to the note of a
+// channel that became blank.
 std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const CChannelEntry& entry,
                                              bool undoHint = false);
 

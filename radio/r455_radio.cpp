@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/radio_engine.h"
+#include "radio/display_spelling.h"
 #include "radio/text_util.h"
 
 namespace {
@@ -140,7 +141,7 @@ std::string CR455Radio::SetChFrequency(unsigned ch, std::string& value)
 
 std::string CR455Radio::SetChName(unsigned ch, const std::string& value)
 {
-    std::string name = TrimRight(value);
+    std::string name = TrimRight(SpelledForDisplay(value));
     if (name.empty())
         name = " ";
     return ChChange(ch, "NAME", name);
@@ -195,7 +196,7 @@ std::string CR455Radio::GetOpeningText() const
 
 std::string CR455Radio::SetOpeningText(const std::string& value)
 {
-    std::string text = TrimRight(value);
+    std::string text = TrimRight(SpelledForDisplay(value));
     if (text.empty())
         text = std::string(1, kUnsetText);
     return SetSetting("OPENING_TEXT", text);

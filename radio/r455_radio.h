@@ -53,7 +53,8 @@ public:
     std::string SetChAppear(unsigned ch, const std::string& value);
     // Trims the caller's `value` of white space on both sides, in place, before sending it.
     std::string SetChFrequency(unsigned ch, std::string& value);
-    // Trailing white space is removed; an empty name is sent as one blank.
+    // The name is spelled with the display's letters (SpelledForDisplay: "Ørsta" is sent as
+    // "Orsta"), trailing white space is removed, and an empty name is sent as one blank.
     std::string SetChName(unsigned ch, const std::string& value);
     std::string SetChTxInhibit(unsigned ch, const std::string& value);
     std::string SetChLockout(unsigned ch, const std::string& value);
@@ -91,8 +92,9 @@ public:
     std::string GetPrioCh() const;
     std::string SetPrioCh(const std::string& value);
     // The opening text: an answer starting with the byte 0xFF (an unset text) reads as empty,
-    // any other loses its trailing blanks. A change removes trailing white space and sends the
-    // single byte 0xFF for an empty text.
+    // any other loses its trailing blanks. A change spells the text with the display's letters
+    // as a name is spelled, removes trailing white space and sends the single byte 0xFF for an
+    // empty text.
     std::string GetOpeningText() const;
     std::string SetOpeningText(const std::string& value);
 

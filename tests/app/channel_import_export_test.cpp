@@ -13,6 +13,11 @@ TEST_F(ProgramTest, ExportedChannelsComeBackByImportAndBadFilesChangeNothing)
     wxTEST_DIALOG(SendCommand(ID_FILE_IMPORT_CHANNELS), ExpectFile(path));
     EXPECT_EQ(Row(2), (RowTexts{"02", "", "121.500", "TOWER", "", "", ""}));
     EXPECT_TRUE(Doc()->IsModified());
+    // A club's names with Nordic letters come in as ICAO spells them, and the status bar says so.
+    WriteFileText(path, "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n3,119.0,\xC3\x98RSTA,,\r\n");
+    wxTEST_DIALOG(SendCommand(ID_FILE_IMPORT_CHANNELS), ExpectFile(path));
+    EXPECT_EQ(Row(3)[3] + "|" + Status(), "ORSTA|CH 03: the name \"\xC3\x98RSTA\" is stored as "
+                                          "\"ORSTA\" (letters spelled as ICAO writes them)");
 
     Doc()->DiscardChanges();
     WriteFileText(bad, "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n3,119.000,NEW,OFF,OFF\r\n"

@@ -57,7 +57,7 @@ TEST_F(EditHistoryTest, EditMemoryAndEachListCommandAreOneStepThatUndoAndRedoTak
                   CExpectAction<CEditMemoryDlg>([](CEditMemoryDlg& d) {
                       EXPECT_EQ(d.GetChannel(), 3);
                       XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue("150");
-                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_NAME")->SetValue("tower");
+                      XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_NAME")->SetValue(wxString::FromUTF8("t\xC3\xA5rn"));
                       XrcCtrl<wxCheckBox>(d, "IDC_CHECK_CH_LOCKOUT")->SetValue(true);
                       return PressButton(d, wxID_OK);
                   }),
@@ -65,9 +65,10 @@ TEST_F(EditHistoryTest, EditMemoryAndEachListCommandAreOneStepThatUndoAndRedoTak
                       XrcCtrl<wxTextCtrl>(d, "IDC_EDIT_FREQUENCY")->SetValue("");
                       return PressButton(d, wxID_CANCEL);
                   }));
-    EXPECT_EQ(Row(3), (RowTexts{"03", "Prio", "136.975", "TOWER", "", "Lockout", ""}));
+    EXPECT_EQ(Row(3), (RowTexts{"03", "Prio", "136.975", "TARN", "", "Lockout", ""}));
     EXPECT_EQ(Status(), "CH 03: 150.000 MHz is outside the air band; stored as 136.975  "
-                        "CH 03: the name \"tower\" is stored as \"TOWER\" (upper case)");
+                        "CH 03: the name \"t\xC3\xA5rn\" is stored as \"TARN\" (letters spelled "
+                        "as ICAO writes them, upper case)");
     ExpectUndoAndRedo("Edit CH 03", beforeEdit);
     View()->SelectChannel(2);
     SendCommand(ID_EDIT_COPY);

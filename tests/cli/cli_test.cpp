@@ -57,8 +57,9 @@ TEST_F(CliTest, NewAndExec)
     const std::string made = ReadFile(m_dir.In("a.qrb"));
     WriteFile(m_dir.In("c.qrb"), "22710101" + made.substr(8));
     RunSteps({
-        {{"exec", "COMMON.BEEP", "common.beep=off", "NOSUCH", "COMMON.BEEP", "CH.MCH.3.NAME=tower"},
-         0, "ON\nOFF\n\nOFF\nTOWER  \n"},
+        {{"exec", "COMMON.BEEP", "common.beep=off", "NOSUCH", "COMMON.BEEP", "CH.MCH.3.NAME=tower",
+          "CH.MCH.3.NAME=\xC3\x98rsta"}, // the engine's language: one blank for a letter it lacks
+         0, "ON\nOFF\n\nOFF\nTOWER  \n RSTA  \n"},
         {{"exec"}, 0, "ON\nOFF\n\nON\n", "", "COMMON.BEEP\r\nCOMMON.BEEP=OFF\n\nEDIT_FLAG"},
         {{"exec", "-o", "@b.qrb", "COMMON.BEEP=OFF", "CH.MCH.2.FREQUENCY=121.5", "CH.MCH.2.APPEAR=ON"},
          0, "OFF\n121.500\nON\n"},
@@ -129,7 +130,7 @@ TEST_F(CliTest, ExportImportAndDiff)
     std::string blank = std::string(kHeader) + "1,118.000,,OFF,OFF\r\n";
     for (int ch = 2; ch <= 20; ++ch)
         blank += std::to_string(ch) + ",,,,\r\n";
-    WriteFile(m_dir.In("in.csv"), std::string(kHeader) + "2,121.500,TOWER,ON,OFF\r\n"
+    WriteFile(m_dir.In("in.csv"), std::string(kHeader) + "2,121.500,T\xC3\xA5rn,ON,OFF\r\n"
                                       + "5,\"136.975\",\"A,B\",OFF,ON\r\n");
     WriteFile(m_dir.In("bad.csv"), std::string(kHeader) + "2,121.5,OK,,\r\n4,abc,X,,\r\n");
     WriteFile(m_dir.In("bad.qrb"), "junk\r\n");
@@ -145,7 +146,7 @@ TEST_F(CliTest, ExportImportAndDiff)
         {{"diff", "@out.qrb", "@again.qrb"}, 0, ""},
         {{"diff", "@base.qrb", "@out.qrb"}, 1,
          "CH.MCH.2.APPEAR: \"OFF\" -> \"ON\"\nCH.MCH.2.FREQUENCY: \"0.000\" -> \"121.500\"\n"
-         "CH.MCH.2.NAME: \"       \" -> \"TOWER  \"\nCH.MCH.2.TXINHIBIT: \"OFF\" -> \"ON\"\n"
+         "CH.MCH.2.NAME: \"       \" -> \"TARN   \"\nCH.MCH.2.TXINHIBIT: \"OFF\" -> \"ON\"\n"
          "CH.MCH.5.APPEAR: \"OFF\" -> \"ON\"\nCH.MCH.5.FREQUENCY: \"0.000\" -> \"136.975\"\n"
          "CH.MCH.5.NAME: \"       \" -> \"A,B    \"\nCH.MCH.5.CHLOCKOUT: \"OFF\" -> \"ON\"\n"},
         {{"exec", "-i", "@base.qrb", "-o", "@b.qrb", "COMMON.OPENING_TEXT=HI"}, 0, "HI     \n"},
@@ -155,7 +156,7 @@ TEST_F(CliTest, ExportImportAndDiff)
     });
     const std::vector<std::string> rows = SplitCrLf(ReadFile(m_dir.In("out.csv")));
     ASSERT_EQ(rows.size(), 21u);
-    EXPECT_EQ(rows[2] + "|" + rows[5] + "|" + rows[6], "2,121.500,TOWER,ON,OFF|5,136.975,\"A,B\",OFF,ON|6,,,,");
+    EXPECT_EQ(rows[2] + "|" + rows[5] + "|" + rows[6], "2,121.500,TARN,ON,OFF|5,136.975,\"A,B\",OFF,ON|6,,,,");
     EXPECT_EQ(ReadFile(m_dir.In("again.qrb")), ReadFile(m_dir.In("out.qrb")));
     EXPECT_FALSE(std::filesystem::exists(m_dir.In("none.qrb")));
 }

@@ -92,6 +92,7 @@ TEST(AirportListTest, SnapshotRowsAndReceiveOnlyServices)
         {"D38", 0, "119.55", "119.550", "D38AD", false},
         {"CSA", 0, "139.33", "outside 118.000 to 136.980 MHz", "", false},
         {"GB-DOC", 0, "119.35", "119.350", "BDOCAPP", false},
+        {"ESSZ", 0, "123.375", "123.375", "ESSZVAN", false}, // "Vängsö Radio"
     };
     for (const auto& c : cases) {
         const auto& rows = Snapshot().Find(c.ident);

@@ -71,9 +71,12 @@ TEST(ChannelCsvTest, ImportAppliesTheEngineRules)
                             "\"3\",\"118.012\",\"say \"\"hi\"\"\",OFF,ON\r\n"
                             "\r\n"
                             "4, 121.5 ,\"TWO\nLINES\",,\n"
-                            "5,,,,";
+                            "5,,,,\n"
+                            "6,118.1,\xC3\x98rsta,,\n"
+                            "7,118.1,F\xC3\xA6rder fyr,,";
     std::string error;
-    ASSERT_TRUE(ImportChannelsCsv(radio, csv, &error)) << error;
+    std::vector<std::string> notes;
+    ASSERT_TRUE(ImportChannelsCsv(radio, csv, &error, &notes)) << error;
     // Clamped to the band and snapped to the 25 kHz grid; name raised and filtered.
     EXPECT_EQ(radio.Command("CH.MCH.2.ALL"),
               "APPEAR=ON\tFREQUENCY=136.975\tNAME=TOWER 1\tTXINHIBIT=ON\tCHLOCKOUT=OFF");
@@ -81,6 +84,10 @@ TEST(ChannelCsvTest, ImportAppliesTheEngineRules)
               "APPEAR=ON\tFREQUENCY=118.000\tNAME=SAY  HI\tTXINHIBIT=OFF\tCHLOCKOUT=ON");
     EXPECT_EQ(radio.GetChFrequency(4) + radio.GetChName(4) + radio.GetChAppear(5),
               "121.500TWO LINOFF");
+    EXPECT_EQ(radio.GetChName(6) + "|" + radio.GetChName(7), "ORSTA|FAERDER"); // as ICAO spells
+    ASSERT_EQ(notes.size(), 2u); // only the spelled names: the rest is the engine's, as always
+    EXPECT_EQ(notes[0], "CH 06: the name \"\xC3\x98rsta\" is stored as \"ORSTA\" (letters spelled "
+                        "as ICAO writes them, upper case)");
     EXPECT_TRUE(radio.IsEdited());
 }
 
@@ -202,7 +209,7 @@ TEST(ChannelPasteTest, RowsGoToTheSelectedChannelAndThoseAfterItOrNowhere)
 {
     const std::tuple<unsigned, const char*, const char*> kPastes[] = { // first, text, error
         {5, "2\t121.500\tTOWER\tON\tOFF\n9\t118.1\tatis\tOFF\tON\n", ""},
-        {5, "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n,121.5,TOWER,ON,OFF\r\n,118.100,ATIS,,ON\r\n", ""},
+        {5, "Channel,Frequency,Name,Tx Inhibit,Lockout\r\n,121.5,T\xC3\x96WER,ON,OFF\r\n,118.100,\xC3\xA5tis,,ON\r\n", ""},
         {19, "1\t121.5\tA\t\t\n1\t121.5\tB\t\t\n1\t121.5\tC\t\t\n", "Line 3: no channel is left for this row; CH 20 is the last."},
         {5, "1\t121.5\tA\t\t\n1\tl21.5\tB\t\t\n", "Line 2, field Frequency: \"l21.5\" is not a frequency in MHz."},
     };

@@ -27,6 +27,12 @@ const NoteCase kCases[] = {
       "CH 03: the name \"Tower-One\" is stored as \"TOWER-O\" (cut to 7 characters, upper case)"}},
     {"121.5", "A\"B", "25kHz",
      {"CH 03: the name \"A\"B\" is stored as \"A B\" (characters the transceiver cannot show replaced by blanks)"}},
+    {"121.5", "F\xC3\xA6rder fyr", "25kHz",
+     {"CH 03: the name \"F\xC3\xA6rder fyr\" is stored as \"FAERDER\" (letters spelled as ICAO writes "
+      "them, cut to 7 characters, upper case)"}},
+    {"121.5", "\xC3\x98\xE2\x98\xBA", "25kHz",
+     {"CH 03: the name \"\xC3\x98\xE2\x98\xBA\" is stored as \"O\" (letters spelled as ICAO writes "
+      "them, characters the transceiver cannot show replaced by blanks)"}},
 };
 
 } // namespace
@@ -40,7 +46,8 @@ TEST(EntryNotesTest, EachDifferenceBetweenTypedAndStoredGetsANote)
         radio.SetChSpacing(c.spacing);
         const double megahertz = std::strtod(c.frequency, nullptr);
         const std::string frequency = megahertz > 0 && megahertz < 2000 ? c.frequency : "";
-        radio.Command(std::string("CH.MCH.3.ALL=NAME=") + c.name + "\tFREQUENCY=" + frequency +
+        radio.SetChName(3, c.name);
+        radio.Command(std::string("CH.MCH.3.ALL=FREQUENCY=") + frequency +
                       "\tAPPEAR=" + (frequency.empty() ? "OFF" : "ON"));
         radio.HealCh(3);
         EXPECT_EQ(ExplainChannelEntry(radio, {3, true, c.frequency, true, c.name}, true), c.notes);

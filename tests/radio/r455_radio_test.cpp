@@ -26,6 +26,7 @@ TEST(R455Radio, EachOperationSendsOneCommandAndAnswersAreTrimmedOrMarked)
     radio.SetCloneComment("My radio  \t");
     radio.SetOpeningText(" \t "); // an empty opening text is the erased character
     radio.SetOpeningText("HELLO  ");
+    radio.SetOpeningText("\xC3\x98rsta"); // the display's letters, case kept
     std::string frequency = " \t121.5  ";
     radio.SetChFrequency(4, frequency); // trimmed on both sides, in the caller's string too
     EXPECT_EQ(frequency, "121.5");
@@ -34,7 +35,8 @@ TEST(R455Radio, EachOperationSendsOneCommandAndAnswersAreTrimmedOrMarked)
     // The channel fields' own commands are checked by the Edit Memory dialog's tests.
     Sent expected = {"HEAL", "FREQUENCY", "NAME=X", "HEAL", "CH.MCH.7.HEAL", "CH.MCH.3.NAME= ",
         "CH.MCH.3.NAME= AB", "COMMON.CLONE_COMMENT= ", "COMMON.CLONE_COMMENT=My radio",
-        "COMMON.OPENING_TEXT=\xFF", "COMMON.OPENING_TEXT=HELLO", "CH.MCH.4.FREQUENCY=121.5",
+        "COMMON.OPENING_TEXT=\xFF", "COMMON.OPENING_TEXT=HELLO", "COMMON.OPENING_TEXT=Orsta",
+        "CH.MCH.4.FREQUENCY=121.5",
         "EDIT_FLAG=ON", "EDIT_FLAG=OFF"};
     // A priority channel switches priority scanning on, "Off" or anything not above 0 switches it off.
     for (const auto& [value, scan] : {std::pair<std::string, std::string>{"5", "ON"}, {"20", "ON"}, {" 7", "ON"},
@@ -88,6 +90,29 @@ TEST(R455Radio, ModelIdentityAndTheEngine)
     ASSERT_NE(engine, nullptr);
     EXPECT_EQ(engine->Execute("CH.MCH.3.NAME=NEW"), "NEW    ");
     EXPECT_EQ(radio.GetChName(3) + radio.GetCloneComment(), "NEW");
+}
+
+// Names are spelled with the display's letters as ICAO writes them, before the cut to 7.
+TEST(R455Radio, NamesTakeTheLettersOfTheDisplayBeforeTheCut)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"\xC3\x86\xC3\x98\xC3\x85", "AEOA"},      {"\xC3\xA6\xC3\xB8\xC3\xA5", "AEOA"},      // ÆØÅ æøå
+        {"\xC3\x84\xC3\x96\xC3\x9C", "AOU"},       {"\xC3\xA4\xC3\xB6\xC3\xBC", "AOU"},       // ÄÖÜ äöü
+        {"\xC3\x89\xC3\x88\xC3\x87", "EEC"},       {"\xC3\xA9\xC3\xA8\xC3\xA7", "EEC"},       // ÉÈÇ éèç
+        {"\xC3\x9F\xC3\x9E\xC3\xB0", "SSTHD"},     {"\xC5\x92\xC5\x81\xC5\xBE", "OELZ"},      // ßÞð ŒŁž
+        {"\xC3\x85LESUND", "ALESUND"},        {"F\xC3\x86RDER", "FAERDER"},         // ÅLESUND FÆRDER
+        {"\xC3\x98rsta", "ORSTA"},            {"M\xC3\xB8re og Romsdal", "MORE OG"},
+        {"A\xCC\x8ALESUND", "ALESUND"},       {"B\xC3\x86\xC3\x86\xC3\x86\xC3\x86R", "BAEAEAE"}, // A and a combining ring
+        // What has no spelling: one blank a character (☺, ×, 中), one a byte that is no UTF-8.
+        {"A\xE2\x98\xBA" "B", "A B"},          {"1\xC3\x97" "2", "1 2"},
+        {"\xE4\xB8\xAD" "ABCDEFG", " ABCDEF"}, {"A\xC3" "B\xFF", "A B"},
+    };
+    for (const auto& [typed, stored] : cases) {
+        CR455Radio radio;
+        radio.ResetData();
+        radio.SetChName(3, typed);
+        EXPECT_EQ(radio.GetChName(3), stored) << typed;
+    }
 }
 
 // Compare with Transceiver shows the differences in words; the tool keeps the engine's keys.
