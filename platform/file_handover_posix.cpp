@@ -34,7 +34,8 @@ public:
         std::string reachable = m_path;
         const size_t slash = m_path.rfind('/');
         if (reachable.size() >= sizeof m_address.sun_path && slash != std::string::npos) {
-            m_folder = ::open(m_path.substr(0, slash + 1).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            m_folder = ::open(m_path.substr(0, slash + 1).c_str(),
+                              O_PATH | O_DIRECTORY | O_CLOEXEC);
             if (m_folder < 0)
                 return;
             reachable = "/proc/self/fd/" + std::to_string(m_folder) + m_path.substr(slash);
@@ -192,8 +193,8 @@ bool CFileHandover::Send(const CInstanceLock& lock, const std::string& path)
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
-    bool taken = ::connect(fd, address.Get(), address.GetSize()) == 0 &&
-                 WriteAll(fd, path) && ::shutdown(fd, SHUT_WR) == 0;
+    bool taken = ::connect(fd, address.Get(), address.GetSize()) == 0 && WriteAll(fd, path) &&
+                 ::shutdown(fd, SHUT_WR) == 0;
     // The listener closes its end once it has read the whole name.
     char answer = 0;
     pollfd wait{fd, POLLIN, 0};
