@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 #include <thread>
 
 #include <fcntl.h>
@@ -20,17 +21,50 @@ constexpr size_t kLongestName = 65536;
 // A sender that says nothing for this long is given up, so that it cannot stop the listener.
 constexpr int kSenderSilenceMs = 2000;
 
-// The socket beside the lock file; false when the path does not fit a socket address.
-bool MakeAddress(const CInstanceLock& lock, sockaddr_un* address)
-{
-    const std::string path = lock.GetPath() + ".socket";
-    std::memset(address, 0, sizeof *address);
-    address->sun_family = AF_UNIX;
-    if (lock.GetPath().empty() || path.size() >= sizeof address->sun_path)
-        return false;
-    std::memcpy(address->sun_path, path.c_str(), path.size() + 1);
-    return true;
-}
+// The address of the socket beside the lock file. A socket address holds about a hundred
+// bytes, less than a home folder's path may take: a longer path is reached through a
+// descriptor of its folder (/proc/self/fd/N/NAME), held open while the address is in use.
+class CSocketAddress {
+public:
+    explicit CSocketAddress(const CInstanceLock& lock)
+    {
+        if (lock.GetPath().empty())
+            return;
+        m_path = lock.GetPath() + ".socket";
+        std::string reachable = m_path;
+        const size_t slash = m_path.rfind('/');
+        if (reachable.size() >= sizeof m_address.sun_path && slash != std::string::npos) {
+            m_folder = ::open(m_path.substr(0, slash + 1).c_str(),
+                              O_PATH | O_DIRECTORY | O_CLOEXEC);
+            if (m_folder < 0)
+                return;
+            reachable = "/proc/self/fd/" + std::to_string(m_folder) + m_path.substr(slash);
+        }
+        if (reachable.size() >= sizeof m_address.sun_path)
+            return;
+        m_address.sun_family = AF_UNIX;
+        std::memcpy(m_address.sun_path, reachable.c_str(), reachable.size() + 1);
+        m_valid = true;
+    }
+    ~CSocketAddress()
+    {
+        if (m_folder >= 0)
+            ::close(m_folder);
+    }
+    CSocketAddress(const CSocketAddress&) = delete;
+    CSocketAddress& operator=(const CSocketAddress&) = delete;
+
+    bool IsValid() const { return m_valid; }
+    const std::string& GetPath() const { return m_path; } // the socket's own path
+    const sockaddr* Get() const { return reinterpret_cast<const sockaddr*>(&m_address); }
+    socklen_t GetSize() const { return sizeof m_address; }
+
+private:
+    std::string m_path;
+    int m_folder = -1;
+    sockaddr_un m_address{};
+    bool m_valid = false;
+};
 
 // True when the connected peer runs as this user: nobody else hands files to our program.
 bool IsOwnUser(int fd)
@@ -121,19 +155,19 @@ struct CFileHandover::CChannel {
 
 CFileHandover::CFileHandover(const CInstanceLock& lock, CReceiver receive)
 {
-    sockaddr_un address;
-    if (lock.GetState() != CInstanceLock::EState::Held || !MakeAddress(lock, &address))
+    const CSocketAddress address(lock);
+    if (lock.GetState() != CInstanceLock::EState::Held || !address.IsValid())
         return;
     auto channel = std::make_unique<CChannel>();
     channel->listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (channel->listener < 0 || ::pipe2(channel->stopPipe, O_CLOEXEC) != 0)
         return;
     // The lock is ours, so a socket left there is one a dead holder left.
-    ::unlink(address.sun_path);
-    if (::bind(channel->listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+    ::unlink(address.GetPath().c_str());
+    if (::bind(channel->listener, address.Get(), address.GetSize()) != 0)
         return;
-    channel->socketPath = address.sun_path;
-    if (::chmod(address.sun_path, 0600) != 0 || ::listen(channel->listener, 4) != 0)
+    channel->socketPath = address.GetPath();
+    if (::chmod(address.GetPath().c_str(), 0600) != 0 || ::listen(channel->listener, 4) != 0)
         return;
     CChannel* listening = channel.get();
     channel->thread =
@@ -150,17 +184,17 @@ bool CFileHandover::IsListening() const
 
 bool CFileHandover::Send(const CInstanceLock& lock, const std::string& path)
 {
-    sockaddr_un address;
+    const CSocketAddress address(lock);
     struct stat status;
     // Only a socket of our own user's is told the name.
-    if (path.empty() || !MakeAddress(lock, &address) || ::lstat(address.sun_path, &status) != 0 ||
+    if (path.empty() || !address.IsValid() || ::lstat(address.GetPath().c_str(), &status) != 0 ||
         !S_ISSOCK(status.st_mode) || status.st_uid != ::getuid())
         return false;
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
-    bool taken = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-                 WriteAll(fd, path) && ::shutdown(fd, SHUT_WR) == 0;
+    bool taken = ::connect(fd, address.Get(), address.GetSize()) == 0 && WriteAll(fd, path) &&
+                 ::shutdown(fd, SHUT_WR) == 0;
     // The listener closes its end once it has read the whole name.
     char answer = 0;
     pollfd wait{fd, POLLIN, 0};

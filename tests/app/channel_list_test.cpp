@@ -50,10 +50,22 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRows)
     EXPECT_TRUE(List()->HasFlag(wxLC_SINGLE_SEL) && List()->GetFullRowSelect());
     EXPECT_EQ(View()->GetSelectedChannel(), 1u);
     // A row is drawn on the line where the list finds it, scrolled too: were it a pixel lower,
-    // a refresh of the next row would take the last line of its highlight.
-    for (long item : {0L, 19L}) {
-        List()->EnsureVisible(item);
-        ASSERT_TRUE(WaitFor([&] { return (List()->GetTopItem() > 0) == (item > 0); }));
+    // a refresh of the next row would take the last line of its highlight. The frame is made
+    // lower than twenty rows need, whatever the screen and the font, so that the last row must
+    // be scrolled to. The list is asked until it shows the row: a request made while the toolkit
+    // is still taking in the new height can be lost.
+    const auto rowsHeight = [] { return List()->GetRowsWindow()->GetClientSize().y; };
+    ASSERT_TRUE(WaitFor([&] { return rowsHeight() > 0 && List()->GetRowBand(0).height > 0; }));
+    const int rowHeight = List()->GetRowBand(0).height;
+    Frame()->SetSize(Frame()->GetSize() - wxSize(0, rowsHeight() - 5 * rowHeight));
+    ASSERT_TRUE(WaitFor([] { return List()->GetCountPerPage() > 0 && List()->GetCountPerPage() < 20; }));
+    for (long item : {19L, 0L}) {
+        const auto shown = [&] {
+            const wxRect band = List()->GetRowBand(item);
+            return band.GetTop() >= 0 && band.GetBottom() < rowsHeight();
+        };
+        EXPECT_TRUE(WaitFor([&] { return List()->EnsureVisible(item), shown(); })) << item;
+        EXPECT_EQ(List()->GetTopItem() > 0, item > 0);
         const wxRect band = List()->GetRowBand(item);
         int flags = 0;
         EXPECT_EQ(List()->HitTest(band.GetTopLeft() + wxPoint(5, 0), flags), item);

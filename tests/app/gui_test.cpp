@@ -18,10 +18,14 @@ namespace {
 std::string g_suiteHome; // holds the test homes; what the toolkit writes late lands here
 std::string g_testHome;
 
+// Every folder of the user's that the program writes in, its instance lock's included, is the
+// home's: suites that run side by side, and the user's own copy of the program, stay apart.
 void UseHome(const std::string& home)
 {
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (home + "/.local/share").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (home + "/run").c_str(), 1);
     setenv("TMPDIR", (home + "/tmp").c_str(), 1);
 }
 
@@ -31,6 +35,8 @@ std::string MakeHome(const std::string& parent)
     if (!mkdtemp(home.data()))
         throw fs::filesystem_error("cannot make a test home", home, std::error_code());
     fs::create_directories(home + "/tmp");
+    fs::create_directory(home + "/run");
+    fs::permissions(home + "/run", fs::perms::owner_all, fs::perm_options::replace);
     UseHome(home);
     return home;
 }

@@ -78,8 +78,9 @@ int PressButton(wxDialog& dialog, int id);
 // bound only keeps a broken test from hanging: nothing may depend on the time it takes.
 bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000);
 
-// The test's own home (HOME, XDG_CONFIG_HOME's parent, and TMPDIR in its folder "tmp"),
-// removed after the test. A test fails when the program leaves anything in that TMPDIR.
+// The test's own home (HOME, the parent of XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_RUNTIME_DIR,
+// and TMPDIR in its folder "tmp"), removed after the test. A test fails when the program leaves
+// anything in that TMPDIR.
 std::string GetTestHome();
 std::string GetProfilePath();
 void WriteFileText(const std::string& path, const std::string& text); // makes the folder too

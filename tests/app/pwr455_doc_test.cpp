@@ -40,7 +40,9 @@ TEST_F(ProgramTest, SaveAsOpenAndCloseKeepTheDataAndFillTheRecentFileList)
     size_t position = 0;
     wxMenuItem* entry = file->FindChildItem(CmdId(ID_FILE_MRU_FILE1), &position);
     ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->GetItemLabel().utf8_string(), "&1 " + path);
+    // Shortened as a long path is (below), where the temporary folder makes it long.
+    EXPECT_EQ(entry->GetItemLabel(), CRecentFileList::MakeLabel(0, wxString(path)));
+    EXPECT_TRUE(entry->GetItemLabel().EndsWith("/tower.qrb") && entry->GetItemLabel().StartsWith("&1 /"));
     EXPECT_TRUE(file->FindItemByPosition(position + 1)->IsSeparator());
     EXPECT_EQ(file->FindChildItem(CmdId(ID_FILE_MRU_FILE1) + 1), nullptr);
     // A long path gives up the middle of its folders; the file's name stays whole.

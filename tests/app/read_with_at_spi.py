@@ -21,7 +21,8 @@ with tempfile.TemporaryDirectory() as home:
     open(home + "/bad.qrb", "w").write("no clone data\n")
     for args in [[home + "/bad.qrb"], []]:
         program = subprocess.Popen([sys.argv[1]] + args, env=dict(
-            os.environ, HOME=home, XDG_CONFIG_HOME=home + "/config", XDG_DATA_HOME=home + "/data"))
+            os.environ, HOME=home, XDG_CONFIG_HOME=home + "/config", XDG_DATA_HOME=home + "/data",
+            XDG_RUNTIME_DIR=home))  # its instance lock too: a copy running elsewhere stays apart
         try:
             app = wait_for(lambda: [a for a in pyatspi.Registry.getDesktop(0)
                                     if a and a.name == "pwr455"])[0]

@@ -10,6 +10,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include "clone/comm_port.h"
 #include "tests/common/cli_tool.h"
 
 using CloneCliTest = CToolTest;
@@ -34,6 +35,10 @@ TEST_F(CloneCliTest, ReadThenWriteBackGivesTheSameDataFile)
     WriteFile(m_dir.In("config/PW-R455NORD/PW-R455NORD.conf"),
               At("[CommPort]\nPortNumber=3\nDevice2=@none\nDevice3=") + device + "\n");
     EXPECT_EQ(Run({"info", "--com", "3", "--quiet"}).out,
+              "Model: VX-R455NORD\nComment: E2E TEST        \n");
+    // A device name of the longest length allowed reaches its device.
+    const std::string longest = std::string(CCommPort::kMaxPortName - device.size(), '/') + device;
+    EXPECT_EQ(Run({"info", "--port", longest, "--quiet"}).out,
               "Model: VX-R455NORD\nComment: E2E TEST        \n");
     EXPECT_EQ(Run({"info", "--com", "2", "--quiet"}).status, 91);
     EXPECT_EQ(Run({"read", "@first.qrb", "--quiet"}).out, // the port the profile selects

@@ -57,6 +57,9 @@ struct FrameCase {
     int result; // 0: the run goes on
 };
 
+// A failing case is reported by its name, not as a dump of its bytes.
+void PrintTo(const FrameCase& c, std::ostream* out) { *out << c.name; }
+
 class CloneFramesTest : public CCloneFixture<CFrameLink>, public ::testing::WithParamInterface<FrameCase> {
 protected:
     void SetUp() override { WriteFile(transfer.GetPath(), kOneRecord); }
@@ -129,6 +132,8 @@ struct FaultCase {
     int lines;   // lines of the transfer file after a read (header, "#", records); 0: not read
     bool silent; // the transceiver never answers: the run ends on the silence limit
 };
+
+void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.name; }
 
 class CloneLinkFaultTest : public CloneLinkTest, public ::testing::WithParamInterface<FaultCase> {};
 

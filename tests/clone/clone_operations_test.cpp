@@ -70,6 +70,9 @@ struct OperationCase {
     size_t frames; // frames sent: the information request, then those of the read or write
 };
 
+// A failing case is reported by its name, not as a dump of its bytes.
+void PrintTo(const OperationCase& c, std::ostream* out) { *out << c.name; }
+
 class CloneOperationTableTest : public CloneOperationsTest,
                                 public ::testing::WithParamInterface<OperationCase> {};
 

@@ -1,5 +1,6 @@
-// The serial port layer, and the real clock's wait for input, on a bare pseudo-terminal.
+// The serial port layer, and the real clock's sleep and wait for input, on a bare pseudo-terminal.
 
+#include <chrono>
 #include <vector>
 
 #include <fcntl.h>
@@ -123,8 +124,12 @@ TEST_F(CommPortTest, ReadTakesWaitingBytesInChunksOfAtMost256AndCloseRestoresThe
     ::close(other);
 }
 
-TEST_F(CommPortTest, RealClockWaitsForInputButNotOnAHungUpLine)
+TEST_F(CommPortTest, RealClockSleepsAndWaitsForInputButNotOnAHungUpLine)
 {
+    // However fast the machine, a sleep lets at least the time asked for pass.
+    const auto start = std::chrono::steady_clock::now();
+    CRealCloneClock::Instance().Sleep(20);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(20));
     struct CClock : CRealCloneClock { // but for the wait a hung-up line is served with
         void Sleep(unsigned ms) override { slept += ms; }
         unsigned slept = 0;

@@ -31,10 +31,15 @@ TEST(ListAndRangeValue, WordsNamedNumbersAndDefaults)
     selection.SelectCode(3);
     EXPECT_EQ(selection.GetIndex(), 2);
     EXPECT_EQ(selection.Execute("ByNumber=4294967297"), "2");
+    // Selecting by name tells whether the name was found; a name not found changes nothing.
+    EXPECT_TRUE(selection.SelectName("XXXX") && selection.GetIndex() == 0);
+    EXPECT_FALSE(selection.SelectName("yyyy") || selection.GetIndex() != 0);
     CParameterDescriptor& number = *table.Find("PRIOCH");
     ExpectAnswers(number, {{"", "1"}, {"=20", "20"}, {"ByNumber", "19"}, {"ByNumber=25", "1"}, {"=21", "2"},
                           {"ByNumber=4", "4"}, {"", "5"}, {"ByNumber=abc", "1"}, {"Junk=3", "3"},
                           {"ByNumber=4294967300", "1"}});
+    EXPECT_TRUE(number.GetRangeValue()->SelectName("7") && number.GetRangeValue()->Value() == 6);
+    EXPECT_FALSE(number.GetRangeValue()->SelectName("21") || number.GetRangeValue()->Value() != 6);
     number.GetRangeValue()->SetValue(0xFF);
     EXPECT_EQ(number.GetRangeValue()->Value(), 1);
     CNumberRange other;

@@ -33,6 +33,9 @@ struct FaultCase {
     const char* frames; // the first frames (up to two) that reach the transceiver
 };
 
+// A failing case is reported by its name, not as a dump of its bytes.
+void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.name; }
+
 class CloneFaultTest : public CCloneFixture<>, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(CloneFaultTest, FailedRunIsReportedAndLosesNothing)

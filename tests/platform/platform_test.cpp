@@ -51,33 +51,36 @@ TEST(TempFolder, WhatIsRegisteredGoesWhenASignalEndsTheProcess)
 }
 
 // A second start hands its file to the holder of the lock, and only to it; once the holder has
-// gone, nothing takes the file.
+// gone, nothing takes the file. So too where the folder's path is longer than a socket address.
 TEST(FileHandover, TheHolderOfTheLockReceivesTheNameASecondStartSends)
 {
     CScratchDir dir;
-    SetEnv("XDG_RUNTIME_DIR", dir.Path().string());
-    std::mutex mutex;
-    std::condition_variable arrived;
-    std::vector<std::string> names;
-    const std::string longName(5000, 'x');
-    {
-        CInstanceLock first("lock");
-        CFileHandover listener(first, [&](const std::string& name) {
-            const std::lock_guard<std::mutex> hold(mutex);
-            names.push_back(name);
-            arrived.notify_one();
-        });
-        ASSERT_TRUE(listener.IsListening());
-        CInstanceLock second("lock");
-        EXPECT_FALSE(CFileHandover(second, nullptr).IsListening());
-        for (const std::string& name : {std::string("/data/other.qrb"), longName})
-            EXPECT_TRUE(CFileHandover::Send(second, name));
-        std::unique_lock<std::mutex> hold(mutex);
-        // A bound against a hang only: Send returns once the name was passed on.
-        EXPECT_TRUE(arrived.wait_for(hold, std::chrono::seconds(10), [&] { return names.size() == 2; }));
-        EXPECT_EQ(names, (std::vector<std::string>{"/data/other.qrb", longName}));
+    fs::create_directory(dir.In(std::string(120, 'r')));
+    for (const std::string& folder : {dir.Path().string(), dir.In(std::string(120, 'r'))}) {
+        SetEnv("XDG_RUNTIME_DIR", folder);
+        std::mutex mutex;
+        std::condition_variable arrived;
+        std::vector<std::string> names;
+        const std::string longName(5000, 'x');
+        {
+            CInstanceLock first("lock");
+            CFileHandover listener(first, [&](const std::string& name) {
+                const std::lock_guard<std::mutex> hold(mutex);
+                names.push_back(name);
+                arrived.notify_one();
+            });
+            ASSERT_TRUE(listener.IsListening());
+            CInstanceLock second("lock");
+            EXPECT_FALSE(CFileHandover(second, nullptr).IsListening());
+            for (const std::string& name : {std::string("/data/other.qrb"), longName})
+                EXPECT_TRUE(CFileHandover::Send(second, name));
+            std::unique_lock<std::mutex> hold(mutex);
+            // A bound against a hang only: Send returns once the name was passed on.
+            EXPECT_TRUE(arrived.wait_for(hold, std::chrono::seconds(10), [&] { return names.size() == 2; }));
+            EXPECT_EQ(names, (std::vector<std::string>{"/data/other.qrb", longName}));
+        }
+        EXPECT_FALSE(CFileHandover::Send(CInstanceLock("lock"), "/data/other.qrb"));
+        EXPECT_FALSE(fs::exists(folder + "/lock.socket"));
     }
-    EXPECT_FALSE(CFileHandover::Send(CInstanceLock("lock"), "/data/other.qrb"));
-    EXPECT_FALSE(fs::exists(dir.In("lock.socket")));
     SetEnv("XDG_RUNTIME_DIR", std::nullopt);
 }

@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "radio/r455_radio.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
 #include "tests/common/document_text.h"
 #include "tests/common/recording_radio.h"
 #include "tests/common/scratch_dir.h"
@@ -84,10 +86,25 @@ TEST_F(RadioDataTest, AFailedOpenLeavesTheDataAsTheyWere)
     Edit(m_radio);
     const std::string before = Store(m_radio);
     const std::string overflow = full + "01F809" + std::string(18, '0') + "\r\n";
-    for (const auto& [text, word] : {std::pair{overflow, "DATA_OVERFLOW"}, {oversized, ""}}) {
+    const std::string noTempFile = "3: " + LoadResString(IDS_TEMP_FILE_ERROR);
+    const struct {
+        std::string text;
+        const char* word; // the engine's answer; "": the document never reaches the engine
+        std::string error;
+        bool tempFileGone = false; // a folder has taken the temporary file's place
+    } cases[] = {{overflow, "DATA_OVERFLOW", "0: Unexpected file format."},
+                 {oversized, "", "0: Unexpected file format."},
+                 {full, "", noTempFile, true}};
+    for (const auto& [text, word, error, tempFileGone] : cases) {
         m_radio.SetBeep("ON"); // edited again, not yet saved
-        EXPECT_EQ(ArchiveError([&] { Load(m_radio, text); }), "0: Unexpected file format.") << word;
-        if (*word) { // the oversized document never reaches the engine
+        if (tempFileGone) {
+            fs::remove(m_radio.GetTempPath());
+            fs::create_directory(m_radio.GetTempPath());
+        }
+        EXPECT_EQ(ArchiveError([&] { Load(m_radio, text); }), error) << word;
+        if (tempFileGone)
+            fs::remove(m_radio.GetTempPath()); // storing makes it again
+        if (*word) {
             EXPECT_EQ(m_radio.GetLastFileResult(), word);
         }
         EXPECT_TRUE(m_radio.IsEdited()) << word;

@@ -47,9 +47,13 @@ int StackIndex(const wxString& title)
 }
 
 struct PlacementCase {
+    const char* name;
     wxRect rect;
     int cmdShow;
 };
+
+// A failing case is reported by its name, not as a dump of its bytes.
+void PrintTo(const PlacementCase& c, std::ostream* out) { *out << c.name; }
 
 class PlacementTest : public testing::TestWithParam<PlacementCase> {};
 using DesktopTest = ProgramTest;
@@ -95,8 +99,11 @@ TEST_P(PlacementTest, ReopensAsClosed)
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, PlacementTest,
-                         testing::Values(PlacementCase{{40, 60, 500, 300}, 1},
-                                         PlacementCase{{100, 80, 640, 420}, 3}));
+                         testing::Values(PlacementCase{"Normal", {40, 60, 500, 300}, 1},
+                                         PlacementCase{"Maximised", {100, 80, 640, 420}, 3}),
+                         [](const testing::TestParamInfo<PlacementCase>& test) {
+                             return std::string(test.param.name);
+                         });
 
 TEST_F(DesktopTest, SplashStaysAboveTheMainWindow)
 {
