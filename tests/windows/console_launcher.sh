@@ -3,10 +3,11 @@
 # prefers it to pwr455.exe when `pwr455` is typed; it answers --help and --version itself and
 # hands anything else to pwr455.exe beside it, or says why it cannot. (wine_gui smoke starts the
 # desktop program through it with a file.)
-# Usage: console_launcher.sh WINE_RUN WINEPREFIX PWR455_COM
+# Usage: console_launcher.sh WINE_RUN WINEPREFIX PWR455_COM WINDOWS_CLI
 set -u
-wine_run=$1 prefix=$2 launcher=$3
+wine_run=$1 prefix=$2 launcher=$3 cli=$4
 dir=$(mktemp -d) && cd "$dir" || exit 1
+export LC_ALL=C.UTF-8 # arguments and file names reach Wine as UTF-8
 trap 'cd /; rm -rf "$dir"' EXIT
 failures=0
 
@@ -25,4 +26,12 @@ out=$(run cmd /c pwr455 flight.qrb)
 status=$?
 [ $status = 1 ] && [[ $out == "pwr455: "*'\pwr455.exe could not be started: '?* ]] ||
   fail "without pwr455.exe gave $status: $out"
+# Anything else goes to the program beside it with the arguments as typed, quotes and letters
+# beyond ASCII included, and the prompt does not wait for it. The tool stands in for the
+# desktop program here: what it makes shows what it was given.
+cp "$cli" pwr455.exe
+out=$(run cmd /c pwr455 new "Ørsta flight.qrb")
+status=$?
+timeout 30 sh -c 'until [ -s "Ørsta flight.qrb" ]; do sleep 0.1; done' ||
+  fail "the arguments did not reach pwr455.exe ($status: $out)"
 [ $failures = 0 ]
