@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include <wx/cmdline.h>
 #include <wx/evtloop.h>
@@ -19,6 +20,7 @@
 #include "app/doc_manager.h"
 #include "app/end_requests.h"
 #include "app/file_dialogs.h"
+#include "app/information_options.h"
 #include "app/main_frame.h"
 #include "app/message_box_look.h"
 #include "app/pwr455_doc.h"
@@ -29,10 +31,6 @@
 #include "platform/file_handover.h"
 #include "platform/instance_lock.h"
 #include "profile/profile.h"
-
-#ifndef PWR_VERSION
-#define PWR_VERSION "1.0.0"
-#endif
 
 namespace {
 
@@ -78,33 +76,11 @@ void CPWR455App::OnInitCmdLine(wxCmdLineParser& parser)
 
 int CPWR455App::AnswerInformationOptions(int argc, char** argv)
 {
-    // Only a command line the parser would accept is answered here; anything else goes on to
-    // the parser, whose message names the fault.
-    bool help = false;
-    bool version = false;
-    int files = 0;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--") {
-            files += argc - i - 1;
-            break;
-        }
-        if (arg == "-h" || arg == "--help")
-            help = true;
-        else if (arg == "--version")
-            version = true;
-        else if (arg.size() > 1 && arg[0] == '-' && arg != "--simulate")
-            return -1;
-        else if (arg != "--simulate")
-            ++files;
-    }
-    if (files > 1 || !(help || version))
+    std::string text;
+    if (!GetInformationText(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc),
+                            &text))
         return -1;
-    if (help)
-        std::fputs(ResString(IDS_APP_USAGE).utf8_str().data(), stdout);
-    else
-        std::printf("%s\n",
-                    wxString::Format(ResString(IDS_APP_VERSION), PWR_VERSION).utf8_str().data());
+    std::fputs(text.c_str(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 

@@ -8,9 +8,11 @@
 #include "app/airport_import_command.h"
 #include "app/airport_import_dlg.h"
 #include "app/app_resources.h"
+#include "app/card_preview.h"
 #include "app/card_printing.h"
 #include "app/card_printout.h"
 #include "radio/undo_history.h"
+#include "tests/common/child_process.h"
 
 namespace {
 
@@ -102,6 +104,15 @@ TEST_F(ProgramTest, AirportImportFiltersGreysAndAppliesTheTickedOnes)
     EXPECT_EQ(radio.GetChAppear(5) + radio.GetChFrequency(7), "OFF121.500");
 }
 
+size_t DarkPixels(const wxBitmap& bitmap)
+{
+    const wxImage image = bitmap.ConvertToImage();
+    size_t dark = 0;
+    for (int i = 0; i < image.GetWidth() * image.GetHeight() * 3; i += 3)
+        dark += image.GetData()[i] < 128;
+    return dark;
+}
+
 TEST_F(ProgramTest, TheCardIsDrawnOnThePrintersPage)
 {
     CCardPrintout printout(BuildDocumentCard(*Doc()));
@@ -113,9 +124,66 @@ TEST_F(ProgramTest, TheCardIsDrawnOnThePrintersPage)
     printout.SetDC(&dc);
     EXPECT_TRUE(printout.OnPrintPage(1));
     dc.SelectObject(wxNullBitmap);
-    const wxImage image = bitmap.ConvertToImage();
-    size_t dark = 0;
-    for (int i = 0; i < image.GetWidth() * image.GetHeight() * 3; i += 3)
-        dark += image.GetData()[i] < 128;
-    EXPECT_GT(dark, 1000u); // the title, twenty rows and the settings
+    EXPECT_GT(DarkPixels(bitmap), 1000u); // the title, twenty rows and the settings
+}
+
+TEST_F(ProgramTest, TheCardsOwnPreviewShowsThePaperWithoutAPrinter)
+{
+    struct CPeek : CCardPreview {
+        using CCardPreview::CCardPreview;
+        const wxBitmap& Page() const { return *m_previewBitmap; }
+    };
+    wxPrintDialogData setup;
+    setup.GetPrintData().SetPaperId(wxPAPER_A4);
+    setup.GetPrintData().SetOrientation(wxLANDSCAPE);
+    wxWindow* printedFrom = nullptr;
+    auto* preview = new CPeek(BuildDocumentCard(*Doc()), &setup,
+                              [&](wxWindow* parent) { printedFrom = parent; });
+    auto* frame = new wxPreviewFrame(preview, Frame());
+    frame->Initialize();
+    ASSERT_TRUE(preview->IsOk() && preview->RenderPage(1));
+    const wxBitmap& page = preview->Page();
+    EXPECT_NEAR(double(page.GetWidth()) / page.GetHeight(), 297.0 / 210, 0.02); // A4 turned
+    EXPECT_GT(DarkPixels(page), 1000u);
+    preview->Print(true); // the preview's Print button prints from the preview's window
+    EXPECT_EQ(printedFrom, frame);
+    frame->Close(true);
+}
+
+TEST_F(ProgramTest, TheCardIsExportedAsPdfAndAFailedExportLeavesTheFilesAsTheyWere)
+{
+    UseChannel(2, "121.500", "TOWER");
+    UseChannel(3, "122.800", "UNICOM");
+    const std::string home = GetTestHome(), pdf = home + "/card.pdf";
+    wxTEST_DIALOG(SendCommand(ID_FILE_EXPORT_CARD), ExpectFile(home + "/card")); // gets .pdf
+    EXPECT_EQ(ReadFile(pdf).substr(0, 5), "%PDF-");
+    const std::string text = RunProcess({"/usr/bin/pdftotext", "-layout", pdf, "-"}).out;
+    EXPECT_NE(text.find("TOWER"), std::string::npos) << text;
+    EXPECT_NE(text.find("UNICOM"), std::string::npos) << text;
+    EXPECT_EQ(Status(), "Kneeboard card saved to " + pdf);
+
+    const std::string document = home + "/flight.qrb";
+    wxTEST_DIALOG(SendCommand(ID_FILE_SAVE_AS), ExpectFile(document));
+    const struct {
+        std::string path, reason;
+    } failures[] = {
+        {home + "/no/such/folder/card.pdf", "?*"}, // the system's words
+        {document, "it is the file of the open document"},
+    };
+    const auto contents = [](const std::string& path) {
+        return std::filesystem::exists(path) ? ReadFile(path) : "(none)";
+    };
+    for (const auto& f : failures) {
+        const std::string before = contents(f.path);
+        bool exported = true;
+        wxTEST_DIALOG(exported = ExportCardToFile(*Doc(), f.path, Frame()),
+                      CExpectAction<wxMessageDialog>([&](wxMessageDialog& box) {
+                          EXPECT_TRUE(box.GetMessage().Matches(
+                              f.path + "\nThe kneeboard card could not be exported:\n" + f.reason))
+                              << box.GetMessage();
+                          return wxID_OK;
+                      }));
+        EXPECT_FALSE(exported);
+        EXPECT_EQ(contents(f.path), before) << f.path;
+    }
 }

@@ -11,6 +11,8 @@
 
 #include "app/about_dialog.h"
 #include "app/airport_import_dlg.h"
+#include "app/card_preview.h"
+#include "app/card_printing.h"
 #include "app/compare_dlg.h"
 
 namespace {
@@ -87,6 +89,9 @@ TEST_F(ProgramTest, Screenshots)
     keys.Char('E', wxMOD_ALT);
     Shoot(Frame(), "edit_menu");
     keys.Char(WXK_ESCAPE);
+    keys.Char('F', wxMOD_ALT);
+    Shoot(Frame(), "file_menu");
+    keys.Char(WXK_ESCAPE);
     wxTEST_DIALOG(SendCommand(ID_FILE_IMPORT_AIRPORTS),
                   CExpectAction<CAirportImportDlg>([](CAirportImportDlg& d) {
                       TypeInto(d.GetIdentsEdit(), "EGLL KPAO");
@@ -102,6 +107,14 @@ TEST_F(ProgramTest, Screenshots)
         return preview != nullptr;
     }));
     Shoot(preview, "card_preview");
+    preview->Close(true);
+    // The card's own preview, which Windows shows where no printer is set up.
+    wxPrintDialogData a5;
+    a5.GetPrintData().SetPaperId(wxPAPER_A5);
+    preview = new wxPreviewFrame(new CCardPreview(BuildDocumentCard(*Doc()), &a5, [](wxWindow*) {}),
+                                 Frame(), "Print Preview");
+    static_cast<wxPreviewFrame*>(preview)->Initialize();
+    Shoot(preview, "card_preview_without_printer");
     preview->Close(true);
     CNewRadio transceiver;
     PutChannel(transceiver, 3, "121.500", "EDIT", true);

@@ -1,0 +1,6 @@
+#include "app/printer_presence.h"
+
+bool HasPrinter()
+{
+    return true;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+// What `pwr455 --help` and `pwr455 --version` print, shared by the desktop program and, on
+// Windows, the console program pwr455.com beside it, which answers both in the console.
+
+#include <string>
+#include <vector>
+
+// The text for the arguments after the program's name, or false when they ask for neither or
+// are not a command line the program's parser accepts (that parser then names the fault).
+bool GetInformationText(const std::vector<std::string>& args, std::string* text);
