@@ -161,6 +161,12 @@ wxString CMainFrame::GetMessageText() const
     return m_statusBar ? m_statusBar->GetStatusText(0) : wxString();
 }
 
+void CMainFrame::Raise()
+{
+    if (IsShown())
+        wxFrame::Raise();
+}
+
 void CMainFrame::ShowPlacement()
 {
     if (m_maximised) {

@@ -23,6 +23,10 @@ public:
 
     // Shows the frame for the first time: maximised when the stored placement asks for it.
     void ShowPlacement();
+    // Only a frame that shows is raised: the document manager raises the frame of a new
+    // document, which would otherwise show it (GTK) before its placement, and over the box of a
+    // start-up that fails.
+    void Raise() override;
 
     // The placement read from the profile when the frame was made: whether it asked for a
     // maximised window, and the restored rectangle (the default one when the stored one lies

@@ -215,6 +215,9 @@ void CPWR455App::OnFrameDestroyed(wxWindowDestroyEvent& event)
 
 void CPWR455App::EndSession()
 {
+    // Windows whose deletion is still pending (the frame of a start-up that failed, which never
+    // ran the event loop) go while the document manager they use is still there.
+    DeletePendingObjects();
     m_help.reset();
     if (m_docManager) {
         m_docManager->GetRecentFiles()->AttachMenu(nullptr);
