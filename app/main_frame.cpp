@@ -163,7 +163,8 @@ wxString CMainFrame::GetMessageText() const
 
 void CMainFrame::Raise()
 {
-    if (IsShown())
+    // GTK would show a hidden frame that is raised, behind the toolkit's back.
+    if (IsShown() || !m_hiddenUntilPlaced)
         wxFrame::Raise();
 }
 

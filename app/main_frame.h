@@ -23,10 +23,11 @@ public:
 
     // Shows the frame for the first time: maximised when the stored placement asks for it.
     void ShowPlacement();
-    // Only a frame that shows is raised: the document manager raises the frame of a new
-    // document, which would otherwise show it (GTK) before its placement, and over the box of a
-    // start-up that fails.
     void Raise() override;
+    // Keeps the frame hidden until ShowPlacement, whoever raises it meanwhile (the document
+    // manager raises the frame of a new document): at a start with a file, the box saying why
+    // the file did not open comes alone, and nothing comes up over it.
+    void HideUntilPlaced() { m_hiddenUntilPlaced = true; }
 
     // The placement read from the profile when the frame was made: whether it asked for a
     // maximised window, and the restored rectangle (the default one when the stored one lies
@@ -76,6 +77,7 @@ private:
     bool m_maximised = false;
     bool m_messageHeld = false;
     bool m_awaitingMaximise = false;
+    bool m_hiddenUntilPlaced = false;
     bool m_mapped = false;
     wxRect m_normalRect;
 

@@ -187,6 +187,8 @@ bool CPWR455App::StartSession(const wxString& file)
     m_frame = new CMainFrame(m_docManager.get());
     m_frame->Bind(wxEVT_DESTROY, &CPWR455App::OnFrameDestroyed, this);
     SetTopWindow(m_frame);
+    if (!file.empty())
+        m_frame->HideUntilPlaced();
     wxDocument* doc = m_docManager->CreateDocument(wxString(), wxDOC_NEW);
     if (!doc) {
         m_frame->Destroy();

@@ -269,12 +269,7 @@ bool CPWR455Doc::DoSaveDocument(const wxString& path)
 
 void CPWR455Doc::ShowFileError(const wxString& text) const
 {
-    // At start-up the main window is not shown yet: a box given it as its parent would show it
-    // too (GTK presents a box's parent), and the window could come up over the box. The box
-    // then stands alone, in front.
-    wxWindow* frame = GetDocumentWindow();
-    wxMessageBox(text, ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION,
-                 frame && frame->IsShown() ? frame : nullptr);
+    wxMessageBox(text, ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION, GetDocumentWindow());
 }
 
 void CPWR455Doc::InitialUpdateAllViews()
