@@ -163,9 +163,21 @@ wxString CMainFrame::GetMessageText() const
 
 void CMainFrame::Raise()
 {
-    // GTK would show a hidden frame that is raised, behind the toolkit's back.
-    if (IsShown() || !m_hiddenUntilPlaced)
+    // GTK shows a hidden frame that is raised, behind the toolkit's back.
+    if (m_raiseHeld && !IsShown()) {
+        m_raisePending = true;
+        return;
+    }
+    wxFrame::Raise();
+}
+
+void CMainFrame::HoldRaise(bool hold)
+{
+    m_raiseHeld = hold;
+    if (!hold && m_raisePending) {
+        m_raisePending = false;
         wxFrame::Raise();
+    }
 }
 
 void CMainFrame::ShowPlacement()

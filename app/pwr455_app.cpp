@@ -187,8 +187,7 @@ bool CPWR455App::StartSession(const wxString& file)
     m_frame = new CMainFrame(m_docManager.get());
     m_frame->Bind(wxEVT_DESTROY, &CPWR455App::OnFrameDestroyed, this);
     SetTopWindow(m_frame);
-    if (!file.empty())
-        m_frame->HideUntilPlaced();
+    m_frame->HoldRaise(!file.empty());
     wxDocument* doc = m_docManager->CreateDocument(wxString(), wxDOC_NEW);
     if (!doc) {
         m_frame->Destroy();
@@ -204,6 +203,7 @@ bool CPWR455App::StartSession(const wxString& file)
     }
     if (!file.empty())
         m_docManager->AddFileToHistory(file);
+    m_frame->HoldRaise(false);
     m_frame->ShowPlacement();
     return true;
 }
