@@ -79,9 +79,9 @@ void CListViewEx::ConnectHandlers(bool connect)
     link(m_rowsWindow, wxEVT_SIZE, &CListViewEx::OnRowsSize);
     link(m_rowsWindow, wxEVT_SET_FOCUS, &CListViewEx::OnRowsFocus);
     link(m_rowsWindow, wxEVT_KILL_FOCUS, &CListViewEx::OnRowsFocus);
-    for (const auto& type : {wxEVT_LIST_ITEM_SELECTED, wxEVT_LIST_ITEM_DESELECTED,
-                             wxEVT_LIST_ITEM_FOCUSED, wxEVT_LIST_COL_DRAGGING,
-                             wxEVT_LIST_COL_END_DRAG})
+    for (const auto& type :
+         {wxEVT_LIST_ITEM_SELECTED, wxEVT_LIST_ITEM_DESELECTED, wxEVT_LIST_ITEM_FOCUSED,
+          wxEVT_LIST_COL_DRAGGING, wxEVT_LIST_COL_END_DRAG})
         link(this, type, &CListViewEx::OnSelectionChanged);
     if (m_headerWindow)
         link(m_headerWindow, wxEVT_PAINT, &CListViewEx::OnPaintHeader);
