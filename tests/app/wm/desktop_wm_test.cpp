@@ -243,7 +243,10 @@ Window WaitForMessageBox()
 // The box is in front and has the keyboard, and the window manager's close button answers it.
 void AnswerInFront(Window box)
 {
-    EXPECT_TRUE(WaitFor([&] { return StackedWindows().back().id == box && ActiveWindow() == box; }));
+    EXPECT_TRUE(WaitFor([&] {
+        const std::vector<ManagedWindow> stacked = StackedWindows();
+        return !stacked.empty() && stacked.back().id == box && ActiveWindow() == box;
+    }));
     CloseWindow(box);
     EXPECT_TRUE(WaitFor([&] { return StackIndex(ResString(IDS_APP_TITLE)) < 0; }));
 }
