@@ -75,6 +75,11 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
     case EFileError::TooLarge:
         ShowError(wxString::Format(ResString(IDS_CSV_FILE_TOO_LARGE), path), parent);
         return false;
+    case EFileError::NotRegular:
+        ShowError(wxString::Format(ResString(IDS_APP_CANNOT_OPEN), path,
+                                   ResString(IDS_OPEN_NOT_REGULAR)),
+                  parent);
+        return false;
     default:
         ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_READ), path), parent);
         return false;

@@ -48,29 +48,43 @@ CListViewEx::CListViewEx(wxWindow* parent, wxWindowID id, long style)
     m_rowsWindow = GetListRowsWindow(*this);
     if (!m_rowsWindow)
         return; // a native list control draws itself
-    // Handlers bound here run before the control's own ones, so the rows are drawn by
-    // OnPaintRows instead of the control.
-    m_rowsWindow->Bind(wxEVT_PAINT, &CListViewEx::OnPaintRows, this);
-    m_rowsWindow->Bind(wxEVT_ERASE_BACKGROUND, &CListViewEx::OnEraseRows, this);
-    m_rowsWindow->Bind(wxEVT_SIZE, &CListViewEx::OnRowsSize, this);
-    m_rowsWindow->Bind(wxEVT_SET_FOCUS, &CListViewEx::OnRowsFocus, this);
-    m_rowsWindow->Bind(wxEVT_KILL_FOCUS, &CListViewEx::OnRowsFocus, this);
-    Bind(wxEVT_LIST_ITEM_SELECTED, &CListViewEx::OnSelectionChanged, this);
-    Bind(wxEVT_LIST_ITEM_DESELECTED, &CListViewEx::OnSelectionChanged, this);
-    Bind(wxEVT_LIST_ITEM_FOCUSED, &CListViewEx::OnSelectionChanged, this);
-    Bind(wxEVT_LIST_COL_DRAGGING, &CListViewEx::OnSelectionChanged, this);
-    Bind(wxEVT_LIST_COL_END_DRAG, &CListViewEx::OnSelectionChanged, this);
-    m_clientWidth = m_rowsWindow->GetClientSize().x;
     m_headerWindow = GetListHeaderWindow(*this);
-    if (m_headerWindow)
-        m_headerWindow->Bind(wxEVT_PAINT, &CListViewEx::OnPaintHeader, this);
+    ConnectHandlers(true);
+    m_clientWidth = m_rowsWindow->GetClientSize().x;
     AttachAccessibleTable(m_rowsWindow, this);
 }
 
 CListViewEx::~CListViewEx()
 {
-    if (m_rowsWindow)
-        DetachAccessibleTable(m_rowsWindow);
+    if (!m_rowsWindow)
+        return;
+    DetachAccessibleTable(m_rowsWindow);
+    // The base class destroys the rows and header windows after this object has ended: their
+    // last events (the focus leaving, a size) must not reach its handlers.
+    ConnectHandlers(false);
+}
+
+void CListViewEx::ConnectHandlers(bool connect)
+{
+    const auto link = [&](wxEvtHandler* source, const auto& type, auto handler) {
+        if (connect)
+            source->Bind(type, handler, this);
+        else
+            source->Unbind(type, handler, this);
+    };
+    // Handlers bound here run before the control's own ones, so the rows are drawn by
+    // OnPaintRows instead of the control.
+    link(m_rowsWindow, wxEVT_PAINT, &CListViewEx::OnPaintRows);
+    link(m_rowsWindow, wxEVT_ERASE_BACKGROUND, &CListViewEx::OnEraseRows);
+    link(m_rowsWindow, wxEVT_SIZE, &CListViewEx::OnRowsSize);
+    link(m_rowsWindow, wxEVT_SET_FOCUS, &CListViewEx::OnRowsFocus);
+    link(m_rowsWindow, wxEVT_KILL_FOCUS, &CListViewEx::OnRowsFocus);
+    for (const auto& type :
+         {wxEVT_LIST_ITEM_SELECTED, wxEVT_LIST_ITEM_DESELECTED, wxEVT_LIST_ITEM_FOCUSED,
+          wxEVT_LIST_COL_DRAGGING, wxEVT_LIST_COL_END_DRAG})
+        link(this, type, &CListViewEx::OnSelectionChanged);
+    if (m_headerWindow)
+        link(m_headerWindow, wxEVT_PAINT, &CListViewEx::OnPaintHeader);
 }
 
 void CListViewEx::NotifyTextsChanged()

@@ -89,6 +89,7 @@ private:
     void DrawCellText(wxDC& dc, const wxString& text, const wxRect& rect, int column, int format);
 
     void OnPaintHeader(wxPaintEvent& event);
+    void ConnectHandlers(bool connect);
     void OnPaintRows(wxPaintEvent& event);
     void OnEraseRows(wxEraseEvent& event);
     void OnRowsSize(wxSizeEvent& event);

@@ -161,6 +161,25 @@ wxString CMainFrame::GetMessageText() const
     return m_statusBar ? m_statusBar->GetStatusText(0) : wxString();
 }
 
+void CMainFrame::Raise()
+{
+    // GTK shows a hidden frame that is raised, behind the toolkit's back.
+    if (m_raiseHeld && !IsShown()) {
+        m_raisePending = true;
+        return;
+    }
+    wxFrame::Raise();
+}
+
+void CMainFrame::HoldRaise(bool hold)
+{
+    m_raiseHeld = hold;
+    if (!hold && m_raisePending) {
+        m_raisePending = false;
+        wxFrame::Raise();
+    }
+}
+
 void CMainFrame::ShowPlacement()
 {
     if (m_maximised) {

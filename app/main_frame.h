@@ -23,6 +23,12 @@ public:
 
     // Shows the frame for the first time: maximised when the stored placement asks for it.
     void ShowPlacement();
+    void Raise() override;
+    // While held, a raise of the hidden frame waits (the document manager raises the frame of
+    // a new document, which GTK answers by showing it): at a start with a file, the box saying
+    // why the file did not open comes alone, and nothing comes up over it. Released, the raise
+    // that waited is made.
+    void HoldRaise(bool hold);
 
     // The placement read from the profile when the frame was made: whether it asked for a
     // maximised window, and the restored rectangle (the default one when the stored one lies
@@ -72,6 +78,8 @@ private:
     bool m_maximised = false;
     bool m_messageHeld = false;
     bool m_awaitingMaximise = false;
+    bool m_raiseHeld = false;
+    bool m_raisePending = false;
     bool m_mapped = false;
     wxRect m_normalRect;
 

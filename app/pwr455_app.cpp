@@ -163,6 +163,7 @@ bool CPWR455App::StartSession(const wxString& file)
     m_frame = new CMainFrame(m_docManager.get());
     m_frame->Bind(wxEVT_DESTROY, &CPWR455App::OnFrameDestroyed, this);
     SetTopWindow(m_frame);
+    m_frame->HoldRaise(!file.empty());
     wxDocument* doc = m_docManager->CreateDocument(wxString(), wxDOC_NEW);
     if (!doc) {
         m_frame->Destroy();
@@ -178,6 +179,7 @@ bool CPWR455App::StartSession(const wxString& file)
     }
     if (!file.empty())
         m_docManager->AddFileToHistory(file);
+    m_frame->HoldRaise(false);
     m_frame->ShowPlacement();
     return true;
 }
@@ -191,6 +193,9 @@ void CPWR455App::OnFrameDestroyed(wxWindowDestroyEvent& event)
 
 void CPWR455App::EndSession()
 {
+    // Windows whose deletion is still pending (the frame of a start-up that failed, which never
+    // ran the event loop) go while the document manager they use is still there.
+    DeletePendingObjects();
     m_help.reset();
     if (m_docManager) {
         m_docManager->GetRecentFiles()->AttachMenu(nullptr);

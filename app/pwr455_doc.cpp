@@ -14,6 +14,7 @@
 #include "app/pwr455_view.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
+#include "platform/file_io.h"
 #include "profile/profile.h"
 #include "radio/backup_store.h"
 #include "radio/document_io.h"
@@ -232,13 +233,17 @@ void CPWR455Doc::OnFileSaveAs(wxCommandEvent&)
 bool CPWR455Doc::DoOpenDocument(const wxString& path)
 {
     std::string answer;
+    EFileError readError = EFileError::None;
     {
         wxBusyCursor wait;
-        answer = OpenDocument(*m_radioData, path.utf8_string());
+        answer = OpenDocument(*m_radioData, path.utf8_string(), &readError);
     }
     if (answer == "OK")
         return true;
-    if (answer == "CANNOT_OPEN_FILE")
+    if (readError == EFileError::NotRegular)
+        ShowFileError(wxString::Format(ResString(IDS_APP_CANNOT_OPEN), path,
+                                       ResString(IDS_OPEN_NOT_REGULAR)));
+    else if (answer == "CANNOT_OPEN_FILE")
         ShowFileError(wxString::Format(ResString(IDS_APP_FILE_NOT_FOUND), path));
     else
         ShowFileError(IsResultWord(answer) ? ResString(IDS_UNEXPECTED_FILE_FORMAT)

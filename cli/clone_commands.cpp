@@ -108,7 +108,7 @@ int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     SetCancelledExit();
     CCloneSession session(io, options);
-    const std::string answer = OpenDocument(session.Radio(), file);
+    const std::string answer = OpenDocumentForReport(session.Radio(), file);
     if (answer != "OK") {
         Error(io, IDS_CLI_FILE_ERROR, {file, answer});
         return kExitUsage;

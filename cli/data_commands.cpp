@@ -218,6 +218,9 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
                              {csvPath, std::to_string(kMaxCsvFileSize)})
                << '\n';
         return kExitFailure;
+    case EFileError::NotRegular:
+        ReportFileError(io, csvPath, LoadResString(IDS_OPEN_NOT_REGULAR));
+        return kExitFailure;
     default:
         io.err << FormatText(LoadResString(IDS_CLI_CANNOT_READ), {csvPath}) << '\n';
         return kExitFailure;

@@ -39,10 +39,17 @@ bool LockForUpdate(CFileLock& lock, const std::string& path, CCliIo& io)
            ReportCannotSave(io, path, LoadResString(IDS_SAVE_FILE_BUSY));
 }
 
+std::string OpenDocumentForReport(CR455Radio& radio, const std::string& path)
+{
+    EFileError readError = EFileError::None;
+    const std::string answer = OpenDocument(radio, path, &readError);
+    return readError == EFileError::NotRegular ? LoadResString(IDS_OPEN_NOT_REGULAR) : answer;
+}
+
 bool OpenDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io)
 {
     radio.ResetData();
-    const std::string answer = OpenDocument(radio, path);
+    const std::string answer = OpenDocumentForReport(radio, path);
     if (answer == "OK")
         return true;
     ReportFileError(io, path, answer);

@@ -21,5 +21,7 @@ bool IsDistinctOutput(const std::string& output, std::initializer_list<std::stri
 // Takes the update lock of `path` for a command that reads, changes and saves it. A second
 // writer says that it waits, waits up to kUpdateLockWaitMs, and then fails with a message.
 bool LockForUpdate(CFileLock& lock, const std::string& path, CCliIo& io);
+// OpenDocument, with a folder's or a device's refusal in words instead of the load result word.
+std::string OpenDocumentForReport(CR455Radio& radio, const std::string& path);
 bool OpenDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io);
 bool SaveDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io);

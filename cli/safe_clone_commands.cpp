@@ -8,6 +8,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/clone_session.h"
+#include "cli/document_report.h"
 #include "clone/connection_doctor.h"
 #include "clone/fleet_writer.h"
 #include "clone/interrupt.h"
@@ -27,7 +28,7 @@ int RunCompareCommand(const std::vector<std::string>& args, CCliIo& io)
     const std::string& file = parsed.Positional()[0];
     CR455Radio document;
     document.ResetData();
-    const std::string answer = OpenDocument(document, file);
+    const std::string answer = OpenDocumentForReport(document, file);
     if (answer != "OK") {
         io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {file, answer}) << '\n';
         return kExitUsage;

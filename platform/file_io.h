@@ -18,7 +18,7 @@ enum class EFileError {
     CannotCreate,  // no new file can be made in the target's folder (missing, not writable)
     CannotWrite,   // the new file could not be written to the end (a full disk)
     CannotReplace, // the new file could not take the target's place
-    CannotOpen,    // reading: not permitted, or a folder
+    CannotOpen,    // reading: not permitted
     Missing,       // reading: there is no such file
     TooLarge,      // reading: longer than the limit
     Taken,         // a new file: the name is already taken, by anything
@@ -54,8 +54,10 @@ bool IsOwnFolder(const std::string& folder);
 // saved (the target is a regular file or missing, and its folder takes new files).
 EFileError CheckWritable(const std::string& path);
 
-// Reads a whole file of at most `limit` bytes. A FIFO without a writer reads as empty instead
-// of blocking the open.
+// Reads a whole file of at most `limit` bytes. A folder, a terminal, a serial port or another
+// device is NotRegular, refused before anything is read and without waiting on it. A FIFO (a pipe
+// given on purpose, such as /dev/stdin of a pipeline) is read; one without a writer reads as
+// empty instead of blocking the open. On Windows only a file on a disk is read.
 EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content);
 
 // Reads a settings file: only a regular file (or a link to one) is read; anything else is

@@ -312,16 +312,33 @@ bool IsOwnFolder(const std::string& folder)
     return true;
 }
 
+namespace {
+
+// Only a file or a pipe a user gives on purpose is read: a terminal, a serial port or another
+// device may never end its data, and a folder has none.
+bool IsReadableKind(mode_t mode)
+{
+    return S_ISREG(mode) || S_ISFIFO(mode);
+}
+
+} // namespace
+
 EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content)
 {
-    // Opened without blocking, so that a FIFO without a writer cannot hang the open, then read
-    // with blocking reads.
+    // Looked at before it is opened: opening a serial port already changes its control lines.
+    struct stat status;
+    if (::stat(path.c_str(), &status) == 0 && !IsReadableKind(status.st_mode))
+        return EFileError::NotRegular;
+    // Opened without blocking, so that a FIFO without a writer cannot hang the open, then looked
+    // at again (the name may have been given to something else meanwhile) and read with
+    // blocking reads.
     const CFd fd(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
     if (!fd.IsOpen())
         return errno == ENOENT ? EFileError::Missing : EFileError::CannotOpen;
-    struct stat status;
-    if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode))
+    if (::fstat(fd, &status) != 0)
         return EFileError::CannotOpen;
+    if (!IsReadableKind(status.st_mode))
+        return EFileError::NotRegular;
     return ReadAll(fd, limit, content);
 }
 

@@ -250,6 +250,15 @@ bool IsMissing(DWORD error)
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
+// A device's name or a path into the device namespace, or an existing folder.
+bool IsDeviceOrFolder(const std::string& path)
+{
+    const std::wstring wide = Utf8ToWide(path);
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    return IsDevicePath(wide) ||
+           (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
+}
+
 } // namespace
 
 EFileError CheckWritable(const std::string& path)
@@ -351,9 +360,15 @@ bool IsOwnFolder(const std::string& folder)
 
 EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content)
 {
+    // A serial port, the console or another device may never end its data: refused by its name
+    // before it is opened, and by what the system says it is before the first read.
+    if (IsDeviceOrFolder(path))
+        return EFileError::NotRegular;
     const CHandle file(OpenForReading(path));
     if (!file.IsOpen())
         return IsMissing(::GetLastError()) ? EFileError::Missing : EFileError::CannotOpen;
+    if (::GetFileType(file) != FILE_TYPE_DISK)
+        return EFileError::NotRegular;
     return ReadAll(file, limit, content);
 }
 
@@ -361,10 +376,7 @@ EFileError ReadRegularFile(const std::string& path, size_t limit, std::string& c
                            std::string* detail)
 {
     // Looked at before it is opened: opening a device may already do something to it.
-    const std::wstring wide = Utf8ToWide(path);
-    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
-    if (IsDevicePath(wide) ||
-        (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)))
+    if (IsDeviceOrFolder(path))
         return EFileError::NotRegular;
     const CHandle file(OpenForReading(path));
     if (!file.IsOpen()) {

@@ -18,10 +18,13 @@ const char kFormatError[] = "FORMAT_ERROR";
 
 } // namespace
 
-std::string OpenDocument(CR455Radio& radio, const std::string& path)
+std::string OpenDocument(CR455Radio& radio, const std::string& path, EFileError* readError)
 {
     std::string text;
-    switch (ReadFileBounded(path, CRadioData::kMaxDocumentSize, text)) {
+    const EFileError read = ReadFileBounded(path, CRadioData::kMaxDocumentSize, text);
+    if (readError)
+        *readError = read;
+    switch (read) {
     case EFileError::None:
         break;
     case EFileError::TooLarge:

@@ -16,8 +16,10 @@ constexpr size_t kMaxCsvFileSize = 1u << 20;
 // through the archive into the radio data object. Returns "OK", or on failure, with the data
 // unchanged, the load result word ("CANNOT_OPEN_FILE" for a file that cannot be read or a
 // folder, "FORMAT_ERROR" for one too large or of the wrong form, "MISMATCH_MODEL", ...) or, for
-// a failure that has no word (no temporary file), its message.
-std::string OpenDocument(CR455Radio& radio, const std::string& path);
+// a failure that has no word (no temporary file), its message. `readError`, when given, receives
+// why the file could not be read (NotRegular for a folder or a device, never read).
+std::string OpenDocument(CR455Radio& radio, const std::string& path,
+                         EFileError* readError = nullptr);
 
 // True for the words OpenDocument answers, false for a message.
 bool IsResultWord(const std::string& answer);
@@ -36,5 +38,5 @@ bool SaveDocumentWhenFree(CR455Radio& radio, const std::string& path, std::strin
 // The text File Save writes; false, with the reason in `error`, when it cannot be made.
 bool FormatDocument(CR455Radio& radio, std::string& text, std::string& error);
 
-// Reads a channel CSV file: EFileError::None, CannotOpen or TooLarge.
+// Reads a channel CSV file: EFileError::None, or why it could not (see ReadFileBounded).
 EFileError ReadCsvFile(const std::string& path, std::string& text);

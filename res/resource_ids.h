@@ -119,6 +119,7 @@ enum : unsigned {
     IDS_SAVE_SAME_AS_INPUT = 26051,
     IDS_SAVE_IS_DOCUMENT = 26052,
     IDS_TEMP_FILE_ERROR = 26053,
+    IDS_OPEN_NOT_REGULAR = 26058, // why a folder or a device is not opened as a data file
     IDS_CSV_NO_HEADER = 26010,
     IDS_CSV_FIELD_COUNT = 26011,
     IDS_CSV_BAD_CHANNEL = 26012,

@@ -95,6 +95,7 @@ constexpr CStringEntry kStrings[] = {
     {IDS_SAVE_SAME_AS_INPUT, "it is also the input file"},
     {IDS_SAVE_IS_DOCUMENT, "it is the file of the open document"},
     {IDS_TEMP_FILE_ERROR, "The temporary file cannot be created or opened.\n\nCheck the free space and the permissions of the temporary folder."},
+    {IDS_OPEN_NOT_REGULAR, "it is a folder or a device, not a data file"},
     {IDS_CLI_USAGE, "Usage: pwr455-cli COMMAND [ARGUMENTS]\n       pwr455-cli --help | --version\n\nWorks on PW-R455NORD clone data files (.qrb).\n\nCommands:\n"},
     {IDS_CLI_USAGE_FOOTER, "\nRun 'pwr455-cli COMMAND --help' for the details of a command.\n"},
     {IDS_CLI_UNKNOWN_COMMAND, "pwr455-cli: unknown command '%1' (run 'pwr455-cli --help')"},

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "tests/common/cli_tool.h"
+#include "tests/common/test_system.h"
 
 namespace {
 
@@ -27,14 +28,17 @@ using CliTest = CToolTest;
 
 } // namespace
 
-TEST_F(CliTest, BoundedInputsAndDevicesAsOutputs)
+TEST_F(CliTest, BoundedInputsAndDevicesAsInputsAndOutputs)
 {
     ASSERT_EQ(Run({"new", "@a.qrb"}).status, 0);
     ASSERT_EQ(::mkfifo(m_dir.In("fifo").c_str(), 0600), 0);
     std::filesystem::create_hard_link(m_dir.In("a.qrb"), m_dir.In("h.qrb"));
     std::filesystem::create_directory(m_dir.In("tmp"));
+    const std::string terminal = OpenTerminalDevice();
+    const std::string kDevice = "it is a folder or a device, not a data file\n";
     RunSteps({
-        {{"import", "/dev/zero", "-o", "@z.qrb"}, 1, "", "pwr455-cli: '/dev/zero' is too large (more than 1048576 bytes)\n"},
+        {{"import", "/dev/zero", "-o", "@z.qrb"}, 1, "", "pwr455-cli: '/dev/zero': " + kDevice},
+        {{"show", terminal}, 1, "", "pwr455-cli: '" + terminal + "': " + kDevice}, // never read
         {{"exec", "</dev/zero"}, 1, "", "pwr455-cli exec: line 1 of the standard input is longer than 65536 characters\n"},
         {{"simulate", "--image", "/dev/zero"}, 2, "", "pwr455-cli: '/dev/zero': not a clone data file\n"},
         {{"write", "@a.qrb", "--fleet", "--log", "@h.qrb", "--simulate"}, 2, "",

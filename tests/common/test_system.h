@@ -16,5 +16,10 @@ std::string SystemVariableName(const std::string& name);
 // (Windows), its null device; "" when it cannot be made.
 std::string MakeSpecialFile(const std::string& path);
 
+// A terminal that nobody types into, whose reads would wait for ever: a new pseudo-terminal, held
+// open until the process ends; on Windows the name of the first serial port. "" when there is
+// none.
+std::string OpenTerminalDevice();
+
 // True for a user whom permission bits do not bind (root).
 bool IsSuperUser();

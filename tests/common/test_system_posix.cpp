@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +19,15 @@ std::string SystemVariableName(const std::string& name)
 std::string MakeSpecialFile(const std::string& path)
 {
     return ::mkfifo(path.c_str(), 0600) == 0 ? path : "";
+}
+
+std::string OpenTerminalDevice()
+{
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    const char* name = master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0
+                           ? ::ptsname(master)
+                           : nullptr;
+    return name ? name : "";
 }
 
 bool IsSuperUser()

@@ -29,6 +29,11 @@ std::string MakeSpecialFile(const std::string&)
     return "NUL";
 }
 
+std::string OpenTerminalDevice()
+{
+    return "COM1";
+}
+
 bool IsSuperUser()
 {
     return false;

@@ -2,10 +2,14 @@
 #include "tests/app/gui_test.h"
 
 #include <algorithm>
+#include <csignal>
 
 #include <gtk/gtk.h>
 
+#include "app/app_resources.h"
 #include "app/gui_clone_host.h"
+#include "tests/common/child_process.h"
+#include "tests/common/test_system.h"
 
 #include <X11/Xatom.h> // last: its macros (None) clash with the program's names
 #include <X11/Xlib.h>
@@ -14,28 +18,47 @@ namespace {
 
 CMainFrame* Frame() { return GetPWR455App().GetMainFrame(); }
 
-// The titles of the managed windows, bottom to top, as the window manager stacks them.
-std::vector<std::string> StackedTitles()
+// The windows listed in a property of the root window (the first one only, for a single window).
+std::vector<Window> RootWindowList(Display* display, const char* property)
 {
-    std::vector<std::string> titles;
-    Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        return titles;
     Atom type = 0;
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    XGetWindowProperty(display, DefaultRootWindow(display),
-                       XInternAtom(display, "_NET_CLIENT_LIST_STACKING", False), 0, 1024, False,
-                       XA_WINDOW, &type, &format, &count, &after, &data);
-    for (unsigned long i = 0; i < count; ++i) {
+    XGetWindowProperty(display, DefaultRootWindow(display), XInternAtom(display, property, False),
+                       0, 1024, False, XA_WINDOW, &type, &format, &count, &after, &data);
+    std::vector<Window> windows(reinterpret_cast<Window*>(data),
+                                reinterpret_cast<Window*>(data) + (data ? count : 0));
+    XFree(data);
+    return windows;
+}
+
+struct ManagedWindow {
+    Window id;
+    std::string title;
+};
+
+// The managed windows, bottom to top, as the window manager stacks them.
+std::vector<ManagedWindow> StackedWindows()
+{
+    std::vector<ManagedWindow> stacked;
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return stacked;
+    for (Window id : RootWindowList(display, "_NET_CLIENT_LIST_STACKING")) {
         char* name = nullptr;
-        titles.push_back(XFetchName(display, reinterpret_cast<Window*>(data)[i], &name) && name
-                             ? name : "");
+        stacked.push_back({id, XFetchName(display, id, &name) && name ? name : ""});
         XFree(name);
     }
-    XFree(data);
     XCloseDisplay(display);
+    return stacked;
+}
+
+std::vector<std::string> StackedTitles()
+{
+    std::vector<std::string> titles;
+    for (const ManagedWindow& window : StackedWindows())
+        titles.push_back(window.title);
     return titles;
 }
 
@@ -177,4 +200,114 @@ TEST_F(DesktopTest, PromptsLeaveTheRunStatusText)
     host.DestroyProgress();
     static_cast<wxFrame*>(Frame())->DoGiveHelp("Read From Transceiver", true);
     EXPECT_EQ(Frame()->GetMessageText(), "Read From Transceiver");
+}
+
+namespace {
+
+// The window manager's active window.
+Window ActiveWindow()
+{
+    Display* display = XOpenDisplay(nullptr);
+    const std::vector<Window> active =
+        display ? RootWindowList(display, "_NET_ACTIVE_WINDOW") : std::vector<Window>();
+    if (display)
+        XCloseDisplay(display);
+    return active.empty() ? 0 : active.front();
+}
+
+// Asks the window manager to close `window`, as its close button does.
+void CloseWindow(Window window)
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return;
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "_NET_CLOSE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[1] = 2; // from a pager, as a person's request
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XCloseDisplay(display);
+}
+
+// The program's message box (titled as the program) once it is on the screen, 0 if none came.
+Window WaitForMessageBox()
+{
+    const std::string title = ResString(IDS_APP_TITLE).utf8_string();
+    Window box = 0;
+    WaitFor(
+        [&] {
+            for (const ManagedWindow& window : StackedWindows())
+                box = window.title == title ? window.id : box;
+            return box != 0;
+        },
+        60000);
+    return box;
+}
+
+// The box is in front and has the keyboard, and the window manager's close button answers it.
+void AnswerInFront(Window box)
+{
+    EXPECT_TRUE(WaitFor([&] {
+        const std::vector<ManagedWindow> stacked = StackedWindows();
+        return !stacked.empty() && stacked.back().id == box && ActiveWindow() == box;
+    }));
+    CloseWindow(box);
+    EXPECT_TRUE(WaitFor([&] { return StackIndex(ResString(IDS_APP_TITLE)) < 0; }));
+}
+
+// What a person may give the program that it cannot open: a missing file, a file of another
+// kind, a folder and a terminal.
+std::vector<std::string> FilesThatDoNotOpen()
+{
+    const std::string home = GetTestHome();
+    WriteFileText(home + "/notes.qrb", "no clone data\n");
+    return {home + "/missing.qrb", home + "/notes.qrb", home, OpenTerminalDevice()};
+}
+
+} // namespace
+
+// Started with a file it cannot open, the program says why in a box in front of everything and,
+// once the box is answered, ends with status 1. Handed to a running copy, the same files each get
+// the box there; the copy lives on and still opens a good file.
+TEST(DesktopDoor, FilesThatDoNotOpenAreAnsweredByABoxInFront)
+{
+    // The window a person started the program from (a terminal) has the keyboard.
+    auto* terminal = new wxFrame(nullptr, wxID_ANY, "Terminal");
+    terminal->Show();
+    ASSERT_TRUE(WaitFor([&] { return terminal->IsActive(); }));
+    const auto titled = [](const std::string& title) { return StackIndex(title) >= 0; };
+    for (const std::string& file : FilesThatDoNotOpen()) {
+        CChildProcess program({PWR455_BINARY, file});
+        const Window box = WaitForMessageBox();
+        // Alone: a main window shown meanwhile could come up over it.
+        EXPECT_FALSE(titled("Untitled - PW-R455NORD")) << file;
+        AnswerInFront(box);
+        const ProcessResult result = program.Finish();
+        EXPECT_EQ(result.status, 1) << file << " ended by signal " << result.signal;
+    }
+
+    CChildProcess running({PWR455_BINARY});
+    // The splash has gone by itself.
+    ASSERT_TRUE(WaitFor([&] {
+        const std::vector<ManagedWindow> stacked = StackedWindows();
+        return stacked.size() == 2 && titled("Untitled - PW-R455NORD");
+    }, 60000));
+    terminal->Raise();
+    ASSERT_TRUE(WaitFor([&] { return terminal->IsActive(); }));
+    for (const std::string& file : FilesThatDoNotOpen()) {
+        EXPECT_EQ(RunProcess({PWR455_BINARY, file}).status, 0) << file;
+        AnswerInFront(WaitForMessageBox());
+        EXPECT_TRUE(titled("Untitled - PW-R455NORD")) << file;
+    }
+    CNewRadio data;
+    WriteFileText(GetTestHome() + "/good.qrb", Store(data));
+    EXPECT_EQ(RunProcess({PWR455_BINARY, GetTestHome() + "/good.qrb"}).status, 0);
+    EXPECT_TRUE(WaitFor([&] { return titled("good.qrb - PW-R455NORD"); }, 60000));
+    running.Signal(SIGTERM);
+    EXPECT_EQ(running.Finish().status, 0);
+    terminal->Destroy();
+    WaitFor([&] { return !titled("Terminal"); });
 }
