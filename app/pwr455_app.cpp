@@ -203,7 +203,17 @@ bool CPWR455App::StartSession(const wxString& file)
     if (!file.empty())
         m_docManager->AddFileToHistory(file);
     m_frame->ShowPlacement();
+    ShowProfileWarning();
     return true;
+}
+
+void CPWR455App::ShowProfileWarning()
+{
+    // Standard error has it too, but a desktop user never sees that.
+    const std::string& warning = CProfile::Session().GetWarning();
+    if (m_frame && !warning.empty())
+        m_frame->SetMessageText(
+            wxString::Format(ResString(IDS_PROFILE_WARNING_STATUS), wxString::FromUTF8(warning)));
 }
 
 void CPWR455App::OnFrameDestroyed(wxWindowDestroyEvent& event)
