@@ -207,7 +207,8 @@ TEST_F(ProgramTest, AProfileThatIsNotUsedOrCannotBeSavedIsToldInTheStatusBar)
 }
 
 // Real key presses through the toolkit reach the accelerators, also those without a menu item
-// (Cut and the panes have no handler) or with a second key, and the list's Delete key.
+// (Cut and the panes have no handler; F1 opens the help's contents) or with a second key, and
+// the list's Delete key.
 TEST_F(ProgramTest, RealKeysReachTheAcceleratorsAndTheList)
 {
     UseChannel(4, "119.000", "FOURTH");
@@ -238,6 +239,11 @@ TEST_F(ProgramTest, RealKeysReachTheAcceleratorsAndTheList)
     View()->SelectChannel(4);
     sim.Char(WXK_DELETE);
     EXPECT_TRUE(WaitFor([] { return Row(4)[3].empty(); }));
+    // Last: the help window takes the focus.
+    CEventRecorder recorder;
+    sim.Char(WXK_F1);
+    EXPECT_TRUE(WaitFor([&] { return !recorder.commands.empty(); }));
+    EXPECT_EQ(recorder.commands, std::vector<unsigned>{57666}); // Help Contents
 }
 
 TEST_F(ProgramTest, TheSplashOnlyTakesTheFirstKeyOrClickAboutAndHelpShowTheProduct)
