@@ -110,6 +110,10 @@ CFileHandover::CFileHandover(const CInstanceLock& lock, CReceiver receive)
         return;
     auto channel = std::make_unique<CChannel>();
     channel->name = PipeName(lock);
+    // A pipe of that name that is there already is someone else's. (FILE_FLAG_FIRST_PIPE_INSTANCE
+    // refuses it too, where the system honours the flag.)
+    if (::WaitNamedPipeW(channel->name.c_str(), 1) || ::GetLastError() != ERROR_FILE_NOT_FOUND)
+        return;
     // The first instance before this returns: a second start right after finds it.
     const HANDLE first = MakeInstance(channel->name, true);
     if (first == INVALID_HANDLE_VALUE)

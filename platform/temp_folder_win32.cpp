@@ -69,6 +69,27 @@ bool IsPrivateFolderName(const std::wstring& name)
            name.find_first_not_of(kNameLetters, prefix) == std::wstring::npos;
 }
 
+// The names of the files in the folder that `folder` is open on, listed through that handle: a
+// new open of the folder (as FindFirstFileW makes) might meet the handle's own claim.
+std::vector<std::wstring> ListFiles(HANDLE folder)
+{
+    std::vector<std::wstring> names;
+    alignas(LONGLONG) unsigned char buffer[16384];
+    FILE_INFO_BY_HANDLE_CLASS next = FileIdBothDirectoryRestartInfo;
+    while (::GetFileInformationByHandleEx(folder, next, buffer, sizeof buffer)) {
+        next = FileIdBothDirectoryInfo;
+        for (size_t at = 0;;) {
+            const auto* entry = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(buffer + at);
+            if (!(entry->FileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                names.emplace_back(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
+            if (entry->NextEntryOffset == 0)
+                break;
+            at += entry->NextEntryOffset;
+        }
+    }
+    return names;
+}
+
 // Removes `folder` and the files in it when no process holds it. Held by us, nobody can take it
 // up meanwhile; the files go while we hold it, the folder once we have let go.
 void RemoveIfAbandoned(const std::wstring& folder)
@@ -77,15 +98,8 @@ void RemoveIfAbandoned(const std::wstring& folder)
                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     if (held == INVALID_HANDLE_VALUE)
         return;
-    WIN32_FIND_DATAW entry;
-    const HANDLE find = ::FindFirstFileW((folder + L"\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                ::DeleteFileW((folder + L"\\" + entry.cFileName).c_str());
-        } while (::FindNextFileW(find, &entry));
-        ::FindClose(find);
-    }
+    for (const std::wstring& name : ListFiles(held))
+        ::DeleteFileW((folder + L"\\" + name).c_str());
     ::CloseHandle(held);
     ::RemoveDirectoryW(folder.c_str());
 }
