@@ -29,6 +29,8 @@
 #include "platform/file_handover.h"
 #include "platform/instance_lock.h"
 #include "profile/profile.h"
+#include "radio/text_util.h"
+#include "res/string_table.h"
 
 #ifndef PWR_VERSION
 #define PWR_VERSION "1.0.0"
@@ -213,7 +215,7 @@ void CPWR455App::ShowProfileWarning()
     const std::string& warning = CProfile::Session().GetWarning();
     if (m_frame && !warning.empty())
         m_frame->SetMessageText(
-            wxString::Format(ResString(IDS_PROFILE_WARNING_STATUS), wxString::FromUTF8(warning)));
+            wxString::FromUTF8(FormatText(LoadResString(IDS_PROFILE_WARNING_STATUS), {warning})));
 }
 
 void CPWR455App::OnFrameDestroyed(wxWindowDestroyEvent& event)
