@@ -47,6 +47,7 @@ wxAcceleratorTable MakeAccelerators()
         {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', CmdId(ID_EDIT_REDO)},
         {wxACCEL_NORMAL, WXK_F6, CmdId(ID_NEXT_PANE)},
         {wxACCEL_SHIFT, WXK_F6, CmdId(ID_PREV_PANE)},
+        {wxACCEL_NORMAL, WXK_F1, CmdId(ID_HELP_INDEX)},
     };
     return wxAcceleratorTable(static_cast<int>(WXSIZEOF(entries)), entries);
 }

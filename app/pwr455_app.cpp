@@ -31,6 +31,8 @@
 #include "platform/file_handover.h"
 #include "platform/instance_lock.h"
 #include "profile/profile.h"
+#include "radio/text_util.h"
+#include "res/string_table.h"
 
 namespace {
 
@@ -181,7 +183,17 @@ bool CPWR455App::StartSession(const wxString& file)
         m_docManager->AddFileToHistory(file);
     m_frame->HoldRaise(false);
     m_frame->ShowPlacement();
+    ShowProfileWarning();
     return true;
+}
+
+void CPWR455App::ShowProfileWarning()
+{
+    // Standard error has it too, but a desktop user never sees that.
+    const std::string& warning = CProfile::Session().GetWarning();
+    if (m_frame && !warning.empty())
+        m_frame->SetMessageText(
+            wxString::FromUTF8(FormatText(LoadResString(IDS_PROFILE_WARNING_STATUS), {warning})));
 }
 
 void CPWR455App::OnFrameDestroyed(wxWindowDestroyEvent& event)

@@ -38,6 +38,8 @@ public:
     // Undoes StartSession after the main frame has closed: writes the recent files, releases
     // the document manager and writes the profile.
     void EndSession();
+    // Shows in the status bar why the profile is not used or cannot be saved, if it is not.
+    void ShowProfileWarning();
 
     CMainFrame* GetMainFrame() const { return m_frame; }
     CPWR455Doc* GetDocument() const;

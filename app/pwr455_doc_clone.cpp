@@ -8,6 +8,7 @@
 #include "app/app_resources.h"
 #include "app/gui_clone_host.h"
 #include "app/port_settings_dlg.h"
+#include "app/pwr455_app.h"
 #include "app/pwr455_view.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
@@ -122,5 +123,6 @@ void CPWR455Doc::EditPortSettings()
             m_cloneLink->SetPortDevice(n, device.utf8_string());
     }
     // pwr455-cli reads the same file: make the bindings visible to it at once.
-    CProfile::Flush();
+    if (!CProfile::Flush())
+        GetPWR455App().ShowProfileWarning();
 }

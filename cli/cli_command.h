@@ -28,6 +28,9 @@ struct CCliCommand {
     const char* name;
     CliHandler run;
     unsigned helpId;
+    // False for a command that cannot work on this system: the tool's help leaves it out, and
+    // run, it says why.
+    bool offered = true;
 };
 
 // The command table (cli/command_table.cpp).

@@ -32,6 +32,8 @@ void PrintToolHelp(std::ostream& out)
 {
     out << LoadResString(IDS_CLI_USAGE);
     for (const CCliCommand& command : GetCliCommands()) {
+        if (!command.offered)
+            continue;
         std::string help = LoadResString(command.helpId);
         std::string synopsis = "  " + LineOf(help, 0).substr(std::string("pwr455-cli ").size());
         synopsis.resize(std::max(synopsis.size() + 2, kSummaryColumn), ' ');

@@ -88,6 +88,10 @@ int RunReadCommand(const std::vector<std::string>& args, CCliIo& io)
     std::string error;
     if (!SaveDocument(session.Radio(), out, error)) {
         Error(io, IDS_CLI_CANNOT_SAVE, {out, error});
+        // The target changed since it was checked: the data read are not lost.
+        const std::string& backup = session.Operations().GetBackupPath();
+        if (!backup.empty())
+            Error(io, IDS_CLI_READ_KEPT_IN, {backup});
         return CCloneLink::kResultFailed;
     }
     return CCloneLink::kResultOk;

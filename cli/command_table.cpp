@@ -4,6 +4,7 @@
 #include "cli/data_commands.h"
 #include "cli/safe_clone_commands.h"
 #include "res/resource_ids.h"
+#include "sim/sim_transceiver.h"
 
 // One line per command, in the order the tool's help lists them.
 const std::vector<CCliCommand>& GetCliCommands()
@@ -24,7 +25,7 @@ const std::vector<CCliCommand>& GetCliCommands()
         {"write", RunWriteCommand, IDS_CLI_HELP_WRITE},
         {"compare", RunCompareCommand, IDS_CLI_HELP_COMPARE},
         {"ports", RunPortsCommand, IDS_CLI_HELP_PORTS},
-        {"simulate", RunSimulateCommand, IDS_CLI_HELP_SIMULATE},
+        {"simulate", RunSimulateCommand, IDS_CLI_HELP_SIMULATE, CSimTransceiver::IsSupported()},
         {"doctor", RunDoctorCommand, IDS_CLI_HELP_DOCTOR},
     };
     return kCommands;

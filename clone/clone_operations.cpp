@@ -189,17 +189,20 @@ int CCloneOperations::Read()
 
 CCloneOperations::BackupHook CCloneOperations::KeepBackupIn(const std::string& folder)
 {
-    return [folder](CR455Radio& data, std::string& error) {
+    return [folder](CR455Radio& data, std::string& path, std::string& error) {
         CBackupStore store(folder.empty() ? CBackupStore::GetDefaultFolder() : folder);
-        return store.Save(data, std::time(nullptr), nullptr, &error);
+        return store.Save(data, std::time(nullptr), &path, &error);
     };
 }
 
 void CCloneOperations::KeepBackup()
 {
     std::string error;
-    if (m_backup && !m_backup(m_radio, error))
+    m_backupPath.clear();
+    if (m_backup && !m_backup(m_radio, m_backupPath, error)) {
+        m_backupPath.clear();
         m_host.WarnBackupNotSaved(error);
+    }
 }
 
 int CCloneOperations::Write()

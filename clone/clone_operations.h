@@ -55,12 +55,15 @@ public:
     // a backup copy, so that a transceiver's contents are never lost to a later write. Every
     // front end gets KeepBackupIn() without asking. The hook returns false, with the reason,
     // when the copy could not be saved; the read still succeeds and the host is told
-    // (WarnBackupNotSaved). An empty hook keeps no copy.
-    using BackupHook = std::function<bool(CR455Radio& data, std::string& error)>;
+    // (WarnBackupNotSaved). It gives the copy's path, where it has one. An empty hook keeps no
+    // copy.
+    using BackupHook = std::function<bool(CR455Radio& data, std::string& path, std::string& error)>;
     void SetBackupHook(BackupHook hook) { m_backup = std::move(hook); }
     // A backup copy in `folder`; when that is empty, in the user's backup folder as it is at
     // the time of the read.
     static BackupHook KeepBackupIn(const std::string& folder = std::string());
+    // The backup copy of the last successful read; "" when none was kept.
+    const std::string& GetBackupPath() const { return m_backupPath; }
 
     // Each returns the clone result code (0, 1, 77, 80, 85, 91) or kDeclined.
     int Read();
@@ -89,4 +92,5 @@ private:
     std::function<bool()> m_isModified;
     std::function<void()> m_onDataReplaced;
     BackupHook m_backup = KeepBackupIn();
+    std::string m_backupPath;
 };

@@ -3,7 +3,8 @@
 // A second start of the program hands the file it was given to the instance that runs, which
 // opens it. The channel belongs to the instance lock (instance_lock.h): only the holder listens,
 // and a start that finds the lock taken sends. POSIX: a local socket beside the lock file, that
-// takes names from processes of this user only; Windows: a channel named after the mutex.
+// takes names from processes of this user only; Windows: a pipe named after the mutex, the session
+// and the user, that only this user may open.
 
 #include <functional>
 #include <memory>
@@ -26,6 +27,9 @@ public:
     CFileHandover& operator=(const CFileHandover&) = delete;
 
     bool IsListening() const;
+
+    // Where the channel of `lock` lives: the socket's path, or the pipe's name.
+    static std::string GetChannelName(const CInstanceLock& lock);
 
     // Hands `path` to the process that holds `lock`'s lock. True when that process took it.
     static bool Send(const CInstanceLock& lock, const std::string& path);

@@ -182,6 +182,12 @@ bool CFileHandover::IsListening() const
     return m_channel != nullptr;
 }
 
+std::string CFileHandover::GetChannelName(const CInstanceLock& lock)
+{
+    sockaddr_un address;
+    return MakeAddress(lock, &address) ? address.sun_path : std::string();
+}
+
 bool CFileHandover::Send(const CInstanceLock& lock, const std::string& path)
 {
     const CSocketAddress address(lock);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "platform/instance_lock.h"
+#include "platform/user_security_win32.h"
 #include "platform/utf16_win32.h"
 
 namespace {
@@ -15,11 +16,15 @@ constexpr size_t kLongestName = 65536;
 // How long a second start waits for the running program to take the pipe.
 constexpr DWORD kSenderWaitMs = 2000;
 
-// A pipe named after the instance mutex. Its default access rights let only this user (and the
-// administrators) write to it, so nobody else hands files to our program.
+// A pipe named after the instance mutex, which lives in this session, and after this session and
+// user, since pipes have one namespace for the whole machine: the program of another session or
+// user never answers a second start of ours.
 std::wstring PipeName(const CInstanceLock& lock)
 {
-    return L"\\\\.\\pipe\\" + Utf8ToWide(lock.GetPath()) + L" handover";
+    DWORD session = 0;
+    ::ProcessIdToSessionId(::GetCurrentProcessId(), &session);
+    return L"\\\\.\\pipe\\" + Utf8ToWide(lock.GetPath()) + L" handover " +
+           std::to_wstring(session) + L" " + GetCurrentUserSid();
 }
 
 // Reads what the sender writes until it closes its end; empty when it says too much.
@@ -36,11 +41,19 @@ std::string ReadName(HANDLE pipe)
     return ::GetLastError() == ERROR_BROKEN_PIPE ? name : std::string();
 }
 
-HANDLE MakeInstance(const std::wstring& name)
+// An instance of the pipe that only this user may open or add instances to. The first fails
+// when the name is taken, so that a pipe someone made before never receives our files.
+HANDLE MakeInstance(const std::wstring& name, bool first)
 {
-    return ::CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND,
-                              PIPE_TYPE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
-                              PIPE_UNLIMITED_INSTANCES, 0, 4096, 0, nullptr);
+    SECURITY_ATTRIBUTES security = {sizeof security, MakeOwnerOnlyDescriptor(L""), FALSE};
+    if (!security.lpSecurityDescriptor)
+        return INVALID_HANDLE_VALUE;
+    const HANDLE pipe = ::CreateNamedPipeW(
+        name.c_str(), PIPE_ACCESS_INBOUND | (first ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0),
+        PIPE_TYPE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, PIPE_UNLIMITED_INSTANCES, 0, 4096,
+        0, &security);
+    ::LocalFree(security.lpSecurityDescriptor);
+    return pipe;
 }
 
 } // namespace
@@ -60,7 +73,7 @@ struct CFileHandover::CChannel {
             const bool connected = ::ConnectNamedPipe(pipe, nullptr) ||
                                    ::GetLastError() == ERROR_PIPE_CONNECTED;
             const std::string path = connected && !stopping ? ReadName(pipe) : std::string();
-            const HANDLE next = stopping ? INVALID_HANDLE_VALUE : MakeInstance(name);
+            const HANDLE next = stopping ? INVALID_HANDLE_VALUE : MakeInstance(name, false);
             if (!path.empty())
                 receive(path);
             ::DisconnectNamedPipe(pipe);
@@ -97,8 +110,12 @@ CFileHandover::CFileHandover(const CInstanceLock& lock, CReceiver receive)
         return;
     auto channel = std::make_unique<CChannel>();
     channel->name = PipeName(lock);
+    // A pipe of that name that is there already is someone else's. (FILE_FLAG_FIRST_PIPE_INSTANCE
+    // refuses it too, where the system honours the flag.)
+    if (::WaitNamedPipeW(channel->name.c_str(), 1) || ::GetLastError() != ERROR_FILE_NOT_FOUND)
+        return;
     // The first instance before this returns: a second start right after finds it.
-    const HANDLE first = MakeInstance(channel->name);
+    const HANDLE first = MakeInstance(channel->name, true);
     if (first == INVALID_HANDLE_VALUE)
         return;
     CChannel* listening = channel.get();
@@ -112,6 +129,11 @@ CFileHandover::~CFileHandover() = default;
 bool CFileHandover::IsListening() const
 {
     return m_channel != nullptr;
+}
+
+std::string CFileHandover::GetChannelName(const CInstanceLock& lock)
+{
+    return lock.GetPath().empty() ? std::string() : WideToUtf8(PipeName(lock));
 }
 
 bool CFileHandover::Send(const CInstanceLock& lock, const std::string& path)

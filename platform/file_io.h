@@ -51,8 +51,10 @@ bool MakeFolders(const std::string& folder);
 bool IsOwnFolder(const std::string& folder);
 
 // The checks WriteFileAtomically makes before it writes anything: None when `path` can be
-// saved (the target is a regular file or missing, and its folder takes new files).
-EFileError CheckWritable(const std::string& path);
+// saved (the target is a regular file or missing, and its folder takes new files). On Windows
+// also CannotReplace, with the system's reason in `detail`, while another program holds the
+// target open without leave to replace it.
+EFileError CheckWritable(const std::string& path, std::string* detail = nullptr);
 
 // Reads a whole file of at most `limit` bytes. A folder, a terminal, a serial port or another
 // device is NotRegular, refused before anything is read and without waiting on it. A FIFO (a pipe

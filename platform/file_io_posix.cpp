@@ -249,8 +249,9 @@ EFileError PlaceNew(int folder, const std::string& from, const std::string& to, 
 
 } // namespace
 
-EFileError CheckWritable(const std::string& path)
+EFileError CheckWritable(const std::string& path, std::string* detail)
 {
+    (void)detail; // every reason here is told by the error itself
     CTarget target;
     return Prepare(path, target);
 }

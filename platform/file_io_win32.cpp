@@ -151,9 +151,23 @@ bool FolderTakesFiles(const std::wstring& folder)
     return probe.IsOpen() || ::GetLastError() == ERROR_FILE_EXISTS;
 }
 
+// Whether the file may be replaced now: a program that holds it open without leave to delete
+// it (as editors and spreadsheets hold theirs) keeps ReplaceFileW and MoveFileExW from taking
+// its name. CannotReplace then, with the system's reason.
+EFileError CheckReplaceable(const std::wstring& path, std::string* detail)
+{
+    const CHandle file(::CreateFileW(path.c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.IsOpen() || ::GetLastError() != ERROR_SHARING_VIOLATION)
+        return EFileError::None;
+    if (detail)
+        *detail = DescribeSystemError(ERROR_SHARING_VIOLATION);
+    return EFileError::CannotReplace;
+}
+
 // Resolves the target and checks that it may be replaced: the read-only attribute, or a file
 // this user may not write, makes it read-only, as it would for a plain save.
-EFileError Prepare(const std::string& path, CTarget& target)
+EFileError Prepare(const std::string& path, CTarget& target, std::string* detail = nullptr)
 {
     const EFileError error = Resolve(path, target);
     if (error != EFileError::None || !target.exists)
@@ -163,8 +177,11 @@ EFileError Prepare(const std::string& path, CTarget& target)
     const CHandle file(::CreateFileW(target.Path().c_str(), FILE_WRITE_DATA, kShareAll, nullptr,
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
-        return ::GetLastError() == ERROR_ACCESS_DENIED ? EFileError::ReadOnly : EFileError::None;
-    return ::GetFileType(file) == FILE_TYPE_DISK ? EFileError::None : EFileError::NotRegular;
+        return ::GetLastError() == ERROR_ACCESS_DENIED ? EFileError::ReadOnly
+                                                       : CheckReplaceable(target.Path(), detail);
+    if (::GetFileType(file) != FILE_TYPE_DISK)
+        return EFileError::NotRegular;
+    return CheckReplaceable(target.Path(), detail);
 }
 
 // Creates a new file in the target's folder under a name nobody uses, registered for the
@@ -261,10 +278,10 @@ bool IsDeviceOrFolder(const std::string& path)
 
 } // namespace
 
-EFileError CheckWritable(const std::string& path)
+EFileError CheckWritable(const std::string& path, std::string* detail)
 {
     CTarget target;
-    const EFileError error = Prepare(path, target);
+    const EFileError error = Prepare(path, target, detail);
     if (error != EFileError::None)
         return error;
     return FolderTakesFiles(target.folder) ? EFileError::None : EFileError::CannotCreate;
@@ -325,7 +342,7 @@ EFileError WriteFileAtomically(const std::string& path, const std::string& conte
                                std::string* detail)
 {
     CTarget target;
-    const EFileError prepared = Prepare(path, target);
+    const EFileError prepared = Prepare(path, target, detail);
     return prepared != EFileError::None ? prepared
                                         : WriteAndPlace(target, content, ReplaceTarget, detail);
 }

@@ -8,8 +8,12 @@
 // Makes a new folder "pwr455-XXXXXX" in $TMPDIR (or /tmp when TMPDIR is unset or empty) that
 // only its owner may use from the first moment. Returns its real path (no symbolic links in
 // it), or "" when the temporary folder is missing or takes no new folder. The folder is
-// registered (below).
+// registered (below). Windows: the process holds the folder open until it removes it, and the
+// folders of this name that no process holds (left by runs that were killed) are removed first.
 std::string MakePrivateTempFolder();
+
+// Removes a folder that MakePrivateTempFolder made, with the files in it, and unregisters it.
+void RemovePrivateTempFolder(const std::string& folder);
 
 // Creates `path` as a new, empty file readable and writable by its owner only; false when
 // anything of that name exists or it cannot be made. The file is registered (below).

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -33,6 +34,13 @@ bool CreatePrivateFile(const std::string& path)
     ::close(fd);
     RegisterTemporaryPath(path);
     return true;
+}
+
+void RemovePrivateTempFolder(const std::string& folder)
+{
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+    UnregisterTemporaryPath(folder);
 }
 
 void RemoveTemporaryPathsNow()

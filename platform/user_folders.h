@@ -11,11 +11,12 @@
 std::string GetHomeFolder();
 
 // The folder of the user's settings: $XDG_CONFIG_HOME when it is an absolute path, else
-// ~/.config under GetHomeFolder() (Windows: %APPDATA%).
+// ~/.config under GetHomeFolder() (Windows: %APPDATA% when it is a full path, else the system's
+// own folder for it).
 std::string GetUserConfigFolder();
 
 // The folder of the user's data: $XDG_DATA_HOME when it is an absolute path, else
-// ~/.local/share under GetHomeFolder() (Windows: %LOCALAPPDATA%).
+// ~/.local/share under GetHomeFolder() (Windows: %LOCALAPPDATA%, as %APPDATA% above).
 std::string GetUserDataFolder();
 
 // The folder of the running program's executable file.

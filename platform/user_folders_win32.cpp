@@ -1,5 +1,7 @@
 #include "platform/user_folders.h"
 
+#include <filesystem>
+
 // Before every other Windows header, which rely on its definitions.
 #include <windows.h>
 
@@ -10,12 +12,15 @@
 
 namespace {
 
-// The environment's name of a folder, else the one the system keeps for it.
+// The environment's name of a folder when it is a full path (one relative to the current folder
+// or drive would put the user's files wherever the program was started), else the one the
+// system keeps for it.
 std::string KnownFolder(const char* variable, REFKNOWNFOLDERID id)
 {
     std::string folder = GetEnvironmentText(variable);
-    if (!folder.empty())
+    if (std::filesystem::u8path(folder).is_absolute())
         return folder;
+    folder.clear();
     wchar_t* path = nullptr;
     if (::SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path) == S_OK)
         folder = WideToUtf8(path);

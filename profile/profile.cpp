@@ -174,8 +174,21 @@ void CProfile::Open()
 {
     Close();
     g_session = std::make_unique<CProfile>();
+    g_session->CheckSavable();
     PrintWarning(*g_session);
     wxConfigBase::Set(g_session->m_config.get());
+}
+
+void CProfile::CheckSavable()
+{
+    // A missing folder is made by the first save; a file or folder that is there must take it.
+    std::error_code ec;
+    if (!m_used || !m_warning.empty() ||
+        !std::filesystem::is_directory(std::filesystem::u8path(m_path).parent_path(), ec))
+        return;
+    const std::string reason = CheckSaveTarget(m_path);
+    if (!reason.empty())
+        m_warning = Text(IDS_PROFILE_NOT_SAVED, {m_path, reason});
 }
 
 void CProfile::Close()
@@ -187,10 +200,13 @@ void CProfile::Close()
     g_session.reset();
 }
 
-void CProfile::Flush()
+bool CProfile::Flush()
 {
-    if (g_session && !g_session->Save() && g_session->m_used)
+    if (g_session && !g_session->Save() && g_session->m_used) {
         PrintWarning(*g_session);
+        return false;
+    }
+    return true;
 }
 
 CProfile& CProfile::Session()

@@ -57,13 +57,14 @@ public:
     // the reason in GetWarning) when the profile is not used or the file cannot be written.
     bool Save();
 
-    // The desktop program's profile, for as long as its session lasts: Open reads it and
-    // makes it wxWidgets' configuration, Close saves and releases it, Flush saves it. Each
-    // warning goes to the standard error stream. Between sessions Session() is a profile of
-    // defaults that is never saved.
+    // The desktop program's profile, for as long as its session lasts: Open reads it, checks
+    // that a profile there can be saved (a read-only one cannot) and makes it wxWidgets'
+    // configuration, Close saves and releases it, Flush saves it (false when that failed). Each
+    // warning goes to the standard error stream; the program also shows GetWarning(). Between
+    // sessions Session() is a profile of defaults that is never saved.
     static void Open();
     static void Close();
-    static void Flush();
+    static bool Flush();
     static CProfile& Session();
 
     // "CommPort": the COM port number 1 to kPortCount (default 1; other stored values give 1)
@@ -98,6 +99,9 @@ public:
     void SetAirportListFile(const wxString& path);
 
 private:
+    // Sets the warning when the profile is used but its file could not be saved.
+    void CheckSavable();
+
     void Load();
 
     std::string m_path;

@@ -29,7 +29,9 @@ std::string DescribeSaveError(EFileError error, const std::string& detail)
 
 std::string CheckSaveTarget(const std::string& target)
 {
-    return DescribeSaveError(CheckWritable(target), std::string());
+    std::string detail;
+    const EFileError error = CheckWritable(target, &detail);
+    return DescribeSaveError(error, detail);
 }
 
 bool SaveAtomically(const std::string& target, const std::function<void(std::ostream&)>& write,

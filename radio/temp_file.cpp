@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <system_error>
 
 #include "platform/temp_folder.h"
 
@@ -27,11 +26,9 @@ CTempFile::CTempFile(const std::string& prefix)
 
 CTempFile::~CTempFile()
 {
-    std::error_code ec;
     if (!m_directory.empty())
-        std::filesystem::remove_all(std::filesystem::u8path(m_directory), ec);
-    for (const std::string& path : {m_path, m_directory})
-        UnregisterTemporaryPath(path);
+        RemovePrivateTempFolder(m_directory);
+    UnregisterTemporaryPath(m_path);
 }
 
 bool CTempFile::Truncate() const

@@ -39,6 +39,7 @@ enum : unsigned {
     IDS_BACKUP_CANNOT_SAVE = 26312,
     IDS_BACKUP_NOT_SAVED_STATUS = 26313,
     IDS_CLI_BACKUP_NOT_SAVED = 26314,
+    IDS_CLI_READ_KEPT_IN = 26315, // a read whose save failed: where its backup copy is
     IDS_BACKUP_COPY_TITLE = 26318, // title of a data set opened from the backup folder
     IDS_COMPARE_SAME = 26320,
     IDS_COMPARE_ONE_DIFFERENT = 26321,
@@ -253,6 +254,7 @@ enum : unsigned {
     IDS_PROFILE_NOT_SAVED = 26416,
     IDS_APP_WARNING = 26417,
     IDS_CLI_WARNING = 26418,
+    IDS_PROFILE_WARNING_STATUS = 26419, // the profile's warning in the status bar
     // Files and ports the tool refuses, and backups it does not write.
     IDS_BACKUP_NOT_OWN_FOLDER = 26580,
     IDS_CLI_EXEC_FILE_COMMAND = 26581,

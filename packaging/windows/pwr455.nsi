@@ -2,9 +2,13 @@
 ;   makensis -DVERSION=1.0.0 -DFILES_DIR=DIST -DICON=ICO -DOUTFILE=SETUP.exe pwr455.nsi
 ; FILES_DIR holds install-files.nsh and uninstall-files.nsh, the lists of the files installed.
 ; It installs for all users under Program Files (which needs administrator rights; the program
-; itself never does), adds a Start menu entry, opens .qrb files with the program and appears in
-; Apps & features. The uninstaller removes exactly what was installed; the user's profile,
-; backups and data files stay. Both run silently with /S.
+; itself never does), adds a Start menu entry, offers the program for .qrb files and appears in
+; Apps & features. An installed copy is upgraded where it is. The uninstaller removes exactly what
+; was installed; it asks whether the user's profile and backups go too (they stay by default and
+; under /S); data files stay. Both run silently with /S.
+; Neither replaces nor removes a program that runs: both ask to close it, and under /S they end
+; with exit code 2 and change nothing. (An uninstaller started without _?= copies itself to the
+; temporary folder and ends at once with 0; its copy does the work.)
 
 Unicode true
 ; A 64-bit installer: Windows' 64-bit Program Files and registry, and Wine without 32-bit support.
@@ -16,8 +20,14 @@ SetCompressor /SOLID lzma
 !define PROG_ID "PW-R455NORD.Document"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\PW-R455NORD"
 !define SHCNE_ASSOCCHANGED 0x08000000
+; The running program holds this mutex in its session (app/pwr455_app.cpp).
+!define INSTANCE_MUTEX "PWR455NORD APP Exclusive Mutex"
+!define SYNCHRONIZE 0x00100000
+!define ERROR_ACCESS_DENIED 5
+!define EXIT_PROGRAM_RUNNING 2
 
 Name "${APP_NAME}"
+BrandingText "${APP_NAME} ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\${APP_NAME}"
 RequestExecutionLevel admin
@@ -35,6 +45,9 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\pwr455.exe"
+!insertmacro MUI_PAGE_WELCOME
+; An upgrade goes where the installed copy is: there is no folder to choose.
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipFolderOnUpgrade
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -42,25 +55,71 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+LangString PROGRAM_RUNNING ${LANG_ENGLISH} \
+  "${APP_NAME} is running. Close it (save your changes first), then choose Retry."
+LangString REMOVE_USER_FILES ${LANG_ENGLISH} \
+  "Remove your ${APP_NAME} settings and the backups of your transceivers' memory as well?$\r$\n$\r$\nChoose No to keep them for a later installation."
+
+; Waits until no copy of the program runs in this session, asking the user to close it; under
+; /S, or when the user cancels, ends the run with EXIT_PROGRAM_RUNNING before anything changed.
+!macro DEFINE_WAIT_FOR_PROGRAM_CLOSED PREFIX
+Function ${PREFIX}WaitForProgramClosed
+  check:
+    System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${INSTANCE_MUTEX}") p .r0 ?e'
+    Pop $1
+    ; A mutex this process may not open (a copy that another account started) is held too.
+    StrCmp $0 0 0 running
+    IntCmp $1 ${ERROR_ACCESS_DENIED} ask closed closed
+  running:
+    System::Call 'kernel32::CloseHandle(p r0)'
+  ask:
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(PROGRAM_RUNNING)" /SD IDCANCEL IDRETRY check
+    SetErrorLevel ${EXIT_PROGRAM_RUNNING}
+    Quit
+  closed:
+FunctionEnd
+!macroend
+!insertmacro DEFINE_WAIT_FOR_PROGRAM_CLOSED ""
+!insertmacro DEFINE_WAIT_FOR_PROGRAM_CLOSED "un."
+
 Function .onInit
   SetShellVarContext all
   SetRegView 64
+  ; An installed copy is upgraded in its folder, wherever /D or the default would put a new one.
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  StrCmp $0 "" +3
+  IfFileExists "$0\uninstall.exe" 0 +2
+    StrCpy $INSTDIR $0
+  Call WaitForProgramClosed
+FunctionEnd
+
+Function SkipFolderOnUpgrade
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  StrCmp $0 $INSTDIR 0 +2
+    Abort
 FunctionEnd
 
 Function un.onInit
   SetShellVarContext all
   SetRegView 64
+  Call un.WaitForProgramClosed
 FunctionEnd
 
 Section "Install"
+  ; The program may have been started since the installer was.
+  Call WaitForProgramClosed
   !include "${FILES_DIR}\install-files.nsh"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   SetOutPath "$INSTDIR"
   CreateShortcut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\pwr455.exe"
 
-  ; Data files: the program's icon, and "Open" opens the file in the program.
-  WriteRegStr HKLM "Software\Classes\.qrb" "" "${PROG_ID}"
+  ; Data files: the program is offered for .qrb files (Open with), with its icon and command;
+  ; it becomes the default only where no other program is.
+  ReadRegStr $0 HKLM "Software\Classes\.qrb" ""
+  StrCmp $0 "" 0 +2
+    WriteRegStr HKLM "Software\Classes\.qrb" "" "${PROG_ID}"
+  WriteRegStr HKLM "Software\Classes\.qrb\OpenWithProgids" "${PROG_ID}" ""
   WriteRegStr HKLM "Software\Classes\${PROG_ID}" "" "PW-R455NORD Document"
   WriteRegStr HKLM "Software\Classes\${PROG_ID}\DefaultIcon" "" '"$INSTDIR\pwr455.exe",0'
   WriteRegStr HKLM "Software\Classes\${PROG_ID}\shell\open\command" "" '"$INSTDIR\pwr455.exe" "%1"'
@@ -78,12 +137,17 @@ Section "Install"
 SectionEnd
 
 Section "Uninstall"
+  Call un.WaitForProgramClosed
   Delete "$SMPROGRAMS\${APP_NAME}.lnk"
 
-  ; The association goes only while it is still this program's.
+  ; Only what the installer added goes: the default while it is still this program's, the
+  ; Open with entry, and the keys when nothing else is left in them.
   ReadRegStr $0 HKLM "Software\Classes\.qrb" ""
   StrCmp $0 "${PROG_ID}" 0 +2
-    DeleteRegKey HKLM "Software\Classes\.qrb"
+    DeleteRegValue HKLM "Software\Classes\.qrb" ""
+  DeleteRegValue HKLM "Software\Classes\.qrb\OpenWithProgids" "${PROG_ID}"
+  DeleteRegKey /ifempty HKLM "Software\Classes\.qrb\OpenWithProgids"
+  DeleteRegKey /ifempty HKLM "Software\Classes\.qrb"
   DeleteRegKey HKLM "Software\Classes\${PROG_ID}"
   System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'
 
@@ -92,4 +156,13 @@ Section "Uninstall"
   !include "${FILES_DIR}\uninstall-files.nsh"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
+
+  ; The profile and the backups are the user's own (the program's folders in the user's
+  ; application data): they go only when the user says so.
+  MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "$(REMOVE_USER_FILES)" /SD IDNO IDNO done
+    SetShellVarContext current
+    RMDir /r "$APPDATA\${APP_NAME}"
+    RMDir /r "$LOCALAPPDATA\${APP_NAME}"
+    SetShellVarContext all
+  done:
 SectionEnd

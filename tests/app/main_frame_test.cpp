@@ -1,11 +1,16 @@
 #include "tests/app/gui_test.h"
 
+#include <filesystem>
+
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpfrm.h>
 #include <wx/uiaction.h>
 
 #include "app/about_dialog.h"
 #include "app/main_status_bar.h"
+#include "tests/common/test_system.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -169,8 +174,41 @@ TEST_F(ProgramTest, PlacementComesFromTheProfileAndTheFrameKeepsItsMinimumSize)
     EXPECT_EQ(ComPortChecks(), "1x---");
 }
 
+// A profile that is not used, or that cannot be saved, is told in the status bar: standard error
+// reaches no desktop user. (Root writes read-only files: that case needs an ordinary user.)
+TEST_F(ProgramTest, AProfileThatIsNotUsedOrCannotBeSavedIsToldInTheStatusBar)
+{
+    const std::string path = GetProfilePath();
+    const struct {
+        bool folder;
+        std::string status;
+    } cases[] = {{true, "is not used (it is not a regular file); the defaults apply and changes are "
+                        "not saved"},
+                 {false, "cannot be saved: the file is read-only"}};
+    for (const auto& c : cases) {
+        if (!c.folder && IsSuperUser())
+            continue;
+        StopProgram();
+        fs::remove_all(path);
+        if (c.folder)
+            fs::create_directories(path);
+        else
+            WriteFileText(path, "[CommPort]\nPortNumber=2\n");
+        fs::permissions(path, fs::perms::owner_read, fs::perm_options::replace);
+        StartProgram();
+        EXPECT_EQ(Frame()->GetMessageText().utf8_string(),
+                  "Settings: the profile '" + path + "' " + c.status);
+        fs::permissions(path, fs::perms::owner_all, fs::perm_options::replace);
+    }
+    StopProgram();
+    fs::remove_all(path);
+    StartProgram();
+    EXPECT_EQ(Frame()->GetMessageText(), "Ready");
+}
+
 // Real key presses through the toolkit reach the accelerators, also those without a menu item
-// (Cut and the panes have no handler) or with a second key, and the list's Delete key.
+// (Cut and the panes have no handler; F1 opens the help's contents) or with a second key, and
+// the list's Delete key.
 TEST_F(ProgramTest, RealKeysReachTheAcceleratorsAndTheList)
 {
     UseChannel(4, "119.000", "FOURTH");
@@ -201,6 +239,11 @@ TEST_F(ProgramTest, RealKeysReachTheAcceleratorsAndTheList)
     View()->SelectChannel(4);
     sim.Char(WXK_DELETE);
     EXPECT_TRUE(WaitFor([] { return Row(4)[3].empty(); }));
+    // Last: the help window takes the focus.
+    CEventRecorder recorder;
+    sim.Char(WXK_F1);
+    EXPECT_TRUE(WaitFor([&] { return !recorder.commands.empty(); }));
+    EXPECT_EQ(recorder.commands, std::vector<unsigned>{57666}); // Help Contents
 }
 
 TEST_F(ProgramTest, TheSplashOnlyTakesTheFirstKeyOrClickAboutAndHelpShowTheProduct)

@@ -133,7 +133,7 @@ protected:
         StartSim(faults);
         operations = std::make_unique<CCloneOperations>(radio, link, host, *transferFile);
         operations->SetDataReplacedHandler([this] { ++replaced; });
-        operations->SetBackupHook([this](CR455Radio&, std::string&) { return ++backups > 0; });
+        operations->SetBackupHook([this](CR455Radio&, std::string&, std::string&) { return ++backups > 0; });
     }
 
     CRecordingCloneHost host;
