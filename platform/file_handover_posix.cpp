@@ -184,8 +184,8 @@ bool CFileHandover::IsListening() const
 
 std::string CFileHandover::GetChannelName(const CInstanceLock& lock)
 {
-    sockaddr_un address;
-    return MakeAddress(lock, &address) ? address.sun_path : std::string();
+    const CSocketAddress address(lock);
+    return address.IsValid() ? address.GetPath() : std::string();
 }
 
 bool CFileHandover::Send(const CInstanceLock& lock, const std::string& path)
