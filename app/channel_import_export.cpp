@@ -69,14 +69,16 @@ void OnExportChannels(wxFrame* frame)
 bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* parent)
 {
     std::string text;
-    switch (ReadCsvFile(path.utf8_string(), text)) {
+    std::string reason = ResString(IDS_OPEN_CANNOT_READ).utf8_string();
+    switch (ReadCsvFile(path.utf8_string(), text, &reason)) {
     case EFileError::None:
         break;
     case EFileError::TooLarge:
         ShowError(wxString::Format(ResString(IDS_CSV_FILE_TOO_LARGE), path), parent);
         return false;
     default:
-        ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_READ), path), parent);
+        ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_READ), path, wxString::FromUTF8(reason)),
+                  parent);
         return false;
     }
     std::string error;

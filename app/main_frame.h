@@ -21,13 +21,15 @@ public:
     // (a clone run's status text stays while the run lasts).
     void HoldMessageText(bool hold) { m_messageHeld = hold; }
 
-    // Shows the frame for the first time: maximised when the stored placement asks for it.
+    // Shows the frame for the first time: maximised when the stored placement asks for it;
+    // without a usable stored placement, large enough for every row and column of the channel
+    // list, as far as the screen's work area allows.
     void ShowPlacement();
 
     // The placement read from the profile when the frame was made: whether it asked for a
-    // maximised window, and the restored rectangle (the default one when the stored one lies
-    // off every screen).
-    static wxRect GetStartRect(bool* maximised);
+    // maximised window, and the restored rectangle (the default one, with `stored` false, when
+    // there is none or it lies off every screen).
+    static wxRect GetStartRect(bool* maximised, bool* stored = nullptr);
     bool IsPlacementMaximised() const { return m_maximised; }
     // The rectangle of the window when it is neither maximised nor minimised: the outer
     // position and the size inside the window manager's decorations.
@@ -51,6 +53,7 @@ protected:
 
 private:
     void CreateBars();
+    void FitWholeList();
     void SavePlacement();
     void TrackNormalRect();
     void KeepNormalRect();
@@ -73,6 +76,7 @@ private:
     bool m_messageHeld = false;
     bool m_awaitingMaximise = false;
     bool m_mapped = false;
+    bool m_placementStored = false;
     wxRect m_normalRect;
 
     wxDECLARE_EVENT_TABLE();

@@ -76,10 +76,23 @@ void CPWR455App::OnInitCmdLine(wxCmdLineParser& parser)
     parser.AddParam("FILE.qrb", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
 }
 
+namespace {
+
+// The exit status of a command line that cannot be used, as the tool's.
+constexpr int kExitUsage = 2;
+
+int TellWrongArguments(const wxString& message)
+{
+    std::fprintf(stderr, "%s\n", message.utf8_str().data());
+    return kExitUsage;
+}
+
+} // namespace
+
 int CPWR455App::AnswerInformationOptions(int argc, char** argv)
 {
-    // Only a command line the parser would accept is answered here; anything else goes on to
-    // the parser, whose message names the fault.
+    // The whole command line is judged here, before the toolkit starts: a fault is told on
+    // standard error (a GUI program's parser would tell it nowhere a person looks).
     bool help = false;
     bool version = false;
     int files = 0;
@@ -94,11 +107,13 @@ int CPWR455App::AnswerInformationOptions(int argc, char** argv)
         else if (arg == "--version")
             version = true;
         else if (arg.size() > 1 && arg[0] == '-' && arg != "--simulate")
-            return -1;
+            return TellWrongArguments(wxString::Format(ResString(IDS_APP_UNKNOWN_OPTION), wxString::FromUTF8(arg)));
         else if (arg != "--simulate")
             ++files;
     }
-    if (files > 1 || !(help || version))
+    if (files > 1)
+        return TellWrongArguments(ResString(IDS_APP_TOO_MANY_FILES));
+    if (!(help || version))
         return -1;
     if (help)
         std::fputs(ResString(IDS_APP_USAGE).utf8_str().data(), stdout);

@@ -52,6 +52,9 @@ public:
 
     // Forgets unsaved changes, so that closing asks nothing.
     void DiscardChanges();
+    // Retitles the frame ("*name.qrb - PW-R455NORD" while there are unsaved changes) when the
+    // title has changed.
+    void UpdateFrameTitle();
 
     int GetPortNumber() const;
     void SetPortNumber(int number);
@@ -80,7 +83,6 @@ private:
     void MakeCloneLink();
     void InitialUpdateAllViews();
     void ShowFileError(const wxString& text) const;
-    void UpdateFrameTitle();
 
     void OnFileSave(wxCommandEvent& event);
     void OnFileSaveAs(wxCommandEvent& event);

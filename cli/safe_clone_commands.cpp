@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "cli/cli_args.h"
+#include "cli/document_report.h"
 #include "cli/clone_session.h"
 #include "clone/connection_doctor.h"
 #include "clone/fleet_writer.h"
@@ -27,9 +28,10 @@ int RunCompareCommand(const std::vector<std::string>& args, CCliIo& io)
     const std::string& file = parsed.Positional()[0];
     CR455Radio document;
     document.ResetData();
-    const std::string answer = OpenDocument(document, file);
+    std::string detail;
+    const std::string answer = OpenDocument(document, file, &detail);
     if (answer != "OK") {
-        io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {file, answer}) << '\n';
+        ReportOpenFailure(io, file, answer, detail);
         return kExitUsage;
     }
     CCloneSession session(io, options);

@@ -55,8 +55,9 @@ bool IsOwnFolder(const std::string& folder);
 EFileError CheckWritable(const std::string& path);
 
 // Reads a whole file of at most `limit` bytes. A FIFO without a writer reads as empty instead
-// of blocking the open.
-EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content);
+// of blocking the open. `detail` receives the system's reason for Missing and CannotOpen.
+EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content,
+                           std::string* detail = nullptr);
 
 // Reads a settings file: only a regular file (or a link to one) is read; anything else is
 // NotRegular and is never opened, and a file longer than `limit` is TooLarge without being read.

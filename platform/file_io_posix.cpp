@@ -312,17 +312,23 @@ bool IsOwnFolder(const std::string& folder)
     return true;
 }
 
-EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content)
+EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content,
+                           std::string* detail)
 {
     // Opened without blocking, so that a FIFO without a writer cannot hang the open, then read
     // with blocking reads.
     const CFd fd(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    if (!fd.IsOpen())
-        return errno == ENOENT ? EFileError::Missing : EFileError::CannotOpen;
+    int error = fd.IsOpen() ? 0 : errno;
     struct stat status;
-    if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode))
-        return EFileError::CannotOpen;
-    return ReadAll(fd, limit, content);
+    if (!error && ::fstat(fd, &status) != 0)
+        error = errno;
+    else if (!error && S_ISDIR(status.st_mode))
+        error = EISDIR;
+    if (!error)
+        return ReadAll(fd, limit, content);
+    if (detail)
+        *detail = std::strerror(error);
+    return error == ENOENT ? EFileError::Missing : EFileError::CannotOpen;
 }
 
 EFileError ReadRegularFile(const std::string& path, size_t limit, std::string& content,

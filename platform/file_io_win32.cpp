@@ -349,11 +349,16 @@ bool IsOwnFolder(const std::string& folder)
     return std::filesystem::is_directory(std::filesystem::u8path(folder), ec);
 }
 
-EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content)
+EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content,
+                           std::string* detail)
 {
     const CHandle file(OpenForReading(path));
-    if (!file.IsOpen())
-        return IsMissing(::GetLastError()) ? EFileError::Missing : EFileError::CannotOpen;
+    if (!file.IsOpen()) {
+        const DWORD error = ::GetLastError();
+        if (detail)
+            *detail = DescribeSystemError(error);
+        return IsMissing(error) ? EFileError::Missing : EFileError::CannotOpen;
+    }
     return ReadAll(file, limit, content);
 }
 

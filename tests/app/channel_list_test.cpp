@@ -50,7 +50,9 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRows)
     EXPECT_TRUE(List()->HasFlag(wxLC_SINGLE_SEL) && List()->GetFullRowSelect());
     EXPECT_EQ(View()->GetSelectedChannel(), 1u);
     // A row is drawn on the line where the list finds it, scrolled too: were it a pixel lower,
-    // a refresh of the next row would take the last line of its highlight.
+    // a refresh of the next row would take the last line of its highlight. The window is made
+    // too small for every row, so that the last one is scrolled to.
+    Frame()->SetSize(CMainFrame::kMinSize);
     for (long item : {0L, 19L}) {
         List()->EnsureVisible(item);
         ASSERT_TRUE(WaitFor([&] { return (List()->GetTopItem() > 0) == (item > 0); }));

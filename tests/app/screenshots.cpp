@@ -90,6 +90,7 @@ TEST_F(ProgramTest, Screenshots)
     wxTEST_DIALOG(SendCommand(ID_FILE_IMPORT_AIRPORTS),
                   CExpectAction<CAirportImportDlg>([](CAirportImportDlg& d) {
                       TypeInto(d.GetIdentsEdit(), "EGLL KPAO");
+                      WaitFor([&] { return !d.IsFilterPending(); });
                       Shoot(&d, "airport_import");
                       return wxID_CANCEL;
                   }));

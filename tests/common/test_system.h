@@ -16,5 +16,10 @@ std::string SystemVariableName(const std::string& name);
 // (Windows), its null device; "" when it cannot be made.
 std::string MakeSpecialFile(const std::string& path);
 
+// The system's reason, in its words, for a file that is not there and for a folder opened as a
+// file.
+std::string MissingFileReason();
+std::string FolderReason();
+
 // True for a user whom permission bits do not bind (root).
 bool IsSuperUser();

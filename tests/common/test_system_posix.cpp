@@ -1,6 +1,8 @@
 #include "tests/common/test_system.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +20,16 @@ std::string SystemVariableName(const std::string& name)
 std::string MakeSpecialFile(const std::string& path)
 {
     return ::mkfifo(path.c_str(), 0600) == 0 ? path : "";
+}
+
+std::string MissingFileReason()
+{
+    return std::strerror(ENOENT);
+}
+
+std::string FolderReason()
+{
+    return std::strerror(EISDIR);
 }
 
 bool IsSuperUser()

@@ -29,6 +29,16 @@ std::string MakeSpecialFile(const std::string&)
     return "NUL";
 }
 
+std::string MissingFileReason()
+{
+    return DescribeSystemError(ERROR_FILE_NOT_FOUND);
+}
+
+std::string FolderReason()
+{
+    return DescribeSystemError(ERROR_ACCESS_DENIED);
+}
+
 bool IsSuperUser()
 {
     return false;
