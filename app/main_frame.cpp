@@ -84,17 +84,17 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(CmdId(ID_HELP_FINDER), CMainFrame::OnHelpFinder)
 wxEND_EVENT_TABLE()
 
-wxRect CMainFrame::GetStartRect(bool* maximised, bool* stored)
+wxRect CMainFrame::GetStartRect(bool* maximised, bool* usable)
 {
     const CWindowRect stored = CProfile::Session().GetWindowRect();
     wxRect rect(stored.x, stored.y, stored.width, stored.height);
     if (maximised)
         *maximised = CProfile::Session().GetWindowCmdShow() == kShowMaximised;
     // A placement stored on a screen that is no longer there would hide the window.
-    const bool usable = rect.width > 0 && rect.height > 0 && IsOnSomeScreen(rect);
-    if (stored)
-        *stored = usable;
-    return usable ? rect : kDefaultRect;
+    const bool onScreen = rect.width > 0 && rect.height > 0 && IsOnSomeScreen(rect);
+    if (usable)
+        *usable = onScreen && CProfile::Session().HasWindowSize();
+    return onScreen ? rect : kDefaultRect;
 }
 
 CMainFrame::CMainFrame(wxDocManager* manager) : m_docManager(manager)

@@ -27,9 +27,9 @@ public:
     void ShowPlacement();
 
     // The placement read from the profile when the frame was made: whether it asked for a
-    // maximised window, and the restored rectangle (the default one, with `stored` false, when
+    // maximised window, and the restored rectangle (the default one, with `usable` false, when
     // there is none or it lies off every screen).
-    static wxRect GetStartRect(bool* maximised, bool* stored = nullptr);
+    static wxRect GetStartRect(bool* maximised, bool* usable = nullptr);
     bool IsPlacementMaximised() const { return m_maximised; }
     // The rectangle of the window when it is neither maximised nor minimised: the outer
     // position and the size inside the window manager's decorations.
