@@ -188,7 +188,7 @@ void CMainFrame::FitWholeList()
     const int rowsHeight = (second.y - first.y) * list->GetItemCount();
     const wxSize lacking(std::max(0, columnsWidth - shown.x) +
                              wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, list),
-                         std::max(0, rowsHeight - shown.y) + second.y - first.y);
+                         std::max(0, rowsHeight - shown.y));
     const wxSize decorations = GetDecorationSize(*this);
     const int display = wxDisplay::GetFromWindow(this);
     const wxRect area = wxDisplay(display == wxNOT_FOUND ? 0u : unsigned(display)).GetClientArea();

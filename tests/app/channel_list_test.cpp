@@ -53,6 +53,7 @@ TEST_F(ChannelListTest, ListShowsSevenRightJustifiedColumnsAndTwentyRows)
     // a refresh of the next row would take the last line of its highlight. The window is made
     // too small for every row, so that the last one is scrolled to.
     Frame()->SetSize(CMainFrame::kMinSize);
+    ASSERT_TRUE(WaitFor([] { return List()->GetCountPerPage() < 20; }));
     for (long item : {0L, 19L}) {
         List()->EnsureVisible(item);
         ASSERT_TRUE(WaitFor([&] { return (List()->GetTopItem() > 0) == (item > 0); }));

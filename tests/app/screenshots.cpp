@@ -61,6 +61,7 @@ TEST_F(ProgramTest, Screenshots)
 {
     if (!getenv("PWR_SCREENSHOT_DIR"))
         GTEST_SKIP() << "PWR_SCREENSHOT_DIR not set";
+    Shoot(Frame(), "first_start"); // as large as the whole list
     Frame()->SetSize(760, 520);
     UseChannel(3, "121.500", "TOWER");
     PutChannel(*Radio(), 4, "118.100", "GROUND", false, true);
