@@ -279,8 +279,11 @@ void CMainFrame::OnIdle(wxIdleEvent& event)
         m_statusBar->UpdateIndicators();
     // Edits reach the engine by many ways (the list, dialogs, undo, a clone read); the title's
     // unsaved-changes mark follows them all from here.
-    if (auto* doc = dynamic_cast<CPWR455Doc*>(m_docManager->GetCurrentDocument()))
+    if (auto* doc = dynamic_cast<CPWR455Doc*>(m_docManager->GetCurrentDocument())) {
         doc->UpdateFrameTitle();
+        // Before the menu opens: an open menu keeps the width it opened with.
+        doc->UpdatePortMenu();
+    }
     event.Skip();
 }
 

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include <wx/filename.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
@@ -287,14 +289,26 @@ void CPWR455Doc::OnComPort(wxCommandEvent& event)
 
 void CPWR455Doc::OnUpdateComPort(wxUpdateUIEvent& event)
 {
-    const int number = static_cast<int>(ResIdFromCmd(event.GetId()) - ID_COM1) + 1;
-    event.Check(number == GetPortNumber());
-    // The menu says which device the entry stands for ("COM2 (/dev/ttyUSB1)", "COM2 (COM7)"),
-    // so that a port bound in Port Settings is found under its own name.
-    const wxString name = wxString::Format("COM%d", number);
-    wxString device = wxString::FromUTF8(m_cloneLink->GetPortDevice(number));
-    device.Replace("&", "&&");
-    event.SetText(device.empty() || device.IsSameAs(name, false)
-                      ? name
-                      : wxString::Format(ResString(IDS_PORT_MENU_ITEM), name, device));
+    event.Check(static_cast<int>(ResIdFromCmd(event.GetId()) - ID_COM1) + 1 == GetPortNumber());
+}
+
+void CPWR455Doc::UpdatePortMenu()
+{
+    auto* frame = dynamic_cast<wxFrame*>(GetDocumentWindow());
+    wxMenuBar* bar = frame ? frame->GetMenuBar() : nullptr;
+    for (int number = 1; bar && number <= CProfile::kPortCount; ++number) {
+        wxMenuItem* item = bar->FindItem(CmdId(ID_COM1 + static_cast<unsigned>(number) - 1));
+        if (!item)
+            continue;
+        // The menu says which device the entry stands for ("COM2 (/dev/ttyUSB1)", "COM2
+        // (COM7)"), so that a port bound in Port Settings is found under its own name.
+        const wxString name = wxString::Format("COM%d", number);
+        wxString device = wxString::FromUTF8(m_cloneLink->GetPortDevice(number));
+        device.Replace("&", "&&");
+        const wxString label = device.empty() || device.IsSameAs(name, false)
+                                   ? name
+                                   : wxString::Format(ResString(IDS_PORT_MENU_ITEM), name, device);
+        if (item->GetItemLabel() != label)
+            item->SetItemLabel(label);
+    }
 }

@@ -55,6 +55,8 @@ public:
     // Retitles the frame ("*name.qrb - PW-R455NORD" while there are unsaved changes) when the
     // title has changed.
     void UpdateFrameTitle();
+    // Names in the COM Port menu the device each entry stands for, where that has changed.
+    void UpdatePortMenu();
 
     int GetPortNumber() const;
     void SetPortNumber(int number);

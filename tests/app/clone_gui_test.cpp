@@ -183,8 +183,9 @@ TEST_F(CloneGuiTest, PortSettingsBindAComPortInformationAndCheckConnectionReachI
     EXPECT_NE(profile.find("Device2=" + sim.GetDevicePath() + "\n"), std::string::npos);
 
     SendCommand(ID_COM2);
-    UpdateUi();
-    EXPECT_EQ(FindMenuItem(ID_COM2)->GetItemLabelText(), "COM2 (" + sim.GetDevicePath() + ")");
+    EXPECT_TRUE(WaitFor([&] {
+        return FindMenuItem(ID_COM2)->GetItemLabelText() == "COM2 (" + sim.GetDevicePath() + ")";
+    }));
     wxString model, comment;
     auto information = [&](CCloneInfoDlg& dialog) {
         dialog.Show(); // fills the texts

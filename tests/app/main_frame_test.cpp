@@ -85,7 +85,7 @@ std::string ComPortChecks()
 TEST_F(ProgramTest, MenusShowTheirItemsAndPrompts)
 {
     wxMenuBar* bar = Frame()->GetMenuBar();
-    UpdateUi(); // the COM port items name their devices
+    Doc()->UpdatePortMenu(); // as the frame does when idle
     ASSERT_EQ(bar->GetMenuCount(), WXSIZEOF(kMenus));
     for (size_t m = 0; m < WXSIZEOF(kMenus); ++m)
         EXPECT_EQ(Items(bar->GetMenu(m), bar->GetMenuLabel(m)), kMenus[m]);

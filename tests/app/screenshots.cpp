@@ -88,6 +88,9 @@ TEST_F(ProgramTest, Screenshots)
     keys.Char('E', wxMOD_ALT);
     Shoot(Frame(), "edit_menu");
     keys.Char(WXK_ESCAPE);
+    keys.Char('P', wxMOD_ALT);
+    Shoot(Frame(), "port_menu");
+    keys.Char(WXK_ESCAPE);
     wxTEST_DIALOG(SendCommand(ID_FILE_IMPORT_AIRPORTS),
                   CExpectAction<CAirportImportDlg>([](CAirportImportDlg& d) {
                       TypeInto(d.GetIdentsEdit(), "EGLL KPAO");
