@@ -303,7 +303,7 @@ constexpr CStringEntry kStrings[] = {
     {IDS_PASTE_ROWS_NONE, "The clipboard holds no channel rows to paste"},
     {IDS_PASTE_ROWS_DONE, "%1 rows pasted into %2 to %3"},
     {IDS_PASTE_ROW_DONE, "One row pasted into %1"},
-    {IDS_AIR_LIST_CANNOT_READ, "'%1' cannot be read."},
+    {IDS_AIR_LIST_CANNOT_READ, "'%1' cannot be read: %2."},
     {IDS_AIR_LIST_TOO_LARGE, "'%1' is too large to be an airport frequency list."},
     {IDS_AIR_LIST_NO_HEADER, "Line %1: the header row must name the columns airport_ident, type, description and frequency_mhz."},
     {IDS_AIR_LIST_SHORT_ROW, "Line %1: %2 fields found, %3 expected."},
