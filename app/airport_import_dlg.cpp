@@ -57,6 +57,10 @@ std::string CompactChannels(const std::vector<CAirportPlacement>& placed)
     return text;
 }
 
+// A pause in typing this long counts as the end of it: finding the rows again takes long on a
+// busy machine, and every keystroke must be shown at once.
+constexpr int kTypingPauseMs = 300;
+
 } // namespace
 
 CAirportImportDlg::CAirportImportDlg(wxWindow* parent, const CR455Radio* radio, unsigned from)
@@ -75,6 +79,9 @@ CAirportImportDlg::CAirportImportDlg(wxWindow* parent, const CR455Radio* radio, 
     CreateColumns();
 
     m_idents->Bind(wxEVT_TEXT, &CAirportImportDlg::OnIdentsChanged, this);
+    m_refillTimer.SetOwner(this);
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Refill(); }, m_refillTimer.GetId());
+    Bind(wxEVT_BUTTON, &CAirportImportDlg::OnOk, this, wxID_OK);
     m_listCtrl->Bind(wxEVT_LIST_ITEM_CHECKED, &CAirportImportDlg::OnItemCheckChanged, this);
     m_listCtrl->Bind(wxEVT_LIST_ITEM_UNCHECKED, &CAirportImportDlg::OnItemCheckChanged, this);
     m_listCtrl->Bind(wxEVT_KEY_DOWN, &CAirportImportDlg::OnListKey, this);
@@ -276,7 +283,18 @@ wxString CAirportImportDlg::GetSummaryText() const
 
 void CAirportImportDlg::OnIdentsChanged(wxCommandEvent&)
 {
-    Refill();
+    m_refillTimer.StartOnce(kTypingPauseMs);
+}
+
+void CAirportImportDlg::OnOk(wxCommandEvent& event)
+{
+    // OK takes the idents as they stand, also those typed just before it.
+    if (m_refillTimer.IsRunning()) {
+        m_refillTimer.Stop();
+        Refill();
+    }
+    if (!m_plan.placed.empty())
+        event.Skip();
 }
 
 void CAirportImportDlg::OnItemCheckChanged(wxListEvent& event)

@@ -3,13 +3,14 @@
 // Import Airport Frequencies: the user types airport idents and sees every frequency of those
 // airports, those the transceiver cannot hold greyed with the reason, ticks the ones to import
 // and chooses where they go (the blank channels from a channel on, or every channel from it
-// on). The list is filtered as the user types; the dialog plans the import and changes
+// on). The list is filtered once the user pauses typing; the dialog plans the import and changes
 // nothing: the caller applies the plan (ApplyAirportPlan) as one step.
 
 #include <set>
 #include <vector>
 
 #include <wx/dialog.h>
+#include <wx/timer.h>
 
 #include "radio/airport_import.h"
 #include "radio/airport_list.h"
@@ -48,6 +49,8 @@ public:
     bool LoadList(const wxString& path, wxString* error);
 
     wxTextCtrl* GetIdentsEdit() const { return m_idents; }
+    // True from a change of the idents until the rows shown follow it, once typing pauses.
+    bool IsFilterPending() const { return m_refillTimer.IsRunning(); }
     wxListCtrl* GetListCtrl() const { return m_listCtrl; }
     wxString GetStatusText() const;
     wxString GetSummaryText() const;
@@ -68,6 +71,7 @@ private:
     void WrapSummary();
 
     void OnIdentsChanged(wxCommandEvent& event);
+    void OnOk(wxCommandEvent& event);
     void OnItemCheckChanged(wxListEvent& event);
     void OnListKey(wxKeyEvent& event);
     void OnPlacementChanged(wxCommandEvent& event);
@@ -87,6 +91,7 @@ private:
     std::set<uint32_t> m_unticked;         // list rows the user unticked
     CAirportImportPlan m_plan;
     bool m_filling = false; // the list is being filled: its check events are ours
+    wxTimer m_refillTimer;  // restarted by every change of the idents
 
     wxTextCtrl* m_idents = nullptr;
     wxStaticText* m_status = nullptr;

@@ -36,6 +36,15 @@ wxBitmapBundle GetSvgBundle(const char* name, int size)
     return wxBitmapBundle();
 }
 
+wxIconBundle GetProgramIcons()
+{
+    const wxBitmapBundle picture = GetSvgBundle("pwr455", 32);
+    wxIconBundle icons;
+    for (int size : {16, 24, 32, 48, 64})
+        icons.AddIcon(picture.GetIcon(wxSize(size, size)));
+    return icons;
+}
+
 wxString ResString(unsigned id)
 {
     return wxString::FromUTF8(LoadResString(id));

@@ -4,6 +4,7 @@
 // command prompts and tooltips of the string table.
 
 #include <wx/bmpbndl.h>
+#include <wx/iconbndl.h>
 #include <wx/string.h>
 
 class wxMenuBar;
@@ -15,6 +16,10 @@ void InitAppResources();
 // The SVG picture res/icons/<name>.svg at the given default size (in pixels at 100 % scale);
 // an empty bundle when there is no such picture.
 wxBitmapBundle GetSvgBundle(const char* name, int size);
+
+// The program's icon in the sizes title bars, task bars and window lists ask for: every window
+// of the program carries it.
+wxIconBundle GetProgramIcons();
 
 // The text of string resource `id`.
 wxString ResString(unsigned id);

@@ -69,7 +69,8 @@ void OnExportChannels(wxFrame* frame)
 bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* parent)
 {
     std::string text;
-    switch (ReadCsvFile(path.utf8_string(), text)) {
+    std::string reason = ResString(IDS_OPEN_CANNOT_READ).utf8_string();
+    switch (ReadCsvFile(path.utf8_string(), text, &reason)) {
     case EFileError::None:
         break;
     case EFileError::TooLarge:
@@ -81,7 +82,8 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
                   parent);
         return false;
     default:
-        ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_READ), path), parent);
+        ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_READ), path, wxString::FromUTF8(reason)),
+                  parent);
         return false;
     }
     std::string error;

@@ -10,6 +10,16 @@
 #include "app/xrc_util.h"
 #include "res/resource_ids.h"
 
+namespace {
+
+// One form from the first moment to the last ("0%", "30%", "100%").
+wxString PercentText(int percent)
+{
+    return wxString::Format("%d%c", percent, '%');
+}
+
+} // namespace
+
 CCloneProgressDlg::CCloneProgressDlg(const wxString& caption)
     : m_caption(caption.empty() ? ResString(IDS_CLONE_CAPTION) : caption)
 {
@@ -39,6 +49,7 @@ void CCloneProgressDlg::Create(wxWindow* owner)
 
     m_gauge->SetRange(m_upper - m_lower);
     m_gauge->SetValue(0);
+    m_percent->SetLabel(PercentText(0));
     SetTitle(m_caption);
     GetSizer()->SetSizeHints(this);
     CentreOnParent();
@@ -81,7 +92,7 @@ void CCloneProgressDlg::SetPos(int position)
     int percent = (position - m_lower) * 100 / (m_upper - m_lower);
     if (percent != 100)
         percent %= 100;
-    const wxString text = wxString::Format("%d%c", percent, '%');
+    const wxString text = PercentText(percent);
     if (m_percent->GetLabel() != text)
         m_percent->SetLabel(text);
 }

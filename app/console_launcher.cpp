@@ -14,6 +14,9 @@
 
 namespace {
 
+// The exit status of a command line that cannot be used, as the desktop program's.
+constexpr int kExitUsage = 2;
+
 // The desktop program: this program's file with the extension ".exe".
 std::string DesktopProgramPath()
 {
@@ -30,9 +33,15 @@ int main(int argc, char** argv)
 {
     SetUpStandardStreams();
     std::string text;
-    if (GetInformationText(GetProgramArguments(argc, argv), &text)) {
+    std::string fault;
+    if (GetInformationText(GetProgramArguments(argc, argv), &text, &fault)) {
         std::cout << text << std::flush;
         return std::cout ? 0 : 1;
+    }
+    // The same refusal the program gives, where the person who typed it can read it.
+    if (!fault.empty()) {
+        std::cerr << fault << std::endl;
+        return kExitUsage;
     }
     const std::string program = DesktopProgramPath();
     std::string error;

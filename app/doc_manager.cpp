@@ -20,8 +20,9 @@ wxString CPWR455DocManager::MakeNewDocumentName()
 wxString CPWR455DocManager::MakeFrameTitle(wxDocument* doc)
 {
     wxString title = ResString(IDS_APP_TITLE);
+    // Unsaved changes show as Windows and GNOME programs show them: a "*" before the name.
     if (doc)
-        title = doc->GetUserReadableName() + " - " + title;
+        title = (doc->IsModified() ? "*" : "") + doc->GetUserReadableName() + " - " + title;
     // pwr455 --simulate: the clone commands do not reach a real transceiver.
     if (auto* document = dynamic_cast<CPWR455Doc*>(doc); document && document->IsSimulating())
         title += ResString(IDS_SIMULATE_TITLE);

@@ -62,6 +62,7 @@ CFixedFontPropertySheet::CFixedFontPropertySheet(unsigned captionId, wxWindow* p
     : m_startPage(startPage)
 {
     Create(parent, wxID_ANY, ResString(captionId));
+    SetIcons(GetProgramIcons());
     CreateButtons(wxOK | wxCANCEL);
 }
 

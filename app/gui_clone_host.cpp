@@ -39,8 +39,7 @@ CGuiCloneHost::CGuiCloneHost() = default;
 
 CGuiCloneHost::~CGuiCloneHost()
 {
-    if (m_progress)
-        DestroyProgress();
+    EndProgress();
     while (m_waitDepth > 0)
         EndWaitCursor();
 }
@@ -64,6 +63,7 @@ void CGuiCloneHost::SetStatusText(const std::string& text)
 
 void CGuiCloneHost::CreateProgress(const std::string& caption)
 {
+    CloseEndedProgress();
     if (m_progress)
         return;
     auto dialog = std::make_unique<CCloneProgressDlg>(wxString::FromUTF8(caption));
@@ -105,6 +105,21 @@ bool CGuiCloneHost::CheckCancel()
 
 void CGuiCloneHost::DestroyProgress()
 {
+    m_progressEnded = m_progress != nullptr;
+    // Nothing is left to cancel.
+    if (wxWindow* cancel = m_progress ? m_progress->FindWindow(wxID_CANCEL) : nullptr)
+        cancel->Disable();
+}
+
+void CGuiCloneHost::CloseEndedProgress()
+{
+    if (m_progressEnded)
+        EndProgress();
+}
+
+void CGuiCloneHost::EndProgress()
+{
+    m_progressEnded = false;
     if (!m_progress)
         return;
     m_progress->DestroyWindow();
@@ -118,6 +133,7 @@ void CGuiCloneHost::DestroyProgress()
 
 void CGuiCloneHost::MessageBox(const std::string& text, EIcon icon)
 {
+    CloseEndedProgress();
     wxMessageBox(BoxText(text), ResString(IDS_APP_TITLE),
                  wxOK | (icon == EIcon::Exclamation ? wxICON_EXCLAMATION : wxICON_NONE),
                  MainWindow());
@@ -125,12 +141,14 @@ void CGuiCloneHost::MessageBox(const std::string& text, EIcon icon)
 
 bool CGuiCloneHost::AskOkCancel(const std::string& text)
 {
+    CloseEndedProgress();
     return wxMessageBox(BoxText(text), ResString(IDS_APP_TITLE),
                         wxOK | wxCANCEL | wxICON_EXCLAMATION, MainWindow()) == wxOK;
 }
 
 void CGuiCloneHost::ShowInformation(const std::string& model, const std::string& comment)
 {
+    CloseEndedProgress();
     CCloneInfoDlg dialog(MainWindow());
     dialog.m_model = wxString::FromUTF8(model);
     dialog.m_comment = wxString::FromUTF8(comment);

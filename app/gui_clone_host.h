@@ -44,7 +44,11 @@ public:
     void CreateProgress(const std::string& caption) override;
     void SetProgressPos(int percent) override;
     bool CheckCancel() override;
+    // The run's end: the window stays up (painted, taking no input) until the result is told,
+    // by a box or by EndProgress, so that the screen is never left without either.
     void DestroyProgress() override;
+    // Closes a progress window whose run has ended; the operation's last step.
+    void EndProgress();
     void MessageBox(const std::string& text, EIcon icon) override;
     bool AskOkCancel(const std::string& text) override;
     void ShowInformation(const std::string& model, const std::string& comment) override;
@@ -72,9 +76,11 @@ public:
     static wxString BoxText(const std::string& text);
 
 private:
+    void CloseEndedProgress();
     void OnMainWindowClose(wxCloseEvent& event);
 
     CCloneProgressDlg* m_progress = nullptr;
+    bool m_progressEnded = false; // the run is over; the window waits for the result
     wxWindow* m_closeGuarded = nullptr; // the main window while a run shows the progress window
     std::unique_ptr<CTonePlayer> m_tones;
     ToneSink m_toneSink;

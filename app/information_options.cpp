@@ -8,7 +8,19 @@
 #define PWR_VERSION "1.0.0"
 #endif
 
-bool GetInformationText(const std::vector<std::string>& args, std::string* text)
+namespace {
+
+bool Refuse(std::string* fault, unsigned id, const std::string& arg = std::string())
+{
+    if (fault)
+        *fault = FormatText(LoadResString(id), {arg});
+    return false;
+}
+
+} // namespace
+
+bool GetInformationText(const std::vector<std::string>& args, std::string* text,
+                        std::string* fault)
 {
     bool help = false;
     bool version = false;
@@ -24,11 +36,13 @@ bool GetInformationText(const std::vector<std::string>& args, std::string* text)
         else if (arg == "--version")
             version = true;
         else if (arg.size() > 1 && arg[0] == '-' && arg != "--simulate")
-            return false;
+            return Refuse(fault, IDS_APP_UNKNOWN_OPTION, arg);
         else if (arg != "--simulate")
             ++files;
     }
-    if (files > 1 || !(help || version))
+    if (files > 1)
+        return Refuse(fault, IDS_APP_TOO_MANY_FILES);
+    if (!(help || version))
         return false;
     if (help) {
         *text = LoadResString(IDS_APP_USAGE);

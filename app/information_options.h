@@ -7,5 +7,7 @@
 #include <vector>
 
 // The text for the arguments after the program's name, or false when they ask for neither or
-// are not a command line the program's parser accepts (that parser then names the fault).
-bool GetInformationText(const std::vector<std::string>& args, std::string* text);
+// are not a command line the program accepts; `fault` then says what is wrong with them, or
+// stays empty for a command line that only starts the program.
+bool GetInformationText(const std::vector<std::string>& args, std::string* text,
+                        std::string* fault = nullptr);

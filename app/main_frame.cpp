@@ -1,9 +1,12 @@
 #include "app/main_frame.h"
 
+#include <algorithm>
+
 #include <wx/accel.h>
 #include <wx/display.h>
 #include <wx/docview.h>
 #include <wx/menu.h>
+#include <wx/settings.h>
 #include <wx/toolbar.h>
 
 #include "app/accessibility.h"
@@ -13,10 +16,12 @@
 #include "app/channel_import_export.h"
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
+#include "app/list_view_ex.h"
 #include "app/main_status_bar.h"
 #include "app/main_toolbar.h"
 #include "app/menu_key_labels.h"
 #include "app/pwr455_app.h"
+#include "app/pwr455_doc.h"
 #include "app/recent_file_list.h"
 #include "app/safe_cloning.h"
 #include "app/splash_window.h"
@@ -80,21 +85,22 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(CmdId(ID_HELP_FINDER), CMainFrame::OnHelpFinder)
 wxEND_EVENT_TABLE()
 
-wxRect CMainFrame::GetStartRect(bool* maximised)
+wxRect CMainFrame::GetStartRect(bool* maximised, bool* usable)
 {
     const CWindowRect stored = CProfile::Session().GetWindowRect();
     wxRect rect(stored.x, stored.y, stored.width, stored.height);
     if (maximised)
         *maximised = CProfile::Session().GetWindowCmdShow() == kShowMaximised;
     // A placement stored on a screen that is no longer there would hide the window.
-    if (rect.width <= 0 || rect.height <= 0 || !IsOnSomeScreen(rect))
-        rect = kDefaultRect;
-    return rect;
+    const bool onScreen = rect.width > 0 && rect.height > 0 && IsOnSomeScreen(rect);
+    if (usable)
+        *usable = onScreen && CProfile::Session().HasWindowSize();
+    return onScreen ? rect : kDefaultRect;
 }
 
 CMainFrame::CMainFrame(wxDocManager* manager) : m_docManager(manager)
 {
-    m_normalRect = GetStartRect(&m_maximised);
+    m_normalRect = GetStartRect(&m_maximised, &m_placementStored);
     Create(nullptr, wxID_ANY, ResString(IDS_APP_TITLE), m_normalRect.GetPosition(),
            m_normalRect.GetSize());
     // The toolkit reads a frame size as including the decorations it knows of; the stored size
@@ -106,7 +112,7 @@ CMainFrame::CMainFrame(wxDocManager* manager) : m_docManager(manager)
     // once it is shown).
     m_mapped = !NotifyWhenMapped(*this, &m_mapped);
     SetMinSize(kMinSize);
-    SetIcons(wxIconBundle(GetSvgBundle("pwr455", 32).GetIcon(wxSize(32, 32))));
+    SetIcons(GetProgramIcons());
 
     wxMenuBar* menuBar = LoadXrcMenuBar("IDR_MAINFRAME");
     ApplyMenuPrompts(menuBar);
@@ -181,8 +187,44 @@ void CMainFrame::HoldRaise(bool hold)
     }
 }
 
+void CMainFrame::FitWholeList()
+{
+    CListViewEx* list = nullptr;
+    for (wxWindow* child : GetChildren())
+        if (!list)
+            list = dynamic_cast<CListViewEx*>(child);
+    wxRect first;
+    wxRect second;
+    if (!list || list->GetItemCount() < 2 || !list->GetItemRect(0, first) ||
+        !list->GetItemRect(1, second))
+        return;
+    // What the rows' window lacks today for every row and column, measured on the laid-out
+    // list: fonts, themes and scroll bars differ from one desktop to the next.
+    int columnsWidth = 0;
+    for (int c = 0; c < list->GetColumnCount(); ++c)
+        columnsWidth += list->GetColumnWidth(c);
+    const wxWindow* rows = list->GetRowsWindow() ? list->GetRowsWindow() : list;
+    const wxSize shown = rows->GetClientSize();
+    const int rowsHeight = (second.y - first.y) * list->GetItemCount();
+    const wxSize lacking(std::max(0, columnsWidth - shown.x) +
+                             wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, list),
+                         std::max(0, rowsHeight - shown.y));
+    const wxSize decorations = GetDecorationSize(*this);
+    const int display = wxDisplay::GetFromWindow(this);
+    const wxRect area = wxDisplay(display == wxNOT_FOUND ? 0u : unsigned(display)).GetClientArea();
+    const wxSize size(std::min(m_normalRect.width + lacking.x, area.width - decorations.x),
+                      std::min(m_normalRect.height + lacking.y, area.height - decorations.y));
+    const wxPoint position(
+        std::max(area.x, std::min(m_normalRect.x, area.GetRight() + 1 - size.x - decorations.x)),
+        std::max(area.y, std::min(m_normalRect.y, area.GetBottom() + 1 - size.y - decorations.y)));
+    SetSize(wxRect(position, size + decorations));
+    m_normalRect = wxRect(position, size);
+}
+
 void CMainFrame::ShowPlacement()
 {
+    if (!m_placementStored)
+        FitWholeList();
     if (m_maximised) {
         m_awaitingMaximise = true;
         Maximize(true);
@@ -255,6 +297,13 @@ void CMainFrame::OnIdle(wxIdleEvent& event)
 {
     if (m_statusBar)
         m_statusBar->UpdateIndicators();
+    // Edits reach the engine by many ways (the list, dialogs, undo, a clone read); the title's
+    // unsaved-changes mark follows them all from here.
+    if (auto* doc = dynamic_cast<CPWR455Doc*>(m_docManager->GetCurrentDocument())) {
+        doc->UpdateFrameTitle();
+        // Before the menu opens: an open menu keeps the width it opened with.
+        doc->UpdatePortMenu();
+    }
     event.Skip();
 }
 

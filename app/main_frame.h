@@ -21,7 +21,9 @@ public:
     // (a clone run's status text stays while the run lasts).
     void HoldMessageText(bool hold) { m_messageHeld = hold; }
 
-    // Shows the frame for the first time: maximised when the stored placement asks for it.
+    // Shows the frame for the first time: maximised when the stored placement asks for it;
+    // without a usable stored placement, large enough for every row and column of the channel
+    // list, as far as the screen's work area allows.
     void ShowPlacement();
     void Raise() override;
     // While held, a raise of the hidden frame waits (the document manager raises the frame of
@@ -31,9 +33,9 @@ public:
     void HoldRaise(bool hold);
 
     // The placement read from the profile when the frame was made: whether it asked for a
-    // maximised window, and the restored rectangle (the default one when the stored one lies
-    // off every screen).
-    static wxRect GetStartRect(bool* maximised);
+    // maximised window, and the restored rectangle (the default one, with `usable` false, when
+    // there is none or it lies off every screen).
+    static wxRect GetStartRect(bool* maximised, bool* usable = nullptr);
     bool IsPlacementMaximised() const { return m_maximised; }
     // The rectangle of the window when it is neither maximised nor minimised: the outer
     // position and the size inside the window manager's decorations.
@@ -57,6 +59,7 @@ protected:
 
 private:
     void CreateBars();
+    void FitWholeList();
     void SavePlacement();
     void TrackNormalRect();
     void KeepNormalRect();
@@ -81,6 +84,7 @@ private:
     bool m_raiseHeld = false;
     bool m_raisePending = false;
     bool m_mapped = false;
+    bool m_placementStored = false;
     wxRect m_normalRect;
 
     wxDECLARE_EVENT_TABLE();

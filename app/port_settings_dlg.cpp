@@ -77,6 +77,12 @@ wxString CPortSettingsDlg::GetDevice(int number) const
 
 bool CPortSettingsDlg::TransferDataToWindow()
 {
+    // The devices found, and those the entries are bound to though the system does not list
+    // them (a port typed in, such as COM7): every binding stays one choice away.
+    for (int n = 1; n <= kPortCount; ++n)
+        for (int other = 1; other <= kPortCount; ++other)
+            if (Field(n)->FindString(m_devices[other - 1], true) == wxNOT_FOUND)
+                Field(n)->Append(m_devices[other - 1]);
     for (int n = 1; n <= kPortCount; ++n)
         Field(n)->SetValue(m_devices[n - 1]);
     return wxDialog::TransferDataToWindow();

@@ -76,12 +76,31 @@ void CPWR455App::OnInitCmdLine(wxCmdLineParser& parser)
     parser.AddParam("FILE.qrb", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
 }
 
+namespace {
+
+// The exit status of a command line that cannot be used, as the tool's.
+constexpr int kExitUsage = 2;
+
+int TellWrongArguments(const wxString& message)
+{
+    std::fprintf(stderr, "%s\n", message.utf8_str().data());
+    return kExitUsage;
+}
+
+} // namespace
+
 int CPWR455App::AnswerInformationOptions(int argc, char** argv)
 {
+    // The whole command line is judged here, before the toolkit starts: a fault is told on
+    // standard error (a GUI program's parser would tell it nowhere a person looks).
     std::string text;
+    std::string fault;
     if (!GetInformationText(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc),
-                            &text))
+                            &text, &fault)) {
+        if (!fault.empty())
+            return TellWrongArguments(wxString::FromUTF8(fault));
         return -1;
+    }
     std::fputs(text.c_str(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

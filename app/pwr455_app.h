@@ -23,9 +23,9 @@ public:
     bool OnInit() override;
     int OnRun() override;
     int OnExit() override;
-    // --help and --version: prints their text and returns the exit status, or -1 when the
-    // command line asks for neither (or is not one the parser accepts). Runs before the toolkit
-    // starts, so that both work without a display.
+    // --help and --version: prints their text and returns the exit status; a command line that
+    // cannot be used (an unknown option, two files): says so on standard error and returns 2;
+    // otherwise -1. Runs before the toolkit starts, so that all work without a display.
     static int AnswerInformationOptions(int argc, char** argv);
 
     void OnInitCmdLine(wxCmdLineParser& parser) override;

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include <wx/filename.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
@@ -197,16 +199,18 @@ void CPWR455Doc::OnChangeFilename(bool notifyViews)
 void CPWR455Doc::Modify(bool modified)
 {
     wxDocument::Modify(modified);
-    // The base class has the view retitle the frame with a "*" for a modified document; the
-    // title stays "<document> - PW-R455NORD".
+    // The base class has the view retitle the frame its own way; ours puts the "*" first.
     UpdateFrameTitle();
 }
 
 void CPWR455Doc::UpdateFrameTitle()
 {
     wxWindow* frame = GetDocumentWindow();
-    if (frame && !GetViewsVector().empty())
-        frame->SetLabel(GetDocumentManager()->MakeFrameTitle(this));
+    if (!frame || GetViewsVector().empty())
+        return;
+    const wxString title = GetDocumentManager()->MakeFrameTitle(this);
+    if (frame->GetLabel() != title)
+        frame->SetLabel(title);
 }
 
 bool CPWR455Doc::SaveAs()
@@ -233,21 +237,18 @@ void CPWR455Doc::OnFileSaveAs(wxCommandEvent&)
 bool CPWR455Doc::DoOpenDocument(const wxString& path)
 {
     std::string answer;
-    EFileError readError = EFileError::None;
+    std::string detail;
     {
         wxBusyCursor wait;
-        answer = OpenDocument(*m_radioData, path.utf8_string(), &readError);
+        answer = OpenDocument(*m_radioData, path.utf8_string(), &detail);
     }
     if (answer == "OK")
         return true;
-    if (readError == EFileError::NotRegular)
-        ShowFileError(wxString::Format(ResString(IDS_APP_CANNOT_OPEN), path,
-                                       ResString(IDS_OPEN_NOT_REGULAR)));
-    else if (answer == "CANNOT_OPEN_FILE")
-        ShowFileError(wxString::Format(ResString(IDS_APP_FILE_NOT_FOUND), path));
+    const wxString reason = wxString::FromUTF8(DescribeOpenFailure(answer, detail));
+    if (answer == "CANNOT_OPEN_FILE" || !IsResultWord(answer))
+        ShowFileError(wxString::Format(ResString(IDS_APP_CANNOT_OPEN), path, reason));
     else
-        ShowFileError(IsResultWord(answer) ? ResString(IDS_UNEXPECTED_FILE_FORMAT)
-                                           : wxString::FromUTF8(answer));
+        ShowFileError(wxString::Format(ResString(IDS_APP_UNEXPECTED_FORMAT), path, reason));
     return false;
 }
 
@@ -290,4 +291,25 @@ void CPWR455Doc::OnComPort(wxCommandEvent& event)
 void CPWR455Doc::OnUpdateComPort(wxUpdateUIEvent& event)
 {
     event.Check(static_cast<int>(ResIdFromCmd(event.GetId()) - ID_COM1) + 1 == GetPortNumber());
+}
+
+void CPWR455Doc::UpdatePortMenu()
+{
+    auto* frame = dynamic_cast<wxFrame*>(GetDocumentWindow());
+    wxMenuBar* bar = frame ? frame->GetMenuBar() : nullptr;
+    for (int number = 1; bar && number <= CProfile::kPortCount; ++number) {
+        wxMenuItem* item = bar->FindItem(CmdId(ID_COM1 + static_cast<unsigned>(number) - 1));
+        if (!item)
+            continue;
+        // The menu says which device the entry stands for ("COM2 (/dev/ttyUSB1)", "COM2
+        // (COM7)"), so that a port bound in Port Settings is found under its own name.
+        const wxString name = wxString::Format("COM%d", number);
+        wxString device = wxString::FromUTF8(m_cloneLink->GetPortDevice(number));
+        device.Replace("&", "&&");
+        const wxString label = device.empty() || device.IsSameAs(name, false)
+                                   ? name
+                                   : wxString::Format(ResString(IDS_PORT_MENU_ITEM), name, device);
+        if (item->GetItemLabel() != label)
+            item->SetItemLabel(label);
+    }
 }

@@ -52,6 +52,11 @@ public:
 
     // Forgets unsaved changes, so that closing asks nothing.
     void DiscardChanges();
+    // Retitles the frame ("*name.qrb - PW-R455NORD" while there are unsaved changes) when the
+    // title has changed.
+    void UpdateFrameTitle();
+    // Names in the COM Port menu the device each entry stands for, where that has changed.
+    void UpdatePortMenu();
 
     int GetPortNumber() const;
     void SetPortNumber(int number);
@@ -80,7 +85,6 @@ private:
     void MakeCloneLink();
     void InitialUpdateAllViews();
     void ShowFileError(const wxString& text) const;
-    void UpdateFrameTitle();
 
     void OnFileSave(wxCommandEvent& event);
     void OnFileSaveAs(wxCommandEvent& event);

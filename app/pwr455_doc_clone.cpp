@@ -45,6 +45,7 @@ int CPWR455Doc::RunCloneOperation(CCloneOperations::EOperation operation)
         result = operations.Information();
         break;
     }
+    m_cloneHost->EndProgress();
     m_lastCloneResult = result;
     // The progress window had the keyboard.
     if (auto* view = dynamic_cast<CPWR455View*>(GetFirstView()))

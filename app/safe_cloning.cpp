@@ -63,6 +63,7 @@ int CompareWithTransceiver(CPWR455Doc& doc)
     // The document's data are not replaced: there is nothing to ask about edits.
     operations.SetModifiedTest([] { return false; });
     const int result = operations.Read();
+    doc.GetCloneHost().EndProgress();
     if (result != CCloneLink::kResultOk)
         return result;
     CCompareDlg dialog(doc.GetDocumentWindow(), ListDifferences(*doc.GetRadioData(), transceiver));

@@ -29,6 +29,8 @@ void LoadXrcDialog(wxDialog& dialog, wxWindow* parent, const char* name)
 {
     InitAppResources();
     CheckLoaded(wxXmlResource::Get()->LoadDialog(&dialog, parent, name), name);
+    // Without its own icon a dialog shows the system's default one (Windows).
+    dialog.SetIcons(GetProgramIcons());
 }
 
 void LoadXrcPanel(wxPanel& panel, wxWindow* parent, const char* name)

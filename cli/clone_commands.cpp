@@ -112,9 +112,10 @@ int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitUsage;
     SetCancelledExit();
     CCloneSession session(io, options);
-    const std::string answer = OpenDocumentForReport(session.Radio(), file);
+    std::string detail;
+    const std::string answer = OpenDocument(session.Radio(), file, &detail);
     if (answer != "OK") {
-        Error(io, IDS_CLI_FILE_ERROR, {file, answer});
+        ReportOpenFailure(io, file, answer, detail);
         return kExitUsage;
     }
     if (!session.IsReady(io, "write"))

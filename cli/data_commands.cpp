@@ -77,11 +77,13 @@ int RunCheckCommand(const std::vector<std::string>& args, CCliIo& io)
     // Opened exactly as File Open opens it, so that check and the desktop program agree.
     CR455Radio radio;
     radio.ResetData();
-    const std::string answer = OpenDocument(radio, parsed.Positional()[0]);
+    std::string detail;
+    const std::string answer = OpenDocument(radio, parsed.Positional()[0], &detail);
+    // The word alone on standard output is for programs; people read the reason beside it.
     if (IsResultWord(answer))
         io.out << answer << '\n';
-    else
-        ReportFileError(io, parsed.Positional()[0], answer);
+    if (answer != kOk)
+        ReportOpenFailure(io, parsed.Positional()[0], answer, detail);
     return answer == kOk ? kExitOk : kExitFailure;
 }
 
@@ -97,11 +99,8 @@ int RunExecCommand(const std::vector<std::string>& args, CCliIo& io)
     CR455Radio radio;
     radio.ResetData();
     if (const std::string* input = parsed.Option("-i")) {
-        const std::string answer = OpenDocument(radio, *input);
-        if (answer != kOk) {
-            io.err << answer << '\n';
+        if (!OpenDocumentOrReport(radio, *input, io))
             return kExitFailure;
-        }
     }
     std::vector<CChannelEntry> typed;
     // Texts of a data file may hold escape sequences: a terminal gets them as blanks.
@@ -210,7 +209,8 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!IsDistinctOutput(*output, {csvPath}, io) || !LockForUpdate(lock, *output, io))
         return kExitFailure;
     std::string csv;
-    switch (ReadCsvFile(csvPath, csv)) {
+    std::string reason = LoadResString(IDS_OPEN_CANNOT_READ);
+    switch (ReadCsvFile(csvPath, csv, &reason)) {
     case EFileError::None:
         break;
     case EFileError::TooLarge:
@@ -222,7 +222,7 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
         ReportFileError(io, csvPath, LoadResString(IDS_OPEN_NOT_REGULAR));
         return kExitFailure;
     default:
-        io.err << FormatText(LoadResString(IDS_CLI_CANNOT_READ), {csvPath}) << '\n';
+        io.err << FormatText(LoadResString(IDS_CLI_CANNOT_READ), {csvPath, reason}) << '\n';
         return kExitFailure;
     }
     CR455Radio radio;

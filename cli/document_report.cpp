@@ -39,20 +39,24 @@ bool LockForUpdate(CFileLock& lock, const std::string& path, CCliIo& io)
            ReportCannotSave(io, path, LoadResString(IDS_SAVE_FILE_BUSY));
 }
 
-std::string OpenDocumentForReport(CR455Radio& radio, const std::string& path)
+void ReportOpenFailure(CCliIo& io, const std::string& path, const std::string& answer,
+                       const std::string& detail)
 {
-    EFileError readError = EFileError::None;
-    const std::string answer = OpenDocument(radio, path, &readError);
-    return readError == EFileError::NotRegular ? LoadResString(IDS_OPEN_NOT_REGULAR) : answer;
+    const std::string reason = DescribeOpenFailure(answer, detail);
+    if (answer == "CANNOT_OPEN_FILE")
+        io.err << FormatText(LoadResString(IDS_CLI_CANNOT_OPEN), {path, reason}) << '\n';
+    else
+        ReportFileError(io, path, reason);
 }
 
 bool OpenDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io)
 {
     radio.ResetData();
-    const std::string answer = OpenDocumentForReport(radio, path);
+    std::string detail;
+    const std::string answer = OpenDocument(radio, path, &detail);
     if (answer == "OK")
         return true;
-    ReportFileError(io, path, answer);
+    ReportOpenFailure(io, path, answer, detail);
     return false;
 }
 

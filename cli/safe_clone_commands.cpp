@@ -28,9 +28,10 @@ int RunCompareCommand(const std::vector<std::string>& args, CCliIo& io)
     const std::string& file = parsed.Positional()[0];
     CR455Radio document;
     document.ResetData();
-    const std::string answer = OpenDocumentForReport(document, file);
+    std::string detail;
+    const std::string answer = OpenDocument(document, file, &detail);
     if (answer != "OK") {
-        io.err << FormatText(LoadResString(IDS_CLI_FILE_ERROR), {file, answer}) << '\n';
+        ReportOpenFailure(io, file, answer, detail);
         return kExitUsage;
     }
     CCloneSession session(io, options);

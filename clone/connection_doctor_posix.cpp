@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -366,6 +368,21 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
     return findings;
 }
 
+namespace {
+
+// True when `path` opens as a terminal: a serial port whatever the system files it under.
+bool OpensAsTerminal(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EBUSY; // held exclusively by another program: there all the same
+    const bool terminal = ::isatty(fd) != 0;
+    ::close(fd);
+    return terminal;
+}
+
+} // namespace
+
 bool CConnectionDoctor::PortExists(const std::string& port) const
 {
     struct stat st = {};
@@ -376,5 +393,6 @@ bool CConnectionDoctor::PortExists(const std::string& port) const
                                std::to_string(minor(st.st_rdev));
     std::error_code ec;
     const fs::path type = fs::read_symlink(InRoot("/sys/dev/char/" + number + "/subsystem"), ec);
-    return ec || type.filename() == "tty";
+    // A port the system files elsewhere is tried before it is called missing.
+    return ec || type.filename() == "tty" || OpensAsTerminal(InRoot(port));
 }

@@ -133,13 +133,19 @@ void DescribePorts(std::vector<CSerialDevice>& ports)
 }
 
 // Opens the port as the clone run does; the system's error code, 0 when it opened.
-DWORD TryOpen(const std::string& port)
+// The system's error of opening the port, 0 when it opens; `serial` (when given) tells whether
+// what opened is a serial port.
+DWORD TryOpen(const std::string& port, bool* serial = nullptr)
 {
     const HANDLE handle = ::CreateFileW((L"\\\\.\\" + DosName(port)).c_str(),
                                         GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return ::GetLastError();
+    DCB settings = {};
+    settings.DCBlength = sizeof settings;
+    if (serial)
+        *serial = ::GetFileType(handle) == FILE_TYPE_CHAR && ::GetCommState(handle, &settings);
     ::CloseHandle(handle);
     return 0;
 }
@@ -205,5 +211,11 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
 bool CConnectionDoctor::PortExists(const std::string& port) const
 {
     wchar_t target[1024];
-    return ::QueryDosDeviceW(DosName(port).c_str(), target, 1024) != 0;
+    if (::QueryDosDeviceW(DosName(port).c_str(), target, 1024) != 0)
+        return true;
+    // Not every port is named where QueryDosDevice looks (a port a driver or Wine maps without
+    // it): one that opens as a serial port is there, and so is one another program holds.
+    bool serial = false;
+    const DWORD error = TryOpen(port, &serial);
+    return error == 0 ? serial : error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
 }

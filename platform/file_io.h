@@ -59,8 +59,10 @@ EFileError CheckWritable(const std::string& path, std::string* detail = nullptr)
 // Reads a whole file of at most `limit` bytes. A folder, a terminal, a serial port or another
 // device is NotRegular, refused before anything is read and without waiting on it. A FIFO (a pipe
 // given on purpose, such as /dev/stdin of a pipeline) is read; one without a writer reads as
-// empty instead of blocking the open. On Windows only a file on a disk is read.
-EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content);
+// empty instead of blocking the open. On Windows only a file on a disk is read. `detail` receives
+// the system's reason for Missing and CannotOpen.
+EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content,
+                           std::string* detail = nullptr);
 
 // Reads a settings file: only a regular file (or a link to one) is read; anything else is
 // NotRegular and is never opened, and a file longer than `limit` is TooLarge without being read.

@@ -324,7 +324,8 @@ bool IsReadableKind(mode_t mode)
 
 } // namespace
 
-EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content)
+EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content,
+                           std::string* detail)
 {
     // Looked at before it is opened: opening a serial port already changes its control lines.
     struct stat status;
@@ -334,13 +335,16 @@ EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& c
     // at again (the name may have been given to something else meanwhile) and read with
     // blocking reads.
     const CFd fd(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    if (!fd.IsOpen())
-        return errno == ENOENT ? EFileError::Missing : EFileError::CannotOpen;
-    if (::fstat(fd, &status) != 0)
-        return EFileError::CannotOpen;
-    if (!IsReadableKind(status.st_mode))
+    int error = fd.IsOpen() ? 0 : errno;
+    if (!error && ::fstat(fd, &status) != 0)
+        error = errno;
+    if (!error && !IsReadableKind(status.st_mode))
         return EFileError::NotRegular;
-    return ReadAll(fd, limit, content);
+    if (!error)
+        return ReadAll(fd, limit, content);
+    if (detail)
+        *detail = std::strerror(error);
+    return error == ENOENT ? EFileError::Missing : EFileError::CannotOpen;
 }
 
 EFileError ReadRegularFile(const std::string& path, size_t limit, std::string& content,

@@ -375,15 +375,20 @@ bool IsOwnFolder(const std::string& folder)
     return std::filesystem::is_directory(std::filesystem::u8path(folder), ec);
 }
 
-EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content)
+EFileError ReadFileBounded(const std::string& path, size_t limit, std::string& content,
+                           std::string* detail)
 {
     // A serial port, the console or another device may never end its data: refused by its name
     // before it is opened, and by what the system says it is before the first read.
     if (IsDeviceOrFolder(path))
         return EFileError::NotRegular;
     const CHandle file(OpenForReading(path));
-    if (!file.IsOpen())
-        return IsMissing(::GetLastError()) ? EFileError::Missing : EFileError::CannotOpen;
+    if (!file.IsOpen()) {
+        const DWORD error = ::GetLastError();
+        if (detail)
+            *detail = DescribeSystemError(error);
+        return IsMissing(error) ? EFileError::Missing : EFileError::CannotOpen;
+    }
     if (::GetFileType(file) != FILE_TYPE_DISK)
         return EFileError::NotRegular;
     return ReadAll(file, limit, content);

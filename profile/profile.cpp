@@ -273,6 +273,12 @@ CWindowRect CProfile::GetWindowRect() const
     return rect;
 }
 
+bool CProfile::HasWindowSize() const
+{
+    const wxString s = kWindowPosition;
+    return m_config->HasEntry(s + "Width") && m_config->HasEntry(s + "Height");
+}
+
 int CProfile::GetWindowCmdShow() const
 {
     return m_config->ReadLong(wxString(kWindowPosition) + "CmdShow", kDefaultCmdShow);

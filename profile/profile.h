@@ -81,6 +81,8 @@ public:
     // "Window Position": the restored rectangle (default 5, 5, 500 x 300) and the show state
     // at close ("CmdShow", default 5; 3 means maximised).
     CWindowRect GetWindowRect() const;
+    // False until a size has been stored: the program's first start.
+    bool HasWindowSize() const;
     int GetWindowCmdShow() const;
     // Writes "Left", "Top", "Width", "Height", "CmdShow" in this order; stops at the first
     // write that fails and returns false then.

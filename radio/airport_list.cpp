@@ -125,7 +125,8 @@ bool CAirportList::Load(const std::string& text, std::string* error)
 bool CAirportList::LoadFile(const std::string& path, std::string* error)
 {
     std::string text;
-    switch (ReadFileBounded(path, kMaxFileBytes, text)) {
+    std::string reason = LoadResString(IDS_OPEN_CANNOT_READ);
+    switch (ReadFileBounded(path, kMaxFileBytes, text, &reason)) {
     case EFileError::None:
         break;
     case EFileError::TooLarge:
@@ -134,7 +135,7 @@ bool CAirportList::LoadFile(const std::string& path, std::string* error)
         return false;
     default:
         if (error)
-            *error = FormatText(LoadResString(IDS_AIR_LIST_CANNOT_READ), {path});
+            *error = FormatText(LoadResString(IDS_AIR_LIST_CANNOT_READ), {path, reason});
         return false;
     }
     std::string message;

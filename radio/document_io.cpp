@@ -18,17 +18,18 @@ const char kFormatError[] = "FORMAT_ERROR";
 
 } // namespace
 
-std::string OpenDocument(CR455Radio& radio, const std::string& path, EFileError* readError)
+std::string OpenDocument(CR455Radio& radio, const std::string& path, std::string* detail)
 {
     std::string text;
-    const EFileError read = ReadFileBounded(path, CRadioData::kMaxDocumentSize, text);
-    if (readError)
-        *readError = read;
-    switch (read) {
+    switch (ReadFileBounded(path, CRadioData::kMaxDocumentSize, text, detail)) {
     case EFileError::None:
         break;
     case EFileError::TooLarge:
         return kFormatError;
+    case EFileError::NotRegular:
+        if (detail)
+            *detail = LoadResString(IDS_OPEN_NOT_REGULAR);
+        return kCannotOpen;
     default:
         return kCannotOpen;
     }
@@ -50,6 +51,28 @@ bool IsResultWord(const std::string& answer)
 {
     return !answer.empty() &&
            answer.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ_") == std::string::npos;
+}
+
+std::string DescribeOpenFailure(const std::string& answer, const std::string& detail)
+{
+    static const struct {
+        const char* word;
+        unsigned text;
+    } kReasons[] = {
+        {kCannotOpen, IDS_OPEN_CANNOT_READ},
+        {kFormatError, IDS_OPEN_FORMAT_ERROR},
+        {"MISMATCH_MODEL", IDS_OPEN_MISMATCH_MODEL},
+        {"MISMATCH_REVISION", IDS_OPEN_MISMATCH_REVISION},
+        {"DATA_OVERFLOW", IDS_OPEN_DATA_OVERFLOW},
+        {"NOT_ENOUGH_DATA", IDS_OPEN_NOT_ENOUGH_DATA},
+    };
+    if (answer == kCannotOpen && !detail.empty())
+        return detail;
+    for (const auto& reason : kReasons)
+        if (answer == reason.word)
+            return LoadResString(reason.text);
+    // A message already (no temporary file), or a word no file load gives.
+    return IsResultWord(answer) ? LoadResString(IDS_OPEN_FORMAT_ERROR) : answer;
 }
 
 bool SaveDocument(CR455Radio& radio, const std::string& path, std::string& error)
@@ -92,7 +115,7 @@ bool FormatDocument(CR455Radio& radio, std::string& text, std::string& error)
     }
 }
 
-EFileError ReadCsvFile(const std::string& path, std::string& text)
+EFileError ReadCsvFile(const std::string& path, std::string& text, std::string* detail)
 {
-    return ReadFileBounded(path, kMaxCsvFileSize, text);
+    return ReadFileBounded(path, kMaxCsvFileSize, text, detail);
 }

@@ -16,13 +16,18 @@ constexpr size_t kMaxCsvFileSize = 1u << 20;
 // through the archive into the radio data object. Returns "OK", or on failure, with the data
 // unchanged, the load result word ("CANNOT_OPEN_FILE" for a file that cannot be read or a
 // folder, "FORMAT_ERROR" for one too large or of the wrong form, "MISMATCH_MODEL", ...) or, for
-// a failure that has no word (no temporary file), its message. `readError`, when given, receives
-// why the file could not be read (NotRegular for a folder or a device, never read).
+// a failure that has no word (no temporary file), its message. `detail` receives the system's
+// reason for "CANNOT_OPEN_FILE" ("No such file or directory"), or why a folder or a device
+// is never read.
 std::string OpenDocument(CR455Radio& radio, const std::string& path,
-                         EFileError* readError = nullptr);
+                         std::string* detail = nullptr);
 
 // True for the words OpenDocument answers, false for a message.
 bool IsResultWord(const std::string& answer);
+
+// What a person reads for OpenDocument's `answer` other than "OK": the system's reason for a file
+// that cannot be opened, the fault in words for one that is no clone data file of this model.
+std::string DescribeOpenFailure(const std::string& answer, const std::string& detail);
 
 // Saves as File Save does, atomically: on failure the old file at `path` is left intact and
 // `error` holds the reason.
@@ -38,5 +43,6 @@ bool SaveDocumentWhenFree(CR455Radio& radio, const std::string& path, std::strin
 // The text File Save writes; false, with the reason in `error`, when it cannot be made.
 bool FormatDocument(CR455Radio& radio, std::string& text, std::string& error);
 
-// Reads a channel CSV file: EFileError::None, or why it could not (see ReadFileBounded).
-EFileError ReadCsvFile(const std::string& path, std::string& text);
+// Reads a channel CSV file: EFileError::None, or why it could not (see ReadFileBounded);
+// `detail` receives the system's reason when it cannot be opened.
+EFileError ReadCsvFile(const std::string& path, std::string& text, std::string* detail = nullptr);

@@ -120,7 +120,13 @@ enum : unsigned {
     IDS_SAVE_SAME_AS_INPUT = 26051,
     IDS_SAVE_IS_DOCUMENT = 26052,
     IDS_TEMP_FILE_ERROR = 26053,
-    IDS_OPEN_NOT_REGULAR = 26058, // why a folder or a device is not opened as a data file
+    IDS_OPEN_CANNOT_READ = 26054, // reasons an open gives, after the file's name
+    IDS_OPEN_FORMAT_ERROR = 26055,
+    IDS_OPEN_MISMATCH_MODEL = 26056,
+    IDS_OPEN_MISMATCH_REVISION = 26057,
+    IDS_OPEN_DATA_OVERFLOW = 26058,
+    IDS_OPEN_NOT_ENOUGH_DATA = 26059,
+    IDS_OPEN_NOT_REGULAR = 26060, // why a folder or a device is not opened as a data file
     IDS_CSV_NO_HEADER = 26010,
     IDS_CSV_FIELD_COUNT = 26011,
     IDS_CSV_BAD_CHANNEL = 26012,
@@ -184,6 +190,7 @@ enum : unsigned {
     IDS_CLI_TOO_LARGE = 26170,
     IDS_CLI_LINE_TOO_LONG = 26171,
     IDS_CLI_CANNOT_WRITE_OUTPUT = 26172,
+    IDS_CLI_CANNOT_OPEN = 26173, // %2: the system's reason
     IDS_CLI_BAD_SORT_ORDER = 26175,
     // Application shell: document template, dialogs, command ids of menus, toolbar and
     // accelerators. The command ids double as the ids of their "prompt\ntooltip" strings.
@@ -199,8 +206,11 @@ enum : unsigned {
     IDS_APP_USAGE = 26204,
     IDS_APP_VERSION = 26205,
     IDS_APP_ABOUT_NOTICE = 26206,
-    IDS_APP_FILE_NOT_FOUND = 26207,
     IDS_APP_ALL_FILES = 26208,
+    IDS_APP_UNEXPECTED_FORMAT = 26209, // IDS_UNEXPECTED_FILE_FORMAT with the file and the fault
+    IDS_APP_UNKNOWN_OPTION = 26210,
+    IDS_APP_TOO_MANY_FILES = 26211,
+    IDS_PORT_MENU_ITEM = 26212, // COM port menu item: its name and the device it stands for
     IDS_LIST_NO_SELECTION = 26220, // "No items were selected"
     IDS_LIST_COLUMN_SPARE = 26221, // header of the channel list's last, empty column
     IDS_LIST_ACCESSIBLE_NAME = 26225,

@@ -47,9 +47,14 @@ TEST_F(ProgramTest, AirportImportFiltersGreysAndAppliesTheTickedOnes)
         auto action = [&](CAirportImportDlg& d) {
             wxListCtrl* list = d.GetListCtrl();
             d.GetIdentsEdit()->SetValue("egl");
+            EXPECT_TRUE(WaitFor([&] { return !d.IsFilterPending(); }));
             EXPECT_EQ(list->GetItemCount(), 0);
             EXPECT_EQ(d.GetStatusText(), "Not in the list: EGL.");
+            // The rows follow once typing pauses, not at every key.
             d.GetIdentsEdit()->SetValue("egll, nope");
+            EXPECT_TRUE(d.IsFilterPending());
+            EXPECT_EQ(list->GetItemCount(), 0);
+            EXPECT_TRUE(WaitFor([&] { return !d.IsFilterPending(); }));
             EXPECT_EQ(list->GetItemCount(), 15);
             EXPECT_EQ(d.GetStatusText(), "15 frequencies found; 12 of them can be stored with the "
                                          "channel spacing 25kHz. Not in the list: NOPE.");

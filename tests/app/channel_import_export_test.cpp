@@ -1,6 +1,7 @@
 #include "tests/app/gui_test.h"
 
 #include "app/channel_import_export.h"
+#include "tests/common/test_system.h"
 
 TEST_F(ProgramTest, ExportedChannelsComeBackByImportAndBadFilesChangeNothing)
 {
@@ -33,7 +34,8 @@ TEST_F(ProgramTest, ExportedChannelsComeBackByImportAndBadFilesChangeNothing)
                   ExpectFile(bad),
                   CExpectMessage(bad + "\nNo channels were imported:\nLine 3, field Frequency: "
                                        "\"abc\" is not a frequency in MHz.", wxID_OK),
-                  CExpectMessage(missing + "\nThe file could not be read.", wxID_OK),
+                  CExpectMessage(missing + "\nThe file could not be read:\n" +
+                                     MissingFileReason(), wxID_OK),
                   CExpectMessage(big + "\nThe file is too large to be a list of channels.",
                                  wxID_OK),
                   CExpectAction<wxMessageDialog>([&](wxMessageDialog& box) {

@@ -79,7 +79,10 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        Doc()->GetCloneHost().SetToneSink([this](unsigned hz, unsigned ms) { tones.emplace_back(hz, ms); });
+        Doc()->GetCloneHost().SetToneSink([this](unsigned hz, unsigned ms) {
+            tones.emplace_back(hz, ms);
+            tonesWithProgress += Doc()->GetCloneHost().GetProgressDialog() != nullptr;
+        });
         Doc()->GetCloneLink().SetClock(clock);
         clock.onWait = [this] { watcher.Look(); };
         clock.onSleep = [this](unsigned) { watcher.status = Status(); };
@@ -95,6 +98,7 @@ protected:
     CSimTransceiver sim;
     CProgressWatcher watcher;
     std::vector<Tone> tones;
+    size_t tonesWithProgress = 0; // the progress window stays up until the result is told
 };
 
 } // namespace
@@ -105,6 +109,11 @@ TEST_F(CloneGuiTest, ReadShowsTheProgressWindowAndReplacesTheData)
     CSimFaults faults;
     faults.realtime = true; // the records take their time on the line: the window is seen moving
     sim.SetFaults(faults);
+    // Before the first step the window shows the percentage as every later step does.
+    auto* progress = new CCloneProgressDlg(wxString());
+    progress->Create(Frame());
+    EXPECT_EQ(progress->GetPercentText(), "0%");
+    progress->DestroyWindow();
     watcher.cancelAtPercent = 20;
     SendCommand(ID_CLONE_READ); // unmodified data: no question
     EXPECT_EQ(watcher.percents, (std::vector<std::string>{"0%", "10%", "20%"}));
@@ -123,6 +132,7 @@ TEST_F(CloneGuiTest, ReadShowsTheProgressWindowAndReplacesTheData)
                                                           "60%", "70%", "80%", "90%", "100%"}));
     EXPECT_EQ(Status(), " Cloning completed.");
     EXPECT_EQ(tones, kSuccessTones);
+    EXPECT_EQ(tonesWithProgress, kFailureTones.size() + kSuccessTones.size());
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_FALSE(Doc()->GetRadioData()->IsEdited());
     EXPECT_EQ(Row(1)[3], "TOWER"); // the list shows the data read
@@ -158,6 +168,9 @@ TEST_F(CloneGuiTest, PortSettingsBindAComPortInformationAndCheckConnectionReachI
     auto portSettings = [&](CPortSettingsDlg& dialog) {
         dialog.Show(); // fills the fields
         auto* com2 = XrcCtrl<wxComboBox>(dialog, "IDC_PORT_DEVICE2");
+        // Every binding is offered, also one the system does not list.
+        EXPECT_NE(com2->FindString(XrcCtrl<wxComboBox>(dialog, "IDC_PORT_DEVICE3")->GetValue()),
+                  wxNOT_FOUND);
         EXPECT_EQ(com2->GetValue().utf8_string(), "/dev/ttyUSB1");
         com2->SetValue(wxString::FromUTF8(sim.GetDevicePath()));
         XrcCtrl<wxComboBox>(dialog, "IDC_PORT_DEVICE4")->SetValue("  ");
@@ -170,6 +183,9 @@ TEST_F(CloneGuiTest, PortSettingsBindAComPortInformationAndCheckConnectionReachI
     EXPECT_NE(profile.find("Device2=" + sim.GetDevicePath() + "\n"), std::string::npos);
 
     SendCommand(ID_COM2);
+    EXPECT_TRUE(WaitFor([&] {
+        return FindMenuItem(ID_COM2)->GetItemLabelText() == "COM2 (" + sim.GetDevicePath() + ")";
+    }));
     wxString model, comment;
     auto information = [&](CCloneInfoDlg& dialog) {
         dialog.Show(); // fills the texts

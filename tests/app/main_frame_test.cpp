@@ -8,6 +8,7 @@
 
 #include "app/about_dialog.h"
 #include "app/main_status_bar.h"
+#include "app/xrc_util.h"
 #include "tests/common/test_system.h"
 
 namespace fs = std::filesystem;
@@ -26,7 +27,8 @@ const std::vector<std::string> kMenus[] = {
      "Clear\tDel #57632", "Delete #32801", "Insert #32802", "-", "Move &Up\tCtrl+Up #32860",
      "Move &Down\tCtrl+Down #32861", "&Sort Channels #32865"},
     {"&View", "&Common Setting... #32779", "-", "&Toolbar #59392", "&Status Bar #59393"},
-    {"COM &Port", "COM1 #32790", "COM2 #32791", "COM3 #32792", "COM4 #32793", "-",
+    {"COM &Port", "COM1 (/dev/ttyUSB0) #32790", "COM2 (/dev/ttyUSB1) #32791",
+     "COM3 (/dev/ttyUSB2) #32792", "COM4 (/dev/ttyUSB3) #32793", "-",
      "Port &Settings... #32794"},
     {"&Clone", "&Read <- TR #32774", "&Write -> TR #32775", "-", "&Information... #32776",
      "&Compare with Transceiver... #32851"},
@@ -88,6 +90,7 @@ std::string ComPortChecks()
 TEST_F(ProgramTest, MenusShowTheirItemsAndPrompts)
 {
     wxMenuBar* bar = Frame()->GetMenuBar();
+    Doc()->UpdatePortMenu(); // as the frame does when idle
     ASSERT_EQ(bar->GetMenuCount(), WXSIZEOF(kMenus));
     for (size_t m = 0; m < WXSIZEOF(kMenus); ++m)
         EXPECT_EQ(Items(bar->GetMenu(m), bar->GetMenuLabel(m)), kMenus[m]);
@@ -166,7 +169,18 @@ TEST_F(ProgramTest, PlacementComesFromTheProfileAndTheFrameKeepsItsMinimumSize)
                       std::string("[CommPort]\nPortNumber=9\n[Window Position]\n") + place);
         StartProgram();
         const bool maximised = std::string(place).find("CmdShow=3") != std::string::npos;
-        const wxRect rect = maximised ? wxRect(30, 40, 700, 450) : wxRect(5, 5, 500, 300);
+        // Without a stored placement the window opens large enough for the whole list.
+        const wxRect rect = maximised ? wxRect(30, 40, 700, 450) : Frame()->GetNormalRect();
+        if (!maximised) {
+            EXPECT_EQ(rect.GetPosition(), wxPoint(5, 5)) << place;
+            int columns = 0;
+            for (int c = 0; c < List()->GetColumnCount(); ++c)
+                columns += List()->GetColumnWidth(c);
+            EXPECT_TRUE(WaitFor([&] {
+                return List()->GetCountPerPage() >= 20 &&
+                       List()->GetRowsWindow()->GetClientSize().x >= columns;
+            })) << place << " " << List()->GetCountPerPage();
+        }
         EXPECT_EQ(Frame()->IsPlacementMaximised(), maximised) << place;
         EXPECT_EQ(Frame()->GetNormalRect(), rect) << place;
         EXPECT_TRUE(maximised || Frame()->GetRect() == rect) << place;
@@ -204,6 +218,20 @@ TEST_F(ProgramTest, AProfileThatIsNotUsedOrCannotBeSavedIsToldInTheStatusBar)
     fs::remove_all(path);
     StartProgram();
     EXPECT_EQ(Frame()->GetMessageText(), "Ready");
+}
+
+// Every dialog carries the program's icon (without one, Windows shows its default); those of a
+// fixed size offer no maximise button.
+TEST_F(ProgramTest, DialogsCarryTheProgramsIcon)
+{
+    for (const char* name : {"IDD_ABOUTBOX", "IDD_AIRPORT_IMPORT", "IDD_CLONE_INFO",
+                             "IDD_CLONE_PROGRESS", "IDD_COMPARE", "IDD_CONNECTION_CHECK",
+                             "IDD_EDIT_MEMORY", "IDD_PORT_SETTINGS"}) {
+        wxDialog dialog;
+        LoadXrcDialog(dialog, Frame(), name);
+        EXPECT_FALSE(dialog.GetIcons().IsEmpty()) << name;
+        EXPECT_TRUE(dialog.HasFlag(wxRESIZE_BORDER) || !dialog.HasFlag(wxMAXIMIZE_BOX)) << name;
+    }
 }
 
 // Real key presses through the toolkit reach the accelerators, also those without a menu item

@@ -27,6 +27,18 @@ TEST(Pwr455Program, VersionAndHelpExitAtOnceTheTransferFileLivesAsLongAsTheProgr
     const ProcessResult help = RunProcess({PWR455_BINARY, "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: pwr455 [--simulate] [FILE.qrb]\n", 0), 0u) << help.out;
+    // A command line it cannot use is told on standard error, without a window.
+    const std::pair<std::vector<std::string>, std::string> wrong[] = {
+        {{"-x"}, "pwr455: unknown option '-x' (run 'pwr455 --help')\n"},
+        {{"--bogus", "a.qrb"}, "pwr455: unknown option '--bogus' (run 'pwr455 --help')\n"},
+        {{"a.qrb", "--", "b.qrb"}, "pwr455: give one file at most (run 'pwr455 --help')\n"},
+    };
+    for (const auto& [args, message] : wrong) {
+        std::vector<std::string> argv = {PWR455_BINARY};
+        argv.insert(argv.end(), args.begin(), args.end());
+        const ProcessResult r = RunProcess(argv);
+        EXPECT_EQ(std::to_string(r.status) + r.out + r.err, "2" + message) << args[0];
+    }
     EXPECT_EQ(CountTransferFiles(), 0u);
 
     CChildProcess first({PWR455_BINARY});

@@ -8,6 +8,8 @@ TEST_F(ProgramTest, SaveAsOpenAndCloseKeepTheDataAndFillTheRecentFileList)
     // With no recent files the "Recent File" item stands in their place, disabled.
     EXPECT_FALSE(IsEnabled(ID_FILE_MRU_FILE1));
     PutChannel(*Radio(), 1, "121.500", "TOWER");
+    // Unsaved changes show in the title, as a "*" before the name.
+    EXPECT_TRUE(WaitFor([] { return Title() == "*Untitled - PW-R455NORD"; })) << Title();
     // An edit through the engine makes the document modified: closing asks, Cancel keeps it.
     wxTEST_DIALOG(EXPECT_FALSE(Frame()->Close()),
                   CExpectMessage("Save changes to Untitled?", wxID_CANCEL));
@@ -24,8 +26,9 @@ TEST_F(ProgramTest, SaveAsOpenAndCloseKeepTheDataAndFillTheRecentFileList)
     Radio()->SetChName(1, "EDITED");
     wxTEST_DIALOG(EXPECT_FALSE(GetPWR455App().OpenDocumentFile(bad)),
                   CExpectMessage("Save changes to tower.qrb?", wxID_NO),
-                  CExpectMessage("Unexpected file format.", wxID_OK));
-    EXPECT_EQ(Title() + Radio()->GetChName(1), "tower.qrb - PW-R455NORDEDITED");
+                  CExpectMessage(bad + "\nUnexpected file format: not a clone data file.", wxID_OK));
+    EXPECT_EQ(Radio()->GetChName(1), "EDITED");
+    EXPECT_TRUE(WaitFor([] { return Title() == "*tower.qrb - PW-R455NORD"; })) << Title();
     wxTEST_DIALOG(EXPECT_TRUE(Frame()->Close()),
                   CExpectMessage("Save changes to tower.qrb?", wxID_NO));
     StopProgram();
@@ -52,6 +55,6 @@ TEST_F(ProgramTest, SaveAsOpenAndCloseKeepTheDataAndFillTheRecentFileList)
     StopProgram();
     const std::string missing = GetTestHome() + "/missing.qrb";
     wxTEST_DIALOG(EXPECT_FALSE(GetPWR455App().StartSession(wxString(missing))),
-                  CExpectMessage(missing + "\nCannot find this file.\nPlease verify that the "
-                                           "correct path and file name are given.", wxID_OK));
+                  CExpectMessage(missing + "\nCannot open this file:\nNo such file or directory",
+                                 wxID_OK));
 }

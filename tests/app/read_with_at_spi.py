@@ -45,7 +45,7 @@ with tempfile.TemporaryDirectory() as home:
         finally:
             program.terminate()
             program.wait()
-if seen != ["Unexpected file format.", True, [], "01 118.000", "Memory channels",
+if seen != [home + "/bad.qrb\nUnexpected file format: not a clone data file.", True, [], "01 118.000", "Memory channels",
             ["CH", "Prio", "Frequency", "Name", "Tx Inhibit", "Memory Lockout", "Spare"],
             [0], "Ready", "The clipboard holds no channel rows to paste"]:
     sys.exit(f"a screen reader reads {seen}")

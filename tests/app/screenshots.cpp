@@ -63,6 +63,7 @@ TEST_F(ProgramTest, Screenshots)
 {
     if (!getenv("PWR_SCREENSHOT_DIR"))
         GTEST_SKIP() << "PWR_SCREENSHOT_DIR not set";
+    Shoot(Frame(), "first_start"); // as large as the whole list
     Frame()->SetSize(760, 520);
     UseChannel(3, "121.500", "TOWER");
     PutChannel(*Radio(), 4, "118.100", "GROUND", false, true);
@@ -92,9 +93,13 @@ TEST_F(ProgramTest, Screenshots)
     keys.Char('F', wxMOD_ALT);
     Shoot(Frame(), "file_menu");
     keys.Char(WXK_ESCAPE);
+    keys.Char('P', wxMOD_ALT);
+    Shoot(Frame(), "port_menu");
+    keys.Char(WXK_ESCAPE);
     wxTEST_DIALOG(SendCommand(ID_FILE_IMPORT_AIRPORTS),
                   CExpectAction<CAirportImportDlg>([](CAirportImportDlg& d) {
                       TypeInto(d.GetIdentsEdit(), "EGLL KPAO");
+                      WaitFor([&] { return !d.IsFilterPending(); });
                       Shoot(&d, "airport_import");
                       return wxID_CANCEL;
                   }));

@@ -170,6 +170,7 @@ TEST(SettingsSheet, CancelWritesNothingButStillHealsAndRefreshes)
         EXPECT_EQ(s.GetTitle() + s.GetBookCtrl()->GetPageText(0) +
                       s.GetBookCtrl()->GetPageText(1), "Setting Common  Advanced ");
         EXPECT_FALSE(s.FindWindow(wxID_APPLY) || s.FindWindow(wxID_HELP));
+        EXPECT_FALSE(s.GetIcons().IsEmpty()); // the program's, not the system's default
         // Texts from the string table, not from the page's template.
         EXPECT_EQ(Control(s, "BEEP_UDKEY")->GetLabel() + "|" +
                       s.GetPage(0)->FindWindow(XRCID("IDC_STATIC_LCD_BACKLIGHT"))->GetLabel(),

@@ -1,5 +1,6 @@
 // pwr455-cli airports, card and the carrier column of show, end to end with the shipped list.
 #include "tests/common/cli_tool.h"
+#include "tests/common/test_system.h"
 
 #include <ctime>
 
@@ -29,7 +30,7 @@ TEST_F(AirCliTest, AirportsListsWhatEachFrequencyBecomesAndRefusesUnknownIdents)
         {{"airports", "EGLL", "--from", "0", "-o", "@x.qrb"}, 2, {},
          "pwr455-cli airports: '0' is not a channel number (1 to 20)\n"},
         {{"airports", "EGLL", "--data", "no-list.csv"}, 1, {},
-         "pwr455-cli airports: 'no-list.csv' cannot be read.\n"},
+         "pwr455-cli airports: 'no-list.csv' cannot be read: " + MissingFileReason() + ".\n"},
         {{"card", "x.qrb", "-o", "x.pdf", "--size", "b5"}, 2, {},
          "pwr455-cli card: 'b5' is not a card size (a5, a4 or letter)\n"},
     };

@@ -4,6 +4,7 @@
 #include "platform/file_lock.h"
 #include "sim/sim_transceiver.h"
 #include "tests/common/cli_tool.h"
+#include "tests/common/test_system.h"
 
 namespace {
 
@@ -72,10 +73,12 @@ TEST_F(CliTest, NewAndExec)
          kNoFileCommands + kNoFileCommands},
         {{"exec", "-i", "@b.qrb", "-o", "@b.qrb", "COMMON.BEEP=ON"}, 0, "ON\n"},
         {{"exec", "-i", "@b.qrb", "--", "COMMON.BEEP"}, 0, "ON\n"},
-        {{"exec", "-i", "@missing.qrb", "COMMON.BEEP"}, 1, "", "CANNOT_OPEN_FILE\n"},
+        {{"exec", "-i", "@missing.qrb", "COMMON.BEEP"}, 1, "",
+         "pwr455-cli: cannot open '@missing.qrb': " + MissingFileReason() + "\n"},
         {{"write", "@missing.qrb", "--simulate"}, 2, "",
-         "pwr455-cli: '@missing.qrb': CANNOT_OPEN_FILE\n"},
-        {{"exec", "-i", "@c.qrb", "-o", "@d.qrb", "COMMON.BEEP"}, 1, "", "MISMATCH_MODEL\n"},
+         "pwr455-cli: cannot open '@missing.qrb': " + MissingFileReason() + "\n"},
+        {{"exec", "-i", "@c.qrb", "-o", "@d.qrb", "COMMON.BEEP"}, 1, "",
+         "pwr455-cli: '@c.qrb': a clone data file of another transceiver model\n"},
     });
     const std::vector<std::string> lines = SplitCrLf(made);
     ASSERT_EQ(lines.size(), 33u);
@@ -99,10 +102,14 @@ TEST_F(CliTest, CheckGivesTheWordOfFileOpen)
     WriteFile(m_dir.In("lf.qrb"), file("22700101", "\n"));
     WriteFile(m_dir.In("a=b.qrb"), file("22700101", "\r\n"));
     WriteFile(m_dir.In("revision.qrb"), file("22700102", "\r\n"));
+    std::filesystem::create_directory(m_dir.In("folder.qrb"));
     RunSteps({
         {{"check", "@lf.qrb"}, 0, "OK\n"},
         {{"check", "@a=b.qrb"}, 0, "OK\n"},
-        {{"check", "@revision.qrb"}, 1, "MISMATCH_REVISION\n"},
+        {{"check", "@revision.qrb"}, 1, "MISMATCH_REVISION\n",
+         "pwr455-cli: '@revision.qrb': a clone data file of another revision\n"},
+        {{"check", "@folder.qrb"}, 1, "CANNOT_OPEN_FILE\n",
+         "pwr455-cli: cannot open '@folder.qrb': " + FolderReason() + "\n"},
         {{"TMPDIR=@missing", "check", "@lf.qrb"}, 1, "", "pwr455-cli: '@lf.qrb': " + kTempFolder},
     });
 }
@@ -145,7 +152,8 @@ TEST_F(CliTest, ExportImportAndDiff)
         {{"import", "@out.csv", "-o", "@again.qrb"}, 0, ""},
         {{"import", "@bad.csv", "-o", "@none.qrb"}, 1, "",
          "pwr455-cli: '@bad.csv': Line 3, field Frequency: \"abc\" is not a frequency in MHz.\n"},
-        {{"import", "@missing.csv", "-o", "@none.qrb"}, 1, "", "pwr455-cli: cannot read '@missing.csv'\n"},
+        {{"import", "@missing.csv", "-o", "@none.qrb"}, 1, "",
+         "pwr455-cli: cannot read '@missing.csv': " + MissingFileReason() + "\n"},
         {{"diff", "@out.qrb", "@again.qrb"}, 0, ""},
         {{"diff", "@base.qrb", "@out.qrb"}, 1,
          "CH.MCH.2.APPEAR: \"OFF\" -> \"ON\"\nCH.MCH.2.FREQUENCY: \"0.000\" -> \"121.500\"\n"
@@ -155,7 +163,7 @@ TEST_F(CliTest, ExportImportAndDiff)
         {{"exec", "-i", "@base.qrb", "-o", "@b.qrb", "COMMON.OPENING_TEXT=HI"}, 0, "HI     \n"},
         {{"diff", "@base.qrb", "@b.qrb"}, 1,
          "COMMON.OPENING_TEXT: \"\\xFF\\xFF\\xFF\\xFF\\xFF\\xFF\\xFF\" -> \"HI     \"\n"},
-        {{"diff", "@base.qrb", "@bad.qrb"}, 2, "", "pwr455-cli: '@bad.qrb': FORMAT_ERROR\n"},
+        {{"diff", "@base.qrb", "@bad.qrb"}, 2, "", "pwr455-cli: '@bad.qrb': not a clone data file\n"},
     });
     const std::vector<std::string> rows = SplitCrLf(ReadFile(m_dir.In("out.csv")));
     ASSERT_EQ(rows.size(), 21u);

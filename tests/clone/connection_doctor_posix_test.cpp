@@ -1,7 +1,9 @@
 // The connection checks on made-up /dev, /sys, /proc and /etc trees in a scratch folder.
 
+#include <cstdlib>
 #include <filesystem>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -149,4 +151,26 @@ TEST_F(ConnectionDoctorTest, BrlttyRulesMatterWhenTheyClaimTheCablePresent)
     File("/sys/devices/ftdi/idVendor", "0403");
     Link("/sys/class/tty/ttyUSB0/device", "../../../devices/ftdi");
     EXPECT_EQ(Doctor().CheckGrabbers()[0].level, Level::Note);
+}
+
+// A character device filed under another class than tty is tried before the doctor says it is
+// no serial port: a terminal is one (a port whose driver files it elsewhere), /dev/null is not.
+TEST_F(ConnectionDoctorTest, ADeviceThatOpensAsATerminalIsAPort)
+{
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master) | ::unlockpt(master), 0);
+    const std::pair<std::string, bool> devices[] = {{::ptsname(master), true}, {"/dev/null", false}};
+    for (const auto& [device, port] : devices) {
+        struct stat st = {};
+        ASSERT_EQ(::stat(device.c_str(), &st), 0);
+        const std::string name = "/dev/t" + std::to_string(port);
+        fs::create_directories(dir.In("root/dev"));
+        fs::create_symlink(device, dir.In("root" + name));
+        Link("/sys/dev/char/" + std::to_string(major(st.st_rdev)) + ":" +
+                 std::to_string(minor(st.st_rdev)) + "/subsystem",
+             "../../../class/misc");
+        EXPECT_EQ(Doctor().PortExists(name), port) << device;
+    }
+    ::close(master);
 }

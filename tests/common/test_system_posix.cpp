@@ -1,6 +1,8 @@
 #include "tests/common/test_system.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,6 +30,16 @@ std::string OpenTerminalDevice()
                            ? ::ptsname(master)
                            : nullptr;
     return name ? name : "";
+}
+
+std::string MissingFileReason()
+{
+    return std::strerror(ENOENT);
+}
+
+std::string FolderReason()
+{
+    return std::strerror(EISDIR);
 }
 
 bool IsSuperUser()

@@ -34,6 +34,16 @@ std::string OpenTerminalDevice()
     return "COM1";
 }
 
+std::string MissingFileReason()
+{
+    return DescribeSystemError(ERROR_FILE_NOT_FOUND);
+}
+
+std::string FolderReason()
+{
+    return DescribeSystemError(ERROR_ACCESS_DENIED);
+}
+
 bool IsSuperUser()
 {
     return false;

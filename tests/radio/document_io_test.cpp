@@ -7,6 +7,8 @@
 
 #include "radio/atomic_save.h"
 #include "radio/r455_radio.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
 #include "tests/common/document_text.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
@@ -45,21 +47,35 @@ TEST(DocumentOpenTest, EveryKindOfFileGetsItsAnswer)
     const std::string good = ReadFile(dir.In("good.qrb"));
     WriteFile(dir.In("big.qrb"), good + std::string(CRadioData::kMaxDocumentSize, '#'));
     WriteFile(dir.In("model.qrb"), "22710101" + good.substr(8));
+    WriteFile(dir.In("revision.qrb"), "22700102" + good.substr(8));
+    // The last record (0x01F0) left out.
+    WriteFile(dir.In("short.qrb"), good.substr(0, good.rfind("\r\n01F0") + 2));
     const std::string special = MakeSpecialFile(dir.In("fifo"));
     ASSERT_FALSE(special.empty());
-    const std::pair<std::string, std::string> cases[] = {
-        {dir.In("good.qrb"), "OK"},
-        {dir.In("model.qrb"), "MISMATCH_MODEL"},
-        {dir.In("big.qrb"), "FORMAT_ERROR"},
-        {OpenTerminalDevice(), "CANNOT_OPEN_FILE"}, // a device, never read
-        {special, std::filesystem::is_fifo(special) ? "FORMAT_ERROR" : "CANNOT_OPEN_FILE"},
-        {dir.Path().string(), "CANNOT_OPEN_FILE"},
-        {dir.In("missing.qrb"), "CANNOT_OPEN_FILE"},
+    const char kNotClone[] = "not a clone data file";
+    const std::string notRegular = LoadResString(IDS_OPEN_NOT_REGULAR);
+    const bool fifo = std::filesystem::is_fifo(special);
+    const struct {
+        std::string path, answer, words;
+    } cases[] = {
+        {dir.In("good.qrb"), "OK", ""},
+        {dir.In("model.qrb"), "MISMATCH_MODEL", "a clone data file of another transceiver model"},
+        {dir.In("revision.qrb"), "MISMATCH_REVISION", "a clone data file of another revision"},
+        {dir.In("short.qrb"), "NOT_ENOUGH_DATA",
+         "incomplete: part of the transceiver's memory is missing"},
+        {dir.In("big.qrb"), "FORMAT_ERROR", kNotClone},
+        {OpenTerminalDevice(), "CANNOT_OPEN_FILE", notRegular}, // a device, never read
+        {special, fifo ? "FORMAT_ERROR" : "CANNOT_OPEN_FILE", fifo ? kNotClone : notRegular},
+        {dir.Path().string(), "CANNOT_OPEN_FILE", notRegular},
+        {dir.In("missing.qrb"), "CANNOT_OPEN_FILE", MissingFileReason()},
     };
-    for (const auto& [path, answer] : cases) {
+    for (const auto& c : cases) {
         CNewRadio opened;
         opened.SetBeep("OFF");
-        EXPECT_EQ(OpenDocument(opened, path), answer) << path;
-        EXPECT_EQ(opened.GetBeep(), answer == "OK" ? "ON" : "OFF") << path;
+        std::string detail;
+        const std::string answer = OpenDocument(opened, c.path, &detail);
+        EXPECT_EQ(answer, c.answer) << c.path;
+        EXPECT_EQ(opened.GetBeep(), c.answer == "OK" ? "ON" : "OFF") << c.path;
+        EXPECT_EQ(answer == "OK" ? "" : DescribeOpenFailure(answer, detail), c.words) << c.path;
     }
 }

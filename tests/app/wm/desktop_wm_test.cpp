@@ -197,7 +197,8 @@ TEST_F(DesktopTest, PromptsLeaveTheRunStatusText)
     host.SetStatusText(" Now reading <- TR");
     static_cast<wxFrame*>(Frame())->DoGiveHelp("Read From Transceiver", true);
     EXPECT_EQ(Frame()->GetMessageText(), " Now reading <- TR");
-    host.DestroyProgress();
+    host.DestroyProgress(); // the run is over; the window waits for the result to be told
+    host.EndProgress();
     static_cast<wxFrame*>(Frame())->DoGiveHelp("Read From Transceiver", true);
     EXPECT_EQ(Frame()->GetMessageText(), "Read From Transceiver");
 }
