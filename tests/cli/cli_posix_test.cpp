@@ -38,7 +38,7 @@ TEST_F(CliTest, BoundedInputsAndDevicesAsInputsAndOutputs)
     const std::string kDevice = "it is a folder or a device, not a data file\n";
     RunSteps({
         {{"import", "/dev/zero", "-o", "@z.qrb"}, 1, "", "pwr455-cli: '/dev/zero': " + kDevice},
-        {{"show", terminal}, 1, "", "pwr455-cli: '" + terminal + "': " + kDevice}, // never read
+        {{"show", terminal}, 1, "", "pwr455-cli: cannot open '" + terminal + "': " + kDevice}, // never read
         {{"exec", "</dev/zero"}, 1, "", "pwr455-cli exec: line 1 of the standard input is longer than 65536 characters\n"},
         {{"simulate", "--image", "/dev/zero"}, 2, "", "pwr455-cli: '/dev/zero': not a clone data file\n"},
         {{"write", "@a.qrb", "--fleet", "--log", "@h.qrb", "--simulate"}, 2, "",

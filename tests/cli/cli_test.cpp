@@ -109,7 +109,7 @@ TEST_F(CliTest, CheckGivesTheWordOfFileOpen)
         {{"check", "@revision.qrb"}, 1, "MISMATCH_REVISION\n",
          "pwr455-cli: '@revision.qrb': a clone data file of another revision\n"},
         {{"check", "@folder.qrb"}, 1, "CANNOT_OPEN_FILE\n",
-         "pwr455-cli: cannot open '@folder.qrb': " + FolderReason() + "\n"},
+         "pwr455-cli: cannot open '@folder.qrb': it is a folder or a device, not a data file\n"},
         {{"TMPDIR=@missing", "check", "@lf.qrb"}, 1, "", "pwr455-cli: '@lf.qrb': " + kTempFolder},
     });
 }

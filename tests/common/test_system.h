@@ -21,10 +21,8 @@ std::string MakeSpecialFile(const std::string& path);
 // none.
 std::string OpenTerminalDevice();
 
-// The system's reason, in its words, for a file that is not there and for a folder opened as a
-// file.
+// The system's reason, in its words, for a file that is not there.
 std::string MissingFileReason();
-std::string FolderReason();
 
 // True for a user whom permission bits do not bind (root).
 bool IsSuperUser();

@@ -37,11 +37,6 @@ std::string MissingFileReason()
     return std::strerror(ENOENT);
 }
 
-std::string FolderReason()
-{
-    return std::strerror(EISDIR);
-}
-
 bool IsSuperUser()
 {
     return ::geteuid() == 0;

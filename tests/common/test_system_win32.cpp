@@ -39,11 +39,6 @@ std::string MissingFileReason()
     return DescribeSystemError(ERROR_FILE_NOT_FOUND);
 }
 
-std::string FolderReason()
-{
-    return DescribeSystemError(ERROR_ACCESS_DENIED);
-}
-
 bool IsSuperUser()
 {
     return false;
