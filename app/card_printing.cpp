@@ -142,14 +142,13 @@ CCardData BuildDocumentCard(CPWR455Doc& doc)
 bool ExportCardToFile(CPWR455Doc& doc, const wxString& path, wxWindow* parent)
 {
     std::string error;
-    bool saved = false;
-    // The card must not take the place of the document it comes from.
-    if (doc.GetDocumentSaved() && IsSameFile(path.utf8_string(), doc.GetFilename().utf8_string())) {
-        error = ResString(IDS_SAVE_IS_DOCUMENT).utf8_string();
-    } else {
-        wxBusyCursor wait;
-        saved = WriteCardPdf(BuildDocumentCard(doc), ChosenCardSize(), path.utf8_string(), &error);
-    }
+    const bool saved = doc.WriteExport(
+        path,
+        [&](std::string& reason) {
+            return WriteCardPdf(BuildDocumentCard(doc), ChosenCardSize(), path.utf8_string(),
+                                &reason);
+        },
+        error);
     if (saved)
         ShowStatusText(FormatText(LoadResString(IDS_CARD_EXPORTED), {path.utf8_string()}));
     else

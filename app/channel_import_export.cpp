@@ -82,7 +82,8 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
                   parent);
         return false;
     default:
-        ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_READ), path, wxString::FromUTF8(reason)),
+        ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_READ), path,
+                                   wxString::FromUTF8(reason)),
                   parent);
         return false;
     }
@@ -114,16 +115,14 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
 bool ExportChannelsToFile(CPWR455Doc& doc, const wxString& path, wxWindow* parent)
 {
     std::string error;
-    bool saved = false;
-    // The channel list must not take the place of the document it comes from.
-    if (doc.GetDocumentSaved() && IsSameFile(path.utf8_string(), doc.GetFilename().utf8_string())) {
-        error = ResString(IDS_SAVE_IS_DOCUMENT).utf8_string();
-    } else {
-        wxBusyCursor wait;
-        const std::string csv = ExportChannelsCsv(*doc.GetRadioData());
-        saved = SaveAtomically(
-            path.utf8_string(), [&](std::ostream& out) { out << csv; }, &error);
-    }
+    const bool saved = doc.WriteExport(
+        path,
+        [&](std::string& reason) {
+            const std::string csv = ExportChannelsCsv(*doc.GetRadioData());
+            return SaveAtomically(
+                path.utf8_string(), [&](std::ostream& out) { out << csv; }, &reason);
+        },
+        error);
     if (!saved)
         ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_EXPORT), path,
                                    wxString::FromUTF8(error)),

@@ -3,7 +3,10 @@
 // its --help or --version text, which the next line typed would then overwrite. This program
 // answers both in the console and waits for nothing else: it starts pwr455.exe beside it with
 // the same arguments and ends.
+#include <algorithm>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "app/information_options.h"
 #include "platform/console.h"
@@ -32,14 +35,16 @@ std::string DesktopProgramPath()
 int main(int argc, char** argv)
 {
     SetUpStandardStreams();
+    const std::vector<std::string> args = GetProgramArguments(argc, argv);
     std::string text;
     std::string fault;
-    if (GetInformationText(GetProgramArguments(argc, argv), &text, &fault)) {
+    if (GetInformationText(args, &text, &fault)) {
         std::cout << text << std::flush;
         return std::cout ? 0 : 1;
     }
-    // The same refusal the program gives, where the person who typed it can read it.
-    if (!fault.empty()) {
+    // An option the program does not have is refused here, where the person who typed it reads
+    // the reason; what else is wrong with a command line is the program's to tell.
+    if (!fault.empty() && std::any_of(args.begin(), args.end(), IsUnknownOption)) {
         std::cerr << fault << std::endl;
         return kExitUsage;
     }

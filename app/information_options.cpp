@@ -19,8 +19,13 @@ bool Refuse(std::string* fault, unsigned id, const std::string& arg = std::strin
 
 } // namespace
 
-bool GetInformationText(const std::vector<std::string>& args, std::string* text,
-                        std::string* fault)
+bool IsUnknownOption(const std::string& arg)
+{
+    return arg.size() > 1 && arg[0] == '-' && arg != "-h" && arg != "--help" &&
+           arg != "--version" && arg != "--simulate" && arg != "--";
+}
+
+bool GetInformationText(const std::vector<std::string>& args, std::string* text, std::string* fault)
 {
     bool help = false;
     bool version = false;
@@ -35,7 +40,7 @@ bool GetInformationText(const std::vector<std::string>& args, std::string* text,
             help = true;
         else if (arg == "--version")
             version = true;
-        else if (arg.size() > 1 && arg[0] == '-' && arg != "--simulate")
+        else if (IsUnknownOption(arg))
             return Refuse(fault, IDS_APP_UNKNOWN_OPTION, arg);
         else if (arg != "--simulate")
             ++files;

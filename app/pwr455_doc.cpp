@@ -234,6 +234,18 @@ void CPWR455Doc::OnFileSaveAs(wxCommandEvent&)
     SaveAs();
 }
 
+bool CPWR455Doc::WriteExport(const wxString& path,
+                             const std::function<bool(std::string& error)>& write,
+                             std::string& error) const
+{
+    if (GetDocumentSaved() && IsSameFile(path.utf8_string(), GetFilename().utf8_string())) {
+        error = ResString(IDS_SAVE_IS_DOCUMENT).utf8_string();
+        return false;
+    }
+    wxBusyCursor wait;
+    return write(error);
+}
+
 bool CPWR455Doc::DoOpenDocument(const wxString& path)
 {
     std::string answer;

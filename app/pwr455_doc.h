@@ -4,7 +4,9 @@
 // save go through the radio data object's serialisation. It also owns the clone link and the
 // clone transfer file that the clone commands use.
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include <wx/docview.h>
 
@@ -52,6 +54,10 @@ public:
 
     // Forgets unsaved changes, so that closing asks nothing.
     void DiscardChanges();
+    // Writes an export of the data (channels, card) to `path` through `write`, which gives the
+    // reason for a failure in `error`; an export never takes the place of the document's file.
+    bool WriteExport(const wxString& path, const std::function<bool(std::string& error)>& write,
+                     std::string& error) const;
     // Retitles the frame ("*name.qrb - PW-R455NORD" while there are unsaved changes) when the
     // title has changed.
     void UpdateFrameTitle();

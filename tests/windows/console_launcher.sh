@@ -20,6 +20,10 @@ out=$(run "$launcher" --version) && [[ $out =~ ^PW-R455NORD\ Rev\.1\.0\ \(pwr455
   fail "--version gave: $out"
 out=$(run "$launcher" --help) && [[ $out == "Usage: pwr455 [--simulate] [FILE.qrb]"$'\n'* ]] ||
   fail "--help gave: $out"
+out=$(run "$launcher" --bogus)
+status=$?
+[ $status = 2 ] && [ "$out" = "pwr455: unknown option '--bogus' (run 'pwr455 --help')" ] ||
+  fail "--bogus gave $status: $out"
 # Alone in a folder and typed as `pwr455`: it names the desktop program that is missing.
 cp "$launcher" pwr455.com
 out=$(run cmd /c pwr455 flight.qrb)
