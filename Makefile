@@ -51,7 +51,7 @@ screenshots: configure
 	@if [ -f $(WINBUILD)/app/pwr455.exe ]; then \
 	    cmake --build $(BUILD) --target pwr455-cli -j $(JOBS) && \
 	    xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/wine_gui screenshots \
-	        $(WINBUILD)/app/pwr455.exe $(BUILD)/cli/pwr455-cli $(WINBUILD)/wine $(BUILD)/screenshots; \
+	        $(WINBUILD)/app/pwr455.exe $(BUILD)/cli/pwr455-cli $(abspath $(WINBUILD))/wine $(BUILD)/screenshots; \
 	fi
 
 # Line coverage of engine/, radio/, clone/, card/ and platform/ from one run of the non-GUI suites.
