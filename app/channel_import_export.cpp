@@ -15,6 +15,7 @@
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
 #include "radio/document_io.h"
+#include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
 #include "radio/undo_history.h"
 
@@ -104,11 +105,8 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
     doc.Modify(true);
     doc.UpdateAllViews();
     // Said once, in the status bar, as after Edit Memory.
-    std::string status;
-    for (const std::string& note : notes)
-        status += (status.empty() ? "" : "  ") + note;
-    if (!status.empty())
-        ShowStatusText(status);
+    if (!notes.empty())
+        ShowStatusText(JoinNotes(notes));
     return true;
 }
 

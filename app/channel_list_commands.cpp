@@ -15,6 +15,7 @@
 #include "app/undo_commands.h"
 #include "radio/channel_csv.h"
 #include "radio/channel_order.h"
+#include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "radio/undo_history.h"
@@ -123,8 +124,8 @@ void PasteRows(CPWR455View& view)
             ? FormatText(LoadResString(IDS_PASTE_ROW_DONE), {ChannelLabel(n)})
             : FormatText(LoadResString(IDS_PASTE_ROWS_DONE),
                          {std::to_string(count), ChannelLabel(n), ChannelLabel(n + count - 1)});
-    for (const std::string& note : notes)
-        status += "  " + note;
+    if (!notes.empty())
+        status += "  " + JoinNotes(notes);
     ShowStatusText(status);
 }
 

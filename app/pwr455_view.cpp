@@ -319,9 +319,7 @@ void CPWR455View::OpenEditMemory()
         return;
     RebuildRow(n);
     // Said once, in the status bar: where the engine stored something else than was typed.
-    std::string notes;
-    for (const std::string& note : ExplainChannelEntry(*m_radioData, typed, stepped))
-        notes += (notes.empty() ? "" : "  ") + note;
+    const std::string notes = JoinNotes(ExplainChannelEntry(*m_radioData, typed, stepped));
     ShowStatusText(notes.empty() ? LoadResString(IDS_IDLE_MESSAGE) : notes);
 }
 

@@ -225,3 +225,11 @@ void CollectChannelEntry(const std::string& command, std::vector<CChannelEntry>&
         it->name = value;
     }
 }
+
+std::string JoinNotes(const std::vector<std::string>& notes)
+{
+    std::string text;
+    for (const std::string& note : notes)
+        text += (text.empty() ? "" : "  ") + note;
+    return text;
+}

@@ -25,6 +25,9 @@ struct CChannelEntry {
 std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const CChannelEntry& entry,
                                              bool undoHint = false);
 
+// Notes as one status-bar text: two blanks between them, "" for none.
+std::string JoinNotes(const std::vector<std::string>& notes);
+
 // Records in `entries` what `command` types, when it sets the FREQUENCY or NAME of a memory
 // channel ("CH.MCH.3.FREQUENCY=121.51"); a later command for the same channel replaces the
 // earlier one's text. Other commands are ignored.
