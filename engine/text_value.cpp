@@ -93,7 +93,11 @@ std::string CTextValue::Execute(const std::string& text)
 {
     const CValueCommand command = ParseValueCommand(text);
     if (!command.value.empty()) {
-        SetText(m_mode == 1 ? OneBytePerCharacter(command.value) : command.value);
+        const std::string& value = command.value;
+        if (m_mode == 1)
+            SetText(OneBytePerCharacter(value));
+        else
+            SetText(value.data(), Utf8WholePrefixLength(value, static_cast<size_t>(m_maximumLength)));
     }
     return m_text;
 }

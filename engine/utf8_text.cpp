@@ -29,3 +29,16 @@ size_t Utf8SequenceLength(const std::string& text, size_t i)
     }
     return length;
 }
+
+size_t Utf8WholePrefixLength(const std::string& text, size_t limit)
+{
+    size_t whole = 0;
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = Utf8SequenceLength(text, i);
+        const size_t next = i + (length == 0 ? 1 : length);
+        if (next > limit)
+            break;
+        whole = i = next;
+    }
+    return whole;
+}

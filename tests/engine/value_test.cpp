@@ -62,7 +62,10 @@ TEST(TextValue, RestrictedSetPaddedAndCut)
     text.SetText("\xC4\x80" "b");
     EXPECT_EQ(text.Text(), "  B    ");
     text.SetMode(0); // any character, case kept
-    ExpectAnswers(text, {{"=a.b", "a.b    "}, {"", "a.b    "}, {"=hello world", "hello w"}});
+    // A cut in this mode keeps whole letters: "Ø" is two bytes and does not fit after "abcdef".
+    ExpectAnswers(text, {{"=a.b", "a.b    "}, {"", "a.b    "}, {"=hello world", "hello w"},
+                         {"=abcdef\xC3\x98", "abcdef "}, {"=abcde\xC3\x98x", "abcde\xC3\x98"},
+                         {"=abcdef\xC3", "abcdef\xC3"}, {"=\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC", "\xE2\x82\xAC\xE2\x82\xAC "}});
     text.SetText(std::string("ab\0cd", 5));
     EXPECT_EQ(text.Text(), "ab     ");
     text.SetLength(0, 300);
