@@ -1,5 +1,7 @@
 #include "app/chirp_import_dlg.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
@@ -90,6 +92,12 @@ void CChirpImportDlg::FillList()
             m_listCtrl->SetItem(item, kNote, FromEngine(LoadResString(row.reasonId)));
             m_listCtrl->SetItemTextColour(item, grey);
         }
+    }
+    // Every column as wide as its title and its widest text.
+    for (int c = 0; c < kColumnCount; ++c) {
+        m_listCtrl->SetColumnWidth(c, wxLIST_AUTOSIZE_USEHEADER);
+        m_listCtrl->SetColumnWidth(c, std::max(m_listCtrl->GetColumnWidth(c),
+                                               FromDIP(kColumns[c].width)));
     }
     m_listCtrl->Thaw();
 }
