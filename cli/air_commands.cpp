@@ -94,7 +94,8 @@ int RunAirportsCommand(const std::vector<std::string>& args, CCliIo& io)
     if (idents.empty())
         return parsed.Usage(io, IDS_CLI_WRONG_ARGUMENTS);
     unsigned from = 1;
-    if (const std::string* text = parsed.Option("--from"); text && !ParseChannelNumber(*text, &from))
+    if (const std::string* text = parsed.Option("--from");
+        text && !ParseChannelNumber(*text, &from))
         return parsed.Usage(io, IDS_CLI_BAD_FROM, *text);
 
     const std::string* data = parsed.Option("--data");

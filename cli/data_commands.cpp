@@ -230,7 +230,8 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
     if (!output)
         return parsed.MissingOption(io, "-o");
     unsigned from = 0;
-    if (const std::string* text = parsed.Option("--from"); text && !ParseChannelNumber(*text, &from))
+    if (const std::string* text = parsed.Option("--from");
+        text && !ParseChannelNumber(*text, &from))
         return parsed.Usage(io, IDS_CLI_BAD_FROM, *text);
     const std::string& csvPath = parsed.Positional()[0];
     CFileLock lock(*output);

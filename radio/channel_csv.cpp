@@ -227,12 +227,9 @@ bool ParseRows(const std::string& text, std::vector<CChannelRow>& rows, CCsvImpo
     CCsvRecord record;
     bool haveHeader = false;
     std::vector<bool> seen(CR455Radio::kChannelCount + 1, false);
-    while (!reader.AtEnd()) {
-        if (!NextCsvRecord(reader, record, FieldName, error))
-            return false;
-        if (IsBlankCsvRecord(record))
-            continue;
-        if (!CheckNoNulByte(record, FieldName, error))
+    for (ECsvRead read;
+         (read = NextFilledRecord(reader, record, FieldName, error)) != ECsvRead::kEnd;) {
+        if (read == ECsvRead::kError)
             return false;
         if (!haveHeader) {
             if (!IsHeader(record)) {
@@ -324,7 +321,8 @@ bool ParsePastedRows(const std::string& text, unsigned first, std::vector<CChann
                      CCsvImportError& error)
 {
     // A spreadsheet's copy separates fields with tabs.
-    const char separator = text.find('\t') != std::string::npos ? '\t' : HeaderSeparator(text, IsHeader);
+    const char separator = text.find('\t') != std::string::npos ? '\t'
+                                                                : HeaderSeparator(text, IsHeader);
     CCsvReader reader(text, separator);
     CCsvRecord record;
     std::vector<bool> seen(CR455Radio::kChannelCount + 1, false);

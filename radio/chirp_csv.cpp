@@ -26,7 +26,7 @@ namespace {
 
 // The columns read; the others are ignored.
 enum EColumn { kLocation, kName, kFrequency, kDuplex, kMode, kTStep, kSkip, kColumnCount };
-const char* const kColumnNames[kColumnCount] = {"Location", "Name", "Frequency", "Duplex",
+const char* const kColumnNames[kColumnCount] = {"Location", "Name",  "Frequency", "Duplex",
                                                 "Mode",     "TStep", "Skip"};
 constexpr size_t kNotGiven = static_cast<size_t>(-1);
 
@@ -134,7 +134,10 @@ std::string ExportRow(const CR455Radio& radio, unsigned ch, bool first)
         radio.GetChLockout(ch) == "ON" ? "S" : "",
         "", // Power: the transceiver's own
         ChannelComment(radio, ch, first),
-        "", "", "", "", // URCALL, RPT1CALL, RPT2CALL, DVCODE
+        "",
+        "",
+        "",
+        "", // URCALL, RPT1CALL, RPT2CALL, DVCODE
     };
     std::string row;
     for (const std::string& field : fields)
@@ -147,7 +150,8 @@ std::string ExportRow(const CR455Radio& radio, unsigned ch, bool first)
 // Whole numbers of a memory location: CHIRP numbers them from 0, some radios in the thousands.
 bool ParseLocation(const std::string& text, unsigned long* location)
 {
-    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 6 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return false;
     *location = std::stoul(text);
     return true;
@@ -220,7 +224,9 @@ bool CheckValues(CRowReader& reader, const CCsvRecord& record, CChirpRow& row, u
     unsigned long location = 0;
     if (!reader.fillFrom) {
         if (!ParseLocation(row.location, &location)) {
-            error = {IDS_CHIRP_BAD_LOCATION, record.line, {column(kLocation), ShownText(row.location)}};
+            error = {IDS_CHIRP_BAD_LOCATION,
+                     record.line,
+                     {column(kLocation), ShownText(row.location)}};
             return false;
         }
         if (!reader.locations.insert(location).second) {
@@ -229,7 +235,9 @@ bool CheckValues(CRowReader& reader, const CCsvRecord& record, CChirpRow& row, u
         }
     }
     if (!ParseListedFrequency(WithDecimalPoint(row.frequency), &hertz)) {
-        error = {IDS_CSV_BAD_FREQUENCY, record.line, {column(kFrequency), ShownText(row.frequency)}};
+        error = {IDS_CSV_BAD_FREQUENCY,
+                 record.line,
+                 {column(kFrequency), ShownText(row.frequency)}};
         return false;
     }
     const std::string duplex = Lower(columns.Field(record, kDuplex));
@@ -271,12 +279,9 @@ bool ParseFile(const CR455Radio& radio, const std::string& text, unsigned fillFr
     const CColumnName fieldName = [&](size_t i) { return rows.columns.Name(i); };
     CCsvRecord record;
     bool haveHeader = false;
-    while (!reader.AtEnd()) {
-        if (!NextCsvRecord(reader, record, fieldName, error))
-            return false;
-        if (IsBlankCsvRecord(record))
-            continue;
-        if (!CheckNoNulByte(record, fieldName, error))
+    for (ECsvRead read;
+         (read = NextFilledRecord(reader, record, fieldName, error)) != ECsvRead::kEnd;) {
+        if (read == ECsvRead::kError)
             return false;
         if (!haveHeader) {
             if (!IsChirpHeader(record)) {
@@ -353,7 +358,8 @@ bool PlanChirpImport(const CR455Radio& radio, const std::string& bytes, unsigned
     std::string text;
     CCsvImportError csvError;
     if (!DecodeCsvImportText(bytes, text, csvError) ||
-        !ParseFile(radio, text, std::min(fillFrom, CR455Radio::kChannelCount + 1), plan, csvError)) {
+        !ParseFile(radio, text, std::min(fillFrom, CR455Radio::kChannelCount + 1), plan,
+                   csvError)) {
         plan = {};
         if (error)
             *error = CsvImportMessage(csvError);
@@ -390,9 +396,9 @@ std::string SummarizeChirpImport(const CChirpImportPlan& plan)
         if (!row.channel)
             skipped[row.reasonId].push_back(row.line);
     }
-    std::string text = FormatText(
-        LoadResString(IDS_CHIRP_SUMMARY),
-        {std::to_string(placed), std::to_string(plan.rows.size() - placed)});
+    std::string text =
+        FormatText(LoadResString(IDS_CHIRP_SUMMARY),
+                   {std::to_string(placed), std::to_string(plan.rows.size() - placed)});
     for (const auto& [reasonId, lines] : skipped)
         text += "\n" + FormatText(LoadResString(lines.size() == 1 ? IDS_CHIRP_SKIPPED_LINE
                                                                   : IDS_CHIRP_SKIPPED_LINES),

@@ -29,10 +29,10 @@ std::string ExportChannelsChirpCsv(const CR455Radio& radio);
 struct CChirpRow {
     unsigned line = 0;
     std::string location;
-    std::string frequency; // as the file writes it
-    std::string name;      // as the file writes it
-    unsigned channel = 0;  // 1 to 20; 0 for a row that is left out
-    unsigned reasonId = 0; // a row left out: a string resource that says why
+    std::string frequency;      // as the file writes it
+    std::string name;           // as the file writes it
+    unsigned channel = 0;       // 1 to 20; 0 for a row that is left out
+    unsigned reasonId = 0;      // a row left out: a string resource that says why
     std::string frequencyToSet; // what the channel's FREQUENCY command gets
     bool txInhibit = false;
     bool lockout = false;

@@ -59,8 +59,7 @@ bool NextCsvRecord(CCsvReader& reader, CCsvRecord& record, const CColumnName& co
     return false;
 }
 
-bool CheckNoNulByte(const CCsvRecord& record, const CColumnName& columnName,
-                    CCsvImportError& error)
+bool CheckNoNulByte(const CCsvRecord& record, const CColumnName& columnName, CCsvImportError& error)
 {
     for (size_t i = 0; i < record.fields.size(); ++i) {
         if (record.fields[i].find('\0') != std::string::npos) {
@@ -69,6 +68,19 @@ bool CheckNoNulByte(const CCsvRecord& record, const CColumnName& columnName,
         }
     }
     return true;
+}
+
+ECsvRead NextFilledRecord(CCsvReader& reader, CCsvRecord& record, const CColumnName& columnName,
+                          CCsvImportError& error)
+{
+    while (!reader.AtEnd()) {
+        if (!NextCsvRecord(reader, record, columnName, error))
+            return ECsvRead::kError;
+        if (IsBlankCsvRecord(record))
+            continue;
+        return CheckNoNulByte(record, columnName, error) ? ECsvRead::kRecord : ECsvRead::kError;
+    }
+    return ECsvRead::kEnd;
 }
 
 char HeaderSeparator(const std::string& text,
@@ -106,8 +118,7 @@ std::string QuotedCsvField(const std::string& field)
 
 std::string WithDecimalPoint(std::string number)
 {
-    if (std::count(number.begin(), number.end(), ',') == 1 &&
-        number.find('.') == std::string::npos)
+    if (std::count(number.begin(), number.end(), ',') == 1 && number.find('.') == std::string::npos)
         number[number.find(',')] = '.';
     return number;
 }

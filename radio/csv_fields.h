@@ -31,6 +31,12 @@ bool NextCsvRecord(CCsvReader& reader, CCsvRecord& record, const CColumnName& co
 bool CheckNoNulByte(const CCsvRecord& record, const CColumnName& columnName,
                     CCsvImportError& error);
 
+// The next record that is not blank, checked for NUL bytes: kError with `error` set for a
+// malformed one, kEnd after the last.
+enum class ECsvRead { kRecord, kEnd, kError };
+ECsvRead NextFilledRecord(CCsvReader& reader, CCsvRecord& record, const CColumnName& columnName,
+                          CCsvImportError& error);
+
 // The separator (',', ';' or a tab) with which the first non-blank record passes `isHeader`;
 // ',' when none does, so that the reader reports what it finds there.
 char HeaderSeparator(const std::string& text,
