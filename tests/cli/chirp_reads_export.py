@@ -1,9 +1,6 @@
 #!/usr/bin/env python3
-"""CHIRP's own CSV reader takes what `pwr455-cli export --format chirp` writes.
-
-Usage: chirp_reads_export.py PWR455_CLI SAMPLE.csv. Exits 77 (skipped) where CHIRP is not
-installed (Debian's package `chirp`).
-"""
+"""CHIRP's own CSV reader (Debian's package `chirp`) takes what `pwr455-cli export --format chirp`
+writes. Usage: chirp_reads_export.py PWR455_CLI SAMPLE.csv; exits 77 (skipped) without CHIRP."""
 import subprocess
 import sys
 import tempfile
@@ -13,7 +10,6 @@ sys.path.append("/usr/lib/python3/dist-packages")
 try:
     from chirp.drivers import generic_csv
 except ImportError:
-    print("CHIRP is not installed; skipped")
     sys.exit(77)
 
 cli, sample = sys.argv[1], sys.argv[2]
@@ -40,4 +36,3 @@ for number, name, freq, duplex, skip in checks:
     m = memories[number]
     got = (m.name, m.freq, m.duplex, m.skip, m.mode, m.tuning_step)
     assert got == (name, freq, duplex, skip, "AM", 8.33), (number, got)
-print("CHIRP read %d channels" % len(memories))

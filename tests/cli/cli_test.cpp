@@ -196,10 +196,8 @@ TEST_F(CliTest, ChannelListsInTheLayoutOfChirpBothWays)
         {{"import", "@own.csv", "--from", "2", "-o", "@none.qrb"}, 2, "",
          "pwr455-cli import: --from applies only to files in the CSV layout of CHIRP\n"},
     });
-    const std::vector<std::string> rows = SplitCrLf(ReadFile(m_dir.In("out.csv")));
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[2], "4,KJELLER,119.100000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,25.00,,,,,,,");
-    EXPECT_EQ(rows[3], "5,ATIS,126.125000,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,25.00,S,,,,,,");
+    EXPECT_EQ(SplitCrLf(ReadFile(m_dir.In("out.csv"))).at(3),
+              "5,ATIS,126.125000,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,25.00,S,,,,,,");
 }
 
 TEST_F(CliTest, CheckedOutputs)
