@@ -30,9 +30,9 @@ with tempfile.TemporaryDirectory() as folder:
 
 assert not radio.errors, radio.errors
 assert sorted(memories) == [1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 18, 20], memories
-checks = [(3, "GM ATIS", 126125000, "off", ""), (10, "AIR2AIR", 123450000, "", "S"),
-          (13, "VASTERV", 131616660, "", "")]
-for number, name, freq, duplex, skip in checks:
+for number, name, freq, duplex, skip in [(3, "GM ATIS", 126125000, "off", ""),
+                                        (10, "AIR2AIR", 123450000, "", "S"),
+                                        (13, "VASTERV", 131616660, "", "")]:
     m = memories[number]
     got = (m.name, m.freq, m.duplex, m.skip, m.mode, m.tuning_step)
     assert got == (name, freq, duplex, skip, "AM", 8.33), (number, got)
