@@ -138,7 +138,7 @@ TEST(ChirpCsvTest, ExportWritesTheLayoutsNeutralValuesAndImportGivesTheSameChann
         a.SetPriorityChannel("3");
         a.Heal();
         const std::string csv = ExportChannelsChirpCsv(a);
-        if (wide)
+        if (wide) {
             EXPECT_EQ(csv, kHeader +
                                "1,GUARD,121.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,"
                                "25.00,,,\"Scan function ON, scan mode NORMAL, hanger scan OFF, "
@@ -147,6 +147,7 @@ TEST(ChirpCsvTest, ExportWritesTheLayoutsNeutralValuesAndImportGivesTheSameChann
                                "Tone->Tone,AM,25.00,S,,Priority channel,,,,\r\n"
                                "20,LAST,136.975000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,"
                                "25.00,,,,,,,\r\n");
+        }
         CNewRadio b;
         b.SetChSpacing(spacing);
         b.SetPriorityChannel("3");
