@@ -18,16 +18,10 @@
 
 namespace {
 
-unsigned SelectedChannel(CPWR455Doc& doc)
-{
-    auto* view = dynamic_cast<CPWR455View*>(doc.GetFirstView());
-    return view ? view->GetSelectedChannel() : 1;
-}
-
 void OnImportAirports(wxFrame* frame)
 {
     if (CPWR455Doc* doc = GetPWR455App().GetDocument())
-        RunAirportImport(*doc, SelectedChannel(*doc), frame);
+        RunAirportImport(*doc, CPWR455View::GetSelectedChannel(*doc), frame);
 }
 
 } // namespace

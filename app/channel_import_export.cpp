@@ -7,13 +7,16 @@
 #include <wx/utils.h>
 
 #include "app/app_resources.h"
+#include "app/chirp_import_dlg.h"
 #include "app/command_ids.h"
 #include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
+#include "app/pwr455_view.h"
 #include "app/undo_commands.h"
 #include "platform/file_io.h"
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
+#include "radio/chirp_csv.h"
 #include "radio/document_io.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
@@ -29,6 +32,45 @@ void ShowError(const wxString& text, wxWindow* parent)
 wxString CsvWildcard()
 {
     return ResString(IDS_CSV_FILE_TYPES) + "|*.csv;*.CSV|" + ResString(IDS_APP_ALL_FILES) + "|*";
+}
+
+// Export offers both layouts, in the order of EChannelCsvLayout.
+wxString ExportWildcard()
+{
+    return ResString(IDS_CSV_FILE_TYPES) + "|*.csv;*.CSV|" + ResString(IDS_CHIRP_FILE_TYPES) +
+           "|*.csv;*.CSV";
+}
+
+// The rows of a file in CHIRP's layout that the transceiver can hold, where the dialog puts
+// them; the summary says what became of every row.
+bool ImportChirpChannels(CPWR455Doc& doc, const wxString& path, const std::string& text,
+                         wxWindow* parent)
+{
+    // Rows in order take any file of the layout that the dialog can offer at all.
+    CChirpImportPlan check;
+    std::string error;
+    if (!PlanChirpImport(*doc.GetRadioData(), text, 1, check, &error)) {
+        ShowError(wxString::Format(ResString(IDS_CSV_IMPORT_FAILED), path,
+                                   wxString::FromUTF8(error)),
+                  parent);
+        return false;
+    }
+    CChirpImportDlg dialog(parent, doc.GetRadioData(), text, CPWR455View::GetSelectedChannel(doc));
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    std::vector<std::string> notes;
+    {
+        wxBusyCursor wait;
+        CUndoStep step(doc.GetHistory(), UndoStepName(IDS_STEP_IMPORT));
+        ApplyChirpImport(*doc.GetRadioData(), dialog.GetPlan(), &notes);
+    }
+    doc.Modify(true);
+    doc.UpdateAllViews();
+    if (!notes.empty())
+        ShowStatusText(JoinNotes(notes));
+    wxMessageBox(path + "\n" + wxString::FromUTF8(SummarizeChirpImport(dialog.GetPlan())),
+                 ResString(IDS_APP_TITLE), wxOK | wxICON_INFORMATION, parent);
+    return true;
 }
 
 CPWR455Doc* Document()
@@ -59,10 +101,11 @@ void OnExportChannels(wxFrame* frame)
     if (name.empty())
         name = doc->GetUserReadableName();
     wxFileDialog dialog(frame, ResString(IDS_CSV_EXPORT_TITLE), suggested.GetPath(), name + ".csv",
-                        CsvWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+                        ExportWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return;
-    ExportChannelsToFile(*doc, dialog.GetPath(), frame);
+    ExportChannelsToFile(*doc, dialog.GetPath(), frame,
+                         static_cast<EChannelCsvLayout>(dialog.GetFilterIndex()));
 }
 
 } // namespace
@@ -88,6 +131,8 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
                   parent);
         return false;
     }
+    if (IsChirpCsv(text))
+        return ImportChirpChannels(doc, path, text, parent);
     std::string error;
     std::vector<std::string> notes;
     bool imported = false;
@@ -110,13 +155,17 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
     return true;
 }
 
-bool ExportChannelsToFile(CPWR455Doc& doc, const wxString& path, wxWindow* parent)
+bool ExportChannelsToFile(CPWR455Doc& doc, const wxString& path, wxWindow* parent,
+                          EChannelCsvLayout layout)
 {
     std::string error;
     const bool saved = doc.WriteExport(
         path,
         [&](std::string& reason) {
-            const std::string csv = ExportChannelsCsv(*doc.GetRadioData());
+            const CR455Radio& radio = *doc.GetRadioData();
+            const std::string csv = layout == EChannelCsvLayout::kChirp
+                                        ? ExportChannelsChirpCsv(radio)
+                                        : ExportChannelsCsv(radio);
             return SaveAtomically(
                 path.utf8_string(), [&](std::ostream& out) { out << csv; }, &reason);
         },

@@ -243,6 +243,12 @@ unsigned CPWR455View::GetSelectedChannel() const
     return item < 0 ? 1 : static_cast<unsigned>(item) + 1;
 }
 
+unsigned CPWR455View::GetSelectedChannel(wxDocument& doc)
+{
+    auto* view = dynamic_cast<CPWR455View*>(doc.GetFirstView());
+    return view ? view->GetSelectedChannel() : 1;
+}
+
 void CPWR455View::SelectChannel(unsigned n)
 {
     if (!m_list || n < 1 || n > kChannelCount)

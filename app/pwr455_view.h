@@ -47,6 +47,8 @@ public:
 
     // The selected channel 1..20; 1 when no row is selected.
     unsigned GetSelectedChannel() const;
+    // The selected channel of the document's list; 1 without a list.
+    static unsigned GetSelectedChannel(wxDocument& doc);
     // Selects and focuses the row of channel n (1..20) alone and scrolls it into view.
     void SelectChannel(unsigned n);
     // Builds the texts of channel n's row from the engine's answers; ShowRow puts them into

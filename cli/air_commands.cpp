@@ -70,16 +70,6 @@ void ReportImport(const CAirportList& list, const std::vector<CAirportChoice>& c
                << '\n';
 }
 
-// The channel number of --from: 1 to 20.
-bool ParseFrom(const std::string& text, unsigned* from)
-{
-    if (text.empty() || text.size() > 2 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    *from = static_cast<unsigned>(std::stoul(text));
-    return *from >= 1 && *from <= CR455Radio::kChannelCount;
-}
-
 std::string Today()
 {
     const std::time_t now = std::time(nullptr);
@@ -104,7 +94,8 @@ int RunAirportsCommand(const std::vector<std::string>& args, CCliIo& io)
     if (idents.empty())
         return parsed.Usage(io, IDS_CLI_WRONG_ARGUMENTS);
     unsigned from = 1;
-    if (const std::string* text = parsed.Option("--from"); text && !ParseFrom(*text, &from))
+    if (const std::string* text = parsed.Option("--from");
+        text && !ParseChannelNumber(*text, &from))
         return parsed.Usage(io, IDS_CLI_BAD_FROM, *text);
 
     const std::string* data = parsed.Option("--data");

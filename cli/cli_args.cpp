@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -93,4 +94,13 @@ int CCliArgs::Usage(CCliIo& io, unsigned id, const std::string& detail) const
 int CCliArgs::MissingOption(CCliIo& io, const std::string& name) const
 {
     return Usage(io, IDS_CLI_MISSING_OPTION, name);
+}
+
+bool ParseChannelNumber(const std::string& text, unsigned* channel)
+{
+    if (text.empty() || text.size() > 2 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    *channel = static_cast<unsigned>(std::stoul(text));
+    return *channel >= 1 && *channel <= CR455Radio::kChannelCount;
 }

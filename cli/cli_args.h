@@ -47,3 +47,6 @@ private:
     std::vector<std::string> m_flagsGiven;
     std::vector<std::string> m_positional;
 };
+
+// A channel number as options such as --from give it: 1 to 20.
+bool ParseChannelNumber(const std::string& text, unsigned* channel);

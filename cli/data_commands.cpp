@@ -13,6 +13,7 @@
 #include "radio/atomic_save.h"
 #include "radio/channel_csv.h"
 #include "radio/channel_order.h"
+#include "radio/chirp_csv.h"
 #include "radio/data_differences.h"
 #include "radio/document_io.h"
 #include "radio/entry_notes.h"
@@ -55,6 +56,26 @@ LineRead ReadLine(std::istream& in, std::string& line, size_t limit)
         line.push_back(static_cast<char>(c));
     }
     return line.empty() ? LineRead::kEnd : LineRead::kLine;
+}
+
+// A file in CHIRP's layout: the rows the transceiver can hold, then what became of each row.
+int ImportChirpCsv(CR455Radio& radio, const std::string& csv, const std::string& csvPath,
+                   unsigned from, const std::string& output, CCliIo& io)
+{
+    CChirpImportPlan plan;
+    std::string error;
+    if (!PlanChirpImport(radio, csv, from, plan, &error)) {
+        ReportFileError(io, csvPath, error);
+        return kExitFailure;
+    }
+    std::vector<std::string> notes;
+    ApplyChirpImport(radio, plan, &notes);
+    if (!SaveDocumentOrReport(radio, output, io))
+        return kExitFailure;
+    io.out << SummarizeChirpImport(plan) << '\n';
+    for (const std::string& note : notes)
+        io.err << note << '\n';
+    return kExitOk;
 }
 
 } // namespace
@@ -173,9 +194,12 @@ int RunShowCommand(const std::vector<std::string>& args, CCliIo& io)
 
 int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
 {
-    CCliArgs parsed("export", {"-o"});
+    CCliArgs parsed("export", {"-o", "--format"});
     if (!parsed.Parse(args, io, 1))
         return kExitUsage;
+    const std::string* format = parsed.Option("--format");
+    if (format && *format != "pwr455" && *format != "chirp")
+        return parsed.Usage(io, IDS_CLI_BAD_FORMAT, *format);
     const std::string& input = parsed.Positional()[0];
     const std::string* output = parsed.Option("-o");
     if (output && !IsDistinctOutput(*output, {input}, io))
@@ -183,7 +207,8 @@ int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
     CR455Radio radio;
     if (!OpenDocumentOrReport(radio, input, io))
         return kExitFailure;
-    std::string csv = ExportChannelsCsv(radio);
+    const std::string csv = format && *format == "chirp" ? ExportChannelsChirpCsv(radio)
+                                                         : ExportChannelsCsv(radio);
     if (!output) {
         io.out << ForStandardStream(csv);
         return kExitOk;
@@ -198,12 +223,16 @@ int RunExportCommand(const std::vector<std::string>& args, CCliIo& io)
 
 int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
 {
-    CCliArgs parsed("import", {"-i", "-o"});
+    CCliArgs parsed("import", {"-i", "-o", "--from"});
     if (!parsed.Parse(args, io, 1))
         return kExitUsage;
     const std::string* output = parsed.Option("-o");
     if (!output)
         return parsed.MissingOption(io, "-o");
+    unsigned from = 0;
+    if (const std::string* text = parsed.Option("--from");
+        text && !ParseChannelNumber(*text, &from))
+        return parsed.Usage(io, IDS_CLI_BAD_FROM, *text);
     const std::string& csvPath = parsed.Positional()[0];
     CFileLock lock(*output);
     if (!IsDistinctOutput(*output, {csvPath}, io) || !LockForUpdate(lock, *output, io))
@@ -231,6 +260,10 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
         if (!OpenDocumentOrReport(radio, *base, io))
             return kExitFailure;
     }
+    if (IsChirpCsv(csv))
+        return ImportChirpCsv(radio, csv, csvPath, from, *output, io);
+    if (from)
+        return parsed.Usage(io, IDS_CLI_FROM_CHIRP_ONLY);
     std::string error;
     if (!ImportChannelsCsv(radio, csv, &error)) {
         ReportFileError(io, csvPath, error);

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "radio/airport_list.h"
+#include "radio/channel_csv.h"
 #include "radio/display_spelling.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
@@ -166,13 +167,8 @@ std::string NamePlacements(const std::vector<CAirportPlacement>& placements)
 void ApplyAirportImport(CR455Radio& radio, const CAirportImportPlan& plan)
 {
     for (const CAirportPlacement& p : plan.placed) {
-        radio.SetChName(p.channel, p.name);
-        radio.SetChTxInhibit(p.channel, p.txInhibit ? "ON" : "OFF");
-        radio.SetChLockout(p.channel, "OFF");
-        std::string frequency = FormatChannelMHz(p.storedHz);
-        radio.SetChFrequency(p.channel, frequency);
-        radio.SetChAppear(p.channel, "ON");
-        radio.HealCh(p.channel);
+        SetChannelInUse(radio, p.channel, p.name, p.txInhibit ? "ON" : "OFF", "OFF",
+                        FormatChannelMHz(p.storedHz));
     }
     radio.Heal();
 }

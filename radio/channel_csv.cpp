@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "radio/csv_fields.h"
 #include "radio/csv_reader.h"
 #include "radio/display_spelling.h"
 #include "radio/entry_notes.h"
@@ -25,38 +26,7 @@ const char* const kColumnNames[kColumnCount] = {"Channel", "Frequency", "Name", 
 // The longest frequency text the engine reads in full.
 constexpr size_t kMaxFrequencyLength = 15;
 
-// Separators a header row may use: spreadsheets set to a language with a decimal comma write
-// ';', and their "text" exports use tabs. Export always writes the first.
-const char kSeparators[] = {',', ';', '\t'};
-
 // ---- writing ----
-
-bool NeedsQuotes(const std::string& field)
-{
-    if (field.empty())
-        return false;
-    if (IsWhiteSpace(field.front()) || IsWhiteSpace(field.back()))
-        return true;
-    return field.find_first_of(",\"\r\n") != std::string::npos;
-}
-
-// `text` between double quotes with each quote in it doubled, as CSV fields and the texts of
-// spreadsheet formulas both escape them.
-std::string InQuotes(const std::string& text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
-std::string Quoted(const std::string& field)
-{
-    return NeedsQuotes(field) ? InQuotes(field) : field;
-}
 
 bool IsAsciiLetter(char c)
 {
@@ -76,34 +46,9 @@ std::string SpreadsheetText(const std::string& name)
 
 // ---- reading ----
 
-struct CImportError {
-    unsigned messageId = 0;
-    unsigned line = 0;
-    std::vector<std::string> args; // after the line number
-};
-
 std::string FieldName(size_t index)
 {
     return index < kColumnCount ? kColumnNames[index] : std::to_string(index + 1);
-}
-
-bool DecodeText(const std::string& bytes, std::string& text, CImportError& error)
-{
-    CTextDecodeError decodeError;
-    if (DecodeCsvText(bytes, text, decodeError))
-        return true;
-    error = {decodeError.messageId, decodeError.line, {}};
-    return false;
-}
-
-// The next record of `reader`; a malformed one sets `error` naming the line and the field.
-bool NextRecord(CCsvReader& reader, CCsvRecord& record, CImportError& error)
-{
-    CCsvError csvError;
-    if (reader.Next(record, csvError))
-        return true;
-    error = {csvError.messageId, csvError.line, {FieldName(csvError.field)}};
-    return false;
 }
 
 
@@ -118,24 +63,6 @@ bool IsHeader(const CCsvRecord& record)
     return true;
 }
 
-// The separator with which the first non-blank record is the header row; the first of
-// kSeparators when none gives it, so that the reader reports what it finds there.
-char HeaderSeparator(const std::string& text)
-{
-    for (char separator : kSeparators) {
-        CCsvReader reader(text, separator);
-        CCsvRecord record;
-        CCsvError ignored;
-        bool read = false;
-        do
-            read = !reader.AtEnd() && reader.Next(record, ignored);
-        while (read && IsBlankCsvRecord(record));
-        if (read && IsHeader(record))
-            return separator;
-    }
-    return kSeparators[0];
-}
-
 std::string SeparatorName(char separator)
 {
     return separator == '\t' ? LoadResString(IDS_CSV_TABS) : std::string{'\'', separator, '\''};
@@ -145,7 +72,7 @@ std::string SeparatorName(char separator)
 // the expected fields, or 0.
 char OtherSeparator(const CCsvRecord& record, char separator)
 {
-    for (char other : kSeparators) {
+    for (char other : {',', ';', '\t'}) {
         size_t count = 0;
         for (const std::string& field : record.fields)
             count += static_cast<size_t>(std::count(field.begin(), field.end(), other));
@@ -153,17 +80,6 @@ char OtherSeparator(const CCsvRecord& record, char separator)
             return other;
     }
     return 0;
-}
-
-bool CheckNoNulByte(const CCsvRecord& record, CImportError& error)
-{
-    for (size_t i = 0; i < record.fields.size(); ++i) {
-        if (record.fields[i].find('\0') != std::string::npos) {
-            error = {IDS_CSV_NUL_BYTE, record.line, {FieldName(i)}};
-            return false;
-        }
-    }
-    return true;
 }
 
 // A frequency in MHz: digits with at most one decimal point, and at least one digit.
@@ -185,58 +101,10 @@ bool IsFrequencyText(const std::string& text)
     return digit;
 }
 
-// "121,500" as spreadsheets with a decimal comma write it. No frequency of the band reaches a
-// thousand MHz, so a comma is never a thousands separator here.
-std::string WithDecimalPoint(std::string frequency)
-{
-    if (std::count(frequency.begin(), frequency.end(), ',') == 1 &&
-        frequency.find('.') == std::string::npos)
-        frequency[frequency.find(',')] = '.';
-    return frequency;
-}
-
 bool IsFlagText(const std::string& text)
 {
     std::string upper = Upper(text);
     return upper.empty() || upper == "ON" || upper == "OFF";
-}
-
-// The name inside the formula ="NAME" that export writes (SpreadsheetText); any other field
-// as it is.
-std::string UnwrappedName(const std::string& field)
-{
-    if (field.size() < 3 || !StartsWith(field, "=\"") || field.back() != '"')
-        return field;
-    std::string name;
-    for (size_t i = 2; i + 1 < field.size(); ++i) {
-        name += field[i];
-        if (field[i] == '"' && field[i + 1] == '"')
-            ++i;
-    }
-    return name;
-}
-
-// Names are spelled with the display's letters when they are set ("Ørsta" becomes ORSTA). A
-// character beyond ASCII with no such spelling (an emoji, a Greek letter) stops the import:
-// a whole file of names would otherwise lose letters to blanks unseen.
-bool CheckNameCharacters(const std::string& name, unsigned line, CImportError& error)
-{
-    for (size_t i = 0; i < name.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(name[i]);
-        if (c < 0x80)
-            continue;
-        const size_t length = Utf8SequenceLength(name, i);
-        if (length == 0) {
-            error = {IDS_CSV_NOT_UTF8, line, {kColumnNames[kName], HexByte(c)}};
-            return false;
-        }
-        if (!HasDisplaySpelling(name, i)) {
-            error = {IDS_CSV_NAME_CHARACTER, line, {kColumnNames[kName], name.substr(i, length)}};
-            return false;
-        }
-        i += length - 1;
-    }
-    return true;
 }
 
 // One checked row, ready to be set.
@@ -248,7 +116,7 @@ struct CChannelRow {
     std::string lockout;
 };
 
-bool CheckFieldCount(const CCsvRecord& record, char separator, CImportError& error)
+bool CheckFieldCount(const CCsvRecord& record, char separator, CCsvImportError& error)
 {
     if (record.fields.size() == kColumnCount)
         return true;
@@ -265,7 +133,7 @@ bool CheckFieldCount(const CCsvRecord& record, char separator, CImportError& err
 }
 
 bool CheckChannel(const CCsvRecord& record, const std::vector<bool>& seen, CChannelRow& row,
-                  CImportError& error)
+                  CCsvImportError& error)
 {
     std::string channel = Trim(record.fields[kChannel]);
     bool number = !channel.empty() && channel.size() <= 2 &&
@@ -283,7 +151,7 @@ bool CheckChannel(const CCsvRecord& record, const std::vector<bool>& seen, CChan
 }
 
 bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>& seen,
-              CChannelRow& row, CImportError& error)
+              CChannelRow& row, CCsvImportError& error)
 {
     const unsigned line = record.line;
     if (!CheckFieldCount(record, separator, error) || !CheckChannel(record, seen, row, error))
@@ -305,7 +173,7 @@ bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>&
         error = {IDS_CSV_NAME_WITHOUT_FREQUENCY, line, {kColumnNames[kName]}};
         return false;
     }
-    if (!CheckNameCharacters(row.name, line, error))
+    if (!CheckNameCharacters(row.name, line, kColumnNames[kName], error))
         return false;
     for (EColumn column : {kTxInhibit, kLockout}) {
         std::string flag = Trim(record.fields[column]);
@@ -332,13 +200,8 @@ void ApplyRow(CR455Radio& radio, const CChannelRow& row)
         radio.HealCh(ch);
         return;
     }
-    radio.SetChName(ch, row.name);
-    radio.SetChTxInhibit(ch, row.txInhibit.empty() ? "OFF" : row.txInhibit);
-    radio.SetChLockout(ch, row.lockout.empty() ? "OFF" : row.lockout);
-    std::string frequency = row.frequency;
-    radio.SetChFrequency(ch, frequency);
-    radio.SetChAppear(ch, "ON");
-    radio.HealCh(ch);
+    SetChannelInUse(radio, ch, row.name, row.txInhibit.empty() ? "OFF" : row.txInhibit,
+                    row.lockout.empty() ? "OFF" : row.lockout, row.frequency);
 }
 
 // Spelling a name with the display's letters is this program's own doing, so it is told.
@@ -357,34 +220,16 @@ void NoteSpelledNames(const CR455Radio& radio, const std::vector<CChannelRow>& r
     }
 }
 
-std::string Message(const CImportError& error)
+bool ParseRows(const std::string& text, std::vector<CChannelRow>& rows, CCsvImportError& error)
 {
-    std::vector<std::string> args{std::to_string(error.line)};
-    args.insert(args.end(), error.args.begin(), error.args.end());
-    std::string pattern = LoadResString(error.messageId);
-    switch (args.size()) {
-    case 1:
-        return FormatText(pattern, {args[0]});
-    case 2:
-        return FormatText(pattern, {args[0], args[1]});
-    default:
-        return FormatText(pattern, {args[0], args[1], args[2]});
-    }
-}
-
-bool ParseRows(const std::string& text, std::vector<CChannelRow>& rows, CImportError& error)
-{
-    const char separator = HeaderSeparator(text);
+    const char separator = HeaderSeparator(text, IsHeader);
     CCsvReader reader(text, separator);
     CCsvRecord record;
     bool haveHeader = false;
     std::vector<bool> seen(CR455Radio::kChannelCount + 1, false);
-    while (!reader.AtEnd()) {
-        if (!NextRecord(reader, record, error))
-            return false;
-        if (IsBlankCsvRecord(record))
-            continue;
-        if (!CheckNoNulByte(record, error))
+    for (ECsvRead read;
+         (read = NextFilledRecord(reader, record, FieldName, error)) != ECsvRead::kEnd;) {
+        if (read == ECsvRead::kError)
             return false;
         if (!haveHeader) {
             if (!IsHeader(record)) {
@@ -409,6 +254,18 @@ bool ParseRows(const std::string& text, std::vector<CChannelRow>& rows, CImportE
 
 } // namespace
 
+void SetChannelInUse(CR455Radio& radio, unsigned ch, const std::string& name,
+                     const std::string& txInhibit, const std::string& lockout,
+                     std::string frequency)
+{
+    radio.SetChName(ch, name);
+    radio.SetChTxInhibit(ch, txInhibit);
+    radio.SetChLockout(ch, lockout);
+    radio.SetChFrequency(ch, frequency);
+    radio.SetChAppear(ch, "ON");
+    radio.HealCh(ch);
+}
+
 std::string ExportChannelsCsv(const CR455Radio& radio)
 {
     std::string out = std::string(kChannelCsvHeader) + "\r\n";
@@ -418,10 +275,10 @@ std::string ExportChannelsCsv(const CR455Radio& radio)
             out += ",,,,\r\n";
             continue;
         }
-        out += "," + Quoted(radio.GetChFrequency(ch));
-        out += "," + Quoted(SpreadsheetText(radio.GetChName(ch)));
-        out += "," + Quoted(radio.GetChTxInhibit(ch));
-        out += "," + Quoted(radio.GetChLockout(ch));
+        out += "," + QuotedCsvField(radio.GetChFrequency(ch));
+        out += "," + QuotedCsvField(SpreadsheetText(radio.GetChName(ch)));
+        out += "," + QuotedCsvField(radio.GetChTxInhibit(ch));
+        out += "," + QuotedCsvField(radio.GetChLockout(ch));
         out += "\r\n";
     }
     return out;
@@ -432,10 +289,10 @@ bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string*
 {
     std::string text;
     std::vector<CChannelRow> rows;
-    CImportError csvError;
-    if (!DecodeText(bytes, text, csvError) || !ParseRows(text, rows, csvError)) {
+    CCsvImportError csvError;
+    if (!DecodeCsvImportText(bytes, text, csvError) || !ParseRows(text, rows, csvError)) {
         if (error)
-            *error = Message(csvError);
+            *error = CsvImportMessage(csvError);
         return false;
     }
     for (const CChannelRow& row : rows)
@@ -461,21 +318,22 @@ namespace {
 
 // The rows of a pasted block, each given the channel it goes to: `first` and those after it.
 bool ParsePastedRows(const std::string& text, unsigned first, std::vector<CChannelRow>& rows,
-                     CImportError& error)
+                     CCsvImportError& error)
 {
     // A spreadsheet's copy separates fields with tabs.
-    const char separator = text.find('\t') != std::string::npos ? '\t' : HeaderSeparator(text);
+    const char separator = text.find('\t') != std::string::npos ? '\t'
+                                                                : HeaderSeparator(text, IsHeader);
     CCsvReader reader(text, separator);
     CCsvRecord record;
     std::vector<bool> seen(CR455Radio::kChannelCount + 1, false);
     unsigned next = first;
     while (!reader.AtEnd()) {
-        if (!NextRecord(reader, record, error))
+        if (!NextCsvRecord(reader, record, FieldName, error))
             return false;
         // A header row that came along with the data is no channel.
         if (IsBlankCsvRecord(record) || (rows.empty() && IsHeader(record)))
             continue;
-        if (!CheckNoNulByte(record, error))
+        if (!CheckNoNulByte(record, FieldName, error))
             return false;
         if (next > CR455Radio::kChannelCount) {
             error = {IDS_PASTE_ROWS_NO_ROOM, record.line, {}};
@@ -500,10 +358,10 @@ bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text
                       std::string* error, std::vector<std::string>* notes)
 {
     std::vector<CChannelRow> rows;
-    CImportError csvError;
+    CCsvImportError csvError;
     if (first < 1 || !ParsePastedRows(text, first, rows, csvError)) {
         if (error)
-            *error = Message(csvError);
+            *error = CsvImportMessage(csvError);
         return false;
     }
     for (const CChannelRow& row : rows)

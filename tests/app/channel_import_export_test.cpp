@@ -1,6 +1,12 @@
 #include "tests/app/gui_test.h"
 
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+
 #include "app/channel_import_export.h"
+#include "app/chirp_import_dlg.h"
+#include "radio/undo_history.h"
+#include "tests/common/test_files.h"
 #include "tests/common/test_system.h"
 
 TEST_F(ProgramTest, ExportedChannelsComeBackByImportAndBadFilesChangeNothing)
@@ -46,4 +52,49 @@ TEST_F(ProgramTest, ExportedChannelsComeBackByImportAndBadFilesChangeNothing)
                   }));
     EXPECT_FALSE(done);
     EXPECT_FALSE(Doc()->IsModified());
+}
+
+// The club's list in CHIRP's layout, numbered from 0 with rows for other radios, goes in order
+// from the selected channel; every row left out is in the dialog and in the summary.
+TEST_F(ProgramTest, AListInTheLayoutOfChirpGoesInFromTheSelectedChannelAsOneStep)
+{
+    const std::string path = GetTestHome() + "/club.csv";
+    WriteFileText(path, ReadFile(PWR_SAMPLE_DATA_DIR "/club-channels-chirp.csv"));
+    PutChannel(*Radio(), 2, "121.500", "KEEP");
+    View()->SelectChannel(5);
+    const std::string summary = "Rows that became channels: 16. Rows left out: 6.\n"
+                                "Left out, needs 8.33 kHz spacing: line 15\n"
+                                "Left out, mode other than AM: lines 2, 18, 19\n"
+                                "Left out, transmit offset or split: line 21\n"
+                                "Left out, no channel left after CH 20: line 23";
+    wxTEST_DIALOG(SendCommand(ID_FILE_IMPORT_CHANNELS), ExpectFile(path),
+                  CExpectAction<CChirpImportDlg>([&](CChirpImportDlg& d) {
+                      wxListCtrl* list = d.GetListCtrl();
+                      EXPECT_EQ(list->GetItemCount(), 22);
+                      EXPECT_EQ(list->GetItemText(0, 5), "mode other than AM"); // Location 0
+                      EXPECT_EQ(list->GetItemText(1, 4), "01");
+                      d.GetInOrderButton()->SetValue(true);
+                      wxCommandEvent click(wxEVT_RADIOBUTTON, d.GetInOrderButton()->GetId());
+                      d.GetInOrderButton()->ProcessWindowEvent(click);
+                      EXPECT_EQ(list->GetItemText(1, 4), "05");
+                      EXPECT_EQ(d.GetSummaryText(), summary);
+                      return PressButton(d, wxID_OK);
+                  }),
+                  CExpectMessage(path + "\n" + summary, wxID_OK));
+    EXPECT_EQ(Row(5), (RowTexts{"05", "", "119.100", "KJELLER", "", "", ""}));
+    EXPECT_EQ(Row(7)[4] + "|" + Row(14)[5] + "|" + Row(2)[3], "Inhibit|Lockout|KEEP");
+    EXPECT_EQ(Status().rfind("CH 15: the name \"HAMARTRF\" is stored as \"HAMARTR\"", 0), 0u);
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_EQ(Doc()->GetHistory().GetUndoName(), "Import Channels");
+    EXPECT_TRUE(Doc()->GetHistory().Undo());
+    EXPECT_EQ(Radio()->GetChAppear(5) + Radio()->GetChAppear(20), "OFFOFF");
+
+    // A file the layout cannot take changes nothing.
+    WriteFileText(path, "Location,Frequency,Mode\r\n1,118.1,AM\r\n2,x,AM\r\n");
+    wxTEST_DIALOG(SendCommand(ID_FILE_IMPORT_CHANNELS), ExpectFile(path),
+                  CExpectMessage(path + "\nNo channels were imported:\nLine 3, field Frequency: \"x\" is not a frequency in MHz.", wxID_OK));
+    EXPECT_EQ(Radio()->GetChFrequency(1), "118.000");
+    // Export in the layout, as the file type chosen in the dialog gives it.
+    ASSERT_TRUE(ExportChannelsToFile(*Doc(), path, Frame(), EChannelCsvLayout::kChirp));
+    EXPECT_EQ(ReadFile(path).substr(0, 9), "Location,");
 }

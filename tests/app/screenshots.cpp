@@ -13,7 +13,9 @@
 #include "app/airport_import_dlg.h"
 #include "app/card_preview.h"
 #include "app/card_printing.h"
+#include "app/chirp_import_dlg.h"
 #include "app/compare_dlg.h"
+#include "tests/common/test_files.h"
 
 namespace {
 
@@ -103,6 +105,10 @@ TEST_F(ProgramTest, Screenshots)
                       Shoot(&d, "airport_import");
                       return wxID_CANCEL;
                   }));
+    const std::string club = GetTestHome() + "/club.csv";
+    WriteFileText(club, ReadFile(PWR_SAMPLE_DATA_DIR "/club-channels-chirp.csv"));
+    wxTEST_DIALOG(SendCommand(ID_FILE_IMPORT_CHANNELS), ExpectFile(club),
+                  ShowAndShoot<CChirpImportDlg>("chirp_import"));
     SendCommand(ID_FILE_PRINT_PREVIEW);
     wxFrame* preview = nullptr;
     ASSERT_TRUE(WaitFor([&] {

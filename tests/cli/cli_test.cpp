@@ -26,7 +26,7 @@ TEST_F(CliTest, HelpVersionAndOneLineUsageErrors)
     EXPECT_EQ(help.out.rfind("Usage: pwr455-cli COMMAND [ARGUMENTS]\n", 0), 0u) << help.out;
     for (const char* synopsis :
          {"new OUT", "check FILE", "exec [-i FILE] [-o OUT] [--explain] [COMMAND ...]", "show FILE",
-          "export FILE [-o OUT.csv]", "import IN.csv [-i BASE] -o OUT", "diff A B", "sort FILE --by frequency|name -o OUT", "info [PORT]",
+          "export FILE [--format pwr455|chirp] [-o OUT.csv]", "import IN.csv [-i BASE] [--from CH] -o OUT", "diff A B", "sort FILE --by frequency|name -o OUT", "info [PORT]",
           "read OUT [PORT]", "write FILE [--fleet [--log LOG]] [PORT]", "ports",
           "simulate [--image FILE] [--fault NAME ...] [--realtime]"}) {
         const std::string s = synopsis;
@@ -170,6 +170,34 @@ TEST_F(CliTest, ExportImportAndDiff)
     EXPECT_EQ(rows[2] + "|" + rows[5] + "|" + rows[6], "2,121.500,TARN,ON,OFF|5,136.975,\"A,B\",OFF,ON|6,,,,");
     EXPECT_EQ(ReadFile(m_dir.In("again.qrb")), ReadFile(m_dir.In("out.qrb")));
     EXPECT_FALSE(std::filesystem::exists(m_dir.In("none.qrb")));
+}
+
+// A list made for another radio: numbered from 0, with rows this transceiver cannot hold.
+TEST_F(CliTest, ChannelListsInTheLayoutOfChirpBothWays)
+{
+    WriteFile(m_dir.In("club.csv"), "Location;Name;Frequency;Duplex;Mode;TStep;Skip\r\n"
+                                    "0;KJELLER;119,100000;;AM;25.00;\r\n"
+                                    "1;2M RPT;145.600000;-;FM;12.50;\r\n"
+                                    "2;ATIS;126.125000;off;AM;25.00;S\r\n");
+    RunSteps({
+        {{"import", "@club.csv", "--from", "4", "-o", "@club.qrb"}, 0,
+         "Rows that became channels: 2. Rows left out: 1.\nLeft out, mode other than AM: line 3\n"},
+        {{"export", "--format", "chirp", "@club.qrb", "-o", "@out.csv"}, 0, ""},
+        {{"import", "@out.csv", "-o", "@again.qrb"}, 0, "Rows that became channels: 3. Rows left out: 0.\n"},
+        {{"diff", "@club.qrb", "@again.qrb"}, 0, ""},
+        {{"import", "@club.csv", "-o", "@none.qrb"}, 0,
+         "Rows that became channels: 1. Rows left out: 2.\nLeft out, mode other than AM: line 3\n"
+         "Left out, Location is not a channel from 1 to 20: line 2\n"},
+        {{"export", "--format", "qdmr", "@club.qrb"}, 2, "",
+         "pwr455-cli export: 'qdmr' is not an export format (pwr455 or chirp)\n"},
+        {{"import", "@club.csv", "--from", "21", "-o", "@none.qrb"}, 2, "",
+         "pwr455-cli import: '21' is not a channel number (1 to 20)\n"},
+        {{"export", "@club.qrb", "-o", "@own.csv"}, 0, ""},
+        {{"import", "@own.csv", "--from", "2", "-o", "@none.qrb"}, 2, "",
+         "pwr455-cli import: --from applies only to files in the CSV layout of CHIRP\n"},
+    });
+    EXPECT_EQ(SplitCrLf(ReadFile(m_dir.In("out.csv"))).at(3),
+              "5,ATIS,126.125000,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,25.00,S,,,,,,");
 }
 
 TEST_F(CliTest, CheckedOutputs)
