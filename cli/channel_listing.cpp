@@ -32,16 +32,16 @@ std::array<std::string, kShown> ListedRow(const std::array<std::string, kChannel
 std::string FormatChannelList(const CR455Radio& radio)
 {
     std::vector<std::vector<std::string>> rows = {{
-        LoadResString(IDS_CLI_COLUMN_CH),
-        LoadResString(IDS_CLI_COLUMN_PRIO),
-        LoadResString(IDS_CLI_COLUMN_FREQUENCY),
-        LoadResString(IDS_CLI_COLUMN_CARRIER),
-        LoadResString(IDS_CLI_COLUMN_NAME),
-        LoadResString(IDS_CLI_COLUMN_TX_INHIBIT),
-        LoadResString(IDS_CLI_COLUMN_LOCKOUT),
+        LoadEnglishResString(IDS_CLI_COLUMN_CH),
+        LoadEnglishResString(IDS_CLI_COLUMN_PRIO),
+        LoadEnglishResString(IDS_CLI_COLUMN_FREQUENCY),
+        LoadEnglishResString(IDS_CLI_COLUMN_CARRIER),
+        LoadEnglishResString(IDS_CLI_COLUMN_NAME),
+        LoadEnglishResString(IDS_CLI_COLUMN_TX_INHIBIT),
+        LoadEnglishResString(IDS_CLI_COLUMN_LOCKOUT),
     }};
     for (unsigned ch = 1; ch <= CR455Radio::kChannelCount; ++ch) {
-        const auto row = ListedRow(BuildChannelRow(radio, ch));
+        const auto row = ListedRow(BuildChannelRow(radio, ch, LoadEnglishResString));
         rows.emplace_back(row.begin(), row.end());
     }
     return FormatColumns(rows);
