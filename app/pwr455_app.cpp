@@ -1,5 +1,6 @@
 #include "app/pwr455_app.h"
 
+#include <clocale>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include <wx/msgdlg.h>
 #include <wx/stdpaths.h>
 #include <wx/sysopt.h>
+#include <wx/uilocale.h>
 #include <wx/utils.h>
 
 #include "app/about_dialog.h"
@@ -28,6 +30,7 @@
 #include "app/recent_file_list.h"
 #include "app/splash_window.h"
 #include "app/toolkit_style.h"
+#include "language/program_language.h"
 #include "platform/file_handover.h"
 #include "platform/instance_lock.h"
 #include "profile/profile.h"
@@ -65,6 +68,15 @@ CPWR455App::CPWR455App()
 }
 
 CPWR455App::~CPWR455App() = default;
+
+void CPWR455App::UseChosenLanguage()
+{
+    wxUILocale::UseDefault();
+    // Numbers in files, fields and the channel list keep their point in every language.
+    std::setlocale(LC_NUMERIC, "C");
+    // Read only: the session opens the profile again later, and tells what is wrong with it.
+    UseLanguage(CProfile().GetLanguage(), true);
+}
 
 void CPWR455App::OnInitCmdLine(wxCmdLineParser& parser)
 {

@@ -399,6 +399,7 @@ constexpr CStringEntry kStrings[] = {
     {IDS_PASTE_ROWS_NONE, N_("The clipboard holds no channel rows to paste")},
     {IDS_PASTE_ROWS_DONE, N_("%1 rows pasted into %2 to %3")},
     {IDS_PASTE_ROW_DONE, N_("One row pasted into %1")},
+    {IDS_LANGUAGE_NEXT_START, N_("The program will speak %1 from its next start.")},
     {IDS_AIR_LIST_CANNOT_READ, N_("'%1' cannot be read: %2.")},
     {IDS_AIR_LIST_TOO_LARGE, N_("'%1' is too large to be an airport frequency list.")},
     // TRANSLATORS: airport_ident, type, description and frequency_mhz are the column names in the file: keep them.
@@ -526,6 +527,12 @@ constexpr CStringEntry kStrings[] = {
     {ID_EDIT_SORT_NAME, N_("Put the channels in use in order of name\nSort by Name")},
     // TRANSLATORS: The status bar prompt, a line break, then the short toolbar tooltip.
     {ID_EDIT_PASTE_ROWS, N_("Paste rows copied from a spreadsheet into the selected channel and those after it\nPaste Rows")},
+    {ID_VIEW_LANGUAGE_SYSTEM, N_("Show the program in this language from its next start")},
+    {ID_VIEW_LANGUAGE_EN, N_("Show the program in this language from its next start")},
+    {ID_VIEW_LANGUAGE_NB, N_("Show the program in this language from its next start")},
+    {ID_VIEW_LANGUAGE_SV, N_("Show the program in this language from its next start")},
+    {ID_VIEW_LANGUAGE_DA, N_("Show the program in this language from its next start")},
+    {ID_VIEW_LANGUAGE_FI, N_("Show the program in this language from its next start")},
     {IDS_SETTING_CAPTION, N_("Setting")},
     {IDS_APP_TITLE, N_("PW-R455NORD")},
     {IDS_IDLE_MESSAGE, N_("Ready")},
