@@ -339,13 +339,18 @@ wxString CPWR455App::FindHelpBook()
 #ifdef PWR_SOURCE_HELP_DIR
     dirs[3] = PWR_SOURCE_HELP_DIR;
 #endif
+    // The book of the language in use lies in a folder named by its code; English is the
+    // book of any language that has none.
+    const wxString language = wxString::FromUTF8(LanguageInUse());
     for (const wxString& dir : dirs) {
         if (dir.empty())
             continue;
-        wxFileName book(dir, kHelpBookName);
-        book.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
-        if (book.FileExists())
-            return book.GetFullPath();
+        for (const wxString& folder : {dir + "/" + language, dir}) {
+            wxFileName book(folder, kHelpBookName);
+            book.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
+            if (book.FileExists())
+                return book.GetFullPath();
+        }
     }
     return wxString();
 }

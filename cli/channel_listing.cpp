@@ -47,6 +47,18 @@ std::string FormatChannelList(const CR455Radio& radio)
     return FormatColumns(rows);
 }
 
+namespace {
+
+// The columns a cell takes on a terminal: one per character, however many bytes it has in UTF-8
+// (translated headers have accented letters).
+size_t ColumnsOf(const std::string& text)
+{
+    return static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+} // namespace
+
 std::string FormatColumns(std::vector<std::vector<std::string>> rows)
 {
     // Names and texts from a file reach a terminal: no escape sequence among them.
@@ -57,7 +69,7 @@ std::string FormatColumns(std::vector<std::vector<std::string>> rows)
     for (const auto& row : rows) {
         widths.resize(std::max(widths.size(), row.size()));
         for (size_t c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], row[c].size());
+            widths[c] = std::max(widths[c], ColumnsOf(row[c]));
     }
     std::string out;
     for (const auto& row : rows) {
@@ -65,7 +77,7 @@ std::string FormatColumns(std::vector<std::vector<std::string>> rows)
         for (size_t c = 0; c < row.size(); ++c) {
             std::string cell = row[c];
             if (c + 1 < row.size())
-                cell.resize(widths[c] + 2, ' ');
+                cell.append(widths[c] + 2 - ColumnsOf(cell), ' ');
             text += cell;
         }
         out += TrimRight(text) + "\n";

@@ -13,6 +13,8 @@ namespace {
 
 const char kDomain[] = "pwr455";
 
+std::string g_languageInUse = "en";
+
 std::string BaseLanguage(const std::string& code)
 {
     const std::string base = code.substr(0, code.find_first_of("_.@-"));
@@ -122,7 +124,7 @@ std::vector<std::string> CatalogFolders()
         folders.push_back(env.utf8_string());
     const std::string program = GetProgramFolder();
     if (!program.empty()) {
-        for (const char* relative : {"/../share/locale", "/locale"}) {
+        for (const char* relative : {"/../share/locale", "/../share/pwr455/locale", "/locale"}) {
             wxFileName folder(wxString::FromUTF8(program + relative), "");
             folder.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
             folders.push_back(folder.GetPath().utf8_string());
@@ -134,8 +136,14 @@ std::vector<std::string> CatalogFolders()
     return folders;
 }
 
+const std::string& LanguageInUse()
+{
+    return g_languageInUse;
+}
+
 std::string UseLanguage(const std::string& chosen, bool widgetTexts)
 {
+    g_languageInUse = "en";
     // wxTranslations::Set owns the object and deletes the one before; SetLoader owns the loader.
     wxTranslations::Set(new wxTranslations);
     wxTranslations::Get()->SetLoader(new CCatalogLoader);
@@ -151,5 +159,6 @@ std::string UseLanguage(const std::string& chosen, bool widgetTexts)
     if (widgetTexts)
         translations->AddStdCatalog();
     SetResTranslator(&TranslateWithCatalog);
+    g_languageInUse = language;
     return language;
 }

@@ -32,6 +32,10 @@ std::string ResolveLanguage(const std::string& chosen, const std::vector<std::st
 // standard dialogs). A language without a catalog gives English. Returns the language in use.
 std::string UseLanguage(const std::string& chosen, bool widgetTexts);
 
-// The folders searched for LANG/LC_MESSAGES/DOMAIN.mo, besides wxWidgets' own: PWR455_LOCALE_DIR,
-// <exe>/../share/locale (installed on Linux), <exe>/locale (Windows), the build tree's.
+// The language UseLanguage chose last ("en" before).
+const std::string& LanguageInUse();
+
+// The folders searched for LANG/LC_MESSAGES/DOMAIN.mo: PWR455_LOCALE_DIR, <exe>/../share/locale
+// and <exe>/../share/pwr455/locale (installed on Linux: the program's catalogs, and wxWidgets'
+// for a language Debian lacks), <exe>/locale (Windows), the build tree's; then the system's.
 std::vector<std::string> CatalogFolders();
