@@ -72,8 +72,6 @@ CPWR455App::~CPWR455App() = default;
 void CPWR455App::UseChosenLanguage()
 {
     wxUILocale::UseDefault();
-    // Numbers in files, fields and the channel list keep their point in every language.
-    std::setlocale(LC_NUMERIC, "C");
     // Read only: the session opens the profile again later, and tells what is wrong with it.
     UseLanguage(CProfile().GetLanguage(), true);
 }
@@ -129,6 +127,9 @@ bool CPWR455App::OnInit()
 {
     if (!wxApp::OnInit())
         return false;
+    // The toolkit has set the user's locale; numbers in files, fields and the channel list keep
+    // their point in every language.
+    std::setlocale(LC_NUMERIC, "C");
     CSplashWindow::EnableSplashScreen(true);
     // A lock that cannot be had anywhere does not keep the program from starting.
     m_instanceLock = std::make_unique<CInstanceLock>(kInstanceName);
