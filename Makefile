@@ -46,6 +46,7 @@ test-asan: deps
 screenshots: configure
 	@cmake --build $(BUILD) --target app_screenshots -j $(JOBS)
 	@rm -rf $(BUILD)/screenshots && mkdir -p $(BUILD)/screenshots
+	@# PWR_SCREENSHOT_LANGUAGE=nb (or xx, the pseudo-language of the tests) for another language.
 	PWR_SCREENSHOT_DIR=$(abspath $(BUILD))/screenshots xvfb-run -a -s "-screen 0 1600x1200x24" \
 	    $(BUILD)/tests/app/app_screenshots
 	@# The Windows program under Wine as well, where it has been built (make windows).
