@@ -156,7 +156,7 @@ TEST_P(LanguagesTest, EveryWindowSpeaksTheLanguageAndFits)
 std::vector<std::string> TestedLanguages()
 {
     std::vector<std::string> languages{kPseudo};
-    for (const wxString& code : wxSplit(PWR_CATALOG_LANGUAGES, ';', '\0'))
+    for (const wxString& code : wxSplit(PWR_CATALOG_LANGUAGES, ',', '\0'))
         if (!code.empty())
             languages.push_back(code.utf8_string());
     return languages;
