@@ -70,6 +70,7 @@ void CEditMemoryDlg::CreateControls(wxWindow* parent)
     LoadXrcDialog(*this, parent, "IDD_EDIT_MEMORY");
     m_caption = GetTitle();
     SetClientSize(ConvertDialogToPixels(wxSize(169, 76)));
+    WidenForTranslation(*this);
     m_freqEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_FREQUENCY");
     m_nameEdit = XrcCtrl<wxTextCtrl>(*this, "IDC_EDIT_NAME");
     m_carrierNote = XrcCtrl<wxStaticText>(*this, "IDC_STATIC_CARRIER");

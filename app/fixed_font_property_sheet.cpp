@@ -42,6 +42,14 @@ void FillListEntries(wxChoice* list, std::initializer_list<unsigned> ids)
 
 bool CSheetPage::OnSetActive()
 {
+    // The page's texts are set by now; a translation's may need more room than the layout has.
+    const wxSize before = GetSize();
+    WidenForTranslation(*this);
+    auto* sheet = dynamic_cast<wxPropertySheetDialog*>(wxGetTopLevelParent(this));
+    if (GetSize() != before && sheet) {
+        SetMinSize(GetSize());
+        sheet->LayoutDialog();
+    }
     return TransferDataToWindow();
 }
 

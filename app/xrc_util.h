@@ -23,6 +23,11 @@ void LoadXrcDialog(wxDialog& dialog, wxWindow* parent, const char* name);
 void LoadXrcPanel(wxPanel& panel, wxWindow* parent, const char* name);
 wxMenuBar* LoadXrcMenuBar(const char* name);
 
+// In a translation, widens each label, button and list of `parent` (laid out in dialog units for
+// the English texts) to its text and moves what lies to its right by as much, `parent` growing
+// with it. English keeps its layout exactly.
+void WidenForTranslation(wxWindow& parent);
+
 // The child control `name` of `parent`, of type T.
 template <class T>
 T* XrcCtrl(const wxWindow& parent, const char* name)

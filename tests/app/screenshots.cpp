@@ -15,6 +15,7 @@
 #include "app/card_printing.h"
 #include "app/chirp_import_dlg.h"
 #include "app/compare_dlg.h"
+#include "language/program_language.h"
 #include "tests/common/test_files.h"
 
 namespace {
@@ -65,6 +66,12 @@ TEST_F(ProgramTest, Screenshots)
 {
     if (!getenv("PWR_SCREENSHOT_DIR"))
         GTEST_SKIP() << "PWR_SCREENSHOT_DIR not set";
+    // PWR_SCREENSHOT_LANGUAGE=nb: the windows in that language (made before it is set).
+    if (const char* language = getenv("PWR_SCREENSHOT_LANGUAGE")) {
+        StopProgram();
+        UseLanguage(language, true);
+        StartProgram();
+    }
     Shoot(Frame(), "first_start"); // as large as the whole list
     Frame()->SetSize(760, 520);
     UseChannel(3, "121.500", "TOWER");

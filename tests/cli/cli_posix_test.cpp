@@ -3,12 +3,16 @@
 
 #include <chrono>
 #include <csignal>
+#include <map>
 #include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <wx/utils.h>
+
+#include "language/program_language.h"
 #include "tests/common/cli_tool.h"
 #include "tests/common/test_system.h"
 
@@ -76,4 +80,21 @@ TEST_F(CliTest, SignalsEndEveryCommandAndItsTemporaryFiles)
         }
     }
     ::close(writer);
+}
+
+// The language of the messages, as gettext reads the environment.
+TEST(ProgramLanguage, LanguageComesBeforeTheLocaleUnlessThatIsC)
+{
+    const char* const names[] = {"LANGUAGE", "LC_MESSAGES", "LC_ALL"};
+    std::map<std::string, wxString> saved;
+    for (const char* name : names)
+        wxGetEnv(name, &saved[name]) || saved.erase(name);
+    wxSetEnv("LANGUAGE", "nb:sv");
+    wxSetEnv("LC_MESSAGES", "da_DK.UTF-8");
+    wxUnsetEnv("LC_ALL");
+    EXPECT_EQ(SystemLanguages(), (std::vector<std::string>{"nb", "sv", "da_DK.UTF-8"}));
+    wxSetEnv("LC_ALL", "C");
+    EXPECT_TRUE(SystemLanguages().empty());
+    for (const char* name : names)
+        saved.count(name) ? wxSetEnv(name, saved[name]) : wxUnsetEnv(name);
 }

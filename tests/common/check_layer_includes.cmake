@@ -13,12 +13,14 @@ set(layers
   "clone: clone radio engine platform res std os"
   "sim: sim clone engine platform res std os"
   "profile: profile clone radio engine platform res std wxbase"
-  "cli: cli profile card clone sim radio engine platform res std wxbase"
-  "app: app profile card clone sim radio engine platform res std wxbase wxgui cairo"
+  "language: language platform res std wxbase"
+  "cli: cli language profile card clone sim radio engine platform res std wxbase"
+  "app: app language profile card clone sim radio engine platform res std wxbase wxgui cairo"
   "app/gtk: app profile card clone sim radio engine platform res std wxbase wxgui toolkit cairo os"
   "app/msw: app profile card clone sim radio engine platform res std wxbase wxgui cairo os")
 set(kinds "std:<[a-z_]+>" "wxbase:<wx/(init|fileconf|config|confbase|string|filename|filefn|\
-stdpaths|utils|log|file|ffile|wfstream|mstream|textfile|datetime|arrstr|strconv|intl|tokenzr|dir|cmdline)[.]h>"
+stdpaths|utils|log|file|ffile|wfstream|mstream|textfile|datetime|arrstr|strconv|intl|tokenzr|dir|cmdline|\
+translation|uilocale)[.]h>"
   "wxgui:<wx/" "toolkit:<(gtk|gdk|atk|glib|gio|gobject|pango|X11)[-/.]" "cairo:<cairo" "os:<")
 
 # Adds to `faults` every include of `sources` that `allowed` lacks, and to `public_platform` the
