@@ -19,9 +19,6 @@
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
-// The toolkit's headers bring Windows' MessageBox macro back.
-#undef MessageBox
-
 namespace {
 
 // While the progress window is up, waits are cut into slices of this length so that the window
@@ -131,7 +128,7 @@ void CGuiCloneHost::EndProgress()
     m_closeGuarded = nullptr;
 }
 
-void CGuiCloneHost::MessageBox(const std::string& text, EIcon icon)
+void CGuiCloneHost::ShowNotice(const std::string& text, EIcon icon)
 {
     CloseEndedProgress();
     wxMessageBox(BoxText(text), ResString(IDS_APP_TITLE),
