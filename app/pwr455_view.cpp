@@ -325,8 +325,7 @@ void CPWR455View::OpenEditMemory()
 
 bool CPWR455View::RunEditMemoryDialog(CChannelEntry& typed)
 {
-    // The dialog finds this view and reads m_editChannel from it.
-    CEditMemoryDlg dialog;
+    CEditMemoryDlg dialog(nullptr, m_radioData, static_cast<int>(m_editChannel));
     if (dialog.ShowModal() != wxID_OK)
         return false;
     typed = {m_editChannel, true, ToEngine(dialog.GetTypedFrequency()), true,

@@ -55,8 +55,6 @@ public:
     void ShowRow(unsigned n);
     void RefreshAll();
 
-    // The channel handed to the Edit Memory dialog; set just before it opens.
-    unsigned GetEditChannel() const { return m_editChannel; }
     // The page on which the settings sheet opens; the sheet reports page changes here.
     void SetSettingsPage(int page) { m_settingsPage = page; }
 
