@@ -8,7 +8,8 @@
 
 #include "app/app_resources.h"
 #include "app/command_ids.h"
-#include "app/pwr455_app.h"
+#include "app/doc_manager.h"
+#include "app/main_window.h"
 #include "app/pwr455_doc.h"
 #include "app/undo_commands.h"
 #include "platform/file_io.h"
@@ -33,7 +34,7 @@ wxString CsvWildcard()
 
 CPWR455Doc* Document()
 {
-    return GetPWR455App().GetDocument();
+    return GetOpenDocument();
 }
 
 void OnImportChannels(wxFrame* frame)

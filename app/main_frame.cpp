@@ -20,7 +20,6 @@
 #include "app/main_status_bar.h"
 #include "app/main_toolbar.h"
 #include "app/menu_key_labels.h"
-#include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "app/recent_file_list.h"
 #include "app/safe_cloning.h"
@@ -81,8 +80,6 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_UPDATE_UI(CmdId(ID_VIEW_TOOLBAR), CMainFrame::OnUpdateViewToolBar)
     EVT_MENU(CmdId(ID_VIEW_STATUS_BAR), CMainFrame::OnViewStatusBar)
     EVT_UPDATE_UI(CmdId(ID_VIEW_STATUS_BAR), CMainFrame::OnUpdateViewStatusBar)
-    EVT_MENU(CmdId(ID_HELP_INDEX), CMainFrame::OnHelpIndex)
-    EVT_MENU(CmdId(ID_HELP_FINDER), CMainFrame::OnHelpFinder)
 wxEND_EVENT_TABLE()
 
 wxRect CMainFrame::GetStartRect(bool* maximised, bool* usable)
@@ -359,12 +356,3 @@ void CMainFrame::OnUpdateViewStatusBar(wxUpdateUIEvent& event)
     event.Check(m_statusBar && m_statusBar->IsShown());
 }
 
-void CMainFrame::OnHelpIndex(wxCommandEvent&)
-{
-    GetPWR455App().ShowHelp(true);
-}
-
-void CMainFrame::OnHelpFinder(wxCommandEvent&)
-{
-    GetPWR455App().ShowHelp(false);
-}
