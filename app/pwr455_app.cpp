@@ -27,6 +27,7 @@
 #include "app/pwr455_view.h"
 #include "app/recent_file_list.h"
 #include "app/splash_window.h"
+#include "app/toolkit_entry.h"
 #include "app/toolkit_style.h"
 #include "platform/file_handover.h"
 #include "platform/instance_lock.h"
@@ -117,6 +118,7 @@ bool CPWR455App::OnCmdLineParsed(wxCmdLineParser& parser)
 
 bool CPWR455App::OnInit()
 {
+    ToolkitStarted();
     if (!wxApp::OnInit())
         return false;
     CSplashWindow::EnableSplashScreen(true);
