@@ -24,13 +24,13 @@ namespace {
 // Twenty rows take a few hundred bytes; a clipboard far larger holds no channel list.
 constexpr size_t kMaxClipboardText = 1 << 20;
 
-void ShowRows(IChannelRows& view, std::initializer_list<unsigned> channels)
+void ShowRows(CChannelRows& view, std::initializer_list<unsigned> channels)
 {
     for (unsigned ch : channels)
         view.RebuildRow(ch);
 }
 
-void Move(IChannelRows& view, bool up)
+void Move(CChannelRows& view, bool up)
 {
     CR455Radio* radio = view.GetRadioData();
     if (!radio)
@@ -48,7 +48,7 @@ void Move(IChannelRows& view, bool up)
     view.SelectChannel(moved);
 }
 
-void Sort(IChannelRows& view, EChannelSortKey key)
+void Sort(CChannelRows& view, EChannelSortKey key)
 {
     CR455Radio* radio = view.GetRadioData();
     if (!radio)
@@ -80,7 +80,7 @@ bool ReadClipboardText(std::string& text)
     return !text.empty() && text.size() <= kMaxClipboardText;
 }
 
-void PasteRows(IChannelRows& view)
+void PasteRows(CChannelRows& view)
 {
     CR455Radio* radio = view.GetRadioData();
     std::string text;
@@ -130,17 +130,17 @@ void CopyChannelRowToClipboard(const CR455Radio& radio, unsigned ch)
     wxTheClipboard->SetData(new wxTextDataObject(FromEngine(ChannelRowTsv(radio, ch))));
 }
 
-void BindChannelListCommands(wxEvtHandler& handler, IChannelRows& rows)
+void BindChannelListCommands(wxEvtHandler& handler, CChannelRows& rows)
 {
-    IChannelRows* v = &rows;
+    CChannelRows* v = &rows;
     auto command = [&handler, v](unsigned id, auto run) {
         handler.Bind(
             wxEVT_MENU, [v, run](wxCommandEvent&) { run(*v); }, CmdId(id));
     };
-    command(ID_EDIT_MOVE_UP, [](IChannelRows& w) { Move(w, true); });
-    command(ID_EDIT_MOVE_DOWN, [](IChannelRows& w) { Move(w, false); });
-    command(ID_EDIT_SORT_FREQUENCY, [](IChannelRows& w) { Sort(w, EChannelSortKey::kFrequency); });
-    command(ID_EDIT_SORT_NAME, [](IChannelRows& w) { Sort(w, EChannelSortKey::kName); });
+    command(ID_EDIT_MOVE_UP, [](CChannelRows& w) { Move(w, true); });
+    command(ID_EDIT_MOVE_DOWN, [](CChannelRows& w) { Move(w, false); });
+    command(ID_EDIT_SORT_FREQUENCY, [](CChannelRows& w) { Sort(w, EChannelSortKey::kFrequency); });
+    command(ID_EDIT_SORT_NAME, [](CChannelRows& w) { Sort(w, EChannelSortKey::kName); });
     command(ID_EDIT_PASTE_ROWS, PasteRows);
     for (const bool up : {true, false}) {
         handler.Bind(

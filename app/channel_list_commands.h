@@ -12,7 +12,7 @@ class CUndoHistory;
 
 // The channel list as its commands see it (the view is one): the radio data it shows, its
 // undo history, the selected row, and the rows to show anew after a change.
-class IChannelRows {
+class CChannelRows {
 public:
     virtual CR455Radio* GetRadioData() const = 0;
     virtual CUndoHistory& History() = 0;
@@ -23,11 +23,11 @@ public:
     virtual void RefreshAll() = 0;
 
 protected:
-    ~IChannelRows() = default;
+    ~CChannelRows() = default;
 };
 
 // Binds the commands and their update handlers to `handler` (the view), acting on `rows`.
-void BindChannelListCommands(wxEvtHandler& handler, IChannelRows& rows);
+void BindChannelListCommands(wxEvtHandler& handler, CChannelRows& rows);
 
 // Puts channel `ch` on the system clipboard as one tab-separated row with the CSV columns, as
 // a spreadsheet takes it (Copy does this beside the engine's own channel clipboard).

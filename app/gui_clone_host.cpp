@@ -51,7 +51,7 @@ wxString CGuiCloneHost::BoxText(const std::string& text)
 
 void CGuiCloneHost::SetStatusText(const std::string& text)
 {
-    if (IMainWindow* window = GetMainWindow()) {
+    if (CMainWindow* window = GetMainWindow()) {
         window->SetMessageText(wxString::FromUTF8(text));
         // The run that follows keeps the processor; show the text now.
         window->GetFrame()->Update();
@@ -66,7 +66,7 @@ void CGuiCloneHost::CreateProgress(const std::string& caption)
     auto dialog = std::make_unique<CCloneProgressDlg>(wxString::FromUTF8(caption));
     dialog->Create(MainWindow());
     m_progress = dialog.release();
-    if (IMainWindow* window = GetMainWindow())
+    if (CMainWindow* window = GetMainWindow())
         window->HoldMessageText(true);
     // The window pumps events during the run: a close request for the main window (from the
     // window manager) must not take the document away under the run.
@@ -121,7 +121,7 @@ void CGuiCloneHost::EndProgress()
         return;
     m_progress->DestroyWindow();
     m_progress = nullptr;
-    if (IMainWindow* window = GetMainWindow())
+    if (CMainWindow* window = GetMainWindow())
         window->HoldMessageText(false);
     if (m_closeGuarded && m_closeGuarded == MainWindow())
         m_closeGuarded->Unbind(wxEVT_CLOSE_WINDOW, &CGuiCloneHost::OnMainWindowClose, this);

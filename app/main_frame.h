@@ -10,7 +10,7 @@
 class wxDocManager;
 class CMainStatusBar;
 
-class CMainFrame : public wxFrame, public IMainWindow {
+class CMainFrame : public wxFrame, public CMainWindow {
 public:
     explicit CMainFrame(wxDocManager* manager);
     ~CMainFrame() override;

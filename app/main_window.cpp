@@ -8,16 +8,16 @@
 
 namespace {
 
-IMainWindow* g_mainWindow = nullptr;
+CMainWindow* g_mainWindow = nullptr;
 
 } // namespace
 
-IMainWindow* GetMainWindow()
+CMainWindow* GetMainWindow()
 {
     return g_mainWindow;
 }
 
-void SetMainWindow(IMainWindow* window)
+void SetMainWindow(CMainWindow* window)
 {
     g_mainWindow = window;
 }

@@ -10,7 +10,7 @@
 class wxFrame;
 class wxString;
 
-class IMainWindow {
+class CMainWindow {
 public:
     virtual wxFrame* GetFrame() = 0;
     // The message pane of the status bar. While held, it keeps its text: menu and toolbar
@@ -19,12 +19,12 @@ public:
     virtual void HoldMessageText(bool hold) = 0;
 
 protected:
-    ~IMainWindow() = default;
+    ~CMainWindow() = default;
 };
 
 // The main window, or null while there is none.
-IMainWindow* GetMainWindow();
-void SetMainWindow(IMainWindow* window);
+CMainWindow* GetMainWindow();
+void SetMainWindow(CMainWindow* window);
 // The main window's frame, or null.
 wxFrame* GetMainFrame();
 

@@ -26,7 +26,7 @@ class CR455Radio;
 class CUndoHistory;
 struct CChannelEntry;
 
-class CPWR455View : public wxView, public IChannelRows {
+class CPWR455View : public wxView, public CChannelRows {
 public:
     static constexpr unsigned kChannelCount = 20;
     static constexpr unsigned kColumnCount = kChannelRowCells;
