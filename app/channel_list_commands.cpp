@@ -39,7 +39,7 @@ void Move(CChannelRows& view, bool up)
     std::string message;
     unsigned moved = 0;
     view.History().Record(UndoStepName(up ? IDS_STEP_MOVE_UP : IDS_STEP_MOVE_DOWN, n),
-                         [&] { moved = MoveChannel(*radio, n, up, &message); });
+                          [&] { moved = MoveChannel(*radio, n, up, &message); });
     ShowStatusText(message);
     if (moved == 0)
         return;
@@ -101,8 +101,7 @@ void PasteRows(CChannelRows& view)
     }
     if (!pasted) {
         wxMessageBox(wxString::Format(ResString(IDS_PASTE_ROWS_FAILED), FromEngine(error)),
-                     ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION,
-                     GetMainFrame());
+                     ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION, GetMainFrame());
         return;
     }
     if (count == 0) {

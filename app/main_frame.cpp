@@ -355,4 +355,3 @@ void CMainFrame::OnUpdateViewStatusBar(wxUpdateUIEvent& event)
 {
     event.Check(m_statusBar && m_statusBar->IsShown());
 }
-

@@ -78,7 +78,7 @@ private:
     std::unique_ptr<wxHtmlHelpController> m_help;
     CMainFrame* m_frame = nullptr;
     wxString m_commandLineFile;
-    wxString m_handedFile; // waiting to be opened
+    wxString m_handedFile;    // waiting to be opened
     int m_earlyExitCode = -1; // >= 0: the program ends at once with this code
 
     wxDECLARE_EVENT_TABLE();

@@ -59,8 +59,7 @@ wxString Text(const std::string& text)
 
 int ShowMessage(unsigned id, long style)
 {
-    return wxMessageBox(ResString(id), ResString(IDS_APP_TITLE), style,
-                        GetMainFrame());
+    return wxMessageBox(ResString(id), ResString(IDS_APP_TITLE), style, GetMainFrame());
 }
 
 // True while a dialog of the program shows (the splash window aside): it has the keyboard.

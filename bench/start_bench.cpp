@@ -77,7 +77,8 @@ std::string WindowTitle(Display* display, Window window)
 bool IsMainWindowTitle(const std::string& title)
 {
     const std::string end = kTitleEnd;
-    return title.size() > end.size() && title.compare(title.size() - end.size(), end.size(), end) == 0;
+    return title.size() > end.size() &&
+           title.compare(title.size() - end.size(), end.size(), end) == 0;
 }
 
 // Waits for the map of a top-level window with the main window's title; false after the limit.
@@ -88,7 +89,8 @@ bool WaitForMainWindow(Display* display, Clock::time_point limit)
         while (XPending(display) > 0) {
             XEvent event;
             XNextEvent(display, &event);
-            if (event.type == MapNotify && IsMainWindowTitle(WindowTitle(display, event.xmap.window)))
+            if (event.type == MapNotify &&
+                IsMainWindowTitle(WindowTitle(display, event.xmap.window)))
                 return true;
         }
         ::poll(&connection, 1, 100);
@@ -135,8 +137,8 @@ pid_t StartProgram(const std::string& folder)
     const pid_t pid = ::fork();
     if (pid != 0)
         return pid;
-    for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME",
-                                 "XDG_STATE_HOME", "TMPDIR"})
+    for (const char* variable :
+         {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "TMPDIR"})
         ::setenv(variable, folder.c_str(), 1);
     ::execl(PWR455_BINARY, PWR455_BINARY, static_cast<char*>(nullptr));
     ::_exit(127);
