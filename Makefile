@@ -9,14 +9,18 @@ WINBUILD  ?= build-windows
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-fast test-asan screenshots coverage bench fuzz \
+.PHONY: all deps test-deps configure build run test test-fast test-asan screenshots coverage bench fuzz \
         install package lint-package windows-deps windows test-windows clean \
         pot update-po
 
 all: build
 
+# What building and running need; test-deps adds what the suites and the other checks use.
 deps:
-	@./scripts/install-deps
+	@./scripts/install-deps run
+
+test-deps:
+	@./scripts/install-deps test
 
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
@@ -27,15 +31,15 @@ build: configure
 run: build
 	@./scripts/run-program $(BUILD)
 
-test: build
+test: build test-deps
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory test-asan
 
-test-fast: build
+test-fast: build test-deps
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The non-GUI suites again, under AddressSanitizer and UndefinedBehaviorSanitizer.
-test-asan: deps
+test-asan: test-deps
 	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DPWR_SANITIZE=ON -DPWR_BUILD_GUI=OFF \
 	    -DPWR_BUILD_BENCH=OFF $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(ASAN) -j $(JOBS)
@@ -43,7 +47,7 @@ test-asan: deps
 	    ctest --output-on-failure -j $(JOBS)
 
 # Pictures of the program's windows for a person to look at, as PNG files in $(BUILD)/screenshots.
-screenshots: configure
+screenshots: configure test-deps
 	@cmake --build $(BUILD) --target app_screenshots -j $(JOBS)
 	@rm -rf $(BUILD)/screenshots && mkdir -p $(BUILD)/screenshots
 	@# PWR_SCREENSHOT_LANGUAGE=nb (or xx, the pseudo-language of the tests) for another language.
@@ -61,7 +65,7 @@ screenshots: configure
 # such a tool cannot write its profile, says so on the standard error the tests compare, and may leave
 # the profile half written.
 # With a ccache base folder the compiler would record relative source paths that gcovr cannot follow.
-coverage: deps
+coverage: test-deps
 	@cmake -S . -B $(COVBUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=--coverage \
 	    -DCMAKE_EXE_LINKER_FLAGS=--coverage -DPWR_BUILD_GUI=OFF -DPWR_BUILD_BENCH=OFF $(CMAKE_ARGS) >/dev/null
 	@env -u CCACHE_BASEDIR cmake --build $(COVBUILD) -j $(JOBS)
@@ -69,10 +73,10 @@ coverage: deps
 	cd $(COVBUILD) && ctest --output-on-failure -j $(JOBS) -E 'SaveFaultTest\.Tool'
 	@./scripts/coverage-report $(COVBUILD) engine radio clone card platform
 
-bench: build
+bench: build test-deps
 	@./scripts/run-benchmarks $(BUILD)
 
-fuzz: deps
+fuzz: test-deps
 	@cmake -S . -B $(FUZZBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	    -DPWR_FUZZ=ON -DPWR_BUILD_GUI=OFF -DPWR_BUILD_TESTS=OFF -DPWR_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(FUZZBUILD) -j $(JOBS)

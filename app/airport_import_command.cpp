@@ -7,8 +7,8 @@
 #include "app/airport_import_dlg.h"
 #include "app/app_resources.h"
 #include "app/command_ids.h"
+#include "app/doc_manager.h"
 #include "app/engine_text.h"
-#include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "app/pwr455_view.h"
 #include "app/undo_commands.h"
@@ -20,7 +20,7 @@ namespace {
 
 void OnImportAirports(wxFrame* frame)
 {
-    if (CPWR455Doc* doc = GetPWR455App().GetDocument())
+    if (CPWR455Doc* doc = GetOpenDocument())
         RunAirportImport(*doc, CPWR455View::GetSelectedChannel(*doc), frame);
 }
 

@@ -12,9 +12,10 @@
 #include "app/card_preview.h"
 #include "app/card_printout.h"
 #include "app/command_ids.h"
+#include "app/doc_manager.h"
 #include "app/engine_text.h"
+#include "app/main_window.h"
 #include "app/printer_presence.h"
-#include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "app/undo_commands.h"
 #include "card/card_renderer.h"
@@ -72,13 +73,13 @@ void PrintCard(const CCardData& card, wxWindow* parent)
 
 void OnPrint(wxFrame* frame)
 {
-    if (CPWR455Doc* doc = GetPWR455App().GetDocument())
+    if (CPWR455Doc* doc = GetOpenDocument())
         PrintCard(BuildDocumentCard(*doc), frame);
 }
 
 void OnPrintPreview(wxFrame* frame)
 {
-    CPWR455Doc* doc = GetPWR455App().GetDocument();
+    CPWR455Doc* doc = GetOpenDocument();
     if (!doc)
         return;
     const CCardData card = BuildDocumentCard(*doc);
@@ -120,7 +121,7 @@ wxString AskCardPath(CPWR455Doc& doc, wxWindow* parent)
 
 void OnExportCard(wxFrame* frame)
 {
-    CPWR455Doc* doc = GetPWR455App().GetDocument();
+    CPWR455Doc* doc = GetOpenDocument();
     if (!doc)
         return;
     const wxString path = AskCardPath(*doc, frame);

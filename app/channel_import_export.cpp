@@ -9,7 +9,8 @@
 #include "app/app_resources.h"
 #include "app/chirp_import_dlg.h"
 #include "app/command_ids.h"
-#include "app/pwr455_app.h"
+#include "app/doc_manager.h"
+#include "app/main_window.h"
 #include "app/pwr455_doc.h"
 #include "app/pwr455_view.h"
 #include "app/undo_commands.h"
@@ -75,7 +76,7 @@ bool ImportChirpChannels(CPWR455Doc& doc, const wxString& path, const std::strin
 
 CPWR455Doc* Document()
 {
-    return GetPWR455App().GetDocument();
+    return GetOpenDocument();
 }
 
 void OnImportChannels(wxFrame* frame)

@@ -2,16 +2,14 @@
 
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/frame.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
 #include "app/app_resources.h"
 #include "app/command_ids.h"
 #include "app/engine_text.h"
-#include "app/main_frame.h"
-#include "app/pwr455_app.h"
-#include "app/pwr455_doc.h"
-#include "app/pwr455_view.h"
+#include "app/main_window.h"
 #include "app/undo_commands.h"
 #include "radio/channel_csv.h"
 #include "radio/channel_order.h"
@@ -26,20 +24,13 @@ namespace {
 // Twenty rows take a few hundred bytes; a clipboard far larger holds no channel list.
 constexpr size_t kMaxClipboardText = 1 << 20;
 
-CUndoHistory& History(CPWR455View& view)
+void ShowRows(CChannelRows& view, std::initializer_list<unsigned> channels)
 {
-    return static_cast<CPWR455Doc*>(view.GetDocument())->GetHistory();
+    for (unsigned ch : channels)
+        view.RebuildRow(ch);
 }
 
-void ShowRows(CPWR455View& view, std::initializer_list<unsigned> channels)
-{
-    for (unsigned ch : channels) {
-        view.BuildRow(ch);
-        view.ShowRow(ch);
-    }
-}
-
-void Move(CPWR455View& view, bool up)
+void Move(CChannelRows& view, bool up)
 {
     CR455Radio* radio = view.GetRadioData();
     if (!radio)
@@ -47,8 +38,8 @@ void Move(CPWR455View& view, bool up)
     const unsigned n = view.GetSelectedChannel();
     std::string message;
     unsigned moved = 0;
-    History(view).Record(UndoStepName(up ? IDS_STEP_MOVE_UP : IDS_STEP_MOVE_DOWN, n),
-                         [&] { moved = MoveChannel(*radio, n, up, &message); });
+    view.History().Record(UndoStepName(up ? IDS_STEP_MOVE_UP : IDS_STEP_MOVE_DOWN, n),
+                          [&] { moved = MoveChannel(*radio, n, up, &message); });
     ShowStatusText(message);
     if (moved == 0)
         return;
@@ -57,7 +48,7 @@ void Move(CPWR455View& view, bool up)
     view.SelectChannel(moved);
 }
 
-void Sort(CPWR455View& view, EChannelSortKey key)
+void Sort(CChannelRows& view, EChannelSortKey key)
 {
     CR455Radio* radio = view.GetRadioData();
     if (!radio)
@@ -66,7 +57,7 @@ void Sort(CPWR455View& view, EChannelSortKey key)
     bool sorted = false;
     {
         wxBusyCursor wait;
-        History(view).Record(
+        view.History().Record(
             UndoStepName(key == EChannelSortKey::kFrequency ? IDS_STEP_SORT_FREQUENCY
                                                             : IDS_STEP_SORT_NAME),
             [&] { sorted = SortChannels(*radio, key, &message) == ESortOutcome::kSorted; });
@@ -89,7 +80,7 @@ bool ReadClipboardText(std::string& text)
     return !text.empty() && text.size() <= kMaxClipboardText;
 }
 
-void PasteRows(CPWR455View& view)
+void PasteRows(CChannelRows& view)
 {
     CR455Radio* radio = view.GetRadioData();
     std::string text;
@@ -104,14 +95,13 @@ void PasteRows(CPWR455View& view)
     bool pasted = false;
     {
         wxBusyCursor wait;
-        History(view).Record(UndoStepName(IDS_STEP_PASTE_ROWS, n), [&] {
+        view.History().Record(UndoStepName(IDS_STEP_PASTE_ROWS, n), [&] {
             pasted = PasteChannelRows(*radio, n, text, &count, &error, &notes);
         });
     }
     if (!pasted) {
         wxMessageBox(wxString::Format(ResString(IDS_PASTE_ROWS_FAILED), FromEngine(error)),
-                     ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION,
-                     GetPWR455App().GetMainFrame());
+                     ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION, GetMainFrame());
         return;
     }
     if (count == 0) {
@@ -139,20 +129,20 @@ void CopyChannelRowToClipboard(const CR455Radio& radio, unsigned ch)
     wxTheClipboard->SetData(new wxTextDataObject(FromEngine(ChannelRowTsv(radio, ch))));
 }
 
-void BindChannelListCommands(CPWR455View& view)
+void BindChannelListCommands(wxEvtHandler& handler, CChannelRows& rows)
 {
-    CPWR455View* v = &view;
-    auto command = [v](unsigned id, auto run) {
-        v->Bind(
+    CChannelRows* v = &rows;
+    auto command = [&handler, v](unsigned id, auto run) {
+        handler.Bind(
             wxEVT_MENU, [v, run](wxCommandEvent&) { run(*v); }, CmdId(id));
     };
-    command(ID_EDIT_MOVE_UP, [](CPWR455View& w) { Move(w, true); });
-    command(ID_EDIT_MOVE_DOWN, [](CPWR455View& w) { Move(w, false); });
-    command(ID_EDIT_SORT_FREQUENCY, [](CPWR455View& w) { Sort(w, EChannelSortKey::kFrequency); });
-    command(ID_EDIT_SORT_NAME, [](CPWR455View& w) { Sort(w, EChannelSortKey::kName); });
+    command(ID_EDIT_MOVE_UP, [](CChannelRows& w) { Move(w, true); });
+    command(ID_EDIT_MOVE_DOWN, [](CChannelRows& w) { Move(w, false); });
+    command(ID_EDIT_SORT_FREQUENCY, [](CChannelRows& w) { Sort(w, EChannelSortKey::kFrequency); });
+    command(ID_EDIT_SORT_NAME, [](CChannelRows& w) { Sort(w, EChannelSortKey::kName); });
     command(ID_EDIT_PASTE_ROWS, PasteRows);
     for (const bool up : {true, false}) {
-        v->Bind(
+        handler.Bind(
             wxEVT_UPDATE_UI,
             [v, up](wxUpdateUIEvent& event) {
                 CR455Radio* radio = v->GetRadioData();

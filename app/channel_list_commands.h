@@ -6,11 +6,28 @@
 // those after it. Each is one undoable step and says in the status bar what it did or why
 // the engine refused it.
 
-class CPWR455View;
+class wxEvtHandler;
 class CR455Radio;
+class CUndoHistory;
 
-// Binds the commands and their update handlers to the view.
-void BindChannelListCommands(CPWR455View& view);
+// The channel list as its commands see it (the view is one): the radio data it shows, its
+// undo history, the selected row, and the rows to show anew after a change.
+class CChannelRows {
+public:
+    virtual CR455Radio* GetRadioData() const = 0;
+    virtual CUndoHistory& History() = 0;
+    virtual unsigned GetSelectedChannel() const = 0;
+    virtual void SelectChannel(unsigned n) = 0;
+    // Builds channel n's row anew from the engine's answers and shows it.
+    virtual void RebuildRow(unsigned n) = 0;
+    virtual void RefreshAll() = 0;
+
+protected:
+    ~CChannelRows() = default;
+};
+
+// Binds the commands and their update handlers to `handler` (the view), acting on `rows`.
+void BindChannelListCommands(wxEvtHandler& handler, CChannelRows& rows);
 
 // Puts channel `ch` on the system clipboard as one tab-separated row with the CSV columns, as
 // a spreadsheet takes it (Copy does this beside the engine's own channel clipboard).

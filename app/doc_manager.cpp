@@ -38,3 +38,11 @@ CRecentFileList* CPWR455DocManager::GetRecentFiles() const
 {
     return static_cast<CRecentFileList*>(GetFileHistory());
 }
+
+CPWR455Doc* GetOpenDocument()
+{
+    const wxDocManager* manager = wxDocManager::GetDocumentManager();
+    if (!manager || manager->GetDocumentsVector().empty())
+        return nullptr;
+    return static_cast<CPWR455Doc*>(manager->GetDocumentsVector().front());
+}

@@ -5,6 +5,7 @@
 
 #include <wx/docview.h>
 
+class CPWR455Doc;
 class CRecentFileList;
 
 class CPWR455DocManager : public wxDocManager {
@@ -17,3 +18,6 @@ public:
 
     CRecentFileList* GetRecentFiles() const;
 };
+
+// The program's one document, or null while there is none.
+CPWR455Doc* GetOpenDocument();

@@ -5,16 +5,12 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/docview.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include "app/accessibility.h"
 #include "app/app_resources.h"
 #include "app/engine_text.h"
-#include "app/pwr455_app.h"
-#include "app/pwr455_doc.h"
-#include "app/pwr455_view.h"
 #include "app/xrc_util.h"
 #include "radio/air_channel.h"
 #include "radio/r455_radio.h"
@@ -54,13 +50,8 @@ bool IsUsableFrequencyText(const wxString& text)
     return value > 0.0 && value < kFrequencyCeiling;
 }
 
-CEditMemoryDlg::CEditMemoryDlg(wxWindow* parent)
-{
-    CreateControls(parent);
-}
-
 CEditMemoryDlg::CEditMemoryDlg(wxWindow* parent, CR455Radio* radioData, int channel)
-    : m_radioData(radioData), m_channel(channel), m_locateView(false)
+    : m_radioData(radioData), m_channel(channel)
 {
     CreateControls(parent);
 }
@@ -83,25 +74,8 @@ void CEditMemoryDlg::CreateControls(wxWindow* parent)
     Bind(wxEVT_BUTTON, &CEditMemoryDlg::OnOK, this, wxID_OK);
 }
 
-bool CEditMemoryDlg::LocateView()
-{
-    // The program has one document template, one document and one view: the channel list.
-    m_view = nullptr;
-    wxDocument* document = GetPWR455App().GetDocument();
-    if (!document)
-        return false;
-    m_view = dynamic_cast<CPWR455View*>(document->GetFirstView());
-    if (!m_view)
-        return false;
-    m_channel = m_view->GetEditChannel();
-    m_radioData = m_view->GetRadioData();
-    return true;
-}
-
 int CEditMemoryDlg::ShowModal()
 {
-    if (m_locateView)
-        LocateView();
     if (!m_radioData || m_channel < 1 || m_channel > static_cast<int>(CR455Radio::kChannelCount))
         return wxID_CANCEL;
     LoadChannel();

@@ -12,14 +12,10 @@
 class wxCheckBox;
 class wxStaticText;
 class wxTextCtrl;
-class CPWR455View;
 class CR455Radio;
 
 class CEditMemoryDlg : public wxDialog {
 public:
-    // The dialog of the channel list: when it runs it finds the view (the first view of the
-    // program's document) and takes the view's edit channel and radio data object.
-    explicit CEditMemoryDlg(wxWindow* parent = nullptr);
     // The dialog of a given channel (1 to 20) of a given radio data object.
     CEditMemoryDlg(wxWindow* parent, CR455Radio* radioData, int channel);
 
@@ -42,7 +38,6 @@ public:
 
 private:
     void CreateControls(wxWindow* parent);
-    bool LocateView();
     void LoadChannel();
     void UpdateEnabling();
     // The line under the frequency: what channel the typed text makes under the current spacing.
@@ -53,12 +48,10 @@ private:
     void OnOK(wxCommandEvent& event);
 
     bool m_freqEmpty = true;
-    CPWR455View* m_view = nullptr;
     CR455Radio* m_radioData = nullptr;
     int m_channel = 0;
     // The channel grid of the radio's spacing, read when the dialog opens.
     EChannelGrid m_grid = EChannelGrid::k25kHz;
-    bool m_locateView = true;
     wxCheckBox* m_txInhibitButton = nullptr;
     wxCheckBox* m_chLockoutButton = nullptr;
     wxTextCtrl* m_nameEdit = nullptr;

@@ -6,21 +6,18 @@
 #include <wx/app.h>
 #include <wx/event.h>
 #include <wx/evtloop.h>
+#include <wx/frame.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
 #include "app/app_resources.h"
 #include "app/clone_info_dlg.h"
 #include "app/clone_progress_dlg.h"
-#include "app/main_frame.h"
-#include "app/pwr455_app.h"
+#include "app/main_window.h"
 #include "clone/tone_player.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
-
-// The toolkit's headers bring Windows' MessageBox macro back.
-#undef MessageBox
 
 namespace {
 
@@ -30,7 +27,7 @@ constexpr unsigned kPumpSliceMs = 10;
 
 wxWindow* MainWindow()
 {
-    return GetPWR455App().GetMainFrame();
+    return GetMainFrame();
 }
 
 } // namespace
@@ -54,10 +51,10 @@ wxString CGuiCloneHost::BoxText(const std::string& text)
 
 void CGuiCloneHost::SetStatusText(const std::string& text)
 {
-    if (CMainFrame* frame = GetPWR455App().GetMainFrame()) {
-        frame->SetMessageText(wxString::FromUTF8(text));
+    if (CMainWindow* window = GetMainWindow()) {
+        window->SetMessageText(wxString::FromUTF8(text));
         // The run that follows keeps the processor; show the text now.
-        frame->Update();
+        window->GetFrame()->Update();
     }
 }
 
@@ -69,8 +66,8 @@ void CGuiCloneHost::CreateProgress(const std::string& caption)
     auto dialog = std::make_unique<CCloneProgressDlg>(wxString::FromUTF8(caption));
     dialog->Create(MainWindow());
     m_progress = dialog.release();
-    if (CMainFrame* frame = GetPWR455App().GetMainFrame())
-        frame->HoldMessageText(true);
+    if (CMainWindow* window = GetMainWindow())
+        window->HoldMessageText(true);
     // The window pumps events during the run: a close request for the main window (from the
     // window manager) must not take the document away under the run.
     if (wxWindow* frame = MainWindow()) {
@@ -124,14 +121,14 @@ void CGuiCloneHost::EndProgress()
         return;
     m_progress->DestroyWindow();
     m_progress = nullptr;
-    if (CMainFrame* frame = GetPWR455App().GetMainFrame())
-        frame->HoldMessageText(false);
+    if (CMainWindow* window = GetMainWindow())
+        window->HoldMessageText(false);
     if (m_closeGuarded && m_closeGuarded == MainWindow())
         m_closeGuarded->Unbind(wxEVT_CLOSE_WINDOW, &CGuiCloneHost::OnMainWindowClose, this);
     m_closeGuarded = nullptr;
 }
 
-void CGuiCloneHost::MessageBox(const std::string& text, EIcon icon)
+void CGuiCloneHost::ShowNotice(const std::string& text, EIcon icon)
 {
     CloseEndedProgress();
     wxMessageBox(BoxText(text), ResString(IDS_APP_TITLE),

@@ -49,7 +49,7 @@ public:
     void DestroyProgress() override;
     // Closes a progress window whose run has ended; the operation's last step.
     void EndProgress();
-    void MessageBox(const std::string& text, EIcon icon) override;
+    void ShowNotice(const std::string& text, EIcon icon) override;
     bool AskOkCancel(const std::string& text) override;
     void ShowInformation(const std::string& model, const std::string& comment) override;
     void BeginWaitCursor() override;

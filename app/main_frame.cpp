@@ -20,7 +20,6 @@
 #include "app/main_status_bar.h"
 #include "app/main_toolbar.h"
 #include "app/menu_key_labels.h"
-#include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "app/recent_file_list.h"
 #include "app/safe_cloning.h"
@@ -88,8 +87,6 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
                    CMainFrame::OnViewLanguage)
     EVT_UPDATE_UI_RANGE(CmdId(ID_VIEW_LANGUAGE_SYSTEM), CmdId(ID_VIEW_LANGUAGE_FI),
                         CMainFrame::OnUpdateViewLanguage)
-    EVT_MENU(CmdId(ID_HELP_INDEX), CMainFrame::OnHelpIndex)
-    EVT_MENU(CmdId(ID_HELP_FINDER), CMainFrame::OnHelpFinder)
 wxEND_EVENT_TABLE()
 
 wxRect CMainFrame::GetStartRect(bool* maximised, bool* usable)
@@ -394,14 +391,4 @@ void CMainFrame::OnUpdateViewLanguage(wxUpdateUIEvent& event)
 {
     const CProgramLanguage* language = LanguageOfCommand(event.GetId());
     event.Check(language && CProfile::Session().GetLanguage() == language->code);
-}
-
-void CMainFrame::OnHelpIndex(wxCommandEvent&)
-{
-    GetPWR455App().ShowHelp(true);
-}
-
-void CMainFrame::OnHelpFinder(wxCommandEvent&)
-{
-    GetPWR455App().ShowHelp(false);
 }

@@ -5,21 +5,24 @@
 
 #include <wx/frame.h>
 
+#include "app/main_window.h"
+
 class wxDocManager;
 class CMainStatusBar;
 
-class CMainFrame : public wxFrame {
+class CMainFrame : public wxFrame, public CMainWindow {
 public:
     explicit CMainFrame(wxDocManager* manager);
     ~CMainFrame() override;
 
     // The message pane of the status bar: a string resource or a text.
     void SetMessageText(unsigned id);
-    void SetMessageText(const wxString& text);
+    void SetMessageText(const wxString& text) override;
     wxString GetMessageText() const;
     // While held, the message pane keeps its text: menu and toolbar prompts do not replace it
     // (a clone run's status text stays while the run lasts).
-    void HoldMessageText(bool hold) { m_messageHeld = hold; }
+    void HoldMessageText(bool hold) override { m_messageHeld = hold; }
+    wxFrame* GetFrame() override { return this; }
 
     // Shows the frame for the first time: maximised when the stored placement asks for it;
     // without a usable stored placement, large enough for every row and column of the channel
@@ -75,8 +78,6 @@ private:
     void OnUpdateViewStatusBar(wxUpdateUIEvent& event);
     void OnViewLanguage(wxCommandEvent& event);
     void OnUpdateViewLanguage(wxUpdateUIEvent& event);
-    void OnHelpIndex(wxCommandEvent& event);
-    void OnHelpFinder(wxCommandEvent& event);
 
     wxDocManager* m_docManager;
     CMainStatusBar* m_statusBar = nullptr;

@@ -29,6 +29,7 @@
 #include "app/pwr455_view.h"
 #include "app/recent_file_list.h"
 #include "app/splash_window.h"
+#include "app/toolkit_entry.h"
 #include "app/toolkit_style.h"
 #include "language/program_language.h"
 #include "platform/file_handover.h"
@@ -57,6 +58,8 @@ wxBEGIN_EVENT_TABLE(CPWR455App, wxApp)
     EVT_UPDATE_UI_RANGE(CmdId(ID_FILE_MRU_FILE1), CmdId(ID_FILE_MRU_FILE4),
                         CPWR455App::OnUpdateRecentFile)
     EVT_MENU(CmdId(ID_APP_ABOUT), CPWR455App::OnAppAbout)
+    EVT_MENU(CmdId(ID_HELP_INDEX), CPWR455App::OnHelpContents)
+    EVT_MENU(CmdId(ID_HELP_FINDER), CPWR455App::OnHelpTopics)
     EVT_IDLE(CPWR455App::OnIdle)
 wxEND_EVENT_TABLE()
 
@@ -117,7 +120,7 @@ int CPWR455App::AnswerInformationOptions(int argc, char** argv)
 
 bool CPWR455App::OnCmdLineParsed(wxCmdLineParser& parser)
 {
-    m_simulate = parser.Found("simulate");
+    SetSimulate(parser.Found("simulate"));
     if (parser.GetParamCount() > 0)
         m_commandLineFile = wxFileName(parser.GetParam(0)).GetAbsolutePath();
     return true;
@@ -125,6 +128,7 @@ bool CPWR455App::OnCmdLineParsed(wxCmdLineParser& parser)
 
 bool CPWR455App::OnInit()
 {
+    ToolkitStarted();
     if (!wxApp::OnInit())
         return false;
     // The toolkit has set the user's locale; numbers in files, fields and the channel list keep
@@ -195,6 +199,7 @@ bool CPWR455App::StartSession(const wxString& file)
                       wxTEMPLATE_VISIBLE);
 
     m_frame = new CMainFrame(m_docManager.get());
+    SetMainWindow(m_frame);
     m_frame->Bind(wxEVT_DESTROY, &CPWR455App::OnFrameDestroyed, this);
     SetTopWindow(m_frame);
     m_frame->HoldRaise(!file.empty());
@@ -219,19 +224,12 @@ bool CPWR455App::StartSession(const wxString& file)
     return true;
 }
 
-void CPWR455App::ShowProfileWarning()
-{
-    // Standard error has it too, but a desktop user never sees that.
-    const std::string& warning = CProfile::Session().GetWarning();
-    if (m_frame && !warning.empty())
-        m_frame->SetMessageText(
-            wxString::FromUTF8(FormatText(LoadResString(IDS_PROFILE_WARNING_STATUS), {warning})));
-}
-
 void CPWR455App::OnFrameDestroyed(wxWindowDestroyEvent& event)
 {
-    if (event.GetEventObject() == m_frame)
+    if (event.GetEventObject() == m_frame) {
         m_frame = nullptr;
+        SetMainWindow(nullptr);
+    }
     event.Skip();
 }
 
@@ -251,11 +249,19 @@ void CPWR455App::EndSession()
     CProfile::Close();
 }
 
+bool CPWR455App::IsSimulate() const
+{
+    return CPWR455Doc::IsSimulatedFromStart();
+}
+
+void CPWR455App::SetSimulate(bool simulate)
+{
+    CPWR455Doc::SetSimulatedFromStart(simulate);
+}
+
 CPWR455Doc* CPWR455App::GetDocument() const
 {
-    if (!m_docManager || m_docManager->GetDocumentsVector().empty())
-        return nullptr;
-    return static_cast<CPWR455Doc*>(m_docManager->GetDocumentsVector().front());
+    return m_docManager ? GetOpenDocument() : nullptr;
 }
 
 bool CPWR455App::OpenDocumentFile(const wxString& path)
@@ -354,6 +360,16 @@ wxString CPWR455App::FindHelpBook()
         }
     }
     return wxString();
+}
+
+void CPWR455App::OnHelpContents(wxCommandEvent&)
+{
+    ShowHelp(true);
+}
+
+void CPWR455App::OnHelpTopics(wxCommandEvent&)
+{
+    ShowHelp(false);
 }
 
 void CPWR455App::ShowHelp(bool contents)

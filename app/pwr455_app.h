@@ -41,15 +41,14 @@ public:
     // Undoes StartSession after the main frame has closed: writes the recent files, releases
     // the document manager and writes the profile.
     void EndSession();
-    // Shows in the status bar why the profile is not used or cannot be saved, if it is not.
-    void ShowProfileWarning();
 
     CMainFrame* GetMainFrame() const { return m_frame; }
     CPWR455Doc* GetDocument() const;
 
-    // --simulate: the clone commands talk to a simulated transceiver.
-    bool IsSimulate() const { return m_simulate; }
-    void SetSimulate(bool simulate) { m_simulate = simulate; }
+    // --simulate: the clone commands of documents made from now on talk to a simulated
+    // transceiver.
+    bool IsSimulate() const;
+    void SetSimulate(bool simulate);
 
     // Help Contents (contents == true) and Help Topics.
     void ShowHelp(bool contents);
@@ -69,6 +68,8 @@ private:
     void OnRecentFile(wxCommandEvent& event);
     void OnUpdateRecentFile(wxUpdateUIEvent& event);
     void OnAppAbout(wxCommandEvent& event);
+    void OnHelpContents(wxCommandEvent& event);
+    void OnHelpTopics(wxCommandEvent& event);
     void OnFrameDestroyed(wxWindowDestroyEvent& event);
     void OnIdle(wxIdleEvent& event);
     void OpenHandedFile();
@@ -80,8 +81,7 @@ private:
     std::unique_ptr<wxHtmlHelpController> m_help;
     CMainFrame* m_frame = nullptr;
     wxString m_commandLineFile;
-    wxString m_handedFile; // waiting to be opened
-    bool m_simulate = false;
+    wxString m_handedFile;    // waiting to be opened
     int m_earlyExitCode = -1; // >= 0: the program ends at once with this code
 
     wxDECLARE_EVENT_TABLE();

@@ -12,8 +12,6 @@
 #include "app/command_ids.h"
 #include "app/file_dialogs.h"
 #include "app/gui_clone_host.h"
-#include "app/pwr455_app.h"
-#include "app/pwr455_view.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
 #include "platform/file_io.h"
@@ -26,6 +24,8 @@
 #include "sim/sim_transceiver.h"
 
 namespace {
+
+bool g_simulatedFromStart = false;
 
 // Data frames of a complete clone read: 31 records of 16 bytes.
 constexpr unsigned kCloneReadFrames = 31;
@@ -62,12 +62,22 @@ CPWR455Doc::CPWR455Doc()
       m_cloneHost(std::make_unique<CGuiCloneHost>())
 {
     MakeCloneLink();
-    BindUndoCommands(*this);
+    BindUndoCommands(*this, GetHistory());
     for (int n = 1; n <= CProfile::kPortCount; ++n)
         m_cloneLink->SetPortDevice(n, CProfile::Session().GetPortDevice(n));
     m_cloneLink->SetPortNumber(CProfile::Session().GetPortNumber());
-    if (GetPWR455App().IsSimulate())
+    if (IsSimulatedFromStart())
         StartSimulation();
+}
+
+void CPWR455Doc::SetSimulatedFromStart(bool simulated)
+{
+    g_simulatedFromStart = simulated;
+}
+
+bool CPWR455Doc::IsSimulatedFromStart()
+{
+    return g_simulatedFromStart;
 }
 
 CPWR455Doc::~CPWR455Doc()
@@ -287,12 +297,8 @@ void CPWR455Doc::ShowFileError(const wxString& text) const
 
 void CPWR455Doc::InitialUpdateAllViews()
 {
-    for (wxView* view : GetViewsVector()) {
-        if (auto* channelView = dynamic_cast<CPWR455View*>(view))
-            channelView->OnInitialUpdate();
-        else
-            view->OnUpdate(nullptr, nullptr);
-    }
+    CViewHint newData(CViewHint::EWhat::kNewData);
+    UpdateAllViews(nullptr, &newData);
 }
 
 void CPWR455Doc::OnComPort(wxCommandEvent& event)

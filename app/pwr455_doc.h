@@ -19,6 +19,18 @@ class CSimTransceiver;
 class CTempFile;
 class CUndoHistory;
 
+// What the document tells its views through OnUpdate's hint, beside a plain change of the data
+// (no hint): new data (File New, File Open) or that the rows may take the keyboard back.
+class CViewHint : public wxObject {
+public:
+    enum class EWhat { kNewData, kFocusRows };
+    explicit CViewHint(EWhat what) : m_what(what) {}
+    EWhat What() const { return m_what; }
+
+private:
+    EWhat m_what;
+};
+
 class CPWR455Doc : public wxDocument {
 public:
     CPWR455Doc();
@@ -79,6 +91,9 @@ public:
     // --simulate). False, with the serial ports left as they were, when it could not start.
     bool StartSimulation();
     bool IsSimulating() const { return m_simulator != nullptr; }
+    // Whether documents made from now on start their simulation themselves (pwr455 --simulate).
+    static void SetSimulatedFromStart(bool simulated);
+    static bool IsSimulatedFromStart();
     CSimTransceiver* GetSimulator() const { return m_simulator.get(); }
     // The Port Settings command: the serial device of each COM port.
     void EditPortSettings();

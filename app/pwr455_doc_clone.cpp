@@ -7,9 +7,8 @@
 
 #include "app/app_resources.h"
 #include "app/gui_clone_host.h"
+#include "app/main_window.h"
 #include "app/port_settings_dlg.h"
-#include "app/pwr455_app.h"
-#include "app/pwr455_view.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
@@ -48,8 +47,8 @@ int CPWR455Doc::RunCloneOperation(CCloneOperations::EOperation operation)
     m_cloneHost->EndProgress();
     m_lastCloneResult = result;
     // The progress window had the keyboard.
-    if (auto* view = dynamic_cast<CPWR455View*>(GetFirstView()))
-        view->FocusRowsLater();
+    CViewHint focusRows(CViewHint::EWhat::kFocusRows);
+    UpdateAllViews(nullptr, &focusRows);
     return result;
 }
 
@@ -125,5 +124,5 @@ void CPWR455Doc::EditPortSettings()
     }
     // pwr455-cli reads the same file: make the bindings visible to it at once.
     if (!CProfile::Flush())
-        GetPWR455App().ShowProfileWarning();
+        ShowProfileWarning();
 }

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <memory>
 
+#include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
+#include <wx/frame.h>
 #include <wx/menu.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
@@ -17,9 +19,8 @@
 #include "app/edit_memory_dlg.h"
 #include "app/engine_text.h"
 #include "app/list_view_ex.h"
-#include "app/main_frame.h"
+#include "app/main_window.h"
 #include "app/menu_key_labels.h"
-#include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "app/splash_window.h"
 #include "app/undo_commands.h"
@@ -58,8 +59,7 @@ wxString Text(const std::string& text)
 
 int ShowMessage(unsigned id, long style)
 {
-    return wxMessageBox(ResString(id), ResString(IDS_APP_TITLE), style,
-                        GetPWR455App().GetMainFrame());
+    return wxMessageBox(ResString(id), ResString(IDS_APP_TITLE), style, GetMainFrame());
 }
 
 // True while a dialog of the program shows (the splash window aside): it has the keyboard.
@@ -118,7 +118,7 @@ bool CPWR455View::OnCreate(wxDocument* doc, long flags)
 {
     if (!wxView::OnCreate(doc, flags))
         return false;
-    CMainFrame* frame = GetPWR455App().GetMainFrame();
+    wxFrame* frame = GetMainFrame();
     if (!frame)
         return false;
     m_list = new CListViewEx(frame, wxID_ANY, wxLC_SINGLE_SEL | wxBORDER_THEME);
@@ -137,7 +137,7 @@ bool CPWR455View::OnCreate(wxDocument* doc, long flags)
     m_radioData = static_cast<CPWR455Doc*>(doc)->GetRadioData();
     m_dialogHook = std::make_unique<CFocusAfterDialogs>(*this);
     frame->Bind(wxEVT_ACTIVATE, &CPWR455View::OnFrameActivate, this);
-    BindChannelListCommands(*this);
+    BindChannelListCommands(*this, *this);
     SetFrame(frame);
     frame->SendSizeEvent();
     return true;
@@ -197,8 +197,15 @@ void CPWR455View::OnDraw(wxDC*)
     // The list control paints itself.
 }
 
-void CPWR455View::OnUpdate(wxView*, wxObject*)
+void CPWR455View::OnUpdate(wxView*, wxObject* hint)
 {
+    if (const auto* told = dynamic_cast<const CViewHint*>(hint)) {
+        if (told->What() == CViewHint::EWhat::kNewData)
+            OnInitialUpdate();
+        else
+            FocusRowsLater();
+        return;
+    }
     RefreshAll();
 }
 
@@ -337,8 +344,7 @@ void CPWR455View::OpenEditMemory()
 
 bool CPWR455View::RunEditMemoryDialog(CChannelEntry& typed)
 {
-    // The dialog finds this view and reads m_editChannel from it.
-    CEditMemoryDlg dialog;
+    CEditMemoryDlg dialog(nullptr, m_radioData, static_cast<int>(m_editChannel));
     if (dialog.ShowModal() != wxID_OK)
         return false;
     typed = {m_editChannel, true, ToEngine(dialog.GetTypedFrequency()), true,
@@ -420,7 +426,7 @@ void CPWR455View::OnListDoubleClick(wxMouseEvent&)
 
 void CPWR455View::OnListContextMenu(wxContextMenuEvent& event)
 {
-    CMainFrame* frame = GetPWR455App().GetMainFrame();
+    wxFrame* frame = GetMainFrame();
     if (!frame)
         return;
     frame->Raise();

@@ -11,6 +11,7 @@
 
 #include <wx/docview.h>
 
+#include "app/channel_list_commands.h"
 #include "app/list_view_ex.h"
 #include "radio/channel_row.h"
 
@@ -25,7 +26,7 @@ class CR455Radio;
 class CUndoHistory;
 struct CChannelEntry;
 
-class CPWR455View : public wxView {
+class CPWR455View : public wxView, public CChannelRows {
 public:
     static constexpr unsigned kChannelCount = 20;
     static constexpr unsigned kColumnCount = kChannelRowCells;
@@ -43,22 +44,20 @@ public:
 
     CListViewEx* GetListCtrl() const { return m_list; }
     // The document's radio data object; set when the view is created.
-    CR455Radio* GetRadioData() const { return m_radioData; }
+    CR455Radio* GetRadioData() const override { return m_radioData; }
 
     // The selected channel 1..20; 1 when no row is selected.
-    unsigned GetSelectedChannel() const;
+    unsigned GetSelectedChannel() const override;
     // The selected channel of the document's list; 1 without a list.
     static unsigned GetSelectedChannel(wxDocument& doc);
     // Selects and focuses the row of channel n (1..20) alone and scrolls it into view.
-    void SelectChannel(unsigned n);
+    void SelectChannel(unsigned n) override;
     // Builds the texts of channel n's row from the engine's answers; ShowRow puts them into
     // the list. Channels outside 1..20 are ignored.
     void BuildRow(unsigned n);
     void ShowRow(unsigned n);
-    void RefreshAll();
+    void RefreshAll() override;
 
-    // The channel handed to the Edit Memory dialog; set just before it opens.
-    unsigned GetEditChannel() const { return m_editChannel; }
     // The page on which the settings sheet opens; the sheet reports page changes here.
     void SetSettingsPage(int page) { m_settingsPage = page; }
 
@@ -87,7 +86,7 @@ private:
     // `typed` holds what the user typed.
     bool RunEditMemoryDialog(CChannelEntry& typed);
     // The document's undo history.
-    CUndoHistory& History();
+    CUndoHistory& History() override;
     // Runs the settings sheet on m_settingsPage.
     void RunSettingsSheet();
 
@@ -103,7 +102,7 @@ private:
     bool IsPriorityChannel(unsigned n);
     void CreateColumns();
     void SaveColumnWidths();
-    void RebuildRow(unsigned n);
+    void RebuildRow(unsigned n) override;
 
     void OnListKeyDown(wxKeyEvent& event);
     void OnListDoubleClick(wxMouseEvent& event);

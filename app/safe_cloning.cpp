@@ -9,9 +9,9 @@
 #include "app/command_ids.h"
 #include "app/compare_dlg.h"
 #include "app/connection_check_dlg.h"
+#include "app/doc_manager.h"
 #include "app/file_dialogs.h"
 #include "app/gui_clone_host.h"
-#include "app/pwr455_app.h"
 #include "app/pwr455_doc.h"
 #include "clone/clone_host.h"
 #include "clone/clone_link.h"
@@ -28,7 +28,7 @@ namespace {
 
 CPWR455Doc* Document()
 {
-    return GetPWR455App().GetDocument();
+    return GetOpenDocument();
 }
 
 std::vector<CDoctorFinding> RunConnectionChecks(CPWR455Doc& doc, const std::string& port)

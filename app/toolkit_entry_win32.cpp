@@ -6,3 +6,5 @@ int EnterToolkit(int, char**)
 {
     return wxEntry(::GetModuleHandleW(nullptr), nullptr, nullptr, SW_SHOWNORMAL);
 }
+
+void ToolkitStarted() {}

@@ -1,13 +1,12 @@
 #include "app/undo_commands.h"
 
+#include <wx/docview.h>
 #include <wx/event.h>
 
 #include "app/app_resources.h"
 #include "app/command_ids.h"
 #include "app/engine_text.h"
-#include "app/main_frame.h"
-#include "app/pwr455_app.h"
-#include "app/pwr455_doc.h"
+#include "app/main_window.h"
 #include "radio/channel_order.h"
 #include "radio/text_util.h"
 #include "radio/undo_history.h"
@@ -15,9 +14,8 @@
 
 namespace {
 
-void UndoOrRedo(CPWR455Doc& doc, bool redo)
+void UndoOrRedo(wxDocument& doc, CUndoHistory& history, bool redo)
 {
-    CUndoHistory& history = doc.GetHistory();
     const std::string name = redo ? history.GetRedoName() : history.GetUndoName();
     if (!(redo ? history.Redo() : history.Undo()))
         return;
@@ -42,35 +40,24 @@ std::string UndoStepName(unsigned id, unsigned ch)
     return FormatText(LoadResString(id), {ch ? ChannelLabel(ch) : std::string()});
 }
 
-void ShowStatusText(const std::string& text)
-{
-    if (CMainFrame* frame = GetPWR455App().GetMainFrame())
-        frame->SetMessageText(FromEngine(text));
-}
-
-void ClearStatusText()
-{
-    ShowStatusText(LoadResString(IDS_IDLE_MESSAGE));
-}
-
-void BindUndoCommands(CPWR455Doc& doc)
+void BindUndoCommands(wxDocument& doc, CUndoHistory& history)
 {
     doc.Bind(
-        wxEVT_MENU, [&doc](wxCommandEvent&) { UndoOrRedo(doc, false); }, CmdId(ID_EDIT_UNDO));
+        wxEVT_MENU, [&doc, &history](wxCommandEvent&) { UndoOrRedo(doc, history, false); },
+        CmdId(ID_EDIT_UNDO));
     doc.Bind(
-        wxEVT_MENU, [&doc](wxCommandEvent&) { UndoOrRedo(doc, true); }, CmdId(ID_EDIT_REDO));
+        wxEVT_MENU, [&doc, &history](wxCommandEvent&) { UndoOrRedo(doc, history, true); },
+        CmdId(ID_EDIT_REDO));
     doc.Bind(
         wxEVT_UPDATE_UI,
-        [&doc](wxUpdateUIEvent& event) {
-            const CUndoHistory& history = doc.GetHistory();
+        [&history](wxUpdateUIEvent& event) {
             UpdateItem(event, history.CanUndo(), history.GetUndoName(), IDS_MENU_UNDO,
                        IDS_MENU_UNDO_NAMED);
         },
         CmdId(ID_EDIT_UNDO));
     doc.Bind(
         wxEVT_UPDATE_UI,
-        [&doc](wxUpdateUIEvent& event) {
-            const CUndoHistory& history = doc.GetHistory();
+        [&history](wxUpdateUIEvent& event) {
             UpdateItem(event, history.CanRedo(), history.GetRedoName(), IDS_MENU_REDO,
                        IDS_MENU_REDO_NAMED);
         },

@@ -8,9 +8,6 @@
 
 #include <string>
 
-// Windows' headers make MessageBox a macro for a function of their own.
-#undef MessageBox
-
 class CCloneHost {
 public:
     // Icon of a message box.
@@ -36,8 +33,9 @@ public:
     virtual bool CheckCancel() = 0;
     virtual void DestroyProgress() = 0;
 
-    // A message box with an OK button only and the given icon.
-    virtual void MessageBox(const std::string& text, EIcon icon) = 0;
+    // A message box with an OK button only and the given icon. (Not named MessageBox: Windows'
+    // headers make that a macro.)
+    virtual void ShowNotice(const std::string& text, EIcon icon) = 0;
 
     // A question with OK and Cancel buttons (exclamation icon). True only for OK.
     virtual bool AskOkCancel(const std::string& text) = 0;

@@ -136,14 +136,14 @@ void CCloneOperations::Finish(EOperation operation, int result)
     if (!report.status.empty())
         m_host.SetStatusText(report.status);
     if (!report.box.empty())
-        m_host.MessageBox(report.box, report.icon);
+        m_host.ShowNotice(report.box, report.icon);
 }
 
 void CCloneOperations::ReportTransferFileFailure(EOperation operation)
 {
     m_link.SignalResult(false);
     m_host.SetStatusText(GetReport(operation, CCloneLink::kResultFailed).status);
-    m_host.MessageBox(LoadResString(IDS_CLONE_TRANSFER_FILE_ERROR), CCloneHost::EIcon::Exclamation);
+    m_host.ShowNotice(LoadResString(IDS_CLONE_TRANSFER_FILE_ERROR), CCloneHost::EIcon::Exclamation);
 }
 
 int CCloneOperations::Read()

@@ -85,7 +85,7 @@ void CConsoleCloneHost::DestroyProgress()
     m_progressDrawn = false;
 }
 
-void CConsoleCloneHost::MessageBox(const std::string& text, EIcon)
+void CConsoleCloneHost::ShowNotice(const std::string& text, EIcon)
 {
     m_out << TrimMessage(text) << std::endl;
 }

@@ -36,7 +36,7 @@ public:
     void SetProgressPos(int percent) override;
     bool CheckCancel() override;
     void DestroyProgress() override;
-    void MessageBox(const std::string& text, EIcon icon) override;
+    void ShowNotice(const std::string& text, EIcon icon) override;
     bool AskOkCancel(const std::string& text) override;
     void ShowInformation(const std::string& model, const std::string& comment) override;
     void BeginWaitCursor() override {}

@@ -58,7 +58,7 @@ private:
         void SetProgressPos(int percent) override { m_host.SetProgressPos(percent); }
         bool CheckCancel() override { return m_host.CheckCancel(); }
         void DestroyProgress() override { m_host.DestroyProgress(); }
-        void MessageBox(const std::string&, EIcon) override {}
+        void ShowNotice(const std::string&, EIcon) override {}
         bool AskOkCancel(const std::string&) override { return true; }
         void ShowInformation(const std::string&, const std::string&) override {}
         void BeginWaitCursor() override { m_host.BeginWaitCursor(); }

@@ -13,7 +13,7 @@ public:
     void SetProgressPos(int) override {}
     bool CheckCancel() override { return false; }
     void DestroyProgress() override {}
-    void MessageBox(const std::string&, EIcon) override {}
+    void ShowNotice(const std::string&, EIcon) override {}
     bool AskOkCancel(const std::string&) override { return true; }
     void ShowInformation(const std::string&, const std::string&) override {}
     void BeginWaitCursor() override {}

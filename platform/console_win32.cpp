@@ -85,13 +85,12 @@ private:
     char m_buffer[4096];
 };
 
-// Puts a console buffer under `stream` when `which` is a console. The buffer is never freed:
-// the streams are flushed at exit, after every static object of this program is gone.
-void UseConsole(std::ostream& stream, DWORD which)
+// A console buffer for the standard handle `which` when it is a console, else null. The buffer is
+// never freed: the streams are flushed at exit, after every static object of this program is gone.
+std::streambuf* ConsoleBuffer(DWORD which)
 {
     const HANDLE handle = ::GetStdHandle(which);
-    if (IsConsole(handle))
-        stream.rdbuf(new CConsoleBuffer(handle));
+    return IsConsole(handle) ? new CConsoleBuffer(handle) : nullptr;
 }
 
 } // namespace
@@ -112,9 +111,14 @@ std::vector<std::string> GetProgramArguments(int argc, char** argv)
 void SetUpStandardStreams()
 {
     // Pipes and files keep the C library's text mode, which writes CR LF for each line end.
-    UseConsole(std::cout, STD_OUTPUT_HANDLE);
-    UseConsole(std::cerr, STD_ERROR_HANDLE);
-    UseConsole(std::clog, STD_ERROR_HANDLE);
+    if (std::streambuf* out = ConsoleBuffer(STD_OUTPUT_HANDLE))
+        std::cout.rdbuf(out);
+    // cerr and clog share one buffer, so that their lines reach the console in the order written
+    // (cerr stays unit-buffered and flushes what clog left in it first).
+    if (std::streambuf* err = ConsoleBuffer(STD_ERROR_HANDLE)) {
+        std::cerr.rdbuf(err);
+        std::clog.rdbuf(err);
+    }
 }
 
 std::string ForStandardStream(const std::string& text)

@@ -3,12 +3,19 @@
 #   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=scripts/windows/mingw-w64-x86_64.cmake
 # PWR_WINDOWS_PREFIX is that script's cache folder (by default the link it leaves in the build
 # folder), PWR_WINEPREFIX the Wine prefix tests run in (by default wine/ in the build folder).
+# scripts/windows/build-third-party builds GoogleTest with this file as well.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(PWR_WINDOWS_HOST x86_64-w64-mingw32)
 
-set(CMAKE_C_COMPILER ${PWR_WINDOWS_HOST}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${PWR_WINDOWS_HOST}-g++-posix)
+# The triple, compilers and sysroot: toolchain.env, beside this file.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/toolchain.env _pwr_toolchain REGEX "^PWR_WINDOWS_[A-Z]+=")
+foreach(_pwr_line IN LISTS _pwr_toolchain)
+  string(REGEX MATCH "^([A-Z_]+)=\"?([^\"]*)\"?$" _pwr_match "${_pwr_line}")
+  set(${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
+endforeach()
+
+set(CMAKE_C_COMPILER ${PWR_WINDOWS_CC})
+set(CMAKE_CXX_COMPILER ${PWR_WINDOWS_CXX})
 set(CMAKE_RC_COMPILER ${PWR_WINDOWS_HOST}-windres)
 
 # try_compile() projects read this file again, with these two passed on.
@@ -25,7 +32,7 @@ endif()
 # programs (pkg-config, wx-config) from the build machine. The root is the cache folder itself,
 # not the link to it, as the paths that wx-config and pkg-config give lie inside the folder.
 file(REAL_PATH ${PWR_WINDOWS_PREFIX} _pwr_windows_root)
-set(CMAKE_FIND_ROOT_PATH /usr/${PWR_WINDOWS_HOST} ${_pwr_windows_root})
+set(CMAKE_FIND_ROOT_PATH ${PWR_WINDOWS_SYSROOT} ${_pwr_windows_root})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

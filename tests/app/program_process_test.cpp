@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "tests/common/child_process.h"
+#include "tests/common/test_files.h"
 
 namespace {
 
@@ -58,6 +59,10 @@ TEST(Pwr455Program, VersionAndHelpExitAtOnceTheTransferFileLivesAsLongAsTheProgr
     for (int tries = 0; tries < 500 && !titled(); ++tries)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_TRUE(titled());
+    // GTK was kept from OpenGL, which the program does not use.
+    const std::string maps = ReadFile("/proc/" + std::to_string(first.Pid()) + "/maps");
+    for (const char* library : {"libGLX", "libEGL", "libLLVM"})
+        EXPECT_EQ(maps.find(library), std::string::npos) << library;
     // The session manager's request to end: a normal exit with the usual clean-up.
     first.Signal(SIGTERM);
     EXPECT_EQ(first.Finish().status, 0);

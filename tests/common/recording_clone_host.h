@@ -41,7 +41,7 @@ public:
         m_percent = -1;
         Add("progress-destroy");
     }
-    void MessageBox(const std::string& text, EIcon icon) override
+    void ShowNotice(const std::string& text, EIcon icon) override
     {
         Add((icon == EIcon::Exclamation ? "box!:" : "box:") + text);
     }

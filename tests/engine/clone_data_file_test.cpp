@@ -9,8 +9,6 @@
 
 #include "engine/clone_image.h"
 #include "engine/hex_record.h"
-#include "tests/common/file_size_limit.h"
-#include "tests/common/scratch_dir.h"
 #include "tests/common/test_files.h"
 #include "tests/engine/command_steps.h"
 
@@ -125,20 +123,4 @@ TEST(HexRecord, SpareBitsOfAnOddSizedImageCountAsLoaded)
     EXPECT_TRUE(record.IsLoadedFrom(2) && !record.IsLoadedFrom(1));
     record.Bind(other);
     EXPECT_FALSE(record.IsLoadedFrom(2));
-}
-
-TEST(CloneDataFileDisk, AFailedSaveLeavesTheOldFile)
-{
-    CCloneImage image;
-    FillPattern(image, 3);
-    CScratchDir scratch;
-    const std::string path = scratch.In("data.qrb");
-    WriteFile(path, "old contents");
-    CFileSizeLimit full(100); // a full disk: a write error, and the old file stays
-    ASSERT_TRUE(full.IsActive());
-    const std::string result = CCloneDataFile::Save(path, image, "");
-    full.Lift();
-    EXPECT_EQ(result, "WRITE_ERROR");
-    EXPECT_EQ(ReadFile(path), "old contents");
-    EXPECT_EQ(scratch.Entries(), std::vector<std::string>{"data.qrb"});
 }
