@@ -85,13 +85,13 @@ void CancelAndSettle(HANDLE port, OVERLAPPED& ov)
     ::GetOverlappedResult(port, &ov, &ignored, TRUE);
 }
 
-// Starts an operation on `ov` and waits up to `limitMs` for it; true with the bytes moved
-// when it completed, false with `error` when it failed or was cancelled at the limit.
+// Starts an operation on `ov` (which resets its event) and waits up to `limitMs` for it; true
+// with the bytes moved when it completed, false with `error` when it failed or was cancelled at
+// the limit.
 template <typename Start>
 bool RunOverlapped(HANDLE port, OVERLAPPED& ov, DWORD limitMs, Start start, DWORD& moved,
                    DWORD& error)
 {
-    ::ResetEvent(ov.hEvent);
     if (!start(&ov)) {
         error = ::GetLastError();
         if (error != ERROR_IO_PENDING)
@@ -214,6 +214,9 @@ bool ConfigureSerialLine(int handle, unsigned baud, int& error)
     dcb.fOutX = FALSE;
     dcb.fInX = FALSE;
     dcb.fRtsControl = RTS_CONTROL_ENABLE;
+    // A line error (framing, overrun, parity) must not stop reading until it is cleared: the
+    // protocol's checks catch the bytes it spoils.
+    dcb.fAbortOnError = FALSE;
     if (!::SetCommState(port, &dcb) || !::SetCommMask(port, EV_RXCHAR)) {
         error = static_cast<int>(::GetLastError());
         return false;
@@ -276,15 +279,31 @@ bool WriteSerial(int handle, const uint8_t* data, size_t length, unsigned limitM
     return true;
 }
 
+// Takes everything waiting into the port's buffer in one read, which the time-outs set at open
+// make return at once. False when the read fails (the line is gone).
+bool FillBuffer(CPortIo& io, DWORD& error)
+{
+    DWORD got = 0;
+    const auto start = [&io](OVERLAPPED* ov) {
+        return ::ReadFile(io.port, io.buffer.data(), static_cast<DWORD>(io.buffer.size()), nullptr,
+                          ov) != 0;
+    };
+    if (!RunOverlapped(io.port, io.readIo, INFINITE, start, got, error))
+        return false;
+    io.begin = 0;
+    io.end = got;
+    return true;
+}
+
 size_t GetSerialWaitingCount(int handle)
 {
     CPortIo* io = FindPort(handle);
-    if (io && io->Buffered() > 0)
-        return io->Buffered();
-    // Also clears a line error (framing, overrun, parity), which the protocol's checks catch.
-    DWORD errors = 0;
-    COMSTAT status = {};
-    return ::ClearCommError(ToHandle(handle), &errors, &status) ? status.cbInQue : 0;
+    if (!io)
+        return 0;
+    DWORD error = 0;
+    if (io->Buffered() == 0 && !FillBuffer(*io, error))
+        return 0;
+    return io->Buffered();
 }
 
 long ReadSerial(int handle, uint8_t* buffer, size_t count, int& error)
@@ -294,20 +313,10 @@ long ReadSerial(int handle, uint8_t* buffer, size_t count, int& error)
         error = ERROR_INVALID_HANDLE;
         return -1;
     }
-    if (io->Buffered() == 0) {
-        // The time-outs set at open make this take everything waiting and return at once.
-        DWORD got = 0;
-        DWORD failure = 0;
-        const auto start = [&](OVERLAPPED* ov) {
-            return ::ReadFile(io->port, io->buffer.data(), static_cast<DWORD>(io->buffer.size()),
-                              nullptr, ov) != 0;
-        };
-        if (!RunOverlapped(io->port, io->readIo, INFINITE, start, got, failure)) {
-            error = static_cast<int>(failure);
-            return -1;
-        }
-        io->begin = 0;
-        io->end = got;
+    DWORD failure = 0;
+    if (io->Buffered() == 0 && !FillBuffer(*io, failure)) {
+        error = static_cast<int>(failure);
+        return -1;
     }
     const size_t n = std::min(count, io->Buffered());
     std::copy_n(io->buffer.begin() + static_cast<std::ptrdiff_t>(io->begin), n, buffer);
@@ -325,18 +334,11 @@ ESerialInput WaitSerialInput(int handle, unsigned milliseconds)
     CPortIo* io = FindPort(handle);
     if (!io)
         return ESerialInput::HungUp;
-    DWORD errors = 0;
-    COMSTAT status = {};
     if (io->Buffered() > 0)
         return ESerialInput::Waiting;
-    if (!::ClearCommError(io->port, &errors, &status))
-        return ESerialInput::HungUp;
-    if (status.cbInQue > 0)
-        return ESerialInput::Waiting;
     if (!io->waitPending) {
-        // A byte that arrived since the queue was looked at completes the wait at once: the
-        // driver keeps the events of the mask that happened while no wait was pending.
-        ::ResetEvent(io->waitIo.hEvent);
+        // Bytes in the driver's queue, or arriving before the wait starts, complete it at once:
+        // the driver keeps the events of its mask that came while no wait was pending.
         if (::WaitCommEvent(io->port, &io->waitEvents, &io->waitIo))
             return (io->waitEvents & EV_RXCHAR) ? ESerialInput::Waiting : ESerialInput::None;
         if (::GetLastError() != ERROR_IO_PENDING)
