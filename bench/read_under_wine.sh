@@ -16,7 +16,7 @@ cd "$dir"
 server_cpu() {
   local pid tick
   tick=$(getconf CLK_TCK)
-  for pid in $(pgrep -x wineserver || true); do
+  for pid in $(pgrep "^wineserver" || true); do
     if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$(realpath "$prefix")"; then
       awk -v t="$tick" '{ printf "%.3f\n", ($14 + $15) / t }' "/proc/$pid/stat"
       return
