@@ -10,7 +10,8 @@ FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
 .PHONY: all deps configure build run test test-fast test-asan screenshots coverage bench fuzz \
-        install package lint-package windows-deps windows test-windows clean
+        install package lint-package windows-deps windows test-windows clean \
+        pot update-po
 
 all: build
 
@@ -75,6 +76,14 @@ fuzz: deps
 	    -DPWR_FUZZ=ON -DPWR_BUILD_GUI=OFF -DPWR_BUILD_TESTS=OFF -DPWR_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(FUZZBUILD) -j $(JOBS)
 	@./scripts/run-fuzzers $(FUZZBUILD) $(FUZZ_SECONDS)
+
+# The translation template po/pwr455.pot from the sources, and the catalogs po/LANG.po merged
+# with it (README, "Languages").
+pot:
+	@./scripts/update-catalogs pot
+
+update-po: pot
+	@./scripts/update-catalogs po
 
 install: build
 	@cmake --install $(BUILD)

@@ -52,7 +52,11 @@ wxString ResString(unsigned id)
 
 wxString GetDocField(EDocField field)
 {
-    const wxArrayString fields = wxSplit(ResString(IDR_MAINFRAME), '\n', '\0');
+    // The extension and the type id are names the system knows the files by, in every language.
+    const bool named = field == EDocField::kFilterExt || field == EDocField::kFileTypeId;
+    const wxArrayString fields = wxSplit(
+        wxString::FromUTF8(named ? LoadEnglishResString(IDR_MAINFRAME) : LoadResString(IDR_MAINFRAME)),
+        '\n', '\0');
     const size_t index = static_cast<size_t>(field);
     return index < fields.size() ? fields[index] : wxString();
 }

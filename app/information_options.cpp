@@ -52,7 +52,7 @@ bool GetInformationText(const std::vector<std::string>& args, std::string* text,
     if (help) {
         *text = LoadResString(IDS_APP_USAGE);
     } else {
-        std::string line = LoadResString(IDS_APP_VERSION);
+        std::string line = LoadEnglishResString(IDS_APP_VERSION);
         const size_t at = line.find("%s");
         if (at != std::string::npos)
             line.replace(at, 2, PWR_VERSION);

@@ -27,7 +27,10 @@
 #include "app/splash_window.h"
 #include "app/window_manager.h"
 #include "app/xrc_util.h"
+#include "language/program_language.h"
 #include "profile/profile.h"
+#include "radio/text_util.h"
+#include "res/string_table.h"
 
 namespace {
 
@@ -81,6 +84,10 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_UPDATE_UI(CmdId(ID_VIEW_TOOLBAR), CMainFrame::OnUpdateViewToolBar)
     EVT_MENU(CmdId(ID_VIEW_STATUS_BAR), CMainFrame::OnViewStatusBar)
     EVT_UPDATE_UI(CmdId(ID_VIEW_STATUS_BAR), CMainFrame::OnUpdateViewStatusBar)
+    EVT_MENU_RANGE(CmdId(ID_VIEW_LANGUAGE_SYSTEM), CmdId(ID_VIEW_LANGUAGE_FI),
+                   CMainFrame::OnViewLanguage)
+    EVT_UPDATE_UI_RANGE(CmdId(ID_VIEW_LANGUAGE_SYSTEM), CmdId(ID_VIEW_LANGUAGE_FI),
+                        CMainFrame::OnUpdateViewLanguage)
     EVT_MENU(CmdId(ID_HELP_INDEX), CMainFrame::OnHelpIndex)
     EVT_MENU(CmdId(ID_HELP_FINDER), CMainFrame::OnHelpFinder)
 wxEND_EVENT_TABLE()
@@ -357,6 +364,36 @@ void CMainFrame::OnViewStatusBar(wxCommandEvent&)
 void CMainFrame::OnUpdateViewStatusBar(wxUpdateUIEvent& event)
 {
     event.Check(m_statusBar && m_statusBar->IsShown());
+}
+
+namespace {
+
+// The language of a View > Language item, in the order of ProgramLanguages().
+const CProgramLanguage* LanguageOfCommand(int commandId)
+{
+    const size_t index = static_cast<size_t>(commandId - CmdId(ID_VIEW_LANGUAGE_SYSTEM));
+    const auto& languages = ProgramLanguages();
+    return index < languages.size() ? &languages[index] : nullptr;
+}
+
+} // namespace
+
+void CMainFrame::OnViewLanguage(wxCommandEvent& event)
+{
+    const CProgramLanguage* language = LanguageOfCommand(event.GetId());
+    const wxMenuItem* item = GetMenuBar() ? GetMenuBar()->FindItem(event.GetId()) : nullptr;
+    if (!language || !item)
+        return;
+    // The windows keep their texts until the next start: they are built with them.
+    CProfile::Session().SetLanguage(language->code);
+    SetMessageText(wxString::FromUTF8(FormatText(LoadResString(IDS_LANGUAGE_NEXT_START),
+                                                 {item->GetItemLabelText().utf8_string()})));
+}
+
+void CMainFrame::OnUpdateViewLanguage(wxUpdateUIEvent& event)
+{
+    const CProgramLanguage* language = LanguageOfCommand(event.GetId());
+    event.Check(language && CProfile::Session().GetLanguage() == language->code);
 }
 
 void CMainFrame::OnHelpIndex(wxCommandEvent&)

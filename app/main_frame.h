@@ -73,6 +73,8 @@ private:
     void OnUpdateViewToolBar(wxUpdateUIEvent& event);
     void OnViewStatusBar(wxCommandEvent& event);
     void OnUpdateViewStatusBar(wxUpdateUIEvent& event);
+    void OnViewLanguage(wxCommandEvent& event);
+    void OnUpdateViewLanguage(wxUpdateUIEvent& event);
     void OnHelpIndex(wxCommandEvent& event);
     void OnHelpFinder(wxCommandEvent& event);
 

@@ -4,6 +4,7 @@
 #include <wx/choice.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/translation.h>
 
 #include "app/app_resources.h"
 #include "app/engine_text.h"
@@ -18,8 +19,14 @@ namespace {
 const char kOn[] = "ON";
 const char kOff[] = "OFF";
 
+// The engine's priority channel while priority scanning is off.
+const char kEnginePriorityOff[] = "Off";
+
 // The first entry of the priority list; also the member's text when no channel is chosen.
-const char kPriorityOff[] = "Off";
+wxString PriorityOffText()
+{
+    return ResString(IDS_LEVEL_OFF);
+}
 
 const char* OnOff(bool on)
 {
@@ -52,7 +59,7 @@ void CPropertyPageC31::LoadFromRadio()
     m_scanHanger = radio.GetScanHanger() == kOn;
     m_scanMode = ResString(radio.GetScanMode() == "NORMAL" ? IDS_SCAN_MODE_NORMAL
                                                            : IDS_SCAN_MODE_PRIO);
-    m_prioCh = radio.GetScanPrio() == kOff ? wxString(kPriorityOff) : FromEngine(radio.GetPrioCh());
+    m_prioCh = radio.GetScanPrio() == kOff ? PriorityOffText() : FromEngine(radio.GetPrioCh());
     m_openingText = FromEngine(radio.GetOpeningText());
 }
 
@@ -74,7 +81,8 @@ void CPropertyPageC31::CreatePage(wxWindow* parent)
 
 wxString CPropertyPageC31::GetCaption() const
 {
-    return " Common ";
+    // TRANSLATORS: The tab of a settings page; the blanks at both ends are layout: keep them.
+    return _(" Common ");
 }
 
 void CPropertyPageC31::SetTexts()
@@ -107,7 +115,7 @@ void CPropertyPageC31::FillPriorityList()
     // "Off", channel 1 (always offered) and every channel in use; each entry's data is its
     // channel number.
     m_prioChList->Clear();
-    m_prioChList->Append(kPriorityOff);
+    m_prioChList->Append(PriorityOffText());
     for (unsigned n = 1; n <= CR455Radio::kChannelCount; ++n) {
         if (n == 1 || (m_radioData && m_radioData->GetChAppear(n) != kOff))
             m_prioChList->Append(wxString::Format("%d", static_cast<int>(n)),
@@ -122,7 +130,7 @@ void CPropertyPageC31::FillPriorityList()
             wanted = static_cast<uintptr_t>(value);
     }
     m_prioChList->SetSelection(0);
-    m_prioCh = kPriorityOff;
+    m_prioCh = PriorityOffText();
     for (unsigned i = 1; i < m_prioChList->GetCount(); ++i) {
         if (reinterpret_cast<uintptr_t>(m_prioChList->GetClientData(i)) == wanted) {
             m_prioCh = m_prioChList->GetString(i);
@@ -192,6 +200,7 @@ void CPropertyPageC31::ApplyToRadio()
         radio.SetLcdDimmer(m_lcdBacklight == ResString(IDS_LEVEL_HIGH) ? "HIGH" : "LOW");
     }
     radio.SetScanMode(m_scanMode == ResString(IDS_SCAN_MODE_NORMAL) ? "NORMAL" : "PRIO");
-    radio.SetPriorityChannel(TrimLeft(ToEngine(m_prioCh)));
+    radio.SetPriorityChannel(m_prioCh == PriorityOffText() ? std::string(kEnginePriorityOff)
+                                                          : TrimLeft(ToEngine(m_prioCh)));
     radio.SetOpeningText(ToEngine(m_openingText));
 }

@@ -3,6 +3,7 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/textctrl.h>
+#include <wx/translation.h>
 
 #include "app/app_resources.h"
 #include "app/engine_text.h"
@@ -64,7 +65,8 @@ void CPropertyPageC32::CreatePage(wxWindow* parent)
 
 wxString CPropertyPageC32::GetCaption() const
 {
-    return " Advanced ";
+    // TRANSLATORS: The tab of a settings page; the blanks at both ends are layout: keep them.
+    return _(" Advanced ");
 }
 
 bool CPropertyPageC32::OnSetActive()

@@ -1,5 +1,6 @@
 #include "app/pwr455_app.h"
 
+#include <clocale>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include <wx/msgdlg.h>
 #include <wx/stdpaths.h>
 #include <wx/sysopt.h>
+#include <wx/uilocale.h>
 #include <wx/utils.h>
 
 #include "app/about_dialog.h"
@@ -28,6 +30,7 @@
 #include "app/recent_file_list.h"
 #include "app/splash_window.h"
 #include "app/toolkit_style.h"
+#include "language/program_language.h"
 #include "platform/file_handover.h"
 #include "platform/instance_lock.h"
 #include "profile/profile.h"
@@ -65,6 +68,13 @@ CPWR455App::CPWR455App()
 }
 
 CPWR455App::~CPWR455App() = default;
+
+void CPWR455App::UseChosenLanguage()
+{
+    wxUILocale::UseDefault();
+    // Read only: the session opens the profile again later, and tells what is wrong with it.
+    UseLanguage(CProfile().GetLanguage(), true);
+}
 
 void CPWR455App::OnInitCmdLine(wxCmdLineParser& parser)
 {
@@ -117,6 +127,9 @@ bool CPWR455App::OnInit()
 {
     if (!wxApp::OnInit())
         return false;
+    // The toolkit has set the user's locale; numbers in files, fields and the channel list keep
+    // their point in every language.
+    std::setlocale(LC_NUMERIC, "C");
     CSplashWindow::EnableSplashScreen(true);
     // A lock that cannot be had anywhere does not keep the program from starting.
     m_instanceLock = std::make_unique<CInstanceLock>(kInstanceName);
@@ -327,13 +340,18 @@ wxString CPWR455App::FindHelpBook()
 #ifdef PWR_SOURCE_HELP_DIR
     dirs[3] = PWR_SOURCE_HELP_DIR;
 #endif
+    // The book of the language in use lies in a folder named by its code; English is the
+    // book of any language that has none.
+    const wxString language = wxString::FromUTF8(LanguageInUse());
     for (const wxString& dir : dirs) {
         if (dir.empty())
             continue;
-        wxFileName book(dir, kHelpBookName);
-        book.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
-        if (book.FileExists())
-            return book.GetFullPath();
+        for (const wxString& folder : {dir + "/" + language, dir}) {
+            wxFileName book(folder, kHelpBookName);
+            book.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
+            if (book.FileExists())
+                return book.GetFullPath();
+        }
     }
     return wxString();
 }

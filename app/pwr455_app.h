@@ -27,6 +27,9 @@ public:
     // cannot be used (an unknown option, two files): says so on standard error and returns 2;
     // otherwise -1. Runs before the toolkit starts, so that all work without a display.
     static int AnswerInformationOptions(int argc, char** argv);
+    // The language of View > Language (the system's by default) for every text from here on;
+    // wxWidgets' own texts follow it.
+    static void UseChosenLanguage();
 
     void OnInitCmdLine(wxCmdLineParser& parser) override;
     bool OnCmdLineParsed(wxCmdLineParser& parser) override;

@@ -157,6 +157,12 @@ void CPWR455View::CreateColumns()
         const int stored = CProfile::Session().GetColumnWidth(c);
         int width = ColumnWidthFromProfile(c, stored);
         const wxString header = ResString(kColumns[c].header);
+        // A translated header longer than the English one widens its column by the difference,
+        // until the user chooses a width: it fits as the English one does.
+        const int longer = m_list->GetTextExtent(header).x -
+                           m_list->GetTextExtent(wxString::FromUTF8(LoadEnglishResString(kColumns[c].header))).x;
+        if (stored == 0 && longer > 0)
+            width = std::min(width + longer, kMaxColumnWidth);
         m_list->InsertColumn(static_cast<long>(c), header, wxLIST_FORMAT_RIGHT, width);
     }
     m_list->SetAccessibleHeaderName(kColumnCount - 1, ResString(IDS_LIST_SPARE_ACCESSIBLE_NAME));

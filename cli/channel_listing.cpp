@@ -32,20 +32,32 @@ std::array<std::string, kShown> ListedRow(const std::array<std::string, kChannel
 std::string FormatChannelList(const CR455Radio& radio)
 {
     std::vector<std::vector<std::string>> rows = {{
-        LoadResString(IDS_CLI_COLUMN_CH),
-        LoadResString(IDS_CLI_COLUMN_PRIO),
-        LoadResString(IDS_CLI_COLUMN_FREQUENCY),
-        LoadResString(IDS_CLI_COLUMN_CARRIER),
-        LoadResString(IDS_CLI_COLUMN_NAME),
-        LoadResString(IDS_CLI_COLUMN_TX_INHIBIT),
-        LoadResString(IDS_CLI_COLUMN_LOCKOUT),
+        LoadEnglishResString(IDS_CLI_COLUMN_CH),
+        LoadEnglishResString(IDS_CLI_COLUMN_PRIO),
+        LoadEnglishResString(IDS_CLI_COLUMN_FREQUENCY),
+        LoadEnglishResString(IDS_CLI_COLUMN_CARRIER),
+        LoadEnglishResString(IDS_CLI_COLUMN_NAME),
+        LoadEnglishResString(IDS_CLI_COLUMN_TX_INHIBIT),
+        LoadEnglishResString(IDS_CLI_COLUMN_LOCKOUT),
     }};
     for (unsigned ch = 1; ch <= CR455Radio::kChannelCount; ++ch) {
-        const auto row = ListedRow(BuildChannelRow(radio, ch));
+        const auto row = ListedRow(BuildChannelRow(radio, ch, LoadEnglishResString));
         rows.emplace_back(row.begin(), row.end());
     }
     return FormatColumns(rows);
 }
+
+namespace {
+
+// The columns a cell takes on a terminal: one per character, however many bytes it has in UTF-8
+// (translated headers have accented letters).
+size_t ColumnsOf(const std::string& text)
+{
+    return static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+} // namespace
 
 std::string FormatColumns(std::vector<std::vector<std::string>> rows)
 {
@@ -57,7 +69,7 @@ std::string FormatColumns(std::vector<std::vector<std::string>> rows)
     for (const auto& row : rows) {
         widths.resize(std::max(widths.size(), row.size()));
         for (size_t c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], row[c].size());
+            widths[c] = std::max(widths[c], ColumnsOf(row[c]));
     }
     std::string out;
     for (const auto& row : rows) {
@@ -65,7 +77,7 @@ std::string FormatColumns(std::vector<std::vector<std::string>> rows)
         for (size_t c = 0; c < row.size(); ++c) {
             std::string cell = row[c];
             if (c + 1 < row.size())
-                cell.resize(widths[c] + 2, ' ');
+                cell.append(widths[c] + 2 - ColumnsOf(cell), ' ');
             text += cell;
         }
         out += TrimRight(text) + "\n";

@@ -75,7 +75,7 @@ int RunCommand(const std::vector<std::string>& args, CCliIo& io)
         return kExitOk;
     }
     if (name == "--version") {
-        io.out << FormatText(LoadResString(IDS_CLI_VERSION), {PWR_VERSION}) << '\n';
+        io.out << FormatText(LoadEnglishResString(IDS_CLI_VERSION), {PWR_VERSION}) << '\n';
         return kExitOk;
     }
     const auto& commands = GetCliCommands();

@@ -26,6 +26,7 @@ const char kRecentFiles[] = "/Recent File List/";
 const char kWindowPosition[] = "/Window Position/";
 const char kColumn[] = "/Column/";
 const char kAirportListFile[] = "/Airports/ListFile";
+const char kLanguage[] = "/Display/Language";
 const char kToolBarBar[] = "/ToolBarState-Bar0/";
 const char kStatusBarBar[] = "/ToolBarState-Bar1/";
 const char kBarSummary[] = "/ToolBarState-Summary/";
@@ -321,4 +322,14 @@ wxString CProfile::GetAirportListFile() const
 void CProfile::SetAirportListFile(const wxString& path)
 {
     m_config->Write(kAirportListFile, path);
+}
+
+std::string CProfile::GetLanguage() const
+{
+    return m_config->Read(kLanguage, wxString()).utf8_string();
+}
+
+void CProfile::SetLanguage(const std::string& code)
+{
+    m_config->Write(kLanguage, wxString::FromUTF8(code));
 }

@@ -6,7 +6,7 @@
 //
 // The file is ${XDG_CONFIG_HOME:-~/.config}/PW-R455NORD/PW-R455NORD.conf (user_folders.h says
 // which home), in wxFileConfig's format. Sections: "CommPort", "Recent File List",
-// "Window Position", "Column", "Airports" and the bar state written at close.
+// "Window Position", "Column", "Airports", "Display" and the bar state written at close.
 // !!! The section and value names are the stored format: do not rename them. !!!
 //
 // It is read once, whole and bounded: a file over kMaxFileSize, or one that is not a regular
@@ -99,6 +99,11 @@ public:
     // empty while the shipped list is used.
     wxString GetAirportListFile() const;
     void SetAirportListFile(const wxString& path);
+
+    // "Display": the language of View > Language ("Language": "en", "nb", ...; "" or missing:
+    // the system's).
+    std::string GetLanguage() const;
+    void SetLanguage(const std::string& code);
 
 private:
     // Sets the warning when the profile is used but its file could not be saved.

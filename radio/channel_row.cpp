@@ -16,7 +16,8 @@ std::string Cell(const std::string& text)
 
 } // namespace
 
-std::array<std::string, kChannelRowCells> BuildChannelRow(const CR455Radio& radio, unsigned ch)
+std::array<std::string, kChannelRowCells> BuildChannelRow(const CR455Radio& radio, unsigned ch,
+                                                          std::string (*load)(unsigned))
 {
     std::array<std::string, kChannelRowCells> cells;
     if (ch < 1 || ch > CR455Radio::kChannelCount)
@@ -27,12 +28,12 @@ std::array<std::string, kChannelRowCells> BuildChannelRow(const CR455Radio& radi
     if (radio.GetChAppear(ch) == "OFF")
         return cells;
     if (DecimalValue(radio.GetPrioCh()) == static_cast<int>(ch) && radio.GetScanPrio() == "ON")
-        cells[1] = Cell(LoadResString(IDS_CLI_COLUMN_PRIO));
+        cells[1] = Cell(load(IDS_CLI_COLUMN_PRIO));
     cells[2] = Cell(radio.GetChFrequency(ch) + " " + radio.GetChIsLegal(ch));
     cells[3] = Cell(radio.GetChName(ch));
     if (radio.GetChTxInhibit(ch) == "ON")
-        cells[4] = Cell(LoadResString(IDS_CLI_CELL_INHIBIT));
+        cells[4] = Cell(load(IDS_CLI_CELL_INHIBIT));
     if (radio.GetChLockout(ch) == "ON")
-        cells[5] = Cell(LoadResString(IDS_CLI_CELL_LOCKOUT));
+        cells[5] = Cell(load(IDS_CLI_CELL_LOCKOUT));
     return cells;
 }

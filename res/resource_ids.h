@@ -329,6 +329,15 @@ enum : unsigned {
     ID_EDIT_SORT_NAME = 32863,
     ID_EDIT_PASTE_ROWS = 32864,
     IDM_SORT_CHANNELS = 32865, // the Sort Channels submenu of the Edit menu
+    // The language of the program's texts: View > Language.
+    IDS_LANGUAGE_NEXT_START = 26900, // %1: the language's name
+    ID_VIEW_LANGUAGE_SYSTEM = 32880,
+    ID_VIEW_LANGUAGE_EN = 32881,
+    ID_VIEW_LANGUAGE_NB = 32882,
+    ID_VIEW_LANGUAGE_SV = 32883,
+    ID_VIEW_LANGUAGE_DA = 32884,
+    ID_VIEW_LANGUAGE_FI = 32885,
+    IDM_VIEW_LANGUAGE = 32886, // the Language submenu of the View menu
     // Air-band data: airport frequency lists, 8.33 kHz channel notes, the kneeboard card.
     IDS_AIR_LIST_CANNOT_READ = 27500,
     IDS_AIR_LIST_TOO_LARGE = 27501,

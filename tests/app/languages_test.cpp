@@ -1,0 +1,178 @@
+// The windows in each language: in a pseudo-language made from the template (every text longer
+// and accented) every visible text comes from the catalog, and in every language each label,
+// button and list header fits its control and each access key is used once per menu or dialog.
+#include "tests/app/gui_test.h"
+
+#include <map>
+#include <regex>
+
+#include <wx/button.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/tokenzr.h>
+
+#include "app/about_dialog.h"
+#include "app/airport_import_dlg.h"
+#include "app/compare_dlg.h"
+#include "app/port_settings_dlg.h"
+#include "language/program_language.h"
+#include "radio/data_differences.h"
+
+namespace {
+
+const char kPseudo[] = "xx";
+
+// Texts no catalog changes: names, numbers, ports.
+bool IsUntranslatable(const wxString& text)
+{
+    static const std::regex names("(PW-R455NORD|VX-R455NORD|COM[1-4]|[^A-Za-z])*");
+    return std::regex_match(text.utf8_string(), names);
+}
+
+class LanguagesTest : public testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override
+    {
+        wxSetEnv("PWR455_LOCALE_DIR", PWR_PSEUDO_LOCALE_DIR);
+        ASSERT_EQ(UseLanguage(GetParam(), true), GetParam());
+        StartProgram();
+    }
+    void TearDown() override
+    {
+        StopProgram();
+        UseLanguage("en", true);
+    }
+
+    // One text a person reads, `fits` when its control shows all of it.
+    void CheckText(const wxString& text, bool fits, const std::string& where)
+    {
+        if (GetParam() == kPseudo)
+            EXPECT_TRUE(text.Contains("~]") || IsUntranslatable(text))
+                << where << ": \"" << text << "\" did not come through the catalog";
+        EXPECT_TRUE(fits) << where << ": \"" << text << "\" is cut";
+    }
+
+    // Each access key once among `labels`.
+    static void CheckAccessKeys(const std::vector<wxString>& labels, const std::string& where)
+    {
+        std::map<wxUniChar, wxString> keys;
+        for (const wxString& label : labels) {
+            const int amp = label.Find('&');
+            if (amp == wxNOT_FOUND || amp + 1 >= static_cast<int>(label.length()))
+                continue;
+            const auto [it, added] = keys.emplace(wxTolower(label[amp + 1]), label);
+            EXPECT_TRUE(added) << where << ": \"" << label << "\" and \"" << it->second
+                               << "\" share their access key";
+        }
+    }
+
+    void CheckMenu(wxMenu* menu, const std::string& where)
+    {
+        std::vector<wxString> labels;
+        for (wxMenuItem* item : menu->GetMenuItems()) {
+            if (item->IsSeparator() || item->GetId() >= CmdId(ID_VIEW_LANGUAGE_EN) &&
+                                           item->GetId() <= CmdId(ID_VIEW_LANGUAGE_FI))
+                continue;
+            labels.push_back(item->GetItemLabel().BeforeFirst('\t'));
+            CheckText(item->GetItemLabelText(), true, where);
+            if (item->IsSubMenu())
+                CheckMenu(item->GetSubMenu(), where + " > " + item->GetItemLabelText().utf8_string());
+        }
+        CheckAccessKeys(labels, where);
+    }
+
+    // Every label, button, list and header of `window`, which must be shown.
+    void CheckWindow(wxWindow* window, const std::string& where)
+    {
+        std::vector<wxString> labels;
+        CheckChildren(window, where, labels);
+        CheckAccessKeys(labels, where);
+    }
+
+    void CheckChildren(wxWindow* window, const std::string& where, std::vector<wxString>& labels)
+    {
+        for (wxWindow* child : window->GetChildren()) {
+            if (!child->IsShown())
+                continue;
+            const bool fits = child->GetBestSize().x <= child->GetSize().x;
+            if (dynamic_cast<wxStaticText*>(child) || dynamic_cast<wxButton*>(child) ||
+                dynamic_cast<wxCheckBox*>(child) || dynamic_cast<wxRadioButton*>(child) ||
+                dynamic_cast<wxStaticBox*>(child)) {
+                labels.push_back(child->GetLabel());
+                if (!child->GetLabelText().empty())
+                    CheckText(child->GetLabelText(), fits, where);
+            } else if (auto* choice = dynamic_cast<wxChoice*>(child)) {
+                for (const wxString& item : choice->GetStrings())
+                    CheckText(item, choice->GetTextExtent(item).x < choice->GetSize().x, where);
+            } else if (auto* list = dynamic_cast<wxListCtrl*>(child)) {
+                for (int c = 0; c < list->GetColumnCount(); ++c) {
+                    wxListItem column;
+                    column.SetMask(wxLIST_MASK_TEXT);
+                    list->GetColumn(c, column);
+                    // A header cut in English is cut by as much in the others (and shows "...").
+                    if (!column.GetText().Trim().empty())
+                        CheckText(column.GetText(), true, where + " header");
+                }
+            }
+            CheckChildren(child, where, labels);
+        }
+    }
+
+    template <class T>
+    CExpectAction<T> Check(const std::string& where)
+    {
+        return CExpectAction<T>([=](T& dialog) {
+            dialog.Show();
+            WaitFor([&] { return dialog.IsShownOnScreen(); });
+            CheckWindow(&dialog, where);
+            dialog.Hide();
+            return wxID_CANCEL;
+        });
+    }
+};
+
+TEST_P(LanguagesTest, EveryWindowSpeaksTheLanguageAndFits)
+{
+    CMainFrame* frame = GetPWR455App().GetMainFrame();
+    wxMenuBar* bar = frame->GetMenuBar();
+    std::vector<wxString> titles;
+    for (size_t m = 0; m < bar->GetMenuCount(); ++m) {
+        titles.push_back(bar->GetMenuLabel(m));
+        CheckText(bar->GetMenuLabelText(m), true, "menu bar");
+        CheckMenu(bar->GetMenu(m), bar->GetMenuLabelText(m).utf8_string());
+    }
+    CheckAccessKeys(titles, "menu bar");
+    CheckWindow(frame, "main window");
+    wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY), Check<CEditMemoryDlg>("Edit Memory"));
+    for (int page = 0; page < 2; ++page) {
+        dynamic_cast<CPWR455View*>(GetPWR455App().GetDocument()->GetFirstView())->SetSettingsPage(page);
+        wxTEST_DIALOG(SendCommand(ID_VIEW_COMMON_SETTING),
+                      Check<CFixedFontPropertySheet>("settings page " + std::to_string(page)));
+    }
+    wxTEST_DIALOG(SendCommand(ID_FILE_IMPORT_AIRPORTS), Check<CAirportImportDlg>("airport import"));
+    wxTEST_DIALOG(SendCommand(ID_PORT_SETTINGS), Check<CPortSettingsDlg>("port settings"));
+    CNewRadio other;
+    other.SetCloneComment("FIELD 7");
+    auto* compare = new CCompareDlg(frame, ListDifferences(*GetPWR455App().GetDocument()->GetRadioData(), other));
+    compare->Show();
+    CheckWindow(compare, "compare");
+    compare->Destroy();
+    auto* about = new CAboutDialog(frame);
+    about->Show();
+    CheckWindow(about, "about");
+    about->Destroy();
+}
+
+std::vector<std::string> TestedLanguages()
+{
+    std::vector<std::string> languages{kPseudo};
+    for (const wxString& code : wxSplit(PWR_CATALOG_LANGUAGES, ';', '\0'))
+        if (!code.empty())
+            languages.push_back(code.utf8_string());
+    return languages;
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogs, LanguagesTest, testing::ValuesIn(TestedLanguages()));
+
+} // namespace
