@@ -300,6 +300,9 @@ size_t GetSerialWaitingCount(int handle)
     CPortIo* io = FindPort(handle);
     if (!io)
         return 0;
+    // A wait that has not finished has seen nothing arrive: no read needed to know it.
+    if (io->Buffered() == 0 && io->waitPending && !HasOverlappedIoCompleted(&io->waitIo))
+        return 0;
     DWORD error = 0;
     if (io->Buffered() == 0 && !FillBuffer(*io, error))
         return 0;
