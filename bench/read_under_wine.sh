@@ -2,8 +2,9 @@
 # A read from the simulated transceiver paced at 9600 baud, through the Linux tool and through the
 # Windows tool under Wine (the Linux tool's simulator on a pseudo-terminal mapped to COM7): the
 # median wall time of each, their ratio, with and without Wine's own start (a run of
-# `pwr455-cli.exe --version`), and the processor time the Windows tool and the Wine server spend
-# in percent of the read's wall time. It prints figures and fails only when a read fails.
+# `pwr455-cli.exe --version`), and the processor time the Windows tool (also without its start)
+# and the Wine server spend in percent of the wall time. It prints figures and fails only when a
+# read fails.
 # Usage: bench/read_under_wine.sh WINE_RUN WINEPREFIX LINUX_CLI WINDOWS_CLI [RUNS]
 set -euo pipefail
 wine_run=$1 prefix=$2 linux=$3 windows=$4 runs=${5:-3}
@@ -54,13 +55,16 @@ linux_s=$(cut -d' ' -f1 linux.txt | median)
 linux_cpu=$(awk '{ print $2 / $1 * 100 }' linux.txt | median)
 windows_s=$(cut -d' ' -f1 windows.txt | median)
 start_s=$(cut -d' ' -f1 start.txt | median)
+start_cpu=$(cut -d' ' -f2 start.txt | median)
 tool_cpu=$(awk '{ print $2 / $1 * 100 }' windows.txt | median)
+windows_cpu=$(cut -d' ' -f2 windows.txt | median)
 server_pct=$(awk '{ print $3 / $1 * 100 }' windows.txt | median)
 awk -v l="$linux_s" -v lc="$linux_cpu" -v w="$windows_s" -v s="$start_s" -v tc="$tool_cpu" \
-    -v sc="$server_pct" -v n="$runs" 'BEGIN {
+    -v wc="$windows_cpu" -v sc="$start_cpu" -v server="$server_pct" -v n="$runs" 'BEGIN {
   printf "Read from the realtime simulator, median of %d runs:\n", n
-  printf "  Linux tool              %6.2f s   CPU %4.1f %%\n", l, lc
-  printf "  Windows tool under Wine %6.2f s   CPU %4.1f %% (tool) + %.1f %% (Wine server)\n", w, tc, sc
-  printf "  Wine start (--version)  %6.2f s\n", s
-  printf "  Ratio Windows/Linux     %6.2f x, %.2f x without Wine'\''s start\n", w / l, (w - s) / l
+  printf "  Linux tool               %6.2f s   CPU %4.1f %%\n", l, lc
+  printf "  Windows tool under Wine  %6.2f s   CPU %4.1f %%, Wine server %.1f %%\n", w, tc, server
+  printf "  Wine start (--version)   %6.2f s   %.2f s of CPU\n", s, sc
+  printf "  Without Wine'\''s start    %6.2f s   CPU %4.1f %%\n", w - s, (wc - sc) / (w - s) * 100
+  printf "  Ratio Windows/Linux      %6.2f x, %.2f x without Wine'\''s start\n", w / l, (w - s) / l
 }'
