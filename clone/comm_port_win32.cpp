@@ -24,6 +24,10 @@ constexpr DWORD kQueueBytes = 8192;
 // Set once at open: a read takes what is waiting and returns at once; a write has no limit of
 // the driver's own, since WriteSerial bounds its wait itself.
 constexpr COMMTIMEOUTS kPortTimeouts = {MAXDWORD, 0, 0, 0, 0};
+// The longest a read of bytes already waiting may take.
+constexpr DWORD kFillLimitMs = 1000;
+// How often the queue is looked at where the driver cannot report input.
+constexpr DWORD kQueueWatchMs = 5;
 
 HANDLE ToHandle(int handle)
 {
@@ -40,6 +44,8 @@ struct CPortIo {
     OVERLAPPED waitIo = {};
     DWORD waitEvents = 0;
     bool waitPending = false;
+    // Until a wait for input fails without the line being gone.
+    bool eventsReported = true;
     std::array<uint8_t, kQueueBytes> buffer;
     size_t begin = 0;
     size_t end = 0;
@@ -279,21 +285,77 @@ bool WriteSerial(int handle, const uint8_t* data, size_t length, unsigned limitM
     return true;
 }
 
-// Takes everything waiting into the port's buffer in one read, which the time-outs set at open
-// make return at once. False when the read fails (the line is gone).
+namespace {
+
+// Takes everything waiting into the port's buffer in one read. The read asks for exactly what
+// the driver's queue holds, so that it never waits for more (an overlapped read may, whatever
+// the time-outs say); the limit only bounds a driver that does not deliver what it counted.
+// False when the line is gone or the read fails.
 bool FillBuffer(CPortIo& io, DWORD& error)
 {
-    DWORD got = 0;
-    const auto start = [&io](OVERLAPPED* ov) {
-        return ::ReadFile(io.port, io.buffer.data(), static_cast<DWORD>(io.buffer.size()), nullptr,
-                          ov) != 0;
-    };
-    if (!RunOverlapped(io.port, io.readIo, INFINITE, start, got, error))
+    DWORD errors = 0;
+    COMSTAT status = {};
+    if (!::ClearCommError(io.port, &errors, &status)) {
+        error = ::GetLastError();
         return false;
-    io.begin = 0;
+    }
+    io.begin = io.end = 0;
+    if (status.cbInQue == 0)
+        return true;
+    const auto wanted = static_cast<DWORD>(std::min<size_t>(status.cbInQue, io.buffer.size()));
+    DWORD got = 0;
+    const auto start = [&io, wanted](OVERLAPPED* ov) {
+        return ::ReadFile(io.port, io.buffer.data(), wanted, nullptr, ov) != 0;
+    };
+    if (!RunOverlapped(io.port, io.readIo, kFillLimitMs, start, got, error))
+        return false;
     io.end = got;
     return true;
 }
+
+enum class EInputEvent { Arrived, None, Failed };
+
+// Waits up to `milliseconds` for the driver to report input. The wait stays armed from one call
+// to the next; bytes in the queue, or arriving before it is armed, finish it at once, since the
+// driver keeps the events of its mask that came while no wait was armed.
+EInputEvent WaitForInputEvent(CPortIo& io, unsigned milliseconds)
+{
+    if (!io.waitPending) {
+        if (::WaitCommEvent(io.port, &io.waitEvents, &io.waitIo))
+            return (io.waitEvents & EV_RXCHAR) ? EInputEvent::Arrived : EInputEvent::None;
+        if (::GetLastError() != ERROR_IO_PENDING)
+            return EInputEvent::Failed;
+        io.waitPending = true;
+    }
+    if (::WaitForSingleObject(io.waitIo.hEvent, milliseconds) != WAIT_OBJECT_0)
+        return EInputEvent::None;
+    io.waitPending = false;
+    DWORD ignored = 0;
+    if (!::GetOverlappedResult(io.port, &io.waitIo, &ignored, FALSE))
+        return EInputEvent::Failed;
+    return (io.waitEvents & EV_RXCHAR) ? EInputEvent::Arrived : EInputEvent::None;
+}
+
+// For a driver that cannot report input (Wine's on a pseudo-terminal ends every such wait with
+// an error): looks at the queue every few milliseconds for up to `milliseconds`.
+ESerialInput WatchQueue(CPortIo& io, unsigned milliseconds)
+{
+    const ULONGLONG end = ::GetTickCount64() + milliseconds;
+    for (;;) {
+        DWORD errors = 0;
+        COMSTAT status = {};
+        if (!::ClearCommError(io.port, &errors, &status))
+            return ESerialInput::HungUp;
+        if (status.cbInQue > 0)
+            return ESerialInput::Waiting;
+        const ULONGLONG now = ::GetTickCount64();
+        if (now >= end)
+            return ESerialInput::None;
+        ::Sleep(static_cast<DWORD>(std::min<ULONGLONG>(end - now, kQueueWatchMs)));
+    }
+}
+
+} // namespace
 
 size_t GetSerialWaitingCount(int handle)
 {
@@ -339,20 +401,11 @@ ESerialInput WaitSerialInput(int handle, unsigned milliseconds)
         return ESerialInput::HungUp;
     if (io->Buffered() > 0)
         return ESerialInput::Waiting;
-    if (!io->waitPending) {
-        // Bytes in the driver's queue, or arriving before the wait starts, complete it at once:
-        // the driver keeps the events of its mask that came while no wait was pending.
-        if (::WaitCommEvent(io->port, &io->waitEvents, &io->waitIo))
-            return (io->waitEvents & EV_RXCHAR) ? ESerialInput::Waiting : ESerialInput::None;
-        if (::GetLastError() != ERROR_IO_PENDING)
-            return ESerialInput::HungUp;
-        io->waitPending = true;
+    if (io->eventsReported) {
+        const EInputEvent event = WaitForInputEvent(*io, milliseconds);
+        if (event != EInputEvent::Failed)
+            return event == EInputEvent::Arrived ? ESerialInput::Waiting : ESerialInput::None;
+        io->eventsReported = false;
     }
-    if (::WaitForSingleObject(io->waitIo.hEvent, milliseconds) != WAIT_OBJECT_0)
-        return ESerialInput::None;
-    io->waitPending = false;
-    DWORD ignored = 0;
-    if (!::GetOverlappedResult(io->port, &io->waitIo, &ignored, FALSE))
-        return ESerialInput::HungUp;
-    return (io->waitEvents & EV_RXCHAR) ? ESerialInput::Waiting : ESerialInput::None;
+    return WatchQueue(*io, milliseconds);
 }
