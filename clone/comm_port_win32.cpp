@@ -44,7 +44,7 @@ struct CPortIo {
     OVERLAPPED waitIo = {};
     DWORD waitEvents = 0;
     bool waitPending = false;
-    // Until a wait for input fails without the line being gone.
+    // False once a wait for input has failed: from then on the queue is watched instead.
     bool eventsReported = true;
     std::array<uint8_t, kQueueBytes> buffer;
     size_t begin = 0;
