@@ -7,7 +7,8 @@
 # read fails.
 # Usage: bench/read_under_wine.sh WINE_RUN WINEPREFIX LINUX_CLI WINDOWS_CLI [RUNS]
 set -euo pipefail
-wine_run=$1 prefix=$2 linux=$3 windows=$4 runs=${5:-3}
+wine_run=$(realpath "$1") prefix=$(realpath -m "$2") linux=$(realpath "$3") windows=$(realpath "$4")
+runs=${5:-3}
 dir=$(mktemp -d)
 sim=
 trap '[ -z "$sim" ] || { kill "$sim"; wait "$sim" 2>/dev/null; }; rm -rf "$dir"' EXIT
@@ -18,7 +19,7 @@ server_cpu() {
   local pid tick
   tick=$(getconf CLK_TCK)
   for pid in $(pgrep "^wineserver" || true); do
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$(realpath "$prefix")"; then
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then
       awk -v t="$tick" '{ printf "%.3f\n", ($14 + $15) / t }' "/proc/$pid/stat"
       return
     fi
