@@ -121,12 +121,16 @@ windows: windows-deps
 	    -DPWR_LINUX_CLI=$(abspath $(BUILD))/cli/pwr455-cli $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(WINBUILD) -j $(JOBS)
 
-# A fresh Wine prefix for every run. The Wine server keeps its folders in TMPDIR, which is one in
-# the build folder; what the tests leave there or in Windows' temporary folder fails the run.
+# A fresh Wine prefix for every run; after the tests, the time of a read through the Windows tool
+# against the Linux tool's (bench/read_under_wine.sh). The Wine server keeps its folders in
+# TMPDIR, which is one in the build folder; what the tests leave there or in Windows' temporary
+# folder fails the run.
 test-windows: windows configure
 	@cmake --build $(BUILD) --target pwr455-cli -j $(JOBS)
 	@rm -rf $(WINBUILD)/wine $(WINBUILD)/tmp && mkdir $(WINBUILD)/tmp
 	cd $(WINBUILD) && TMPDIR=$(abspath $(WINBUILD))/tmp ctest --output-on-failure -j $(JOBS)
+	@TMPDIR=$(abspath $(WINBUILD))/tmp bench/read_under_wine.sh scripts/windows/wine-run \
+	    $(abspath $(WINBUILD))/wine $(BUILD)/cli/pwr455-cli $(WINBUILD)/cli/pwr455-cli.exe
 	@TMPDIR=$(abspath $(WINBUILD))/tmp WINEPREFIX=$(abspath $(WINBUILD))/wine wineserver -k 2>/dev/null || true
 	@left=$$(find $(WINBUILD)/tmp $(WINBUILD)/wine/drive_c/users/*/Temp -mindepth 1 -maxdepth 1 \
 	    ! -name 'wine-*'); rm -rf $(WINBUILD)/tmp; \

@@ -40,7 +40,8 @@ void RestoreSerialLineForExitNow();
 
 // Writes the whole buffer within `limitMs` milliseconds in all.
 bool WriteSerial(int handle, const uint8_t* data, size_t length, unsigned limitMs, int& error);
-// Bytes received and waiting to be read; whatever has arrived is counted.
+// Bytes received and waiting to be read; whatever has arrived is counted. Where the port reads
+// ahead (Windows), the bytes read ahead are counted until they have all been handed out.
 size_t GetSerialWaitingCount(int handle);
 // Reads up to `count` waiting bytes without waiting; the number read, or -1 with `error`.
 long ReadSerial(int handle, uint8_t* buffer, size_t count, int& error);

@@ -1,7 +1,11 @@
 #include "clone/comm_port_os.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
+#include <map>
+#include <memory>
+#include <mutex>
 
 #include <windows.h>
 
@@ -16,18 +20,99 @@ namespace {
 
 // Input and output queues the driver is asked for.
 constexpr DWORD kQueueBytes = 8192;
-// Waits for input look at the queue this often.
-constexpr DWORD kInputPollMs = 5;
 
-// The time-outs a read sets before it reads: it reads only bytes already waiting, so it never
-// waits for them.
-constexpr COMMTIMEOUTS kReadTimeouts = {MAXDWORD, 1000, 3000, 100, 3000};
-// The time-outs set at open.
-constexpr COMMTIMEOUTS kOpenTimeouts = {MAXDWORD, 10000, 3000, 10000, 3000};
+// Set once at open: a read takes what is waiting and returns at once; a write has no limit of
+// the driver's own, since WriteSerial bounds its wait itself.
+constexpr COMMTIMEOUTS kPortTimeouts = {MAXDWORD, 0, 0, 0, 0};
+// The longest a read of bytes already waiting may take.
+constexpr DWORD kFillLimitMs = 1000;
+// How often the queue is looked at where the driver cannot report input.
+constexpr DWORD kQueueWatchMs = 5;
 
 HANDLE ToHandle(int handle)
 {
     return ::LongToHandle(handle);
+}
+
+// An open port's overlapped I/O: the bytes read ahead of the caller, which are handed out from
+// here without a system call each, and the wait for input, which stays pending from one call to
+// the next so that no byte arriving in between is missed.
+struct CPortIo {
+    HANDLE port = INVALID_HANDLE_VALUE;
+    OVERLAPPED readIo = {};
+    OVERLAPPED writeIo = {};
+    OVERLAPPED waitIo = {};
+    DWORD waitEvents = 0;
+    bool waitPending = false;
+    // False once a wait for input has failed: from then on the queue is watched instead.
+    bool eventsReported = true;
+    std::array<uint8_t, kQueueBytes> buffer;
+    size_t begin = 0;
+    size_t end = 0;
+
+    size_t Buffered() const { return end - begin; }
+};
+
+// Ports are few and open for a run each: a lock around a small map is all the bookkeeping
+// they need.
+std::mutex g_portsLock;
+std::map<int, std::unique_ptr<CPortIo>> g_ports;
+
+CPortIo* FindPort(int handle)
+{
+    std::lock_guard<std::mutex> lock(g_portsLock);
+    const auto found = g_ports.find(handle);
+    return found == g_ports.end() ? nullptr : found->second.get();
+}
+
+bool CreateEvents(CPortIo& io)
+{
+    for (OVERLAPPED* ov : {&io.readIo, &io.writeIo, &io.waitIo}) {
+        // Manual reset, as GetOverlappedResult expects.
+        ov->hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        if (!ov->hEvent)
+            return false;
+    }
+    return true;
+}
+
+void CloseEvents(CPortIo& io)
+{
+    for (OVERLAPPED* ov : {&io.readIo, &io.writeIo, &io.waitIo})
+        if (ov->hEvent)
+            ::CloseHandle(ov->hEvent);
+}
+
+// Cancels one operation and waits until the system no longer uses its OVERLAPPED.
+void CancelAndSettle(HANDLE port, OVERLAPPED& ov)
+{
+    ::CancelIoEx(port, &ov);
+    DWORD ignored = 0;
+    ::GetOverlappedResult(port, &ov, &ignored, TRUE);
+}
+
+// Starts an operation on `ov` (which resets its event) and waits up to `limitMs` for it; true
+// with the bytes moved when it completed, false with `error` when it failed or was cancelled at
+// the limit.
+template <typename Start>
+bool RunOverlapped(HANDLE port, OVERLAPPED& ov, DWORD limitMs, Start start, DWORD& moved,
+                   DWORD& error)
+{
+    if (!start(&ov)) {
+        error = ::GetLastError();
+        if (error != ERROR_IO_PENDING)
+            return false;
+        if (::WaitForSingleObject(ov.hEvent, limitMs) != WAIT_OBJECT_0) {
+            CancelAndSettle(port, ov);
+            error = ERROR_TIMEOUT;
+            return false;
+        }
+    }
+    if (!::GetOverlappedResult(port, &ov, &moved, FALSE)) {
+        error = ::GetLastError();
+        return false;
+    }
+    return true;
 }
 
 // The port kept for an abrupt exit and its earlier settings.
@@ -53,18 +138,43 @@ std::string GetDefaultSerialDevice(int number)
 int OpenSerialDevice(const std::string& device, int& error)
 {
     // No sharing: a port that another program holds fails with ERROR_ACCESS_DENIED.
-    const HANDLE handle = ::CreateFileW(DevicePath(device).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle =
+        ::CreateFileW(DevicePath(device).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         error = static_cast<int>(::GetLastError());
         return -1;
     }
-    return ::HandleToLong(handle);
+    auto io = std::make_unique<CPortIo>();
+    io->port = handle;
+    if (!CreateEvents(*io)) {
+        error = static_cast<int>(::GetLastError());
+        CloseEvents(*io);
+        ::CloseHandle(handle);
+        return -1;
+    }
+    const int id = ::HandleToLong(handle);
+    std::lock_guard<std::mutex> lock(g_portsLock);
+    g_ports[id] = std::move(io);
+    return id;
 }
 
 void CloseSerialDevice(int handle)
 {
+    std::unique_ptr<CPortIo> io;
+    {
+        std::lock_guard<std::mutex> lock(g_portsLock);
+        const auto found = g_ports.find(handle);
+        if (found != g_ports.end()) {
+            io = std::move(found->second);
+            g_ports.erase(found);
+        }
+    }
+    if (io && io->waitPending)
+        CancelAndSettle(io->port, io->waitIo);
     ::CloseHandle(ToHandle(handle));
+    if (io)
+        CloseEvents(*io);
 }
 
 std::shared_ptr<CSerialLine> GetSerialLine(int handle)
@@ -89,7 +199,7 @@ bool ConfigureSerialLine(int handle, unsigned baud, int& error)
     const HANDLE port = ToHandle(handle);
     DCB dcb = {};
     dcb.DCBlength = sizeof dcb;
-    COMMTIMEOUTS timeouts = kOpenTimeouts;
+    COMMTIMEOUTS timeouts = kPortTimeouts;
     if (!::GetCommState(port, &dcb)) {
         error = static_cast<int>(::GetLastError());
         return false;
@@ -110,7 +220,10 @@ bool ConfigureSerialLine(int handle, unsigned baud, int& error)
     dcb.fOutX = FALSE;
     dcb.fInX = FALSE;
     dcb.fRtsControl = RTS_CONTROL_ENABLE;
-    if (!::SetCommState(port, &dcb)) {
+    // A line error (framing, overrun, parity) must not stop reading until it is cleared: the
+    // protocol's checks catch the bytes it spoils.
+    dcb.fAbortOnError = FALSE;
+    if (!::SetCommState(port, &dcb) || !::SetCommMask(port, EV_RXCHAR)) {
         error = static_cast<int>(::GetLastError());
         return false;
     }
@@ -125,6 +238,8 @@ void SetSerialControlLines(int handle, bool dtr, bool rts)
 
 void PurgeSerialDevice(int handle)
 {
+    if (CPortIo* io = FindPort(handle))
+        io->begin = io->end = 0;
     ::PurgeComm(ToHandle(handle), PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
 }
 
@@ -149,15 +264,18 @@ void RestoreSerialLineForExitNow()
 
 bool WriteSerial(int handle, const uint8_t* data, size_t length, unsigned limitMs, int& error)
 {
-    const HANDLE port = ToHandle(handle);
-    COMMTIMEOUTS timeouts = {};
-    ::GetCommTimeouts(port, &timeouts);
-    timeouts.WriteTotalTimeoutMultiplier = 0;
-    timeouts.WriteTotalTimeoutConstant = limitMs;
-    ::SetCommTimeouts(port, &timeouts);
+    CPortIo* io = FindPort(handle);
+    if (!io) {
+        error = ERROR_INVALID_HANDLE;
+        return false;
+    }
     DWORD written = 0;
-    if (!::WriteFile(port, data, static_cast<DWORD>(length), &written, nullptr)) {
-        error = static_cast<int>(::GetLastError());
+    DWORD failure = 0;
+    const auto start = [&](OVERLAPPED* ov) {
+        return ::WriteFile(io->port, data, static_cast<DWORD>(length), nullptr, ov) != 0;
+    };
+    if (!RunOverlapped(io->port, io->writeIo, limitMs, start, written, failure)) {
+        error = static_cast<int>(failure);
         return false;
     }
     if (written < length) {
@@ -167,24 +285,108 @@ bool WriteSerial(int handle, const uint8_t* data, size_t length, unsigned limitM
     return true;
 }
 
-size_t GetSerialWaitingCount(int handle)
+namespace {
+
+// Takes everything waiting into the port's buffer in one read. The read asks for exactly what
+// the driver's queue holds, so that it never waits for more (an overlapped read may, whatever
+// the time-outs say); the limit only bounds a driver that does not deliver what it counted.
+// False when the line is gone or the read fails.
+bool FillBuffer(CPortIo& io, DWORD& error)
 {
-    // Also clears a line error (framing, overrun, parity), which the protocol's checks catch.
     DWORD errors = 0;
     COMSTAT status = {};
-    return ::ClearCommError(ToHandle(handle), &errors, &status) ? status.cbInQue : 0;
+    if (!::ClearCommError(io.port, &errors, &status)) {
+        error = ::GetLastError();
+        return false;
+    }
+    io.begin = io.end = 0;
+    if (status.cbInQue == 0)
+        return true;
+    const auto wanted = static_cast<DWORD>(std::min<size_t>(status.cbInQue, io.buffer.size()));
+    DWORD got = 0;
+    const auto start = [&io, wanted](OVERLAPPED* ov) {
+        return ::ReadFile(io.port, io.buffer.data(), wanted, nullptr, ov) != 0;
+    };
+    if (!RunOverlapped(io.port, io.readIo, kFillLimitMs, start, got, error))
+        return false;
+    io.end = got;
+    return true;
+}
+
+enum class EInputEvent { Arrived, None, Failed };
+
+// Waits up to `milliseconds` for the driver to report input. The wait stays armed from one call
+// to the next; bytes in the queue, or arriving before it is armed, finish it at once, since the
+// driver keeps the events of its mask that came while no wait was armed.
+EInputEvent WaitForInputEvent(CPortIo& io, unsigned milliseconds)
+{
+    if (!io.waitPending) {
+        if (::WaitCommEvent(io.port, &io.waitEvents, &io.waitIo))
+            return (io.waitEvents & EV_RXCHAR) ? EInputEvent::Arrived : EInputEvent::None;
+        if (::GetLastError() != ERROR_IO_PENDING)
+            return EInputEvent::Failed;
+        io.waitPending = true;
+    }
+    if (::WaitForSingleObject(io.waitIo.hEvent, milliseconds) != WAIT_OBJECT_0)
+        return EInputEvent::None;
+    io.waitPending = false;
+    DWORD ignored = 0;
+    if (!::GetOverlappedResult(io.port, &io.waitIo, &ignored, FALSE))
+        return EInputEvent::Failed;
+    return (io.waitEvents & EV_RXCHAR) ? EInputEvent::Arrived : EInputEvent::None;
+}
+
+// For a driver that cannot report input (Wine's on a pseudo-terminal ends every such wait with
+// an error): looks at the queue every few milliseconds for up to `milliseconds`.
+ESerialInput WatchQueue(CPortIo& io, unsigned milliseconds)
+{
+    const ULONGLONG end = ::GetTickCount64() + milliseconds;
+    for (;;) {
+        DWORD errors = 0;
+        COMSTAT status = {};
+        if (!::ClearCommError(io.port, &errors, &status))
+            return ESerialInput::HungUp;
+        if (status.cbInQue > 0)
+            return ESerialInput::Waiting;
+        const ULONGLONG now = ::GetTickCount64();
+        if (now >= end)
+            return ESerialInput::None;
+        ::Sleep(static_cast<DWORD>(std::min<ULONGLONG>(end - now, kQueueWatchMs)));
+    }
+}
+
+} // namespace
+
+size_t GetSerialWaitingCount(int handle)
+{
+    CPortIo* io = FindPort(handle);
+    if (!io)
+        return 0;
+    // A wait that has not finished has seen nothing arrive: no read needed to know it.
+    if (io->Buffered() == 0 && io->waitPending && !HasOverlappedIoCompleted(&io->waitIo))
+        return 0;
+    DWORD error = 0;
+    if (io->Buffered() == 0 && !FillBuffer(*io, error))
+        return 0;
+    return io->Buffered();
 }
 
 long ReadSerial(int handle, uint8_t* buffer, size_t count, int& error)
 {
-    COMMTIMEOUTS timeouts = kReadTimeouts;
-    ::SetCommTimeouts(ToHandle(handle), &timeouts);
-    DWORD got = 0;
-    if (!::ReadFile(ToHandle(handle), buffer, static_cast<DWORD>(count), &got, nullptr)) {
-        error = static_cast<int>(::GetLastError());
+    CPortIo* io = FindPort(handle);
+    if (!io) {
+        error = ERROR_INVALID_HANDLE;
         return -1;
     }
-    return static_cast<long>(got);
+    DWORD failure = 0;
+    if (io->Buffered() == 0 && !FillBuffer(*io, failure)) {
+        error = static_cast<int>(failure);
+        return -1;
+    }
+    const size_t n = std::min(count, io->Buffered());
+    std::copy_n(io->buffer.begin() + static_cast<std::ptrdiff_t>(io->begin), n, buffer);
+    io->begin += n;
+    return static_cast<long>(n);
 }
 
 bool DrainSerial(int handle)
@@ -194,19 +396,16 @@ bool DrainSerial(int handle)
 
 ESerialInput WaitSerialInput(int handle, unsigned milliseconds)
 {
-    // The port is not opened for overlapped use, so WaitCommEvent could not be given a time
-    // limit: the queue is looked at every few milliseconds instead.
-    const ULONGLONG end = ::GetTickCount64() + milliseconds;
-    for (;;) {
-        DWORD errors = 0;
-        COMSTAT status = {};
-        if (!::ClearCommError(ToHandle(handle), &errors, &status))
-            return ESerialInput::HungUp;
-        if (status.cbInQue > 0)
-            return ESerialInput::Waiting;
-        const ULONGLONG now = ::GetTickCount64();
-        if (now >= end)
-            return ESerialInput::None;
-        ::Sleep(static_cast<DWORD>(std::min<ULONGLONG>(end - now, kInputPollMs)));
+    CPortIo* io = FindPort(handle);
+    if (!io)
+        return ESerialInput::HungUp;
+    if (io->Buffered() > 0)
+        return ESerialInput::Waiting;
+    if (io->eventsReported) {
+        const EInputEvent event = WaitForInputEvent(*io, milliseconds);
+        if (event != EInputEvent::Failed)
+            return event == EInputEvent::Arrived ? ESerialInput::Waiting : ESerialInput::None;
+        io->eventsReported = false;
     }
+    return WatchQueue(*io, milliseconds);
 }

@@ -5,7 +5,9 @@
 ; itself never does), adds a Start menu entry, offers the program for .qrb files and appears in
 ; Apps & features. An installed copy is upgraded where it is. The uninstaller removes exactly what
 ; was installed; it asks whether the user's profile and backups go too (they stay by default and
-; under /S); data files stay. Both run silently with /S.
+; under /S); data files stay. Both run silently with /S. Both speak English, Norwegian (bokmål),
+; Swedish, Danish or Finnish, as the user's Windows display language is; any other language gets
+; English.
 ; Neither replaces nor removes a program that runs: both ask to close it, and under /S they end
 ; with exit code 2 and change nothing. (An uninstaller started without _?= copies itself to the
 ; temporary folder and ends at once with 0; its copy does the work.)
@@ -45,6 +47,7 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\pwr455.exe"
+!define MUI_WELCOMEPAGE_TEXT "$(WELCOME_TEXT)"
 !insertmacro MUI_PAGE_WELCOME
 ; An upgrade goes where the installed copy is: there is no folder to choose.
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SkipFolderOnUpgrade
@@ -53,12 +56,13 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The first is the language of a system whose language is none of these.
 !insertmacro MUI_LANGUAGE "English"
-
-LangString PROGRAM_RUNNING ${LANG_ENGLISH} \
-  "${APP_NAME} is running. Close it (save your changes first), then choose Retry."
-LangString REMOVE_USER_FILES ${LANG_ENGLISH} \
-  "Remove your ${APP_NAME} settings and the backups of your transceivers' memory as well?$\r$\n$\r$\nChoose No to keep them for a later installation."
+!insertmacro MUI_LANGUAGE "Norwegian"
+!insertmacro MUI_LANGUAGE "Swedish"
+!insertmacro MUI_LANGUAGE "Danish"
+!insertmacro MUI_LANGUAGE "Finnish"
+!include "${__FILEDIR__}/languages.nsh"
 
 ; Waits until no copy of the program runs in this session, asking the user to close it; under
 ; /S, or when the user cancels, ends the run with EXIT_PROGRAM_RUNNING before anything changed.
@@ -112,7 +116,8 @@ Section "Install"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   SetOutPath "$INSTDIR"
-  CreateShortcut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\pwr455.exe"
+  CreateShortcut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\pwr455.exe" "" "" "" SW_SHOWNORMAL "" \
+    "$(SHORTCUT_DESCRIPTION)"
 
   ; Data files: the program is offered for .qrb files (Open with), with its icon and command;
   ; it becomes the default only where no other program is.
@@ -120,7 +125,7 @@ Section "Install"
   StrCmp $0 "" 0 +2
     WriteRegStr HKLM "Software\Classes\.qrb" "" "${PROG_ID}"
   WriteRegStr HKLM "Software\Classes\.qrb\OpenWithProgids" "${PROG_ID}" ""
-  WriteRegStr HKLM "Software\Classes\${PROG_ID}" "" "PW-R455NORD Document"
+  WriteRegStr HKLM "Software\Classes\${PROG_ID}" "" "$(DOCUMENT_TYPE)"
   WriteRegStr HKLM "Software\Classes\${PROG_ID}\DefaultIcon" "" '"$INSTDIR\pwr455.exe",0'
   WriteRegStr HKLM "Software\Classes\${PROG_ID}\shell\open\command" "" '"$INSTDIR\pwr455.exe" "%1"'
   System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'

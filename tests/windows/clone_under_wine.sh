@@ -1,7 +1,8 @@
 #!/bin/bash
 # The Windows tool under Wine, through its Win32 serial code, against the Linux tool's simulated
 # transceiver on a pseudo-terminal that Wine maps to COM7: the same files, texts and exit statuses
-# as on Linux; the same card PDF; a non-ASCII file name; Ctrl-C in a read.
+# as on Linux; the same card PDF; a non-ASCII file name; Ctrl-C in a read; a line that hangs up
+# in a read.
 # Usage: clone_under_wine.sh WINE_RUN WINEPREFIX LINUX_CLI WINDOWS_CLI
 set -u
 wine_run=$1 prefix=$2 linux=$3 windows=$4
@@ -54,7 +55,15 @@ reader=$!
 wait_line read.out "Now reading" && kill -INT "$reader"
 wait "$reader"; status=$?
 [ "$status" = 1 ] && [ ! -e cancelled.qrb ] && [ "$(tr -d '\r' <read.out)" = $'Now reading <- TR\nTerminated cloning.' ] || fail "Ctrl-C gave $status: $(cat read.out)"
-stop_sim
+
+# The line hangs up in the middle of a read, with the Win32 layer waiting on it for input: the
+# read fails as on Linux, nothing is saved.
+start_sim --realtime
+"$wine_run" --prefix "$prefix" "$windows" read gone.qrb --port COM7 --quiet >gone.out 2>&1 &
+reader=$!
+wait_line gone.out "Now reading" && stop_sim
+wait "$reader"; status=$?
+[ "$status" = 77 ] && [ ! -e gone.qrb ] || fail "a line gone during a read gave $status: $(cat gone.out)"
 
 # Devices are no files to save to, whatever the folder or extension; the read-only attribute
 # makes a file read-only.
