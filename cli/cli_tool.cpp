@@ -47,7 +47,7 @@ void PrintCommandHelp(const CCliCommand& command, std::ostream& out)
 {
     std::string help = LoadResString(command.helpId);
     size_t firstEnd = help.find('\n');
-    out << "Usage: " << help.substr(0, firstEnd) << '\n';
+    out << LoadResString(IDS_CLI_USAGE_PREFIX) << help.substr(0, firstEnd) << '\n';
     if (firstEnd != std::string::npos)
         out << help.substr(firstEnd + 1);
 }

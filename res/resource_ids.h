@@ -161,6 +161,7 @@ enum : unsigned {
     IDS_CLI_FILE_ERROR = 26108,
     IDS_CLI_MISSING_OPTION = 26109,
     IDS_CLI_VERSION = 26110,
+    IDS_CLI_USAGE_PREFIX = 26111, // before a command's synopsis in its help
     IDS_CLI_HELP_NEW = 26120,
     IDS_CLI_HELP_CHECK = 26121,
     IDS_CLI_HELP_EXEC = 26122,

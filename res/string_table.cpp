@@ -149,6 +149,8 @@ constexpr CStringEntry kStrings[] = {
     {IDS_CLI_FILE_ERROR, N_("pwr455-cli: '%1': %2")},
     {IDS_CLI_MISSING_OPTION, N_("pwr455-cli %1: option '%2' is required")},
     {IDS_CLI_VERSION, N_("pwr455-cli %1")},
+    // TRANSLATORS: Starts the first line of a command's help, followed by its synopsis; keep the blank at the end.
+    {IDS_CLI_USAGE_PREFIX, N_("Usage: ")},
     // TRANSLATORS: Command-line help: keep command names, option names and values as they are, and the lines under 80 columns.
     {IDS_CLI_HELP_NEW, N_("pwr455-cli new OUT\nWrite a new data set to OUT.\n\nMakes a new data set, as File New does, and saves it to OUT as File Save does.\n")},
     // TRANSLATORS: Command-line help: keep command names, option names and values as they are, and the lines under 80 columns.
