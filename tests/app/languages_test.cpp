@@ -41,9 +41,10 @@ protected:
     void CheckText(const wxString& text, bool fits, const std::string& where)
     {
         static const std::regex names("(PW-R455NORD|VX-R455NORD|COM[1-4]|[^A-Za-z])*|/.*");
-        if (GetParam() == kPseudo)
+        if (GetParam() == kPseudo) {
             EXPECT_TRUE(text.Contains("~]") || std::regex_match(text.utf8_string(), names))
                 << where << ": \"" << text << "\" did not come through the catalog";
+        }
         EXPECT_TRUE(fits) << where << ": \"" << text << "\" is cut";
     }
 
