@@ -223,33 +223,18 @@ void NoteSpelledNames(const CR455Radio& radio, const std::vector<CChannelRow>& r
 bool ParseRows(const std::string& text, std::vector<CChannelRow>& rows, CCsvImportError& error)
 {
     const char separator = HeaderSeparator(text, IsHeader);
-    CCsvReader reader(text, separator);
-    CCsvRecord record;
-    bool haveHeader = false;
     std::vector<bool> seen(CR455Radio::kChannelCount + 1, false);
-    for (ECsvRead read;
-         (read = NextFilledRecord(reader, record, FieldName, error)) != ECsvRead::kEnd;) {
-        if (read == ECsvRead::kError)
-            return false;
-        if (!haveHeader) {
-            if (!IsHeader(record)) {
-                error = {IDS_CSV_NO_HEADER, record.line, {kChannelCsvHeader}};
+    return ReadHeaderAndRows(
+        text, separator, IsHeader, kChannelCsvHeader, FieldName, [](const CCsvRecord&) {},
+        [&](const CCsvRecord& record) {
+            CChannelRow row;
+            if (!CheckRow(record, separator, seen, row, error))
                 return false;
-            }
-            haveHeader = true;
-            continue;
-        }
-        CChannelRow row;
-        if (!CheckRow(record, separator, seen, row, error))
-            return false;
-        seen[row.channel] = true;
-        rows.push_back(row);
-    }
-    if (!haveHeader) {
-        error = {IDS_CSV_EMPTY_FILE, 1, {}};
-        return false;
-    }
-    return true;
+            seen[row.channel] = true;
+            rows.push_back(row);
+            return true;
+        },
+        error);
 }
 
 } // namespace

@@ -274,34 +274,19 @@ bool ReadRow(CRowReader& reader, const CCsvRecord& record, CChirpRow& row, CCsvI
 bool ParseFile(const CR455Radio& radio, const std::string& text, unsigned fillFrom,
                CChirpImportPlan& plan, CCsvImportError& error)
 {
-    CCsvReader reader(text, HeaderSeparator(text, IsChirpHeader));
     CRowReader rows{radio, {}, fillFrom, fillFrom, {}};
-    const CColumnName fieldName = [&](size_t i) { return rows.columns.Name(i); };
-    CCsvRecord record;
-    bool haveHeader = false;
-    for (ECsvRead read;
-         (read = NextFilledRecord(reader, record, fieldName, error)) != ECsvRead::kEnd;) {
-        if (read == ECsvRead::kError)
-            return false;
-        if (!haveHeader) {
-            if (!IsChirpHeader(record)) {
-                error = {IDS_CSV_NO_HEADER, record.line, {kChirpCsvHeader}};
+    return ReadHeaderAndRows(
+        text, HeaderSeparator(text, IsChirpHeader), IsChirpHeader, kChirpCsvHeader,
+        [&](size_t i) { return rows.columns.Name(i); },
+        [&](const CCsvRecord& header) { rows.columns = FindColumns(header); },
+        [&](const CCsvRecord& record) {
+            CChirpRow row;
+            if (!ReadRow(rows, record, row, error))
                 return false;
-            }
-            rows.columns = FindColumns(record);
-            haveHeader = true;
-            continue;
-        }
-        CChirpRow row;
-        if (!ReadRow(rows, record, row, error))
-            return false;
-        plan.rows.push_back(row);
-    }
-    if (!haveHeader) {
-        error = {IDS_CSV_EMPTY_FILE, 1, {}};
-        return false;
-    }
-    return true;
+            plan.rows.push_back(row);
+            return true;
+        },
+        error);
 }
 
 // "4, 7, 9", at most a few, then an ellipsis.

@@ -83,6 +83,38 @@ ECsvRead NextFilledRecord(CCsvReader& reader, CCsvRecord& record, const CColumnN
     return ECsvRead::kEnd;
 }
 
+bool ReadHeaderAndRows(const std::string& text, char separator,
+                       const std::function<bool(const CCsvRecord&)>& isHeader,
+                       const char* headerText, const CColumnName& columnName,
+                       const std::function<void(const CCsvRecord&)>& onHeader,
+                       const std::function<bool(const CCsvRecord&)>& onRow, CCsvImportError& error)
+{
+    CCsvReader reader(text, separator);
+    CCsvRecord record;
+    bool haveHeader = false;
+    for (ECsvRead read;
+         (read = NextFilledRecord(reader, record, columnName, error)) != ECsvRead::kEnd;) {
+        if (read == ECsvRead::kError)
+            return false;
+        if (haveHeader) {
+            if (!onRow(record))
+                return false;
+            continue;
+        }
+        if (!isHeader(record)) {
+            error = {IDS_CSV_NO_HEADER, record.line, {headerText}};
+            return false;
+        }
+        onHeader(record);
+        haveHeader = true;
+    }
+    if (!haveHeader) {
+        error = {IDS_CSV_EMPTY_FILE, 1, {}};
+        return false;
+    }
+    return true;
+}
+
 char HeaderSeparator(const std::string& text,
                      const std::function<bool(const CCsvRecord&)>& isHeader)
 {

@@ -37,6 +37,16 @@ enum class ECsvRead { kRecord, kEnd, kError };
 ECsvRead NextFilledRecord(CCsvReader& reader, CCsvRecord& record, const CColumnName& columnName,
                           CCsvImportError& error);
 
+// Reads a header row, then the data rows, fields split at `separator`: the first non-blank
+// record must pass `isHeader` (else the "header is missing" error naming `headerText`) and goes to
+// `onHeader`; each later one goes to `onRow`, which sets `error` when it returns false. A file
+// without a record is an error too.
+bool ReadHeaderAndRows(const std::string& text, char separator,
+                       const std::function<bool(const CCsvRecord&)>& isHeader,
+                       const char* headerText, const CColumnName& columnName,
+                       const std::function<void(const CCsvRecord&)>& onHeader,
+                       const std::function<bool(const CCsvRecord&)>& onRow, CCsvImportError& error);
+
 // The separator (',', ';' or a tab) with which the first non-blank record passes `isHeader`;
 // ',' when none does, so that the reader reports what it finds there.
 char HeaderSeparator(const std::string& text,
