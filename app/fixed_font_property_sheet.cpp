@@ -50,7 +50,10 @@ bool CSheetPage::OnSetActive()
         SetMinSize(GetSize());
         sheet->LayoutDialog();
     }
-    return TransferDataToWindow();
+    const bool filled = TransferDataToWindow();
+    // Lists refilled on a page that is already shown are not always repainted (Windows).
+    Refresh();
+    return filled;
 }
 
 bool CSheetPage::OnKillActive()
