@@ -9,8 +9,10 @@
 #include "res/resource_ids.h"
 
 int RunCommonSetting(wxWindow* parent, wxDocument* document, CR455Radio* radioData,
-                     int* settingsPage, const std::function<void()>& refreshAll)
+                     int* settingsPage, const std::function<void()>& refreshAll,
+                     std::string* note)
 {
+    std::string stored;
     int result = wxID_CANCEL;
     {
         CFixedFontPropertySheet sheet(IDS_SETTING_CAPTION, parent,
@@ -25,7 +27,7 @@ int RunCommonSetting(wxWindow* parent, wxDocument* document, CR455Radio* radioDa
         result = sheet.ShowModal();
         if (result == wxID_OK) {
             if (commonAdded)
-                common->ApplyToRadio();
+                stored = common->ApplyToRadio();
             if (advancedAdded)
                 advanced->ApplyToRadio();
             if (document) {
@@ -38,5 +40,7 @@ int RunCommonSetting(wxWindow* parent, wxDocument* document, CR455Radio* radioDa
         radioData->Heal();
     if (refreshAll)
         refreshAll();
+    if (note)
+        *note = stored;
     return result == wxID_OK ? wxID_OK : wxID_CANCEL;
 }

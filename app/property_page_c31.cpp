@@ -9,6 +9,7 @@
 #include "app/app_resources.h"
 #include "app/engine_text.h"
 #include "app/xrc_util.h"
+#include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -180,10 +181,10 @@ bool CPropertyPageC31::TransferDataFromWindow()
     return true;
 }
 
-void CPropertyPageC31::ApplyToRadio()
+std::string CPropertyPageC31::ApplyToRadio()
 {
     if (!m_radioData)
-        return;
+        return std::string();
     CR455Radio& radio = *m_radioData;
     radio.SetBeep(OnOff(m_beep));
     radio.SetBeepUdKey(OnOff(m_beepUdKey));
@@ -203,4 +204,5 @@ void CPropertyPageC31::ApplyToRadio()
     radio.SetPriorityChannel(m_prioCh == PriorityOffText() ? std::string(kEnginePriorityOff)
                                                           : TrimLeft(ToEngine(m_prioCh)));
     radio.SetOpeningText(ToEngine(m_openingText));
+    return OpeningTextNote(ToEngine(m_openingText), radio.GetOpeningText());
 }

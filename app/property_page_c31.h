@@ -3,6 +3,8 @@
 // The Common page of the settings sheet: beeps, side tone, display, scan functions, priority
 // channel and opening text.
 
+#include <string>
+
 #include <wx/string.h>
 
 #include "app/fixed_font_property_sheet.h"
@@ -25,8 +27,9 @@ public:
     bool TransferDataFromWindow() override;
     wxString GetCaption() const override;
 
-    // Writes the members to the radio data object as setting changes, in a fixed order.
-    void ApplyToRadio();
+    // Writes the members to the radio data object as setting changes, in a fixed order. Returns
+    // the note of an opening text stored otherwise than typed ("" for none).
+    std::string ApplyToRadio();
 
     // Longest opening text (characters).
     static constexpr int kOpeningTextLimit = 7;

@@ -360,9 +360,14 @@ CUndoHistory& CPWR455View::History()
 void CPWR455View::RunSettingsSheet()
 {
     CUndoStep step(History(), UndoStepName(IDS_STEP_SETTINGS));
+    std::string note;
     if (RunCommonSetting(m_list, GetDocument(), m_radioData, &m_settingsPage,
-                         [this] { RefreshAll(); }) == wxID_OK)
+                         [this] { RefreshAll(); }, &note) != wxID_OK)
+        return;
+    if (note.empty())
         ClearStatusText();
+    else
+        ShowStatusText(note);
 }
 
 void CPWR455View::OnEditMemory(wxCommandEvent&)

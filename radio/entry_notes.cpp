@@ -17,7 +17,7 @@
 
 namespace {
 
-// The name as the engine keeps it: 7 characters.
+// The name and the opening text as the engine keeps them: 7 characters.
 constexpr size_t kNameLength = 7;
 // A megahertz text from here on cannot be a frequency; the Edit Memory dialog blanks it.
 constexpr long long kCeilingHertz = 2000000000LL;
@@ -140,6 +140,22 @@ bool HasUnspelledCharacter(const std::string& text)
     return false;
 }
 
+// The reasons of a note, as one text.
+std::string JoinReasons(const std::vector<std::string>& reasons)
+{
+    std::string why;
+    for (const std::string& reason : reasons)
+        why += (why.empty() ? "" : ", ") + reason;
+    return why;
+}
+
+bool HasNonDisplayCharacter(const std::string& text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        return !CTextValue::IsDisplayCharacter(static_cast<unsigned char>(c));
+    });
+}
+
 std::string NameNote(const CR455Radio& radio, const CChannelEntry& entry)
 {
     const unsigned ch = entry.channel;
@@ -160,16 +176,10 @@ std::string NameNote(const CR455Radio& radio, const CChannelEntry& entry)
         reasons.push_back(LoadResString(IDS_NOTE_NAME_CUT));
     if (std::any_of(kept.begin(), kept.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
         reasons.push_back(LoadResString(IDS_NOTE_NAME_UPPER));
-    const std::string raised = Upper(kept);
-    if ((respelled && HasUnspelledCharacter(typed)) ||
-        std::any_of(raised.begin(), raised.end(), [](char c) {
-            return !CTextValue::IsDisplayCharacter(static_cast<unsigned char>(c));
-        }))
+    if ((respelled && HasUnspelledCharacter(typed)) || HasNonDisplayCharacter(Upper(kept)))
         reasons.push_back(LoadResString(IDS_NOTE_NAME_FILTERED));
-    std::string why;
-    for (const std::string& reason : reasons)
-        why += (why.empty() ? "" : ", ") + reason;
-    return FormatText(LoadResString(IDS_NOTE_NAME), {ChannelLabel(ch), typed, stored, why});
+    return FormatText(LoadResString(IDS_NOTE_NAME),
+                      {ChannelLabel(ch), typed, stored, JoinReasons(reasons)});
 }
 
 } // namespace
@@ -224,6 +234,21 @@ void CollectChannelEntry(const std::string& command, std::vector<CChannelEntry>&
         it->hasName = true;
         it->name = value;
     }
+}
+
+std::string OpeningTextNote(const std::string& typed, const std::string& stored)
+{
+    const std::string shown = TrimRight(typed);
+    if (shown == stored)
+        return std::string();
+    std::vector<std::string> reasons;
+    const std::string spelled = TrimRight(SpelledForDisplay(shown));
+    if (spelled != shown)
+        reasons.push_back(LoadResString(IDS_NOTE_NAME_SPELLED));
+    // The engine keeps the text's first 7 bytes, whole letters only.
+    if (spelled != stored)
+        reasons.push_back(LoadResString(IDS_NOTE_NAME_CUT));
+    return FormatText(LoadResString(IDS_NOTE_OPENING_TEXT), {shown, stored, JoinReasons(reasons)});
 }
 
 std::string JoinNotes(const std::vector<std::string>& notes)

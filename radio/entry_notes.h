@@ -25,6 +25,10 @@ struct CChannelEntry {
 std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const CChannelEntry& entry,
                                              bool undoHint = false);
 
+// The note for an opening text stored otherwise than `typed` (spelled with the display's
+// letters, cut to 7 characters); "" when `stored` is what was typed.
+std::string OpeningTextNote(const std::string& typed, const std::string& stored);
+
 // Notes as one status-bar text: two blanks between them, "" for none.
 std::string JoinNotes(const std::vector<std::string>& notes);
 

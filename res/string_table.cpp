@@ -395,6 +395,7 @@ constexpr CStringEntry kStrings[] = {
     {IDS_NOTE_CARRIER, N_("%1: %2 MHz is the carrier of channel %3; stored as %3")},
     {IDS_NOTE_KEPT_IN_USE, N_("%1 cannot be blank: it keeps %2")},
     {IDS_NOTE_NAME_SPELLED, N_("letters spelled as ICAO writes them")},
+    {IDS_NOTE_OPENING_TEXT, N_("The opening text \"%1\" is stored as \"%2\" (%3)")},
     {IDS_PASTE_ROWS_NO_ROOM, N_("Line %1: no channel is left for this row; CH 20 is the last.")},
     {IDS_PASTE_ROWS_FAILED, N_("No rows were pasted:\n%s")},
     {IDS_PASTE_ROWS_NONE, N_("The clipboard holds no channel rows to paste")},

@@ -207,3 +207,16 @@ TEST_F(ProgramTest, CommonSettingCommandReopensOnTheLastPageAndCancelChangesNoth
                   }));
     EXPECT_FALSE(Doc()->IsModified());
 }
+
+// Letters the display cannot show are spelled as ICAO writes them, and the status bar says so.
+TEST_F(ProgramTest, OpeningTextIsSpelledForTheDisplayWithANote)
+{
+    wxTEST_DIALOG(SendCommand(ID_VIEW_COMMON_SETTING), CExpectAction<Sheet>([](Sheet& s) {
+                      Set(s, "OPENING_TEXT=\xC3\x98rsta");
+                      return PressButton(s, wxID_OK);
+                  }));
+    EXPECT_EQ(Radio()->GetOpeningText(), "Orsta");
+    EXPECT_EQ(Frame()->GetStatusBar()->GetStatusText(0).utf8_string(),
+              "The opening text \"\xC3\x98rsta\" is stored as \"Orsta\" (letters spelled as ICAO "
+              "writes them)");
+}

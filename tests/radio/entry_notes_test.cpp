@@ -37,6 +37,30 @@ const NoteCase kCases[] = {
 
 } // namespace
 
+TEST(EntryNotesTest, OpeningTextStoredOtherwiseThanTypedGetsANote)
+{
+    const struct {
+        const char *typed, *note;
+    } cases[] = {
+        {"WELCOME", ""},
+        {"Hi   ", ""},
+        {"", ""},
+        {"\xC3\x98rsta", "The opening text \"\xC3\x98rsta\" is stored as \"Orsta\" (letters spelled "
+                          "as ICAO writes them)"},
+        {"F\xC3\xA6r\xC3\xB8yan", "The opening text \"F\xC3\xA6r\xC3\xB8yan\" is stored as "
+                                   "\"Faeroya\" (letters spelled as ICAO writes them, cut to 7 "
+                                   "characters)"},
+        {"ABCDEFGHIJ", "The opening text \"ABCDEFGHIJ\" is stored as \"ABCDEFG\" (cut to 7 "
+                       "characters)"},
+    };
+    for (const auto& c : cases) {
+        CR455Radio radio;
+        radio.ResetData();
+        radio.SetOpeningText(c.typed);
+        EXPECT_EQ(OpeningTextNote(c.typed, radio.GetOpeningText()), c.note) << c.typed;
+    }
+}
+
 TEST(EntryNotesTest, EachDifferenceBetweenTypedAndStoredGetsANote)
 {
     for (const NoteCase& c : kCases) {
