@@ -23,6 +23,7 @@ test-deps:
 	@./scripts/install-deps test
 
 configure: deps
+	@./scripts/wx-catalogs $(BUILD) || echo "make: wxWidgets' own texts stay English in Norwegian bokmål" >&2
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
 
 build: configure
