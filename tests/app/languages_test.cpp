@@ -70,9 +70,7 @@ protected:
                                item->GetId() <= CmdId(ID_VIEW_LANGUAGE_FI);
             if (item->IsSeparator() || named)
                 continue;
-            // Their English labels share an access key with Undo and Redo.
-            if (item->GetId() != CmdId(ID_EDIT_MOVE_UP) && item->GetId() != CmdId(ID_EDIT_PASTE_ROWS))
-                labels.push_back(item->GetItemLabel().BeforeFirst('\t'));
+            labels.push_back(item->GetItemLabel().BeforeFirst('\t'));
             CheckText(item->GetItemLabelText(), true, where);
             if (item->IsSubMenu())
                 CheckMenu(item->GetSubMenu(), where + " > " + item->GetItemLabelText().utf8_string());
