@@ -15,6 +15,21 @@ const unsigned kHeadingIds[CCardData::kColumns] = {IDS_CLI_COLUMN_CH,    IDS_CLI
                                                    IDS_CLI_COLUMN_NAME,  IDS_CLI_COLUMN_TX_INHIBIT,
                                                    IDS_CLI_CELL_LOCKOUT, IDS_CLI_COLUMN_PRIO};
 
+// A setting's word in the reader's language; other values (channels, texts) as they are.
+std::string CardValue(const std::string& engineWord)
+{
+    static const std::pair<const char*, unsigned> kWords[] = {
+        {"ON", IDS_CARD_VALUE_ON},         {"OFF", IDS_CARD_VALUE_OFF},
+        {"NORMAL", IDS_CARD_VALUE_NORMAL}, {"PRIO", IDS_CARD_VALUE_PRIO},
+        {"ENABLE", IDS_CARD_VALUE_ENABLE}, {"DISABLE", IDS_CARD_VALUE_DISABLE},
+    };
+    for (const auto& [word, id] : kWords) {
+        if (engineWord == word)
+            return LoadResString(id);
+    }
+    return engineWord;
+}
+
 } // namespace
 
 CCardData BuildCardData(const CR455Radio& radio, const std::string& fileName,
@@ -39,10 +54,10 @@ CCardData BuildCardData(const CR455Radio& radio, const std::string& fileName,
     const std::pair<unsigned, std::string> settings[] = {
         {IDS_CARD_CH_SPACING, radio.GetChSpacing()},
         {priority ? static_cast<unsigned>(IDS_PRIORITY_CH) : 0u, radio.GetPrioCh()},
-        {IDS_SCAN_FUNCTION, radio.GetScanFunction()},
-        {IDS_SCAN_MODE, radio.GetScanMode()},
-        {IDS_HANGER_SCAN, radio.GetScanHanger()},
-        {IDS_VFO_MODE_ENABLE, radio.GetVfoModeEnable()},
+        {IDS_SCAN_FUNCTION, CardValue(radio.GetScanFunction())},
+        {IDS_SCAN_MODE, CardValue(radio.GetScanMode())},
+        {IDS_HANGER_SCAN, CardValue(radio.GetScanHanger())},
+        {IDS_VFO_MODE_ENABLE, CardValue(radio.GetVfoModeEnable())},
         {IDS_OPENING_TEXT, radio.GetOpeningText()},
         {IDS_CARD_CLONE_COMMENT, radio.GetCloneComment()},
     };

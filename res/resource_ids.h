@@ -358,6 +358,12 @@ enum : unsigned {
     IDS_CARD_CH_SPACING = 27531,
     IDS_CARD_CLONE_COMMENT = 27532,
     IDS_CARD_CANNOT_RENDER = 27533,
+    IDS_CARD_VALUE_ON = 27534, // the engine's setting words as the card shows them
+    IDS_CARD_VALUE_OFF = 27535,
+    IDS_CARD_VALUE_NORMAL = 27536,
+    IDS_CARD_VALUE_PRIO = 27537,
+    IDS_CARD_VALUE_ENABLE = 27538,
+    IDS_CARD_VALUE_DISABLE = 27539,
     IDS_AIR_COLUMN_IDENT = 27540, // the columns of the import dialog's list
     IDS_AIR_COLUMN_TYPE = 27541,
     IDS_AIR_COLUMN_DESCRIPTION = 27542,

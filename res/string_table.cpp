@@ -424,6 +424,19 @@ constexpr CStringEntry kStrings[] = {
     // TRANSLATORS: A label on the kneeboard card and the settings, beside the value: keep it short.
     {IDS_CARD_CLONE_COMMENT, N_("Clone Comment")},
     {IDS_CARD_CANNOT_RENDER, N_("the card could not be drawn: %1")},
+    // TRANSLATORS: A setting's value on the kneeboard card, in capitals as the transceiver's
+    // settings are written there.
+    {IDS_CARD_VALUE_ON, N_("ON")},
+    // TRANSLATORS: A setting's value on the kneeboard card, in capitals.
+    {IDS_CARD_VALUE_OFF, N_("OFF")},
+    // TRANSLATORS: The scan mode on the kneeboard card, in capitals.
+    {IDS_CARD_VALUE_NORMAL, N_("NORMAL")},
+    // TRANSLATORS: The scan mode on the kneeboard card (priority scanning), in capitals.
+    {IDS_CARD_VALUE_PRIO, N_("PRIO")},
+    // TRANSLATORS: A setting's value on the kneeboard card, in capitals.
+    {IDS_CARD_VALUE_ENABLE, N_("ENABLE")},
+    // TRANSLATORS: A setting's value on the kneeboard card, in capitals.
+    {IDS_CARD_VALUE_DISABLE, N_("DISABLE")},
     // TRANSLATORS: A list column header: short; a header cut by a narrow column ends in "...".
     {IDS_AIR_COLUMN_IDENT, N_("Ident")},
     // TRANSLATORS: A list column header: short; a header cut by a narrow column ends in "...".

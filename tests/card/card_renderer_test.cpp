@@ -2,8 +2,11 @@
 // the card (the PDF it writes: card_renderer_posix_test.cpp).
 #include "card/card_renderer.h"
 
+#include <map>
+
 #include <gtest/gtest.h>
 
+#include "res/string_table.h"
 #include "tests/common/document_text.h"
 
 TEST(CardRenderer, SizeWordsNameThePaperInPoints)
@@ -32,4 +35,24 @@ TEST(CardRenderer, NamesThePriorityChannelOnlyWhilePriorityScanning)
         const auto settings = BuildCardData(radio, "f.qrb", "").settings;
         EXPECT_EQ(settings.at(1).first == "Priority CH" && settings[1].second == "8", scan[1] == 'N');
     }
+}
+
+// The settings' words are the reader's, through the catalog; channels and texts stay as stored.
+TEST(CardRenderer, SettingWordsComeThroughTheCatalog)
+{
+    SetResTranslator([](const char* english) {
+        return std::string(english) == "ON" || std::string(english) == "DISABLE"
+                   ? "<" + std::string(english) + ">"
+                   : std::string(english);
+    });
+    CNewRadio radio;
+    radio.Command("COMMON.SCAN_FUNCTION=ON");
+    radio.SetOpeningText("ON");
+    const auto settings = BuildCardData(radio, "f.qrb", "").settings;
+    SetResTranslator(nullptr);
+    std::map<std::string, std::string> shown(settings.begin(), settings.end());
+    EXPECT_EQ(shown["Scan Function"], "<ON>");
+    EXPECT_EQ(shown["Scan Mode"], "NORMAL");
+    EXPECT_EQ(shown["VFO Mode Enable"], "<DISABLE>");
+    EXPECT_EQ(shown["Opening Text"], "ON");
 }
