@@ -23,6 +23,7 @@
 #include "app/menu_key_labels.h"
 #include "app/pwr455_doc.h"
 #include "app/splash_window.h"
+#include "app/toolkit_style.h"
 #include "app/undo_commands.h"
 #include "app/xrc_util.h"
 #include "profile/profile.h"
@@ -153,9 +154,13 @@ int CPWR455View::ColumnWidthFromProfile(unsigned column, int stored)
 
 void CPWR455View::CreateColumns()
 {
+    const double scale = TextScale(*m_list);
     for (unsigned c = 0; c < kColumnCount; ++c) {
         const int stored = CProfile::Session().GetColumnWidth(c);
         int width = ColumnWidthFromProfile(c, stored);
+        // The default widths are for text of the standard size: larger text widens them as much.
+        if (stored == 0 && scale > 1)
+            width = std::min(wxRound(width * scale), kMaxColumnWidth);
         const wxString header = ResString(kColumns[c].header);
         // A translated header longer than the English one widens its column by the difference,
         // until the user chooses a width: it fits as the English one does.

@@ -20,3 +20,11 @@ void ApplyCompactToolbarStyle()
                                                   GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     g_object_unref(provider);
 }
+
+double TextScale(const wxWindow&)
+{
+    // The font resolution, which the desktop's text scaling raises (GDK_DPI_SCALE, Xft.dpi).
+    GdkScreen* screen = gdk_screen_get_default();
+    const double resolution = screen ? gdk_screen_get_resolution(screen) : -1;
+    return resolution > 0 ? resolution / 96.0 : 1.0;
+}

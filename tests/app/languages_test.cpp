@@ -15,6 +15,7 @@
 #include "app/about_dialog.h"
 #include "app/airport_import_dlg.h"
 #include "app/compare_dlg.h"
+#include "app/list_view_ex.h"
 #include "app/port_settings_dlg.h"
 #include "language/program_language.h"
 #include "radio/data_differences.h"
@@ -138,6 +139,11 @@ TEST_P(LanguagesTest, EveryWindowSpeaksTheLanguageAndFits)
     }
     CheckAccessKeys(titles, "menu bar");
     CheckWindow(frame, "main window");
+    // The channels' values fit their columns, whatever the size of the text.
+    auto* view = dynamic_cast<CPWR455View*>(GetPWR455App().GetDocument()->GetFirstView());
+    CListViewEx* list = view->GetListCtrl();
+    for (const auto& [column, value] : {std::pair<int, const char*>{2, "136.975"}, {3, "GARDERM"}})
+        EXPECT_LE(list->GetTextExtent(value).x + 6, list->GetColumnWidth(column)) << value;
     wxTEST_DIALOG(SendCommand(ID_EDIT_MEMORY), Check<CEditMemoryDlg>("Edit Memory"));
     for (int page = 0; page < 2; ++page) {
         dynamic_cast<CPWR455View*>(GetPWR455App().GetDocument()->GetFirstView())->SetSettingsPage(page);
