@@ -39,7 +39,7 @@ public:
     wxMsgCatalog* LoadCatalog(const wxString& domain, const wxString& lang) override
     {
         for (const wxString& folder : m_folders) {
-            const wxString path = folder + "/" + lang + "/LC_MESSAGES/" + domain + ".mo";
+            const wxString path = CatalogPath(folder, lang, domain);
             if (wxFileName::FileExists(path))
                 return wxMsgCatalog::CreateFromFile(path, domain);
         }
@@ -56,7 +56,7 @@ public:
                 continue;
             for (bool more = dir.GetFirst(&lang, wxString(), wxDIR_DIRS); more;
                  more = dir.GetNext(&lang)) {
-                if (wxFileName::FileExists(folder + "/" + lang + "/LC_MESSAGES/" + domain + ".mo") &&
+                if (wxFileName::FileExists(CatalogPath(folder, lang, domain)) &&
                     languages.Index(lang) == wxNOT_FOUND)
                     languages.Add(lang);
             }
@@ -66,6 +66,12 @@ public:
 
 private:
     std::vector<wxString> m_folders = SearchFolders();
+
+    // Where gettext keeps a domain's catalog for a language below a locale folder.
+    static wxString CatalogPath(const wxString& folder, const wxString& lang, const wxString& domain)
+    {
+        return folder + "/" + lang + "/LC_MESSAGES/" + domain + ".mo";
+    }
 
     static std::vector<wxString> SearchFolders()
     {
