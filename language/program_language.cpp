@@ -7,6 +7,7 @@
 #include <wx/utils.h>
 
 #include "platform/user_folders.h"
+#include "platform/user_languages.h"
 #include "res/string_table.h"
 
 namespace {

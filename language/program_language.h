@@ -17,11 +17,6 @@ struct CProgramLanguage {
 // The languages View > Language offers: the system's, English, then those with a catalog.
 const std::vector<CProgramLanguage>& ProgramLanguages();
 
-// The language codes the system asks for, best first (on Linux as gettext reads them: LANGUAGE,
-// unless the locale is C or POSIX, then LC_ALL, LC_MESSAGES, LANG; on Windows the user's display
-// languages). A code keeps its region ("nb_NO"); an empty list means English.
-std::vector<std::string> SystemLanguages();
-
 // The catalog language for `chosen` ("": the first of `wanted` with a catalog among
 // `available`, else "en"). "no" (Norwegian) is read as bokmål, the written form of most.
 std::string ResolveLanguage(const std::string& chosen, const std::vector<std::string>& wanted,

@@ -13,6 +13,7 @@
 #include <wx/utils.h>
 
 #include "language/program_language.h"
+#include "platform/user_languages.h"
 #include "tests/common/cli_tool.h"
 #include "tests/common/test_system.h"
 

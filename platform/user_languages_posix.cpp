@@ -1,4 +1,4 @@
-#include "language/program_language.h"
+#include "platform/user_languages.h"
 
 #include <algorithm>
 #include <cstdlib>
