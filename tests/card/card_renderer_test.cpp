@@ -26,33 +26,25 @@ TEST(CardRenderer, SizeWordsNameThePaperInPoints)
         EXPECT_FALSE(ParseCardSize(word, &size) || size != ECardSize::kA4) << word;
 }
 
-TEST(CardRenderer, NamesThePriorityChannelOnlyWhilePriorityScanning)
+// The priority channel only while priority scanning; the settings' words are the reader's,
+// through the catalog, while channels and texts stay as stored.
+TEST(CardRenderer, SettingsNameThePriorityChannelOnlyWhileScanningInTheReadersWords)
 {
+    SetResTranslator([](const char* english) {
+        const std::string text = english;
+        return text == "ON" || text == "DISABLE" ? "<" + text + ">" : text;
+    });
     CNewRadio radio;
     radio.SetPriorityChannel("8"); // which also switches priority scanning on
+    radio.SetOpeningText("ON");
+    radio.SetScanFunction("ON");
     for (const char* scan : {"ON", "OFF"}) {
         radio.Command(std::string("COMMON.SCAN_PRIO=") + scan);
         const auto settings = BuildCardData(radio, "f.qrb", "").settings;
         EXPECT_EQ(settings.at(1).first == "Priority CH" && settings[1].second == "8", scan[1] == 'N');
+        std::map<std::string, std::string> shown(settings.begin(), settings.end());
+        EXPECT_EQ(shown["Scan Function"] + shown["Scan Mode"] + shown["VFO Mode Enable"] + "|" +
+                      shown["Opening Text"], "<ON>NORMAL<DISABLE>|ON");
     }
-}
-
-// The settings' words are the reader's, through the catalog; channels and texts stay as stored.
-TEST(CardRenderer, SettingWordsComeThroughTheCatalog)
-{
-    SetResTranslator([](const char* english) {
-        return std::string(english) == "ON" || std::string(english) == "DISABLE"
-                   ? "<" + std::string(english) + ">"
-                   : std::string(english);
-    });
-    CNewRadio radio;
-    radio.Command("COMMON.SCAN_FUNCTION=ON");
-    radio.SetOpeningText("ON");
-    const auto settings = BuildCardData(radio, "f.qrb", "").settings;
     SetResTranslator(nullptr);
-    std::map<std::string, std::string> shown(settings.begin(), settings.end());
-    EXPECT_EQ(shown["Scan Function"], "<ON>");
-    EXPECT_EQ(shown["Scan Mode"], "NORMAL");
-    EXPECT_EQ(shown["VFO Mode Enable"], "<DISABLE>");
-    EXPECT_EQ(shown["Opening Text"], "ON");
 }
