@@ -24,7 +24,7 @@ const char kRead[] = "Now reading <- TR\nCloning completed.\n";
 
 } // namespace
 
-TEST_F(SafeCloneCliTest, CompareAndDoctorPrintWhatTheyFoundAndExitWithIt)
+TEST_F(SafeCloneCliTest, CompareAndDoctorPrintWhatTheyFoundReadsKeepTheirBackup)
 {
     const struct {
         std::vector<std::string> args;
@@ -62,22 +62,17 @@ TEST_F(SafeCloneCliTest, CompareAndDoctorPrintWhatTheyFoundAndExitWithIt)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "pwr455-cli: warning: the backup copy was not saved: cannot make the folder '" +
                          folder + "'\n");
-}
-
-// A target that could be saved when the read began may not be by its end (here the read's own
-// backup folder takes the target's name): the save fails and says where the data read are.
-TEST_F(SafeCloneCliTest, ReadWhoseSaveFailsTellsWhereItsBackupIs)
-{
-    const std::string target = m_dir.In("data/PW-R455NORD/backups");
-    std::filesystem::create_directories(m_dir.In("data/PW-R455NORD"));
-    const ProcessResult r = Run({"read", target, "--simulate", "--quiet"});
-    EXPECT_EQ(r.status, 77);
-    const std::vector<std::string> backups = ListFolder(target);
+    // A target that could be saved when the read began may not be by its end (here the read's
+    // own backup folder takes the target's name): the save fails and says where the data are.
+    std::filesystem::remove(folder);
+    const ProcessResult kept = Run({"read", folder, "--simulate", "--quiet"});
+    EXPECT_EQ(kept.status, 77);
+    const std::vector<std::string> backups = ListFolder(folder);
     ASSERT_EQ(backups.size(), 1u);
-    const std::string backup = target + "/" + backups[0];
-    EXPECT_EQ(r.err, "pwr455-cli: cannot save '" + target + "': " + kNotRegular +
-                         "pwr455-cli: the data read are kept in the backup copy '" + backup + "'\n");
-    EXPECT_EQ(Run({"show", backup}).out, Run({"show", "@new.qrb"}).out);
+    EXPECT_EQ(kept.err, "pwr455-cli: cannot save '" + folder + "': " + kNotRegular +
+                            "pwr455-cli: the data read are kept in the backup copy '" + folder + "/" +
+                            backups[0] + "'\n");
+    EXPECT_EQ(Run({"show", folder + "/" + backups[0]}).out, Run({"show", "@new.qrb"}).out);
 }
 
 // The fleet's own course is tested on the fake clock; here: Ctrl-C, the log and the status.

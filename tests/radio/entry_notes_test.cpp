@@ -39,25 +39,23 @@ const NoteCase kCases[] = {
 
 TEST(EntryNotesTest, OpeningTextStoredOtherwiseThanTypedGetsANote)
 {
+    const std::string spelled = "letters spelled as ICAO writes them", cut = "cut to 7 characters";
     const struct {
-        const char *typed, *note;
+        const char *typed, *stored;
+        std::string why; // "": no note
     } cases[] = {
-        {"WELCOME", ""},
-        {"Hi   ", ""},
-        {"", ""},
-        {"\xC3\x98rsta", "The opening text \"\xC3\x98rsta\" is stored as \"Orsta\" (letters spelled "
-                          "as ICAO writes them)"},
-        {"F\xC3\xA6r\xC3\xB8yan", "The opening text \"F\xC3\xA6r\xC3\xB8yan\" is stored as "
-                                   "\"Faeroya\" (letters spelled as ICAO writes them, cut to 7 "
-                                   "characters)"},
-        {"ABCDEFGHIJ", "The opening text \"ABCDEFGHIJ\" is stored as \"ABCDEFG\" (cut to 7 "
-                       "characters)"},
+        {"WELCOME", "", ""}, {"Hi   ", "", ""}, {"", "", ""},
+        {"\xC3\x98rsta", "Orsta", spelled},
+        {"F\xC3\xA6r\xC3\xB8yan", "Faeroya", spelled + ", " + cut},
+        {"ABCDEFGHIJ", "ABCDEFG", cut},
     };
     for (const auto& c : cases) {
         CR455Radio radio;
         radio.ResetData();
         radio.SetOpeningText(c.typed);
-        EXPECT_EQ(OpeningTextNote(c.typed, radio.GetOpeningText()), c.note) << c.typed;
+        const std::string note = "The opening text \"" + std::string(c.typed) + "\" is stored as \"" +
+                                 c.stored + "\" (" + c.why + ")";
+        EXPECT_EQ(OpeningTextNote(c.typed, radio.GetOpeningText()), c.why.empty() ? "" : note) << c.typed;
     }
 }
 
