@@ -193,7 +193,9 @@ TEST(SettingsSheet, CancelWritesNothingButStillHealsAndRefreshes)
 
 // Through the program: Cancel leaves the document unmodified and the sheet reopens on the page
 // last shown. (That OK marks the document modified and redraws the list is an undo step's test.)
-TEST_F(ProgramTest, CommonSettingCommandReopensOnTheLastPageAndCancelChangesNothing)
+// An opening text with letters the display cannot show is spelled as ICAO writes them, and the
+// status bar says so.
+TEST_F(ProgramTest, CommonSettingCommandReopensOnTheLastPageAndNotesTheOpeningTextStored)
 {
     wxTEST_DIALOG((SendCommand(ID_VIEW_COMMON_SETTING), SendCommand(ID_VIEW_COMMON_SETTING)),
                   CExpectAction<Sheet>([](Sheet& s) {
@@ -206,12 +208,8 @@ TEST_F(ProgramTest, CommonSettingCommandReopensOnTheLastPageAndCancelChangesNoth
                       return PressButton(s, wxID_CANCEL);
                   }));
     EXPECT_FALSE(Doc()->IsModified());
-}
-
-// Letters the display cannot show are spelled as ICAO writes them, and the status bar says so.
-TEST_F(ProgramTest, OpeningTextIsSpelledForTheDisplayWithANote)
-{
     wxTEST_DIALOG(SendCommand(ID_VIEW_COMMON_SETTING), CExpectAction<Sheet>([](Sheet& s) {
+                      s.GetBookCtrl()->SetSelection(0);
                       Set(s, "OPENING_TEXT=\xC3\x98rsta");
                       return PressButton(s, wxID_OK);
                   }));
