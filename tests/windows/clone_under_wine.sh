@@ -2,10 +2,11 @@
 # The Windows tool under Wine, through its Win32 serial code, against the Linux tool's simulated
 # transceiver on a pseudo-terminal that Wine maps to COM7: the same files, texts and exit statuses
 # as on Linux; the same card PDF; a non-ASCII file name; Ctrl-C in a read; a line that hangs up
-# in a read.
-# Usage: clone_under_wine.sh WINE_RUN WINEPREFIX LINUX_CLI WINDOWS_CLI
+# in a read; the four languages as on Linux.
+# Usage: clone_under_wine.sh WINE_RUN WINEPREFIX LINUX_CLI WINDOWS_CLI LOCALE_DIR
 set -u
-wine_run=$1 prefix=$2 linux=$3 windows=$4
+wine_run=$1 prefix=$2 linux=$3 windows=$4 locale=$5
+cli_languages=$(cd "$(dirname "$0")/../po" && pwd)/cli-languages
 dir=$(mktemp -d) && cd "$dir" || exit 1
 export LC_ALL=C.UTF-8 # arguments and file names reach Wine as UTF-8
 failures=0 sim=
@@ -81,6 +82,12 @@ done
 "$linux" card original.qrb -o linux.pdf && win card original.qrb -o windows.pdf >/dev/null
 pdf() { pdftotext -layout "$1" -; pdffonts "$1" | awk 'NR > 2 { sub(/^[A-Z]+\+/, "", $1); print $1 }'; }
 [ "$(pdf linux.pdf)" = "$(pdf windows.pdf)" ] || fail "the card differs from Linux's"
+
+# In each language, as tests/po/cli-languages checks the Linux tool. Wine takes a locale that the
+# system has not generated from LC_ALL only.
+printf '#!/bin/sh\nLC_ALL=$LANG exec "%s" --prefix "%s" "%s" "$@"\n' "$wine_run" "$prefix" "$windows" >cli.sh
+chmod +x cli.sh
+"$cli_languages" "$dir/cli.sh" "$locale" nb_NO sv_SE da_DK fi_FI || fail "the tool in the four languages"
 
 name="Flyklubb Ørsta–Volda.qrb"
 win new "$name" >/dev/null && [ -f "$name" ] || fail "new of a non-ASCII name"
