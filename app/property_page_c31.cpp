@@ -203,6 +203,7 @@ std::string CPropertyPageC31::ApplyToRadio()
     radio.SetScanMode(m_scanMode == ResString(IDS_SCAN_MODE_NORMAL) ? "NORMAL" : "PRIO");
     radio.SetPriorityChannel(m_prioCh == PriorityOffText() ? std::string(kEnginePriorityOff)
                                                           : TrimLeft(ToEngine(m_prioCh)));
-    radio.SetOpeningText(ToEngine(m_openingText));
-    return OpeningTextNote(ToEngine(m_openingText), radio.GetOpeningText());
+    const std::string openingText = ToEngine(m_openingText);
+    radio.SetOpeningText(openingText);
+    return OpeningTextNote(openingText, radio.GetOpeningText());
 }
