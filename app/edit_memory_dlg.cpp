@@ -138,7 +138,8 @@ void CEditMemoryDlg::UpdateEnabling()
 
 void CEditMemoryDlg::UpdateCarrierNote()
 {
-    const wxString note = FromEngine(DescribeTypedFrequency(ToEngine(m_freqText), m_grid));
+    const wxString note =
+        FromEngine(DescribeTypedFrequency(EngineFrequencyText(ToEngine(m_freqText)), m_grid));
     m_carrierNote->SetLabel(note);
     // Heard with the field, and as it changes while the user types.
     SetAccessibleDescription(m_freqEdit, note);
@@ -182,6 +183,7 @@ void CEditMemoryDlg::SendChanges()
 void CEditMemoryDlg::OnOK(wxCommandEvent&)
 {
     TransferDataFromWindow();
+    m_freqText = FromEngine(EngineFrequencyText(ToEngine(m_freqText)));
     m_typedFrequency = m_freqText;
     SendChanges();
     EndDialog(wxID_OK);

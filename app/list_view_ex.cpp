@@ -261,6 +261,12 @@ wxString CListViewEx::GetShownHeader(int column, bool* shortened) const
         [header](const wxString& t) { return header->GetTextExtent(t).x; }, shortened);
 }
 
+int CListViewEx::GetHeaderFitWidth(const wxString& title) const
+{
+    const wxWindow* header = m_headerWindow ? m_headerWindow : this;
+    return kHeaderTextMargin + header->GetTextExtent(title).x;
+}
+
 wxString CListViewEx::GetColumnTitle(int column) const
 {
     wxListItem info;

@@ -52,6 +52,8 @@ public:
     wxString GetShownText(long item, int column, bool* shortened = nullptr) const;
     // Likewise the title drawn in the header of `column`.
     wxString GetShownHeader(int column, bool* shortened = nullptr) const;
+    // The narrowest column whose header shows `title` whole.
+    int GetHeaderFitWidth(const wxString& title) const;
 
     // While a context menu of the list is open the menu has the focus; the selected row stays
     // highlighted all the same, so the user sees which channel the command is for.

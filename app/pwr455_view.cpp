@@ -162,12 +162,14 @@ void CPWR455View::CreateColumns()
         if (stored == 0 && scale > 1)
             width = std::min(wxRound(width * scale), kMaxColumnWidth);
         const wxString header = ResString(kColumns[c].header);
-        // A translated header longer than the English one widens its column by the difference,
-        // until the user chooses a width: it fits as the English one does.
-        const int longer = m_list->GetTextExtent(header).x -
-                           m_list->GetTextExtent(wxString::FromUTF8(LoadEnglishResString(kColumns[c].header))).x;
-        if (stored == 0 && longer > 0)
-            width = std::min(width + longer, kMaxColumnWidth);
+        const wxString english = wxString::FromUTF8(LoadEnglishResString(kColumns[c].header));
+        // Until the user chooses a width, a translated header widens its column by as much as it
+        // is longer than the English one, and at least until it shows whole.
+        if (stored == 0 && header != english) {
+            const int longer = m_list->GetTextExtent(header).x - m_list->GetTextExtent(english).x;
+            width = std::max({width, width + longer, m_list->GetHeaderFitWidth(header)});
+            width = std::min(width, kMaxColumnWidth);
+        }
         m_list->InsertColumn(static_cast<long>(c), header, wxLIST_FORMAT_RIGHT, width);
     }
     m_list->SetAccessibleHeaderName(kColumnCount - 1, ResString(IDS_LIST_SPARE_ACCESSIBLE_NAME));

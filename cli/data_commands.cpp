@@ -265,11 +265,16 @@ int RunImportCommand(const std::vector<std::string>& args, CCliIo& io)
     if (from)
         return parsed.Usage(io, IDS_CLI_FROM_CHIRP_ONLY);
     std::string error;
-    if (!ImportChannelsCsv(radio, csv, &error)) {
+    std::vector<std::string> notes;
+    if (!ImportChannelsCsv(radio, csv, &error, &notes)) {
         ReportFileError(io, csvPath, error);
         return kExitFailure;
     }
-    return SaveDocumentOrReport(radio, *output, io) ? kExitOk : kExitFailure;
+    if (!SaveDocumentOrReport(radio, *output, io))
+        return kExitFailure;
+    for (const std::string& note : notes)
+        io.err << note << '\n';
+    return kExitOk;
 }
 
 int RunDiffCommand(const std::vector<std::string>& args, CCliIo& io)

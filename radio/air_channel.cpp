@@ -4,6 +4,7 @@
 
 #include "engine/frequency_band.h"
 #include "engine/frequency_value.h"
+#include "radio/csv_fields.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
 #include "res/resource_ids.h"
@@ -153,6 +154,11 @@ CChannelFit FitChannel(uint32_t channelHz, EChannelGrid grid)
         }
     }
     return fit;
+}
+
+std::string EngineFrequencyText(const std::string& typed)
+{
+    return WithDecimalPoint(typed);
 }
 
 std::string DescribeTypedFrequency(const std::string& text, EChannelGrid grid)

@@ -56,6 +56,11 @@ struct CChannelFit {
 };
 CChannelFit FitChannel(uint32_t channelHz, EChannelGrid grid);
 
+// A frequency as a person types it, in the engine's form: a decimal comma, as Nordic pilots and
+// their authorities write it ("121,5"), becomes the engine's point ("121.5"). Any other text is
+// left for the engine to read.
+std::string EngineFrequencyText(const std::string& typed);
+
 // The note under a typed frequency: what the engine will store for `text` under `grid`:
 // "25 kHz channel" or "8.33 kHz channel, carrier 118.0083 MHz", and on a second line the stored
 // name when it differs from the typed value ("Stored as 118.010."). Empty for an empty text,

@@ -204,12 +204,16 @@ void ApplyRow(CR455Radio& radio, const CChannelRow& row)
                     row.lockout.empty() ? "OFF" : row.lockout, row.frequency);
 }
 
-// Spelling a name with the display's letters is this program's own doing, so it is told.
-void NoteSpelledNames(const CR455Radio& radio, const std::vector<CChannelRow>& rows,
-                      std::vector<std::string>* notes)
+// Spelling a name with the display's letters, or cutting it to the display's length, changes what
+// the list said, so it is told; the engine's own case and filter rules are not.
+void NoteSpelledOrCutNames(const CR455Radio& radio, const std::vector<CChannelRow>& rows,
+                           std::vector<std::string>* notes)
 {
+    constexpr size_t kNameLength = 7;
     for (const CChannelRow& row : rows) {
-        if (!notes || row.frequency.empty() || SpelledForDisplay(row.name) == row.name)
+        const std::string spelled = SpelledForDisplay(row.name);
+        if (!notes || row.frequency.empty() ||
+            (spelled == row.name && TrimRight(spelled).size() <= kNameLength))
             continue;
         CChannelEntry entry;
         entry.channel = row.channel;
@@ -283,7 +287,7 @@ bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string*
     for (const CChannelRow& row : rows)
         ApplyRow(radio, row);
     radio.Heal();
-    NoteSpelledNames(radio, rows, notes);
+    NoteSpelledOrCutNames(radio, rows, notes);
     return true;
 }
 
@@ -353,7 +357,7 @@ bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text
         ApplyRow(radio, row);
     if (!rows.empty())
         radio.Heal();
-    NoteSpelledNames(radio, rows, notes);
+    NoteSpelledOrCutNames(radio, rows, notes);
     if (count)
         *count = static_cast<unsigned>(rows.size());
     return true;

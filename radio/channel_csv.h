@@ -33,7 +33,8 @@ std::string ExportChannelsCsv(const CR455Radio& radio);
 // spelling in the display's letters (an emoji), and a row that blanks channel 1. A file that is not
 // CSV text this reader takes (UTF-16 without byte order mark, UTF-32, a spreadsheet document) is
 // refused with the reason. `notes`, when given, receives Edit Memory's note for each name that the
-// display's letters spelled otherwise than the row wrote it ("Ørsta" stored as "ORSTA").
+// display's letters spelled otherwise than the row wrote it ("Ørsta" stored as "ORSTA") or that
+// was cut to the display's 7 characters.
 bool ImportChannelsCsv(CR455Radio& radio, const std::string& bytes, std::string* error,
                        std::vector<std::string>* notes = nullptr);
 
@@ -47,7 +48,7 @@ std::string ChannelRowTsv(const CR455Radio& radio, unsigned ch);
 // skipped. The rows are checked as ImportChannelsCsv checks them; a bad row, or more rows than
 // channels from `first` to 20, changes nothing and returns false with a message naming the
 // line and the field. `count` receives the number of rows set (0 for a text with none),
-// `notes` the notes of spelled names as ImportChannelsCsv gives them.
+// `notes` the notes of spelled or cut names as ImportChannelsCsv gives them.
 bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text, unsigned* count,
                       std::string* error, std::vector<std::string>* notes = nullptr);
 

@@ -1,9 +1,8 @@
 #include "radio/data_differences.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <iterator>
+#include <utility>
 
 #include "radio/channel_order.h"
 #include "radio/r455_radio.h"
@@ -40,14 +39,30 @@ const unsigned kSettingLabels[CR455Radio::kSettingCount] = {
     IDS_CARD_CLONE_COMMENT,
 };
 
-// A value word of a list ("ON", "ENABLE") as the sheet writes it ("On", "Enable"); any other
-// value as it is.
+// A setting's or a mark's value in the words the settings sheet shows, in the reader's language;
+// numbers (a priority channel) as they are.
 std::string Word(const std::string& value)
 {
-    const bool word = !value.empty() && std::all_of(value.begin(), value.end(), [](char c) {
-        return (c >= 'A' && c <= 'Z') || c == '_';
-    });
-    return word ? value.substr(0, 1) + Lower(value.substr(1)) : value;
+    static const std::pair<const char*, unsigned> kWords[] = {
+        {"ON", IDS_COMPARE_VALUE_ON},
+        {"OFF", IDS_LEVEL_OFF},
+        {"ENABLE", IDS_COMPARE_VALUE_ENABLE},
+        {"DISABLE", IDS_COMPARE_VALUE_DISABLE},
+        {"LOW", IDS_LEVEL_LOW},
+        {"HIGH", IDS_LEVEL_HIGH},
+        {"FREQ", IDS_INDICATE_FREQ},
+        {"TEXT", IDS_INDICATE_TEXT},
+        {"NORMAL", IDS_SCAN_MODE_NORMAL},
+        {"PRIO", IDS_SCAN_MODE_PRIO},
+        {"8.33kHz", IDS_SPACING_8_33K},
+        {"25kHz", IDS_SPACING_25K},
+        {"25k/8.33kHz", IDS_SPACING_BOTH},
+    };
+    for (const auto& [word, id] : kWords) {
+        if (value == word)
+            return LoadResString(id);
+    }
+    return value;
 }
 
 // A text (a name, the opening text, the clone comment) without its padding; a text with bytes

@@ -11,9 +11,10 @@ namespace {
 enum ERowCell { kNumber = 0, kPriority = 1, kFrequency = 2, kName = 3, kInhibit = 4, kLockout = 5 };
 const ERowCell kCardCells[CCardData::kColumns] = {kNumber,  kFrequency, kName,
                                                   kInhibit, kLockout,   kPriority};
-const unsigned kHeadingIds[CCardData::kColumns] = {IDS_CLI_COLUMN_CH,    IDS_CLI_COLUMN_FREQUENCY,
-                                                   IDS_CLI_COLUMN_NAME,  IDS_CLI_COLUMN_TX_INHIBIT,
-                                                   IDS_CLI_CELL_LOCKOUT, IDS_CLI_COLUMN_PRIO};
+// The columns are headed with their names, never with a cell's mark.
+const unsigned kHeadingIds[CCardData::kColumns] = {
+    IDS_CLI_COLUMN_CH,         IDS_CLI_COLUMN_FREQUENCY, IDS_CLI_COLUMN_NAME,
+    IDS_CLI_COLUMN_TX_INHIBIT, IDS_CLI_COLUMN_LOCKOUT,   IDS_CLI_COLUMN_PRIO};
 
 // A setting's word in the reader's language; other values (channels, texts) as they are.
 std::string CardValue(const std::string& engineWord)

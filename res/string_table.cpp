@@ -258,10 +258,17 @@ constexpr CStringEntry kStrings[] = {
     {IDS_COMPARE_EMPTY_TEXT, N_("(blank)")},
     {IDS_COMPARE_PRIORITY_SCAN, N_("Priority Scan")},
     {IDS_COMPARE_VFO_TX_INHIBIT, N_("VFO Tx Inhibit")},
+    // TRANSLATORS: A ticked box of the settings or the list (a beep, a channel's lockout) in the
+    // Compare window; its opposite is the settings' "Off".
+    {IDS_COMPARE_VALUE_ON, N_("On")},
+    // TRANSLATORS: A ticked "... Enable" box of the settings, in the Compare window.
+    {IDS_COMPARE_VALUE_ENABLE, N_("Enable")},
     {IDS_FLEET_WAITING, N_("Waiting for transceivers on %1; Ctrl-C ends.")},
     {IDS_FLEET_REFUSED, N_("Refused: model %1 revision %2 is another transceiver; nothing written.")},
     {IDS_FLEET_SUMMARY, N_("%1 written, %2 failed or refused.")},
     {IDS_FLEET_PORT_NOT_OPEN, N_("The port %1 cannot be opened; still waiting (pwr455-cli doctor tells why).")},
+    // TRANSLATORS: An unticked "... Enable" box of the settings, in the Compare window.
+    {IDS_COMPARE_VALUE_DISABLE, N_("Disable")},
     // TRANSLATORS: The level of a finding of the connection check, at the start of its line.
     {IDS_DOCTOR_LEVEL_OK, N_("ok")},
     // TRANSLATORS: The level of a finding of the connection check, at the start of its line.

@@ -51,7 +51,7 @@ TEST(EditMemoryDlg, ShowsTheChannelAndTakesWhatIsTyped)
                       // spacing for the note under the frequency.
                       EXPECT_EQ(data.sent, std::vector<std::string>(
                                                 {"CH.MCH.5.APPEAR", "COMMON.CH_SPACING"}));
-                      for (const char* shown : {"1||00+", "   ||00-", " 121.5 ||00+"}) {
+                      for (const char* shown : {"1||00+", "   ||00-", " 121,5 ||00+"}) {
                           Edit(d, "IDC_EDIT_FREQUENCY")->SetValue(wxString(shown).BeforeFirst('|'));
                           EXPECT_EQ(Shown(d), shown);
                       }
@@ -77,8 +77,10 @@ TEST(EditMemoryDlg, OkSendsTheFieldsInTheirOrder)
     // OK sends name, flags, frequency, APPEAR and the channel's heal in this order. A frequency
     // text that reads as no number above 0 and below 2000 goes as empty and makes the channel
     // blank, which switches priority scanning off even when another channel is the priority one.
+    // A decimal comma goes as the engine's point.
     const std::pair<const char*, const char*> cases[] = {
         {"  121.5  ", "121.5"}, {"\t118.0 ", "118.0"}, {"121.5abc", "121.5abc"},
+        {" 121,5 ", "121.5"},   {"118,0083", "118.0083"},
         {"1999.99", "1999.99"}, {"+121.5", "+121.5"},  {"  0.001", "0.001"},
         {"1.2e2", "1.2e2"},     {"", ""},              {"0.000", ""},
         {"-121.5", ""},         {"MHz 121.5", ""},     {"2000", ""},

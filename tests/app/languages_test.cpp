@@ -97,13 +97,18 @@ protected:
                 for (const wxString& item : choice->GetStrings())
                     CheckText(item, choice->GetBestSize().x <= choice->GetSize().x, where);
             } else if (auto* list = dynamic_cast<wxListCtrl*>(child)) {
-                // A header cut in English is cut by as much in the others and shows "...".
+                // The dialogs' lists size their columns to the headers; the channel list's
+                // headers show whole at the default widths.
+                auto* channels = dynamic_cast<CListViewEx*>(list);
                 for (int c = 0; c < list->GetColumnCount(); ++c) {
                     wxListItem column;
                     column.SetMask(wxLIST_MASK_TEXT);
                     list->GetColumn(c, column);
+                    bool cut = false;
+                    if (channels)
+                        channels->GetShownHeader(c, &cut);
                     if (!wxString(column.GetText()).Trim().empty())
-                        CheckText(column.GetText(), true, where + " header");
+                        CheckText(column.GetText(), !cut, where + " header");
                 }
             }
             CheckWindow(child, where, labels ? labels : &own);

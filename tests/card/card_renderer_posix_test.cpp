@@ -32,7 +32,7 @@ TEST(CardRenderer, WritesOnePageOrLeavesTheTargetAsItWas)
     const std::string text = RunProcess({"/usr/bin/pdftotext", "-layout", pdf, "-"}).out;
     for (const char* part : {"field.qrb", "2024-05-06", "VX-R455NORD memory channels", "07",
                              "121.500", "TOWER", "Inhibit", "Channel Spacing", "25kHz", "NORMAL",
-                             "CH", "Frequency", "Name", "Tx Inhibit", "Lockout", "Prio"})
+                             "CH", "Frequency", "Name", "Tx Inhibit", "Memory Lockout", "Prio"})
         EXPECT_PRED_FORMAT2(IsSubstring, part, text);
 
     const std::string before = ReadFile(pdf);

@@ -147,7 +147,9 @@ TEST_F(CliTest, ExportImportAndDiff)
     RunSteps({
         {{"new", "@base.qrb"}, 0, ""},
         {{"export", "@base.qrb"}, 0, blank},
-        {{"import", "@in.csv", "-i", "@base.qrb", "-o", "@out.qrb"}, 0, ""},
+        {{"import", "@in.csv", "-i", "@base.qrb", "-o", "@out.qrb"}, 0, "",
+         "CH 02: the name \"T\xC3\xA5rn\" is stored as \"TARN\" (letters spelled as ICAO writes "
+         "them, upper case)\n"},
         {{"export", "@out.qrb", "-o", "@out.csv"}, 0, ""},
         {{"import", "@out.csv", "-o", "@again.qrb"}, 0, ""},
         {{"import", "@bad.csv", "-o", "@none.qrb"}, 1, "",

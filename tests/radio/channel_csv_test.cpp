@@ -82,8 +82,11 @@ TEST(ChannelCsvTest, ImportAppliesTheEngineRules)
     EXPECT_EQ(radio.GetChFrequency(4) + radio.GetChName(4) + radio.GetChAppear(5),
               "121.500TWO LINOFF");
     EXPECT_EQ(radio.GetChName(6) + "|" + radio.GetChName(7), "ORSTA|FAERDER"); // as ICAO spells
-    ASSERT_EQ(notes.size(), 2u); // only the spelled names: the rest is the engine's, as always
-    EXPECT_EQ(notes[0], "CH 06: the name \"\xC3\x98rsta\" is stored as \"ORSTA\" (letters spelled "
+    // Only the spelled and the cut names: raising and filtering are the engine's, as always.
+    ASSERT_EQ(notes.size(), 4u);
+    EXPECT_EQ(notes[1], "CH 04: the name \"TWO\nLINES\" is stored as \"TWO LIN\" (cut to 7 "
+                        "characters, characters the transceiver cannot show replaced by blanks)");
+    EXPECT_EQ(notes[2], "CH 06: the name \"\xC3\x98rsta\" is stored as \"ORSTA\" (letters spelled "
                         "as ICAO writes them, upper case)");
     EXPECT_TRUE(radio.IsEdited());
 }

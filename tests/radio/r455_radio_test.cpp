@@ -7,6 +7,7 @@
 
 #include "engine/radio_engine.h"
 #include "radio/data_differences.h"
+#include "res/string_table.h"
 #include "tests/common/recording_radio.h"
 
 using Sent = std::vector<std::string>;
@@ -133,4 +134,27 @@ TEST(DataDifferences, AreDescribedInWords)
         const CDataDifference d = DescribeDifference(c.raw);
         EXPECT_EQ(d.key + "|" + d.left + "|" + d.right, c.words);
     }
+}
+
+// The values are the reader's words, as the settings sheet shows them; numbers and stored texts
+// are not translated.
+TEST(DataDifferences, ValuesAreInTheReadersLanguage)
+{
+    SetResTranslator([](const char* english) { return "<" + std::string(english) + ">"; });
+    const struct { CDataDifference raw; const char* values; } cases[] = {
+        {{"CH.MCH.3.TXINHIBIT", "ON", "OFF"}, "<On>|<Off>"},
+        {{"COMMON.ADJ_ENABLE", "ENABLE", "DISABLE"}, "<Enable>|<Disable>"},
+        {{"COMMON.LCD_DIMMER", "LOW", "HIGH"}, "<Low>|<High>"},
+        {{"COMMON.INDICATEMODE", "FREQ", "TEXT"}, "<Freq>|<Text>"},
+        {{"COMMON.SCAN_MODE", "NORMAL", "PRIO"}, "<Normal>|<Prio>"},
+        {{"COMMON.CH_SPACING", "25k/8.33kHz", "8.33kHz"}, "<25k/8.33kHz>|<8.33kHz>"},
+        {{"COMMON.PRIOCH", "12", "OFF"}, "12|<Off>"},
+        {{"COMMON.OPENING_TEXT", "ON", "OFF"}, "ON|OFF"},
+        {{"CH.MCH.4.NAME", "ON     ", "TEXT   "}, "ON|TEXT"},
+    };
+    for (const auto& c : cases) {
+        const CDataDifference d = DescribeDifference(c.raw);
+        EXPECT_EQ(d.left + "|" + d.right, c.values) << c.raw.key;
+    }
+    SetResTranslator(nullptr);
 }
