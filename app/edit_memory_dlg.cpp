@@ -1,6 +1,5 @@
 #include "app/edit_memory_dlg.h"
 
-#include <charconv>
 #include <cmath>
 
 #include <wx/button.h>
@@ -12,6 +11,7 @@
 #include "app/app_resources.h"
 #include "app/engine_text.h"
 #include "app/xrc_util.h"
+#include "engine/decimal_number.h"
 #include "radio/air_channel.h"
 #include "radio/r455_radio.h"
 #include "radio/text_util.h"
@@ -38,11 +38,11 @@ bool IsUsableFrequencyText(const wxString& text)
     const char* const end = p + s.size();
     while (p < end && IsWhiteSpace(*p))
         ++p;
-    // from_chars takes a minus sign but not a plus sign.
+    // The reader takes a minus sign but not a plus sign.
     if (p < end && *p == '+' && p + 1 < end && *(p + 1) != '-')
         ++p;
     double value = 0.0;
-    if (std::from_chars(p, end, value, std::chars_format::general).ec != std::errc())
+    if (ReadDecimalNumber(p, end, value).outcome != EDecimalRead::kNumber)
         value = 0.0;
     // "inf" and "nan" are words, not numbers of megahertz.
     if (!std::isfinite(value))

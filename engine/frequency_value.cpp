@@ -1,10 +1,10 @@
 #include "engine/frequency_value.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "engine/command_string.h"
+#include "engine/decimal_number.h"
 
 void CFrequencyValue::SetValue(long long hertz)
 {
@@ -50,14 +50,14 @@ bool ReadMegahertz(const std::string& text, double& megahertz)
         return false;
     }
     double value = 0;
-    const std::from_chars_result result = std::from_chars(first, last, value);
-    if (result.ec == std::errc::invalid_argument) {
+    const CDecimalRead result = ReadDecimalNumber(first, last, value);
+    if (result.outcome == EDecimalRead::kNoNumber) {
         return false;
     }
-    if (result.ec == std::errc::result_out_of_range) {
+    if (result.outcome == EDecimalRead::kOutOfRange) {
         // Too large or too small to represent: a negative exponent means a tiny number.
         value = HUGE_VAL;
-        for (const char* p = first; p + 1 < result.ptr; ++p) {
+        for (const char* p = first; p + 1 < result.end; ++p) {
             if ((*p == 'e' || *p == 'E') && p[1] == '-') {
                 value = 0.0;
             }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "engine/decimal_number.h"
+
 #include "engine/frequency_value.h"
 #include "engine/list_value.h"
 #include "engine/number_range.h"
@@ -74,6 +78,42 @@ TEST(TextValue, RestrictedSetPaddedAndCut)
     EXPECT_EQ(text.Text(), std::string(256, ' '));
     text.SetText("");
     EXPECT_EQ(text.Text(), " ");
+}
+
+// The number at the start of a text, as the standard library's from_chars reads it, whatever
+// the locale: where it ends, and the double it gives to the last bit.
+TEST(DecimalNumber, ReadsWhatFromCharsReads)
+{
+    const double inf = HUGE_VAL;
+    const struct { const char* text; EDecimalRead outcome; size_t end; double value; } cases[] = {
+        {"121.5", EDecimalRead::kNumber, 5, 121.5},      {"118.0083", EDecimalRead::kNumber, 8, 118.0083},
+        {"121,5", EDecimalRead::kNumber, 3, 121},        {".5", EDecimalRead::kNumber, 2, 0.5},
+        {"5.", EDecimalRead::kNumber, 2, 5},             {"-.25x", EDecimalRead::kNumber, 4, -0.25},
+        {"1e", EDecimalRead::kNumber, 1, 1},             {"1E+", EDecimalRead::kNumber, 1, 1},
+        {"12e-1", EDecimalRead::kNumber, 5, 1.2},        {"0x1A", EDecimalRead::kNumber, 1, 0},
+        {"000121.50000", EDecimalRead::kNumber, 12, 121.5},
+        {"0.000000000000000000000000000001e30", EDecimalRead::kNumber, 35, 1},
+        {"121.500000000000000000001", EDecimalRead::kNumber, 25, 121.5},
+        {"9007199254740993", EDecimalRead::kNumber, 16, 9007199254740992.0},
+        {"0e999", EDecimalRead::kNumber, 5, 0},          {"INFINITY", EDecimalRead::kNumber, 8, inf},
+        {"-infin", EDecimalRead::kNumber, 4, -inf},      {"nan(a_1)", EDecimalRead::kNumber, 8, 0},
+        {"nan(", EDecimalRead::kNumber, 3, 0},           {"1e400", EDecimalRead::kOutOfRange, 5, 0},
+        {"-1e-400", EDecimalRead::kOutOfRange, 7, 0},    {"+1", EDecimalRead::kNoNumber, 0, 0},
+        {"-", EDecimalRead::kNoNumber, 0, 0},            {".e5", EDecimalRead::kNoNumber, 0, 0},
+        {" 1", EDecimalRead::kNoNumber, 0, 0},           {"", EDecimalRead::kNoNumber, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const std::string text = c.text;
+        double value = -7;
+        const CDecimalRead read = ReadDecimalNumber(text.data(), text.data() + text.size(), value);
+        EXPECT_TRUE(read.outcome == c.outcome && read.end == text.data() + c.end) << c.text;
+        if (c.outcome != EDecimalRead::kNumber)
+            EXPECT_EQ(value, -7) << c.text; // left as it was
+        else if (text.find("nan") != std::string::npos)
+            EXPECT_TRUE(std::isnan(value)) << c.text;
+        else
+            EXPECT_EQ(value, c.value) << c.text;
+    }
 }
 
 TEST(FrequencyValue, MegahertzTextAndHertz)
