@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/rename_no_replace_posix.h"
 #include "platform/signals_held_posix.h"
 #include "platform/temp_folder.h"
 
@@ -233,7 +234,7 @@ EFileError Replace(int folder, const std::string& from, const std::string& to, s
 // The rename that never replaces; on a file system that has none, a hard link does the same.
 EFileError PlaceNew(int folder, const std::string& from, const std::string& to, std::string* detail)
 {
-    if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0)
+    if (RenameNoReplace(folder, from.c_str(), to.c_str()) == 0)
         return EFileError::None;
     if ((errno == EINVAL || errno == ENOSYS) &&
         ::linkat(folder, from.c_str(), folder, to.c_str(), 0) == 0) {
