@@ -6,10 +6,11 @@ FUZZBUILD ?= build-fuzz
 COVBUILD  ?= build-coverage
 DEBBUILD  ?= build-deb
 WINBUILD  ?= build-windows
+LIBCXXBUILD ?= build-libcxx
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
-.PHONY: all deps test-deps configure build run test test-fast test-asan screenshots coverage bench fuzz \
+.PHONY: all deps test-deps configure build run test test-fast test-asan test-libcxx screenshots coverage bench fuzz \
         install package lint-package windows-deps windows test-windows clean \
         pot update-po
 
@@ -35,6 +36,7 @@ run: build
 test: build test-deps
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory test-libcxx
 
 test-fast: build test-deps
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -46,6 +48,13 @@ test-asan: test-deps
 	@cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS)
+
+# The core (engine/, radio/, clone/ and what they stand on) with clang and its own C++ library,
+# as WebAssembly and macOS build it: no part of it may rest on what only GNU's library has.
+test-libcxx: test-deps
+	@CC=clang CXX=clang++ cmake -S . -B $(LIBCXXBUILD) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_CXX_FLAGS=-stdlib=libc++ -DPWR_BUILD_GUI=OFF -DPWR_BUILD_BENCH=OFF $(CMAKE_ARGS) >/dev/null
+	cmake --build $(LIBCXXBUILD) -j $(JOBS) --target pwr_engine pwr_radio pwr_clone
 
 # Pictures of the program's windows for a person to look at, as PNG files in $(BUILD)/screenshots.
 screenshots: configure test-deps
@@ -138,4 +147,4 @@ test-windows: windows configure
 	  if [ -n "$$left" ]; then echo "The tests left these in a temporary folder:"; echo "$$left"; exit 1; fi
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(FUZZBUILD) $(COVBUILD) $(DEBBUILD) $(WINBUILD)
+	rm -rf $(BUILD) $(ASAN) $(FUZZBUILD) $(COVBUILD) $(DEBBUILD) $(WINBUILD) $(LIBCXXBUILD)
