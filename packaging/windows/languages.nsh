@@ -4,20 +4,20 @@
 LangString WELCOME_TEXT ${LANG_ENGLISH} \
   "Setup will install $(^NameDA), the cloning software of the VX-R455NORD air-band transceiver: it reads the transceiver's memory through the cloning cable, edits its channels and settings, and writes them back.$\r$\n$\r$\n$_CLICK"
 LangString WELCOME_TEXT ${LANG_NORWEGIAN} \
-  "Installasjonsprogrammet installerer $(^NameDA), kloningsprogrammet for flyradioen VX-R455NORD: det leser minnet i radiostasjonen gjennom kloningskabelen, redigerer kanalene og innstillingene og skriver dem tilbake.$\r$\n$\r$\n$_CLICK"
+  "Installasjonsprogrammet installerer $(^NameDA), kloningsprogrammet for flyradioen VX-R455NORD: det leser minnet i radioen gjennom kloningskabelen, redigerer kanalene og innstillingene og skriver dem tilbake.$\r$\n$\r$\n$_CLICK"
 LangString WELCOME_TEXT ${LANG_SWEDISH} \
-  "Installationsprogrammet installerar $(^NameDA), kloningsprogrammet för flygradion VX-R455NORD: det läser radiostationens minne via kloningskabeln, redigerar kanalerna och inställningarna och skriver tillbaka dem.$\r$\n$\r$\n$_CLICK"
+  "Installationsprogrammet installerar $(^NameDA), kloningsprogrammet för flygradion VX-R455NORD: det läser radions minne via kloningskabeln, redigerar kanalerna och inställningarna och skriver tillbaka dem.$\r$\n$\r$\n$_CLICK"
 LangString WELCOME_TEXT ${LANG_DANISH} \
   "Installationsprogrammet installerer $(^NameDA), kloningsprogrammet til flyradioen VX-R455NORD: det læser radioens hukommelse via kloningskablet, redigerer kanalerne og indstillingerne og skriver dem tilbage.$\r$\n$\r$\n$_CLICK"
 LangString WELCOME_TEXT ${LANG_FINNISH} \
-  "Asennusohjelma asentaa ohjelman $(^NameDA), ilmailuradiopuhelimen VX-R455NORD kloonausohjelman: se lukee radiopuhelimen muistin kloonauskaapelin kautta, muokkaa sen kanavia ja asetuksia ja kirjoittaa ne takaisin.$\r$\n$\r$\n$_CLICK"
+  "Asennusohjelma asentaa ohjelman $(^NameDA), VX-R455NORD-ilmailuradion kloonausohjelmiston: se lukee radiopuhelimen muistin kloonauskaapelin kautta, muokkaa sen kanavia ja asetuksia ja kirjoittaa ne takaisin.$\r$\n$\r$\n$_CLICK"
 
 ; The Start menu entry's description.
 LangString SHORTCUT_DESCRIPTION ${LANG_ENGLISH} "Read, edit and write the memory of the VX-R455NORD transceiver"
-LangString SHORTCUT_DESCRIPTION ${LANG_NORWEGIAN} "Les, rediger og skriv minnet i radiostasjonen VX-R455NORD"
-LangString SHORTCUT_DESCRIPTION ${LANG_SWEDISH} "Läs, redigera och skriv minnet i radiostationen VX-R455NORD"
-LangString SHORTCUT_DESCRIPTION ${LANG_DANISH} "Læs, rediger og skriv hukommelsen i radioen VX-R455NORD"
-LangString SHORTCUT_DESCRIPTION ${LANG_FINNISH} "Lue, muokkaa ja kirjoita VX-R455NORD-radiopuhelimen muisti"
+LangString SHORTCUT_DESCRIPTION ${LANG_NORWEGIAN} "Les, rediger og skriv minnet i flyradioen VX-R455NORD"
+LangString SHORTCUT_DESCRIPTION ${LANG_SWEDISH} "Läs, redigera och skriv minnet i flygradion VX-R455NORD"
+LangString SHORTCUT_DESCRIPTION ${LANG_DANISH} "Læs, rediger og skriv hukommelsen i flyradioen VX-R455NORD"
+LangString SHORTCUT_DESCRIPTION ${LANG_FINNISH} "Lue, muokkaa ja kirjoita VX-R455NORD-ilmailuradion muisti"
 
 ; The name Explorer gives .qrb files.
 LangString DOCUMENT_TYPE ${LANG_ENGLISH} "PW-R455NORD Document"
@@ -41,9 +41,9 @@ LangString PROGRAM_RUNNING ${LANG_FINNISH} \
 LangString REMOVE_USER_FILES ${LANG_ENGLISH} \
   "Remove your ${APP_NAME} settings and the backups of your transceivers' memory as well?$\r$\n$\r$\nChoose No to keep them for a later installation."
 LangString REMOVE_USER_FILES ${LANG_NORWEGIAN} \
-  "Vil du også fjerne innstillingene dine for ${APP_NAME} og sikkerhetskopiene av minnet i radiostasjonene dine?$\r$\n$\r$\nVelg Nei for å beholde dem til en senere installasjon."
+  "Vil du også fjerne innstillingene dine for ${APP_NAME} og sikkerhetskopiene av minnet i radioene dine?$\r$\n$\r$\nVelg Nei for å beholde dem til en senere installasjon."
 LangString REMOVE_USER_FILES ${LANG_SWEDISH} \
-  "Vill du även ta bort dina inställningar för ${APP_NAME} och säkerhetskopiorna av dina radiostationers minne?$\r$\n$\r$\nVälj Nej för att behålla dem till en senare installation."
+  "Vill du även ta bort dina inställningar för ${APP_NAME} och säkerhetskopiorna av minnet i dina radioapparater?$\r$\n$\r$\nVälj Nej för att behålla dem till en senare installation."
 LangString REMOVE_USER_FILES ${LANG_DANISH} \
   "Vil du også fjerne dine indstillinger for ${APP_NAME} og sikkerhedskopierne af dine radioers hukommelse?$\r$\n$\r$\nVælg Nej for at beholde dem til en senere installation."
 LangString REMOVE_USER_FILES ${LANG_FINNISH} \
