@@ -3,6 +3,8 @@
 
 #include "tests/app/gui_test.h"
 
+#include <cstdio>
+
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpfrm.h>
 #include <wx/prntbase.h>
@@ -66,9 +68,11 @@ TEST_F(ProgramTest, Screenshots)
 {
     if (!getenv("PWR_SCREENSHOT_DIR"))
         GTEST_SKIP() << "PWR_SCREENSHOT_DIR not set";
-    // PWR_SCREENSHOT_LANGUAGE=nb: the windows in that language (made before it is set).
+    // PWR_SCREENSHOT_LANGUAGE=nb: the windows in that language (made before it is set), on a
+    // fresh profile, as a first start in that language shows them.
     if (const char* language = getenv("PWR_SCREENSHOT_LANGUAGE")) {
         StopProgram();
+        std::remove(GetProfilePath().c_str());
         UseLanguage(language, true);
         StartProgram();
     }
