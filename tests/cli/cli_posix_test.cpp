@@ -4,14 +4,18 @@
 #include <chrono>
 #include <csignal>
 #include <map>
+#include <optional>
+#include <sstream>
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <wx/utils.h>
 
+#include "cli/clone_session.h"
 #include "language/program_language.h"
 #include "platform/user_languages.h"
 #include "tests/common/cli_tool.h"
@@ -29,9 +33,44 @@ bool HoldsOpen(const std::string& fd, const std::string& path)
     return false;
 }
 
+// While it lives, the process can open nothing more: its descriptor limit is the lowest free one.
+class CNoFreeDescriptor {
+public:
+    CNoFreeDescriptor()
+    {
+        const int lowest = ::dup(0);
+        ::close(lowest);
+        ::getrlimit(RLIMIT_NOFILE, &m_old);
+        struct rlimit limit = m_old;
+        limit.rlim_cur = static_cast<rlim_t>(lowest);
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
+    ~CNoFreeDescriptor() { ::setrlimit(RLIMIT_NOFILE, &m_old); }
+
+private:
+    struct rlimit m_old;
+};
+
 using CliTest = CToolTest;
 
 } // namespace
+
+TEST(CloneSession, WithoutItsSimulatedTransceiverItIsNotReady)
+{
+    CCloneOptions options;
+    options.simulate = true;
+    std::istringstream in;
+    std::ostringstream out, err;
+    CCliIo io{in, out, err};
+    std::optional<CCloneSession> session;
+    {
+        CNoFreeDescriptor full; // no pseudo-terminal can be opened
+        session.emplace(io, options);
+    }
+    EXPECT_FALSE(session->IsReady(io, "info"));
+    EXPECT_EQ(err.str(),
+              "pwr455-cli info: cannot start the simulated transceiver (no pseudo-terminal)\n");
+}
 
 TEST_F(CliTest, BoundedInputsAndDevicesAsInputsAndOutputs)
 {

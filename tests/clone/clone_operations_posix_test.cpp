@@ -58,8 +58,8 @@ TEST(CloneTexts, EachResultGivesItsTextsAndIconAndTheCommentItsText)
         EXPECT_EQ(row.box != written, r.icon == CCloneHost::EIcon::Exclamation);
     }
     // 16 comment bytes: control characters as blanks, others as Latin-1.
-    const unsigned char comment[] = "AB\x7F\x01" "DEFGHIJKLM\xE9NOPQ";
-    EXPECT_EQ("AB  DEFGHIJKLM\xC3\xA9N", CCloneOperations::CommentText(comment));
+    const unsigned char comment[] = "AB\x7F\x01" "DEFGHIJKL\xB0\xE9NOPQ";
+    EXPECT_EQ("AB  DEFGHIJKL\xC2\xB0\xC3\xA9N", CCloneOperations::CommentText(comment));
 }
 
 struct OperationCase {

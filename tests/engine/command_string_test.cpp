@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/access_mode.h"
+
 TEST(CommandString, FieldAndRest)
 {
     const struct { const char* text; char separator; int n; const char* field; const char* rest; } cases[] = {
@@ -19,4 +21,18 @@ TEST(CommandString, FieldAndRest)
     EXPECT_EQ(command.Field("=>", 1), "B");
     EXPECT_EQ(command.Rest("=>", 1), "B=>C");
     EXPECT_EQ(command.Field("", 0) + "|" + command.Field("", 1), "A=>B=>C|"); // no separator
+}
+
+// A known access word leaves the command; any other text stays as it was.
+TEST(CommandString, AccessWordIsTakenOff)
+{
+    const struct { const char* text; AccessMode mode; const char* rest; } cases[] = {
+        {"ByNumber=5", kByNumber, "=5"}, {"bymenuitemname=A=B", kByMenuItemName, "=A=B"},
+        {"ByString", kByString, "="}, {"Foo=ON", kByString, "Foo=ON"}, {"=ON", kByString, "=ON"},
+    };
+    for (const auto& c : cases) {
+        CCommandString command(c.text);
+        EXPECT_EQ(ParseAccessMode(command), c.mode) << c.text;
+        EXPECT_EQ(command.GetText(), c.rest) << c.text;
+    }
 }

@@ -78,4 +78,7 @@ TEST(DocumentOpenTest, EveryKindOfFileGetsItsAnswer)
         EXPECT_EQ(opened.GetBeep(), c.answer == "OK" ? "ON" : "OFF") << c.path;
         EXPECT_EQ(answer == "OK" ? "" : DescribeOpenFailure(answer, detail), c.words) << c.path;
     }
+    // The system's reason explains only a file that could not be opened.
+    EXPECT_EQ(DescribeOpenFailure("MISMATCH_MODEL", MissingFileReason()),
+              "a clone data file of another transceiver model");
 }
