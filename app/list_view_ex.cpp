@@ -264,7 +264,8 @@ wxString CListViewEx::GetShownHeader(int column, bool* shortened) const
 int CListViewEx::GetHeaderFitWidth(const wxString& title) const
 {
     const wxWindow* header = m_headerWindow ? m_headerWindow : this;
-    return kHeaderTextMargin + header->GetTextExtent(title).x;
+    // Room for both margins, so that the title is aligned as the column's texts are.
+    return 2 * kHeaderTextMargin + header->GetTextExtent(title).x + 1;
 }
 
 wxString CListViewEx::GetColumnTitle(int column) const

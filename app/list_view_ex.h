@@ -52,7 +52,7 @@ public:
     wxString GetShownText(long item, int column, bool* shortened = nullptr) const;
     // Likewise the title drawn in the header of `column`.
     wxString GetShownHeader(int column, bool* shortened = nullptr) const;
-    // The narrowest column whose header shows `title` whole.
+    // The narrowest column whose header shows `title` whole and aligned as the column is.
     int GetHeaderFitWidth(const wxString& title) const;
 
     // While a context menu of the list is open the menu has the focus; the selected row stays
