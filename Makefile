@@ -49,12 +49,12 @@ test-asan: test-deps
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS)
 
-# The core (engine/, radio/, clone/ and what they stand on) with clang and its own C++ library,
+# The core (engine/, radio/, exchange/, clone/ and what they stand on) with clang and its own C++ library,
 # as WebAssembly and macOS build it: no part of it may rest on what only GNU's library has.
 test-libcxx: test-deps
 	@CC=clang CXX=clang++ cmake -S . -B $(LIBCXXBUILD) -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_CXX_FLAGS=-stdlib=libc++ -DPWR_BUILD_GUI=OFF -DPWR_BUILD_BENCH=OFF $(CMAKE_ARGS) >/dev/null
-	cmake --build $(LIBCXXBUILD) -j $(JOBS) --target pwr_engine pwr_radio pwr_clone
+	cmake --build $(LIBCXXBUILD) -j $(JOBS) --target pwr_engine pwr_radio pwr_exchange pwr_clone
 
 # Pictures of the program's windows for a person to look at, as PNG files in $(BUILD)/screenshots.
 screenshots: configure test-deps

@@ -12,8 +12,8 @@
 #include "app/pwr455_doc.h"
 #include "app/pwr455_view.h"
 #include "app/undo_commands.h"
-#include "radio/airport_import.h"
-#include "radio/text_util.h"
+#include "exchange/airport_import.h"
+#include "text/text_util.h"
 #include "radio/undo_history.h"
 
 namespace {

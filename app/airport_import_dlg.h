@@ -12,8 +12,8 @@
 #include <wx/dialog.h>
 #include <wx/timer.h>
 
-#include "radio/airport_import.h"
-#include "radio/airport_list.h"
+#include "exchange/airport_import.h"
+#include "exchange/airport_list.h"
 
 class wxListCtrl;
 class wxListEvent;

@@ -8,7 +8,7 @@
 
 #include <wx/print.h>
 
-#include "radio/kneeboard_card.h"
+#include "exchange/kneeboard_card.h"
 
 class CCardPreview : public wxPrintPreviewBase {
 public:

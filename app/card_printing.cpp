@@ -20,7 +20,7 @@
 #include "app/undo_commands.h"
 #include "card/card_renderer.h"
 #include "platform/file_io.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

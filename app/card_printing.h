@@ -6,7 +6,7 @@
 
 #include <wx/string.h>
 
-#include "radio/kneeboard_card.h"
+#include "exchange/kneeboard_card.h"
 
 class wxFrame;
 class wxWindow;

@@ -5,7 +5,7 @@
 
 #include <wx/print.h>
 
-#include "radio/kneeboard_card.h"
+#include "exchange/kneeboard_card.h"
 
 class CCardPrintout : public wxPrintout {
 public:

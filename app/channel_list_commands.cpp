@@ -11,11 +11,11 @@
 #include "app/engine_text.h"
 #include "app/main_window.h"
 #include "app/undo_commands.h"
-#include "radio/channel_csv.h"
+#include "exchange/channel_csv.h"
 #include "radio/channel_order.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "radio/undo_history.h"
 #include "res/string_table.h"
 

@@ -13,7 +13,7 @@
 #include "app/app_resources.h"
 #include "app/engine_text.h"
 #include "app/xrc_util.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

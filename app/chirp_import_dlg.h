@@ -9,7 +9,7 @@
 
 #include <wx/dialog.h>
 
-#include "radio/chirp_csv.h"
+#include "exchange/chirp_csv.h"
 
 class wxListCtrl;
 class wxRadioButton;

@@ -7,7 +7,7 @@
 
 #include <wx/dialog.h>
 
-#include "radio/data_differences.h"
+#include "exchange/data_differences.h"
 
 class wxListCtrl;
 

@@ -11,7 +11,7 @@
 #include "app/information_options.h"
 #include "platform/console.h"
 #include "platform/program_start.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

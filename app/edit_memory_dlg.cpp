@@ -14,7 +14,7 @@
 #include "engine/decimal_number.h"
 #include "radio/air_channel.h"
 #include "radio/r455_radio.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 
 namespace {
 

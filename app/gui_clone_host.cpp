@@ -15,7 +15,7 @@
 #include "app/clone_progress_dlg.h"
 #include "app/main_window.h"
 #include "clone/tone_player.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

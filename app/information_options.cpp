@@ -1,6 +1,6 @@
 #include "app/information_options.h"
 
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

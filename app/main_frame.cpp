@@ -28,7 +28,7 @@
 #include "app/xrc_util.h"
 #include "language/program_language.h"
 #include "profile/profile.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/string_table.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "app/engine_text.h"
 #include "profile/profile.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

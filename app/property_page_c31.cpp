@@ -11,7 +11,7 @@
 #include "app/xrc_util.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 
 namespace {

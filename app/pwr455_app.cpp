@@ -35,7 +35,7 @@
 #include "platform/file_handover.h"
 #include "platform/instance_lock.h"
 #include "profile/profile.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/string_table.h"
 
 namespace {

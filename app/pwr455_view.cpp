@@ -29,7 +29,7 @@
 #include "profile/profile.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "radio/undo_history.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"

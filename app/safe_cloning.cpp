@@ -18,9 +18,9 @@
 #include "clone/clone_operations.h"
 #include "clone/connection_doctor.h"
 #include "radio/backup_store.h"
-#include "radio/data_differences.h"
+#include "exchange/data_differences.h"
 #include "radio/r455_radio.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

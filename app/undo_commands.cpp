@@ -8,7 +8,7 @@
 #include "app/engine_text.h"
 #include "app/main_window.h"
 #include "radio/channel_order.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "radio/undo_history.h"
 #include "res/string_table.h"
 

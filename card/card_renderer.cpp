@@ -7,7 +7,7 @@
 
 #include "card/card_fonts.h"
 #include "radio/atomic_save.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "radio/kneeboard_card.h"
+#include "exchange/kneeboard_card.h"
 
 typedef struct _cairo cairo_t;
 

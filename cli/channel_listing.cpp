@@ -5,8 +5,8 @@
 
 #include "radio/air_channel.h"
 #include "radio/r455_radio.h"
-#include "radio/text_encoding.h"
-#include "radio/text_util.h"
+#include "exchange/text_encoding.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

@@ -2,7 +2,7 @@
 #include <ostream>
 
 #include "cli/cli_command.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

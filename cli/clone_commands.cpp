@@ -15,7 +15,7 @@
 #include "radio/atomic_save.h"
 #include "radio/document_io.h"
 #include "radio/r455_radio.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 #include "sim/sim_transceiver.h"

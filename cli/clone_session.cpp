@@ -5,7 +5,7 @@
 #include "cli/cli_args.h"
 #include "platform/console.h"
 #include "profile/profile.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

@@ -6,7 +6,7 @@
 #include "platform/file_lock.h"
 #include "radio/document_io.h"
 #include "radio/r455_radio.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

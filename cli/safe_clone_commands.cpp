@@ -13,9 +13,9 @@
 #include "clone/fleet_writer.h"
 #include "clone/interrupt.h"
 #include "radio/atomic_save.h"
-#include "radio/data_differences.h"
+#include "exchange/data_differences.h"
 #include "radio/document_io.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

@@ -4,9 +4,8 @@
 
 #include "engine/frequency_band.h"
 #include "engine/frequency_value.h"
-#include "radio/csv_fields.h"
 #include "radio/r455_radio.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "platform/file_io.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

@@ -11,7 +11,7 @@
 #include "radio/channel_order.h"
 #include "radio/display_spelling.h"
 #include "radio/r455_radio.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

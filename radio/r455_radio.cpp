@@ -5,7 +5,7 @@
 
 #include "engine/radio_engine.h"
 #include "radio/display_spelling.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 
 namespace {
 

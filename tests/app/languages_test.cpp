@@ -18,7 +18,7 @@
 #include "app/list_view_ex.h"
 #include "app/port_settings_dlg.h"
 #include "language/program_language.h"
-#include "radio/data_differences.h"
+#include "exchange/data_differences.h"
 
 namespace {
 

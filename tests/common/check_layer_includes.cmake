@@ -8,16 +8,18 @@ set(layers
   "platform: platform std os"
   "res: res std"
   "engine: engine platform std"
-  "radio: radio engine platform res std"
-  "card: card radio engine platform res std cairo"
-  "clone: clone radio engine platform res std os"
+  "text: text std"
+  "radio: radio text engine platform res std"
+  "exchange: exchange radio text engine platform res std"
+  "card: card exchange radio text engine platform res std cairo"
+  "clone: clone radio text engine platform res std os"
   "sim: sim clone engine platform res std os"
-  "profile: profile clone radio engine platform res std wxbase"
+  "profile: profile clone radio text engine platform res std wxbase"
   "language: language platform res std wxbase"
-  "cli: cli language profile card clone sim radio engine platform res std wxbase"
-  "app: app language profile card clone sim radio engine platform res std wxbase wxgui cairo"
-  "app/gtk: app profile card clone sim radio engine platform res std wxbase wxgui toolkit cairo os"
-  "app/msw: app profile card clone sim radio engine platform res std wxbase wxgui cairo os")
+  "cli: cli language profile card clone sim exchange radio text engine platform res std wxbase"
+  "app: app language profile card clone sim exchange radio text engine platform res std wxbase wxgui cairo"
+  "app/gtk: app profile card clone sim exchange radio text engine platform res std wxbase wxgui toolkit cairo os"
+  "app/msw: app profile card clone sim exchange radio text engine platform res std wxbase wxgui cairo os")
 set(kinds "std:<[a-z_]+>" "wxbase:<wx/(init|fileconf|config|confbase|string|filename|filefn|\
 stdpaths|utils|log|file|ffile|wfstream|mstream|textfile|datetime|arrstr|strconv|intl|tokenzr|dir|cmdline|\
 translation|uilocale)[.]h>"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "radio/channel_csv.h"
+#include "exchange/channel_csv.h"
 #include "radio/channel_order.h"
 #include "radio/r455_radio.h"
 

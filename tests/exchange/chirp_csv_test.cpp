@@ -1,10 +1,10 @@
-#include "radio/chirp_csv.h"
+#include "exchange/chirp_csv.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "radio/csv_fields.h"
+#include "exchange/csv_fields.h"
 #include "radio/r455_radio.h"
 #include "res/string_table.h"
 #include "tests/common/document_text.h"

@@ -1,4 +1,4 @@
-#include "radio/channel_csv.h"
+#include "exchange/channel_csv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "radio/airport_list.h"
+#include "exchange/airport_list.h"
 
 #include <algorithm>
 #include <filesystem>
 
 #include "platform/file_io.h"
 #include "platform/user_folders.h"
-#include "radio/csv_reader.h"
-#include "radio/text_encoding.h"
-#include "radio/text_util.h"
+#include "exchange/csv_reader.h"
+#include "exchange/text_encoding.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

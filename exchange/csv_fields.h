@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "radio/csv_reader.h"
+#include "exchange/csv_reader.h"
 
 // What the channel CSV layouts share: writing fields, reading them as spreadsheets leave them,
 // and the messages that name a bad line.
@@ -59,9 +59,6 @@ std::string InQuotes(const std::string& text);
 // at either end.
 std::string QuotedCsvField(const std::string& field);
 
-// "121,500" as spreadsheets with a decimal comma write it, with a decimal point. No frequency of
-// the band reaches a thousand MHz, so a comma is never a thousands separator here.
-std::string WithDecimalPoint(std::string number);
 
 // The name inside the formula ="NAME" that a spreadsheet keeps text in; any other field as it is.
 std::string UnwrappedName(const std::string& field);

@@ -1,4 +1,4 @@
-#include "radio/data_differences.h"
+#include "exchange/data_differences.h"
 
 #include <cstdlib>
 #include <iterator>
@@ -6,7 +6,7 @@
 
 #include "radio/channel_order.h"
 #include "radio/r455_radio.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

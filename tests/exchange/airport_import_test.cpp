@@ -1,8 +1,8 @@
-#include "radio/airport_import.h"
+#include "exchange/airport_import.h"
 
 #include <gtest/gtest.h>
 
-#include "radio/airport_list.h"
+#include "exchange/airport_list.h"
 #include "radio/r455_radio.h"
 #include "tests/common/document_text.h"
 #include "tests/common/scratch_dir.h"

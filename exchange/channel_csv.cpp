@@ -1,16 +1,16 @@
-#include "radio/channel_csv.h"
+#include "exchange/channel_csv.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
-#include "radio/csv_fields.h"
-#include "radio/csv_reader.h"
+#include "exchange/csv_fields.h"
+#include "exchange/csv_reader.h"
 #include "radio/display_spelling.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
-#include "radio/text_encoding.h"
-#include "radio/text_util.h"
+#include "exchange/text_encoding.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

@@ -1,15 +1,15 @@
-#include "radio/airport_import.h"
+#include "exchange/airport_import.h"
 
 #include <algorithm>
 #include <cctype>
 #include <map>
 #include <set>
 
-#include "radio/airport_list.h"
-#include "radio/channel_csv.h"
+#include "exchange/airport_list.h"
+#include "exchange/channel_csv.h"
 #include "radio/display_spelling.h"
 #include "radio/r455_radio.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

@@ -1,5 +1,6 @@
-#include "radio/text_util.h"
+#include "text/text_util.h"
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -99,4 +100,11 @@ std::string FormatText(const std::string& pattern, std::initializer_list<std::st
         out += c;
     }
     return out;
+}
+
+std::string WithDecimalPoint(std::string number)
+{
+    if (std::count(number.begin(), number.end(), ',') == 1 && number.find('.') == std::string::npos)
+        number[number.find(',')] = '.';
+    return number;
 }

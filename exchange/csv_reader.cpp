@@ -1,7 +1,7 @@
-#include "radio/csv_reader.h"
+#include "exchange/csv_reader.h"
 
 
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <string>
 
-// Small text helpers shared by the radio data objects and the tools built on them.
+// Small text helpers shared by the radio data objects, the exchange formats and the front ends.
 
 // White space as the trimming of the data objects understands it: blank, tab, line feed,
 // vertical tab, form feed and carriage return.
@@ -24,6 +24,10 @@ bool StartsWith(const std::string& text, const std::string& prefix);
 // sign are accepted, reading stops at the first non-digit, no digits give 0. Values beyond the
 // int range are clamped instead of overflowing.
 int DecimalValue(const std::string& text);
+
+// "121,500" as people and spreadsheets with a decimal comma write it, with a decimal point. No
+// frequency of the band reaches a thousand MHz, so a comma is never a thousands separator here.
+std::string WithDecimalPoint(std::string number);
 
 // Replaces %1, %2, ... in `pattern` by the arguments; "%%" gives one "%".
 std::string FormatText(const std::string& pattern, std::initializer_list<std::string> args);

@@ -1,5 +1,5 @@
 // The channel CSV through LibreOffice Calc, a program of the build machine (POSIX only).
-#include "radio/channel_csv.h"
+#include "exchange/channel_csv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "radio/csv_fields.h"
+#include "exchange/csv_fields.h"
 
 #include <algorithm>
 
 #include "radio/display_spelling.h"
-#include "radio/text_encoding.h"
-#include "radio/text_util.h"
+#include "exchange/text_encoding.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
@@ -146,13 +146,6 @@ std::string InQuotes(const std::string& text)
 std::string QuotedCsvField(const std::string& field)
 {
     return NeedsQuotes(field) ? InQuotes(field) : field;
-}
-
-std::string WithDecimalPoint(std::string number)
-{
-    if (std::count(number.begin(), number.end(), ',') == 1 && number.find('.') == std::string::npos)
-        number[number.find(',')] = '.';
-    return number;
 }
 
 std::string UnwrappedName(const std::string& field)

@@ -1,4 +1,4 @@
-#include "radio/kneeboard_card.h"
+#include "exchange/kneeboard_card.h"
 
 #include "radio/channel_row.h"
 #include "radio/r455_radio.h"

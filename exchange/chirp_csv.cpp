@@ -1,4 +1,4 @@
-#include "radio/chirp_csv.h"
+#include "exchange/chirp_csv.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,12 +9,12 @@
 #include "engine/command_string.h"
 #include "engine/frequency_band.h"
 #include "radio/air_channel.h"
-#include "radio/channel_csv.h"
-#include "radio/csv_fields.h"
+#include "exchange/channel_csv.h"
+#include "exchange/csv_fields.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
-#include "radio/text_encoding.h"
-#include "radio/text_util.h"
+#include "exchange/text_encoding.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

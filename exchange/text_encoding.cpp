@@ -1,8 +1,8 @@
-#include "radio/text_encoding.h"
+#include "exchange/text_encoding.h"
 
 #include <cstdint>
 
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 
 std::string HexByte(unsigned char c)
