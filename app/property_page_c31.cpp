@@ -4,7 +4,6 @@
 #include <wx/choice.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/translation.h>
 
 #include "app/app_resources.h"
 #include "app/engine_text.h"
@@ -82,8 +81,7 @@ void CPropertyPageC31::CreatePage(wxWindow* parent)
 
 wxString CPropertyPageC31::GetCaption() const
 {
-    // TRANSLATORS: The tab of a settings page; the blanks at both ends are layout: keep them.
-    return _(" Common ");
+    return ResString(IDS_PAGE_COMMON);
 }
 
 void CPropertyPageC31::SetTexts()

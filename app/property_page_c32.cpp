@@ -3,7 +3,6 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/textctrl.h>
-#include <wx/translation.h>
 
 #include "app/app_resources.h"
 #include "app/engine_text.h"
@@ -65,8 +64,7 @@ void CPropertyPageC32::CreatePage(wxWindow* parent)
 
 wxString CPropertyPageC32::GetCaption() const
 {
-    // TRANSLATORS: The tab of a settings page; the blanks at both ends are layout: keep them.
-    return _(" Advanced ");
+    return ResString(IDS_PAGE_ADVANCED);
 }
 
 bool CPropertyPageC32::OnSetActive()
