@@ -53,7 +53,11 @@ void CPropertyPageC32::LoadFromRadio()
 
 void CPropertyPageC32::CreatePage(wxWindow* parent)
 {
-    LoadPage(parent, "IDD_PROPPAGE_C32");
+    LoadPage(parent, "IDD_PROPPAGE_C32",
+             {{"IDC_CHECK_ADJ_ENABLE", IDS_ADJUST_MODE_ENABLE},
+              {"IDC_CHECK_VFOMODE_ENABLE", IDS_VFO_MODE_ENABLE},
+              {"IDC_CHECK_VFOTX_ENABLE", IDS_VFO_TX_ENABLE},
+              {"IDC_CHECK_MRWRITE_ENABLE", IDS_MEMORY_WRITE_ENABLE}});
     m_adjEnableBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_ADJ_ENABLE");
     m_vfoModeEnableBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_VFOMODE_ENABLE");
     m_vfoTxEnableBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_VFOTX_ENABLE");
@@ -69,10 +73,6 @@ wxString CPropertyPageC32::GetCaption() const
 
 bool CPropertyPageC32::OnSetActive()
 {
-    m_adjEnableBox->SetLabel(ResString(IDS_ADJUST_MODE_ENABLE));
-    m_vfoModeEnableBox->SetLabel(ResString(IDS_VFO_MODE_ENABLE));
-    m_vfoTxEnableBox->SetLabel(ResString(IDS_VFO_TX_ENABLE));
-    m_mrWriteEnableBox->SetLabel(ResString(IDS_MEMORY_WRITE_ENABLE));
     m_cloneCommentEdit->SetMaxLength(kCloneCommentLimit);
     FillListEntries(m_chSpacingList, {IDS_SPACING_8_33K, IDS_SPACING_25K, IDS_SPACING_BOTH});
     return CSheetPage::OnSetActive();
