@@ -61,9 +61,10 @@ bool CSheetPage::OnKillActive()
     return TransferDataFromWindow();
 }
 
-void CSheetPage::LoadPage(wxWindow* parent, const char* name)
+void CSheetPage::LoadPage(wxWindow* parent, const char* name,
+                          std::initializer_list<CXrcLabel> labels)
 {
-    LoadXrcPanel(*this, parent, name);
+    LoadXrcPanel(*this, parent, name, labels);
     // The page keeps the size of its layout: the book sizes itself to the largest page.
     SetMinSize(GetSize());
 }

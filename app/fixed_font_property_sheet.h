@@ -11,6 +11,8 @@
 #include <wx/panel.h>
 #include <wx/propdlg.h>
 
+#include "app/xrc_util.h"
+
 class wxBookCtrlEvent;
 class wxChoice;
 
@@ -28,8 +30,9 @@ public:
     virtual wxString GetCaption() const = 0;
 
 protected:
-    // Makes the page from XRC panel `name` inside `parent`.
-    void LoadPage(wxWindow* parent, const char* name);
+    // Makes the page from XRC panel `name` inside `parent`, its controls `labels` showing their
+    // texts of the string table.
+    void LoadPage(wxWindow* parent, const char* name, std::initializer_list<CXrcLabel> labels);
 };
 
 // A drop-down list exchanged as a string. To the window, the first entry that begins with

@@ -2,9 +2,7 @@
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/translation.h>
 
 #include "app/app_resources.h"
 #include "app/engine_text.h"
@@ -66,7 +64,18 @@ void CPropertyPageC31::LoadFromRadio()
 
 void CPropertyPageC31::CreatePage(wxWindow* parent)
 {
-    LoadPage(parent, "IDD_PROPPAGE_C31");
+    LoadPage(parent, "IDD_PROPPAGE_C31",
+             {{"IDC_CHECK_BEEP", IDS_OPERATION_BEEP},
+              {"IDC_CHECK_BEEP_UDKEY", IDS_UPDN_KEY_BEEP},
+              {"IDC_CHECK_SIDETONE", IDS_SIDE_TONE},
+              {"IDC_STATIC_INDICATEMODE", IDS_INDICATION_MODE},
+              {"IDC_STATIC_LCD_BACKLIGHT", IDS_LCD_BACKLIGHT},
+              {"IDC_STATIC_LCD_DIMMER", IDS_LCD_DIMMER},
+              {"IDC_CHECK_SCAN_FUNCTION", IDS_SCAN_FUNCTION},
+              {"IDC_CHECK_SCAN_HANGER", IDS_HANGER_SCAN},
+              {"IDC_STATIC_SCAN_MODE", IDS_SCAN_MODE},
+              {"IDC_STATIC_PRIOCH", IDS_PRIORITY_CH},
+              {"IDC_STATIC_OPENING_TEXT", IDS_OPENING_TEXT}});
     m_beepBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_BEEP");
     m_beepUdKeyBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_BEEP_UDKEY");
     m_sideToneBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_SIDETONE");
@@ -82,25 +91,7 @@ void CPropertyPageC31::CreatePage(wxWindow* parent)
 
 wxString CPropertyPageC31::GetCaption() const
 {
-    // TRANSLATORS: The tab of a settings page; the blanks at both ends are layout: keep them.
-    return _(" Common ");
-}
-
-void CPropertyPageC31::SetTexts()
-{
-    m_beepBox->SetLabel(ResString(IDS_OPERATION_BEEP));
-    m_beepUdKeyBox->SetLabel(ResString(IDS_UPDN_KEY_BEEP));
-    m_sideToneBox->SetLabel(ResString(IDS_SIDE_TONE));
-    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_INDICATEMODE")
-        ->SetLabel(ResString(IDS_INDICATION_MODE));
-    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_LCD_BACKLIGHT")
-        ->SetLabel(ResString(IDS_LCD_BACKLIGHT));
-    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_LCD_DIMMER")->SetLabel(ResString(IDS_LCD_DIMMER));
-    m_scanFunctionBox->SetLabel(ResString(IDS_SCAN_FUNCTION));
-    m_scanHangerBox->SetLabel(ResString(IDS_HANGER_SCAN));
-    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_SCAN_MODE")->SetLabel(ResString(IDS_SCAN_MODE));
-    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_PRIOCH")->SetLabel(ResString(IDS_PRIORITY_CH));
-    XrcCtrl<wxStaticText>(*this, "IDC_STATIC_OPENING_TEXT")->SetLabel(ResString(IDS_OPENING_TEXT));
+    return ResString(IDS_PAGE_COMMON);
 }
 
 void CPropertyPageC31::FillLists()
@@ -142,7 +133,6 @@ void CPropertyPageC31::FillPriorityList()
 
 bool CPropertyPageC31::OnSetActive()
 {
-    SetTexts();
     m_openingTextEdit->SetMaxLength(kOpeningTextLimit);
     FillLists();
     FillPriorityList();

@@ -36,7 +36,6 @@ public:
 
 private:
     void LoadFromRadio();
-    void SetTexts();
     void FillLists();
     void FillPriorityList();
 

@@ -3,7 +3,6 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/textctrl.h>
-#include <wx/translation.h>
 
 #include "app/app_resources.h"
 #include "app/engine_text.h"
@@ -54,7 +53,11 @@ void CPropertyPageC32::LoadFromRadio()
 
 void CPropertyPageC32::CreatePage(wxWindow* parent)
 {
-    LoadPage(parent, "IDD_PROPPAGE_C32");
+    LoadPage(parent, "IDD_PROPPAGE_C32",
+             {{"IDC_CHECK_ADJ_ENABLE", IDS_ADJUST_MODE_ENABLE},
+              {"IDC_CHECK_VFOMODE_ENABLE", IDS_VFO_MODE_ENABLE},
+              {"IDC_CHECK_VFOTX_ENABLE", IDS_VFO_TX_ENABLE},
+              {"IDC_CHECK_MRWRITE_ENABLE", IDS_MEMORY_WRITE_ENABLE}});
     m_adjEnableBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_ADJ_ENABLE");
     m_vfoModeEnableBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_VFOMODE_ENABLE");
     m_vfoTxEnableBox = XrcCtrl<wxCheckBox>(*this, "IDC_CHECK_VFOTX_ENABLE");
@@ -65,16 +68,11 @@ void CPropertyPageC32::CreatePage(wxWindow* parent)
 
 wxString CPropertyPageC32::GetCaption() const
 {
-    // TRANSLATORS: The tab of a settings page; the blanks at both ends are layout: keep them.
-    return _(" Advanced ");
+    return ResString(IDS_PAGE_ADVANCED);
 }
 
 bool CPropertyPageC32::OnSetActive()
 {
-    m_adjEnableBox->SetLabel(ResString(IDS_ADJUST_MODE_ENABLE));
-    m_vfoModeEnableBox->SetLabel(ResString(IDS_VFO_MODE_ENABLE));
-    m_vfoTxEnableBox->SetLabel(ResString(IDS_VFO_TX_ENABLE));
-    m_mrWriteEnableBox->SetLabel(ResString(IDS_MEMORY_WRITE_ENABLE));
     m_cloneCommentEdit->SetMaxLength(kCloneCommentLimit);
     FillListEntries(m_chSpacingList, {IDS_SPACING_8_33K, IDS_SPACING_25K, IDS_SPACING_BOTH});
     return CSheetPage::OnSetActive();

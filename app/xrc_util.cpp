@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include <wx/control.h>
 #include <wx/dialog.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
@@ -37,10 +38,19 @@ void LoadXrcDialog(wxDialog& dialog, wxWindow* parent, const char* name)
     dialog.SetIcons(GetProgramIcons());
 }
 
-void LoadXrcPanel(wxPanel& panel, wxWindow* parent, const char* name)
+void LoadXrcPanel(wxPanel& panel, wxWindow* parent, const char* name,
+                  std::initializer_list<CXrcLabel> labels)
 {
     InitAppResources();
     CheckLoaded(wxXmlResource::Get()->LoadPanel(&panel, parent, name), name);
+    for (const CXrcLabel& label : labels) {
+        auto* control = XrcCtrl<wxControl>(panel, label.control);
+        // A static text fits itself to a new label; it keeps the layout's size, as it would
+        // have with the label in the layout.
+        const wxSize size = control->GetSize();
+        control->SetLabel(ResString(label.textId));
+        control->SetSize(size);
+    }
     // The page's dialog units may come from a smaller font than the one its labels show in
     // (Windows): a label is never lower than its text, descenders included.
     for (wxWindow* child : panel.GetChildren()) {

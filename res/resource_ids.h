@@ -249,6 +249,8 @@ enum : unsigned {
     IDS_SPACING_8_33K = 25100,
     IDS_SPACING_25K = 25101,
     IDS_SPACING_BOTH = 25102,
+    IDS_PAGE_COMMON = 25200, // the pages' tabs
+    IDS_PAGE_ADVANCED = 25201,
     IDS_SETTING_CAPTION = 55302, // "Setting": title of the settings sheet
     // Channel import and export (File menu).
     IDS_CSV_FILE_TYPES = 26400,

@@ -96,6 +96,10 @@ constexpr CStringEntry kStrings[] = {
     {IDS_SPACING_25K, N_("25kHz")},
     // TRANSLATORS: Channel spacing as the transceiver's display writes it; keep the point: "8.33kHz".
     {IDS_SPACING_BOTH, N_("25k/8.33kHz")},
+    // TRANSLATORS: The tab of a settings page; the blanks at both ends are layout: keep them.
+    {IDS_PAGE_COMMON, N_(" Common ")},
+    // TRANSLATORS: The tab of a settings page; the blanks at both ends are layout: keep them.
+    {IDS_PAGE_ADVANCED, N_(" Advanced ")},
     {IDS_FILE_NAME_NOT_USABLE, N_("The file name cannot be used because it contains a double quote (\") or an equals sign (=).")},
     {IDS_FILE_WRITE_FAILED, N_("The file could not be written.")},
     {IDS_SAVE_NOT_A_FILE_NAME, N_("not a file name")},

@@ -112,7 +112,7 @@ TEST_F(CloneGuiTest, ReadShowsTheProgressWindowAndReplacesTheData)
     // Before the first step the window shows the percentage as every later step does.
     auto* progress = new CCloneProgressDlg(wxString());
     progress->Create(Frame());
-    EXPECT_EQ(progress->GetPercentText(), "0%");
+    EXPECT_EQ(progress->GetTitle() + " " + progress->GetPercentText(), "Cloning 0%");
     progress->DestroyWindow();
     watcher.cancelAtPercent = 20;
     SendCommand(ID_CLONE_READ); // unmodified data: no question

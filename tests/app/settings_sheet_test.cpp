@@ -171,10 +171,12 @@ TEST(SettingsSheet, CancelWritesNothingButStillHealsAndRefreshes)
                       s.GetBookCtrl()->GetPageText(1), "Setting Common  Advanced ");
         EXPECT_FALSE(s.FindWindow(wxID_APPLY) || s.FindWindow(wxID_HELP));
         EXPECT_FALSE(s.GetIcons().IsEmpty()); // the program's, not the system's default
-        // Texts from the string table, not from the page's template.
+        // Texts from the string table, not from the page's template, on the page not turned to
+        // yet as well.
         EXPECT_EQ(Control(s, "BEEP_UDKEY")->GetLabel() + "|" +
-                      s.GetPage(0)->FindWindow(XRCID("IDC_STATIC_LCD_BACKLIGHT"))->GetLabel(),
-                  "Up/Down Key Beep|LCD Backlight");
+                      s.GetPage(0)->FindWindow(XRCID("IDC_STATIC_LCD_BACKLIGHT"))->GetLabel() + "|" +
+                      s.GetPage(1)->FindWindow(XRCID("IDC_CHECK_MRWRITE_ENABLE"))->GetLabel(),
+                  "Up/Down Key Beep|LCD Backlight|Memory Write Enable");
         EXPECT_FALSE(Control(s, "LCD_DIMMER")->IsShown());
         TypeInto(static_cast<wxTextCtrl*>(Control(s, "OPENING_TEXT")), "ABCDEFGHIJ");
         Set(s, "PRIOCH=5|SCAN_MODE=Prio|BEEP=0");
