@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "radio/airport_import.h"
-#include "radio/airport_list.h"
+#include "exchange/airport_import.h"
+#include "exchange/airport_list.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "clone/clone_clock.h"
 #include "clone/clone_host.h"
 #include "platform/file_io.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

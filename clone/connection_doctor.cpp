@@ -6,7 +6,7 @@
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
 #include "radio/r455_radio.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

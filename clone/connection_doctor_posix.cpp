@@ -14,7 +14,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 
 namespace fs = std::filesystem;

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "clone/interrupt.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "engine/frequency_band.h"
-#include "radio/airport_import.h"
-#include "radio/airport_list.h"
+#include "exchange/airport_import.h"
+#include "exchange/airport_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "radio/channel_csv.h"
+#include "exchange/channel_csv.h"
 #include "radio/r455_radio.h"
 
 namespace {

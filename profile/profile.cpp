@@ -13,7 +13,7 @@
 #include "platform/file_io.h"
 #include "platform/user_folders.h"
 #include "radio/atomic_save.h"
-#include "radio/text_util.h"
+#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
