@@ -18,8 +18,8 @@
 namespace {
 
 // The setting values as the engine reads and writes them.
-using EngineWord::kOn;
 using EngineWord::kOff;
+using EngineWord::kOn;
 
 // The engine's priority channel while priority scanning is off.
 const char kEnginePriorityOff[] = "Off";
