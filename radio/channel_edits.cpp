@@ -1,26 +1,20 @@
 #include "radio/channel_edits.h"
 
+#include <cstddef>
+
 #include "engine/engine_words.h"
 #include "radio/r455_radio.h"
 #include "text/text_util.h"
 
 namespace {
 
+// In the order of EChannelOp.
+const char* const kOpWords[] = {EngineWord::kCopy, EngineWord::kPaste, EngineWord::kClear,
+                                EngineWord::kDelete, EngineWord::kInsert};
+
 const char* OpWord(EChannelOp op)
 {
-    switch (op) {
-    case EChannelOp::kCopy:
-        return EngineWord::kCopy;
-    case EChannelOp::kPaste:
-        return EngineWord::kPaste;
-    case EChannelOp::kClear:
-        return EngineWord::kClear;
-    case EChannelOp::kDelete:
-        return EngineWord::kDelete;
-    case EChannelOp::kInsert:
-        break;
-    }
-    return EngineWord::kInsert;
+    return kOpWords[static_cast<size_t>(op)];
 }
 
 const char* OnOff(bool on)

@@ -5,6 +5,7 @@
 class CR455Radio;
 
 // The list operations on one memory channel that the engine's channel store carries out.
+// (channel_edits.cpp spells them in this order.)
 enum class EChannelOp { kCopy, kPaste, kClear, kDelete, kInsert };
 
 // How the engine answered an operation or its check.
