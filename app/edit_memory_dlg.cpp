@@ -12,7 +12,9 @@
 #include "app/engine_text.h"
 #include "app/xrc_util.h"
 #include "engine/decimal_number.h"
+#include "engine/engine_words.h"
 #include "radio/air_channel.h"
+#include "radio/channel_edits.h"
 #include "radio/r455_radio.h"
 #include "text/text_util.h"
 
@@ -21,8 +23,7 @@ namespace {
 // Frequencies are megahertz texts; anything from 2000 up cannot be one.
 constexpr double kFrequencyCeiling = 2000.0;
 
-const char kOn[] = "ON";
-const char kOff[] = "OFF";
+using EngineWord::kOff;
 
 bool IsBlank(const wxString& text)
 {
@@ -155,29 +156,16 @@ void CEditMemoryDlg::OnFrequencyChange(wxCommandEvent&)
 
 void CEditMemoryDlg::SendChanges()
 {
-    const unsigned ch = static_cast<unsigned>(m_channel);
-    m_radioData->SetChName(ch, ToEngine(m_nameText));
-    m_radioData->SetChTxInhibit(ch, m_txInhibit ? kOn : kOff);
-    m_radioData->SetChLockout(ch, m_chLockout ? kOn : kOff);
     if (!IsUsableFrequencyText(m_freqText))
         m_freqText.clear();
-    // A channel the engine keeps in use (channel 1) keeps its frequency: without one it would
-    // show blank while its data hold the lowest channel of the band.
-    if (IsBlank(m_freqText) &&
-        m_radioData->Command(CR455Radio::ChPrefix(ch) + "CLEAR.CHECK") == "NG")
-        m_freqText = FromEngine(m_radioData->GetChFrequency(ch));
-    std::string frequency = ToEngine(m_freqText);
-    m_radioData->SetChFrequency(ch, frequency); // trims `frequency` in place
-    m_freqText = FromEngine(frequency);
+    CChannelFields fields;
+    fields.name = ToEngine(m_nameText);
+    fields.txInhibit = m_txInhibit;
+    fields.lockout = m_chLockout;
+    fields.frequency = ToEngine(m_freqText);
+    const unsigned ch = static_cast<unsigned>(m_channel);
+    m_freqText = FromEngine(CChannelEdits(*m_radioData).Write(ch, fields));
     m_freqEmpty = IsBlank(m_freqText);
-    if (m_freqEmpty) {
-        // A blank channel cannot be the priority channel.
-        m_radioData->SetPriorityChannel(kOff);
-        m_radioData->SetChAppear(ch, kOff);
-    } else {
-        m_radioData->SetChAppear(ch, kOn);
-    }
-    m_radioData->HealCh(ch);
 }
 
 void CEditMemoryDlg::OnOK(wxCommandEvent&)

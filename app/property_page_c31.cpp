@@ -7,6 +7,7 @@
 #include "app/app_resources.h"
 #include "app/engine_text.h"
 #include "app/xrc_util.h"
+#include "engine/engine_words.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
 #include "text/text_util.h"
@@ -15,8 +16,8 @@
 namespace {
 
 // The setting values as the engine reads and writes them.
-const char kOn[] = "ON";
-const char kOff[] = "OFF";
+using EngineWord::kOff;
+using EngineWord::kOn;
 
 // The engine's priority channel while priority scanning is off.
 const char kEnginePriorityOff[] = "Off";

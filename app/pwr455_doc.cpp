@@ -14,6 +14,7 @@
 #include "app/gui_clone_host.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
+#include "engine/engine_words.h"
 #include "platform/file_io.h"
 #include "profile/profile.h"
 #include "radio/backup_store.h"
@@ -264,7 +265,7 @@ bool CPWR455Doc::DoOpenDocument(const wxString& path)
         wxBusyCursor wait;
         answer = OpenDocument(*m_radioData, path.utf8_string(), &detail);
     }
-    if (answer == "OK")
+    if (answer == EngineWord::kOk)
         return true;
     const wxString reason = wxString::FromUTF8(DescribeOpenFailure(answer, detail));
     if (answer == "CANNOT_OPEN_FILE" || !IsResultWord(answer))

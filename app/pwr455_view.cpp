@@ -467,48 +467,38 @@ wxPoint CPWR455View::GetContextMenuPoint(const wxPoint& reported) const
 
 // Editing commands --------------------------------------------------------------------------
 
-CPWR455View::EChannelAnswer CPWR455View::ChannelCommand(unsigned n, const char* word, bool check)
+EChannelAnswer CPWR455View::CheckChannel(EChannelOp op)
 {
     if (!m_radioData)
         return EChannelAnswer::kRefused;
-    std::string command = CR455Radio::ChPrefix(n) + word;
-    if (check)
-        command += ".CHECK";
-    const std::string answer = m_radioData->Command(command);
-    const std::string w = word;
-    if (answer == "OK")
-        return EChannelAnswer::kOk;
-    if (w == "COPY" || w == "CLEAR" || answer == "NG")
-        return EChannelAnswer::kRefused;
-    return EChannelAnswer::kWarning;
-}
-
-bool CPWR455View::IsPriorityChannel(unsigned n)
-{
-    return m_radioData && DecimalValue(m_radioData->GetPrioCh()) == static_cast<int>(n);
+    return CChannelEdits(*m_radioData).Check(GetSelectedChannel(), op);
 }
 
 void CPWR455View::OnEditCopy(wxCommandEvent&)
 {
     // Copying changes no channel: nothing is redrawn.
+    if (!m_radioData)
+        return;
     const unsigned n = GetSelectedChannel();
-    ChannelCommand(n, "COPY", false);
-    if (m_radioData)
-        CopyChannelRowToClipboard(*m_radioData, n);
+    CChannelEdits(*m_radioData).Copy(n);
+    CopyChannelRowToClipboard(*m_radioData, n);
 }
 
 void CPWR455View::OnUpdateEditCopy(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "COPY", true) == EChannelAnswer::kOk);
+    event.Enable(CheckChannel(EChannelOp::kCopy) == EChannelAnswer::kOk);
 }
 
 void CPWR455View::OnEditPaste(wxCommandEvent&)
 {
     const unsigned n = GetSelectedChannel();
-    if (ChannelCommand(n, "PASTE", true) == EChannelAnswer::kWarning &&
+    if (CheckChannel(EChannelOp::kPaste) == EChannelAnswer::kWarning &&
         ShowMessage(IDS_OVERWRITE_HERE, wxYES_NO | wxICON_EXCLAMATION) != wxYES)
         return;
-    History().Record(UndoStepName(IDS_STEP_PASTE, n), [&] { ChannelCommand(n, "PASTE", false); });
+    History().Record(UndoStepName(IDS_STEP_PASTE, n), [&] {
+        if (m_radioData)
+            CChannelEdits(*m_radioData).Paste(n);
+    });
     ClearStatusText();
     RebuildRow(n);
     // The box lay over the rows; some window managers leave its last frame of them behind.
@@ -518,17 +508,15 @@ void CPWR455View::OnEditPaste(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditPaste(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "PASTE", true) != EChannelAnswer::kRefused);
+    event.Enable(CheckChannel(EChannelOp::kPaste) != EChannelAnswer::kRefused);
 }
 
 void CPWR455View::ClearSelectedChannel()
 {
     const unsigned n = GetSelectedChannel();
     History().Record(UndoStepName(IDS_STEP_CLEAR, n), [&] {
-        // A clear the engine refuses (channel 1) leaves the channel as it is, and so its
-        // priority scanning too.
-        if (ChannelCommand(n, "CLEAR", false) == EChannelAnswer::kOk && IsPriorityChannel(n))
-            m_radioData->SetPriorityChannel("OFF");
+        if (m_radioData)
+            CChannelEdits(*m_radioData).Clear(n);
     });
     ClearStatusText();
     RebuildRow(n);
@@ -541,7 +529,7 @@ void CPWR455View::OnEditClear(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditClear(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "CLEAR", true) == EChannelAnswer::kOk);
+    event.Enable(CheckChannel(EChannelOp::kClear) == EChannelAnswer::kOk);
 }
 
 void CPWR455View::OnEditDeleteCh(wxCommandEvent&)
@@ -549,11 +537,8 @@ void CPWR455View::OnEditDeleteCh(wxCommandEvent&)
     wxBusyCursor wait;
     const unsigned n = GetSelectedChannel();
     History().Record(UndoStepName(IDS_STEP_DELETE, n), [&] {
-        ChannelCommand(n, "DELETE", false);
-        // The channels behind n have moved up, so no priority channel number is right any
-        // more.
         if (m_radioData)
-            m_radioData->SetPriorityChannel("OFF");
+            CChannelEdits(*m_radioData).Delete(n);
     });
     ClearStatusText();
     RebuildRow(n);
@@ -562,22 +547,21 @@ void CPWR455View::OnEditDeleteCh(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditDeleteCh(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "DELETE", true) != EChannelAnswer::kRefused);
+    event.Enable(CheckChannel(EChannelOp::kDelete) != EChannelAnswer::kRefused);
 }
 
 void CPWR455View::OnEditInsertCh(wxCommandEvent&)
 {
     const unsigned n = GetSelectedChannel();
     // Anything but "OK" means the last channel is in use and would be pushed out.
-    if (ChannelCommand(n, "INSERT", true) != EChannelAnswer::kOk) {
+    if (CheckChannel(EChannelOp::kInsert) != EChannelAnswer::kOk) {
         ShowMessage(IDS_LAST_CH_NOT_BLANK, wxOK | wxICON_NONE);
         return;
     }
     wxBusyCursor wait;
     History().Record(UndoStepName(IDS_STEP_INSERT, n), [&] {
         if (m_radioData)
-            m_radioData->SetPriorityChannel("OFF");
-        ChannelCommand(n, "INSERT", false);
+            CChannelEdits(*m_radioData).Insert(n);
     });
     ClearStatusText();
     RebuildRow(n);
@@ -586,5 +570,5 @@ void CPWR455View::OnEditInsertCh(wxCommandEvent&)
 
 void CPWR455View::OnUpdateEditInsertCh(wxUpdateUIEvent& event)
 {
-    event.Enable(ChannelCommand(GetSelectedChannel(), "INSERT", true) != EChannelAnswer::kRefused);
+    event.Enable(CheckChannel(EChannelOp::kInsert) != EChannelAnswer::kRefused);
 }

@@ -13,6 +13,7 @@
 
 #include "app/channel_list_commands.h"
 #include "app/list_view_ex.h"
+#include "radio/channel_edits.h"
 #include "radio/channel_row.h"
 
 class wxContextMenuEvent;
@@ -90,16 +91,8 @@ private:
     // Runs the settings sheet on m_settingsPage.
     void RunSettingsSheet();
 
-    // How the engine answered a channel command.
-    enum class EChannelAnswer {
-        kRefused, // "NG", or no radio data
-        kOk,      // "OK"
-        kWarning, // any other answer ("WARNING"): it would overwrite or push out a channel in use
-    };
-    // Sends the channel command `word` (with ".CHECK" when `check`) for channel n and reads
-    // the answer. COPY and CLEAR know no warning: any answer but "OK" refuses them.
-    EChannelAnswer ChannelCommand(unsigned n, const char* word, bool check);
-    bool IsPriorityChannel(unsigned n);
+    // The check form of `op` for the selected channel; refused without radio data.
+    EChannelAnswer CheckChannel(EChannelOp op);
     void CreateColumns();
     void SaveColumnWidths();
     void RebuildRow(unsigned n) override;

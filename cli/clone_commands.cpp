@@ -11,6 +11,7 @@
 #include "clone/connection_doctor.h"
 #include "clone/console_clone_host.h"
 #include "clone/interrupt.h"
+#include "engine/engine_words.h"
 #include "profile/profile.h"
 #include "radio/atomic_save.h"
 #include "radio/document_io.h"
@@ -114,7 +115,7 @@ int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
     CCloneSession session(io, options);
     std::string detail;
     const std::string answer = OpenDocument(session.Radio(), file, &detail);
-    if (answer != "OK") {
+    if (answer != EngineWord::kOk) {
         ReportOpenFailure(io, file, answer, detail);
         return kExitUsage;
     }

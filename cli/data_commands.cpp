@@ -7,6 +7,7 @@
 #include "cli/cli_args.h"
 #include "cli/document_report.h"
 #include "engine/command_string.h"
+#include "engine/engine_words.h"
 #include "platform/console.h"
 #include "platform/file_io.h"
 #include "platform/file_lock.h"
@@ -25,7 +26,7 @@
 
 namespace {
 
-const char kOk[] = "OK";
+using EngineWord::kOk;
 
 // Longest line of commands exec takes from its standard input: far beyond any command (a file
 // command with the longest path), short enough that an endless line cannot exhaust memory.

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "engine/engine_words.h"
 #include "platform/file_io.h"
 #include "platform/file_lock.h"
 #include "radio/document_io.h"
@@ -54,7 +55,7 @@ bool OpenDocumentOrReport(CR455Radio& radio, const std::string& path, CCliIo& io
     radio.ResetData();
     std::string detail;
     const std::string answer = OpenDocument(radio, path, &detail);
-    if (answer == "OK")
+    if (answer == EngineWord::kOk)
         return true;
     ReportOpenFailure(io, path, answer, detail);
     return false;

@@ -12,6 +12,7 @@
 #include "clone/connection_doctor.h"
 #include "clone/fleet_writer.h"
 #include "clone/interrupt.h"
+#include "engine/engine_words.h"
 #include "radio/atomic_save.h"
 #include "exchange/data_differences.h"
 #include "radio/document_io.h"
@@ -30,7 +31,7 @@ int RunCompareCommand(const std::vector<std::string>& args, CCliIo& io)
     document.ResetData();
     std::string detail;
     const std::string answer = OpenDocument(document, file, &detail);
-    if (answer != "OK") {
+    if (answer != EngineWord::kOk) {
         ReportOpenFailure(io, file, answer, detail);
         return kExitUsage;
     }

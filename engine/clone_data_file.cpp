@@ -5,12 +5,13 @@
 #include <sstream>
 
 #include "engine/clone_image.h"
+#include "engine/engine_words.h"
 #include "engine/hex_record.h"
 #include "platform/file_io.h"
 
 namespace {
 
-const char kOk[] = "OK";
+using EngineWord::kOk;
 const char kCannotOpenFile[] = "CANNOT_OPEN_FILE";
 const char kWriteError[] = "WRITE_ERROR";
 const char kFormatError[] = "FORMAT_ERROR";

@@ -7,6 +7,7 @@
 
 #include "exchange/airport_list.h"
 #include "exchange/channel_csv.h"
+#include "radio/channel_edits.h"
 #include "radio/display_spelling.h"
 #include "radio/r455_radio.h"
 #include "text/text_util.h"
@@ -166,9 +167,8 @@ std::string NamePlacements(const std::vector<CAirportPlacement>& placements)
 
 void ApplyAirportImport(CR455Radio& radio, const CAirportImportPlan& plan)
 {
-    for (const CAirportPlacement& p : plan.placed) {
-        SetChannelInUse(radio, p.channel, p.name, p.txInhibit ? "ON" : "OFF", "OFF",
-                        FormatChannelMHz(p.storedHz));
-    }
+    CChannelEdits edits(radio);
+    for (const CAirportPlacement& p : plan.placed)
+        edits.SetInUse(p.channel, {p.name, p.txInhibit, false, FormatChannelMHz(p.storedHz)});
     radio.Heal();
 }

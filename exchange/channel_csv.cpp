@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/engine_words.h"
 #include "exchange/csv_fields.h"
 #include "exchange/csv_reader.h"
+#include "radio/channel_edits.h"
 #include "radio/display_spelling.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
@@ -186,13 +188,12 @@ bool CheckRow(const CCsvRecord& record, char separator, const std::vector<bool>&
     return true;
 }
 
-// Sets one channel in the order the edit dialog uses: name, Tx inhibit, lockout, frequency,
-// APPEAR, then the channel's heal.
+// A blank row keeps the flags it gives; a row in use is set as the Edit Memory dialog sets it.
 void ApplyRow(CR455Radio& radio, const CChannelRow& row)
 {
     const unsigned ch = row.channel;
     if (row.frequency.empty()) {
-        radio.SetChAppear(ch, "OFF");
+        radio.SetChAppear(ch, EngineWord::kOff);
         if (!row.txInhibit.empty())
             radio.SetChTxInhibit(ch, row.txInhibit);
         if (!row.lockout.empty())
@@ -200,8 +201,13 @@ void ApplyRow(CR455Radio& radio, const CChannelRow& row)
         radio.HealCh(ch);
         return;
     }
-    SetChannelInUse(radio, ch, row.name, row.txInhibit.empty() ? "OFF" : row.txInhibit,
-                    row.lockout.empty() ? "OFF" : row.lockout, row.frequency);
+    // Empty flags mean "OFF" on a channel in use.
+    CChannelFields fields;
+    fields.name = row.name;
+    fields.txInhibit = row.txInhibit == EngineWord::kOn;
+    fields.lockout = row.lockout == EngineWord::kOn;
+    fields.frequency = row.frequency;
+    CChannelEdits(radio).SetInUse(ch, fields);
 }
 
 // Spelling a name with the display's letters, or cutting it to the display's length, changes what
@@ -242,18 +248,6 @@ bool ParseRows(const std::string& text, std::vector<CChannelRow>& rows, CCsvImpo
 }
 
 } // namespace
-
-void SetChannelInUse(CR455Radio& radio, unsigned ch, const std::string& name,
-                     const std::string& txInhibit, const std::string& lockout,
-                     std::string frequency)
-{
-    radio.SetChName(ch, name);
-    radio.SetChTxInhibit(ch, txInhibit);
-    radio.SetChLockout(ch, lockout);
-    radio.SetChFrequency(ch, frequency);
-    radio.SetChAppear(ch, "ON");
-    radio.HealCh(ch);
-}
 
 std::string ExportChannelsCsv(const CR455Radio& radio)
 {

@@ -51,10 +51,3 @@ std::string ChannelRowTsv(const CR455Radio& radio, unsigned ch);
 // `notes` the notes of spelled or cut names as ImportChannelsCsv gives them.
 bool PasteChannelRows(CR455Radio& radio, unsigned first, const std::string& text, unsigned* count,
                       std::string* error, std::vector<std::string>* notes = nullptr);
-
-// Sets channel `ch` in use in the order the Edit Memory dialog uses: name, Tx inhibit, lockout
-// ("ON"/"OFF"), frequency, APPEAR, then the channel's heal, so that the engine's rules decide
-// what is stored.
-void SetChannelInUse(CR455Radio& radio, unsigned ch, const std::string& name,
-                     const std::string& txInhibit, const std::string& lockout,
-                     std::string frequency);

@@ -9,6 +9,7 @@
 #include "engine/command_string.h"
 #include "engine/frequency_band.h"
 #include "radio/air_channel.h"
+#include "radio/channel_edits.h"
 #include "exchange/channel_csv.h"
 #include "exchange/csv_fields.h"
 #include "radio/entry_notes.h"
@@ -356,10 +357,10 @@ bool PlanChirpImport(const CR455Radio& radio, const std::string& bytes, unsigned
 void ApplyChirpImport(CR455Radio& radio, const CChirpImportPlan& plan,
                       std::vector<std::string>* notes)
 {
+    CChannelEdits edits(radio);
     for (const CChirpRow& row : plan.rows) {
         if (row.channel)
-            SetChannelInUse(radio, row.channel, row.name, row.txInhibit ? "ON" : "OFF",
-                            row.lockout ? "ON" : "OFF", row.frequencyToSet);
+            edits.SetInUse(row.channel, {row.name, row.txInhibit, row.lockout, row.frequencyToSet});
     }
     radio.Heal();
     if (!notes)

@@ -6,6 +6,7 @@
 #include <numeric>
 #include <utility>
 
+#include "radio/channel_edits.h"
 #include "radio/r455_radio.h"
 #include "text/text_util.h"
 #include "res/resource_ids.h"
@@ -46,10 +47,11 @@ void WriteChannel(CR455Radio& radio, unsigned ch, const CChannelContent& content
     radio.HealCh(ch);
 }
 
-// The engine refuses to clear a channel that must stay in use (channel 1).
+// Only a channel the engine lets be blank may receive a blank one: an answer that is not "OK"
+// forbids it (channel 1 answers "NG").
 bool CanBeBlank(CR455Radio& radio, unsigned ch)
 {
-    return radio.Command(CR455Radio::ChPrefix(ch) + "CLEAR.CHECK") == "OK";
+    return CChannelEdits(radio).BlankRule(ch) == EBlankRule::kMayBeBlank;
 }
 
 std::string Message(unsigned id, std::initializer_list<std::string> args = {})

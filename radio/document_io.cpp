@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "engine/engine_words.h"
 #include "platform/file_io.h"
 #include "platform/file_lock.h"
 #include "radio/archive.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-const char kOk[] = "OK";
+using EngineWord::kOk;
 const char kCannotOpen[] = "CANNOT_OPEN_FILE";
 const char kFormatError[] = "FORMAT_ERROR";
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/engine_words.h"
 #include "engine/radio_engine.h"
 #include "radio/display_spelling.h"
 #include "text/text_util.h"
@@ -75,7 +76,7 @@ std::string CR455Radio::ChPrefix(unsigned ch)
 {
     if (ch < 1 || ch > kChannelCount)
         return std::string();
-    return "CH.MCH." + std::to_string(ch) + ".";
+    return EngineWord::kMemoryChannel + std::to_string(ch) + ".";
 }
 
 std::string CR455Radio::ChQuery(unsigned ch, const char* field) const
@@ -90,53 +91,53 @@ std::string CR455Radio::ChChange(unsigned ch, const char* field, const std::stri
 
 std::string CR455Radio::Heal()
 {
-    return Command("HEAL");
+    return Command(EngineWord::kHeal);
 }
 
 std::string CR455Radio::HealCh(unsigned ch)
 {
-    return Command(ChPrefix(ch) + "HEAL");
+    return Command(ChPrefix(ch) + EngineWord::kHeal);
 }
 
 std::string CR455Radio::GetChIsLegal(unsigned ch) const
 {
-    return ChQuery(ch, "ISLEGAL") == "NG" ? "?" : "";
+    return ChQuery(ch, EngineWord::kIsLegal) == EngineWord::kNg ? "?" : "";
 }
 
 std::string CR455Radio::GetChAppear(unsigned ch) const
 {
-    return ChQuery(ch, "APPEAR");
+    return ChQuery(ch, EngineWord::kAppear);
 }
 
 std::string CR455Radio::GetChFrequency(unsigned ch) const
 {
-    return ChQuery(ch, "FREQUENCY");
+    return ChQuery(ch, EngineWord::kFrequency);
 }
 
 std::string CR455Radio::GetChName(unsigned ch) const
 {
-    return TrimRight(ChQuery(ch, "NAME"));
+    return TrimRight(ChQuery(ch, EngineWord::kName));
 }
 
 std::string CR455Radio::GetChTxInhibit(unsigned ch) const
 {
-    return ChQuery(ch, "TXINHIBIT");
+    return ChQuery(ch, EngineWord::kTxInhibit);
 }
 
 std::string CR455Radio::GetChLockout(unsigned ch) const
 {
-    return ChQuery(ch, "CHLOCKOUT");
+    return ChQuery(ch, EngineWord::kChLockout);
 }
 
 std::string CR455Radio::SetChAppear(unsigned ch, const std::string& value)
 {
-    return ChChange(ch, "APPEAR", value);
+    return ChChange(ch, EngineWord::kAppear, value);
 }
 
 std::string CR455Radio::SetChFrequency(unsigned ch, std::string& value)
 {
     value = Trim(value);
-    return ChChange(ch, "FREQUENCY", value);
+    return ChChange(ch, EngineWord::kFrequency, value);
 }
 
 std::string CR455Radio::SetChName(unsigned ch, const std::string& value)
@@ -144,17 +145,17 @@ std::string CR455Radio::SetChName(unsigned ch, const std::string& value)
     std::string name = TrimRight(SpelledForDisplay(value));
     if (name.empty())
         name = " ";
-    return ChChange(ch, "NAME", name);
+    return ChChange(ch, EngineWord::kName, name);
 }
 
 std::string CR455Radio::SetChTxInhibit(unsigned ch, const std::string& value)
 {
-    return ChChange(ch, "TXINHIBIT", value);
+    return ChChange(ch, EngineWord::kTxInhibit, value);
 }
 
 std::string CR455Radio::SetChLockout(unsigned ch, const std::string& value)
 {
-    return ChChange(ch, "CHLOCKOUT", value);
+    return ChChange(ch, EngineWord::kChLockout, value);
 }
 
 std::string CR455Radio::GetCloneComment() const
@@ -172,7 +173,7 @@ std::string CR455Radio::SetCloneComment(const std::string& value)
 
 std::string CR455Radio::SetPriorityChannel(const std::string& value)
 {
-    SetScanPrio(DecimalValue(value) == 0 ? "OFF" : "ON");
+    SetScanPrio(DecimalValue(value) == 0 ? EngineWord::kOff : EngineWord::kOn);
     return SetPrioCh(value);
 }
 

@@ -1,12 +1,13 @@
 #include "radio/radio_data_rig.h"
 
 #include "engine/clone_image.h"
+#include "engine/engine_words.h"
 #include "engine/radio_engine.h"
 #include "radio/archive.h"
 
 namespace {
 
-const char kOk[] = "OK";
+using EngineWord::kOk;
 
 } // namespace
 
@@ -90,7 +91,7 @@ void CRadioDataRig::LoadFromTemp()
 
 bool CRadioDataRig::IsEdited()
 {
-    return Command("EDIT_FLAG") == "ON";
+    return Command("EDIT_FLAG") == EngineWord::kOn;
 }
 
 void CRadioDataRig::SetEdited(bool edited)
