@@ -92,15 +92,14 @@ bool CPWR455Doc::StartSimulation()
     if (m_simulator)
         return true;
     auto simulator = std::make_unique<CSimTransceiver>();
-    if (!simulator->Start()) {
+    if (!simulator->Start(CSimTransceiver::GetInProcessLine())) {
         wxMessageBox(ResString(IDS_SIMULATE_NOT_STARTED), ResString(IDS_APP_TITLE),
                      wxOK | wxICON_EXCLAMATION, GetDocumentWindow());
         return false;
     }
-    // Whatever COM port is chosen, the clone commands reach the simulated transceiver through
-    // the ordinary serial code.
-    for (int n = 1; n <= CProfile::kPortCount; ++n)
-        m_cloneLink->SetPortDevice(n, simulator->GetDevicePath());
+    // Whatever COM port is chosen, the clone commands reach the simulated transceiver (through
+    // the ordinary serial code where the system has pseudo-terminals).
+    simulator->Bind(*m_cloneLink);
     m_simulator = std::move(simulator);
     // The title bar says that the transceiver is simulated.
     OnChangeFilename(true);

@@ -82,8 +82,8 @@ CCloneSession::CCloneSession(CCliIo& io, const CCloneOptions& options)
     if (options.simulate) {
         m_sim = std::make_unique<CSimTransceiver>();
         m_sim->SetFaults(options.faults);
-        m_simStarted = m_sim->Start();
-        m_link.SetPortDevice(1, m_sim->GetDevicePath());
+        m_simStarted = m_sim->Start(CSimTransceiver::GetInProcessLine());
+        m_sim->Bind(m_link);
         m_link.SetPortNumber(1);
     }
 }

@@ -58,6 +58,8 @@ public:
     CCloneLink& Link() { return m_link; }
     CConsoleCloneHost& Host() { return m_host; }
     const CTempFile& Transfer() const { return m_transfer; }
+    // The line in memory to the simulated transceiver, when the session has one.
+    CByteLine* SimulatedLine() const { return m_sim ? m_sim->GetProgramLine() : nullptr; }
     // The device the session's port leads to.
     std::string GetPortDevice() const { return m_link.GetPortDevice(m_link.GetPortNumber()); }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "clone/clone_clock.h"
+#include "clone/clone_link.h"
 #include "clone/memory_line.h"
 #include "engine/clone_image.h"
 #include "engine/radio_engine.h"
@@ -245,6 +246,12 @@ bool CSimTransceiver::OpenLine(ELine line)
 CByteLine* CSimTransceiver::GetProgramLine() const
 {
     return m_line && m_memoryLine ? &m_memoryLine->ProgramEnd() : nullptr;
+}
+
+void CSimTransceiver::Bind(CCloneLink& link) const
+{
+    link.SetLine(GetProgramLine());
+    link.Ports().SetAllDevices(m_devicePath);
 }
 
 bool CSimTransceiver::Start(ELine line)

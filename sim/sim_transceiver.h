@@ -49,6 +49,7 @@ struct CSimFaults {
 };
 
 class CByteLine;
+class CCloneLink;
 class CMemoryLinePair;
 class CSimLine;
 
@@ -78,6 +79,9 @@ public:
 
     // False where the system has no pseudo-terminal (Windows): only a line in memory serves.
     static bool IsSupported();
+    // The line of a simulator that serves its own process: the pseudo-terminal where there is
+    // one, so that the program goes through its serial code; else the line in memory.
+    static ELine GetInProcessLine() { return IsSupported() ? ELine::PseudoTerminal : ELine::InMemory; }
 
     // Set before Start.
     void SetFaults(const CSimFaults& faults) { m_faults = faults; }
@@ -103,6 +107,8 @@ public:
     // The program's end of the line in memory (nullptr while another line or none is served);
     // it lives as long as the simulator.
     CByteLine* GetProgramLine() const;
+    // After Start: whatever COM port `link` has chosen, its runs reach this simulator.
+    void Bind(CCloneLink& link) const;
 
     Image GetImage() const;
     // Number of writes the simulator accepted.
