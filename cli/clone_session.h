@@ -11,7 +11,7 @@
 #include "cli/cli_command.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
-#include "clone/console_clone_host.h"
+#include "cli/console_clone_host.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
 #include "sim/sim_transceiver.h"

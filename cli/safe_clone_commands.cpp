@@ -11,7 +11,7 @@
 #include "cli/document_report.h"
 #include "clone/connection_doctor.h"
 #include "clone/fleet_writer.h"
-#include "clone/interrupt.h"
+#include "cli/interrupt.h"
 #include "radio/atomic_save.h"
 #include "radio/data_differences.h"
 #include "radio/document_io.h"

@@ -106,8 +106,8 @@ TEST(MemoryLine, EachSideWaitsForTheOtherWithoutPolling)
     pair.Wake();
     woken.get();
 
+    EXPECT_EQ(ReadOnce(program, 1000), "1");
     auto closed = std::async(std::launch::async, [&] { return program.WaitInput(600000); });
-    ReadOnce(program, 1000);
     program.Close();
     EXPECT_EQ(closed.get(), ELineInput::HungUp);
 }
