@@ -12,6 +12,7 @@
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
+#include "clone/clone_station.h"
 #include "profile/profile.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
@@ -21,14 +22,7 @@
 
 int CPWR455Doc::RunCloneOperation(CCloneOperations::EOperation operation)
 {
-    CCloneOperations operations(*m_radioData, *m_cloneLink, *m_cloneHost, *m_transferFile);
-    operations.SetModifiedTest([this] { return IsModified(); });
-    operations.SetDataReplacedHandler([this] {
-        // The engine's edit flag is off after the load; the document's own flag keeps the
-        // data read from being closed without a question.
-        Modify(true);
-        UpdateAllViews(nullptr, nullptr);
-    });
+    CCloneOperations& operations = m_station->Operations();
     int result = CCloneOperations::kDeclined;
     switch (operation) {
     case CCloneOperations::EOperation::Read: {
@@ -89,7 +83,7 @@ void CPWR455Doc::OnPortSettings(wxCommandEvent&)
 
 bool CPWR455Doc::StartSimulation()
 {
-    if (m_simulator)
+    if (IsSimulating())
         return true;
     auto simulator = std::make_unique<CSimTransceiver>();
     if (!simulator->Start(CSimTransceiver::GetInProcessLine())) {
@@ -99,8 +93,7 @@ bool CPWR455Doc::StartSimulation()
     }
     // Whatever COM port is chosen, the clone commands reach the simulated transceiver (through
     // the ordinary serial code where the system has pseudo-terminals).
-    simulator->Bind(*m_cloneLink);
-    m_simulator = std::move(simulator);
+    m_station->Simulate(std::move(simulator));
     // The title bar says that the transceiver is simulated.
     OnChangeFilename(true);
     return true;
@@ -119,7 +112,7 @@ void CPWR455Doc::EditPortSettings()
         // While simulating, every port stays bound to the simulated transceiver; the new
         // devices take effect at the next start without --simulate.
         if (!IsSimulating())
-            m_cloneLink->SetPortDevice(n, device.utf8_string());
+            GetCloneLink().SetPortDevice(n, device.utf8_string());
     }
     // pwr455-cli reads the same file: make the bindings visible to it at once.
     if (!CProfile::Flush())

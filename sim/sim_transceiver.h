@@ -26,6 +26,8 @@
 #include <thread>
 #include <vector>
 
+#include "clone/clone_station.h"
+
 // Misbehaviours the simulated transceiver can show. Record numbers count from 1.
 struct CSimFaults {
     bool silence = false;       // the cable echoes, the transceiver never answers
@@ -49,11 +51,10 @@ struct CSimFaults {
 };
 
 class CByteLine;
-class CCloneLink;
 class CMemoryLinePair;
 class CSimLine;
 
-class CSimTransceiver {
+class CSimTransceiver : public CStationPeer {
 public:
     // The line the simulator serves.
     enum class ELine { PseudoTerminal, InMemory };
@@ -72,7 +73,7 @@ public:
     static constexpr uint64_t kNever = UINT64_MAX;
 
     CSimTransceiver();
-    ~CSimTransceiver();
+    ~CSimTransceiver() override;
 
     CSimTransceiver(const CSimTransceiver&) = delete;
     CSimTransceiver& operator=(const CSimTransceiver&) = delete;
@@ -108,7 +109,7 @@ public:
     // it lives as long as the simulator.
     CByteLine* GetProgramLine() const;
     // After Start: whatever COM port `link` has chosen, its runs reach this simulator.
-    void Bind(CCloneLink& link) const;
+    void Bind(CCloneLink& link) const override;
 
     Image GetImage() const;
     // Number of writes the simulator accepted.
