@@ -45,12 +45,6 @@ wxIMPLEMENT_DYNAMIC_CLASS(CPWR455Doc, wxDocument);
 wxBEGIN_EVENT_TABLE(CPWR455Doc, wxDocument)
     EVT_MENU(CmdId(ID_FILE_SAVE), CPWR455Doc::OnFileSave)
     EVT_MENU(CmdId(ID_FILE_SAVE_AS), CPWR455Doc::OnFileSaveAs)
-    EVT_MENU_RANGE(CmdId(ID_COM1), CmdId(ID_COM4), CPWR455Doc::OnComPort)
-    EVT_UPDATE_UI_RANGE(CmdId(ID_COM1), CmdId(ID_COM4), CPWR455Doc::OnUpdateComPort)
-    EVT_MENU(CmdId(ID_CLONE_READ), CPWR455Doc::OnCloneRead)
-    EVT_MENU(CmdId(ID_CLONE_WRITE), CPWR455Doc::OnCloneWrite)
-    EVT_MENU(CmdId(ID_CLONE_INFO), CPWR455Doc::OnCloneInfo)
-    EVT_MENU(CmdId(ID_PORT_SETTINGS), CPWR455Doc::OnPortSettings)
 wxEND_EVENT_TABLE()
 
 CPWR455Doc::CPWR455Doc()
@@ -317,16 +311,6 @@ void CPWR455Doc::InitialUpdateAllViews()
 {
     CViewHint newData(CViewHint::EWhat::kNewData);
     UpdateAllViews(nullptr, &newData);
-}
-
-void CPWR455Doc::OnComPort(wxCommandEvent& event)
-{
-    SetPortNumber(static_cast<int>(ResIdFromCmd(event.GetId()) - ID_COM1) + 1);
-}
-
-void CPWR455Doc::OnUpdateComPort(wxUpdateUIEvent& event)
-{
-    event.Check(static_cast<int>(ResIdFromCmd(event.GetId()) - ID_COM1) + 1 == GetPortNumber());
 }
 
 void CPWR455Doc::UpdatePortMenu()

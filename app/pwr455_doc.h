@@ -109,12 +109,6 @@ private:
 
     void OnFileSave(wxCommandEvent& event);
     void OnFileSaveAs(wxCommandEvent& event);
-    void OnComPort(wxCommandEvent& event);
-    void OnUpdateComPort(wxUpdateUIEvent& event);
-    void OnCloneRead(wxCommandEvent& event);
-    void OnCloneWrite(wxCommandEvent& event);
-    void OnCloneInfo(wxCommandEvent& event);
-    void OnPortSettings(wxCommandEvent& event);
     int RunCloneOperation(CCloneOperations::EOperation operation);
 
     std::unique_ptr<CR455Radio> m_radioData;

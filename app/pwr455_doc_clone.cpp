@@ -1,5 +1,5 @@
-// The document's clone commands: Read From Transceiver, Write to Transceiver, Read Information,
-// Port Settings, and the simulated transceiver of pwr455 --simulate.
+// The document's clone operations (Read From Transceiver, Write to Transceiver, Read Information),
+// Port Settings, and the simulated transceiver of pwr455 --simulate; app/clone_menu.cpp binds them.
 
 #include "app/pwr455_doc.h"
 
@@ -59,26 +59,6 @@ int CPWR455Doc::CloneWrite()
 int CPWR455Doc::CloneInformation()
 {
     return RunCloneOperation(CCloneOperations::EOperation::Information);
-}
-
-void CPWR455Doc::OnCloneRead(wxCommandEvent&)
-{
-    CloneRead();
-}
-
-void CPWR455Doc::OnCloneWrite(wxCommandEvent&)
-{
-    CloneWrite();
-}
-
-void CPWR455Doc::OnCloneInfo(wxCommandEvent&)
-{
-    CloneInformation();
-}
-
-void CPWR455Doc::OnPortSettings(wxCommandEvent&)
-{
-    EditPortSettings();
 }
 
 bool CPWR455Doc::StartSimulation()
