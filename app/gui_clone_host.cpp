@@ -195,9 +195,9 @@ void CGuiCloneHost::KeepPainted()
         loop->YieldFor(wxEVT_CATEGORY_UI);
 }
 
-bool CGuiCloneClock::WaitReadable(int fd, unsigned milliseconds)
+bool CGuiCloneClock::WaitReadable(CByteLine& line, unsigned milliseconds)
 {
-    const bool readable = CRealCloneClock::WaitReadable(fd, milliseconds);
+    const bool readable = CRealCloneClock::WaitReadable(line, milliseconds);
     if (!m_host.GetProgressDialog())
         CGuiCloneHost::KeepPainted();
     return readable;

@@ -21,7 +21,7 @@ class CGuiCloneClock : public CRealCloneClock {
 public:
     explicit CGuiCloneClock(const CGuiCloneHost& host) : m_host(host) {}
     void Sleep(unsigned milliseconds) override;
-    bool WaitReadable(int fd, unsigned milliseconds) override;
+    bool WaitReadable(CByteLine& line, unsigned milliseconds) override;
 
 private:
     const CGuiCloneHost& m_host;

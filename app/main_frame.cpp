@@ -14,6 +14,7 @@
 #include "app/app_resources.h"
 #include "app/card_printing.h"
 #include "app/channel_import_export.h"
+#include "app/clone_menu.h"
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
 #include "app/list_view_ex.h"
@@ -128,6 +129,7 @@ CMainFrame::CMainFrame(wxDocManager* manager) : m_docManager(manager)
     SetAcceleratorTable(MakeAccelerators());
     CreateBars();
     BindChannelImportExport(this);
+    BindCloneMenu(this);
     BindSafeCloning(this);
     BindAirportImport(this);
     BindCardPrinting(this);

@@ -14,6 +14,7 @@
 #include "app/gui_clone_host.h"
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
+#include "clone/clone_station.h"
 #include "engine/engine_words.h"
 #include "platform/file_io.h"
 #include "profile/profile.h"
@@ -27,9 +28,6 @@
 namespace {
 
 bool g_simulatedFromStart = false;
-
-// Data frames of a complete clone read: 31 records of 16 bytes.
-constexpr unsigned kCloneReadFrames = 31;
 
 // True when `path` lies in the folder of the read backups, however it was named (the same
 // folder by device and inode, not by its spelling).
@@ -48,25 +46,27 @@ wxIMPLEMENT_DYNAMIC_CLASS(CPWR455Doc, wxDocument);
 wxBEGIN_EVENT_TABLE(CPWR455Doc, wxDocument)
     EVT_MENU(CmdId(ID_FILE_SAVE), CPWR455Doc::OnFileSave)
     EVT_MENU(CmdId(ID_FILE_SAVE_AS), CPWR455Doc::OnFileSaveAs)
-    EVT_MENU_RANGE(CmdId(ID_COM1), CmdId(ID_COM4), CPWR455Doc::OnComPort)
-    EVT_UPDATE_UI_RANGE(CmdId(ID_COM1), CmdId(ID_COM4), CPWR455Doc::OnUpdateComPort)
-    EVT_MENU(CmdId(ID_CLONE_READ), CPWR455Doc::OnCloneRead)
-    EVT_MENU(CmdId(ID_CLONE_WRITE), CPWR455Doc::OnCloneWrite)
-    EVT_MENU(CmdId(ID_CLONE_INFO), CPWR455Doc::OnCloneInfo)
-    EVT_MENU(CmdId(ID_PORT_SETTINGS), CPWR455Doc::OnPortSettings)
 wxEND_EVENT_TABLE()
 
 CPWR455Doc::CPWR455Doc()
     : m_radioData(std::make_unique<CR455Radio>()),
       m_history(std::make_unique<CUndoHistory>(*m_radioData)),
-      m_transferFile(std::make_unique<CTempFile>("cl")),
-      m_cloneHost(std::make_unique<CGuiCloneHost>())
+      m_cloneHost(std::make_unique<CGuiCloneHost>()),
+      m_station(std::make_unique<CCloneStation>(*m_radioData, *m_cloneHost, m_cloneHost->GetClock()))
 {
-    MakeCloneLink();
+    CCloneOperations& operations = m_station->Operations();
+    operations.SetModifiedTest([this] { return IsModified(); });
+    operations.SetDataReplacedHandler([this] {
+        // The engine's edit flag is off after the load; the document's own flag keeps the
+        // data read from being closed without a question.
+        Modify(true);
+        UpdateAllViews(nullptr, nullptr);
+    });
     BindUndoCommands(*this, GetHistory());
+    CComPortTable& ports = m_station->Link().Ports();
     for (int n = 1; n <= CProfile::kPortCount; ++n)
-        m_cloneLink->SetPortDevice(n, CProfile::Session().GetPortDevice(n));
-    m_cloneLink->SetPortNumber(CProfile::Session().GetPortNumber());
+        ports.SetDevice(n, CProfile::Session().GetPortDevice(n));
+    ports.SetNumber(CProfile::Session().GetPortNumber());
     if (IsSimulatedFromStart())
         StartSimulation();
 }
@@ -83,29 +83,41 @@ bool CPWR455Doc::IsSimulatedFromStart()
 
 CPWR455Doc::~CPWR455Doc()
 {
-    CProfile::Session().SetPortNumber(m_cloneLink->GetPortNumber());
-    // The transfer file goes with m_transferFile; the link before its host, the simulated
-    // transceiver after the link has closed its port.
-    m_cloneLink.reset();
-    m_simulator.reset();
+    CProfile::Session().SetPortNumber(GetPortNumber());
+    // The station before its host.
+    m_station.reset();
 }
 
-void CPWR455Doc::MakeCloneLink()
+CCloneLink& CPWR455Doc::GetCloneLink()
 {
-    m_cloneLink = std::make_unique<CCloneLink>(*m_cloneHost, m_cloneHost->GetClock());
-    m_cloneLink->SetExpectedFrames(kCloneReadFrames);
-    m_cloneLink->SetTransferFile(m_transferFile->GetPath());
+    return m_station->Link();
+}
+
+const CTempFile& CPWR455Doc::GetTransferFile() const
+{
+    return m_station->Transfer();
+}
+
+bool CPWR455Doc::IsSimulating() const
+{
+    return m_station->IsSimulating();
+}
+
+CSimTransceiver* CPWR455Doc::GetSimulator() const
+{
+    // The only transceiver the document simulates.
+    return static_cast<CSimTransceiver*>(m_station->GetPeer());
 }
 
 int CPWR455Doc::GetPortNumber() const
 {
-    return m_cloneLink->GetPortNumber();
+    return m_station->Link().GetPortNumber();
 }
 
 void CPWR455Doc::SetPortNumber(int number)
 {
     if (number >= 1 && number <= CProfile::kPortCount)
-        m_cloneLink->SetPortNumber(number);
+        m_station->Link().SetPortNumber(number);
 }
 
 void CPWR455Doc::DiscardChanges()
@@ -302,16 +314,6 @@ void CPWR455Doc::InitialUpdateAllViews()
     UpdateAllViews(nullptr, &newData);
 }
 
-void CPWR455Doc::OnComPort(wxCommandEvent& event)
-{
-    SetPortNumber(static_cast<int>(ResIdFromCmd(event.GetId()) - ID_COM1) + 1);
-}
-
-void CPWR455Doc::OnUpdateComPort(wxUpdateUIEvent& event)
-{
-    event.Check(static_cast<int>(ResIdFromCmd(event.GetId()) - ID_COM1) + 1 == GetPortNumber());
-}
-
 void CPWR455Doc::UpdatePortMenu()
 {
     auto* frame = dynamic_cast<wxFrame*>(GetDocumentWindow());
@@ -323,7 +325,7 @@ void CPWR455Doc::UpdatePortMenu()
         // The menu says which device the entry stands for ("COM2 (/dev/ttyUSB1)", "COM2
         // (COM7)"), so that a port bound in Port Settings is found under its own name.
         const wxString name = wxString::Format("COM%d", number);
-        wxString device = wxString::FromUTF8(m_cloneLink->GetPortDevice(number));
+        wxString device = wxString::FromUTF8(m_station->Link().GetPortDevice(number));
         device.Replace("&", "&&");
         const wxString label = device.empty() || device.IsSameAs(name, false)
                                    ? name

@@ -1,8 +1,8 @@
 #pragma once
 
 // The document: one open data set. Its contents are the radio data object's engine; open and
-// save go through the radio data object's serialisation. It also owns the clone link and the
-// clone transfer file that the clone commands use.
+// save go through the radio data object's serialisation. It also owns the clone station (link,
+// transfer file, simulated transceiver) that the clone commands use.
 
 #include <functional>
 #include <memory>
@@ -13,6 +13,7 @@
 #include "clone/clone_operations.h"
 
 class CCloneLink;
+class CCloneStation;
 class CGuiCloneHost;
 class CR455Radio;
 class CSimTransceiver;
@@ -41,10 +42,10 @@ public:
     // Undo and redo of the data set: every command that changes it records one step here
     // (CUndoStep, radio/undo_history.h). New and Open start the history afresh.
     CUndoHistory& GetHistory() { return *m_history; }
-    CCloneLink& GetCloneLink() { return *m_cloneLink; }
+    CCloneLink& GetCloneLink();
     CGuiCloneHost& GetCloneHost() { return *m_cloneHost; }
     // The "cl" transfer file of clone read and write; it exists while the document lives.
-    const CTempFile& GetTransferFile() const { return *m_transferFile; }
+    const CTempFile& GetTransferFile() const;
 
     // Modified when the document's own flag is set or the engine reports an edit.
     bool IsModified() const override;
@@ -90,11 +91,11 @@ public:
     // Binds every COM port to a simulated transceiver on a pseudo-terminal (pwr455
     // --simulate). False, with the serial ports left as they were, when it could not start.
     bool StartSimulation();
-    bool IsSimulating() const { return m_simulator != nullptr; }
+    bool IsSimulating() const;
     // Whether documents made from now on start their simulation themselves (pwr455 --simulate).
     static void SetSimulatedFromStart(bool simulated);
     static bool IsSimulatedFromStart();
-    CSimTransceiver* GetSimulator() const { return m_simulator.get(); }
+    CSimTransceiver* GetSimulator() const;
     // The Port Settings command: the serial device of each COM port.
     void EditPortSettings();
 
@@ -103,26 +104,17 @@ protected:
     bool DoOpenDocument(const wxString& path) override;
 
 private:
-    void MakeCloneLink();
     void InitialUpdateAllViews();
     void ShowFileError(const wxString& text) const;
 
     void OnFileSave(wxCommandEvent& event);
     void OnFileSaveAs(wxCommandEvent& event);
-    void OnComPort(wxCommandEvent& event);
-    void OnUpdateComPort(wxUpdateUIEvent& event);
-    void OnCloneRead(wxCommandEvent& event);
-    void OnCloneWrite(wxCommandEvent& event);
-    void OnCloneInfo(wxCommandEvent& event);
-    void OnPortSettings(wxCommandEvent& event);
     int RunCloneOperation(CCloneOperations::EOperation operation);
 
     std::unique_ptr<CR455Radio> m_radioData;
     std::unique_ptr<CUndoHistory> m_history;
-    std::unique_ptr<CTempFile> m_transferFile;
     std::unique_ptr<CGuiCloneHost> m_cloneHost;
-    std::unique_ptr<CCloneLink> m_cloneLink;
-    std::unique_ptr<CSimTransceiver> m_simulator;
+    std::unique_ptr<CCloneStation> m_station;
     int m_lastCloneResult = -1;
 
     wxDECLARE_DYNAMIC_CLASS(CPWR455Doc);

@@ -1,5 +1,5 @@
-// The document's clone commands: Read From Transceiver, Write to Transceiver, Read Information,
-// Port Settings, and the simulated transceiver of pwr455 --simulate.
+// The document's clone operations (Read From Transceiver, Write to Transceiver, Read Information),
+// Port Settings, and the simulated transceiver of pwr455 --simulate; app/clone_menu.cpp binds them.
 
 #include "app/pwr455_doc.h"
 
@@ -12,6 +12,7 @@
 #include "app/undo_commands.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
+#include "clone/clone_station.h"
 #include "profile/profile.h"
 #include "radio/r455_radio.h"
 #include "radio/temp_file.h"
@@ -21,14 +22,7 @@
 
 int CPWR455Doc::RunCloneOperation(CCloneOperations::EOperation operation)
 {
-    CCloneOperations operations(*m_radioData, *m_cloneLink, *m_cloneHost, *m_transferFile);
-    operations.SetModifiedTest([this] { return IsModified(); });
-    operations.SetDataReplacedHandler([this] {
-        // The engine's edit flag is off after the load; the document's own flag keeps the
-        // data read from being closed without a question.
-        Modify(true);
-        UpdateAllViews(nullptr, nullptr);
-    });
+    CCloneOperations& operations = m_station->Operations();
     int result = CCloneOperations::kDeclined;
     switch (operation) {
     case CCloneOperations::EOperation::Read: {
@@ -67,41 +61,19 @@ int CPWR455Doc::CloneInformation()
     return RunCloneOperation(CCloneOperations::EOperation::Information);
 }
 
-void CPWR455Doc::OnCloneRead(wxCommandEvent&)
-{
-    CloneRead();
-}
-
-void CPWR455Doc::OnCloneWrite(wxCommandEvent&)
-{
-    CloneWrite();
-}
-
-void CPWR455Doc::OnCloneInfo(wxCommandEvent&)
-{
-    CloneInformation();
-}
-
-void CPWR455Doc::OnPortSettings(wxCommandEvent&)
-{
-    EditPortSettings();
-}
-
 bool CPWR455Doc::StartSimulation()
 {
-    if (m_simulator)
+    if (IsSimulating())
         return true;
     auto simulator = std::make_unique<CSimTransceiver>();
-    if (!simulator->Start()) {
+    if (!simulator->Start(CSimTransceiver::GetInProcessLine())) {
         wxMessageBox(ResString(IDS_SIMULATE_NOT_STARTED), ResString(IDS_APP_TITLE),
                      wxOK | wxICON_EXCLAMATION, GetDocumentWindow());
         return false;
     }
-    // Whatever COM port is chosen, the clone commands reach the simulated transceiver through
-    // the ordinary serial code.
-    for (int n = 1; n <= CProfile::kPortCount; ++n)
-        m_cloneLink->SetPortDevice(n, simulator->GetDevicePath());
-    m_simulator = std::move(simulator);
+    // Whatever COM port is chosen, the clone commands reach the simulated transceiver (through
+    // the ordinary serial code where the system has pseudo-terminals).
+    m_station->Simulate(std::move(simulator));
     // The title bar says that the transceiver is simulated.
     OnChangeFilename(true);
     return true;
@@ -120,7 +92,7 @@ void CPWR455Doc::EditPortSettings()
         // While simulating, every port stays bound to the simulated transceiver; the new
         // devices take effect at the next start without --simulate.
         if (!IsSimulating())
-            m_cloneLink->SetPortDevice(n, device.utf8_string());
+            GetCloneLink().SetPortDevice(n, device.utf8_string());
     }
     // pwr455-cli reads the same file: make the bindings visible to it at once.
     if (!CProfile::Flush())

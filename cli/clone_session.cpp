@@ -61,30 +61,31 @@ void ReportProfileWarning(const CProfile& profile, CCliIo& io)
 }
 
 CCloneSession::CCloneSession(CCliIo& io, const CCloneOptions& options)
-    : m_host(io.out, io.err, IsStandardErrorTerminal()), m_link(m_host, m_host.GetClock()),
-      m_transfer("cl"), m_operations(m_radio, m_link, m_host, m_transfer)
+    : m_host(io.out, io.err, IsStandardErrorTerminal()), m_station(m_radio, m_host, m_host.GetClock())
 {
+    CComPortTable& ports = m_station.Link().Ports();
     m_host.SetQuiet(options.quiet);
     m_radio.ResetData();
     if (options.port.empty() && !options.simulate) {
         const CProfile profile;
         ReportProfileWarning(profile, io);
         for (int n = 1; n <= CProfile::kPortCount; ++n)
-            m_link.SetPortDevice(n, profile.GetPortDevice(n));
-        m_link.SetPortNumber(profile.GetPortNumber());
+            ports.SetDevice(n, profile.GetPortDevice(n));
+        ports.SetNumber(profile.GetPortNumber());
     }
     if (!options.port.empty()) {
-        m_link.SetPortDevice(1, options.port);
-        m_link.SetPortNumber(1);
+        ports.SetDevice(1, options.port);
+        ports.SetNumber(1);
     } else if (options.com != 0) {
-        m_link.SetPortNumber(options.com);
+        ports.SetNumber(options.com);
     }
     if (options.simulate) {
-        m_sim = std::make_unique<CSimTransceiver>();
-        m_sim->SetFaults(options.faults);
-        m_simStarted = m_sim->Start();
-        m_link.SetPortDevice(1, m_sim->GetDevicePath());
-        m_link.SetPortNumber(1);
+        auto sim = std::make_unique<CSimTransceiver>();
+        sim->SetFaults(options.faults);
+        m_simStarted = sim->Start(CSimTransceiver::GetInProcessLine());
+        m_sim = sim.get();
+        m_station.Simulate(std::move(sim));
+        ports.SetNumber(1);
     }
 }
 

@@ -9,11 +9,9 @@
 #include <string>
 
 #include "cli/cli_command.h"
-#include "clone/clone_link.h"
-#include "clone/clone_operations.h"
-#include "clone/console_clone_host.h"
+#include "cli/console_clone_host.h"
+#include "clone/clone_station.h"
 #include "radio/r455_radio.h"
-#include "radio/temp_file.h"
 #include "sim/sim_transceiver.h"
 
 class CCliArgs;
@@ -54,19 +52,19 @@ public:
     bool IsReady(CCliIo& io, const std::string& command) const;
 
     CR455Radio& Radio() { return m_radio; }
-    CCloneOperations& Operations() { return m_operations; }
-    CCloneLink& Link() { return m_link; }
+    CCloneOperations& Operations() { return m_station.Operations(); }
+    CCloneLink& Link() { return m_station.Link(); }
     CConsoleCloneHost& Host() { return m_host; }
-    const CTempFile& Transfer() const { return m_transfer; }
+    const CTempFile& Transfer() const { return m_station.Transfer(); }
+    // The line in memory to the simulated transceiver, when the session has one.
+    CByteLine* SimulatedLine() const { return m_sim ? m_sim->GetProgramLine() : nullptr; }
     // The device the session's port leads to.
-    std::string GetPortDevice() const { return m_link.GetPortDevice(m_link.GetPortNumber()); }
+    std::string GetPortDevice() const { return m_station.Link().Ports().GetChosenDevice(); }
 
 private:
     CConsoleCloneHost m_host;
     CR455Radio m_radio;
-    CCloneLink m_link;
-    CTempFile m_transfer;
-    CCloneOperations m_operations;
-    std::unique_ptr<CSimTransceiver> m_sim;
+    CCloneStation m_station;
+    CSimTransceiver* m_sim = nullptr; // the station's
     bool m_simStarted = false;
 };

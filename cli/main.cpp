@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
-#include "clone/interrupt.h"
+#include "cli/interrupt.h"
 #include "language/program_language.h"
 #include "platform/console.h"
 

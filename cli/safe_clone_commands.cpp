@@ -11,7 +11,7 @@
 #include "cli/document_report.h"
 #include "clone/connection_doctor.h"
 #include "clone/fleet_writer.h"
-#include "clone/interrupt.h"
+#include "cli/interrupt.h"
 #include "engine/engine_words.h"
 #include "radio/atomic_save.h"
 #include "exchange/data_differences.h"
@@ -96,6 +96,7 @@ int RunFleetWrite(CCloneSession& session, const std::string* logPath, CCliIo& io
     io.out << FormatText(LoadResString(IDS_FLEET_WAITING), {port}) << std::endl;
     CFleetWriter writer(session.Radio(), port, session.Host(), session.Host().GetClock(),
                         session.Transfer());
+    writer.SetLine(session.SimulatedLine());
     // Ctrl-C is how a fleet ends, between runs as much as during one.
     CInterrupt::ArmCancel(true);
     const CFleetWriter::CTally tally = writer.Run(io.out, logPath ? &log : nullptr, io.err);

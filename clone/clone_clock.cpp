@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "clone/comm_port_os.h"
+#include "clone/byte_line.h"
 
 uint64_t CRealCloneClock::NowMs()
 {
@@ -17,13 +17,13 @@ void CRealCloneClock::Sleep(unsigned milliseconds)
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-bool CRealCloneClock::WaitReadable(int fd, unsigned milliseconds)
+bool CRealCloneClock::WaitReadable(CByteLine& line, unsigned milliseconds)
 {
-    const ESerialInput input = WaitSerialInput(fd, milliseconds);
+    const ELineInput input = line.WaitInput(milliseconds);
     // A hung-up line has nothing to read however often it is asked: the wait lasts in full.
-    if (input == ESerialInput::HungUp)
+    if (input == ELineInput::HungUp)
         Sleep(milliseconds);
-    return input == ESerialInput::Waiting;
+    return input == ELineInput::Waiting;
 }
 
 CRealCloneClock& CRealCloneClock::Instance()

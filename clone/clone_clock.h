@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+class CByteLine;
+
 class CCloneClock {
 public:
     virtual ~CCloneClock() = default;
@@ -18,10 +20,10 @@ public:
     // Waits `milliseconds`.
     virtual void Sleep(unsigned milliseconds) = 0;
 
-    // Waits up to `milliseconds` until input is waiting on the port handle `fd`; true when it
-    // is. A line that has hung up has no input, and the wait then lasts its full length, so
-    // that a caller polling a dead line does not spin.
-    virtual bool WaitReadable(int fd, unsigned milliseconds) = 0;
+    // Waits up to `milliseconds` until input is waiting on `line`; true when it is. A line that
+    // has hung up (or is closed) has no input, and the wait then lasts its full length, so that
+    // a caller polling a dead line does not spin.
+    virtual bool WaitReadable(CByteLine& line, unsigned milliseconds) = 0;
 };
 
 // The system's steady clock.
@@ -29,7 +31,7 @@ class CRealCloneClock : public CCloneClock {
 public:
     uint64_t NowMs() override;
     void Sleep(unsigned milliseconds) override;
-    bool WaitReadable(int fd, unsigned milliseconds) override;
+    bool WaitReadable(CByteLine& line, unsigned milliseconds) override;
 
     // The instance for those who bring no clock of their own.
     static CRealCloneClock& Instance();

@@ -61,34 +61,14 @@ CCloneLink::CCloneLink(CCloneHost& host) : CCloneLink(host, CRealCloneClock::Ins
 
 CCloneLink::CCloneLink(CCloneHost& host, CCloneClock& clock) : m_host(host), m_clock(&clock)
 {
-    for (int i = 0; i < 4; ++i)
-        m_portDevices[i] = GetDefaultDevice(i + 1);
     m_zeroPair << uint8_t(0x00) << uint8_t(0x00);
 }
 
 CCloneLink::~CCloneLink()
 {
     CloseTransferFile();
-    Close();
-}
-
-void CCloneLink::SetPortNumber(int number)
-{
-    if (number >= 1 && number <= 4)
-        m_portNumber = number;
-}
-
-void CCloneLink::SetPortDevice(int number, const std::string& device)
-{
-    if (number >= 1 && number <= 4)
-        m_portDevices[number - 1] = device;
-}
-
-std::string CCloneLink::GetPortDevice(int number) const
-{
-    if (number >= 1 && number <= 4)
-        return m_portDevices[number - 1];
-    return std::string();
+    // A line of someone else's is closed by every run; only the own port is closed here.
+    m_port.Close();
 }
 
 void CCloneLink::SetModelCode(uint16_t code)
@@ -101,11 +81,6 @@ void CCloneLink::SetRevision(uint16_t revision)
 {
     m_revisionBytes.Clear();
     m_revisionBytes << uint8_t(revision >> 8) << uint8_t(revision & 0xFF);
-}
-
-void CCloneLink::ReportError(const std::string&, int)
-{
-    // Port failures reach the user as clone results only.
 }
 
 void CCloneLink::CloseTransferFile()
@@ -227,7 +202,8 @@ int CCloneLink::Run(uint16_t type)
         m_progressShown = true;
     }
 
-    if (!Open(GetPortDevice(m_portNumber), kBaudRate)) {
+    // Port failures reach the user as clone results only: the port's report is not shown.
+    if (!m_line->Open(m_ports.GetChosenDevice(), kBaudRate)) {
         if (m_progressShown) {
             m_host.DestroyProgress();
             m_progressShown = false;
@@ -244,7 +220,7 @@ int CCloneLink::Run(uint16_t type)
     while (m_result == 0) {
         uint8_t byte;
         size_t count = 0;
-        if (Read(&byte, 1, &count) && count == 1) {
+        if (m_line->Read(&byte, 1, &count) && count == 1) {
             if (ReceiveByte(byte)) {
                 // Only a frame the run acts on is a sign of life: a line that carries nothing
                 // but frames for others, or commands nobody answers, must still time out.
@@ -254,7 +230,7 @@ int CCloneLink::Run(uint16_t type)
             }
         } else {
             // Nothing waiting: sleep on the port briefly instead of spinning.
-            m_clock->WaitReadable(IsOpen() ? GetHandle() : -1, kPollWaitMs);
+            m_clock->WaitReadable(*m_line, kPollWaitMs);
         }
         if (withProgress && m_result == 0) {
             m_host.SetProgressPos(GetPercentage());
@@ -266,7 +242,7 @@ int CCloneLink::Run(uint16_t type)
     }
     int result = MapResult(m_result);
     m_frameReady = false;
-    Close();
+    m_line->Close();
     if (m_progressShown) {
         m_clock->Sleep(kProgressLingerMs);
         m_host.DestroyProgress();
@@ -312,7 +288,7 @@ void CCloneLink::SendFrame(const CByteString& frame)
     m_expectedEcho = frame;
     m_expectedEcho.SubRange(2, frame.GetLength() > 3 ? frame.GetLength() - 3 : 0);
     // A lost frame shows as a time-out, so the outcome is not examined.
-    Write(frame.GetData(), frame.GetLength());
+    m_line->Write(frame.GetData(), frame.GetLength());
 }
 
 bool CCloneLink::ReceiveByte(uint8_t byte)

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <string>
 
+#include "clone/com_port_table.h"
 #include "clone/comm_port.h"
 #include "engine/byte_string.h"
 #include "radio/model_info.h"
@@ -18,7 +19,7 @@
 class CCloneClock;
 class CCloneHost;
 
-class CCloneLink : public CCommPort {
+class CCloneLink {
 public:
     // Result codes of a run. !!! DO NOT CHANGE NUMERIC VALUES: the command-line tool exits with
     // them and scripts rely on them. !!!
@@ -45,18 +46,30 @@ public:
     // Without a clock of its own the link runs on the system's steady clock.
     explicit CCloneLink(CCloneHost& host);
     CCloneLink(CCloneHost& host, CCloneClock& clock);
-    ~CCloneLink() override;
+    virtual ~CCloneLink();
+
+    CCloneLink(const CCloneLink&) = delete;
+    CCloneLink& operator=(const CCloneLink&) = delete;
+
+    // The line the runs go over (not owned): by default the link's own serial port, opened on
+    // the device of the COM port chosen; nullptr goes back to that port.
+    void SetLine(CByteLine* line) { m_line = line ? line : &m_port; }
+    CByteLine& GetLine() const { return *m_line; }
+    // The line is open only during a run.
+    bool IsOpen() const { return m_line->IsOpen(); }
 
     // The clock of the protocol's waits and of the silence limit (not owned).
     void SetClock(CCloneClock& clock) { m_clock = &clock; }
     CCloneClock& GetClock() const { return *m_clock; }
 
     // COM port number 1 to 4 and the device bound to each number (by default the system's
-    // usual device for it, GetDefaultDevice). Numbers outside 1 to 4 are ignored.
-    void SetPortNumber(int number);
-    int GetPortNumber() const { return m_portNumber; }
-    void SetPortDevice(int number, const std::string& device);
-    std::string GetPortDevice(int number) const;
+    // usual device for it, CCommPort::GetDefaultDevice). Numbers outside 1 to 4 are ignored.
+    CComPortTable& Ports() { return m_ports; }
+    const CComPortTable& Ports() const { return m_ports; }
+    void SetPortNumber(int number) { m_ports.SetNumber(number); }
+    int GetPortNumber() const { return m_ports.GetNumber(); }
+    void SetPortDevice(int number, const std::string& device) { m_ports.SetDevice(number, device); }
+    std::string GetPortDevice(int number) const { return m_ports.GetDevice(number); }
 
     // Path of the clone transfer file used by the next run (not owned: the caller creates and
     // removes it).
@@ -82,8 +95,6 @@ public:
     void SignalResult(bool ok);
 
 protected:
-    void ReportError(const std::string& text, int errorCode) override;
-
     // The protocol engine, reachable by derived classes so that it can be driven without a
     // port. `ReceiveByte` returns true when the byte completed a frame; `DispatchFrame` then
     // handles that frame and returns false when the frame is one the run ignores.
@@ -118,12 +129,13 @@ private:
 
     CCloneHost& m_host;
     CCloneClock* m_clock;
+    CCommPort m_port;
+    CByteLine* m_line = &m_port;
+    CComPortTable m_ports;
     bool m_progressShown = false;
     uint32_t m_totalLines = 0;
     uint32_t m_expectedFrames = 300;
     ModelInfo m_info;
-    int m_portNumber = 1;
-    std::string m_portDevices[4];
     std::string m_transferPath;
     FILE* m_transfer = nullptr;
     bool m_transferFailed = false;

@@ -132,6 +132,21 @@ bool CCommPort::Read(uint8_t* buffer, size_t maximum, size_t* count)
     return true;
 }
 
+ELineInput CCommPort::WaitInput(unsigned milliseconds)
+{
+    if (m_handle < 0)
+        return ELineInput::HungUp;
+    switch (WaitSerialInput(m_handle, milliseconds)) {
+    case ESerialInput::Waiting:
+        return ELineInput::Waiting;
+    case ESerialInput::None:
+        return ELineInput::None;
+    case ESerialInput::HungUp:
+        break;
+    }
+    return ELineInput::HungUp;
+}
+
 bool CCommPort::Flush()
 {
     return m_handle >= 0 && DrainSerial(m_handle);

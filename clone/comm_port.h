@@ -8,19 +8,21 @@
 #include <memory>
 #include <string>
 
+#include "clone/byte_line.h"
+
 struct CSerialLine;
 
-class CCommPort {
+class CCommPort : public CByteLine {
 public:
     CCommPort();
-    virtual ~CCommPort();
+    ~CCommPort() override;
 
     CCommPort(const CCommPort&) = delete;
     CCommPort& operator=(const CCommPort&) = delete;
 
     // The open port's system handle; 0 while the port is closed.
     int GetHandle() const;
-    bool IsOpen() const { return m_handle >= 0; }
+    bool IsOpen() const override { return m_handle >= 0; }
 
     // Longest device name Open takes; a longer one is refused, never cut.
     static constexpr size_t kMaxPortName = 255;
@@ -28,21 +30,23 @@ public:
     // Opens `device` at `baud` (8N1, raw, no flow control, DTR off and RTS on). On a port that
     // is already open this returns true at once and keeps the earlier device and rate.
     // Another program holding the device makes the open fail.
-    virtual bool Open(const std::string& device, unsigned baud);
+    bool Open(const std::string& device, unsigned baud) override;
 
     // Purges both directions, gives the device back the line settings it had before Open and
     // closes it; nothing when closed.
-    virtual void Close();
+    void Close() override;
 
     // Writes the whole buffer, waiting at most a total time limit that grows with its length.
-    virtual bool Write(const uint8_t* buffer, size_t length);
+    bool Write(const uint8_t* buffer, size_t length) override;
 
     // Reads at most min(maximum, 256) of the bytes already waiting and stores their number in
     // *count. Never waits: with nothing waiting it returns false and leaves *count alone.
-    virtual bool Read(uint8_t* buffer, size_t maximum, size_t* count);
+    bool Read(uint8_t* buffer, size_t maximum, size_t* count) override;
+
+    ELineInput WaitInput(unsigned milliseconds) override;
 
     // Waits until all written bytes have been transmitted.
-    virtual bool Flush();
+    bool Flush() override;
 
     // Number of received bytes waiting to be read (0 when closed).
     size_t GetWaitingCount() const;

@@ -38,6 +38,9 @@ public:
     CFleetWriter(CR455Radio& data, const std::string& port, CCloneHost& host, CCloneClock& clock,
                  const CTempFile& transfer);
 
+    // The line to the transceivers instead of the serial port on `port` (not owned).
+    void SetLine(CByteLine* line) { m_link.SetLine(line); }
+
     // Runs until Cancel. Each line goes to `out` and, when given, is appended to `log`; a line
     // that cannot be written to the log is reported once on `err`.
     CTally Run(std::ostream& out, std::ostream* log, std::ostream& err);

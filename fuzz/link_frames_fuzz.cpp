@@ -1,5 +1,5 @@
 // Arbitrary bytes from the transceiver's side of the line: every clone run must end with a result
-// code, never crash or hang. The real run loop runs; the port is replaced by the fuzz input and
+// code, never crash or hang. The real run loop runs; the line is replaced by the fuzz input and
 // the clock by one that leaps ahead once the input is used up, so no run waits in real time.
 //
 // Input: byte 0 selects the run (bits 0-1: information, read, write) and whether the program's
@@ -14,6 +14,7 @@
 
 #include <unistd.h>
 
+#include "clone/byte_line.h"
 #include "clone/clone_clock.h"
 #include "clone/clone_link.h"
 #include "clone/silent_clone_host.h"
@@ -38,23 +39,26 @@ public:
 
     uint64_t NowMs() override { return now += inputDone ? 700 : 1; }
     void Sleep(unsigned milliseconds) override { now += milliseconds; }
-    bool WaitReadable(int, unsigned milliseconds) override
+    bool WaitReadable(CByteLine&, unsigned milliseconds) override
     {
         now += milliseconds;
         return false;
     }
 };
 
-// The clone link with its serial port replaced by the fuzz input.
-class CFuzzLink : public CCloneLink {
+// The line to the transceiver, replaced by the fuzz input.
+class CFuzzLine : public CByteLine {
 public:
-    CFuzzLink(CFuzzHost& host, CFuzzClock& clock, const uint8_t* data, size_t size, bool echo)
-        : CCloneLink(host, clock), m_fuzzClock(clock), m_data(data), m_size(size), m_echo(echo)
+    CFuzzLine(CFuzzClock& clock, const uint8_t* data, size_t size, bool echo)
+        : m_fuzzClock(clock), m_data(data), m_size(size), m_echo(echo)
     {
     }
 
     bool Open(const std::string&, unsigned) override { return true; }
     void Close() override {}
+    bool IsOpen() const override { return true; }
+    ELineInput WaitInput(unsigned) override { return ELineInput::None; }
+    bool Flush() override { return true; }
     bool Write(const uint8_t* buffer, size_t length) override
     {
         if (m_echo)
@@ -127,7 +131,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const uint8_t mode = data[0];
     CFuzzHost host;
     CFuzzClock clock;
-    CFuzzLink link(host, clock, data + 1, size - 1, (mode & 4) != 0);
+    CFuzzLine line(clock, data + 1, size - 1, (mode & 4) != 0);
+    CCloneLink link(host, clock);
+    link.SetLine(&line);
     link.SetModelCode(0x2270);
     link.SetRevision(0x0101);
     link.SetExpectedFrames(31);

@@ -6,8 +6,11 @@
 #include <cstring>
 
 #include "clone/clone_clock.h"
+#include "clone/clone_link.h"
+#include "clone/memory_line.h"
 #include "engine/clone_image.h"
 #include "engine/radio_engine.h"
+#include "sim/sim_line.h"
 
 namespace {
 
@@ -44,6 +47,8 @@ constexpr uint64_t kNsPerMs = 1000000;
 constexpr uint64_t kByteNs = 1000 * kNsPerMs / 960;
 // The flood of the garbage fault is topped up whenever less than this is waiting to go out.
 constexpr size_t kFloodChunk = 512;
+// Longest wait of the serving thread between two looks at the line.
+constexpr unsigned kIdleWaitMs = 50;
 
 const char kHexDigits[] = "0123456789ABCDEF";
 
@@ -94,7 +99,40 @@ bool ParseCount(const std::string& text, int& value)
     return true;
 }
 
+// The transceiver's end of a line in memory.
+class CMemorySimLine : public CSimLine {
+public:
+    explicit CMemorySimLine(CMemoryLinePair& pair) : m_pair(pair) {}
+
+    void Take(const std::function<void(uint8_t)>& onByte,
+              const std::function<void()>& onPurge) override
+    {
+        std::vector<uint8_t> bytes;
+        if (m_pair.Receive(bytes))
+            onPurge();
+        for (uint8_t b : bytes)
+            onByte(b);
+    }
+    long Send(const uint8_t* bytes, size_t count) override
+    {
+        return static_cast<long>(m_pair.Send(bytes, count));
+    }
+    void Wait(unsigned milliseconds, bool forRoom) override
+    {
+        m_pair.WaitForProgram(milliseconds, forRoom);
+    }
+    void Wake() override { m_pair.Wake(); }
+
+private:
+    CMemoryLinePair& m_pair;
+};
+
 } // namespace
+
+std::unique_ptr<CSimLine> MakeMemorySimLine(CMemoryLinePair& pair)
+{
+    return std::make_unique<CMemorySimLine>(pair);
+}
 
 bool CSimFaults::Set(const std::string& name)
 {
@@ -189,17 +227,90 @@ uint64_t CSimTransceiver::GetLineBytes() const
     return m_lineBytes;
 }
 
-bool CSimTransceiver::StartStepped()
+bool CSimTransceiver::OpenLine(ELine line)
+{
+    if (m_line)
+        return true;
+    if (line == ELine::InMemory) {
+        if (!m_memoryLine)
+            m_memoryLine = std::make_unique<CMemoryLinePair>();
+        m_line = MakeMemorySimLine(*m_memoryLine);
+    } else {
+        m_line = OpenPseudoTerminal();
+    }
+    if (m_line)
+        m_devicePath = m_line->GetDevicePath();
+    return m_line != nullptr;
+}
+
+CByteLine* CSimTransceiver::GetProgramLine() const
+{
+    return m_line && m_memoryLine ? &m_memoryLine->ProgramEnd() : nullptr;
+}
+
+void CSimTransceiver::Bind(CCloneLink& link) const
+{
+    link.SetLine(GetProgramLine());
+    link.Ports().SetAllDevices(m_devicePath);
+}
+
+bool CSimTransceiver::Start(ELine line)
+{
+    if (m_running || m_stepped)
+        return m_running;
+    if (!OpenLine(line))
+        return false;
+    m_running = true;
+    m_thread = std::thread(&CSimTransceiver::ServeThread, this);
+    return true;
+}
+
+bool CSimTransceiver::StartStepped(ELine line)
 {
     if (m_running)
         return false;
     m_stepped = true;
-    return OpenLine();
+    return OpenLine(line);
+}
+
+void CSimTransceiver::Stop()
+{
+    if (m_thread.joinable()) {
+        m_running = false;
+        m_line->Wake();
+        m_thread.join();
+    }
+    m_running = false;
+    m_line.reset();
+}
+
+void CSimTransceiver::ServeThread()
+{
+    CCloneClock& clock = CRealCloneClock::Instance();
+    while (m_running) {
+        const uint64_t now = clock.NowMs();
+        const uint64_t due = Serve(now);
+        const bool lineFull = due <= now;
+        unsigned timeout = kIdleWaitMs;
+        if (!lineFull && due != kNever)
+            timeout = static_cast<unsigned>(std::min<uint64_t>(due - now, kIdleWaitMs));
+        m_line->Wait(timeout, lineFull);
+    }
+}
+
+void CSimTransceiver::TakeInput()
+{
+    m_line->Take([this](uint8_t byte) { OnByte(byte); }, [this] { OnPurge(); });
+}
+
+long CSimTransceiver::WriteLine(const uint8_t* bytes, size_t count)
+{
+    return m_line->Send(bytes, count);
 }
 
 uint64_t CSimTransceiver::Serve(uint64_t nowMs)
 {
-    if (m_master < 0)
+    if (!m_line)
         return kNever;
     m_nowNs = nowMs * kNsPerMs;
     TakeInput();

@@ -1,9 +1,10 @@
 #pragma once
 
-// A simulated VX-R455NORD on a pseudo-terminal, for tests and demonstrations.
+// A simulated VX-R455NORD, for tests and demonstrations.
 //
-// It opens the master side of a pseudo-terminal and answers the transceiver's side of the clone
-// frame protocol to whoever opens the slave device (GetDevicePath). Like the cloning cable it
+// It answers the transceiver's side of the clone frame protocol over one of two lines: a
+// pseudo-terminal, to whoever opens its slave device (GetDevicePath), another program included;
+// or a line in memory, to this process's clone link (GetProgramLine). Like the cloning cable it
 // echoes every byte it receives. It holds a 512-byte image: the default image, or one loaded from
 // a clone data file through the engine; after an accepted write it holds the image received.
 // Faults can be switched on to test the program's error handling.
@@ -12,17 +13,20 @@
 // and Serve): a test clock then serves it whenever the program waits, and time moves only when
 // both sides are idle, so that what happens never depends on the machine's speed.
 //
-// The pseudo-terminal and the serving thread are POSIX's (sim_transceiver_posix.cpp); on
-// Windows the Linux simulator serves Wine's COM port through its pseudo-terminal.
+// The pseudo-terminal is POSIX's (sim_transceiver_posix.cpp); Windows has the line in memory
+// only, and a Windows program in another process reaches the Linux simulator through a COM port.
 
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "clone/clone_station.h"
 
 // Misbehaviours the simulated transceiver can show. Record numbers count from 1.
 struct CSimFaults {
@@ -46,8 +50,15 @@ struct CSimFaults {
     bool Set(const std::string& name);
 };
 
-class CSimTransceiver {
+class CByteLine;
+class CMemoryLinePair;
+class CSimLine;
+
+class CSimTransceiver : public CStationPeer {
 public:
+    // The line the simulator serves.
+    enum class ELine { PseudoTerminal, InMemory };
+
     static constexpr size_t kImageSize = 512;
     using Image = std::array<uint8_t, kImageSize>;
 
@@ -62,13 +73,16 @@ public:
     static constexpr uint64_t kNever = UINT64_MAX;
 
     CSimTransceiver();
-    ~CSimTransceiver();
+    ~CSimTransceiver() override;
 
     CSimTransceiver(const CSimTransceiver&) = delete;
     CSimTransceiver& operator=(const CSimTransceiver&) = delete;
 
-    // False where the system has no pseudo-terminal (Windows): Start then always fails.
+    // False where the system has no pseudo-terminal (Windows): only a line in memory serves.
     static bool IsSupported();
+    // The line of a simulator that serves its own process: the pseudo-terminal where there is
+    // one, so that the program goes through its serial code; else the line in memory.
+    static ELine GetInProcessLine() { return IsSupported() ? ELine::PseudoTerminal : ELine::InMemory; }
 
     // Set before Start.
     void SetFaults(const CSimFaults& faults) { m_faults = faults; }
@@ -77,19 +91,25 @@ public:
     bool LoadImage(const std::string& path);
     void SetImage(const Image& image);
 
-    // Opens the pseudo-terminal and starts serving on its own thread, on the system's steady
-    // clock. False when no pseudo-terminal can be had.
-    bool Start();
-    // Opens the pseudo-terminal; the simulator then does something only inside Serve.
-    bool StartStepped();
+    // Opens the line and starts serving on its own thread, on the system's steady clock. False
+    // when no pseudo-terminal can be had (a line in memory always can).
+    bool Start(ELine line = ELine::PseudoTerminal);
+    // Opens the line; the simulator then does something only inside Serve.
+    bool StartStepped(ELine line = ELine::PseudoTerminal);
     // After StartStepped: takes whatever the program sent, answers it and sends what is due by
     // `nowMs`. Returns when the next byte is due (`nowMs` when the line is full), or kNever.
     uint64_t Serve(uint64_t nowMs);
     // Stops serving and closes the pseudo-terminal; also done by the destructor.
     void Stop();
 
-    // The slave device the program opens, e.g. /dev/pts/7 (empty before Start).
+    // The slave device the program opens, e.g. /dev/pts/7 (empty before Start, and for a line
+    // in memory).
     const std::string& GetDevicePath() const { return m_devicePath; }
+    // The program's end of the line in memory (nullptr while another line or none is served);
+    // it lives as long as the simulator.
+    CByteLine* GetProgramLine() const;
+    // After Start: whatever COM port `link` has chosen, its runs reach this simulator.
+    void Bind(CCloneLink& link) const override;
 
     Image GetImage() const;
     // Number of writes the simulator accepted.
@@ -100,7 +120,7 @@ public:
     uint64_t GetLineBytes() const;
 
 private:
-    bool OpenLine();
+    bool OpenLine(ELine line);
     void ServeThread();
     void TakeInput();
     // Stepped, a flood takes line time too: else the program would never wait and time would
@@ -122,9 +142,8 @@ private:
     void QueueGarbage();
 
     CSimFaults m_faults;
-    int m_master = -1;
-    int m_slaveKeep = -1; // keeps the line up while the program has the slave closed
-    int m_wakePipe[2] = {-1, -1};
+    std::unique_ptr<CMemoryLinePair> m_memoryLine;
+    std::unique_ptr<CSimLine> m_line;
     std::string m_devicePath;
     std::thread m_thread;
     std::atomic<bool> m_running{false};

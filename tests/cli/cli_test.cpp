@@ -87,6 +87,18 @@ TEST_F(CliTest, NewAndExec)
     EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"a.qrb", "b.qrb", "c.qrb"}));
 }
 
+// --simulate on every system: through the serial code and a pseudo-terminal where there is
+// one, over a line in memory elsewhere (Windows).
+TEST_F(CliTest, SimulateServesTheCloneCommandsInTheToolItself)
+{
+    RunSteps({
+        {{"info", "--simulate", "--quiet"}, 0, "Model: VX-R455NORD\nComment: " + std::string(16, ' ') + "\n"},
+        {{"read", "@read.qrb", "--simulate", "--quiet"}, 0, "Now reading <- TR\nCloning completed.\n"},
+    });
+    EXPECT_EQ(Run({"write", "@read.qrb", "--simulate", "--fault", "refuse-write", "--quiet"}).status, 77);
+    EXPECT_EQ(Run({"info", "--simulate", "--fault", "wrong-model", "--quiet"}).status, 85);
+}
+
 // Which answer each kind of file gets is File Open's concern; here: the line ends and the names
 // it takes, and that the answer is the output and the exit status.
 TEST_F(CliTest, CheckGivesTheWordOfFileOpen)

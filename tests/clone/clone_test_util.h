@@ -1,7 +1,8 @@
 #pragma once
 
-// Shared set-up of the clone tests: the real serial code as COM1 to a simulated transceiver, both
-// on a fake clock, a recording host, and the clone operations of a document with a new data set.
+// Shared set-up of the clone tests: the clone link to a simulated transceiver over a line in
+// memory (or, where a case needs the serial code, a pseudo-terminal), both on a fake clock, a
+// recording host, and the clone operations of a document with a new data set.
 
 #include <memory>
 #include <string>
@@ -112,11 +113,12 @@ protected:
         radio.ResetData();
     }
 
-    void StartSim(const CSimFaults& faults = CSimFaults())
+    void StartSim(const CSimFaults& faults = CSimFaults(),
+                  CSimTransceiver::ELine line = CSimTransceiver::ELine::InMemory)
     {
         sim.SetFaults(faults);
-        ASSERT_TRUE(clock.Drive(sim));
-        link.SetPortDevice(1, sim.GetDevicePath());
+        ASSERT_TRUE(clock.Drive(sim, line));
+        sim.Bind(link);
     }
 
     unsigned Slept() const

@@ -134,12 +134,12 @@ TEST_F(CommPortTest, RealClockSleepsAndWaitsForInputButNotOnAHungUpLine)
         void Sleep(unsigned ms) override { slept += ms; }
         unsigned slept = 0;
     } clock;
-    EXPECT_FALSE(clock.WaitReadable(port.GetHandle(), 1));
+    EXPECT_FALSE(clock.WaitReadable(port, 1));
     Feed(1);
-    EXPECT_TRUE(clock.WaitReadable(port.GetHandle(), 60000));
+    EXPECT_TRUE(clock.WaitReadable(port, 60000));
     ::close(m_master); // the other end goes: the line reports a hang-up, which is no input
     m_master = -1;
-    EXPECT_FALSE(clock.WaitReadable(port.GetHandle(), 2));
+    EXPECT_FALSE(clock.WaitReadable(port, 2));
     EXPECT_EQ(2u, clock.slept); // served in full: a caller polling a dead line does not spin
 }
 

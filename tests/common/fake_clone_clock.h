@@ -2,16 +2,16 @@
 
 // A clone clock for tests. Time stands still until the code under test waits; then it moves on
 // to the end of the wait or to the next byte a paced simulated transceiver sends (the clock
-// serves it at every step). A poll of the pseudo-terminal delivers every byte already written,
-// so time never moves while bytes are on their way: runs take no real time, and go alike on any machine.
+// serves it at every step). A look at the line (a pseudo-terminal, or a line in memory) finds
+// every byte already written, so time never moves while bytes are on their way: runs take no
+// real time, and go alike on any machine.
 
 #include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include <poll.h>
-
+#include "clone/byte_line.h"
 #include "clone/clone_clock.h"
 #include "sim/sim_transceiver.h"
 
@@ -20,11 +20,12 @@ public:
     // `log`, when given, gets "sleep N" for every Sleep, in order with what else goes there.
     explicit CFakeCloneClock(std::vector<std::string>* log = nullptr) : m_log(log) {}
 
-    // Starts `sim` stepped; from now on it is served at every step of this clock.
-    bool Drive(CSimTransceiver& sim)
+    // Starts `sim` stepped on `line`; from now on it is served at every step of this clock.
+    bool Drive(CSimTransceiver& sim,
+               CSimTransceiver::ELine line = CSimTransceiver::ELine::PseudoTerminal)
     {
         m_sim = &sim;
-        return sim.StartStepped();
+        return sim.StartStepped(line);
     }
 
     // Called at every wait for input, before time moves: where tests look at windows or press buttons.
@@ -39,22 +40,21 @@ public:
             onSleep(ms);
         if (m_log)
             m_log->push_back("sleep " + std::to_string(ms));
-        RunUntil(m_now + ms, -1);
+        RunUntil(m_now + ms, nullptr);
     }
-    bool WaitReadable(int fd, unsigned ms) override
+    bool WaitReadable(CByteLine& line, unsigned ms) override
     {
         if (onWait)
             onWait();
-        return RunUntil(m_now + ms, fd);
+        return RunUntil(m_now + ms, &line);
     }
 
 private:
-    bool RunUntil(uint64_t end, int fd)
+    bool RunUntil(uint64_t end, CByteLine* line)
     {
         for (;;) {
             const uint64_t due = m_sim ? m_sim->Serve(m_now) : CSimTransceiver::kNever;
-            struct pollfd p = {fd, POLLIN, 0};
-            if (fd >= 0 && ::poll(&p, 1, 0) > 0 && p.revents == POLLIN)
+            if (line && line->WaitInput(0) == ELineInput::Waiting)
                 return true; // input, and not just a hung-up line
             if (m_now >= end)
                 return false;

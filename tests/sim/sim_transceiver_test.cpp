@@ -33,7 +33,7 @@ TEST(SimTransceiver, RefusesAWriteWithABadRecord)
     ASSERT_TRUE(port.Write(sent.data(), sent.size()));
     Bytes got; // until a second of silence
     uint8_t buffer[256];
-    for (size_t n = 0; clock.WaitReadable(port.GetHandle(), 1000);)
+    for (size_t n = 0; clock.WaitReadable(port, 1000);)
         if (port.Read(buffer, sizeof buffer, &n))
             got.insert(got.end(), buffer, buffer + n);
     EXPECT_EQ(sent + Radio({0xE6, 0x01}), got);

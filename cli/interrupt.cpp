@@ -1,10 +1,10 @@
-#include "clone/interrupt.h"
+#include "cli/interrupt.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cstring>
 
-#include "clone/interrupt_os.h"
+#include "cli/interrupt_os.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "clone/interrupt.h"
+#include "cli/interrupt.h"
 
 #include <csignal>
 
@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "clone/comm_port.h"
-#include "clone/interrupt_os.h"
+#include "cli/interrupt_os.h"
 #include "platform/temp_folder.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "clone/console_clone_host.h"
+#include "cli/console_clone_host.h"
 
 #include <ostream>
 
-#include "clone/interrupt.h"
+#include "cli/interrupt.h"
 #include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"

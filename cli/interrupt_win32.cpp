@@ -1,11 +1,11 @@
-#include "clone/interrupt.h"
+#include "cli/interrupt.h"
 
 #include <atomic>
 
 #include <windows.h>
 
 #include "clone/comm_port.h"
-#include "clone/interrupt_os.h"
+#include "cli/interrupt_os.h"
 #include "platform/console.h"
 #include "platform/temp_folder.h"
 
