@@ -46,8 +46,10 @@ test-asan: test-deps
 	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DPWR_SANITIZE=ON -DPWR_BUILD_GUI=OFF \
 	    -DPWR_BUILD_BENCH=OFF $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(ASAN) -j $(JOBS)
+	@# A case that takes every free file descriptor away leaves none for the sanitizers' own
+	@# checks of memory (they test an address through a pipe), which then report false faults.
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	    ctest --output-on-failure -j $(JOBS)
+	    ctest --output-on-failure -j $(JOBS) -E 'CloneSession\.WithoutItsSimulatedTransceiverItIsNotReady'
 
 # The core (engine/, radio/, exchange/, clone/ and what they stand on) with clang and its own C++ library,
 # as WebAssembly and macOS build it: no part of it may rest on what only GNU's library has.
