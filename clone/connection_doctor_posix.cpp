@@ -5,17 +5,19 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include <fcntl.h>
+#include <fnmatch.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include "text/text_util.h"
 #include "res/resource_ids.h"
+#include "text/text_util.h"
 
 namespace fs = std::filesystem;
 
@@ -59,6 +61,113 @@ std::string ReadRuleFile(const fs::path& path)
     in.read(&text[0], kMaxRuleFile);
     text.resize(static_cast<size_t>(in.gcount()));
     return text;
+}
+
+// The brltty rule files udev reads: one in /etc/udev/rules.d replaces the packaged one of that
+// name, and one there that is empty or a link to /dev/null masks it.
+std::map<std::string, fs::path> ActiveRuleFiles(const std::string& root)
+{
+    std::map<std::string, fs::path> active;
+    std::error_code ec;
+    for (const char* folder : kRuleFolders) {
+        for (const auto& entry : fs::directory_iterator(root + folder, ec)) {
+            const std::string name = entry.path().filename().string();
+            if (Lower(name).find("brltty") == std::string::npos)
+                continue;
+            std::error_code linkError;
+            const bool masked = fs::read_symlink(entry.path(), linkError) == "/dev/null" ||
+                                fs::file_size(entry.path(), linkError) == 0;
+            if (masked)
+                active.erase(name);
+            else
+                active[name] = entry.path();
+        }
+    }
+    return active;
+}
+
+struct SRuleJudgement {
+    bool takes = false;
+    std::string unjudged; // the first condition that could not be checked, "" when none
+};
+
+std::string Unquote(std::string text)
+{
+    text = Trim(text);
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        text = text.substr(1, text.size() - 2);
+    return text;
+}
+
+// Whether udev could match `pattern` (with its | alternatives) to `value`.
+bool UdevMatch(const std::string& pattern, const std::string& value)
+{
+    std::istringstream alternatives(pattern);
+    for (std::string one; std::getline(alternatives, one, '|');)
+        if (::fnmatch(one.c_str(), value.c_str(), 0) == 0)
+            return true;
+    return false;
+}
+
+// Judges one rule line naming the chip's ids against the cable's sysfs chain (the device and its
+// parents, nearest first; empty when no such cable is plugged in). Conditions that hold for any
+// USB serial cable being added are passed; ATTRS and KERNELS are looked up on the chain; anything
+// else is left unjudged, so the rule may take the cable.
+SRuleJudgement JudgeRuleLine(const std::string& line, const std::vector<fs::path>& chain)
+{
+    SRuleJudgement judged{true, ""};
+    std::istringstream tokens(line);
+    for (std::string token; std::getline(tokens, token, ',');) {
+        token = Trim(token);
+        const size_t eq = token.find("==");
+        const size_t ne = token.find("!=");
+        const size_t op = std::min(eq, ne);
+        if (op == std::string::npos)
+            continue; // an assignment
+        const std::string key = Trim(token.substr(0, op));
+        const std::string value = Unquote(token.substr(op + 2));
+        const bool negated = op == ne;
+        if (key == "env{product}" || key == "action" || key == "subsystem" || key == "subsystems" ||
+            key == "env{devtype}" || key == "env{subsystem}")
+            continue;
+        bool known = false, holds = false;
+        if (!chain.empty() && key == "kernels") {
+            known = true;
+            for (const fs::path& dir : chain)
+                holds = holds || UdevMatch(value, Lower(dir.filename().string()));
+        } else if (!chain.empty() && key.rfind("attrs{", 0) == 0 && key.back() == '}') {
+            const std::string attribute = key.substr(6, key.size() - 7);
+            known = true;
+            for (const fs::path& dir : chain) {
+                std::error_code ec;
+                if (fs::exists(dir / attribute, ec))
+                    holds = holds || UdevMatch(value, Lower(ReadFirstLine(dir / attribute)));
+            }
+        }
+        if (!known) {
+            if (judged.unjudged.empty())
+                judged.unjudged = token;
+            continue;
+        }
+        if (holds == negated)
+            return SRuleJudgement{};
+    }
+    return judged;
+}
+
+// A tty device's sysfs folder and its parents up to /sys, nearest first; empty when unknown.
+std::vector<fs::path> SysChain(const std::string& classDevice, const std::string& sys)
+{
+    std::vector<fs::path> chain;
+    std::error_code ec;
+    const fs::path sysDevice = fs::canonical(classDevice, ec);
+    const std::string sysRoot = fs::canonical(sys, ec).string();
+    if (sysDevice.empty() || sysRoot.empty())
+        return chain;
+    for (fs::path dir = sysDevice; dir.string().size() > sysRoot.size() && dir != dir.parent_path();
+         dir = dir.parent_path())
+        chain.push_back(dir);
+    return chain;
 }
 
 bool IsDigits(const std::string& text)
@@ -312,47 +421,61 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
 {
     std::vector<CDoctorFinding> findings;
 
-    std::vector<const CGrabbedChip*> claimed;
-    std::error_code ec;
-    for (const char* folder : kRuleFolders) {
-        for (const auto& entry : fs::directory_iterator(InRoot(folder), ec)) {
-            if (Lower(entry.path().filename().string()).find("brltty") == std::string::npos)
+    const std::vector<CSerialDevice> devices = FindSerialDevices();
+    for (const auto& [name, path] : ActiveRuleFiles(InRoot(""))) {
+        std::vector<std::string> taken;
+        std::string unjudged;
+        bool affected = false;
+        std::istringstream rules(Lower(ReadRuleFile(path)));
+        for (std::string line; std::getline(rules, line);) {
+            const size_t first = line.find_first_not_of(" \t");
+            if (first == std::string::npos || line[first] == '#')
                 continue;
-            std::istringstream rules(Lower(ReadRuleFile(entry.path())));
-            for (std::string line; std::getline(rules, line);) {
-                if (line.find_first_not_of(" \t") != std::string::npos &&
-                    line[line.find_first_not_of(" \t")] == '#')
+            for (const CGrabbedChip& chip : kBrailleClaimed) {
+                if (line.find(chip.vendor) == std::string::npos ||
+                    line.find(chip.product) == std::string::npos)
                     continue;
-                for (const CGrabbedChip& chip : kBrailleClaimed) {
-                    if (line.find(chip.vendor) != std::string::npos &&
-                        line.find(chip.product) != std::string::npos &&
-                        std::find(claimed.begin(), claimed.end(), &chip) == claimed.end())
-                        claimed.push_back(&chip);
-                }
+                // The rule is judged against the cable of that chip where one is plugged in;
+                // without one, its other conditions cannot be checked.
+                const auto cable = std::find_if(devices.begin(), devices.end(), [&](const auto& d) {
+                    return d.vendor == chip.vendor && d.product == chip.product;
+                });
+                const std::vector<fs::path> chain =
+                    cable == devices.end()
+                        ? std::vector<fs::path>{}
+                        : SysChain(InRoot("/sys/class/tty/" +
+                                          fs::path(cable->path).filename().string() + "/device"),
+                                   InRoot("/sys"));
+                const SRuleJudgement judged = JudgeRuleLine(line, chain);
+                if (!judged.takes)
+                    continue;
+                const std::string label = std::string(chip.name) + " (" + chip.vendor + ":" +
+                                          chip.product + ")";
+                if (std::find(taken.begin(), taken.end(), label) == taken.end())
+                    taken.push_back(label);
+                if (unjudged.empty())
+                    unjudged = judged.unjudged;
+                affected = affected || cable != devices.end();
             }
         }
-    }
-    if (claimed.empty()) {
-        findings.push_back(Finding(Level::Ok, Text(IDS_DOCTOR_NO_BRLTTY)));
-    } else {
-        std::vector<std::string> names;
-        for (const CGrabbedChip* chip : claimed)
-            names.push_back(std::string(chip->name) + " (" + chip->vendor + ":" + chip->product +
-                            ")");
+        if (taken.empty())
+            continue;
         // brltty takes such a cable away right after it appears: with no serial device left,
         // or one of those chips plugged in, it is the likely cause.
-        const std::vector<CSerialDevice> devices = FindSerialDevices();
-        bool affected = std::none_of(devices.begin(), devices.end(),
-                                     [](const CSerialDevice& d) { return !d.vendor.empty(); });
-        for (const CSerialDevice& d : devices)
-            for (const CGrabbedChip* chip : claimed)
-                affected = affected || (d.vendor == chip->vendor && d.product == chip->product);
+        affected = affected || std::none_of(devices.begin(), devices.end(),
+                                            [](const auto& d) { return !d.vendor.empty(); });
+        const std::string chips = JoinNonEmpty(taken, ", ");
         findings.push_back(Finding(affected ? Level::Problem : Level::Note,
-                                   Text(IDS_DOCTOR_BRLTTY, {JoinNonEmpty(names, ", ")}),
-                                   Text(IDS_DOCTOR_BRLTTY_FIX)));
+                                   unjudged.empty()
+                                       ? Text(IDS_DOCTOR_BRLTTY, {name, chips})
+                                       : Text(IDS_DOCTOR_BRLTTY_MAYBE, {name, chips, unjudged}),
+                                   Text(IDS_DOCTOR_BRLTTY_FIX, {name})));
     }
+    if (findings.empty())
+        findings.push_back(Finding(Level::Ok, Text(IDS_DOCTOR_NO_BRLTTY)));
 
     std::string modemManager;
+    std::error_code ec;
     for (const auto& entry : fs::directory_iterator(InRoot("/proc"), ec)) {
         const std::string pid = entry.path().filename().string();
         if (IsDigits(pid) && ReadFirstLine(entry.path() / "comm") == "ModemManager") {

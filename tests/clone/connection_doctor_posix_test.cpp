@@ -134,23 +134,70 @@ TEST_F(ConnectionDoctorTest, PortPermissionsNameTheGroupAndWhatToDo)
     }
 }
 
-TEST_F(ConnectionDoctorTest, BrlttyRulesMatterWhenTheyClaimTheCablePresent)
+TEST_F(ConnectionDoctorTest, BrlttyRulesMatterOnlyWhereAnActiveOneTakesTheCable)
 {
-    File("/usr/lib/udev/rules.d/85-brltty.rules",
-         "ENV{PRODUCT}==\"1a86/7523/*\", ENV{BRLTTY_BRAILLE_DRIVER}=\"bm\"\n"
-         "# ENV{PRODUCT}==\"10c4/ea60/*\"\n");
+    const std::string packaged = "/usr/lib/udev/rules.d/85-brltty.rules";
+    const std::string etc = "/etc/udev/rules.d/85-brltty.rules";
+    const std::string ch340 = "ENV{PRODUCT}==\"1a86/7523/*\", ENV{BRLTTY_BRAILLE_DRIVER}=\"bm\"\n";
+    const struct {
+        std::string name;
+        std::vector<std::pair<std::string, std::string>> files; // path, text ("@null": a mask)
+        Level level;
+        std::string text; // "" for the all-clear
+    } cases[] = {
+        {"no rule", {}, Level::Ok, ""},
+        {"commented", {{packaged, "# " + ch340}}, Level::Ok, ""},
+        {"active, cable's ids", {{packaged, ch340}}, Level::Problem,
+         "brltty's rule file 85-brltty.rules takes CH340/CH341 (1a86:7523) cables"},
+        {"active, other ids", {{packaged, "ENV{PRODUCT}==\"10c4/ea60/*\", GOTO=\"b\"\n"}},
+         Level::Note, "takes CP210x (10c4:ea60) cables"},
+        {"hub the cable is not on",
+         {{packaged, "ENV{PRODUCT}==\"1a86/7523/*\", ATTRS{idVendor}==\"05e3\", GOTO=\"b\"\n"}},
+         Level::Ok, ""},
+        {"hub the cable is on",
+         {{packaged, "ENV{PRODUCT}==\"1a86/7523/*\", KERNELS==\"usb1\", GOTO=\"b\"\n"}},
+         Level::Problem, "takes CH340/CH341"},
+        {"unknown condition",
+         {{packaged, "ENV{PRODUCT}==\"1a86/7523/*\", ENV{BRLTTY_ON}==\"1\", GOTO=\"b\"\n"}},
+         Level::Problem, "may take CH340/CH341 (1a86:7523) cables for Braille displays: whether its "
+                         "condition env{brltty_on}==\"1\" holds"},
+        {"masked by a link", {{packaged, ch340}, {etc, "@null"}}, Level::Ok, ""},
+        {"masked by an empty file", {{"/lib/udev/rules.d/85-brltty.rules", ch340}, {etc, ""}},
+         Level::Ok, ""},
+        {"replaced in /etc", {{packaged, ch340}, {etc, "# " + ch340}}, Level::Ok, ""},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(dir.In("root"));
+        AddCable();
+        for (const auto& [path, text] : c.files) {
+            if (text != "@null") {
+                File(path, text);
+                continue;
+            }
+            fs::create_directories(fs::path(dir.In("root" + path)).parent_path());
+            fs::create_symlink("/dev/null", dir.In("root" + path));
+        }
+        const CDoctorFinding f = Doctor().CheckGrabbers().at(0);
+        EXPECT_EQ(f.level, c.level) << c.name;
+        if (c.text.empty()) {
+            EXPECT_EQ(f.text, "No active brltty rule takes this cable.") << c.name;
+            continue;
+        }
+        EXPECT_NE(f.text.find(c.text), std::string::npos) << c.name << ": " << f.text;
+        EXPECT_EQ(f.fix.find("apt remove"), std::string::npos) << c.name;
+        EXPECT_NE(f.fix.find("sudo ln -s /dev/null /etc/udev/rules.d/85-brltty.rules"),
+                  std::string::npos) << c.name;
+    }
+
+    // No cable plugged in: a rule for a chip is likely what took it.
+    fs::remove_all(dir.In("root"));
+    File(packaged, ch340);
     File("/proc/77/comm", "ModemManager\n");
-    std::vector<CDoctorFinding> found = Doctor().CheckGrabbers();
+    const std::vector<CDoctorFinding> found = Doctor().CheckGrabbers();
     ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0].text, "brltty is installed and its rules take CH340/CH341 (1a86:7523) "
-                             "cables for Braille displays.");
-    EXPECT_EQ(found[0].level, Level::Problem); // no USB serial device left: likely taken
+    EXPECT_EQ(found[0].level, Level::Problem);
     EXPECT_EQ(found[1].text, "ModemManager is running (PID 77): it probes new serial devices and "
                              "may hold the cable for a while after it is plugged in.");
-    File("/dev/ttyUSB0"); // a cable of another make: brltty leaves it alone
-    File("/sys/devices/ftdi/idVendor", "0403");
-    Link("/sys/class/tty/ttyUSB0/device", "../../../devices/ftdi");
-    EXPECT_EQ(Doctor().CheckGrabbers()[0].level, Level::Note);
 }
 
 // A character device filed under another class than tty is tried before the doctor says it is
