@@ -63,10 +63,7 @@ CPWR455Doc::CPWR455Doc()
         UpdateAllViews(nullptr, nullptr);
     });
     BindUndoCommands(*this, GetHistory());
-    CComPortTable& ports = m_station->Link().Ports();
-    for (int n = 1; n <= CProfile::kPortCount; ++n)
-        ports.SetDevice(n, CProfile::Session().GetPortDevice(n));
-    ports.SetNumber(CProfile::Session().GetPortNumber());
+    CProfile::Session().FillPortTable(m_station->Link().Ports());
     if (IsSimulatedFromStart())
         StartSimulation();
 }

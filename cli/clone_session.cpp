@@ -69,9 +69,7 @@ CCloneSession::CCloneSession(CCliIo& io, const CCloneOptions& options)
     if (options.port.empty() && !options.simulate) {
         const CProfile profile;
         ReportProfileWarning(profile, io);
-        for (int n = 1; n <= CProfile::kPortCount; ++n)
-            ports.SetDevice(n, profile.GetPortDevice(n));
-        ports.SetNumber(profile.GetPortNumber());
+        profile.FillPortTable(ports);
     }
     if (!options.port.empty()) {
         ports.SetDevice(1, options.port);

@@ -9,6 +9,7 @@
 #include <wx/log.h>
 #include <wx/mstream.h>
 
+#include "clone/com_port_table.h"
 #include "clone/comm_port.h"
 #include "platform/file_io.h"
 #include "platform/user_folders.h"
@@ -232,6 +233,13 @@ std::string CProfile::GetPortDevice(int number) const
     const std::string device =
         m_config->Read(wxString::Format("%sDevice%d", kCommPort, number)).utf8_string();
     return device.empty() ? CCommPort::GetDefaultDevice(number) : device;
+}
+
+void CProfile::FillPortTable(CComPortTable& ports) const
+{
+    for (int n = 1; n <= kPortCount; ++n)
+        ports.SetDevice(n, GetPortDevice(n));
+    ports.SetNumber(GetPortNumber());
 }
 
 void CProfile::SetPortDevice(int number, const std::string& device)

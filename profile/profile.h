@@ -22,6 +22,7 @@
 
 #include <wx/string.h>
 
+class CComPortTable;
 class wxFileConfig;
 
 // A window's rectangle in screen coordinates.
@@ -73,6 +74,8 @@ public:
     void SetPortNumber(int number);
     std::string GetPortDevice(int number) const;
     void SetPortDevice(int number, const std::string& device);
+    // The COM port table as the profile binds it: every number's device and the number chosen.
+    void FillPortTable(CComPortTable& ports) const;
 
     // "Recent File List": "File1" to "File4", most recent first.
     std::vector<wxString> GetRecentFiles() const;
