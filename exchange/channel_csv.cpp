@@ -8,7 +8,6 @@
 #include "exchange/csv_fields.h"
 #include "exchange/csv_reader.h"
 #include "radio/channel_edits.h"
-#include "radio/display_spelling.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
 #include "exchange/text_encoding.h"
@@ -215,11 +214,8 @@ void ApplyRow(CR455Radio& radio, const CChannelRow& row)
 void NoteSpelledOrCutNames(const CR455Radio& radio, const std::vector<CChannelRow>& rows,
                            std::vector<std::string>* notes)
 {
-    constexpr size_t kNameLength = 7;
     for (const CChannelRow& row : rows) {
-        const std::string spelled = SpelledForDisplay(row.name);
-        if (!notes || row.frequency.empty() ||
-            (spelled == row.name && TrimRight(spelled).size() <= kNameLength))
+        if (!notes || row.frequency.empty() || !IsNameSpelledOrCut(row.name))
             continue;
         CChannelEntry entry;
         entry.channel = row.channel;

@@ -184,6 +184,14 @@ std::string NameNote(const CR455Radio& radio, const CChannelEntry& entry)
 
 } // namespace
 
+bool IsNameSpelledOrCut(const std::string& typed)
+{
+    const std::string spelled = SpelledForDisplay(typed);
+    size_t characters = 0;
+    FirstCharacters(TrimRight(spelled), kNameLength, &characters);
+    return spelled != typed || characters > kNameLength;
+}
+
 std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const CChannelEntry& entry,
                                              bool undoHint)
 {

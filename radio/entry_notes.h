@@ -25,6 +25,10 @@ struct CChannelEntry {
 std::vector<std::string> ExplainChannelEntry(const CR455Radio& radio, const CChannelEntry& entry,
                                              bool undoHint = false);
 
+// True when the program itself, not the engine, changes `typed` as a channel name: it spells it
+// with the display's letters, or cuts it to the display's 7 characters.
+bool IsNameSpelledOrCut(const std::string& typed);
+
 // The note for an opening text stored otherwise than `typed` (spelled with the display's
 // letters, cut to 7 characters); "" when `stored` is what was typed.
 std::string OpeningTextNote(const std::string& typed, const std::string& stored);
