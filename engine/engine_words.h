@@ -8,7 +8,6 @@ namespace EngineWord {
 // Answers of operations and file commands.
 inline constexpr char kOk[] = "OK";
 inline constexpr char kNg[] = "NG";
-inline constexpr char kWarning[] = "WARNING";
 
 // The two words of every on/off value.
 inline constexpr char kOn[] = "ON";
