@@ -170,6 +170,49 @@ std::vector<fs::path> SysChain(const std::string& classDevice, const std::string
     return chain;
 }
 
+// A chip brltty's rules may name, whether a cable with it is plugged in, and that cable's sysfs
+// chain (empty when unknown).
+struct SChipCable {
+    const CGrabbedChip* chip;
+    bool plugged;
+    std::vector<fs::path> chain;
+};
+
+struct SRuleFileJudgement {
+    std::vector<std::string> taken; // "CH340/CH341 (1a86:7523)" for each chip a rule takes
+    std::string unjudged;           // the first condition that could not be checked
+    bool plugged = false;           // a cable a rule takes is plugged in
+};
+
+// Judges the uncommented lines of a brltty rule file that name a chip's ids.
+SRuleFileJudgement JudgeRuleFile(const std::string& text, const std::vector<SChipCable>& cables)
+{
+    SRuleFileJudgement file;
+    std::istringstream rules(Lower(text));
+    for (std::string line; std::getline(rules, line);) {
+        const size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos || line[first] == '#')
+            continue;
+        for (const SChipCable& cable : cables) {
+            const CGrabbedChip& chip = *cable.chip;
+            if (line.find(chip.vendor) == std::string::npos ||
+                line.find(chip.product) == std::string::npos)
+                continue;
+            const SRuleJudgement judged = JudgeRuleLine(line, cable.chain);
+            if (!judged.takes)
+                continue;
+            const std::string label = std::string(chip.name) + " (" + chip.vendor + ":" +
+                                      chip.product + ")";
+            if (std::find(file.taken.begin(), file.taken.end(), label) == file.taken.end())
+                file.taken.push_back(label);
+            if (file.unjudged.empty())
+                file.unjudged = judged.unjudged;
+            file.plugged = file.plugged || cable.plugged;
+        }
+    }
+    return file;
+}
+
 bool IsDigits(const std::string& text)
 {
     return !text.empty() && std::all_of(text.begin(), text.end(),
@@ -422,53 +465,34 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
     std::vector<CDoctorFinding> findings;
 
     const std::vector<CSerialDevice> devices = FindSerialDevices();
-    for (const auto& [name, path] : ActiveRuleFiles(InRoot(""))) {
-        std::vector<std::string> taken;
-        std::string unjudged;
-        bool affected = false;
-        std::istringstream rules(Lower(ReadRuleFile(path)));
-        for (std::string line; std::getline(rules, line);) {
-            const size_t first = line.find_first_not_of(" \t");
-            if (first == std::string::npos || line[first] == '#')
-                continue;
-            for (const CGrabbedChip& chip : kBrailleClaimed) {
-                if (line.find(chip.vendor) == std::string::npos ||
-                    line.find(chip.product) == std::string::npos)
-                    continue;
-                // The rule is judged against the cable of that chip where one is plugged in;
-                // without one, its other conditions cannot be checked.
-                const auto cable = std::find_if(devices.begin(), devices.end(), [&](const auto& d) {
-                    return d.vendor == chip.vendor && d.product == chip.product;
-                });
-                const std::vector<fs::path> chain =
-                    cable == devices.end()
-                        ? std::vector<fs::path>{}
-                        : SysChain(InRoot("/sys/class/tty/" +
+    // The rules are judged against the cable of each chip where one is plugged in; without one,
+    // their other conditions cannot be checked.
+    std::vector<SChipCable> cables;
+    for (const CGrabbedChip& chip : kBrailleClaimed) {
+        const auto cable = std::find_if(devices.begin(), devices.end(), [&](const auto& d) {
+            return d.vendor == chip.vendor && d.product == chip.product;
+        });
+        SChipCable found{&chip, cable != devices.end(), {}};
+        if (found.plugged)
+            found.chain = SysChain(InRoot("/sys/class/tty/" +
                                           fs::path(cable->path).filename().string() + "/device"),
                                    InRoot("/sys"));
-                const SRuleJudgement judged = JudgeRuleLine(line, chain);
-                if (!judged.takes)
-                    continue;
-                const std::string label = std::string(chip.name) + " (" + chip.vendor + ":" +
-                                          chip.product + ")";
-                if (std::find(taken.begin(), taken.end(), label) == taken.end())
-                    taken.push_back(label);
-                if (unjudged.empty())
-                    unjudged = judged.unjudged;
-                affected = affected || cable != devices.end();
-            }
-        }
-        if (taken.empty())
+        cables.push_back(std::move(found));
+    }
+    for (const auto& [name, path] : ActiveRuleFiles(InRoot(""))) {
+        const SRuleFileJudgement judged = JudgeRuleFile(ReadRuleFile(path), cables);
+        if (judged.taken.empty())
             continue;
         // brltty takes such a cable away right after it appears: with no serial device left,
         // or one of those chips plugged in, it is the likely cause.
-        affected = affected || std::none_of(devices.begin(), devices.end(),
-                                            [](const auto& d) { return !d.vendor.empty(); });
-        const std::string chips = JoinNonEmpty(taken, ", ");
+        const bool affected = judged.plugged ||
+                              std::none_of(devices.begin(), devices.end(),
+                                           [](const auto& d) { return !d.vendor.empty(); });
+        const std::string chips = JoinNonEmpty(judged.taken, ", ");
         findings.push_back(Finding(affected ? Level::Problem : Level::Note,
-                                   unjudged.empty()
-                                       ? Text(IDS_DOCTOR_BRLTTY, {name, chips})
-                                       : Text(IDS_DOCTOR_BRLTTY_MAYBE, {name, chips, unjudged}),
+                                   judged.unjudged.empty() ? Text(IDS_DOCTOR_BRLTTY, {name, chips})
+                                                           : Text(IDS_DOCTOR_BRLTTY_MAYBE,
+                                                                  {name, chips, judged.unjudged}),
                                    Text(IDS_DOCTOR_BRLTTY_FIX, {name})));
     }
     if (findings.empty())
