@@ -310,7 +310,7 @@ bool CableRuleInstalled(const std::string& root)
 }
 
 // What the package's udev rule can do for the cable behind a port.
-enum class SRuleState {
+enum class ERuleState {
     NoCable, // the port has no USB ids: not a USB cable, or not there
     Unknown, // a chip the rule does not name
     Missing, // a chip it names, and the rule is not installed
@@ -318,22 +318,22 @@ enum class SRuleState {
 };
 
 // `line` gets the rule line for the cable's ids when it has them.
-SRuleState CableRuleState(const std::string& root, const std::vector<CSerialDevice>& devices,
+ERuleState CableRuleState(const std::string& root, const std::vector<CSerialDevice>& devices,
                           const std::string& port, std::string* line = nullptr)
 {
     const std::string path = "/dev/" + PortName(root, port);
     const auto device = std::find_if(devices.begin(), devices.end(),
                                      [&](const CSerialDevice& d) { return d.path == path; });
     if (device == devices.end() || device->vendor.empty())
-        return SRuleState::NoCable;
+        return ERuleState::NoCable;
     if (line)
         *line = CConnectionDoctor::CableRuleLine(device->vendor, device->product);
     const std::vector<CCableChip>& chips = CConnectionDoctor::CableChips();
     if (std::none_of(chips.begin(), chips.end(), [&](const CCableChip& chip) {
             return device->vendor == chip.vendor && device->product == chip.product;
         }))
-        return SRuleState::Unknown;
-    return CableRuleInstalled(root) ? SRuleState::Waits : SRuleState::Missing;
+        return ERuleState::Unknown;
+    return CableRuleInstalled(root) ? ERuleState::Waits : ERuleState::Missing;
 }
 
 } // namespace
@@ -476,7 +476,7 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckPort(const std::string& port
                         Text(IDS_DOCTOR_PORT_NOT_AT_DESKTOP_FIX, args))};
     // The package's rule gives it only to a cable plugged in after the rule came.
     return {Finding(Level::Problem, Text(IDS_DOCTOR_PORT_NOT_MEMBER, args),
-                    CableRuleState(m_root, FindSerialDevices(), port) == SRuleState::Waits
+                    CableRuleState(m_root, FindSerialDevices(), port) == ERuleState::Waits
                         ? Text(IDS_DOCTOR_RULE_REPLUG_FIX, {kCableRuleName})
                         : Text(IDS_DOCTOR_PORT_NOT_MEMBER_FIX, args))};
 }
@@ -585,16 +585,16 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers(const std::string& 
     std::string line;
     std::string fix;
     switch (CableRuleState(m_root, devices, port, &line)) {
-    case SRuleState::Unknown:
+    case ERuleState::Unknown:
         fix = Text(IDS_DOCTOR_ADD_RULE_LINE_FIX, {line});
         break;
-    case SRuleState::Waits:
+    case ERuleState::Waits:
         fix = Text(IDS_DOCTOR_RULE_REPLUG_FIX, {kCableRuleName});
         break;
-    case SRuleState::Missing:
+    case ERuleState::Missing:
         fix = Text(IDS_DOCTOR_INSTALL_RULE_FIX, {kCableRuleName});
         break;
-    case SRuleState::NoCable: // nothing the rule could be checked on
+    case ERuleState::NoCable: // nothing the rule could be checked on
         fix = CableRuleInstalled(m_root) ? Text(IDS_DOCTOR_MODEM_MANAGER_FIX)
                                          : Text(IDS_DOCTOR_INSTALL_RULE_FIX, {kCableRuleName});
         break;
