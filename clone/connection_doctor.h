@@ -51,8 +51,25 @@ struct CSerialDevice {
                         // the device manager's, such as "USB-SERIAL CH340"; "" when none)
 };
 
+// A USB serial chip that cloning cables are made with.
+struct CCableChip {
+    const char* vendor; // USB ids, 4 lower-case hex digits each
+    const char* product;
+    const char* name;
+    bool braille; // brltty's rules take it for a Braille display's
+};
+
 class CConnectionDoctor {
 public:
+    // The chips of cloning cables, each pair of ids once, grouped by name.
+    static const std::vector<CCableChip>& CableChips();
+    // The udev rule file of the package, which gives a cable of each of those chips to the
+    // person at the desktop and keeps ModemManager off it: its name, the line for one chip, and
+    // its whole text (as packaging/ holds it).
+    static const char* const kCableRuleName;
+    static std::string CableRuleLine(const std::string& vendor, const std::string& product);
+    static std::string CableRules();
+
     CConnectionDoctor(std::string root, CDoctorUser user);
 
     // /dev/ttyUSB*, /dev/ttyACM* and the /dev/ttyS* that have a serial port behind them, in
@@ -62,7 +79,8 @@ public:
     std::vector<CDoctorFinding> CheckDevices() const;
     std::vector<CDoctorFinding> CheckPort(const std::string& port) const;
     std::vector<CDoctorFinding> CheckHolders(const std::string& port) const;
-    std::vector<CDoctorFinding> CheckGrabbers() const;
+    // brltty's rules; ModemManager, and whether udev marks `port` to be left alone by it.
+    std::vector<CDoctorFinding> CheckGrabbers(const std::string& port = std::string()) const;
 
     // The four checks above, in order.
     std::vector<CDoctorFinding> CheckAll(const std::string& port) const;

@@ -28,19 +28,9 @@ using Level = CDoctorFinding::Level;
 // Device name prefixes of serial ports; ttyS only where a UART is behind the name.
 const char* const kSerialPrefixes[] = {"ttyUSB", "ttyACM", "ttyS"};
 
-// USB serial chips that brltty's rules take for Braille displays.
-struct CGrabbedChip {
-    const char* vendor;
-    const char* product;
-    const char* name;
-};
-const CGrabbedChip kBrailleClaimed[] = {
-    {"1a86", "7523", "CH340/CH341"},
-    {"10c4", "ea60", "CP210x"},
-};
-
+// Where udev reads rule files; one in a later folder replaces one of its name in an earlier.
 const char* const kRuleFolders[] = {"/usr/lib/udev/rules.d", "/lib/udev/rules.d",
-                                    "/etc/udev/rules.d"};
+                                    "/usr/local/lib/udev/rules.d", "/etc/udev/rules.d"};
 
 // The first line of a small file such as a sysfs attribute, trimmed; "" when unreadable.
 std::string ReadFirstLine(const fs::path& path)
@@ -63,16 +53,16 @@ std::string ReadRuleFile(const fs::path& path)
     return text;
 }
 
-// The brltty rule files udev reads: one in /etc/udev/rules.d replaces the packaged one of that
-// name, and one there that is empty or a link to /dev/null masks it.
-std::map<std::string, fs::path> ActiveRuleFiles(const std::string& root)
+// The rule files udev reads whose names contain `part`: one in /etc/udev/rules.d replaces the
+// packaged one of that name, and one there that is empty or a link to /dev/null masks it.
+std::map<std::string, fs::path> ActiveRuleFiles(const std::string& root, const std::string& part)
 {
     std::map<std::string, fs::path> active;
     std::error_code ec;
     for (const char* folder : kRuleFolders) {
         for (const auto& entry : fs::directory_iterator(root + folder, ec)) {
             const std::string name = entry.path().filename().string();
-            if (Lower(name).find("brltty") == std::string::npos)
+            if (Lower(name).find(part) == std::string::npos)
                 continue;
             std::error_code linkError;
             const bool masked = fs::read_symlink(entry.path(), linkError) == "/dev/null" ||
@@ -173,7 +163,7 @@ std::vector<fs::path> SysChain(const std::string& classDevice, const std::string
 // A chip brltty's rules may name, whether a cable with it is plugged in, and that cable's sysfs
 // chain (empty when unknown).
 struct SChipCable {
-    const CGrabbedChip* chip;
+    const CCableChip* chip;
     bool plugged;
     std::vector<fs::path> chain;
 };
@@ -194,7 +184,7 @@ SRuleFileJudgement JudgeRuleFile(const std::string& text, const std::vector<SChi
         if (first == std::string::npos || line[first] == '#')
             continue;
         for (const SChipCable& cable : cables) {
-            const CGrabbedChip& chip = *cable.chip;
+            const CCableChip& chip = *cable.chip;
             if (line.find(chip.vendor) == std::string::npos ||
                 line.find(chip.product) == std::string::npos)
                 continue;
@@ -284,6 +274,66 @@ std::string FindUserName(const fs::path& passwdFile, unsigned uid, unsigned* pri
         }
     }
     return std::string();
+}
+
+// The name a port's path leads to (ttyUSB0 for a /dev/serial/by-id link).
+std::string PortName(const std::string& root, const std::string& port)
+{
+    std::error_code ec;
+    const fs::path resolved = fs::canonical(root + port, ec);
+    return (ec ? fs::path(port) : resolved).filename().string();
+}
+
+// What udev's database holds of the tty device `name` ("E:ID_MM_DEVICE_IGNORE=1", "G:uaccess"),
+// found by the device number sysfs gives; empty when udev has no record of it.
+std::vector<std::string> UdevRecord(const std::string& root, const std::string& name)
+{
+    std::vector<std::string> lines;
+    const std::string number = ReadFirstLine(root + "/sys/class/tty/" + name + "/dev");
+    if (number.empty())
+        return lines;
+    std::istringstream in(ReadRuleFile(root + "/run/udev/data/c" + number));
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(Trim(line));
+    return lines;
+}
+
+bool HasLine(const std::vector<std::string>& lines, const char* line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+bool CableRuleInstalled(const std::string& root)
+{
+    const std::string name = CConnectionDoctor::kCableRuleName;
+    return ActiveRuleFiles(root, name).count(name) != 0;
+}
+
+// What the package's udev rule can do for the cable behind a port.
+enum class ERuleState {
+    NoCable, // the port has no USB ids: not a USB cable, or not there
+    Unknown, // a chip the rule does not name
+    Missing, // a chip it names, and the rule is not installed
+    Waits,   // a chip it names, and the rule is installed: it acts at the next plug-in
+};
+
+// `line` gets the rule line for the cable's ids when it has them.
+ERuleState CableRuleState(const std::string& root, const std::vector<CSerialDevice>& devices,
+                          const std::string& port, std::string* line = nullptr)
+{
+    const std::string path = "/dev/" + PortName(root, port);
+    const auto device = std::find_if(devices.begin(), devices.end(),
+                                     [&](const CSerialDevice& d) { return d.path == path; });
+    if (device == devices.end() || device->vendor.empty())
+        return ERuleState::NoCable;
+    if (line)
+        *line = CConnectionDoctor::CableRuleLine(device->vendor, device->product);
+    const std::vector<CCableChip>& chips = CConnectionDoctor::CableChips();
+    if (std::none_of(chips.begin(), chips.end(), [&](const CCableChip& chip) {
+            return device->vendor == chip.vendor && device->product == chip.product;
+        }))
+        return ERuleState::Unknown;
+    return CableRuleInstalled(root) ? ERuleState::Waits : ERuleState::Missing;
 }
 
 } // namespace
@@ -387,7 +437,11 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckPort(const std::string& port
         allowed = (mode >> 6) & 07;
     else if (inGroup)
         allowed = (mode >> 3) & 07;
-    if ((allowed & 06) == 06)
+    // This process's own access also counts what access lists grant (udev's uaccess gives the
+    // person at the desktop the port that way, leaving the mode as it was).
+    const bool ownAccess = m_user.uid == ::getuid() &&
+                           ::access(InRoot(port).c_str(), R_OK | W_OK) == 0;
+    if ((allowed & 06) == 06 || ownAccess)
         return {Finding(Level::Ok, Text(IDS_DOCTOR_PORT_OK, {port}))};
 
     std::string group;
@@ -415,8 +469,16 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckPort(const std::string& port
     if (listed)
         return {Finding(Level::Problem, Text(IDS_DOCTOR_PORT_NOT_LOGGED_IN, args),
                         Text(IDS_DOCTOR_PORT_NOT_LOGGED_IN_FIX, args))};
+    // A udev rule gives the port to whoever is at the desktop: this user is not there.
+    const std::vector<std::string> record = UdevRecord(m_root, PortName(m_root, port));
+    if (HasLine(record, "G:uaccess") || HasLine(record, "Q:uaccess"))
+        return {Finding(Level::Problem, Text(IDS_DOCTOR_PORT_NOT_AT_DESKTOP, args),
+                        Text(IDS_DOCTOR_PORT_NOT_AT_DESKTOP_FIX, args))};
+    // The package's rule gives it only to a cable plugged in after the rule came.
     return {Finding(Level::Problem, Text(IDS_DOCTOR_PORT_NOT_MEMBER, args),
-                    Text(IDS_DOCTOR_PORT_NOT_MEMBER_FIX, args))};
+                    CableRuleState(m_root, FindSerialDevices(), port) == ERuleState::Waits
+                        ? Text(IDS_DOCTOR_RULE_REPLUG_FIX, {kCableRuleName})
+                        : Text(IDS_DOCTOR_PORT_NOT_MEMBER_FIX, args))};
 }
 
 std::vector<CDoctorFinding> CConnectionDoctor::CheckHolders(const std::string& port) const
@@ -460,7 +522,7 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckHolders(const std::string& p
     return {Finding(Level::Ok, Text(IDS_DOCTOR_NOT_HELD, {port}))};
 }
 
-std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
+std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers(const std::string& port) const
 {
     std::vector<CDoctorFinding> findings;
 
@@ -468,7 +530,9 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
     // The rules are judged against the cable of each chip where one is plugged in; without one,
     // their other conditions cannot be checked.
     std::vector<SChipCable> cables;
-    for (const CGrabbedChip& chip : kBrailleClaimed) {
+    for (const CCableChip& chip : CableChips()) {
+        if (!chip.braille)
+            continue;
         const auto cable = std::find_if(devices.begin(), devices.end(), [&](const auto& d) {
             return d.vendor == chip.vendor && d.product == chip.product;
         });
@@ -479,7 +543,7 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
                                    InRoot("/sys"));
         cables.push_back(std::move(found));
     }
-    for (const auto& [name, path] : ActiveRuleFiles(InRoot(""))) {
+    for (const auto& [name, path] : ActiveRuleFiles(InRoot(""), "brltty")) {
         const SRuleFileJudgement judged = JudgeRuleFile(ReadRuleFile(path), cables);
         if (judged.taken.empty())
             continue;
@@ -507,11 +571,35 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
             break;
         }
     }
-    if (modemManager.empty())
+    if (modemManager.empty()) {
         findings.push_back(Finding(Level::Ok, Text(IDS_DOCTOR_NO_MODEM_MANAGER)));
-    else
-        findings.push_back(Finding(Level::Note, Text(IDS_DOCTOR_MODEM_MANAGER, {modemManager}),
-                                   Text(IDS_DOCTOR_MODEM_MANAGER_FIX)));
+        return findings;
+    }
+    // A udev rule may tell ModemManager to leave the cable alone; without one, a rule is the fix
+    // rather than stopping the service, which other devices may need.
+    if (HasLine(UdevRecord(m_root, PortName(m_root, port)), "E:ID_MM_DEVICE_IGNORE=1")) {
+        findings.push_back(
+            Finding(Level::Ok, Text(IDS_DOCTOR_MODEM_MANAGER_IGNORES, {modemManager, port})));
+        return findings;
+    }
+    std::string line;
+    std::string fix;
+    switch (CableRuleState(m_root, devices, port, &line)) {
+    case ERuleState::Unknown:
+        fix = Text(IDS_DOCTOR_ADD_RULE_LINE_FIX, {line});
+        break;
+    case ERuleState::Waits:
+        fix = Text(IDS_DOCTOR_RULE_REPLUG_FIX, {kCableRuleName});
+        break;
+    case ERuleState::Missing:
+        fix = Text(IDS_DOCTOR_INSTALL_RULE_FIX, {kCableRuleName});
+        break;
+    case ERuleState::NoCable: // nothing the rule could be checked on
+        fix = CableRuleInstalled(m_root) ? Text(IDS_DOCTOR_MODEM_MANAGER_FIX)
+                                         : Text(IDS_DOCTOR_INSTALL_RULE_FIX, {kCableRuleName});
+        break;
+    }
+    findings.push_back(Finding(Level::Note, Text(IDS_DOCTOR_MODEM_MANAGER, {modemManager}), fix));
     return findings;
 }
 

@@ -203,7 +203,7 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckHolders(const std::string& p
                     Text(IDS_DOCTOR_PORT_FAILS_FIX))};
 }
 
-std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers() const
+std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers(const std::string& /*port*/) const
 {
     return {};
 }

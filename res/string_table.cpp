@@ -318,7 +318,15 @@ constexpr CStringEntry kStrings[] = {
     {IDS_DOCTOR_GARBLED, N_("The transceiver's answer came garbled.")},
     {IDS_DOCTOR_GARBLED_FIX, N_("Check the plug and the cable; keep them away from the antenna and from transmitters.")},
     {IDS_DOCTOR_BRLTTY_MAYBE, N_("brltty's rule file %1 may take %2 cables for Braille displays: whether its condition %3 holds for this cable could not be checked.")},
+    {IDS_DOCTOR_PORT_NOT_AT_DESKTOP, N_("You may not read and write %1 (%2 %3 %4): a udev rule gives it to the person at the desktop, and %5 is not that person (logged in from elsewhere, or another user's desktop is the active one).")},
+    {IDS_DOCTOR_PORT_NOT_AT_DESKTOP_FIX, N_("Use the program at %5's own desktop, or: sudo usermod -aG %4 %5, then log out and in again.")},
+    {IDS_DOCTOR_RULE_REPLUG_FIX, N_("Unplug the cable and plug it in again: the udev rule %1 then gives it to the person at the desktop and keeps ModemManager off it.")},
     {IDS_DOCTOR_CHOOSE_PORT_IN_DIALOG, N_("Choose the cable's device in COM Port > Port Settings; the serial devices are listed above.")},
+    {IDS_DOCTOR_MODEM_MANAGER_IGNORES, N_("ModemManager is running (PID %1), but leaves %2 alone: a udev rule marks it ID_MM_DEVICE_IGNORE.")},
+    // TRANSLATORS: %1 is the file name of the udev rule, 70-pwr455-cables.rules.
+    {IDS_DOCTOR_INSTALL_RULE_FIX, N_("Install the package's udev rule %1 (built from source: sudo cp packaging/%1 /etc/udev/rules.d/), then plug the cable in again; it keeps ModemManager off the cable.")},
+    // TRANSLATORS: %1 is a udev rule line, kept as it is.
+    {IDS_DOCTOR_ADD_RULE_LINE_FIX, N_("Keep ModemManager off this cable with a udev rule: put the line %1 in /etc/udev/rules.d/70-pwr455-local.rules, then plug the cable in again.")},
     {IDS_CSV_FILE_TYPES, N_("CSV Files (*.csv)")},
     {IDS_CSV_IMPORT_TITLE, N_("Import Channels")},
     {IDS_CSV_EXPORT_TITLE, N_("Export Channels")},

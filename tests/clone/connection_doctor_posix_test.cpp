@@ -37,19 +37,33 @@ protected:
         fs::create_directories(fs::path(dir.In("root" + path)).parent_path());
         return ::mknod(dir.In("root" + path).c_str(), S_IFCHR | 0600, makedev(major, minor)) == 0;
     }
-    // A CH340 cable as /dev/ttyUSB0 with its sysfs entries, and a stable name.
-    void AddCable()
+    // A CH340 cable as /dev/ttyUSB0 (a file, unless a device node is there) with its sysfs
+    // entries, and a stable name.
+    void AddCable(const std::string& product = "7523")
     {
         const std::string usb = "/sys/devices/pci0/usb1/1-1";
         File(usb + "/idVendor", "1a86\n");
-        File(usb + "/idProduct", "7523\n");
+        File(usb + "/idProduct", product + "\n");
         File(usb + "/manufacturer", "QinHeng\n");
         File(usb + "/product", "USB Serial\n");
         File("/sys/bus/usb-serial/drivers/ch341-uart/bind");
         Link(usb + "/1-1:1.0/ttyUSB0/driver", "../../../../../../bus/usb-serial/drivers/ch341-uart");
         Link("/sys/class/tty/ttyUSB0/device", "../../../devices/pci0/usb1/1-1/1-1:1.0/ttyUSB0");
-        File("/dev/ttyUSB0");
+        File("/sys/class/tty/ttyUSB0/dev", "188:0\n");
+        if (!fs::exists(dir.In("root/dev/ttyUSB0")))
+            File("/dev/ttyUSB0");
         Link("/dev/serial/by-id/usb-1a86-port0", "../../ttyUSB0");
+    }
+    // What udev's database holds of ttyUSB0, and the package's rule installed or not.
+    void Udev(const std::string& record, bool rule)
+    {
+        File("/run/udev/data/c188:0", record);
+        const std::string path = std::string("/usr/lib/udev/rules.d/") +
+                                 CConnectionDoctor::kCableRuleName;
+        if (rule)
+            File(path, CConnectionDoctor::CableRules());
+        else
+            fs::remove(dir.In("root" + path));
     }
     CConnectionDoctor Doctor() const { return CConnectionDoctor(dir.In("root"), user); }
 
@@ -96,22 +110,33 @@ TEST_F(ConnectionDoctorTest, PortPermissionsNameTheGroupAndWhatToDo)
     File("/etc/passwd", "root:x:" + std::to_string(st.st_uid) + ":0::/root:/bin/sh\nann:x:" +
                             std::to_string(user.uid) + ":" + std::to_string(user.gid) + "::/:\n");
     const std::string group = "dialout:x:" + std::to_string(st.st_gid) + ":";
+    AddCable();
     const struct {
         unsigned mode;
         std::string members;    // of dialout in /etc/group
         bool inGroup;           // the process has the group
+        std::string udev;       // udev's record of the port
+        bool rule;              // the package's rule is installed
         std::string text;
     } cases[] = {
-        {0660, "bob", false, "it needs group dialout, and ann is not in it.|sudo usermod -aG "
-                             "dialout ann, then log out and in again."},
-        {0660, "bob,ann", false, "ann was added to group dialout, but has not logged in again "
-                                 "since.|Log out and in again (or run 'newgrp dialout' in this shell)."},
-        {0600, "ann", true, "(crw------- root dialout).|sudo chmod 660 /dev/ttyUSB0"},
-        {0600, "bob", false, "only root may.|Have a udev rule give it a group of yours"},
+        {0660, "bob", false, "", false, "it needs group dialout, and ann is not in it.|sudo "
+                                        "usermod -aG dialout ann, then log out and in again."},
+        {0660, "bob,ann", false, "G:uaccess", true, "ann was added to group dialout, but has not "
+         "logged in again since.|Log out and in again (or run 'newgrp dialout' in this shell)."},
+        {0600, "ann", true, "", false, "(crw------- root dialout).|sudo chmod 660 /dev/ttyUSB0"},
+        {0600, "bob", false, "", false, "only root may.|Have a udev rule give it a group of yours"},
+        {0660, "bob", false, "E:ID_MM_DEVICE_IGNORE=1\nG:uaccess\n", true, "a udev rule gives it "
+         "to the person at the desktop, and ann is not that person (logged in from elsewhere, or "
+         "another user's desktop is the active one).|Use the program at ann's own desktop, or: "
+         "sudo usermod -aG dialout ann, then log out and in again."},
+        {0660, "bob", false, "Q:uaccess", false, "ann is not that person"},
+        {0660, "bob", false, "G:seat", true, "ann is not in it.|Unplug the cable and plug it in "
+         "again: the udev rule 70-pwr455-cables.rules then gives it to the person at the desktop"},
     };
     for (const auto& c : cases) {
         ::chmod(dir.In("root/dev/ttyUSB0").c_str(), c.mode);
         File("/etc/group", group + c.members + "\n");
+        Udev(c.udev, c.rule);
         user.groups = c.inGroup ? std::vector<unsigned>{st.st_gid} : std::vector<unsigned>{};
         const CDoctorFinding f = Doctor().CheckPort("/dev/ttyUSB0").at(0);
         EXPECT_EQ(f.level, Level::Problem);
@@ -198,6 +223,43 @@ TEST_F(ConnectionDoctorTest, BrlttyRulesMatterOnlyWhereAnActiveOneTakesTheCable)
     EXPECT_EQ(found[0].level, Level::Problem);
     EXPECT_EQ(found[1].text, "ModemManager is running (PID 77): it probes new serial devices and "
                              "may hold the cable for a while after it is plugged in.");
+}
+
+// ModemManager leaves alone what udev marks for it; where nothing is marked, the fix is a rule.
+TEST_F(ConnectionDoctorTest, ModemManagerIsNoMatterWhereTheRuleKeepsItOffTheCable)
+{
+    EXPECT_EQ(ReadFile(PWR_CABLE_RULES), CConnectionDoctor::CableRules());
+    const struct {
+        std::string product; // of the CH340's vendor; "" for no cable
+        std::string udev;
+        bool rule;
+        Level level;
+        std::string text;
+    } cases[] = {
+        {"7523", "G:uaccess\nE:ID_MM_DEVICE_IGNORE=1\n", false, Level::Ok,
+         "ModemManager is running (PID 77), but leaves /dev/serial/by-id/usb-1a86-port0 alone: a "
+         "udev rule marks it ID_MM_DEVICE_IGNORE."},
+        {"7523", "E:ID_MM_DEVICE_IGNORE=0", false, Level::Note,
+         "plugged in.|Install the package's udev rule 70-pwr455-cables.rules (built from source: "
+         "sudo cp packaging/70-pwr455-cables.rules /etc/udev/rules.d/), then plug the cable in"},
+        {"7523", "", true, Level::Note, "|Unplug the cable and plug it in again: the udev rule "
+                                        "70-pwr455-cables.rules then"},
+        {"ffff", "", true, Level::Note, "|Keep ModemManager off this cable with a udev rule: put "
+         "the line SUBSYSTEM==\"tty\", ATTRS{idVendor}==\"1a86\", ATTRS{idProduct}==\"ffff\", "
+         "TAG+=\"uaccess\", ENV{ID_MM_DEVICE_IGNORE}=\"1\" in /etc/udev/rules.d/70-pwr455-local"},
+        {"", "", true, Level::Note, "|sudo systemctl stop ModemManager"},
+        {"", "", false, Level::Note, "|Install the package's udev rule"},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(dir.In("root"));
+        if (!c.product.empty())
+            AddCable(c.product);
+        Udev(c.udev, c.rule);
+        File("/proc/77/comm", "ModemManager\n");
+        const CDoctorFinding f = Doctor().CheckGrabbers("/dev/serial/by-id/usb-1a86-port0").at(1);
+        EXPECT_EQ(f.level, c.level) << c.product << c.udev;
+        EXPECT_NE((f.text + "|" + f.fix).find(c.text), std::string::npos) << f.text << f.fix;
+    }
 }
 
 // A character device filed under another class than tty is tried before the doctor says it is
