@@ -70,10 +70,10 @@ wxString CConnectionCheckDlg::GetReport() const
 
 void CConnectionCheckDlg::RunChecks()
 {
-    const std::string port =
-        m_number != 0
-            ? FormatText(LoadResString(IDS_CONNECTION_PORT), {std::to_string(m_number), m_device})
-            : FormatText(LoadResString(IDS_CONNECTION_DEVICE), {m_device});
+    const std::string port = m_number != 0
+                                 ? FormatText(LoadResString(IDS_CONNECTION_PORT),
+                                              {std::to_string(m_number), m_device})
+                                 : FormatText(LoadResString(IDS_CONNECTION_DEVICE), {m_device});
     XrcCtrl<wxStaticText>(*this, "IDC_CHECK_PORT")->SetLabelText(wxString::FromUTF8(port));
     m_findings = m_checks(m_device);
     ShowFindings();

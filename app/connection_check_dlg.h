@@ -43,7 +43,7 @@ private:
     CPortList& m_ports;
     CCloneClock& m_clock;
     Binder m_bind;
-    int m_number;         // 0 when the device checked is bound to none
+    int m_number; // 0 when the device checked is bound to none
     std::string m_device;
     std::vector<CDoctorFinding> m_findings;
     size_t m_columns = 0; // the width the findings were wrapped to

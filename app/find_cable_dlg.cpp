@@ -13,9 +13,12 @@ CFindCableDlg::CFindCableDlg(wxWindow* parent, CPortList& ports, CCloneClock& cl
     : m_finder(ports, clock), m_timer(this)
 {
     LoadXrcDialog(*this, parent, "IDD_FIND_CABLE");
-    XrcCtrl<wxChoice>(*this, "IDC_FIND_COM")->SetSelection(CComPortTable::IsNumber(number) ? number - 1 : 0);
+    XrcCtrl<wxChoice>(*this, "IDC_FIND_COM")
+        ->SetSelection(CComPortTable::IsNumber(number) ? number - 1 : 0);
     Bind(wxEVT_TIMER, &CFindCableDlg::OnTimer, this);
-    XrcCtrl<wxButton>(*this, "IDC_FIND_AGAIN")->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Start(); });
+    XrcCtrl<wxButton>(*this, "IDC_FIND_AGAIN")->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        Start();
+    });
     for (const char* end : {"IDC_FIND_BIND", "IDC_FIND_CHECK"})
         XrcCtrl<wxButton>(*this, end)->Bind(wxEVT_BUTTON, &CFindCableDlg::OnEnd, this);
     SetEscapeId(wxID_CANCEL);
@@ -55,12 +58,15 @@ void CFindCableDlg::ShowStage()
     prompt->Wrap(prompt->GetMinSize().x);
     Layout();
     const bool found = stage == CCableFinder::EStage::Found;
-    for (const char* control : {"IDC_FIND_COM_LABEL", "IDC_FIND_COM", "IDC_FIND_BIND", "IDC_FIND_CHECK"})
+    for (const char* control :
+         {"IDC_FIND_COM_LABEL", "IDC_FIND_COM", "IDC_FIND_BIND", "IDC_FIND_CHECK"})
         FindWindow(XRCID(control))->Enable(found);
     XrcCtrl<wxButton>(*this, "IDC_FIND_AGAIN")->Enable(CCableFinder::IsEnd(stage) && !found);
     if (CCableFinder::IsEnd(stage))
         XrcCtrl<wxGauge>(*this, "IDC_FIND_WAIT")->SetValue(found ? 100 : 0);
     m_port = found ? m_finder.GetCame().front().path : std::string();
+    if (found)
+        XrcCtrl<wxButton>(*this, "IDC_FIND_BIND")->SetFocus();
 }
 
 void CFindCableDlg::OnEnd(wxCommandEvent& event)

@@ -149,13 +149,12 @@ int RunPortsCommand(const std::vector<std::string>& args, CCliIo& io)
         CSystemPortList ports;
         CInterrupt::ArmCancel(true);
         const int status = FindCable(io, ports, CRealCloneClock::Instance(),
-                                     CInterrupt::IsCancelRequested, number, profile,
-                                     &options.port);
+                                     CInterrupt::IsCancelRequested, number, profile, &options.port);
         CInterrupt::ArmCancel(false);
         if (status != kExitOk)
             return status;
-        const std::string check = "pwr455-cli info " + (number != 0 ? "--com " + *bind
-                                                                    : "--port " + options.port);
+        const std::string check = "pwr455-cli info " +
+                                  (number != 0 ? "--com " + *bind : "--port " + options.port);
         if (!parsed.Flag("--info")) {
             io.err << FormatText(LoadResString(IDS_FIND_CHECK_HINT), {check}) << '\n';
             return kExitOk;

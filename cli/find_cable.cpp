@@ -4,9 +4,9 @@
 
 #include "clone/cable_finder.h"
 #include "profile/profile.h"
-#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
+#include "text/text_util.h"
 
 namespace {
 

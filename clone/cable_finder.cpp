@@ -3,18 +3,16 @@
 #include <algorithm>
 
 #include "clone/clone_clock.h"
-#include "text/text_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
+#include "text/text_util.h"
 
 std::vector<CSerialDevice> CSystemPortList::List()
 {
     return CConnectionDoctor("/", CDoctorUser::Current()).FindSerialDevices();
 }
 
-CCableFinder::CCableFinder(CPortList& ports, CCloneClock& clock) : m_ports(ports), m_clock(clock)
-{
-}
+CCableFinder::CCableFinder(CPortList& ports, CCloneClock& clock) : m_ports(ports), m_clock(clock) {}
 
 void CCableFinder::Start()
 {

@@ -52,8 +52,7 @@ public:
 
     // Start, then Poll every kPollMs until the end. `changed` hears each stage, the first
     // (Unplug) too; `cancelled` is asked before each wait.
-    EStage Run(const std::function<void(EStage)>& changed,
-               const std::function<bool()>& cancelled);
+    EStage Run(const std::function<void(EStage)>& changed, const std::function<bool()>& cancelled);
 
     EStage GetStage() const { return m_stage; }
     static bool IsEnd(EStage stage) { return stage != EStage::Unplug && stage != EStage::Plug; }
