@@ -9,9 +9,11 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
+#include "app/find_cable_dlg.h"
 #include "app/xrc_util.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
+#include "text/text_util.h"
 
 namespace {
 
@@ -36,11 +38,13 @@ wxColour LevelColour(CDoctorFinding::Level level)
 
 } // namespace
 
-CConnectionCheckDlg::CConnectionCheckDlg(wxWindow* parent, const wxString& port, Checks checks)
-    : m_checks(std::move(checks))
+CConnectionCheckDlg::CConnectionCheckDlg(wxWindow* parent, int number, std::string device,
+                                         Checks checks, CPortList& ports, CCloneClock& clock,
+                                         Binder bind)
+    : m_checks(std::move(checks)), m_ports(ports), m_clock(clock), m_bind(std::move(bind)),
+      m_number(number), m_device(std::move(device))
 {
     LoadXrcDialog(*this, parent, "IDD_CONNECTION_CHECK");
-    XrcCtrl<wxStaticText>(*this, "IDC_CHECK_PORT")->SetLabelText(port);
     auto* report = XrcCtrl<wxTextCtrl>(*this, "IDC_CHECK_REPORT");
     // A fixed-width font keeps the texts in one column after the level words.
     report->SetFont(wxFontInfo(report->GetFont().GetPointSize()).Family(wxFONTFAMILY_TELETYPE));
@@ -49,6 +53,8 @@ CConnectionCheckDlg::CConnectionCheckDlg(wxWindow* parent, const wxString& port,
     report->Bind(wxEVT_SIZE, &CConnectionCheckDlg::OnReportSize, this);
     XrcCtrl<wxButton>(*this, "IDC_CHECK_AGAIN")
         ->Bind(wxEVT_BUTTON, &CConnectionCheckDlg::OnCheckAgain, this);
+    XrcCtrl<wxButton>(*this, "IDC_CHECK_FIND")
+        ->Bind(wxEVT_BUTTON, &CConnectionCheckDlg::OnFindCable, this);
     SetEscapeId(wxID_CLOSE);
     SetAffirmativeId(wxID_CLOSE);
     // Laid out first: the findings are wrapped to the report's width.
@@ -64,8 +70,26 @@ wxString CConnectionCheckDlg::GetReport() const
 
 void CConnectionCheckDlg::RunChecks()
 {
-    m_findings = m_checks();
+    const std::string port = m_number != 0
+                                 ? FormatText(LoadResString(IDS_CONNECTION_PORT),
+                                              {std::to_string(m_number), m_device})
+                                 : FormatText(LoadResString(IDS_CONNECTION_DEVICE), {m_device});
+    XrcCtrl<wxStaticText>(*this, "IDC_CHECK_PORT")->SetLabelText(wxString::FromUTF8(port));
+    m_findings = m_checks(m_device);
     ShowFindings();
+}
+
+void CConnectionCheckDlg::OnFindCable(wxCommandEvent&)
+{
+    CFindCableDlg dialog(this, m_ports, m_clock, m_number);
+    const int answer = dialog.ShowModal();
+    if (answer != XRCID("IDC_FIND_BIND") && answer != XRCID("IDC_FIND_CHECK"))
+        return;
+    m_device = dialog.GetPort();
+    m_number = answer == XRCID("IDC_FIND_BIND") ? dialog.GetNumber() : 0;
+    if (m_number != 0)
+        m_bind(m_number, m_device);
+    RunChecks();
 }
 
 void CConnectionCheckDlg::ShowFindings()

@@ -98,6 +98,8 @@ public:
     CSimTransceiver* GetSimulator() const;
     // The Port Settings command: the serial device of each COM port.
     void EditPortSettings();
+    // Binds COM `number` to `device` and chooses it, as Port Settings and the COM Port menu do.
+    void BindPort(int number, const std::string& device);
 
 protected:
     bool DoSaveDocument(const wxString& path) override;
@@ -106,6 +108,9 @@ protected:
 private:
     void InitialUpdateAllViews();
     void ShowFileError(const wxString& text) const;
+    void SetPortDevice(int number, const std::string& device);
+    // Saves the profile at once, for pwr455-cli reads the same file.
+    static void SavePortBindings();
 
     void OnFileSave(wxCommandEvent& event);
     void OnFileSaveAs(wxCommandEvent& event);

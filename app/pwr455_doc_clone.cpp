@@ -86,14 +86,30 @@ void CPWR455Doc::EditPortSettings()
         dialog.SetDevice(n, wxString::FromUTF8(CProfile::Session().GetPortDevice(n)));
     if (dialog.ShowModal() != wxID_OK)
         return;
-    for (int n = 1; n <= CProfile::kPortCount; ++n) {
-        const wxString device = dialog.GetDevice(n);
-        CProfile::Session().SetPortDevice(n, device.utf8_string());
-        // While simulating, every port stays bound to the simulated transceiver; the new
-        // devices take effect at the next start without --simulate.
-        if (!IsSimulating())
-            GetCloneLink().SetPortDevice(n, device.utf8_string());
-    }
+    for (int n = 1; n <= CProfile::kPortCount; ++n)
+        SetPortDevice(n, dialog.GetDevice(n).utf8_string());
+    SavePortBindings();
+}
+
+void CPWR455Doc::BindPort(int number, const std::string& device)
+{
+    SetPortDevice(number, device);
+    SetPortNumber(number);
+    CProfile::Session().SetPortNumber(number);
+    SavePortBindings();
+}
+
+void CPWR455Doc::SetPortDevice(int number, const std::string& device)
+{
+    CProfile::Session().SetPortDevice(number, device);
+    // While simulating, every port stays bound to the simulated transceiver; the new devices
+    // take effect at the next start without --simulate.
+    if (!IsSimulating())
+        GetCloneLink().SetPortDevice(number, device);
+}
+
+void CPWR455Doc::SavePortBindings()
+{
     // pwr455-cli reads the same file: make the bindings visible to it at once.
     if (!CProfile::Flush())
         ShowProfileWarning();

@@ -13,6 +13,7 @@
 #include "app/file_dialogs.h"
 #include "app/gui_clone_host.h"
 #include "app/pwr455_doc.h"
+#include "clone/cable_finder.h"
 #include "clone/clone_host.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
@@ -83,14 +84,14 @@ bool OpenBackup(CPWR455Doc& doc)
     return !path.empty() && doc.OpenData(path);
 }
 
-void CheckConnection(CPWR455Doc& doc)
+void CheckConnection(CPWR455Doc& doc, CPortList& ports)
 {
-    const CCloneLink& link = doc.GetCloneLink();
-    const std::string port = link.GetPortDevice(link.GetPortNumber());
-    const wxString title = FormatText(LoadResString(IDS_CONNECTION_PORT),
-                                      {std::to_string(link.GetPortNumber()), port});
-    CConnectionCheckDlg dialog(doc.GetDocumentWindow(), wxString::FromUTF8(title),
-                               [&doc, port] { return RunConnectionChecks(doc, port); });
+    CCloneLink& link = doc.GetCloneLink();
+    CConnectionCheckDlg dialog(
+        doc.GetDocumentWindow(), link.GetPortNumber(), link.GetPortDevice(link.GetPortNumber()),
+        [&doc](const std::string& port) { return RunConnectionChecks(doc, port); }, ports,
+        link.GetClock(),
+        [&doc](int number, const std::string& device) { doc.BindPort(number, device); });
     dialog.ShowModal();
 }
 
@@ -113,8 +114,9 @@ void BindSafeCloning(wxFrame* frame)
     frame->Bind(
         wxEVT_MENU,
         [](wxCommandEvent&) {
+            CSystemPortList ports;
             if (CPWR455Doc* doc = Document())
-                CheckConnection(*doc);
+                CheckConnection(*doc, ports);
         },
         CmdId(ID_HELP_CHECK_CONNECTION));
 }

@@ -8,6 +8,7 @@
 
 class wxFrame;
 class CPWR455Doc;
+class CPortList;
 
 // Binds the three menu commands on the main frame. They work on the program's document.
 void BindSafeCloning(wxFrame* frame);
@@ -22,5 +23,6 @@ int CompareWithTransceiver(CPWR455Doc& doc);
 // does. Returns true when a backup was opened.
 bool OpenBackup(CPWR455Doc& doc);
 
-// The connection checks on the document's port, shown in the Check Connection window.
-void CheckConnection(CPWR455Doc& doc);
+// The connection checks on the document's port, shown in the Check Connection window; its Find
+// Cable watches `ports`.
+void CheckConnection(CPWR455Doc& doc, CPortList& ports);

@@ -5,7 +5,10 @@
 #include "cli/cli_args.h"
 #include "cli/clone_session.h"
 #include "cli/document_report.h"
+#include "cli/find_cable.h"
 #include "cli/safe_clone_commands.h"
+#include "clone/cable_finder.h"
+#include "clone/clone_clock.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
 #include "clone/connection_doctor.h"
@@ -128,9 +131,39 @@ int RunWriteCommand(const std::vector<std::string>& args, CCliIo& io)
 
 int RunPortsCommand(const std::vector<std::string>& args, CCliIo& io)
 {
-    CCliArgs parsed("ports", {});
+    CCliArgs parsed("ports", {"--bind"}, {"--find", "--info"});
     if (!parsed.Parse(args, io, 0))
         return kExitUsage;
+    const std::string* bind = parsed.Option("--bind");
+    if (!parsed.Flag("--find")) {
+        if (bind || parsed.Flag("--info"))
+            return parsed.Usage(io, IDS_CLI_FIND_OPTIONS);
+    } else {
+        CCloneOptions options;
+        if (bind && (bind->size() != 1 || (*bind)[0] < '1' || (*bind)[0] > '4'))
+            return parsed.Usage(io, IDS_CLI_BAD_COM_NUMBER, *bind);
+        const int number = bind ? (*bind)[0] - '0' : 0;
+        CProfile profile;
+        if (number != 0)
+            ReportProfileWarning(profile, io);
+        CSystemPortList ports;
+        CInterrupt::ArmCancel(true);
+        const int status = FindCable(io, ports, CRealCloneClock::Instance(),
+                                     CInterrupt::IsCancelRequested, number, profile, &options.port);
+        CInterrupt::ArmCancel(false);
+        if (status != kExitOk)
+            return status;
+        const std::string check = "pwr455-cli info " +
+                                  (number != 0 ? "--com " + *bind : "--port " + options.port);
+        if (!parsed.Flag("--info")) {
+            io.err << FormatText(LoadResString(IDS_FIND_CHECK_HINT), {check}) << '\n';
+            return kExitOk;
+        }
+        CCloneSession session(io, options);
+        if (!session.IsReady(io, "ports"))
+            return CCloneLink::kResultPortError;
+        return ResultStatus(session.Operations().Information());
+    }
     const std::vector<CSerialDevice> devices =
         CConnectionDoctor("/", CDoctorUser::Current()).FindSerialDevices();
     for (const CSerialDevice& d : devices)

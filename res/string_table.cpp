@@ -193,7 +193,7 @@ constexpr CStringEntry kStrings[] = {
     // TRANSLATORS: Command-line help: keep command names, option names and values as they are, and the lines under 80 columns.
     {IDS_CLI_HELP_WRITE, N_("pwr455-cli write FILE [--fleet [--log LOG]] [PORT]\nWrite the data set FILE to the transceiver.\n\nOpens FILE as File Open does and runs Write to Transceiver. Ctrl-C cancels the\nwrite. PORT and --quiet as for 'info'. Exit status: the clone result (see 'info'),\n80 when the data could not be prepared for sending, 2 when FILE does not open.\n\n  --fleet    program one transceiver after another: wait for one to answer (an\n             information run every 2 seconds), write FILE, print a line (time,\n             clone comment, result), wait until it stops answering, and so on\n             until Ctrl-C; another model or revision is refused, never written.\n             Exit status 0 when every transceiver was written (and logged), 1 otherwise\n  --log LOG  with --fleet: also append each line to the file LOG\n")},
     // TRANSLATORS: Command-line help: keep command names, option names and values as they are, and the lines under 80 columns.
-    {IDS_CLI_HELP_PORTS, N_("pwr455-cli ports\nList the serial devices found and the COM port bindings.\n\nLists /dev/ttyS* (those with a serial port behind them), /dev/ttyUSB*,\n/dev/ttyACM* and /dev/serial/by-id/*, then the device bound to each of COM1\nto COM4 in the program's settings. On Windows it lists the COM ports present,\neach with its name in the Device Manager.\n")},
+    {IDS_CLI_HELP_PORTS, N_("pwr455-cli ports [--find [--bind N] [--info]]\nList the serial devices found and the COM port bindings, or find the cable.\n\nLists /dev/ttyS* (those with a serial port behind them), /dev/ttyUSB*,\n/dev/ttyACM* and /dev/serial/by-id/*, then the device bound to each of COM1\nto COM4 in the program's settings. On Windows it lists the COM ports present,\neach with its name in the Device Manager.\n\n--find asks you (on the standard error) to unplug the cloning cable and plug it\nin again, and prints the port that came then, alone on the standard output.\nIt exits with 1 when no port came within a minute, or more than one came.\n--bind N binds COM N to that port and chooses it; --info then runs Read\nInformation on it.\n")},
     // TRANSLATORS: Command-line help: keep command names, option names and values as they are, and the lines under 80 columns.
     {IDS_CLI_HELP_SIMULATE, N_("pwr455-cli simulate [--image FILE] [--fault NAME ...] [--realtime]\nServe a simulated transceiver on a pseudo-terminal.\n\nPrints the device path of the simulated transceiver as its first line, then\nanswers the cloning protocol on it until terminated (Ctrl-C).\n\n  --image FILE   start with the data of the clone data file FILE\n  --realtime     pace the line at 9600 baud (960 bytes per second)\n  --fault NAME   misbehave: silence, no-cable, wrong-model, wrong-revision,\n                 bad-comment, bad-checksum=K, bad-end, stall=K, refuse-write,\n                 too-few=N (K and N count data records from 1), garbage (an\n                 endless stream of frames for nobody)\n")},
     {IDS_CLI_BAD_COM_NUMBER, N_("pwr455-cli %1: '%2' is not a COM port number (1 to 4)")},
@@ -529,6 +529,22 @@ constexpr CStringEntry kStrings[] = {
     {IDS_CHIRP_COLUMN_LOCATION, N_("Location")},
     {IDS_CLI_BAD_FORMAT, N_("pwr455-cli %1: '%2' is not an export format (pwr455 or chirp)")},
     {IDS_CLI_FROM_CHIRP_ONLY, N_("pwr455-cli %1: --from applies only to files in the CSV layout of CHIRP")},
+    {IDS_FIND_UNPLUG, N_("Unplug the cloning cable from the computer. If it is not plugged in, plug it in now.")},
+    {IDS_FIND_PLUG, N_("Now plug the cable in again.")},
+    // TRANSLATORS: %1: the port, such as "/dev/ttyUSB0 (QinHeng CH340)" or "COM5 (USB-SERIAL CH340)".
+    {IDS_FIND_FOUND, N_("The cable is on %1.")},
+    // TRANSLATORS: %1: the ports, such as "/dev/ttyUSB0, /dev/ttyUSB1".
+    {IDS_FIND_SEVERAL, N_("More than one port came (%1): plug in the cloning cable alone and try again.")},
+    {IDS_FIND_NONE, N_("No port came within %1 seconds. Check that the cable is plugged in all the way, or try another USB socket.")},
+    {IDS_FIND_CANCELLED, N_("The search for the cable was cancelled.")},
+    // TRANSLATORS: %1: the COM port number; %2: the device, such as /dev/ttyUSB0.
+    {IDS_FIND_BOUND, N_("COM%1 is now %2, and it is the port chosen.")},
+    // TRANSLATORS: %1: a command line, such as "pwr455-cli info --com 2": keep it as it is.
+    {IDS_FIND_CHECK_HINT, N_("To check it with the transceiver: %1")},
+    // TRANSLATORS: %1: the COM port number; %2: the reason.
+    {IDS_CLI_FIND_CANNOT_BIND, N_("pwr455-cli ports: COM%1 could not be bound: %2")},
+    {IDS_CLI_FIND_OPTIONS, N_("pwr455-cli %1: --bind and --info go with --find")},
+    {IDS_CONNECTION_DEVICE, N_("Port checked: device %1 (not bound to a COM port)")},
     // TRANSLATORS: The status bar prompt, a line break, then the short toolbar tooltip.
     {ID_EDIT_MEMORY, N_("Edit Memory\nEdit Memory")},
     // TRANSLATORS: The status bar prompt, a line break, then the short toolbar tooltip.

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <regex>
 
+#include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/listctrl.h>
 
@@ -13,11 +14,14 @@
 #include "app/clone_progress_dlg.h"
 #include "app/compare_dlg.h"
 #include "app/connection_check_dlg.h"
+#include "app/find_cable_dlg.h"
 #include "app/gui_clone_host.h"
 #include "app/port_settings_dlg.h"
+#include "app/safe_cloning.h"
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
 #include "tests/common/fake_clone_clock.h"
+#include "tests/common/fake_port_list.h"
 #include "tests/common/scratch_dir.h"
 
 namespace {
@@ -214,6 +218,33 @@ TEST_F(CloneGuiTest, PortSettingsBindAComPortInformationAndCheckConnectionReachI
                           EXPECT_EQ(again.find(gone), std::string::npos) << again;
                       return wxID_CLOSE;
                   }));
+}
+
+// Find Cable names the port that came, binds it and chooses it, and the checks run on it.
+TEST_F(CloneGuiTest, FindCableBindsThePortThatCameAndChecksIt)
+{
+    const std::string cable = sim.GetDevicePath();
+    CScriptedPortList ports({{"/dev/ttyS0", cable}, {"/dev/ttyS0"}, {"/dev/ttyS0", cable}});
+    std::string prompt;
+    auto find = [&](CFindCableDlg& d) {
+        auto* bind = XrcCtrl<wxButton>(d, "IDC_FIND_BIND");
+        EXPECT_FALSE(bind->IsEnabled());
+        EXPECT_TRUE(WaitFor([&] { return bind->IsEnabled(); })); // as the list changes
+        prompt = XrcCtrl<wxStaticText>(d, "IDC_FIND_PROMPT")->GetLabelText().utf8_string();
+        EXPECT_EQ(XrcCtrl<wxChoice>(d, "IDC_FIND_COM")->GetSelection(), 0); // the port chosen
+        XrcCtrl<wxChoice>(d, "IDC_FIND_COM")->SetSelection(2);
+        return PressButton(d, XRCID("IDC_FIND_BIND"));
+    };
+    wxTEST_DIALOG(CheckConnection(*Doc(), ports),
+                  CExpectAction<CConnectionCheckDlg>([&](CConnectionCheckDlg& d) {
+                      PressButton(d, XRCID("IDC_CHECK_FIND"));
+                      EXPECT_NE(d.GetReport().utf8_string().find("The transceiver answered: VX-R455NORD"), std::string::npos);
+                      return wxID_CLOSE;
+                  }),
+                  CExpectAction<CFindCableDlg>(find));
+    EXPECT_EQ(prompt, "The cable is on " + cable + ".");
+    EXPECT_EQ(Doc()->GetPortNumber(), 3);
+    EXPECT_NE(ReadFile(GetProfilePath()).find("Device3=" + cable + "\n"), std::string::npos);
 }
 
 TEST(ConnectionCheckDlg, LongLinesGoOnUnderTheirText)

@@ -15,10 +15,13 @@
 #include "app/about_dialog.h"
 #include "app/airport_import_dlg.h"
 #include "app/compare_dlg.h"
+#include "app/find_cable_dlg.h"
 #include "app/list_view_ex.h"
 #include "app/port_settings_dlg.h"
 #include "language/program_language.h"
 #include "exchange/data_differences.h"
+#include "tests/common/fake_clone_clock.h"
+#include "tests/common/fake_port_list.h"
 
 namespace {
 
@@ -162,6 +165,11 @@ TEST_P(LanguagesTest, EveryWindowSpeaksTheLanguageAndFits)
     CCompareDlg compare(frame, ListDifferences(*GetPWR455App().GetDocument()->GetRadioData(), other));
     compare.Show();
     CheckWindow(&compare, "compare");
+    CScriptedPortList ports({{"/dev/ttyS0"}});
+    CFakeCloneClock clock;
+    CFindCableDlg find(frame, ports, clock, 1);
+    find.Show();
+    CheckWindow(&find, "find cable");
     CAboutDialog about(frame);
     about.Show();
     CheckWindow(&about, "about");

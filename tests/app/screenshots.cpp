@@ -9,6 +9,7 @@
 #include <wx/html/helpfrm.h>
 #include <wx/prntbase.h>
 
+#include <wx/button.h>
 #include <wx/uiaction.h>
 
 #include "app/about_dialog.h"
@@ -17,7 +18,11 @@
 #include "app/card_printing.h"
 #include "app/chirp_import_dlg.h"
 #include "app/compare_dlg.h"
+#include "app/connection_check_dlg.h"
+#include "app/find_cable_dlg.h"
 #include "language/program_language.h"
+#include "tests/common/fake_clone_clock.h"
+#include "tests/common/fake_port_list.h"
 #include "tests/common/test_files.h"
 
 namespace {
@@ -144,6 +149,25 @@ TEST_F(ProgramTest, Screenshots)
     auto* compare = new CCompareDlg(Frame(), ListDifferences(*Radio(), transceiver));
     Shoot(compare, "compare");
     compare->Destroy();
+    // Check Connection with its Find Cable button, and Find Cable waiting and then done.
+    CScriptedPortList ports({{"/dev/ttyS0"}});
+    CFakeCloneClock clock;
+    auto* check = new CConnectionCheckDlg(
+        Frame(), 1, "/dev/ttyUSB0",
+        [](const std::string& port) { return CConnectionDoctor("/", CDoctorUser::Current()).CheckAll(port); },
+        ports, clock, [](int, const std::string&) {});
+    Shoot(check, "connection_check");
+    check->Destroy();
+    for (const char* shot : {"find_cable", "find_cable_found"}) {
+        CScriptedPortList cable({{"/dev/ttyS0", "/dev/ttyUSB0"}, {"/dev/ttyS0"}, {"/dev/ttyS0", "/dev/ttyUSB0"}});
+        auto* find = new CFindCableDlg(Frame(), cable, clock, 1);
+        // Found before it is first shown, so that it is painted whole in that state.
+        if (shot != std::string("find_cable")) {
+            EXPECT_TRUE(WaitFor([&] { return XrcCtrl<wxButton>(*find, "IDC_FIND_BIND")->IsEnabled(); }));
+        }
+        Shoot(find, shot);
+        find->Destroy();
+    }
     auto* about = new CAboutDialog(Frame());
     Shoot(about, "about");
     about->Destroy();

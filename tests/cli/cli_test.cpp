@@ -1,6 +1,12 @@
 // pwr455-cli end to end: the built tool run as a process on files in a scratch folder.
 
+#include <sstream>
+
+#include "cli/find_cable.h"
 #include "platform/file_io.h"
+#include "profile/profile.h"
+#include "tests/common/fake_clone_clock.h"
+#include "tests/common/fake_port_list.h"
 #include "platform/file_lock.h"
 #include "sim/sim_transceiver.h"
 #include "tests/common/cli_tool.h"
@@ -27,7 +33,7 @@ TEST_F(CliTest, HelpVersionAndOneLineUsageErrors)
     for (const char* synopsis :
          {"new OUT", "check FILE", "exec [-i FILE] [-o OUT] [--explain] [COMMAND ...]", "show FILE",
           "export FILE [--format pwr455|chirp] [-o OUT.csv]", "import IN.csv [-i BASE] [--from CH] -o OUT", "diff A B", "sort FILE --by frequency|name -o OUT", "info [PORT]",
-          "read OUT [PORT]", "write FILE [--fleet [--log LOG]] [PORT]", "ports",
+          "read OUT [PORT]", "write FILE [--fleet [--log LOG]] [PORT]", "ports [--find [--bind N] [--info]]",
           "simulate [--image FILE] [--fault NAME ...] [--realtime]"}) {
         const std::string s = synopsis;
         // Where the simulated transceiver cannot run (no pseudo-terminal), its command is not offered.
@@ -43,6 +49,8 @@ TEST_F(CliTest, HelpVersionAndOneLineUsageErrors)
         {{"new"}, 2, "", "pwr455-cli new: wrong arguments (run 'pwr455-cli new --help')\n"},
         {{"import", "in.csv"}, 2, "", "pwr455-cli import: option '-o' is required\n"},
         {{"info", "--com", "7"}, 2, "", "pwr455-cli info: '7' is not a COM port number (1 to 4)\n"},
+        {{"ports", "--find", "--bind", "7"}, 2, "", "pwr455-cli ports: '7' is not a COM port number (1 to 4)\n"},
+        {{"ports", "--info"}, 2, "", "pwr455-cli ports: --bind and --info go with --find\n"},
         {{"info", "--port", ""}, 2, "", "pwr455-cli info: --port needs a device name\n"},
         {{"info", "--port", std::string(255, '/') + "dev/null"}, 91, "",
          "pwr455-cli info: the port's device name is longer than 255 bytes\n"},
@@ -53,6 +61,37 @@ TEST_F(CliTest, HelpVersionAndOneLineUsageErrors)
         {{"simulate", "--quiet"}, 2, "",
          "pwr455-cli simulate: unknown option '--quiet' (run 'pwr455-cli simulate --help')\n"},
     });
+}
+
+// ports --find on a list that changes, on the fake clock: the prompts on the standard error,
+// the port alone on the standard output, and the binding saved.
+TEST_F(CliTest, PortsFindPrintsThePortThatCameAndBindsIt)
+{
+    const std::string unplug = "Unplug the cloning cable from the computer. If it is not plugged in, plug it in now.\n";
+    const struct {
+        std::vector<std::vector<std::string>> looks;
+        int status;
+        std::string out, err;
+    } cases[] = {
+        {{{"/dev/ttyS0", "/dev/ttyUSB0"}, {"/dev/ttyS0"}, {"/dev/ttyS0", "/dev/ttyUSB0"}}, 0, "/dev/ttyUSB0\n",
+         unplug + "Now plug the cable in again.\nThe cable is on /dev/ttyUSB0.\nCOM2 is now /dev/ttyUSB0, and it is the port chosen.\n"},
+        {{{"/dev/ttyS0"}}, 1, "", unplug + "No port came within 60 seconds. Check that the cable is plugged in all the way, or try another USB socket.\n"},
+    };
+    for (const auto& c : cases) {
+        CScriptedPortList ports(c.looks);
+        CFakeCloneClock clock;
+        CProfile profile(m_dir.In("p.conf"));
+        std::istringstream in;
+        std::ostringstream out, err;
+        CCliIo io{in, out, err};
+        std::string found;
+        EXPECT_EQ(FindCable(io, ports, clock, [] { return false; }, 2, profile, &found), c.status);
+        EXPECT_EQ(out.str(), c.out);
+        EXPECT_EQ(err.str(), c.err);
+    }
+    const CProfile saved(m_dir.In("p.conf"));
+    EXPECT_EQ(saved.GetPortDevice(2), "/dev/ttyUSB0");
+    EXPECT_EQ(saved.GetPortNumber(), 2);
 }
 
 TEST_F(CliTest, NewAndExec)
