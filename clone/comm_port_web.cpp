@@ -11,9 +11,7 @@
 // streams at once and closes it in the background, so that a cancelled run or a pulled cable
 // never leaves the port locked; the next open waits for that close.
 
-struct CSerialLine {
-    unsigned baud = 0;
-};
+struct CSerialLine {};
 
 // clang-format off
 EM_ASYNC_JS(int, PageSerialOpen, (const char* device, unsigned baud), {
@@ -63,8 +61,9 @@ void CloseSerialDevice(int handle)
 
 std::shared_ptr<CSerialLine> GetSerialLine(int)
 {
-    // The browser opens a port afresh every time: there are no earlier settings to give back.
-    return nullptr;
+    // Every port of the browser is a serial line; it opens afresh every time, so there are no
+    // earlier settings to give back.
+    return std::make_shared<CSerialLine>();
 }
 
 void SetSerialLine(int, const CSerialLine&) {}

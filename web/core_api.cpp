@@ -16,6 +16,9 @@
 
 namespace {
 
+// Whether the last pwr_format gave a failure's reason.
+bool g_formatFailed = false;
+
 CWebDocument& Document()
 {
     static CWebDocument document;
@@ -60,11 +63,16 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_format(unsigned* length)
 {
     std::string bytes;
     std::string error;
-    static bool failed;
-    failed = !Document().Format(bytes, error);
+    const bool failed = !Document().Format(bytes, error);
+    g_formatFailed = failed;
     const std::string& result = failed ? error : bytes;
     *length = static_cast<unsigned>(result.size());
     return Keep(result);
+}
+
+EMSCRIPTEN_KEEPALIVE int pwr_format_failed()
+{
+    return g_formatFailed ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void pwr_saved(const char* name)

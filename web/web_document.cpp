@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "engine/engine_words.h"
+#include "radio/air_channel.h"
 #include "radio/channel_order.h"
 #include "radio/document_io.h"
 #include "radio/entry_notes.h"
@@ -45,7 +46,8 @@ CWebDocument::CWebDocument()
     m_station.Link().SetClock(m_clock);
     // Backups of reads are the page's storage's, not a folder's.
     m_station.Operations().SetBackupHook({});
-    m_station.Operations().SetModifiedTest([this] { return m_radio.IsEdited(); });
+    m_station.Operations().SetModifiedTest([this] { return IsEdited(); });
+    m_station.Operations().SetDataReplacedHandler([this] { m_replaced = true; });
     New();
 }
 
@@ -56,7 +58,7 @@ void CWebDocument::New()
     m_radio.ResetData();
     m_history.Clear();
     m_name = LoadResString(IDS_UNTITLED);
-    m_saved = false;
+    m_replaced = false;
 }
 
 std::string CWebDocument::Open(const std::string& name, const std::string& bytes)
@@ -71,7 +73,7 @@ std::string CWebDocument::Open(const std::string& name, const std::string& bytes
     if (answer == EngineWord::kOk) {
         m_history.Clear();
         m_name = name;
-        m_saved = true;
+        m_replaced = false;
         return "";
     }
     const std::string reason = DescribeOpenFailure(answer, detail);
@@ -90,7 +92,7 @@ void CWebDocument::Saved(const std::string& name)
     m_radio.SetEdited(false);
     m_history.MarkSaved();
     m_name = name;
-    m_saved = true;
+    m_replaced = false;
 }
 
 std::string CWebDocument::Title()
@@ -101,9 +103,14 @@ std::string CWebDocument::Title()
 std::string CWebDocument::EditChannel(unsigned ch, const std::string& name,
                                       const std::string& frequency, bool txInhibit, bool lockout)
 {
-    CChannelEntry typed{ch, true, frequency, true, name};
+    // As Edit Memory's OK: a decimal comma read as the point, and a text that is no frequency
+    // sent as none.
+    std::string sent = EngineFrequencyText(frequency);
+    CChannelEntry typed{ch, true, sent, true, name};
+    if (!IsUsableFrequencyText(sent))
+        sent.clear();
     CUndoStep step(m_history, StepName(IDS_STEP_EDIT, ch));
-    m_edits.Write(ch, {name, txInhibit, lockout, frequency});
+    m_edits.Write(ch, {name, txInhibit, lockout, sent});
     const bool stepped = step.Finish();
     return JoinNotes(ExplainChannelEntry(m_radio, typed, stepped));
 }

@@ -35,7 +35,8 @@ public:
 
     // The window title: file name, the unsaved mark, the program, the simulated transceiver.
     std::string Title();
-    bool IsEdited() { return m_radio.IsEdited(); }
+    // Unsaved changes: the engine's edit flag, or data a read brought.
+    bool IsEdited() { return m_replaced || m_radio.IsEdited(); }
     const std::string& Name() const { return m_name; }
 
     CR455Radio& Radio() { return m_radio; }
@@ -63,5 +64,5 @@ private:
     CCloneStation m_station;
     CSimTransceiver* m_sim = nullptr; // kept by the station
     std::string m_name;
-    bool m_saved = false; // has a file of its own
+    bool m_replaced = false; // a read brought the data since the last New, Open or Save
 };
