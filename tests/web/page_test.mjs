@@ -74,6 +74,14 @@ test('reads, writes and asks the transceiver through Web Serial, and names a mis
     await page.waitForSelector('#information[open]');
     assert.equal(await page.inputValue('#information-model'), 'VX-R455NORD');
     await page.getByRole('button', { name: 'OK' }).click();
+    await cloneDone(page);
+    await menu(page, 'Clone', 'Write -> TR');
+    for (const box of ['#question', '#notice']) {
+      await page.waitForSelector(`${box}[open]`);
+      await page.locator(`${box}[open]`).getByRole('button', { name: 'OK' }).click();
+    }
+    await cloneDone(page);
+    assert.match(await page.textContent('#notice-text'), /succeeded|complete/i);
   } finally {
     cable.stop();
   }
