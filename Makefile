@@ -7,11 +7,12 @@ COVBUILD  ?= build-coverage
 DEBBUILD  ?= build-deb
 WINBUILD  ?= build-windows
 LIBCXXBUILD ?= build-libcxx
+WEBBUILD  ?= build-web
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
 .PHONY: all deps test-deps configure build run test test-fast test-asan test-libcxx screenshots coverage bench fuzz \
-        install package lint-package windows-deps windows test-windows clean \
+        install package lint-package windows-deps windows test-windows web test-web clean \
         pot update-po
 
 all: build
@@ -148,5 +149,20 @@ test-windows: windows configure
 	    ! -name 'wine-*'); rm -rf $(WINBUILD)/tmp; \
 	  if [ -n "$$left" ]; then echo "The tests left these in a temporary folder:"; echo "$$left"; exit 1; fi
 
+# The browser edition (README, "macOS, ChromeOS and the browser"): $(WEBBUILD)/dist/, the page for a
+# web server, and $(WEBBUILD)/dist/pwr455.html, the same page as one file to open from the disk.
+web:
+	@./scripts/install-deps web
+	@JOBS=$(JOBS) ./scripts/build-web $(WEBBUILD)
+
+# The core's engine and radio suites in WebAssembly under Node.js, then the page in headless
+# Chromium against the simulated transceiver in the page and the Linux tool's through a stand-in
+# Web Serial port (so the Linux tool is built too).
+test-web: web configure
+	@cmake --build $(BUILD) --target pwr455-cli -j $(JOBS)
+	cd $(WEBBUILD)/core && ctest --output-on-failure -j $(JOBS)
+	PWR_WEB_DIST=$(abspath $(WEBBUILD))/dist PWR_CLI=$(abspath $(BUILD))/cli/pwr455-cli \
+	    tests/common/run-isolated node --test tests/web/
+
 clean:
-	rm -rf $(BUILD) $(ASAN) $(FUZZBUILD) $(COVBUILD) $(DEBBUILD) $(WINBUILD) $(LIBCXXBUILD)
+	rm -rf $(BUILD) $(ASAN) $(FUZZBUILD) $(COVBUILD) $(DEBBUILD) $(WINBUILD) $(LIBCXXBUILD) $(WEBBUILD)

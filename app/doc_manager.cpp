@@ -3,6 +3,7 @@
 #include "app/app_resources.h"
 #include "app/pwr455_doc.h"
 #include "app/recent_file_list.h"
+#include "radio/document_io.h"
 #include "res/resource_ids.h"
 
 CPWR455DocManager::CPWR455DocManager() : wxDocManager(0, false)
@@ -19,14 +20,12 @@ wxString CPWR455DocManager::MakeNewDocumentName()
 
 wxString CPWR455DocManager::MakeFrameTitle(wxDocument* doc)
 {
-    wxString title = ResString(IDS_APP_TITLE);
-    // Unsaved changes show as Windows and GNOME programs show them: a "*" before the name.
-    if (doc)
-        title = (doc->IsModified() ? "*" : "") + doc->GetUserReadableName() + " - " + title;
-    // pwr455 --simulate: the clone commands do not reach a real transceiver.
-    if (auto* document = dynamic_cast<CPWR455Doc*>(doc); document && document->IsSimulating())
-        title += ResString(IDS_SIMULATE_TITLE);
-    return title;
+    if (!doc)
+        return ResString(IDS_APP_TITLE);
+    auto* document = dynamic_cast<CPWR455Doc*>(doc);
+    return wxString::FromUTF8(MakeDocumentTitle(doc->GetUserReadableName().utf8_string(),
+                                                doc->IsModified(),
+                                                document && document->IsSimulating()));
 }
 
 wxFileHistory* CPWR455DocManager::OnCreateFileHistory()

@@ -1,7 +1,5 @@
 #include "app/edit_memory_dlg.h"
 
-#include <cmath>
-
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/stattext.h>
@@ -11,7 +9,6 @@
 #include "app/app_resources.h"
 #include "app/engine_text.h"
 #include "app/xrc_util.h"
-#include "engine/decimal_number.h"
 #include "engine/engine_words.h"
 #include "radio/air_channel.h"
 #include "radio/channel_edits.h"
@@ -19,9 +16,6 @@
 #include "text/text_util.h"
 
 namespace {
-
-// Frequencies are megahertz texts; anything from 2000 up cannot be one.
-constexpr double kFrequencyCeiling = 2000.0;
 
 using EngineWord::kOff;
 
@@ -34,21 +28,7 @@ bool IsBlank(const wxString& text)
 
 bool IsUsableFrequencyText(const wxString& text)
 {
-    const std::string s = ToEngine(text);
-    const char* p = s.c_str();
-    const char* const end = p + s.size();
-    while (p < end && IsWhiteSpace(*p))
-        ++p;
-    // The reader takes a minus sign but not a plus sign.
-    if (p < end && *p == '+' && p + 1 < end && *(p + 1) != '-')
-        ++p;
-    double value = 0.0;
-    if (ReadDecimalNumber(p, end, value).outcome != EDecimalRead::kNumber)
-        value = 0.0;
-    // "inf" and "nan" are words, not numbers of megahertz.
-    if (!std::isfinite(value))
-        value = 0.0;
-    return value > 0.0 && value < kFrequencyCeiling;
+    return IsUsableFrequencyText(ToEngine(text));
 }
 
 CEditMemoryDlg::CEditMemoryDlg(wxWindow* parent, CR455Radio* radioData, int channel)

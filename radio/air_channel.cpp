@@ -1,7 +1,9 @@
 #include "radio/air_channel.h"
 
+#include <cmath>
 #include <cstdio>
 
+#include "engine/decimal_number.h"
 #include "engine/frequency_band.h"
 #include "engine/frequency_value.h"
 #include "radio/r455_radio.h"
@@ -185,4 +187,25 @@ std::string CarrierText(const std::string& frequencyText)
         return std::string();
     const uint32_t carrier = GetCarrier(static_cast<uint32_t>(frequency.Value()));
     return carrier == 0 ? std::string() : FormatCarrierMHz(carrier);
+}
+
+// Frequencies are megahertz texts; anything from 2000 up cannot be one.
+constexpr double kFrequencyCeiling = 2000.0;
+
+bool IsUsableFrequencyText(const std::string& s)
+{
+    const char* p = s.c_str();
+    const char* const end = p + s.size();
+    while (p < end && IsWhiteSpace(*p))
+        ++p;
+    // The reader takes a minus sign but not a plus sign.
+    if (p < end && *p == '+' && p + 1 < end && *(p + 1) != '-')
+        ++p;
+    double value = 0.0;
+    if (ReadDecimalNumber(p, end, value).outcome != EDecimalRead::kNumber)
+        value = 0.0;
+    // "inf" and "nan" are words, not numbers of megahertz.
+    if (!std::isfinite(value))
+        value = 0.0;
+    return value > 0.0 && value < kFrequencyCeiling;
 }

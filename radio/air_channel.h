@@ -61,6 +61,10 @@ CChannelFit FitChannel(uint32_t channelHz, EChannelGrid grid);
 // left for the engine to read.
 std::string EngineFrequencyText(const std::string& typed);
 
+// Whether `text` (the engine's form) reads as a frequency at all, a positive number of megahertz
+// below 2000: Edit Memory sends any other text as no frequency.
+bool IsUsableFrequencyText(const std::string& text);
+
 // The note under a typed frequency: what the engine will store for `text` under `grid`:
 // "25 kHz channel" or "8.33 kHz channel, carrier 118.0083 MHz", and on a second line the stored
 // name when it differs from the typed value ("Stored as 118.010."). Empty for an empty text,

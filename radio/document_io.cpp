@@ -120,3 +120,9 @@ EFileError ReadCsvFile(const std::string& path, std::string& text, std::string* 
 {
     return ReadFileBounded(path, kMaxCsvFileSize, text, detail);
 }
+
+std::string MakeDocumentTitle(const std::string& name, bool modified, bool simulating)
+{
+    std::string title = (modified ? "*" : "") + name + " - " + LoadResString(IDS_APP_TITLE);
+    return simulating ? title + LoadResString(IDS_SIMULATE_TITLE) : title;
+}

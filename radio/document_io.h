@@ -29,6 +29,11 @@ bool IsResultWord(const std::string& answer);
 // that cannot be opened, the fault in words for one that is no clone data file of this model.
 std::string DescribeOpenFailure(const std::string& answer, const std::string& detail);
 
+// The main window's title: unsaved changes show as Windows and GNOME programs show them, a "*"
+// before the name; with a simulated transceiver the title says so, as the clone commands then
+// reach no real one.
+std::string MakeDocumentTitle(const std::string& name, bool modified, bool simulating);
+
 // Saves as File Save does, atomically: on failure the old file at `path` is left intact and
 // `error` holds the reason.
 bool SaveDocument(CR455Radio& radio, const std::string& path, std::string& error);

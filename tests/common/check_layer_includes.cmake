@@ -16,6 +16,7 @@ set(layers
   "sim: sim clone engine platform res std os"
   "profile: profile clone radio text engine platform res std wxbase"
   "language: language platform res std wxbase"
+  "web: web exchange clone sim radio text engine platform res std os"
   "cli: cli language profile card clone sim exchange radio text engine platform res std wxbase os"
   "app: app language profile card clone sim exchange radio text engine platform res std wxbase wxgui cairo"
   "app/gtk: app profile card clone sim exchange radio text engine platform res std wxbase wxgui toolkit cairo os"

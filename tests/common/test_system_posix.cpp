@@ -4,8 +4,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 void SetEnv(const std::string& name, const std::optional<std::string>& value)
@@ -16,20 +14,6 @@ void SetEnv(const std::string& name, const std::optional<std::string>& value)
 std::string SystemVariableName(const std::string& name)
 {
     return name;
-}
-
-std::string MakeSpecialFile(const std::string& path)
-{
-    return ::mkfifo(path.c_str(), 0600) == 0 ? path : "";
-}
-
-std::string OpenTerminalDevice()
-{
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    const char* name = master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0
-                           ? ::ptsname(master)
-                           : nullptr;
-    return name ? name : "";
 }
 
 std::string MissingFileReason()

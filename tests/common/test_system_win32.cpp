@@ -24,16 +24,6 @@ std::string SystemVariableName(const std::string& name)
     return it == windows.end() ? name : it->second;
 }
 
-std::string MakeSpecialFile(const std::string&)
-{
-    return "NUL";
-}
-
-std::string OpenTerminalDevice()
-{
-    return "COM1";
-}
-
 std::string MissingFileReason()
 {
     return DescribeSystemError(ERROR_FILE_NOT_FOUND);

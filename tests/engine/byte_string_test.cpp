@@ -29,7 +29,8 @@ TEST(ByteString, FixedCapacityChainedAppendsAndIndexPastTheEnd)
     small = "XY"; // assigning text keeps the capacity, assigning a byte string takes the source's
     CByteString copy(small), assigned(1000);
     assigned = small;
-    assigned = assigned;
+    CByteString& same = assigned;
+    assigned = same; // onto itself
     for (const CByteString* s : {&small, &copy, &assigned}) {
         EXPECT_EQ(Text(*s), "XY");
         EXPECT_EQ(s->GetCapacity(), 3);

@@ -101,7 +101,7 @@ TEST_F(RadioDataTest, AFailedOpenLeavesTheDataAsTheyWere)
             fs::remove(m_radio.GetTempPath());
             fs::create_directory(m_radio.GetTempPath());
         }
-        EXPECT_EQ(ArchiveError([&] { Load(m_radio, text); }), error) << word;
+        EXPECT_EQ(ArchiveError([&, &source = text] { Load(m_radio, source); }), error) << word;
         if (tempFileGone)
             fs::remove(m_radio.GetTempPath()); // storing makes it again
         if (*word) {

@@ -41,7 +41,7 @@ TEST_F(UndoHistoryTest, ChangesUndoneAndRedoneToTheByteRefusedOrNestedOnesAddNoS
     for (const auto& [name, change] : kChanges) {
         SCOPED_TRACE(name);
         const auto saved = radio.GetDataSet();
-        ASSERT_TRUE(history.Record(name, [&] { change(radio); }));
+        ASSERT_TRUE(history.Record(name, [&, &apply = change] { apply(radio); }));
         const auto changed = radio.GetDataSet();
         ASSERT_TRUE(history.Undo());
         EXPECT_TRUE(radio.GetDataSet() == saved && !radio.IsEdited()) << "back at the saved data";

@@ -1,0 +1,11 @@
+#include "tests/common/test_system.h"
+
+std::string MakeSpecialFile(const std::string&)
+{
+    return "NUL";
+}
+
+std::string OpenTerminalDevice()
+{
+    return "COM1";
+}

@@ -1,0 +1,100 @@
+// The browser edition in headless Chromium: the single file from the disk, the simulated
+// transceiver in the page and the tool's one through a stand-in Web Serial port.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { after, before, test } from 'node:test';
+import { cli, cloneDone, launch, menu, openPage, rows, scratch, simulatedCable } from './page_harness.mjs';
+
+let browser;
+const files = scratch();
+before(async () => { browser = await launch(); });
+after(async () => { await browser.close(); files.remove(); });
+
+async function save(page, name) {
+  const download = page.waitForEvent('download');
+  await menu(page, 'File', 'Save');
+  const file = await download;
+  await file.saveAs(files.path(name));
+  return readFileSync(files.path(name));
+}
+
+test('reads the simulated transceiver, edits, undoes and redoes, and saves what the desktop program saves', async () => {
+  const page = await openPage(browser, { query: '?simulate' });
+  assert.equal(await page.title(), 'Untitled - PW-R455NORD [simulated transceiver]');
+  await menu(page, 'Clone', 'Read <- TR');
+  await cloneDone(page);
+  assert.equal(await page.title(), '*Untitled - PW-R455NORD [simulated transceiver]');
+  cli('read', files.path('tool.qrb'), '--simulate', '--quiet');
+  assert.deepEqual(await save(page, 'read.qrb'), readFileSync(files.path('tool.qrb')));
+
+  await page.locator('#ch-2').dblclick();
+  await page.fill('#em-frequency', '118,025');
+  await page.fill('#em-name', 'Ørsta');
+  await page.getByRole('button', { name: 'OK' }).click();
+  const edited = (await rows(page))[1];
+  assert.deepEqual([edited[2], edited[3]], ['118.025', 'ORSTA']);
+  assert.match(await page.textContent('#status'), /ORSTA/);
+  await page.keyboard.press('Control+z');
+  assert.deepEqual((await rows(page))[1].slice(2, 4), ['', '']);
+  await menu(page, 'Edit', 'Redo');
+  assert.deepEqual((await rows(page))[1].slice(2, 4), ['118.025', 'ORSTA']);
+  await save(page, 'edited.qrb');
+  assert.equal(cli('check', files.path('edited.qrb')).trim(), 'OK');
+  assert.match(cli('show', files.path('edited.qrb')), /^02 +118\.025 +118\.0250 +ORSTA$/m);
+});
+
+test('opens a file, and a file of another kind gets the desktop program\'s message', async () => {
+  const page = await openPage(browser);
+  cli('read', files.path('open.qrb'), '--simulate', '--quiet');
+  for (const [name, message] of [['open.qrb', ''], ['page_test.mjs', /Unexpected file format/]]) {
+    const chooser = page.waitForEvent('filechooser');
+    await menu(page, 'File', 'Open...');
+    await (await chooser).setFiles(name === 'open.qrb' ? files.path(name) : new URL(name, import.meta.url).pathname);
+    if (message) {
+      await page.waitForSelector('#notice[open]');
+      assert.match(await page.textContent('#notice-text'), message);
+      await page.getByRole('button', { name: 'OK' }).click();
+    } else {
+      await page.waitForFunction(() => document.title.startsWith('open.qrb - '));
+    }
+  }
+  assert.equal(await page.title(), 'open.qrb - PW-R455NORD');
+});
+
+test('reads, writes and asks the transceiver through Web Serial, and names a missing one', async () => {
+  const cable = await simulatedCable();
+  try {
+    const page = await openPage(browser, { serial: cable });
+    await menu(page, 'Clone', 'Read <- TR');
+    await cloneDone(page);
+    assert.equal(await page.title(), '*Untitled - PW-R455NORD');
+    cli('read', files.path('serial.qrb'), '--simulate', '--quiet');
+    assert.deepEqual(await save(page, 'serial-read.qrb'), readFileSync(files.path('serial.qrb')));
+    await menu(page, 'Clone', 'Information...');
+    await page.waitForSelector('#information[open]');
+    assert.equal(await page.inputValue('#information-model'), 'VX-R455NORD');
+    await page.getByRole('button', { name: 'OK' }).click();
+    await cloneDone(page);
+    await menu(page, 'Clone', 'Write -> TR');
+    for (const box of ['#question', '#notice']) {
+      await page.waitForSelector(`${box}[open]`);
+      await page.locator(`${box}[open]`).getByRole('button', { name: 'OK' }).click();
+    }
+    await cloneDone(page);
+    assert.match(await page.textContent('#notice-text'), /succeeded|complete/i);
+  } finally {
+    cable.stop();
+  }
+  const silent = await simulatedCable('no-cable');
+  try {
+    const page = await openPage(browser, { serial: silent });
+    await menu(page, 'Clone', 'Read <- TR');
+    await page.waitForSelector('#notice[open]');
+    assert.notEqual(await page.textContent('#notice-text'), '');
+    await page.getByRole('button', { name: 'OK' }).click();
+    await cloneDone(page);
+    assert.equal(await page.title(), 'Untitled - PW-R455NORD');
+  } finally {
+    silent.stop();
+  }
+});

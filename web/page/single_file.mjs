@@ -1,0 +1,13 @@
+// Puts the page, its style and its scripts into one HTML file that works opened from the disk.
+//   node single_file.mjs DIST   (reads DIST/index.html and what it names, writes DIST/pwr455.html)
+import { readFileSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+
+const dist = process.argv[2];
+const read = name => readFileSync(join(dist, name), 'utf8');
+// A script's text may not end the element that holds it.
+const inline = text => text.replace(/<\/(script)/gi, '<\\/$1');
+const page = read('index.html')
+  .replace(/<link rel="stylesheet" href="([^"]+)">/g, (_, css) => `<style>\n${read(css)}</style>`)
+  .replace(/<script src="([^"]+)"><\/script>/g, (_, js) => `<script>\n${inline(read(js))}\n</script>`);
+writeFileSync(join(dist, 'pwr455.html'), page);
