@@ -68,8 +68,8 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckDevices() const
         findings.push_back(Finding(Level::Ok, Text(IDS_DOCTOR_DEVICE, {d.path}) +
                                                   (joined.empty() ? "" : ": " + joined)));
     }
-    const std::vector<CDoctorFinding> problems = JudgeProblemDevices(
-        m_problemDevices ? *m_problemDevices : FindProblemDevices());
+    const std::vector<CDoctorFinding> problems =
+        JudgeProblemDevices(m_problemDevices ? *m_problemDevices : FindProblemDevices());
     // A cable that got no port explains why there is none.
     if (findings.empty() && problems.empty())
         findings.push_back(NoDevicesFound());
@@ -96,8 +96,9 @@ struct SChipMaker {
     const char* chip;
     const char* site; // nullptr: the fix has words of its own
 };
+constexpr const char* kProlific = "067b";
 const SChipMaker kChipMakers[] = {
-    {"067b", "Prolific PL2303", "prolific.com.tw"},
+    {kProlific, "Prolific PL2303", "prolific.com.tw"},
     {"1a86", "CH340", nullptr},
     {"0403", "FTDI", "ftdichip.com"},
     {"10c4", "CP210x", "silabs.com"},
@@ -122,13 +123,13 @@ std::string CConnectionDoctor::DriverFix(const std::string& vendor, const std::s
         return std::string();
     if (!chip->site)
         return Text(IDS_DOCTOR_FIX_CH340);
-    if (vendor == kChipMakers[0].vendor && product == kProlificOld)
+    if (vendor == kProlific && product == kProlificOld)
         return Text(IDS_DOCTOR_FIX_PROLIFIC_OLD);
     return Text(IDS_DOCTOR_FIX_MAKER_DRIVER, {chip->chip, chip->site});
 }
 
-std::vector<CDoctorFinding> CConnectionDoctor::JudgeProblemDevices(
-    const std::vector<CProblemDevice>& devices)
+std::vector<CDoctorFinding>
+CConnectionDoctor::JudgeProblemDevices(const std::vector<CProblemDevice>& devices)
 {
     std::vector<CDoctorFinding> findings;
     for (const CProblemDevice& d : devices) {
@@ -142,14 +143,14 @@ std::vector<CDoctorFinding> CConnectionDoctor::JudgeProblemDevices(
         const auto meaning = std::find_if(std::begin(kProblemCodes), std::end(kProblemCodes),
                                           [&d](const auto& code) { return code.first == d.code; });
         const std::string code = std::to_string(d.code);
-        std::string fix = d.code == kCodeDisabled ? Text(IDS_DOCTOR_FIX_ENABLE)
-                                                  : DriverFix(d.vendor, d.product);
-        findings.push_back(Finding(
-            Level::Problem,
-            meaning == std::end(kProblemCodes)
-                ? Text(IDS_DOCTOR_PROBLEM_DEVICE_CODE, {name, code})
-                : Text(IDS_DOCTOR_PROBLEM_DEVICE, {name, code, LoadResString(meaning->second)}),
-            fix.empty() ? Text(IDS_DOCTOR_FIX_REINSTALL) : fix));
+        const std::string fix = d.code == kCodeDisabled ? Text(IDS_DOCTOR_FIX_ENABLE)
+                                                        : DriverFix(d.vendor, d.product);
+        findings.push_back(Finding(Level::Problem,
+                                   meaning == std::end(kProblemCodes)
+                                       ? Text(IDS_DOCTOR_PROBLEM_DEVICE_CODE, {name, code})
+                                       : Text(IDS_DOCTOR_PROBLEM_DEVICE,
+                                              {name, code, LoadResString(meaning->second)}),
+                                   fix.empty() ? Text(IDS_DOCTOR_FIX_REINSTALL) : fix));
     }
     return findings;
 }

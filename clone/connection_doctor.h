@@ -94,8 +94,8 @@ public:
 
     // A finding for each device that is a serial cable with a problem: what is wrong and, by
     // its chip, what fixes it.
-    static std::vector<CDoctorFinding> JudgeProblemDevices(
-        const std::vector<CProblemDevice>& devices);
+    static std::vector<CDoctorFinding>
+    JudgeProblemDevices(const std::vector<CProblemDevice>& devices);
     // What makes a cable of this chip work when its driver fails (the maker's driver, or the
     // version known to work), by its USB ids; "" for a chip not known here.
     static std::string DriverFix(const std::string& vendor, const std::string& product);

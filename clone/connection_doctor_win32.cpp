@@ -253,7 +253,8 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckHolders(const std::string& p
     const auto device = std::find_if(devices.begin(), devices.end(), [&port](const auto& d) {
         return Utf8ToWide(d.path) == DosName(port);
     });
-    const std::string fix = device == devices.end() ? "" : DriverFix(device->vendor, device->product);
+    const std::string fix = device == devices.end() ? ""
+                                                    : DriverFix(device->vendor, device->product);
     return {Finding(Level::Problem,
                     Text(IDS_DOCTOR_LINE_REFUSED,
                          {port, DescribeSystemError(static_cast<unsigned long>(error))}),
