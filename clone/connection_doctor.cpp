@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <utility>
 
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
@@ -117,8 +119,90 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckDevices() const
         findings.push_back(Finding(Level::Ok, Text(IDS_DOCTOR_DEVICE, {d.path}) +
                                                   (joined.empty() ? "" : ": " + joined)));
     }
-    if (findings.empty())
+    const std::vector<CDoctorFinding> problems =
+        JudgeProblemDevices(m_problemDevices ? *m_problemDevices : FindProblemDevices());
+    // A cable that got no port explains why there is none.
+    if (findings.empty() && problems.empty())
         findings.push_back(NoDevicesFound());
+    findings.insert(findings.end(), problems.begin(), problems.end());
+    return findings;
+}
+
+namespace {
+
+// What the Device Manager's problem codes mean, for those a cable is seen with.
+const std::pair<unsigned, unsigned> kProblemCodes[] = {
+    {1, IDS_DOCTOR_CODE_1},   {10, IDS_DOCTOR_CODE_10}, {18, IDS_DOCTOR_CODE_18},
+    {22, IDS_DOCTOR_CODE_22}, {28, IDS_DOCTOR_CODE_28}, {31, IDS_DOCTOR_CODE_31},
+    {39, IDS_DOCTOR_CODE_39}, {43, IDS_DOCTOR_CODE_43}, {48, IDS_DOCTOR_CODE_48},
+    {52, IDS_DOCTOR_CODE_52},
+};
+constexpr unsigned kCodeDisabled = 22;
+// Not there (24) or unplugged (45): nothing to fix while the cable is away.
+constexpr unsigned kCodesAbsent[] = {24, 45};
+
+// USB serial chips by vendor id, with the maker's driver where that is the fix.
+struct SChipMaker {
+    const char* vendor;
+    const char* chip;
+    const char* site; // nullptr: the fix has words of its own
+};
+constexpr const char* kProlific = "067b";
+const SChipMaker kChipMakers[] = {
+    {kProlific, "Prolific PL2303", "prolific.com.tw"},
+    {"1a86", "CH340", nullptr},
+    {"0403", "FTDI", "ftdichip.com"},
+    {"10c4", "CP210x", "silabs.com"},
+};
+// Prolific's PL2303 chips made before 2012, and their copies, all answer with this product id.
+constexpr const char* kProlificOld = "2303";
+
+const SChipMaker* FindChip(const std::string& vendor)
+{
+    for (const SChipMaker& maker : kChipMakers)
+        if (vendor == maker.vendor)
+            return &maker;
+    return nullptr;
+}
+
+} // namespace
+
+std::string CConnectionDoctor::DriverFix(const std::string& vendor, const std::string& product)
+{
+    const SChipMaker* chip = FindChip(vendor);
+    if (!chip)
+        return std::string();
+    if (!chip->site)
+        return Text(IDS_DOCTOR_FIX_CH340);
+    if (vendor == kProlific && product == kProlificOld)
+        return Text(IDS_DOCTOR_FIX_PROLIFIC_OLD);
+    return Text(IDS_DOCTOR_FIX_MAKER_DRIVER, {chip->chip, chip->site});
+}
+
+std::vector<CDoctorFinding>
+CConnectionDoctor::JudgeProblemDevices(const std::vector<CProblemDevice>& devices)
+{
+    std::vector<CDoctorFinding> findings;
+    for (const CProblemDevice& d : devices) {
+        const bool absent = std::find(std::begin(kCodesAbsent), std::end(kCodesAbsent), d.code) !=
+                            std::end(kCodesAbsent);
+        // A USB device of another kind without its driver is no concern here.
+        if (d.code == 0 || absent || (!d.port && !FindChip(d.vendor)))
+            continue;
+        const std::string name = JoinNonEmpty(
+            {d.name, d.vendor.empty() ? "" : Text(IDS_DOCTOR_USB_ID, {d.vendor, d.product})}, ", ");
+        const auto meaning = std::find_if(std::begin(kProblemCodes), std::end(kProblemCodes),
+                                          [&d](const auto& code) { return code.first == d.code; });
+        const std::string code = std::to_string(d.code);
+        const std::string fix = d.code == kCodeDisabled ? Text(IDS_DOCTOR_FIX_ENABLE)
+                                                        : DriverFix(d.vendor, d.product);
+        findings.push_back(Finding(Level::Problem,
+                                   meaning == std::end(kProblemCodes)
+                                       ? Text(IDS_DOCTOR_PROBLEM_DEVICE_CODE, {name, code})
+                                       : Text(IDS_DOCTOR_PROBLEM_DEVICE,
+                                              {name, code, LoadResString(meaning->second)}),
+                                   fix.empty() ? Text(IDS_DOCTOR_FIX_REINSTALL) : fix));
+    }
     return findings;
 }
 

@@ -14,6 +14,7 @@
 // system.
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,16 @@ struct CCableChip {
     bool braille; // brltty's rules take it for a Braille display's
 };
 
+// A USB serial cable the system has but cannot use, so that it gets no port (Windows: a device
+// the Device Manager shows with a problem code).
+struct CProblemDevice {
+    std::string name;    // the Device Manager's name for it
+    std::string vendor;  // USB vendor and product ids, 4 hex digits each, lower case ("" when
+    std::string product; // unknown)
+    unsigned code = 0;   // the problem code: 10 for "Code 10"
+    bool port = false;   // filed under Ports (COM & LPT); otherwise a USB device with no driver
+};
+
 class CConnectionDoctor {
 public:
     // The chips of cloning cables, each pair of ids once, grouped by name.
@@ -76,6 +87,12 @@ public:
     // natural order, with what /sys knows of each.
     std::vector<CSerialDevice> FindSerialDevices() const;
 
+    // The cables the system has but cannot use; none where the system does not tell.
+    std::vector<CProblemDevice> FindProblemDevices() const;
+    // `devices` stand for what FindProblemDevices would find (tests).
+    void UseProblemDevices(std::vector<CProblemDevice> devices) { m_problemDevices = devices; }
+
+    // The serial devices, then the cables that got no port with their fixes.
     std::vector<CDoctorFinding> CheckDevices() const;
     std::vector<CDoctorFinding> CheckPort(const std::string& port) const;
     std::vector<CDoctorFinding> CheckHolders(const std::string& port) const;
@@ -93,6 +110,14 @@ public:
     static CDoctorFinding RunInformation(CCloneHost& host, CCloneClock& clock,
                                          const std::string& port, bool* answered);
 
+    // A finding for each device that is a serial cable with a problem: what is wrong and, by
+    // its chip, what fixes it.
+    static std::vector<CDoctorFinding>
+    JudgeProblemDevices(const std::vector<CProblemDevice>& devices);
+    // What makes a cable of this chip work when its driver fails (the maker's driver, or the
+    // version known to work), by its USB ids; "" for a chip not known here.
+    static std::string DriverFix(const std::string& vendor, const std::string& product);
+
     // Findings as text, one line each with its level, the fix on the next line.
     static std::string Format(const std::vector<CDoctorFinding>& findings);
     static std::string LevelWord(CDoctorFinding::Level level);
@@ -109,4 +134,5 @@ private:
 
     std::string m_root;
     CDoctorUser m_user;
+    std::optional<std::vector<CProblemDevice>> m_problemDevices;
 };

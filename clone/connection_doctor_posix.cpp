@@ -416,6 +416,12 @@ CDoctorFinding CConnectionDoctor::NoDevicesFound()
     return Finding(Level::Problem, Text(IDS_DOCTOR_NO_DEVICES), Text(IDS_DOCTOR_NO_DEVICES_FIX));
 }
 
+// A cable whose driver fails shows in the kernel's log, not as a device state to be read here.
+std::vector<CProblemDevice> CConnectionDoctor::FindProblemDevices() const
+{
+    return {};
+}
+
 std::vector<CDoctorFinding> CConnectionDoctor::CheckPort(const std::string& port) const
 {
     struct stat st = {};

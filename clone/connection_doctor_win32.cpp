@@ -6,20 +6,25 @@
 // Before every other Windows header, which rely on its definitions.
 #include <windows.h>
 
+#include <cfgmgr32.h>
 #include <devguid.h>
 #include <initguid.h>
 #include <setupapi.h>
 
+#include "clone/comm_port_os.h"
 #include "platform/utf16_win32.h"
 #include "res/resource_ids.h"
 
 // Windows lists its serial ports in the registry and names them COM1, COM2, ...; whether a
 // port is held shows when it is opened. The system's root folder does not apply here, and
-// there are no groups to join and no packages known to grab a cable.
+// there are no groups to join and no packages known to grab a cable. A cable whose driver
+// fails gets no port at all: the device manager has it with a problem code.
 
 namespace {
 
 using Level = CDoctorFinding::Level;
+
+constexpr unsigned kCloneBaud = 9600; // the clone run's line speed
 
 // "COM7" of "COM7", "COM7:" and "\\.\COM7".
 std::wstring DosName(const std::string& port)
@@ -132,7 +137,6 @@ void DescribePorts(std::vector<CSerialDevice>& ports)
     ::SetupDiDestroyDeviceInfoList(devices);
 }
 
-// Opens the port as the clone run does; the system's error code, 0 when it opened.
 // The system's error of opening the port, 0 when it opens; `serial` (when given) tells whether
 // what opened is a serial port.
 DWORD TryOpen(const std::string& port, bool* serial = nullptr)
@@ -176,6 +180,40 @@ std::vector<CSerialDevice> CConnectionDoctor::FindSerialDevices() const
     return devices;
 }
 
+// Every device there under Ports (COM & LPT), and every USB device, whose driver has a problem.
+std::vector<CProblemDevice> CConnectionDoctor::FindProblemDevices() const
+{
+    std::vector<CProblemDevice> found;
+    const HDEVINFO devices = ::SetupDiGetClassDevsW(nullptr, nullptr, nullptr,
+                                                    DIGCF_ALLCLASSES | DIGCF_PRESENT);
+    if (devices == INVALID_HANDLE_VALUE)
+        return found;
+    SP_DEVINFO_DATA device = {};
+    device.cbSize = sizeof device;
+    for (DWORD index = 0; ::SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
+        ULONG status = 0, problem = 0;
+        if (::CM_Get_DevNode_Status(&status, &problem, device.DevInst, 0) != CR_SUCCESS ||
+            !(status & DN_HAS_PROBLEM) || problem == 0)
+            continue;
+        const std::wstring hardware = DeviceProperty(devices, device, SPDRP_HARDWAREID);
+        const bool port = ::IsEqualGUID(device.ClassGuid, GUID_DEVCLASS_PORTS) != 0;
+        if (!port && hardware.compare(0, 4, L"USB\\") != 0)
+            continue;
+        CProblemDevice d;
+        std::wstring name = DeviceProperty(devices, device, SPDRP_FRIENDLYNAME);
+        if (name.empty())
+            name = DeviceProperty(devices, device, SPDRP_DEVICEDESC);
+        d.name = WideToUtf8(name.empty() ? hardware : name);
+        d.vendor = HexAfter(hardware, L"VID_");
+        d.product = d.vendor.empty() ? std::string() : HexAfter(hardware, L"PID_");
+        d.code = problem;
+        d.port = port;
+        found.push_back(d);
+    }
+    ::SetupDiDestroyDeviceInfoList(devices);
+    return found;
+}
+
 CDoctorFinding CConnectionDoctor::NoDevicesFound()
 {
     return Finding(Level::Problem, Text(IDS_DOCTOR_NO_COM_PORTS),
@@ -192,15 +230,35 @@ std::vector<CDoctorFinding> CConnectionDoctor::CheckPort(const std::string& port
 
 std::vector<CDoctorFinding> CConnectionDoctor::CheckHolders(const std::string& port) const
 {
-    const DWORD error = TryOpen(port);
-    if (error == 0)
-        return {Finding(Level::Ok, Text(IDS_DOCTOR_NOT_HELD, {port}))};
+    int error = 0;
+    const int handle = OpenSerialDevice(port, error);
     // The port is opened without sharing: a holder makes every other open fail this way.
-    if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION)
+    if (handle < 0 && (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION))
         return {Finding(Level::Problem, Text(IDS_DOCTOR_HELD_BY_OTHER, {port}),
                         Text(IDS_DOCTOR_HELD_BY_OTHER_FIX))};
-    return {Finding(Level::Problem, Text(IDS_DOCTOR_PORT_FAILS, {port, DescribeSystemError(error)}),
-                    Text(IDS_DOCTOR_PORT_FAILS_FIX))};
+    if (handle < 0)
+        return {Finding(Level::Problem,
+                        Text(IDS_DOCTOR_PORT_FAILS,
+                             {port, DescribeSystemError(static_cast<unsigned long>(error))}),
+                        Text(IDS_DOCTOR_PORT_FAILS_FIX))};
+    // Some drivers open the port and then refuse the line settings the clone run makes.
+    const std::shared_ptr<CSerialLine> line = GetSerialLine(handle);
+    const bool set = ConfigureSerialLine(handle, kCloneBaud, error);
+    if (line)
+        SetSerialLine(handle, *line);
+    CloseSerialDevice(handle);
+    if (set)
+        return {Finding(Level::Ok, Text(IDS_DOCTOR_NOT_HELD, {port}))};
+    const std::vector<CSerialDevice> devices = FindSerialDevices();
+    const auto device = std::find_if(devices.begin(), devices.end(), [&port](const auto& d) {
+        return Utf8ToWide(d.path) == DosName(port);
+    });
+    const std::string fix = device == devices.end() ? ""
+                                                    : DriverFix(device->vendor, device->product);
+    return {Finding(Level::Problem,
+                    Text(IDS_DOCTOR_LINE_REFUSED,
+                         {port, DescribeSystemError(static_cast<unsigned long>(error))}),
+                    fix.empty() ? Text(IDS_DOCTOR_FIX_REINSTALL) : fix)};
 }
 
 std::vector<CDoctorFinding> CConnectionDoctor::CheckGrabbers(const std::string& /*port*/) const

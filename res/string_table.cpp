@@ -514,6 +514,30 @@ constexpr CStringEntry kStrings[] = {
     {IDS_DOCTOR_PORT_FAILS, N_("Port %1 exists but cannot be opened: %2.")},
     {IDS_DOCTOR_PORT_FAILS_FIX, N_("Unplug the cable and plug it in again; the Device Manager shows whether Windows has a driver for it.")},
     {IDS_CLI_SIM_NEEDS_LINUX, N_("pwr455-cli %1: the simulated transceiver needs a pseudo-terminal, which only Linux has")},
+    // TRANSLATORS: %1 is the device's name and USB id, %2 the Device Manager's problem code, %3 what the code means.
+    {IDS_DOCTOR_PROBLEM_DEVICE, N_("The Device Manager shows %1 with Code %2 (%3): it gets no COM port.")},
+    {IDS_DOCTOR_PROBLEM_DEVICE_CODE, N_("The Device Manager shows %1 with Code %2: it gets no COM port.")},
+    // TRANSLATORS: What a problem code of the Device Manager means, in the words Windows uses for it in your language.
+    {IDS_DOCTOR_CODE_1, N_("the device is not configured correctly")},
+    {IDS_DOCTOR_CODE_10, N_("the device cannot start")},
+    {IDS_DOCTOR_CODE_18, N_("its driver must be installed again")},
+    {IDS_DOCTOR_CODE_22, N_("the device is disabled")},
+    {IDS_DOCTOR_CODE_28, N_("no driver is installed for it")},
+    {IDS_DOCTOR_CODE_31, N_("Windows cannot load its driver")},
+    {IDS_DOCTOR_CODE_39, N_("its driver is damaged or missing")},
+    {IDS_DOCTOR_CODE_43, N_("Windows stopped it because it reported problems")},
+    {IDS_DOCTOR_CODE_48, N_("its driver is blocked because of known problems")},
+    {IDS_DOCTOR_CODE_52, N_("Windows cannot verify its driver's signature")},
+    // TRANSLATORS: Keep "PL2303HXA PHASED OUT SINCE 2012" as it is: it is what the Device Manager shows. Update driver, Browse my computer for drivers and Let me pick are the Device Manager's own words: use your Windows' words.
+    {IDS_DOCTOR_FIX_PROLIFIC_OLD, N_("Windows' current Prolific driver refuses PL2303 chips made before 2012 and copies of them (\"PL2303HXA PHASED OUT SINCE 2012\"). Install Prolific's older driver 3.3.2.102 and choose it in the Device Manager (Update driver, Browse my computer for drivers, Let me pick), or use a cable with another chip.")},
+    // TRANSLATORS: Keep "can't set com-state" as it is: it is the error other programs show.
+    {IDS_DOCTOR_FIX_CH340, N_("Install version 3.5.2019.1 of the CH340 driver from the chip's maker (WCH) and choose it in the Device Manager; version 3.8 and some others cannot set the line (\"can't set com-state\").")},
+    // TRANSLATORS: %1 is a chip (FTDI, CP210x), %2 its maker's web site.
+    {IDS_DOCTOR_FIX_MAKER_DRIVER, N_("Install the %1 chip's own driver from %2, then unplug the cable and plug it in again.")},
+    {IDS_DOCTOR_FIX_REINSTALL, N_("In the Device Manager, uninstall the device together with its driver, unplug the cable and plug it in again so that Windows installs the driver anew; if that fails, install the driver of the cable's maker.")},
+    {IDS_DOCTOR_FIX_ENABLE, N_("In the Device Manager, right-click the device and choose Enable device.")},
+    // TRANSLATORS: %2 is the system's error message.
+    {IDS_DOCTOR_LINE_REFUSED, N_("Port %1 opens, but its driver refuses the line settings (9600 baud, 8 data bits, no parity): %2.")},
     {IDS_CHIRP_SKIP_MODE, N_("mode other than AM")},
     {IDS_CHIRP_SKIP_DUPLEX, N_("transmit offset or split")},
     {IDS_CHIRP_SKIP_LOCATION, N_("Location is not a channel from 1 to 20")},

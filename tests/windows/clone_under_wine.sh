@@ -2,7 +2,7 @@
 # The Windows tool under Wine, through its Win32 serial code, against the Linux tool's simulated
 # transceiver on a pseudo-terminal that Wine maps to COM7: the same files, texts and exit statuses
 # as on Linux; the same card PDF; a non-ASCII file name; Ctrl-C in a read; a line that hangs up
-# in a read; the four languages as on Linux.
+# in a read; the four languages as on Linux; the connection check.
 # Usage: clone_under_wine.sh WINE_RUN WINEPREFIX LINUX_CLI WINDOWS_CLI LOCALE_DIR
 set -u
 wine_run=$1 prefix=$2 linux=$3 windows=$4 locale=$5
@@ -34,6 +34,11 @@ expect() { # STATUS OUTPUT COMMAND...
 "$linux" exec -i original.qrb -o changed.qrb "COMMON.CLONE_COMMENT=WRITTEN BACK" >/dev/null
 start_sim --image original.qrb
 expect 0 $'Model: VX-R455NORD\nComment: WINE TEST       ' info --port COM7 --quiet
+# The connection check through the Device Manager's lists, which under Wine hold no cable with a
+# problem code: it runs to the transceiver's answer, and the port's driver takes the line settings.
+got=$(win doctor --port COM7); s=$?
+[ "$s" = 0 ] && [[ $got == *"Port COM7 exists."* ]] && [[ $got != *"Device Manager shows"* ]] &&
+  [[ $got != *"refuses the line settings"* ]] || fail "doctor gave $s: $got"
 expect 0 $'Now reading <- TR\nCloning completed.' read windows.qrb --port COM7 --quiet
 "$linux" read linux.qrb --port "$(head -n1 sim.out)" --quiet >/dev/null
 cmp -s linux.qrb windows.qrb && cmp -s original.qrb windows.qrb || fail "read gave another file"

@@ -1,0 +1,70 @@
+// What the connection check makes of the cables a system has but cannot use, fed to it as the
+// Windows Device Manager would list them.
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "clone/connection_doctor.h"
+
+namespace {
+
+const CProblemDevice kProlificCode10{"Prolific USB-to-Serial Comm Port", "067b", "2303", 10, true};
+
+TEST(ConnectionDoctorProblemDevicesTest, EachCableIsNamedWithWhatFixesItsChip)
+{
+    const struct {
+        CProblemDevice device;
+        const char* text; // nullptr: not reported
+        const char* fixStart;
+    } cases[] = {
+        {kProlificCode10,
+         "The Device Manager shows Prolific USB-to-Serial Comm Port, USB 067b:2303 with Code 10 (the "
+         "device cannot start): it gets no COM port.",
+         "Windows' current Prolific driver refuses PL2303 chips made before 2012"},
+        {{"USB-SERIAL CH340", "1a86", "7523", 28, true},
+         "The Device Manager shows USB-SERIAL CH340, USB 1a86:7523 with Code 28 (no driver is "
+         "installed for it): it gets no COM port.",
+         "Install version 3.5.2019.1 of the CH340 driver"},
+        // A chip of another maker's without its driver is filed as a USB device, not a port.
+        {{"FT232R USB UART", "0403", "6001", 28, false}, "",
+         "Install the FTDI chip's own driver from ftdichip.com"},
+        {{"CP2102 USB to UART Bridge", "10c4", "ea60", 43, true}, "",
+         "Install the CP210x chip's own driver from silabs.com"},
+        {{"Prolific PL2303GT", "067b", "23c3", 31, true}, "",
+         "Install the Prolific PL2303 chip's own driver from prolific.com.tw"},
+        {{"USB-SERIAL CH340", "1a86", "7523", 22, true}, "", "In the Device Manager, right-click"},
+        {{"Standard Serial over Bluetooth link", "", "", 99, true},
+         "The Device Manager shows Standard Serial over Bluetooth link with Code 99: it gets no "
+         "COM port.",
+         "In the Device Manager, uninstall the device"},
+        {{"USB Video Device", "046d", "0825", 28, false}, nullptr, ""},
+        {{"USB-SERIAL CH340", "1a86", "7523", 45, true}, nullptr, ""}, // unplugged
+        {{"USB-SERIAL CH340", "1a86", "7523", 0, true}, nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.device.name + " code " + std::to_string(c.device.code));
+        const auto found = CConnectionDoctor::JudgeProblemDevices({c.device});
+        ASSERT_EQ(found.size(), c.text ? 1u : 0u);
+        if (!c.text)
+            continue;
+        EXPECT_EQ(found[0].level, CDoctorFinding::Level::Problem);
+        if (*c.text) {
+            EXPECT_EQ(found[0].text, c.text);
+        }
+        EXPECT_EQ(found[0].fix.rfind(c.fixStart, 0), 0u) << found[0].fix;
+    }
+}
+
+TEST(ConnectionDoctorProblemDevicesTest, ACableWithoutAPortIsWhatTheDeviceCheckEndsWith)
+{
+    CConnectionDoctor doctor("/nowhere-at-all", CDoctorUser{});
+    doctor.UseProblemDevices({kProlificCode10});
+    const std::vector<CDoctorFinding> found = doctor.CheckDevices();
+    EXPECT_EQ(found.back().text, CConnectionDoctor::JudgeProblemDevices({kProlificCode10})[0].text);
+    // It stands in for "no port found": it tells why.
+    EXPECT_TRUE(std::none_of(found.begin(), found.end(),
+                             [](const auto& f) { return f.text.rfind("No ", 0) == 0; }));
+}
+
+} // namespace
