@@ -569,6 +569,11 @@ constexpr CStringEntry kStrings[] = {
     {IDS_CLI_FIND_CANNOT_BIND, N_("pwr455-cli ports: COM%1 could not be bound: %2")},
     {IDS_CLI_FIND_OPTIONS, N_("pwr455-cli %1: --bind and --info go with --find")},
     {IDS_CONNECTION_DEVICE, N_("Port checked: device %1 (not bound to a COM port)")},
+    // TRANSLATORS: The browser edition, in a browser without serial ports (Web Serial).
+    {IDS_WEB_NO_SERIAL, N_("This browser cannot reach serial ports: use Chrome, Edge or Opera on a computer, or the program for Windows or Linux. Everything but the cable works here.")},
+    // TRANSLATORS: The buttons of the browser edition's question before unsaved changes are dropped.
+    {IDS_WEB_YES, N_("Yes")},
+    {IDS_WEB_NO, N_("No")},
     // TRANSLATORS: The status bar prompt, a line break, then the short toolbar tooltip.
     {ID_EDIT_MEMORY, N_("Edit Memory\nEdit Memory")},
     // TRANSLATORS: The status bar prompt, a line break, then the short toolbar tooltip.

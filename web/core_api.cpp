@@ -2,6 +2,7 @@
 // (the clone commands asynchronously: they wait with the browser's event loop running). Texts
 // cross as UTF-8; a text returned stays valid until the next call that returns one.
 
+#include <cstdlib>
 #include <string>
 
 #include <emscripten.h>
@@ -38,9 +39,33 @@ const unsigned kColumnHeadings[kChannelRowCells] = {
     IDS_CLI_COLUMN_NAME,       IDS_CLI_COLUMN_TX_INHIBIT, IDS_CLI_COLUMN_LOCKOUT,
     IDS_LIST_COLUMN_SPARE};
 
+// clang-format off
+// The chosen language's text for `english` (a new UTF-8 text the caller frees), or none.
+EM_JS(char*, PageTranslate, (const char* english), {
+    const text = Module.translate(UTF8ToString(english));
+    return text ? allocateUTF8(text) : 0;
+});
+// clang-format on
+
+std::string TranslateForPage(const char* english)
+{
+    char* text = PageTranslate(english);
+    if (!text)
+        return english;
+    std::string translated(text);
+    std::free(text);
+    return translated;
+}
+
 } // namespace
 
 extern "C" {
+
+// From now on the core's texts are the page's chosen language's (Module.translate).
+EMSCRIPTEN_KEEPALIVE void pwr_use_page_language()
+{
+    SetResTranslator(TranslateForPage);
+}
 
 EMSCRIPTEN_KEEPALIVE const char* pwr_text(unsigned id)
 {

@@ -3,6 +3,7 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
+import { readCatalog } from '../../web/page/catalogs.mjs';
 import { cli, cloneDone, launch, menu, openPage, rows, scratch, simulatedCable } from './page_harness.mjs';
 
 let browser;
@@ -97,4 +98,18 @@ test('reads, writes and asks the transceiver through Web Serial, and names a mis
   } finally {
     silent.stop();
   }
+});
+
+test('speaks the browser\'s language, Swedish here, from the desktop program\'s catalog', async () => {
+  const sv = readCatalog(readFileSync(new URL('../../po/sv.po', import.meta.url), 'utf8'));
+  const shown = label => sv[label].split('\t')[0].replace(/&(.)/g, '$1');
+  const page = await openPage(browser, { query: '?simulate', locale: 'sv-SE' });
+  assert.equal(await page.title(), `${sv.Untitled} - PW-R455NORD${sv[' [simulated transceiver]']}`);
+  assert.deepEqual(await page.$$eval('[role=columnheader]', h => h.slice(0, 4).map(e => e.textContent)),
+    ['CH', 'Prio', 'Frequency', 'Name'].map(h => sv[h] ?? h));
+  await menu(page, shown('&Clone'), shown('&Read <- TR'));
+  await cloneDone(page);
+  assert.equal(await page.textContent('#status'), sv[' Cloning completed.']);
+  await page.locator('#ch-1').dblclick();
+  assert.equal(await page.textContent('#edit-memory label span'), sv['Operating Frequency']);
 });

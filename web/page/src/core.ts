@@ -35,9 +35,12 @@ declare const createCore: (options: object) => Promise<CoreModule>;
 export class Core {
   private constructor(private readonly m: CoreModule) {}
 
-  // Loads the module; `host` and `serial` are the page's sides of the clone host and the ports.
-  static async load(host: unknown, serial: unknown): Promise<Core> {
-    return new Core(await createCore({ host, serial }));
+  // Loads the module; `host` and `serial` are the page's sides of the clone host and the ports,
+  // `translate` gives the core's texts in the page's language.
+  static async load(host: unknown, serial: unknown, translate: (english: string) => string | null): Promise<Core> {
+    const core = new Core(await createCore({ host, serial, translate }));
+    core.m.ccall('pwr_use_page_language', null, [], []);
+    return core;
   }
 
   text(id: number): string {

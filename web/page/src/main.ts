@@ -4,7 +4,7 @@
 import { CloneHost } from './clone_host';
 import { ChannelFields, Core } from './core';
 import { SerialPorts, describePort } from './serial_ports';
-import { menuLabel, tr } from './texts';
+import { chooseLanguage, chosenLanguage, kLanguages, menuLabel, startLanguage, tr, translateForCore } from './texts';
 
 const $ = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
 
@@ -20,6 +20,7 @@ interface Command {
   run: () => unknown;
   enabled?: () => boolean;
   key?: (e: KeyboardEvent) => boolean;
+  checked?: boolean; // one of a choice (a radio item)
 }
 
 const ctrl = (k: string) => (e: KeyboardEvent) => (e.ctrlKey || e.metaKey) && !e.shiftKey && e.key.toLowerCase() === k;
@@ -44,8 +45,8 @@ function draw(): void {
     line.setAttribute('role', 'row');
     line.id = `ch-${i + 1}`;
     line.setAttribute('aria-selected', String(i + 1 === selected));
-    line.addEventListener('click', () => { selected = i + 1; draw(); });
-    line.addEventListener('dblclick', () => { selected = i + 1; editMemory(); });
+    line.addEventListener('click', () => select(i + 1));
+    line.addEventListener('dblclick', () => { select(i + 1); editMemory(); });
     row.forEach(text => {
       const cell = document.createElement('span');
       cell.setAttribute('role', 'gridcell');
@@ -56,6 +57,15 @@ function draw(): void {
   });
   grid.setAttribute('aria-activedescendant', `ch-${selected}`);
   drawMenus();
+}
+
+// Moves the list's cursor; the rows stay as they are, so that a double click lands on one row.
+function select(ch: number): void {
+  selected = ch;
+  document.querySelectorAll('#channels [role=row][id]').forEach(row => {
+    row.setAttribute('aria-selected', String(row.id === `ch-${ch}`));
+  });
+  $('channels').setAttribute('aria-activedescendant', `ch-${ch}`);
 }
 
 // Edit Memory ---------------------------------------------------------------------------------
@@ -225,7 +235,8 @@ async function choosePort(): Promise<void> {
 function menus(): { label: string; items: (Command | null)[] }[] {
   const state = core.state();
   const portItems: Command[] = ports.list().map((p, i) => ({
-    label: `${describePort(p)}${i === port ? ' ✓' : ''}`,
+    label: describePort(p),
+    checked: i === port,
     run: () => { port = i; drawMenus(); },
   }));
   return [
@@ -240,6 +251,15 @@ function menus(): { label: string; items: (Command | null)[] }[] {
       { label: '&Redo\tCtrl+Y', run: () => { core.redo(); draw(); }, enabled: () => !!state.redo, key: ctrl('y') },
       null,
       { label: '&Edit Memory...\tEnter', run: editMemory },
+    ] },
+    { label: '&View', items: [
+      ...kLanguages.map(([code, name]): Command => ({
+        label: name,
+        checked: code === chosenLanguage(),
+        run: () => { chooseLanguage(code); drawMenus(); },
+      })),
+      null,
+      { label: 'Applies from the next start', run: () => {}, enabled: () => false },
     ] },
     { label: 'COM &Port', items: [...portItems, null, { label: 'Port &Settings...', run: choosePort,
       enabled: () => SerialPorts.supported() }] },
@@ -273,7 +293,9 @@ function drawMenus(): void {
       allCommands.push(item);
       const { text, shortcut } = menuLabel(item.label);
       const entry = document.createElement('button');
-      entry.setAttribute('role', 'menuitem');
+      entry.setAttribute('role', item.checked === undefined ? 'menuitem' : 'menuitemradio');
+      if (item.checked !== undefined)
+        entry.setAttribute('aria-checked', String(item.checked));
       entry.setAttribute('aria-label', text);
       entry.disabled = item.enabled ? !item.enabled() : false;
       entry.innerHTML = '<span></span><kbd></kbd>';
@@ -305,8 +327,7 @@ function onKey(e: KeyboardEvent): void {
     editMemory();
   } else if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
     e.preventDefault();
-    selected = Math.min(20, Math.max(1, selected + (e.key === 'ArrowDown' ? 1 : -1)));
-    draw();
+    select(Math.min(20, Math.max(1, selected + (e.key === 'ArrowDown' ? 1 : -1))));
   }
 }
 
@@ -318,7 +339,8 @@ async function start(): Promise<void> {
     question: $('question'),
     information: $('information'),
   });
-  core = await Core.load(host, ports.forCore());
+  startLanguage();
+  core = await Core.load(host, ports.forCore(), translateForCore);
   await ports.refresh();
   if (!SerialPorts.supported())
     $('no-serial').hidden = false;
