@@ -99,13 +99,15 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
 }
 
+root_codename() { sed -n 's/^VERSION_CODENAME=//p' "$root/etc/os-release" 2>/dev/null; }
+
 # Unpacks the kept system into the empty $root; fails when there is none or it is unfit.
 unpack_kept() {
   local tarball=$chroot_cache/$suite.tar
   [ -n "$(find "$tarball" -mmin -$((7 * 24 * 60)) 2>/dev/null)" ] || return 1
   tar -xf "$tarball" -C "$root" 2>/dev/null || return 1
   [ -x "$root/usr/bin/apt-get" ] &&
-    [ "$(. "$root/etc/os-release" && echo "${VERSION_CODENAME:-}")" = "$suite" ]
+    [ "$(root_codename)" = "$suite" ]
 }
 
 # The system brought up to date; fails when apt cannot do it.
@@ -127,7 +129,7 @@ make_root() {
   mkdir -p "$root" "$chroot_cache"
   chmod 0755 "$root" # apt downloads as its own user
   if [ -x "$root/usr/bin/apt-get" ]; then
-    [ "$(. "$root/etc/os-release" && echo "${VERSION_CODENAME:-}")" = "$suite" ] ||
+    [ "$(root_codename)" = "$suite" ] ||
       die "$root holds a system, but not Debian $suite"
     mount_all
     refresh_root || die "cannot bring the system in $root up to date"
