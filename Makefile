@@ -1,4 +1,4 @@
-# Thin wrapper around CMake and CTest. `make run` and `make test` work on a fresh Debian 12 machine.
+# Thin wrapper around CMake and CTest. `make run` and `make test` work on a fresh Debian 12 or 13 machine.
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD     ?= build
 ASAN      ?= build-asan

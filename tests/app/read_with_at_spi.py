@@ -32,19 +32,19 @@ with tempfile.TemporaryDirectory() as home:
         try:
             app = wait_for(lambda: [a for a in pyatspi.Registry.getDesktop(0)
                                     if a and a.name == "pwr455"])[0]
-            find = lambda role, root=app: pyatspi.findDescendant(
-                root, lambda o: o and o.getRoleName() == role)
+            find = lambda role, root=app: pyatspi.findDescendant(  # by role: names differ by release
+                root, lambda o: o and o.getRole() == getattr(pyatspi, "ROLE_" + role))
             if args:  # the box is whole when it shows: a reader reads it then, and no change
-                box = wait_for(lambda: find("alert"))
-                seen += [find("label", box).name, bool(find("icon", box))]
-                wait_for(lambda: find("push button", box)).queryAction().doAction(0)
+                box = wait_for(lambda: find("ALERT"))
+                seen += [find("LABEL", box).name, bool(find("ICON", box))]
+                wait_for(lambda: find("PUSH_BUTTON", box)).queryAction().doAction(0)
                 seen.append([h for h in heard if h[3]])
                 continue
-            table = wait_for(lambda: find("table")).queryTable()
+            table = wait_for(lambda: find("TABLE")).queryTable()
             row = [table.getAccessibleAt(0, c).name for c in range(table.nColumns)]
-            seen += [" ".join(filter(None, row)), find("table").name,
+            seen += [" ".join(filter(None, row)), find("TABLE").name,
                      [table.getColumnHeader(c).name for c in range(table.nColumns)],
-                     list(table.getSelectedRows()), find("status bar").name]
+                     list(table.getSelectedRows()), find("STATUS_BAR").name]
             if catalog:
                 continue
             paste = pyatspi.findDescendant(app, lambda o: o and o.name == "Paste Rows")
