@@ -1,7 +1,7 @@
 #pragma once
 
-// What the tests need of the system they run on, one file per system: the environment, special
-// files and the user's rights.
+// What the tests need of the system they run on, one file per system: the environment, files that
+// are no regular ones, and the user's rights.
 
 #include <optional>
 #include <string>
@@ -12,9 +12,9 @@
 void SetEnv(const std::string& name, const std::optional<std::string>& value);
 std::string SystemVariableName(const std::string& name);
 
-// A special file that nobody writes to: a new FIFO at `path`, or where the system has none
-// (Windows), its null device; "" when it cannot be made.
-std::string MakeSpecialFile(const std::string& path);
+// A file that is no regular one and that nobody writes to: a new FIFO at `path`, or where the
+// system has none (Windows), its null device; "" when it cannot be made.
+std::string MakeFifoOrNullDevice(const std::string& path);
 
 // A terminal that nobody types into, whose reads would wait for ever: a new pseudo-terminal, held
 // open until the process ends; on Windows the name of the first serial port. "" when there is

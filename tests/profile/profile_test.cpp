@@ -29,7 +29,7 @@ TEST(Profile, ReadsWhatItCanUseAndLeavesAnythingElseAloneWithOneWarning)
          "the profile '" + path + "' has lines that are not understood; they are left as they are"},
         {[&] { WriteFile(path, "[CommPort]\nPortNumber=3\n"); fs::resize_file(path, 50 << 20); }, 1,
          notUsed + "it is larger than 1 MiB" + defaults},
-        {[&] { MakeSpecialFile(path); }, 1, notUsed + "it is not a regular file" + defaults},
+        {[&] { MakeFifoOrNullDevice(path); }, 1, notUsed + "it is not a regular file" + defaults},
     };
     for (const auto& c : cases) {
         fs::remove(path);

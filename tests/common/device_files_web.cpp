@@ -1,8 +1,8 @@
 #include "tests/common/test_system.h"
 
-// The browser has no special files; under Node.js the suites see the machine's files, where the
+// The browser has no FIFOs or devices; under Node.js the suites see the machine's files, where the
 // null device is a device that nobody writes to or types into.
-std::string MakeSpecialFile(const std::string&)
+std::string MakeFifoOrNullDevice(const std::string&)
 {
     return "/dev/null";
 }

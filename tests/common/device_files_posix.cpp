@@ -5,7 +5,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-std::string MakeSpecialFile(const std::string& path)
+std::string MakeFifoOrNullDevice(const std::string& path)
 {
     return ::mkfifo(path.c_str(), 0600) == 0 ? path : "";
 }

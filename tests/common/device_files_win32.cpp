@@ -1,6 +1,6 @@
 #include "tests/common/test_system.h"
 
-std::string MakeSpecialFile(const std::string&)
+std::string MakeFifoOrNullDevice(const std::string&)
 {
     return "NUL";
 }
