@@ -1,7 +1,6 @@
 #include "web/web_document.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 
 #include "engine/engine_words.h"

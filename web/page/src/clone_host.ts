@@ -1,8 +1,6 @@
 // The page's side of the core's clone host (web/page_clone_host.cpp): the status bar, the
 // progress window with Cancel, message boxes, questions, the Information dialog and the tones.
 
-import { tr } from './texts';
-
 export interface PageParts {
   status: HTMLElement;
   progress: HTMLDialogElement;
@@ -15,8 +13,9 @@ function byId<T extends HTMLElement>(root: ParentNode, id: string): T {
   return root.querySelector(`#${id}`) as T;
 }
 
-// Shows `dialog` modal and resolves with the value of the button that closed it.
-function answer(dialog: HTMLDialogElement): Promise<string> {
+// Shows `dialog` modal and resolves with the value of the button that closed it ('cancel' for
+// Escape).
+export function answer(dialog: HTMLDialogElement): Promise<string> {
   return new Promise(resolve => {
     dialog.addEventListener('close', () => resolve(dialog.returnValue), { once: true });
     dialog.returnValue = 'cancel';
@@ -112,5 +111,3 @@ export class CloneHost {
     }
   }
 }
-
-export { tr };

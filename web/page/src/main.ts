@@ -1,14 +1,15 @@
 // The page: menus, the channel list and the dialogs, drawn from what the core says. What a
 // command does to the data is the core's; the page asks, draws and carries files.
 
-import { CloneHost } from './clone_host';
-import { ChannelFields, Core } from './core';
+import { answer, CloneHost } from './clone_host';
+import { ChannelFields, ChannelListState, Core } from './core';
 import { SerialPorts, describePort } from './serial_ports';
 import { chooseLanguage, chosenLanguage, kLanguages, menuLabel, startLanguage, tr, translateForCore } from './texts';
 
 const $ = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
 
 let core: Core;
+let host: CloneHost;
 let selected = 1; // the channel the list's cursor is on
 let fileHandle: FileSystemFileHandle | null = null;
 let port = 0; // the port the clone commands use: webserial:port
@@ -56,7 +57,7 @@ function draw(): void {
     grid.append(line);
   });
   grid.setAttribute('aria-activedescendant', `ch-${selected}`);
-  drawMenus();
+  drawMenus(state);
 }
 
 // Moves the list's cursor; the rows stay as they are, so that a double click lands on one row.
@@ -79,11 +80,7 @@ async function editMemory(): Promise<void> {
   field('em-name').value = now.name;
   field('em-tx-inhibit').checked = now.txInhibit;
   field('em-lockout').checked = now.lockout;
-  const closed = new Promise(resolve => dialog.addEventListener('close', resolve, { once: true }));
-  dialog.returnValue = 'cancel';
-  dialog.showModal();
-  await closed;
-  if (dialog.returnValue !== 'ok')
+  if ((await answer(dialog)) !== 'ok')
     return;
   const typed: ChannelFields = {
     inUse: true,
@@ -124,18 +121,15 @@ async function pickFile(): Promise<{ name: string; bytes: Uint8Array; handle: Fi
 
 // The question before unsaved changes are dropped: true to go on.
 async function saveModified(): Promise<boolean> {
-  if (!core.state().edited)
+  const state = core.state();
+  if (!state.edited)
     return true;
-  const name = core.state().name;
   const q = $<HTMLDialogElement>('save-question');
-  q.querySelector('p')!.textContent = tr('Save changes to %s?').replace('%s', name);
-  const closed = new Promise(resolve => q.addEventListener('close', resolve, { once: true }));
-  q.returnValue = 'cancel';
-  q.showModal();
-  await closed;
-  if (q.returnValue === 'yes')
+  q.querySelector('p')!.textContent = tr('Save changes to %s?').replace('%s', state.name);
+  const choice = await answer(q);
+  if (choice === 'yes')
     return await save(false);
-  return q.returnValue === 'no';
+  return choice === 'no';
 }
 
 async function newData(): Promise<void> {
@@ -199,12 +193,9 @@ function download(name: string, bytes: Uint8Array<ArrayBuffer>): void {
   setTimeout(() => URL.revokeObjectURL(link.href), 0);
 }
 
-async function notice(text: string): Promise<void> {
-  const n = $<HTMLDialogElement>('notice');
-  $('notice-text').textContent = text;
-  const closed = new Promise(resolve => n.addEventListener('close', resolve, { once: true }));
-  n.showModal();
-  await closed;
+// A file's failure, in the warning box of the clone commands' failures.
+function notice(text: string): Promise<void> {
+  return host.showNotice(text, true);
 }
 
 // Clone -----------------------------------------------------------------------------------------
@@ -232,8 +223,7 @@ async function choosePort(): Promise<void> {
 
 // Menus -----------------------------------------------------------------------------------------
 
-function menus(): { label: string; items: (Command | null)[] }[] {
-  const state = core.state();
+function menus(state: ChannelListState): { label: string; items: (Command | null)[] }[] {
   const portItems: Command[] = ports.list().map((p, i) => ({
     label: describePort(p),
     checked: i === port,
@@ -273,11 +263,11 @@ function menus(): { label: string; items: (Command | null)[] }[] {
 
 let allCommands: Command[] = [];
 
-function drawMenus(): void {
+function drawMenus(state = core.state()): void {
   const bar = $('menubar');
   bar.replaceChildren();
   allCommands = [];
-  for (const menu of menus()) {
+  for (const menu of menus(state)) {
     const top = document.createElement('button');
     top.setAttribute('role', 'menuitem');
     top.setAttribute('aria-haspopup', 'menu');
@@ -332,7 +322,7 @@ function onKey(e: KeyboardEvent): void {
 }
 
 async function start(): Promise<void> {
-  const host = new CloneHost({
+  host = new CloneHost({
     status: $('status'),
     progress: $('progress'),
     notice: $('notice'),

@@ -9,8 +9,6 @@ export const kLanguages: [string, string][] = [
   ['da', 'D&ansk'], ['fi', 'S&uomi'],
 ];
 const kLanguageKey = 'pwr455.language';
-// Only the menu's own names of the languages stay as they are in every language.
-const kOwnNames = new Set(kLanguages.slice(1).map(([, name]) => name));
 
 let catalog: Record<string, string> = {};
 
@@ -54,7 +52,7 @@ export function startLanguage(): string {
 }
 
 export function tr(text: string): string {
-  return (!kOwnNames.has(text) && catalog[text]) || text;
+  return catalog[text] || text;
 }
 
 // The core's texts in the page's language: null where the catalog has none.
