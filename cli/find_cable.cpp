@@ -29,12 +29,10 @@ int FindCable(CCliIo& io, CPortList& ports, CCloneClock& clock,
                 io.err << CCableFinder::Prompt(stage) << std::endl;
         },
         cancelled);
-    if (end != EStage::Found) {
-        io.err << CCableFinder::Prompt(end, finder.GetCame()) << std::endl;
-        return kExitFailure;
-    }
-    const CSerialDevice& cable = finder.GetCame().front();
     io.err << CCableFinder::Prompt(end, finder.GetCame()) << std::endl;
+    if (end != EStage::Found)
+        return kExitFailure;
+    const CSerialDevice& cable = finder.GetCame().front();
     if (bind != 0) {
         profile.SetPortDevice(bind, cable.path);
         profile.SetPortNumber(bind);
