@@ -24,49 +24,6 @@ namespace {
 // Twenty rows take a few hundred bytes; a clipboard far larger holds no channel list.
 constexpr size_t kMaxClipboardText = 1 << 20;
 
-void ShowRows(CChannelRows& view, std::initializer_list<unsigned> channels)
-{
-    for (unsigned ch : channels)
-        view.RebuildRow(ch);
-}
-
-void Move(CChannelRows& view, bool up)
-{
-    CR455Radio* radio = view.GetRadioData();
-    if (!radio)
-        return;
-    const unsigned n = view.GetSelectedChannel();
-    std::string message;
-    unsigned moved = 0;
-    view.History().Record(UndoStepName(up ? IDS_STEP_MOVE_UP : IDS_STEP_MOVE_DOWN, n),
-                          [&] { moved = MoveChannel(*radio, n, up, &message); });
-    ShowStatusText(message);
-    if (moved == 0)
-        return;
-    // The priority mark moves with its channel, so these two rows are all that changed.
-    ShowRows(view, {n, moved});
-    view.SelectChannel(moved);
-}
-
-void Sort(CChannelRows& view, EChannelSortKey key)
-{
-    CR455Radio* radio = view.GetRadioData();
-    if (!radio)
-        return;
-    std::string message;
-    bool sorted = false;
-    {
-        wxBusyCursor wait;
-        view.History().Record(
-            UndoStepName(key == EChannelSortKey::kFrequency ? IDS_STEP_SORT_FREQUENCY
-                                                            : IDS_STEP_SORT_NAME),
-            [&] { sorted = SortChannels(*radio, key, &message) == ESortOutcome::kSorted; });
-    }
-    if (sorted)
-        view.RefreshAll();
-    ShowStatusText(message);
-}
-
 // The clipboard's text; false when it holds none (or far too much to be channel rows).
 bool ReadClipboardText(std::string& text)
 {
@@ -136,18 +93,5 @@ void BindChannelListCommands(wxEvtHandler& handler, CChannelRows& rows)
         handler.Bind(
             wxEVT_MENU, [v, run](wxCommandEvent&) { run(*v); }, CmdId(id));
     };
-    command(ID_EDIT_MOVE_UP, [](CChannelRows& w) { Move(w, true); });
-    command(ID_EDIT_MOVE_DOWN, [](CChannelRows& w) { Move(w, false); });
-    command(ID_EDIT_SORT_FREQUENCY, [](CChannelRows& w) { Sort(w, EChannelSortKey::kFrequency); });
-    command(ID_EDIT_SORT_NAME, [](CChannelRows& w) { Sort(w, EChannelSortKey::kName); });
     command(ID_EDIT_PASTE_ROWS, PasteRows);
-    for (const bool up : {true, false}) {
-        handler.Bind(
-            wxEVT_UPDATE_UI,
-            [v, up](wxUpdateUIEvent& event) {
-                CR455Radio* radio = v->GetRadioData();
-                event.Enable(radio && CanMoveChannel(*radio, v->GetSelectedChannel(), up));
-            },
-            CmdId(up ? ID_EDIT_MOVE_UP : ID_EDIT_MOVE_DOWN));
-    }
 }

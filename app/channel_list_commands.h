@@ -1,10 +1,8 @@
 #pragma once
 
-// Commands of the channel list beyond Copy, Paste, Clear, Delete and Insert: Move Up and Move
-// Down (Ctrl+Up, Ctrl+Down), Sort Channels by frequency or by name, and Paste Rows
-// (Ctrl+Shift+V), which sets rows copied from a spreadsheet into the selected channel and
-// those after it. Each is one undoable step and says in the status bar what it did or why
-// the engine refused it.
+// Paste Rows (Ctrl+Shift+V) of the channel list, which sets rows copied from a spreadsheet into
+// the selected channel and those after it: one undoable step that says in the status bar what it
+// did. The other editing commands are the view's, on the core's rules (radio/channel_commands.h).
 
 class wxEvtHandler;
 class CR455Radio;

@@ -1,5 +1,8 @@
 #include "app/property_page_c31.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/textctrl.h>
@@ -10,27 +13,34 @@
 #include "engine/engine_words.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
+#include "radio/radio_settings.h"
 #include "text/text_util.h"
 #include "res/resource_ids.h"
 
 namespace {
 
-// The setting values as the engine reads and writes them.
-using EngineWord::kOff;
 using EngineWord::kOn;
 
-// The engine's priority channel while priority scanning is off.
-const char kEnginePriorityOff[] = "Off";
+// The lists' entries, in the orders of the settings' values.
+const unsigned kIndicateModeTexts[] = {IDS_INDICATE_FREQ, IDS_INDICATE_TEXT};
+const unsigned kBacklightTexts[] = {IDS_LEVEL_OFF, IDS_LEVEL_LOW, IDS_LEVEL_HIGH};
+const unsigned kScanModeTexts[] = {IDS_SCAN_MODE_NORMAL, IDS_SCAN_MODE_PRIO};
+
+// The position of the entry shown as `text` (the first when none is).
+template <size_t N>
+int EntryIndex(const unsigned (&entries)[N], const wxString& text)
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (text == ResString(entries[i]))
+            return static_cast<int>(i);
+    }
+    return 0;
+}
 
 // The first entry of the priority list; also the member's text when no channel is chosen.
 wxString PriorityOffText()
 {
     return ResString(IDS_LEVEL_OFF);
-}
-
-const char* OnOff(bool on)
-{
-    return on ? kOn : kOff;
 }
 
 } // namespace
@@ -44,23 +54,19 @@ void CPropertyPageC31::LoadFromRadio()
 {
     if (!m_radioData)
         return;
-    CR455Radio& radio = *m_radioData;
-    m_beep = radio.GetBeep() == kOn;
-    m_beepUdKey = radio.GetBeepUdKey() == kOn;
-    m_sideTone = radio.GetSideTone() == kOn;
-    m_indicateMode = ResString(radio.GetIndicateMode() == "FREQ" ? IDS_INDICATE_FREQ
-                                                                 : IDS_INDICATE_TEXT);
-    // The backlight list stands for two settings: switched off, or on at a dimmer level.
-    if (radio.GetLcdBacklight() == kOff)
-        m_lcdBacklight = ResString(IDS_LEVEL_OFF);
-    else
-        m_lcdBacklight = ResString(radio.GetLcdDimmer() == "LOW" ? IDS_LEVEL_LOW : IDS_LEVEL_HIGH);
-    m_scanFunction = radio.GetScanFunction() == kOn;
-    m_scanHanger = radio.GetScanHanger() == kOn;
-    m_scanMode = ResString(radio.GetScanMode() == "NORMAL" ? IDS_SCAN_MODE_NORMAL
-                                                           : IDS_SCAN_MODE_PRIO);
-    m_prioCh = radio.GetScanPrio() == kOff ? PriorityOffText() : FromEngine(radio.GetPrioCh());
-    m_openingText = FromEngine(radio.GetOpeningText());
+    const CRadioSettings s = CRadioSettings::Load(*m_radioData);
+    m_beep = s.beep;
+    m_beepUdKey = s.beepUpDownKey;
+    m_sideTone = s.sideTone;
+    m_indicateMode = ResString(kIndicateModeTexts[static_cast<int>(s.indicateMode)]);
+    m_lcdBacklight = ResString(kBacklightTexts[static_cast<int>(s.backlight)]);
+    m_scanFunction = s.scanFunction;
+    m_scanHanger = s.scanHanger;
+    m_scanMode = ResString(kScanModeTexts[static_cast<int>(s.scanMode)]);
+    m_prioCh = s.priorityChannel == 0
+                   ? PriorityOffText()
+                   : wxString::Format("%d", static_cast<int>(s.priorityChannel));
+    m_openingText = FromEngine(s.openingText);
 }
 
 void CPropertyPageC31::CreatePage(wxWindow* parent)
@@ -98,9 +104,9 @@ wxString CPropertyPageC31::GetCaption() const
 void CPropertyPageC31::FillLists()
 {
     // Drop-down list entries: string resources, in list order.
-    FillListEntries(m_indicateModeList, {IDS_INDICATE_FREQ, IDS_INDICATE_TEXT});
-    FillListEntries(m_lcdBacklightList, {IDS_LEVEL_OFF, IDS_LEVEL_LOW, IDS_LEVEL_HIGH});
-    FillListEntries(m_scanModeList, {IDS_SCAN_MODE_NORMAL, IDS_SCAN_MODE_PRIO});
+    FillListEntries(m_indicateModeList, {kIndicateModeTexts[0], kIndicateModeTexts[1]});
+    FillListEntries(m_lcdBacklightList, {kBacklightTexts[0], kBacklightTexts[1], kBacklightTexts[2]});
+    FillListEntries(m_scanModeList, {kScanModeTexts[0], kScanModeTexts[1]});
 }
 
 void CPropertyPageC31::FillPriorityList()
@@ -109,11 +115,9 @@ void CPropertyPageC31::FillPriorityList()
     // channel number.
     m_prioChList->Clear();
     m_prioChList->Append(PriorityOffText());
-    for (unsigned n = 1; n <= CR455Radio::kChannelCount; ++n) {
-        if (n == 1 || (m_radioData && m_radioData->GetChAppear(n) != kOff))
-            m_prioChList->Append(wxString::Format("%d", static_cast<int>(n)),
-                                 reinterpret_cast<void*>(static_cast<uintptr_t>(n)));
-    }
+    for (unsigned n : m_radioData ? PriorityChannelChoices(*m_radioData) : std::vector<unsigned>{1})
+        m_prioChList->Append(wxString::Format("%d", static_cast<int>(n)),
+                             reinterpret_cast<void*>(static_cast<uintptr_t>(n)));
 
     // The shown channel follows the stored priority scanning: while it is off, "Off".
     uintptr_t wanted = 0;
@@ -134,7 +138,7 @@ void CPropertyPageC31::FillPriorityList()
 
 bool CPropertyPageC31::OnSetActive()
 {
-    m_openingTextEdit->SetMaxLength(kOpeningTextLimit);
+    m_openingTextEdit->SetMaxLength(CRadioSettings::kOpeningTextLimit);
     FillLists();
     FillPriorityList();
     return CSheetPage::OnSetActive();
@@ -176,25 +180,18 @@ std::string CPropertyPageC31::ApplyToRadio()
 {
     if (!m_radioData)
         return std::string();
-    CR455Radio& radio = *m_radioData;
-    radio.SetBeep(OnOff(m_beep));
-    radio.SetBeepUdKey(OnOff(m_beepUdKey));
-    radio.SetSideTone(OnOff(m_sideTone));
-    radio.SetScanFunction(OnOff(m_scanFunction));
-    radio.SetScanHanger(OnOff(m_scanHanger));
-    radio.SetIndicateMode(m_indicateMode == ResString(IDS_INDICATE_FREQ) ? "FREQ" : "TEXT");
-    // The dimmer is set before the backlight goes off, and after it comes on.
-    if (m_lcdBacklight == ResString(IDS_LEVEL_OFF)) {
-        radio.SetLcdDimmer("LOW");
-        radio.SetLcdBacklight(kOff);
-    } else {
-        radio.SetLcdBacklight(kOn);
-        radio.SetLcdDimmer(m_lcdBacklight == ResString(IDS_LEVEL_HIGH) ? "HIGH" : "LOW");
-    }
-    radio.SetScanMode(m_scanMode == ResString(IDS_SCAN_MODE_NORMAL) ? "NORMAL" : "PRIO");
-    radio.SetPriorityChannel(m_prioCh == PriorityOffText() ? std::string(kEnginePriorityOff)
-                                                          : TrimLeft(ToEngine(m_prioCh)));
-    const std::string openingText = ToEngine(m_openingText);
-    radio.SetOpeningText(openingText);
-    return OpeningTextNote(openingText, radio.GetOpeningText());
+    CRadioSettings s = CRadioSettings::Load(*m_radioData);
+    s.beep = m_beep;
+    s.beepUpDownKey = m_beepUdKey;
+    s.sideTone = m_sideTone;
+    s.indicateMode = static_cast<EIndicateMode>(EntryIndex(kIndicateModeTexts, m_indicateMode));
+    s.backlight = static_cast<EBacklight>(EntryIndex(kBacklightTexts, m_lcdBacklight));
+    s.scanFunction = m_scanFunction;
+    s.scanHanger = m_scanHanger;
+    s.scanMode = static_cast<EScanMode>(EntryIndex(kScanModeTexts, m_scanMode));
+    s.priorityChannel = m_prioCh == PriorityOffText()
+                            ? 0
+                            : static_cast<unsigned>(std::max(0, DecimalValue(ToEngine(m_prioCh))));
+    s.openingText = ToEngine(m_openingText);
+    return s.ApplyCommon(*m_radioData);
 }

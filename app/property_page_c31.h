@@ -31,9 +31,6 @@ public:
     // the note of an opening text stored otherwise than typed ("" for none).
     std::string ApplyToRadio();
 
-    // Longest opening text (characters).
-    static constexpr int kOpeningTextLimit = 7;
-
 private:
     void LoadFromRadio();
     void FillLists();

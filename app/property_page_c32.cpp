@@ -8,22 +8,13 @@
 #include "app/engine_text.h"
 #include "app/xrc_util.h"
 #include "radio/r455_radio.h"
+#include "radio/radio_settings.h"
 #include "res/resource_ids.h"
 
 namespace {
 
-const char kEnable[] = "ENABLE";
-const char kDisable[] = "DISABLE";
-
-// Channel spacing words of COMMON.CH_SPACING.
-const char kSpacing833[] = "8.33kHz";
-const char kSpacing25[] = "25kHz";
-const char kSpacingBoth[] = "25k/8.33kHz";
-
-const char* EnableWord(bool enable)
-{
-    return enable ? kEnable : kDisable;
-}
+// The spacing list's entries, in the order of the setting's values.
+const unsigned kSpacingTexts[] = {IDS_SPACING_8_33K, IDS_SPACING_25K, IDS_SPACING_BOTH};
 
 } // namespace
 
@@ -36,19 +27,13 @@ void CPropertyPageC32::LoadFromRadio()
 {
     if (!m_radioData)
         return;
-    CR455Radio& radio = *m_radioData;
-    m_adjEnable = radio.GetAdjEnable() == kEnable;
-    m_vfoModeEnable = radio.GetVfoModeEnable() == kEnable;
-    m_vfoTxEnable = radio.GetVfoTxInhibit() == kDisable;
-    m_mrWriteEnable = radio.GetMrWriteEnable() == kEnable;
-    const std::string spacing = radio.GetChSpacing();
-    if (spacing == kSpacing833)
-        m_chSpacing = ResString(IDS_SPACING_8_33K);
-    else if (spacing == kSpacing25)
-        m_chSpacing = ResString(IDS_SPACING_25K);
-    else
-        m_chSpacing = ResString(IDS_SPACING_BOTH);
-    m_cloneComment = FromEngine(radio.GetCloneComment());
+    const CRadioSettings s = CRadioSettings::Load(*m_radioData);
+    m_adjEnable = s.adjustModeEnable;
+    m_vfoModeEnable = s.vfoModeEnable;
+    m_vfoTxEnable = s.vfoTxEnable;
+    m_mrWriteEnable = s.memoryWriteEnable;
+    m_chSpacing = ResString(kSpacingTexts[static_cast<int>(s.spacing)]);
+    m_cloneComment = FromEngine(s.cloneComment);
 }
 
 void CPropertyPageC32::CreatePage(wxWindow* parent)
@@ -73,8 +58,8 @@ wxString CPropertyPageC32::GetCaption() const
 
 bool CPropertyPageC32::OnSetActive()
 {
-    m_cloneCommentEdit->SetMaxLength(kCloneCommentLimit);
-    FillListEntries(m_chSpacingList, {IDS_SPACING_8_33K, IDS_SPACING_25K, IDS_SPACING_BOTH});
+    m_cloneCommentEdit->SetMaxLength(CRadioSettings::kCloneCommentLimit);
+    FillListEntries(m_chSpacingList, {kSpacingTexts[0], kSpacingTexts[1], kSpacingTexts[2]});
     return CSheetPage::OnSetActive();
 }
 
@@ -104,17 +89,16 @@ void CPropertyPageC32::ApplyToRadio()
 {
     if (!m_radioData)
         return;
-    CR455Radio& radio = *m_radioData;
-    radio.SetAdjEnable(EnableWord(m_adjEnable));
-    radio.SetVfoModeEnable(EnableWord(m_vfoModeEnable));
-    // The box shows "Tx enabled"; the setting stores the inhibit.
-    radio.SetVfoTxInhibit(m_vfoTxEnable ? kDisable : kEnable);
-    radio.SetMrWriteEnable(EnableWord(m_mrWriteEnable));
+    CRadioSettings s = CRadioSettings::Load(*m_radioData);
+    s.adjustModeEnable = m_adjEnable;
+    s.vfoModeEnable = m_vfoModeEnable;
+    s.vfoTxEnable = m_vfoTxEnable;
+    s.memoryWriteEnable = m_mrWriteEnable;
+    s.spacing = EChannelSpacing::kBoth;
     if (m_chSpacing == ResString(IDS_SPACING_8_33K))
-        radio.SetChSpacing(kSpacing833);
+        s.spacing = EChannelSpacing::k8_33kHz;
     else if (m_chSpacing == ResString(IDS_SPACING_25K))
-        radio.SetChSpacing(kSpacing25);
-    else
-        radio.SetChSpacing(kSpacingBoth);
-    radio.SetCloneComment(ToEngine(m_cloneComment));
+        s.spacing = EChannelSpacing::k25kHz;
+    s.cloneComment = ToEngine(m_cloneComment);
+    s.ApplyAdvanced(*m_radioData);
 }

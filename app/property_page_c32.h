@@ -27,9 +27,6 @@ public:
 
     void ApplyToRadio();
 
-    // Longest clone comment (characters).
-    static constexpr int kCloneCommentLimit = 16;
-
 private:
     void LoadFromRadio();
 

@@ -58,6 +58,27 @@ wxString Text(const std::string& text)
     return wxString::FromUTF8(text);
 }
 
+// The channel list's editing command of menu item `id`.
+std::optional<EListCommand> ChannelCommandOf(int id)
+{
+    static const std::pair<unsigned, EListCommand> kCommands[] = {
+        {ID_EDIT_COPY, EListCommand::kCopy},
+        {ID_EDIT_PASTE, EListCommand::kPaste},
+        {ID_EDIT_CLEAR, EListCommand::kClear},
+        {ID_EDIT_DELETE_CH, EListCommand::kDelete},
+        {ID_EDIT_INSERT_CH, EListCommand::kInsert},
+        {ID_EDIT_MOVE_UP, EListCommand::kMoveUp},
+        {ID_EDIT_MOVE_DOWN, EListCommand::kMoveDown},
+        {ID_EDIT_SORT_FREQUENCY, EListCommand::kSortByFrequency},
+        {ID_EDIT_SORT_NAME, EListCommand::kSortByName},
+    };
+    for (const auto& [item, command] : kCommands) {
+        if (CmdId(item) == id)
+            return command;
+    }
+    return std::nullopt;
+}
+
 int ShowMessage(unsigned id, long style)
 {
     return wxMessageBox(ResString(id), ResString(IDS_APP_TITLE), style, GetMainFrame());
@@ -100,16 +121,24 @@ wxBEGIN_EVENT_TABLE(CPWR455View, wxView)
     EVT_MENU(CmdId(ID_EDIT_MEMORY), CPWR455View::OnEditMemory)
     EVT_UPDATE_UI(CmdId(ID_EDIT_MEMORY), CPWR455View::OnUpdateEditMemory)
     EVT_MENU(CmdId(ID_VIEW_COMMON_SETTING), CPWR455View::OnViewCommonSetting)
-    EVT_MENU(CmdId(ID_EDIT_COPY), CPWR455View::OnEditCopy)
-    EVT_UPDATE_UI(CmdId(ID_EDIT_COPY), CPWR455View::OnUpdateEditCopy)
-    EVT_MENU(CmdId(ID_EDIT_PASTE), CPWR455View::OnEditPaste)
-    EVT_UPDATE_UI(CmdId(ID_EDIT_PASTE), CPWR455View::OnUpdateEditPaste)
-    EVT_MENU(CmdId(ID_EDIT_CLEAR), CPWR455View::OnEditClear)
-    EVT_UPDATE_UI(CmdId(ID_EDIT_CLEAR), CPWR455View::OnUpdateEditClear)
-    EVT_MENU(CmdId(ID_EDIT_DELETE_CH), CPWR455View::OnEditDeleteCh)
-    EVT_UPDATE_UI(CmdId(ID_EDIT_DELETE_CH), CPWR455View::OnUpdateEditDeleteCh)
-    EVT_MENU(CmdId(ID_EDIT_INSERT_CH), CPWR455View::OnEditInsertCh)
-    EVT_UPDATE_UI(CmdId(ID_EDIT_INSERT_CH), CPWR455View::OnUpdateEditInsertCh)
+    EVT_MENU(CmdId(ID_EDIT_COPY), CPWR455View::OnChannelCommand)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_COPY), CPWR455View::OnUpdateChannelCommand)
+    EVT_MENU(CmdId(ID_EDIT_PASTE), CPWR455View::OnChannelCommand)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_PASTE), CPWR455View::OnUpdateChannelCommand)
+    EVT_MENU(CmdId(ID_EDIT_CLEAR), CPWR455View::OnChannelCommand)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_CLEAR), CPWR455View::OnUpdateChannelCommand)
+    EVT_MENU(CmdId(ID_EDIT_DELETE_CH), CPWR455View::OnChannelCommand)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_DELETE_CH), CPWR455View::OnUpdateChannelCommand)
+    EVT_MENU(CmdId(ID_EDIT_INSERT_CH), CPWR455View::OnChannelCommand)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_INSERT_CH), CPWR455View::OnUpdateChannelCommand)
+    EVT_MENU(CmdId(ID_EDIT_MOVE_UP), CPWR455View::OnChannelCommand)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_MOVE_UP), CPWR455View::OnUpdateChannelCommand)
+    EVT_MENU(CmdId(ID_EDIT_MOVE_DOWN), CPWR455View::OnChannelCommand)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_MOVE_DOWN), CPWR455View::OnUpdateChannelCommand)
+    EVT_MENU(CmdId(ID_EDIT_SORT_FREQUENCY), CPWR455View::OnChannelCommand)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_SORT_FREQUENCY), CPWR455View::OnUpdateChannelCommand)
+    EVT_MENU(CmdId(ID_EDIT_SORT_NAME), CPWR455View::OnChannelCommand)
+    EVT_UPDATE_UI(CmdId(ID_EDIT_SORT_NAME), CPWR455View::OnUpdateChannelCommand)
 wxEND_EVENT_TABLE()
 
 CPWR455View::CPWR455View() = default;
@@ -467,108 +496,52 @@ wxPoint CPWR455View::GetContextMenuPoint(const wxPoint& reported) const
 
 // Editing commands --------------------------------------------------------------------------
 
-EChannelAnswer CPWR455View::CheckChannel(EChannelOp op)
+void CPWR455View::RunChannelCommand(EListCommand command, bool checked)
 {
-    if (!m_radioData)
-        return EChannelAnswer::kRefused;
-    return CChannelEdits(*m_radioData).Check(GetSelectedChannel(), op);
-}
-
-void CPWR455View::OnEditCopy(wxCommandEvent&)
-{
-    // Copying changes no channel: nothing is redrawn.
     if (!m_radioData)
         return;
     const unsigned n = GetSelectedChannel();
-    CChannelEdits(*m_radioData).Copy(n);
-    CopyChannelRowToClipboard(*m_radioData, n);
-}
-
-void CPWR455View::OnUpdateEditCopy(wxUpdateUIEvent& event)
-{
-    event.Enable(CheckChannel(EChannelOp::kCopy) == EChannelAnswer::kOk);
-}
-
-void CPWR455View::OnEditPaste(wxCommandEvent&)
-{
-    const unsigned n = GetSelectedChannel();
-    if (CheckChannel(EChannelOp::kPaste) == EChannelAnswer::kWarning &&
-        ShowMessage(IDS_OVERWRITE_HERE, wxYES_NO | wxICON_EXCLAMATION) != wxYES)
-        return;
-    History().Record(UndoStepName(IDS_STEP_PASTE, n), [&] {
-        if (m_radioData)
-            CChannelEdits(*m_radioData).Paste(n);
-    });
-    ClearStatusText();
-    RebuildRow(n);
-    // The box lay over the rows; some window managers leave its last frame of them behind.
-    if (m_list)
+    if (checked) {
+        const CListCommandPlan plan = PlanListCommand(*m_radioData, command, n);
+        if (plan.refusal) {
+            ShowMessage(plan.refusal, wxOK | wxICON_NONE);
+            return;
+        }
+        if (plan.question && ShowMessage(plan.question, wxYES_NO | wxICON_EXCLAMATION) != wxYES)
+            return;
+    }
+    CListCommandOutcome outcome;
+    {
+        wxBusyCursor wait;
+        outcome = RunListCommand(*m_radioData, History(), command, n);
+    }
+    if (command == EListCommand::kCopy)
+        CopyChannelRowToClipboard(*m_radioData, n);
+    if (outcome.status)
+        ShowStatusText(*outcome.status);
+    if (outcome.changed)
+        RefreshAll();
+    if (outcome.selected != n)
+        SelectChannel(outcome.selected);
+    // A question box lay over the rows; some window managers leave its last frame behind.
+    if (checked && m_list)
         m_list->Refresh();
-}
-
-void CPWR455View::OnUpdateEditPaste(wxUpdateUIEvent& event)
-{
-    event.Enable(CheckChannel(EChannelOp::kPaste) != EChannelAnswer::kRefused);
 }
 
 void CPWR455View::ClearSelectedChannel()
 {
-    const unsigned n = GetSelectedChannel();
-    History().Record(UndoStepName(IDS_STEP_CLEAR, n), [&] {
-        if (m_radioData)
-            CChannelEdits(*m_radioData).Clear(n);
-    });
-    ClearStatusText();
-    RebuildRow(n);
+    RunChannelCommand(EListCommand::kClear, false);
 }
 
-void CPWR455View::OnEditClear(wxCommandEvent&)
+void CPWR455View::OnChannelCommand(wxCommandEvent& event)
 {
-    ClearSelectedChannel();
+    if (const std::optional<EListCommand> command = ChannelCommandOf(event.GetId()))
+        RunChannelCommand(*command, true);
 }
 
-void CPWR455View::OnUpdateEditClear(wxUpdateUIEvent& event)
+void CPWR455View::OnUpdateChannelCommand(wxUpdateUIEvent& event)
 {
-    event.Enable(CheckChannel(EChannelOp::kClear) == EChannelAnswer::kOk);
-}
-
-void CPWR455View::OnEditDeleteCh(wxCommandEvent&)
-{
-    wxBusyCursor wait;
-    const unsigned n = GetSelectedChannel();
-    History().Record(UndoStepName(IDS_STEP_DELETE, n), [&] {
-        if (m_radioData)
-            CChannelEdits(*m_radioData).Delete(n);
-    });
-    ClearStatusText();
-    RebuildRow(n);
-    RefreshAll();
-}
-
-void CPWR455View::OnUpdateEditDeleteCh(wxUpdateUIEvent& event)
-{
-    event.Enable(CheckChannel(EChannelOp::kDelete) != EChannelAnswer::kRefused);
-}
-
-void CPWR455View::OnEditInsertCh(wxCommandEvent&)
-{
-    const unsigned n = GetSelectedChannel();
-    // Anything but "OK" means the last channel is in use and would be pushed out.
-    if (CheckChannel(EChannelOp::kInsert) != EChannelAnswer::kOk) {
-        ShowMessage(IDS_LAST_CH_NOT_BLANK, wxOK | wxICON_NONE);
-        return;
-    }
-    wxBusyCursor wait;
-    History().Record(UndoStepName(IDS_STEP_INSERT, n), [&] {
-        if (m_radioData)
-            CChannelEdits(*m_radioData).Insert(n);
-    });
-    ClearStatusText();
-    RebuildRow(n);
-    RefreshAll();
-}
-
-void CPWR455View::OnUpdateEditInsertCh(wxUpdateUIEvent& event)
-{
-    event.Enable(CheckChannel(EChannelOp::kInsert) != EChannelAnswer::kRefused);
+    const std::optional<EListCommand> command = ChannelCommandOf(event.GetId());
+    event.Enable(m_radioData && command &&
+                 PlanListCommand(*m_radioData, *command, GetSelectedChannel()).enabled);
 }

@@ -13,7 +13,7 @@
 
 #include "app/channel_list_commands.h"
 #include "app/list_view_ex.h"
-#include "radio/channel_edits.h"
+#include "radio/channel_commands.h"
 #include "radio/channel_row.h"
 
 class wxContextMenuEvent;
@@ -91,8 +91,8 @@ private:
     // Runs the settings sheet on m_settingsPage.
     void RunSettingsSheet();
 
-    // The check form of `op` for the selected channel; refused without radio data.
-    EChannelAnswer CheckChannel(EChannelOp op);
+    // Runs `command` on the selected channel: after its question or refusal when `checked`.
+    void RunChannelCommand(EListCommand command, bool checked);
     void CreateColumns();
     void SaveColumnWidths();
     void RebuildRow(unsigned n) override;
@@ -106,16 +106,8 @@ private:
     void OnEditMemory(wxCommandEvent& event);
     void OnUpdateEditMemory(wxUpdateUIEvent& event);
     void OnViewCommonSetting(wxCommandEvent& event);
-    void OnEditCopy(wxCommandEvent& event);
-    void OnUpdateEditCopy(wxUpdateUIEvent& event);
-    void OnEditPaste(wxCommandEvent& event);
-    void OnUpdateEditPaste(wxUpdateUIEvent& event);
-    void OnEditClear(wxCommandEvent& event);
-    void OnUpdateEditClear(wxUpdateUIEvent& event);
-    void OnEditDeleteCh(wxCommandEvent& event);
-    void OnUpdateEditDeleteCh(wxUpdateUIEvent& event);
-    void OnEditInsertCh(wxCommandEvent& event);
-    void OnUpdateEditInsertCh(wxUpdateUIEvent& event);
+    void OnChannelCommand(wxCommandEvent& event);
+    void OnUpdateChannelCommand(wxUpdateUIEvent& event);
 
     CListViewEx* m_list = nullptr;
     // Takes the focus back to the list after every modal dialog, message box and chooser.

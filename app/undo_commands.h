@@ -8,11 +8,11 @@
 
 #include <string>
 
+#include "radio/channel_commands.h"
+
 class wxDocument;
 class CUndoHistory;
 
-// The name of an undo step: string resource `id` with "CH 05" for %1 when `ch` is given.
-std::string UndoStepName(unsigned id, unsigned ch = 0);
 
 // Binds Undo (Ctrl+Z, Alt+Backspace) and Redo (Ctrl+Y, Ctrl+Shift+Z) and their update handlers,
 // which put the step's name into the item ("Undo Paste CH 05") and disable it when there is

@@ -7,7 +7,11 @@
 
 #include <emscripten.h>
 
+#include "exchange/channel_csv.h"
+#include "radio/air_channel.h"
+#include "radio/channel_commands.h"
 #include "radio/channel_row.h"
+#include "radio/radio_settings.h"
 #include "radio/r455_radio.h"
 #include "radio/undo_history.h"
 #include "res/resource_ids.h"
@@ -116,6 +120,8 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_state()
     state.Add("simulating", doc.IsSimulating());
     state.Add("undo", doc.History().CanUndo() ? doc.History().GetUndoName() : "");
     state.Add("redo", doc.History().CanRedo() ? doc.History().GetRedoName() : "");
+    state.Add("undoLabel", UndoMenuLabel(doc.History(), false));
+    state.Add("redoLabel", UndoMenuLabel(doc.History(), true));
     std::vector<std::string> headings;
     for (unsigned id : kColumnHeadings)
         headings.push_back(LoadResString(id));
@@ -150,14 +156,125 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_edit_channel(unsigned ch, const char* name,
     return Keep(Document().EditChannel(ch, name, frequency, txInhibit != 0, lockout != 0));
 }
 
-EMSCRIPTEN_KEEPALIVE int pwr_undo()
+// Undo (`redo` 0) or Redo: the status bar's text, "" when there was nothing to do.
+EMSCRIPTEN_KEEPALIVE const char* pwr_undo_or_redo(int redo)
 {
-    return Document().History().Undo() ? 1 : 0;
+    return Keep(UndoOrRedoStep(Document().History(), redo != 0).value_or(""));
 }
 
-EMSCRIPTEN_KEEPALIVE int pwr_redo()
+// The note under Edit Memory's frequency as the user types it.
+EMSCRIPTEN_KEEPALIVE const char* pwr_describe_frequency(const char* typed)
 {
-    return Document().History().Redo() ? 1 : 0;
+    CR455Radio& radio = Document().Radio();
+    return Keep(DescribeTypedFrequency(EngineFrequencyText(typed), GetChannelGrid(radio)));
+}
+
+// Whether an editing command (EListCommand's order) is offered on channel `ch`, and the
+// question to ask or the refusal to show first.
+EMSCRIPTEN_KEEPALIVE const char* pwr_plan(int command, unsigned ch)
+{
+    const CListCommandPlan plan =
+        PlanListCommand(Document().Radio(), static_cast<EListCommand>(command), ch);
+    CJsonObject answer;
+    answer.Add("enabled", plan.enabled);
+    answer.Add("question", plan.question ? LoadResString(plan.question) : "");
+    answer.Add("refusal", plan.refusal ? LoadResString(plan.refusal) : "");
+    return Keep(answer.Text());
+}
+
+// Runs an editing command on channel `ch` as one undo step: where the cursor goes, the status
+// text (absent: it stays) and, for Copy, the row for the system clipboard.
+EMSCRIPTEN_KEEPALIVE const char* pwr_run(int command, unsigned ch)
+{
+    CWebDocument& doc = Document();
+    const auto which = static_cast<EListCommand>(command);
+    const CListCommandOutcome outcome = RunListCommand(doc.Radio(), doc.History(), which, ch);
+    CJsonObject answer;
+    answer.Add("selected", outcome.selected);
+    if (outcome.status)
+        answer.Add("status", *outcome.status);
+    if (which == EListCommand::kCopy)
+        answer.Add("clipboard", ChannelRowTsv(doc.Radio(), ch));
+    return Keep(answer.Text());
+}
+
+// The settings sheet: its captions, labels, list entries and the values it opens with.
+EMSCRIPTEN_KEEPALIVE const char* pwr_settings()
+{
+    CR455Radio& radio = Document().Radio();
+    const CRadioSettings s = CRadioSettings::Load(radio);
+    CJsonObject sheet;
+    const std::pair<const char*, unsigned> texts[] = {
+        {"caption", IDS_SETTING_CAPTION},  {"common", IDS_PAGE_COMMON},
+        {"advanced", IDS_PAGE_ADVANCED},   {"beep", IDS_OPERATION_BEEP},
+        {"beepUpDownKey", IDS_UPDN_KEY_BEEP}, {"sideTone", IDS_SIDE_TONE},
+        {"indicateModeLabel", IDS_INDICATION_MODE}, {"backlightLabel", IDS_LCD_BACKLIGHT},
+        {"scanFunction", IDS_SCAN_FUNCTION}, {"scanHanger", IDS_HANGER_SCAN},
+        {"scanModeLabel", IDS_SCAN_MODE},  {"priorityLabel", IDS_PRIORITY_CH},
+        {"openingTextLabel", IDS_OPENING_TEXT}, {"adjustModeEnable", IDS_ADJUST_MODE_ENABLE},
+        {"vfoModeEnable", IDS_VFO_MODE_ENABLE}, {"vfoTxEnable", IDS_VFO_TX_ENABLE},
+        {"memoryWriteEnable", IDS_MEMORY_WRITE_ENABLE}};
+    for (const auto& [key, id] : texts)
+        sheet.Add(key, LoadResString(id));
+    auto entries = [](std::initializer_list<unsigned> ids) {
+        std::vector<std::string> list;
+        for (unsigned id : ids)
+            list.push_back(LoadResString(id));
+        return list;
+    };
+    sheet.AddTexts("indicateModes", entries({IDS_INDICATE_FREQ, IDS_INDICATE_TEXT}));
+    sheet.AddTexts("backlights", entries({IDS_LEVEL_OFF, IDS_LEVEL_LOW, IDS_LEVEL_HIGH}));
+    sheet.AddTexts("scanModes", entries({IDS_SCAN_MODE_NORMAL, IDS_SCAN_MODE_PRIO}));
+    sheet.AddTexts("spacings", entries({IDS_SPACING_8_33K, IDS_SPACING_25K, IDS_SPACING_BOTH}));
+    std::vector<std::string> priorities{LoadResString(IDS_LEVEL_OFF)};
+    for (unsigned ch : PriorityChannelChoices(radio))
+        priorities.push_back(std::to_string(ch));
+    sheet.AddTexts("priorities", priorities);
+
+    const std::pair<const char*, bool> boxes[] = {
+        {"beepOn", s.beep}, {"beepUpDownKeyOn", s.beepUpDownKey}, {"sideToneOn", s.sideTone},
+        {"scanFunctionOn", s.scanFunction}, {"scanHangerOn", s.scanHanger},
+        {"adjustModeEnableOn", s.adjustModeEnable}, {"vfoModeEnableOn", s.vfoModeEnable},
+        {"vfoTxEnableOn", s.vfoTxEnable}, {"memoryWriteEnableOn", s.memoryWriteEnable}};
+    for (const auto& [key, on] : boxes)
+        sheet.Add(key, on);
+    sheet.Add("indicateMode", static_cast<unsigned>(s.indicateMode));
+    sheet.Add("backlight", static_cast<unsigned>(s.backlight));
+    sheet.Add("scanMode", static_cast<unsigned>(s.scanMode));
+    sheet.Add("priority", s.priorityChannel);
+    sheet.Add("spacing", static_cast<unsigned>(s.spacing));
+    sheet.Add("openingText", s.openingText);
+    sheet.Add("cloneComment", s.cloneComment);
+    sheet.Add("openingTextLimit", CRadioSettings::kOpeningTextLimit);
+    sheet.Add("cloneCommentLimit", CRadioSettings::kCloneCommentLimit);
+    return Keep(sheet.Text());
+}
+
+// The settings sheet's OK (`ok` 1) or Cancel. `boxes` holds the check boxes as bits in the order
+// of pwr_settings (beep first); the lists are the entries' positions, `priority` a channel (0:
+// off). Returns the note on the opening text stored.
+EMSCRIPTEN_KEEPALIVE const char* pwr_apply_settings(int ok, unsigned boxes, unsigned indicateMode,
+                                                    unsigned backlight, unsigned scanMode,
+                                                    unsigned priority, unsigned spacing,
+                                                    const char* openingText,
+                                                    const char* cloneComment)
+{
+    CRadioSettings s;
+    bool* const flags[] = {&s.beep, &s.beepUpDownKey, &s.sideTone, &s.scanFunction,
+                           &s.scanHanger, &s.adjustModeEnable, &s.vfoModeEnable,
+                           &s.vfoTxEnable, &s.memoryWriteEnable};
+    for (size_t bit = 0; bit < sizeof flags / sizeof flags[0]; ++bit)
+        *flags[bit] = (boxes >> bit) & 1u;
+    s.indicateMode = indicateMode == 1 ? EIndicateMode::kText : EIndicateMode::kFrequency;
+    s.backlight = backlight == 1 ? EBacklight::kLow
+                  : backlight == 2 ? EBacklight::kHigh : EBacklight::kOff;
+    s.scanMode = scanMode == 1 ? EScanMode::kPriority : EScanMode::kNormal;
+    s.priorityChannel = priority <= CR455Radio::kChannelCount ? priority : 0;
+    s.spacing = spacing == 0   ? EChannelSpacing::k8_33kHz
+                : spacing == 1 ? EChannelSpacing::k25kHz : EChannelSpacing::kBoth;
+    s.openingText = openingText;
+    s.cloneComment = cloneComment;
+    return Keep(Document().ApplySettings(s, ok != 0));
 }
 
 EMSCRIPTEN_KEEPALIVE int pwr_simulate()

@@ -34,6 +34,12 @@ void CJsonObject::Add(const std::string& key, const std::string& value)
     m_fields += Quote(value);
 }
 
+void CJsonObject::Add(const std::string& key, unsigned value)
+{
+    Key(key);
+    m_fields += std::to_string(value);
+}
+
 void CJsonObject::Add(const std::string& key, bool value)
 {
     Key(key);

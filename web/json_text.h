@@ -10,6 +10,7 @@ public:
     void Add(const std::string& key, const std::string& value);
     void Add(const std::string& key, const char* value) { Add(key, std::string(value)); }
     void Add(const std::string& key, bool value);
+    void Add(const std::string& key, unsigned value);
     void AddTexts(const std::string& key, const std::vector<std::string>& values);
     void AddRows(const std::string& key, const std::vector<std::vector<std::string>>& rows);
     std::string Text() const { return "{" + m_fields + "}"; }

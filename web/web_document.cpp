@@ -18,11 +18,6 @@ namespace {
 // The page's own file of the open data set: the archive reads files by their path.
 const char kOpenedFile[] = "/tmp/opened.qrb";
 
-std::string StepName(unsigned id, unsigned ch = 0)
-{
-    return FormatText(LoadResString(id), {ch ? ChannelLabel(ch) : std::string()});
-}
-
 // The desktop's "%s" patterns, filled in order.
 std::string FillPercentS(std::string pattern, std::initializer_list<std::string> args)
 {
@@ -108,10 +103,26 @@ std::string CWebDocument::EditChannel(unsigned ch, const std::string& name,
     CChannelEntry typed{ch, true, sent, true, name};
     if (!IsUsableFrequencyText(sent))
         sent.clear();
-    CUndoStep step(m_history, StepName(IDS_STEP_EDIT, ch));
+    CUndoStep step(m_history, UndoStepName(IDS_STEP_EDIT, ch));
     m_edits.Write(ch, {name, txInhibit, lockout, sent});
     const bool stepped = step.Finish();
     return JoinNotes(ExplainChannelEntry(m_radio, typed, stepped));
+}
+
+std::string CWebDocument::ApplySettings(const CRadioSettings& settings, bool ok)
+{
+    std::string note;
+    {
+        CUndoStep step(m_history, UndoStepName(IDS_STEP_SETTINGS));
+        if (ok) {
+            note = settings.ApplyCommon(m_radio);
+            settings.ApplyAdvanced(m_radio);
+            m_radio.SetEdited(true);
+        }
+        // The channel spacing moves frequencies onto its grid.
+        m_radio.Heal();
+    }
+    return note;
 }
 
 bool CWebDocument::Simulate()
@@ -130,7 +141,7 @@ bool CWebDocument::Simulate()
 int CWebDocument::Read()
 {
     // A read that fails or is declined leaves the data as they were and adds no step.
-    CUndoStep step(m_history, StepName(IDS_STEP_CLONE_READ));
+    CUndoStep step(m_history, UndoStepName(IDS_STEP_CLONE_READ));
     return m_station.Operations().Read();
 }
 

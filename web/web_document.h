@@ -10,8 +10,10 @@
 #include <string>
 
 #include "clone/clone_station.h"
+#include "radio/channel_commands.h"
 #include "radio/channel_edits.h"
 #include "radio/r455_radio.h"
+#include "radio/radio_settings.h"
 #include "radio/undo_history.h"
 #include "web/page_clone_clock.h"
 #include "web/page_clone_host.h"
@@ -46,6 +48,10 @@ public:
     // Edit Memory's OK for channel `ch`: one undo step; the notes on what was stored.
     std::string EditChannel(unsigned ch, const std::string& name, const std::string& frequency,
                             bool txInhibit, bool lockout);
+
+    // The settings sheet's OK (`ok`) or Cancel: one undo step; the note on the opening text
+    // stored. Either way the engine rebuilds its image, as the desktop sheet has it.
+    std::string ApplySettings(const CRadioSettings& settings, bool ok);
 
     // Try without a radio: from now on every clone command reaches the simulated transceiver.
     bool Simulate();

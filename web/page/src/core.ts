@@ -8,8 +8,58 @@ export interface ChannelListState {
   simulating: boolean;
   undo: string;
   redo: string;
+  undoLabel: string;
+  redoLabel: string;
   headings: string[];
   rows: string[][];
+}
+
+// The editing commands, in the core's order.
+export enum ListCommand { Copy, Paste, Clear, Delete, Insert, MoveUp, MoveDown, SortByFrequency, SortByName }
+
+export interface CommandPlan {
+  enabled: boolean;
+  question: string; // a Yes/No question to ask first
+  refusal: string; // a message to show instead
+}
+
+export interface CommandOutcome {
+  selected: number;
+  status?: string;
+  clipboard?: string;
+}
+
+// The check boxes of the settings sheet, in the order the core takes them.
+export const kSettingBoxes = ['beep', 'beepUpDownKey', 'sideTone', 'scanFunction', 'scanHanger',
+  'adjustModeEnable', 'vfoModeEnable', 'vfoTxEnable', 'memoryWriteEnable'] as const;
+
+export interface SettingsSheet {
+  [label: string]: unknown;
+  indicateModes: string[];
+  backlights: string[];
+  scanModes: string[];
+  spacings: string[];
+  priorities: string[];
+  indicateMode: number;
+  backlight: number;
+  scanMode: number;
+  priority: number;
+  spacing: number;
+  openingText: string;
+  cloneComment: string;
+  openingTextLimit: number;
+  cloneCommentLimit: number;
+}
+
+export interface SettingsValues {
+  boxes: boolean[];
+  indicateMode: number;
+  backlight: number;
+  scanMode: number;
+  priority: number;
+  spacing: number;
+  openingText: string;
+  cloneComment: string;
 }
 
 export interface ChannelFields {
@@ -95,12 +145,37 @@ export class Core {
       [ch, fields.name, fields.frequency, fields.txInhibit ? 1 : 0, fields.lockout ? 1 : 0]);
   }
 
-  undo(): boolean {
-    return this.m.ccall('pwr_undo', 'number', [], []) !== 0;
+  // Undo or Redo: the status bar's text, "" when there was nothing to do.
+  undoOrRedo(redo: boolean): string {
+    return this.m.ccall('pwr_undo_or_redo', 'string', ['number'], [redo ? 1 : 0]);
   }
 
-  redo(): boolean {
-    return this.m.ccall('pwr_redo', 'number', [], []) !== 0;
+  // The note under Edit Memory's frequency as it is typed.
+  describeFrequency(typed: string): string {
+    return this.m.ccall('pwr_describe_frequency', 'string', ['string'], [typed]);
+  }
+
+  plan(command: ListCommand, ch: number): CommandPlan {
+    return JSON.parse(this.m.ccall('pwr_plan', 'string', ['number', 'number'], [command, ch]));
+  }
+
+  run(command: ListCommand, ch: number): CommandOutcome {
+    return JSON.parse(this.m.ccall('pwr_run', 'string', ['number', 'number'], [command, ch]));
+  }
+
+  settings(): SettingsSheet {
+    return JSON.parse(this.m.ccall('pwr_settings', 'string', [], []));
+  }
+
+  // The sheet's OK (with `values`) or Cancel: the note on the opening text stored.
+  applySettings(values: SettingsValues | null): string {
+    const v = values ?? { boxes: [], indicateMode: 0, backlight: 0, scanMode: 0, priority: 0, spacing: 0,
+      openingText: '', cloneComment: '' };
+    const bits = v.boxes.reduce((sum, on, i) => sum | (on ? 1 << i : 0), 0);
+    return this.m.ccall('pwr_apply_settings', 'string',
+      ['number', 'number', 'number', 'number', 'number', 'number', 'number', 'string', 'string'],
+      [values ? 1 : 0, bits, v.indicateMode, v.backlight, v.scanMode, v.priority, v.spacing, v.openingText,
+        v.cloneComment]);
   }
 
   simulate(): boolean {

@@ -2,7 +2,7 @@
 // command does to the data is the core's; the page asks, draws and carries files.
 
 import { answer, CloneHost } from './clone_host';
-import { ChannelFields, ChannelListState, Core } from './core';
+import { ChannelFields, ChannelListState, Core, kSettingBoxes, ListCommand, SettingsSheet } from './core';
 import { SerialPorts, describePort } from './serial_ports';
 import { chooseLanguage, chosenLanguage, kLanguages, menuLabel, startLanguage, tr, translateForCore } from './texts';
 
@@ -24,7 +24,17 @@ interface Command {
   checked?: boolean; // one of a choice (a radio item)
 }
 
-const ctrl = (k: string) => (e: KeyboardEvent) => (e.ctrlKey || e.metaKey) && !e.shiftKey && e.key.toLowerCase() === k;
+// A submenu: its items shown as a group under its label.
+interface Submenu {
+  label: string;
+  items: Command[];
+}
+
+type MenuEntry = Command | Submenu | null;
+
+const ctrl = (k: string) => (e: KeyboardEvent) =>
+  (e.ctrlKey || e.metaKey) && !e.shiftKey && !e.altKey && e.key.toLowerCase() === k;
+const plain = (k: string) => (e: KeyboardEvent) => !e.ctrlKey && !e.metaKey && !e.shiftKey && !e.altKey && e.key === k;
 
 function draw(): void {
   const state = core.state();
@@ -80,7 +90,20 @@ async function editMemory(): Promise<void> {
   field('em-name').value = now.name;
   field('em-tx-inhibit').checked = now.txInhibit;
   field('em-lockout').checked = now.lockout;
-  if ((await answer(dialog)) !== 'ok')
+  const frequency = field('em-frequency');
+  const typing = () => {
+    // Name and flags mean something only on a channel that has a frequency.
+    const blank = frequency.value.trim() === '';
+    ['em-name', 'em-tx-inhibit', 'em-lockout'].forEach(id => { field(id).disabled = blank; });
+    const note = core.describeFrequency(frequency.value);
+    $('em-note').textContent = note;
+    frequency.setAttribute('aria-description', note);
+  };
+  typing();
+  frequency.addEventListener('input', typing);
+  const choice = await answer(dialog);
+  frequency.removeEventListener('input', typing);
+  if (choice !== 'ok')
     return;
   const typed: ChannelFields = {
     inUse: true,
@@ -92,6 +115,112 @@ async function editMemory(): Promise<void> {
   const notes = core.editChannel(selected, typed);
   draw();
   $('status').textContent = notes || tr('Ready');
+}
+
+// Editing commands ----------------------------------------------------------------------------
+
+function offered(command: ListCommand): boolean {
+  return core.plan(command, selected).enabled;
+}
+
+async function runCommand(command: ListCommand): Promise<void> {
+  const plan = core.plan(command, selected);
+  if (!plan.enabled)
+    return;
+  if (plan.refusal) {
+    await host.showNotice(plan.refusal, false);
+    return;
+  }
+  if (plan.question) {
+    const q = $<HTMLDialogElement>('yes-no');
+    q.querySelector('p')!.textContent = plan.question;
+    if ((await answer(q)) !== 'yes')
+      return;
+  }
+  const outcome = core.run(command, selected);
+  if (outcome.clipboard !== undefined)
+    navigator.clipboard?.writeText(outcome.clipboard).catch(() => {});
+  if (outcome.status !== undefined)
+    $('status').textContent = outcome.status;
+  selected = outcome.selected;
+  draw();
+}
+
+function undoOrRedo(redo: boolean): void {
+  const status = core.undoOrRedo(redo);
+  if (status)
+    $('status').textContent = status;
+  draw();
+}
+
+// The settings sheet ----------------------------------------------------------------------------
+
+let settingsPage = 0; // the page the sheet opens on: the one last turned to
+
+function fillList(select: HTMLSelectElement, entries: string[], chosen: number): void {
+  select.replaceChildren(...entries.map((text, i) => new Option(text, String(i), false, i === chosen)));
+}
+
+async function commonSetting(): Promise<void> {
+  const sheet: SettingsSheet = core.settings();
+  const dialog = $<HTMLDialogElement>('settings');
+  const text = (key: string) => String(sheet[key]);
+  dialog.querySelector('h2')!.textContent = text('caption');
+  const tabs = dialog.querySelectorAll<HTMLButtonElement>('[role=tab]');
+  const pages = dialog.querySelectorAll<HTMLElement>('[role=tabpanel]');
+  const turnTo = (page: number) => {
+    settingsPage = page;
+    tabs.forEach((tab, i) => {
+      tab.setAttribute('aria-selected', String(i === page));
+      tab.tabIndex = i === page ? 0 : -1;
+    });
+    pages.forEach((panel, i) => { panel.hidden = i !== page; });
+  };
+  tabs[0].textContent = text('common').trim();
+  tabs[1].textContent = text('advanced').trim();
+  tabs.forEach((tab, i) => { tab.onclick = () => turnTo(i); });
+  dialog.querySelector<HTMLElement>('[role=tablist]')!.onkeydown = e => {
+    if (e.key === 'ArrowLeft' || e.key === 'ArrowRight') {
+      turnTo(1 - settingsPage);
+      tabs[settingsPage].focus();
+    }
+  };
+  turnTo(settingsPage);
+  for (const box of kSettingBoxes) {
+    dialog.querySelector(`#set-${box} + span`)!.textContent = text(box);
+    $<HTMLInputElement>(`set-${box}`).checked = sheet[`${box}On`] === true;
+  }
+  for (const label of ['indicateMode', 'backlight', 'scanMode', 'priority', 'openingText'])
+    $(`set-${label}-label`).textContent = text(`${label}Label`);
+  fillList($('set-indicateMode'), sheet.indicateModes, sheet.indicateMode);
+  fillList($('set-backlight'), sheet.backlights, sheet.backlight);
+  fillList($('set-scanMode'), sheet.scanModes, sheet.scanMode);
+  fillList($('set-spacing'), sheet.spacings, sheet.spacing);
+  const priority = $<HTMLSelectElement>('set-priority');
+  priority.replaceChildren(...sheet.priorities.map((label, i) =>
+    new Option(label, i === 0 ? '0' : label, false, i === 0 ? sheet.priority === 0 : Number(label) === sheet.priority)));
+  const opening = $<HTMLInputElement>('set-openingText');
+  opening.maxLength = sheet.openingTextLimit;
+  opening.value = sheet.openingText;
+  const comment = $<HTMLInputElement>('set-cloneComment');
+  comment.maxLength = sheet.cloneCommentLimit;
+  comment.value = sheet.cloneComment;
+
+  const ok = (await answer(dialog)) === 'ok';
+  const list = (id: string) => Number($<HTMLSelectElement>(id).value);
+  const note = core.applySettings(ok ? {
+    boxes: kSettingBoxes.map(box => $<HTMLInputElement>(`set-${box}`).checked),
+    indicateMode: list('set-indicateMode'),
+    backlight: list('set-backlight'),
+    scanMode: list('set-scanMode'),
+    priority: list('set-priority'),
+    spacing: list('set-spacing'),
+    openingText: opening.value,
+    cloneComment: comment.value,
+  } : null);
+  if (ok)
+    $('status').textContent = note || tr('Ready');
+  draw();
 }
 
 // Files -----------------------------------------------------------------------------------------
@@ -223,7 +352,7 @@ async function choosePort(): Promise<void> {
 
 // Menus -----------------------------------------------------------------------------------------
 
-function menus(state: ChannelListState): { label: string; items: (Command | null)[] }[] {
+function menus(state: ChannelListState): { label: string; items: MenuEntry[] }[] {
   const portItems: Command[] = ports.list().map((p, i) => ({
     label: describePort(p),
     checked: i === port,
@@ -237,12 +366,28 @@ function menus(state: ChannelListState): { label: string; items: (Command | null
       { label: 'Save &As...', run: () => save(true) },
     ] },
     { label: '&Edit', items: [
-      { label: '&Undo\tCtrl+Z', run: () => { core.undo(); draw(); }, enabled: () => !!state.undo, key: ctrl('z') },
-      { label: '&Redo\tCtrl+Y', run: () => { core.redo(); draw(); }, enabled: () => !!state.redo, key: ctrl('y') },
+      { label: state.undoLabel, run: () => undoOrRedo(false), enabled: () => !!state.undo, key: ctrl('z') },
+      { label: state.redoLabel, run: () => undoOrRedo(true), enabled: () => !!state.redo, key: ctrl('y') },
       null,
       { label: '&Edit Memory...\tEnter', run: editMemory },
+      null,
+      editing('&Copy\tCtrl+C', ListCommand.Copy, ctrl('c')),
+      editing('&Paste\tCtrl+V', ListCommand.Paste, ctrl('v')),
+      null,
+      editing('Clear\tDel', ListCommand.Clear, plain('Delete')),
+      editing('Delete', ListCommand.Delete),
+      editing('Insert\t', ListCommand.Insert),
+      null,
+      editing('&Move Up\tCtrl+Up', ListCommand.MoveUp, ctrl('arrowup')),
+      editing('Move &Down\tCtrl+Down', ListCommand.MoveDown, ctrl('arrowdown')),
+      { label: '&Sort Channels', items: [
+        editing('By &Frequency', ListCommand.SortByFrequency),
+        editing('By &Name', ListCommand.SortByName),
+      ] },
     ] },
     { label: '&View', items: [
+      { label: '&Common Setting...', run: commonSetting },
+      null,
       ...kLanguages.map(([code, name]): Command => ({
         label: name,
         checked: code === chosenLanguage(),
@@ -261,7 +406,57 @@ function menus(state: ChannelListState): { label: string; items: (Command | null
   ];
 }
 
+function editing(label: string, command: ListCommand, key?: (e: KeyboardEvent) => boolean): Command {
+  return { label, run: () => runCommand(command), enabled: () => offered(command), key };
+}
+
 let allCommands: Command[] = [];
+
+function menuEntry(item: Command, list: HTMLElement): HTMLButtonElement {
+  allCommands.push(item);
+  const { text, shortcut } = menuLabel(item.label);
+  const entry = document.createElement('button');
+  entry.setAttribute('role', item.checked === undefined ? 'menuitem' : 'menuitemradio');
+  if (item.checked !== undefined)
+    entry.setAttribute('aria-checked', String(item.checked));
+  entry.setAttribute('aria-label', text);
+  const update = () => { entry.disabled = item.enabled ? !item.enabled() : false; };
+  update();
+  // The cursor may have moved since the menus were drawn: the items are checked as the menu opens.
+  list.addEventListener('opening', update);
+  entry.tabIndex = -1;
+  entry.innerHTML = '<span></span><kbd></kbd>';
+  entry.querySelector('span')!.textContent = text;
+  entry.querySelector('kbd')!.textContent = shortcut;
+  entry.addEventListener('click', () => { list.hidden = true; item.run(); });
+  return entry;
+}
+
+// Arrow keys, Home and End move among a menu's items; Escape closes it.
+function menuKeys(e: KeyboardEvent, list: HTMLElement, top: HTMLElement): void {
+  const items = [...list.querySelectorAll<HTMLButtonElement>('button:not(:disabled)')];
+  const at = items.indexOf(document.activeElement as HTMLButtonElement);
+  const go = (i: number) => { e.preventDefault(); items[(i + items.length) % items.length]?.focus(); };
+  if (e.key === 'ArrowDown')
+    go(at + 1);
+  else if (e.key === 'ArrowUp')
+    go(at - 1);
+  else if (e.key === 'Home')
+    go(0);
+  else if (e.key === 'End')
+    go(items.length - 1);
+  else if (e.key === 'Escape') {
+    e.preventDefault();
+    list.hidden = true;
+    top.focus();
+  } else if (e.key === 'ArrowLeft' || e.key === 'ArrowRight') {
+    e.preventDefault();
+    const tops = [...document.querySelectorAll<HTMLButtonElement>('#menubar > .menu > button')];
+    const next = tops[(tops.indexOf(top as HTMLButtonElement) + (e.key === 'ArrowRight' ? 1 : tops.length - 1)) % tops.length];
+    list.hidden = true;
+    next.click();
+  }
+}
 
 function drawMenus(state = core.state()): void {
   const bar = $('menubar');
@@ -278,26 +473,35 @@ function drawMenus(state = core.state()): void {
     for (const item of menu.items) {
       if (!item) {
         list.append(Object.assign(document.createElement('hr'), { role: 'separator' }));
-        continue;
+      } else if ('items' in item) {
+        const group = document.createElement('div');
+        group.setAttribute('role', 'group');
+        const heading = document.createElement('span');
+        heading.className = 'submenu';
+        heading.textContent = menuLabel(item.label).text;
+        group.setAttribute('aria-label', heading.textContent);
+        group.append(heading, ...item.items.map(sub => menuEntry(sub, list)));
+        list.append(group);
+      } else {
+        list.append(menuEntry(item, list));
       }
-      allCommands.push(item);
-      const { text, shortcut } = menuLabel(item.label);
-      const entry = document.createElement('button');
-      entry.setAttribute('role', item.checked === undefined ? 'menuitem' : 'menuitemradio');
-      if (item.checked !== undefined)
-        entry.setAttribute('aria-checked', String(item.checked));
-      entry.setAttribute('aria-label', text);
-      entry.disabled = item.enabled ? !item.enabled() : false;
-      entry.innerHTML = '<span></span><kbd></kbd>';
-      entry.querySelector('span')!.textContent = text;
-      entry.querySelector('kbd')!.textContent = shortcut;
-      entry.addEventListener('click', () => { list.hidden = true; item.run(); });
-      list.append(entry);
     }
+    list.addEventListener('keydown', e => menuKeys(e, list, top));
     top.addEventListener('click', () => {
       const wasHidden = list.hidden;
       bar.querySelectorAll<HTMLElement>('[role=menu]').forEach(m => { m.hidden = true; });
       list.hidden = !wasHidden;
+      if (!list.hidden)
+        list.dispatchEvent(new Event('opening'));
+      if (!list.hidden)
+        list.querySelector<HTMLButtonElement>('button:not(:disabled)')?.focus();
+    });
+    top.addEventListener('keydown', e => {
+      if (e.key === 'ArrowDown') {
+        e.preventDefault();
+        if (list.hidden)
+          top.click();
+      }
     });
     const holder = document.createElement('div');
     holder.className = 'menu';
@@ -315,7 +519,7 @@ function onKey(e: KeyboardEvent): void {
     command.run();
   } else if (e.key === 'Enter') {
     editMemory();
-  } else if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+  } else if (!e.ctrlKey && !e.metaKey && (e.key === 'ArrowDown' || e.key === 'ArrowUp')) {
     e.preventDefault();
     select(Math.min(20, Math.max(1, selected + (e.key === 'ArrowDown' ? 1 : -1))));
   }
