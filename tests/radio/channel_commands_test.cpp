@@ -35,7 +35,6 @@ struct CPlanCase {
 
 const CPlanCase kPlans[] = {
     {"copy a channel in use", EListCommand::kCopy, 2, false, false, true, 0, 0},
-    {"copy a blank channel", EListCommand::kCopy, 5, false, false, false, 0, 0},
     {"paste with nothing copied", EListCommand::kPaste, 5, false, false, false, 0, 0},
     {"paste onto a blank channel", EListCommand::kPaste, 5, true, false, true, 0, 0},
     {"paste onto a channel in use", EListCommand::kPaste, 3, true, false, true,
@@ -71,14 +70,14 @@ TEST_F(ChannelCommandsTest, EachChangeIsOneNamedStepThatUndoes)
     EXPECT_TRUE(moved.changed);
     EXPECT_EQ(moved.selected, 2u);
     EXPECT_EQ(radio.GetChName(2), before);
-    EXPECT_EQ(history.GetUndoName(), "Move Up CH 03");
-    EXPECT_EQ(UndoMenuLabel(history, false), "&Undo Move Up CH 03\tCtrl+Z");
+    EXPECT_EQ(history.GetUndoName(), "Move CH 03 Up");
+    EXPECT_EQ(UndoMenuLabel(history, false), "&Undo Move CH 03 Up\tCtrl+Z");
 
-    EXPECT_EQ(UndoOrRedoStep(history, false), "Undone: Move Up CH 03");
+    EXPECT_EQ(UndoOrRedoStep(history, false), "Undone: Move CH 03 Up");
     EXPECT_EQ(radio.GetChName(3), before);
     EXPECT_EQ(UndoMenuLabel(history, false), "&Undo\tCtrl+Z");
     EXPECT_EQ(UndoOrRedoStep(history, false), std::nullopt);
-    EXPECT_EQ(UndoOrRedoStep(history, true), "Redone: Move Up CH 03");
+    EXPECT_EQ(UndoOrRedoStep(history, true), "Redone: Move CH 03 Up");
 }
 
 TEST_F(ChannelCommandsTest, CopyAddsNoStepAndLeavesTheStatusBar)
