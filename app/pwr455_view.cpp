@@ -519,8 +519,11 @@ void CPWR455View::RunChannelCommand(EListCommand command, bool checked)
         CopyChannelRowToClipboard(*m_radioData, n);
     if (outcome.status)
         ShowStatusText(*outcome.status);
-    if (outcome.changed)
+    if (outcome.changedRows.size() == kChannelCount)
         RefreshAll();
+    else
+        for (unsigned row : outcome.changedRows)
+            RebuildRow(row);
     if (outcome.selected != n)
         SelectChannel(outcome.selected);
     // A question box lay over the rows; some window managers leave its last frame behind.

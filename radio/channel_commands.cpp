@@ -78,6 +78,14 @@ void RunEdit(CR455Radio& radio, EListCommand command, unsigned ch)
     }
 }
 
+std::vector<unsigned> AllRows()
+{
+    std::vector<unsigned> rows;
+    for (unsigned ch = 1; ch <= CR455Radio::kChannelCount; ++ch)
+        rows.push_back(ch);
+    return rows;
+}
+
 } // namespace
 
 CListCommandPlan PlanListCommand(CR455Radio& radio, EListCommand command, unsigned ch)
@@ -132,18 +140,23 @@ CListCommandOutcome RunListCommand(CR455Radio& radio, CUndoHistory& history, ELi
         history.Record(step, [&] {
             moved = MoveChannel(radio, ch, command == EListCommand::kMoveUp, &message);
         });
-        outcome.changed = moved != 0;
+        if (moved != 0)
+            outcome.changedRows = {ch, moved};
         outcome.selected = moved != 0 ? moved : ch;
     } else if (IsSort(command)) {
         const EChannelSortKey key = command == EListCommand::kSortByFrequency
                                         ? EChannelSortKey::kFrequency
                                         : EChannelSortKey::kName;
-        history.Record(step, [&] {
-            outcome.changed = SortChannels(radio, key, &message) == ESortOutcome::kSorted;
-        });
+        bool sorted = false;
+        history.Record(step,
+                       [&] { sorted = SortChannels(radio, key, &message) == ESortOutcome::kSorted; });
+        if (sorted)
+            outcome.changedRows = AllRows();
     } else {
         history.Record(step, [&] { RunEdit(radio, command, ch); });
-        outcome.changed = true;
+        // Delete and Insert move the channels after `ch`.
+        const bool onlyThis = command == EListCommand::kPaste || command == EListCommand::kClear;
+        outcome.changedRows = onlyThis ? std::vector<unsigned>{ch} : AllRows();
         message = LoadResString(IDS_IDLE_MESSAGE);
     }
     outcome.status = message;

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class CR455Radio;
 class CUndoHistory;
@@ -30,7 +31,7 @@ struct CListCommandPlan {
 };
 
 struct CListCommandOutcome {
-    bool changed = false;              // the rows are to be drawn anew
+    std::vector<unsigned> changedRows; // the channels whose rows are to be built anew
     unsigned selected = 0;             // the channel the cursor is on afterwards
     std::optional<std::string> status; // the status bar's new text; none: it stays
 };

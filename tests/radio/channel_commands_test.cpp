@@ -67,7 +67,7 @@ TEST_F(ChannelCommandsTest, EachChangeIsOneNamedStepThatUndoes)
 {
     const std::string before = radio.GetChName(3);
     const CListCommandOutcome moved = RunListCommand(radio, history, EListCommand::kMoveUp, 3);
-    EXPECT_TRUE(moved.changed);
+    EXPECT_EQ(moved.changedRows, (std::vector<unsigned>{3, 2}));
     EXPECT_EQ(moved.selected, 2u);
     EXPECT_EQ(radio.GetChName(2), before);
     EXPECT_EQ(history.GetUndoName(), "Move CH 03 Up");
@@ -83,7 +83,7 @@ TEST_F(ChannelCommandsTest, EachChangeIsOneNamedStepThatUndoes)
 TEST_F(ChannelCommandsTest, CopyAddsNoStepAndLeavesTheStatusBar)
 {
     const CListCommandOutcome copied = RunListCommand(radio, history, EListCommand::kCopy, 2);
-    EXPECT_FALSE(copied.changed);
+    EXPECT_TRUE(copied.changedRows.empty());
     EXPECT_FALSE(copied.status.has_value());
     EXPECT_FALSE(history.CanUndo());
 }
@@ -91,7 +91,7 @@ TEST_F(ChannelCommandsTest, CopyAddsNoStepAndLeavesTheStatusBar)
 TEST_F(ChannelCommandsTest, ARefusedOrNeedlessCommandAddsNoStep)
 {
     const CListCommandOutcome refused = RunListCommand(radio, history, EListCommand::kMoveUp, 1);
-    EXPECT_FALSE(refused.changed);
+    EXPECT_TRUE(refused.changedRows.empty());
     EXPECT_EQ(refused.selected, 1u);
     ASSERT_TRUE(refused.status.has_value());
     EXPECT_FALSE(refused.status->empty());
@@ -99,7 +99,7 @@ TEST_F(ChannelCommandsTest, ARefusedOrNeedlessCommandAddsNoStep)
     history.Clear();
     const CListCommandOutcome again =
         RunListCommand(radio, history, EListCommand::kSortByFrequency, 1);
-    EXPECT_FALSE(again.changed);
+    EXPECT_TRUE(again.changedRows.empty());
     EXPECT_FALSE(history.CanUndo());
 }
 

@@ -14,9 +14,14 @@ const { chromium } = createRequire(new URL('../../web/page/package.json', import
 export const dist = process.env.PWR_WEB_DIST;
 export const tool = process.env.PWR_CLI;
 
+// The browser's sound output keeps its runtime files in a folder of its own, gone with the browser.
 export async function launch() {
-  return chromium.launch({ executablePath: process.env.PWR_CHROMIUM || '/usr/bin/chromium',
-                           args: ['--no-sandbox'] });
+  const runtime = mkdtempSync(join(tmpdir(), 'pwr-browser-'));
+  const browser = await chromium.launch({ executablePath: process.env.PWR_CHROMIUM || '/usr/bin/chromium',
+                                          args: ['--no-sandbox'], env: { ...process.env, XDG_RUNTIME_DIR: runtime } });
+  const close = browser.close.bind(browser);
+  browser.close = async () => { await close(); rmSync(runtime, { recursive: true, force: true }); };
+  return browser;
 }
 
 // The single file from the disk; `query` e.g. "?simulate". Without the File System Access API,

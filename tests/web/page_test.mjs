@@ -1,7 +1,7 @@
 // The browser edition in headless Chromium: the single file from the disk, the simulated
 // transceiver in the page and the tool's one through a stand-in Web Serial port.
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
 import { readCatalog } from '../../web/page/catalogs.mjs';
 import { cli, cloneDone, launch, menu, openPage, rows, scratch, simulatedCable } from './page_harness.mjs';
@@ -37,11 +37,86 @@ test('reads the simulated transceiver, edits, undoes and redoes, and saves what 
   assert.match(await page.textContent('#status'), /ORSTA/);
   await page.keyboard.press('Control+z');
   assert.deepEqual((await rows(page))[1].slice(2, 4), ['', '']);
-  await menu(page, 'Edit', 'Redo');
+  await menu(page, 'Edit', 'Redo Edit CH 02');
   assert.deepEqual((await rows(page))[1].slice(2, 4), ['118.025', 'ORSTA']);
   await save(page, 'edited.qrb');
   assert.equal(cli('check', files.path('edited.qrb')).trim(), 'OK');
   assert.match(cli('show', files.path('edited.qrb')), /^02 +118\.025 +118\.0250 +ORSTA$/m);
+});
+
+// The page's file picker (a file input, as where the File System Access API is missing).
+async function openFile(page, path) {
+  const chooser = page.waitForEvent('filechooser');
+  await menu(page, 'File', 'Open...');
+  await (await chooser).setFiles(path);
+  await page.waitForFunction(() => !document.title.startsWith('Untitled'));
+}
+
+async function answerBox(page, box, button, text) {
+  await page.waitForSelector(`${box}[open]`);
+  if (text)
+    assert.equal((await page.textContent(`${box}[open] p`)).trim(), text);
+  await page.locator(`${box}[open]`).getByRole('button', { name: button }).click();
+}
+
+test('runs every editing command and the settings sheet by the desktop program\'s rules', async () => {
+  writeFileSync(files.path('list.csv'), 'Channel;Frequency;Name;Tx Inhibit;Lockout\n1;121.5;TOWER;;\n' +
+    '2;118.1;ATIS;;\n3;119.7;APP;;\n4;121.9;GROUND;;\n20;123.45;LAST;;\n');
+  cli('import', files.path('list.csv'), '-o', files.path('list.qrb'));
+  const page = await openPage(browser);
+  await openFile(page, files.path('list.qrb'));
+  const names = async () => (await rows(page)).map(r => r[3]).slice(0, 5).join('|');
+  assert.equal(await names(), 'TOWER|ATIS|APP|GROUND|');
+
+  // Sorting saves what the tool's sort saves, and one Undo takes it back.
+  await menu(page, 'Edit', 'By Name');
+  cli('sort', files.path('list.qrb'), '--by', 'name', '-o', files.path('sorted.qrb'));
+  assert.deepEqual(await save(page, 'list.qrb'), readFileSync(files.path('sorted.qrb')));
+  await page.keyboard.press('Control+z');
+  assert.equal(await page.textContent('#status'), 'Undone: Sort by Name');
+  assert.equal(await names(), 'TOWER|ATIS|APP|GROUND|');
+
+  await page.locator('#ch-2').click();
+  await page.keyboard.press('Control+c');
+  await page.locator('#ch-3').click();
+  for (const [button, expected] of [['No', 'TOWER|ATIS|APP|GROUND|'], ['Yes', 'TOWER|ATIS|ATIS|GROUND|']]) {
+    await page.keyboard.press('Control+v');
+    await answerBox(page, '#yes-no', button, 'Overwite here ?');
+    assert.equal(await names(), expected);
+  }
+  await menu(page, 'Edit', 'Insert');
+  await answerBox(page, '#notice', 'OK', 'The last CH is not blank. Cannot insert a blank channel.');
+  await page.locator('#ch-1').click();
+  await page.keyboard.press('Control+ArrowDown');
+  assert.equal(await names(), 'ATIS|TOWER|ATIS|GROUND|');
+  assert.equal(await page.getAttribute('#ch-2', 'aria-selected'), 'true');
+  await page.locator('#ch-4').click();
+  await page.keyboard.press('Delete');
+  assert.equal(await names(), 'ATIS|TOWER|ATIS||');
+  await page.locator('#ch-1').click();
+  await page.getByRole('menuitem', { name: 'Edit', exact: true }).click();
+  assert.equal(await page.getByRole('menuitem', { name: 'Undo Clear CH 04', exact: true }).isEnabled(), true);
+  assert.equal(await page.getByRole('menuitem', { name: 'Clear', exact: true }).isEnabled(), false);
+  await page.keyboard.press('Escape');
+
+  // The settings sheet's two pages, and the channel spacing's note while a frequency is typed.
+  await menu(page, 'View', 'Common Setting...');
+  await page.selectOption('#set-backlight', { label: 'Off' });
+  await page.fill('#set-openingText', 'ENVA');
+  await page.getByRole('tab', { name: 'Advanced' }).click();
+  await page.selectOption('#set-spacing', { label: '8.33kHz' });
+  await page.fill('#set-cloneComment', 'AEROKLUBB');
+  await page.locator('#settings').getByRole('button', { name: 'OK' }).click();
+  const shown = cli('show', files.path('list.qrb')) && (await save(page, 'set.qrb'), cli('show', files.path('set.qrb')));
+  for (const line of ['CH_SPACING=8.33kHz', 'LCD_BACKLIGHT=OFF', 'OPENING_TEXT=ENVA', 'CLONE_COMMENT=AEROKLUBB'])
+    assert.match(shown, new RegExp(`^${line}$`, 'm'));
+  await page.locator('#ch-5').dblclick();
+  await page.fill('#em-frequency', '118,01');
+  assert.match(await page.textContent('#em-note'), /8\.33 kHz channel, carrier 118\.0083 MHz/);
+  assert.equal(await page.isDisabled('#em-name'), false);
+  await page.fill('#em-frequency', '');
+  assert.equal(await page.isDisabled('#em-name'), true);
+  await page.locator('#edit-memory').getByRole('button', { name: 'Cancel' }).click();
 });
 
 test('opens a file, and a file of another kind gets the desktop program\'s message', async () => {

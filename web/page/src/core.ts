@@ -81,6 +81,14 @@ interface CoreModule {
 }
 
 declare const createCore: (options: object) => Promise<CoreModule>;
+declare const PWR_CORE_WASM: string;
+
+// The core's WebAssembly, unpacked from the script that carries it.
+async function coreBinary(): Promise<ArrayBuffer> {
+  const packed = Uint8Array.from(atob(PWR_CORE_WASM), c => c.charCodeAt(0));
+  const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
+  return new Response(stream).arrayBuffer();
+}
 
 export class Core {
   private constructor(private readonly m: CoreModule) {}
@@ -88,7 +96,8 @@ export class Core {
   // Loads the module; `host` and `serial` are the page's sides of the clone host and the ports,
   // `translate` gives the core's texts in the page's language.
   static async load(host: unknown, serial: unknown, translate: (english: string) => string | null): Promise<Core> {
-    const core = new Core(await createCore({ host, serial, translate }));
+    const wasmBinary = await coreBinary();
+    const core = new Core(await createCore({ host, serial, translate, wasmBinary }));
     core.m.ccall('pwr_use_page_language', null, [], []);
     return core;
   }
