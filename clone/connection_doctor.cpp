@@ -52,32 +52,6 @@ std::string CConnectionDoctor::InRoot(const std::string& path) const
     return m_root + path;
 }
 
-const std::vector<CCableChip>& CConnectionDoctor::CableChips()
-{
-    static const std::vector<CCableChip> chips = {
-        {"0403", "6001", "FTDI", false}, // FT232R
-        {"0403", "6010", "FTDI", false}, // FT2232
-        {"0403", "6011", "FTDI", false}, // FT4232
-        {"0403", "6014", "FTDI", false}, // FT232H
-        {"0403", "6015", "FTDI", false}, // FT-X
-        {"067b", "2303", "PL2303", false},
-        {"067b", "23a3", "PL2303", false}, // the G series: GC, GB, GT, GL, GE, GS
-        {"067b", "23b3", "PL2303", false},
-        {"067b", "23c3", "PL2303", false},
-        {"067b", "23d3", "PL2303", false},
-        {"067b", "23e3", "PL2303", false},
-        {"067b", "23f3", "PL2303", false},
-        {"1a86", "7523", "CH340/CH341", true},
-        {"1a86", "7522", "CH340/CH341", false},
-        {"1a86", "5523", "CH340/CH341", false},
-        {"1a86", "55d4", "CH9102", false},
-        {"10c4", "ea60", "CP210x", true},
-        {"10c4", "ea70", "CP210x", false},
-        {"10c4", "ea71", "CP210x", false},
-    };
-    return chips;
-}
-
 const char* const CConnectionDoctor::kCableRuleName = "70-pwr455-cables.rules";
 
 std::string CConnectionDoctor::CableRuleLine(const std::string& vendor, const std::string& product)
@@ -92,7 +66,7 @@ std::string CConnectionDoctor::CableRules()
         "# USB serial cables for cloning the VX-R455NORD (pwr455): the person at the desktop may\n"
         "# use them without joining group dialout, and ModemManager does not probe them.\n"
         "# The number 70 puts the uaccess tag before 73-seat-late.rules, which acts on it.\n"
-        "# The lines follow the program's list of cable chips (clone/connection_doctor.cpp).\n";
+        "# The lines follow the program's list of cable chips (clone/cable_chips.cpp).\n";
     const char* family = "";
     for (const CCableChip& chip : CableChips()) {
         if (std::string(chip.name) != family)

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "clone/cable_chips.h"
+
 class CCloneClock;
 class CCloneHost;
 
@@ -52,14 +54,6 @@ struct CSerialDevice {
                         // the device manager's, such as "USB-SERIAL CH340"; "" when none)
 };
 
-// A USB serial chip that cloning cables are made with.
-struct CCableChip {
-    const char* vendor; // USB ids, 4 lower-case hex digits each
-    const char* product;
-    const char* name;
-    bool braille; // brltty's rules take it for a Braille display's
-};
-
 // A USB serial cable the system has but cannot use, so that it gets no port (Windows: a device
 // the Device Manager shows with a problem code).
 struct CProblemDevice {
@@ -72,8 +66,7 @@ struct CProblemDevice {
 
 class CConnectionDoctor {
 public:
-    // The chips of cloning cables, each pair of ids once, grouped by name.
-    static const std::vector<CCableChip>& CableChips();
+    static const std::vector<CCableChip>& CableChips() { return CableChipList(); }
     // The udev rule file of the package, which gives a cable of each of those chips to the
     // person at the desktop and keeps ModemManager off it: its name, the line for one chip, and
     // its whole text (as packaging/ holds it).

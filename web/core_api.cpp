@@ -7,6 +7,7 @@
 
 #include <emscripten.h>
 
+#include "clone/cable_chips.h"
 #include "exchange/channel_csv.h"
 #include "radio/air_channel.h"
 #include "radio/channel_commands.h"
@@ -74,6 +75,12 @@ EMSCRIPTEN_KEEPALIVE void pwr_use_page_language()
 EMSCRIPTEN_KEEPALIVE const char* pwr_text(unsigned id)
 {
     return Keep(LoadResString(id));
+}
+
+// The chip of a cable by its USB ids ("" for none the program knows).
+EMSCRIPTEN_KEEPALIVE const char* pwr_chip_name(unsigned vendor, unsigned product)
+{
+    return Keep(CableChipName(static_cast<uint16_t>(vendor), static_cast<uint16_t>(product)));
 }
 
 EMSCRIPTEN_KEEPALIVE void pwr_new()

@@ -2,6 +2,7 @@
 // Windows Device Manager would list them.
 
 #include <algorithm>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -68,3 +69,14 @@ TEST(ConnectionDoctorProblemDevicesTest, ACableWithoutAPortIsWhatTheDeviceCheckE
 }
 
 } // namespace
+
+TEST(CableChips, AChipIsNamedByItsIdsOrItsMakersFamily)
+{
+    const std::tuple<uint16_t, uint16_t, const char*> cases[] = {
+        {0x0403, 0x6001, "FTDI"},     {0x067b, 0x23a3, "PL2303"},
+        {0x1a86, 0x55d4, "CH9102"},   {0x1a86, 0x7599, "CH340/CH341"},
+        {0x10c4, 0xea60, "CP210x"},   {0x2341, 0x0043, ""},
+    };
+    for (const auto& [vendor, product, name] : cases)
+        EXPECT_EQ(CableChipName(vendor, product), name) << vendor << ":" << product;
+}

@@ -146,6 +146,9 @@ test('reads, writes and asks the transceiver through Web Serial, and names a mis
     assert.equal(await page.title(), '*Untitled - PW-R455NORD');
     cli('read', files.path('serial.qrb'), '--simulate', '--quiet');
     assert.deepEqual(await save(page, 'serial-read.qrb'), readFileSync(files.path('serial.qrb')));
+    await page.getByRole('menuitem', { name: 'COM Port', exact: true }).click();
+    assert.equal(await page.getByRole('menuitemradio', { name: 'FTDI (0403:6001)' }).getAttribute('aria-checked'), 'true');
+    await page.keyboard.press('Escape');
     await menu(page, 'Clone', 'Information...');
     await page.waitForSelector('#information[open]');
     assert.equal(await page.inputValue('#information-model'), 'VX-R455NORD');

@@ -102,6 +102,11 @@ export class Core {
     return core;
   }
 
+  // The chip of a cable by its USB ids ("" for none the program knows).
+  chipName(vendor: number, product: number): string {
+    return this.m.ccall('pwr_chip_name', 'string', ['number', 'number'], [vendor, product]);
+  }
+
   text(id: number): string {
     return this.m.ccall('pwr_text', 'string', ['number'], [id]);
   }

@@ -354,7 +354,7 @@ async function choosePort(): Promise<void> {
 
 function menus(state: ChannelListState): { label: string; items: MenuEntry[] }[] {
   const portItems: Command[] = ports.list().map((p, i) => ({
-    label: describePort(p),
+    label: describePort(p, (vendor, product) => core.chipName(vendor, product)),
     checked: i === port,
     run: () => { port = i; drawMenus(); },
   }));

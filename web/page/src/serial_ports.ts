@@ -19,20 +19,13 @@ interface OpenPort {
   reading: Promise<void>;
 }
 
-// What a chip is called, by its USB vendor and product.
-const kChips: { vendor: number; product?: number; name: string }[] = [
-  { vendor: 0x0403, name: 'FTDI' },
-  { vendor: 0x067b, name: 'Prolific' },
-  { vendor: 0x1a86, name: 'CH340' },
-  { vendor: 0x10c4, name: 'CP210x' },
-];
-
-export function describePort(port: SerialPort): string {
+// A port as the port menu lists it: its chip (named by the core) and USB ids.
+export function describePort(port: SerialPort, chipName: (vendor: number, product: number) => string): string {
   const info = port.getInfo();
   if (info.usbVendorId === undefined)
     return 'serial';
   const hex = (n: number | undefined) => (n ?? 0).toString(16).padStart(4, '0');
-  const chip = kChips.find(c => c.vendor === info.usbVendorId)?.name;
+  const chip = chipName(info.usbVendorId, info.usbProductId ?? 0);
   const ids = `${hex(info.usbVendorId)}:${hex(info.usbProductId)}`;
   return chip ? `${chip} (${ids})` : ids;
 }
