@@ -6,6 +6,8 @@ import { constants, mkdtempSync, openSync, closeSync, readSync, writeSync, rmSyn
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
+import { isDeepStrictEqual } from 'node:util';
+import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 
 // Playwright is the page's own tool, pinned by its lock file.
@@ -39,6 +41,19 @@ export async function openPage(browser, { query = '', locale = 'en-US', serial }
   await page.goto(pathToFileURL(join(dist, 'pwr455.html')).href + query);
   await page.waitForSelector('body[data-ready=true]');
   return page;
+}
+
+// Waits until `read()` gives `expected`: the page draws after the events a click queues. Fails
+// with the last value read when it never does.
+export async function until(read, expected) {
+  let last;
+  for (const end = Date.now() + 15000; Date.now() < end;) {
+    last = await read();
+    if (isDeepStrictEqual(last, expected))
+      return;
+    await new Promise(resolve => setTimeout(resolve, 10));
+  }
+  assert.deepEqual(last, expected);
 }
 
 export async function menu(page, top, item) {

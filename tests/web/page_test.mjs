@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
 import { readCatalog } from '../../web/page/catalogs.mjs';
-import { cli, cloneDone, launch, menu, openPage, rows, scratch, simulatedCable } from './page_harness.mjs';
+import { cli, cloneDone, launch, menu, openPage, rows, scratch, simulatedCable, until } from './page_harness.mjs';
 
 let browser;
 const files = scratch();
@@ -32,13 +32,13 @@ test('reads the simulated transceiver, edits, undoes and redoes, and saves what 
   await page.fill('#em-frequency', '118,025');
   await page.fill('#em-name', 'Ørsta');
   await page.getByRole('button', { name: 'OK' }).click();
-  const edited = (await rows(page))[1];
-  assert.deepEqual([edited[2], edited[3]], ['118.025', 'ORSTA']);
+  const channel2 = async () => (await rows(page))[1].slice(2, 4);
+  await until(channel2, ['118.025', 'ORSTA']);
   assert.match(await page.textContent('#status'), /ORSTA/);
   await page.keyboard.press('Control+z');
-  assert.deepEqual((await rows(page))[1].slice(2, 4), ['', '']);
+  await until(channel2, ['', '']);
   await menu(page, 'Edit', 'Redo Edit CH 02');
-  assert.deepEqual((await rows(page))[1].slice(2, 4), ['118.025', 'ORSTA']);
+  await until(channel2, ['118.025', 'ORSTA']);
   await save(page, 'edited.qrb');
   assert.equal(cli('check', files.path('edited.qrb')).trim(), 'OK');
   assert.match(cli('show', files.path('edited.qrb')), /^02 +118\.025 +118\.0250 +ORSTA$/m);
@@ -73,8 +73,8 @@ test('runs every editing command and the settings sheet by the desktop program\'
   cli('sort', files.path('list.qrb'), '--by', 'name', '-o', files.path('sorted.qrb'));
   assert.deepEqual(await save(page, 'list.qrb'), readFileSync(files.path('sorted.qrb')));
   await page.keyboard.press('Control+z');
+  await until(names, 'TOWER|ATIS|APP|GROUND|');
   assert.equal(await page.textContent('#status'), 'Undone: Sort by Name');
-  assert.equal(await names(), 'TOWER|ATIS|APP|GROUND|');
 
   await page.locator('#ch-2').click();
   await page.keyboard.press('Control+c');
@@ -82,17 +82,17 @@ test('runs every editing command and the settings sheet by the desktop program\'
   for (const [button, expected] of [['No', 'TOWER|ATIS|APP|GROUND|'], ['Yes', 'TOWER|ATIS|ATIS|GROUND|']]) {
     await page.keyboard.press('Control+v');
     await answerBox(page, '#yes-no', button, 'Overwite here ?');
-    assert.equal(await names(), expected);
+    await until(names, expected);
   }
   await menu(page, 'Edit', 'Insert');
   await answerBox(page, '#notice', 'OK', 'The last CH is not blank. Cannot insert a blank channel.');
   await page.locator('#ch-1').click();
   await page.keyboard.press('Control+ArrowDown');
-  assert.equal(await names(), 'ATIS|TOWER|ATIS|GROUND|');
+  await until(names, 'ATIS|TOWER|ATIS|GROUND|');
   assert.equal(await page.getAttribute('#ch-2', 'aria-selected'), 'true');
   await page.locator('#ch-4').click();
   await page.keyboard.press('Delete');
-  assert.equal(await names(), 'ATIS|TOWER|ATIS||');
+  await until(names, 'ATIS|TOWER|ATIS||');
   await page.locator('#ch-1').click();
   await page.getByRole('menuitem', { name: 'Edit', exact: true }).click();
   assert.equal(await page.getByRole('menuitem', { name: 'Undo Clear CH 04', exact: true }).isEnabled(), true);
