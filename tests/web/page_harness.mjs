@@ -26,10 +26,11 @@ export async function launch() {
   return browser;
 }
 
-// The single file from the disk; `query` e.g. "?simulate". Without the File System Access API,
+// The single file from the disk (with no network at all when `offline`); `query` e.g.
+// "?simulate". Without the File System Access API,
 // as in a browser that lacks it, Open takes a file input and Save a download.
-export async function openPage(browser, { query = '', locale = 'en-US', serial } = {}) {
-  const context = await browser.newContext({ locale, acceptDownloads: true });
+export async function openPage(browser, { query = '', locale = 'en-US', serial, offline = false } = {}) {
+  const context = await browser.newContext({ locale, acceptDownloads: true, offline });
   const page = await context.newPage();
   page.on('pageerror', e => { throw e; });
   await page.addInitScript(() => {

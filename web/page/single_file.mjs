@@ -7,7 +7,11 @@ const dist = process.argv[2];
 const read = name => readFileSync(join(dist, name), 'utf8');
 // A script's text may not end the element that holds it.
 const inline = text => text.replace(/<\/(script)/gi, '<\\/$1');
+// A file opened from the disk installs nothing: no manifest; its icon travels inside it.
+const icon = `data:image/svg+xml;base64,${readFileSync(join(dist, 'pwr455.svg')).toString('base64')}`;
 const page = read('index.html')
+  .replace(/<link rel="manifest"[^>]*>\n?/, '')
+  .replace(/<link rel="icon" href="[^"]+"/, `<link rel="icon" href="${icon}"`)
   .replace(/<link rel="stylesheet" href="([^"]+)">/g, (_, css) => `<style>\n${read(css)}</style>`)
   .replace(/<script src="([^"]+)"><\/script>/g, (_, js) => `<script>\n${inline(read(js))}\n</script>`);
 writeFileSync(join(dist, 'pwr455.html'), page);

@@ -5,6 +5,7 @@ import { CloneHost } from './clone_host';
 import { ChannelListState, Core, ListCommand } from './core';
 import { commonSetting, editMemory, offered, runCommand, undoOrRedo } from './editing';
 import { newData, open, save } from './files';
+import { showHelp } from './help';
 import { Command, commandForKey, ctrl, drawMenuBar, Menu, plain } from './menus';
 import { $, core, draw, select, selected, setStatus, startPage } from './page';
 import { SerialPorts, describePort } from './serial_ports';
@@ -128,6 +129,9 @@ function menus(state: ChannelListState): Menu[] {
       { label: '&Write -> TR', run: () => clone('write') },
       { label: '&Information...', run: () => clone('information') },
     ] },
+    { label: '&Help', items: [
+      { label: '&Contents', run: () => showHelp(undefined, tr('OK')), key: plain('F1') },
+    ] },
   ];
 }
 
@@ -177,6 +181,9 @@ async function start(): Promise<void> {
   });
   draw();
   $('channels').focus();
+  // Served over HTTPS (or from this computer) the page keeps its files for use with no network.
+  if ('serviceWorker' in navigator && location.protocol !== 'file:')
+    navigator.serviceWorker.register('sw.js').catch(() => {});
   document.body.dataset.ready = 'true';
 }
 
