@@ -107,12 +107,12 @@ install: build
 	@cmake --install $(BUILD)
 
 # The Debian package, built with Debian's hardening flags in a build tree of its own.
-package: deps
+package: deps web
 	@./scripts/build-deb $(DEBBUILD)
 
 # The package through lintian (no error, no warning), then its files through the checks of
 # manual pages, desktop entry, metainfo and completion.
-lint-package:
+lint-package: web
 	@./scripts/install-deps package
 	@./scripts/build-deb $(DEBBUILD)
 	lintian --fail-on error,warning --display-level '>=pedantic' \
@@ -128,7 +128,7 @@ windows-deps:
 # The zip and the installer: $(WINBUILD)/dist/pwr455-VERSION-windows-x64.zip and
 # pwr455-VERSION-setup-x64.exe. The tests under Wine talk to the Linux tool's simulated
 # transceiver, so test-windows builds the Linux tool too.
-windows: windows-deps
+windows: windows-deps web
 	@cmake -S . -B $(WINBUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/scripts/windows/mingw-w64-x86_64.cmake \
 	    -DCMAKE_BUILD_TYPE=Release -DPWR_BUILD_BENCH=OFF \
 	    -DPWR_LINUX_CLI=$(abspath $(BUILD))/cli/pwr455-cli $(CMAKE_ARGS) >/dev/null
