@@ -33,24 +33,6 @@ export interface CommandOutcome {
 export const kSettingBoxes = ['beep', 'beepUpDownKey', 'sideTone', 'scanFunction', 'scanHanger',
   'adjustModeEnable', 'vfoModeEnable', 'vfoTxEnable', 'memoryWriteEnable'] as const;
 
-export interface SettingsSheet {
-  [label: string]: unknown;
-  indicateModes: string[];
-  backlights: string[];
-  scanModes: string[];
-  spacings: string[];
-  priorities: string[];
-  indicateMode: number;
-  backlight: number;
-  scanMode: number;
-  priority: number;
-  spacing: number;
-  openingText: string;
-  cloneComment: string;
-  openingTextLimit: number;
-  cloneCommentLimit: number;
-}
-
 export interface SettingsValues {
   boxes: boolean[];
   indicateMode: number;
@@ -60,6 +42,18 @@ export interface SettingsValues {
   spacing: number;
   openingText: string;
   cloneComment: string;
+}
+
+// What the sheet opens with: its texts, the lists' entries and the values (the boxes by name).
+export interface SettingsSheet extends Omit<SettingsValues, 'boxes'> {
+  [label: string]: unknown;
+  indicateModes: string[];
+  backlights: string[];
+  scanModes: string[];
+  spacings: string[];
+  priorities: string[];
+  openingTextLimit: number;
+  cloneCommentLimit: number;
 }
 
 export interface ChannelFields {
