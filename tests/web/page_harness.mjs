@@ -87,7 +87,8 @@ export function cli(...args) {
 // streams behave as Chrome's do (a second open or a close with a stream locked is refused, bytes
 // not yet read are dropped at close). `faults` and `options` go to the simulator; `at` does one
 // thing once, when `at.bytes` bytes have reached the page: 'cancel' presses the progress window's
-// Cancel, 'pull' loses the port as a pulled USB cable does; `openError` names the error of the
+// Cancel, 'pull' loses the port as a pulled USB cable does, 'framing' errs the stream as a
+// framing error does; `openError` names the error of the
 // first open. window.__port.log counts opens, closes and refused closes.
 export async function simulatedCable({ faults = [], options = [], at = null, openError = null } = {}) {
   const sim = spawn(tool, ['simulate', ...options, ...faults.flatMap(f => ['--fault', f])],
@@ -127,7 +128,7 @@ export async function simulatedCable({ faults = [], options = [], at = null, ope
             }
           } catch { /* nothing waiting */ }
           hand();
-        }, 5);
+        }, 16); // as often as an FTDI cable hands on what it has (its latency timer)
         return true;
       });
       await page.exposeFunction('__cableWrite', bytes => { writeSync(fd, Buffer.from(bytes)); });
@@ -158,9 +159,11 @@ export async function simulatedCable({ faults = [], options = [], at = null, ope
             let closed = false;
             let passed = 0;
             let failWriting = null;
-            this.readable = new ReadableStream({
+            let carried = null;
+            const readable = () => new ReadableStream({
               async pull(controller) {
-                const bytes = await window.__cableRead();
+                const bytes = carried ?? await window.__cableRead();
+                carried = null;
                 if (closed)
                   return;
                 if (!bytes.length)
@@ -168,20 +171,26 @@ export async function simulatedCable({ faults = [], options = [], at = null, ope
                 if (at && passed + bytes.length >= at.bytes) {
                   const then = at.then;
                   at = null;
-                  if (then === 'pull') {
+                  if (then === 'cancel') {
+                    document.getElementById('progress-cancel').click();
+                  } else if (then === 'pull') {
                     const e = new DOMException('The device has been lost.', 'NetworkError');
                     lost = true;
                     port.readable = port.writable = null;
                     failWriting(e);
                     return controller.error(e);
+                  } else { // a framing error that costs no byte: the next stream has them
+                    carried = bytes;
+                    port.readable = readable();
+                    return controller.error(new DOMException('Framing error.', 'FramingError'));
                   }
-                  document.getElementById('progress-cancel').click();
                 }
                 passed += bytes.length;
                 controller.enqueue(new Uint8Array(bytes));
               },
               cancel() { closed = true; },
             });
+            this.readable = readable();
             this.writable = new WritableStream({
               start: controller => { failWriting = e => controller.error(e); },
               write: chunk => window.__cableWrite([...chunk]),

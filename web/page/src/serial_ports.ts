@@ -82,6 +82,8 @@ export class SerialPorts {
     return handle;
   }
 
+  // A framing, parity or overrun error ends a stream and the port gives the next; a pulled
+  // cable or a port lost gives none.
   private async readLoop(entry: OpenPort): Promise<void> {
     try {
       while (entry.port.readable && !entry.hungUp) {
@@ -94,13 +96,15 @@ export class SerialPorts {
             for (const b of value) entry.queue.push(b);
             entry.wake?.();
           }
+        } catch {
+          // The bytes in error are lost; the link's checks see to the rest.
         } finally {
           entry.reader.releaseLock();
           entry.reader = null;
         }
       }
     } catch {
-      // The cable was pulled or the port lost.
+      // No reader to be had: the port is lost.
     } finally {
       entry.hungUp = true;
       entry.wake?.();
