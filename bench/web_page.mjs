@@ -90,7 +90,8 @@ try {
       tools.push(Number(process.hrtime.bigint() - start) / 1e9);
 
       await page?.context().close();
-      page = await openPage(browser, { serial: cable });
+      // Without Web Audio the page plays no tones, as the tool's --quiet.
+      page = await openPage(browser, { serial: cable, init: () => { delete window.AudioContext; } });
       await page.evaluate(() => {
         const run = window.__run = {};
         run.beginning = new Promise(resolve => { run.began = resolve; });

@@ -27,9 +27,9 @@ export async function launch() {
 }
 
 // The single file from the disk (with no network at all when `offline`); `query` e.g.
-// "?simulate". Without the File System Access API,
-// as in a browser that lacks it, Open takes a file input and Save a download.
-export async function openPage(browser, { query = '', locale = 'en-US', serial, offline = false } = {}) {
+// "?simulate", `init` a script to run before the page's own. Without the File System Access
+// API, as in a browser that lacks it, Open takes a file input and Save a download.
+export async function openPage(browser, { query = '', locale = 'en-US', serial, offline = false, init } = {}) {
   const context = await browser.newContext({ locale, acceptDownloads: true, offline });
   const page = await context.newPage();
   page.on('pageerror', e => { throw e; });
@@ -37,6 +37,8 @@ export async function openPage(browser, { query = '', locale = 'en-US', serial, 
     delete window.showOpenFilePicker;
     delete window.showSaveFilePicker;
   });
+  if (init)
+    await page.addInitScript(init);
   if (serial)
     await serial.install(page);
   await page.goto(pathToFileURL(join(dist, 'pwr455.html')).href + query);
