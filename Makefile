@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
 .PHONY: all deps test-deps configure build run test test-fast test-asan test-libcxx screenshots coverage bench fuzz \
-        install package lint-package windows-deps windows test-windows web test-web clean \
+        install package lint-package windows-deps windows test-windows web test-web bench-web clean \
         pot update-po
 
 all: build
@@ -163,6 +163,12 @@ test-web: web configure
 	cd $(WEBBUILD)/core && ctest --output-on-failure -j $(JOBS)
 	PWR_WEB_DIST=$(abspath $(WEBBUILD))/dist PWR_CLI=$(abspath $(BUILD))/cli/pwr455-cli \
 	    tests/common/run-isolated node --test tests/web/
+
+# The page's start, its files' sizes and a read at 9600 baud beside the Linux tool's, in headless
+# Chromium on this machine (bench/web_page.mjs; figures and targets, in README's browser section).
+bench-web: web configure
+	@cmake --build $(BUILD) --target pwr455-cli -j $(JOBS)
+	PWR_WEB_DIST=$(abspath $(WEBBUILD))/dist PWR_CLI=$(abspath $(BUILD))/cli/pwr455-cli node bench/web_page.mjs
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(FUZZBUILD) $(COVBUILD) $(DEBBUILD) $(WINBUILD) $(LIBCXXBUILD) $(WEBBUILD)

@@ -33,6 +33,7 @@ EM_JS(void, PageSerialPurge, (int handle), { Module.serial.purge(handle); });
 EM_ASYNC_JS(int, PageSerialWait, (int handle, unsigned milliseconds), {
     return await Module.serial.wait(handle, milliseconds);
 });
+EM_JS(int, PageSerialPoll, (int handle), { return Module.serial.poll(handle); });
 EM_ASYNC_JS(int, PageSerialSignals, (int handle, int dtr, int rts), {
     return await Module.serial.setSignals(handle, dtr !== 0, rts !== 0) ? 1 : 0;
 });
@@ -122,7 +123,9 @@ bool DrainSerial(int)
 
 ESerialInput WaitSerialInput(int handle, unsigned milliseconds)
 {
-    switch (PageSerialWait(handle, milliseconds)) {
+    // A look without waiting needs no trip through the browser's event loop, which the clone
+    // loop would otherwise take twice for every wait.
+    switch (milliseconds == 0 ? PageSerialPoll(handle) : PageSerialWait(handle, milliseconds)) {
     case 0:
         return ESerialInput::Waiting;
     case 1:

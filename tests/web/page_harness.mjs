@@ -27,9 +27,9 @@ export async function launch() {
 }
 
 // The single file from the disk (with no network at all when `offline`); `query` e.g.
-// "?simulate". Without the File System Access API,
-// as in a browser that lacks it, Open takes a file input and Save a download.
-export async function openPage(browser, { query = '', locale = 'en-US', serial, offline = false } = {}) {
+// "?simulate", `init` a script to run before the page's own. Without the File System Access
+// API, as in a browser that lacks it, Open takes a file input and Save a download.
+export async function openPage(browser, { query = '', locale = 'en-US', serial, offline = false, init } = {}) {
   const context = await browser.newContext({ locale, acceptDownloads: true, offline });
   const page = await context.newPage();
   page.on('pageerror', e => { throw e; });
@@ -37,6 +37,8 @@ export async function openPage(browser, { query = '', locale = 'en-US', serial, 
     delete window.showOpenFilePicker;
     delete window.showSaveFilePicker;
   });
+  if (init)
+    await page.addInitScript(init);
   if (serial)
     await serial.install(page);
   await page.goto(pathToFileURL(join(dist, 'pwr455.html')).href + query);
@@ -83,9 +85,16 @@ export function cli(...args) {
 }
 
 // The tool's simulated transceiver on a pseudo-terminal, reached from the page through a
-// navigator.serial of the test's own: one port, USB ids of an FTDI cable.
-export async function simulatedCable(...faults) {
-  const sim = spawn(tool, ['simulate', ...faults.flatMap(f => ['--fault', f])], { stdio: ['ignore', 'pipe', 'inherit'] });
+// navigator.serial of the test's own: one port, USB ids of an FTDI cable, whose open, close and
+// streams behave as Chrome's do (a second open or a close with a stream locked is refused, bytes
+// not yet read are dropped at close). `faults` and `options` go to the simulator; `at` does one
+// thing once, when `at.bytes` bytes have reached the page: 'cancel' presses the progress window's
+// Cancel, 'pull' loses the port as a pulled USB cable does, 'framing' errs the stream as a
+// framing error does; `openError` names the error of the
+// first open. window.__port.log counts opens, closes and refused closes.
+export async function simulatedCable({ faults = [], options = [], at = null, openError = null } = {}) {
+  const sim = spawn(tool, ['simulate', ...options, ...faults.flatMap(f => ['--fault', f])],
+                    { stdio: ['ignore', 'pipe', 'inherit'] });
   const device = await new Promise((resolve, reject) => {
     sim.stdout.once('data', d => resolve(String(d).split('\n')[0].trim()));
     sim.once('exit', () => reject(new Error('the simulator ended')));
@@ -93,13 +102,24 @@ export async function simulatedCable(...faults) {
   // The program's end of the line is raw, as the serial code makes a real port.
   execFileSync('stty', ['-F', device, 'raw', '-echo']);
   let fd = -1;
-  const input = [];
+  let input = [];
   let poller = null;
+  let reader = null; // the page's read waiting for bytes
+  const hand = () => {
+    if (reader && (input.length || fd < 0)) {
+      reader(input);
+      input = [];
+      reader = null;
+    }
+  };
   const cable = {
+    device,
+    pid: sim.pid,
     async install(page) {
       await page.exposeFunction('__cableOpen', () => {
         fd = openSync(device, constants.O_RDWR | constants.O_NOCTTY | constants.O_NONBLOCK);
         execFileSync('stty', ['-F', device, 'raw', '-echo']);
+        input = [];
         poller = setInterval(() => {
           const buffer = Buffer.alloc(4096);
           try {
@@ -109,42 +129,91 @@ export async function simulatedCable(...faults) {
               input.push(...buffer.subarray(0, n));
             }
           } catch { /* nothing waiting */ }
-        }, 5);
+          hand();
+        }, 16); // as often as an FTDI cable hands on what it has (its latency timer)
         return true;
       });
       await page.exposeFunction('__cableWrite', bytes => { writeSync(fd, Buffer.from(bytes)); });
-      await page.exposeFunction('__cableRead', () => input.splice(0, input.length));
+      // Resolves with the bytes that came in, or with none once the port has closed.
+      await page.exposeFunction('__cableRead', () => new Promise(resolve => { reader = resolve; hand(); }));
       await page.exposeFunction('__cableClose', () => {
         clearInterval(poller);
         if (fd >= 0) closeSync(fd);
         fd = -1;
+        hand();
       });
-      await page.addInitScript(() => {
+      await page.addInitScript(([at, openError]) => {
+        const log = { opens: 0, closes: 0, refused: 0 };
+        let lost = false;
         const port = {
-          readable: null, writable: null,
+          readable: null, writable: null, log,
           getInfo: () => ({ usbVendorId: 0x0403, usbProductId: 0x6001 }),
           async open() {
+            if (openError) {
+              const name = openError;
+              openError = null;
+              throw new DOMException('Failed to open serial port.', name);
+            }
+            if (this.readable || lost)
+              throw new DOMException('The port is already open.', 'InvalidStateError');
             await window.__cableOpen();
+            log.opens++;
             let closed = false;
-            this.readable = new ReadableStream({
+            let passed = 0;
+            let failWriting = null;
+            let carried = null;
+            const readable = () => new ReadableStream({
               async pull(controller) {
-                while (!closed) {
-                  const bytes = await window.__cableRead();
-                  if (bytes.length) { controller.enqueue(new Uint8Array(bytes)); return; }
-                  await new Promise(r => setTimeout(r, 5));
+                const bytes = carried ?? await window.__cableRead();
+                carried = null;
+                if (closed)
+                  return;
+                if (!bytes.length)
+                  return controller.close();
+                if (at && passed + bytes.length >= at.bytes) {
+                  const then = at.then;
+                  at = null;
+                  if (then === 'cancel') {
+                    document.getElementById('progress-cancel').click();
+                  } else if (then === 'pull') {
+                    const e = new DOMException('The device has been lost.', 'NetworkError');
+                    lost = true;
+                    port.readable = port.writable = null;
+                    failWriting(e);
+                    return controller.error(e);
+                  } else { // a framing error that costs no byte: the next stream has them
+                    carried = bytes;
+                    port.readable = readable();
+                    return controller.error(new DOMException('Framing error.', 'FramingError'));
+                  }
                 }
-                controller.close();
+                passed += bytes.length;
+                controller.enqueue(new Uint8Array(bytes));
               },
               cancel() { closed = true; },
             });
-            this.writable = new WritableStream({ write: chunk => window.__cableWrite([...chunk]) });
+            this.readable = readable();
+            this.writable = new WritableStream({
+              start: controller => { failWriting = e => controller.error(e); },
+              write: chunk => window.__cableWrite([...chunk]),
+            });
           },
-          async close() { this.readable = null; this.writable = null; await window.__cableClose(); },
+          async close() {
+            if (this.readable?.locked || this.writable?.locked) {
+              log.refused++;
+              throw new TypeError('Failed to execute \'close\' on \'SerialPort\': Cannot cancel a locked stream');
+            }
+            this.readable = null;
+            this.writable = null;
+            await window.__cableClose();
+            log.closes++;
+          },
           async setSignals() {},
         };
+        window.__port = port;
         Object.defineProperty(navigator, 'serial', { value: {
-          getPorts: async () => [port], requestPort: async () => port } });
-      });
+          getPorts: async () => lost ? [] : [port], requestPort: async () => port } });
+      }, [at, openError]);
     },
     stop() {
       clearInterval(poller);

@@ -164,7 +164,7 @@ test('reads, writes and asks the transceiver through Web Serial, and names a mis
   } finally {
     cable.stop();
   }
-  const silent = await simulatedCable('no-cable');
+  const silent = await simulatedCable({ faults: ['no-cable'] });
   try {
     const page = await openPage(browser, { serial: silent });
     await menu(page, 'Clone', 'Read <- TR');
@@ -175,6 +175,47 @@ test('reads, writes and asks the transceiver through Web Serial, and names a mis
     assert.equal(await page.title(), 'Untitled - PW-R455NORD');
   } finally {
     silent.stop();
+  }
+});
+
+// The desktop program's texts (English, the catalogs' source).
+const checkPort = ' Check the following:\n\n - The RS-232C port settings.\n - Cloning cable connections.\n - Transceiver power is ON.';
+const checkSoftware = ' Check the following:\r\n\r\n - The RS-232C port settings.\r\n - Cloning cable connections.\r\n' +
+  ' - Appropriate cloning software for the transceiver is being used.\r\n - The revision number of the transceiver.\n';
+
+test('a Read cancelled, cut off by a pulled cable or refused the port keeps the data and lets the port go; a framing error does not end it', async () => {
+  for (const { cable, status, box, again } of [
+    { cable: { at: { bytes: 300, then: 'cancel' } }, status: ' Terminated cloning.  ', again: true },
+    { cable: { at: { bytes: 300, then: 'pull' } }, status: ' Err: Cannot read cloning data.', box: checkSoftware },
+    { cable: { openError: 'InvalidStateError' }, status: ' Err: Cannot access RS-232C port.', box: checkPort, again: true },
+    { cable: { at: { bytes: 300, then: 'framing' } }, status: ' Cloning completed.' },
+  ]) {
+    const sim = await simulatedCable(cable);
+    try {
+      const page = await openPage(browser, { serial: sim });
+      const before = [await page.title(), await rows(page)];
+      await menu(page, 'Clone', 'Read <- TR');
+      if (box) {
+        await page.waitForSelector('#notice[open]');
+        assert.equal(await page.textContent('#notice-text'), box);
+        await page.locator('#notice').getByRole('button', { name: 'OK' }).click();
+      }
+      await cloneDone(page);
+      assert.equal(await page.textContent('#status'), status);
+      if (status !== ' Cloning completed.')
+        assert.deepEqual([await page.title(), await rows(page)], before);
+      // Chrome refuses to close a port whose streams are still locked, and to open it again.
+      await page.waitForFunction(() => __port.log.closes + __port.log.refused === __port.log.opens);
+      assert.deepEqual(await page.evaluate(() => [__port.log.refused, __port.readable, __port.writable]), [0, null, null]);
+      if (again) {
+        await menu(page, 'Clone', 'Read <- TR');
+        await cloneDone(page);
+        assert.equal(await page.textContent('#status'), ' Cloning completed.');
+        assert.equal(await page.title(), '*Untitled - PW-R455NORD');
+      }
+    } finally {
+      sim.stop();
+    }
   }
 });
 

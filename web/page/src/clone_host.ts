@@ -51,10 +51,13 @@ export class CloneHost {
     p.showModal();
   }
 
+  // The core tells the position after every byte; the window is drawn again only when it moves.
   setProgressPos(percent: number): void {
-    const bar = byId<HTMLProgressElement>(this.parts.progress, 'progress-bar');
-    bar.value = percent;
-    byId(this.parts.progress, 'progress-percent').textContent = `${percent}%`;
+    const text = byId(this.parts.progress, 'progress-percent');
+    if (text.textContent === `${percent}%`)
+      return;
+    byId<HTMLProgressElement>(this.parts.progress, 'progress-bar').value = percent;
+    text.textContent = `${percent}%`;
   }
 
   checkCancel(): boolean {

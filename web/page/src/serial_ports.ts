@@ -82,6 +82,8 @@ export class SerialPorts {
     return handle;
   }
 
+  // A framing, parity or overrun error ends a stream and the port gives the next; a pulled
+  // cable or a port lost gives none.
   private async readLoop(entry: OpenPort): Promise<void> {
     try {
       while (entry.port.readable && !entry.hungUp) {
@@ -94,13 +96,15 @@ export class SerialPorts {
             for (const b of value) entry.queue.push(b);
             entry.wake?.();
           }
+        } catch {
+          // The bytes in error are lost; the link's checks see to the rest.
         } finally {
           entry.reader.releaseLock();
           entry.reader = null;
         }
       }
     } catch {
-      // The cable was pulled or the port lost.
+      // No reader to be had: the port is lost.
     } finally {
       entry.hungUp = true;
       entry.wake?.();
@@ -156,15 +160,17 @@ export class SerialPorts {
       entry.queue.length = 0;
   }
 
-  // 0: input waits, 1: none came in time, 2: the line has hung up.
+  // 0: input waits, 1: none has come, 2: the line has hung up.
+  poll(handle: number): number {
+    const entry = this.open.get(handle);
+    return !entry ? 2 : entry.queue.length ? 0 : entry.hungUp ? 2 : 1;
+  }
+
+  // As poll, once input has come or `ms` have passed.
   async wait(handle: number, ms: number): Promise<number> {
     const entry = this.open.get(handle);
-    if (!entry)
-      return 2;
-    if (entry.queue.length)
-      return 0;
-    if (entry.hungUp)
-      return 2;
+    if (!entry || this.poll(handle) !== 1)
+      return this.poll(handle);
     await new Promise<void>(resolve => {
       const timer = setTimeout(() => { entry.wake = null; resolve(); }, ms);
       entry.wake = () => { clearTimeout(timer); entry.wake = null; resolve(); };
@@ -190,6 +196,7 @@ export class SerialPorts {
       waiting: (h: number) => this.waiting(h),
       read: (h: number, n: number) => this.read(h, n),
       purge: (h: number) => this.purge(h),
+      poll: (h: number) => this.poll(h),
       wait: (h: number, ms: number) => this.wait(h, ms),
       setSignals: (h: number, d: boolean, r: boolean) => this.setSignals(h, d, r),
     };
