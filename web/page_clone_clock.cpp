@@ -19,7 +19,8 @@ void CPageCloneClock::Sleep(unsigned milliseconds)
 
 bool CPageCloneClock::WaitReadable(CByteLine& line, unsigned milliseconds)
 {
-    return RunUntil(NowMs() + milliseconds, &line);
+    const unsigned wait = m_sim ? milliseconds : std::max(milliseconds, kShortestPortWaitMs);
+    return RunUntil(NowMs() + wait, &line);
 }
 
 bool CPageCloneClock::RunUntil(uint64_t end, CByteLine* line)

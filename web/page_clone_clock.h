@@ -15,6 +15,11 @@ class CPageCloneClock : public CCloneClock {
 public:
     // Longest single hand-back to the browser while waiting on a simulated line.
     static constexpr unsigned kStepMs = 10;
+    // Shortest wait for input on a port of the browser. Each wait unwinds the core's stack and
+    // sets a browser timer, so the cloning loop's brief polls would keep the page busy; input
+    // ends a wait at once, so only a silent line is looked at less often (Cancel and the
+    // silence limit are still heard within it).
+    static constexpr unsigned kShortestPortWaitMs = 20;
 
     // From now on `sim` (started stepped, or nullptr) is served at every wait.
     void Drive(CSimTransceiver* sim) { m_sim = sim; }
