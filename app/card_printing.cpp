@@ -1,6 +1,5 @@
 #include "app/card_printing.h"
 
-#include <wx/datetime.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/frame.h>
@@ -136,8 +135,7 @@ CCardData BuildDocumentCard(CPWR455Doc& doc)
     wxString name = wxFileName(doc.GetFilename()).GetFullName();
     if (name.empty())
         name = doc.GetUserReadableName();
-    return BuildCardData(*doc.GetRadioData(), ToEngine(name),
-                         ToEngine(wxDateTime::Now().FormatISODate()));
+    return BuildCardData(*doc.GetRadioData(), ToEngine(name), CardDateToday());
 }
 
 bool ExportCardToFile(CPWR455Doc& doc, const wxString& path, wxWindow* parent)

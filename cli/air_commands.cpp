@@ -1,7 +1,6 @@
 #include "cli/air_commands.h"
 
 #include <algorithm>
-#include <ctime>
 #include <filesystem>
 #include <ostream>
 
@@ -68,16 +67,6 @@ void ReportImport(const CAirportList& list, const std::vector<CAirportChoice>& c
     if (!plan.notPlaced.empty())
         io.out << FormatText(LoadResString(IDS_CLI_AIR_NOT_FIT), {NamePlacements(plan.notPlaced)})
                << '\n';
-}
-
-std::string Today()
-{
-    const std::time_t now = std::time(nullptr);
-    const std::tm* local = std::localtime(&now);
-    char text[16] = "";
-    if (local)
-        std::strftime(text, sizeof text, "%Y-%m-%d", local);
-    return text;
 }
 
 } // namespace
@@ -156,7 +145,7 @@ int RunCardCommand(const std::vector<std::string>& args, CCliIo& io)
     // Any file name will do, shown with replacement characters where it is no UTF-8 text.
     const std::string name = PrintableText(std::filesystem::u8path(path).filename().u8string());
     std::string error;
-    if (!WriteCardPdf(BuildCardData(radio, name, Today()), size, *output, &error)) {
+    if (!WriteCardPdf(BuildCardData(radio, name, CardDateToday()), size, *output, &error)) {
         io.err << FormatText(LoadResString(IDS_CLI_CANNOT_SAVE), {*output, error}) << '\n';
         return kExitFailure;
     }

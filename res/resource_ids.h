@@ -413,6 +413,8 @@ enum : unsigned {
     IDS_CARD_CANNOT_EXPORT = 27594,
     IDS_CARD_EXPORTED = 27595,
     IDS_APP_CANNOT_START = 27596,    // pwr455.com on Windows
+    IDS_CARD_PAPER_LETTER = 27597, // the card's paper
+    IDS_CARD_PAPER_SIZE = 27598,  // the paper choice of the browser edition's print dialog
     IDS_DOCTOR_NO_COM_PORTS = 27600, // 27600 to 27609: Windows' own words
     IDS_DOCTOR_NO_COM_PORTS_FIX = 27601,
     IDS_DOCTOR_PORT_EXISTS = 27602,

@@ -506,6 +506,10 @@ constexpr CStringEntry kStrings[] = {
     {IDS_CARD_CANNOT_EXPORT, N_("%s\nThe kneeboard card could not be exported:\n%s")},
     {IDS_CARD_EXPORTED, N_("Kneeboard card saved to %1")},
     {IDS_APP_CANNOT_START, N_("pwr455: %1 could not be started: %2")},
+    // TRANSLATORS: The paper size US Letter, beside A5 and A4.
+    {IDS_CARD_PAPER_LETTER, N_("Letter")},
+    // TRANSLATORS: The browser edition's Print and Print Preview: the card's paper, A5, A4 or Letter.
+    {IDS_CARD_PAPER_SIZE, N_("Paper size")},
     {IDS_DOCTOR_NO_COM_PORTS, N_("No COM port found.")},
     {IDS_DOCTOR_NO_COM_PORTS_FIX, N_("Plug the cable in; the Device Manager lists it under Ports (COM & LPT) with its COM number.")},
     {IDS_DOCTOR_PORT_EXISTS, N_("Port %1 exists.")},

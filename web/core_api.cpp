@@ -27,8 +27,7 @@ bool g_formatFailed = false;
 
 CWebDocument& Document()
 {
-    static CWebDocument document;
-    return document;
+    return PageDocument();
 }
 
 const char* Keep(std::string text)

@@ -154,3 +154,9 @@ int CWebDocument::Information()
 {
     return m_station.Operations().Information();
 }
+
+CWebDocument& PageDocument()
+{
+    static CWebDocument document;
+    return document;
+}

@@ -72,3 +72,6 @@ private:
     std::string m_name;
     bool m_replaced = false; // a read brought the data since the last New, Open or Save
 };
+
+// The page's one data set, which every part of the core's C interface works on.
+CWebDocument& PageDocument();

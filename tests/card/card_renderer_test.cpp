@@ -1,5 +1,5 @@
-// The kneeboard card's renderer on its own: the words and sizes of its paper and what it puts on
-// the card (the PDF it writes: card_renderer_posix_test.cpp).
+// What the kneeboard card says (the PDF it is written as: card_renderer_posix_test.cpp; its paper
+// and layout: tests/exchange/card_layout_test.cpp).
 #include "card/card_renderer.h"
 
 #include <map>
@@ -8,23 +8,6 @@
 
 #include "res/string_table.h"
 #include "tests/common/document_text.h"
-
-TEST(CardRenderer, SizeWordsNameThePaperInPoints)
-{
-    const struct { const char* word; ECardSize size; double width, height; } cases[] = {
-        {"a5", ECardSize::kA5, 419.53, 595.28}, {"A4", ECardSize::kA4, 595.28, 841.89},
-        {"Letter", ECardSize::kLetter, 612, 792}};
-    for (const auto& c : cases) {
-        ECardSize size = static_cast<ECardSize>(-1);
-        double width = 0, height = 0;
-        ASSERT_TRUE(ParseCardSize(c.word, &size)) << c.word;
-        GetCardPageSize(size, &width, &height);
-        EXPECT_TRUE(size == c.size && width == c.width && height == c.height) << c.word;
-    }
-    ECardSize size = ECardSize::kA4;
-    for (const char* word : {"b5", "", "a4 ", "letters"})
-        EXPECT_FALSE(ParseCardSize(word, &size) || size != ECardSize::kA4) << word;
-}
 
 // The priority channel only while priority scanning; the settings' words are the reader's,
 // through the catalog, while channels and texts stay as stored.

@@ -64,6 +64,22 @@ export interface ChannelFields {
   lockout: boolean;
 }
 
+// The kneeboard card on a paper, as the core lays it out: the dialog's words, the paper and the A5
+// card in points, the card's place on the paper (scale, x, y), its boxes (x, y, width, height,
+// grey) and texts (x, baseline, face, size, grey, text).
+export interface CardLayout {
+  name: string;
+  print: string;
+  preview: string;
+  paperLabel: string;
+  papers: string[];
+  page: [number, number];
+  card: [number, number];
+  place: [number, number, number];
+  boxes: [number, number, number, number, number][];
+  texts: [number, number, number, number, number, string][];
+}
+
 interface CoreModule {
   ccall(name: string, ret: string | null, types: string[], args: unknown[], opts?: { async?: boolean }): any;
   getValue(ptr: number, type: string): number;
@@ -72,6 +88,7 @@ interface CoreModule {
   _free(ptr: number): void;
   host: unknown;
   serial: unknown;
+  cardTextWidth?: (face: number, size: number, text: string) => number;
 }
 
 declare const createCore: (options: object) => Promise<CoreModule>;
@@ -103,6 +120,12 @@ export class Core {
 
   text(id: number): string {
     return this.m.ccall('pwr_text', 'string', ['number'], [id]);
+  }
+
+  // The card on paper `paper` (A5, A4, Letter), its texts measured by `width`.
+  card(paper: number, width: (face: number, size: number, text: string) => number): CardLayout {
+    this.m.cardTextWidth = width;
+    return JSON.parse(this.m.ccall('pwr_card', 'string', ['number'], [paper]));
   }
 
   state(): ChannelListState {

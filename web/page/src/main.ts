@@ -1,6 +1,7 @@
 // The page: menus, the channel list and the dialogs, drawn from what the core says. What a
 // command does to the data is the core's; the page asks, draws and carries files.
 
+import { printCard } from './card';
 import { CloneHost } from './clone_host';
 import { ChannelListState, Core, ListCommand } from './core';
 import { commonSetting, editMemory, offered, runCommand, undoOrRedo } from './editing';
@@ -90,6 +91,9 @@ function menus(state: ChannelListState): Menu[] {
       { label: '&Open...\tCtrl+O', run: open, key: ctrl('o') },
       { label: '&Save\tCtrl+S', run: () => save(false), key: ctrl('s') },
       { label: 'Save &As...', run: () => save(true) },
+      null,
+      { label: '&Print...\tCtrl+P', run: () => printCard(false), key: ctrl('p') },
+      { label: 'Print Pre&view...', run: () => printCard(true) },
     ] },
     { label: '&Edit', items: [
       { label: state.undoLabel, run: () => undoOrRedo(false), enabled: () => !!state.undo, key: ctrl('z') },
