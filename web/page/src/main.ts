@@ -1,7 +1,10 @@
 // The page: menus, the channel list and the dialogs, drawn from what the core says. What a
 // command does to the data is the core's; the page asks, draws and carries files.
 
+import { openBackup, storage } from './backups';
 import { CloneHost } from './clone_host';
+import { compareWithTransceiver } from './compare';
+import { checkConnection } from './connection';
 import { ChannelListState, Core, ListCommand } from './core';
 import { commonSetting, editMemory, offered, runCommand, undoOrRedo } from './editing';
 import { newData, open, save } from './files';
@@ -89,6 +92,8 @@ function menus(state: ChannelListState): Menu[] {
       { label: '&Open...\tCtrl+O', run: open, key: ctrl('o') },
       { label: '&Save\tCtrl+S', run: () => save(false), key: ctrl('s') },
       { label: 'Save &As...', run: () => save(true) },
+      null,
+      { label: 'Open &Backup...', run: openBackup },
     ] },
     { label: '&Edit', items: [
       { label: state.undoLabel, run: () => undoOrRedo(false), enabled: () => !!state.undo, key: ctrl('z') },
@@ -127,6 +132,11 @@ function menus(state: ChannelListState): Menu[] {
       { label: '&Read <- TR', run: () => clone('read') },
       { label: '&Write -> TR', run: () => clone('write') },
       { label: '&Information...', run: () => clone('information') },
+      null,
+      { label: '&Compare with Transceiver...', run: compareWithTransceiver },
+    ] },
+    { label: '&Help', items: [
+      { label: 'Check C&onnection...', run: () => checkConnection(ports, () => port, choosePort) },
     ] },
   ];
 }
@@ -160,6 +170,7 @@ async function start(): Promise<void> {
   });
   startLanguage();
   startPage(await Core.load(host, ports.forCore(), translateForCore), host, drawPage);
+  core.provide('backups', storage);
   await ports.refresh();
   if (!SerialPorts.supported())
     $('no-serial').hidden = false;
