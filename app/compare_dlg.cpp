@@ -13,14 +13,7 @@
 CCompareDlg::CCompareDlg(wxWindow* parent, const std::vector<CDataDifference>& differences)
 {
     LoadXrcDialog(*this, parent, "IDD_COMPARE");
-    wxString summary;
-    if (differences.empty())
-        summary = ResString(IDS_COMPARE_SAME);
-    else if (differences.size() == 1)
-        summary = ResString(IDS_COMPARE_ONE_DIFFERENT);
-    else
-        summary = ResString(IDS_COMPARE_DIFFERENT);
-    summary.Replace("%1", wxString::Format("%zu", differences.size()));
+    const wxString summary = wxString::FromUTF8(DescribeDifferenceCount(differences.size()));
     XrcCtrl<wxStaticText>(*this, "IDC_COMPARE_SUMMARY")->SetLabelText(summary);
 
     wxListCtrl* list = GetList();

@@ -58,12 +58,8 @@ std::vector<CDoctorFinding> RunConnectionChecks(CPWR455Doc& doc, const std::stri
 int CompareWithTransceiver(CPWR455Doc& doc)
 {
     CR455Radio transceiver;
-    transceiver.ResetData();
-    CCloneOperations operations(transceiver, doc.GetCloneLink(), doc.GetCloneHost(),
-                                doc.GetTransferFile());
-    // The document's data are not replaced: there is nothing to ask about edits.
-    operations.SetModifiedTest([] { return false; });
-    const int result = operations.Read();
+    const int result = CCloneOperations::ReadCopy(transceiver, doc.GetCloneLink(),
+                                                  doc.GetCloneHost(), doc.GetTransferFile());
     doc.GetCloneHost().EndProgress();
     if (result != CCloneLink::kResultOk)
         return result;

@@ -187,6 +187,16 @@ int CCloneOperations::Read()
     return result;
 }
 
+int CCloneOperations::ReadCopy(CR455Radio& copy, CCloneLink& link, CCloneHost& host,
+                               const CTempFile& transfer, BackupHook backup)
+{
+    copy.ResetData();
+    CCloneOperations operations(copy, link, host, transfer);
+    operations.SetModifiedTest([] { return false; });
+    operations.SetBackupHook(std::move(backup));
+    return operations.Read();
+}
+
 CCloneOperations::BackupHook CCloneOperations::KeepBackupIn(const std::string& folder)
 {
     return [folder](CR455Radio& data, std::string& path, std::string& error) {

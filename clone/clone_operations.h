@@ -70,6 +70,12 @@ public:
     int Write();
     int Information();
 
+    // Compare with Transceiver's read: the transceiver's data into `copy`, a data set of its own
+    // (identity check, read and backup as Read does them), so that the document stays as it
+    // was; there is nothing to ask about edits. Returns the clone result.
+    static int ReadCopy(CR455Radio& copy, CCloneLink& link, CCloneHost& host,
+                        const CTempFile& transfer, BackupHook backup = KeepBackupIn());
+
     // Information run and comparison with the data's model code and revision: 0 when they
     // match (and the link's request bytes are set from the data), 85 when they differ, or the
     // failed run's result.

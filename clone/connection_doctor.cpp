@@ -7,6 +7,7 @@
 
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
+#include "clone/clone_station.h"
 #include "radio/r455_radio.h"
 #include "text/text_util.h"
 #include "res/resource_ids.h"
@@ -210,14 +211,25 @@ std::string Hex4(unsigned value)
     return text;
 }
 
+// USB ids as the system writes them.
+std::string LowerHex4(unsigned value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%04x", value & 0xFFFFu);
+    return text;
+}
+
 } // namespace
 
 CDoctorFinding CConnectionDoctor::RunInformation(CCloneHost& host, CCloneClock& clock,
-                                                 const std::string& port, bool* answered)
+                                                 const std::string& port, bool* answered,
+                                                 const CStationPeer* peer)
 {
     CProbeLink link(host, clock);
     link.SetPortDevice(1, port);
     link.SetPortNumber(1);
+    if (peer)
+        peer->Bind(link);
     const int result = link.CloneInfo();
     const ModelInfo& info = *link.GetInfo();
     bool matches = result == CCloneLink::kResultOk && info.modelCode == CR455Radio::kModelCode &&
@@ -243,6 +255,122 @@ CDoctorFinding CConnectionDoctor::RunInformation(CCloneHost& host, CCloneClock& 
     default:
         return Finding(Level::Problem, Text(IDS_DOCTOR_GARBLED), Text(IDS_DOCTOR_GARBLED_FIX));
     }
+}
+
+std::string CConnectionDoctor::DescribeBrowserPort(const CBrowserView::CPort& port)
+{
+    if (!port.usb)
+        return Text(IDS_WEB_PORT_NOT_USB);
+    const std::string chip = CableChipName(port.vendor, port.product);
+    const std::string ids = Text(IDS_DOCTOR_USB_ID,
+                                 {LowerHex4(port.vendor), LowerHex4(port.product)});
+    return (chip.empty() ? Text(IDS_WEB_CHIP_UNKNOWN) : chip) + ", " + ids;
+}
+
+namespace {
+
+using ESystem = CBrowserView::ESystem;
+
+// Where the chip's maker has the driver that a system lacks.
+struct SMakerDriver {
+    const char* chip; // CableChipName's
+    const char* maker;
+    const char* site;
+};
+const SMakerDriver kMacMakerDrivers[] = {
+    {"PL2303", "Prolific PL2303", "prolific.com.tw"},
+    {"CH340/CH341", "CH340", "wch-ic.com"},
+    {"CH9102", "CH9102", "wch-ic.com"},
+};
+// The chips whose cables Chrome on Android gets no port for.
+const char* const kAndroidUndriven[] = {"FTDI", "PL2303"};
+
+const char* SystemName(ESystem system)
+{
+    switch (system) {
+    case ESystem::Windows:
+        return "Windows";
+    case ESystem::MacOS:
+        return "macOS";
+    case ESystem::Linux:
+        return "Linux";
+    case ESystem::ChromeOS:
+        return "ChromeOS";
+    case ESystem::Android:
+        return "Android";
+    case ESystem::Unknown:
+        break;
+    }
+    return "";
+}
+
+bool IsBrailleChip(const std::string& vendor, const std::string& product)
+{
+    for (const CCableChip& chip : CableChipList())
+        if (chip.braille && vendor == chip.vendor && product == chip.product)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::vector<CDoctorFinding> CConnectionDoctor::CheckBrowser(const CBrowserView& view)
+{
+    if (!view.webSerial)
+        return {Finding(Level::Problem, Text(IDS_WEB_NO_SERIAL))};
+    std::vector<CDoctorFinding> findings{Finding(Level::Ok, Text(IDS_WEB_SERIAL_OK))};
+    if (view.ports.empty())
+        findings.push_back(
+            Finding(Level::Problem, Text(IDS_WEB_NO_PORTS), Text(IDS_WEB_NO_PORTS_FIX)));
+    const std::string system = SystemName(view.system);
+    for (size_t i = 0; i < view.ports.size(); ++i) {
+        const CBrowserView::CPort& port = view.ports[i];
+        const std::string chip = port.usb ? CableChipName(port.vendor, port.product) : "";
+        findings.push_back(
+            Finding(chip.empty() && port.usb ? Level::Note : Level::Ok,
+                    Text(IDS_WEB_PORT, {std::to_string(i + 1), DescribeBrowserPort(port)})));
+        if (chip.empty())
+            continue;
+        const std::string lowerVendor = LowerHex4(port.vendor);
+        const std::string product = LowerHex4(port.product);
+        switch (view.system) {
+        case ESystem::Windows:
+            findings.push_back(Finding(Level::Note, Text(IDS_WEB_WINDOWS_DRIVER, {chip}),
+                                       DriverFix(lowerVendor, product)));
+            break;
+        case ESystem::MacOS: {
+            const auto maker =
+                std::find_if(std::begin(kMacMakerDrivers), std::end(kMacMakerDrivers),
+                             [&chip](const SMakerDriver& d) { return chip == d.chip; });
+            if (maker != std::end(kMacMakerDrivers))
+                findings.push_back(
+                    Finding(Level::Note, Text(IDS_WEB_MAC_MAKER_DRIVER, {chip}),
+                            Text(IDS_DOCTOR_FIX_MAKER_DRIVER, {maker->maker, maker->site})));
+            else
+                findings.push_back(Finding(Level::Ok, Text(IDS_WEB_OWN_DRIVER, {system, chip})));
+            break;
+        }
+        case ESystem::Linux:
+            findings.push_back(Finding(Level::Note, Text(IDS_WEB_LINUX_ACCESS, {chip}),
+                                       Text(IDS_WEB_LINUX_ACCESS_FIX)));
+            if (IsBrailleChip(lowerVendor, product))
+                findings.push_back(Finding(Level::Note, Text(IDS_WEB_LINUX_BRLTTY, {chip}),
+                                           Text(IDS_WEB_LINUX_BRLTTY_FIX)));
+            break;
+        case ESystem::ChromeOS:
+            findings.push_back(Finding(Level::Ok, Text(IDS_WEB_OWN_DRIVER, {system, chip})));
+            break;
+        case ESystem::Android:
+            if (std::find(std::begin(kAndroidUndriven), std::end(kAndroidUndriven), chip) !=
+                std::end(kAndroidUndriven))
+                findings.push_back(Finding(Level::Problem, Text(IDS_WEB_ANDROID_UNDRIVEN, {chip}),
+                                           Text(IDS_WEB_ANDROID_FIX)));
+            break;
+        case ESystem::Unknown:
+            break;
+        }
+    }
+    return findings;
 }
 
 std::string CConnectionDoctor::LevelWord(Level level)

@@ -22,6 +22,7 @@
 
 class CCloneClock;
 class CCloneHost;
+class CStationPeer;
 
 struct CDoctorFinding {
     enum class Level { Ok, Note, Problem };
@@ -64,6 +65,20 @@ struct CProblemDevice {
     bool port = false;   // filed under Ports (COM & LPT); otherwise a USB device with no driver
 };
 
+// What a browser lets a page see: whether it has Web Serial, the system it runs on (as the
+// browser names it) and the ports the user has let the page use.
+struct CBrowserView {
+    enum class ESystem { Unknown, Windows, MacOS, Linux, ChromeOS, Android };
+    struct CPort {
+        bool usb = false;
+        uint16_t vendor = 0;
+        uint16_t product = 0;
+    };
+    bool webSerial = false;
+    ESystem system = ESystem::Unknown;
+    std::vector<CPort> ports;
+};
+
 class CConnectionDoctor {
 public:
     static const std::vector<CCableChip>& CableChips() { return CableChipList(); }
@@ -100,8 +115,16 @@ public:
 
     // The information run on `port`: the transceiver's answer, or which failure it was.
     // `answered` is set when a VX-R455NORD answered.
+    // With a `peer`, the port leads to that transceiver (the simulated one).
     static CDoctorFinding RunInformation(CCloneHost& host, CCloneClock& clock,
-                                         const std::string& port, bool* answered);
+                                         const std::string& port, bool* answered,
+                                         const CStationPeer* peer = nullptr);
+
+    // The browser edition's checks before its information run: Web Serial, then each port the
+    // page may use with its chip, and the known driver problems of that chip on the system.
+    static std::vector<CDoctorFinding> CheckBrowser(const CBrowserView& view);
+    // A port of the page as the checks and the port menu name it: chip and USB ids.
+    static std::string DescribeBrowserPort(const CBrowserView::CPort& port);
 
     // A finding for each device that is a serial cable with a problem: what is wrong and, by
     // its chip, what fixes it.

@@ -159,3 +159,11 @@ CDataDifference DescribeDifference(const CDataDifference& difference)
     }
     return words;
 }
+
+std::string DescribeDifferenceCount(size_t count)
+{
+    if (count == 0)
+        return LoadResString(IDS_COMPARE_SAME);
+    return FormatText(LoadResString(count == 1 ? IDS_COMPARE_ONE_DIFFERENT : IDS_COMPARE_DIFFERENT),
+                      {std::to_string(count)});
+}

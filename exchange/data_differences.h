@@ -28,3 +28,6 @@ std::string FormatDifference(const CDataDifference& difference);
 // and field ("CH 02 Name"), and each value as the user knows it ("On", "blank" for the frequency
 // of a channel not in use, "(blank)" for an empty text).
 CDataDifference DescribeDifference(const CDataDifference& difference);
+
+// The line above the list of Compare with Transceiver: that nothing differs, or how many fields do.
+std::string DescribeDifferenceCount(size_t count);

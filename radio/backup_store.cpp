@@ -23,8 +23,6 @@ const char kExtension[] = ".qrb";
 // "YYYY-MM-DD_HH-MM-SS": digits everywhere except at these positions.
 const char kStampPattern[] = "0000-00-00_00-00-00";
 constexpr size_t kStampLength = sizeof(kStampPattern) - 1;
-// Tried names per second before giving up: more reads than this in one second are not real.
-constexpr int kMaxSuffix = 100;
 
 bool IsFileNameChar(char c)
 {
@@ -37,7 +35,9 @@ bool EndsWith(const std::string& text, const std::string& end)
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-std::string WithSuffix(const std::string& name, int number)
+} // namespace
+
+std::string CBackupStore::NumberedName(const std::string& name, int number)
 {
     if (number < 2)
         return name;
@@ -45,7 +45,25 @@ std::string WithSuffix(const std::string& name, int number)
     return stem + "_" + std::to_string(number) + kExtension;
 }
 
-} // namespace
+std::vector<std::string> CBackupStore::ChooseToRemove(std::vector<CEntry> entries, size_t keep,
+                                                      const std::string& kept)
+{
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [&kept](const CEntry& e) {
+                                     return e.name == kept || !IsBackupName(e.name);
+                                 }),
+                  entries.end());
+    const size_t others = kept.empty() ? keep : keep - std::min<size_t>(keep, 1);
+    std::vector<std::string> names;
+    if (entries.size() <= others)
+        return names;
+    std::sort(entries.begin(), entries.end(), [](const CEntry& a, const CEntry& b) {
+        return a.written != b.written ? a.written < b.written : a.name < b.name;
+    });
+    for (size_t i = 0; i + others < entries.size(); ++i)
+        names.push_back(entries[i].name);
+    return names;
+}
 
 std::string CBackupStore::GetDefaultFolder()
 {
@@ -98,8 +116,8 @@ bool CBackupStore::Save(CR455Radio& radio, std::time_t when, std::string* savedP
         const std::tm* local = std::localtime(&when);
         const std::string name = MakeFileName(local ? *local : std::tm(), radio.GetCloneComment());
         // A name taken by anything, a link that leads nowhere included, gets the next suffix.
-        for (int n = 1; n <= kMaxSuffix && reason.empty(); ++n) {
-            const std::string path = (fs::u8path(m_folder) / WithSuffix(name, n)).u8string();
+        for (int n = 1; n <= kMaxNumber && reason.empty(); ++n) {
+            const std::string path = (fs::u8path(m_folder) / NumberedName(name, n)).u8string();
             std::string detail;
             const EFileError written = WriteNewFile(path, text, &detail);
             if (written == EFileError::None) {
@@ -122,26 +140,16 @@ bool CBackupStore::Save(CR455Radio& radio, std::time_t when, std::string* savedP
 
 void CBackupStore::Prune(size_t keep, const std::string& kept)
 {
-    struct CBackup {
-        fs::file_time_type written;
-        fs::path path;
-    };
-    std::vector<CBackup> backups;
+    std::vector<CEntry> backups;
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(fs::u8path(m_folder), ec)) {
-        if (IsBackupName(entry.path().filename().u8string()) && entry.is_regular_file(ec) &&
-            entry.path() != fs::u8path(kept))
-            backups.push_back({entry.last_write_time(ec), entry.path()});
+    const fs::path folder = fs::u8path(m_folder);
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        if (entry.is_regular_file(ec))
+            backups.push_back(
+                {entry.path().filename().u8string(),
+                 static_cast<long long>(entry.last_write_time(ec).time_since_epoch().count())});
     }
-    // The one just written stays whatever its time says: the clock may have been set back.
-    const size_t others = kept.empty() ? keep : keep - std::min<size_t>(keep, 1);
-    if (backups.size() <= others)
-        return;
-    // Names tell the local time, which a flight west or a change of the clocks turns back;
-    // the time of writing does not.
-    std::sort(backups.begin(), backups.end(), [](const CBackup& a, const CBackup& b) {
-        return a.written != b.written ? a.written < b.written : a.path < b.path;
-    });
-    for (size_t i = 0; i + others < backups.size(); ++i)
-        fs::remove(backups[i].path, ec);
+    const std::string keptName = kept.empty() ? kept : fs::u8path(kept).filename().u8string();
+    for (const std::string& name : ChooseToRemove(std::move(backups), keep, keptName))
+        fs::remove(folder / fs::u8path(name), ec);
 }

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <ctime>
 #include <string>
+#include <vector>
 
 class CR455Radio;
 
@@ -33,6 +34,25 @@ public:
     // True for the names MakeFileName gives (with or without a "_N" suffix); only such files
     // are ever removed from the folder.
     static bool IsBackupName(const std::string& name);
+
+    // `name` as the `number`-th backup of its second: "_2", "_3", ... before the extension (the
+    // first keeps its name). Past kMaxNumber a name is not tried: so many reads in one second
+    // are not real.
+    static constexpr int kMaxNumber = 100;
+    static std::string NumberedName(const std::string& name, int number);
+
+    // A backup where it is kept (a file, a record of the browser's storage) and when it was
+    // written, in any unit that grows with time.
+    struct CEntry {
+        std::string name;
+        long long written = 0;
+    };
+    // The names to remove so that at most `keep` backups are left: the oldest by the time they
+    // were written (names tell the local time, which a flight west or a change of the clocks
+    // turns back), never `kept` (the one just written, whatever its time says: the clock may
+    // have been set back), and only names IsBackupName accepts.
+    static std::vector<std::string> ChooseToRemove(std::vector<CEntry> entries, size_t keep,
+                                                   const std::string& kept = std::string());
 
     // Saves `radio` atomically as a new regular file taken at `when` (a name already taken by
     // anything gets "_2", "_3", ...), then removes the oldest backups beyond kKeptBackups. The

@@ -578,6 +578,39 @@ constexpr CStringEntry kStrings[] = {
     // TRANSLATORS: The buttons of the browser edition's question before unsaved changes are dropped.
     {IDS_WEB_YES, N_("Yes")},
     {IDS_WEB_NO, N_("No")},
+    // TRANSLATORS: The browser edition's Help > Check Connection: what a page can tell of the cable.
+    {IDS_WEB_SERIAL_OK, N_("This browser can reach serial ports (Web Serial).")},
+    {IDS_WEB_NO_PORTS, N_("This page may use no serial port yet.")},
+    {IDS_WEB_NO_PORTS_FIX, N_("Plug the cable in, choose COM Port > Port Settings... and pick it in the browser's list. A cable that the list does not show has no working driver on this computer.")},
+    // TRANSLATORS: %1 is a number, %2 the chip and USB ids (or one of the next two texts).
+    {IDS_WEB_PORT, N_("Port %1 of this page: %2")},
+    {IDS_WEB_PORT_NOT_USB, N_("a serial port without USB ids (built in, or Bluetooth)")},
+    {IDS_WEB_CHIP_UNKNOWN, N_("a chip this program does not know")},
+    {IDS_WEB_WINDOWS_DRIVER, N_("Windows needs a working driver for %1 cables; when the port does not open, look for the cable in the Device Manager.")},
+    {IDS_WEB_MAC_MAKER_DRIVER, N_("macOS has no driver of its own for %1 cables: they work with the chip maker's driver only.")},
+    // TRANSLATORS: %1 is the system (macOS, ChromeOS), %2 the chip.
+    {IDS_WEB_OWN_DRIVER, N_("%1 drives %2 cables itself.")},
+    {IDS_WEB_LINUX_ACCESS, N_("The browser opens this %1 cable only if you may read and write its port.")},
+    {IDS_WEB_LINUX_ACCESS_FIX, N_("Install the program's package, whose rule gives the cable to the person at the desktop, or join group dialout (sudo usermod -aG dialout $USER, then log out and in again). pwr455-cli doctor checks the rest.")},
+    {IDS_WEB_LINUX_BRLTTY, N_("brltty may take %1 cables for Braille displays, and then no other program gets them.")},
+    {IDS_WEB_LINUX_BRLTTY_FIX, N_("Unless a Braille display of yours needs it, run pwr455-cli doctor: it names brltty's rule file and how to mask it.")},
+    {IDS_WEB_ANDROID_UNDRIVEN, N_("Chrome on Android has no driver for %1 cables: they get no port there.")},
+    {IDS_WEB_ANDROID_FIX, N_("Use a computer with Chrome, Edge or Opera, or the program for Windows or Linux.")},
+    // TRANSLATORS: The port of the information run: the chip and USB ids.
+    {IDS_WEB_PORT_CHECKED, N_("Port checked: %1")},
+    // TRANSLATORS: The browser edition's backups of reads, kept in the browser's storage. This one ends the status text " Cloning completed. The backup copy was not saved: %1".
+    {IDS_WEB_STORAGE_FULL, N_("the browser's storage for this page is full")},
+    {IDS_WEB_STORAGE_FULL_BOX, N_("The browser's storage for this page is full, so the backup copy of this read was not kept.\n\nThe read itself succeeded: its data are in the program and stay there while the page is open. Save them as a file.\n\nTo make room, delete older backups in File > Open Backup..., or let this page keep more in the browser's site settings.")},
+    {IDS_WEB_STORAGE_USED, N_("This page uses %1 MB of the %2 MB the browser allows it.")},
+    {IDS_WEB_NO_STORAGE, N_("this browser keeps no data for this page (a private window, or storage turned off in its settings)")},
+    {IDS_WEB_STORAGE_REFUSED, N_("the browser's storage refused it: %1")},
+    // TRANSLATORS: The browser edition's File > Open Backup... window.
+    {IDS_WEB_BACKUPS_INTRO, N_("This browser keeps a backup copy of each of the newest %1 reads. Open one as a copy, or download it as a file:")},
+    {IDS_WEB_BACKUPS_NONE, N_("No backup yet: every read from a transceiver leaves one here.")},
+    // TRANSLATORS: Buttons of the same window.
+    {IDS_WEB_OPEN, N_("Open")},
+    {IDS_WEB_DOWNLOAD, N_("Download")},
+    {IDS_WEB_DELETE, N_("Delete")},
     // TRANSLATORS: The status bar prompt, a line break, then the short toolbar tooltip.
     {ID_EDIT_MEMORY, N_("Edit Memory\nEdit Memory")},
     // TRANSLATORS: The status bar prompt, a line break, then the short toolbar tooltip.

@@ -20,6 +20,12 @@
 #include "web/json_text.h"
 #include "web/web_document.h"
 
+CWebDocument& PageDocument()
+{
+    static CWebDocument document;
+    return document;
+}
+
 namespace {
 
 // Whether the last pwr_format gave a failure's reason.

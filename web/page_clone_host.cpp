@@ -2,6 +2,10 @@
 
 #include <emscripten.h>
 
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+#include "text/text_util.h"
+
 // clang-format off
 EM_JS(void, PageStatus, (const char* text), { Module.host.setStatusText(UTF8ToString(text)); });
 EM_JS(void, PageCreateProgress, (const char* caption), {
@@ -78,4 +82,9 @@ void CPageCloneHost::EndWaitCursor()
 void CPageCloneHost::Beep(unsigned frequency, unsigned milliseconds)
 {
     PageBeep(frequency, milliseconds);
+}
+
+void CPageCloneHost::WarnBackupNotSaved(const std::string& reason)
+{
+    SetStatusText(FormatText(LoadResString(IDS_BACKUP_NOT_SAVED_STATUS), {reason}));
 }

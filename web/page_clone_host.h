@@ -22,4 +22,5 @@ public:
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     void Beep(unsigned frequency, unsigned milliseconds) override;
+    void WarnBackupNotSaved(const std::string& reason) override;
 };

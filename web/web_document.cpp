@@ -12,6 +12,7 @@
 #include "res/string_table.h"
 #include "sim/sim_transceiver.h"
 #include "text/text_util.h"
+#include "web/page_backups.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ CWebDocument::CWebDocument()
 {
     m_station.Link().SetClock(m_clock);
     // Backups of reads are the page's storage's, not a folder's.
-    m_station.Operations().SetBackupHook({});
+    m_station.Operations().SetBackupHook(PageBackupHook(m_host));
     m_station.Operations().SetModifiedTest([this] { return IsEdited(); });
     m_station.Operations().SetDataReplacedHandler([this] { m_replaced = true; });
     New();
@@ -52,6 +53,7 @@ void CWebDocument::New()
     m_radio.ResetData();
     m_history.Clear();
     m_name = LoadResString(IDS_UNTITLED);
+    m_copyTitle.clear();
     m_replaced = false;
 }
 
@@ -67,6 +69,7 @@ std::string CWebDocument::Open(const std::string& name, const std::string& bytes
     if (answer == EngineWord::kOk) {
         m_history.Clear();
         m_name = name;
+        m_copyTitle.clear();
         m_replaced = false;
         return "";
     }
@@ -74,6 +77,14 @@ std::string CWebDocument::Open(const std::string& name, const std::string& bytes
     const bool unreadable = answer == "CANNOT_OPEN_FILE" || !IsResultWord(answer);
     return FillPercentS(LoadResString(unreadable ? IDS_APP_CANNOT_OPEN : IDS_APP_UNEXPECTED_FORMAT),
                         {name, reason});
+}
+
+std::string CWebDocument::OpenBackup(const std::string& name, const std::string& bytes)
+{
+    std::string failure = Open(name, bytes);
+    if (failure.empty())
+        m_copyTitle = FillPercentS(LoadResString(IDS_BACKUP_COPY_TITLE), {name});
+    return failure;
 }
 
 bool CWebDocument::Format(std::string& bytes, std::string& error)
@@ -86,12 +97,14 @@ void CWebDocument::Saved(const std::string& name)
     m_radio.SetEdited(false);
     m_history.MarkSaved();
     m_name = name;
+    m_copyTitle.clear();
     m_replaced = false;
 }
 
 std::string CWebDocument::Title()
 {
-    return MakeDocumentTitle(m_name, IsEdited(), IsSimulating());
+    return MakeDocumentTitle(m_copyTitle.empty() ? m_name : m_copyTitle, IsEdited(),
+                             IsSimulating());
 }
 
 std::string CWebDocument::EditChannel(unsigned ch, const std::string& name,

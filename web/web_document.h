@@ -30,6 +30,9 @@ public:
     // File Open of `bytes` named `name`: "" when opened, else the message the desktop program
     // shows, with the data as they were.
     std::string Open(const std::string& name, const std::string& bytes);
+    // File > Open Backup...: the backup `name` opens as File Open does, as an untitled copy
+    // (titled as the desktop program titles it), so that Save asks for a name.
+    std::string OpenBackup(const std::string& name, const std::string& bytes);
     // The bytes File Save writes ("" with the reason in `error` when they cannot be made); the
     // data set counts as saved under `name` once the page reports it stored (Saved).
     bool Format(std::string& bytes, std::string& error);
@@ -42,6 +45,9 @@ public:
     const std::string& Name() const { return m_name; }
 
     CR455Radio& Radio() { return m_radio; }
+    CCloneStation& Station() { return m_station; }
+    CPageCloneHost& Host() { return m_host; }
+    CPageCloneClock& Clock() { return m_clock; }
     CUndoHistory& History() { return m_history; }
     CChannelEdits& Edits() { return m_edits; }
 
@@ -70,6 +76,7 @@ private:
     CCloneStation m_station;
     CSimTransceiver* m_sim = nullptr; // kept by the station
     std::string m_name;
+    std::string m_copyTitle; // a backup's copy: the title in place of the name
     bool m_replaced = false; // a read brought the data since the last New, Open or Save
 };
 

@@ -80,3 +80,48 @@ TEST(CableChips, AChipIsNamedByItsIdsOrItsMakersFamily)
     for (const auto& [vendor, product, name] : cases)
         EXPECT_EQ(CableChipName(vendor, product), name) << vendor << ":" << product;
 }
+
+TEST(ConnectionDoctorBrowserTest, EachChipGetsTheKnownDriverProblemsOfItsSystem)
+{
+    using ESystem = CBrowserView::ESystem;
+    using Level = CDoctorFinding::Level;
+    const CBrowserView::CPort ftdi{true, 0x0403, 0x6001}, oldProlific{true, 0x067b, 0x2303},
+        ch340{true, 0x1a86, 0x7523}, cp210x{true, 0x10c4, 0xea60}, other{true, 0x2341, 0x0043};
+    const struct {
+        ESystem system;
+        CBrowserView::CPort port;
+        Level level;      // of the last finding
+        const char* text; // its start
+        const char* fix;  // its fix's start ("" for none)
+    } cases[] = {
+        {ESystem::Windows, oldProlific, Level::Note, "Windows needs a working driver for PL2303",
+         "Windows' current Prolific driver refuses PL2303 chips made before 2012"},
+        {ESystem::Windows, ch340, Level::Note, "Windows needs", "Install version 3.5.2019.1"},
+        {ESystem::MacOS, oldProlific, Level::Note, "macOS has no driver of its own for PL2303",
+         "Install the Prolific PL2303 chip's own driver from prolific.com.tw"},
+        {ESystem::MacOS, ch340, Level::Note, "macOS has no driver of its own for CH340/CH341",
+         "Install the CH340 chip's own driver from wch-ic.com"},
+        {ESystem::MacOS, cp210x, Level::Ok, "macOS drives CP210x cables itself.", ""},
+        {ESystem::ChromeOS, ch340, Level::Ok, "ChromeOS drives CH340/CH341 cables itself.", ""},
+        {ESystem::Linux, ftdi, Level::Note, "The browser opens this FTDI cable only", "Install the"},
+        {ESystem::Linux, cp210x, Level::Note, "brltty may take CP210x cables", "Unless a Braille"},
+        {ESystem::Android, oldProlific, Level::Problem, "Chrome on Android has no driver for PL2303",
+         "Use a computer"},
+        {ESystem::Android, ch340, Level::Ok, "Port 1 of this page: CH340/CH341, USB 1a86:7523", ""},
+        {ESystem::Windows, other, Level::Note, "Port 1 of this page: a chip this program does not "
+                                               "know, USB 2341:0043", ""},
+        {ESystem::Unknown, {}, Level::Ok, "Port 1 of this page: a serial port without USB ids", ""},
+    };
+    for (const auto& c : cases) {
+        const auto found = CConnectionDoctor::CheckBrowser({true, c.system, {c.port}});
+        ASSERT_GE(found.size(), 2u);
+        EXPECT_EQ(found[0].text, "This browser can reach serial ports (Web Serial).");
+        EXPECT_EQ(found.back().level, c.level) << c.text;
+        EXPECT_EQ(found.back().text.rfind(c.text, 0), 0u) << found.back().text;
+        EXPECT_EQ(found.back().fix.rfind(c.fix, 0), 0u) << found.back().fix;
+    }
+    // Without Web Serial nothing else can be told; without a port, how to give the page one.
+    EXPECT_EQ(CConnectionDoctor::CheckBrowser({}).size(), 1u);
+    EXPECT_EQ(CConnectionDoctor::CheckBrowser({true, ESystem::Linux, {}}).back().text,
+              "This page may use no serial port yet.");
+}

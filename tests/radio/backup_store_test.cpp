@@ -58,3 +58,25 @@ TEST(BackupStore, SavesLoadableCopiesAndKeepsTheNewest)
         EXPECT_TRUE(std::filesystem::exists(kept)) << kept;
 }
 
+
+TEST(BackupStore, TheOldestByTheirWritingGoFirstAndOnlyBackups)
+{
+    const std::vector<CBackupStore::CEntry> entries = {
+        {"2026-01-01_00-00-03.qrb", 1}, {"2026-01-01_00-00-01.qrb", 3}, {"mine.qrb", 0},
+        {"2026-01-01_00-00-02.qrb", 2}, {"2026-01-01_00-00-00.qrb", 2}};
+    const struct {
+        size_t keep;
+        const char* kept;
+        std::vector<std::string> removed;
+    } cases[] = {
+        {4, "", {}},
+        {2, "", {"2026-01-01_00-00-03.qrb", "2026-01-01_00-00-00.qrb"}},
+        // The one just written stays even when its time is the oldest.
+        {2, "2026-01-01_00-00-03.qrb", {"2026-01-01_00-00-00.qrb", "2026-01-01_00-00-02.qrb"}},
+        {0, "2026-01-01_00-00-01.qrb",
+         {"2026-01-01_00-00-03.qrb", "2026-01-01_00-00-00.qrb", "2026-01-01_00-00-02.qrb"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CBackupStore::ChooseToRemove(entries, c.keep, c.kept), c.removed) << c.keep;
+    EXPECT_EQ(CBackupStore::NumberedName("2026-01-01_00-00-00_A.qrb", 3), "2026-01-01_00-00-00_A_3.qrb");
+}

@@ -213,6 +213,30 @@ export class Core {
     return this.m.ccall('pwr_simulate', 'number', [], []) !== 0;
   }
 
+  // A C function of the core for the page's parts that bring their own (web/core_api_safe.cpp);
+  // `bytes` go first, as a pointer and a length.
+  call(name: string, ret: 'string' | 'number' | null, types: string[], args: unknown[], bytes?: Uint8Array): any {
+    if (!bytes)
+      return this.m.ccall(name, ret, types, args);
+    const at = this.m._malloc(Math.max(bytes.length, 1));
+    try {
+      this.m.HEAPU8.set(bytes, at);
+      return this.m.ccall(name, ret, ['number', 'number', ...types], [at, bytes.length, ...args]);
+    } finally {
+      this.m._free(at);
+    }
+  }
+
+  // One that waits with the page alive (a clone run).
+  async callAsync(name: string, ret: 'string' | 'number', types: string[], args: unknown[]): Promise<any> {
+    return await this.m.ccall(name, ret, types, args, { async: true });
+  }
+
+  // The page's side of a part of the core (Module[name]), such as the storage of the backups.
+  provide(name: string, side: unknown): void {
+    (this.m as unknown as Record<string, unknown>)[name] = side;
+  }
+
   // The clone commands, run with the page alive; each gives the clone result.
   async clone(command: 'read' | 'write' | 'information'): Promise<number> {
     return await this.m.ccall(`pwr_${command}`, 'number', [], [], { async: true });

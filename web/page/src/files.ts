@@ -95,3 +95,8 @@ export async function save(asNew: boolean): Promise<boolean> {
   draw();
   return true;
 }
+
+// A data set that came from elsewhere than a file (a backup's copy): Save asks for a name.
+export function forgetFile(): void {
+  fileHandle = null;
+}

@@ -2,7 +2,10 @@
 // command does to the data is the core's; the page asks, draws and carries files.
 
 import { printCard } from './card';
+import { openBackup, storage } from './backups';
 import { CloneHost } from './clone_host';
+import { compareWithTransceiver } from './compare';
+import { checkConnection } from './connection';
 import { ChannelListState, Core, ListCommand } from './core';
 import { commonSetting, editMemory, offered, runCommand, undoOrRedo } from './editing';
 import { newData, open, save } from './files';
@@ -92,6 +95,8 @@ function menus(state: ChannelListState): Menu[] {
       { label: '&Save\tCtrl+S', run: () => save(false), key: ctrl('s') },
       { label: 'Save &As...', run: () => save(true) },
       null,
+      { label: 'Open &Backup...', run: openBackup },
+      null,
       { label: '&Print...\tCtrl+P', run: () => printCard(false), key: ctrl('p') },
       { label: 'Print Pre&view...', run: () => printCard(true) },
     ] },
@@ -132,9 +137,13 @@ function menus(state: ChannelListState): Menu[] {
       { label: '&Read <- TR', run: () => clone('read') },
       { label: '&Write -> TR', run: () => clone('write') },
       { label: '&Information...', run: () => clone('information') },
+      null,
+      { label: '&Compare with Transceiver...', run: compareWithTransceiver },
     ] },
     { label: '&Help', items: [
       { label: '&Contents', run: () => showHelp(undefined, tr('OK')), key: plain('F1') },
+      null,
+      { label: 'Check C&onnection...', run: () => checkConnection(ports, () => port, choosePort) },
     ] },
   ];
 }
@@ -168,6 +177,7 @@ async function start(): Promise<void> {
   });
   startLanguage();
   startPage(await Core.load(host, ports.forCore(), translateForCore), host, drawPage);
+  core.provide('backups', storage);
   await ports.refresh();
   if (!SerialPorts.supported())
     $('no-serial').hidden = false;
