@@ -8,6 +8,7 @@
 #include <emscripten.h>
 
 #include "clone/cable_chips.h"
+#include "clone/comm_port_os.h"
 #include "exchange/channel_csv.h"
 #include "radio/air_channel.h"
 #include "radio/channel_commands.h"
@@ -19,12 +20,6 @@
 #include "res/string_table.h"
 #include "web/json_text.h"
 #include "web/web_document.h"
-
-CWebDocument& PageDocument()
-{
-    static CWebDocument document;
-    return document;
-}
 
 namespace {
 
@@ -86,6 +81,13 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_text(unsigned id)
 EMSCRIPTEN_KEEPALIVE const char* pwr_chip_name(unsigned vendor, unsigned product)
 {
     return Keep(CableChipName(static_cast<uint16_t>(vendor), static_cast<uint16_t>(product)));
+}
+
+// The clone commands from now on use the `index`-th port the page may use (COM Port menu).
+EMSCRIPTEN_KEEPALIVE void pwr_use_port(unsigned index)
+{
+    Document().Station().Link().Ports().SetAllDevices(
+        GetDefaultSerialDevice(static_cast<int>(index) + 1));
 }
 
 EMSCRIPTEN_KEEPALIVE void pwr_new()

@@ -212,7 +212,8 @@ export async function simulatedCable({ faults = [], options = [], at = null, ope
         };
         window.__port = port;
         Object.defineProperty(navigator, 'serial', { value: {
-          getPorts: async () => lost ? [] : [port], requestPort: async () => port } });
+          getPorts: async () => [...(window.__otherPorts ?? []), ...(lost ? [] : [port])],
+          requestPort: async () => port } });
       }, [at, openError]);
     },
     stop() {

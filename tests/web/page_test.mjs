@@ -183,6 +183,28 @@ const checkPort = ' Check the following:\n\n - The RS-232C port settings.\n - Cl
 const checkSoftware = ' Check the following:\r\n\r\n - The RS-232C port settings.\r\n - Cloning cable connections.\r\n' +
   ' - Appropriate cloning software for the transceiver is being used.\r\n - The revision number of the transceiver.\n';
 
+test('the clone commands use the port chosen in the COM Port menu', async () => {
+  const cable = await simulatedCable();
+  try {
+    // A silent cable listed first, as the browser lists the ports a page may use.
+    const page = await openPage(browser, { serial: cable, init: () => {
+      window.__otherPorts = [{
+        getInfo: () => ({ usbVendorId: 0x10c4, usbProductId: 0xea60 }),
+        async open() { this.readable = new ReadableStream(); this.writable = new WritableStream(); },
+        async close() { this.readable = this.writable = null; },
+        async setSignals() {},
+      }];
+    } });
+    await page.getByRole('menuitem', { name: 'COM Port', exact: true }).click();
+    await page.getByRole('menuitemradio', { name: 'FTDI (0403:6001)' }).click();
+    await menu(page, 'Clone', 'Read <- TR');
+    await cloneDone(page);
+    assert.equal(await page.title(), '*Untitled - PW-R455NORD');
+  } finally {
+    cable.stop();
+  }
+});
+
 test('a Read cancelled, cut off by a pulled cable or refused the port keeps the data and lets the port go; a framing error does not end it', async () => {
   for (const { cable, status, box, again } of [
     { cable: { at: { bytes: 300, then: 'cancel' } }, status: ' Terminated cloning.  ', again: true },

@@ -86,7 +86,7 @@ test('checks the connection and names each fault of the cable in words', async (
     ['no-cable', /^PROBLEM Nothing came back from the cable, not even the echo of the request\./],
     ['wrong-model', /^PROBLEM A transceiver answered as model [0-9A-F]{4} revision [0-9A-F]{4}, which this program cannot program\./],
   ]) {
-    const cable = await simulatedCable(...(fault ? [fault] : []));
+    const cable = await simulatedCable({ faults: fault ? [fault] : [] });
     try {
       const page = await openPage(browser, { serial: cable });
       await menu(page, 'Help', 'Check Connection...');

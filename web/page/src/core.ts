@@ -113,6 +113,11 @@ export class Core {
     return core;
   }
 
+  // The clone commands from now on use the `index`-th port the page may use.
+  usePort(index: number): void {
+    this.m.ccall('pwr_use_port', null, ['number'], [index]);
+  }
+
   // The chip of a cable by its USB ids ("" for none the program knows).
   chipName(vendor: number, product: number): string {
     return this.m.ccall('pwr_chip_name', 'string', ['number', 'number'], [vendor, product]);

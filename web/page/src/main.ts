@@ -73,10 +73,16 @@ async function clone(command: 'read' | 'write' | 'information'): Promise<void> {
   }
 }
 
+function usePort(index: number): void {
+  port = index;
+  core.usePort(index);
+  drawMenus(core.state());
+}
+
 async function choosePort(): Promise<void> {
   const index = await ports.choose();
   if (index >= 0)
-    port = index;
+    usePort(index);
   drawMenus(core.state());
 }
 
@@ -86,7 +92,7 @@ function menus(state: ChannelListState): Menu[] {
   const portItems: Command[] = ports.list().map((p, i) => ({
     label: describePort(p, (vendor, product) => core.chipName(vendor, product)),
     checked: i === port,
-    run: () => { port = i; drawMenus(core.state()); },
+    run: () => usePort(i),
   }));
   return [
     { label: '&File', items: [
