@@ -92,9 +92,9 @@ function load(name: string, bytes: Uint8Array): string {
 
 async function loadStartList(): Promise<void> {
   const kept = await keptList();
-  if (kept && !load(kept.name, kept.bytes))
-    return;
   const error = kept ? load(kept.name, kept.bytes) : '';
+  if (kept && !error)
+    return;
   const shippedError = load(kShippedName, await shippedBytes());
   if (shippedError)
     listError = error ? `${error}\n${shippedError}` : shippedError;
