@@ -13,6 +13,7 @@
 #include "app/pwr455_view.h"
 #include "app/undo_commands.h"
 #include "exchange/airport_import.h"
+#include "exchange/channel_exchange.h"
 #include "text/text_util.h"
 #include "radio/undo_history.h"
 
@@ -37,19 +38,18 @@ bool RunAirportImport(CPWR455Doc& doc, unsigned from, wxWindow* parent)
 
 void ApplyAirportPlan(CPWR455Doc& doc, const CAirportImportPlan& plan, wxWindow* parent)
 {
+    CExchangeOutcome outcome;
     {
         wxBusyCursor wait;
-        CUndoStep step(doc.GetHistory(), UndoStepName(IDS_STEP_IMPORT_AIRPORTS));
-        ApplyAirportImport(*doc.GetRadioData(), plan);
+        outcome = ImportAirportsStep(*doc.GetRadioData(), doc.GetHistory(), plan);
     }
+    if (!outcome.changed)
+        return;
     doc.Modify(true);
     doc.UpdateAllViews();
-    if (!plan.notPlaced.empty()) {
-        const std::string text =
-            FormatText(ToEngine(ResString(IDS_AIR_IMPORTED_NOT_FIT)),
-                       {std::to_string(plan.placed.size()), NamePlacements(plan.notPlaced)});
-        wxMessageBox(FromEngine(text), ResString(IDS_APP_TITLE), wxOK | wxICON_INFORMATION, parent);
-    }
+    if (!outcome.summary.empty())
+        wxMessageBox(FromEngine(outcome.summary), ResString(IDS_APP_TITLE),
+                     wxOK | wxICON_INFORMATION, parent);
 }
 
 void BindAirportImport(wxFrame* frame)

@@ -39,24 +39,6 @@ wxString ResFormat(unsigned id, std::initializer_list<std::string> args)
     return FromEngine(FormatText(ToEngine(ResString(id)), args));
 }
 
-// "2-7, 9, 11-12": the channels a plan fills.
-std::string CompactChannels(const std::vector<CAirportPlacement>& placed)
-{
-    std::string text;
-    for (size_t i = 0; i < placed.size();) {
-        size_t j = i;
-        while (j + 1 < placed.size() && placed[j + 1].channel == placed[j].channel + 1)
-            ++j;
-        if (!text.empty())
-            text += ", ";
-        text += std::to_string(placed[i].channel);
-        if (j > i)
-            text += "-" + std::to_string(placed[j].channel);
-        i = j + 1;
-    }
-    return text;
-}
-
 // A pause in typing this long counts as the end of it: finding the rows again takes long on a
 // busy machine, and every keystroke must be shown at once.
 constexpr int kTypingPauseMs = 300;
@@ -187,22 +169,7 @@ void CAirportImportDlg::SetStatus()
     if (!m_listError.empty()) {
         status = m_listError + " ";
     }
-    if (m_choices.empty() && m_unknown.empty()) {
-        status += ResString(IDS_AIR_HINT);
-    } else {
-        const size_t holdable =
-            static_cast<size_t>(std::count_if(m_choices.begin(), m_choices.end(),
-                                              [](const CAirportChoice& c) { return c.CanHold(); }));
-        if (!m_choices.empty())
-            status += ResFormat(IDS_AIR_FOUND, {std::to_string(m_choices.size()),
-                                                std::to_string(holdable), m_radio->GetChSpacing()});
-        if (!m_unknown.empty()) {
-            std::string names;
-            for (const std::string& ident : m_unknown)
-                names += (names.empty() ? "" : ", ") + ident;
-            status += (m_choices.empty() ? "" : " ") + ResFormat(IDS_AIR_UNKNOWN, {names});
-        }
-    }
+    status += FromEngine(DescribeAirportChoices(m_choices, m_unknown, m_radio->GetChSpacing()));
     m_status->SetLabel(status);
     m_status->SetToolTip(status);
 }
@@ -233,15 +200,7 @@ void CAirportImportDlg::UpdatePlan()
                                 : wxString());
     }
 
-    wxString summary;
-    if (m_plan.placed.empty() && m_plan.notPlaced.empty())
-        summary = ResString(IDS_AIR_SUMMARY_NONE);
-    if (!m_plan.placed.empty())
-        summary = ResFormat(IDS_AIR_SUMMARY_INTO,
-                            {CompactChannels(m_plan.placed), std::to_string(m_plan.placed.size())});
-    if (!m_plan.notPlaced.empty())
-        summary += (summary.empty() ? "" : " ") +
-                   ResFormat(IDS_AIR_SUMMARY_NOT_FIT, {NamePlacements(m_plan.notPlaced)});
+    const wxString summary = FromEngine(SummarizeAirportPlan(m_plan));
     m_summaryText = summary;
     m_summaryWidth = 0;
     WrapSummary();

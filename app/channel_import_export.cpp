@@ -17,6 +17,7 @@
 #include "platform/file_io.h"
 #include "radio/atomic_save.h"
 #include "exchange/channel_csv.h"
+#include "exchange/channel_exchange.h"
 #include "exchange/chirp_csv.h"
 #include "radio/document_io.h"
 #include "radio/entry_notes.h"
@@ -42,36 +43,44 @@ wxString ExportWildcard()
            "|*.csv;*.CSV";
 }
 
+// Shows what an import step says: a failure in a warning box, the notes in the status bar, a
+// summary in a message box.
+bool ShowOutcome(CPWR455Doc& doc, const CExchangeOutcome& outcome, wxWindow* parent)
+{
+    if (!outcome.failure.empty()) {
+        ShowError(wxString::FromUTF8(outcome.failure), parent);
+        return false;
+    }
+    doc.Modify(true);
+    doc.UpdateAllViews();
+    if (!outcome.status.empty())
+        ShowStatusText(outcome.status);
+    if (!outcome.summary.empty())
+        wxMessageBox(wxString::FromUTF8(outcome.summary), ResString(IDS_APP_TITLE),
+                     wxOK | wxICON_INFORMATION, parent);
+    return true;
+}
+
 // The rows of a file in CHIRP's layout that the transceiver can hold, where the dialog puts
 // them; the summary says what became of every row.
 bool ImportChirpChannels(CPWR455Doc& doc, const wxString& path, const std::string& text,
                          wxWindow* parent)
 {
-    // Rows in order take any file of the layout that the dialog can offer at all.
-    CChirpImportPlan check;
-    std::string error;
-    if (!PlanChirpImport(*doc.GetRadioData(), text, 1, check, &error)) {
-        ShowError(wxString::Format(ResString(IDS_CSV_IMPORT_FAILED), path,
-                                   wxString::FromUTF8(error)),
-                  parent);
+    const std::string refusal = CheckChirpImport(*doc.GetRadioData(), path.utf8_string(), text);
+    if (!refusal.empty()) {
+        ShowError(wxString::FromUTF8(refusal), parent);
         return false;
     }
     CChirpImportDlg dialog(parent, doc.GetRadioData(), text, CPWR455View::GetSelectedChannel(doc));
     if (dialog.ShowModal() != wxID_OK)
         return false;
-    std::vector<std::string> notes;
+    CExchangeOutcome outcome;
     {
         wxBusyCursor wait;
-        CUndoStep step(doc.GetHistory(), UndoStepName(IDS_STEP_IMPORT));
-        ApplyChirpImport(*doc.GetRadioData(), dialog.GetPlan(), &notes);
+        outcome = ApplyChirpImportStep(*doc.GetRadioData(), doc.GetHistory(), path.utf8_string(),
+                                       dialog.GetPlan());
     }
-    doc.Modify(true);
-    doc.UpdateAllViews();
-    if (!notes.empty())
-        ShowStatusText(JoinNotes(notes));
-    wxMessageBox(path + "\n" + wxString::FromUTF8(SummarizeChirpImport(dialog.GetPlan())),
-                 ResString(IDS_APP_TITLE), wxOK | wxICON_INFORMATION, parent);
-    return true;
+    return ShowOutcome(doc, outcome, parent);
 }
 
 CPWR455Doc* Document()
@@ -115,45 +124,31 @@ bool ImportChannelsFromFile(CPWR455Doc& doc, const wxString& path, wxWindow* par
 {
     std::string text;
     std::string reason = ResString(IDS_OPEN_CANNOT_READ).utf8_string();
-    switch (ReadCsvFile(path.utf8_string(), text, &reason)) {
+    const EFileError failure = ReadCsvFile(path.utf8_string(), text, &reason);
+    switch (failure) {
     case EFileError::None:
         break;
-    case EFileError::TooLarge:
-        ShowError(wxString::Format(ResString(IDS_CSV_FILE_TOO_LARGE), path), parent);
-        return false;
     case EFileError::NotRegular:
         ShowError(wxString::Format(ResString(IDS_APP_CANNOT_OPEN), path,
                                    ResString(IDS_OPEN_NOT_REGULAR)),
                   parent);
         return false;
+    case EFileError::TooLarge:
     default:
-        ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_READ), path,
-                                   wxString::FromUTF8(reason)),
+        ShowError(wxString::FromUTF8(DescribeCsvReadFailure(
+                      path.utf8_string(), failure == EFileError::TooLarge, reason)),
                   parent);
         return false;
     }
     if (IsChirpCsv(text))
         return ImportChirpChannels(doc, path, text, parent);
-    std::string error;
-    std::vector<std::string> notes;
-    bool imported = false;
+    CExchangeOutcome outcome;
     {
         wxBusyCursor wait;
-        CUndoStep step(doc.GetHistory(), UndoStepName(IDS_STEP_IMPORT));
-        imported = ImportChannelsCsv(*doc.GetRadioData(), text, &error, &notes);
+        outcome = ImportChannelsStep(*doc.GetRadioData(), doc.GetHistory(), path.utf8_string(),
+                                     text);
     }
-    if (!imported) {
-        ShowError(wxString::Format(ResString(IDS_CSV_IMPORT_FAILED), path,
-                                   wxString::FromUTF8(error)),
-                  parent);
-        return false;
-    }
-    doc.Modify(true);
-    doc.UpdateAllViews();
-    // Said once, in the status bar, as after Edit Memory.
-    if (!notes.empty())
-        ShowStatusText(JoinNotes(notes));
-    return true;
+    return ShowOutcome(doc, outcome, parent);
 }
 
 bool ExportChannelsToFile(CPWR455Doc& doc, const wxString& path, wxWindow* parent,
@@ -172,9 +167,7 @@ bool ExportChannelsToFile(CPWR455Doc& doc, const wxString& path, wxWindow* paren
         },
         error);
     if (!saved)
-        ShowError(wxString::Format(ResString(IDS_CSV_CANNOT_EXPORT), path,
-                                   wxString::FromUTF8(error)),
-                  parent);
+        ShowError(wxString::FromUTF8(DescribeExportFailure(path.utf8_string(), error)), parent);
     return saved;
 }
 

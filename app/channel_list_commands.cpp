@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "app/undo_commands.h"
 #include "exchange/channel_csv.h"
+#include "exchange/channel_exchange.h"
 #include "radio/channel_order.h"
 #include "radio/entry_notes.h"
 #include "radio/r455_radio.h"
@@ -20,9 +21,6 @@
 #include "res/string_table.h"
 
 namespace {
-
-// Twenty rows take a few hundred bytes; a clipboard far larger holds no channel list.
-constexpr size_t kMaxClipboardText = 1 << 20;
 
 // The clipboard's text; false when it holds none (or far too much to be channel rows).
 bool ReadClipboardText(std::string& text)
@@ -34,46 +32,32 @@ bool ReadClipboardText(std::string& text)
     if (!wxTheClipboard->GetData(data))
         return false;
     text = ToEngine(data.GetText());
-    return !text.empty() && text.size() <= kMaxClipboardText;
+    return true;
 }
 
 void PasteRows(CChannelRows& view)
 {
     CR455Radio* radio = view.GetRadioData();
-    std::string text;
-    if (!radio || !ReadClipboardText(text)) {
+    if (!radio) {
         ShowStatusText(LoadResString(IDS_PASTE_ROWS_NONE));
         return;
     }
-    const unsigned n = view.GetSelectedChannel();
-    unsigned count = 0;
-    std::string error;
-    std::vector<std::string> notes;
-    bool pasted = false;
+    std::string text;
+    const bool held = ReadClipboardText(text);
+    CExchangeOutcome outcome;
     {
         wxBusyCursor wait;
-        view.History().Record(UndoStepName(IDS_STEP_PASTE_ROWS, n), [&] {
-            pasted = PasteChannelRows(*radio, n, text, &count, &error, &notes);
-        });
+        outcome = PasteRowsStep(*radio, view.History(), view.GetSelectedChannel(),
+                                held ? &text : nullptr);
     }
-    if (!pasted) {
-        wxMessageBox(wxString::Format(ResString(IDS_PASTE_ROWS_FAILED), FromEngine(error)),
-                     ResString(IDS_APP_TITLE), wxOK | wxICON_EXCLAMATION, GetMainFrame());
+    if (!outcome.failure.empty()) {
+        wxMessageBox(FromEngine(outcome.failure), ResString(IDS_APP_TITLE),
+                     wxOK | wxICON_EXCLAMATION, GetMainFrame());
         return;
     }
-    if (count == 0) {
-        ShowStatusText(LoadResString(IDS_PASTE_ROWS_NONE));
-        return;
-    }
-    view.RefreshAll();
-    std::string status =
-        count == 1
-            ? FormatText(LoadResString(IDS_PASTE_ROW_DONE), {ChannelLabel(n)})
-            : FormatText(LoadResString(IDS_PASTE_ROWS_DONE),
-                         {std::to_string(count), ChannelLabel(n), ChannelLabel(n + count - 1)});
-    if (!notes.empty())
-        status += "  " + JoinNotes(notes);
-    ShowStatusText(status);
+    if (outcome.changed)
+        view.RefreshAll();
+    ShowStatusText(outcome.status);
 }
 
 } // namespace

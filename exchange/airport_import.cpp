@@ -165,6 +165,67 @@ std::string NamePlacements(const std::vector<CAirportPlacement>& placements)
     return text;
 }
 
+std::string CompactChannels(const std::vector<CAirportPlacement>& placed)
+{
+    std::string text;
+    for (size_t i = 0; i < placed.size();) {
+        size_t j = i;
+        while (j + 1 < placed.size() && placed[j + 1].channel == placed[j].channel + 1)
+            ++j;
+        if (!text.empty())
+            text += ", ";
+        text += std::to_string(placed[i].channel);
+        if (j > i)
+            text += "-" + std::to_string(placed[j].channel);
+        i = j + 1;
+    }
+    return text;
+}
+
+std::string DescribeAirportChoices(const std::vector<CAirportChoice>& choices,
+                                   const std::vector<std::string>& unknown,
+                                   const std::string& spacing)
+{
+    if (choices.empty() && unknown.empty())
+        return LoadResString(IDS_AIR_HINT);
+    std::string status;
+    if (!choices.empty()) {
+        const auto holdable = std::count_if(choices.begin(), choices.end(),
+                                            [](const CAirportChoice& c) { return c.CanHold(); });
+        status = FormatText(LoadResString(IDS_AIR_FOUND),
+                            {std::to_string(choices.size()), std::to_string(holdable), spacing});
+    }
+    if (!unknown.empty()) {
+        std::string names;
+        for (const std::string& ident : unknown)
+            names += (names.empty() ? "" : ", ") + ident;
+        status += (choices.empty() ? "" : " ") + FormatText(LoadResString(IDS_AIR_UNKNOWN), {names});
+    }
+    return status;
+}
+
+std::string SummarizeAirportPlan(const CAirportImportPlan& plan)
+{
+    std::string summary;
+    if (plan.placed.empty() && plan.notPlaced.empty())
+        summary = LoadResString(IDS_AIR_SUMMARY_NONE);
+    if (!plan.placed.empty())
+        summary = FormatText(LoadResString(IDS_AIR_SUMMARY_INTO),
+                             {CompactChannels(plan.placed), std::to_string(plan.placed.size())});
+    if (!plan.notPlaced.empty())
+        summary += (summary.empty() ? "" : " ") +
+                   FormatText(LoadResString(IDS_AIR_SUMMARY_NOT_FIT), {NamePlacements(plan.notPlaced)});
+    return summary;
+}
+
+std::string DescribeAirportImport(const CAirportImportPlan& plan)
+{
+    if (plan.notPlaced.empty())
+        return "";
+    return FormatText(LoadResString(IDS_AIR_IMPORTED_NOT_FIT),
+                      {std::to_string(plan.placed.size()), NamePlacements(plan.notPlaced)});
+}
+
 void ApplyAirportImport(CR455Radio& radio, const CAirportImportPlan& plan)
 {
     CChannelEdits edits(radio);

@@ -67,6 +67,22 @@ CAirportImportPlan PlanAirportImport(const CR455Radio& radio, const CAirportList
 // "EGLLTW3 124.475, EGLLGN1 121.700": names and frequencies, as messages list them.
 std::string NamePlacements(const std::vector<CAirportPlacement>& placements);
 
+// "2-7, 9, 11-12": the channels a plan fills.
+std::string CompactChannels(const std::vector<CAirportPlacement>& placed);
+
+// The line over the import dialog's list: how many frequencies the idents typed found and how
+// many of them the transceiver can hold with the channel spacing `spacing`, then the idents the
+// list does not know; the hint to type some when there are neither.
+std::string DescribeAirportChoices(const std::vector<CAirportChoice>& choices,
+                                   const std::vector<std::string>& unknown,
+                                   const std::string& spacing);
+
+// The line under the list: the channels the plan fills and the frequencies that do not fit.
+std::string SummarizeAirportPlan(const CAirportImportPlan& plan);
+
+// After an import: the message naming the frequencies that did not fit; "" when all did.
+std::string DescribeAirportImport(const CAirportImportPlan& plan);
+
 // Carries out a whole plan through the radio's channel commands (name, Tx inhibit, lockout
 // off, frequency, APPEAR, the channel's heal, as the Edit Memory dialog does), so the engine's
 // rules decide what is stored, then heals. This is the single step that changes data.

@@ -138,10 +138,20 @@ bool CAirportList::LoadFile(const std::string& path, std::string* error)
             *error = FormatText(LoadResString(IDS_AIR_LIST_CANNOT_READ), {path, reason});
         return false;
     }
+    return LoadNamed(path, text, error);
+}
+
+bool CAirportList::LoadNamed(const std::string& name, const std::string& text, std::string* error)
+{
+    if (text.size() > kMaxFileBytes) {
+        if (error)
+            *error = FormatText(LoadResString(IDS_AIR_LIST_TOO_LARGE), {name});
+        return false;
+    }
     std::string message;
     if (!Load(text, &message)) {
         if (error)
-            *error = FormatText(LoadResString(IDS_AIR_LIST_BAD_FILE), {path, message});
+            *error = FormatText(LoadResString(IDS_AIR_LIST_BAD_FILE), {name, message});
         return false;
     }
     return true;

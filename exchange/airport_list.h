@@ -29,6 +29,9 @@ public:
     // The same with the content of a file; a file that cannot be read, or is too large, is
     // reported with its name.
     bool LoadFile(const std::string& path, std::string* error);
+    // The same with a file's content `text` handed over by a front end that reads it itself,
+    // reported under the file's `name`.
+    bool LoadNamed(const std::string& name, const std::string& text, std::string* error);
 
     size_t GetSize() const { return m_rows.size(); }
     const CAirportFrequency& GetRow(size_t index) const { return m_rows[index]; }

@@ -108,3 +108,16 @@ std::string WithDecimalPoint(std::string number)
         number[number.find(',')] = '.';
     return number;
 }
+
+std::string FormatPercentS(std::string pattern, std::initializer_list<std::string> args)
+{
+    size_t at = 0;
+    for (const std::string& arg : args) {
+        at = pattern.find("%s", at);
+        if (at == std::string::npos)
+            break;
+        pattern.replace(at, 2, arg);
+        at += arg.size();
+    }
+    return pattern;
+}

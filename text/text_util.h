@@ -31,3 +31,7 @@ std::string WithDecimalPoint(std::string number);
 
 // Replaces %1, %2, ... in `pattern` by the arguments; "%%" gives one "%".
 std::string FormatText(const std::string& pattern, std::initializer_list<std::string> args);
+
+// A pattern in printf's way ("%s\nNo channels were imported:\n%s") with its "%s" filled in order,
+// as the desktop's message boxes word them.
+std::string FormatPercentS(std::string pattern, std::initializer_list<std::string> args);

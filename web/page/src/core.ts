@@ -214,6 +214,20 @@ export class Core {
         v.cloneComment]);
   }
 
+  // A function of the core's C interface that a part of the page calls itself; `bytes`, when
+  // given, are copied into the core's memory and passed as a pointer and a length after `args`.
+  call(name: string, types: string[], args: unknown[], bytes?: Uint8Array): string {
+    if (!bytes)
+      return this.m.ccall(name, 'string', types, args);
+    const at = this.m._malloc(Math.max(bytes.length, 1));
+    try {
+      this.m.HEAPU8.set(bytes, at);
+      return this.m.ccall(name, 'string', [...types, 'number', 'number'], [...args, at, bytes.length]);
+    } finally {
+      this.m._free(at);
+    }
+  }
+
   simulate(): boolean {
     return this.m.ccall('pwr_simulate', 'number', [], []) !== 0;
   }

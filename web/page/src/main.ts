@@ -8,6 +8,8 @@ import { compareWithTransceiver } from './compare';
 import { checkConnection } from './connection';
 import { ChannelListState, Core, ListCommand } from './core';
 import { commonSetting, editMemory, offered, runCommand, undoOrRedo } from './editing';
+import { importAirports } from './airports';
+import { ctrlShift, exportChannels, importChannels, pasteRows } from './exchange';
 import { newData, open, save } from './files';
 import { showHelp } from './help';
 import { Command, commandForKey, ctrl, drawMenuBar, Menu, plain } from './menus';
@@ -102,6 +104,9 @@ function menus(state: ChannelListState): Menu[] {
       { label: 'Save &As...', run: () => save(true) },
       null,
       { label: 'Open &Backup...', run: openBackup },
+      { label: '&Import Channels...', run: importChannels },
+      { label: '&Export Channels...', run: exportChannels },
+      { label: 'Import Airport &Frequencies...', run: importAirports },
       null,
       { label: '&Print...\tCtrl+P', run: () => printCard(false), key: ctrl('p') },
       { label: 'Print Pre&view...', run: () => printCard(true) },
@@ -114,6 +119,7 @@ function menus(state: ChannelListState): Menu[] {
       null,
       editing('&Copy\tCtrl+C', ListCommand.Copy, ctrl('c')),
       editing('&Paste\tCtrl+V', ListCommand.Paste, ctrl('v')),
+      { label: 'Paste Ro&ws\tCtrl+Shift+V', run: pasteRows, key: ctrlShift('v') },
       null,
       editing('Clear\tDel', ListCommand.Clear, plain('Delete')),
       editing('Delete', ListCommand.Delete),
