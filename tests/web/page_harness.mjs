@@ -26,10 +26,10 @@ export async function launch() {
   return browser;
 }
 
-// The single file from the disk (with no network at all when `offline`); `query` e.g.
+// The single file from the disk, with no network at all (unless `offline` is false); `query` e.g.
 // "?simulate", `init` a script to run before the page's own. Without the File System Access
 // API, as in a browser that lacks it, Open takes a file input and Save a download.
-export async function openPage(browser, { query = '', locale = 'en-US', serial, offline = false, init } = {}) {
+export async function openPage(browser, { query = '', locale = 'en-US', serial, offline = true, init } = {}) {
   const context = await browser.newContext({ locale, acceptDownloads: true, offline });
   const page = await context.newPage();
   page.on('pageerror', e => { throw e; });
