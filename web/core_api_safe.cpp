@@ -93,8 +93,8 @@ EMSCRIPTEN_KEEPALIVE int pwr_is_backup_name(const char* name)
 }
 
 // "" when the backup opened as a copy, else the message to show.
-EMSCRIPTEN_KEEPALIVE const char* pwr_open_backup(const char* bytes, unsigned length,
-                                                 const char* name)
+EMSCRIPTEN_KEEPALIVE const char* pwr_open_backup(const char* name, const char* bytes,
+                                                 unsigned length)
 {
     return Keep(PageDocument().OpenBackup(name, std::string(bytes, length)));
 }

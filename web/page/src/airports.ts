@@ -84,7 +84,7 @@ let listName = '';
 let listError = '';
 
 function load(name: string, bytes: Uint8Array): string {
-  const error = core.call('pwr_airport_load', ['string'], [name], bytes);
+  const error = core.call('pwr_airport_load', 'string', ['string'], [name], bytes);
   if (!error)
     listName = name;
   return error;
@@ -99,7 +99,7 @@ async function loadStartList(): Promise<void> {
   if (shippedError)
     listError = error ? `${error}\n${shippedError}` : shippedError;
   else if (error)
-    listError = core.call('pwr_airport_shipped_instead', ['string'], [error]);
+    listError = core.call('pwr_airport_shipped_instead', 'string', ['string'], [error]);
 }
 
 // The dialog ---------------------------------------------------------------------------------------
@@ -169,7 +169,7 @@ function makeDialog(): HTMLDialogElement {
 function refill(): void {
   clearTimeout(pending);
   pending = 0;
-  found = JSON.parse(core.call('pwr_airport_find', ['string'], [$<HTMLInputElement>('air-idents').value]));
+  found = JSON.parse(core.call('pwr_airport_find', 'string', ['string'], [$<HTMLInputElement>('air-idents').value]));
   const status = listError ? `${listError} ${found.status}` : found.status;
   $('air-status').textContent = status;
   $('air-rows').replaceChildren(...found.rows.map((row, i) => {
@@ -186,7 +186,7 @@ function refill(): void {
 
 function updatePlan(): void {
   const from = Math.min(20, Math.max(1, Number($<HTMLInputElement>('air-from').value) || 1));
-  const plan: Plan = JSON.parse(core.call('pwr_airport_plan', ['string', 'number', 'number'],
+  const plan: Plan = JSON.parse(core.call('pwr_airport_plan', 'string', ['string', 'number', 'number'],
     [[...unticked].join(' '), from, $<HTMLInputElement>('air-overwrite').checked ? 1 : 0]));
   const lines = $('air-rows').querySelectorAll('tr');
   plan.rows.forEach(([name, channel], i) => {
@@ -232,6 +232,6 @@ export async function importAirports(): Promise<void> {
   $('air-idents').focus();
   if ((await closed) !== 'ok')
     return;
-  const outcome: Outcome = JSON.parse(core.call('pwr_airport_apply', [], []));
+  const outcome: Outcome = JSON.parse(core.call('pwr_airport_apply', 'string', [], []));
   await showOutcome(outcome);
 }

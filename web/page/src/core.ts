@@ -147,13 +147,7 @@ export class Core {
 
   // "" when opened, else the message to show.
   open(name: string, bytes: Uint8Array): string {
-    const at = this.m._malloc(Math.max(bytes.length, 1));
-    try {
-      this.m.HEAPU8.set(bytes, at);
-      return this.m.ccall('pwr_open', 'string', ['string', 'number', 'number'], [name, at, bytes.length]);
-    } finally {
-      this.m._free(at);
-    }
+    return this.call('pwr_open', 'string', ['string'], [name], bytes);
   }
 
   // The bytes File Save writes, or the reason they cannot be made.
@@ -214,33 +208,19 @@ export class Core {
         v.cloneComment]);
   }
 
-  // A function of the core's C interface that a part of the page calls itself; `bytes`, when
-  // given, are copied into the core's memory and passed as a pointer and a length after `args`.
-  call(name: string, types: string[], args: unknown[], bytes?: Uint8Array): string {
-    if (!bytes)
-      return this.m.ccall(name, 'string', types, args);
-    const at = this.m._malloc(Math.max(bytes.length, 1));
-    try {
-      this.m.HEAPU8.set(bytes, at);
-      return this.m.ccall(name, 'string', [...types, 'number', 'number'], [...args, at, bytes.length]);
-    } finally {
-      this.m._free(at);
-    }
-  }
-
   simulate(): boolean {
     return this.m.ccall('pwr_simulate', 'number', [], []) !== 0;
   }
 
-  // A C function of the core for the page's parts that bring their own (web/core_api_safe.cpp);
-  // `bytes` go first, as a pointer and a length.
+  // A function of the core's C interface that a part of the page calls itself; `bytes`, when
+  // given, are copied into the core's memory and passed as a pointer and a length after `args`.
   call(name: string, ret: 'string' | 'number' | null, types: string[], args: unknown[], bytes?: Uint8Array): any {
     if (!bytes)
       return this.m.ccall(name, ret, types, args);
     const at = this.m._malloc(Math.max(bytes.length, 1));
     try {
       this.m.HEAPU8.set(bytes, at);
-      return this.m.ccall(name, ret, ['number', 'number', ...types], [at, bytes.length, ...args]);
+      return this.m.ccall(name, ret, [...types, 'number', 'number'], [...args, at, bytes.length]);
     } finally {
       this.m._free(at);
     }

@@ -88,7 +88,7 @@ export async function importChannels(): Promise<void> {
   const file = await pickFile();
   if (!file)
     return;
-  const outcome: Outcome = JSON.parse(core.call('pwr_import_channels', ['string'], [file.name], file.bytes));
+  const outcome: Outcome = JSON.parse(core.call('pwr_import_channels', 'string', ['string'], [file.name], file.bytes));
   if (outcome.chirp)
     await chirpImport();
   else
@@ -133,7 +133,7 @@ async function chirpImport(): Promise<void> {
   const update = () => {
     const inOrder = $<HTMLInputElement>('chirp-order').checked;
     const first = Math.min(20, Math.max(1, Number(from.value) || 1));
-    const plan: ChirpPlan = JSON.parse(core.call('pwr_chirp_plan', ['number'], [inOrder ? first : 0]));
+    const plan: ChirpPlan = JSON.parse(core.call('pwr_chirp_plan', 'string', ['number'], [inOrder ? first : 0]));
     $('chirp-rows').replaceChildren(...plan.rows.map(row => {
       const line = element('tr', {}, ...row.map(text => element('td', {}, text)));
       line.classList.toggle('left-out', !row[4]);
@@ -146,7 +146,7 @@ async function chirpImport(): Promise<void> {
   dialog.oninput = update;
   if ((await answer(dialog)) !== 'ok')
     return;
-  await showOutcome(JSON.parse(core.call('pwr_chirp_apply', [], [])));
+  await showOutcome(JSON.parse(core.call('pwr_chirp_apply', 'string', [], [])));
 }
 
 // Export Channels ---------------------------------------------------------------------------
@@ -172,7 +172,7 @@ export async function exportChannels(): Promise<void> {
   if ((await answer(exportDialog)) !== 'ok')
     return;
   const layout = Number(exportDialog.querySelector<HTMLInputElement>('input[name=export-layout]:checked')!.value);
-  const csv = core.call('pwr_export_channels', ['number'], [layout]);
+  const csv = core.call('pwr_export_channels', 'string', ['number'], [layout]);
   // The data set's name with the CSV extension.
   let name = core.state().name.replace(/\.qrb$/i, '') + '.csv';
   try {
@@ -187,7 +187,7 @@ export async function exportChannels(): Promise<void> {
     }
   } catch (e) {
     if ((e as DOMException).name !== 'AbortError')
-      await notice(core.call('pwr_export_failure', ['string', 'string'], [name, (e as Error).message]));
+      await notice(core.call('pwr_export_failure', 'string', ['string', 'string'], [name, (e as Error).message]));
   }
 }
 
@@ -200,6 +200,6 @@ export async function pasteRows(): Promise<void> {
   } catch {
     // No clipboard the page may read: said as for one without rows.
   }
-  await showOutcome(JSON.parse(core.call('pwr_paste_rows', ['number', 'number', 'string'],
+  await showOutcome(JSON.parse(core.call('pwr_paste_rows', 'string', ['number', 'number', 'string'],
     [selected, text === null ? 0 : 1, text ?? ''])));
 }
