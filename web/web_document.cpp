@@ -19,20 +19,6 @@ namespace {
 // The page's own file of the open data set: the archive reads files by their path.
 const char kOpenedFile[] = "/tmp/opened.qrb";
 
-// The desktop's "%s" patterns, filled in order.
-std::string FillPercentS(std::string pattern, std::initializer_list<std::string> args)
-{
-    size_t at = 0;
-    for (const std::string& arg : args) {
-        at = pattern.find("%s", at);
-        if (at == std::string::npos)
-            break;
-        pattern.replace(at, 2, arg);
-        at += arg.size();
-    }
-    return pattern;
-}
-
 } // namespace
 
 CWebDocument::CWebDocument()
@@ -75,7 +61,7 @@ std::string CWebDocument::Open(const std::string& name, const std::string& bytes
     }
     const std::string reason = DescribeOpenFailure(answer, detail);
     const bool unreadable = answer == "CANNOT_OPEN_FILE" || !IsResultWord(answer);
-    return FillPercentS(LoadResString(unreadable ? IDS_APP_CANNOT_OPEN : IDS_APP_UNEXPECTED_FORMAT),
+    return FormatPercentS(LoadResString(unreadable ? IDS_APP_CANNOT_OPEN : IDS_APP_UNEXPECTED_FORMAT),
                         {name, reason});
 }
 
@@ -83,7 +69,7 @@ std::string CWebDocument::OpenBackup(const std::string& name, const std::string&
 {
     std::string failure = Open(name, bytes);
     if (failure.empty())
-        m_copyTitle = FillPercentS(LoadResString(IDS_BACKUP_COPY_TITLE), {name});
+        m_copyTitle = FormatPercentS(LoadResString(IDS_BACKUP_COPY_TITLE), {name});
     return failure;
 }
 
