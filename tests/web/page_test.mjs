@@ -57,6 +57,7 @@ async function answerBox(page, box, button, text) {
   if (text)
     assert.equal((await page.textContent(`${box}[open] p`)).trim(), text);
   await page.locator(`${box}[open]`).getByRole('button', { name: button }).click();
+  await page.waitForFunction(selector => !document.querySelector(`${selector}[open]`), box);
 }
 
 test('runs every editing command and the settings sheet by the desktop program\'s rules', async () => {

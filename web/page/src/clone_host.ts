@@ -13,11 +13,27 @@ function byId<T extends HTMLElement>(root: ParentNode, id: string): T {
   return root.querySelector(`#${id}`) as T;
 }
 
+// The answer of each dialog that is still waiting for its close event.
+const pendingAnswers = new WeakMap<HTMLDialogElement, () => void>();
+
 // Shows `dialog` modal and resolves with the value of the button that closed it ('cancel' for
-// Escape).
+// Escape). The close event comes a moment after the dialog closed: a dialog shown again before
+// then first gives the earlier answer its value, and the late event is not taken for the new one.
 export function answer(dialog: HTMLDialogElement): Promise<string> {
+  if (!dialog.open)
+    pendingAnswers.get(dialog)?.();
   return new Promise(resolve => {
-    dialog.addEventListener('close', () => resolve(dialog.returnValue), { once: true });
+    const finish = () => {
+      dialog.removeEventListener('close', closed);
+      pendingAnswers.delete(dialog);
+      resolve(dialog.returnValue);
+    };
+    const closed = () => {
+      if (!dialog.open)
+        finish();
+    };
+    pendingAnswers.set(dialog, finish);
+    dialog.addEventListener('close', closed);
     dialog.returnValue = 'cancel';
     dialog.showModal();
   });
