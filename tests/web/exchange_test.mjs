@@ -42,6 +42,7 @@ async function closeNotice(page) {
   await page.waitForSelector('#notice[open]');
   const text = await page.textContent('#notice-text');
   await page.locator('#notice').getByRole('button', { name: 'OK' }).click();
+  await page.waitForFunction(() => !document.querySelector('#notice[open]'));
   return text;
 }
 

@@ -42,7 +42,13 @@ function menuEntry(item: Command, list: HTMLElement): HTMLButtonElement {
   entry.innerHTML = '<span></span><kbd></kbd>';
   entry.querySelector('span')!.textContent = text;
   entry.querySelector('kbd')!.textContent = shortcut;
-  entry.addEventListener('click', () => { list.hidden = true; item.run(); });
+  // As in the desktop program, the list has the keyboard again once a menu item is chosen (a
+  // dialog the command opens gives it back when it closes).
+  entry.addEventListener('click', () => {
+    list.hidden = true;
+    $('channels').focus();
+    item.run();
+  });
   return entry;
 }
 
