@@ -31,13 +31,6 @@ CWebDocument& Document()
     return PageDocument();
 }
 
-const char* Keep(std::string text)
-{
-    static std::string kept;
-    kept = std::move(text);
-    return kept.c_str();
-}
-
 // The channel list's column headings, as the desktop list shows them.
 const unsigned kColumnHeadings[kChannelRowCells] = {
     IDS_CLI_COLUMN_CH,         IDS_CLI_COLUMN_PRIO,    IDS_CLI_COLUMN_FREQUENCY,
@@ -74,13 +67,13 @@ EMSCRIPTEN_KEEPALIVE void pwr_use_page_language()
 
 EMSCRIPTEN_KEEPALIVE const char* pwr_text(unsigned id)
 {
-    return Keep(LoadResString(id));
+    return HandToPage(LoadResString(id));
 }
 
 // The chip of a cable by its USB ids ("" for none the program knows).
 EMSCRIPTEN_KEEPALIVE const char* pwr_chip_name(unsigned vendor, unsigned product)
 {
-    return Keep(CableChipName(static_cast<uint16_t>(vendor), static_cast<uint16_t>(product)));
+    return HandToPage(CableChipName(static_cast<uint16_t>(vendor), static_cast<uint16_t>(product)));
 }
 
 // The clone commands from now on use the `index`-th port the page may use (COM Port menu).
@@ -98,7 +91,7 @@ EMSCRIPTEN_KEEPALIVE void pwr_new()
 // "" when opened, else the message to show.
 EMSCRIPTEN_KEEPALIVE const char* pwr_open(const char* name, const char* bytes, unsigned length)
 {
-    return Keep(Document().Open(name, std::string(bytes, length)));
+    return HandToPage(Document().Open(name, std::string(bytes, length)));
 }
 
 // The file's bytes; pwr_format_failed() tells whether they are the reason of a failure instead.
@@ -110,7 +103,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_format(unsigned* length)
     g_formatFailed = failed;
     const std::string& result = failed ? error : bytes;
     *length = static_cast<unsigned>(result.size());
-    return Keep(result);
+    return HandToPage(result);
 }
 
 EMSCRIPTEN_KEEPALIVE int pwr_format_failed()
@@ -146,7 +139,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_state()
         rows.emplace_back(row.begin(), row.end());
     }
     state.AddRows("rows", rows);
-    return Keep(state.Text());
+    return HandToPage(state.Text());
 }
 
 // A channel as Edit Memory shows it.
@@ -159,7 +152,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_channel(unsigned ch)
     channel.Add("name", radio.GetChName(ch));
     channel.Add("txInhibit", radio.GetChTxInhibit(ch) == "ON");
     channel.Add("lockout", radio.GetChLockout(ch) == "ON");
-    return Keep(channel.Text());
+    return HandToPage(channel.Text());
 }
 
 // Edit Memory's OK: the notes on what was stored ("" when stored as typed).
@@ -167,20 +160,20 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_edit_channel(unsigned ch, const char* name,
                                                   const char* frequency, int txInhibit,
                                                   int lockout)
 {
-    return Keep(Document().EditChannel(ch, name, frequency, txInhibit != 0, lockout != 0));
+    return HandToPage(Document().EditChannel(ch, name, frequency, txInhibit != 0, lockout != 0));
 }
 
 // Undo (`redo` 0) or Redo: the status bar's text, "" when there was nothing to do.
 EMSCRIPTEN_KEEPALIVE const char* pwr_undo_or_redo(int redo)
 {
-    return Keep(UndoOrRedoStep(Document().History(), redo != 0).value_or(""));
+    return HandToPage(UndoOrRedoStep(Document().History(), redo != 0).value_or(""));
 }
 
 // The note under Edit Memory's frequency as the user types it.
 EMSCRIPTEN_KEEPALIVE const char* pwr_describe_frequency(const char* typed)
 {
     CR455Radio& radio = Document().Radio();
-    return Keep(DescribeTypedFrequency(EngineFrequencyText(typed), GetChannelGrid(radio)));
+    return HandToPage(DescribeTypedFrequency(EngineFrequencyText(typed), GetChannelGrid(radio)));
 }
 
 // Whether an editing command (EListCommand's order) is offered on channel `ch`, and the
@@ -193,7 +186,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_plan(int command, unsigned ch)
     answer.Add("enabled", plan.enabled);
     answer.Add("question", plan.question ? LoadResString(plan.question) : "");
     answer.Add("refusal", plan.refusal ? LoadResString(plan.refusal) : "");
-    return Keep(answer.Text());
+    return HandToPage(answer.Text());
 }
 
 // Runs an editing command on channel `ch` as one undo step: where the cursor goes, the status
@@ -209,7 +202,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_run(int command, unsigned ch)
         answer.Add("status", *outcome.status);
     if (which == EListCommand::kCopy)
         answer.Add("clipboard", ChannelRowTsv(doc.Radio(), ch));
-    return Keep(answer.Text());
+    return HandToPage(answer.Text());
 }
 
 // The settings sheet: its captions, labels, list entries and the values it opens with.
@@ -261,7 +254,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_settings()
     sheet.Add("cloneComment", s.cloneComment);
     sheet.Add("openingTextLimit", CRadioSettings::kOpeningTextLimit);
     sheet.Add("cloneCommentLimit", CRadioSettings::kCloneCommentLimit);
-    return Keep(sheet.Text());
+    return HandToPage(sheet.Text());
 }
 
 // The settings sheet's OK (`ok` 1) or Cancel. `boxes` holds the check boxes as bits in the order
@@ -288,7 +281,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_apply_settings(int ok, unsigned boxes, unsi
                 : spacing == 1 ? EChannelSpacing::k25kHz : EChannelSpacing::kBoth;
     s.openingText = openingText;
     s.cloneComment = cloneComment;
-    return Keep(Document().ApplySettings(s, ok != 0));
+    return HandToPage(Document().ApplySettings(s, ok != 0));
 }
 
 EMSCRIPTEN_KEEPALIVE int pwr_simulate()

@@ -55,7 +55,6 @@ extern "C" {
 // where the A5 card goes on it, and the card's boxes and texts.
 EMSCRIPTEN_KEEPALIVE const char* pwr_card(unsigned size)
 {
-    static std::string kept;
     const ECardSize paper = size < std::size(kCardSizes) ? kCardSizes[size] : ECardSize::kA5;
     CWebDocument& doc = PageDocument();
     const CCardData card = BuildCardData(doc.Radio(), doc.Name(), CardDateToday());
@@ -91,9 +90,9 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_card(unsigned size)
         ",\"card\":" + Array({Number(layout.width), Number(layout.height)}) +
         ",\"place\":" + Array({Number(place.scale), Number(place.x), Number(place.y)}) +
         ",\"boxes\":[" + boxes + "],\"texts\":[" + texts + "]";
-    kept = answer.Text();
-    kept.insert(kept.size() - 1, numbers);
-    return kept.c_str();
+    std::string text = answer.Text();
+    text.insert(text.size() - 1, numbers);
+    return HandToPage(std::move(text));
 }
 
 } // extern "C"

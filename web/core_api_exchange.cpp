@@ -27,13 +27,6 @@
 
 namespace {
 
-const char* Keep(std::string text)
-{
-    static std::string kept;
-    kept = std::move(text);
-    return kept.c_str();
-}
-
 // What a command did, for the page to show; a change marks the data set edited.
 std::string Outcome(const CExchangeOutcome& outcome)
 {
@@ -80,12 +73,12 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* pwr_export_channels(int layout)
 {
     const CR455Radio& radio = PageDocument().Radio();
-    return Keep(layout == 1 ? ExportChannelsChirpCsv(radio) : ExportChannelsCsv(radio));
+    return HandToPage(layout == 1 ? ExportChannelsChirpCsv(radio) : ExportChannelsCsv(radio));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* pwr_export_failure(const char* name, const char* reason)
 {
-    return Keep(DescribeExportFailure(name, reason));
+    return HandToPage(DescribeExportFailure(name, reason));
 }
 
 // File > Import Channels... of the file `name` with its bytes: a file in the project's CSV is
@@ -98,15 +91,15 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_import_channels(const char* name, const cha
     if (length > kMaxCsvFileSize) {
         CExchangeOutcome refused;
         refused.failure = DescribeCsvReadFailure(name, true, "");
-        return Keep(Outcome(refused));
+        return HandToPage(Outcome(refused));
     }
     std::string text(bytes, length);
     if (!IsChirpCsv(text))
-        return Keep(Outcome(ImportChannelsStep(doc.Radio(), doc.History(), name, text)));
+        return HandToPage(Outcome(ImportChannelsStep(doc.Radio(), doc.History(), name, text)));
     CExchangeOutcome checked;
     checked.failure = CheckChirpImport(doc.Radio(), name, text);
     if (!checked.failure.empty())
-        return Keep(Outcome(checked));
+        return HandToPage(Outcome(checked));
     g_chirp = {name, std::move(text), {}};
     return "{\"chirp\":true}";
 }
@@ -132,7 +125,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_chirp_plan(unsigned fillFrom)
     // The other placement may still take a file whose Locations this one refuses.
     answer.Add("summary", planned ? SummarizeChirpImport(g_chirp.plan) : error);
     answer.Add("placed", g_chirp.plan.Placed());
-    return Keep(answer.Text());
+    return HandToPage(answer.Text());
 }
 
 // The dialog's Import: the last plan as one step.
@@ -142,7 +135,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_chirp_apply()
     const CExchangeOutcome outcome =
         ApplyChirpImportStep(doc.Radio(), doc.History(), g_chirp.name, g_chirp.plan);
     g_chirp = {};
-    return Keep(Outcome(outcome));
+    return HandToPage(Outcome(outcome));
 }
 
 // Edit > Paste Rows at channel `first` with the clipboard's text (`held` 0: it holds none).
@@ -150,7 +143,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_paste_rows(unsigned first, int held, const 
 {
     CWebDocument& doc = PageDocument();
     const std::string clipboard = held ? text : "";
-    return Keep(Outcome(PasteRowsStep(doc.Radio(), doc.History(), first,
+    return HandToPage(Outcome(PasteRowsStep(doc.Radio(), doc.History(), first,
                                       held ? &clipboard : nullptr)));
 }
 
@@ -161,12 +154,12 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_airport_load(const char* name, const char* 
     std::string error;
     if (g_airports.list.LoadNamed(name, std::string(bytes, length), &error))
         return "";
-    return Keep(error);
+    return HandToPage(error);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* pwr_airport_shipped_instead(const char* error)
 {
-    return Keep(FormatText(LoadResString(IDS_AIR_SHIPPED_INSTEAD), {error}));
+    return HandToPage(FormatText(LoadResString(IDS_AIR_SHIPPED_INSTEAD), {error}));
 }
 
 // The rows of the airports `typed`, as the dialog lists them (ident, type, description, listed,
@@ -191,7 +184,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_airport_find(const char* typed)
     answer.AddRows("rows", rows);
     answer.Add("status",
                DescribeAirportChoices(g_airports.choices, lookup.unknown, radio.GetChSpacing()));
-    return Keep(answer.Text());
+    return HandToPage(answer.Text());
 }
 
 // The plan of the rows found, but those of the rows listed in `unticked` (their numbers in the
@@ -226,7 +219,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_airport_plan(const char* unticked, unsigned
     answer.AddRows("rows", rows);
     answer.Add("summary", SummarizeAirportPlan(g_airports.plan));
     answer.Add("placed", static_cast<unsigned>(g_airports.plan.placed.size()));
-    return Keep(answer.Text());
+    return HandToPage(answer.Text());
 }
 
 // The dialog's Import: the last plan as one step ("Import Airport Frequencies"); the summary
@@ -234,7 +227,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_airport_plan(const char* unticked, unsigned
 EMSCRIPTEN_KEEPALIVE const char* pwr_airport_apply()
 {
     CWebDocument& doc = PageDocument();
-    return Keep(Outcome(ImportAirportsStep(doc.Radio(), doc.History(), g_airports.plan)));
+    return HandToPage(Outcome(ImportAirportsStep(doc.Radio(), doc.History(), g_airports.plan)));
 }
 
 } // extern "C"

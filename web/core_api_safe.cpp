@@ -23,13 +23,6 @@
 
 namespace {
 
-const char* Keep(std::string text)
-{
-    static std::string kept;
-    kept = std::move(text);
-    return kept.c_str();
-}
-
 const char* LevelKey(CDoctorFinding::Level level)
 {
     switch (level) {
@@ -82,7 +75,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_backup_texts()
     texts.Add("open", LoadResString(IDS_WEB_OPEN));
     texts.Add("download", LoadResString(IDS_WEB_DOWNLOAD));
     texts.Add("delete", LoadResString(IDS_WEB_DELETE));
-    return Keep(texts.Text());
+    return HandToPage(texts.Text());
 }
 
 // Whether `name` is a backup's (the page's storage holds nothing else, but an old or foreign
@@ -96,7 +89,7 @@ EMSCRIPTEN_KEEPALIVE int pwr_is_backup_name(const char* name)
 EMSCRIPTEN_KEEPALIVE const char* pwr_open_backup(const char* name, const char* bytes,
                                                  unsigned length)
 {
-    return Keep(PageDocument().OpenBackup(name, std::string(bytes, length)));
+    return HandToPage(PageDocument().OpenBackup(name, std::string(bytes, length)));
 }
 
 // Compare with Transceiver: reads the transceiver into a data set of its own (its backup kept
@@ -124,7 +117,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_compare()
         }
         answer.AddRows("rows", rows);
     }
-    return Keep(answer.Text());
+    return HandToPage(answer.Text());
 }
 
 // Check Connection's findings before the run: `webSerial` 1 when the browser has it, `system`
@@ -140,14 +133,14 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_check_browser(int webSerial, int system, co
         view.ports.push_back(ParsePort(line));
     CJsonObject answer;
     answer.AddRows("findings", FindingRows(CConnectionDoctor::CheckBrowser(view)));
-    return Keep(answer.Text());
+    return HandToPage(answer.Text());
 }
 
 // The line above the findings: the port the information run goes to (`port` as ParsePort
 // reads it).
 EMSCRIPTEN_KEEPALIVE const char* pwr_check_port_line(const char* port)
 {
-    return Keep(FormatText(LoadResString(IDS_WEB_PORT_CHECKED),
+    return HandToPage(FormatText(LoadResString(IDS_WEB_PORT_CHECKED),
                            {CConnectionDoctor::DescribeBrowserPort(ParsePort(port))}));
 }
 
@@ -163,7 +156,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_check_run(unsigned index)
     doc.Host().SetStatusText(LoadResString(IDS_IDLE_MESSAGE));
     CJsonObject answer;
     answer.AddRows("findings", FindingRows({finding}));
-    return Keep(answer.Text());
+    return HandToPage(answer.Text());
 }
 
 } // extern "C"

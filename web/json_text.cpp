@@ -72,3 +72,10 @@ void CJsonObject::AddRows(const std::string& key, const std::vector<std::vector<
         m_fields += (i ? "," : "") + Array(rows[i]);
     m_fields += ']';
 }
+
+const char* HandToPage(std::string text)
+{
+    static std::string kept;
+    kept = std::move(text);
+    return kept.c_str();
+}

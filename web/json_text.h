@@ -22,3 +22,6 @@ private:
     void Key(const std::string& key);
     std::string m_fields;
 };
+
+// Hands `text` to the page: valid until the next text handed over (the page copies each at once).
+const char* HandToPage(std::string text);
