@@ -5,7 +5,7 @@
 //   node help_pages.mjs HELP_DIR OUT.js PAGE...
 import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { gzipSync } from 'node:zlib';
+import { packedScript } from './pack_wasm.mjs';
 
 const [help, out, ...pages] = process.argv.slice(2);
 const book = {};
@@ -17,5 +17,4 @@ for (const lang of ['en', 'nb', 'sv', 'da', 'fi']) {
     book[lang][page] = readFileSync(file, 'utf8').replace(/<!--linux-->[\s\S]*?<!--\/linux-->/g, '');
   }
 }
-const packed = gzipSync(Buffer.from(JSON.stringify(book)), { level: 9 }).toString('base64');
-writeFileSync(out, `var PWR_HELP = "${packed}";\n`);
+writeFileSync(out, packedScript(Buffer.from(JSON.stringify(book)), 'PWR_HELP'));

@@ -4,7 +4,8 @@
 // user chooses is kept in the browser's IndexedDB and used from then on, until Shipped List.
 
 import { answer } from './clone_host';
-import { dialogButtons, element, label, listTable, Outcome, pickFile, showOutcome } from './exchange';
+import { dialogButtons, element, label, listTable, Outcome, pickCsvFile, showOutcome } from './exchange';
+import { unpack } from './packed';
 import { $, core, notice, selected } from './page';
 import { tr } from './texts';
 
@@ -74,9 +75,7 @@ async function shippedBytes(): Promise<Uint8Array> {
       await loadScript('airports.js');
     packed = PWR_AIRPORTS!;
   }
-  const gz = Uint8Array.from(atob(packed), c => c.charCodeAt(0));
-  const stream = new Blob([gz]).stream().pipeThrough(new DecompressionStream('gzip'));
-  return new Uint8Array(await new Response(stream).arrayBuffer());
+  return new Uint8Array(await unpack(packed));
 }
 
 // The list the core holds: its name, and why the list kept did not load.
@@ -214,7 +213,7 @@ async function switchList(name: string, bytes: Uint8Array, keep: boolean): Promi
 }
 
 async function chooseList(): Promise<void> {
-  const file = await pickFile();
+  const file = await pickCsvFile();
   if (file)
     await switchList(file.name, file.bytes, true);
 }

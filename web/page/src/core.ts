@@ -1,6 +1,8 @@
 // The core in WebAssembly (pwr455-core.js), as the page calls it. Every rule of editing and
 // cloning is the core's; this file only carries texts and bytes across.
 
+import { unpack } from './packed';
+
 export interface ChannelListState {
   title: string;
   name: string;
@@ -94,20 +96,13 @@ interface CoreModule {
 declare const createCore: (options: object) => Promise<CoreModule>;
 declare const PWR_CORE_WASM: string;
 
-// The core's WebAssembly, unpacked from the script that carries it.
-async function coreBinary(): Promise<ArrayBuffer> {
-  const packed = Uint8Array.from(atob(PWR_CORE_WASM), c => c.charCodeAt(0));
-  const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
-  return new Response(stream).arrayBuffer();
-}
-
 export class Core {
   private constructor(private readonly m: CoreModule) {}
 
   // Loads the module; `host` and `serial` are the page's sides of the clone host and the ports,
   // `translate` gives the core's texts in the page's language.
   static async load(host: unknown, serial: unknown, translate: (english: string) => string | null): Promise<Core> {
-    const wasmBinary = await coreBinary();
+    const wasmBinary = await unpack(PWR_CORE_WASM);
     const core = new Core(await createCore({ host, serial, translate, wasmBinary }));
     core.m.ccall('pwr_use_page_language', null, [], []);
     return core;
@@ -238,6 +233,6 @@ export class Core {
 
   // The clone commands, run with the page alive; each gives the clone result.
   async clone(command: 'read' | 'write' | 'information'): Promise<number> {
-    return await this.m.ccall(`pwr_${command}`, 'number', [], [], { async: true });
+    return this.callAsync(`pwr_${command}`, 'number', [], []);
   }
 }

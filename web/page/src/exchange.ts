@@ -3,7 +3,7 @@
 // message; the page picks files, draws the dialogs and carries bytes.
 
 import { answer } from './clone_host';
-import { $, core, download, draw, notice, selected, setStatus } from './page';
+import { $, core, download, draw, notice, pickFile, selected, setStatus } from './page';
 import { menuLabel, tr } from './texts';
 
 // What an import or a paste did (web/core_api_exchange.cpp).
@@ -56,36 +56,15 @@ export async function showOutcome(outcome: Outcome): Promise<void> {
 // More than any file the core takes (a channel list, 1 MiB; an airport list, 4 MiB): a larger
 // file is read no further than this, and the core says it is too large.
 const kReadLimit = (4 << 20) + 1;
-const readBytes = async (file: File) => new Uint8Array(await file.slice(0, kReadLimit).arrayBuffer());
-
 const csvTypes = () => [{ description: tr('CSV Files (*.csv)'), accept: { 'text/csv': ['.csv'] } }];
 
-// A file the user picks (CSV unless `accept` says otherwise); null when none.
-export async function pickFile(accept = '.csv,.CSV'): Promise<{ name: string; bytes: Uint8Array } | null> {
-  if ('showOpenFilePicker' in window) {
-    try {
-      const [handle] = await (window as any).showOpenFilePicker({ types: csvTypes() });
-      const file: File = await handle.getFile();
-      return { name: file.name, bytes: await readBytes(file) };
-    } catch {
-      return null;
-    }
-  }
-  const input = element('input', { type: 'file', accept, hidden: true });
-  document.body.append(input);
-  const file = await new Promise<File | null>(resolve => {
-    input.addEventListener('change', () => resolve(input.files?.[0] ?? null), { once: true });
-    input.addEventListener('cancel', () => resolve(null), { once: true });
-    input.click();
-  });
-  input.remove();
-  return file ? { name: file.name, bytes: await readBytes(file) } : null;
-}
+// A CSV file the user picks; null when none.
+export const pickCsvFile = () => pickFile(csvTypes(), '.csv,.CSV', kReadLimit);
 
 // Import Channels ---------------------------------------------------------------------------
 
 export async function importChannels(): Promise<void> {
-  const file = await pickFile();
+  const file = await pickCsvFile();
   if (!file)
     return;
   const outcome: Outcome = JSON.parse(core.call('pwr_import_channels', 'string', ['string'], [file.name], file.bytes));

@@ -2,33 +2,12 @@
 // where the browser has it, else a file input and a download.
 
 import { answer } from './clone_host';
-import { $, core, download, draw, notice } from './page';
+import { $, core, download, draw, notice, pickFile } from './page';
 import { tr } from './texts';
 
 let fileHandle: FileSystemFileHandle | null = null;
 
 const kFileTypes = [{ description: 'PW-R455NORD Data', accept: { 'application/octet-stream': ['.qrb'] } }];
-
-async function pickFile(): Promise<{ name: string; bytes: Uint8Array; handle: FileSystemFileHandle | null } | null> {
-  if ('showOpenFilePicker' in window) {
-    try {
-      const [handle] = await (window as any).showOpenFilePicker({ types: kFileTypes });
-      const file: File = await handle.getFile();
-      return { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()), handle };
-    } catch {
-      return null;
-    }
-  }
-  const input = $<HTMLInputElement>('open-input');
-  input.value = '';
-  const chosen = new Promise<File | null>(resolve => {
-    input.addEventListener('change', () => resolve(input.files?.[0] ?? null), { once: true });
-    input.addEventListener('cancel', () => resolve(null), { once: true });
-  });
-  input.click();
-  const file = await chosen;
-  return file ? { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()), handle: null } : null;
-}
 
 // The question before unsaved changes are dropped: true to go on.
 export async function saveModified(): Promise<boolean> {
@@ -54,7 +33,7 @@ export async function newData(): Promise<void> {
 export async function open(): Promise<void> {
   if (!(await saveModified()))
     return;
-  const file = await pickFile();
+  const file = await pickFile(kFileTypes, '.qrb,.QRB');
   if (!file)
     return;
   const failure = core.open(file.name, file.bytes);

@@ -3,6 +3,7 @@
 // them turns to it, any other stays text.
 
 import { answer } from './clone_host';
+import { unpack } from './packed';
 import { pageLanguage } from './texts';
 
 declare const PWR_HELP: string;
@@ -12,9 +13,7 @@ let book: Record<string, Record<string, string>> | null = null;
 
 async function loadBook(): Promise<Record<string, Record<string, string>>> {
   if (!book) {
-    const packed = Uint8Array.from(atob(PWR_HELP), c => c.charCodeAt(0));
-    const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
-    book = JSON.parse(await new Response(stream).text());
+    book = JSON.parse(new TextDecoder().decode(await unpack(PWR_HELP)));
   }
   return book!;
 }

@@ -48,3 +48,33 @@ export function download(name: string, bytes: Uint8Array<ArrayBuffer> | string, 
   link.click();
   setTimeout(() => URL.revokeObjectURL(link.href), 0);
 }
+
+export interface PickedFile {
+  name: string;
+  bytes: Uint8Array;
+  handle: FileSystemFileHandle | null; // where the browser can write back to it
+}
+
+// A file the user picks: through the File System Access API (`types`) where the browser has it,
+// else a file input (`accept`); at most `readLimit` bytes of it are read. Null when none.
+export async function pickFile(types: object[], accept: string, readLimit = Infinity): Promise<PickedFile | null> {
+  const read = async (file: File) => new Uint8Array(await file.slice(0, readLimit).arrayBuffer());
+  if ('showOpenFilePicker' in window) {
+    try {
+      const [handle] = await (window as any).showOpenFilePicker({ types });
+      const file: File = await handle.getFile();
+      return { name: file.name, bytes: await read(file), handle };
+    } catch {
+      return null;
+    }
+  }
+  const input = Object.assign(document.createElement('input'), { type: 'file', accept, hidden: true });
+  document.body.append(input);
+  const file = await new Promise<File | null>(resolve => {
+    input.addEventListener('change', () => resolve(input.files?.[0] ?? null), { once: true });
+    input.addEventListener('cancel', () => resolve(null), { once: true });
+    input.click();
+  });
+  input.remove();
+  return file ? { name: file.name, bytes: await read(file), handle: null } : null;
+}
