@@ -10,72 +10,39 @@
 
 namespace {
 
-EChannelOp EditOp(EListCommand command)
+enum class EKind { kEdit, kMove, kSort };
+
+// Each command: what kind it is, the engine's operation and how to run it (edits), and the
+// name of its undo step.
+struct SCommand {
+    EListCommand command;
+    EKind kind;
+    EChannelOp op;
+    EChannelAnswer (CChannelEdits::*run)(unsigned);
+    unsigned stepId;
+};
+
+const SCommand kCommands[] = {
+    {EListCommand::kCopy, EKind::kEdit, EChannelOp::kCopy, &CChannelEdits::Copy, 0},
+    {EListCommand::kPaste, EKind::kEdit, EChannelOp::kPaste, &CChannelEdits::Paste, IDS_STEP_PASTE},
+    {EListCommand::kClear, EKind::kEdit, EChannelOp::kClear, &CChannelEdits::Clear, IDS_STEP_CLEAR},
+    {EListCommand::kDelete, EKind::kEdit, EChannelOp::kDelete, &CChannelEdits::Delete,
+     IDS_STEP_DELETE},
+    {EListCommand::kInsert, EKind::kEdit, EChannelOp::kInsert, &CChannelEdits::Insert,
+     IDS_STEP_INSERT},
+    {EListCommand::kMoveUp, EKind::kMove, {}, nullptr, IDS_STEP_MOVE_UP},
+    {EListCommand::kMoveDown, EKind::kMove, {}, nullptr, IDS_STEP_MOVE_DOWN},
+    {EListCommand::kSortByFrequency, EKind::kSort, {}, nullptr, IDS_STEP_SORT_FREQUENCY},
+    {EListCommand::kSortByName, EKind::kSort, {}, nullptr, IDS_STEP_SORT_NAME},
+};
+
+const SCommand& Find(EListCommand command)
 {
-    switch (command) {
-    case EListCommand::kCopy:
-        return EChannelOp::kCopy;
-    case EListCommand::kPaste:
-        return EChannelOp::kPaste;
-    case EListCommand::kClear:
-        return EChannelOp::kClear;
-    case EListCommand::kDelete:
-        return EChannelOp::kDelete;
-    default:
-        return EChannelOp::kInsert;
+    for (const SCommand& c : kCommands) {
+        if (c.command == command)
+            return c;
     }
-}
-
-unsigned StepId(EListCommand command)
-{
-    switch (command) {
-    case EListCommand::kPaste:
-        return IDS_STEP_PASTE;
-    case EListCommand::kClear:
-        return IDS_STEP_CLEAR;
-    case EListCommand::kDelete:
-        return IDS_STEP_DELETE;
-    case EListCommand::kInsert:
-        return IDS_STEP_INSERT;
-    case EListCommand::kMoveUp:
-        return IDS_STEP_MOVE_UP;
-    case EListCommand::kMoveDown:
-        return IDS_STEP_MOVE_DOWN;
-    case EListCommand::kSortByFrequency:
-        return IDS_STEP_SORT_FREQUENCY;
-    default:
-        return IDS_STEP_SORT_NAME;
-    }
-}
-
-bool IsSort(EListCommand command)
-{
-    return command == EListCommand::kSortByFrequency || command == EListCommand::kSortByName;
-}
-
-bool IsMove(EListCommand command)
-{
-    return command == EListCommand::kMoveUp || command == EListCommand::kMoveDown;
-}
-
-// The engine's operation on one channel; the status bar shows its idle text afterwards.
-void RunEdit(CR455Radio& radio, EListCommand command, unsigned ch)
-{
-    CChannelEdits edits(radio);
-    switch (command) {
-    case EListCommand::kPaste:
-        edits.Paste(ch);
-        break;
-    case EListCommand::kClear:
-        edits.Clear(ch);
-        break;
-    case EListCommand::kDelete:
-        edits.Delete(ch);
-        break;
-    default:
-        edits.Insert(ch);
-        break;
-    }
+    return kCommands[0];
 }
 
 std::vector<unsigned> AllRows()
@@ -90,16 +57,17 @@ std::vector<unsigned> AllRows()
 
 CListCommandPlan PlanListCommand(CR455Radio& radio, EListCommand command, unsigned ch)
 {
+    const SCommand& c = Find(command);
     CListCommandPlan plan;
-    if (IsSort(command)) {
+    if (c.kind == EKind::kSort) {
         plan.enabled = true;
         return plan;
     }
-    if (IsMove(command)) {
+    if (c.kind == EKind::kMove) {
         plan.enabled = CanMoveChannel(radio, ch, command == EListCommand::kMoveUp);
         return plan;
     }
-    const EChannelAnswer answer = CChannelEdits(radio).Check(ch, EditOp(command));
+    const EChannelAnswer answer = CChannelEdits(radio).Check(ch, c.op);
     switch (command) {
     case EListCommand::kCopy:
     case EListCommand::kClear:
@@ -133,9 +101,10 @@ CListCommandOutcome RunListCommand(CR455Radio& radio, CUndoHistory& history, ELi
         CChannelEdits(radio).Copy(ch);
         return outcome;
     }
+    const SCommand& c = Find(command);
     std::string message;
-    const std::string step = UndoStepName(StepId(command), IsSort(command) ? 0 : ch);
-    if (IsMove(command)) {
+    const std::string step = UndoStepName(c.stepId, c.kind == EKind::kSort ? 0 : ch);
+    if (c.kind == EKind::kMove) {
         unsigned moved = 0;
         history.Record(step, [&] {
             moved = MoveChannel(radio, ch, command == EListCommand::kMoveUp, &message);
@@ -143,7 +112,7 @@ CListCommandOutcome RunListCommand(CR455Radio& radio, CUndoHistory& history, ELi
         if (moved != 0)
             outcome.changedRows = {ch, moved};
         outcome.selected = moved != 0 ? moved : ch;
-    } else if (IsSort(command)) {
+    } else if (c.kind == EKind::kSort) {
         const EChannelSortKey key = command == EListCommand::kSortByFrequency
                                         ? EChannelSortKey::kFrequency
                                         : EChannelSortKey::kName;
@@ -153,7 +122,10 @@ CListCommandOutcome RunListCommand(CR455Radio& radio, CUndoHistory& history, ELi
         if (sorted)
             outcome.changedRows = AllRows();
     } else {
-        history.Record(step, [&] { RunEdit(radio, command, ch); });
+        history.Record(step, [&] {
+            CChannelEdits edits(radio);
+            (edits.*c.run)(ch);
+        });
         // Delete and Insert move the channels after `ch`.
         const bool onlyThis = command == EListCommand::kPaste || command == EListCommand::kClear;
         outcome.changedRows = onlyThis ? std::vector<unsigned>{ch} : AllRows();
