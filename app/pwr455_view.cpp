@@ -501,13 +501,15 @@ void CPWR455View::RunChannelCommand(EListCommand command, bool checked)
     if (!m_radioData)
         return;
     const unsigned n = GetSelectedChannel();
+    bool asked = false;
     if (checked) {
         const CListCommandPlan plan = PlanListCommand(*m_radioData, command, n);
         if (plan.refusal) {
             ShowMessage(plan.refusal, wxOK | wxICON_NONE);
             return;
         }
-        if (plan.question && ShowMessage(plan.question, wxYES_NO | wxICON_EXCLAMATION) != wxYES)
+        asked = plan.question != 0;
+        if (asked && ShowMessage(plan.question, wxYES_NO | wxICON_EXCLAMATION) != wxYES)
             return;
     }
     CListCommandOutcome outcome;
@@ -526,8 +528,8 @@ void CPWR455View::RunChannelCommand(EListCommand command, bool checked)
             RebuildRow(row);
     if (outcome.selected != n)
         SelectChannel(outcome.selected);
-    // A question box lay over the rows; some window managers leave its last frame behind.
-    if (checked && m_list)
+    // The question box lay over the rows; some window managers leave its last frame behind.
+    if (asked && m_list)
         m_list->Refresh();
 }
 
