@@ -157,9 +157,10 @@ web:
 
 # The core's engine and radio suites in WebAssembly under Node.js, then the page in headless
 # Chromium against the simulated transceiver in the page and the Linux tool's through a stand-in
-# Web Serial port (so the Linux tool is built too).
+# Web Serial port (so the Linux tool is built too, with its catalogs: the card's test compares the
+# page's Norwegian card with the tool's).
 test-web: web configure
-	@cmake --build $(BUILD) --target pwr455-cli -j $(JOBS)
+	@cmake --build $(BUILD) --target pwr455-cli pwr_catalogs -j $(JOBS)
 	cd $(WEBBUILD)/core && ctest --output-on-failure -j $(JOBS)
 	PWR_WEB_DIST=$(abspath $(WEBBUILD))/dist PWR_CLI=$(abspath $(BUILD))/cli/pwr455-cli \
 	    tests/common/run-isolated node --test tests/web/

@@ -77,21 +77,26 @@ try {
 
   // A read at 9600 baud: the tool and the page in turn against one simulator with data of its own.
   cli('exec', '-o', files.path('image.qrb'), 'COMMON.CLONE_COMMENT=BENCH');
-  const cable = await simulatedCable({ options: ['--realtime', '--image', files.path('image.qrb')] });
+  // The bytes reach the page through the browser's network service, as a real port's come
+  // through the browser's process, not through DevTools.
+  const cable = await simulatedCable({ options: ['--realtime', '--image', files.path('image.qrb')], transport: 'http' });
   try {
-    // A fresh page for every read, so that none asks whether to read over data read before;
-    // from the command's start to its end, told by promises the page keeps: no polling while the
-    // read runs.
+    // One page reads again and again, as a user does; the first read after loading also pays for
+    // compiling the core's clone code. From the command's start to its end, told by promises the
+    // page keeps: no polling while the read runs.
     const tools = [], pages = [], cpus = [];
-    let page;
+    // Without Web Audio the page plays no tones, as the tool's --quiet.
+    const page = await openPage(browser, { serial: cable, offline: false, init: () => { delete window.AudioContext; } });
     for (let i = 0; i < runs; ++i) {
       const start = process.hrtime.bigint();
       execFileSync(tool, ['read', files.path('tool.qrb'), '--port', cable.device, '--quiet'], { stdio: 'ignore' });
       tools.push(Number(process.hrtime.bigint() - start) / 1e9);
 
-      await page?.context().close();
-      // Without Web Audio the page plays no tones, as the tool's --quiet.
-      page = await openPage(browser, { serial: cable, init: () => { delete window.AudioContext; } });
+      if (i > 0) { // File > New, the data read before not kept
+        await menu(page, 'File', 'New');
+        await page.click('#save-question[open] button[value=no]');
+        await page.waitForSelector('dialog[open]', { state: 'detached' });
+      }
       await page.evaluate(() => {
         const run = window.__run = {};
         run.beginning = new Promise(resolve => { run.began = resolve; });
@@ -129,10 +134,14 @@ try {
     const ratio = median(pages) / median(tools);
     console.log(`  read at 9600 baud: pwr455-cli read ${median(tools).toFixed(2)} s, the page ${median(pages).toFixed(2)} s`);
     figure('read, the page against pwr455-cli read', ratio.toFixed(3), 'x', '<= 1.05', ratio <= 1.05);
-    const cpu = median(cpus.map(total));
-    const kinds = [...new Set(cpus.flatMap(Object.keys))].map(k => `${k} ${median(cpus.map(c => c[k] ?? 0)).toFixed(1)}`);
-    console.log(`  Chromium's processes during the read (% of one core): ${kinds.join(', ')}`);
-    figure('Chromium\'s processor time during the read', cpu.toFixed(1), '%', '< 5', cpu < 5);
+    const kinds = list => [...new Set(list.flatMap(Object.keys))]
+      .map(k => `${k} ${median(list.map(c => c[k] ?? 0)).toFixed(1)}`).join(', ');
+    const later = cpus.slice(1);
+    console.log(`  Chromium's processes during the first read after loading (% of one core): ${kinds(cpus.slice(0, 1))}`);
+    console.log(`  ... and during the later reads: ${kinds(later)}`);
+    figure('Chromium\'s processor time, first read', total(cpus[0]).toFixed(1), '%', '< 5', total(cpus[0]) < 5);
+    const cpu = median(later.map(total));
+    figure('Chromium\'s processor time, later reads', cpu.toFixed(1), '%', '< 5', cpu < 5);
   } finally {
     cable.stop();
   }

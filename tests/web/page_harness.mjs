@@ -9,6 +9,7 @@ import { pathToFileURL } from 'node:url';
 import { isDeepStrictEqual } from 'node:util';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
+import { createServer } from 'node:http';
 
 // Playwright is the page's own tool, pinned by its lock file.
 const { chromium } = createRequire(new URL('../../web/page/package.json', import.meta.url))('playwright-core');
@@ -91,8 +92,11 @@ export function cli(...args) {
 // thing once, when `at.bytes` bytes have reached the page: 'cancel' presses the progress window's
 // Cancel, 'pull' loses the port as a pulled USB cable does, 'framing' errs the stream as a
 // framing error does; `openError` names the error of the
-// first open. window.__port.log counts opens, closes and refused closes.
-export async function simulatedCable({ faults = [], options = [], at = null, openError = null } = {}) {
+// first open. window.__port.log counts opens, closes and refused closes. The bytes go through
+// DevTools, or with `transport: 'http'` through the browser's network service to a server of the
+// test's own on the loopback (a page that is not offline), as a real port's go through the
+// browser's process: DevTools' own work would be counted with the page's.
+export async function simulatedCable({ faults = [], options = [], at = null, openError = null, transport = 'devtools' } = {}) {
   const sim = spawn(tool, ['simulate', ...options, ...faults.flatMap(f => ['--fault', f])],
                     { stdio: ['ignore', 'pipe', 'inherit'] });
   const device = await new Promise((resolve, reject) => {
@@ -104,44 +108,54 @@ export async function simulatedCable({ faults = [], options = [], at = null, ope
   let fd = -1;
   let input = [];
   let poller = null;
-  let reader = null; // the page's read waiting for bytes
+  let reader = null; // hands the bytes that came in, none once the port has closed
   const hand = () => {
     if (reader && (input.length || fd < 0)) {
       reader(input);
       input = [];
-      reader = null;
+      if (transport !== 'http' || fd < 0)
+        reader = null;
     }
   };
+  const line = {
+    open() {
+      fd = openSync(device, constants.O_RDWR | constants.O_NOCTTY | constants.O_NONBLOCK);
+      execFileSync('stty', ['-F', device, 'raw', '-echo']);
+      input = [];
+      poller = setInterval(() => {
+        const buffer = Buffer.alloc(4096);
+        try {
+          for (;;) {
+            const n = readSync(fd, buffer, 0, buffer.length, null);
+            if (n <= 0) break;
+            input.push(...buffer.subarray(0, n));
+          }
+        } catch { /* nothing waiting */ }
+        hand();
+      }, 16); // as often as an FTDI cable hands on what it has (its latency timer)
+      return true;
+    },
+    write(bytes) { writeSync(fd, Buffer.from(bytes)); },
+    close() {
+      clearInterval(poller);
+      if (fd >= 0) closeSync(fd);
+      fd = -1;
+      hand();
+    },
+  };
+  const server = transport === 'http' ? await lineServer(line, handler => { reader = handler; }) : null;
   const cable = {
     device,
     pid: sim.pid,
     async install(page) {
-      await page.exposeFunction('__cableOpen', () => {
-        fd = openSync(device, constants.O_RDWR | constants.O_NOCTTY | constants.O_NONBLOCK);
-        execFileSync('stty', ['-F', device, 'raw', '-echo']);
-        input = [];
-        poller = setInterval(() => {
-          const buffer = Buffer.alloc(4096);
-          try {
-            for (;;) {
-              const n = readSync(fd, buffer, 0, buffer.length, null);
-              if (n <= 0) break;
-              input.push(...buffer.subarray(0, n));
-            }
-          } catch { /* nothing waiting */ }
-          hand();
-        }, 16); // as often as an FTDI cable hands on what it has (its latency timer)
-        return true;
-      });
-      await page.exposeFunction('__cableWrite', bytes => { writeSync(fd, Buffer.from(bytes)); });
-      // Resolves with the bytes that came in, or with none once the port has closed.
-      await page.exposeFunction('__cableRead', () => new Promise(resolve => { reader = resolve; hand(); }));
-      await page.exposeFunction('__cableClose', () => {
-        clearInterval(poller);
-        if (fd >= 0) closeSync(fd);
-        fd = -1;
-        hand();
-      });
+      if (server) {
+        await page.addInitScript(httpLine, `http://127.0.0.1:${server.address().port}`);
+      } else {
+        await page.exposeFunction('__cableOpen', line.open);
+        await page.exposeFunction('__cableWrite', line.write);
+        await page.exposeFunction('__cableRead', () => new Promise(resolve => { reader = resolve; hand(); }));
+        await page.exposeFunction('__cableClose', line.close);
+      }
       await page.addInitScript(([at, openError]) => {
         const log = { opens: 0, closes: 0, refused: 0 };
         let lost = false;
@@ -219,8 +233,53 @@ export async function simulatedCable({ faults = [], options = [], at = null, ope
     stop() {
       clearInterval(poller);
       if (fd >= 0) closeSync(fd);
+      server?.close();
       sim.kill('SIGTERM');
     },
   };
   return cable;
+}
+
+// The line's server for `transport: 'http'`: POST /open, /write (the bytes as the body) and
+// /close; GET /read answers with the bytes as they come, and ends when the port closes.
+async function lineServer(line, setReader) {
+  const server = createServer((request, response) => {
+    response.setHeader('Access-Control-Allow-Origin', '*');
+    const body = [];
+    request.on('data', chunk => body.push(chunk));
+    request.on('end', () => {
+      if (request.url === '/read') {
+        response.writeHead(200, { 'Content-Type': 'application/octet-stream' });
+        response.flushHeaders();
+        setReader(bytes => bytes.length ? response.write(Buffer.from(bytes)) : response.end());
+        return;
+      }
+      if (request.url === '/open')
+        line.open();
+      else if (request.url === '/write')
+        line.write(Buffer.concat(body));
+      else if (request.url === '/close')
+        line.close();
+      response.end();
+    });
+  });
+  await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
+  return server;
+}
+
+// The page's side of that server, in place of the DevTools functions.
+function httpLine(base) {
+  let stream = null;
+  const post = (path, body) => fetch(base + path, { method: 'POST', body, headers: { 'Content-Type': 'text/plain' } });
+  window.__cableOpen = async () => {
+    await post('/open');
+    stream = (await fetch(base + '/read')).body.getReader();
+    return true;
+  };
+  window.__cableWrite = bytes => post('/write', new Uint8Array(bytes));
+  window.__cableRead = async () => {
+    const { value, done } = await stream.read();
+    return done ? [] : value;
+  };
+  window.__cableClose = () => post('/close');
 }
