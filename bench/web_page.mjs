@@ -4,7 +4,7 @@
 // `pwr455-cli read` against the same simulator, with the processor time of Chromium's processes
 // during the page's read. Prints each figure with its target; fails only when a measurement does.
 //   PWR_WEB_DIST=build-web/dist PWR_CLI=build/cli/pwr455-cli node bench/web_page.mjs [RUNS]
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawn } from 'node:child_process';
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -81,10 +81,9 @@ try {
   // through the browser's process, not through DevTools.
   const cable = await simulatedCable({ options: ['--realtime', '--image', files.path('image.qrb')], transport: 'http' });
   try {
-    // One page reads again and again, as a user does; the first read after loading also pays for
-    // compiling the core's clone code. From the command's start to its end, told by promises the
-    // page keeps: no polling while the read runs.
-    const tools = [], pages = [], cpus = [];
+    // One page reads again and again, as a user does. From the command's start to its end, told
+    // by promises the page keeps: no polling while the read runs.
+    const tools = [], pages = [];
     // Without Web Audio the page plays no tones, as the tool's --quiet.
     const page = await openPage(browser, { serial: cable, offline: false, init: () => { delete window.AudioContext; } });
     for (let i = 0; i < runs; ++i) {
@@ -94,8 +93,8 @@ try {
 
       if (i > 0) { // File > New, the data read before not kept
         await menu(page, 'File', 'New');
-        await page.click('#save-question[open] button[value=no]');
-        await page.waitForSelector('dialog[open]', { state: 'detached' });
+        await page.waitForSelector('#save-question[open]');
+        await page.evaluate(saySaveNo);
       }
       await page.evaluate(() => {
         const run = window.__run = {};
@@ -113,17 +112,12 @@ try {
         }).observe(document.body, { attributes: true, attributeFilter: ['data-cloning'] });
       });
       await menu(page, 'Clone', 'Read <- TR');
-      await page.evaluate(() => window.__run.beginning);
-      const [cpuBefore, wallBefore] = [browserCpu(cable.pid), process.hrtime.bigint()];
       await page.evaluate(() => window.__run.ending);
-      const cpu = minus(browserCpu(cable.pid), cpuBefore);
-      const wall = Number(process.hrtime.bigint() - wallBefore) / 1e9;
       const [begun, ended, status] = await page.evaluate(
         () => [window.__run.begun, window.__run.ended, document.getElementById('status').textContent]);
       if (status.trim() !== 'Cloning completed.')
         throw new Error(`the page's read ended: ${status.trim()}`);
       pages.push((ended - begun) / 1000);
-      cpus.push(Object.fromEntries(Object.entries(cpu).map(([k, v]) => [k, v / wall * 100])));
     }
     // What the page read is what the tool read.
     const download = page.waitForEvent('download');
@@ -134,6 +128,8 @@ try {
     const ratio = median(pages) / median(tools);
     console.log(`  read at 9600 baud: pwr455-cli read ${median(tools).toFixed(2)} s, the page ${median(pages).toFixed(2)} s`);
     figure('read, the page against pwr455-cli read', ratio.toFixed(3), 'x', '<= 1.05', ratio <= 1.05);
+    await browser.close();
+    const cpus = await readsWithoutDevTools(cable, runs, files);
     const kinds = list => [...new Set(list.flatMap(Object.keys))]
       .map(k => `${k} ${median(list.map(c => c[k] ?? 0)).toFixed(1)}`).join(', ');
     const later = cpus.slice(1);
@@ -149,4 +145,106 @@ try {
   await browser.close();
   files.remove();
 }
+
 console.log(figures.every(Boolean) ? 'All targets met.' : 'Some targets missed.');
+
+// The processor time of reads in Chromium with no DevTools attached, as a user's browser runs:
+// started by hand on the page served by the cable's server with the stand-in port and a script
+// of its own that reads `runs` times (File > New between reads) and tells the server as each read
+// begins and ends. The first read after loading also pays for compiling the core's clone code.
+async function readsWithoutDevTools(cable, runs, files) {
+  const base = cable.pageScript().match(/"(http:[^"]+)"/)[1];
+  const driver = `const saySaveNo = ${saySaveNo}; (${readAgainAndAgain})(${JSON.stringify(base)}, ${runs});`;
+  const html = readFileSync(join(dist, 'pwr455.html'), 'utf8')
+    .replace('<head>', () => `<head><script>${cable.pageScript()}${driver}</script>`);
+  const cpus = [];
+  let before, wallBefore, finish, fail;
+  const finished = new Promise((resolve, reject) => { finish = resolve; fail = reject; });
+  cable.otherRequests = (request, response, body) => {
+    if (request.url === '/page.html') {
+      response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' });
+      response.end(html);
+    } else if (request.url === '/ready') {
+      // Each read follows one by the tool, as in the reads above: the page sits idle meanwhile.
+      execFileSync(tool, ['read', files.path('tool.qrb'), '--port', cable.device, '--quiet'], { stdio: 'ignore' });
+      response.end();
+    } else if (request.url === '/begun' || request.url === '/ended') {
+      const now = [browserCpu(cable.pid), process.hrtime.bigint()];
+      if (request.url === '/begun') {
+        [before, wallBefore] = now;
+      } else {
+        const wall = Number(now[1] - wallBefore) / 1e9;
+        cpus.push(Object.fromEntries(Object.entries(minus(now[0], before)).map(([k, v]) => [k, v / wall * 100])));
+      }
+      response.end();
+    } else if (request.url === '/done') {
+      response.end();
+      const statuses = JSON.parse(String(body));
+      statuses.every(s => s === 'Cloning completed.') ? finish() : fail(new Error(`the page's reads ended: ${statuses}`));
+    } else if (request.method === 'GET' && request.url !== '/read') {
+      response.writeHead(404).end(); // no service worker: the page's files are not fetched again
+    } else {
+      return false;
+    }
+    return true;
+  };
+  const profile = files.path('chromium-profile');
+  // In a process group of its own, so that all of Chromium's processes end together.
+  const chromium = spawn(process.env.PWR_CHROMIUM || '/usr/bin/chromium',
+    ['--headless', '--no-sandbox', '--no-first-run', '--disable-background-networking', '--mute-audio',
+     `--user-data-dir=${profile}`, `${base}/page.html`], { stdio: 'ignore', detached: true });
+  try {
+    await finished;
+  } finally {
+    const ended = new Promise(resolve => chromium.once('exit', resolve));
+    process.kill(-chromium.pid);
+    await ended;
+    while (Object.keys(browserCpu(cable.pid)).length) // the group's last processes
+      await new Promise(resolve => setTimeout(resolve, 50));
+  }
+  return cpus;
+}
+
+// In the page: No to File > New's question whether to save the data read. New goes on once the
+// question's close event has come and is done before the next task; a read chosen sooner would
+// find the data read before still there.
+function saySaveNo() {
+  const question = document.querySelector('#save-question');
+  return new Promise(resolve => {
+    question.addEventListener('close', () => setTimeout(resolve), { once: true });
+    question.querySelector('button[value=no]').click();
+  });
+}
+
+// In the page: the reads, by the menus as a user chooses them, their statuses told at the end.
+function readAgainAndAgain(base, runs) {
+  delete window.AudioContext; // no tones, as the tool's --quiet
+  const post = (path, body) => fetch(base + path, { method: 'POST', body, headers: { 'Content-Type': 'text/plain' } });
+  const when = test => new Promise(resolve => {
+    if (test())
+      return resolve();
+    const observer = new MutationObserver(() => test() && (observer.disconnect(), resolve()));
+    observer.observe(document, { attributes: true, childList: true, subtree: true });
+  });
+  const choose = (...names) => names.forEach(name =>
+    [...document.querySelectorAll('[role=menuitem]')].find(e => (e.getAttribute('aria-label') ?? e.textContent.trim()) === name).click());
+  addEventListener('DOMContentLoaded', async () => {
+    await when(() => document.body.dataset.ready === 'true');
+    const statuses = [];
+    for (let i = 0; i < runs; ++i) {
+      if (i > 0) {
+        choose('File', 'New');
+        await when(() => document.querySelector('#save-question[open]'));
+        await saySaveNo();
+      }
+      await post('/ready');
+      choose('Clone', 'Read <- TR');
+      await when(() => document.body.dataset.cloning);
+      await post('/begun');
+      await when(() => !document.body.dataset.cloning);
+      await post('/ended');
+      statuses.push(document.getElementById('status').textContent.trim());
+    }
+    await post('/done', JSON.stringify(statuses));
+  });
+}

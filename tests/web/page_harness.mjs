@@ -143,93 +143,28 @@ export async function simulatedCable({ faults = [], options = [], at = null, ope
       hand();
     },
   };
-  const server = transport === 'http' ? await lineServer(line, handler => { reader = handler; }) : null;
+  const server = transport === 'http'
+    ? await lineServer(line, handler => { reader = handler; }, (...request) => cable.otherRequests?.(...request))
+    : null;
+  const base = () => `http://127.0.0.1:${server.address().port}`;
   const cable = {
     device,
     pid: sim.pid,
     async install(page) {
       if (server) {
-        await page.addInitScript(httpLine, `http://127.0.0.1:${server.address().port}`);
+        await page.addInitScript(httpLine, base());
       } else {
         await page.exposeFunction('__cableOpen', line.open);
         await page.exposeFunction('__cableWrite', line.write);
         await page.exposeFunction('__cableRead', () => new Promise(resolve => { reader = resolve; hand(); }));
         await page.exposeFunction('__cableClose', line.close);
       }
-      await page.addInitScript(([at, openError]) => {
-        const log = { opens: 0, closes: 0, refused: 0 };
-        let lost = false;
-        const port = {
-          readable: null, writable: null, log,
-          getInfo: () => ({ usbVendorId: 0x0403, usbProductId: 0x6001 }),
-          async open() {
-            if (openError) {
-              const name = openError;
-              openError = null;
-              throw new DOMException('Failed to open serial port.', name);
-            }
-            if (this.readable || lost)
-              throw new DOMException('The port is already open.', 'InvalidStateError');
-            await window.__cableOpen();
-            log.opens++;
-            let closed = false;
-            let passed = 0;
-            let failWriting = null;
-            let carried = null;
-            const readable = () => new ReadableStream({
-              async pull(controller) {
-                const bytes = carried ?? await window.__cableRead();
-                carried = null;
-                if (closed)
-                  return;
-                if (!bytes.length)
-                  return controller.close();
-                if (at && passed + bytes.length >= at.bytes) {
-                  const then = at.then;
-                  at = null;
-                  if (then === 'cancel') {
-                    document.getElementById('progress-cancel').click();
-                  } else if (then === 'pull') {
-                    const e = new DOMException('The device has been lost.', 'NetworkError');
-                    lost = true;
-                    port.readable = port.writable = null;
-                    failWriting(e);
-                    return controller.error(e);
-                  } else { // a framing error that costs no byte: the next stream has them
-                    carried = bytes;
-                    port.readable = readable();
-                    return controller.error(new DOMException('Framing error.', 'FramingError'));
-                  }
-                }
-                passed += bytes.length;
-                controller.enqueue(new Uint8Array(bytes));
-              },
-              cancel() { closed = true; },
-            });
-            this.readable = readable();
-            this.writable = new WritableStream({
-              start: controller => { failWriting = e => controller.error(e); },
-              write: chunk => window.__cableWrite([...chunk]),
-            });
-          },
-          async close() {
-            if (this.readable?.locked || this.writable?.locked) {
-              log.refused++;
-              throw new TypeError('Failed to execute \'close\' on \'SerialPort\': Cannot cancel a locked stream');
-            }
-            this.readable = null;
-            this.writable = null;
-            await window.__cableClose();
-            log.closes++;
-          },
-          async setSignals() {},
-        };
-        window.__port = port;
-        Object.defineProperty(navigator, 'serial', { value: {
-          getPorts: async () => [...(window.__otherPorts ?? []), ...(lost ? [] : [port])],
-          requestPort: async () => port } });
-      }, [at, openError]);
+      await page.addInitScript(standInPort, [at, openError]);
     },
+    // For a page opened without DevTools (`transport: 'http'`): the script that gives it the
+    // port, and a hook for the server's other requests, (request, response, body) => handled.
+    pageScript: () => `(${httpLine})(${JSON.stringify(base())}); (${standInPort})([null, null]);`,
+    otherRequests: null,
     stop() {
       clearInterval(poller);
       if (fd >= 0) closeSync(fd);
@@ -240,9 +175,84 @@ export async function simulatedCable({ faults = [], options = [], at = null, ope
   return cable;
 }
 
+// The stand-in port in the page, before the page's own scripts run.
+function standInPort([at, openError]) {
+  const log = { opens: 0, closes: 0, refused: 0 };
+  let lost = false;
+  const port = {
+    readable: null, writable: null, log,
+    getInfo: () => ({ usbVendorId: 0x0403, usbProductId: 0x6001 }),
+    async open() {
+      if (openError) {
+        const name = openError;
+        openError = null;
+        throw new DOMException('Failed to open serial port.', name);
+      }
+      if (this.readable || lost)
+        throw new DOMException('The port is already open.', 'InvalidStateError');
+      await window.__cableOpen();
+      log.opens++;
+      let closed = false;
+      let passed = 0;
+      let failWriting = null;
+      let carried = null;
+      const readable = () => new ReadableStream({
+        async pull(controller) {
+          const bytes = carried ?? await window.__cableRead();
+          carried = null;
+          if (closed)
+            return;
+          if (!bytes.length)
+            return controller.close();
+          if (at && passed + bytes.length >= at.bytes) {
+            const then = at.then;
+            at = null;
+            if (then === 'cancel') {
+              document.getElementById('progress-cancel').click();
+            } else if (then === 'pull') {
+              const e = new DOMException('The device has been lost.', 'NetworkError');
+              lost = true;
+              port.readable = port.writable = null;
+              failWriting(e);
+              return controller.error(e);
+            } else { // a framing error that costs no byte: the next stream has them
+              carried = bytes;
+              port.readable = readable();
+              return controller.error(new DOMException('Framing error.', 'FramingError'));
+            }
+          }
+          passed += bytes.length;
+          controller.enqueue(new Uint8Array(bytes));
+        },
+        cancel() { closed = true; },
+      });
+      this.readable = readable();
+      this.writable = new WritableStream({
+        start: controller => { failWriting = e => controller.error(e); },
+        write: chunk => window.__cableWrite([...chunk]),
+      });
+    },
+    async close() {
+      if (this.readable?.locked || this.writable?.locked) {
+        log.refused++;
+        throw new TypeError('Failed to execute \'close\' on \'SerialPort\': Cannot cancel a locked stream');
+      }
+      this.readable = null;
+      this.writable = null;
+      await window.__cableClose();
+      log.closes++;
+    },
+    async setSignals() {},
+  };
+  window.__port = port;
+  Object.defineProperty(navigator, 'serial', { value: {
+    getPorts: async () => [...(window.__otherPorts ?? []), ...(lost ? [] : [port])],
+    requestPort: async () => port } });
+}
+
 // The line's server for `transport: 'http'`: POST /open, /write (the bytes as the body) and
 // /close; GET /read answers with the bytes as they come, and ends when the port closes.
-async function lineServer(line, setReader) {
+async function lineServer(line, setReader, other) {
   const server = createServer((request, response) => {
     response.setHeader('Access-Control-Allow-Origin', '*');
     const body = [];
@@ -254,6 +264,8 @@ async function lineServer(line, setReader) {
         setReader(bytes => bytes.length ? response.write(Buffer.from(bytes)) : response.end());
         return;
       }
+      if (other(request, response, Buffer.concat(body)))
+        return;
       if (request.url === '/open')
         line.open();
       else if (request.url === '/write')

@@ -169,6 +169,13 @@ test('reads, writes and asks the transceiver through Web Serial, and names a mis
   try {
     const page = await openPage(browser, { serial: silent });
     await menu(page, 'Clone', 'Read <- TR');
+    // Leaving the page while a clone runs asks first.
+    await page.waitForSelector('body[data-cloning]');
+    const leaving = page.waitForEvent('dialog');
+    await page.close({ runBeforeUnload: true });
+    const question = await leaving;
+    assert.equal(question.type(), 'beforeunload');
+    await question.dismiss();
     await page.waitForSelector('#notice[open]');
     assert.notEqual(await page.textContent('#notice-text'), '');
     await page.getByRole('button', { name: 'OK' }).click();

@@ -199,8 +199,10 @@ async function start(): Promise<void> {
   setStatus(tr('Ready'));
   $('channels').addEventListener('keydown', onKey);
   document.addEventListener('keydown', e => { if (e.target === document.body) onKey(e); });
+  // Leaving while the transceiver is being cloned would cut the clone short; and while the core
+  // waits on the cable it gives no answers, so the question comes first.
   window.addEventListener('beforeunload', e => {
-    if (core.state().edited) {
+    if (document.body.dataset.cloning || core.state().edited) {
       e.preventDefault();
       e.returnValue = '';
     }
