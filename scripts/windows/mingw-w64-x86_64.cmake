@@ -49,5 +49,6 @@ set(wxWidgets_CONFIG_EXECUTABLE ${PWR_WINDOWS_PREFIX}/bin/wx-config CACHE FILEPA
 # Everything static, so that the programs need no DLL beyond Windows' own.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
-# Windows programs built here (test discovery, ctest) run under Wine in the build's own prefix.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run --prefix ${PWR_WINEPREFIX})
+# Windows programs built here (test discovery, ctest) run under Wine in the build's own prefix,
+# their output handed on once they end (wine-run --buffered).
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run --prefix ${PWR_WINEPREFIX} --buffered)
