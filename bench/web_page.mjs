@@ -153,7 +153,7 @@ console.log(figures.every(Boolean) ? 'All targets met.' : 'Some targets missed.'
 // of its own that reads `runs` times (File > New between reads) and tells the server as each read
 // begins and ends. The first read after loading also pays for compiling the core's clone code.
 async function readsWithoutDevTools(cable, runs, files) {
-  const base = cable.pageScript().match(/"(http:[^"]+)"/)[1];
+  const base = cable.base;
   const driver = `const saySaveNo = ${saySaveNo}; (${readAgainAndAgain})(${JSON.stringify(base)}, ${runs});`;
   const html = readFileSync(join(dist, 'pwr455.html'), 'utf8')
     .replace('<head>', () => `<head><script>${cable.pageScript()}${driver}</script>`);

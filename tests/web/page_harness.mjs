@@ -146,13 +146,13 @@ export async function simulatedCable({ faults = [], options = [], at = null, ope
   const server = transport === 'http'
     ? await lineServer(line, handler => { reader = handler; }, (...request) => cable.otherRequests?.(...request))
     : null;
-  const base = () => `http://127.0.0.1:${server.address().port}`;
+  const base = server && `http://127.0.0.1:${server.address().port}`;
   const cable = {
     device,
     pid: sim.pid,
     async install(page) {
       if (server) {
-        await page.addInitScript(httpLine, base());
+        await page.addInitScript(httpLine, base);
       } else {
         await page.exposeFunction('__cableOpen', line.open);
         await page.exposeFunction('__cableWrite', line.write);
@@ -161,9 +161,11 @@ export async function simulatedCable({ faults = [], options = [], at = null, ope
       }
       await page.addInitScript(standInPort, [at, openError]);
     },
-    // For a page opened without DevTools (`transport: 'http'`): the script that gives it the
-    // port, and a hook for the server's other requests, (request, response, body) => handled.
-    pageScript: () => `(${httpLine})(${JSON.stringify(base())}); (${standInPort})([null, null]);`,
+    // For a page opened without DevTools (`transport: 'http'`): the server's address, the
+    // script that gives the page the port, and a hook for the server's other requests,
+    // (request, response, body) => handled.
+    base,
+    pageScript: () => `(${httpLine})(${JSON.stringify(base)}); (${standInPort})([null, null]);`,
     otherRequests: null,
     stop() {
       clearInterval(poller);
