@@ -22,7 +22,7 @@
 
 namespace {
 
-// The clipboard's text; false when it holds none (or far too much to be channel rows).
+// The clipboard's text; false when it holds none.
 bool ReadClipboardText(std::string& text)
 {
     wxClipboardLocker locker;

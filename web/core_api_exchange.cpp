@@ -1,7 +1,7 @@
 // The page's door to the core for channel exchange: Import and Export Channels (the project's
 // CSV and CHIRP's layout, with the import dialog's plan), Paste Rows, and Import Airport
 // Frequencies with its list. Texts cross as UTF-8, bytes through the module's memory; a text
-// returned stays valid until the next call of this file that returns one.
+// returned stays valid until the core hands the page the next one (HandToPage).
 
 #include <cstdio>
 #include <map>

@@ -1,7 +1,7 @@
 // The page's door to safe cloning: File > Open Backup... (the backups themselves are the page's
 // storage's, web/page_backups.cpp), Clone > Compare with Transceiver... and Help > Check
-// Connection.... Texts cross as UTF-8; a text returned stays valid until the next call of this
-// file that returns one.
+// Connection.... Texts cross as UTF-8; a text returned stays valid until the core hands the page
+// the next one (HandToPage).
 
 #include <sstream>
 #include <string>
@@ -10,6 +10,7 @@
 
 #include "clone/clone_link.h"
 #include "clone/clone_operations.h"
+#include "clone/comm_port_os.h"
 #include "clone/connection_doctor.h"
 #include "exchange/data_differences.h"
 #include "radio/backup_store.h"
@@ -151,7 +152,7 @@ EMSCRIPTEN_KEEPALIVE const char* pwr_check_run(unsigned index)
     CWebDocument& doc = PageDocument();
     doc.Host().SetStatusText(LoadResString(IDS_CONNECTION_CHECKING));
     const CDoctorFinding finding = CConnectionDoctor::RunInformation(
-        doc.Host(), doc.Clock(), "webserial:" + std::to_string(index), nullptr,
+        doc.Host(), doc.Clock(), GetDefaultSerialDevice(static_cast<int>(index) + 1), nullptr,
         doc.Station().GetPeer());
     doc.Host().SetStatusText(LoadResString(IDS_IDLE_MESSAGE));
     CJsonObject answer;

@@ -4,9 +4,9 @@
 // user chooses is kept in the browser's IndexedDB and used from then on, until Shipped List.
 
 import { answer } from './clone_host';
-import { dialogButtons, element, label, listTable, Outcome, pickCsvFile, showOutcome } from './exchange';
+import { dialogButtons, label, listTable, Outcome, pickCsvFile, showOutcome } from './exchange';
 import { unpack } from './packed';
-import { $, core, notice, selected } from './page';
+import { $, core, element, notice, selected } from './page';
 import { tr } from './texts';
 
 declare const PWR_AIRPORTS: string | undefined;

@@ -3,8 +3,8 @@
 // name to open one as a copy or download it.
 
 import { forgetFile, saveModified } from './files';
-import { core, download, draw, notice } from './page';
-import { element, safeDialog } from './safe_dialog';
+import { core, download, draw, element, notice } from './page';
+import { safeDialog } from './safe_dialog';
 import { tr } from './texts';
 
 interface Backup {
@@ -101,10 +101,10 @@ export async function openBackup(): Promise<void> {
     // No storage: the list is empty.
   }
   backups.sort((a, b) => b.written - a.written || (a.name < b.name ? 1 : -1));
-  const list = element('select', '', { id: 'backup-list', size: 12 });
+  const list = element('select', { id: 'backup-list', size: 12 });
   list.setAttribute('aria-label', texts.title);
   const fill = () => {
-    list.replaceChildren(...backups.map(b => element('option', b.name, { value: b.name })));
+    list.replaceChildren(...backups.map(b => element('option', { value: b.name }, b.name)));
     list.selectedIndex = backups.length ? 0 : -1;
     intro.textContent = backups.length ? texts.intro : texts.none;
     list.hidden = !backups.length;

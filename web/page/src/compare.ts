@@ -2,8 +2,8 @@
 // own (with the progress window, texts, boxes and sounds of a read) and says in words what
 // differs from the page's data, which stay as they were.
 
-import { core, draw } from './page';
-import { element, safeDialog } from './safe_dialog';
+import { core, draw, element } from './page';
+import { safeDialog } from './safe_dialog';
 import { tr } from './texts';
 
 interface Comparison {
@@ -26,15 +26,15 @@ export async function compareWithTransceiver(): Promise<void> {
   }
   if (comparison.summary === undefined)
     return;
-  const body: HTMLElement[] = [element('p', comparison.summary, { id: 'compare-summary' })];
+  const body: HTMLElement[] = [element('p', { id: 'compare-summary' }, comparison.summary)];
   if (comparison.rows?.length) {
-    const table = element('table', '', { id: 'compare-list' });
+    const table = element('table', { id: 'compare-list' });
     const head = element('tr');
-    comparison.headings!.forEach(h => head.append(element('th', h, { scope: 'col' })));
+    comparison.headings!.forEach(h => head.append(element('th', { scope: 'col' }, h)));
     table.append(head);
     for (const row of comparison.rows) {
       const line = element('tr');
-      row.forEach(cell => line.append(element('td', cell)));
+      row.forEach(cell => line.append(element('td', {}, cell)));
       table.append(line);
     }
     body.push(table);

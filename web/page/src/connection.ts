@@ -3,9 +3,9 @@
 // core's words, clone/connection_doctor.cpp), then an information run on the clone commands'
 // port with the desktop check's words for each way it ends.
 
-import { core, draw } from './page';
-import { element, findingList, FindingRow, safeDialog } from './safe_dialog';
-import { SerialPorts } from './serial_ports';
+import { core, draw, element } from './page';
+import { findingList, FindingRow, safeDialog } from './safe_dialog';
+import { SerialPorts, usbIds } from './serial_ports';
 import { tr } from './texts';
 
 // The system as the browser names it, in the core's order (CBrowserView::ESystem).
@@ -17,9 +17,7 @@ export function browserSystem(): number {
 }
 
 function portLine(port: SerialPort): string {
-  const info = port.getInfo();
-  const hex = (n: number | undefined) => (n ?? 0).toString(16).padStart(4, '0');
-  return info.usbVendorId === undefined ? '-' : `${hex(info.usbVendorId)}:${hex(info.usbProductId)}`;
+  return usbIds(port) ?? '-';
 }
 
 async function runChecks(ports: SerialPorts, port: number): Promise<HTMLElement[]> {
@@ -27,8 +25,8 @@ async function runChecks(ports: SerialPorts, port: number): Promise<HTMLElement[
   const lines = ports.list().map(portLine).join('\n');
   const rows: FindingRow[] = JSON.parse(core.call('pwr_check_browser', 'string', ['number', 'number', 'string'],
     [SerialPorts.supported() ? 1 : 0, browserSystem(), lines])).findings;
-  const heading = element('p', chosen ? core.call('pwr_check_port_line', 'string', ['string'], [portLine(chosen)]) : '',
-    { id: 'check-port' });
+  const heading = element('p', { id: 'check-port' },
+    chosen ? core.call('pwr_check_port_line', 'string', ['string'], [portLine(chosen)]) : '');
   // A port that is not there has been reported; a run on it could only fail to open it.
   if ((chosen || core.state().simulating) && !document.body.dataset.cloning) {
     document.body.dataset.cloning = 'check';

@@ -3,7 +3,7 @@
 // message; the page picks files, draws the dialogs and carries bytes.
 
 import { answer } from './clone_host';
-import { $, core, download, draw, notice, pickFile, selected, setStatus } from './page';
+import { $, core, download, draw, element, notice, pickFile, selected, setStatus } from './page';
 import { menuLabel, tr } from './texts';
 
 // What an import or a paste did (web/core_api_exchange.cpp).
@@ -20,13 +20,6 @@ export const ctrlShift = (k: string) => (e: KeyboardEvent) =>
 
 // A dialog text of the desktop program, its access-key mark left out.
 export const label = (text: string) => menuLabel(text).text;
-
-export function element<K extends keyof HTMLElementTagNameMap>(tag: K, props: Partial<HTMLElementTagNameMap[K]> = {},
-  ...children: (Node | string)[]): HTMLElementTagNameMap[K] {
-  const e = Object.assign(document.createElement(tag), props);
-  e.append(...children);
-  return e;
-}
 
 // A table of `headings` for a dialog's list, in a box that scrolls.
 export function listTable(headings: string[]): { box: HTMLElement; body: HTMLTableSectionElement } {

@@ -78,3 +78,11 @@ export async function pickFile(types: object[], accept: string, readLimit = Infi
   input.remove();
   return file ? { name: file.name, bytes: await read(file), handle: null } : null;
 }
+
+// An element with its properties and children (texts among them).
+export function element<K extends keyof HTMLElementTagNameMap>(tag: K, props: Partial<HTMLElementTagNameMap[K]> = {},
+  ...children: (Node | string)[]): HTMLElementTagNameMap[K] {
+  const e = Object.assign(document.createElement(tag), props);
+  e.append(...children);
+  return e;
+}

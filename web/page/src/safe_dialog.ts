@@ -1,6 +1,8 @@
 // The windows of safe cloning (Open Backup, Compare with Transceiver, Check Connection), built
 // here rather than in the page's markup, with the looks they share.
 
+import { answer } from './clone_host';
+import { element } from './page';
 import { menuLabel } from './texts';
 
 const kStyle = `
@@ -18,13 +20,6 @@ dialog.safe .findings .fix { grid-column: 2; }
 
 let styled = false;
 
-export function element<K extends keyof HTMLElementTagNameMap>(tag: K, text = '', props: Partial<HTMLElementTagNameMap[K]> = {}): HTMLElementTagNameMap[K] {
-  const e = Object.assign(document.createElement(tag), props);
-  if (text)
-    e.textContent = text;
-  return e;
-}
-
 // A modal window titled `title` (a desktop text, its access-key mark dropped) whose form holds
 // `body` and then `buttons`: [value, label] pairs, a label with "&" taken as a desktop text. It
 // resolves with the value of the button that closed it ('cancel' for Escape) and is removed then;
@@ -32,17 +27,17 @@ export function element<K extends keyof HTMLElementTagNameMap>(tag: K, text = ''
 export function safeDialog(id: string, title: string, body: HTMLElement[], buttons: [string, string][],
   act: (value: string) => unknown = () => {}): Promise<string> {
   if (!styled) {
-    document.head.append(element('style', kStyle));
+    document.head.append(element('style', {}, kStyle));
     styled = true;
   }
   document.getElementById(id)?.remove();
-  const dialog = element('dialog', '', { id, className: 'safe' });
-  const heading = element('h2', menuLabel(title).text, { id: `${id}-title` });
+  const dialog = element('dialog', { id, className: 'safe' });
+  const heading = element('h2', { id: `${id}-title` }, menuLabel(title).text);
   dialog.setAttribute('aria-labelledby', heading.id);
-  const form = element('form', '', { method: 'dialog' });
+  const form = element('form', { method: 'dialog' });
   const menu = element('menu');
   for (const [value, label] of buttons) {
-    const button = element('button', menuLabel(label).text, { value });
+    const button = element('button', { value }, menuLabel(label).text);
     if (value.startsWith('+')) {
       button.type = 'button';
       button.addEventListener('click', () => act(value));
@@ -52,24 +47,20 @@ export function safeDialog(id: string, title: string, body: HTMLElement[], butto
   form.append(heading, ...body, menu);
   dialog.append(form);
   document.body.append(dialog);
-  return new Promise(resolve => {
-    dialog.addEventListener('close', () => { dialog.remove(); resolve(dialog.returnValue); }, { once: true });
-    dialog.returnValue = 'cancel';
-    dialog.showModal();
-  });
+  return answer(dialog).finally(() => dialog.remove());
 }
 
 // Findings of the connection check as rows: level key, level word, text, fix line.
 export type FindingRow = [string, string, string, string];
 
 export function findingList(rows: FindingRow[]): HTMLUListElement {
-  const list = element('ul', '', { className: 'findings' });
+  const list = element('ul', { className: 'findings' });
   for (const [level, word, text, fix] of rows) {
     const item = element('li');
     item.dataset.level = level;
-    item.append(element('b', word, { className: level }), element('span', text));
+    item.append(element('b', { className: level }, word), element('span', {}, text));
     if (fix)
-      item.append(element('span', fix, { className: 'fix' }));
+      item.append(element('span', { className: 'fix' }, fix));
     list.append(item);
   }
   return list;

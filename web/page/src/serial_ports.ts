@@ -19,14 +19,22 @@ interface OpenPort {
   reading: Promise<void>;
 }
 
-// A port as the port menu lists it: its chip (named by the core) and USB ids.
-export function describePort(port: SerialPort, chipName: (vendor: number, product: number) => string): string {
+// A port's USB ids as the system writes them ("0403:6001"); undefined for a port without.
+export function usbIds(port: SerialPort): string | undefined {
   const info = port.getInfo();
   if (info.usbVendorId === undefined)
-    return 'serial';
+    return undefined;
   const hex = (n: number | undefined) => (n ?? 0).toString(16).padStart(4, '0');
-  const chip = chipName(info.usbVendorId, info.usbProductId ?? 0);
-  const ids = `${hex(info.usbVendorId)}:${hex(info.usbProductId)}`;
+  return `${hex(info.usbVendorId)}:${hex(info.usbProductId)}`;
+}
+
+// A port as the port menu lists it: its chip (named by the core) and USB ids.
+export function describePort(port: SerialPort, chipName: (vendor: number, product: number) => string): string {
+  const ids = usbIds(port);
+  if (ids === undefined)
+    return 'serial';
+  const info = port.getInfo();
+  const chip = chipName(info.usbVendorId!, info.usbProductId ?? 0);
   return chip ? `${chip} (${ids})` : ids;
 }
 
