@@ -15,6 +15,9 @@ def main():
     simulator = os.open(sys.argv[1], os.O_RDWR | os.O_NOCTTY | os.O_NONBLOCK)
     tty.setraw(simulator)
     latency = float(sys.argv[2]) / 1000
+    # The device's end stays open here for good: between the program's opens its pseudo-terminal
+    # lasts, and its other end does not turn readable with an error that select would report
+    # again and again.
     program, device = pty.openpty()
     tty.setraw(device)
     os.set_blocking(program, False)
